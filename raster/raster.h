@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "raster/colours.h"
+
+namespace vemrik {
+
+/// Our own drawing surface: 32-bit pixels in 0x00BBGGRR, no anti-aliasing, everything clipped.
+///
+/// Coverage rules (see docs/raster.md):
+/// - Rectangle(x1, y1, x2, y2) fills x1 .. x2-1 by y1 .. y2-1 with the brush and draws the border
+///   pixels of that area with the pen colour.
+/// - A pen of width 0 or 1 draws a one-pixel line from the pen position up to, not including,
+///   the end point: along the major axis one pixel per step, the minor coordinate rounded to the
+///   nearest integer, halves away from the start.
+/// - A wider pen of width w covers pixel (px, py) when its centre (px + 0.5, py + 0.5) lies within
+///   w / 2 of the segment between the points (x0, y0) and (x1, y1) (round caps).
+class Raster {
+public:
+    Raster(int width, int height);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    void setBrushColour(Colour c) { brush_ = c; }
+    void setPenColour(Colour c) { pen_ = c; }
+    void setPenWidth(int w) { penWidth_ = w; }
+    Colour brushColour() const { return brush_; }
+    Colour penColour() const { return pen_; }
+    int penWidth() const { return penWidth_; }
+
+    void rectangle(int x1, int y1, int x2, int y2);
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void setPixel(int x, int y, Colour c);
+    /// The pixel's colour, or kOutside for a point outside the image.
+    Colour pixel(int x, int y) const;
+
+    /// Fills the whole image with one colour; the floor every redraw is measured against.
+    void fill(Colour c);
+
+    /// Row-major pixels, width() * height() of them.
+    const std::uint32_t* data() const { return pixels_.data(); }
+    /// Grows by one at every drawing operation, so a display knows when to repaint.
+    std::uint64_t version() const { return version_; }
+
+private:
+    void span(int y, int x1, int x2, Colour c);  // x1 .. x2 inclusive, clipped
+    void thinLine(int x0, int y0, int x1, int y1);
+    void wideLine(int x0, int y0, int x1, int y1, int w);
+
+    int width_;
+    int height_;
+    std::vector<std::uint32_t> pixels_;
+    Colour brush_ = kWhite;
+    Colour pen_ = kBlack;
+    int penWidth_ = 1;
+    int penX_ = 0;
+    int penY_ = 0;
+    std::uint64_t version_ = 0;
+};
+
+}  // namespace vemrik

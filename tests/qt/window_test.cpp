@@ -1,0 +1,75 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/errors.h"
+#include "ui/layout.h"
+#include "ui/qt/main_window.h"
+
+using namespace vemrik;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensOnSimulationWithAllFourPages() {
+        MainWindow w;
+        w.show();
+        QCOMPARE(w.centralWidget()->size(), QSize(940, 433));
+        QTabWidget* tabs = w.notebook();
+        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->tabText(0), QString("Robot"));
+        QCOMPARE(tabs->tabText(3), QString("Symulacja"));
+        QCOMPARE(tabs->currentIndex(), 3);
+        QCOMPARE(w.form().State.ActivePage, 0);  // no change event for the opening page
+        QVERIFY(w.windowTitle().startsWith("Vemrik"));
+    }
+
+    void everyVisibleControlIsAWidgetOfItsKindAndSize() {
+        MainWindow w;
+        for (const ControlSpec& spec : formLayout()) {
+            QWidget* c = w.findChild<QWidget*>(QString::fromUtf8(spec.name.data(), spec.name.size()));
+            if (!spec.visible) {
+                QVERIFY2(c == nullptr || !c->isVisible(), spec.name.data());
+                continue;
+            }
+            QVERIFY2(c != nullptr, spec.name.data());
+            QCOMPARE(c->pos(), QPoint(spec.left, spec.top));
+            if (spec.width > 0) QCOMPARE(c->size(), QSize(spec.width, spec.height));
+        }
+        auto* remove = w.findChild<QPushButton*>("Button14");
+        QCOMPARE(remove->text(), QString::fromUtf8("Usuń"));
+        auto* bar = w.findChild<QSlider*>("TrackBar1");
+        QCOMPARE(bar->minimum(), -360);
+        QCOMPARE(bar->maximum(), 360);
+        QVERIFY(w.findChild<QListWidget*>("ListBox1") != nullptr);
+        QVERIFY(w.findChild<QCheckBox*>("CheckBox8") != nullptr);
+    }
+
+    void switchingPagesReachesTheForm() {
+        MainWindow w;
+        w.notebook()->setCurrentIndex(1);
+        QCOMPARE(w.form().State.ActivePage, 1);
+        QCOMPARE(w.form().Memo1.line(0), std::string_view("1"));
+    }
+
+    void failingHandlersShowOneBoxAndTheProgramGoesOn() {
+        MainWindow w;
+        w.show();
+        for (int i = 0; i < 20; ++i) w.handle([] { throw RangeError(71, 71); });
+        QVERIFY(w.errorBox() != nullptr);
+        QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
+        QVERIFY(w.errorBox()->text().contains("71"));
+        const auto before = w.form().State.TickCounter;
+        QTest::qWait(120);
+        QVERIFY(w.form().State.TickCounter != before);  // the refresh timer still ticks
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/number_text.h"
+#include "raster/raster.h"
+
+namespace vemrik {
+
+/// The toolkit-free controls of the form: plain values that the handlers read and write and
+/// that the window mirrors onto its widgets.
+
+struct Image {
+    Raster canvas;
+};
+
+struct CheckBox {
+    bool checked = false;
+};
+
+struct TrackBar {
+    int min = -360;
+    int max = 360;
+    int position = 0;
+};
+
+struct Label {
+    std::string caption;
+};
+
+struct ListBox {
+    std::vector<std::string> lines;
+    int itemIndex = -1;
+    /// Grows whenever lines change, so the window knows when to mirror them.
+    std::uint64_t version = 0;
+
+    int count() const { return static_cast<int>(lines.size()); }
+    void add(std::string_view line);
+    /// Deletes line i; an index outside the list (-1 above all) deletes nothing.
+    void deleteAt(int i);
+};
+
+/// A write-only log that keeps only the newest lines, so a long run cannot grow without end.
+/// Lines live in place; appending never allocates.
+class Memo {
+public:
+    static constexpr std::size_t kBound = 10000;
+
+    void append(std::string_view line);
+    /// Number of lines kept (at most kBound).
+    std::size_t size() const { return size_; }
+    /// Kept line i, 0 the oldest.
+    std::string_view line(std::size_t i) const;
+    /// All lines ever appended.
+    std::uint64_t total() const { return total_; }
+    void clear();
+
+private:
+    std::vector<ShortText> ring_ = std::vector<ShortText>(kBound);
+    std::size_t head_ = 0;  // index of the oldest kept line
+    std::size_t size_ = 0;
+    std::uint64_t total_ = 0;
+};
+
+struct Timer {
+    bool enabled = false;
+    int interval = 0;
+};
+
+}  // namespace vemrik

@@ -1,0 +1,44 @@
+#include "ui/form.h"
+
+#include "app/refresh_cycle.h"
+#include "app/startup.h"
+
+namespace vemrik {
+
+TForm1::TForm1() { FormCreate(); }
+
+CheckBox& TForm1::checkBox(int n) {
+    CheckBox* boxes[] = {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4,
+                         &CheckBox5, &CheckBox6, &CheckBox7, &CheckBox8};
+    return *boxes[(n >= 1 && n <= 8) ? n - 1 : 0];
+}
+
+void TForm1::FormCreate() {
+    // The window's double buffering, the one setting this step switches on, belongs to the Qt
+    // layer; the rest is the state.
+    createState(State);
+}
+
+void TForm1::TabbedNotebook1Change(int newPage) {
+    NotebookPageIndex = newPage;
+    State.ActivePage = newPage;
+    Memo1.append(IntToStr(newPage));
+    State.EditTool = 0;
+    State.MouseHeld = 0;
+}
+
+void TForm1::Timer1Timer() {
+    if (refreshTick(State)) BitBtn1Click();
+}
+
+void TForm1::BitBtn1Click() {
+    if (State.ActivePage == kRobotPage) BitBtn2Click();
+    if (State.ActivePage == kMapPage) BitBtn3Click();
+    if (State.ActivePage == kAlgorithmPage) {
+        ComposeRuleText();
+        BitBtn4Click();
+    }
+    if (State.ActivePage == kSimulationPage) BitBtn5Click();
+}
+
+}  // namespace vemrik

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "app/program_state.h"
+#include "ui/controls.h"
+
+namespace vemrik {
+
+/// The main form without the toolkit: its controls as plain values, the program state, and
+/// every event handler under the name of its control and event. Handlers that fail throw;
+/// the caller (the window) reports the error and goes on.
+class TForm1 {
+public:
+    /// The fixed seed of the pseudo-random source, so every start sees the same draws.
+    static constexpr std::uint32_t kDefaultSeed = 5489u;
+
+    /// Builds the controls as the layout sets them, then runs FormCreate.
+    TForm1();
+
+    ProgramState State;
+    std::mt19937 RandomEngine{kDefaultSeed};
+
+    // Page 0, "Robot"
+    Image Image1{Raster(201, 201)};
+    // Page 1, "Mapa"
+    Image Image2{Raster(701, 401)};
+    // Page 2, "Algorytm"
+    Image Image3{Raster(201, 201)};
+    Image Image4{Raster(201, 201)};
+    CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8;
+    TrackBar TrackBar1;
+    Label Label1{"0"};
+    Label Label2{"0 0 0 0 0 0 0 0 0"};
+    ListBox ListBox1;
+    // Page 3, "Symulacja"
+    Image Image5{Raster(701, 401)};
+    TrackBar TrackBar2;
+    // On the form
+    Memo Memo1;
+    Timer Timer1{true, 25};
+    Timer Timer2{false, 200};
+    int NotebookPageIndex = 3;
+
+    /// Check box n (1 .. 8).
+    CheckBox& checkBox(int n);
+    /// A pseudo-random non-negative integer.
+    std::uint32_t Random() { return RandomEngine(); }
+
+    // Shell
+    void FormCreate();
+    void TabbedNotebook1Change(int newPage);
+    void Timer1Timer();
+    void BitBtn1Click();
+    /// Rule text of the current sensor states and TrackBar1 into Label2's caption.
+    void ComposeRuleText();
+
+    // Robot page
+    void BitBtn2Click();
+    void Image1Click();
+    void Image1MouseDown(int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Image1MouseUp(int x, int y);
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button12Click();
+
+    // Map page
+    void BitBtn3Click();
+    void Image2Click();
+    void Image2MouseDown(int x, int y);
+    void Image2MouseMove(int x, int y);
+    void Image2MouseUp(int x, int y);
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+
+    // Algorithm page
+    void BitBtn4Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void CheckBox5Click();
+    void CheckBox6Click();
+    void CheckBox7Click();
+    void CheckBox8Click();
+    void TrackBar1Change();
+    void Button13Click();
+    void Button14Click();
+
+    // Simulation page
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void TrackBar2Change();
+    void Button15Click();
+    void Button16Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+    void Timer2Timer();
+};
+
+}  // namespace vemrik

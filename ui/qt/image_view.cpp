@@ -1,0 +1,42 @@
+#include "ui/qt/image_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vemrik {
+
+namespace {
+QPoint pixelOf(const QMouseEvent* e) { return e->position().toPoint(); }
+}  // namespace
+
+ImageView::ImageView(const Raster& raster, QWidget* parent) : QWidget(parent), raster_(raster) {
+    setFixedSize(raster.width(), raster.height());
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageView::refresh() {
+    if (raster_.version() != shown_) update();
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+    // 0x00BBGGRR in memory is R, G, B, X: exactly RGBX8888, so the raster is shown without a copy.
+    const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(),
+                       raster_.height(), raster_.width() * 4, QImage::Format_RGBX8888);
+    QPainter(this).drawImage(0, 0, image);
+    shown_ = raster_.version();
+}
+
+void ImageView::mousePressEvent(QMouseEvent* e) {
+    if (onPress) onPress(pixelOf(e).x(), pixelOf(e).y());
+}
+
+void ImageView::mouseMoveEvent(QMouseEvent* e) {
+    if (onMove) onMove(pixelOf(e).x(), pixelOf(e).y());
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent* e) {
+    if (onRelease) onRelease(pixelOf(e).x(), pixelOf(e).y());
+}
+
+}  // namespace vemrik

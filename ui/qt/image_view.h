@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "raster/raster.h"
+
+namespace vemrik {
+
+/// Shows one raster at exactly its pixel size and reports the mouse in image pixels. Moves are
+/// reported with or without a button held; during a drag Qt keeps reporting them outside.
+class ImageView : public QWidget {
+public:
+    using MouseHandler = std::function<void(int x, int y)>;
+
+    ImageView(const Raster& raster, QWidget* parent);
+
+    MouseHandler onPress, onMove, onRelease;
+
+    /// Repaints when the raster has changed since the last repaint.
+    void refresh();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    const Raster& raster_;
+    std::uint64_t shown_ = ~std::uint64_t{0};
+};
+
+}  // namespace vemrik

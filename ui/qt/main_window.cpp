@@ -1,0 +1,231 @@
+#include "ui/qt/main_window.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <array>
+#include <exception>
+
+#include "ui/layout.h"
+#include "ui/qt/image_view.h"
+
+namespace vemrik {
+
+namespace {
+
+using Handler = void (TForm1::*)();
+
+struct NamedHandler {
+    std::string_view name;
+    Handler handler;
+};
+
+constexpr std::array kClickHandlers = {
+    NamedHandler{"Button1", &TForm1::Button1Click},   NamedHandler{"Button2", &TForm1::Button2Click},
+    NamedHandler{"Button3", &TForm1::Button3Click},   NamedHandler{"Button4", &TForm1::Button4Click},
+    NamedHandler{"Button12", &TForm1::Button12Click}, NamedHandler{"Button5", &TForm1::Button5Click},
+    NamedHandler{"Button6", &TForm1::Button6Click},   NamedHandler{"Button7", &TForm1::Button7Click},
+    NamedHandler{"Button8", &TForm1::Button8Click},   NamedHandler{"Button9", &TForm1::Button9Click},
+    NamedHandler{"Button10", &TForm1::Button10Click}, NamedHandler{"Button11", &TForm1::Button11Click},
+    NamedHandler{"Button13", &TForm1::Button13Click}, NamedHandler{"Button14", &TForm1::Button14Click},
+    NamedHandler{"Button15", &TForm1::Button15Click}, NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
+    NamedHandler{"Button16", &TForm1::Button16Click}, NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},
+    NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
+};
+
+constexpr std::array<Handler, 8> kCheckBoxHandlers = {
+    &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
+    &TForm1::CheckBox5Click, &TForm1::CheckBox6Click, &TForm1::CheckBox7Click, &TForm1::CheckBox8Click,
+};
+
+struct ImageHandlers {
+    std::string_view name;
+    Image TForm1::*image;
+    void (TForm1::*press)(int, int);
+    void (TForm1::*move)(int, int);
+    void (TForm1::*release)(int, int);
+};
+
+const std::array kImages = {
+    ImageHandlers{"Image1", &TForm1::Image1, &TForm1::Image1MouseDown, &TForm1::Image1MouseMove,
+                  &TForm1::Image1MouseUp},
+    ImageHandlers{"Image2", &TForm1::Image2, &TForm1::Image2MouseDown, &TForm1::Image2MouseMove,
+                  &TForm1::Image2MouseUp},
+    ImageHandlers{"Image3", &TForm1::Image3, nullptr, nullptr, nullptr},
+    ImageHandlers{"Image4", &TForm1::Image4, nullptr, nullptr, nullptr},
+    ImageHandlers{"Image5", &TForm1::Image5, nullptr, nullptr, nullptr},
+};
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(qs(kFormCaption));
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+    auto* client = new QWidget(this);
+    client->setObjectName("Form1");
+    client->setFixedSize(kFormWidth, kFormHeight);
+    setCentralWidget(client);
+    move(kFormLeft, kFormTop);
+    buildNotebook();
+
+    timer1_.setInterval(form_.Timer1.interval);
+    connect(&timer1_, &QTimer::timeout, this, [this] { handle([this] { form_.Timer1Timer(); }); });
+    timer2_.setInterval(form_.Timer2.interval);
+    connect(&timer2_, &QTimer::timeout, this, [this] { handle([this] { form_.Timer2Timer(); }); });
+    mirror();
+}
+
+void MainWindow::buildNotebook() {
+    notebook_ = new QTabWidget(centralWidget());
+    notebook_->setObjectName("TabbedNotebook1");
+    notebook_->setGeometry(0, 0, kNotebookWidth, kNotebookHeight);
+    std::array<QWidget*, 4> pages{};
+    for (int i = 0; i < 4; ++i) {
+        pages[i] = new QWidget();
+        pages[i]->setObjectName(QString("Page%1").arg(i));
+        notebook_->addTab(pages[i], qs(kPageCaptions[i]));
+    }
+    for (const ControlSpec& spec : formLayout()) {
+        if (!spec.visible || spec.page < 0) continue;  // hidden controls need no widget
+        buildControl(spec, pages[static_cast<std::size_t>(spec.page)]);
+    }
+    // The notebook opens on "Symulacja" before the change handler is attached.
+    notebook_->setCurrentIndex(kInitialPage);
+    connect(notebook_, &QTabWidget::currentChanged, this,
+            [this](int page) { handle([this, page] { form_.TabbedNotebook1Change(page); }); });
+}
+
+QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
+    const QString name = qs(spec.name);
+    QWidget* w = nullptr;
+    switch (spec.kind) {
+        case ControlKind::Image: {
+            const auto& h = *std::find_if(kImages.begin(), kImages.end(),
+                                          [&](const ImageHandlers& i) { return i.name == spec.name; });
+            auto* view = new ImageView((form_.*h.image).canvas, page);
+            if (h.press) {
+                view->onPress = [this, f = h.press](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
+                view->onMove = [this, f = h.move](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
+                view->onRelease = [this, f = h.release](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
+            }
+            images_.push_back(view);
+            w = view;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::BitButton:
+            w = new QPushButton(qs(spec.caption), page);
+            wireButton(w, spec.name);
+            break;
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(page);
+            const int n = name.mid(8).toInt();  // "CheckBoxN"
+            box->setAccessibleName(QString("Czujnik %1").arg(n));
+            connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
+                form_.checkBox(n).checked = on;
+                handle([this, n] { (form_.*kCheckBoxHandlers[static_cast<std::size_t>(n - 1)])(); });
+            });
+            w = box;
+            break;
+        }
+        case ControlKind::TrackBar: {
+            auto* slider = new QSlider(Qt::Horizontal, page);
+            const bool first = spec.name == "TrackBar1";
+            TrackBar& bar = first ? form_.TrackBar1 : form_.TrackBar2;
+            slider->setRange(bar.min, bar.max);
+            slider->setValue(bar.position);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(first ? 30 : 90);
+            slider->setAccessibleName(first ? "Kąt reguły" : "Kierunek startu");
+            connect(slider, &QSlider::valueChanged, this, [this, first, &bar](int v) {
+                bar.position = v;
+                handle([this, first] { first ? form_.TrackBar1Change() : form_.TrackBar2Change(); });
+            });
+            w = slider;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(qs(spec.caption), page);
+            (spec.name == "Label1" ? label1_ : label2_) = label;
+            w = label;
+            break;
+        }
+        case ControlKind::ListBox: {
+            list_ = new QListWidget(page);
+            list_->setAccessibleName("Reguły");
+            connect(list_, &QListWidget::currentRowChanged, this,
+                    [this](int row) { form_.ListBox1.itemIndex = row; });
+            w = list_;
+            break;
+        }
+        case ControlKind::Memo:
+            return nullptr;
+    }
+    w->setObjectName(name);
+    if (spec.width > 0)
+        w->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    else {
+        w->move(spec.left, spec.top);
+        w->adjustSize();
+    }
+    return w;
+}
+
+void MainWindow::wireButton(QWidget* button, std::string_view name) {
+    const auto it = std::find_if(kClickHandlers.begin(), kClickHandlers.end(),
+                                 [&](const NamedHandler& h) { return h.name == name; });
+    if (it == kClickHandlers.end()) return;
+    connect(static_cast<QPushButton*>(button), &QPushButton::clicked, this,
+            [this, h = it->handler] { handle([this, h] { (form_.*h)(); }); });
+}
+
+void MainWindow::handle(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        reportError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportError(QString());
+    }
+    mirror();
+}
+
+void MainWindow::reportError(const QString& message) {
+    // One box at a time: a timer that keeps failing must not stack them.
+    if (errorBox_) return;
+    errorBox_ = new QMessageBox(QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
+    errorBox_->setAttribute(Qt::WA_DeleteOnClose);
+    errorBox_->open();
+}
+
+void MainWindow::mirror() {
+    if (label1_ && label1_->text() != qs(form_.Label1.caption)) {
+        label1_->setText(qs(form_.Label1.caption));
+        label1_->adjustSize();
+    }
+    if (label2_ && label2_->text() != qs(form_.Label2.caption)) {
+        label2_->setText(qs(form_.Label2.caption));
+        label2_->adjustSize();
+    }
+    if (list_ && listShown_ != form_.ListBox1.version) {
+        const QSignalBlocker block(list_);
+        list_->clear();
+        for (const std::string& line : form_.ListBox1.lines) list_->addItem(qs(line));
+        list_->setCurrentRow(form_.ListBox1.itemIndex);
+        listShown_ = form_.ListBox1.version;
+    }
+    if (form_.Timer1.enabled != timer1_.isActive()) form_.Timer1.enabled ? timer1_.start() : timer1_.stop();
+    if (timer2_.interval() != form_.Timer2.interval) timer2_.setInterval(form_.Timer2.interval);
+    if (form_.Timer2.enabled != timer2_.isActive()) form_.Timer2.enabled ? timer2_.start() : timer2_.stop();
+    for (ImageView* view : images_) view->refresh();
+}
+
+}  // namespace vemrik

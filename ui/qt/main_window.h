@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+#include "ui/form.h"
+#include "ui/layout.h"
+
+class QLabel;
+class QListWidget;
+class QMessageBox;
+class QTabWidget;
+
+namespace vemrik {
+
+class ImageView;
+
+/// The window: real widgets built from the layout table. Each user event is copied into the
+/// form, handed to the handler of the same name, and the form is mirrored back.
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    TForm1& form() { return form_; }
+    QTabWidget* notebook() const { return notebook_; }
+    /// The error box on show, if any; there is never more than one.
+    QMessageBox* errorBox() const { return errorBox_; }
+
+    /// Runs one handler at the event boundary: an error is shown and the program goes on.
+    void handle(const std::function<void()>& handler);
+
+private:
+    void buildNotebook();
+    QWidget* buildControl(const ControlSpec& spec, QWidget* page);
+    void wireButton(QWidget* button, std::string_view name);
+    void reportError(const QString& message);
+    /// Copies what handlers change back onto the widgets.
+    void mirror();
+
+    TForm1 form_;
+    QTabWidget* notebook_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QListWidget* list_ = nullptr;
+    std::uint64_t listShown_ = ~std::uint64_t{0};
+    std::vector<ImageView*> images_;
+    QTimer timer1_;
+    QTimer timer2_;
+    QPointer<QMessageBox> errorBox_;
+};
+
+}  // namespace vemrik
