@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/grid.h"
+#include "raster/raster.h"
+
+namespace vemrik {
+
+/// The brush segments, oldest first: grey, pen width 10 for each, pen width 0 after each.
+/// The map page and the simulation page both paint strokes with this, so sensors read exactly
+/// what the map page shows.
+void paintStrokes(const Grid& strokes, Raster& image);
+
+/// The map cells of columns 0 .. 69 and rows 0 .. 39, column by column, as solid 10 x 10
+/// squares: line grey, start blue, stop red; empty cells are not painted.
+void paintCells(const Grid& map, Raster& image);
+
+/// The colour a map cell is painted in, or false for a cell that is not painted.
+bool cellColour(std::int32_t code, Colour& out);
+
+}  // namespace vemrik

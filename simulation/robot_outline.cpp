@@ -1,0 +1,14 @@
+#include "simulation/robot_outline.h"
+
+namespace vemrik {
+
+void drawTurned(Raster& image, const PoseTransform& pose, const std::array<FramePoint, 5>& points) {
+    const Pixel first = pose.RobotToMap(points[0]);
+    image.moveTo(first.x, first.y);
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        const Pixel p = pose.RobotToMap(points[k]);
+        image.lineTo(p.x, p.y);
+    }
+}
+
+}  // namespace vemrik
