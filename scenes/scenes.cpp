@@ -1,0 +1,126 @@
+#include "scenes/scenes.h"
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "algorithm/rule_text.h"
+
+namespace vemrik {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+void addSegment(Grid& strokes, int x0, int y0, int x1, int y1) {
+    const int e = strokes.columns();
+    strokes.setColumns(e + 1);
+    strokes.setLength(e, 4);
+    strokes.at(e, 0) = x0;
+    strokes.at(e, 1) = y0;
+    strokes.at(e, 2) = x1;
+    strokes.at(e, 3) = y1;
+}
+
+// The oval every track scene uses: centre (350, 200), half-axes 250 and 140.
+std::pair<int, int> ovalPoint(double t) {
+    return {static_cast<int>(std::lround(350 + 250 * std::cos(t))),
+            static_cast<int>(std::lround(200 + 140 * std::sin(t)))};
+}
+
+// A body of 7 x 8 cells with four wheels at its sides, sensors in a row in front of it.
+void buildRobot(Grid& robot, int sensors) {
+    for (int x = 7; x <= 13; ++x)
+        for (int y = 9; y <= 16; ++y) robot.at(x, y) = kBody;
+    for (int y : {10, 15}) {
+        robot.at(6, y) = kWheel;
+        robot.at(14, y) = kWheel;
+    }
+    for (int k = 0; k < sensors; ++k) robot.at(6 + k, 7) = kSensor;
+}
+
+std::string rule(const std::array<std::int32_t, kSensorSlots>& pattern, int angle) {
+    std::string text;
+    ruleText(pattern, angle, text);
+    return text;
+}
+
+}  // namespace
+
+void buildEmptyScene(TForm1&) {}
+
+void buildTypicalScene(TForm1& form) {
+    ProgramState& s = form.State;
+    constexpr int kSegments = 300;
+    for (int i = 0; i < kSegments; ++i) {
+        const auto [x0, y0] = ovalPoint(2 * kPi * i / kSegments);
+        const auto [x1, y1] = ovalPoint(2 * kPi * (i + 1) / kSegments);
+        addSegment(s.StrokeList, x0, y0, x1, y1);
+    }
+    // 198 line cells on the oval, then a start and a stop cell on it.
+    int placed = 0;
+    for (int i = 0; placed < 198; ++i) {
+        const auto [x, y] = ovalPoint(2 * kPi * (i + 0.5) / 400.0);
+        std::int32_t& cell = s.MapGrid.at(x / 10, y / 10);
+        if (cell == kMapEmpty) {
+            cell = kLine;
+            ++placed;
+        }
+        if (i > 100000) break;
+    }
+    s.MapGrid.at(35, 34) = kStart;  // bottom of the oval
+    s.MapGrid.at(10, 20) = kStop;   // left end
+    buildRobot(s.RobotGrid, 8);
+    form.TrackBar2.position = 90;  // along the bottom of the oval, to the right
+
+    // Steer towards the sensor that sees the line: further out, sharper turn.
+    constexpr int kAngles[] = {-30, -20, -10, -5, 5, 10, 20, 30};
+    for (int k = 0; k < 8; ++k) {
+        std::array<std::int32_t, kSensorSlots> p{};
+        p[static_cast<std::size_t>(k)] = 1;
+        form.ListBox1.add(rule(p, kAngles[k]));
+    }
+    for (int k = 0; k < 7; ++k) {
+        std::array<std::int32_t, kSensorSlots> p{};
+        p[static_cast<std::size_t>(k)] = p[static_cast<std::size_t>(k + 1)] = 1;
+        form.ListBox1.add(rule(p, (kAngles[k] + kAngles[k + 1]) / 2));
+    }
+    form.ListBox1.add(rule({1, 1, 1, 0, 0, 0, 0, 0}, -25));
+    form.ListBox1.add(rule({0, 0, 0, 0, 0, 1, 1, 1}, 25));
+    form.ListBox1.add(rule({0, 0, 1, 1, 1, 1, 0, 0}, 0));
+    form.ListBox1.add(rule({0, 0, 0, 0, 0, 0, 0, 0}, 15));
+    form.ListBox1.add(rule({1, 1, 1, 1, 1, 1, 1, 1}, 0));
+}
+
+void buildBusyScene(TForm1& form) {
+    ProgramState& s = form.State;
+    std::mt19937 random(12345u);
+    const auto coord = [&](int limit) { return static_cast<int>(random() % static_cast<unsigned>(limit)); };
+    // Scribbles: chains of short moves, as a brush drag records them.
+    int x = 350, y = 200;
+    for (int i = 0; i < 10000; ++i) {
+        if (i % 50 == 0) {
+            x = coord(701);
+            y = coord(401);
+        }
+        const int nx = x + coord(21) - 10, ny = y + coord(21) - 10;
+        addSegment(s.StrokeList, x, y, nx, ny);
+        x = nx;
+        y = ny;
+    }
+    int cells = 0;
+    while (cells < 2000) {
+        std::int32_t& cell = s.MapGrid.at(coord(70), coord(40));
+        if (cell != kMapEmpty) continue;
+        cell = cells == 0 ? kStart : (cells % 97 == 0 ? kStop : kLine);
+        ++cells;
+    }
+    buildRobot(s.RobotGrid, 9);
+    for (int r = 0; r < 100; ++r) {
+        std::array<std::int32_t, kSensorSlots> p{};
+        for (auto& v : p) v = static_cast<std::int32_t>(random() % 4 == 0);
+        form.ListBox1.add(rule(p, static_cast<int>(random() % 121) - 60));
+    }
+}
+
+}  // namespace vemrik
