@@ -4,15 +4,18 @@
 
 namespace vemrik {
 
+void paintSegment(Raster& image, int x0, int y0, int x1, int y1) {
+    image.setBrushColour(kGrey);
+    image.setPenColour(kGrey);
+    image.setPenWidth(10);
+    image.moveTo(x0, y0);
+    image.lineTo(x1, y1);
+    image.setPenWidth(0);
+}
+
 void paintStrokes(const Grid& strokes, Raster& image) {
-    for (int e = 0; e < strokes.columns(); ++e) {
-        image.setBrushColour(kGrey);
-        image.setPenColour(kGrey);
-        image.setPenWidth(10);
-        image.moveTo(strokes.at(e, 0), strokes.at(e, 1));
-        image.lineTo(strokes.at(e, 2), strokes.at(e, 3));
-        image.setPenWidth(0);
-    }
+    for (int e = 0; e < strokes.columns(); ++e)
+        paintSegment(image, strokes.at(e, 0), strokes.at(e, 1), strokes.at(e, 2), strokes.at(e, 3));
 }
 
 bool cellColour(std::int32_t code, Colour& out) {

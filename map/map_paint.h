@@ -10,6 +10,9 @@ namespace vemrik {
 /// what the map page shows.
 void paintStrokes(const Grid& strokes, Raster& image);
 
+/// One brush segment from (x0, y0) to (x1, y1) as paintStrokes draws each entry.
+void paintSegment(Raster& image, int x0, int y0, int x1, int y1);
+
 /// The map cells of columns 0 .. 69 and rows 0 .. 39, column by column, as solid 10 x 10
 /// squares: line grey, start blue, stop red; empty cells are not painted.
 void paintCells(const Grid& map, Raster& image);

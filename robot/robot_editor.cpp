@@ -1,0 +1,42 @@
+#include "robot/robot_editor.h"
+
+#include "robot/robot_view.h"
+
+namespace vemrik {
+
+namespace {
+/// Pointer pixel to board cell; C++ division truncates toward zero as the board expects.
+int cellOf(int pixel) { return pixel / 10; }
+}  // namespace
+
+void writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press) {
+    const int i = cellOf(x), j = cellOf(y);
+    if (tool == kToolBody) robot.at(i, j) = kBody;
+    if (tool == kToolErase) robot.at(i, j) = kRobotEmpty;
+    if (tool == kToolWheel) robot.at(i, j) = kWheel;
+    if (tool == kToolSensor) robot.at(i, j) = kSensor;
+    if (tool == kToolDoubleSensor) {
+        robot.at(i, j) = kDoubleHalf;
+        if (press) robot.at(i + 1, j) = kDoubleHalf;
+    }
+}
+
+void pressRobot(ProgramState& s, int x, int y) {
+    s.RedrawPending = 1;
+    s.MouseHeld = 1;
+    writeRobotTool(s.RobotGrid, s.EditTool, x, y, true);
+}
+
+void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y) {
+    const int x0 = 10 * cellOf(x), y0 = 10 * cellOf(y);
+    switch (tool) {
+        case kToolBody: paintSolid(image, kGrey, x0, y0, x0 + 10, y0 + 10); break;
+        case kToolErase: paintSolid(image, kWhite, x0, y0, x0 + 10, y0 + 10); break;
+        case kToolWheel: paintSolid(image, kBlack, x0, y0, x0 + 10, y0 + 10); break;
+        case kToolSensor: paintSingleSensor(image, x0, y0); break;
+        case kToolDoubleSensor: paintDoubleSensor(image, x0, y0); break;
+        default: break;
+    }
+}
+
+}  // namespace vemrik

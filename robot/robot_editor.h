@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/grid.h"
+#include "app/program_state.h"
+#include "raster/raster.h"
+
+namespace vemrik {
+
+/// The tools of the robot page, as its buttons set EditTool.
+enum RobotTool : std::int32_t {
+    kRobotNoTool = 0,
+    kToolBody = 1,
+    kToolErase = 2,
+    kToolWheel = 3,
+    kToolSensor = 4,
+    kToolDoubleSensor = 5,
+};
+
+/// The tool's write into the cell under pointer (x, y); on a press the double sensor also
+/// writes its right neighbour. Throws RangeError for a cell off the board, after the writes
+/// that came before it.
+void writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press);
+
+/// A press on the board image: redraw and held flags first, then the tool's press write.
+void pressRobot(ProgramState& s, int x, int y);
+
+/// The shape the tool would place, drawn over the cell under pointer (x, y); nothing for no tool.
+void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y);
+
+}  // namespace vemrik

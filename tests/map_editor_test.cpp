@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/errors.h"
+#include "ui/form.h"
+
+using namespace vemrik;
+
+namespace {
+
+using Entries = std::vector<std::vector<int>>;
+
+Entries strokes(const Grid& g) {
+    Entries out;
+    for (int e = 0; e < g.columns(); ++e) {
+        std::vector<int> entry;
+        for (int k = 0; k < g.length(e); ++k) entry.push_back(g.at(e, k));
+        out.push_back(entry);
+    }
+    return out;
+}
+
+std::vector<std::string> memo(const Memo& m) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < m.size(); ++i) out.emplace_back(m.line(i));
+    return out;
+}
+
+}  // namespace
+
+TEST(MapEditor, BrushRecordsOneSegmentPerMoveFromThePressPointWithFourMemoLines) {
+    TForm1 form;
+    form.Button7Click();
+    form.Image2MouseDown(100, 100);
+    form.Image2MouseMove(110, 100);
+    form.Image2MouseMove(120, 105);
+    form.Image2MouseUp(120, 105);
+    EXPECT_EQ(strokes(form.State.StrokeList), (Entries{{100, 100, 110, 100}, {110, 100, 120, 105}}));
+    EXPECT_EQ(memo(form.Memo1),
+              (std::vector<std::string>{"100", "100", "110", "100", "110", "100", "120", "105"}));
+    form.Image2MouseMove(300, 300);  // a hover after the release records nothing
+    EXPECT_EQ(form.State.StrokeList.columns(), 2);
+    EXPECT_EQ(form.State.StrokeAnchorX, 300.0f);
+}
+
+TEST(MapEditor, BrushPressAndReleaseWithoutMovementRecordsNothing) {
+    TForm1 form;
+    form.Button7Click();
+    form.Image2MouseDown(40, 40);
+    form.Image2MouseUp(40, 40);
+    EXPECT_EQ(form.State.StrokeList.columns(), 0);
+    EXPECT_EQ(form.Memo1.size(), 0u);
+    EXPECT_EQ(form.State.StrokeAnchorX, 40.0f);
+}
+
+TEST(MapEditor, UndoRemovesNewestFirstDeleteKeepsTheCellsAndAnEmptyListAsksNoRedraw) {
+    TForm1 form;
+    form.Button8Click();
+    form.Image2MouseDown(5, 395);
+    EXPECT_EQ(form.State.MapGrid.at(0, 39), kStart);
+    form.Button7Click();
+    form.Image2MouseDown(0, 0);
+    for (int x : {10, 20, 30}) form.Image2MouseMove(x, 0);
+    form.Image2MouseUp(30, 0);
+    form.Button10Click();
+    EXPECT_EQ(strokes(form.State.StrokeList), (Entries{{0, 0, 10, 0}, {10, 0, 20, 0}}));
+    form.State.RedrawPending = 0;
+    form.Button11Click();
+    EXPECT_EQ(form.State.StrokeList.columns(), 0);
+    EXPECT_EQ(form.State.RedrawPending, 1);
+    EXPECT_EQ(form.State.MapGrid.at(0, 39), kStart);
+    form.State.RedrawPending = 0;
+    form.Button10Click();
+    form.Button11Click();
+    EXPECT_EQ(form.State.RedrawPending, 0);
+}
+
+TEST(MapEditor, DragWithACellToolBeyondTheBoardFailsBeforeTheWriteButTheBrushRecords) {
+    TForm1 form;
+    form.Button9Click();
+    form.Image2MouseDown(695, 5);
+    form.Image2MouseMove(709, 15);
+    EXPECT_EQ(form.State.MapGrid.at(70, 1), kStop);
+    form.State.RedrawPending = 0;
+    EXPECT_THROW(form.Image2MouseMove(710, 25), RangeError);
+    EXPECT_THROW(form.Image2MouseMove(300, 410), RangeError);
+    EXPECT_EQ(form.State.RedrawPending, 0);
+    EXPECT_EQ(form.State.StrokeAnchorX, 709.0f);  // the failed moves did not reach the anchor
+    EXPECT_EQ(form.State.MapGrid.at(70, 2), kMapEmpty);
+    form.Button7Click();
+    form.Image2MouseMove(710, 25);
+    EXPECT_EQ(strokes(form.State.StrokeList), (Entries{{709, 15, 710, 25}}));
+    EXPECT_EQ(form.State.RedrawPending, 1);
+}
+
+TEST(MapEditor, HoverPreviewColoursTheCellWithoutTouchingTheMap) {
+    TForm1 form;
+    form.Button7Click();
+    form.Image2MouseDown(100, 105);
+    form.Image2MouseMove(200, 105);
+    form.Image2MouseUp(200, 105);
+    form.State.RedrawPending = 0;
+    const Raster& r = form.Image2.canvas;
+    const struct {
+        void (TForm1::*tool)();
+        Colour colour;
+    } previews[] = {{&TForm1::Button5Click, kBlack},
+                    {&TForm1::Button6Click, kWhite},  // hides the stroke under the pointer
+                    {&TForm1::Button8Click, kBlue},
+                    {&TForm1::Button9Click, kRed}};
+    for (const auto& p : previews) {
+        (form.*p.tool)();
+        form.Image2MouseMove(157, 103);
+        EXPECT_EQ(r.pixel(150, 100), p.colour);
+        EXPECT_EQ(r.pixel(159, 109), p.colour);
+        EXPECT_EQ(r.pixel(160, 105), kGrey);
+    }
+    form.Button7Click();
+    form.Image2MouseMove(157, 103);  // the brush only redraws the map
+    EXPECT_EQ(r.pixel(150, 100), kGrey);
+    EXPECT_EQ(form.State.StrokeList.columns(), 1);
+    EXPECT_EQ(form.State.RedrawPending, 0);
+    EXPECT_EQ(form.State.MapGrid.at(15, 10), kMapEmpty);
+}
+
+TEST(MapEditor, WithoutAToolMovesOnlyUpdateTheAnchorAndAHeldButtonTheRedrawFlag) {
+    TForm1 form;
+    form.Image2.canvas.fill(kGreen);
+    form.State.RedrawPending = 0;
+    form.Image2MouseMove(33, 44);
+    EXPECT_EQ(form.Image2.canvas.pixel(30, 40), kGreen);  // nothing redrawn
+    EXPECT_EQ(form.State.RedrawPending, 0);
+    EXPECT_EQ(form.State.StrokeAnchorY, 44.0f);
+    form.Image2MouseDown(33, 44);
+    form.State.RedrawPending = 0;
+    form.Image2MouseMove(-500, 900);  // off the board, but no tool writes
+    EXPECT_EQ(form.State.RedrawPending, 1);
+    EXPECT_EQ(form.State.StrokeAnchorX, -500.0f);
+    EXPECT_EQ(form.Image2.canvas.pixel(30, 40), kGreen);
+}
