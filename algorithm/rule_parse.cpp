@@ -15,7 +15,8 @@ bool ruleMatches(std::string_view line, std::string_view pattern) {
 }
 
 float ruleAngle(std::string_view line) {
-    const std::string_view text = line.size() > kPatternLength ? line.substr(kPatternLength) : std::string_view{};
+    const std::string_view text =
+        line.size() > kPatternLength ? line.substr(kPatternLength) : std::string_view{};
     const double value = StrToFloat(text);
     // A value past the float range would turn the heading into infinity and the pose into NaN.
     if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
