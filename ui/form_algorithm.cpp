@@ -1,3 +1,5 @@
+#include "algorithm/algorithm_view.h"
+#include "algorithm/rule_editor.h"
 #include "algorithm/rule_text.h"
 #include "ui/form.h"
 
@@ -5,17 +7,29 @@ namespace vemrik {
 
 void TForm1::ComposeRuleText() { ruleText(State.SensorStates, TrackBar1.position, Label2.caption); }
 
-void TForm1::BitBtn4Click() {}
-void TForm1::CheckBox1Click() {}
-void TForm1::CheckBox2Click() {}
-void TForm1::CheckBox3Click() {}
-void TForm1::CheckBox4Click() {}
-void TForm1::CheckBox5Click() {}
-void TForm1::CheckBox6Click() {}
-void TForm1::CheckBox7Click() {}
-void TForm1::CheckBox8Click() {}
-void TForm1::TrackBar1Change() {}
-void TForm1::Button13Click() {}
-void TForm1::Button14Click() {}
+void TForm1::BitBtn4Click() {
+    drawTurnedRobot(Image3.canvas, State.RobotGrid, TrackBar1.position);
+    State.SensorCount = drawSensorStates(Image4.canvas, State.RobotGrid, State.SensorStates);
+}
+
+void TForm1::CheckBox1Click() { setSensorState(State, 0, CheckBox1.checked); }
+void TForm1::CheckBox2Click() { setSensorState(State, 1, CheckBox2.checked); }
+void TForm1::CheckBox3Click() { setSensorState(State, 2, CheckBox3.checked); }
+void TForm1::CheckBox4Click() { setSensorState(State, 3, CheckBox4.checked); }
+void TForm1::CheckBox5Click() { setSensorState(State, 4, CheckBox5.checked); }
+void TForm1::CheckBox6Click() { setSensorState(State, 5, CheckBox6.checked); }
+void TForm1::CheckBox7Click() { setSensorState(State, 6, CheckBox7.checked); }
+void TForm1::CheckBox8Click() { setSensorState(State, 7, CheckBox8.checked); }
+
+void TForm1::TrackBar1Change() {
+    Label1.caption = IntToStr(TrackBar1.position).view();
+    State.RedrawPending = 1;
+}
+
+// "Dodaj" takes the caption as shown, which the refresh cycle composed at its last tick.
+void TForm1::Button13Click() { ListBox1.add(Label2.caption); }
+
+// With no line selected the index is -1, which deletes nothing.
+void TForm1::Button14Click() { ListBox1.deleteAt(ListBox1.itemIndex); }
 
 }  // namespace vemrik

@@ -161,8 +161,12 @@ QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
         case ControlKind::ListBox: {
             list_ = new QListWidget(page);
             list_->setAccessibleName("Reguły");
-            connect(list_, &QListWidget::currentRowChanged, this,
-                    [this](int row) { form_.ListBox1.itemIndex = row; });
+            // The selection, not the current row: Ctrl+click deselects a line but leaves it
+            // current, and "Usuń" must then delete nothing.
+            connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+                const QList<QListWidgetItem*> selected = list_->selectedItems();
+                form_.ListBox1.itemIndex = selected.isEmpty() ? -1 : list_->row(selected.first());
+            });
             w = list_;
             break;
         }

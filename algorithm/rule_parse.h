@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace vemrik {
+
+/// Whether a rule line is for this sensor pattern: its first 16 characters (the whole line if
+/// shorter) equal the pattern. Never allocates.
+bool ruleMatches(std::string_view line, std::string_view pattern);
+
+/// The turn angle of a rule line: the text from its 17th character on, read as a number (a
+/// fraction too) and rounded to single precision. Throws ConversionError when that text is
+/// empty, not a number, or beyond the single-precision range. Allocates only to throw.
+float ruleAngle(std::string_view line);
+
+}  // namespace vemrik
