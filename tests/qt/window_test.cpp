@@ -1,6 +1,8 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -56,6 +58,30 @@ private slots:
         w.notebook()->setCurrentIndex(1);
         QCOMPARE(w.form().State.ActivePage, 1);
         QCOMPARE(w.form().Memo1.line(0), std::string_view("1"));
+    }
+
+    void aDragFarBeyondTheMapShowsOneBoxAndTheProgramKeepsTicking() {
+        MainWindow w;
+        w.show();
+        w.notebook()->setCurrentIndex(1);
+        w.findChild<QPushButton*>("Button5")->click();  // "Linia"
+        QWidget* map = w.findChild<QWidget*>("Image2");
+        const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+            QMouseEvent e(type, at, map->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(map, &e);
+        };
+        send(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+        for (int x = 100; x < 3000; x += 7) send(QEvent::MouseMove, {double(x), 100}, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, {2999, 100}, Qt::NoButton);
+        QVERIFY(w.errorBox() != nullptr);
+        QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
+        // What came before the error stays: the cells of the drag up to column 70.
+        QCOMPARE(w.form().State.MapGrid.at(70, 10), 1);
+        const auto before = w.form().Image2.canvas.version();
+        QTest::qWait(450);  // past a forced redraw
+        QVERIFY(w.form().Image2.canvas.version() != before);
+        w.errorBox()->close();
+        QTRY_VERIFY(w.errorBox() == nullptr);
     }
 
     void failingHandlersShowOneBoxAndTheProgramGoesOn() {
