@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -118,4 +119,81 @@ TEST(RunControl, RightAfterStartUpSwitchingOnDoesNothing) {
     TForm1 f;
     f.BitBtn7Click();
     EXPECT_FALSE(f.Timer2.enabled);
+}
+
+namespace {
+
+/// A robot with three sensors 45 pixels ahead of its centre: sensor 0 at 25 pixels left, the
+/// double sensor 1 straight ahead, sensor 2 at 25 pixels right.
+void buildLineFollower(TForm1& f) {
+    Grid& r = f.State.RobotGrid;
+    for (int x = 7; x <= 12; ++x)
+        for (int y = 8; y <= 12; ++y) r.at(x, y) = kBody;
+    r.at(6, 10) = kWheel;
+    r.at(13, 10) = kWheel;
+    r.at(7, 5) = kSensor;
+    r.at(9, 5) = kDoubleHalf;
+    r.at(10, 5) = kDoubleHalf;
+    r.at(12, 5) = kSensor;
+    // Turn towards the side that sees the line; each rule four times, so it acts 4 times in 5.
+    for (const char* rule : {"1 0 0 0 0 0 0 0 -20", "1 1 0 0 0 0 0 0 -10", "0 0 1 0 0 0 0 0 20",
+                             "0 1 1 0 0 0 0 0 10"})
+        for (int i = 0; i < 4; ++i) f.ListBox1.add(rule);
+}
+
+/// An L: start [5][20], line along row 20 to column 30, down column 30 to the stop at [30][35].
+void buildLTrack(TForm1& f) {
+    Grid& m = f.State.MapGrid;
+    for (int x = 6; x <= 30; ++x) m.at(x, 20) = kLine;
+    for (int y = 21; y <= 34; ++y) m.at(30, y) = kLine;
+    m.at(5, 20) = kStart;
+    m.at(30, 35) = kStop;
+}
+
+/// Distance from the L's centre line: (55, 205) to (305, 205), then down to (305, 355).
+float offTrack(float x, float y) {
+    const float alongRow = std::hypot(x - std::clamp(x, 55.0f, 305.0f), y - 205.0f);
+    const float alongColumn = std::hypot(x - 305.0f, y - std::clamp(y, 205.0f, 355.0f));
+    return std::min(alongRow, alongColumn);
+}
+
+}  // namespace
+
+// The refresh timer ticks every 25 ms and the run timer every 200 ms: eight to one.
+TEST(RunEndToEnd, TheRobotFollowsTheLineStopsAtTheStopCellAndReturnsToTheStart) {
+    TForm1 f;
+    buildLineFollower(f);
+    buildLTrack(f);
+    f.TabbedNotebook1Change(kSimulationPage);
+    f.TrackBar2.position = 90;  // facing right, along the row
+    f.TrackBar2Change();
+    f.Timer1Timer();
+    ASSERT_EQ(f.State.RobotPosX, 55.0f);
+    ASSERT_EQ(f.State.RobotPosY, 205.0f);
+    f.Button15Click();
+    f.BitBtn7Click();
+    ASSERT_TRUE(f.Timer2.enabled);
+
+    float worst = 0.0f, lowest = 0.0f;
+    int steps = 0, tick = 0;
+    for (; tick < 8 * 1000 && f.Timer2.enabled; ++tick) {
+        f.Timer1Timer();
+        if (tick % 8 != 7) continue;
+        f.Timer2Timer();
+        ++steps;
+        if (f.Timer2.enabled) {  // the last step is taken after the stop, on the way back
+            worst = std::max(worst, offTrack(f.State.RobotPosX, f.State.RobotPosY));
+            lowest = std::max(lowest, f.State.RobotPosY);
+        }
+    }
+    ASSERT_FALSE(f.Timer2.enabled) << "no stop after " << steps << " steps";
+    EXPECT_LT(worst, 20.0f);
+    EXPECT_GT(lowest, 300.0f);  // sensors 45 pixels ahead reach the stop cell's row 350
+    EXPECT_EQ(f.State.ReturnToStart, 1);
+    EXPECT_EQ(f.Memo1.total(), 1u + 4u * unsigned(steps));  // the page switch, then four per step
+    f.Timer1Timer();  // any tick draws: the last step asked for a redraw
+    EXPECT_EQ(f.State.RobotPosX, 55.0f);
+    EXPECT_EQ(f.State.RobotPosY, 205.0f);
+    f.BitBtn7Click();
+    EXPECT_FALSE(f.Timer2.enabled);  // only "Start" lets it run again
 }

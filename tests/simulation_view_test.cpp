@@ -119,7 +119,8 @@ TEST(SimulationView, TheRobotNeverSensesItsOwnPicture) {
     Raster image(701, 401);
     paintSimulationView(s, image);
     paintSimulationView(s, image);
-    EXPECT_EQ(s.SensorStates[0], 0);
+    EXPECT_EQ(s.SensorStates[0], 0);  // not its grey outline
+    EXPECT_EQ(s.ReturnToStart, 0);    // nor its red mark
     EXPECT_EQ(image.pixel(355, 160), kRed);  // the mark (354, 159) .. (356, 161) drawn over the edge
     EXPECT_EQ(image.pixel(355, 156), kGrey);  // the shared edge outside the mark
 }
