@@ -2,11 +2,13 @@
 // each case runs beside a plain fill of the same image, the floor any redraw is measured against.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/startup.h"
+#include "simulation/sensing.h"
 #include "simulation/simulation_view.h"
 #include "simulation/step.h"
 
@@ -93,6 +95,19 @@ void BM_SimulationRedrawBusyScene(benchmark::State& state) {
     state.counters["segments"] = s.StrokeList.columns();
 }
 BENCHMARK(BM_SimulationRedrawBusyScene);
+
+// What a headless run repeats per step once the track is painted: placement and sensing only.
+void BM_SenseOnPaintedTrack(benchmark::State& state) {
+    ProgramState s = busyScene();
+    Raster image(701, 401);
+    paintTrack(s, image);
+    for (auto _ : state) {
+        const PoseTransform pose = placeAndSense(s, image);
+        benchmark::DoNotOptimize(pose);
+        benchmark::DoNotOptimize(s.SensorStates);
+    }
+}
+BENCHMARK(BM_SenseOnPaintedTrack);
 
 void BM_StepHundredRules(benchmark::State& state) {
     ProgramState s = busyScene();
