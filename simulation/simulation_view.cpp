@@ -56,11 +56,10 @@ void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image) {
 
 void paintSimulationView(ProgramState& s, Raster& image) {
     paintTrack(s, image);
-    PlaceAtStart(s);
+    // The placement leaves the image alone, so the pen may be set before it.
     image.setPenColour(kBlack);
     image.setPenWidth(kRobotPenWidth);
-    const PoseTransform pose = currentPose(s);
-    SenseSensors(s, pose, image);
+    const PoseTransform pose = placeAndSense(s, image);
     drawRobot(s, pose, image);
     image.setPenWidth(0);
 }

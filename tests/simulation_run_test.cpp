@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "simulation/run_control.h"
+#include "simulation/sensing.h"
+#include "simulation/simulation_view.h"
+#include "simulation/step.h"
 #include "ui/form.h"
 
 using namespace vemrik;
@@ -196,4 +200,48 @@ TEST(RunEndToEnd, TheRobotFollowsTheLineStopsAtTheStopCellAndReturnsToTheStart) 
     EXPECT_EQ(f.State.RobotPosY, 205.0f);
     f.BitBtn7Click();
     EXPECT_FALSE(f.Timer2.enabled);  // only "Start" lets it run again
+}
+
+// A run without the form: the track painted once, then a step per tick and the placement and
+// sensing of the redraw that follows it. The last step may start on the start cell in the form,
+// when a forced redraw comes between the stop and the tick, so only its heading is compared.
+TEST(RunEndToEnd, AHeadlessRunGivesTheFormsPosesStepForStep) {
+    TForm1 f;
+    buildLineFollower(f);
+    buildLTrack(f);
+    f.TabbedNotebook1Change(kSimulationPage);
+    f.TrackBar2.position = 90;
+    f.TrackBar2Change();
+    f.Timer1Timer();
+    f.Button15Click();
+    f.BitBtn7Click();
+    ProgramState headless = f.State;
+    std::mt19937 engine(TForm1::kDefaultSeed);
+    Raster track(701, 401);
+    paintTrack(headless, track);
+    placeAndSense(headless, track);
+    bool headlessOn = true;
+
+    int steps = 0;
+    for (int tick = 0; tick < 8 * 1000 && f.Timer2.enabled; ++tick) {
+        f.Timer1Timer();
+        if (tick % 8 != 7) continue;
+        const bool last = f.State.ReturnToStart == 1;
+        f.Timer2Timer();
+        stopTimerIfHeld(headless, headlessOn);
+        stepOnce(headless, f.ListBox1.lines, [&engine] { return engine(); }, nullptr);
+        ++steps;
+        ASSERT_EQ(headlessOn, f.Timer2.enabled) << "step " << steps;
+        ASSERT_EQ(headless.RobotHeading, f.State.RobotHeading) << "step " << steps;
+        if (!last) {
+            ASSERT_EQ(headless.RobotPosX, f.State.RobotPosX) << "step " << steps;
+            ASSERT_EQ(headless.RobotPosY, f.State.RobotPosY) << "step " << steps;
+        }
+        placeAndSense(headless, track);
+    }
+    EXPECT_FALSE(headlessOn);
+    EXPECT_GT(steps, 50);
+    f.Timer1Timer();
+    EXPECT_EQ(headless.RobotPosX, f.State.RobotPosX);
+    EXPECT_EQ(headless.RobotPosY, f.State.RobotPosY);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -9,6 +11,19 @@
 #include "simulation/step.h"
 
 using namespace vemrik;
+
+// Every heap allocation of this test program is counted, so a test can show that a step makes none.
+namespace {
+std::size_t gAllocations = 0;
+}  // namespace
+
+void* operator new(std::size_t n) {
+    ++gAllocations;
+    if (void* p = std::malloc(n ? n : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -170,4 +185,21 @@ TEST(StepChoice, FiveMatchesLeaveOnlyTheFirstFourEachAFifth) {
     ASSERT_EQ(f.size(), 5u);
     EXPECT_EQ(f.count(5.0f), 0u);
     for (float turn : {0.0f, 1.0f, 2.0f, 3.0f, 4.0f}) EXPECT_NEAR(f.at(turn), 0.2, kTolerance) << turn;
+}
+
+TEST(Step, AWarmStepAllocatesNothing) {
+    std::vector<std::string> rules;
+    for (int i = 0; i < 100; ++i) rules.push_back((i % 2 ? "1 0 0 0 0 0 0 1 " : kAllOff) + std::to_string(i % 60 - 30));
+    ProgramState s;
+    Memo memo;
+    std::mt19937 engine(1u);
+    stepOnce(s, rules, [&engine] { return engine(); }, &memo);
+    const std::size_t before = gAllocations;
+    for (int i = 0; i < 100; ++i) {
+        s.SensorStates[0] = i % 2;
+        s.SensorStates[7] = i % 2;
+        stepOnce(s, rules, [&engine] { return engine(); }, &memo);
+    }
+    EXPECT_EQ(gAllocations, before);
+    EXPECT_EQ(memo.total(), 404u);
 }
