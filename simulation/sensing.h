@@ -27,7 +27,7 @@ inline void recordSample(ProgramState& s, Colour c) {
 /// order through readPixel(x, y); at most eight sensors are counted, but every sensor's points
 /// still detect the stop. Leaves SensorCount at 0 for the drawing to count again.
 template <class ReadPixel>
-    requires std::invocable<ReadPixel&, int, int>
+requires std::invocable<ReadPixel&, int, int>
 void SenseSensors(ProgramState& s, const PoseTransform& pose, ReadPixel&& readPixel) {
     s.SensorCount = 0;
     for (auto& v : s.SensorStates) v = 0;

@@ -13,7 +13,7 @@ namespace vemrik {
 /// Pixels the robot moves forward in one step.
 inline constexpr float kStepLength = 3.0f;
 
-/// Turns the robot by candidate slot `choice` (no turn when there are no candidates), moves
+/// Turns the robot by candidate `choice` (no turn for a choice of `count` or none at all), moves
 /// it 3 pixels along the new heading, logs heading, "XXX", x and y when a log is given, and
 /// asks for a redraw.
 void applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* log);

@@ -189,7 +189,8 @@ TEST(StepChoice, FiveMatchesLeaveOnlyTheFirstFourEachAFifth) {
 
 TEST(Step, AWarmStepAllocatesNothing) {
     std::vector<std::string> rules;
-    for (int i = 0; i < 100; ++i) rules.push_back((i % 2 ? "1 0 0 0 0 0 0 1 " : kAllOff) + std::to_string(i % 60 - 30));
+    for (int i = 0; i < 100; ++i)
+        rules.push_back((i % 2 ? "1 0 0 0 0 0 0 1 " : kAllOff) + std::to_string(i % 60 - 30));
     ProgramState s;
     Memo memo;
     std::mt19937 engine(1u);
