@@ -131,19 +131,6 @@ TEST(Step, AMatchingRuleWithoutANumberEndsTheStepBeforeAnythingChanges) {
     EXPECT_NO_THROW(stepOnce(s, harmless, draws, &memo));
 }
 
-TEST(Step, EachStepLogsHeadingXxxAndThePosition) {
-    ProgramState s;
-    s.RobotPosX = 10.5f;
-    s.RobotPosY = 20.0f;
-    s.RobotHeading = 60.0f;
-    Memo memo;
-    Draws draws{{0}};
-    stepOnce(s, {kAllOff + "30"}, draws, &memo);  // heading 90: straight to the right
-    stepOnce(s, {}, draws, &memo);
-    EXPECT_EQ(memoLines(memo),
-              (std::vector<std::string>{"90", "XXX", "13.5", "20", "90", "XXX", "16.5", "20"}));
-}
-
 namespace {
 
 /// How often each heading change comes up over many steps with a seeded source.
