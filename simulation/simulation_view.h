@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/program_state.h"
+#include "raster/raster.h"
+#include "simulation/pose.h"
+
+namespace vemrik {
+
+/// Pen width of the robot's outlines and sensor marks.
+inline constexpr int kRobotPenWidth = 2;
+
+/// The map as the sensors see it: white background over the whole image, the brush strokes,
+/// then the map cells over them.
+void paintTrack(const ProgramState& s, Raster& image);
+
+/// The robot at the pose, drawn over the image: cell outlines (body and sensors grey, wheels
+/// black) and each counted sensor's mark, green when its state is on and red when off.
+/// Counts the sensors, at most eight, into SensorCount.
+void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image);
+
+/// One whole redraw of the simulation page: track, start placement, sensing on the track
+/// before the robot is drawn, the robot with a 2-pixel pen, and pen width 0 left behind.
+void paintSimulationView(ProgramState& s, Raster& image);
+
+}  // namespace vemrik
