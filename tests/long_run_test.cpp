@@ -1,0 +1,62 @@
+// A million steps through the window's own timer path on a track with no stop cell: nothing but
+// the heading may grow. VEMRIK_LONG_RUN_STEPS sets the number of steps.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+
+#include "scenes/scenes.h"
+
+using namespace vemrik;
+
+namespace {
+
+long peakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Eight refresh ticks to one run tick, as 25 ms to 200 ms.
+void runTick(TForm1& form) {
+    for (int i = 0; i < 8; ++i) form.Timer1Timer();
+    if (form.Timer2.enabled) form.Timer2Timer();
+}
+
+}  // namespace
+
+TEST(LongRun, AMillionStepsOnALoopingTrackStayBounded) {
+    const char* env = std::getenv("VEMRIK_LONG_RUN_STEPS");
+    const long steps = env && *env ? std::atol(env) : 1000000;
+    TForm1 form;
+    buildTypicalScene(form);
+    form.State.MapGrid.at(10, 20) = kLine;  // no stop: the robot laps for ever
+    const ProgramState shape = form.State;
+    const auto rules = form.ListBox1.lines;
+    form.TabbedNotebook1Change(kSimulationPage);
+    form.Timer1Timer();  // placed on the start cell
+    form.Button15Click();
+    form.BitBtn7Click();
+    ASSERT_TRUE(form.Timer2.enabled);
+
+    long warmPeak = 0;
+    for (long i = 0; i < steps; ++i) {
+        runTick(form);
+        if (i == 1000) warmPeak = peakKilobytes();
+    }
+    EXPECT_TRUE(form.Timer2.enabled) << "the run stopped";
+    EXPECT_EQ(form.State.ReturnToStart, 0);
+    EXPECT_EQ(form.Memo1.size(), Memo::kBound);
+    EXPECT_GE(form.Memo1.total(), static_cast<std::uint64_t>(4 * steps));
+    EXPECT_EQ(form.State.StrokeList, shape.StrokeList);
+    EXPECT_EQ(form.State.MapGrid, shape.MapGrid);
+    EXPECT_EQ(form.State.RobotGrid, shape.RobotGrid);
+    EXPECT_EQ(form.ListBox1.lines, rules);
+    // Still on the oval (centre (350, 200), half-axes 250 and 140), within a robot's reach.
+    const double dx = (form.State.RobotPosX - 350.0) / 250.0, dy = (form.State.RobotPosY - 200.0) / 140.0;
+    EXPECT_NEAR(dx * dx + dy * dy, 1.0, 0.3);
+    if (warmPeak > 0) {
+        EXPECT_LT(peakKilobytes() - warmPeak, 1024) << "memory grew";
+    }
+    RecordProperty("peak_kilobytes", static_cast<int>(peakKilobytes()));
+}
