@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 #include "ui/qt/main_window.h"
@@ -7,6 +9,11 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt's own dialogs (open, save) speak Polish like the rest of the program when Debian's
+    // qt6-translations-l10n is there; without it they stay in English.
+    QTranslator qtPolish;
+    if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtPolish);
     try {
         vemrik::MainWindow window;
         vemrik::WorkspaceMenu menu(window);
