@@ -277,6 +277,12 @@ TEST(BadWorkspaceText, DeepNestingIsRefusedWithoutBuildingIt) {
     EXPECT_EQ(errorOf(parts), "listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik");
 }
 
+TEST(BadWorkspaceText, ANumberBeyondEveryRangeIsRefused) {
+    FileParts parts;
+    parts.ruleAngle = "1e999";
+    EXPECT_EQ(errorOf(parts), "to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych");
+}
+
 TEST(BadWorkspaceText, InvalidUtf8IsNotJson) {
     FileParts parts;
     parts.rules = "[\"1 0 0 0 0 0 0 0 \xC5\"]";

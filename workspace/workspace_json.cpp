@@ -127,6 +127,10 @@ Json parseJson(std::string_view text) {
         if (e.byte > text.size())
             fail("plik jest urwany: JSON kończy się przed czasem " + position(text, text.size()));
         fail("to nie jest poprawny JSON: błąd " + position(text, e.byte > 0 ? e.byte - 1 : 0));
+    } catch (const Json::out_of_range&) {
+        fail("to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych");
+    } catch (const Json::exception&) {
+        fail("to nie jest poprawny JSON");
     }
     if (tooDeep) fail("listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik");
     if (!repeated.empty()) fail("pole " + quotedKey(repeated) + " występuje więcej niż raz");
