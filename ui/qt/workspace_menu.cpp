@@ -177,7 +177,8 @@ bool WorkspaceMenu::exportImage() {
     if (page < 0 || page >= static_cast<int>(std::size(kPageCaptions))) return false;
     const QString base = path_.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(path_).completeBaseName();
     const QString pageName = qs(kPageCaptions[static_cast<std::size_t>(page)]).toLower();
-    const QString path = chooseImagePath(QDir::current().filePath(base + "-" + pageName + ".png"));
+    const QDir dir = path_.isEmpty() ? QDir::current() : QFileInfo(path_).dir();
+    const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
     if (path.isEmpty()) return false;
     const QByteArray png = pngBytes(pageImage(window_.form(), page));
     const auto error = png.isEmpty() ? std::optional<std::string>("nie udało się zakodować obrazu PNG")
