@@ -1,3 +1,5 @@
+#include "workspace/workspace_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -9,7 +11,6 @@
 #include <sstream>
 
 #include "tests/workspace_test_files.h"
-#include "workspace/workspace_file.h"
 
 using namespace vemrik;
 namespace fs = std::filesystem;
@@ -32,7 +33,9 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    static void write(const std::string& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+    static void write(const std::string& p, const std::string& text) {
+        std::ofstream(p, std::ios::binary) << text;
+    }
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
         for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());

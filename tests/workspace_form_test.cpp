@@ -1,8 +1,9 @@
+#include "workspace/workspace_form.h"
+
 #include <gtest/gtest.h>
 
 #include "raster/colours.h"
 #include "ui/form.h"
-#include "workspace/workspace_form.h"
 
 using namespace vemrik;
 

@@ -74,13 +74,14 @@ TEST(WorkspaceText, BoardsAreWrittenOneRowPerLineAsDigits) {
     ws.map.at(0, 40) = 4;
     const std::string text = toJson(ws);
     EXPECT_EQ(text.rfind("{\n  \"format\": \"vemrik-workspace\",\n  \"version\": 1,\n", 0), 0u);
-    EXPECT_NE(text.find("\n    \"000100000000000000000\",\n    \"000000000000000000005\",\n"), std::string::npos);
+    EXPECT_NE(text.find("\n    \"000100000000000000000\",\n    \"000000000000000000005\",\n"),
+              std::string::npos);
     EXPECT_NE(text.find("\n    \"4" + std::string(70, '0') + "\"\n  ],\n"), std::string::npos);
 }
 
 TEST(WorkspaceText, AHandWrittenFileIsReadCellByCell) {
     FileParts parts;
-    parts.robot[5][10] = '4';   // row 5, column 10
+    parts.robot[5][10] = '4';  // row 5, column 10
     parts.robot[0][20] = '5';
     parts.map[39][0] = '4';
     parts.map[12][70] = '5';
@@ -131,7 +132,8 @@ TEST(BadWorkspaceText, TruncatedFileIsCalledTruncated) {
         EXPECT_EQ(error.rfind("plik jest urwany", 0), 0u) << keep << ": " << error;
     }
     EXPECT_EQ(errorOf("{\n  \"format\": \"vem"),
-              "plik jest urwany: JSON kończy się przed czasem w wierszu 2, kolumnie 17");  // just after the 16 characters
+              "plik jest urwany: JSON kończy się przed czasem w wierszu 2, kolumnie 17");  // just after the
+                                                                                           // 16 characters
 }
 
 TEST(BadWorkspaceText, OtherJsonIsNotAVemrikFile) {
@@ -207,18 +209,22 @@ TEST(BadWorkspaceText, SegmentsNeedFourIntegers) {
     FileParts parts;
     parts.strokes = "[[1, 2, 3, 4], [1, 2, 3]]";
     EXPECT_EQ(errorOf(parts),
-              "pędzel (\"strokes\"), odcinek [1]: odcinek musi być listą czterech liczb całkowitych [x0, y0, x1, y1]");
+              "pędzel (\"strokes\"), odcinek [1]: odcinek musi być listą czterech liczb całkowitych [x0, y0, "
+              "x1, y1]");
     parts.strokes = "[[1, 2, 3, 4, 5]]";
     EXPECT_NE(errorOf(parts).find("odcinek [0]: odcinek musi być listą czterech"), std::string::npos);
     parts.strokes = "[{\"x0\": 1}]";
     EXPECT_NE(errorOf(parts).find("odcinek [0]: odcinek musi być listą czterech"), std::string::npos);
     parts.strokes = "[[1, 2, \"3\", 4]]";
-    EXPECT_EQ(errorOf(parts), "pędzel (\"strokes\"), odcinek [0], liczba [2]: napis zamiast liczby całkowitej");
+    EXPECT_EQ(errorOf(parts),
+              "pędzel (\"strokes\"), odcinek [0], liczba [2]: napis zamiast liczby całkowitej");
     parts.strokes = "[[1, 2, 3, 4.5]]";
-    EXPECT_EQ(errorOf(parts), "pędzel (\"strokes\"), odcinek [0], liczba [3]: liczba 4.5 zamiast liczby całkowitej");
+    EXPECT_EQ(errorOf(parts),
+              "pędzel (\"strokes\"), odcinek [0], liczba [3]: liczba 4.5 zamiast liczby całkowitej");
     parts.strokes = "[[1, 2, 3, 2147483648]]";
-    EXPECT_EQ(errorOf(parts), "pędzel (\"strokes\"), odcinek [0], liczba [3]: liczba 2147483648 poza zakresem "
-                              "-2147483648 … 2147483647");
+    EXPECT_EQ(errorOf(parts),
+              "pędzel (\"strokes\"), odcinek [0], liczba [3]: liczba 2147483648 poza zakresem "
+              "-2147483648 … 2147483647");
     parts.strokes = "[[-2147483649, 2, 3, 4]]";
     EXPECT_NE(errorOf(parts).find("liczba [0]: liczba -2147483649 poza zakresem"), std::string::npos);
     parts.strokes = "{}";
@@ -240,7 +246,8 @@ TEST(BadWorkspaceText, RuleLinesTheStepCouldNotReadNameTheRule) {
     EXPECT_EQ(ruleError(""), pattern);
     EXPECT_EQ(ruleError("1 0 0 0 0 0 0 0 "), "reguły (\"rules\"), reguła [1]: po wzorcu brakuje kąta");
     EXPECT_EQ(ruleError("1 0 0 0 0 0 0 0 abc"), "reguły (\"rules\"), reguła [1]: kąt „abc” nie jest liczbą");
-    EXPECT_EQ(ruleError("1 0 0 0 0 0 0 0 30 40"), "reguły (\"rules\"), reguła [1]: kąt „30 40” nie jest liczbą");
+    EXPECT_EQ(ruleError("1 0 0 0 0 0 0 0 30 40"),
+              "reguły (\"rules\"), reguła [1]: kąt „30 40” nie jest liczbą");
     EXPECT_EQ(ruleError("1 0 0 0 0 0 0 0 inf"), "reguły (\"rules\"), reguła [1]: kąt „inf” nie jest liczbą");
     EXPECT_EQ(ruleError("1 0 0 0 0 0 0 0 \\u0001"), "reguły (\"rules\"), reguła [1]: kąt nie jest liczbą");
     parts.rules = "[\"0 0 0 0 0 0 0 0 0\", 5]";
@@ -259,7 +266,8 @@ TEST(BadWorkspaceText, TrackBarPositionsOutsideTheirRangeAreRefused) {
         EXPECT_NE(error.find("potrzeba liczby całkowitej od -360 do 360"), std::string::npos) << error;
     }
     parts.ruleAngle = "361";
-    EXPECT_EQ(errorOf(parts), "kąt reguły (\"ruleAngle\"): liczba 361; potrzeba liczby całkowitej od -360 do 360");
+    EXPECT_EQ(errorOf(parts),
+              "kąt reguły (\"ruleAngle\"): liczba 361; potrzeba liczby całkowitej od -360 do 360");
     parts = FileParts{};
     parts.startHeading = "-400";
     EXPECT_EQ(errorOf(parts),

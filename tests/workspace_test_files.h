@@ -17,11 +17,13 @@ struct FileParts {
     std::string text() const {
         const auto list = [](const std::vector<std::string>& rows) {
             std::string s = "[";
-            for (std::size_t i = 0; i < rows.size(); ++i) s += (i ? ",\n    \"" : "\n    \"") + rows[i] + "\"";
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                s += (i ? ",\n    \"" : "\n    \"") + rows[i] + "\"";
             return s + "\n  ]";
         };
-        return "{\n  \"format\": " + format + ",\n  \"version\": " + version + ",\n  \"robot\": " + list(robot) +
-               ",\n  \"map\": " + list(map) + ",\n  \"strokes\": " + strokes + ",\n  \"rules\": " + rules +
+        return "{\n  \"format\": " + format + ",\n  \"version\": " + version +
+               ",\n  \"robot\": " + list(robot) + ",\n  \"map\": " + list(map) +
+               ",\n  \"strokes\": " + strokes + ",\n  \"rules\": " + rules +
                ",\n  \"ruleAngle\": " + ruleAngle + ",\n  \"startHeading\": " + startHeading + "\n}\n";
     }
 };

@@ -15,18 +15,29 @@ namespace {
 /// What went wrong in a system call, in words for the user.
 std::string systemError(int err) {
     switch (err) {
-        case ENOENT: return "plik lub katalog nie istnieje";
+        case ENOENT:
+            return "plik lub katalog nie istnieje";
         case EACCES:
-        case EPERM: return "brak uprawnień";
-        case EISDIR: return "to jest katalog, a nie plik";
-        case ENOTDIR: return "część ścieżki nie jest katalogiem";
-        case ENOSPC: return "brak miejsca na dysku";
-        case EDQUOT: return "przekroczony przydział miejsca na dysku";
-        case EROFS: return "system plików jest tylko do odczytu";
-        case EFBIG: return "plik przekroczył dopuszczalny rozmiar";
-        case ENAMETOOLONG: return "za długa nazwa pliku";
-        case EIO: return "błąd wejścia-wyjścia";
-        default: return "błąd systemu (" + std::string(std::strerror(err)) + ")";
+        case EPERM:
+            return "brak uprawnień";
+        case EISDIR:
+            return "to jest katalog, a nie plik";
+        case ENOTDIR:
+            return "część ścieżki nie jest katalogiem";
+        case ENOSPC:
+            return "brak miejsca na dysku";
+        case EDQUOT:
+            return "przekroczony przydział miejsca na dysku";
+        case EROFS:
+            return "system plików jest tylko do odczytu";
+        case EFBIG:
+            return "plik przekroczył dopuszczalny rozmiar";
+        case ENAMETOOLONG:
+            return "za długa nazwa pliku";
+        case EIO:
+            return "błąd wejścia-wyjścia";
+        default:
+            return "błąd systemu (" + std::string(std::strerror(err)) + ")";
     }
 }
 
@@ -77,8 +88,8 @@ std::string resolved(const std::string& path) {
 int createTemporary(const std::filesystem::path& target, std::string& name) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string leaf = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter++);
+        const std::string leaf = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
+                                 "-" + std::to_string(counter++);
         name = (target.parent_path() / leaf).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;

@@ -45,7 +45,9 @@ constexpr Field kFields[] = {kFormat, kVersion, kRobot, kMap, kStrokes, kRules, 
 
 std::string where(const Field& f) { return std::string(f.name) + " (\"" + std::string(f.key) + "\")"; }
 std::string at(std::size_t i) { return "[" + std::to_string(i) + "]"; }
-std::string quotedKey(std::string_view key) { return Json(key).dump(-1, ' ', false, Json::error_handler_t::replace); }
+std::string quotedKey(std::string_view key) {
+    return Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 // ---- writing
 
@@ -94,14 +96,16 @@ void writeRules(std::string& out, const std::vector<std::string>& rules) {
 /// "w wierszu L, kolumnie C" (both from 1) for the character at index i.
 std::string position(std::string_view text, std::size_t i) {
     i = std::min(i, text.size());
-    const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), '\n'));
+    const std::size_t line = 1 + static_cast<std::size_t>(std::count(
+                                     text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), '\n'));
     const std::size_t lineStart = text.rfind('\n', i == 0 ? std::string_view::npos : i - 1);
     const std::size_t column = lineStart == std::string_view::npos || i == 0 ? i + 1 : i - lineStart;
     return "w wierszu " + std::to_string(line) + ", kolumnie " + std::to_string(column);
 }
 
 bool blank(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
 Json parseJson(std::string_view text) {
@@ -110,13 +114,14 @@ Json parseJson(std::string_view text) {
     std::set<std::string> keys;
     std::string repeated;
     const auto watch = [&](int depth, Json::parse_event_t event, Json& parsed) {
-        const bool opens = event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
+        const bool opens =
+            event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
         if (opens && depth >= kMaxDepth) {
             tooDeep = true;
             return false;
         }
-        if (event == Json::parse_event_t::key && depth == 1 && !keys.insert(parsed.get<std::string>()).second &&
-            repeated.empty())
+        if (event == Json::parse_event_t::key && depth == 1 &&
+            !keys.insert(parsed.get<std::string>()).second && repeated.empty())
             repeated = parsed.get<std::string>();
         return !tooDeep;
     };
@@ -145,14 +150,17 @@ const Json& field(const Json& root, const Field& f) {
 
 void checkHeader(const Json& root) {
     if (!root.is_object() || !root.contains("format"))
-        fail("to nie jest plik Vemrik: brak pola \"format\" o wartości \"" + std::string(kWorkspaceFormatName) + "\"");
+        fail("to nie jest plik Vemrik: brak pola \"format\" o wartości \"" +
+             std::string(kWorkspaceFormatName) + "\"");
     const Json& format = root.at("format");
     if (!format.is_string() || format.get<std::string>() != kWorkspaceFormatName)
-        fail("to nie jest plik Vemrik: pole \"format\" musi mieć wartość \"" + std::string(kWorkspaceFormatName) + "\"");
+        fail("to nie jest plik Vemrik: pole \"format\" musi mieć wartość \"" +
+             std::string(kWorkspaceFormatName) + "\"");
     const Json& version = field(root, kVersion);
     if (!version.is_number_integer()) fail(where(kVersion) + ": oczekiwano liczby całkowitej");
-    const bool supported = version.is_number_unsigned() ? version.get<std::uint64_t>() == kWorkspaceFormatVersion
-                                                        : version.get<std::int64_t>() == kWorkspaceFormatVersion;
+    const bool supported = version.is_number_unsigned()
+                               ? version.get<std::uint64_t>() == kWorkspaceFormatVersion
+                               : version.get<std::int64_t>() == kWorkspaceFormatVersion;
     if (!supported)
         fail("wersja formatu " + version.dump() + " nie jest obsługiwana; ten program czyta wersję " +
              std::to_string(kWorkspaceFormatVersion));
@@ -190,16 +198,19 @@ Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::spa
     for (int y = 0; y < rows; ++y) {
         const Json& row = v[static_cast<std::size_t>(y)];
         const std::string rowName = name + ", wiersz " + at(static_cast<std::size_t>(y));
-        if (!row.is_string()) fail(rowName + ": wiersz musi być napisem z " + std::to_string(columns) + " cyfr");
+        if (!row.is_string())
+            fail(rowName + ": wiersz musi być napisem z " + std::to_string(columns) + " cyfr");
         const std::string& text = row.get_ref<const std::string&>();
         if (text.size() != static_cast<std::size_t>(columns))
-            fail(rowName + ": długość " + std::to_string(text.size()) + "; potrzeba " + std::to_string(columns));
+            fail(rowName + ": długość " + std::to_string(text.size()) + "; potrzeba " +
+                 std::to_string(columns));
         for (int x = 0; x < columns; ++x) {
             const char c = text[static_cast<std::size_t>(x)];
-            const bool ok = c >= '0' && c <= '9' && std::find(codes.begin(), codes.end(), c - '0') != codes.end();
+            const bool ok =
+                c >= '0' && c <= '9' && std::find(codes.begin(), codes.end(), c - '0') != codes.end();
             if (!ok)
-                fail(name + ": komórka [" + std::to_string(x) + "][" + std::to_string(y) + "] ma " + describeChar(c) +
-                     "; dozwolone " + allowedCodes(codes));
+                fail(name + ": komórka [" + std::to_string(x) + "][" + std::to_string(y) + "] ma " +
+                     describeChar(c) + "; dozwolone " + allowedCodes(codes));
             g.at(x, y) = c - '0';
         }
     }
@@ -226,7 +237,8 @@ std::int32_t readCoordinate(const Json& v, const std::string& name) {
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
     if (!v.is_number_integer()) fail(name + ": " + describeValue(v) + " zamiast liczby całkowitej");
     if (!integerWithin(v, lo, hi))
-        fail(name + ": liczba " + v.dump() + " poza zakresem " + std::to_string(lo) + " … " + std::to_string(hi));
+        fail(name + ": liczba " + v.dump() + " poza zakresem " + std::to_string(lo) + " … " +
+             std::to_string(hi));
     return static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 
@@ -234,7 +246,8 @@ Grid readStrokes(const Json& root) {
     const Json& v = field(root, kStrokes);
     const std::string name = where(kStrokes);
     if (!v.is_array()) fail(name + ": oczekiwano listy odcinków [x0, y0, x1, y1]");
-    if (v.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) fail(name + ": za dużo odcinków");
+    if (v.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        fail(name + ": za dużo odcinków");
     Grid strokes;
     strokes.setColumns(static_cast<int>(v.size()));
     for (std::size_t i = 0; i < v.size(); ++i) {
@@ -245,7 +258,8 @@ Grid readStrokes(const Json& root) {
         const int col = static_cast<int>(i);
         strokes.setLength(col, 4);
         for (int k = 0; k < 4; ++k)
-            strokes.at(col, k) = readCoordinate(e[static_cast<std::size_t>(k)], entryName + ", liczba " + at(static_cast<std::size_t>(k)));
+            strokes.at(col, k) = readCoordinate(e[static_cast<std::size_t>(k)],
+                                                entryName + ", liczba " + at(static_cast<std::size_t>(k)));
     }
     return strokes;
 }

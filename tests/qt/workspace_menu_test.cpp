@@ -1,3 +1,5 @@
+#include "ui/qt/workspace_menu.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -14,7 +16,6 @@
 
 #include "tests/workspace_test_files.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/workspace_menu.h"
 
 using namespace vemrik;
 
@@ -78,10 +79,12 @@ private slots:
         const QList<QAction*> menus = w.menuBar()->actions();
         QCOMPARE(menus.size(), 1);
         QCOMPARE(menus[0]->text(), QString("&Plik"));
-        const std::pair<const char*, const char*> entries[] = {
-            {"actionNew", "Nowy"},           {"actionOpen", "Otwórz…"},
-            {"actionSave", "Zapisz"},        {"actionSaveAs", "Zapisz jako…"},
-            {"actionExportImage", "Eksportuj obraz…"}, {"actionQuit", "Zakończ"}};
+        const std::pair<const char*, const char*> entries[] = {{"actionNew", "Nowy"},
+                                                               {"actionOpen", "Otwórz…"},
+                                                               {"actionSave", "Zapisz"},
+                                                               {"actionSaveAs", "Zapisz jako…"},
+                                                               {"actionExportImage", "Eksportuj obraz…"},
+                                                               {"actionQuit", "Zakończ"}};
         for (const auto& [name, text] : entries) {
             QVERIFY2(menu.action(name) != nullptr, name);
             QCOMPARE(menu.action(name)->text(), QString::fromUtf8(text));
@@ -170,7 +173,8 @@ private slots:
         QVERIFY(!menu.openFile(dir.filePath("zly.vemrik")));
         QCOMPARE(answers.errors.size(), 1);
         QVERIFY(answers.errors[0].contains("zly.vemrik"));
-        QVERIFY(answers.errors[0].contains(QString::fromUtf8("mapa (\"map\"): komórka [12][3] ma kod 7; dozwolone 0, 1, 4, 5")));
+        QVERIFY(answers.errors[0].contains(
+            QString::fromUtf8("mapa (\"map\"): komórka [12][3] ma kod 7; dozwolone 0, 1, 4, 5")));
         QCOMPARE(w.form().State.RobotGrid.at(4, 6), 3);
         QCOMPARE(slider(w, "TrackBar1")->value(), -30);
         QCOMPARE(w.form().ListBox1.count(), 1);

@@ -29,11 +29,16 @@ QImage sideBySide(const QImage& left, const QImage& right) {
 
 QImage pageImage(const TForm1& form, int page) {
     switch (page) {
-        case kRobotPage: return imageOf(form.Image1.canvas);
-        case kMapPage: return imageOf(form.Image2.canvas);
-        case kAlgorithmPage: return sideBySide(imageOf(form.Image3.canvas), imageOf(form.Image4.canvas));
-        case kSimulationPage: return imageOf(form.Image5.canvas);
-        default: return {};
+        case kRobotPage:
+            return imageOf(form.Image1.canvas);
+        case kMapPage:
+            return imageOf(form.Image2.canvas);
+        case kAlgorithmPage:
+            return sideBySide(imageOf(form.Image3.canvas), imageOf(form.Image4.canvas));
+        case kSimulationPage:
+            return imageOf(form.Image5.canvas);
+        default:
+            return {};
     }
 }
 

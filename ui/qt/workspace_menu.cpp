@@ -44,9 +44,10 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     askToSave = [this] {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), QStringLiteral("Zapisać zmiany?"),
                         QMessageBox::NoButton, &window_);
-        box.setInformativeText(path_.isEmpty() ? QStringLiteral("Zmiany nie są zapisane.")
-                                               : QStringLiteral("Zmiany w „%1” nie są zapisane.")
-                                                     .arg(QFileInfo(path_).fileName()));
+        box.setInformativeText(
+            path_.isEmpty()
+                ? QStringLiteral("Zmiany nie są zapisane.")
+                : QStringLiteral("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
         QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
         QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
@@ -121,9 +122,12 @@ bool WorkspaceMenu::mayDiscard() {
     refresh();
     if (!modified_) return true;
     switch (askToSave()) {
-        case SaveAnswer::Save: return save();
-        case SaveAnswer::Discard: return true;
-        case SaveAnswer::Cancel: return false;
+        case SaveAnswer::Save:
+            return save();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            return false;
     }
     return false;
 }
@@ -161,8 +165,9 @@ bool WorkspaceMenu::saveAs() {
 bool WorkspaceMenu::saveTo(const QString& path) {
     const Workspace ws = captureWorkspace(window_.form());
     if (const auto error = saveAtomically(fileName(path), toJson(ws))) {
-        showError(QStringLiteral("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
-                      .arg(path, qs(*error)));
+        showError(
+            QStringLiteral("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
+                .arg(path, qs(*error)));
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
@@ -203,7 +208,8 @@ void WorkspaceMenu::load(const Workspace& ws, const QString& path) {
 
 void WorkspaceMenu::showInputs() {
     TForm1& form = window_.form();
-    for (const auto& [name, bar] : {std::pair{"TrackBar1", &form.TrackBar1}, std::pair{"TrackBar2", &form.TrackBar2}}) {
+    for (const auto& [name, bar] :
+         {std::pair{"TrackBar1", &form.TrackBar1}, std::pair{"TrackBar2", &form.TrackBar2}}) {
         if (auto* slider = window_.findChild<QSlider*>(name)) {
             const QSignalBlocker block(slider);
             slider->setValue(bar->position);
