@@ -91,21 +91,6 @@ TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndKeepsThePage) {
     EXPECT_EQ(form.Label2.caption, "0 0 0 0 0 0 0 0 30");
 }
 
-TEST(WorkspaceOnForm, ABlankWorkspaceIsTheFormOfStartUp) {
-    TForm1 form;
-    disturb(form);
-    form.TrackBar1.position = -45;
-    applyWorkspace(form, Workspace{});
-    const TForm1 fresh;
-    EXPECT_EQ(form.State.RobotGrid, fresh.State.RobotGrid);
-    EXPECT_EQ(form.State.MapGrid, fresh.State.MapGrid);
-    EXPECT_EQ(form.State.StrokeList.columns(), 0);
-    EXPECT_TRUE(form.ListBox1.lines.empty());
-    EXPECT_EQ(form.TrackBar1.position, 0);
-    EXPECT_EQ(form.Label1.caption, "0");
-    EXPECT_EQ(form.Label2.caption, "0 0 0 0 0 0 0 0 0");
-}
-
 TEST(WorkspaceOnForm, CaptureTakesBoardsStrokesRulesAndBothTrackBars) {
     TForm1 form;
     form.State.RobotGrid.at(20, 20) = 5;

@@ -59,14 +59,6 @@ TEST(WorkspaceText, SavedAndReadBackEveryCellSegmentRuleAndPositionIsTheSame) {
     EXPECT_EQ(back, ws);
 }
 
-TEST(WorkspaceText, AnEmptyWorkspaceReadsBackEmpty) {
-    const ParsedWorkspace read = parseWorkspace(toJson(Workspace{}));
-    ASSERT_TRUE(read.workspace.has_value()) << read.error;
-    EXPECT_EQ(read.workspace->strokes.columns(), 0);
-    EXPECT_TRUE(read.workspace->rules.empty());
-    EXPECT_EQ(*read.workspace, Workspace{});
-}
-
 TEST(WorkspaceText, BoardsAreWrittenOneRowPerLineAsDigits) {
     Workspace ws;
     ws.robot.at(3, 0) = 1;   // column 3 of the first row
