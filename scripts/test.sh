@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once optimised, once under the
-# address and undefined-behaviour sanitizers.
+# address and undefined-behaviour sanitizers, then short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,3 +10,12 @@ for preset in release asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# Short runs of the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers),
+# starting from the seed files; new inputs go to a throw-away folder.
+cmake --preset fuzz
+cmake --build --preset fuzz
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+build/fuzz/fuzz/workspace_reader_fuzz -max_total_time=20 -dict=fuzz/workspace.dict \
+  -artifact_prefix=build/fuzz/ "$corpus" fuzz/corpus

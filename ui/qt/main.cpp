@@ -1,14 +1,27 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/workspace_menu.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt's own dialogs (open, save) speak Polish like the rest of the program when Debian's
+    // qt6-translations-l10n is there; without it they stay in English.
+    QTranslator qtPolish;
+    if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtPolish);
     try {
         vemrik::MainWindow window;
+        vemrik::WorkspaceMenu menu(window);
         window.show();
+        // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
+        // starts as usual.
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1) menu.openFile(args.at(1));
         QApplication::exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, "Vemrik", QString::fromUtf8(e.what()));

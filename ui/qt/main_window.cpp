@@ -200,6 +200,7 @@ void MainWindow::handle(const std::function<void()>& handler) {
         reportError(QString());
     }
     mirror();
+    if (afterHandle) afterHandle();
 }
 
 void MainWindow::reportError(const QString& message) {

@@ -32,6 +32,9 @@ public:
     /// Runs one handler at the event boundary: an error is shown and the program goes on.
     void handle(const std::function<void()>& handler);
 
+    /// Called after every handled event, once the form is mirrored.
+    std::function<void()> afterHandle;
+
 private:
     void buildNotebook();
     QWidget* buildControl(const ControlSpec& spec, QWidget* page);

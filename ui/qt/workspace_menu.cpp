@@ -1,0 +1,243 @@
+#include "ui/qt/workspace_menu.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "ui/layout.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/workspace_image.h"
+#include "workspace/workspace_file.h"
+#include "workspace/workspace_form.h"
+#include "workspace/workspace_json.h"
+
+namespace vemrik {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Pliki Vemrik (*.vemrik);;Wszystkie pliki (*)");
+const QString kUntitled = QStringLiteral("Bez nazwy");
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString savePathFromDialog(QWidget* parent, const QString& title, const QString& suggested,
+                           const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+}  // namespace
+
+WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
+    askToSave = [this] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), QStringLiteral("Zapisać zmiany?"),
+                        QMessageBox::NoButton, &window_);
+        box.setInformativeText(
+            path_.isEmpty()
+                ? QStringLiteral("Zmiany nie są zapisane.")
+                : QStringLiteral("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
+        QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes) return SaveAnswer::Save;
+        return box.clickedButton() == no ? SaveAnswer::Discard : SaveAnswer::Cancel;
+    };
+    chooseOpenPath = [this] {
+        const QString dir = path_.isEmpty() ? QDir::currentPath() : QFileInfo(path_).absolutePath();
+        return QFileDialog::getOpenFileName(&window_, QStringLiteral("Otwórz"), dir, kFilter);
+    };
+    chooseSavePath = [this](const QString& suggested) {
+        return savePathFromDialog(&window_, QStringLiteral("Zapisz jako"), suggested, kFilter,
+                                  QStringLiteral("vemrik"));
+    };
+    chooseImagePath = [this](const QString& suggested) {
+        return savePathFromDialog(&window_, QStringLiteral("Eksportuj obraz"), suggested,
+                                  QStringLiteral("Obrazy PNG (*.png)"), QStringLiteral("png"));
+    };
+    showError = [this](const QString& message) {
+        QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
+    };
+
+    buildMenu();
+    window_.afterHandle = [this] { refresh(); };
+    window_.installEventFilter(this);
+    refresh();
+}
+
+WorkspaceMenu::~WorkspaceMenu() {
+    window_.afterHandle = nullptr;
+    window_.removeEventFilter(this);
+}
+
+void WorkspaceMenu::buildMenu() {
+    QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("&Plik"));
+    menu->setObjectName("menuFile");
+    const auto add = [&](const char* name, const QString& text, const QString& keys, auto slot) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        if (!keys.isEmpty()) a->setShortcut(QKeySequence(keys));
+        connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    };
+    add("actionNew", QStringLiteral("Nowy"), "Ctrl+N", &WorkspaceMenu::newWorkspace);
+    add("actionOpen", QStringLiteral("Otwórz…"), "Ctrl+O", &WorkspaceMenu::open);
+    add("actionSave", QStringLiteral("Zapisz"), "Ctrl+S", &WorkspaceMenu::save);
+    add("actionSaveAs", QStringLiteral("Zapisz jako…"), "Ctrl+Shift+S", &WorkspaceMenu::saveAs);
+    menu->addSeparator();
+    add("actionExportImage", QStringLiteral("Eksportuj obraz…"), QString(), &WorkspaceMenu::exportImage);
+    menu->addSeparator();
+    add("actionQuit", QStringLiteral("Zakończ"), "Ctrl+Q", &WorkspaceMenu::closeWindow);
+    // The menu bar sits above the form, not in it: the form keeps its size and its place on the
+    // screen, and the window grows upwards by the bar.
+    window_.move(kFormLeft, kFormTop - window_.menuBar()->sizeHint().height());
+}
+
+QAction* WorkspaceMenu::action(const char* objectName) const {
+    return window_.menuBar()->findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+bool WorkspaceMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close && !mayDiscard()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool WorkspaceMenu::mayDiscard() {
+    refresh();
+    if (!modified_) return true;
+    switch (askToSave()) {
+        case SaveAnswer::Save:
+            return save();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            return false;
+    }
+    return false;
+}
+
+bool WorkspaceMenu::newWorkspace() {
+    if (!mayDiscard()) return false;
+    load(Workspace{}, QString());
+    return true;
+}
+
+bool WorkspaceMenu::open() {
+    if (!mayDiscard()) return false;
+    const QString path = chooseOpenPath();
+    return !path.isEmpty() && openFile(path);
+}
+
+bool WorkspaceMenu::openFile(const QString& path) {
+    const ParsedWorkspace read = readWorkspaceFile(fileName(path));
+    if (!read.workspace) {
+        showError(QStringLiteral("Nie można otworzyć „%1”:\n%2").arg(path, qs(read.error)));
+        return false;
+    }
+    load(*read.workspace, QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+bool WorkspaceMenu::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
+
+bool WorkspaceMenu::saveAs() {
+    const QString suggested = path_.isEmpty() ? QDir::current().filePath("bez nazwy.vemrik") : path_;
+    const QString path = chooseSavePath(suggested);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool WorkspaceMenu::saveTo(const QString& path) {
+    const Workspace ws = captureWorkspace(window_.form());
+    if (const auto error = saveAtomically(fileName(path), toJson(ws))) {
+        showError(
+            QStringLiteral("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
+                .arg(path, qs(*error)));
+        return false;
+    }
+    path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = ws;
+    refresh();
+    showTitle();
+    return true;
+}
+
+bool WorkspaceMenu::exportImage() {
+    const int page = window_.notebook()->currentIndex();
+    if (page < 0 || page >= static_cast<int>(std::size(kPageCaptions))) return false;
+    const QString base = path_.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(path_).completeBaseName();
+    const QString pageName = qs(kPageCaptions[static_cast<std::size_t>(page)]).toLower();
+    const QDir dir = path_.isEmpty() ? QDir::current() : QFileInfo(path_).dir();
+    const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
+    if (path.isEmpty()) return false;
+    const QByteArray png = pngBytes(pageImage(window_.form(), page));
+    const auto error = png.isEmpty() ? std::optional<std::string>("nie udało się zakodować obrazu PNG")
+                                     : saveAtomically(fileName(path), png.toStdString());
+    if (error) {
+        showError(QStringLiteral("Nie można zapisać obrazu „%1”:\n%2").arg(path, qs(*error)));
+        return false;
+    }
+    return true;
+}
+
+void WorkspaceMenu::closeWindow() { window_.close(); }
+
+void WorkspaceMenu::load(const Workspace& ws, const QString& path) {
+    window_.handle([&] { applyWorkspace(window_.form(), ws); });
+    showInputs();
+    path_ = path;
+    saved_ = ws;
+    refresh();
+    showTitle();
+}
+
+void WorkspaceMenu::showInputs() {
+    TForm1& form = window_.form();
+    for (const auto& [name, bar] :
+         {std::pair{"TrackBar1", &form.TrackBar1}, std::pair{"TrackBar2", &form.TrackBar2}}) {
+        if (auto* slider = window_.findChild<QSlider*>(name)) {
+            const QSignalBlocker block(slider);
+            slider->setValue(bar->position);
+        }
+    }
+    for (int n = 1; n <= 8; ++n) {
+        if (auto* box = window_.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n))) {
+            const QSignalBlocker block(box);
+            box->setChecked(form.checkBox(n).checked);
+        }
+    }
+}
+
+void WorkspaceMenu::refresh() {
+    const bool modified = !formHolds(window_.form(), saved_);
+    if (modified == modified_) return;
+    modified_ = modified;
+    showTitle();
+}
+
+void WorkspaceMenu::showTitle() {
+    const QString caption = qs(kFormCaption);
+    if (path_.isEmpty() && !modified_) {
+        window_.setWindowTitle(caption);  // as the program always was
+        return;
+    }
+    const QString name = path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName();
+    window_.setWindowTitle(name + (modified_ ? "*" : "") + " - " + caption);
+}
+
+}  // namespace vemrik

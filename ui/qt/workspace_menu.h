@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "workspace/workspace.h"
+
+class QAction;
+
+namespace vemrik {
+
+class MainWindow;
+
+/// The "Plik" menu: new, open, save, save as, export the page's picture, quit. Keeps the name
+/// of the open file and the workspace last saved or opened, shows both in the title, and asks
+/// "Zapisać zmiany?" before anything would drop unsaved changes, closing the window included.
+class WorkspaceMenu : public QObject {
+public:
+    enum class SaveAnswer { Save, Discard, Cancel };
+
+    /// Adds the menu bar above the form, keeping the form where it was on the screen.
+    explicit WorkspaceMenu(MainWindow& window);
+    ~WorkspaceMenu() override;
+
+    // The dialogs, replaceable where no one can click them. An empty path means cancelled.
+    std::function<SaveAnswer()> askToSave;
+    std::function<QString()> chooseOpenPath;
+    std::function<QString(const QString& suggested)> chooseSavePath;
+    std::function<QString(const QString& suggested)> chooseImagePath;
+    std::function<void(const QString& message)> showError;
+
+    /// "Nowy": the program as right after start-up, with no file. False if the user cancelled.
+    bool newWorkspace();
+    /// "Otwórz…".
+    bool open();
+    /// Opens this file (also the one named on the command line); on error nothing changes.
+    bool openFile(const QString& path);
+    /// "Zapisz": to the open file, or as a new one when there is none.
+    bool save();
+    /// "Zapisz jako…".
+    bool saveAs();
+    /// "Eksportuj obraz…": the visible page's picture as PNG.
+    bool exportImage();
+    /// "Zakończ": closes the window, which asks first like any close.
+    void closeWindow();
+
+    QString filePath() const { return path_; }
+    bool modified() const { return modified_; }
+    /// The menu entry of that object name ("actionNew", "actionOpen", …), or nullptr.
+    QAction* action(const char* objectName) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    /// Asks before unsaved changes would be dropped; false when the user cancels.
+    bool mayDiscard();
+    bool saveTo(const QString& path);
+    void load(const Workspace& ws, const QString& path);
+    /// The sliders and check boxes only report to the form, so a load sets them here.
+    void showInputs();
+    void refresh();
+    void showTitle();
+
+    MainWindow& window_;
+    Workspace saved_;
+    QString path_;
+    bool modified_ = false;
+};
+
+}  // namespace vemrik

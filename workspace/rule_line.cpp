@@ -1,0 +1,44 @@
+#include "workspace/rule_line.h"
+
+#include "app/errors.h"
+#include "app/number_text.h"
+
+namespace vemrik {
+
+namespace {
+
+// Eight digits, each followed by one blank.
+constexpr std::size_t kPatternLength = 16;
+
+bool isPattern(std::string_view head) {
+    if (head.size() != kPatternLength) return false;
+    for (std::size_t i = 0; i < kPatternLength; i += 2)
+        if ((head[i] != '0' && head[i] != '1') || head[i + 1] != ' ') return false;
+    return true;
+}
+
+// Quotes the angle text when it is short, plain ASCII; anything else would only garble the box.
+std::string quoted(std::string_view text) {
+    if (text.empty() || text.size() > 24) return {};
+    for (const char c : text)
+        if (c < 0x20 || c > 0x7E) return {};
+    return " „" + std::string(text) + "”";
+}
+
+}  // namespace
+
+std::optional<std::string> ruleLineProblem(std::string_view line) {
+    if (!isPattern(line.substr(0, kPatternLength)))
+        return "pierwsze 16 znaków musi być wzorcem ośmiu cyfr 0 lub 1, każdej z jednym odstępem "
+               "po niej (np. „1 0 0 0 0 0 0 1 -30”)";
+    const std::string_view angle = line.substr(kPatternLength);
+    if (angle.empty()) return std::string("po wzorcu brakuje kąta");
+    try {
+        StrToFloat(angle);
+    } catch (const ConversionError&) {
+        return "kąt" + quoted(angle) + " nie jest liczbą";
+    }
+    return std::nullopt;
+}
+
+}  // namespace vemrik

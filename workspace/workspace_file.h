@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "workspace/workspace_json.h"
+
+namespace vemrik {
+
+/// Larger files are refused unread: a workspace with a million brush segments is still far
+/// smaller, and reading a huge file into memory could take the program down.
+inline constexpr std::size_t kMaxWorkspaceFileBytes = std::size_t{16} << 20;
+
+/// A whole file's text.
+struct FileText {
+    std::optional<std::string> text;
+    /// Empty on success; otherwise why the file could not be read, in Polish.
+    std::string error;
+};
+
+/// Reads a whole regular file of at most maxBytes. Refuses directories, devices and pipes
+/// without waiting on them.
+FileText readTextFile(const std::string& path, std::size_t maxBytes = kMaxWorkspaceFileBytes);
+
+/// Reads and checks a workspace file; the error names what is wrong and where.
+ParsedWorkspace readWorkspaceFile(const std::string& path);
+
+/// Replaces the file at path by text so that it is either wholly the old file or wholly the new
+/// one, even after a crash or a full disk: writes a temporary file beside it, flushes it to the
+/// disk and renames it over the old one. On failure the temporary file is removed and the old
+/// file left as it was. Returns the error in Polish, or nothing on success.
+[[nodiscard]] std::optional<std::string> saveAtomically(const std::string& path, const std::string& text);
+
+}  // namespace vemrik
