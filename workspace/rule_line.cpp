@@ -1,15 +1,14 @@
 #include "workspace/rule_line.h"
 
+#include "algorithm/rule_parse.h"
+#include "algorithm/rule_text.h"
 #include "app/errors.h"
-#include "app/number_text.h"
 
 namespace vemrik {
 
 namespace {
 
-// Eight digits, each followed by one blank.
-constexpr std::size_t kPatternLength = 16;
-
+// Eight digits 0 or 1, each followed by one blank: what the rule editor can write.
 bool isPattern(std::string_view head) {
     if (head.size() != kPatternLength) return false;
     for (std::size_t i = 0; i < kPatternLength; i += 2)
@@ -34,7 +33,7 @@ std::optional<std::string> ruleLineProblem(std::string_view line) {
     const std::string_view angle = line.substr(kPatternLength);
     if (angle.empty()) return std::string("po wzorcu brakuje kąta");
     try {
-        StrToFloat(angle);
+        ruleAngle(line);
     } catch (const ConversionError&) {
         return "kąt" + quoted(angle) + " nie jest liczbą";
     }
