@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -200,7 +201,22 @@ void MainWindow::handle(const std::function<void()>& handler) {
         reportError(QString());
     }
     mirror();
-    if (afterHandle) afterHandle();
+    for (const auto& [key, f] : afterHandle_) f();
+}
+
+int MainWindow::addAfterHandle(std::function<void()> f) {
+    afterHandle_.emplace(nextAfterHandleKey_, std::move(f));
+    return nextAfterHandleKey_++;
+}
+
+void MainWindow::removeAfterHandle(int key) { afterHandle_.erase(key); }
+
+QMenu* MainWindow::simulationMenu() {
+    if (!simulationMenu_) {
+        simulationMenu_ = menuBar()->addMenu(QStringLiteral("&Symulacja"));
+        simulationMenu_->setObjectName("menuSimulation");
+    }
+    return simulationMenu_;
 }
 
 void MainWindow::reportError(const QString& message) {

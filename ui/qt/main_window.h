@@ -11,6 +11,7 @@
 
 class QLabel;
 class QListWidget;
+class QMenu;
 class QMessageBox;
 class QTabWidget;
 
@@ -32,8 +33,12 @@ public:
     /// Runs one handler at the event boundary: an error is shown and the program goes on.
     void handle(const std::function<void()>& handler);
 
-    /// Called after every handled event, once the form is mirrored.
-    std::function<void()> afterHandle;
+    /// Calls `f` after every handled event, once the form is mirrored; returns a key for removal.
+    int addAfterHandle(std::function<void()> f);
+    void removeAfterHandle(int key);
+
+    /// The "Symulacja" menu of the menu bar, made on first use; run features add their entries.
+    QMenu* simulationMenu();
 
 private:
     void buildNotebook();
@@ -53,6 +58,9 @@ private:
     QTimer timer1_;
     QTimer timer2_;
     QPointer<QMessageBox> errorBox_;
+    std::map<int, std::function<void()>> afterHandle_;
+    int nextAfterHandleKey_ = 0;
+    QMenu* simulationMenu_ = nullptr;
 };
 
 }  // namespace vemrik

@@ -74,13 +74,13 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     };
 
     buildMenu();
-    window_.afterHandle = [this] { refresh(); };
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
     window_.installEventFilter(this);
     refresh();
 }
 
 WorkspaceMenu::~WorkspaceMenu() {
-    window_.afterHandle = nullptr;
+    window_.removeAfterHandle(afterHandleKey_);
     window_.removeEventFilter(this);
 }
 

@@ -68,6 +68,7 @@ private:
     Workspace saved_;
     QString path_;
     bool modified_ = false;
+    int afterHandleKey_ = -1;
 };
 
 }  // namespace vemrik
