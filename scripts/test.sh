@@ -15,7 +15,9 @@ done
 # starting from the seed files; new inputs go to a throw-away folder.
 cmake --preset fuzz
 cmake --build --preset fuzz
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/workspace" "$scratch/rules"
 build/fuzz/fuzz/workspace_reader_fuzz -max_total_time=20 -dict=fuzz/workspace.dict \
-  -artifact_prefix=build/fuzz/ "$corpus" fuzz/corpus
+  -artifact_prefix=build/fuzz/ "$scratch/workspace" fuzz/corpus
+build/fuzz/fuzz/rule_text_fuzz -max_total_time=20 -artifact_prefix=build/fuzz/ "$scratch/rules" fuzz/rule_corpus
