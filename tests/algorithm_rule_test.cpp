@@ -9,22 +9,10 @@
 #include "algorithm/rule_parse.h"
 #include "algorithm/rule_text.h"
 #include "app/errors.h"
+#include "tests/allocation_counter.h"
 #include "ui/form.h"
 
 using namespace vemrik;
-
-// Counts heap allocations, so the parsing path can be shown to make none.
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t n) {
-    ++allocations;
-    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -132,11 +120,11 @@ TEST(RuleParsing, AnAngleThatIsNoNumberRaisesAConversionError) {
 TEST(RuleParsing, MatchingAndReadingAnAngleNeverAllocate) {
     const std::string line = "1 0 0 0 0 0 0 1 -12.75";
     const std::array<std::int32_t, kSensorSlots> states{1, 0, 0, 0, 0, 0, 0, 1};
-    const long before = allocations.load();
+    const auto before = heapAllocations();
     const ShortText p = sensorPattern(states);
     const bool match = ruleMatches(line, p);
     const float angle = ruleAngle(line);
-    EXPECT_EQ(allocations.load(), before);
+    EXPECT_EQ(heapAllocations(), before);
     EXPECT_TRUE(match);
     EXPECT_EQ(angle, -12.75f);
 }

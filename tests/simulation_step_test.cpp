@@ -9,21 +9,9 @@
 
 #include "app/errors.h"
 #include "simulation/step.h"
+#include "tests/allocation_counter.h"
 
 using namespace vemrik;
-
-// Every heap allocation of this test program is counted, so a test can show that a step makes none.
-namespace {
-std::size_t gAllocations = 0;
-}  // namespace
-
-void* operator new(std::size_t n) {
-    ++gAllocations;
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -182,12 +170,12 @@ TEST(Step, AWarmStepAllocatesNothing) {
     Memo memo;
     std::mt19937 engine(1u);
     stepOnce(s, rules, [&engine] { return engine(); }, &memo);
-    const std::size_t before = gAllocations;
+    const auto before = heapAllocations();
     for (int i = 0; i < 100; ++i) {
         s.SensorStates[0] = i % 2;
         s.SensorStates[7] = i % 2;
         stepOnce(s, rules, [&engine] { return engine(); }, &memo);
     }
-    EXPECT_EQ(gAllocations, before);
+    EXPECT_EQ(heapAllocations(), before);
     EXPECT_EQ(memo.total(), 404u);
 }
