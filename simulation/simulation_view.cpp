@@ -1,6 +1,8 @@
 #include "simulation/simulation_view.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "map/map_paint.h"
 #include "simulation/robot_outline.h"
@@ -25,6 +27,40 @@ void markSensor(ProgramState& s, Raster& image, const PoseTransform& pose, const
     image.setPenColour(s.SensorStates[s.SensorCount] != 0 ? kGreen : kRed);
     drawTurned(image, pose, samplePoints(sensor));
     ++s.SensorCount;
+}
+
+/// Placement, sensing on the track before anything else is drawn, then the robot with a
+/// 2-pixel pen and pen width 0 left behind. Returns the pose drawn at.
+PoseTransform drawOverTrack(ProgramState& s, Raster& image) {
+    // The placement leaves the image alone, so the pen may be set before it.
+    image.setPenColour(kBlack);
+    image.setPenWidth(kRobotPenWidth);
+    const PoseTransform pose = placeAndSense(s, image);
+    drawRobot(s, pose, image);
+    image.setPenWidth(0);
+    return pose;
+}
+
+/// Every pixel the robot at this pose can have drawn: the drawn board's corners carried onto
+/// the map, widened by the pen's reach and a pixel for rounding.
+Area robotArea(const PoseTransform& pose) {
+    constexpr float kEdge = 10.0f * kDrawnCells / 2;  // the board from -100 to 100 in the frame
+    constexpr std::int64_t kPad = kRobotPenWidth + 2;
+    std::int64_t x1 = std::numeric_limits<std::int64_t>::max(), y1 = x1;
+    std::int64_t x2 = std::numeric_limits<std::int64_t>::min(), y2 = x2;
+    for (const FramePoint corner : {FramePoint{-kEdge, -kEdge}, FramePoint{kEdge, -kEdge},
+                                    FramePoint{-kEdge, kEdge}, FramePoint{kEdge, kEdge}}) {
+        const Pixel p = pose.RobotToMap(corner);
+        x1 = std::min<std::int64_t>(x1, p.x);
+        y1 = std::min<std::int64_t>(y1, p.y);
+        x2 = std::max<std::int64_t>(x2, p.x);
+        y2 = std::max<std::int64_t>(y2, p.y);
+    }
+    const auto toInt = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                          std::numeric_limits<int>::max()));
+    };
+    return {toInt(x1 - kPad), toInt(y1 - kPad), toInt(x2 + kPad + 1), toInt(y2 + kPad + 1)};
 }
 
 }  // namespace
@@ -56,12 +92,13 @@ void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image) {
 
 void paintSimulationView(ProgramState& s, Raster& image) {
     paintTrack(s, image);
-    // The placement leaves the image alone, so the pen may be set before it.
-    image.setPenColour(kBlack);
-    image.setPenWidth(kRobotPenWidth);
-    const PoseTransform pose = placeAndSense(s, image);
-    drawRobot(s, pose, image);
-    image.setPenWidth(0);
+    drawOverTrack(s, image);
+}
+
+void paintSimulationView(ProgramState& s, Raster& image, TrackCache& cache) {
+    cache.restore(s, image);
+    const PoseTransform pose = drawOverTrack(s, image);
+    cache.drawnOver(image, robotArea(pose));
 }
 
 }  // namespace vemrik
