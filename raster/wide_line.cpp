@@ -25,21 +25,29 @@ Int absolute(Int v) {
     return v < 0 ? -v : v;
 }
 
-/// floor(n / d) for d > 0.
+/// floor(n / d) for one d > 0 and many n.
 template <class Int>
-Int floorDiv(Int n, Int d) {
-    if constexpr (sizeof(Int) == 8) {
-        // Narrow values are exact in double, where dividing is far quicker than in integers; the
-        // quotient is then at most a step or two away.
-        Int q = static_cast<Int>(static_cast<double>(n) / static_cast<double>(d));
-        while (q * d > n) --q;
-        while ((q + 1) * d <= n) ++q;
-        return q;
-    } else {
-        const Int q = n / d;
-        return n % d < 0 ? q - 1 : q;
+class FloorDivider {
+public:
+    explicit FloorDivider(Int d) : d_(d), inverse_(1.0 / static_cast<double>(d)) {}
+    Int operator()(Int n) const {
+        if constexpr (sizeof(Int) == 8) {
+            // Narrow values are exact in double, where a product is far quicker than an integer
+            // division; the quotient is then a step or two away at most.
+            Int q = static_cast<Int>(static_cast<double>(n) * inverse_);
+            while (q * d_ > n) --q;
+            while ((q + 1) * d_ <= n) ++q;
+            return q;
+        } else {
+            const Int q = n / d_;
+            return n % d_ < 0 ? q - 1 : q;
+        }
     }
-}
+
+private:
+    Int d_;
+    double inverse_;
+};
 
 /// The largest s with s * s <= v, for v >= 0.
 template <class Int>
@@ -88,9 +96,12 @@ template <class Int>
 class DiscRows {
 public:
     explicit DiscRows(Int w)
-        : w_(w), w2_(w * w), table_(w <= kTabledWidth ? &kDiscTable.half[static_cast<std::size_t>(
-                                                            kDiscTable.first[static_cast<std::size_t>(w)])]
-                                                      : nullptr) {}
+        : w_(w),
+          w2_(w * w),
+          table_(
+              w <= kTabledWidth
+                  ? &kDiscTable.half[static_cast<std::size_t>(kDiscTable.first[static_cast<std::size_t>(w)])]
+                  : nullptr) {}
     /// False when the row misses the disc.
     bool half(Int v, Int& s) const {
         const Int a = absolute(v);
@@ -104,23 +115,24 @@ private:
     const std::int16_t* table_;
 };
 
-/// floor and ceil of (n + i * step) / den for i = 0, 1, 2 ..., for two starting values n that
-/// share step and den: one addition each per step, exactly.
+/// base + floor((n + i * step) / den) for i = 0, 1, 2 ..., for two starting values n that share
+/// step and den (den > 0): exact, one addition each per step.
 template <class Int>
-class SteppedQuotients {
+class SteppedFloors {
 public:
-    SteppedQuotients(Int n1, Int n2, Int step, Int den)
-        : q1_(floorDiv(n1, den)),
-          r1_(n1 - q1_ * den),
-          q2_(floorDiv(n2, den)),
-          r2_(n2 - q2_ * den),
-          dq_(floorDiv(step, den)),
-          dr_(step - dq_ * den),
-          den_(den) {}
-    Int floor1() const { return q1_; }
-    Int ceil1() const { return q1_ + (r1_ != 0); }
-    Int floor2() const { return q2_; }
-    Int ceil2() const { return q2_ + (r2_ != 0); }
+    SteppedFloors(Int n1, Int n2, Int step, Int den, Int base) : den_(den) {
+        const FloorDivider<Int> floorOf(den);
+        q1_ = floorOf(n1);
+        r1_ = n1 - q1_ * den;
+        q2_ = floorOf(n2);
+        r2_ = n2 - q2_ * den;
+        dq_ = floorOf(step);
+        dr_ = step - dq_ * den;
+        q1_ += base;
+        q2_ += base;
+    }
+    Int first() const { return q1_; }
+    Int second() const { return q2_; }
     void next() {
         advance(q1_, r1_);
         advance(q2_, r2_);
@@ -135,7 +147,7 @@ private:
         q += carry;
     }
 
-    Int q1_, r1_, q2_, r2_, dq_, dr_, den_;
+    Int den_, q1_, r1_, q2_, r2_, dq_, dr_;
 };
 
 /// Widens lo .. hi (empty when lo > hi) to hold l .. h as well.
@@ -148,7 +160,7 @@ void widen(Int& lo, Int& hi, Int l, Int h) {
 
 /// Fills the pixels of row py whose centres 2 px + 1 lie in lo .. hi (doubled), clipped.
 template <class Int>
-void fillCentres(PixelRows image, int py, Int lo, Int hi, Colour c) {
+[[gnu::always_inline]] inline void fillCentres(PixelRows image, int py, Int lo, Int hi, Colour c) {
     const Int left = std::max<Int>(lo >> 1, 0);
     const Int right = std::min<Int>((hi - 1) >> 1, image.width - 1);
     if (left > right) return;
@@ -194,17 +206,19 @@ void paintRows(PixelRows image, Int ax, Int ay, Int bx, Int by, Int w, int top, 
     }
 
     const Int k = isqrt(w * w * len2);  // |cross| <= w * |AB|, in integers
-    // Body across the strip: |dy| * u in [sx * vy - k, sx * vy + k], u = cx - x0, sx = dx * sign(dy).
-    const Int sx = dy < 0 ? -dx : dx;
-    SteppedQuotients<Int> strip(sx * vy0 - k, sx * vy0 + k, 2 * sx, absolute(dy));
-    // Body along the segment: |dx| * u in (low, low + len2), sy = dy * sign(dx).
-    const Int sy = dx < 0 ? -dy : dy;
+    // Across the strip: |dy| * u in [sx * vy - k, sx * vy + k], u = cx - x0, sx = dx * sign(dy);
+    // so cx from x0 + ceil((sx * vy - k) / |dy|) to x0 + floor((sx * vy + k) / |dy|).
+    const Int sx = dy < 0 ? -dx : dx, sdy = absolute(dy);
+    SteppedFloors<Int> strip(sx * vy0 - k + sdy - 1, sx * vy0 + k, 2 * sx, sdy, x0);
+    // Along the segment: |dx| * u in (low, low + len2), sy = dy * sign(dx); so cx from
+    // x0 + floor(low / |dx|) + 1 to x0 + ceil((low + len2) / |dx|) - 1.
+    const Int sy = dx < 0 ? -dy : dy, sdx = absolute(dx);
     const Int low = -sy * vy0 - (dx < 0 ? len2 : 0);
-    SteppedQuotients<Int> along(low, low + len2, -2 * sy, absolute(dx));
+    SteppedFloors<Int> along(low + sdx, low + len2 - 1, -2 * sy, sdx, x0);
     for (int py = top; py <= bottom; ++py, strip.next(), along.next()) {
         const Int vy = vy0 + 2 * Int{py - top};
-        Int lo = x0 + std::max(strip.ceil1(), along.floor1() + 1);
-        Int hi = x0 + std::min(strip.floor2(), along.ceil2() - 1);
+        Int lo = std::max(strip.first(), along.first());
+        Int hi = std::min(strip.second(), along.second());
         if (disc.half(vy, s)) widen(lo, hi, x0 - s, x0 + s);
         if (disc.half(vy - dy, s)) widen(lo, hi, x1 - s, x1 + s);
         if (lo <= hi) fillCentres(image, py, lo, hi, c);
@@ -239,13 +253,13 @@ void paintWideLine(PixelRows image, int x0, int y0, int x1, int y1, int w, Colou
         bx = std::llround(fx0 + t1 * fdx);
         by = std::llround(fy0 + t1 * fdy);
     }
-    // A covered centre lies within w / 2 of the segment's rows.
-    const std::int64_t reach = w / 2 + 1;
-    const std::int64_t top = std::max<std::int64_t>(std::min(ay, by) - reach, 0);
-    const std::int64_t bottom = std::min<std::int64_t>(std::max(ay, by) + reach, image.height - 1);
+    // Rows whose centres lie within w / 2 of the segment's rows: 2 py + 1 from 2 y - w to 2 y + w.
+    const std::int64_t top = std::max<std::int64_t>((2 * std::min(ay, by) - w) >> 1, 0);
+    const std::int64_t bottom = std::min<std::int64_t>((2 * std::max(ay, by) + w - 1) >> 1, image.height - 1);
     if (top > bottom) return;
-    const bool narrow = std::max({std::llabs(ax), std::llabs(ay), std::llabs(bx), std::llabs(by)}) <= kNarrowLimit &&
-                        w <= kNarrowWidth;
+    const bool narrow =
+        std::max({std::llabs(ax), std::llabs(ay), std::llabs(bx), std::llabs(by)}) <= kNarrowLimit &&
+        w <= kNarrowWidth;
     if (narrow)
         paintRows<std::int64_t>(image, ax, ay, bx, by, w, static_cast<int>(top), static_cast<int>(bottom), c);
     else

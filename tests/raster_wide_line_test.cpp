@@ -56,8 +56,8 @@ std::string firstDifference(const Segment& s) {
         for (int x = 0; x < kWidth; ++x) {
             const bool expected = coveredByRule(x, y, s.x0, s.y0, s.x1, s.y1, s.w);
             if ((r.pixel(x, y) == kBlack) != expected)
-                return describe(s) + ": pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") should be " +
-                       (expected ? "covered" : "left");
+                return describe(s) + ": pixel (" + std::to_string(x) + ", " + std::to_string(y) +
+                       ") should be " + (expected ? "covered" : "left");
         }
     return {};
 }
