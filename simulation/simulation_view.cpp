@@ -57,8 +57,8 @@ Area robotArea(const PoseTransform& pose) {
         y2 = std::max<std::int64_t>(y2, p.y);
     }
     const auto toInt = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                          std::numeric_limits<int>::max()));
+        return static_cast<int>(
+            std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     };
     return {toInt(x1 - kPad), toInt(y1 - kPad), toInt(x2 + kPad + 1), toInt(y2 + kPad + 1)};
 }

@@ -64,8 +64,17 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
                   {"algorithm page redraw", [](TForm1& f) { forcedRedraw(f, kAlgorithmPage); }},
                   {"simulation page redraw", [](TForm1& f) { forcedRedraw(f, kSimulationPage); }},
                   {"idle refresh tick", [](TForm1& f) { f.Timer1Timer(); }},
-                  {"robot tool hover", [](TForm1& f) { f.Button1Click(); f.Image1MouseMove(105, 95); }},
-                  {"map cell tool hover", [](TForm1& f) { f.TabbedNotebook1Change(kMapPage); f.Button5Click(); f.Image2MouseMove(355, 205); }},
+                  {"robot tool hover",
+                   [](TForm1& f) {
+                       f.Button1Click();
+                       f.Image1MouseMove(105, 95);
+                   }},
+                  {"map cell tool hover",
+                   [](TForm1& f) {
+                       f.TabbedNotebook1Change(kMapPage);
+                       f.Button5Click();
+                       f.Image2MouseMove(355, 205);
+                   }},
                   {"run tick", [](TForm1& f) { f.Timer2Timer(); }},
                   {"step", [](TForm1& f) { f.BitBtn6Click(); }},
                   {"redraw after the step", [](TForm1& f) { f.BitBtn5Click(); }},
