@@ -105,12 +105,15 @@ TEST_F(CachedRedraw, ARobotOffTheMapOrOnANonsensePoseLeavesNothingBehind) {
     }
 }
 
-// Cells on the board's very edges draw right up to the box the page puts back.
+// Cells on the board's very edges draw right up to the box the page puts back; a double sensor
+// in the last drawn column outlines the column beyond.
 TEST_F(CachedRedraw, ARobotOnTheEdgesOfItsBoardLeavesNothingBehind) {
+    form.State.RobotGrid.at(19, 5) = kDoubleHalf;
+    form.State.RobotGrid.at(20, 5) = kDoubleHalf;
     for (int i = 0; i < 20; ++i) {
         form.State.RobotGrid.at(i, 0) = kBody;
         form.State.RobotGrid.at(0, i) = kWheel;
-        form.State.RobotGrid.at(19, i) = kBody;
+        if (i != 5) form.State.RobotGrid.at(19, i) = kBody;
         form.State.RobotGrid.at(i, 19) = kWheel;
     }
     form.State.RobotGrid.at(19, 19) = kSensor;
