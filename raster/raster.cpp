@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "raster/fill_pixels.h"
 #include "raster/wide_line.h"
@@ -40,11 +41,29 @@ Raster& Raster::operator=(const Raster& other) {
     return *this;
 }
 
-Raster& Raster::operator=(Raster&& other) {
+Raster::Raster(Raster&& other) noexcept
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      pixels_(std::move(other.pixels_)),
+      brush_(other.brush_),
+      pen_(other.pen_),
+      penWidth_(other.penWidth_),
+      penX_(other.penX_),
+      penY_(other.penY_),
+      version_(other.version_) {
+    other.pixels_.clear();
+}
+
+Raster& Raster::operator=(Raster&& other) noexcept {
+    if (this == &other) {
+        ++version_;
+        return *this;
+    }
     const std::uint64_t next = std::max(version_, other.version_) + 1;
-    width_ = other.width_;
-    height_ = other.height_;
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
     pixels_ = std::move(other.pixels_);
+    other.pixels_.clear();
     brush_ = other.brush_;
     pen_ = other.pen_;
     penWidth_ = other.penWidth_;

@@ -29,10 +29,12 @@ class Raster {
 public:
     Raster(int width, int height);
     Raster(const Raster&) = default;
-    Raster(Raster&&) = default;
-    /// Assigning counts as a drawing: the version keeps growing, never repeats.
+    /// Leaves the other raster empty, 0 x 0.
+    Raster(Raster&& other) noexcept;
+    /// Assigning counts as a drawing: the version keeps growing, never repeats. A moved-from
+    /// raster is left empty, 0 x 0.
     Raster& operator=(const Raster& other);
-    Raster& operator=(Raster&& other);
+    Raster& operator=(Raster&& other) noexcept;
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "raster/raster.h"
@@ -89,4 +90,17 @@ TEST(RasterCopy, CopiesAndAssignmentsMoveTheVersionPastBothImages) {
     const auto beforeMove = a.version();
     a = Raster(2, 2);
     EXPECT_GT(a.version(), beforeMove);
+}
+
+// A moved-from raster must not claim pixels it no longer holds.
+TEST(RasterCopy, AMovedFromRasterIsEmptyAndReadsOutside) {
+    Raster a = filled(3, 2, kGrey);
+    Raster b(std::move(a));
+    EXPECT_EQ(a.width(), 0);  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(a.pixel(0, 0), kOutside);
+    Raster c(1, 1);
+    c = std::move(b);
+    EXPECT_EQ(b.height(), 0);  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(b.pixel(0, 0), kOutside);
+    EXPECT_EQ(picture(c), (Rows{"ggg", "ggg"}));
 }
