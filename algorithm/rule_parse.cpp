@@ -10,10 +10,6 @@
 
 namespace vemrik {
 
-bool ruleMatches(std::string_view line, std::string_view pattern) {
-    return line.substr(0, kPatternLength) == pattern;
-}
-
 float ruleAngle(std::string_view line) {
     const std::string_view text =
         line.size() > kPatternLength ? line.substr(kPatternLength) : std::string_view{};

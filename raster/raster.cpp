@@ -3,39 +3,19 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+
+#include "raster/fill_pixels.h"
+#include "raster/wide_line.h"
 
 namespace vemrik {
 
 namespace {
 
-__extension__ typedef __int128 Wide;
-
-// Beyond this the exact integer coverage test could overflow; such points lie millions of
-// pixels away from any image, so they are pulled in along the segment first (see wideLine).
-constexpr std::int64_t kExactLimit = std::int64_t{1} << 24;
-
 /// Nearest integer to num / den (den > 0), halves away from zero.
 std::int64_t roundAway(std::int64_t num, std::int64_t den) {
     const std::int64_t q = (2 * std::llabs(num) + den) / (2 * den);
     return num < 0 ? -q : q;
-}
-
-/// Whether the centre of pixel (px, py) lies within w / 2 of the segment (ax, ay)-(bx, by).
-/// Everything is doubled so that pixel centres are integers.
-bool covered(std::int64_t px, std::int64_t py, std::int64_t ax, std::int64_t ay, std::int64_t bx,
-             std::int64_t by, int w) {
-    const Wide cx = 2 * px + 1, cy = 2 * py + 1;
-    const Wide x0 = 2 * ax, y0 = 2 * ay, dx = 2 * (bx - ax), dy = 2 * (by - ay);
-    const Wide len2 = dx * dx + dy * dy;
-    const Wide t = (cx - x0) * dx + (cy - y0) * dy;
-    const Wide w2 = Wide{w} * w;
-    if (len2 == 0 || t <= 0) return (cx - x0) * (cx - x0) + (cy - y0) * (cy - y0) <= w2;
-    if (t >= len2) {
-        const Wide ex = cx - (x0 + dx), ey = cy - (y0 + dy);
-        return ex * ex + ey * ey <= w2;
-    }
-    const Wide cross = dx * (cy - y0) - dy * (cx - x0);
-    return cross * cross <= w2 * len2;
 }
 
 }  // namespace
@@ -45,8 +25,87 @@ Raster::Raster(int width, int height)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kWhite) {}
 
+Raster& Raster::operator=(const Raster& other) {
+    const std::uint64_t next = std::max(version_, other.version_) + 1;
+    if (this != &other) {
+        width_ = other.width_;
+        height_ = other.height_;
+        pixels_ = other.pixels_;
+        brush_ = other.brush_;
+        pen_ = other.pen_;
+        penWidth_ = other.penWidth_;
+        penX_ = other.penX_;
+        penY_ = other.penY_;
+    }
+    version_ = next;
+    return *this;
+}
+
+Raster::Raster(Raster&& other) noexcept
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      pixels_(std::move(other.pixels_)),
+      brush_(other.brush_),
+      pen_(other.pen_),
+      penWidth_(other.penWidth_),
+      penX_(other.penX_),
+      penY_(other.penY_),
+      version_(other.version_) {
+    other.pixels_.clear();
+}
+
+Raster& Raster::operator=(Raster&& other) noexcept {
+    if (this == &other) {
+        ++version_;
+        return *this;
+    }
+    const std::uint64_t next = std::max(version_, other.version_) + 1;
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    pixels_ = std::move(other.pixels_);
+    other.pixels_.clear();
+    brush_ = other.brush_;
+    pen_ = other.pen_;
+    penWidth_ = other.penWidth_;
+    penX_ = other.penX_;
+    penY_ = other.penY_;
+    version_ = next;
+    return *this;
+}
+
+void Raster::copyFrom(const Raster& other, Area area) {
+    if (other.width_ != width_ || other.height_ != height_) {
+        *this = other;
+        return;
+    }
+    brush_ = other.brush_;
+    pen_ = other.pen_;
+    penWidth_ = other.penWidth_;
+    penX_ = other.penX_;
+    penY_ = other.penY_;
+    ++version_;
+    const int x1 = std::max(area.x1, 0), x2 = std::min(area.x2, width_);
+    const int y1 = std::max(area.y1, 0), y2 = std::min(area.y2, height_);
+    if (x1 >= x2 || y1 >= y2) return;
+    const auto at = [this](int x, int y) {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+    };
+    if (x1 == 0 && x2 == width_) {  // whole rows lie one after another
+        std::copy(other.pixels_.begin() + static_cast<std::ptrdiff_t>(at(0, y1)),
+                  other.pixels_.begin() + static_cast<std::ptrdiff_t>(at(0, y2)),
+                  pixels_.begin() + static_cast<std::ptrdiff_t>(at(0, y1)));
+        return;
+    }
+    for (int y = y1; y < y2; ++y)
+        std::copy(other.pixels_.begin() + static_cast<std::ptrdiff_t>(at(x1, y)),
+                  other.pixels_.begin() + static_cast<std::ptrdiff_t>(at(x2, y)),
+                  pixels_.begin() + static_cast<std::ptrdiff_t>(at(x1, y)));
+}
+
+void Raster::copyFrom(const Raster& other) { copyFrom(other, {0, 0, other.width_, other.height_}); }
+
 void Raster::fill(Colour c) {
-    std::fill(pixels_.begin(), pixels_.end(), c);
+    fillPixels(pixels_.data(), pixels_.size(), c);
     ++version_;
 }
 
@@ -56,7 +115,7 @@ void Raster::span(int y, int x1, int x2, Colour c) {
     x2 = std::min(x2, width_ - 1);
     if (x1 > x2) return;
     std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-    std::fill(row + x1, row + x2 + 1, c);
+    fillPixels(row + x1, static_cast<std::size_t>(x2 - x1 + 1), c);
 }
 
 void Raster::rectangle(int x1, int y1, int x2, int y2) {
@@ -125,57 +184,7 @@ void Raster::thinLine(int x0, int y0, int x1, int y1) {
 }
 
 void Raster::wideLine(int x0, int y0, int x1, int y1, int w) {
-    std::int64_t ax = x0, ay = y0, bx = x1, by = y1;
-    if (std::max({std::llabs(ax), std::llabs(ay), std::llabs(bx), std::llabs(by)}) > kExactLimit) {
-        // Pull far end points in along the segment to the edge of a box around the image; the
-        // part of the segment that can reach the image stays where it was, to a pixel.
-        const double fx0 = ax, fy0 = ay, fdx = double(bx - ax), fdy = double(by - ay);
-        const double lo = -w - 2.0, hix = width_ + w + 2.0, hiy = height_ + w + 2.0;
-        double t0 = 0.0, t1 = 1.0;
-        auto clip = [&](double p, double q) {  // Liang-Barsky
-            if (p == 0.0) return q >= 0.0;
-            const double r = q / p;
-            if (p < 0.0) t0 = std::max(t0, r); else t1 = std::min(t1, r);
-            return t0 <= t1;
-        };
-        if (!(clip(-fdx, fx0 - lo) && clip(fdx, hix - fx0) && clip(-fdy, fy0 - lo) && clip(fdy, hiy - fy0)))
-            return;
-        ax = std::llround(fx0 + t0 * fdx);
-        ay = std::llround(fy0 + t0 * fdy);
-        bx = std::llround(fx0 + t1 * fdx);
-        by = std::llround(fy0 + t1 * fdy);
-    }
-    const std::int64_t reach = w / 2 + 1;
-    const std::int64_t top = std::max<std::int64_t>(std::min(ay, by) - reach, 0);
-    const std::int64_t bottom = std::min<std::int64_t>(std::max(ay, by) + reach, height_ - 1);
-    const auto hit = [&](std::int64_t px, std::int64_t py) { return covered(px, py, ax, ay, bx, by, w); };
-    for (std::int64_t py = top; py <= bottom; ++py) {
-        // The row's nearest point to the segment; the covered pixels of the row form one run
-        // around it, so a seed next to it and a walk outwards find them all.
-        const double yc = double(py) + 0.5;
-        double xs;
-        if (ay == by) {
-            xs = 0.5 * double(ax + bx);
-        } else {
-            const double t = (yc - double(ay)) / double(by - ay);
-            xs = t <= 0.0 ? double(ax) : t >= 1.0 ? double(bx) : double(ax) + t * double(bx - ax);
-        }
-        const std::int64_t guess = static_cast<std::int64_t>(std::floor(xs - 0.5));
-        std::int64_t seed = 0;
-        bool found = false;
-        for (std::int64_t c = guess - 1; c <= guess + 2 && !found; ++c) {
-            const std::int64_t inside = std::clamp<std::int64_t>(c, 0, width_ - 1);
-            if (hit(inside, py)) {
-                seed = inside;
-                found = true;
-            }
-        }
-        if (!found) continue;
-        std::int64_t left = seed, right = seed;
-        while (left > 0 && hit(left - 1, py)) --left;
-        while (right < width_ - 1 && hit(right + 1, py)) ++right;
-        span(static_cast<int>(py), static_cast<int>(left), static_cast<int>(right), pen_);
-    }
+    paintWideLine({pixels_.data(), width_, height_}, x0, y0, x1, y1, w, pen_);
 }
 
 }  // namespace vemrik

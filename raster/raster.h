@@ -7,6 +7,14 @@
 
 namespace vemrik {
 
+/// The pixels x1 .. x2 - 1 by y1 .. y2 - 1 of an image.
+struct Area {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
 /// Our own drawing surface: 32-bit pixels in 0x00BBGGRR, no anti-aliasing, everything clipped.
 ///
 /// Coverage rules (see docs/raster.md):
@@ -20,6 +28,13 @@ namespace vemrik {
 class Raster {
 public:
     Raster(int width, int height);
+    Raster(const Raster&) = default;
+    /// Leaves the other raster empty, 0 x 0.
+    Raster(Raster&& other) noexcept;
+    /// Assigning counts as a drawing: the version keeps growing, never repeats. A moved-from
+    /// raster is left empty, 0 x 0.
+    Raster& operator=(const Raster& other);
+    Raster& operator=(Raster&& other) noexcept;
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -40,6 +55,11 @@ public:
 
     /// Fills the whole image with one colour; the floor every redraw is measured against.
     void fill(Colour c);
+    /// Takes over the other image's brush, pen and pen position and its pixels inside the area
+    /// (clipped); an image of another size takes all of it, size included. One drawing.
+    void copyFrom(const Raster& other, Area area);
+    /// Takes over all of the other image, as copyFrom with its whole area.
+    void copyFrom(const Raster& other);
 
     /// Row-major pixels, width() * height() of them.
     const std::uint32_t* data() const { return pixels_.data(); }

@@ -1,6 +1,8 @@
 #include "simulation/simulation_view.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "map/map_paint.h"
 #include "simulation/robot_outline.h"
@@ -25,6 +27,72 @@ void markSensor(ProgramState& s, Raster& image, const PoseTransform& pose, const
     image.setPenColour(s.SensorStates[s.SensorCount] != 0 ? kGreen : kRed);
     drawTurned(image, pose, samplePoints(sensor));
     ++s.SensorCount;
+}
+
+/// Placement, sensing on the track before anything else is drawn, then the robot with a
+/// 2-pixel pen and pen width 0 left behind. Returns the pose drawn at.
+PoseTransform drawOverTrack(ProgramState& s, Raster& image) {
+    // The placement leaves the image alone, so the pen may be set before it.
+    image.setPenColour(kBlack);
+    image.setPenWidth(kRobotPenWidth);
+    const PoseTransform pose = placeAndSense(s, image);
+    drawRobot(s, pose, image);
+    image.setPenWidth(0);
+    return pose;
+}
+
+/// Robot board cells, columns x1 .. x2 by rows y1 .. y2; none when x1 > x2.
+struct CellBox {
+    int x1 = 1, y1 = 1, x2 = 0, y2 = 0;
+    void take(int x, int y) {
+        const bool none = x1 > x2;
+        x1 = none ? x : std::min(x1, x);
+        x2 = none ? x : std::max(x2, x);
+        y1 = none ? y : std::min(y1, y);
+        y2 = none ? y : std::max(y2, y);
+    }
+};
+
+/// The cells drawRobot outlines (their marks lie inside them): a double sensor in the last
+/// drawn column reaches the column beyond.
+CellBox drawnCells(const Grid& robot) {
+    CellBox box;
+    const int rows = std::min(robot.length(0), kDrawnCells);
+    const int columns = std::min(robot.columns(), kDrawnCells);
+    Sensor sensor{};
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x) {
+            const std::int32_t code = robot.at(x, y);
+            if (code == kBody || code == kWheel) box.take(x, y);
+            if (!sensorAt(robot, x, y, sensor)) continue;
+            box.take(x, y);
+            if (sensor.isDouble) box.take(x + 1, y);
+        }
+    return box;
+}
+
+/// Every pixel the robot's cells at this pose can have been drawn on: the corners of their box
+/// carried onto the map, widened by the pen's reach and a pixel for rounding.
+Area robotArea(const PoseTransform& pose, const CellBox& cells) {
+    if (cells.x1 > cells.x2) return {0, 0, 0, 0};
+    constexpr std::int64_t kPad = kRobotPenWidth + 2;
+    const float left = static_cast<float>(10 * cells.x1 - 100), right = static_cast<float>(10 * cells.x2 - 90);
+    const float top = static_cast<float>(10 * cells.y1 - 100), bottom = static_cast<float>(10 * cells.y2 - 90);
+    std::int64_t x1 = std::numeric_limits<std::int64_t>::max(), y1 = x1;
+    std::int64_t x2 = std::numeric_limits<std::int64_t>::min(), y2 = x2;
+    for (const FramePoint corner : {FramePoint{left, top}, FramePoint{right, top}, FramePoint{left, bottom},
+                                    FramePoint{right, bottom}}) {
+        const Pixel p = pose.RobotToMap(corner);
+        x1 = std::min<std::int64_t>(x1, p.x);
+        y1 = std::min<std::int64_t>(y1, p.y);
+        x2 = std::max<std::int64_t>(x2, p.x);
+        y2 = std::max<std::int64_t>(y2, p.y);
+    }
+    const auto toInt = [](std::int64_t v) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    return {toInt(x1 - kPad), toInt(y1 - kPad), toInt(x2 + kPad + 1), toInt(y2 + kPad + 1)};
 }
 
 }  // namespace
@@ -56,12 +124,13 @@ void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image) {
 
 void paintSimulationView(ProgramState& s, Raster& image) {
     paintTrack(s, image);
-    // The placement leaves the image alone, so the pen may be set before it.
-    image.setPenColour(kBlack);
-    image.setPenWidth(kRobotPenWidth);
-    const PoseTransform pose = placeAndSense(s, image);
-    drawRobot(s, pose, image);
-    image.setPenWidth(0);
+    drawOverTrack(s, image);
+}
+
+void paintSimulationView(ProgramState& s, Raster& image, TrackCache& cache) {
+    cache.restore(s, image);
+    const PoseTransform pose = drawOverTrack(s, image);
+    cache.drawnOver(image, robotArea(pose, drawnCells(s.RobotGrid)));
 }
 
 }  // namespace vemrik

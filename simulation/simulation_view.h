@@ -3,6 +3,7 @@
 #include "app/program_state.h"
 #include "raster/raster.h"
 #include "simulation/pose.h"
+#include "simulation/track_cache.h"
 
 namespace vemrik {
 
@@ -21,5 +22,10 @@ void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image);
 /// One whole redraw of the simulation page: track, start placement, sensing on the track
 /// before the robot is drawn, the robot with a 2-pixel pen, and pen width 0 left behind.
 void paintSimulationView(ProgramState& s, Raster& image);
+
+/// The same redraw with the track layer kept in the cache between redraws: every pixel, sensor
+/// reading and count as paintSimulationView(s, image) leaves them, at about one copy of the
+/// robot's surroundings while the track stays the same.
+void paintSimulationView(ProgramState& s, Raster& image, TrackCache& cache);
 
 }  // namespace vemrik

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "app/program_state.h"
+#include "simulation/track_cache.h"
 #include "ui/controls.h"
 
 namespace vemrik {
@@ -36,6 +37,8 @@ public:
     ListBox ListBox1;
     // Page 3, "Symulacja"
     Image Image5{Raster(701, 401)};
+    /// Image5's track layer between redraws; no state of the program, only saved work.
+    TrackCache Image5Track;
     TrackBar TrackBar2;
     // On the form
     Memo Memo1;

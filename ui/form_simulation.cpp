@@ -6,7 +6,7 @@
 
 namespace vemrik {
 
-void TForm1::BitBtn5Click() { paintSimulationView(State, Image5.canvas); }
+void TForm1::BitBtn5Click() { paintSimulationView(State, Image5.canvas, Image5Track); }
 
 void TForm1::BitBtn6Click() {
     stepOnce(State, ListBox1.lines, [this] { return Random(); }, &Memo1);

@@ -1,0 +1,19 @@
+#include "bench/bench_scenes.h"
+
+#include "scenes/scenes.h"
+
+namespace vemrik::bench {
+
+void prepareForm(TForm1& form, Scene scene) {
+    if (scene == Scene::kTypical) buildTypicalScene(form);
+    if (scene == Scene::kBusy) buildBusyScene(form);
+    form.BitBtn5Click();  // the held robot goes to its start cell
+    form.Button15Click();
+    form.BitBtn2Click();
+    form.BitBtn3Click();
+    form.ComposeRuleText();
+    form.BitBtn4Click();
+    form.BitBtn5Click();
+}
+
+}  // namespace vemrik::bench

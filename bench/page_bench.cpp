@@ -1,0 +1,123 @@
+// What the program does again and again: the refresh cycle redraws the visible page up to 40
+// times a second, the map page repaints on every pointer move while a cell tool is chosen, and
+// a run steps every 200 ms.
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_scenes.h"
+#include "ui/form.h"
+
+namespace vemrik::bench {
+
+namespace {
+
+/// Calls one handler of a prepared form over and over.
+template <class Handler>
+void repeat(benchmark::State& state, Scene scene, Handler handler) {
+    TForm1 form;
+    prepareForm(form, scene);
+    for (auto _ : state) {
+        handler(form);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BitBtn2Click(benchmark::State& state, Scene scene) {
+    repeat(state, scene, [](TForm1& f) { f.BitBtn2Click(); });
+}
+void BitBtn3Click(benchmark::State& state, Scene scene) {
+    repeat(state, scene, [](TForm1& f) { f.BitBtn3Click(); });
+}
+void BitBtn4Click(benchmark::State& state, Scene scene) {
+    repeat(state, scene, [](TForm1& f) { f.BitBtn4Click(); });
+}
+void BitBtn5Click(benchmark::State& state, Scene scene) {
+    repeat(state, scene, [](TForm1& f) { f.BitBtn5Click(); });
+}
+
+// The robot turned off the axes, as it is for most of a run: its outlines are slanted lines.
+void BitBtn5ClickTurned(benchmark::State& state, Scene scene) {
+    TForm1 form;
+    prepareForm(form, scene);
+    form.TrackBar2.position += 30;
+    form.TrackBar2Change();
+    form.BitBtn5Click();
+    for (auto _ : state) {
+        form.BitBtn5Click();
+        benchmark::ClobberMemory();
+    }
+}
+
+// After a map edit the simulation page paints its track again: one cell changes every time.
+void BitBtn5ClickAfterEdit(benchmark::State& state, Scene scene) {
+    repeat(state, scene, [](TForm1& f) {
+        std::int32_t& cell = f.State.MapGrid.at(69, 39);
+        cell = cell == kMapEmpty ? kLine : kMapEmpty;
+        f.BitBtn5Click();
+    });
+}
+
+// The "Linia" tool chosen, the pointer moving over the map without a button held.
+void Image2MouseMoveCellTool(benchmark::State& state, Scene scene) {
+    TForm1 form;
+    prepareForm(form, scene);
+    form.TabbedNotebook1Change(kMapPage);
+    form.Button5Click();
+    int x = 300;
+    for (auto _ : state) {
+        form.Image2MouseMove(x, 200);
+        x = x == 300 ? 310 : 300;
+        benchmark::ClobberMemory();
+    }
+}
+
+// One step reading all of the busy scene's 100 rules: with every sensor on, no rule matches, so
+// none ends the search early.
+void BitBtn6ClickHundredRules(benchmark::State& state) {
+    TForm1 form;
+    prepareForm(form, Scene::kBusy);
+    for (auto _ : state) {
+        form.State.SensorStates.fill(1);
+        form.BitBtn6Click();
+        benchmark::ClobberMemory();
+    }
+    state.counters["rules"] = static_cast<double>(form.ListBox1.count());
+}
+
+// A refresh tick on which nothing is to be drawn (the forced redraw of every 15th tick kept away).
+void Timer1TimerIdle(benchmark::State& state) {
+    TForm1 form;
+    prepareForm(form, Scene::kTypical);
+    form.TabbedNotebook1Change(kSimulationPage);
+    form.State.RedrawPending = 0;
+    for (auto _ : state) {
+        form.State.TickCounter = 0;
+        form.Timer1Timer();
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BitBtn2Click, empty, Scene::kEmpty);
+BENCHMARK_CAPTURE(BitBtn2Click, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(BitBtn2Click, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(BitBtn3Click, empty, Scene::kEmpty);
+BENCHMARK_CAPTURE(BitBtn3Click, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(BitBtn3Click, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(BitBtn4Click, empty, Scene::kEmpty);
+BENCHMARK_CAPTURE(BitBtn4Click, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(BitBtn4Click, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(BitBtn5Click, empty, Scene::kEmpty);
+BENCHMARK_CAPTURE(BitBtn5Click, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(BitBtn5Click, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(BitBtn5ClickTurned, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(BitBtn5ClickTurned, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(BitBtn5ClickAfterEdit, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(BitBtn5ClickAfterEdit, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(Image2MouseMoveCellTool, empty, Scene::kEmpty);
+BENCHMARK_CAPTURE(Image2MouseMoveCellTool, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(Image2MouseMoveCellTool, busy, Scene::kBusy);
+BENCHMARK(BitBtn6ClickHundredRules);
+BENCHMARK(Timer1TimerIdle);
+
+}  // namespace vemrik::bench
