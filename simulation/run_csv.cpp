@@ -15,6 +15,19 @@ void appendNumber(std::string& out, Number v) {
     out.append(buf.data(), res.ptr);
 }
 
+void appendField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
 void appendRow(std::string& out, const RunRecord& record, const RunRow& r) {
     appendNumber(out, r.step);
     for (const float v : {r.heading, r.x, r.y}) {
@@ -28,7 +41,7 @@ void appendRow(std::string& out, const RunRecord& record, const RunRow& r) {
     out += ',';
     appendNumber(out, r.rule + 1);
     out += ',';
-    out += csvField(record.ruleText(r));
+    appendField(out, record.ruleText(r));
     out += ',';
     out += r.stop ? '1' : '0';
     out += '\n';
@@ -37,13 +50,8 @@ void appendRow(std::string& out, const RunRecord& record, const RunRow& r) {
 }  // namespace
 
 std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
+    std::string out;
+    appendField(out, text);
     return out;
 }
 

@@ -108,6 +108,7 @@ void RunView::buildStatusBar() {
     for (int i = 0; i < kParts; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(kNames[i]);
+        label->setContentsMargins(4, 0, 8, 0);
         if (i == kSeed)
             bar->addPermanentWidget(label);
         else
