@@ -8,7 +8,8 @@
 namespace vemrik {
 
 /// The header line of a run's CSV.
-inline constexpr std::string_view kRunCsvHeader = "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop";
+inline constexpr std::string_view kRunCsvHeader =
+    "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop";
 
 /// The kept steps of a run as CSV: the header, then one line per step, oldest first, each line
 /// ended by "\n". Numbers are written so that they read back to the very same float; rule_index

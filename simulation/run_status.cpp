@@ -28,16 +28,21 @@ std::string simulatedTimeText(std::uint64_t steps) {
 
 std::string runStateText(RunState state) {
     switch (state) {
-        case RunState::Held: return "stan: zatrzymany";
-        case RunState::Ready: return "stan: gotowy";
-        case RunState::Running: return "stan: jedzie";
-        case RunState::Stopping: return "stan: zatrzymuje się";
+        case RunState::Held:
+            return "stan: zatrzymany";
+        case RunState::Ready:
+            return "stan: gotowy";
+        case RunState::Running:
+            return "stan: jedzie";
+        case RunState::Stopping:
+            return "stan: zatrzymuje się";
     }
     return "stan: ?";
 }
 
 std::string poseText(const ProgramState& s) {
-    return "kierunek " + tenths(s.RobotHeading) + "°, x " + tenths(s.RobotPosX) + ", y " + tenths(s.RobotPosY);
+    return "kierunek " + tenths(s.RobotHeading) + "°, x " + tenths(s.RobotPosX) + ", y " +
+           tenths(s.RobotPosY);
 }
 
 std::string lastRuleText(const LastRule& rule) {

@@ -28,7 +28,8 @@ int stepOnce(ProgramState& s, const std::vector<std::string>& rules, RandomFn&& 
     const ShortText pattern = sensorPattern(s.SensorStates);
     const Candidates candidates = collectCandidates(pattern.view(), rules);
     const std::uint32_t draw = random();
-    return applyStep(s, candidates, static_cast<int>(draw % static_cast<std::uint32_t>(candidates.count + 1)), log);
+    return applyStep(s, candidates, static_cast<int>(draw % static_cast<std::uint32_t>(candidates.count + 1)),
+                     log);
 }
 
 }  // namespace vemrik

@@ -50,7 +50,8 @@ void expectSameState(const ProgramState& a, const ProgramState& b) {
 
 bool sameImage(const Raster& a, const Raster& b) {
     return a.width() == b.width() && a.height() == b.height() &&
-           std::memcmp(a.data(), b.data(), sizeof(std::uint32_t) * std::size_t(a.width()) * std::size_t(a.height())) == 0;
+           std::memcmp(a.data(), b.data(),
+                       sizeof(std::uint32_t) * std::size_t(a.width()) * std::size_t(a.height())) == 0;
 }
 
 std::vector<std::string> memoLines(const Memo& m) {
@@ -101,7 +102,8 @@ TEST(RunView, WithEveryOptionOffTheFormDrawsAndStepsExactlyAsThePlainPath) {
         for (int r = 0; r < 8; ++r) refresh();
         form.Timer2Timer();
         stopTimerIfHeld(plain.State, plain.Timer2.enabled);
-        stepOnce(plain.State, plain.ListBox1.lines, [&] { return plain.Random(); }, &plain.Memo1);
+        stepOnce(
+            plain.State, plain.ListBox1.lines, [&] { return plain.Random(); }, &plain.Memo1);
         ++ticks;
         ASSERT_TRUE(sameImage(form.Image5.canvas, plain.Image5.canvas)) << "tick " << ticks;
         ASSERT_EQ(form.State.RobotPosX, plain.State.RobotPosX) << "tick " << ticks;
@@ -193,8 +195,9 @@ TEST(RunView, SpeedSetsTheRunTimersIntervalAndNothingElse) {
         g->BitBtn7Click();
         drive(*g, 20, 8);
     }
-    for (const auto& [speed, interval] : {std::pair{RunSpeed::Quadruple, 50}, std::pair{RunSpeed::Double, 100},
-                                          std::pair{RunSpeed::Normal, 200}}) {
+    for (const auto& [speed, interval] :
+         {std::pair{RunSpeed::Quadruple, 50}, std::pair{RunSpeed::Double, 100},
+          std::pair{RunSpeed::Normal, 200}}) {
         f.SetRunSpeed(speed);
         EXPECT_EQ(f.Timer2.interval, interval);
         EXPECT_GT(f.Timer2.interval, f.Timer1.interval);

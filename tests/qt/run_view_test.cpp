@@ -64,8 +64,9 @@ private slots:
         QVERIFY(!view.action("actionSpeed4")->isChecked());
         QCOMPARE(w.centralWidget()->size(), QSize(940, 433));
         QCOMPARE(w.statusBar()->y(), w.centralWidget()->geometry().bottom() + 1);
-        QCOMPARE(view.statusText(),
-                 QString("kroki: 0 | czas: 0,0 s | stan: zatrzymany | kierunek 0,0°, x 0,0, y 0,0 | ziarno 5489"));
+        QCOMPARE(
+            view.statusText(),
+            QString("kroki: 0 | czas: 0,0 s | stan: zatrzymany | kierunek 0,0°, x 0,0, y 0,0 | ziarno 5489"));
     }
 
     void speedSetsTheRunTimersInterval() {
@@ -96,7 +97,10 @@ private slots:
             hits += acted;
             step(w);
             const QString status = view.statusText();
-            const QString counters = QString("kroki: %1 | czas: %2,%3 s | stan: zatrzymany").arg(n).arg(2 * n / 10).arg(2 * n % 10);
+            const QString counters = QString("kroki: %1 | czas: %2,%3 s | stan: zatrzymany")
+                                         .arg(n)
+                                         .arg(2 * n / 10)
+                                         .arg(2 * n % 10);
             QVERIFY2(status.startsWith(counters), qPrintable(status));
             QVERIFY2(status.contains(acted ? "reguła 2: 0 0 0 0 0 0 0 0 10" : "prosto"), qPrintable(status));
             QCOMPARE(marked(list(w)->item(1)), acted);

@@ -34,10 +34,10 @@ enum Part { kSteps, kTime, kState, kPose, kRule, kSeed, kParts };
 RunView::RunView(MainWindow& window) : window_(window) {
     askSeed = [this](std::uint32_t current) -> std::optional<QString> {
         bool ok = false;
-        const QString text = QInputDialog::getText(
-            &window_, QStringLiteral("Ziarno losowania"),
-            QStringLiteral("Ziarno (liczba całkowita od 0 do 4294967295):"), QLineEdit::Normal,
-            QString::number(current), &ok);
+        const QString text =
+            QInputDialog::getText(&window_, QStringLiteral("Ziarno losowania"),
+                                  QStringLiteral("Ziarno (liczba całkowita od 0 do 4294967295):"),
+                                  QLineEdit::Normal, QString::number(current), &ok);
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
     chooseCsvPath = [this](const QString& suggested) {
@@ -80,7 +80,8 @@ void RunView::buildMenu() {
         a->setCheckable(true);
         a->setChecked(form.Timer2.interval == runInterval(s));
         speeds->addAction(a);
-        connect(a, &QAction::triggered, this, [this, &form, s] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
+        connect(a, &QAction::triggered, this,
+                [this, &form, s] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
     }
 
     menu->addSeparator();
@@ -134,7 +135,8 @@ bool RunView::chooseSeed() {
     if (!text) return false;
     const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
     if (!seed) {
-        showError(QStringLiteral("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
+        showError(
+            QStringLiteral("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
         return false;
     }
     window_.handle([&form, s = *seed] { form.Seed = s; });
@@ -146,7 +148,8 @@ bool RunView::saveRun() {
     if (path.isEmpty()) return false;
     const std::string csv = runCsv(window_.form().Run);
     if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
-        showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2").arg(path, QString::fromStdString(*error)));
+        showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2")
+                      .arg(path, QString::fromStdString(*error)));
         return false;
     }
     return true;
@@ -167,7 +170,8 @@ void RunView::refresh() {
     };
     for (int i = 0; i < kParts; ++i) {
         const QString text = qs(texts[i]);
-        if (labels_[static_cast<std::size_t>(i)]->text() != text) labels_[static_cast<std::size_t>(i)]->setText(text);
+        if (labels_[static_cast<std::size_t>(i)]->text() != text)
+            labels_[static_cast<std::size_t>(i)]->setText(text);
     }
     labels_[kRule]->setToolTip(last.line >= 0 ? qs(hitsText(run.hits(last.line))) : QString());
     markRules();
