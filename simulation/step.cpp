@@ -14,10 +14,10 @@ constexpr double kPi = 3.141592653589793;
 
 }  // namespace
 
-void applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* log) {
+int applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* log) {
     // Slot `count` holds 0, so choosing it, like choosing with no candidates, keeps the heading.
-    if (choice >= 0 && choice < candidates.count)
-        s.RobotHeading = s.RobotHeading + candidates.angles[static_cast<std::size_t>(choice)];
+    const bool chosen = choice >= 0 && choice < candidates.count;
+    if (chosen) s.RobotHeading = s.RobotHeading + candidates.angles[static_cast<std::size_t>(choice)];
     if (log) log->append(FloatToStr(s.RobotHeading));
     const float theta =
         static_cast<float>((static_cast<double>(s.RobotHeading) - kHeadingOffset) * kPi * (1.0 / 180.0));
@@ -33,6 +33,7 @@ void applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* 
     s.RobotPosX = newX;
     s.RobotPosY = newY;
     s.RedrawPending = 1;
+    return chosen ? candidates.lines[static_cast<std::size_t>(choice)] : kNoRule;
 }
 
 }  // namespace vemrik

@@ -4,6 +4,8 @@
 #include <random>
 
 #include "app/program_state.h"
+#include "simulation/run_options.h"
+#include "simulation/run_record.h"
 #include "simulation/track_cache.h"
 #include "ui/controls.h"
 
@@ -45,6 +47,13 @@ public:
     Timer Timer1{true, 25};
     Timer Timer2{false, 200};
     int NotebookPageIndex = 3;
+
+    // Seeing a run; every option is off at start-up and then changes nothing of the above.
+    RunRecord Run;
+    bool TrailShown = false;
+    /// "Start" restarts RandomEngine from Seed.
+    bool RepeatableRuns = false;
+    std::uint32_t Seed = kDefaultSeed;
 
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
@@ -108,6 +117,12 @@ public:
     void BitBtn7Click();
     void BitBtn8Click();
     void Timer2Timer();
+
+    // Run view options
+    /// Shows or hides the trail from the next redraw on.
+    void ShowTrail(bool on);
+    /// Sets the run timer's interval and nothing else.
+    void SetRunSpeed(RunSpeed speed);
 };
 
 }  // namespace vemrik

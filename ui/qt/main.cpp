@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/run_view.h"
 #include "ui/qt/workspace_menu.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     try {
         vemrik::MainWindow window;
         vemrik::WorkspaceMenu menu(window);
+        vemrik::RunView runView(window);
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
         // starts as usual.

@@ -1,0 +1,66 @@
+#include "simulation/run_csv.h"
+
+#include <array>
+#include <charconv>
+
+namespace vemrik {
+
+namespace {
+
+template <class Number>
+void appendNumber(std::string& out, Number v) {
+    std::array<char, 48> buf{};
+    // The shortest text that reads back to the same value.
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
+    out.append(buf.data(), res.ptr);
+}
+
+void appendField(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendRow(std::string& out, const RunRecord& record, const RunRow& r) {
+    appendNumber(out, r.step);
+    for (const float v : {r.heading, r.x, r.y}) {
+        out += ',';
+        appendNumber(out, v);
+    }
+    for (int k = 0; k < 8; ++k) {
+        out += ',';
+        out += ((r.sensors >> k) & 1u) != 0 ? '1' : '0';
+    }
+    out += ',';
+    appendNumber(out, r.rule + 1);
+    out += ',';
+    appendField(out, record.ruleText(r));
+    out += ',';
+    out += r.stop ? '1' : '0';
+    out += '\n';
+}
+
+}  // namespace
+
+std::string csvField(std::string_view text) {
+    std::string out;
+    appendField(out, text);
+    return out;
+}
+
+std::string runCsv(const RunRecord& record) {
+    std::string out(kRunCsvHeader);
+    out += '\n';
+    out.reserve(out.size() + record.rowCount() * 64);
+    for (std::size_t i = 0; i < record.rowCount(); ++i) appendRow(out, record, record.row(i));
+    return out;
+}
+
+}  // namespace vemrik

@@ -1,0 +1,115 @@
+#include "simulation/run_record.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace vemrik {
+
+void RunRecord::clear() {
+    head_ = 0;
+    rowCount_ = 0;
+    steps_ = 0;
+    std::fill(hits_.begin(), hits_.end(), 0);
+    std::fill(lineTexts_.begin(), lineTexts_.end(), -1);
+    texts_.clear();
+    stepped_ = false;
+    lastLine_ = kNoRule;
+    lastText_ = -1;
+    stopSeen_ = false;
+    trail_.clear();
+    internAll();
+}
+
+void RunRecord::internAll() {
+    // Done when the list or the run changes, so a step never copies a text.
+    for (std::size_t j = 0; j < lines_.size(); ++j) textOfLine(static_cast<int>(j));
+}
+
+void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, int rule,
+                           const std::vector<std::string>& rules) {
+    followList(rules);
+    const bool acted = rule >= 0 && rule < static_cast<int>(lines_.size());
+    RunRow r;
+    r.step = ++steps_;
+    r.heading = after.RobotHeading;
+    r.x = after.RobotPosX;
+    r.y = after.RobotPosY;
+    r.rule = acted ? rule : kNoRule;
+    r.ruleText = acted ? textOfLine(rule) : -1;
+    for (std::size_t k = 0; k < after.SensorStates.size(); ++k)
+        if (after.SensorStates[k] != 0) r.sensors = static_cast<std::uint8_t>(r.sensors | (1u << k));
+    r.stop = stopSeen_;
+    addRow(r);
+    if (acted) ++hits_[static_cast<std::size_t>(rule)];
+    stepped_ = true;
+    lastLine_ = r.rule;
+    lastText_ = r.ruleText;
+    stopSeen_ = false;
+    trail_.step(fromX, fromY, after.RobotPosX, after.RobotPosY);
+}
+
+void RunRecord::followList(const std::vector<std::string>& rules) {
+    if (rules == lines_) return;
+    // Old indices of each text, in list order; a new line takes the first one still free.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> oldLines;
+    for (std::size_t i = lines_.size(); i-- > 0;) oldLines[lines_[i]].push_back(i);
+    std::vector<std::uint64_t> hits(rules.size(), 0);
+    std::vector<int> lineTexts(rules.size(), -1);
+    int lastLine = kNoRule;
+    for (std::size_t j = 0; j < rules.size(); ++j) {
+        const auto it = oldLines.find(rules[j]);
+        if (it == oldLines.end() || it->second.empty()) continue;
+        const std::size_t i = it->second.back();
+        it->second.pop_back();
+        hits[j] = hits_[i];
+        lineTexts[j] = lineTexts_[i];
+        if (static_cast<int>(i) == lastLine_) lastLine = static_cast<int>(j);
+    }
+    lines_ = rules;
+    hits_ = std::move(hits);
+    lineTexts_ = std::move(lineTexts);
+    lastLine_ = lastLine;
+    internAll();
+}
+
+std::uint64_t RunRecord::hits(int line) const {
+    return line >= 0 && line < static_cast<int>(hits_.size()) ? hits_[static_cast<std::size_t>(line)] : 0;
+}
+
+LastRule RunRecord::lastRule() const {
+    LastRule r;
+    r.stepped = stepped_;
+    r.line = lastLine_;
+    if (lastText_ >= 0) r.text = texts_[static_cast<std::size_t>(lastText_)];
+    return r;
+}
+
+const RunRow& RunRecord::row(std::size_t i) const { return rows_[(head_ + i) % rows_.size()]; }
+
+std::string_view RunRecord::ruleText(const RunRow& r) const {
+    if (r.ruleText < 0 || r.ruleText >= static_cast<int>(texts_.size())) return {};
+    return texts_[static_cast<std::size_t>(r.ruleText)];
+}
+
+int RunRecord::textOfLine(int line) {
+    int& id = lineTexts_[static_cast<std::size_t>(line)];
+    if (id >= 0) return id;
+    const std::string& text = lines_[static_cast<std::size_t>(line)];
+    const auto it = std::find(texts_.begin(), texts_.end(), text);
+    id = static_cast<int>(it - texts_.begin());
+    if (it == texts_.end()) texts_.push_back(text);
+    return id;
+}
+
+void RunRecord::addRow(const RunRow& r) {
+    if (rows_.empty()) rows_.resize(kRunRowBound);
+    if (rowCount_ < rows_.size()) {
+        rows_[(head_ + rowCount_) % rows_.size()] = r;
+        ++rowCount_;
+        return;
+    }
+    rows_[head_] = r;
+    head_ = (head_ + 1) % rows_.size();
+}
+
+}  // namespace vemrik

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "raster/raster.h"
+
+namespace vemrik {
+
+/// Most points a trail keeps; the oldest go first. 20,000 steps of 3 pixels are some twenty laps
+/// of a track that fills the map.
+inline constexpr std::size_t kTrailBound = 20000;
+
+/// Orange: neither line grey nor stop red, so no sensor could react to it even if it saw it.
+inline constexpr Colour kTrailColour = 0x0080FF;
+
+/// A point of the trail; `startsPiece` when the robot got there by something other than a step
+/// (the start placement, a loaded file), so no line joins it to the point before.
+struct TrailPoint {
+    float x;
+    float y;
+    bool startsPiece;
+};
+
+/// The path of the robot's reference point, the newest kTrailBound points. Allocates its whole
+/// store on the first point and never again.
+class Trail {
+public:
+    /// Continues the trail to (toX, toY) from (fromX, fromY), where a step began: a new piece
+    /// starts there unless the trail already ends at that point.
+    void step(float fromX, float fromY, float toX, float toY);
+    void clear();
+
+    std::size_t size() const { return size_; }
+    /// Kept point i, 0 the oldest.
+    const TrailPoint& point(std::size_t i) const;
+
+private:
+    void add(TrailPoint p);
+
+    std::vector<TrailPoint> ring_;
+    std::size_t head_ = 0;  // index of the oldest kept point
+    std::size_t size_ = 0;
+};
+
+/// Draws the trail as one-pixel lines in kTrailColour over the image; the pen's colour and width
+/// are left as they were.
+void drawTrail(const Trail& trail, Raster& image);
+
+}  // namespace vemrik

@@ -1,0 +1,206 @@
+#include "ui/qt/run_view.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "simulation/run_control.h"
+#include "simulation/run_csv.h"
+#include "simulation/run_status.h"
+#include "ui/qt/main_window.h"
+#include "workspace/workspace_file.h"
+
+namespace vemrik {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// A light yellow that the list's text stays readable on.
+const QColor kFiredRuleBackground(255, 236, 150);
+
+enum Part { kSteps, kTime, kState, kPose, kRule, kSeed, kParts };
+
+}  // namespace
+
+RunView::RunView(MainWindow& window) : window_(window) {
+    askSeed = [this](std::uint32_t current) -> std::optional<QString> {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(&window_, QStringLiteral("Ziarno losowania"),
+                                  QStringLiteral("Ziarno (liczba całkowita od 0 do 4294967295):"),
+                                  QLineEdit::Normal, QString::number(current), &ok);
+        return ok ? std::optional<QString>(text) : std::nullopt;
+    };
+    chooseCsvPath = [this](const QString& suggested) {
+        QFileDialog dialog(&window_, QStringLiteral("Zapisz przebieg"), suggested,
+                           QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    showError = [this](const QString& message) {
+        QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
+    };
+
+    list_ = window_.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    buildMenu();
+    buildStatusBar();
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    refresh();
+}
+
+RunView::~RunView() { window_.removeAfterHandle(afterHandleKey_); }
+
+void RunView::buildMenu() {
+    QMenu* menu = window_.simulationMenu();
+    TForm1& form = window_.form();
+
+    QAction* trail = menu->addAction(QStringLiteral("Pokaż ślad"));
+    trail->setObjectName("actionShowTrail");
+    trail->setCheckable(true);
+    connect(trail, &QAction::toggled, this,
+            [this, &form](bool on) { window_.handle([&form, on] { form.ShowTrail(on); }); });
+
+    QMenu* speed = menu->addMenu(QStringLiteral("Szybkość"));
+    speed->setObjectName("menuSpeed");
+    auto* speeds = new QActionGroup(speed);
+    for (const RunSpeed s : {RunSpeed::Normal, RunSpeed::Double, RunSpeed::Quadruple}) {
+        const int factor = static_cast<int>(s);
+        QAction* a = speed->addAction(QStringLiteral("×%1").arg(factor));
+        a->setObjectName(QStringLiteral("actionSpeed%1").arg(factor));
+        a->setCheckable(true);
+        a->setChecked(form.Timer2.interval == runInterval(s));
+        speeds->addAction(a);
+        connect(a, &QAction::triggered, this,
+                [this, &form, s] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
+    }
+
+    menu->addSeparator();
+    QAction* seed = menu->addAction(QStringLiteral("Ziarno losowania…"));
+    seed->setObjectName("actionSeed");
+    connect(seed, &QAction::triggered, this, [this] { chooseSeed(); });
+    QAction* repeatable = menu->addAction(QStringLiteral("Powtarzalne przebiegi"));
+    repeatable->setObjectName("actionRepeatable");
+    repeatable->setCheckable(true);
+    connect(repeatable, &QAction::toggled, this,
+            [this, &form](bool on) { window_.handle([&form, on] { form.RepeatableRuns = on; }); });
+
+    menu->addSeparator();
+    QAction* save = menu->addAction(QStringLiteral("Zapisz przebieg…"));
+    save->setObjectName("actionSaveRun");
+    connect(save, &QAction::triggered, this, [this] { saveRun(); });
+}
+
+void RunView::buildStatusBar() {
+    QStatusBar* bar = window_.statusBar();
+    bar->setObjectName("statusBar");
+    bar->setSizeGripEnabled(false);
+    static constexpr const char* kNames[kParts] = {"statusSteps", "statusTime", "statusState",
+                                                   "statusPose",  "statusRule", "statusSeed"};
+    for (int i = 0; i < kParts; ++i) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(kNames[i]);
+        label->setContentsMargins(4, 0, 8, 0);
+        if (i == kSeed)
+            bar->addPermanentWidget(label);
+        else
+            bar->addWidget(label);
+        labels_.push_back(label);
+    }
+}
+
+QAction* RunView::action(const char* objectName) const {
+    return window_.simulationMenu()->findChild<QAction*>(QString::fromLatin1(objectName));
+}
+
+QString RunView::statusText() const {
+    QStringList parts;
+    for (const QLabel* label : labels_)
+        if (!label->text().isEmpty()) parts << label->text();
+    return parts.join(QStringLiteral(" | "));
+}
+
+bool RunView::chooseSeed() {
+    TForm1& form = window_.form();
+    const std::optional<QString> text = askSeed(form.Seed);
+    if (!text) return false;
+    const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
+    if (!seed) {
+        showError(
+            QStringLiteral("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
+        return false;
+    }
+    window_.handle([&form, s = *seed] { form.Seed = s; });
+    return true;
+}
+
+bool RunView::saveRun() {
+    const QString path = chooseCsvPath(QDir::current().filePath(QStringLiteral("przebieg.csv")));
+    if (path.isEmpty()) return false;
+    const std::string csv = runCsv(window_.form().Run);
+    if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
+        showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2")
+                      .arg(path, QString::fromStdString(*error)));
+        return false;
+    }
+    return true;
+}
+
+void RunView::refresh() {
+    TForm1& form = window_.form();
+    RunRecord& run = form.Run;
+    run.followList(form.ListBox1.lines);
+    const LastRule last = run.lastRule();
+    const std::string texts[kParts] = {
+        stepsText(run.steps()),
+        simulatedTimeText(run.steps()),
+        runStateText(runState(form.State, form.Timer2.enabled)),
+        poseText(form.State),
+        lastRuleText(last),
+        seedText(form.Seed, form.RepeatableRuns),
+    };
+    for (int i = 0; i < kParts; ++i) {
+        const QString text = qs(texts[i]);
+        if (labels_[static_cast<std::size_t>(i)]->text() != text)
+            labels_[static_cast<std::size_t>(i)]->setText(text);
+    }
+    labels_[kRule]->setToolTip(last.line >= 0 ? qs(hitsText(run.hits(last.line))) : QString());
+    markRules();
+}
+
+void RunView::markRules() {
+    if (!list_) return;
+    const TForm1& form = window_.form();
+    if (listVersion_ != form.ListBox1.version) {
+        // mirror() has built new items: nothing of ours is on them yet.
+        listVersion_ = form.ListBox1.version;
+        markedRow_ = -1;
+        shownHits_.assign(static_cast<std::size_t>(list_->count()), ~std::uint64_t{0});
+    }
+    const LastRule last = form.Run.lastRule();
+    const int fired = last.line < list_->count() ? last.line : -1;
+    if (fired != markedRow_) {
+        if (QListWidgetItem* old = list_->item(markedRow_)) old->setBackground(QBrush());
+        if (QListWidgetItem* now = list_->item(fired)) now->setBackground(kFiredRuleBackground);
+        markedRow_ = fired;
+    }
+    shownHits_.resize(static_cast<std::size_t>(list_->count()), ~std::uint64_t{0});
+    for (int i = 0; i < list_->count(); ++i) {
+        const std::uint64_t hits = form.Run.hits(i);
+        std::uint64_t& shown = shownHits_[static_cast<std::size_t>(i)];
+        if (shown == hits) continue;
+        list_->item(i)->setToolTip(qs(hitsText(hits)));
+        shown = hits;
+    }
+}
+
+}  // namespace vemrik
