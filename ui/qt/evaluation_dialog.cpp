@@ -59,6 +59,13 @@ StepHistogramView::StepHistogramView(QWidget* parent) : QWidget(parent) {
 
 void StepHistogramView::setHistogram(Histogram h) {
     histogram_ = std::move(h);
+    shown_ = true;
+    update();
+}
+
+void StepHistogramView::clear() {
+    histogram_ = {};
+    shown_ = false;
     update();
 }
 
@@ -72,6 +79,7 @@ void StepHistogramView::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.drawText(QRect(6, 2, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Kroki do stopu (przebiegi zakończone sukcesem)"));
+    if (!shown_) return;
     if (histogram_.counts.empty()) {
         p.setPen(QColor(0x80, 0x80, 0x80));
         p.drawText(rect(), Qt::AlignCenter, QStringLiteral("brak przebiegów, które dojechały"));
@@ -87,7 +95,11 @@ void StepHistogramView::paintEvent(QPaintEvent*) {
     const double barWidth = static_cast<double>(plot.width()) / bins;
     for (int i = 0; i < bins; ++i) {
         const int count = histogram_.counts[static_cast<std::size_t>(i)];
-        const int h = static_cast<int>(static_cast<double>(plot.height()) * count / most + 0.5);
+        // A bin with runs stays visible however tall the highest bar is.
+        const int h =
+            count == 0
+                ? 0
+                : std::max(2, static_cast<int>(static_cast<double>(plot.height()) * count / most + 0.5));
         const int x0 = plot.left() + static_cast<int>(i * barWidth);
         const int x1 = plot.left() + static_cast<int>((i + 1) * barWidth);
         p.fillRect(QRect(x0, plot.bottom() + 1 - h, std::max(1, x1 - x0 - 1), h), QColor(0x30, 0x60, 0xC0));
@@ -167,7 +179,7 @@ void EvaluationDialog::start() {
     const PreparedRun prepared = prepareRun(capture_());
     if (!prepared.setup) {
         summary_->setText(QStringLiteral("Nie można ocenić: %1.").arg(qs(prepared.error)));
-        histogram_->setHistogram({});
+        histogram_->clear();
         return;
     }
     setup_ = std::make_unique<RunSetup>(std::move(*prepared.setup));
@@ -179,7 +191,7 @@ void EvaluationDialog::start() {
     progress_->setRange(0, runs);
     progress_->setValue(0);
     summary_->setText(QStringLiteral("Trwa ocena…"));
-    histogram_->setHistogram({});
+    histogram_->clear();
     started_ = std::chrono::steady_clock::now();
     worker_ = std::thread([this, runs, maxSteps, seed] {
         result_ = runMany(

@@ -28,7 +28,10 @@ class StepHistogramView : public QWidget {
 
 public:
     explicit StepHistogramView(QWidget* parent = nullptr);
+    /// Shows the bins of a finished evaluation.
     void setHistogram(Histogram h);
+    /// Shows nothing, as before the first evaluation.
+    void clear();
     const Histogram& histogram() const { return histogram_; }
 
 protected:
@@ -36,6 +39,7 @@ protected:
 
 private:
     Histogram histogram_;
+    bool shown_ = false;
 };
 
 /// "Oceń algorytm": many seeded runs of the workspace the window holds when "Oceń" is pressed,
