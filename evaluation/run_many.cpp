@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace vemrik {
@@ -41,7 +42,13 @@ Evaluation runMany(const RunSetup& setup, int runs, int maxSteps, std::uint32_t 
     };
     std::vector<std::thread> pool;
     const int n = threadCount(threads, runs);
-    for (int t = 1; t < n; ++t) pool.emplace_back(work);
+    for (int t = 1; t < n; ++t) {
+        try {
+            pool.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;  // the threads there are, this one included, still do every run
+        }
+    }
     work();
     for (std::thread& t : pool) t.join();
 

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <exception>
 
 #include "evaluation/run_setup.h"
 #include "ui/form.h"
@@ -176,7 +177,12 @@ EvaluationDialog::~EvaluationDialog() {
 
 void EvaluationDialog::start() {
     if (running()) return;
-    const PreparedRun prepared = prepareRun(capture_());
+    PreparedRun prepared;
+    try {
+        prepared = prepareRun(capture_());
+    } catch (const std::exception& e) {
+        prepared.error = e.what();
+    }
     if (!prepared.setup) {
         summary_->setText(QStringLiteral("Nie można ocenić: %1.").arg(qs(prepared.error)));
         histogram_->clear();
