@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <chrono>
-#include <limits>
 #include <optional>
 
 #include "evaluation/summary.h"
