@@ -4,6 +4,7 @@
 #include <QTranslator>
 #include <exception>
 
+#include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/workspace_menu.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
         vemrik::MainWindow window;
         vemrik::WorkspaceMenu menu(window);
         vemrik::RunView runView(window);
+        vemrik::addEvaluationAction(window);
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
         // starts as usual.

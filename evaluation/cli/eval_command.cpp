@@ -1,0 +1,160 @@
+#include "evaluation/cli/eval_command.h"
+
+#include <charconv>
+#include <chrono>
+#include <optional>
+
+#include "evaluation/summary.h"
+#include "ui/form.h"
+#include "workspace/workspace_file.h"
+
+namespace vemrik {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Użycie: vemrik-eval PLIK_OBSZARU [--runs N] [--max-steps M] [--seed S] [--csv PLIK]\n"
+    "  --runs N       liczba przebiegów, 1 … 1000000 (domyślnie 200)\n"
+    "  --max-steps M  limit kroków jednego przebiegu, 1 … 100000000 (domyślnie 5000)\n"
+    "  --seed S       ziarno pierwszego przebiegu, 0 … 4294967295 (domyślnie 5489);\n"
+    "                 przebieg i dostaje ziarno S + i\n"
+    "  --csv PLIK     zapisz wiersz CSV na każdy przebieg\n";
+
+struct Options {
+    std::string workspace;
+    int runs = 200;
+    int maxSteps = 5000;
+    std::uint32_t seed = TForm1::kDefaultSeed;
+    std::optional<std::string> csv;
+};
+
+template <class T>
+bool parseNumber(const std::string& text, T low, T high, T& out) {
+    T value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < low || value > high) return false;
+    out = value;
+    return true;
+}
+
+/// The options, or the reason they cannot be read.
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& why) {
+    Options o;
+    bool haveFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv";
+        if (takesValue && i + 1 == args.size()) {
+            why = "brak wartości po " + a;
+            return std::nullopt;
+        }
+        bool ok = true;
+        if (a == "--runs")
+            ok = parseNumber(args[++i], 1, 1000000, o.runs);
+        else if (a == "--max-steps")
+            ok = parseNumber(args[++i], 1, 100000000, o.maxSteps);
+        else if (a == "--seed")
+            ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, o.seed);
+        else if (a == "--csv")
+            o.csv = args[++i];
+        else if (a.size() > 1 && a[0] == '-') {
+            why = "nieznana opcja " + a;
+            return std::nullopt;
+        } else if (haveFile) {
+            why = "podano więcej niż jeden plik";
+            return std::nullopt;
+        } else {
+            o.workspace = a;
+            haveFile = true;
+        }
+        if (!ok) {
+            why = "zła wartość " + args[i] + " dla " + args[i - 1];
+            return std::nullopt;
+        }
+    }
+    if (!haveFile) {
+        why = "nie podano pliku obszaru roboczego";
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::string shortest(float v) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+const char* outcomeName(Outcome o) {
+    switch (o) {
+        case Outcome::Success:
+            return "success";
+        case Outcome::Lost:
+            return "lost";
+        case Outcome::Timeout:
+            return "timeout";
+        case Outcome::Cancelled:
+            return "cancelled";
+    }
+    return "?";
+}
+
+std::string seconds(double s) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, s, std::chars_format::fixed, 3).ptr) + " s";
+}
+
+}  // namespace
+
+std::string csvText(const Evaluation& e) {
+    std::string text = "run,seed,outcome,steps,x,y,heading\n";
+    for (const EvaluatedRun& r : e.runs) {
+        text += std::to_string(r.run) + ',' + std::to_string(r.seed) + ',' + outcomeName(r.result.outcome) +
+                ',' + std::to_string(r.result.steps) + ',' + shortest(r.result.x) + ',' +
+                shortest(r.result.y) + ',' + shortest(r.result.heading) + '\n';
+    }
+    return text;
+}
+
+int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << kUsage;
+        return kEvalOk;
+    }
+    std::string why;
+    const std::optional<Options> o = parseOptions(args, why);
+    if (!o) {
+        err << "vemrik-eval: " << why << "\n" << kUsage;
+        return kEvalBadArguments;
+    }
+    const ParsedWorkspace read = readWorkspaceFile(o->workspace);
+    if (!read.workspace) {
+        err << "Błąd w pliku „" << o->workspace << "”: " << read.error << "\n";
+        return kEvalBadWorkspace;
+    }
+    const PreparedRun prepared = prepareRun(*read.workspace);
+    if (!prepared.setup) {
+        err << "Błąd w pliku „" << o->workspace << "”: " << prepared.error << "\n";
+        return kEvalBadWorkspace;
+    }
+
+    const std::atomic<bool> never{false};
+    const auto start = std::chrono::steady_clock::now();
+    const Evaluation e = runMany(*prepared.setup, o->runs, o->maxSteps, o->seed, nullptr, never);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+
+    out << "Ocena: " << o->workspace << "\n";
+    out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
+        << "\n";
+    for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
+    out << "Czas: " << seconds(took.count()) << "\n";
+
+    if (o->csv) {
+        if (const auto error = saveAtomically(*o->csv, csvText(e))) {
+            err << "Nie można zapisać pliku „" << *o->csv << "”: " << *error << "\n";
+            return kEvalCsvNotWritten;
+        }
+    }
+    return kEvalOk;
+}
+
+}  // namespace vemrik

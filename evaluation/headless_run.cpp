@@ -1,0 +1,88 @@
+#include "evaluation/headless_run.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "simulation/step.h"
+
+namespace vemrik {
+
+namespace {
+
+// Truncation toward zero sends a point up to one pixel left of or above the image onto its first
+// column or row, so the pixels a point can read lie within (-1, -1) .. (width, height).
+constexpr float kReadableMargin = 1.0f;
+
+// Steps between two looks at the cancel flag: a few milliseconds of work.
+constexpr int kCancelCheckSteps = 4096;
+
+const std::atomic<bool> kNeverCancelled{false};
+
+}  // namespace
+
+HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed) : setup_(setup), engine_(seed) {
+    pose_.RobotPosX = setup.startX;
+    pose_.RobotPosY = setup.startY;
+    pose_.RobotHeading = setup.startHeading;
+    sense();
+}
+
+void HeadlessRun::sense() {
+    const PoseTransform pose(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
+    int pattern = 0;
+    bool stop = false;
+    for (const SamplePoint& p : setup_.samples) {
+        const Pixel px = pose.RobotToMap(p.point);
+        const Sight seen = setup_.at(px.x, px.y);
+        if (seen == Sight::Line && p.slot >= 0) pattern |= 1 << p.slot;
+        if (seen == Sight::Stop) stop = true;
+    }
+    pattern_ = pattern;
+    stop_ = stop;
+}
+
+void HeadlessRun::step() {
+    const Candidates& c = setup_.candidates[static_cast<std::size_t>(pattern_)];
+    const std::uint32_t draw = engine_();
+    applyStep(pose_, c, static_cast<int>(draw % static_cast<std::uint32_t>(c.count + 1)), nullptr);
+    ++steps_;
+    sense();
+}
+
+bool HeadlessRun::lost() const {
+    const float x = pose_.RobotPosX, y = pose_.RobotPosY;
+    if (!std::isfinite(x) || !std::isfinite(y)) return true;
+    const double outX = std::max({-kReadableMargin - x, 0.0f, x - static_cast<float>(setup_.width)});
+    const double outY = std::max({-kReadableMargin - y, 0.0f, y - static_cast<float>(setup_.height)});
+    const double reach = setup_.reach;
+    return outX * outX + outY * outY > reach * reach;
+}
+
+RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {
+    return runOnce(setup, seed, maxSteps, kNeverCancelled);
+}
+
+RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const std::atomic<bool>& cancel) {
+    HeadlessRun run(setup, seed);
+    Outcome outcome = Outcome::Timeout;
+    for (;;) {
+        if (run.stopSensed()) {
+            outcome = Outcome::Success;
+            break;
+        }
+        if (run.lost()) {
+            outcome = Outcome::Lost;
+            break;
+        }
+        if (run.steps() >= maxSteps) break;
+        if (run.steps() % kCancelCheckSteps == kCancelCheckSteps - 1 &&
+            cancel.load(std::memory_order_relaxed)) {
+            outcome = Outcome::Cancelled;
+            break;
+        }
+        run.step();
+    }
+    return {outcome, run.steps(), run.x(), run.y(), run.heading()};
+}
+
+}  // namespace vemrik

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <random>
+
+#include "app/program_state.h"
+#include "evaluation/run_setup.h"
+
+namespace vemrik {
+
+/// How a run ended.
+enum class Outcome : std::uint8_t {
+    Success,   ///< a sample point touched a stop cell
+    Lost,      ///< the robot left the map by more than its own size
+    Timeout,   ///< the step limit came first
+    Cancelled  ///< stopped from outside before it ended
+};
+
+/// The end of one run: its outcome, the steps made, and the pose it ended in.
+struct RunResult {
+    Outcome outcome = Outcome::Timeout;
+    int steps = 0;
+    float x = 0.0f;
+    float y = 0.0f;
+    float heading = 0.0f;
+};
+
+/// One run as the window makes it on "Symulacja" with the timer running, without the window:
+/// placed on the start cell with the start heading and sensed there, then a step and the sensing
+/// that the next redraw does, again and again. The seed drives the generator as
+/// TForm1::RandomEngine.seed(seed) before "Start" does: one draw per step.
+class HeadlessRun {
+public:
+    HeadlessRun(const RunSetup& setup, std::uint32_t seed);
+
+    /// One step with the candidates of the last sensing, then the sensing at the new pose.
+    void step();
+
+    /// Whether the last sensing touched a stop cell.
+    bool stopSensed() const { return stop_; }
+    /// Whether the reference point lies farther outside the image than `reach`: then no sample
+    /// point can read anything any more. A pose that is no number counts as lost too.
+    bool lost() const;
+
+    int steps() const { return steps_; }
+    float x() const { return pose_.RobotPosX; }
+    float y() const { return pose_.RobotPosY; }
+    float heading() const { return pose_.RobotHeading; }
+    /// The sensor states of the last sensing, bit k for SensorStates[k].
+    int pattern() const { return pattern_; }
+
+private:
+    void sense();
+
+    const RunSetup& setup_;
+    std::mt19937 engine_;
+    /// Only the pose is used; the step's arithmetic works on it.
+    ProgramState pose_;
+    int pattern_ = 0;
+    bool stop_ = false;
+    int steps_ = 0;
+};
+
+/// Runs until success, lost, or maxSteps steps (a stop sensed after the last step still counts
+/// as success). The cancel flag is looked at every few thousand steps; a cancelled run reports
+/// Cancelled. Allocates nothing.
+RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps);
+RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const std::atomic<bool>& cancel);
+
+}  // namespace vemrik

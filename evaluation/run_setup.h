@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/program_state.h"
+#include "simulation/pose.h"
+#include "simulation/rule_candidates.h"
+#include "workspace/workspace.h"
+
+namespace vemrik {
+
+/// What a sensor's sample point makes of one pixel of the painted track.
+enum class Sight : std::uint8_t { Nothing, Line, Stop };
+
+/// One sample point of a sensor and the state slot that grey turns on (-1 for a sensor past
+/// the eighth, whose points only detect the stop).
+struct SamplePoint {
+    FramePoint point;
+    int slot;
+};
+
+/// Sensor patterns, one bit per state: bit k is SensorStates[k].
+inline constexpr int kPatternCount = 1 << kSensorSlots;
+
+/// Everything a headless run needs that stays the same from step to step and from run to run,
+/// worked out once; read-only afterwards, so any number of threads may share it.
+struct RunSetup {
+    int width = 0;
+    int height = 0;
+    /// The painted track, one value per pixel, row by row.
+    std::vector<Sight> sight;
+    /// Four points per sensor in sensor order: the fifth sample point repeats the first.
+    std::vector<SamplePoint> samples;
+    /// The candidates the step collects for each sensor pattern.
+    std::array<Candidates, kPatternCount> candidates{};
+    float startX = 0.0f;
+    float startY = 0.0f;
+    float startHeading = 0.0f;
+    /// The largest distance from the reference point to any point of the robot's cells.
+    float reach = 0.0f;
+
+    /// What the pixel under (x, y) means to a sensor; nothing outside the image.
+    Sight at(int x, int y) const {
+        if (static_cast<unsigned>(x) >= static_cast<unsigned>(width) ||
+            static_cast<unsigned>(y) >= static_cast<unsigned>(height))
+            return Sight::Nothing;
+        return sight[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                     static_cast<std::size_t>(x)];
+    }
+};
+
+/// A setup, or why the workspace cannot be run headless.
+struct PreparedRun {
+    std::optional<RunSetup> setup;
+    /// Empty on success; otherwise, in Polish, what stands in the way.
+    std::string error;
+};
+
+/// Paints the track once as the simulation page does, lists the sensors' sample points, reads
+/// every rule the step could ever read into its pattern's candidates, and puts the robot on the
+/// start cell with the heading of TrackBar2. Fails when the map has no start cell or when such a
+/// rule's angle is not a number (the window would report that at the first step that reads it).
+/// The workspace has the program's board sizes, as parseWorkspace and captureWorkspace give it.
+PreparedRun prepareRun(const Workspace& ws);
+
+}  // namespace vemrik

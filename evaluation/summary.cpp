@@ -1,0 +1,104 @@
+#include "evaluation/summary.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace vemrik {
+
+namespace {
+
+// The two-sided 95 % quantile of the normal distribution.
+constexpr double kZ = 1.959963984540054;
+
+std::vector<int> successSteps(const std::vector<EvaluatedRun>& runs) {
+    std::vector<int> steps;
+    for (const EvaluatedRun& r : runs)
+        if (r.result.outcome == Outcome::Success) steps.push_back(r.result.steps);
+    return steps;
+}
+
+// One decimal, always with a point: the program's numbers never follow the locale.
+std::string percent(double share) {
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, 100.0 * share, std::chars_format::fixed, 1).ptr;
+    return std::string(buf, end) + " %";
+}
+
+std::string countAndShare(int count, double share) {
+    return std::to_string(count) + " (" + percent(share) + ")";
+}
+
+}  // namespace
+
+Rate wilsonRate(int hits, int n) {
+    if (n <= 0) return {};
+    const double p = static_cast<double>(hits) / n;
+    const double z2 = kZ * kZ;
+    const double denominator = 1.0 + z2 / n;
+    const double centre = (p + z2 / (2.0 * n)) / denominator;
+    const double half = kZ * std::sqrt(p * (1.0 - p) / n + z2 / (4.0 * n * n)) / denominator;
+    return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+std::optional<int> nearestRank(std::vector<int> values, int percent) {
+    if (values.empty()) return std::nullopt;
+    const std::size_t n = values.size();
+    // ceil(percent / 100 * n), at least the first value.
+    const std::size_t rank = std::max<std::size_t>(1, (static_cast<std::size_t>(percent) * n + 99) / 100);
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(rank - 1), values.end());
+    return values[rank - 1];
+}
+
+Summary summarize(const std::vector<EvaluatedRun>& runs) {
+    Summary s;
+    s.runs = static_cast<int>(runs.size());
+    for (const EvaluatedRun& r : runs) {
+        if (r.result.outcome == Outcome::Success) ++s.successes;
+        if (r.result.outcome == Outcome::Lost) ++s.lost;
+        if (r.result.outcome == Outcome::Timeout) ++s.timeouts;
+    }
+    s.success = wilsonRate(s.successes, s.runs);
+    if (s.runs > 0) {
+        s.lostRate = static_cast<double>(s.lost) / s.runs;
+        s.timeoutRate = static_cast<double>(s.timeouts) / s.runs;
+    }
+    const std::vector<int> steps = successSteps(runs);
+    s.medianSteps = nearestRank(steps, 50);
+    s.p90Steps = nearestRank(steps, 90);
+    return s;
+}
+
+Histogram stepHistogram(const std::vector<EvaluatedRun>& runs, int maxBins) {
+    const std::vector<int> steps = successSteps(runs);
+    Histogram h;
+    if (steps.empty() || maxBins < 1) return h;
+    const auto [lo, hi] = std::minmax_element(steps.begin(), steps.end());
+    const long long span = static_cast<long long>(*hi) - *lo + 1;
+    h.first = *lo;
+    h.width = static_cast<int>((span + maxBins - 1) / maxBins);
+    h.counts.assign(static_cast<std::size_t>((span + h.width - 1) / h.width), 0);
+    for (const int v : steps) ++h.counts[static_cast<std::size_t>((v - h.first) / h.width)];
+    return h;
+}
+
+std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e) {
+    std::vector<std::string> lines;
+    if (e.cancelled)
+        lines.push_back("Przerwano: ukończono " + std::to_string(s.runs) + " z " +
+                        std::to_string(e.requested) + " przebiegów");
+    else
+        lines.push_back("Przebiegi: " + std::to_string(s.runs));
+    lines.push_back("Dojazd do stopu: " + countAndShare(s.successes, s.success.value) +
+                    ", przedział ufności 95 %: " + percent(s.success.low) + " – " + percent(s.success.high));
+    if (s.medianSteps)
+        lines.push_back("Kroki do stopu: mediana " + std::to_string(*s.medianSteps) + ", 90. percentyl " +
+                        std::to_string(*s.p90Steps));
+    else
+        lines.push_back("Kroki do stopu: żaden przebieg nie dojechał");
+    lines.push_back("Poza mapą: " + countAndShare(s.lost, s.lostRate));
+    lines.push_back("Limit kroków: " + countAndShare(s.timeouts, s.timeoutRate));
+    return lines;
+}
+
+}  // namespace vemrik

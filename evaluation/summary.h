@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "evaluation/run_many.h"
+
+namespace vemrik {
+
+/// A share with its 95 % confidence interval (Wilson score interval).
+struct Rate {
+    double value = 0.0;
+    double low = 0.0;
+    double high = 1.0;
+};
+
+/// The share `hits` of `n` with its Wilson 95 % interval; with n = 0 nothing is known: 0 in [0, 1].
+Rate wilsonRate(int hits, int n);
+
+/// The value of the given rank, by the nearest-rank rule: the smallest value that at least
+/// `percent` % of the values do not exceed. Nothing for no values.
+std::optional<int> nearestRank(std::vector<int> values, int percent);
+
+/// What the runs of an evaluation say about the rule set.
+struct Summary {
+    int runs = 0;  ///< finished runs
+    int successes = 0;
+    int lost = 0;
+    int timeouts = 0;
+    Rate success;
+    double lostRate = 0.0;
+    double timeoutRate = 0.0;
+    std::optional<int> medianSteps;  ///< steps to the stop of the successful runs
+    std::optional<int> p90Steps;
+};
+
+/// The summary of the finished runs.
+Summary summarize(const std::vector<EvaluatedRun>& runs);
+
+/// Counts of successful runs by steps to the stop, in bins of equal width from the fewest steps.
+struct Histogram {
+    int first = 0;  ///< the lowest step count of the first bin
+    int width = 1;  ///< step counts per bin
+    std::vector<int> counts;
+};
+
+/// At most maxBins bins covering the steps of the successful runs; no bins without success.
+Histogram stepHistogram(const std::vector<EvaluatedRun>& runs, int maxBins);
+
+/// The summary as lines of text for people, in Polish.
+std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e);
+
+}  // namespace vemrik

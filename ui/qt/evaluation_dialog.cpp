@@ -1,0 +1,265 @@
+#include "ui/qt/evaluation_dialog.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+
+#include "evaluation/run_setup.h"
+#include "ui/form.h"
+#include "ui/qt/main_window.h"
+#include "workspace/workspace_form.h"
+
+namespace vemrik {
+
+namespace {
+
+constexpr int kDefaultRuns = 200;
+constexpr int kDefaultMaxSteps = 5000;
+constexpr int kHistogramBins = 30;
+constexpr int kPollMs = 50;
+const QSize kHistogramSize(460, 170);
+const QSize kSpinBoxSize(120, 22);
+const QSize kButtonSize(90, 25);
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, int value) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(low, high);
+    box->setValue(value);
+    box->setFixedSize(kSpinBoxSize);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFixedSize(kButtonSize);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+StepHistogramView::StepHistogramView(QWidget* parent) : QWidget(parent) {
+    setObjectName("histogram");
+    setFixedSize(kHistogramSize);
+}
+
+void StepHistogramView::setHistogram(Histogram h) {
+    histogram_ = std::move(h);
+    shown_ = true;
+    update();
+}
+
+void StepHistogramView::clear() {
+    histogram_ = {};
+    shown_ = false;
+    update();
+}
+
+void StepHistogramView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QFontMetrics fm(font());
+    const int line = fm.height();
+    p.setPen(Qt::black);
+    p.drawText(QRect(6, 2, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Kroki do stopu (przebiegi zakończone sukcesem)"));
+    if (!shown_) return;
+    if (histogram_.counts.empty()) {
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("brak przebiegów, które dojechały"));
+        return;
+    }
+    const int most = *std::max_element(histogram_.counts.begin(), histogram_.counts.end());
+    const QRect plot(36, line + 8, width() - 48, height() - 2 * line - 16);
+    p.drawText(QRect(0, plot.top() - line / 2, plot.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+               QString::number(most));
+    p.drawText(QRect(0, plot.bottom() - line / 2, plot.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("0"));
+    const int bins = static_cast<int>(histogram_.counts.size());
+    const double barWidth = static_cast<double>(plot.width()) / bins;
+    for (int i = 0; i < bins; ++i) {
+        const int count = histogram_.counts[static_cast<std::size_t>(i)];
+        // A bin with runs stays visible however tall the highest bar is.
+        const int h =
+            count == 0
+                ? 0
+                : std::max(2, static_cast<int>(static_cast<double>(plot.height()) * count / most + 0.5));
+        const int x0 = plot.left() + static_cast<int>(i * barWidth);
+        const int x1 = plot.left() + static_cast<int>((i + 1) * barWidth);
+        p.fillRect(QRect(x0, plot.bottom() + 1 - h, std::max(1, x1 - x0 - 1), h), QColor(0x30, 0x60, 0xC0));
+    }
+    p.setPen(Qt::black);
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    const int last = histogram_.first + histogram_.width * bins - 1;
+    const QRect under(plot.left(), plot.bottom() + 3, plot.width(), line);
+    p.drawText(under, Qt::AlignLeft | Qt::AlignVCenter, QString::number(histogram_.first));
+    p.drawText(under, Qt::AlignRight | Qt::AlignVCenter, QString::number(last));
+    if (histogram_.width > 1)
+        p.drawText(under, Qt::AlignHCenter | Qt::AlignVCenter,
+                   QStringLiteral("słupek: %1 kroków").arg(histogram_.width));
+}
+
+EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* parent)
+    : QDialog(parent), capture_(std::move(capture)) {
+    setObjectName("evaluationDialog");
+    setWindowTitle(QStringLiteral("Oceń algorytm"));
+
+    runs_ = spinBox(this, "runs", 1, 1000000, kDefaultRuns);
+    maxSteps_ = spinBox(this, "maxSteps", 1, 100000000, kDefaultMaxSteps);
+    seed_ = spinBox(this, "seed", 0, 2147483647, static_cast<int>(TForm1::kDefaultSeed));
+    startButton_ = button(this, "start", QStringLiteral("Oceń"));
+    cancelButton_ = button(this, "cancel", QStringLiteral("Anuluj"));
+    auto* closeButton = button(this, "close", QStringLiteral("Zamknij"));
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("progress");
+    progress_->setFixedSize(kHistogramSize.width(), 20);
+    progress_->setRange(0, kDefaultRuns);
+    progress_->setValue(0);
+    summary_ = new QLabel(this);
+    summary_->setObjectName("summary");
+    summary_->setFixedSize(kHistogramSize.width(), 96);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setWordWrap(true);
+    histogram_ = new StepHistogramView(this);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Liczba przebiegów:"), this), 0, 0);
+    fields->addWidget(runs_, 0, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Limit kroków:"), this), 1, 0);
+    fields->addWidget(maxSteps_, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Ziarno pierwszego przebiegu:"), this), 2, 0);
+    fields->addWidget(seed_, 2, 1);
+    fields->setColumnStretch(2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(startButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(fields);
+    column->addWidget(new QLabel(QStringLiteral("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
+    column->addLayout(buttons);
+    column->addWidget(progress_);
+    column->addWidget(summary_);
+    column->addWidget(histogram_);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(startButton_, &QPushButton::clicked, this, [this] { start(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(closeButton, &QPushButton::clicked, this, [this] { reject(); });
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] { poll(); });
+    setRunning(false);
+}
+
+EvaluationDialog::~EvaluationDialog() {
+    cancel_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void EvaluationDialog::start() {
+    if (running()) return;
+    PreparedRun prepared;
+    try {
+        prepared = prepareRun(capture_());
+    } catch (const std::exception& e) {
+        prepared.error = e.what();
+    }
+    if (!prepared.setup) {
+        summary_->setText(QStringLiteral("Nie można ocenić: %1.").arg(qs(prepared.error)));
+        histogram_->clear();
+        return;
+    }
+    setup_ = std::make_unique<RunSetup>(std::move(*prepared.setup));
+    const int runs = runs_->value(), maxSteps = maxSteps_->value();
+    const auto seed = static_cast<std::uint32_t>(seed_->value());
+    cancel_ = false;
+    done_ = false;
+    finished_ = 0;
+    progress_->setRange(0, runs);
+    progress_->setValue(0);
+    summary_->setText(QStringLiteral("Trwa ocena…"));
+    histogram_->clear();
+    started_ = std::chrono::steady_clock::now();
+    worker_ = std::thread([this, runs, maxSteps, seed] {
+        result_ = runMany(
+            *setup_, runs, maxSteps, seed, [this](int finished, int) { finished_ = finished; }, cancel_);
+        done_ = true;
+    });
+    setRunning(true);
+}
+
+void EvaluationDialog::cancel() {
+    if (!running()) return;
+    cancel_ = true;
+    cancelButton_->setEnabled(false);
+}
+
+void EvaluationDialog::reject() {
+    if (running()) {
+        cancel_ = true;
+        finish();
+    }
+    QDialog::reject();
+}
+
+void EvaluationDialog::poll() {
+    progress_->setValue(finished_.load());
+    if (done_) finish();
+}
+
+void EvaluationDialog::finish() {
+    worker_.join();  // the worker is done or stops within milliseconds of the cancel
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started_;
+    setRunning(false);
+    progress_->setValue(static_cast<int>(result_.runs.size()));
+    QStringList lines;
+    for (const std::string& line : summaryLines(summarize(result_.runs), result_)) lines << qs(line);
+    lines << QStringLiteral("Czas: %1 s").arg(took.count(), 0, 'f', 2);
+    summary_->setText(lines.join('\n'));
+    histogram_->setHistogram(stepHistogram(result_.runs, kHistogramBins));
+}
+
+void EvaluationDialog::setRunning(bool on) {
+    on ? poll_.start() : poll_.stop();
+    startButton_->setEnabled(!on);
+    cancelButton_->setEnabled(on);
+    runs_->setEnabled(!on);
+    maxSteps_->setEnabled(!on);
+    seed_->setEnabled(!on);
+}
+
+void addEvaluationAction(MainWindow& window) {
+    QAction* action = window.simulationMenu()->addAction(QStringLiteral("Oceń algorytm…"));
+    action->setObjectName("actionEvaluate");
+    auto dialog = std::make_shared<QPointer<EvaluationDialog>>();
+    QObject::connect(action, &QAction::triggered, &window, [&window, dialog] {
+        if (!*dialog) {
+            *dialog = new EvaluationDialog([&window] { return captureWorkspace(window.form()); }, &window);
+            (*dialog)->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        (*dialog)->show();
+        (*dialog)->raise();
+        (*dialog)->activateWindow();
+    });
+}
+
+}  // namespace vemrik

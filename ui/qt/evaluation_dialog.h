@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "evaluation/run_many.h"
+#include "evaluation/summary.h"
+#include "workspace/workspace.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+namespace vemrik {
+
+class MainWindow;
+
+/// Bars of the successful runs by steps to the stop, with the step range beneath.
+class StepHistogramView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StepHistogramView(QWidget* parent = nullptr);
+    /// Shows the bins of a finished evaluation.
+    void setHistogram(Histogram h);
+    /// Shows nothing, as before the first evaluation.
+    void clear();
+    const Histogram& histogram() const { return histogram_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Histogram histogram_;
+    bool shown_ = false;
+};
+
+/// "Oceń algorytm": many seeded runs of the workspace the window holds when "Oceń" is pressed,
+/// in a worker thread, with progress, cancel, the summary and a histogram of steps to the stop.
+class EvaluationDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    /// `capture` gives the workspace to judge; it is called in the GUI thread at each start.
+    explicit EvaluationDialog(std::function<Workspace()> capture, QWidget* parent = nullptr);
+    /// Cancels a running evaluation and waits for its threads.
+    ~EvaluationDialog() override;
+
+    /// "Oceń": starts an evaluation unless one runs; a workspace that cannot be run is reported.
+    void start();
+    /// "Anuluj": asks the runs to stop; the finished ones are shown when the worker is done.
+    void cancel();
+    bool running() const { return worker_.joinable(); }
+
+    QSpinBox* runsBox() const { return runs_; }
+    QSpinBox* maxStepsBox() const { return maxSteps_; }
+    QSpinBox* seedBox() const { return seed_; }
+    QPushButton* startButton() const { return startButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QProgressBar* progressBar() const { return progress_; }
+    QLabel* summaryLabel() const { return summary_; }
+    StepHistogramView* histogramView() const { return histogram_; }
+
+    /// Closing cancels a running evaluation first.
+    void reject() override;
+
+private:
+    void poll();
+    void finish();
+    void setRunning(bool on);
+
+    std::function<Workspace()> capture_;
+    QSpinBox* runs_ = nullptr;
+    QSpinBox* maxSteps_ = nullptr;
+    QSpinBox* seed_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* summary_ = nullptr;
+    StepHistogramView* histogram_ = nullptr;
+    QTimer poll_;
+
+    // Shared with the worker: the setup it reads, the flags, and its result once `done_` is set.
+    std::unique_ptr<RunSetup> setup_;
+    std::atomic<bool> cancel_{false};
+    std::atomic<bool> done_{false};
+    std::atomic<int> finished_{0};
+    Evaluation result_;
+    std::chrono::steady_clock::time_point started_;
+    std::thread worker_;
+};
+
+/// Adds "Oceń algorytm…" to the window's "Symulacja" menu; it opens one dialog for the window.
+void addEvaluationAction(MainWindow& window);
+
+}  // namespace vemrik
