@@ -34,15 +34,15 @@ private slots:
 
     void everyVisibleControlIsAWidgetOfItsKindAndSize() {
         MainWindow w;
-        for (const ControlSpec& spec : formLayout()) {
-            QWidget* c = w.findChild<QWidget*>(QString::fromUtf8(spec.name.data(), spec.name.size()));
-            if (!spec.visible) {
-                QVERIFY2(c == nullptr || !c->isVisible(), spec.name.data());
+        for (const ControlSpec& control : formLayout()) {
+            QWidget* c = w.findChild<QWidget*>(QString::fromUtf8(control.name.data(), control.name.size()));
+            if (!control.visible) {
+                QVERIFY2(c == nullptr || !c->isVisible(), control.name.data());
                 continue;
             }
-            QVERIFY2(c != nullptr, spec.name.data());
-            QCOMPARE(c->pos(), QPoint(spec.left, spec.top));
-            if (spec.width > 0) QCOMPARE(c->size(), QSize(spec.width, spec.height));
+            QVERIFY2(c != nullptr, control.name.data());
+            QCOMPARE(c->pos(), QPoint(control.left, control.top));
+            if (control.width > 0) QCOMPARE(c->size(), QSize(control.width, control.height));
         }
         auto* remove = w.findChild<QPushButton*>("Button14");
         QCOMPARE(remove->text(), QString::fromUtf8("Usuń"));

@@ -94,9 +94,9 @@ void MainWindow::buildNotebook() {
         pages[i]->setObjectName(QString("Page%1").arg(i));
         notebook_->addTab(pages[i], qs(kPageCaptions[i]));
     }
-    for (const ControlSpec& spec : formLayout()) {
-        if (!spec.visible || spec.page < 0) continue;  // hidden controls need no widget
-        buildControl(spec, pages[static_cast<std::size_t>(spec.page)]);
+    for (const ControlSpec& control : formLayout()) {
+        if (!control.visible || control.page < 0) continue;  // hidden controls need no widget
+        buildControl(control, pages[static_cast<std::size_t>(control.page)]);
     }
     // The notebook opens on "Symulacja" before the change handler is attached.
     notebook_->setCurrentIndex(kInitialPage);
@@ -104,13 +104,13 @@ void MainWindow::buildNotebook() {
             [this](int page) { handle([this, page] { form_.TabbedNotebook1Change(page); }); });
 }
 
-QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
-    const QString name = qs(spec.name);
+QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
+    const QString name = qs(control.name);
     QWidget* w = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
         case ControlKind::Image: {
             const auto& h = *std::find_if(kImages.begin(), kImages.end(),
-                                          [&](const ImageHandlers& i) { return i.name == spec.name; });
+                                          [&](const ImageHandlers& i) { return i.name == control.name; });
             auto* view = new ImageView((form_.*h.image).canvas, page);
             if (h.press) {
                 view->onPress = [this, f = h.press](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
@@ -123,8 +123,8 @@ QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
         }
         case ControlKind::Button:
         case ControlKind::BitButton:
-            w = new QPushButton(qs(spec.caption), page);
-            wireButton(w, spec.name);
+            w = new QPushButton(qs(control.caption), page);
+            wireButton(w, control.name);
             break;
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(page);
@@ -139,7 +139,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
         }
         case ControlKind::TrackBar: {
             auto* slider = new QSlider(Qt::Horizontal, page);
-            const bool first = spec.name == "TrackBar1";
+            const bool first = control.name == "TrackBar1";
             TrackBar& bar = first ? form_.TrackBar1 : form_.TrackBar2;
             slider->setRange(bar.min, bar.max);
             slider->setValue(bar.position);
@@ -154,8 +154,8 @@ QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(qs(spec.caption), page);
-            (spec.name == "Label1" ? label1_ : label2_) = label;
+            auto* label = new QLabel(qs(control.caption), page);
+            (control.name == "Label1" ? label1_ : label2_) = label;
             w = label;
             break;
         }
@@ -175,10 +175,10 @@ QWidget* MainWindow::buildControl(const ControlSpec& spec, QWidget* page) {
             return nullptr;
     }
     w->setObjectName(name);
-    if (spec.width > 0)
-        w->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    if (control.width > 0)
+        w->setGeometry(control.left, control.top, control.width, control.height);
     else {
-        w->move(spec.left, spec.top);
+        w->move(control.left, control.top);
         w->adjustSize();
     }
     return w;

@@ -42,7 +42,7 @@ public:
 
 private:
     void buildNotebook();
-    QWidget* buildControl(const ControlSpec& spec, QWidget* page);
+    QWidget* buildControl(const ControlSpec& control, QWidget* page);
     void wireButton(QWidget* button, std::string_view name);
     void reportError(const QString& message);
     /// Copies what handlers change back onto the widgets.
