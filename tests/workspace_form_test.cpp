@@ -53,9 +53,12 @@ Workspace sample() {
 TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndKeepsThePage) {
     TForm1 form;
     disturb(form);
+    form.BitBtn6Click();  // a step of the old run: its trail and counts must go
     const std::uint64_t listVersion = form.ListBox1.version;
     applyWorkspace(form, sample());
     const ProgramState& s = form.State;
+    EXPECT_EQ(form.Run.steps(), 0u);
+    EXPECT_EQ(form.Run.trail().size(), 0u);
     EXPECT_FALSE(form.Timer2.enabled);
     EXPECT_EQ(s.ReturnToStart, 1);
     EXPECT_EQ(s.RobotPosX, 0.0f);
