@@ -140,13 +140,10 @@ TEST(Examples, OvalLapsOnceAndStopsBehindItsStart) {
     EXPECT_TRUE(quarter[0][0] && quarter[0][1] && quarter[1][0] && quarter[1][1]);
     EXPECT_TRUE(passesNear(run, {50, 205}, 15));
     EXPECT_TRUE(passesNear(run, {650, 205}, 15));
-    // Down the left bend first: it went the way the start heading pointed.
-    std::size_t left = 0, right = 0;
-    for (std::size_t i = 0; i < run.path.size(); ++i) {
-        if (!left && run.path[i].x < 60) left = i;
-        if (!right && run.path[i].x > 640) right = i;
-    }
-    EXPECT_LT(left, right);
+    // Round the left bend before the right one: it went the way the start heading pointed.
+    const auto atLeft = std::find_if(run.path.begin(), run.path.end(), [](Point p) { return p.x < 60; });
+    const auto atRight = std::find_if(run.path.begin(), run.path.end(), [](Point p) { return p.x > 640; });
+    EXPECT_LT(atLeft, atRight);
     expectMostSeedsStop("oval.vemrik", kLimit);
 }
 
