@@ -26,7 +26,7 @@ struct Point {
 };
 
 /// What one run left behind: the position and the sensor states of each redraw after "Start".
-struct RunRecord {
+struct ExampleRun {
     bool loaded = false;
     bool stopped = false;  ///< a sensing pass set ReturnToStart
     long steps = 0;        ///< steps made before that
@@ -45,8 +45,8 @@ void redrawTicks(TForm1& form) {
 
 /// Opens the example on a fresh form, shows "Symulacja", presses "Start" and "Włącz" once the
 /// first redraw has placed the robot, and runs until a sensing pass touches red or the limit.
-RunRecord runExample(const std::string& name, long limit, std::optional<std::uint32_t> seed = std::nullopt) {
-    RunRecord run;
+ExampleRun runExample(const std::string& name, long limit, std::optional<std::uint32_t> seed = std::nullopt) {
+    ExampleRun run;
     const ParsedWorkspace parsed = readWorkspaceFile(examplePath(name));
     if (!parsed.workspace) {
         ADD_FAILURE() << name << ": " << parsed.error;
@@ -83,7 +83,7 @@ RunRecord runExample(const std::string& name, long limit, std::optional<std::uin
 
 double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-bool passesNear(const RunRecord& run, Point p, double within) {
+bool passesNear(const ExampleRun& run, Point p, double within) {
     for (const Point& q : run.path)
         if (distance(p, q) <= within) return true;
     return false;
@@ -91,8 +91,8 @@ bool passesNear(const RunRecord& run, Point p, double within) {
 
 /// Runs the example with the form's own seed and checks the whole run: placed on the start
 /// cell, stopped by the stop cell within the limit near it, timer off and back on the start.
-RunRecord checkDefaultRun(const std::string& name, long limit, Point start, Point stop) {
-    RunRecord run = runExample(name, limit);
+ExampleRun checkDefaultRun(const std::string& name, long limit, Point start, Point stop) {
+    ExampleRun run = runExample(name, limit);
     if (!run.loaded) return run;
     EXPECT_NEAR(run.placed.x, start.x, 1e-3);
     EXPECT_NEAR(run.placed.y, start.y, 1e-3);
@@ -110,7 +110,7 @@ RunRecord checkDefaultRun(const std::string& name, long limit, Point start, Poin
 void expectMostSeedsStop(const std::string& name, long limit) {
     int stopped = 0;
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        const RunRecord run = runExample(name, limit, seed);
+        const ExampleRun run = runExample(name, limit, seed);
         if (run.stopped) ++stopped;
     }
     EXPECT_GE(stopped, 4) << name << ": only " << stopped << " of seeds 1 .. 5 reached the stop";
@@ -132,7 +132,7 @@ TEST(Examples, FilesAreAsTheProgramWritesThem) {
 // the robot must go all the way round, clockwise, before its sensors come back to the stop.
 TEST(Examples, OvalLapsOnceAndStopsBehindItsStart) {
     constexpr long kLimit = 500;
-    const RunRecord run = checkDefaultRun("oval.vemrik", kLimit, {355, 305}, {385, 305});
+    const ExampleRun run = checkDefaultRun("oval.vemrik", kLimit, {355, 305}, {385, 305});
     ASSERT_TRUE(run.stopped);
     // All four quarters around the centre (350, 205), and both bends (x 50 and 650).
     bool quarter[2][2] = {};
@@ -151,7 +151,7 @@ TEST(Examples, OvalLapsOnceAndStopsBehindItsStart) {
 // on the right loop heading up, stop cell [62][22] just behind it.
 TEST(Examples, FigureEightGoesStraightThroughItsCrossingTwice) {
     constexpr long kLimit = 550;
-    const RunRecord run = checkDefaultRun("figure-eight.vemrik", kLimit, {625, 205}, {625, 225});
+    const ExampleRun run = checkDefaultRun("figure-eight.vemrik", kLimit, {625, 205}, {625, 225});
     ASSERT_TRUE(run.stopped);
     EXPECT_TRUE(passesNear(run, {85, 205}, 15)) << "never reached the far end of the left loop";
 
@@ -191,7 +191,7 @@ TEST(Examples, FigureEightGoesStraightThroughItsCrossingTwice) {
 // turns the robot by 120 degrees; the stop cell [60][13] ends the last arm.
 TEST(Examples, ZigzagTakesEverySharpCorner) {
     constexpr long kLimit = 400;
-    const RunRecord run = checkDefaultRun("zigzag.vemrik", kLimit, {45, 135}, {605, 135});
+    const ExampleRun run = checkDefaultRun("zigzag.vemrik", kLimit, {45, 135}, {605, 135});
     ASSERT_TRUE(run.stopped);
     std::size_t from = 0;
     for (int k = 1; k <= 7; ++k) {
