@@ -5,22 +5,13 @@
 #include <string>
 
 #include "algorithm/rule_text.h"
+#include "map/map_editor.h"
 
 namespace vemrik {
 
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-void addSegment(Grid& strokes, int x0, int y0, int x1, int y1) {
-    const int e = strokes.columns();
-    strokes.setColumns(e + 1);
-    strokes.setLength(e, 4);
-    strokes.at(e, 0) = x0;
-    strokes.at(e, 1) = y0;
-    strokes.at(e, 2) = x1;
-    strokes.at(e, 3) = y1;
-}
 
 // The oval every track scene uses: centre (350, 200), half-axes 250 and 140.
 std::pair<int, int> ovalPoint(double t) {
@@ -55,7 +46,7 @@ void buildTypicalScene(TForm1& form) {
     for (int i = 0; i < kSegments; ++i) {
         const auto [x0, y0] = ovalPoint(2 * kPi * i / kSegments);
         const auto [x1, y1] = ovalPoint(2 * kPi * (i + 1) / kSegments);
-        addSegment(s.StrokeList, x0, y0, x1, y1);
+        appendStroke(s.StrokeList, x0, y0, x1, y1);
     }
     // 198 line cells on the oval, then a start and a stop cell on it.
     int placed = 0;
@@ -104,7 +95,7 @@ void buildBusyScene(TForm1& form) {
             y = coord(401);
         }
         const int nx = x + coord(21) - 10, ny = y + coord(21) - 10;
-        addSegment(s.StrokeList, x, y, nx, ny);
+        appendStroke(s.StrokeList, x, y, nx, ny);
         x = nx;
         y = ny;
     }
