@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vemrik and opens it. Arguments go to the program.
+# Installs what is missing, builds Vemrik and opens it. Arguments go to the program, so a
+# workspace path is taken relative to where this was called from.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target vemrik
-exec build/release/vemrik "$@"
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target vemrik)
+exec "$root/build/release/vemrik" "$@"
