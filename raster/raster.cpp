@@ -31,11 +31,7 @@ Raster& Raster::operator=(const Raster& other) {
         width_ = other.width_;
         height_ = other.height_;
         pixels_ = other.pixels_;
-        brush_ = other.brush_;
-        pen_ = other.pen_;
-        penWidth_ = other.penWidth_;
-        penX_ = other.penX_;
-        penY_ = other.penY_;
+        takePen(other);
     }
     version_ = next;
     return *this;
@@ -64,13 +60,17 @@ Raster& Raster::operator=(Raster&& other) noexcept {
     height_ = std::exchange(other.height_, 0);
     pixels_ = std::move(other.pixels_);
     other.pixels_.clear();
+    takePen(other);
+    version_ = next;
+    return *this;
+}
+
+void Raster::takePen(const Raster& other) {
     brush_ = other.brush_;
     pen_ = other.pen_;
     penWidth_ = other.penWidth_;
     penX_ = other.penX_;
     penY_ = other.penY_;
-    version_ = next;
-    return *this;
 }
 
 void Raster::copyFrom(const Raster& other, Area area) {

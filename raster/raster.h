@@ -67,6 +67,8 @@ public:
     std::uint64_t version() const { return version_; }
 
 private:
+    /// Brush, pen and pen position of another raster, as an assignment carries them.
+    void takePen(const Raster& other);
     void span(int y, int x1, int x2, Colour c);  // x1 .. x2 inclusive, clipped
     void thinLine(int x0, int y0, int x1, int y1);
     void wideLine(int x0, int y0, int x1, int y1, int w);
