@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/startup.h"
+#include "map/map_editor.h"
 #include "simulation/simulation_view.h"
 
 using namespace vemrik;
@@ -13,15 +14,7 @@ ProgramState freshState() {
     return s;
 }
 
-void addStroke(ProgramState& s, int x0, int y0, int x1, int y1) {
-    const int e = s.StrokeList.columns();
-    s.StrokeList.setColumns(e + 1);
-    s.StrokeList.setLength(e, 4);
-    s.StrokeList.at(e, 0) = x0;
-    s.StrokeList.at(e, 1) = y0;
-    s.StrokeList.at(e, 2) = x1;
-    s.StrokeList.at(e, 3) = y1;
-}
+void addStroke(ProgramState& s, int x0, int y0, int x1, int y1) { appendStroke(s.StrokeList, x0, y0, x1, y1); }
 
 int countOf(const Raster& image, Colour c) {
     int n = 0;
