@@ -35,10 +35,10 @@ TEST(StartUp, FormCreateSizesAndZeroesBothBoardsAndLeavesTheFlags) {
     EXPECT_EQ(s.StrokeList.columns(), 0);
     EXPECT_EQ(s.ReturnToStart, 1);
     EXPECT_EQ(s.RedrawPending, 1);
-    EXPECT_EQ(s.ActivePage, 0);
     EXPECT_EQ(s.RobotHeading, 0.0f);
-    // The window opens on "Symulacja" while the refresh cycle draws page 0.
+    // The refresh cycle draws the page the window opens on.
     EXPECT_EQ(form.NotebookPageIndex, 3);
+    EXPECT_EQ(s.ActivePage, 3);
     EXPECT_TRUE(form.Timer1.enabled);
     EXPECT_EQ(form.Timer1.interval, 25);
     EXPECT_FALSE(form.Timer2.enabled);

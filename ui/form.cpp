@@ -17,6 +17,9 @@ void TForm1::FormCreate() {
     // The window's double buffering, the one setting this step switches on, belongs to the Qt
     // layer; the rest is the state.
     createState(State);
+    // The notebook opens on "Symulacja" without a change event; drawing page 0 behind it would
+    // leave the first run unplaced and blind to stop cells until the user switched pages.
+    State.ActivePage = NotebookPageIndex;
 }
 
 void TForm1::TabbedNotebook1Change(int newPage) {

@@ -1,9 +1,9 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QApplication>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -28,7 +28,8 @@ private slots:
         QCOMPARE(tabs->tabText(0), QString("Robot"));
         QCOMPARE(tabs->tabText(3), QString("Symulacja"));
         QCOMPARE(tabs->currentIndex(), 3);
-        QCOMPARE(w.form().State.ActivePage, 0);  // no change event for the opening page
+        QCOMPARE(w.form().State.ActivePage, 3);
+        QVERIFY(w.form().Memo1.size() == 0);  // no change event for the opening page
         QVERIFY(w.windowTitle().startsWith("Vemrik"));
     }
 
@@ -82,6 +83,20 @@ private slots:
         QVERIFY(w.form().Image2.canvas.version() != before);
         w.errorBox()->close();
         QTRY_VERIFY(w.errorBox() == nullptr);
+    }
+
+    void aFractionalPointerPositionIsTruncatedNotRounded() {
+        MainWindow w;
+        w.show();
+        w.notebook()->setCurrentIndex(0);
+        w.findChild<QPushButton*>("Button1")->click();  // "Konstrukcja"
+        QWidget* board = w.findChild<QWidget*>("Image1");
+        const QPointF at(9.6, 5.0);
+        QMouseEvent press(QEvent::MouseButtonPress, at, board->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(board, &press);
+        QCOMPARE(w.form().State.RobotGrid.at(0, 0), 1);
+        QCOMPARE(w.form().State.RobotGrid.at(1, 0), 0);
     }
 
     void failingHandlersShowOneBoxAndTheProgramGoesOn() {
