@@ -3,10 +3,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "simulation/pose.h"
+
 namespace vemrik {
 
 namespace {
-QPoint pixelOf(const QMouseEvent* e) { return e->position().toPoint(); }
+// Truncated toward zero like every pixel of the program; Qt's toPoint() would round, so under
+// fractional scaling the last half pixel of a cell would count as the next one.
+QPoint pixelOf(const QMouseEvent* e) {
+    const QPointF p = e->position();
+    return {truncateToPixel(static_cast<float>(p.x())), truncateToPixel(static_cast<float>(p.y()))};
+}
 }  // namespace
 
 ImageView::ImageView(const Raster& raster, QWidget* parent) : QWidget(parent), raster_(raster) {
@@ -21,8 +28,8 @@ void ImageView::refresh() {
 
 void ImageView::paintEvent(QPaintEvent*) {
     // 0x00BBGGRR in memory is R, G, B, X: exactly RGBX8888, so the raster is shown without a copy.
-    const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(),
-                       raster_.height(), raster_.width() * 4, QImage::Format_RGBX8888);
+    const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(), raster_.height(),
+                       raster_.width() * 4, QImage::Format_RGBX8888);
     QPainter(this).drawImage(0, 0, image);
     shown_ = raster_.version();
 }
