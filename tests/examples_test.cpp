@@ -43,9 +43,11 @@ void redrawTicks(TForm1& form) {
     for (int i = 0; i < 8; ++i) form.Timer1Timer();
 }
 
-/// Opens the example on a fresh form, shows "Symulacja", presses "Start" and "Włącz" once the
-/// first redraw has placed the robot, and runs until a sensing pass touches red or the limit.
-ExampleRun runExample(const std::string& name, long limit, std::optional<std::uint32_t> seed = std::nullopt) {
+/// Opens the example on a fresh form, presses "Start" and "Włącz" once the first redraw has
+/// placed the robot, and runs until a sensing pass touches red or the limit. With earlier steps,
+/// first opens it, makes that many "Krok" and opens it again.
+ExampleRun runExample(const std::string& name, long limit, std::optional<std::uint32_t> seed = std::nullopt,
+                      int earlierSteps = 0) {
     ExampleRun run;
     const ParsedWorkspace parsed = readWorkspaceFile(examplePath(name));
     if (!parsed.workspace) {
@@ -54,9 +56,16 @@ ExampleRun runExample(const std::string& name, long limit, std::optional<std::ui
     }
     run.loaded = true;
     TForm1 form;
+    if (earlierSteps > 0) {
+        applyWorkspace(form, *parsed.workspace);
+        form.Button15Click();
+        for (int i = 0; i < earlierSteps; ++i) {
+            redrawTicks(form);
+            form.BitBtn6Click();
+        }
+    }
     applyWorkspace(form, *parsed.workspace);
     if (seed) form.RandomEngine.seed(*seed);
-    form.TabbedNotebook1Change(kSimulationPage);
     form.Timer1Timer();
     run.placed = {form.State.RobotPosX, form.State.RobotPosY};
     form.Button15Click();
@@ -203,4 +212,6 @@ TEST(Examples, ZigzagTakesEverySharpCorner) {
         from = std::min(reached, run.path.size() - 1);
     }
     expectMostSeedsStop("zigzag.vemrik", kLimit);
+    // Opening the file restarts the draws: steps made before it change nothing.
+    EXPECT_EQ(runExample("zigzag.vemrik", kLimit, std::nullopt, 7).steps, run.steps);
 }
