@@ -48,16 +48,12 @@ void buildTypicalScene(TForm1& form) {
         const auto [x1, y1] = ovalPoint(2 * kPi * (i + 1) / kSegments);
         appendStroke(s.StrokeList, x0, y0, x1, y1);
     }
-    // 198 line cells on the oval, then a start and a stop cell on it.
-    int placed = 0;
-    for (int i = 0; placed < 198; ++i) {
-        const auto [x, y] = ovalPoint(2 * kPi * (i + 0.5) / 400.0);
-        std::int32_t& cell = s.MapGrid.at(x / 10, y / 10);
-        if (cell == kMapEmpty) {
-            cell = kLine;
-            ++placed;
-        }
-        if (i > 100000) break;
+    // A line cell under each of 400 points round the oval: 146 cells, two of which then become
+    // the start and the stop cell.
+    constexpr int kCellPoints = 400;
+    for (int i = 0; i < kCellPoints; ++i) {
+        const auto [x, y] = ovalPoint(2 * kPi * (i + 0.5) / kCellPoints);
+        s.MapGrid.at(x / 10, y / 10) = kLine;
     }
     s.MapGrid.at(35, 34) = kStart;  // bottom of the oval
     s.MapGrid.at(10, 20) = kStop;   // left end
