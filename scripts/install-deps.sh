@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, running and testing Vemrik need, if missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
-          nlohmann-json3-dev qt6-translations-l10n xvfb xdotool imagemagick)
+          nlohmann-json3-dev qt6-translations-l10n xvfb xdotool imagemagick
+          desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,16 +1,25 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
 #include <exception>
 
 #include "ui/qt/evaluation_dialog.h"
+#include "ui/qt/example_menu.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/recent_files.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/workspace_menu.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The settings (recent files, last folder) live under these names; the desktop entry and
+    // its icon under the last.
+    QApplication::setOrganizationName(QStringLiteral("Vemrik"));
+    QApplication::setApplicationName(QStringLiteral("vemrik"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Vemrik"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Vemrik")));
     // Qt's own dialogs (open, save) speak Polish like the rest of the program when Debian's
     // qt6-translations-l10n is there; without it they stay in English.
     QTranslator qtPolish;
@@ -19,6 +28,8 @@ int main(int argc, char** argv) {
     try {
         vemrik::MainWindow window;
         vemrik::WorkspaceMenu menu(window);
+        vemrik::addExampleMenu(menu, vemrik::exampleFolders());
+        vemrik::RecentFiles recent(menu);
         vemrik::RunView runView(window);
         vemrik::addEvaluationAction(window);
         window.show();

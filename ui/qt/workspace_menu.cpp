@@ -58,7 +58,7 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
         return box.clickedButton() == no ? SaveAnswer::Discard : SaveAnswer::Cancel;
     };
     chooseOpenPath = [this] {
-        const QString dir = path_.isEmpty() ? QDir::currentPath() : QFileInfo(path_).absolutePath();
+        const QString dir = path_.isEmpty() ? startFolder() : QFileInfo(path_).absolutePath();
         return QFileDialog::getOpenFileName(&window_, QStringLiteral("Otwórz"), dir, kFilter);
     };
     chooseSavePath = [this](const QString& suggested) {
@@ -72,6 +72,8 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     showError = [this](const QString& message) {
         QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
     };
+    startFolder = [] { return QDir::currentPath(); };
+    fileUsed = [](const QString&) {};
 
     buildMenu();
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
@@ -109,6 +111,8 @@ void WorkspaceMenu::buildMenu() {
 QAction* WorkspaceMenu::action(const char* objectName) const {
     return window_.menuBar()->findChild<QAction*>(QString::fromLatin1(objectName));
 }
+
+QMenu* WorkspaceMenu::fileMenu() const { return window_.menuBar()->findChild<QMenu*>("menuFile"); }
 
 bool WorkspaceMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_ && event->type() == QEvent::Close && !mayDiscard()) {
@@ -151,13 +155,16 @@ bool WorkspaceMenu::openFile(const QString& path) {
         return false;
     }
     load(*read.workspace, QFileInfo(path).absoluteFilePath());
+    fileUsed(path_);
     return true;
 }
+
+bool WorkspaceMenu::openAsking(const QString& path) { return mayDiscard() && openFile(path); }
 
 bool WorkspaceMenu::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
 
 bool WorkspaceMenu::saveAs() {
-    const QString suggested = path_.isEmpty() ? QDir::current().filePath("bez nazwy.vemrik") : path_;
+    const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath("bez nazwy.vemrik") : path_;
     const QString path = chooseSavePath(suggested);
     return !path.isEmpty() && saveTo(path);
 }
@@ -174,6 +181,7 @@ bool WorkspaceMenu::saveTo(const QString& path) {
     saved_ = ws;
     refresh();
     showTitle();
+    fileUsed(path_);
     return true;
 }
 
@@ -182,7 +190,7 @@ bool WorkspaceMenu::exportImage() {
     if (page < 0 || page >= static_cast<int>(std::size(kPageCaptions))) return false;
     const QString base = path_.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(path_).completeBaseName();
     const QString pageName = qs(kPageCaptions[static_cast<std::size_t>(page)]).toLower();
-    const QDir dir = path_.isEmpty() ? QDir::current() : QFileInfo(path_).dir();
+    const QDir dir = path_.isEmpty() ? QDir(startFolder()) : QFileInfo(path_).dir();
     const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
     if (path.isEmpty()) return false;
     const QByteArray png = pngBytes(pageImage(window_.form(), page));

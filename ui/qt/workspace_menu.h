@@ -7,6 +7,7 @@
 #include "workspace/workspace.h"
 
 class QAction;
+class QMenu;
 
 namespace vemrik {
 
@@ -29,6 +30,10 @@ public:
     std::function<QString(const QString& suggested)> chooseSavePath;
     std::function<QString(const QString& suggested)> chooseImagePath;
     std::function<void(const QString& message)> showError;
+    /// Where the dialogs start when no file is open.
+    std::function<QString()> startFolder;
+    /// Told the absolute path of every file opened or saved.
+    std::function<void(const QString& path)> fileUsed;
 
     /// "Nowy": the program as right after start-up, with no file. False if the user cancelled.
     bool newWorkspace();
@@ -36,6 +41,8 @@ public:
     bool open();
     /// Opens this file (also the one named on the command line); on error nothing changes.
     bool openFile(const QString& path);
+    /// Asks about unsaved changes like "Otwórz…", then opens this file.
+    bool openAsking(const QString& path);
     /// "Zapisz": to the open file, or as a new one when there is none.
     bool save();
     /// "Zapisz jako…".
@@ -49,6 +56,8 @@ public:
     bool modified() const { return modified_; }
     /// The menu entry of that object name ("actionNew", "actionOpen", …), or nullptr.
     QAction* action(const char* objectName) const;
+    /// The "Plik" menu itself, for entries added from outside.
+    QMenu* fileMenu() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

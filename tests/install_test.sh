@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs a build into a throw-away prefix and checks what lands there: every file, the
+# command-line program running on an installed example, and the desktop files by the
+# validators that a desktop uses, each when it is present.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cd "$prefix"
+
+id=org.example.Vemrik
+expected=(
+  bin/vemrik
+  bin/vemrik-eval
+  share/applications/$id.desktop
+  share/icons/hicolor/scalable/apps/$id.svg
+  share/man/man1/vemrik-eval.1.gz
+  share/metainfo/$id.metainfo.xml
+  share/mime/packages/$id.xml
+  share/vemrik/examples/descriptions.ini
+  share/vemrik/examples/figure-eight.vemrik
+  share/vemrik/examples/oval.vemrik
+  share/vemrik/examples/zigzag.vemrik
+)
+for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
+diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort)
+test -x bin/vemrik && test -x bin/vemrik-eval
+
+# Every example the package offers must run headless from the installed program.
+for example in share/vemrik/examples/*.vemrik; do
+  bin/vemrik-eval "$example" --runs 2 >/dev/null
+done
+
+if command -v file >/dev/null; then
+  for size in 16 32 48 64 128 256; do
+    file -b "share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size,"
+  done
+fi
+command -v desktop-file-validate >/dev/null && desktop-file-validate --no-hints "share/applications/$id.desktop"
+command -v appstreamcli >/dev/null && appstreamcli validate --no-net "share/metainfo/$id.metainfo.xml" >/dev/null
+if command -v update-mime-database >/dev/null; then
+  XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime"
+  grep -qx 'application/x-vemrik:\*\.vemrik' share/mime/globs
+  grep -qx 'application/x-vemrik-task:\*\.vemrik-task' share/mime/globs
+fi
+if command -v groff >/dev/null; then
+  warnings=$(gzip -dc share/man/man1/vemrik-eval.1.gz | groff -k -man -Tutf8 -ww -z 2>&1)
+  [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
+fi
+echo "installed and checked: ${#expected[@]} files"
