@@ -6,8 +6,7 @@
 namespace vemrik {
 
 void RunRecord::clear() {
-    head_ = 0;
-    rowCount_ = 0;
+    rows_.clear();
     steps_ = 0;
     std::fill(hits_.begin(), hits_.end(), 0);
     std::fill(lineTexts_.begin(), lineTexts_.end(), -1);
@@ -39,7 +38,7 @@ void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, 
     for (std::size_t k = 0; k < after.SensorStates.size(); ++k)
         if (after.SensorStates[k] != 0) r.sensors = static_cast<std::uint8_t>(r.sensors | (1u << k));
     r.stop = stopSeen_;
-    addRow(r);
+    rows_.push(r);
     if (acted) ++hits_[static_cast<std::size_t>(rule)];
     stepped_ = true;
     lastLine_ = r.rule;
@@ -84,8 +83,6 @@ LastRule RunRecord::lastRule() const {
     return r;
 }
 
-const RunRow& RunRecord::row(std::size_t i) const { return rows_[(head_ + i) % rows_.size()]; }
-
 std::string_view RunRecord::ruleText(const RunRow& r) const {
     if (r.ruleText < 0 || r.ruleText >= static_cast<int>(texts_.size())) return {};
     return texts_[static_cast<std::size_t>(r.ruleText)];
@@ -99,17 +96,6 @@ int RunRecord::textOfLine(int line) {
     id = static_cast<int>(it - texts_.begin());
     if (it == texts_.end()) texts_.push_back(text);
     return id;
-}
-
-void RunRecord::addRow(const RunRow& r) {
-    if (rows_.empty()) rows_.resize(kRunRowBound);
-    if (rowCount_ < rows_.size()) {
-        rows_[(head_ + rowCount_) % rows_.size()] = r;
-        ++rowCount_;
-        return;
-    }
-    rows_[head_] = r;
-    head_ = (head_ + 1) % rows_.size();
 }
 
 }  // namespace vemrik

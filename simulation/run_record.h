@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/program_state.h"
+#include "app/ring.h"
 #include "simulation/rule_candidates.h"
 #include "simulation/trail.h"
 
@@ -74,9 +75,9 @@ public:
     std::uint64_t hits(int line) const;
     LastRule lastRule() const;
 
-    std::size_t rowCount() const { return rowCount_; }
+    std::size_t rowCount() const { return rows_.size(); }
     /// Kept row i, 0 the oldest.
-    const RunRow& row(std::size_t i) const;
+    const RunRow& row(std::size_t i) const { return rows_[i]; }
     /// The text of the rule a row names; empty for none.
     std::string_view ruleText(const RunRow& r) const;
 
@@ -85,11 +86,8 @@ public:
 private:
     /// Index of the text of list line i in the text table, adding it there when new.
     int textOfLine(int line);
-    void addRow(const RunRow& r);
 
-    std::vector<RunRow> rows_;
-    std::size_t head_ = 0;
-    std::size_t rowCount_ = 0;
+    Ring<RunRow> rows_{kRunRowBound};
     std::uint64_t steps_ = 0;
 
     // Aligned with the rule list as last followed.

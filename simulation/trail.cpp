@@ -5,27 +5,10 @@
 namespace vemrik {
 
 void Trail::step(float fromX, float fromY, float toX, float toY) {
-    const bool joined = size_ > 0 && point(size_ - 1).x == fromX && point(size_ - 1).y == fromY;
-    if (!joined) add({fromX, fromY, true});
-    add({toX, toY, false});
-}
-
-void Trail::clear() {
-    head_ = 0;
-    size_ = 0;
-}
-
-const TrailPoint& Trail::point(std::size_t i) const { return ring_[(head_ + i) % ring_.size()]; }
-
-void Trail::add(TrailPoint p) {
-    if (ring_.empty()) ring_.resize(kTrailBound);
-    if (size_ < ring_.size()) {
-        ring_[(head_ + size_) % ring_.size()] = p;
-        ++size_;
-        return;
-    }
-    ring_[head_] = p;
-    head_ = (head_ + 1) % ring_.size();
+    const std::size_t n = size();
+    const bool joined = n > 0 && point(n - 1).x == fromX && point(n - 1).y == fromY;
+    if (!joined) points_.push({fromX, fromY, true});
+    points_.push({toX, toY, false});
 }
 
 void drawTrail(const Trail& trail, Raster& image) {

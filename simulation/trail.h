@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
 
+#include "app/ring.h"
 #include "raster/raster.h"
 
 namespace vemrik {
@@ -29,18 +29,14 @@ public:
     /// Continues the trail to (toX, toY) from (fromX, fromY), where a step began: a new piece
     /// starts there unless the trail already ends at that point.
     void step(float fromX, float fromY, float toX, float toY);
-    void clear();
+    void clear() { points_.clear(); }
 
-    std::size_t size() const { return size_; }
+    std::size_t size() const { return points_.size(); }
     /// Kept point i, 0 the oldest.
-    const TrailPoint& point(std::size_t i) const;
+    const TrailPoint& point(std::size_t i) const { return points_[i]; }
 
 private:
-    void add(TrailPoint p);
-
-    std::vector<TrailPoint> ring_;
-    std::size_t head_ = 0;  // index of the oldest kept point
-    std::size_t size_ = 0;
+    Ring<TrailPoint> points_{kTrailBound};
 };
 
 /// Draws the trail as one-pixel lines in kTrailColour over the image; the pen's colour and width

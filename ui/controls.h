@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/memo.h"
 #include "app/number_text.h"
 #include "raster/raster.h"
 
@@ -42,28 +43,6 @@ struct ListBox {
     void add(std::string_view line);
     /// Deletes line i; an index outside the list (-1 above all) deletes nothing.
     void deleteAt(int i);
-};
-
-/// A write-only log that keeps only the newest lines, so a long run cannot grow without end.
-/// Lines live in place; appending never allocates.
-class Memo {
-public:
-    static constexpr std::size_t kBound = 10000;
-
-    void append(std::string_view line);
-    /// Number of lines kept (at most kBound).
-    std::size_t size() const { return size_; }
-    /// Kept line i, 0 the oldest.
-    std::string_view line(std::size_t i) const;
-    /// All lines ever appended.
-    std::uint64_t total() const { return total_; }
-    void clear();
-
-private:
-    std::vector<ShortText> ring_ = std::vector<ShortText>(kBound);
-    std::size_t head_ = 0;  // index of the oldest kept line
-    std::size_t size_ = 0;
-    std::uint64_t total_ = 0;
 };
 
 struct Timer {
