@@ -49,7 +49,7 @@ TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
     const std::string text = out_.str();
     EXPECT_NE(text.find("Limit kroków 1000, ziarna 7 … 26"), std::string::npos) << text;
     EXPECT_NE(text.find("Przebiegi: 20\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Dojazd do stopu: 20 (100.0 %)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Dojazd do stopu: 20 (100,0 %)"), std::string::npos) << text;
     EXPECT_NE(text.find("Kroki do stopu: mediana 84, 90. percentyl 84"), std::string::npos) << text;
     EXPECT_TRUE(err_.str().empty());
 

@@ -98,11 +98,6 @@ const char* outcomeName(Outcome o) {
     return "?";
 }
 
-std::string seconds(double s) {
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, s, std::chars_format::fixed, 3).ptr) + " s";
-}
-
 }  // namespace
 
 std::string csvText(const Evaluation& e) {
@@ -146,7 +141,7 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
         << "\n";
     for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
-    out << "Czas: " << seconds(took.count()) << "\n";
+    out << "Czas: " << secondsText(took.count()) << "\n";
 
     if (o->csv) {
         if (const auto error = saveAtomically(*o->csv, csvText(e))) {
