@@ -1,5 +1,7 @@
 #include "evaluation/cli/eval_command.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <chrono>
 #include <optional>
@@ -98,6 +100,20 @@ const char* outcomeName(Outcome o) {
     return "?";
 }
 
+/// Whether both paths name one existing file, links followed: a hard link has another name.
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+/// Why the CSV file cannot be written, asked before hours of runs rather than after them.
+std::optional<std::string> csvRefusal(const Options& o) {
+    if (sameFile(*o.csv, o.workspace)) return "to jest oceniany plik obszaru roboczego";
+    return saveRefusal(*o.csv);
+}
+
 }  // namespace
 
 std::string csvText(const Evaluation& e) {
@@ -130,6 +146,13 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!prepared.setup) {
         err << "Błąd w pliku „" << o->workspace << "”: " << prepared.error << "\n";
         return kEvalBadWorkspace;
+    }
+
+    if (o->csv) {
+        if (const auto why = csvRefusal(*o)) {
+            err << "Nie można zapisać pliku „" << *o->csv << "”: " << *why << "\n";
+            return kEvalCsvNotWritten;
+        }
     }
 
     const std::atomic<bool> never{false};

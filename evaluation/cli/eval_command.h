@@ -19,7 +19,8 @@ inline constexpr int kEvalCsvNotWritten = 3;
 std::string csvText(const Evaluation& e);
 
 /// vemrik-eval without the process: the arguments after the program's name, the summary to
-/// `out`, messages to `err`; returns the exit code.
+/// `out`, messages to `err`; returns the exit code. A `--csv` file that cannot be written is refused
+/// before any run.
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace vemrik
