@@ -124,3 +124,17 @@ TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) 
     EXPECT_EQ(read(locked), "stary");
     EXPECT_EQ(read(ws), before);
 }
+
+TEST_F(EvalCommand, ASummaryThatCannotBeWrittenIsAnErrorButTheCsvIsStillSaved) {
+    // Takes the whole summary, then fails to pass it on, as stdout on a full disk does.
+    struct FullDisk : std::streambuf {
+        char buffer[4096];
+        FullDisk() { setp(buffer, buffer + sizeof buffer); }
+        int sync() override { return -1; }
+    } full;
+    std::ostream lost(&full);
+    const std::string ws = write("straight.vemrik", toJson(evaltest::straightTrack()));
+    const std::string csv = (dir_ / "runs.csv").string();
+    EXPECT_EQ(runEvalCommand({ws, "--runs", "2", "--csv", csv}, lost, err_), kEvalOutputLost);
+    EXPECT_TRUE(std::filesystem::exists(csv));
+}

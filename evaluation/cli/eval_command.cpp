@@ -114,6 +114,13 @@ std::optional<std::string> csvRefusal(const Options& o) {
     return saveRefusal(*o.csv);
 }
 
+/// The exit code, unless what went to `out` was lost (a full disk, a closed pipe).
+int checked(std::ostream& out, std::ostream& err, int code) {
+    if (out.flush()) return code;
+    err << "vemrik-eval: nie można wypisać wyniku na standardowe wyjście\n";
+    return kEvalOutputLost;
+}
+
 }  // namespace
 
 std::string csvText(const Evaluation& e) {
@@ -129,7 +136,7 @@ std::string csvText(const Evaluation& e) {
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
-        return kEvalOk;
+        return checked(out, err, kEvalOk);
     }
     std::string why;
     const std::optional<Options> o = parseOptions(args, why);
@@ -165,6 +172,8 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         << "\n";
     for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
     out << "Czas: " << secondsText(took.count()) << "\n";
+    // The summary goes out before the CSV is saved, and the CSV is saved even when it was lost.
+    const int code = checked(out, err, kEvalOk);
 
     if (o->csv) {
         if (const auto error = saveAtomically(*o->csv, csvText(e))) {
@@ -172,7 +181,7 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
             return kEvalCsvNotWritten;
         }
     }
-    return kEvalOk;
+    return code;
 }
 
 }  // namespace vemrik

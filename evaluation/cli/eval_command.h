@@ -13,6 +13,7 @@ inline constexpr int kEvalOk = 0;
 inline constexpr int kEvalBadArguments = 1;
 inline constexpr int kEvalBadWorkspace = 2;
 inline constexpr int kEvalCsvNotWritten = 3;
+inline constexpr int kEvalOutputLost = 4;  ///< the summary could not be written to `out`
 
 /// The runs as CSV: a header "run,seed,outcome,steps,x,y,heading", then one row per run; the
 /// pose in the shortest text that reads back as the same float.
