@@ -18,12 +18,15 @@ std::vector<int> successSteps(const std::vector<EvaluatedRun>& runs) {
     return steps;
 }
 
-// One decimal, always with a point: the program's numbers never follow the locale.
-std::string percent(double share) {
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, 100.0 * share, std::chars_format::fixed, 1).ptr;
-    return std::string(buf, end) + " %";
+/// `decimals` places with a decimal comma, as Polish writes numbers; never from the locale.
+std::string decimal(double v, int decimals) {
+    char buf[64];
+    std::string text(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
 }
+
+std::string percent(double share) { return decimal(100.0 * share, 1) + " %"; }
 
 std::string countAndShare(int count, double share) {
     return std::to_string(count) + " (" + percent(share) + ")";
@@ -81,6 +84,8 @@ Histogram stepHistogram(const std::vector<EvaluatedRun>& runs, int maxBins) {
     for (const int v : steps) ++h.counts[static_cast<std::size_t>((v - h.first) / h.width)];
     return h;
 }
+
+std::string secondsText(double seconds) { return decimal(seconds, 3) + " s"; }
 
 std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e) {
     std::vector<std::string> lines;

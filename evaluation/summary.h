@@ -48,7 +48,10 @@ struct Histogram {
 /// At most maxBins bins covering the steps of the successful runs; no bins without success.
 Histogram stepHistogram(const std::vector<EvaluatedRun>& runs, int maxBins);
 
-/// The summary as lines of text for people, in Polish.
+/// A duration for people, in Polish: three decimals and a decimal comma, as "0,012 s".
+std::string secondsText(double seconds);
+
+/// The summary as lines of text for people, in Polish, with decimal commas.
 std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e);
 
 }  // namespace vemrik

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -29,6 +30,12 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
+    static std::string read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
     int run(const std::vector<std::string>& args) {
         out_.str({});
         err_.str({});
@@ -49,7 +56,7 @@ TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
     const std::string text = out_.str();
     EXPECT_NE(text.find("Limit kroków 1000, ziarna 7 … 26"), std::string::npos) << text;
     EXPECT_NE(text.find("Przebiegi: 20\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Dojazd do stopu: 20 (100.0 %)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Dojazd do stopu: 20 (100,0 %)"), std::string::npos) << text;
     EXPECT_NE(text.find("Kroki do stopu: mediana 84, 90. percentyl 84"), std::string::npos) << text;
     EXPECT_TRUE(err_.str().empty());
 
@@ -98,9 +105,36 @@ TEST_F(EvalCommand, BadArgumentsExitOneWithTheUsage) {
     EXPECT_NE(out_.str().find("ziarna 4294967295 … 0"), std::string::npos) << out_.str();
 }
 
-TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsReported) {
+TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) {
     const std::string ws = write("straight.vemrik", toJson(evaltest::straightTrack()));
-    EXPECT_EQ(run({ws, "--runs", "2", "--csv", (dir_ / "no" / "such" / "runs.csv").string()}),
-              kEvalCsvNotWritten);
-    EXPECT_NE(err_.str().find("Nie można zapisać pliku"), std::string::npos) << err_.str();
+    const std::string before = toJson(evaltest::straightTrack());
+    const std::string pipe = (dir_ / "rura.csv").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string locked = write("zamkniety.csv", "stary");
+    ::chmod(locked.c_str(), 0444);
+    const std::string hardLink = (dir_ / "twardy.csv").string();
+    std::filesystem::create_hard_link(ws, hardLink);
+    for (const std::string& csv :
+         {(dir_ / "no" / "such" / "runs.csv").string(), pipe, locked, ws, hardLink}) {
+        EXPECT_EQ(run({ws, "--runs", "2", "--csv", csv}), kEvalCsvNotWritten) << csv;
+        EXPECT_EQ(err_.str().rfind("Nie można zapisać pliku „" + csv + "”: ", 0), 0u) << err_.str();
+        EXPECT_TRUE(out_.str().empty());  // no summary: refused before the runs
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_EQ(read(locked), "stary");
+    EXPECT_EQ(read(ws), before);
+}
+
+TEST_F(EvalCommand, ASummaryThatCannotBeWrittenIsAnErrorButTheCsvIsStillSaved) {
+    // Takes the whole summary, then fails to pass it on, as stdout on a full disk does.
+    struct FullDisk : std::streambuf {
+        char buffer[4096];
+        FullDisk() { setp(buffer, buffer + sizeof buffer); }
+        int sync() override { return -1; }
+    } full;
+    std::ostream lost(&full);
+    const std::string ws = write("straight.vemrik", toJson(evaltest::straightTrack()));
+    const std::string csv = (dir_ / "runs.csv").string();
+    EXPECT_EQ(runEvalCommand({ws, "--runs", "2", "--csv", csv}, lost, err_), kEvalOutputLost);
+    EXPECT_TRUE(std::filesystem::exists(csv));
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -48,16 +49,20 @@ protected:
 
 }  // namespace
 
-TEST_F(WorkspaceFile, SaveWritesTheTextAndReplacesAnOldFileKeepingItsPermissions) {
+TEST_F(WorkspaceFile, SaveWritesTheTextAndReplacesAnOldFileKeepingItsPermissionsAndOwner) {
     const std::string p = path("tor.vemrik");
     ASSERT_EQ(saveAtomically(p, "pierwszy"), std::nullopt);
     EXPECT_EQ(contents(p), "pierwszy");
-    ::chmod(p.c_str(), 0640);
+    ::chmod(p.c_str(), 0604);
+    const bool given = ::chown(p.c_str(), 4321, 4321) == 0;  // only root may give a file away
     ASSERT_EQ(saveAtomically(p, "drugi"), std::nullopt);
     EXPECT_EQ(contents(p), "drugi");
     struct stat st {};
     ASSERT_EQ(::stat(p.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    if (given) {
+        EXPECT_EQ(st.st_uid, 4321u);
+    }
     EXPECT_EQ(entries(), std::vector<std::string>{"tor.vemrik"});  // no temporary file left
 }
 
@@ -80,11 +85,48 @@ TEST_F(WorkspaceFile, AWriteThatFailsMidwayLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(entries(), std::vector<std::string>{"tor.vemrik"});
 }
 
-TEST_F(WorkspaceFile, SaveIntoAMissingFolderOrOverAFolderFailsAndCreatesNothing) {
-    EXPECT_EQ(saveAtomically(path("brak/tor.vemrik"), "x"), "plik lub katalog nie istnieje");
+TEST_F(WorkspaceFile, AKilledSaveLeavesTheOldFileAndNoTemporary) {
+    const std::string p = path("tor.vemrik");
+    write(p, "stara zawartość");
+    // The size limit's signal kills the program in the middle of writing.
+    const auto killedWhileSaving = [&p] {
+        const struct rlimit small { 4096, 4096 }, noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        (void)saveAtomically(p, std::string(100000, 'x'));
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(killedWhileSaving(), ::testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EQ(contents(p), "stara zawartość");
+    EXPECT_EQ(entries(), std::vector<std::string>{"tor.vemrik"});
+}
+
+TEST_F(WorkspaceFile, SaveRefusesAnythingButAWritableRegularFileOrANewOneAndChangesNothing) {
     fs::create_directory(path("katalog"));
-    EXPECT_EQ(saveAtomically(path("katalog"), "x"), "to jest katalog, a nie plik");
-    EXPECT_EQ(entries(), std::vector<std::string>{"katalog"});
+    ASSERT_EQ(::mkfifo(path("rura").c_str(), 0600), 0);
+    write(path("zamkniety"), "stary");
+    ::chmod(path("zamkniety").c_str(), 0444);
+    fs::create_symlink("rura", path("do-rury"));
+    fs::create_symlink("nie-ma", path("wiszacy"));
+    fs::create_symlink("petla", path("petla"));
+    const std::vector<std::string> before = entries();
+    const std::pair<const char*, const char*> cases[] = {
+        {"brak/tor.vemrik", "plik lub katalog nie istnieje"},
+        {"katalog", "to jest katalog, a nie plik"},
+        {"rura", "to jest potok nazwany (FIFO), a nie zwykły plik"},
+        {"do-rury", "to jest potok nazwany (FIFO), a nie zwykły plik"},
+        {"zamkniety", "plik jest tylko do odczytu"},
+        {"wiszacy", "dowiązanie symboliczne wskazuje na plik, którego nie ma"},
+        {"petla", "dowiązania symboliczne tworzą pętlę"},
+    };
+    for (const auto& [leaf, error] : cases) {
+        EXPECT_EQ(saveAtomically(path(leaf), "nowy"), error) << leaf;
+        EXPECT_EQ(saveRefusal(path(leaf)), error) << leaf;
+    }
+    EXPECT_EQ(entries(), before);
+    EXPECT_TRUE(fs::is_fifo(path("rura")));
+    EXPECT_EQ(contents(path("zamkniety")), "stary");
     EXPECT_TRUE(fs::is_empty(path("katalog")));
 }
 

@@ -1,12 +1,15 @@
 #include "workspace/workspace_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 namespace vemrik {
 
@@ -36,6 +39,8 @@ std::string systemError(int err) {
             return "za długa nazwa pliku";
         case EIO:
             return "błąd wejścia-wyjścia";
+        case ELOOP:
+            return "dowiązania symboliczne tworzą pętlę";
         default:
             return "błąd systemu (" + std::string(std::strerror(err)) + ")";
     }
@@ -76,30 +81,106 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
-/// The file a save really replaces: the target of a symbolic link rather than the link.
-std::string resolved(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec)) return path;
-    const auto target = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : target.string();
+/// Why a file of this kind is not written over.
+std::string notRegular(mode_t mode) {
+    if (S_ISDIR(mode)) return systemError(EISDIR);
+    if (S_ISFIFO(mode)) return "to jest potok nazwany (FIFO), a nie zwykły plik";
+    if (S_ISCHR(mode)) return "to jest urządzenie znakowe, a nie zwykły plik";
+    if (S_ISBLK(mode)) return "to jest urządzenie blokowe, a nie zwykły plik";
+    if (S_ISSOCK(mode)) return "to jest gniazdo, a nie zwykły plik";
+    return "to nie jest zwykły plik";
 }
 
-/// Creates a new, unique temporary file beside target; -1 with errno set on failure.
-int createTemporary(const std::filesystem::path& target, std::string& name) {
+/// Where a save lands: the final target of a symbolic link, never the link itself.
+struct SaveTarget {
+    std::filesystem::path path;
+    std::optional<struct stat> old;  ///< the file replaced; nothing when a new one is made
+    std::string error;               ///< why the save is refused, in Polish
+};
+
+SaveTarget saveTarget(const std::string& path) {
+    SaveTarget t{path, std::nullopt, {}};
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) t.error = systemError(errno);
+    } else if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) {
+        // A dangling link is refused rather than followed: its target may well be a typo.
+        t.error =
+            errno == ENOENT ? "dowiązanie symboliczne wskazuje na plik, którego nie ma" : systemError(errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        t.error = notRegular(st.st_mode);
+    } else if ((st.st_mode & 0222) == 0) {
+        // Asked of the mode bits, as root passes access() for any file: an editor's read-only.
+        t.error = "plik jest tylko do odczytu";
+    } else if (::access(path.c_str(), W_OK) != 0) {
+        t.error = errno == EACCES ? "plik jest tylko do odczytu" : systemError(errno);
+    } else {
+        t.old = st;
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            t.path = real;
+            std::free(real);
+        } else {
+            t.error = systemError(errno);
+        }
+    }
+    if (!t.error.empty()) return t;
+    const std::filesystem::path dir = t.path.parent_path().empty() ? "." : t.path.parent_path();
+    if (::access(dir.c_str(), W_OK | X_OK) != 0)
+        t.error = errno == EACCES ? "brak uprawnień do zapisu w katalogu" : systemError(errno);
+    return t;
+}
+
+/// Tries fresh names beside target until `make` does not fail with EEXIST; returns its result.
+int besideTarget(const std::filesystem::path& target, std::string& name,
+                 const std::function<int(const char*)>& make) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string leaf = "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
                                  "-" + std::to_string(counter++);
         name = (target.parent_path() / leaf).string();
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        const int rc = make(name.c_str());
+        if (rc >= 0 || errno != EEXIST) return rc;
     }
     errno = EEXIST;
     return -1;
 }
 
+/// Holds back the signals that stop a program (Ctrl-C, kill, a closed terminal) in this thread
+/// while a temporary file has a name, so that they take effect only once it is gone again.
+class StopSignalsHeld {
+public:
+    StopSignalsHeld() {
+        sigset_t stop;
+        sigemptyset(&stop);
+        for (const int s : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) sigaddset(&stop, s);
+        pthread_sigmask(SIG_BLOCK, &stop, &old_);
+    }
+    StopSignalsHeld(const StopSignalsHeld&) = delete;
+    StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+    ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+
+private:
+    sigset_t old_;
+};
+
+/// Gives the new file the old one's owner and mode; false with errno set when that fails.
+bool keepOwnerAndMode(int fd, const struct stat& old) {
+    // Owner first: a change of owner clears the set-user-ID bit that the mode then restores.
+    // Only root may give a file away; anyone else's save is their own file.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM) return false;
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+/// Gives an unnamed file a fresh name beside target; false with errno set.
+bool linkBeside(int fd, const std::filesystem::path& target, std::string& name) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return besideTarget(target, name, [&](const char* leaf) {
+               return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, leaf, AT_SYMLINK_FOLLOW);
+           }) == 0;
+}
+
 void syncDirectory(const std::filesystem::path& dir) {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;  // the rename has happened; this only hurries it to the disk
     ::fsync(fd);
     ::close(fd);
@@ -138,27 +219,49 @@ ParsedWorkspace readWorkspaceFile(const std::string& path) {
     return parseWorkspace(*file.text);
 }
 
-std::optional<std::string> saveAtomically(const std::string& path, const std::string& text) {
-    const std::filesystem::path target = resolved(path);
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return systemError(EISDIR);
+std::optional<std::string> saveRefusal(const std::string& path) {
+    SaveTarget t = saveTarget(path);
+    return t.error.empty() ? std::nullopt : std::optional(std::move(t.error));
+}
 
-    std::string temporary;
-    Descriptor fd(createTemporary(target, temporary));
-    if (fd.get() < 0) return systemError(errno);
+std::optional<std::string> saveAtomically(const std::string& path, const std::string& text) {
+    const SaveTarget target = saveTarget(path);
+    if (!target.error.empty()) return target.error;
+    const std::filesystem::path dir = target.path.parent_path().empty() ? "." : target.path.parent_path();
+
+    // An unnamed file vanishes by itself whatever stops the program before it is linked in. Some
+    // file systems cannot make one; a named file is then written with the stop signals held.
+    std::optional<StopSignalsHeld> held;
+    std::string named;
+    int raw = ::access("/proc/self/fd", X_OK) == 0
+                  ? ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)
+                  : -1;
+    if (raw < 0) {
+        held.emplace();
+        raw = besideTarget(target.path, named, [](const char* name) {
+            return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        });
+        if (raw < 0) return systemError(errno);
+    }
+    Descriptor fd(raw);
     const auto failed = [&](int err) {
         if (fd.get() >= 0) fd.close();
-        ::unlink(temporary.c_str());
+        if (!named.empty()) ::unlink(named.c_str());
         return systemError(err);
     };
-    // The new file keeps the permissions of the one it replaces.
-    if (exists && ::fchmod(fd.get(), old.st_mode & 07777) != 0) return failed(errno);
+    if (target.old && !keepOwnerAndMode(fd.get(), *target.old)) return failed(errno);
     if (!writeAll(fd.get(), text)) return failed(errno);
     if (::fsync(fd.get()) != 0) return failed(errno);
+    if (named.empty()) {
+        held.emplace();
+        if (!linkBeside(fd.get(), target.path, named)) {
+            named.clear();
+            return failed(errno);
+        }
+    }
     if (fd.close() != 0) return failed(errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return failed(errno);
-    syncDirectory(target.parent_path());
+    if (::rename(named.c_str(), target.path.c_str()) != 0) return failed(errno);
+    syncDirectory(dir);
     return std::nullopt;
 }
 

@@ -26,10 +26,17 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes = kMaxWorksp
 /// Reads and checks a workspace file; the error names what is wrong and where.
 ParsedWorkspace readWorkspaceFile(const std::string& path);
 
+/// Why saveAtomically(path, …) would be refused now, in Polish, or nothing: the same checks, made
+/// before a long piece of work whose result is to be saved.
+[[nodiscard]] std::optional<std::string> saveRefusal(const std::string& path);
+
 /// Replaces the file at path by text so that it is either wholly the old file or wholly the new
-/// one, even after a crash or a full disk: writes a temporary file beside it, flushes it to the
-/// disk and renames it over the old one. On failure the temporary file is removed and the old
-/// file left as it was. Returns the error in Polish, or nothing on success.
+/// one, even after a crash or a full disk: writes a temporary file in the same folder, flushes it
+/// to the disk and renames it over the old one, keeping the old one's owner and mode where the
+/// system allows. Writes only over a regular file with a write permission, or makes a new one; a
+/// symbolic link is followed to its final target, which is replaced. Refuses anything else (a
+/// folder, pipe, device, dangling or looping link, read-only file) and leaves it as it was. No
+/// temporary file is left behind on failure. Returns the error in Polish, or nothing on success.
 [[nodiscard]] std::optional<std::string> saveAtomically(const std::string& path, const std::string& text);
 
 }  // namespace vemrik

@@ -1,5 +1,7 @@
 #include "evaluation/cli/eval_command.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <chrono>
 #include <optional>
@@ -98,9 +100,25 @@ const char* outcomeName(Outcome o) {
     return "?";
 }
 
-std::string seconds(double s) {
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, s, std::chars_format::fixed, 3).ptr) + " s";
+/// Whether both paths name one existing file, links followed: a hard link has another name.
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+/// Why the CSV file cannot be written, asked before hours of runs rather than after them.
+std::optional<std::string> csvRefusal(const Options& o) {
+    if (sameFile(*o.csv, o.workspace)) return "to jest oceniany plik obszaru roboczego";
+    return saveRefusal(*o.csv);
+}
+
+/// The exit code, unless what went to `out` was lost (a full disk, a closed pipe).
+int checked(std::ostream& out, std::ostream& err, int code) {
+    if (out.flush()) return code;
+    err << "vemrik-eval: nie można wypisać wyniku na standardowe wyjście\n";
+    return kEvalOutputLost;
 }
 
 }  // namespace
@@ -118,7 +136,7 @@ std::string csvText(const Evaluation& e) {
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
-        return kEvalOk;
+        return checked(out, err, kEvalOk);
     }
     std::string why;
     const std::optional<Options> o = parseOptions(args, why);
@@ -137,6 +155,13 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return kEvalBadWorkspace;
     }
 
+    if (o->csv) {
+        if (const auto why = csvRefusal(*o)) {
+            err << "Nie można zapisać pliku „" << *o->csv << "”: " << *why << "\n";
+            return kEvalCsvNotWritten;
+        }
+    }
+
     const std::atomic<bool> never{false};
     const auto start = std::chrono::steady_clock::now();
     const Evaluation e = runMany(*prepared.setup, o->runs, o->maxSteps, o->seed, nullptr, never);
@@ -146,7 +171,9 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
         << "\n";
     for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
-    out << "Czas: " << seconds(took.count()) << "\n";
+    out << "Czas: " << secondsText(took.count()) << "\n";
+    // The summary goes out before the CSV is saved, and the CSV is saved even when it was lost.
+    const int code = checked(out, err, kEvalOk);
 
     if (o->csv) {
         if (const auto error = saveAtomically(*o->csv, csvText(e))) {
@@ -154,7 +181,7 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
             return kEvalCsvNotWritten;
         }
     }
-    return kEvalOk;
+    return code;
 }
 
 }  // namespace vemrik

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(d->progressBar()->value(), 200);
         const QString text = d->summaryLabel()->text();
         QVERIFY2(text.contains(QStringLiteral("Przebiegi: 200\n")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Dojazd do stopu: 200 (100.0 %)")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Dojazd do stopu: 200 (100,0 %)")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("mediana 84, 90. percentyl 84")), qPrintable(text));
         QCOMPARE(d->histogramView()->histogram().first, 84);
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
@@ -85,7 +85,7 @@ private slots:
         QVERIFY2(
             text.startsWith(QStringLiteral("Przerwano: ukończono %1 z 1000000 przebiegów").arg(finished)),
             qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("Limit kroków: %1 (100.0 %)").arg(finished)), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Limit kroków: %1 (100,0 %)").arg(finished)), qPrintable(text));
         QVERIFY(d.histogramView()->histogram().counts.empty());
         QVERIFY(d.startButton()->isEnabled());
     }

@@ -233,7 +233,7 @@ void EvaluationDialog::finish() {
     progress_->setValue(static_cast<int>(result_.runs.size()));
     QStringList lines;
     for (const std::string& line : summaryLines(summarize(result_.runs), result_)) lines << qs(line);
-    lines << QStringLiteral("Czas: %1 s").arg(took.count(), 0, 'f', 2);
+    lines << qs("Czas: " + secondsText(took.count()));
     summary_->setText(lines.join('\n'));
     histogram_->setHistogram(stepHistogram(result_.runs, kHistogramBins));
 }
