@@ -42,12 +42,9 @@ TEST(MapEditor, BrushRecordsOneSegmentPerMoveFromThePressPointWithFourMemoLines)
 
 TEST(MapEditor, UndoTakesTheNewestSegmentClearTakesAllAndAnEmptyListAsksNoRedraw) {
     TForm1 form;
-    form.Button8Click();
-    form.Image2MouseDown(5, 395);
     form.Button7Click();
     form.Image2MouseDown(0, 0);
     for (int x : {10, 20, 30}) form.Image2MouseMove(x, 0);
-    form.Image2MouseUp(30, 0);
     form.State.RedrawPending = 0;
     form.Button10Click();
     EXPECT_EQ(strokes(form.State.StrokeList), (Entries{{0, 0, 10, 0}, {10, 0, 20, 0}}));
@@ -56,7 +53,6 @@ TEST(MapEditor, UndoTakesTheNewestSegmentClearTakesAllAndAnEmptyListAsksNoRedraw
     form.Button11Click();
     EXPECT_EQ(form.State.StrokeList.columns(), 0);
     EXPECT_EQ(form.State.RedrawPending, 1);
-    EXPECT_EQ(form.State.MapGrid.at(0, 39), kStart);  // cells stay
     form.State.RedrawPending = 0;
     form.Button10Click();
     form.Button11Click();
