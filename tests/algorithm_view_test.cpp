@@ -37,33 +37,23 @@ void outline(Raster& r, Colour c, Points corners) {
 
 }  // namespace
 
-TEST(AlgorithmView, EmptyBoardShowsOnlyCrossesAndTheLatticeRepaintedInFull) {
-    TForm1 form;
-    form.Image3.canvas.fill(kGreen);
-    form.Image4.canvas.fill(kGreen);
-    form.State.SensorCount = 5;
-    form.TrackBar1.position = 30;
-    form.BitBtn4Click();
-    EXPECT_EQ(differing(form.Image3.canvas, empty(false)), 0);
-    EXPECT_EQ(differing(form.Image4.canvas, empty(true)), 0);
-    EXPECT_EQ(form.State.SensorCount, 0);
-}
-
-TEST(AlgorithmView, CellsAreOutlinedTurnedAboutTheBoardCentreAndStayOffTheSensorView) {
+TEST(AlgorithmView, CellsAreOutlinedTurnedAboutTheBoardCentreOverAFreshBackgroundAndStayOffTheSensorView) {
     const struct {
         int x, y, code, angle;
         Colour colour;
         Points corners;
     } cases[] = {
         {10, 10, kBody, 0, kGrey, {{100, 100}, {100, 110}, {110, 110}, {110, 100}, {100, 100}}},
-        {10, 10, kWheel, 90, kBlack, {{100, 100}, {90, 100}, {90, 110}, {100, 110}, {100, 100}}},
-        {10, 10, kBody, -90, kGrey, {{100, 100}, {110, 100}, {110, 90}, {100, 90}, {100, 100}}},
+        {10, 10, kWheel, -90, kBlack, {{100, 100}, {110, 100}, {110, 90}, {100, 90}, {100, 100}}},
         {10, 0, kBody, 90, kGrey, {{200, 100}, {190, 100}, {190, 110}, {200, 110}, {200, 100}}},
         // The last column and row that are drawn.
         {19, 19, kWheel, 0, kBlack, {{190, 190}, {190, 200}, {200, 200}, {200, 190}, {190, 190}}},
     };
     for (const auto& c : cases) {
-        TForm1 form;
+        TForm1 form;  // every drawing starts afresh
+        form.Image3.canvas.fill(kGreen);
+        form.Image4.canvas.fill(kGreen);
+        form.State.SensorCount = 5;
         form.State.RobotGrid.at(c.x, c.y) = c.code;
         form.TrackBar1.position = c.angle;
         form.BitBtn4Click();
@@ -72,6 +62,7 @@ TEST(AlgorithmView, CellsAreOutlinedTurnedAboutTheBoardCentreAndStayOffTheSensor
         EXPECT_EQ(differing(form.Image3.canvas, want), 0)
             << "cell [" << c.x << "][" << c.y << "] at " << c.angle;
         EXPECT_EQ(differing(form.Image4.canvas, empty(true)), 0);
+        EXPECT_EQ(form.State.SensorCount, 0);
     }
 }
 

@@ -97,18 +97,3 @@ TEST(MapEditor, HoverPreviewColoursTheCellWithoutTouchingTheMap) {
     EXPECT_EQ(form.State.RedrawPending, 0);
     EXPECT_EQ(form.State.MapGrid.at(15, 10), kMapEmpty);
 }
-
-TEST(MapEditor, WithoutAToolMovesOnlyUpdateTheAnchorAndAHeldButtonTheRedrawFlag) {
-    TForm1 form;
-    form.Image2.canvas.fill(kGreen);
-    form.State.RedrawPending = 0;
-    form.Image2MouseMove(33, 44);
-    EXPECT_EQ(form.State.RedrawPending, 0);
-    EXPECT_EQ(form.State.StrokeAnchorY, 44.0f);
-    form.Image2MouseDown(33, 44);
-    form.State.RedrawPending = 0;
-    form.Image2MouseMove(-500, 900);  // off the board, but no tool writes
-    EXPECT_EQ(form.State.RedrawPending, 1);
-    EXPECT_EQ(form.State.StrokeAnchorX, -500.0f);
-    EXPECT_EQ(form.Image2.canvas.pixel(30, 40), kGreen);  // nothing redrawn
-}
