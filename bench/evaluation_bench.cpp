@@ -7,7 +7,7 @@
 
 #include "evaluation/run_many.h"
 #include "scenes/scenes.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 
@@ -16,7 +16,7 @@ namespace {
 /// The typical scene; without its stop cell when every run is to go to the step limit.
 RunSetup typicalSetup(bool withStop) {
     TForm1 form;
-    buildTypicalScene(form);
+    applyWorkspace(form, typicalScene());
     if (!withStop) form.State.MapGrid.at(10, 20) = kLine;
     return std::move(*prepareRun(captureWorkspace(form)).setup);
 }
@@ -60,12 +60,12 @@ BENCHMARK(BM_StepsAllCores)
 // What "Oceń" answers by default, preparing included.
 void BM_DefaultEvaluation(benchmark::State& state) {
     TForm1 form;
-    buildTypicalScene(form);
+    applyWorkspace(form, typicalScene());
     const Workspace ws = captureWorkspace(form);
     const std::atomic<bool> never{false};
     for (auto _ : state) {
         const PreparedRun p = prepareRun(ws);
-        const Evaluation e = runMany(*p.setup, 200, 5000, TForm1::kDefaultSeed, nullptr, never);
+        const Evaluation e = runMany(*p.setup, 200, 5000, Engine::kDefaultSeed, nullptr, never);
         benchmark::DoNotOptimize(e.runs.data());
     }
 }

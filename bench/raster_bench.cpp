@@ -4,8 +4,8 @@
 #include <random>
 
 #include "bench/bench_scenes.h"
+#include "engine/sensing.h"
 #include "map/map_paint.h"
-#include "simulation/sensing.h"
 #include "simulation/simulation_view.h"
 
 namespace vemrik::bench {
@@ -32,7 +32,7 @@ void SenseOnBusyTrack(benchmark::State& state) {
     Raster image(701, 401);
     paintTrack(form.State, image);
     for (auto _ : state) {
-        const PoseTransform pose = placeAndSense(form.State, image);
+        const PoseTransform pose = form.engine.placeAndSense(image);
         benchmark::DoNotOptimize(pose);
         benchmark::ClobberMemory();
     }

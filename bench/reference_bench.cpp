@@ -12,8 +12,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "engine/sensing.h"
 #include "map/map_paint.h"
-#include "simulation/sensing.h"
 #include "simulation/sensor_layout.h"
 #endif
 

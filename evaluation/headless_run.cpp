@@ -29,22 +29,15 @@ HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed) : setup_(set
 
 void HeadlessRun::sense() {
     const PoseTransform pose(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
-    int pattern = 0;
-    bool stop = false;
-    for (const SamplePoint& p : setup_.samples) {
-        const Pixel px = pose.RobotToMap(p.point);
-        const Sight seen = setup_.at(px.x, px.y);
-        if (seen == Sight::Line && p.slot >= 0) pattern |= 1 << p.slot;
-        if (seen == Sight::Stop) stop = true;
-    }
-    pattern_ = pattern;
-    stop_ = stop;
+    const Sensed sensed =
+        senseSamples(setup_.samples, pose, [this](int x, int y) { return setup_.at(x, y); });
+    pattern_ = sensed.pattern;
+    stop_ = sensed.stop;
 }
 
 void HeadlessRun::step() {
-    const Candidates& c = setup_.candidates[static_cast<std::size_t>(pattern_)];
-    const std::uint32_t draw = engine_();
-    applyStep(pose_, c, static_cast<int>(draw % static_cast<std::uint32_t>(c.count + 1)), nullptr);
+    const Candidates& c = setup_.rules.candidates(pattern_);
+    stepWith(pose_, c, engine_(), nullptr);
     ++steps_;
     sense();
 }

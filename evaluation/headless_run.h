@@ -29,7 +29,7 @@ struct RunResult {
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
 /// that the next redraw does, again and again. The seed drives the generator as
-/// TForm1::RandomEngine.seed(seed) before "Start" does: one draw per step.
+/// Engine::RandomEngine.seed(seed) before "Start" does: one draw per step.
 class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);

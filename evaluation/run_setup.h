@@ -7,24 +7,12 @@
 #include <vector>
 
 #include "app/program_state.h"
+#include "engine/rule_table.h"
+#include "engine/sensing.h"
 #include "simulation/pose.h"
-#include "simulation/rule_candidates.h"
 #include "workspace/workspace.h"
 
 namespace vemrik {
-
-/// What a sensor's sample point makes of one pixel of the painted track.
-enum class Sight : std::uint8_t { Nothing, Line, Stop };
-
-/// One sample point of a sensor and the state slot that grey turns on (-1 for a sensor past
-/// the eighth, whose points only detect the stop).
-struct SamplePoint {
-    FramePoint point;
-    int slot;
-};
-
-/// Sensor patterns, one bit per state: bit k is SensorStates[k].
-inline constexpr int kPatternCount = 1 << kSensorSlots;
 
 /// Everything a headless run needs that stays the same from step to step and from run to run,
 /// worked out once; read-only afterwards, so any number of threads may share it.
@@ -33,10 +21,10 @@ struct RunSetup {
     int height = 0;
     /// The painted track, one value per pixel, row by row.
     std::vector<Sight> sight;
-    /// Four points per sensor in sensor order: the fifth sample point repeats the first.
-    std::vector<SamplePoint> samples;
-    /// The candidates the step collects for each sensor pattern.
-    std::array<Candidates, kPatternCount> candidates{};
+    /// The robot's sample points, as the engine senses them.
+    SensorSamples samples;
+    /// The rule list read for every pattern, as the engine steps by it.
+    RuleTable rules;
     float startX = 0.0f;
     float startY = 0.0f;
     float startHeading = 0.0f;

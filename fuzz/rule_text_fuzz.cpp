@@ -10,15 +10,18 @@
 
 #include "algorithm/rule_parse.h"
 #include "app/errors.h"
-#include "simulation/step.h"
+#include "engine/engine.h"
 #include "workspace/rule_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vemrik;
     if (size == 0) return 0;
-    ProgramState s;  // the step reads no board
+    static Engine engine;  // kept: the step reads no board, and a fresh one would allocate them
+    ProgramState& s = engine.State;
+    s.RobotPosX = s.RobotPosY = s.RobotHeading = 0.0f;
     for (int k = 0; k < kSensorSlots; ++k) s.SensorStates[static_cast<std::size_t>(k)] = (data[0] >> k) & 1;
-    std::vector<std::string> rules;
+    std::vector<std::string>& rules = engine.Rules;
+    rules.clear();
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
@@ -36,9 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProgramState before = s;
     static Memo log;  // kept: a fresh one would allocate its whole ring every run
     log.clear();
-    std::uint32_t draw = 0;
     try {
-        stepOnce(s, rules, [&] { return draw++; }, &log);
+        engine.step(&log);
     } catch (const ConversionError&) {
         if (s.RobotHeading != before.RobotHeading || s.RobotPosX != before.RobotPosX ||
             s.RobotPosY != before.RobotPosY || s.RedrawPending != before.RedrawPending || log.size() != 0)

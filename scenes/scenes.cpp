@@ -38,49 +38,48 @@ std::string rule(const std::array<std::int32_t, kSensorSlots>& pattern, int angl
 
 }  // namespace
 
-void buildEmptyScene(TForm1&) {}
-
-void buildTypicalScene(TForm1& form) {
-    ProgramState& s = form.State;
+Workspace typicalScene() {
+    Workspace ws;
     constexpr int kSegments = 300;
     for (int i = 0; i < kSegments; ++i) {
         const auto [x0, y0] = ovalPoint(2 * kPi * i / kSegments);
         const auto [x1, y1] = ovalPoint(2 * kPi * (i + 1) / kSegments);
-        appendStroke(s.StrokeList, x0, y0, x1, y1);
+        appendStroke(ws.strokes, x0, y0, x1, y1);
     }
     // A line cell under each of 400 points round the oval: 146 cells, two of which then become
     // the start and the stop cell.
     constexpr int kCellPoints = 400;
     for (int i = 0; i < kCellPoints; ++i) {
         const auto [x, y] = ovalPoint(2 * kPi * (i + 0.5) / kCellPoints);
-        s.MapGrid.at(x / 10, y / 10) = kLine;
+        ws.map.at(x / 10, y / 10) = kLine;
     }
-    s.MapGrid.at(35, 34) = kStart;  // bottom of the oval
-    s.MapGrid.at(10, 20) = kStop;   // left end
-    buildRobot(s.RobotGrid, 8);
-    form.TrackBar2.position = 90;  // along the bottom of the oval, to the right
+    ws.map.at(35, 34) = kStart;  // bottom of the oval
+    ws.map.at(10, 20) = kStop;   // left end
+    buildRobot(ws.robot, 8);
+    ws.startHeading = 90;  // along the bottom of the oval, to the right
 
     // Steer towards the sensor that sees the line: further out, sharper turn.
     constexpr int kAngles[] = {-30, -20, -10, -5, 5, 10, 20, 30};
     for (int k = 0; k < 8; ++k) {
         std::array<std::int32_t, kSensorSlots> p{};
         p[static_cast<std::size_t>(k)] = 1;
-        form.ListBox1.add(rule(p, kAngles[k]));
+        ws.rules.push_back(rule(p, kAngles[k]));
     }
     for (int k = 0; k < 7; ++k) {
         std::array<std::int32_t, kSensorSlots> p{};
         p[static_cast<std::size_t>(k)] = p[static_cast<std::size_t>(k + 1)] = 1;
-        form.ListBox1.add(rule(p, (kAngles[k] + kAngles[k + 1]) / 2));
+        ws.rules.push_back(rule(p, (kAngles[k] + kAngles[k + 1]) / 2));
     }
-    form.ListBox1.add(rule({1, 1, 1, 0, 0, 0, 0, 0}, -25));
-    form.ListBox1.add(rule({0, 0, 0, 0, 0, 1, 1, 1}, 25));
-    form.ListBox1.add(rule({0, 0, 1, 1, 1, 1, 0, 0}, 0));
-    form.ListBox1.add(rule({0, 0, 0, 0, 0, 0, 0, 0}, 15));
-    form.ListBox1.add(rule({1, 1, 1, 1, 1, 1, 1, 1}, 0));
+    ws.rules.push_back(rule({1, 1, 1, 0, 0, 0, 0, 0}, -25));
+    ws.rules.push_back(rule({0, 0, 0, 0, 0, 1, 1, 1}, 25));
+    ws.rules.push_back(rule({0, 0, 1, 1, 1, 1, 0, 0}, 0));
+    ws.rules.push_back(rule({0, 0, 0, 0, 0, 0, 0, 0}, 15));
+    ws.rules.push_back(rule({1, 1, 1, 1, 1, 1, 1, 1}, 0));
+    return ws;
 }
 
-void buildBusyScene(TForm1& form) {
-    ProgramState& s = form.State;
+Workspace busyScene() {
+    Workspace ws;
     std::mt19937 random(12345u);
     const auto coord = [&](int limit) { return static_cast<int>(random() % static_cast<unsigned>(limit)); };
     // Scribbles: chains of short moves, as a brush drag records them.
@@ -91,23 +90,24 @@ void buildBusyScene(TForm1& form) {
             y = coord(401);
         }
         const int nx = x + coord(21) - 10, ny = y + coord(21) - 10;
-        appendStroke(s.StrokeList, x, y, nx, ny);
+        appendStroke(ws.strokes, x, y, nx, ny);
         x = nx;
         y = ny;
     }
     int cells = 0;
     while (cells < 2000) {
-        std::int32_t& cell = s.MapGrid.at(coord(70), coord(40));
+        std::int32_t& cell = ws.map.at(coord(70), coord(40));
         if (cell != kMapEmpty) continue;
         cell = cells == 0 ? kStart : (cells % 97 == 0 ? kStop : kLine);
         ++cells;
     }
-    buildRobot(s.RobotGrid, 9);
+    buildRobot(ws.robot, 9);
     for (int r = 0; r < 100; ++r) {
         std::array<std::int32_t, kSensorSlots> p{};
         for (auto& v : p) v = static_cast<std::int32_t>(random() % 4 == 0);
-        form.ListBox1.add(rule(p, static_cast<int>(random() % 121) - 60));
+        ws.rules.push_back(rule(p, static_cast<int>(random() % 121) - 60));
     }
+    return ws;
 }
 
 }  // namespace vemrik

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace vemrik {
 
@@ -20,10 +17,5 @@ struct Candidates {
     std::array<int, kMaxCandidates> lines{};
     int count = 0;
 };
-
-/// The first four rules that match the pattern, each angle read from the 17th character on, with
-/// their list indices.
-/// Throws ConversionError for a matching rule whose angle is not a number.
-Candidates collectCandidates(std::string_view pattern, const std::vector<std::string>& rules);
 
 }  // namespace vemrik

@@ -6,7 +6,6 @@
 
 #include "map/map_paint.h"
 #include "simulation/robot_outline.h"
-#include "simulation/sensing.h"
 #include "simulation/sensor_layout.h"
 
 namespace vemrik {
@@ -21,22 +20,14 @@ void outlineCell(Raster& image, const PoseTransform& pose, int x, int y, Colour 
     drawTurned(image, pose, cellOutline(x, y));
 }
 
-void markSensor(ProgramState& s, Raster& image, const PoseTransform& pose, const Sensor& sensor) {
-    // A sensor past the eighth has no state to show and is not counted.
-    if (s.SensorCount >= kSensorSlots) return;
-    image.setPenColour(s.SensorStates[s.SensorCount] != 0 ? kGreen : kRed);
-    drawTurned(image, pose, samplePoints(sensor));
-    ++s.SensorCount;
-}
-
 /// Placement, sensing on the track before anything else is drawn, then the robot with a
 /// 2-pixel pen and pen width 0 left behind. Returns the pose drawn at.
-PoseTransform drawOverTrack(ProgramState& s, Raster& image) {
+PoseTransform drawOverTrack(Engine& engine, Raster& image) {
     // The placement leaves the image alone, so the pen may be set before it.
     image.setPenColour(kBlack);
     image.setPenWidth(kRobotPenWidth);
-    const PoseTransform pose = placeAndSense(s, image);
-    drawRobot(s, pose, image);
+    const PoseTransform pose = engine.placeAndSense(image);
+    drawRobot(engine.State, pose, image);
     image.setPenWidth(0);
     return pose;
 }
@@ -76,8 +67,10 @@ CellBox drawnCells(const Grid& robot) {
 Area robotArea(const PoseTransform& pose, const CellBox& cells) {
     if (cells.x1 > cells.x2) return {0, 0, 0, 0};
     constexpr std::int64_t kPad = kRobotPenWidth + 2;
-    const float left = static_cast<float>(10 * cells.x1 - 100), right = static_cast<float>(10 * cells.x2 - 90);
-    const float top = static_cast<float>(10 * cells.y1 - 100), bottom = static_cast<float>(10 * cells.y2 - 90);
+    const float left = static_cast<float>(10 * cells.x1 - 100),
+                right = static_cast<float>(10 * cells.x2 - 90);
+    const float top = static_cast<float>(10 * cells.y1 - 100),
+                bottom = static_cast<float>(10 * cells.y2 - 90);
     std::int64_t x1 = std::numeric_limits<std::int64_t>::max(), y1 = x1;
     std::int64_t x2 = std::numeric_limits<std::int64_t>::min(), y2 = x2;
     for (const FramePoint corner : {FramePoint{left, top}, FramePoint{right, top}, FramePoint{left, bottom},
@@ -105,11 +98,12 @@ void paintTrack(const ProgramState& s, Raster& image) {
     paintCells(s.MapGrid, image);
 }
 
-void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image) {
+void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image) {
     const Grid& robot = s.RobotGrid;
     const int rows = std::min(robot.length(0), kDrawnCells);
     const int columns = std::min(robot.columns(), kDrawnCells);
     Sensor sensor{};
+    std::size_t marked = 0;
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < columns; ++x) {
             const std::int32_t code = robot.at(x, y);
@@ -118,19 +112,22 @@ void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image) {
             if (!sensorAt(robot, x, y, sensor)) continue;
             outlineCell(image, pose, x, y, kGrey);
             if (sensor.isDouble) outlineCell(image, pose, x + 1, y, kGrey);
-            markSensor(s, image, pose, sensor);
+            // A sensor past the eighth has no state to show.
+            if (marked == kSensorSlots) continue;
+            image.setPenColour(s.SensorStates[marked++] != 0 ? kGreen : kRed);
+            drawTurned(image, pose, samplePoints(sensor));
         }
 }
 
-void paintSimulationView(ProgramState& s, Raster& image) {
-    paintTrack(s, image);
-    drawOverTrack(s, image);
+void paintSimulationView(Engine& engine, Raster& image) {
+    paintTrack(engine.State, image);
+    drawOverTrack(engine, image);
 }
 
-void paintSimulationView(ProgramState& s, Raster& image, TrackCache& cache) {
-    cache.restore(s, image);
-    const PoseTransform pose = drawOverTrack(s, image);
-    cache.drawnOver(image, robotArea(pose, drawnCells(s.RobotGrid)));
+void paintSimulationView(Engine& engine, Raster& image, TrackCache& cache) {
+    cache.restore(engine.State, image);
+    const PoseTransform pose = drawOverTrack(engine, image);
+    cache.drawnOver(image, robotArea(pose, drawnCells(engine.State.RobotGrid)));
 }
 
 }  // namespace vemrik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/program_state.h"
+#include "engine/engine.h"
 #include "raster/raster.h"
 #include "simulation/pose.h"
 #include "simulation/track_cache.h"
@@ -15,17 +16,16 @@ inline constexpr int kRobotPenWidth = 2;
 void paintTrack(const ProgramState& s, Raster& image);
 
 /// The robot at the pose, drawn over the image: cell outlines (body and sensors grey, wheels
-/// black) and each counted sensor's mark, green when its state is on and red when off.
-/// Counts the sensors, at most eight, into SensorCount.
-void drawRobot(ProgramState& s, const PoseTransform& pose, Raster& image);
+/// black) and the mark of each sensor that has a state, green when it is on and red when off.
+void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image);
 
-/// One whole redraw of the simulation page: track, start placement, sensing on the track
-/// before the robot is drawn, the robot with a 2-pixel pen, and pen width 0 left behind.
-void paintSimulationView(ProgramState& s, Raster& image);
+/// One whole redraw of the simulation page: the track, then the engine places the robot and
+/// senses on the track before the robot is drawn with a 2-pixel pen; pen width 0 left behind.
+void paintSimulationView(Engine& engine, Raster& image);
 
 /// The same redraw with the track layer kept in the cache between redraws: every pixel, sensor
-/// reading and count as paintSimulationView(s, image) leaves them, at about one copy of the
+/// reading and count as paintSimulationView(engine, image) leaves them, at about one copy of the
 /// robot's surroundings while the track stays the same.
-void paintSimulationView(ProgramState& s, Raster& image, TrackCache& cache);
+void paintSimulationView(Engine& engine, Raster& image, TrackCache& cache);
 
 }  // namespace vemrik

@@ -1,13 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
-#include "algorithm/rule_text.h"
+#include "app/memo.h"
 #include "app/program_state.h"
 #include "simulation/rule_candidates.h"
-#include "ui/controls.h"
 
 namespace vemrik {
 
@@ -19,15 +16,9 @@ inline constexpr float kStepLength = 3.0f;
 /// asks for a redraw. Returns the list index of the rule that acted, or kNoRule.
 int applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* log);
 
-/// One simulation step: the rules matching the current sensor states, one of them or no turn
-/// drawn by random() % (count + 1), then the move. A matching rule whose angle is not a number
-/// throws ConversionError before anything changes or is drawn. Allocates nothing. Returns the
-/// list index of the rule that acted, or kNoRule.
-template <class RandomFn>
-int stepOnce(ProgramState& s, const std::vector<std::string>& rules, RandomFn&& random, Memo* log) {
-    const ShortText pattern = sensorPattern(s.SensorStates);
-    const Candidates candidates = collectCandidates(pattern.view(), rules);
-    const std::uint32_t draw = random();
+/// One step with these candidates: one of them or no turn drawn by draw % (count + 1), then
+/// the move. Returns the list index of the rule that acted, or kNoRule.
+inline int stepWith(ProgramState& s, const Candidates& candidates, std::uint32_t draw, Memo* log) {
     return applyStep(s, candidates, static_cast<int>(draw % static_cast<std::uint32_t>(candidates.count + 1)),
                      log);
 }

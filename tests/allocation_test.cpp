@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scenes/scenes.h"
+#include "ui/workspace_form.h"
 #include "tests/allocation_counter.h"
 #include "ui/form.h"
 
@@ -40,7 +41,7 @@ void forcedRedraw(TForm1& f, int page) {
 
 TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
     TForm1 form;
-    buildTypicalScene(form);
+    applyWorkspace(form, typicalScene());
     form.BitBtn5Click();
     form.Button15Click();
     form.BitBtn7Click();  // the run timer on
@@ -72,7 +73,7 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
 // allocation, since the kept copy of the map has the same shape.
 TEST(Allocation, ARedrawAfterACellEditAllocatesNothing) {
     TForm1 form;
-    buildTypicalScene(form);
+    applyWorkspace(form, typicalScene());
     form.BitBtn5Click();
     form.BitBtn5Click();
     form.State.MapGrid.at(3, 3) = kLine;

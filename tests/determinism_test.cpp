@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +13,8 @@
 #include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
 #include "ui/form.h"
+#include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
-#include "workspace/workspace_form.h"
 
 using namespace vemrik;
 
@@ -170,11 +169,10 @@ std::uint64_t formRunsHash() {
         applyWorkspace(form, example(name));
         hashRun(form, 1500, h);
     }
-    for (const auto& build :
-         {std::function<void(TForm1&)>(buildTypicalScene), std::function<void(TForm1&)>(buildBusyScene)}) {
+    for (const Workspace& scene : {typicalScene(), busyScene()}) {
         TForm1 form;
-        build(form);
-        form.RandomEngine.seed(7);
+        applyWorkspace(form, scene);
+        form.engine.RandomEngine.seed(7);
         hashRun(form, 1500, h);
     }
     TForm1 edited;

@@ -8,7 +8,7 @@
 #include "evaluation/summary.h"
 #include "scenes/scenes.h"
 #include "tests/evaluation_tracks.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 using namespace evaltest;
@@ -98,7 +98,7 @@ TEST(RunMany, CancellingBetweenRunsReportsTheFinishedOnes) {
 
 TEST(RunMany, CancellingStopsRunsThatWouldNeverEndAndDropsThem) {
     TForm1 f;
-    buildTypicalScene(f);
+    applyWorkspace(f, typicalScene());
     f.State.MapGrid.at(10, 20) = kLine;  // no stop: each run would go on for INT_MAX steps
     const RunSetup setup = setupOf(captureWorkspace(f));
     std::atomic<bool> cancel{false};

@@ -4,7 +4,7 @@
 #include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
 #include "tests/evaluation_tracks.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 using namespace evaltest;
@@ -20,7 +20,7 @@ RunSetup setupOf(const Workspace& ws) {
 /// The window as a user drives it: "Symulacja" shown, the held robot placed by a redraw,
 /// "Start", "Włącz".
 void startInWindow(TForm1& f, std::uint32_t seed) {
-    f.RandomEngine.seed(seed);
+    f.engine.RandomEngine.seed(seed);
     f.TabbedNotebook1Change(kSimulationPage);
     f.Timer1Timer();
     f.Button15Click();
@@ -43,7 +43,7 @@ int patternOf(const ProgramState& s) {
 TEST(HeadlessRun, GivesTheWindowsPosesStepForStepForAThousandSteps) {
     constexpr std::uint32_t kSeed = 20240601u;
     TForm1 f;
-    buildTypicalScene(f);
+    applyWorkspace(f, typicalScene());
     f.State.MapGrid.at(10, 20) = kLine;  // no stop: the robot laps
     const RunSetup setup = setupOf(captureWorkspace(f));
     startInWindow(f, kSeed);
@@ -71,7 +71,7 @@ TEST(HeadlessRun, GivesTheWindowsPosesStepForStepForAThousandSteps) {
 TEST(HeadlessRun, EndsWithSuccessAtTheStepAfterWhichTheWindowSensesTheStop) {
     for (const std::uint32_t seed : {1u, 2u, 3u}) {
         TForm1 f;
-        buildTypicalScene(f);
+        applyWorkspace(f, typicalScene());
         const RunSetup setup = setupOf(captureWorkspace(f));
         startInWindow(f, seed);
         int steps = 0;

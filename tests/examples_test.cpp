@@ -13,7 +13,7 @@
 
 #include "ui/form.h"
 #include "workspace/workspace_file.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 
 using namespace vemrik;
@@ -65,7 +65,7 @@ ExampleRun runExample(const std::string& name, long limit, std::optional<std::ui
         }
     }
     applyWorkspace(form, *parsed.workspace);
-    if (seed) form.RandomEngine.seed(*seed);
+    if (seed) form.engine.RandomEngine.seed(*seed);
     form.Timer1Timer();
     run.placed = {form.State.RobotPosX, form.State.RobotPosY};
     form.Button15Click();

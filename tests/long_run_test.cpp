@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "scenes/scenes.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 
@@ -29,7 +30,7 @@ TEST(LongRun, AMillionStepsOnALoopingTrackStayBounded) {
     const char* env = std::getenv("VEMRIK_LONG_RUN_STEPS");
     const long steps = env && *env ? std::atol(env) : 1000000;
     TForm1 form;
-    buildTypicalScene(form);
+    applyWorkspace(form, typicalScene());
     form.State.MapGrid.at(10, 20) = kLine;  // no stop: the robot laps for ever
     const ProgramState shape = form.State;
     const auto rules = form.ListBox1.lines;

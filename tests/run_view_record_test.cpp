@@ -61,7 +61,7 @@ void competingRules(TForm1& f) {
 TEST(RunRecord, TheFiredRuleAndHitCountsFollowEachStepsChoice) {
     TForm1 f;
     competingRules(f);
-    std::mt19937 draws(TForm1::kDefaultSeed);
+    std::mt19937 draws(Engine::kDefaultSeed);
     std::uint64_t hits1 = 0, hits3 = 0;
     float heading = 0.0f;
     for (int step = 1; step <= 60; ++step) {
@@ -71,51 +71,51 @@ TEST(RunRecord, TheFiredRuleAndHitCountsFollowEachStepsChoice) {
         hits1 += r == 0;
         hits3 += r == 1;
         heading += r == 0 ? 10.0f : r == 1 ? -20.0f : 0.0f;
-        const LastRule last = f.Run.lastRule();
+        const LastRule last = f.engine.Run.lastRule();
         ASSERT_EQ(last.line, line) << "step " << step;
         EXPECT_EQ(lastRuleText(last), r == 0   ? "reguła 2: 0 0 0 0 0 0 0 0 10"
                                       : r == 1 ? "reguła 4: 0 0 0 0 0 0 0 0 -20"
                                                : "prosto");
         EXPECT_EQ(f.State.RobotHeading, heading);
-        const RunRow& row = f.Run.row(static_cast<std::size_t>(step - 1));
+        const RunRow& row = f.engine.Run.row(static_cast<std::size_t>(step - 1));
         EXPECT_EQ(row.step, static_cast<std::uint64_t>(step));
         EXPECT_EQ(row.rule, line);
-        EXPECT_EQ(f.Run.ruleText(row), line < 0 ? "" : f.ListBox1.lines[static_cast<std::size_t>(line)]);
+        EXPECT_EQ(f.engine.Run.ruleText(row), line < 0 ? "" : f.ListBox1.lines[static_cast<std::size_t>(line)]);
     }
-    EXPECT_EQ(f.Run.steps(), 60u);
+    EXPECT_EQ(f.engine.Run.steps(), 60u);
     EXPECT_GT(hits1, 0u);
     EXPECT_GT(hits3, 0u);
-    EXPECT_EQ(f.Run.hits(0), 0u);
-    EXPECT_EQ(f.Run.hits(1), hits1);
-    EXPECT_EQ(f.Run.hits(2), 0u);
-    EXPECT_EQ(f.Run.hits(3), hits3);
-    EXPECT_EQ(f.Run.hits(4), 0u);  // no such line
+    EXPECT_EQ(f.engine.Run.hits(0), 0u);
+    EXPECT_EQ(f.engine.Run.hits(1), hits1);
+    EXPECT_EQ(f.engine.Run.hits(2), 0u);
+    EXPECT_EQ(f.engine.Run.hits(3), hits3);
+    EXPECT_EQ(f.engine.Run.hits(4), 0u);  // no such line
 }
 
 TEST(RunRecord, HitCountsAndTheMarkStayWithTheirLinesWhenTheListChanges) {
     TForm1 f;
     competingRules(f);
-    for (int i = 0; i < 200 && f.Run.lastRule().line != 3; ++i) f.BitBtn6Click();
-    ASSERT_EQ(f.Run.lastRule().line, 3);
-    const std::uint64_t hits1 = f.Run.hits(1), hits3 = f.Run.hits(3);
+    for (int i = 0; i < 200 && f.engine.Run.lastRule().line != 3; ++i) f.BitBtn6Click();
+    ASSERT_EQ(f.engine.Run.lastRule().line, 3);
+    const std::uint64_t hits1 = f.engine.Run.hits(1), hits3 = f.engine.Run.hits(3);
 
     f.ListBox1.deleteAt(0);
     f.ListBox1.add(kAllOff + "10");  // the same text as line 1: a new line, no hits of its own
-    f.Run.followList(f.ListBox1.lines);
-    EXPECT_EQ(f.Run.hits(0), hits1);
-    EXPECT_EQ(f.Run.hits(1), 0u);
-    EXPECT_EQ(f.Run.hits(2), hits3);
-    EXPECT_EQ(f.Run.hits(3), 0u);
-    EXPECT_EQ(f.Run.lastRule().line, 2);
+    f.engine.Run.followList(f.ListBox1.lines);
+    EXPECT_EQ(f.engine.Run.hits(0), hits1);
+    EXPECT_EQ(f.engine.Run.hits(1), 0u);
+    EXPECT_EQ(f.engine.Run.hits(2), hits3);
+    EXPECT_EQ(f.engine.Run.hits(3), 0u);
+    EXPECT_EQ(f.engine.Run.lastRule().line, 2);
 
     f.ListBox1.deleteAt(2);
-    f.Run.followList(f.ListBox1.lines);
-    EXPECT_EQ(f.Run.lastRule().line, -1);
-    EXPECT_EQ(lastRuleText(f.Run.lastRule()), "reguła usunięta: 0 0 0 0 0 0 0 0 -20");
+    f.engine.Run.followList(f.ListBox1.lines);
+    EXPECT_EQ(f.engine.Run.lastRule().line, -1);
+    EXPECT_EQ(lastRuleText(f.engine.Run.lastRule()), "reguła usunięta: 0 0 0 0 0 0 0 0 -20");
     // The kept steps still name the rule as it was.
-    const RunRow& last = f.Run.row(f.Run.rowCount() - 1);
+    const RunRow& last = f.engine.Run.row(f.engine.Run.rowCount() - 1);
     EXPECT_EQ(last.rule, 3);
-    EXPECT_EQ(f.Run.ruleText(last), kAllOff + "-20");
+    EXPECT_EQ(f.engine.Run.ruleText(last), kAllOff + "-20");
 }
 
 TEST(RunRecord, StartForgetsTheRunAndBackOnlyTheTrail) {
@@ -123,21 +123,21 @@ TEST(RunRecord, StartForgetsTheRunAndBackOnlyTheTrail) {
     competingRules(f);
     for (int i = 0; i < 10; ++i) f.BitBtn6Click();
     f.Button16Click();
-    EXPECT_EQ(f.Run.trail().size(), 0u);
-    EXPECT_EQ(f.Run.steps(), 10u);
-    EXPECT_EQ(f.Run.rowCount(), 10u);
+    EXPECT_EQ(f.engine.Run.trail().size(), 0u);
+    EXPECT_EQ(f.engine.Run.steps(), 10u);
+    EXPECT_EQ(f.engine.Run.rowCount(), 10u);
     f.BitBtn6Click();
-    EXPECT_EQ(f.Run.trail().size(), 2u);
+    EXPECT_EQ(f.engine.Run.trail().size(), 2u);
 
     f.Button15Click();
-    EXPECT_EQ(f.Run.steps(), 0u);
-    EXPECT_EQ(f.Run.rowCount(), 0u);
-    EXPECT_EQ(f.Run.trail().size(), 0u);
-    EXPECT_EQ(f.Run.hits(1) + f.Run.hits(3), 0u);
-    EXPECT_FALSE(f.Run.lastRule().stepped);
-    EXPECT_EQ(lastRuleText(f.Run.lastRule()), "");
+    EXPECT_EQ(f.engine.Run.steps(), 0u);
+    EXPECT_EQ(f.engine.Run.rowCount(), 0u);
+    EXPECT_EQ(f.engine.Run.trail().size(), 0u);
+    EXPECT_EQ(f.engine.Run.hits(1) + f.engine.Run.hits(3), 0u);
+    EXPECT_FALSE(f.engine.Run.lastRule().stepped);
+    EXPECT_EQ(lastRuleText(f.engine.Run.lastRule()), "");
     f.BitBtn6Click();
-    EXPECT_EQ(f.Run.row(0).step, 1u);
+    EXPECT_EQ(f.engine.Run.row(0).step, 1u);
 }
 
 // A sensor over a stop cell: the redraw that first reads red marks the step after it, and only it.
@@ -158,26 +158,26 @@ TEST(RunRecord, TheStepAfterTheRedrawThatSawTheStopIsMarked) {
     f.BitBtn6Click();
     f.BitBtn5Click();  // still red, but already held: no new stop
     f.BitBtn6Click();
-    ASSERT_EQ(f.Run.rowCount(), 4u);
-    EXPECT_FALSE(f.Run.row(0).stop);
-    EXPECT_TRUE(f.Run.row(1).stop);
-    EXPECT_FALSE(f.Run.row(2).stop);
-    EXPECT_FALSE(f.Run.row(3).stop);
+    ASSERT_EQ(f.engine.Run.rowCount(), 4u);
+    EXPECT_FALSE(f.engine.Run.row(0).stop);
+    EXPECT_TRUE(f.engine.Run.row(1).stop);
+    EXPECT_FALSE(f.engine.Run.row(2).stop);
+    EXPECT_FALSE(f.engine.Run.row(3).stop);
 }
 
 TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
     TForm1 f;
     const std::size_t steps = kRunRowBound + 10;
     for (std::size_t i = 0; i < steps; ++i) f.BitBtn6Click();
-    EXPECT_EQ(f.Run.steps(), steps);
-    ASSERT_EQ(f.Run.rowCount(), kRunRowBound);
-    EXPECT_EQ(f.Run.row(0).step, 11u);
-    EXPECT_EQ(f.Run.row(kRunRowBound - 1).step, steps);
-    ASSERT_EQ(f.Run.trail().size(), kTrailBound);
-    const TrailPoint& newest = f.Run.trail().point(kTrailBound - 1);
+    EXPECT_EQ(f.engine.Run.steps(), steps);
+    ASSERT_EQ(f.engine.Run.rowCount(), kRunRowBound);
+    EXPECT_EQ(f.engine.Run.row(0).step, 11u);
+    EXPECT_EQ(f.engine.Run.row(kRunRowBound - 1).step, steps);
+    ASSERT_EQ(f.engine.Run.trail().size(), kTrailBound);
+    const TrailPoint& newest = f.engine.Run.trail().point(kTrailBound - 1);
     EXPECT_EQ(newest.x, f.State.RobotPosX);
     EXPECT_EQ(newest.y, f.State.RobotPosY);
-    EXPECT_EQ(f.Run.row(kRunRowBound - 1).y, f.State.RobotPosY);
+    EXPECT_EQ(f.engine.Run.row(kRunRowBound - 1).y, f.State.RobotPosY);
 }
 
 TEST(RunStatus, TextsOfCountersStateAndPose) {
@@ -239,7 +239,7 @@ TEST(RunCsv, ARunReadsBackToItsNumbers) {
         f.BitBtn6Click();
         seen.push_back({f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.State.SensorStates});
     }
-    const std::vector<std::string> text = lines(runCsv(f.Run));
+    const std::vector<std::string> text = lines(runCsv(f.engine.Run));
     ASSERT_EQ(text.size(), 41u);
     EXPECT_EQ(text[0], "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop");
     int withComma = 0;

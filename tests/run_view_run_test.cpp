@@ -9,6 +9,7 @@
 
 #include "app/refresh_cycle.h"
 #include "scenes/scenes.h"
+#include "ui/workspace_form.h"
 #include "simulation/run_control.h"
 #include "simulation/simulation_view.h"
 #include "simulation/step.h"
@@ -62,7 +63,7 @@ std::vector<std::string> memoLines(const Memo& m) {
 
 /// The typical oval on the simulation page, placed on its start cell.
 void typicalRun(TForm1& f) {
-    buildTypicalScene(f);
+    applyWorkspace(f, typicalScene());
     f.TabbedNotebook1Change(kSimulationPage);
     f.Timer1Timer();
 }
@@ -85,7 +86,7 @@ std::vector<Pose> drive(TForm1& f, int ticks, int refreshes) {
 TEST(RunView, WithEveryOptionOffTheFormDrawsAndStepsExactlyAsThePlainPath) {
     TForm1 form, plain;
     for (TForm1* f : {&form, &plain}) {
-        buildTypicalScene(*f);
+        applyWorkspace(*f, typicalScene());
         f->TabbedNotebook1Change(kSimulationPage);
     }
     const auto refresh = [&] {
@@ -116,7 +117,7 @@ TEST(RunView, WithEveryOptionOffTheFormDrawsAndStepsExactlyAsThePlainPath) {
     expectSameState(form.State, plain.State);
     EXPECT_EQ(form.Timer2.enabled, plain.Timer2.enabled);
     EXPECT_EQ(form.Timer2.interval, 200);
-    EXPECT_EQ(form.RandomEngine, plain.RandomEngine);
+    EXPECT_EQ(form.engine.RandomEngine, plain.engine.RandomEngine);
     EXPECT_EQ(memoLines(form.Memo1), memoLines(plain.Memo1));
     EXPECT_EQ(form.Image5.canvas.penColour(), plain.Image5.canvas.penColour());
     EXPECT_EQ(form.Image5.canvas.penWidth(), plain.Image5.canvas.penWidth());
@@ -204,8 +205,8 @@ TEST(RunView, SpeedSetsTheRunTimersIntervalAndNothingElse) {
         expectSameState(f.State, same.State);
         EXPECT_TRUE(f.Timer2.enabled);
         EXPECT_EQ(f.Timer1.interval, 25);
-        EXPECT_EQ(f.RandomEngine, same.RandomEngine);
-        EXPECT_EQ(f.Run.steps(), same.Run.steps());
+        EXPECT_EQ(f.engine.RandomEngine, same.engine.RandomEngine);
+        EXPECT_EQ(f.engine.Run.steps(), same.engine.Run.steps());
         EXPECT_TRUE(sameImage(f.Image5.canvas, same.Image5.canvas));
     }
 }
@@ -238,9 +239,9 @@ TEST(RunView, AtFourTimesTheSpeedTheRunIsTheSameAndStopsAsBefore) {
 TEST(RunView, RepeatableRunsRepeatForOneSeedAndDifferForAnother) {
     TForm1 f;
     typicalRun(f);
-    f.RepeatableRuns = true;
+    f.engine.RepeatableRuns = true;
     const auto run = [&](std::uint32_t seed) {
-        f.Seed = seed;
+        f.engine.Seed = seed;
         f.Button16Click();
         f.Timer1Timer();  // back on the start cell
         f.Button15Click();
@@ -259,10 +260,10 @@ TEST(RunView, RepeatableRunsRepeatForOneSeedAndDifferForAnother) {
 TEST(RunView, WithoutRepeatableRunsStartNeverRestartsTheSource) {
     TForm1 f;
     typicalRun(f);
-    f.Seed = TForm1::kDefaultSeed;
+    f.engine.Seed = Engine::kDefaultSeed;
     f.Random();
-    const std::mt19937 before = f.RandomEngine;
+    const std::mt19937 before = f.engine.RandomEngine;
     f.Button15Click();
-    EXPECT_EQ(f.RandomEngine, before);
-    EXPECT_NE(f.RandomEngine, std::mt19937(TForm1::kDefaultSeed));
+    EXPECT_EQ(f.engine.RandomEngine, before);
+    EXPECT_NE(f.engine.RandomEngine, std::mt19937(Engine::kDefaultSeed));
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/sensing.h"
 #include "simulation/run_control.h"
-#include "simulation/sensing.h"
 #include "simulation/simulation_view.h"
 #include "simulation/step.h"
 #include "ui/form.h"
@@ -19,10 +19,14 @@ namespace {
 
 const char* name(RunState r) {
     switch (r) {
-        case RunState::Held: return "held";
-        case RunState::Ready: return "ready";
-        case RunState::Running: return "running";
-        case RunState::Stopping: return "stopping";
+        case RunState::Held:
+            return "held";
+        case RunState::Ready:
+            return "ready";
+        case RunState::Running:
+            return "running";
+        case RunState::Stopping:
+            return "stopping";
     }
     return "?";
 }
@@ -58,8 +62,7 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
         {"Wróć", [](TForm1& f) { f.Button16Click(); }, {R::Held, R::Held, R::Stopping, R::Stopping}},
         {"Włącz", [](TForm1& f) { f.BitBtn7Click(); }, {R::Held, R::Running, R::Running, R::Stopping}},
         {"Wyłącz", [](TForm1& f) { f.BitBtn8Click(); }, {R::Held, R::Held, R::Held, R::Held}},
-        {"stop sensed", [](TForm1& f) { f.BitBtn5Click(); },
-         {R::Held, R::Held, R::Stopping, R::Stopping}},
+        {"stop sensed", [](TForm1& f) { f.BitBtn5Click(); }, {R::Held, R::Held, R::Stopping, R::Stopping}},
     };
     const std::array<R, 4> from = {R::Held, R::Ready, R::Running, R::Stopping};
     for (const Event& e : events)
@@ -140,8 +143,8 @@ void buildLineFollower(TForm1& f) {
     r.at(10, 5) = kDoubleHalf;
     r.at(12, 5) = kSensor;
     // Turn towards the side that sees the line; each rule four times, so it acts 4 times in 5.
-    for (const char* rule : {"1 0 0 0 0 0 0 0 -20", "1 1 0 0 0 0 0 0 -10", "0 0 1 0 0 0 0 0 20",
-                             "0 1 1 0 0 0 0 0 10"})
+    for (const char* rule :
+         {"1 0 0 0 0 0 0 0 -20", "1 1 0 0 0 0 0 0 -10", "0 0 1 0 0 0 0 0 20", "0 1 1 0 0 0 0 0 10"})
         for (int i = 0; i < 4; ++i) f.ListBox1.add(rule);
 }
 
@@ -215,11 +218,13 @@ TEST(RunEndToEnd, AHeadlessRunGivesTheFormsPosesStepForStep) {
     f.Timer1Timer();
     f.Button15Click();
     f.BitBtn7Click();
-    ProgramState headless = f.State;
-    std::mt19937 engine(TForm1::kDefaultSeed);
+    Engine h;
+    h.State = f.State;
+    h.Rules = f.ListBox1.lines;
+    ProgramState& headless = h.State;
     Raster track(701, 401);
     paintTrack(headless, track);
-    placeAndSense(headless, track);
+    h.placeAndSense(track);
     bool headlessOn = true;
 
     int steps = 0;
@@ -229,7 +234,7 @@ TEST(RunEndToEnd, AHeadlessRunGivesTheFormsPosesStepForStep) {
         const bool last = f.State.ReturnToStart == 1;
         f.Timer2Timer();
         stopTimerIfHeld(headless, headlessOn);
-        stepOnce(headless, f.ListBox1.lines, [&engine] { return engine(); }, nullptr);
+        h.step(nullptr);
         ++steps;
         ASSERT_EQ(headlessOn, f.Timer2.enabled) << "step " << steps;
         ASSERT_EQ(headless.RobotHeading, f.State.RobotHeading) << "step " << steps;
@@ -237,7 +242,7 @@ TEST(RunEndToEnd, AHeadlessRunGivesTheFormsPosesStepForStep) {
             ASSERT_EQ(headless.RobotPosX, f.State.RobotPosX) << "step " << steps;
             ASSERT_EQ(headless.RobotPosY, f.State.RobotPosY) << "step " << steps;
         }
-        placeAndSense(headless, track);
+        h.placeAndSense(track);
     }
     EXPECT_FALSE(headlessOn);
     EXPECT_GT(steps, 50);

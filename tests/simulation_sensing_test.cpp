@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "simulation/sensing.h"
+#include "engine/sensing.h"
 
 using namespace vemrik;
 

@@ -9,6 +9,7 @@
 
 #include "map/map_editor.h"
 #include "scenes/scenes.h"
+#include "ui/workspace_form.h"
 #include "simulation/simulation_view.h"
 #include "ui/form.h"
 
@@ -21,7 +22,7 @@ bool same(float a, float b) { return a == b || (std::isnan(a) && std::isnan(b));
 class CachedRedraw : public ::testing::Test {
 protected:
     void SetUp() override {
-        buildTypicalScene(form);
+        applyWorkspace(form, typicalScene());
         form.TabbedNotebook1Change(kSimulationPage);
     }
 

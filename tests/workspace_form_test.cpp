@@ -1,4 +1,4 @@
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 #include <gtest/gtest.h>
 
@@ -57,8 +57,8 @@ TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndKeepsThePage) {
     const std::uint64_t listVersion = form.ListBox1.version;
     applyWorkspace(form, sample());
     const ProgramState& s = form.State;
-    EXPECT_EQ(form.Run.steps(), 0u);
-    EXPECT_EQ(form.Run.trail().size(), 0u);
+    EXPECT_EQ(form.engine.Run.steps(), 0u);
+    EXPECT_EQ(form.engine.Run.trail().size(), 0u);
     EXPECT_FALSE(form.Timer2.enabled);
     EXPECT_EQ(s.ReturnToStart, 1);
     EXPECT_EQ(s.RobotPosX, 0.0f);

@@ -23,18 +23,20 @@ struct CheckBox {
     bool checked = false;
 };
 
+/// Its position is the engine's angle that it shows.
 struct TrackBar {
+    int& position;
     int min = -360;
     int max = 360;
-    int position = 0;
 };
 
 struct Label {
     std::string caption;
 };
 
+/// Its lines are the engine's rule list.
 struct ListBox {
-    std::vector<std::string> lines;
+    std::vector<std::string>& lines;
     int itemIndex = -1;
     /// Grows whenever lines change, so the window knows when to mirror them.
     std::uint64_t version = 0;

@@ -1,7 +1,6 @@
 #include "ui/form.h"
 
 #include "app/refresh_cycle.h"
-#include "app/startup.h"
 
 namespace vemrik {
 
@@ -15,8 +14,7 @@ CheckBox& TForm1::checkBox(int n) {
 
 void TForm1::FormCreate() {
     // The window's double buffering, the one setting this step switches on, belongs to the Qt
-    // layer; the rest is the state.
-    createState(State);
+    // layer; the engine has sized and zeroed the boards.
     // The notebook opens on "Symulacja" without a change event; drawing page 0 behind it would
     // leave the first run unplaced and blind to stop cells until the user switched pages.
     State.ActivePage = NotebookPageIndex;

@@ -1,29 +1,29 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 #include "app/program_state.h"
+#include "engine/engine.h"
 #include "simulation/run_options.h"
-#include "simulation/run_record.h"
 #include "simulation/track_cache.h"
 #include "ui/controls.h"
 
 namespace vemrik {
 
-/// The main form without the toolkit: its controls as plain values, the program state, and
-/// every event handler under the name of its control and event. Handlers that fail throw;
-/// the caller (the window) reports the error and goes on.
+/// The main form without the toolkit: its controls as plain values over the engine, and every
+/// event handler under the name of its control and event. The rule list and the two track bars
+/// show the engine's own rules and angles. Handlers that fail throw; the caller (the window)
+/// reports the error and goes on.
 class TForm1 {
 public:
-    /// The fixed seed of the pseudo-random source, so every start sees the same draws.
-    static constexpr std::uint32_t kDefaultSeed = 5489u;
-
     /// Builds the controls as the layout sets them, then runs FormCreate.
     TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
 
-    ProgramState State;
-    std::mt19937 RandomEngine{kDefaultSeed};
+    Engine engine;
+    /// The program state every handler reads and writes: the engine's.
+    ProgramState& State = engine.State;
 
     // Page 0, "Robot"
     Image Image1{Raster(201, 201)};
@@ -33,32 +33,26 @@ public:
     Image Image3{Raster(201, 201)};
     Image Image4{Raster(201, 201)};
     CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8;
-    TrackBar TrackBar1;
+    TrackBar TrackBar1{engine.RuleAngle};
     Label Label1{"0"};
     Label Label2{"0 0 0 0 0 0 0 0 0"};
-    ListBox ListBox1;
+    ListBox ListBox1{engine.Rules};
     // Page 3, "Symulacja"
     Image Image5{Raster(701, 401)};
     /// Image5's track layer between redraws; no state of the program, only saved work.
     TrackCache Image5Track;
-    TrackBar TrackBar2;
+    TrackBar TrackBar2{engine.StartHeading};
     // On the form
     Memo Memo1;
     Timer Timer1{true, 25};
     Timer Timer2{false, 200};
     int NotebookPageIndex = 3;
 
-    // Seeing a run; every option is off at start-up and then changes nothing of the above.
-    RunRecord Run;
+    // Seeing a run; off at start-up, and then it changes nothing of the above.
     bool TrailShown = false;
-    /// "Start" restarts RandomEngine from Seed.
-    bool RepeatableRuns = false;
-    std::uint32_t Seed = kDefaultSeed;
 
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
-    /// A pseudo-random non-negative integer.
-    std::uint32_t Random() { return RandomEngine(); }
 
     // Shell
     void FormCreate();

@@ -1,38 +1,23 @@
-#include "ui/form.h"
-
 #include "simulation/run_control.h"
 #include "simulation/simulation_view.h"
-#include "simulation/step.h"
 #include "simulation/trail.h"
+#include "ui/form.h"
 
 namespace vemrik {
 
 void TForm1::BitBtn5Click() {
-    const bool wasHeld = State.ReturnToStart == 1;
-    paintSimulationView(State, Image5.canvas, Image5Track);
-    if (!wasHeld && State.ReturnToStart == 1) Run.noteStopSeen();
+    paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
-    if (TrailShown) drawTrail(Run.trail(), Image5.canvas);
+    if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
 }
 
-void TForm1::BitBtn6Click() {
-    const float fromX = State.RobotPosX, fromY = State.RobotPosY;
-    const int rule = stepOnce(State, ListBox1.lines, [this] { return Random(); }, &Memo1);
-    Run.recordStep(fromX, fromY, State, rule, ListBox1.lines);
-}
+void TForm1::BitBtn6Click() { engine.step(&Memo1); }
 
 void TForm1::TrackBar2Change() { headingFromTrackBar(State, TrackBar2.position); }
 
-void TForm1::Button15Click() {
-    startRun(State, TrackBar2.position);
-    Run.clear();
-    if (RepeatableRuns) RandomEngine.seed(Seed);
-}
+void TForm1::Button15Click() { engine.start(); }
 
-void TForm1::Button16Click() {
-    sendBackToStart(State, TrackBar2.position);
-    Run.clearTrail();
-}
+void TForm1::Button16Click() { engine.sendBack(); }
 
 void TForm1::BitBtn7Click() { switchRunOn(State, Timer2.enabled); }
 void TForm1::BitBtn8Click() { switchRunOff(State, Timer2.enabled); }

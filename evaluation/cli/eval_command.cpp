@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "evaluation/summary.h"
-#include "ui/form.h"
+#include "engine/engine.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
@@ -26,7 +26,7 @@ struct Options {
     std::string workspace;
     int runs = 200;
     int maxSteps = 5000;
-    std::uint32_t seed = TForm1::kDefaultSeed;
+    std::uint32_t seed = Engine::kDefaultSeed;
     std::optional<std::string> csv;
 };
 

@@ -12,7 +12,7 @@
 #include "scenes/scenes.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/qt/main_window.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 
@@ -21,7 +21,7 @@ namespace {
 /// The typical scene with its stop cell drawn over: every run goes on to the step limit.
 Workspace loopingScene() {
     TForm1 f;
-    buildTypicalScene(f);
+    applyWorkspace(f, typicalScene());
     f.State.MapGrid.at(10, 20) = kLine;
     return captureWorkspace(f);
 }

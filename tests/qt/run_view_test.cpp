@@ -90,7 +90,7 @@ private slots:
         addRule(w, "1 1 1 1 1 1 1 1 5");
         addRule(w, kAllOff + "10");
         list(w)->item(0)->setSelected(true);
-        std::mt19937 draws(TForm1::kDefaultSeed);
+        std::mt19937 draws(Engine::kDefaultSeed);
         int hits = 0;
         for (int n = 1; n <= 6; ++n) {
             const bool acted = draws() % 2 == 0;
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(w.form().ListBox1.itemIndex, 0);
 
         // A line added rebuilds the items; the mark and counts come back on the new ones.
-        while (w.form().Run.lastRule().line != 1) step(w);
+        while (w.form().engine.Run.lastRule().line != 1) step(w);
         addRule(w, "0 1 0 0 0 0 0 0 5");
         QCOMPARE(list(w)->count(), 3);
         QVERIFY(marked(list(w)->item(1)));
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(w.form().TrailShown);
         QCOMPARE(w.form().State.RedrawPending, 1);
         view.action("actionRepeatable")->trigger();
-        QVERIFY(w.form().RepeatableRuns);
+        QVERIFY(w.form().engine.RepeatableRuns);
         QVERIFY(view.statusText().endsWith("ziarno 5489 (powtarzalne)"));
         view.action("actionShowTrail")->trigger();
         QVERIFY(!w.form().TrailShown);
@@ -156,7 +156,7 @@ private slots:
         view.showError = [&](const QString& m) { errors << m; };
         QVERIFY(view.chooseSeed());
         QCOMPARE(offered, 5489u);
-        QCOMPARE(w.form().Seed, 42u);
+        QCOMPARE(w.form().engine.Seed, 42u);
         QVERIFY(view.statusText().endsWith("ziarno 42"));
         answer = QString("4294967296");
         QVERIFY(!view.chooseSeed());
@@ -165,7 +165,7 @@ private slots:
         answer = std::nullopt;
         QVERIFY(!view.chooseSeed());
         QCOMPARE(errors.size(), 1);
-        QCOMPARE(w.form().Seed, 42u);
+        QCOMPARE(w.form().engine.Seed, 42u);
     }
 
     void theRunIsSavedAsCsvOrNothingIsWritten() {

@@ -18,7 +18,7 @@
 #include "evaluation/run_setup.h"
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 namespace vemrik {
 
@@ -123,7 +123,7 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
 
     runs_ = spinBox(this, "runs", 1, 1000000, kDefaultRuns);
     maxSteps_ = spinBox(this, "maxSteps", 1, 100000000, kDefaultMaxSteps);
-    seed_ = spinBox(this, "seed", 0, 2147483647, static_cast<int>(TForm1::kDefaultSeed));
+    seed_ = spinBox(this, "seed", 0, 2147483647, static_cast<int>(Engine::kDefaultSeed));
     startButton_ = button(this, "start", QStringLiteral("Oceń"));
     cancelButton_ = button(this, "cancel", QStringLiteral("Anuluj"));
     auto* closeButton = button(this, "close", QStringLiteral("Zamknij"));

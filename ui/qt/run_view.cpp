@@ -92,7 +92,7 @@ void RunView::buildMenu() {
     repeatable->setObjectName("actionRepeatable");
     repeatable->setCheckable(true);
     connect(repeatable, &QAction::toggled, this,
-            [this, &form](bool on) { window_.handle([&form, on] { form.RepeatableRuns = on; }); });
+            [this, &form](bool on) { window_.handle([&form, on] { form.engine.RepeatableRuns = on; }); });
 
     menu->addSeparator();
     QAction* save = menu->addAction(QStringLiteral("Zapisz przebieg…"));
@@ -131,7 +131,7 @@ QString RunView::statusText() const {
 
 bool RunView::chooseSeed() {
     TForm1& form = window_.form();
-    const std::optional<QString> text = askSeed(form.Seed);
+    const std::optional<QString> text = askSeed(form.engine.Seed);
     if (!text) return false;
     const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
     if (!seed) {
@@ -139,14 +139,14 @@ bool RunView::chooseSeed() {
             QStringLiteral("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
         return false;
     }
-    window_.handle([&form, s = *seed] { form.Seed = s; });
+    window_.handle([&form, s = *seed] { form.engine.Seed = s; });
     return true;
 }
 
 bool RunView::saveRun() {
     const QString path = chooseCsvPath(QDir::current().filePath(QStringLiteral("przebieg.csv")));
     if (path.isEmpty()) return false;
-    const std::string csv = runCsv(window_.form().Run);
+    const std::string csv = runCsv(window_.form().engine.Run);
     if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
         showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2")
                       .arg(path, QString::fromStdString(*error)));
@@ -157,7 +157,7 @@ bool RunView::saveRun() {
 
 void RunView::refresh() {
     TForm1& form = window_.form();
-    RunRecord& run = form.Run;
+    RunRecord& run = form.engine.Run;
     run.followList(form.ListBox1.lines);
     const LastRule last = run.lastRule();
     const std::string texts[kParts] = {
@@ -166,7 +166,7 @@ void RunView::refresh() {
         runStateText(runState(form.State, form.Timer2.enabled)),
         poseText(form.State),
         lastRuleText(last),
-        seedText(form.Seed, form.RepeatableRuns),
+        seedText(form.engine.Seed, form.engine.RepeatableRuns),
     };
     for (int i = 0; i < kParts; ++i) {
         const QString text = qs(texts[i]);
@@ -186,7 +186,7 @@ void RunView::markRules() {
         markedRow_ = -1;
         shownHits_.assign(static_cast<std::size_t>(list_->count()), ~std::uint64_t{0});
     }
-    const LastRule last = form.Run.lastRule();
+    const LastRule last = form.engine.Run.lastRule();
     const int fired = last.line < list_->count() ? last.line : -1;
     if (fired != markedRow_) {
         if (QListWidgetItem* old = list_->item(markedRow_)) old->setBackground(QBrush());
@@ -195,7 +195,7 @@ void RunView::markRules() {
     }
     shownHits_.resize(static_cast<std::size_t>(list_->count()), ~std::uint64_t{0});
     for (int i = 0; i < list_->count(); ++i) {
-        const std::uint64_t hits = form.Run.hits(i);
+        const std::uint64_t hits = form.engine.Run.hits(i);
         std::uint64_t& shown = shownHits_[static_cast<std::size_t>(i)];
         if (shown == hits) continue;
         list_->item(i)->setToolTip(qs(hitsText(hits)));

@@ -17,7 +17,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/workspace_image.h"
 #include "workspace/workspace_file.h"
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 
 namespace vemrik {

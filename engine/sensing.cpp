@@ -1,6 +1,8 @@
-#include "simulation/sensing.h"
+#include "engine/sensing.h"
 
 #include <algorithm>
+
+#include "simulation/sensor_layout.h"
 
 namespace vemrik {
 
@@ -9,6 +11,28 @@ namespace {
 constexpr int kVisitedColumns = kMapColumns - 1;
 constexpr int kVisitedRows = kMapRows - 1;
 }  // namespace
+
+void SensorSamples::follow(const Grid& robot) {
+    if (listed_ && robot == robot_) return;
+    robot_ = robot;
+    listed_ = true;
+    points_.clear();
+    int sensors = 0;
+    forEachSensor(robot, [&](const Sensor& sensor) {
+        const int slot = sensors < kSensorSlots ? sensors : -1;
+        const auto corners = samplePoints(sensor);
+        for (std::size_t i = 0; i + 1 < corners.size(); ++i) points_.push_back({corners[i], slot});
+        ++sensors;
+    });
+    counted_ = std::min(sensors, kSensorSlots);
+}
+
+void recordSensed(ProgramState& s, Sensed sensed, int counted) {
+    for (int k = 0; k < kSensorSlots; ++k)
+        s.SensorStates[static_cast<std::size_t>(k)] = (sensed.pattern >> k) & 1;
+    if (sensed.stop) s.ReturnToStart = 1;
+    s.SensorCount = counted;
+}
 
 void PlaceAtStart(ProgramState& s) {
     if (s.ReturnToStart != 1) return;
@@ -29,13 +53,6 @@ PoseTransform currentPose(const ProgramState& s) {
 
 void SenseSensors(ProgramState& s, const PoseTransform& pose, const Raster& image) {
     SenseSensors(s, pose, [&image](int x, int y) { return image.pixel(x, y); });
-}
-
-PoseTransform placeAndSense(ProgramState& s, const Raster& paintedMap) {
-    PlaceAtStart(s);
-    const PoseTransform pose = currentPose(s);
-    SenseSensors(s, pose, paintedMap);
-    return pose;
 }
 
 }  // namespace vemrik

@@ -1,4 +1,4 @@
-#include "workspace/workspace_form.h"
+#include "ui/workspace_form.h"
 
 #include "app/number_text.h"
 
@@ -22,9 +22,9 @@ void resetToStartUp(TForm1& form) {
     s.RedrawPending = 1;
     for (int n = 1; n <= 8; ++n) form.checkBox(n).checked = false;
     form.Memo1.clear();
-    form.Run.clear();  // an old trail and old counts belong to the old track
+    form.engine.Run.clear();  // an old trail and old counts belong to the old track
     // As after start-up, so a run does not depend on how many draws came before.
-    form.RandomEngine.seed(form.Seed);
+    form.engine.restartDraws();
     // A hidden page would otherwise show the old robot or track until its first redraw.
     for (Image* image : {&form.Image1, &form.Image2, &form.Image3, &form.Image4, &form.Image5})
         image->canvas.fill(kWhite);

@@ -1,0 +1,43 @@
+#include "engine/engine.h"
+
+#include "app/startup.h"
+#include "simulation/run_control.h"
+#include "simulation/step.h"
+
+namespace vemrik {
+
+Engine::Engine() { createState(State); }
+
+PoseTransform Engine::placeAndSense(const Raster& trackLayer) {
+    const bool wasHeld = State.ReturnToStart == 1;
+    PlaceAtStart(State);
+    const PoseTransform pose = currentPose(State);
+    samples_.follow(State.RobotGrid);
+    const Sensed sensed =
+        senseSamples(samples_, pose, [&trackLayer](int x, int y) { return sightOf(trackLayer.pixel(x, y)); });
+    recordSensed(State, sensed, samples_.counted());
+    if (!wasHeld && State.ReturnToStart == 1) Run.noteStopSeen();
+    return pose;
+}
+
+int Engine::step(Memo* log) {
+    const float fromX = State.RobotPosX, fromY = State.RobotPosY;
+    table_.follow(Rules);
+    const Candidates& candidates = table_.candidates(patternOf(State.SensorStates));
+    const int rule = stepWith(State, candidates, RandomEngine(), log);
+    Run.recordStep(fromX, fromY, State, rule, Rules);
+    return rule;
+}
+
+void Engine::start() {
+    startRun(State, StartHeading);
+    Run.clear();
+    if (RepeatableRuns) restartDraws();
+}
+
+void Engine::sendBack() {
+    sendBackToStart(State, StartHeading);
+    Run.clearTrail();
+}
+
+}  // namespace vemrik

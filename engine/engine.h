@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/memo.h"
+#include "app/program_state.h"
+#include "engine/rule_table.h"
+#include "engine/sensing.h"
+#include "raster/raster.h"
+#include "simulation/pose.h"
+#include "simulation/run_record.h"
+
+namespace vemrik {
+
+/// The work a user edits and the run over it, free of any toolkit: every front end (the form,
+/// the evaluation, the scenes, the benchmarks) drives this one engine.
+///
+/// The work is the two boards and the strokes (in State), the rule list and the two angles;
+/// the run is the pose, the sensor states and the stop flag (in State), the random source and
+/// the run record. State keeps the one record every handler of the form reads and writes.
+class Engine {
+public:
+    /// The fixed seed of the random source, so every start sees the same draws.
+    static constexpr std::uint32_t kDefaultSeed = 5489u;
+
+    /// The boards sized and zeroed, as at start-up.
+    Engine();
+
+    ProgramState State;
+    /// The rule list, first line to last; the step reads it as it stands.
+    std::vector<std::string> Rules;
+    /// The angle of the rule being written ("Algorytm") and the start heading ("Symulacja").
+    int RuleAngle = 0;
+    int StartHeading = 0;
+
+    std::mt19937 RandomEngine{kDefaultSeed};
+    std::uint32_t Seed = kDefaultSeed;
+    /// "Start" restarts the random source from Seed.
+    bool RepeatableRuns = false;
+    /// What happened since "Start"; nothing of the run depends on it.
+    RunRecord Run;
+
+    /// What a redraw does between painting the track layer and drawing the robot: the start
+    /// placement, then the sensing pass over that layer. Returns the pose it sensed at.
+    PoseTransform placeAndSense(const Raster& trackLayer);
+    /// One step from the sensed states: a matching rule or none drawn, the turn, the move, four
+    /// log lines, the record. Throws before anything changes when a rule cannot be read.
+    /// Returns the list index of the rule that acted, or kNoRule.
+    int step(Memo* log);
+    /// "Start": the start heading, the robot released, the record cleared.
+    void start();
+    /// "Wróć": held on the start cell again with the start heading; the trail forgotten.
+    void sendBack();
+    /// The random source as after start-up, from the seed in effect.
+    void restartDraws() { RandomEngine.seed(Seed); }
+
+    /// The sample points of the robot as last sensed.
+    const SensorSamples& samples() const { return samples_; }
+
+private:
+    SensorSamples samples_;
+    RuleTable table_;
+};
+
+}  // namespace vemrik

@@ -1,0 +1,69 @@
+#include "engine/rule_table.h"
+
+#include <algorithm>
+
+#include "algorithm/rule_parse.h"
+#include "app/errors.h"
+
+namespace vemrik {
+
+namespace {
+
+// The pattern a line is for, or -1 when its first 16 characters are no pattern the sensing can
+// produce: such a line never matches, and no step reads its angle.
+int linePattern(const std::string& line) {
+    if (line.size() < kPatternLength) return -1;
+    int bits = 0;
+    for (int k = 0; k < kSensorSlots; ++k) {
+        const char digit = line[static_cast<std::size_t>(2 * k)];
+        if ((digit != '0' && digit != '1') || line[static_cast<std::size_t>(2 * k + 1)] != ' ') return -1;
+        if (digit == '1') bits |= 1 << k;
+    }
+    return bits;
+}
+
+}  // namespace
+
+int patternOf(const std::array<std::int32_t, kSensorSlots>& states) {
+    int bits = 0;
+    for (int k = 0; k < kSensorSlots; ++k)
+        if (states[static_cast<std::size_t>(k)] != 0) bits |= 1 << k;
+    return bits;
+}
+
+void RuleTable::follow(const std::vector<std::string>& rules) {
+    if (read_ && rules == rules_) return;
+    rules_ = rules;
+    read_ = true;
+    candidates_.fill(Candidates{});
+    fault_.fill(-1);
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const int p = linePattern(rules[i]);
+        if (p < 0) continue;
+        Candidates& c = candidates_[static_cast<std::size_t>(p)];
+        int& fault = fault_[static_cast<std::size_t>(p)];
+        if (c.count == kMaxCandidates || fault >= 0) continue;
+        try {
+            c.angles[static_cast<std::size_t>(c.count)] = ruleAngle(rules[i]);
+        } catch (const ConversionError&) {
+            fault = static_cast<int>(i);
+            continue;
+        }
+        c.lines[static_cast<std::size_t>(c.count++)] = static_cast<int>(i);
+    }
+}
+
+const Candidates& RuleTable::candidates(int pattern) const {
+    const auto p = static_cast<std::size_t>(pattern);
+    if (fault_[p] >= 0) ruleAngle(rules_[static_cast<std::size_t>(fault_[p])]);  // throws
+    return candidates_[p];
+}
+
+int RuleTable::firstFault() const {
+    int first = -1;
+    for (const int f : fault_)
+        if (f >= 0 && (first < 0 || f < first)) first = f;
+    return first;
+}
+
+}  // namespace vemrik

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/program_state.h"
+#include "simulation/rule_candidates.h"
+
+namespace vemrik {
+
+/// Sensor patterns, one bit per state: bit k is SensorStates[k].
+inline constexpr int kPatternCount = 1 << kSensorSlots;
+
+/// The pattern of sensor states; any state other than 0 counts as on.
+int patternOf(const std::array<std::int32_t, kSensorSlots>& states);
+
+/// The candidates of every sensor pattern, read once from the rule list instead of at every step:
+/// the first four lines of a pattern in list order. A line whose angle a step would read and
+/// cannot is kept as that pattern's fault and raised only when a step reaches the pattern.
+class RuleTable {
+public:
+    /// Reads the list again when it differs from the one last read; allocates only then.
+    void follow(const std::vector<std::string>& rules);
+    /// The candidates for a pattern. Throws ConversionError as a step reading the list would.
+    const Candidates& candidates(int pattern) const;
+    /// The list index of the first line whose angle some pattern reads and cannot, or -1.
+    int firstFault() const;
+
+private:
+    std::vector<std::string> rules_;
+    bool read_ = false;
+    std::array<Candidates, kPatternCount> candidates_{};
+    std::array<int, kPatternCount> fault_{};
+};
+
+}  // namespace vemrik

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <concepts>
+#include <cstdint>
+#include <vector>
+
+#include "app/grid.h"
+#include "app/program_state.h"
+#include "raster/raster.h"
+#include "simulation/pose.h"
+
+namespace vemrik {
+
+/// What a sensor's sample point makes of one pixel of the painted track.
+enum class Sight : std::uint8_t { Nothing, Line, Stop };
+
+/// Line grey and stop red are part of the model; every other colour is nothing to a sensor.
+inline Sight sightOf(Colour c) { return c == kGrey ? Sight::Line : c == kRed ? Sight::Stop : Sight::Nothing; }
+
+/// One sample point of a sensor and the state slot that grey turns on (-1 for a sensor past the
+/// eighth, whose points only detect the stop).
+struct SamplePoint {
+    FramePoint point;
+    int slot;
+};
+
+/// The robot's sample points in sensor order, four per sensor: the fifth corner of a sensor's
+/// square is the first again and reads the same pixel.
+class SensorSamples {
+public:
+    /// Lists the points again when the robot differs from the one last listed.
+    void follow(const Grid& robot);
+    const std::vector<SamplePoint>& points() const { return points_; }
+    /// Sensors that have a state: at most eight.
+    int counted() const { return counted_; }
+
+private:
+    Grid robot_;
+    bool listed_ = false;
+    std::vector<SamplePoint> points_;
+    int counted_ = 0;
+};
+
+/// What one sensing pass saw: bit k for sensor k on the line, and whether any point saw a stop.
+struct Sensed {
+    int pattern = 0;
+    bool stop = false;
+};
+
+/// The sensing pass: each sample point carried onto the map by the pose and looked at through
+/// at(x, y), which gives the Sight of that pixel.
+template <class At>
+requires std::invocable<At&, int, int> Sensed senseSamples(const SensorSamples& samples,
+                                                           const PoseTransform& pose, At&& at) {
+    Sensed r;
+    for (const SamplePoint& p : samples.points()) {
+        const Pixel px = pose.RobotToMap(p.point);
+        const Sight seen = at(px.x, px.y);
+        if (seen == Sight::Line && p.slot >= 0) r.pattern |= 1 << p.slot;
+        if (seen == Sight::Stop) r.stop = true;
+    }
+    return r;
+}
+
+/// Writes a pass into the state: every state set from the pattern, the stop asks for the return
+/// to the start, and SensorCount holds the sensors that have a state.
+void recordSensed(ProgramState& s, Sensed sensed, int counted);
+
+/// While ReturnToStart is 1, puts the robot on the centre of the last start cell met column by
+/// column over columns 0 .. 69 and rows 0 .. 39; otherwise, or with no start cell, does nothing.
+void PlaceAtStart(ProgramState& s);
+
+/// The pose of this redraw: the current position, the heading turned into one angle.
+PoseTransform currentPose(const ProgramState& s);
+
+/// A whole sensing pass over colours read through readPixel(x, y), for callers without an engine.
+template <class ReadPixel>
+requires std::invocable<ReadPixel&, int, int>
+void SenseSensors(ProgramState& s, const PoseTransform& pose, ReadPixel&& readPixel) {
+    SensorSamples samples;
+    samples.follow(s.RobotGrid);
+    recordSensed(s, senseSamples(samples, pose, [&](int x, int y) { return sightOf(readPixel(x, y)); }),
+                 samples.counted());
+}
+
+/// The sensing pass over a painted image.
+void SenseSensors(ProgramState& s, const PoseTransform& pose, const Raster& image);
+
+}  // namespace vemrik
