@@ -41,17 +41,20 @@ void HeadlessRun::sense() {
     stop_ = stop;
 }
 
-void HeadlessRun::step() {
+bool HeadlessRun::step() {
     const Candidates& c = setup_.candidates[static_cast<std::size_t>(pattern_)];
     const std::uint32_t draw = engine_();
-    applyStep(pose_, c, static_cast<int>(draw % static_cast<std::uint32_t>(c.count + 1)), nullptr);
+    const NextPose next =
+        nextPose(pose_, c, static_cast<int>(draw % static_cast<std::uint32_t>(c.count + 1)));
+    if (!isFinite(next)) return false;
+    moveTo(pose_, next, nullptr);
     ++steps_;
     sense();
+    return true;
 }
 
 bool HeadlessRun::lost() const {
     const float x = pose_.RobotPosX, y = pose_.RobotPosY;
-    if (!std::isfinite(x) || !std::isfinite(y)) return true;
     const double outX = std::max({-kReadableMargin - x, 0.0f, x - static_cast<float>(setup_.width)});
     const double outY = std::max({-kReadableMargin - y, 0.0f, y - static_cast<float>(setup_.height)});
     const double reach = setup_.reach;
@@ -65,6 +68,7 @@ RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const std::atomic<bool>& cancel) {
     HeadlessRun run(setup, seed);
     Outcome outcome = Outcome::Timeout;
+    bool stepFailed = false;
     for (;;) {
         if (run.stopSensed()) {
             outcome = Outcome::Success;
@@ -80,9 +84,13 @@ RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const
             outcome = Outcome::Cancelled;
             break;
         }
-        run.step();
+        if (!run.step()) {
+            outcome = Outcome::Lost;
+            stepFailed = true;
+            break;
+        }
     }
-    return {outcome, run.steps(), run.x(), run.y(), run.heading()};
+    return {outcome, run.steps(), run.x(), run.y(), run.heading(), stepFailed};
 }
 
 }  // namespace vemrik

@@ -12,7 +12,7 @@ namespace vemrik {
 /// How a run ended.
 enum class Outcome : std::uint8_t {
     Success,   ///< a sample point touched a stop cell
-    Lost,      ///< the robot left the map by more than its own size
+    Lost,      ///< the robot left the map by more than its own size, or a step broke the numbers
     Timeout,   ///< the step limit came first
     Cancelled  ///< stopped from outside before it ended
 };
@@ -24,6 +24,8 @@ struct RunResult {
     float x = 0.0f;
     float y = 0.0f;
     float heading = 0.0f;
+    /// Lost because the next step would have left the finite numbers; the pose is the last one.
+    bool stepFailed = false;
 };
 
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
@@ -34,13 +36,15 @@ class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);
 
-    /// One step with the candidates of the last sensing, then the sensing at the new pose.
-    void step();
+    /// One step with the candidates of the last sensing, then the sensing at the new pose. A step
+    /// whose heading or position would stop being a finite number changes nothing (the draw aside)
+    /// and returns false.
+    bool step();
 
     /// Whether the last sensing touched a stop cell.
     bool stopSensed() const { return stop_; }
     /// Whether the reference point lies farther outside the image than `reach`: then no sample
-    /// point can read anything any more. A pose that is no number counts as lost too.
+    /// point can read anything any more.
     bool lost() const;
 
     int steps() const { return steps_; }
@@ -62,8 +66,8 @@ private:
     int steps_ = 0;
 };
 
-/// Runs until success, lost, or maxSteps steps (a stop sensed after the last step still counts
-/// as success). The cancel flag is looked at every few thousand steps; a cancelled run reports
+/// Runs until success, lost, a failed step, or maxSteps steps (a stop sensed after the last step
+/// still counts as success). The cancel flag is looked at every few thousand steps; a cancelled run reports
 /// Cancelled. Allocates nothing.
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps);
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const std::atomic<bool>& cancel);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "evaluation/headless_run.h"
 #include "evaluation/run_setup.h"
+#include "evaluation/summary.h"
 #include "scenes/scenes.h"
 #include "tests/evaluation_tracks.h"
 #include "workspace/workspace_form.h"
@@ -138,6 +141,17 @@ TEST(HeadlessRun, TheJunctionEndsInTheStopOrLostAtTheWorkedOutSteps) {
         }
     }
     EXPECT_TRUE(sawSuccess && sawLost);
+}
+
+// Two turns by 3e38 leave the float range: the run ends there, lost, at the last finite pose.
+TEST(HeadlessRun, AStepThatWouldLeaveTheFiniteNumbersEndsTheRunAsLost) {
+    Workspace ws = straightTrack();
+    ws.rules = {"0 0 0 0 0 0 0 0 3e38"};
+    const RunResult r = runOnce(setupOf(ws), 1u, 1000);
+    EXPECT_EQ(r.outcome, Outcome::Lost);
+    EXPECT_TRUE(r.stepFailed);
+    EXPECT_TRUE(std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.heading));
+    EXPECT_EQ(summarize({{0, 1u, r}}).failedSteps, 1);
 }
 
 TEST(RunSetup, RefusesAMapWithoutStartAndARuleTheStepWouldReadWithABadAngle) {

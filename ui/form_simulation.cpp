@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "app/errors.h"
 #include "simulation/run_control.h"
 #include "simulation/simulation_view.h"
 #include "simulation/step.h"
@@ -17,7 +18,15 @@ void TForm1::BitBtn5Click() {
 
 void TForm1::BitBtn6Click() {
     const float fromX = State.RobotPosX, fromY = State.RobotPosY;
-    const int rule = stepOnce(State, ListBox1.lines, [this] { return Random(); }, &Memo1);
+    const auto random = [this] { return Random(); };
+    int rule = kNoRule;
+    try {
+        rule = stepOnce(State, ListBox1.lines, random, &Memo1);
+    } catch (const NonFiniteStepError&) {
+        // The rules that broke this step still match at the same pose: the run ends here.
+        Timer2.enabled = false;
+        throw;
+    }
     Run.recordStep(fromX, fromY, State, rule, ListBox1.lines);
 }
 
