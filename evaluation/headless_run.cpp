@@ -53,12 +53,28 @@ bool HeadlessRun::step() {
     return true;
 }
 
-bool HeadlessRun::lost() const {
+bool HeadlessRun::offMap() const {
     const float x = pose_.RobotPosX, y = pose_.RobotPosY;
     const double outX = std::max({-kReadableMargin - x, 0.0f, x - static_cast<float>(setup_.width)});
     const double outY = std::max({-kReadableMargin - y, 0.0f, y - static_cast<float>(setup_.height)});
     const double reach = setup_.reach;
     return outX * outX + outY * outY > reach * reach;
+}
+
+bool HeadlessRun::cannotComeBack() const {
+    // Off the map every sensor reads 0; a rule for that pattern that turns may bring it back.
+    const Candidates& blind = setup_.candidates[0];
+    for (int i = 0; i < blind.count; ++i)
+        if (blind.angles[static_cast<std::size_t>(i)] != 0.0f) return false;
+    // The heading stays, so every step adds the same float to each coordinate and each moves one
+    // way for good: the distance to the image cannot shrink unless an axis outside moves back.
+    const NextPose next = nextPose(pose_, blind, blind.count);
+    const float x = pose_.RobotPosX, y = pose_.RobotPosY;
+    const bool xBack =
+        (x < -kReadableMargin && next.x > x) || (x > static_cast<float>(setup_.width) && next.x < x);
+    const bool yBack =
+        (y < -kReadableMargin && next.y > y) || (y > static_cast<float>(setup_.height) && next.y < y);
+    return !xBack && !yBack;
 }
 
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {
@@ -74,11 +90,14 @@ RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const
             outcome = Outcome::Success;
             break;
         }
-        if (run.lost()) {
+        if (run.lostForGood()) {
             outcome = Outcome::Lost;
             break;
         }
-        if (run.steps() >= maxSteps) break;
+        if (run.steps() >= maxSteps) {
+            if (run.offMap()) outcome = Outcome::Lost;
+            break;
+        }
         if (run.steps() % kCancelCheckSteps == kCancelCheckSteps - 1 &&
             cancel.load(std::memory_order_relaxed)) {
             outcome = Outcome::Cancelled;
