@@ -11,4 +11,9 @@ RangeError::RangeError(std::int64_t index, std::int64_t length)
 ConversionError::ConversionError(const std::string& text)
     : std::invalid_argument("'" + text + "' nie jest poprawną liczbą") {}
 
+NonFiniteStepError::NonFiniteStepError()
+    : std::range_error(
+          "Krok nie został wykonany: kierunek lub położenie robota przestałyby być skończoną liczbą. "
+          "Kąty reguł są za duże; robot stoi tam, gdzie stał.") {}
+
 }  // namespace vemrik

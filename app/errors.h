@@ -24,4 +24,10 @@ public:
     explicit ConversionError(const std::string& text);
 };
 
+/// A step would have turned the robot's heading or position into a value that is no finite number.
+class NonFiniteStepError : public std::range_error {
+public:
+    NonFiniteStepError();
+};
+
 }  // namespace vemrik

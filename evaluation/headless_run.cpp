@@ -35,20 +35,38 @@ void HeadlessRun::sense() {
     stop_ = sensed.stop;
 }
 
-void HeadlessRun::step() {
+bool HeadlessRun::step() {
     const Candidates& c = setup_.rules.candidates(pattern_);
-    stepWith(pose_, c, engine_(), nullptr);
+    const NextPose next = nextPose(pose_, c, choiceOf(c, engine_()));
+    if (!isFinite(next)) return false;
+    moveTo(pose_, next, nullptr);
     ++steps_;
     sense();
+    return true;
 }
 
-bool HeadlessRun::lost() const {
+bool HeadlessRun::offMap() const {
     const float x = pose_.RobotPosX, y = pose_.RobotPosY;
-    if (!std::isfinite(x) || !std::isfinite(y)) return true;
     const double outX = std::max({-kReadableMargin - x, 0.0f, x - static_cast<float>(setup_.width)});
     const double outY = std::max({-kReadableMargin - y, 0.0f, y - static_cast<float>(setup_.height)});
     const double reach = setup_.reach;
     return outX * outX + outY * outY > reach * reach;
+}
+
+bool HeadlessRun::cannotComeBack() const {
+    // Off the map every sensor reads 0; a rule for that pattern that turns may bring it back.
+    const Candidates& blind = setup_.rules.candidates(0);
+    for (int i = 0; i < blind.count; ++i)
+        if (blind.angles[static_cast<std::size_t>(i)] != 0.0f) return false;
+    // The heading stays, so every step adds the same float to each coordinate and each moves one
+    // way for good: the distance to the image cannot shrink unless an axis outside moves back.
+    const NextPose next = nextPose(pose_, blind, blind.count);
+    const float x = pose_.RobotPosX, y = pose_.RobotPosY;
+    const bool xBack =
+        (x < -kReadableMargin && next.x > x) || (x > static_cast<float>(setup_.width) && next.x < x);
+    const bool yBack =
+        (y < -kReadableMargin && next.y > y) || (y > static_cast<float>(setup_.height) && next.y < y);
+    return !xBack && !yBack;
 }
 
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {
@@ -58,24 +76,32 @@ RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const std::atomic<bool>& cancel) {
     HeadlessRun run(setup, seed);
     Outcome outcome = Outcome::Timeout;
+    bool stepFailed = false;
     for (;;) {
         if (run.stopSensed()) {
             outcome = Outcome::Success;
             break;
         }
-        if (run.lost()) {
+        if (run.lostForGood()) {
             outcome = Outcome::Lost;
             break;
         }
-        if (run.steps() >= maxSteps) break;
+        if (run.steps() >= maxSteps) {
+            if (run.offMap()) outcome = Outcome::Lost;
+            break;
+        }
         if (run.steps() % kCancelCheckSteps == kCancelCheckSteps - 1 &&
             cancel.load(std::memory_order_relaxed)) {
             outcome = Outcome::Cancelled;
             break;
         }
-        run.step();
+        if (!run.step()) {
+            outcome = Outcome::Lost;
+            stepFailed = true;
+            break;
+        }
     }
-    return {outcome, run.steps(), run.x(), run.y(), run.heading()};
+    return {outcome, run.steps(), run.x(), run.y(), run.heading(), stepFailed};
 }
 
 }  // namespace vemrik

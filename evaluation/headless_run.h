@@ -12,8 +12,8 @@ namespace vemrik {
 /// How a run ended.
 enum class Outcome : std::uint8_t {
     Success,   ///< a sample point touched a stop cell
-    Lost,      ///< the robot left the map by more than its own size
-    Timeout,   ///< the step limit came first
+    Lost,      ///< off the map for good, off it at the step limit, or a step that broke the numbers
+    Timeout,   ///< the step limit came first, with the robot on the map
     Cancelled  ///< stopped from outside before it ended
 };
 
@@ -24,6 +24,8 @@ struct RunResult {
     float x = 0.0f;
     float y = 0.0f;
     float heading = 0.0f;
+    /// Lost because the next step would have left the finite numbers; the pose is the last one.
+    bool stepFailed = false;
 };
 
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
@@ -34,14 +36,19 @@ class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);
 
-    /// One step with the candidates of the last sensing, then the sensing at the new pose.
-    void step();
+    /// One step with the candidates of the last sensing, then the sensing at the new pose. A step
+    /// whose heading or position would stop being a finite number changes nothing (the draw aside)
+    /// and returns false.
+    bool step();
 
     /// Whether the last sensing touched a stop cell.
     bool stopSensed() const { return stop_; }
     /// Whether the reference point lies farther outside the image than `reach`: then no sample
-    /// point can read anything any more. A pose that is no number counts as lost too.
-    bool lost() const;
+    /// point reads anything, and the sensors read all 0.
+    bool offMap() const;
+    /// Whether the robot is off the map and can never read it again: no rule turns it on the
+    /// all-0 pattern, and its straight path comes no nearer to the image on either axis.
+    bool lostForGood() const { return offMap() && cannotComeBack(); }
 
     int steps() const { return steps_; }
     float x() const { return pose_.RobotPosX; }
@@ -52,6 +59,8 @@ public:
 
 private:
     void sense();
+    /// The rest of lostForGood, for a robot off the map.
+    bool cannotComeBack() const;
 
     const RunSetup& setup_;
     std::mt19937 engine_;
@@ -62,9 +71,9 @@ private:
     int steps_ = 0;
 };
 
-/// Runs until success, lost, or maxSteps steps (a stop sensed after the last step still counts
-/// as success). The cancel flag is looked at every few thousand steps; a cancelled run reports
-/// Cancelled. Allocates nothing.
+/// Runs until success, lost for good, a failed step, or maxSteps steps (a stop sensed after the
+/// last step still counts as success; a robot off the map then is lost). The cancel flag is
+/// looked at every few thousand steps; a cancelled run reports Cancelled. Allocates nothing.
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps);
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const std::atomic<bool>& cancel);
 

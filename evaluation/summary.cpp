@@ -59,6 +59,7 @@ Summary summarize(const std::vector<EvaluatedRun>& runs) {
     for (const EvaluatedRun& r : runs) {
         if (r.result.outcome == Outcome::Success) ++s.successes;
         if (r.result.outcome == Outcome::Lost) ++s.lost;
+        if (r.result.stepFailed) ++s.failedSteps;
         if (r.result.outcome == Outcome::Timeout) ++s.timeouts;
     }
     s.success = wilsonRate(s.successes, s.runs);
@@ -101,7 +102,9 @@ std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e) {
                         std::to_string(*s.p90Steps));
     else
         lines.push_back("Kroki do stopu: żaden przebieg nie dojechał");
-    lines.push_back("Poza mapą: " + countAndShare(s.lost, s.lostRate));
+    std::string lost = "Poza mapą: " + countAndShare(s.lost, s.lostRate);
+    if (s.failedSteps > 0) lost += ", w tym krok poza zakresem liczb: " + std::to_string(s.failedSteps);
+    lines.push_back(lost);
     lines.push_back("Limit kroków: " + countAndShare(s.timeouts, s.timeoutRate));
     return lines;
 }

@@ -27,6 +27,7 @@ struct Summary {
     int runs = 0;  ///< finished runs
     int successes = 0;
     int lost = 0;
+    int failedSteps = 0;  ///< of the lost: a step would have left the finite numbers
     int timeouts = 0;
     Rate success;
     double lostRate = 0.0;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "evaluation/headless_run.h"
 #include "evaluation/run_setup.h"
+#include "evaluation/summary.h"
 #include "scenes/scenes.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/workspace_form.h"
@@ -140,6 +143,66 @@ TEST(HeadlessRun, TheJunctionEndsInTheStopOrLostAtTheWorkedOutSteps) {
     EXPECT_TRUE(sawSuccess && sawLost);
 }
 
+// Off the map the one sensor reads 0, and the rules for that pattern keep turning the robot, so
+// it circles left of the map and may drift back to the stop column. The window's timer path, not
+// the runner, says which runs get there. A run that does not is lost if it ends off the map: its
+// reference point left of x = -1 - 10 sqrt 2 (the reach of cell [10][10]).
+TEST(HeadlessRun, ARobotTurningOffTheMapRunsOnAndReachesTheStopAsInTheWindow) {
+    constexpr int kLimit = 2000;
+    Workspace ws;
+    ws.robot.at(10, 10) = kSensor;
+    ws.map.at(0, 20) = kStart;
+    for (int y = 0; y < 40; ++y) ws.map.at(3, y) = kStop;
+    ws.startHeading = -90;
+    ws.rules.assign(4, "0 0 0 0 0 0 0 0 10");
+    const RunSetup setup = setupOf(ws);
+    int reached = 0;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        TForm1 f;
+        applyWorkspace(f, ws);
+        startInWindow(f, seed);
+        int steps = 0;
+        for (f.Timer1Timer(); f.State.ReturnToStart == 0 && steps < kLimit; f.Timer1Timer()) {
+            f.Timer2Timer();
+            ++steps;
+        }
+        const RunResult r = runOnce(setup, seed, kLimit);
+        if (f.State.ReturnToStart == 1) {
+            ++reached;
+            EXPECT_EQ(r.outcome, Outcome::Success) << "seed " << seed;
+            EXPECT_EQ(r.steps, steps) << "seed " << seed;
+        } else {
+            EXPECT_EQ(r.outcome, r.x < -16.0f ? Outcome::Lost : Outcome::Timeout) << "seed " << seed;
+        }
+    }
+    EXPECT_GE(reached, 15);
+}
+
+// From x = -100 (99 outside, more than the reach of 51) heading right, each step adds exactly 3:
+// the robot crosses the map on row 355, which holds nothing, and is lost once x > 701 + 51.
+TEST(HeadlessRun, ARobotOffTheMapDrivingTowardsItIsLostOnlyOnceItHasPassed) {
+    RunSetup setup = setupOf(straightTrack());
+    setup.startX = -100.0f;
+    setup.startHeading = -90.0f;
+    EXPECT_EQ(runOnce(setup, 1u, 1000).steps, 0);
+    setup.startHeading = 90.0f;
+    const RunResult r = runOnce(setup, 1u, 1000);
+    EXPECT_EQ(r.outcome, Outcome::Lost);
+    EXPECT_EQ(r.steps, 284);
+    EXPECT_EQ(r.x, 752.0f);
+}
+
+// Two turns by 3e38 leave the float range: the run ends there, lost, at the last finite pose.
+TEST(HeadlessRun, AStepThatWouldLeaveTheFiniteNumbersEndsTheRunAsLost) {
+    Workspace ws = straightTrack();
+    ws.rules = {"0 0 0 0 0 0 0 0 3e38"};
+    const RunResult r = runOnce(setupOf(ws), 1u, 1000);
+    EXPECT_EQ(r.outcome, Outcome::Lost);
+    EXPECT_TRUE(r.stepFailed);
+    EXPECT_TRUE(std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.heading));
+    EXPECT_EQ(summarize({{0, 1u, r}}).failedSteps, 1);
+}
+
 TEST(RunSetup, RefusesAMapWithoutStartAndARuleTheStepWouldReadWithABadAngle) {
     Workspace ws = straightTrack();
     ws.map.at(10, 35) = kMapEmpty;
@@ -159,13 +222,13 @@ TEST(RunSetup, KeepsTheFirstFourMatchingRulesAndSkipsLinesTheStepNeverReads) {
                 "1 0 0 0 0 0 0 0 3", "1 0 0 0 0 0 0 0 4", "1 0 0 0 0 0 0 0 oops"};
     const PreparedRun p = prepareRun(ws);
     ASSERT_TRUE(p.setup) << p.error;
-    const Candidates& first = p.setup->candidates[0b1];
+    const Candidates& first = p.setup->rules.candidates(0b1);
     EXPECT_EQ(first.count, 4);
     EXPECT_EQ(first.angles[0], 1.0f);
     EXPECT_EQ(first.angles[1], 2.5f);
     EXPECT_EQ(first.angles[3], 4.0f);
     EXPECT_EQ(first.angles[4], 0.0f);
-    EXPECT_EQ(p.setup->candidates[0b10].count, 1);
-    EXPECT_EQ(p.setup->candidates[0b10].angles[0], -7.0f);
-    EXPECT_EQ(p.setup->candidates[0].count, 0);
+    EXPECT_EQ(p.setup->rules.candidates(0b10).count, 1);
+    EXPECT_EQ(p.setup->rules.candidates(0b10).angles[0], -7.0f);
+    EXPECT_EQ(p.setup->rules.candidates(0).count, 0);
 }

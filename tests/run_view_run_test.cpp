@@ -9,12 +9,12 @@
 
 #include "app/refresh_cycle.h"
 #include "scenes/scenes.h"
-#include "ui/workspace_form.h"
 #include "simulation/run_control.h"
 #include "simulation/simulation_view.h"
 #include "simulation/step.h"
 #include "simulation/trail.h"
 #include "ui/form.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 
@@ -91,7 +91,7 @@ TEST(RunView, WithEveryOptionOffTheFormDrawsAndStepsExactlyAsThePlainPath) {
     }
     const auto refresh = [&] {
         form.Timer1Timer();
-        if (refreshTick(plain.State)) paintSimulationView(plain.State, plain.Image5.canvas);
+        if (refreshTick(plain.State)) paintSimulationView(plain.engine, plain.Image5.canvas);
     };
     refresh();
     form.Button15Click();
@@ -103,8 +103,7 @@ TEST(RunView, WithEveryOptionOffTheFormDrawsAndStepsExactlyAsThePlainPath) {
         for (int r = 0; r < 8; ++r) refresh();
         form.Timer2Timer();
         stopTimerIfHeld(plain.State, plain.Timer2.enabled);
-        stepOnce(
-            plain.State, plain.ListBox1.lines, [&] { return plain.Random(); }, &plain.Memo1);
+        plain.engine.step(&plain.Memo1);
         ++ticks;
         ASSERT_TRUE(sameImage(form.Image5.canvas, plain.Image5.canvas)) << "tick " << ticks;
         ASSERT_EQ(form.State.RobotPosX, plain.State.RobotPosX) << "tick " << ticks;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/errors.h"
 #include "engine/sensing.h"
 #include "simulation/run_control.h"
 #include "simulation/simulation_view.h"
@@ -86,6 +87,31 @@ TEST(RunControl, ATickStepsOnceAndTheTickThatSwitchesTheTimerOffStillSteps) {
         EXPECT_EQ(f.Memo1.total(), 4u);
         EXPECT_EQ(stateOf(f), from == RunState::Running ? RunState::Running : RunState::Held);
     }
+}
+
+// 3e38 + 3e38 is past the float range: the turn that would make the heading infinite fails.
+TEST(RunControl, AStepThatWouldLeaveTheFiniteNumbersChangesNothingAndEndsTheRun) {
+    TForm1 f;
+    enter(f, RunState::Running);
+    f.ListBox1.lines = {"0 0 0 0 0 0 0 0 3e38"};
+    bool failed = false;
+    for (int tick = 0; tick < 64 && !failed; ++tick) {
+        const ProgramState before = f.State;
+        const std::size_t logged = f.Memo1.total();
+        const std::uint64_t recorded = f.Run.steps();
+        try {
+            f.Timer2Timer();
+        } catch (const NonFiniteStepError&) {
+            failed = true;
+            EXPECT_EQ(f.State.RobotHeading, before.RobotHeading);
+            EXPECT_EQ(f.State.RobotPosX, before.RobotPosX);
+            EXPECT_EQ(f.State.RobotPosY, before.RobotPosY);
+            EXPECT_EQ(f.Memo1.total(), logged);
+            EXPECT_EQ(f.Run.steps(), recorded);
+            EXPECT_FALSE(f.Timer2.enabled);
+        }
+    }
+    EXPECT_TRUE(failed);
 }
 
 TEST(RunControl, TheTrackBarSetsTheHeadingExactlyAndAsksForARedraw) {

@@ -1,3 +1,4 @@
+#include "app/errors.h"
 #include "simulation/run_control.h"
 #include "simulation/simulation_view.h"
 #include "simulation/trail.h"
@@ -11,7 +12,15 @@ void TForm1::BitBtn5Click() {
     if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
 }
 
-void TForm1::BitBtn6Click() { engine.step(&Memo1); }
+void TForm1::BitBtn6Click() {
+    try {
+        engine.step(&Memo1);
+    } catch (const NonFiniteStepError&) {
+        // The rules that broke this step still match at the same pose: the run ends here.
+        Timer2.enabled = false;
+        throw;
+    }
+}
 
 void TForm1::TrackBar2Change() { headingFromTrackBar(State, TrackBar2.position); }
 

@@ -103,6 +103,12 @@ private slots:
         delete d;
     }
 
+    void theHighestCountHasRoomForAllItsDigits() {
+        StepHistogramView view;
+        view.setHistogram({84, 1, {50844, 3}});
+        QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
+    }
+
     void aWorkspaceThatCannotRunIsReportedAndNothingStarts() {
         Workspace ws = evaltest::straightTrack();
         ws.map.at(10, 35) = kMapEmpty;

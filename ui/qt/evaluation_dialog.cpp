@@ -29,6 +29,10 @@ constexpr int kDefaultMaxSteps = 5000;
 constexpr int kHistogramBins = 30;
 constexpr int kPollMs = 50;
 const QSize kHistogramSize(460, 170);
+// The count scale left of the plot: a margin, the counts' column, a gap to the bars.
+constexpr int kCountMargin = 4;
+constexpr int kCountMinWidth = 28;
+constexpr int kCountGap = 4;
 const QSize kSpinBoxSize(120, 22);
 const QSize kButtonSize(90, 25);
 
@@ -70,6 +74,24 @@ void StepHistogramView::clear() {
     update();
 }
 
+int StepHistogramView::most() const {
+    return histogram_.counts.empty() ? 0
+                                     : *std::max_element(histogram_.counts.begin(), histogram_.counts.end());
+}
+
+QRect StepHistogramView::plotRect() const {
+    const int line = fontMetrics().height();
+    const int countWidth = std::max(kCountMinWidth, fontMetrics().horizontalAdvance(QString::number(most())));
+    const int left = kCountMargin + countWidth + kCountGap;
+    return QRect(left, line + 8, width() - left - 12, height() - 2 * line - 16);
+}
+
+QRect StepHistogramView::topCountRect() const {
+    const QRect plot = plotRect();
+    const int line = fontMetrics().height();
+    return QRect(kCountMargin, plot.top() - line / 2, plot.left() - kCountGap - kCountMargin, line);
+}
+
 void StepHistogramView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
@@ -86,11 +108,11 @@ void StepHistogramView::paintEvent(QPaintEvent*) {
         p.drawText(rect(), Qt::AlignCenter, QStringLiteral("brak przebiegów, które dojechały"));
         return;
     }
-    const int most = *std::max_element(histogram_.counts.begin(), histogram_.counts.end());
-    const QRect plot(36, line + 8, width() - 48, height() - 2 * line - 16);
-    p.drawText(QRect(0, plot.top() - line / 2, plot.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
-               QString::number(most));
-    p.drawText(QRect(0, plot.bottom() - line / 2, plot.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+    const int most = this->most();
+    const QRect plot = plotRect();
+    const QRect top = topCountRect();
+    p.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
+    p.drawText(top.translated(0, plot.bottom() - plot.top()), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("0"));
     const int bins = static_cast<int>(histogram_.counts.size());
     const double barWidth = static_cast<double>(plot.width()) / bins;

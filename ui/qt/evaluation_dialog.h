@@ -33,11 +33,16 @@ public:
     /// Shows nothing, as before the first evaluation.
     void clear();
     const Histogram& histogram() const { return histogram_; }
+    /// Where the highest count is written, left of the bars: as wide as its text at least.
+    QRect topCountRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int most() const;
+    QRect plotRect() const;
+
     Histogram histogram_;
     bool shown_ = false;
 };
