@@ -1,8 +1,8 @@
 #include "algorithm/algorithm_view.h"
 
-#include "simulation/pose.h"
-#include "simulation/robot_outline.h"
-#include "simulation/sensor_layout.h"
+#include "robot/pose.h"
+#include "robot/robot_outline.h"
+#include "robot/robot_cells.h"
 
 namespace vemrik {
 

@@ -14,7 +14,7 @@
 
 #include "engine/sensing.h"
 #include "map/map_paint.h"
-#include "simulation/sensor_layout.h"
+#include "robot/robot_cells.h"
 #endif
 
 namespace vemrik::bench {

@@ -1,8 +1,8 @@
 #include "engine/engine.h"
 
 #include "app/startup.h"
-#include "simulation/run_control.h"
-#include "simulation/step.h"
+#include "engine/run_control.h"
+#include "engine/step.h"
 
 namespace vemrik {
 

@@ -10,8 +10,8 @@
 #include "engine/rule_table.h"
 #include "engine/sensing.h"
 #include "raster/raster.h"
-#include "simulation/pose.h"
-#include "simulation/run_record.h"
+#include "robot/pose.h"
+#include "engine/run_record.h"
 
 namespace vemrik {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/program_state.h"
-#include "simulation/rule_candidates.h"
+#include "engine/rule_candidates.h"
 
 namespace vemrik {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "simulation/sensor_layout.h"
+#include "robot/robot_cells.h"
 
 namespace vemrik {
 

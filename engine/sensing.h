@@ -8,7 +8,7 @@
 #include "app/grid.h"
 #include "app/program_state.h"
 #include "raster/raster.h"
-#include "simulation/pose.h"
+#include "robot/pose.h"
 
 namespace vemrik {
 

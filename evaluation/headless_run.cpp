@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "simulation/step.h"
+#include "engine/step.h"
 
 namespace vemrik {
 

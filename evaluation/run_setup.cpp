@@ -8,7 +8,7 @@
 #include "algorithm/rule_text.h"
 #include "engine/sensing.h"
 #include "raster/raster.h"
-#include "simulation/sensor_layout.h"
+#include "robot/robot_cells.h"
 #include "simulation/simulation_view.h"
 #include "workspace/rule_line.h"
 

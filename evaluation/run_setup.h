@@ -9,7 +9,7 @@
 #include "app/program_state.h"
 #include "engine/rule_table.h"
 #include "engine/sensing.h"
-#include "simulation/pose.h"
+#include "robot/pose.h"
 #include "workspace/workspace.h"
 
 namespace vemrik {

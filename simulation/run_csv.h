@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "simulation/run_record.h"
+#include "engine/run_record.h"
 
 namespace vemrik {
 

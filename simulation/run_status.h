@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "simulation/run_control.h"
-#include "simulation/run_record.h"
+#include "engine/run_control.h"
+#include "engine/run_record.h"
 
 namespace vemrik {
 

@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "map/map_paint.h"
-#include "simulation/robot_outline.h"
-#include "simulation/sensor_layout.h"
+#include "robot/robot_outline.h"
+#include "robot/robot_cells.h"
 
 namespace vemrik {
 
@@ -128,6 +128,26 @@ void paintSimulationView(Engine& engine, Raster& image, TrackCache& cache) {
     cache.restore(engine.State, image);
     const PoseTransform pose = drawOverTrack(engine, image);
     cache.drawnOver(image, robotArea(pose, drawnCells(engine.State.RobotGrid)));
+}
+
+void drawTrail(const Trail& trail, Raster& image) {
+    const Colour pen = image.penColour();
+    const int width = image.penWidth();
+    image.setPenColour(kTrailColour);
+    image.setPenWidth(0);
+    for (std::size_t i = 0; i < trail.size(); ++i) {
+        const TrailPoint& p = trail.point(i);
+        const int x = truncateToPixel(p.x), y = truncateToPixel(p.y);
+        // The oldest kept point begins a piece even if its predecessor was dropped.
+        if (i == 0 || p.startsPiece)
+            image.moveTo(x, y);
+        else
+            image.lineTo(x, y);
+        // A line stops short of its end point; the point itself is the trail's too.
+        image.setPixel(x, y, kTrailColour);
+    }
+    image.setPenColour(pen);
+    image.setPenWidth(width);
 }
 
 }  // namespace vemrik

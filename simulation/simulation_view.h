@@ -2,8 +2,9 @@
 
 #include "app/program_state.h"
 #include "engine/engine.h"
+#include "engine/trail.h"
 #include "raster/raster.h"
-#include "simulation/pose.h"
+#include "robot/pose.h"
 #include "simulation/track_cache.h"
 
 namespace vemrik {
@@ -27,5 +28,12 @@ void paintSimulationView(Engine& engine, Raster& image);
 /// reading and count as paintSimulationView(engine, image) leaves them, at about one copy of the
 /// robot's surroundings while the track stays the same.
 void paintSimulationView(Engine& engine, Raster& image, TrackCache& cache);
+
+/// Orange: neither line grey nor stop red, so no sensor could react to it even if it saw it.
+inline constexpr Colour kTrailColour = 0x0080FF;
+
+/// Draws the trail as one-pixel lines in kTrailColour over the image; the pen's colour and width
+/// are left as they were.
+void drawTrail(const Trail& trail, Raster& image);
 
 }  // namespace vemrik

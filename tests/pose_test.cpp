@@ -1,4 +1,4 @@
-#include "simulation/pose.h"
+#include "robot/pose.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "simulation/sensor_layout.h"
+#include "robot/robot_cells.h"
 
 using namespace vemrik;
 

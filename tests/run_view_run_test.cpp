@@ -9,10 +9,10 @@
 
 #include "app/refresh_cycle.h"
 #include "scenes/scenes.h"
-#include "simulation/run_control.h"
+#include "engine/run_control.h"
 #include "simulation/simulation_view.h"
-#include "simulation/step.h"
-#include "simulation/trail.h"
+#include "engine/step.h"
+#include "engine/trail.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 

@@ -9,9 +9,9 @@
 
 #include "app/errors.h"
 #include "engine/sensing.h"
-#include "simulation/run_control.h"
+#include "engine/run_control.h"
 #include "simulation/simulation_view.h"
-#include "simulation/step.h"
+#include "engine/step.h"
 #include "ui/form.h"
 
 using namespace vemrik;

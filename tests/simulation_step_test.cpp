@@ -9,7 +9,7 @@
 
 #include "app/errors.h"
 #include "engine/engine.h"
-#include "simulation/step.h"
+#include "engine/step.h"
 #include "tests/allocation_counter.h"
 
 using namespace vemrik;

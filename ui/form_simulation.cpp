@@ -1,7 +1,7 @@
 #include "app/errors.h"
-#include "simulation/run_control.h"
+#include "engine/run_control.h"
 #include "simulation/simulation_view.h"
-#include "simulation/trail.h"
+#include "engine/trail.h"
 #include "ui/form.h"
 
 namespace vemrik {

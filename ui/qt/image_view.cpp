@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "simulation/pose.h"
+#include "robot/pose.h"
 
 namespace vemrik {
 

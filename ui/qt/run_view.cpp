@@ -12,7 +12,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "simulation/run_control.h"
+#include "engine/run_control.h"
 #include "simulation/run_csv.h"
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"

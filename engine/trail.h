@@ -3,16 +3,12 @@
 #include <cstddef>
 
 #include "app/ring.h"
-#include "raster/raster.h"
 
 namespace vemrik {
 
 /// Most points a trail keeps; the oldest go first. 20,000 steps of 3 pixels are some twenty laps
 /// of a track that fills the map.
 inline constexpr std::size_t kTrailBound = 20000;
-
-/// Orange: neither line grey nor stop red, so no sensor could react to it even if it saw it.
-inline constexpr Colour kTrailColour = 0x0080FF;
 
 /// A point of the trail; `startsPiece` when the robot got there by something other than a step
 /// (the start placement, a loaded file), so no line joins it to the point before.
@@ -38,9 +34,5 @@ public:
 private:
     Ring<TrailPoint> points_{kTrailBound};
 };
-
-/// Draws the trail as one-pixel lines in kTrailColour over the image; the pen's colour and width
-/// are left as they were.
-void drawTrail(const Trail& trail, Raster& image);
 
 }  // namespace vemrik

@@ -9,8 +9,8 @@
 
 #include "app/program_state.h"
 #include "app/ring.h"
-#include "simulation/rule_candidates.h"
-#include "simulation/trail.h"
+#include "engine/rule_candidates.h"
+#include "engine/trail.h"
 
 namespace vemrik {
 

@@ -1,4 +1,4 @@
-#include "simulation/run_record.h"
+#include "engine/run_record.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,4 +1,4 @@
-#include "simulation/step.h"
+#include "engine/step.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "simulation/run_control.h"
+#include "engine/run_control.h"
 
 namespace vemrik {
 

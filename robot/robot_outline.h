@@ -3,7 +3,7 @@
 #include <array>
 
 #include "raster/raster.h"
-#include "simulation/pose.h"
+#include "robot/pose.h"
 
 namespace vemrik {
 

@@ -1,4 +1,4 @@
-#include "simulation/robot_outline.h"
+#include "robot/robot_outline.h"
 
 namespace vemrik {
 

@@ -5,7 +5,7 @@
 
 #include "app/memo.h"
 #include "app/program_state.h"
-#include "simulation/rule_candidates.h"
+#include "engine/rule_candidates.h"
 
 namespace vemrik {
 

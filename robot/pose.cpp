@@ -1,4 +1,4 @@
-#include "simulation/pose.h"
+#include "robot/pose.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "simulation/sensor_layout.h"
+#include "robot/robot_cells.h"
 
 namespace vemrik {
 

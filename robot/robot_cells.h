@@ -4,7 +4,7 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
-#include "simulation/pose.h"
+#include "robot/pose.h"
 
 namespace vemrik {
 
