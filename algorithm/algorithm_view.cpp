@@ -1,8 +1,8 @@
 #include "algorithm/algorithm_view.h"
 
 #include "robot/pose.h"
-#include "robot/robot_outline.h"
 #include "robot/robot_cells.h"
+#include "robot/robot_outline.h"
 
 namespace vemrik {
 
@@ -39,25 +39,18 @@ void drawTurnedRobot(Raster& image, const Grid& robot, int angleDegrees) {
     const PoseTransform pose(100.0f, 100.0f, static_cast<float>(angleDegrees));
     setColour(image, kBlack);
     image.setPenWidth(2);
-    // Column by column: later cells are drawn over earlier ones in this order.
-    const int cols = robot.columns() - 1;
-    const int rows = robot.length(0) - 1;
-    for (int x = 0; x < cols; ++x) {
-        for (int y = 0; y < rows; ++y) {
-            const std::int32_t code = robot.at(x, y);
-            Sensor sensor{};
-            if (code == kBody) {
-                outline(image, pose, x, y, kGrey);
-            } else if (code == kWheel) {
-                outline(image, pose, x, y, kBlack);
-            } else if (sensorAt(robot, x, y, sensor)) {
-                outline(image, pose, x, y, kGrey);
-                if (sensor.isDouble) outline(image, pose, x + 1, y, kGrey);
-                setColour(image, kRed);
-                drawTurned(image, pose, samplePoints(sensor));
-            }
+    forEachDrawnCell(robot, CellOrder::ColumnByColumn, [&](const RobotCell& c) {
+        if (c.code == kBody) {
+            outline(image, pose, c.x, c.y, kGrey);
+        } else if (c.code == kWheel) {
+            outline(image, pose, c.x, c.y, kBlack);
+        } else if (c.isSensor) {
+            outline(image, pose, c.x, c.y, kGrey);
+            if (c.sensor.isDouble) outline(image, pose, c.x + 1, c.y, kGrey);
+            setColour(image, kRed);
+            drawTurned(image, pose, samplePoints(c.sensor));
         }
-    }
+    });
     image.setPenWidth(0);
 }
 

@@ -8,10 +8,10 @@
 #include "app/memo.h"
 #include "app/program_state.h"
 #include "engine/rule_table.h"
+#include "engine/run_record.h"
 #include "engine/sensing.h"
 #include "raster/raster.h"
 #include "robot/pose.h"
-#include "engine/run_record.h"
 
 namespace vemrik {
 

@@ -38,15 +38,11 @@ void paintSight(const ProgramState& s, RunSetup& setup) {
     for (std::size_t i = 0; i < n; ++i) setup.sight[i] = sightOf(image.data()[i]);
 }
 
-float reachOf(const Grid& robot) {
+// Only sample points read the map, so a reference point farther off than all of them reads nothing.
+float reachOf(const SensorSamples& samples) {
     double farthest = 0.0;
-    for (int x = 0; x < robot.columns(); ++x)
-        for (int y = 0; y < robot.length(x); ++y) {
-            if (robot.at(x, y) == kRobotEmpty) continue;
-            const double dx = std::max(std::abs(10 * x - 100), std::abs(10 * x - 90));
-            const double dy = std::max(std::abs(10 * y - 100), std::abs(10 * y - 90));
-            farthest = std::max(farthest, std::hypot(dx, dy));
-        }
+    for (const SamplePoint& p : samples.points())
+        farthest = std::max(farthest, std::hypot(double{p.point.x}, double{p.point.y}));
     return static_cast<float>(farthest);
 }
 
@@ -67,9 +63,9 @@ PreparedRun prepareRun(const Workspace& ws) {
     setup.startX = s.RobotPosX;
     setup.startY = s.RobotPosY;
     setup.startHeading = static_cast<float>(ws.startHeading);
-    setup.reach = reachOf(ws.robot);
     paintSight(s, setup);
     setup.samples.follow(ws.robot);
+    setup.reach = reachOf(setup.samples);
     return {std::move(setup), {}};
 }
 

@@ -16,8 +16,7 @@ int truncateToPixel(float v) {
     return static_cast<int>(v);
 }
 
-PoseTransform::PoseTransform(float posX, float posY, float headingDegrees)
-    : posX_(posX), posY_(posY) {
+PoseTransform::PoseTransform(float posX, float posY, float headingDegrees) : posX_(posX), posY_(posY) {
     const double a = degreesToRadians(headingDegrees);
     sin_ = std::sin(a);
     cos_ = std::cos(a);

@@ -30,12 +30,23 @@ void pressRobot(ProgramState& s, int x, int y) {
 void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y) {
     const int x0 = 10 * cellOf(x), y0 = 10 * cellOf(y);
     switch (tool) {
-        case kToolBody: paintSolid(image, kGrey, x0, y0, x0 + 10, y0 + 10); break;
-        case kToolErase: paintSolid(image, kWhite, x0, y0, x0 + 10, y0 + 10); break;
-        case kToolWheel: paintSolid(image, kBlack, x0, y0, x0 + 10, y0 + 10); break;
-        case kToolSensor: paintSingleSensor(image, x0, y0); break;
-        case kToolDoubleSensor: paintDoubleSensor(image, x0, y0); break;
-        default: break;
+        case kToolBody:
+            paintSolid(image, kGrey, x0, y0, x0 + 10, y0 + 10);
+            break;
+        case kToolErase:
+            paintSolid(image, kWhite, x0, y0, x0 + 10, y0 + 10);
+            break;
+        case kToolWheel:
+            paintSolid(image, kBlack, x0, y0, x0 + 10, y0 + 10);
+            break;
+        case kToolSensor:
+            paintSingleSensor(image, x0, y0);
+            break;
+        case kToolDoubleSensor:
+            paintDoubleSensor(image, x0, y0);
+            break;
+        default:
+            break;
     }
 }
 

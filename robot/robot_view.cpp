@@ -1,6 +1,7 @@
 #include "robot/robot_view.h"
 
 #include "app/program_state.h"
+#include "robot/robot_cells.h"
 
 namespace vemrik {
 
@@ -40,25 +41,20 @@ void paintRobotField(Raster& image) {
 std::int32_t paintRobotView(const Grid& robot, Raster& image) {
     paintRobotField(image);
     std::int32_t sensors = 0;
-    // The last column and row are never drawn: a double sensor's right half may sit there.
-    const int columns = robot.columns() - 1;
-    const int rows = robot.length(0) - 1;
-    for (int i = 0; i < columns; ++i)
-        for (int j = 0; j < rows; ++j) {
-            const std::int32_t code = robot.at(i, j);
-            const int x0 = kCell * i, y0 = kCell * j;
-            if (code == kBody) {
-                paintSolid(image, kGrey, x0, y0, x0 + 10, y0 + 10);
-            } else if (code == kWheel) {
-                paintSolid(image, kBlack, x0, y0, x0 + 10, y0 + 10);
-            } else if (code == kSensor) {
-                paintSingleSensor(image, x0, y0);
-                ++sensors;
-            } else if (code == kDoubleHalf && robot.at(i + 1, j) == kDoubleHalf) {
+    forEachDrawnCell(robot, CellOrder::ColumnByColumn, [&](const RobotCell& c) {
+        const int x0 = kCell * c.x, y0 = kCell * c.y;
+        if (c.code == kBody) {
+            paintSolid(image, kGrey, x0, y0, x0 + 10, y0 + 10);
+        } else if (c.code == kWheel) {
+            paintSolid(image, kBlack, x0, y0, x0 + 10, y0 + 10);
+        } else if (c.isSensor) {
+            if (c.sensor.isDouble)
                 paintDoubleSensor(image, x0, y0);
-                ++sensors;
-            }
+            else
+                paintSingleSensor(image, x0, y0);
+            ++sensors;
         }
+    });
     return sensors;
 }
 

@@ -5,15 +5,12 @@
 #include <limits>
 
 #include "map/map_paint.h"
-#include "robot/robot_outline.h"
 #include "robot/robot_cells.h"
+#include "robot/robot_outline.h"
 
 namespace vemrik {
 
 namespace {
-
-// Only columns and rows 0 .. 19 of the robot board are drawn.
-constexpr int kDrawnCells = kRobotCells - 1;
 
 void outlineCell(Raster& image, const PoseTransform& pose, int x, int y, Colour c) {
     image.setPenColour(c);
@@ -48,17 +45,10 @@ struct CellBox {
 /// drawn column reaches the column beyond.
 CellBox drawnCells(const Grid& robot) {
     CellBox box;
-    const int rows = std::min(robot.length(0), kDrawnCells);
-    const int columns = std::min(robot.columns(), kDrawnCells);
-    Sensor sensor{};
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x) {
-            const std::int32_t code = robot.at(x, y);
-            if (code == kBody || code == kWheel) box.take(x, y);
-            if (!sensorAt(robot, x, y, sensor)) continue;
-            box.take(x, y);
-            if (sensor.isDouble) box.take(x + 1, y);
-        }
+    forEachDrawnCell(robot, CellOrder::RowByRow, [&box](const RobotCell& c) {
+        if (c.code == kBody || c.code == kWheel || c.isSensor) box.take(c.x, c.y);
+        if (c.isSensor && c.sensor.isDouble) box.take(c.x + 1, c.y);
+    });
     return box;
 }
 
@@ -99,24 +89,18 @@ void paintTrack(const ProgramState& s, Raster& image) {
 }
 
 void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image) {
-    const Grid& robot = s.RobotGrid;
-    const int rows = std::min(robot.length(0), kDrawnCells);
-    const int columns = std::min(robot.columns(), kDrawnCells);
-    Sensor sensor{};
     std::size_t marked = 0;
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x) {
-            const std::int32_t code = robot.at(x, y);
-            if (code == kBody) outlineCell(image, pose, x, y, kGrey);
-            if (code == kWheel) outlineCell(image, pose, x, y, kBlack);
-            if (!sensorAt(robot, x, y, sensor)) continue;
-            outlineCell(image, pose, x, y, kGrey);
-            if (sensor.isDouble) outlineCell(image, pose, x + 1, y, kGrey);
-            // A sensor past the eighth has no state to show.
-            if (marked == kSensorSlots) continue;
-            image.setPenColour(s.SensorStates[marked++] != 0 ? kGreen : kRed);
-            drawTurned(image, pose, samplePoints(sensor));
-        }
+    forEachDrawnCell(s.RobotGrid, CellOrder::RowByRow, [&](const RobotCell& c) {
+        if (c.code == kBody) outlineCell(image, pose, c.x, c.y, kGrey);
+        if (c.code == kWheel) outlineCell(image, pose, c.x, c.y, kBlack);
+        if (!c.isSensor) return;
+        outlineCell(image, pose, c.x, c.y, kGrey);
+        if (c.sensor.isDouble) outlineCell(image, pose, c.x + 1, c.y, kGrey);
+        // A sensor past the eighth has no state to show.
+        if (marked == kSensorSlots) return;
+        image.setPenColour(s.SensorStates[marked++] != 0 ? kGreen : kRed);
+        drawTurned(image, pose, samplePoints(c.sensor));
+    });
 }
 
 void paintSimulationView(Engine& engine, Raster& image) {

@@ -98,7 +98,7 @@ TEST(RunControl, AStepThatWouldLeaveTheFiniteNumbersChangesNothingAndEndsTheRun)
     for (int tick = 0; tick < 64 && !failed; ++tick) {
         const ProgramState before = f.State;
         const std::size_t logged = f.Memo1.total();
-        const std::uint64_t recorded = f.Run.steps();
+        const std::uint64_t recorded = f.engine.Run.steps();
         try {
             f.Timer2Timer();
         } catch (const NonFiniteStepError&) {
@@ -107,7 +107,7 @@ TEST(RunControl, AStepThatWouldLeaveTheFiniteNumbersChangesNothingAndEndsTheRun)
             EXPECT_EQ(f.State.RobotPosX, before.RobotPosX);
             EXPECT_EQ(f.State.RobotPosY, before.RobotPosY);
             EXPECT_EQ(f.Memo1.total(), logged);
-            EXPECT_EQ(f.Run.steps(), recorded);
+            EXPECT_EQ(f.engine.Run.steps(), recorded);
             EXPECT_FALSE(f.Timer2.enabled);
         }
     }
