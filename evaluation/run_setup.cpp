@@ -38,11 +38,15 @@ void paintSight(const ProgramState& s, RunSetup& setup) {
     for (std::size_t i = 0; i < n; ++i) setup.sight[i] = sightOf(image.data()[i]);
 }
 
-// Only sample points read the map, so a reference point farther off than all of them reads nothing.
-float reachOf(const SensorSamples& samples) {
+float reachOf(const Grid& robot) {
     double farthest = 0.0;
-    for (const SamplePoint& p : samples.points())
-        farthest = std::max(farthest, std::hypot(double{p.point.x}, double{p.point.y}));
+    for (int x = 0; x < robot.columns(); ++x)
+        for (int y = 0; y < robot.length(x); ++y) {
+            if (robot.at(x, y) == kRobotEmpty) continue;
+            const double dx = std::max(std::abs(cellEdge(x)), std::abs(cellEdge(x + 1)));
+            const double dy = std::max(std::abs(cellEdge(y)), std::abs(cellEdge(y + 1)));
+            farthest = std::max(farthest, std::hypot(dx, dy));
+        }
     return static_cast<float>(farthest);
 }
 
@@ -65,7 +69,7 @@ PreparedRun prepareRun(const Workspace& ws) {
     setup.startHeading = static_cast<float>(ws.startHeading);
     paintSight(s, setup);
     setup.samples.follow(ws.robot);
-    setup.reach = reachOf(setup.samples);
+    setup.reach = reachOf(ws.robot);
     return {std::move(setup), {}};
 }
 

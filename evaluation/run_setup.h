@@ -28,7 +28,7 @@ struct RunSetup {
     float startX = 0.0f;
     float startY = 0.0f;
     float startHeading = 0.0f;
-    /// The largest distance from the reference point to any sample point.
+    /// The largest distance from the reference point to any point of the robot's cells.
     float reach = 0.0f;
 
     /// What the pixel under (x, y) means to a sensor; nothing outside the image.

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "app/errors.h"
-#include "engine/sensing.h"
 #include "engine/run_control.h"
-#include "simulation/simulation_view.h"
+#include "engine/sensing.h"
 #include "engine/step.h"
+#include "simulation/simulation_view.h"
 #include "ui/form.h"
 
 using namespace vemrik;

@@ -2,10 +2,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -40,47 +37,35 @@ class RunViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuEntriesStartOffAndTheStatusBarSitsUnderTheForm() {
+    void optionsStartOffAndSpeedSetsTheRunTimersInterval() {
         MainWindow w;
         RunView view(w);
         w.show();
-        const std::pair<const char*, const char*> entries[] = {
-            {"actionShowTrail", "Pokaż ślad"},
-            {"actionSpeed1", "×1"},
-            {"actionSpeed2", "×2"},
-            {"actionSpeed4", "×4"},
-            {"actionSeed", "Ziarno losowania…"},
-            {"actionRepeatable", "Powtarzalne przebiegi"},
-            {"actionSaveRun", "Zapisz przebieg…"},
-        };
-        for (const auto& [name, text] : entries) {
-            QVERIFY2(view.action(name) != nullptr, name);
-            QCOMPARE(view.action(name)->text(), QString::fromUtf8(text));
-        }
-        QCOMPARE(w.simulationMenu()->title(), QString("&Symulacja"));
         QVERIFY(!view.action("actionShowTrail")->isChecked());
         QVERIFY(!view.action("actionRepeatable")->isChecked());
         QVERIFY(view.action("actionSpeed1")->isChecked());
-        QVERIFY(!view.action("actionSpeed4")->isChecked());
-        QCOMPARE(w.centralWidget()->size(), QSize(940, 433));
         QCOMPARE(w.statusBar()->y(), w.centralWidget()->geometry().bottom() + 1);
         QCOMPARE(
             view.statusText(),
             QString("kroki: 0 | czas: 0,0 s | stan: zatrzymany | kierunek 0,0°, x 0,0, y 0,0 | ziarno 5489"));
-    }
-
-    void speedSetsTheRunTimersInterval() {
-        MainWindow w;
-        RunView view(w);
-        view.action("actionSpeed2")->trigger();
-        QCOMPARE(w.form().Timer2.interval, 100);
-        view.action("actionSpeed4")->trigger();
-        QCOMPARE(w.form().Timer2.interval, 50);
-        QVERIFY(view.action("actionSpeed4")->isChecked());
-        QVERIFY(!view.action("actionSpeed2")->isChecked());
-        QVERIFY(!w.form().Timer2.enabled);
-        view.action("actionSpeed1")->trigger();
-        QCOMPARE(w.form().Timer2.interval, 200);
+        const std::pair<const char*, int> speeds[] = {
+            {"actionSpeed2", 100}, {"actionSpeed4", 50}, {"actionSpeed1", 200}};
+        for (const auto& [name, interval] : speeds) {
+            view.action(name)->trigger();
+            QCOMPARE(w.form().Timer2.interval, interval);
+            QVERIFY(view.action(name)->isChecked());
+            QVERIFY(!w.form().Timer2.enabled);
+        }
+        QVERIFY(!view.action("actionSpeed4")->isChecked());
+        w.form().State.RedrawPending = 0;
+        view.action("actionShowTrail")->trigger();
+        QVERIFY(w.form().TrailShown);
+        QCOMPARE(w.form().State.RedrawPending, 1);
+        view.action("actionRepeatable")->trigger();
+        QVERIFY(w.form().engine.RepeatableRuns);
+        QVERIFY(view.statusText().endsWith("ziarno 5489 (powtarzalne)"));
+        view.action("actionShowTrail")->trigger();
+        QVERIFY(!w.form().TrailShown);
     }
 
     // One rule matches all sensors off: a draw r acts with it when r is even.
@@ -127,20 +112,6 @@ private slots:
         QVERIFY(view.statusText().startsWith("kroki: 0 | czas: 0,0 s | stan: gotowy"));
         QVERIFY(!marked(list(w)->item(1)));
         QCOMPARE(list(w)->item(1)->toolTip(), QString("trafienia od startu: 0"));
-    }
-
-    void trailAndRepeatableRunsAreSwitchedOnTheForm() {
-        MainWindow w;
-        RunView view(w);
-        w.form().State.RedrawPending = 0;
-        view.action("actionShowTrail")->trigger();
-        QVERIFY(w.form().TrailShown);
-        QCOMPARE(w.form().State.RedrawPending, 1);
-        view.action("actionRepeatable")->trigger();
-        QVERIFY(w.form().engine.RepeatableRuns);
-        QVERIFY(view.statusText().endsWith("ziarno 5489 (powtarzalne)"));
-        view.action("actionShowTrail")->trigger();
-        QVERIFY(!w.form().TrailShown);
     }
 
     void theSeedIsAskedForAndCheckedBeforeItIsTaken() {
