@@ -18,6 +18,7 @@
 #include "evaluation/run_setup.h"
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "ui/workspace_form.h"
 
 namespace vemrik {
@@ -35,8 +36,6 @@ constexpr int kCountMinWidth = 28;
 constexpr int kCountGap = 4;
 const QSize kSpinBoxSize(120, 22);
 const QSize kButtonSize(90, 25);
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, int value) {
     auto* box = new QSpinBox(parent);

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "robot/pose.h"
+#include "ui/qt/qt_helpers.h"
 
 namespace vemrik {
 
@@ -27,10 +28,7 @@ void ImageView::refresh() {
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
-    // 0x00BBGGRR in memory is R, G, B, X: exactly RGBX8888, so the raster is shown without a copy.
-    const QImage image(reinterpret_cast<const uchar*>(raster_.data()), raster_.width(), raster_.height(),
-                       raster_.width() * 4, QImage::Format_RGBX8888);
-    QPainter(this).drawImage(0, 0, image);
+    QPainter(this).drawImage(0, 0, rasterImage(raster_));
     shown_ = raster_.version();
 }
 

@@ -13,6 +13,7 @@
 
 #include "ui/layout.h"
 #include "ui/qt/image_view.h"
+#include "ui/qt/qt_helpers.h"
 
 namespace vemrik {
 
@@ -60,8 +61,6 @@ const std::array kImages = {
     ImageHandlers{"Image4", &TForm1::Image4, nullptr, nullptr, nullptr},
     ImageHandlers{"Image5", &TForm1::Image5, nullptr, nullptr, nullptr},
 };
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -113,9 +112,13 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
                                           [&](const ImageHandlers& i) { return i.name == control.name; });
             auto* view = new ImageView((form_.*h.image).canvas, page);
             if (h.press) {
-                view->onPress = [this, f = h.press](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
+                view->onPress = [this, f = h.press](int x, int y) {
+                    handle([=, this] { (form_.*f)(x, y); });
+                };
                 view->onMove = [this, f = h.move](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
-                view->onRelease = [this, f = h.release](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
+                view->onRelease = [this, f = h.release](int x, int y) {
+                    handle([=, this] { (form_.*f)(x, y); });
+                };
             }
             images_.push_back(view);
             w = view;

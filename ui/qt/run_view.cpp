@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -16,13 +15,12 @@
 #include "simulation/run_csv.h"
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
 
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 // A light yellow that the list's text stays readable on.
 const QColor kFiredRuleBackground(255, 236, 150);
@@ -41,11 +39,9 @@ RunView::RunView(MainWindow& window) : window_(window) {
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
     chooseCsvPath = [this](const QString& suggested) {
-        QFileDialog dialog(&window_, QStringLiteral("Zapisz przebieg"), suggested,
-                           QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("csv"));
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return savePathFromDialog(&window_, QStringLiteral("Zapisz przebieg"), suggested,
+                                  QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"),
+                                  QStringLiteral("csv"));
     };
     showError = [this](const QString& message) {
         QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
@@ -148,8 +144,7 @@ bool RunView::saveRun() {
     if (path.isEmpty()) return false;
     const std::string csv = runCsv(window_.form().engine.Run);
     if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
-        showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2")
-                      .arg(path, QString::fromStdString(*error)));
+        showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2").arg(path, qs(*error)));
         return false;
     }
     return true;

@@ -4,17 +4,14 @@
 #include <QPainter>
 
 #include "app/program_state.h"
+#include "ui/qt/qt_helpers.h"
 
 namespace vemrik {
 
 namespace {
 
-QImage imageOf(const Raster& raster) {
-    // 0x00BBGGRR in memory is R, G, B, X; copied so the picture outlives the next redraw.
-    return QImage(reinterpret_cast<const uchar*>(raster.data()), raster.width(), raster.height(),
-                  raster.width() * 4, QImage::Format_RGBX8888)
-        .copy();
-}
+// Copied so the picture outlives the next redraw.
+QImage imageOf(const Raster& raster) { return rasterImage(raster).copy(); }
 
 QImage sideBySide(const QImage& left, const QImage& right) {
     QImage both(left.width() + right.width(), std::max(left.height(), right.height()), QImage::Format_RGB32);

@@ -15,9 +15,10 @@
 
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "ui/qt/workspace_image.h"
-#include "workspace/workspace_file.h"
 #include "ui/workspace_form.h"
+#include "workspace/workspace_file.h"
 #include "workspace/workspace_json.h"
 
 namespace vemrik {
@@ -27,16 +28,7 @@ namespace {
 const QString kFilter = QStringLiteral("Pliki Vemrik (*.vemrik);;Wszystkie pliki (*)");
 const QString kUntitled = QStringLiteral("Bez nazwy");
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QString savePathFromDialog(QWidget* parent, const QString& title, const QString& suggested,
-                           const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, title, suggested, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
 
 }  // namespace
 
