@@ -29,6 +29,38 @@ int Engine::step(Memo* log) {
     return rule;
 }
 
+Workspace Engine::work() const {
+    Workspace ws;
+    ws.robot = State.RobotGrid;
+    ws.map = State.MapGrid;
+    ws.strokes = State.StrokeList;
+    ws.rules = Rules;
+    ws.ruleAngle = RuleAngle;
+    ws.startHeading = StartHeading;
+    return ws;
+}
+
+void Engine::load(const Workspace& ws) {
+    ProgramState& s = State;
+    s.ReturnToStart = 1;
+    s.RobotPosX = s.RobotPosY = s.RobotHeading = 0.0f;
+    s.SensorStates.fill(0);
+    s.SensorCount = 0;
+    s.StrokeAnchorX = s.StrokeAnchorY = 0.0f;
+    s.EditTool = 0;
+    s.MouseHeld = 0;
+    s.RedrawPending = 1;
+    s.RobotGrid = ws.robot;
+    s.MapGrid = ws.map;
+    s.StrokeList = ws.strokes;
+    Rules = ws.rules;
+    RuleAngle = ws.ruleAngle;
+    StartHeading = ws.startHeading;
+    Run.clear();  // an old trail and old counts belong to the old track
+    // As after start-up, so a run does not depend on how many draws came before.
+    restartDraws();
+}
+
 void Engine::start() {
     startRun(State, StartHeading);
     Run.clear();

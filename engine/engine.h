@@ -12,6 +12,7 @@
 #include "engine/sensing.h"
 #include "raster/raster.h"
 #include "robot/pose.h"
+#include "workspace/workspace.h"
 
 namespace vemrik {
 
@@ -56,6 +57,12 @@ public:
     void sendBack();
     /// The random source as after start-up, from the seed in effect.
     void restartDraws() { RandomEngine.seed(Seed); }
+
+    /// The work as a workspace file holds it.
+    Workspace work() const;
+    /// Takes up this work as right after start-up: the robot held, nothing sensed, no record,
+    /// the draws restarted from the seed in effect.
+    void load(const Workspace& ws);
 
     /// The sample points of the robot as last sensed.
     const SensorSamples& samples() const { return samples_; }
