@@ -12,6 +12,7 @@
 #include "evaluation/headless_run.h"
 #include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
+#include "simulation/simulation_view.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
@@ -203,6 +204,21 @@ std::uint64_t evaluationHash() {
 }  // namespace
 
 TEST(Determinism, FormRunsAndPagesGiveTheRecordedHash) { EXPECT_EQ(formRunsHash(), 10262816358006913426ull); }
+
+// The evaluation reads the track layer classified once; it must see what the form's reads see.
+TEST(Determinism, TheEvaluationReadsTheSamePixelsAsTheForm) {
+    for (const Workspace& ws : {example("oval.vemrik"), busyScene()}) {
+        const PreparedRun prepared = prepareRun(ws);
+        ASSERT_TRUE(prepared.setup) << prepared.error;
+        TForm1 form;
+        applyWorkspace(form, ws);
+        Raster track(701, 401);
+        paintTrack(form.State, track);
+        for (int y = -2; y <= 402; ++y)
+            for (int x = -2; x <= 702; ++x)
+                ASSERT_EQ(prepared.setup->at(x, y), sightOf(track.pixel(x, y))) << x << "," << y;
+    }
+}
 
 TEST(Determinism, SuccessfulHeadlessRunsOfTheExamplesGiveTheRecordedHash) {
     EXPECT_EQ(evaluationHash(), 3644890238874629981ull);
