@@ -13,20 +13,13 @@ using namespace vemrik;
 
 using Ints = std::vector<int>;
 
+// Heading 30 turns clockwise about the pose: sensor [10][5] samples the corners of 4 .. 6 less 100.
 TEST(Pose, SamplePointsLandWhereWorkedOutByHand) {
-    const auto samples = [](float x, float y, float heading, Sensor s) {
-        Ints out;
-        for (FramePoint p : samplePoints(s)) {
-            const Pixel at = PoseTransform(x, y, heading).RobotToMap(p);
-            out.insert(out.end(), {at.x, at.y});
-        }
-        return out;
-    };
-    // Heading 30 turns clockwise about the pose: sensor [10][5] samples 4 .. 6 less 100.
-    EXPECT_EQ(samples(355, 205, 30, {10, 5, false}),
-              (Ints{381, 167, 380, 168, 382, 169, 383, 168, 381, 167}));
-    // A double sensor samples the edge its two cells share.
-    EXPECT_EQ(samples(100, 100, 0, {3, 2, true}), (Ints{39, 24, 39, 26, 41, 26, 41, 24, 39, 24}));
+    const PoseTransform pose(355, 205, 30);
+    Ints got;
+    for (FramePoint p : samplePoints({10, 5, false}))
+        got.insert(got.end(), {pose.RobotToMap(p).x, pose.RobotToMap(p).y});
+    EXPECT_EQ(got, (Ints{381, 167, 380, 168, 382, 169, 383, 168, 381, 167}));
 }
 
 TEST(Pose, TruncationGoesTowardZeroAndNeverOverflows) {
