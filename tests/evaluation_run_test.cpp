@@ -1,19 +1,25 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <chrono>
-#include <climits>
 #include <cmath>
-#include <thread>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "evaluation/cli/eval_command.h"
 #include "evaluation/headless_run.h"
 #include "evaluation/run_many.h"
 #include "evaluation/run_setup.h"
 #include "evaluation/summary.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/workspace_form.h"
+#include "workspace/workspace_file.h"
+#include "workspace/workspace_json.h"
 
 using namespace vemrik;
 using namespace evaltest;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -24,6 +30,31 @@ RunSetup setupOf(const Workspace& ws) {
 }
 
 EvaluatedRun record(Outcome o, int steps) { return {0, 0, {o, steps, 0.0f, 0.0f, 0.0f}}; }
+
+const fs::path kDir = fs::temp_directory_path() / ("vemrik_eval_test_" + std::to_string(::getpid()));
+
+std::string path(const char* leaf) { return (kDir / leaf).string(); }
+std::string contents(const std::string& p) { return readTextFile(p).text.value_or("?"); }
+
+class EvalCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(kDir);
+        std::ofstream(path("straight.vemrik")) << toJson(straightTrack());
+    }
+    void TearDown() override { fs::remove_all(kDir); }
+    /// Runs the command on the words of `line`, "WS" standing for the straight track's file.
+    int run(const std::string& line) {
+        std::vector<std::string> args;
+        std::istringstream words(line);
+        for (std::string w; words >> w;) args.push_back(w == "WS" ? path("straight.vemrik") : w);
+        out_.str({});
+        err_.str({});
+        return runEvalCommand(args, out_, err_);
+    }
+
+    std::ostringstream out_, err_;
+};
 
 }  // namespace
 
@@ -111,20 +142,6 @@ TEST(RunSetup, NamesTheFirstRuleWithABadAngle) {
     EXPECT_EQ(prepareRun(ws).error.rfind("reguła 2: kąt „x”", 0), 0u) << prepareRun(ws).error;
 }
 
-TEST(RunMany, CancellingARunThatWouldNeverEndDropsIt) {
-    Workspace ws = straightTrack();
-    for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
-    ws.rules = {"0 0 0 0 0 0 0 0 10"};  // turns on the map for ever
-    std::atomic<bool> cancel{false};
-    std::thread canceller([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        cancel = true;
-    });
-    const Evaluation e = runMany(setupOf(ws), 4, INT_MAX, 1u, nullptr, cancel);
-    canceller.join();
-    EXPECT_TRUE(e.cancelled && e.runs.empty());
-}
-
 TEST(Summary, WilsonIntervalsWorkedOutByHand) {
     const std::tuple<int, int, double, double, double> cases[] = {
         {50, 100, 0.5, 0.40383, 0.59617},  // half 1.96 sqrt(0.0025 + 0.000096) / 1.038415
@@ -139,6 +156,7 @@ TEST(Summary, WilsonIntervalsWorkedOutByHand) {
         EXPECT_NEAR(r.high, high, 1e-4) << hits << " of " << n;
     }
 }
+
 TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) {
     std::vector<EvaluatedRun> runs;
     for (int steps : {100, 20, 90, 40, 30, 60, 80, 50, 10, 70})
@@ -154,5 +172,53 @@ TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) 
     // 91 step counts from 10 to 100 in at most 4 bins: width ceil(91 / 4) = 23, ceil(91 / 23) = 4 bins.
     const Histogram h = stepHistogram(runs, 4);
     EXPECT_EQ(std::tuple(h.first, h.width, h.counts), std::tuple(10, 23, std::vector<int>{3, 2, 2, 3}));
-    EXPECT_TRUE(stepHistogram({record(Outcome::Lost, 3)}, 6).counts.empty());
+}
+
+TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
+    ASSERT_EQ(run("WS --runs 20 --max-steps 1000 --seed 7 --csv " + path("runs.csv")), kEvalOk) << err_.str();
+    // 20 of 20 runs: the lower bound of the 95 % interval is n / (n + z^2) = 20 / 23.84.
+    for (const char* line : {"Limit kroków 1000, ziarna 7 … 26\nPrzebiegi: 20\n",
+                             "Dojazd do stopu: 20 (100,0 %), przedział ufności 95 %: 83,9 % – 100,0 %\n",
+                             "Kroki do stopu: mediana 84, 90. percentyl 84\nPoza mapą: 0 (0,0 %)\n"})
+        EXPECT_NE(out_.str().find(line), std::string::npos) << out_.str();
+    EXPECT_EQ(err_.str(), "");
+    const std::string rows = contents(path("runs.csv"));  // y = 355 - 3 * 84
+    EXPECT_EQ(rows.rfind("run,seed,outcome,steps,x,y,heading\n0,7,success,84,105,103,0\n1,8,", 0), 0u)
+        << rows;
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 21);
+}
+
+TEST_F(EvalCommand, BadArgumentsExitOneAndABadWorkspaceTwoNamingTheFault) {
+    for (const char* bad : {"", "WS --runs", "WS --runs 0", "WS --runs 12x", "WS --max-steps -5",
+                            "WS --seed 4294967296", "WS --fast", "WS WS"}) {
+        EXPECT_EQ(run(bad), kEvalBadArguments) << bad;
+        EXPECT_NE(err_.str().find("Użycie: vemrik-eval"), std::string::npos);
+    }
+    EXPECT_EQ(run("WS --seed 4294967295 --runs 2 --max-steps 1"), kEvalOk);
+    EXPECT_NE(out_.str().find("ziarna 4294967295 … 0"), std::string::npos) << out_.str();
+
+    EXPECT_EQ(run(path("brak")), kEvalBadWorkspace);
+    EXPECT_EQ(std::tuple(out_.str(), err_.str()),
+              std::tuple("", "Błąd w pliku „" + path("brak") + "”: plik lub katalog nie istnieje\n"));
+}
+
+TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) {
+    ASSERT_EQ(::mkfifo(path("rura.csv").c_str(), 0600), 0);
+    fs::create_hard_link(path("straight.vemrik"), path("twardy.csv"));
+    const std::string before = contents(path("straight.vemrik"));
+    for (const std::string& csv :
+         {path("no/runs.csv"), path("rura.csv"), path("straight.vemrik"), path("twardy.csv")}) {
+        EXPECT_EQ(run("WS --runs 2 --csv " + csv), kEvalCsvNotWritten) << csv;
+        EXPECT_EQ(err_.str().rfind("Nie można zapisać pliku „" + csv + "”: ", 0), 0u) << err_.str();
+        EXPECT_EQ(out_.str(), "");  // no summary: refused before the runs
+    }
+    EXPECT_TRUE(fs::is_fifo(path("rura.csv")));
+    EXPECT_EQ(contents(path("straight.vemrik")), before);
+}
+
+TEST_F(EvalCommand, ASummaryThatCannotBeWrittenExitsFourButTheCsvIsStillSaved) {
+    std::ostream lost(nullptr);  // fails as stdout on a full disk or a closed pipe does
+    EXPECT_EQ(runEvalCommand({path("straight.vemrik"), "--runs", "2", "--csv", path("runs.csv")}, lost, err_),
+              kEvalOutputLost);
+    EXPECT_TRUE(fs::exists(path("runs.csv")));
 }

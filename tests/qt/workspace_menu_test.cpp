@@ -106,21 +106,6 @@ private slots:
         QCOMPARE(std::tuple(win.questions, win.w.isVisible()), std::tuple(5, false));
     }
 
-    void exportWritesTheVisiblePagesPictureToItsLastPixel() {
-        Window win;
-        win.w.form().Image5.canvas.setPixel(700, 400, 0x0000FF);  // red
-        win.w.form().Image4.canvas.setPixel(0, 0, 0x008000);      // green, right of Image3
-        for (const int page : {3, 2}) {
-            win.w.notebook()->setCurrentIndex(page);
-            win.savePath = dir_.filePath(QString("%1.png").arg(page));
-            QVERIFY(win.menu.exportImage());
-        }
-        const QImage sim(dir_.filePath("3.png")), rules(dir_.filePath("2.png"));
-        QCOMPARE(std::tuple(sim.size(), rules.size()), std::tuple(QSize(701, 401), QSize(402, 201)));
-        QCOMPARE(std::tuple(sim.pixelColor(700, 400), sim.pixelColor(0, 0), rules.pixelColor(201, 0)),
-                 std::tuple(QColor(255, 0, 0), QColor(255, 255, 255), QColor(0, 128, 0)));
-    }
-
     void recentFilesOutliveTheWindowNewestFirstAtMostEightWithoutTheGoneOnes() {
         QStringList paths;
         for (int i = 1; i <= 9; ++i)
