@@ -1,16 +1,25 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "evaluation/cli/eval_command.h"
 #include "evaluation/headless_run.h"
+#include "evaluation/run_many.h"
 #include "evaluation/run_setup.h"
 #include "evaluation/summary.h"
-#include "scenes/scenes.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/workspace_form.h"
+#include "workspace/workspace_file.h"
+#include "workspace/workspace_json.h"
 
 using namespace vemrik;
 using namespace evaltest;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,127 +29,63 @@ RunSetup setupOf(const Workspace& ws) {
     return p.setup ? std::move(*p.setup) : RunSetup{};
 }
 
-/// The window as a user drives it: "Symulacja" shown, the held robot placed by a redraw,
-/// "Start", "Włącz".
-void startInWindow(TForm1& f, std::uint32_t seed) {
-    f.engine.RandomEngine.seed(seed);
-    f.TabbedNotebook1Change(kSimulationPage);
-    f.Timer1Timer();
-    f.Button15Click();
-    f.BitBtn7Click();
-}
+EvaluatedRun record(Outcome o, int steps) { return {0, 0, {o, steps, 0.0f, 0.0f, 0.0f}}; }
 
-/// The refresh ticks between two run ticks: 25 ms to 200 ms.
-void refreshTicks(TForm1& f) {
-    for (int i = 0; i < 8; ++i) f.Timer1Timer();
-}
+const fs::path kDir = fs::temp_directory_path() / ("vemrik_eval_test_" + std::to_string(::getpid()));
 
-int patternOf(const ProgramState& s) {
-    int bits = 0;
-    for (int k = 0; k < kSensorSlots; ++k) bits |= (s.SensorStates[static_cast<std::size_t>(k)] ? 1 : 0) << k;
-    return bits;
-}
+std::string path(const char* leaf) { return (kDir / leaf).string(); }
+std::string contents(const std::string& p) { return readTextFile(p).text.value_or("?"); }
+
+class EvalCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(kDir);
+        std::ofstream(path("straight.vemrik")) << toJson(straightTrack());
+    }
+    void TearDown() override { fs::remove_all(kDir); }
+    /// Runs the command on the words of `line`, "WS" standing for the straight track's file.
+    int run(const std::string& line) {
+        std::vector<std::string> args;
+        std::istringstream words(line);
+        for (std::string w; words >> w;) args.push_back(w == "WS" ? path("straight.vemrik") : w);
+        out_.str({});
+        err_.str({});
+        return runEvalCommand(args, out_, err_);
+    }
+
+    std::ostringstream out_, err_;
+};
 
 }  // namespace
 
-TEST(HeadlessRun, GivesTheWindowsPosesStepForStepForAThousandSteps) {
-    constexpr std::uint32_t kSeed = 20240601u;
-    TForm1 f;
-    applyWorkspace(f, typicalScene());
-    f.State.MapGrid.at(10, 20) = kLine;  // no stop: the robot laps
-    const RunSetup setup = setupOf(captureWorkspace(f));
-    startInWindow(f, kSeed);
-    HeadlessRun run(setup, kSeed);
-    ASSERT_EQ(run.x(), f.State.RobotPosX);
-    ASSERT_EQ(run.y(), f.State.RobotPosY);
-    for (int step = 1; step <= 1000; ++step) {
-        refreshTicks(f);
-        ASSERT_EQ(run.pattern(), patternOf(f.State)) << "before step " << step;
-        ASSERT_FALSE(run.stopSensed());
-        f.Timer2Timer();
-        run.step();
-        ASSERT_EQ(run.heading(), f.State.RobotHeading) << "step " << step;
-        ASSERT_EQ(run.x(), f.State.RobotPosX) << "step " << step;
-        ASSERT_EQ(run.y(), f.State.RobotPosY) << "step " << step;
-    }
-    const RunResult r = runOnce(setup, kSeed, 1000);
-    EXPECT_EQ(r.outcome, Outcome::Timeout);
-    EXPECT_EQ(r.steps, 1000);
-    EXPECT_EQ(r.x, f.State.RobotPosX);
-    EXPECT_EQ(r.y, f.State.RobotPosY);
-    EXPECT_EQ(r.heading, f.State.RobotHeading);
-}
-
-TEST(HeadlessRun, EndsWithSuccessAtTheStepAfterWhichTheWindowSensesTheStop) {
-    for (const std::uint32_t seed : {1u, 2u, 3u}) {
-        TForm1 f;
-        applyWorkspace(f, typicalScene());
-        const RunSetup setup = setupOf(captureWorkspace(f));
-        startInWindow(f, seed);
-        int steps = 0;
-        for (refreshTicks(f); f.State.ReturnToStart == 0 && steps < 5000; refreshTicks(f)) {
-            f.Timer2Timer();
-            ++steps;
-        }
-        ASSERT_EQ(f.State.ReturnToStart, 1) << "seed " << seed;
-        const RunResult r = runOnce(setup, seed, 5000);
-        EXPECT_EQ(r.outcome, Outcome::Success) << "seed " << seed;
-        EXPECT_EQ(r.steps, steps) << "seed " << seed;
-        EXPECT_EQ(r.x, f.State.RobotPosX);
-        EXPECT_EQ(r.y, f.State.RobotPosY);
-    }
-}
-
-TEST(HeadlessRun, StraightTrackStopsAtTheWorkedOutStepAndTheLimitComesOnlyBefore) {
-    const RunSetup setup = setupOf(straightTrack());
-    const RunResult r = runOnce(setup, 7u, kStraightSteps);
-    EXPECT_EQ(r.outcome, Outcome::Success);
-    EXPECT_EQ(r.steps, kStraightSteps);
-    EXPECT_EQ(r.x, 105.0f);
-    EXPECT_EQ(r.y, 355.0f - 3.0f * kStraightSteps);
-    EXPECT_EQ(r.heading, 0.0f);
-    const RunResult cut = runOnce(setup, 7u, kStraightSteps - 1);
-    EXPECT_EQ(cut.outcome, Outcome::Timeout);
-    EXPECT_EQ(cut.steps, kStraightSteps - 1);
-}
-
-TEST(HeadlessRun, AStopUnderTheStartIsASuccessWithoutAStep) {
+TEST(HeadlessRun, TheStraightTrackEndsAtTheWorkedOutStepsEvenForANinthSensor) {
+    const RunResult r = runOnce(setupOf(straightTrack()), 7u, kStraightSteps);
+    EXPECT_EQ(std::tuple(r.outcome, r.steps, r.x, r.y, r.heading),
+              std::tuple(Outcome::Success, kStraightSteps, 105.0f, 355.0f - 3 * kStraightSteps, 0.0f));
+    const RunResult cut = runOnce(setupOf(straightTrack()), 7u, kStraightSteps - 1);
+    EXPECT_EQ(std::tuple(cut.outcome, cut.steps), std::tuple(Outcome::Timeout, kStraightSteps - 1));
+    // Sensor [x][5] reads pixel columns 10x + 9 and 10x + 11: [10][5], the ninth in order, is the
+    // only one over the stop cell left at [11][5].
     Workspace ws = straightTrack();
-    ws.map.at(10, 30) = kStop;  // under sensor A at the start: rows 309 .. 311
-    ws.map.at(11, 30) = kStop;
-    const RunResult r = runOnce(setupOf(ws), 1u, 100);
-    EXPECT_EQ(r.outcome, Outcome::Success);
-    EXPECT_EQ(r.steps, 0);
+    for (int x = 2; x <= 10; ++x) ws.robot.at(x, 5) = kSensor, ws.map.at(x, 5) = kMapEmpty;
+    EXPECT_EQ(runOnce(setupOf(ws), 1u, 1000).steps, kStraightSteps);
+    // Without a stop it is lost once y < -1 - 94.34, the reach of cell [2][5] (80 by 50 pixels from the
+    // reference point): after 151 steps.
+    for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
+    const RunResult lost = runOnce(setupOf(ws), 1u, 1000);
+    EXPECT_EQ(std::tuple(lost.outcome, lost.steps, lost.y), std::tuple(Outcome::Lost, 151, -98.0f));
 }
 
-TEST(HeadlessRun, ASensorPastTheEighthStillFindsTheStop) {
-    Workspace ws = straightTrack();
-    // Sensor [x][5] reads pixel columns 10x + 9 and 10x + 11; [10][5] is the ninth in order and
-    // the only one that reaches the stop cell left at [11][5].
-    for (int x = 2; x <= 10; ++x) ws.robot.at(x, 5) = kSensor;
-    for (int x = 0; x <= 10; ++x) ws.map.at(x, 5) = kMapEmpty;
-    const RunResult r = runOnce(setupOf(ws), 1u, 1000);
-    EXPECT_EQ(r.outcome, Outcome::Success);
-    EXPECT_EQ(r.steps, kStraightSteps);
-}
-
-TEST(HeadlessRun, TheJunctionEndsInTheStopOrLostAtTheWorkedOutSteps) {
-    const RunSetup setup = setupOf(junctionTrack());
-    bool sawSuccess = false, sawLost = false;
-    for (std::uint32_t seed = 0; seed < 20; ++seed) {
-        const RunResult r = runOnce(setup, seed, 5000);
-        if (r.outcome == Outcome::Success) {
-            sawSuccess = true;
-            EXPECT_EQ(r.steps, kJunctionSuccessSteps);
-            EXPECT_EQ(r.heading, 90.0f);
-        } else {
-            sawLost = true;
-            EXPECT_EQ(r.outcome, Outcome::Lost);
-            EXPECT_EQ(r.steps, kJunctionLostSteps);
-            EXPECT_EQ(r.y, -74.0f);
-        }
-    }
-    EXPECT_TRUE(sawSuccess && sawLost);
+// From x = -100 (99 outside, more than the reach of 51) heading right, each step adds exactly 3:
+// the robot crosses the map on row 355, which holds nothing, and is lost once x > 701 + 51.
+TEST(HeadlessRun, ARobotOffTheMapDrivingTowardsItIsLostOnlyOnceItHasPassed) {
+    RunSetup setup = setupOf(straightTrack());
+    setup.startX = -100.0f;
+    setup.startHeading = -90.0f;
+    EXPECT_EQ(runOnce(setup, 1u, 1000).steps, 0);
+    setup.startHeading = 90.0f;
+    const RunResult r = runOnce(setup, 1u, 1000);
+    EXPECT_EQ(std::tuple(r.outcome, r.steps, r.x), std::tuple(Outcome::Lost, 284, 752.0f));
 }
 
 // Off the map the one sensor reads 0, and the rules for that pattern keep turning the robot, so
@@ -160,7 +105,11 @@ TEST(HeadlessRun, ARobotTurningOffTheMapRunsOnAndReachesTheStopAsInTheWindow) {
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         TForm1 f;
         applyWorkspace(f, ws);
-        startInWindow(f, seed);
+        f.engine.RandomEngine.seed(seed);
+        f.TabbedNotebook1Change(kSimulationPage);
+        f.Timer1Timer();  // places the robot
+        f.Button15Click();
+        f.BitBtn7Click();
         int steps = 0;
         for (f.Timer1Timer(); f.State.ReturnToStart == 0 && steps < kLimit; f.Timer1Timer()) {
             f.Timer2Timer();
@@ -169,8 +118,7 @@ TEST(HeadlessRun, ARobotTurningOffTheMapRunsOnAndReachesTheStopAsInTheWindow) {
         const RunResult r = runOnce(setup, seed, kLimit);
         if (f.State.ReturnToStart == 1) {
             ++reached;
-            EXPECT_EQ(r.outcome, Outcome::Success) << "seed " << seed;
-            EXPECT_EQ(r.steps, steps) << "seed " << seed;
+            EXPECT_EQ(std::tuple(r.outcome, r.steps), std::tuple(Outcome::Success, steps)) << "seed " << seed;
         } else {
             EXPECT_EQ(r.outcome, r.x < -16.0f ? Outcome::Lost : Outcome::Timeout) << "seed " << seed;
         }
@@ -178,57 +126,99 @@ TEST(HeadlessRun, ARobotTurningOffTheMapRunsOnAndReachesTheStopAsInTheWindow) {
     EXPECT_GE(reached, 15);
 }
 
-// From x = -100 (99 outside, more than the reach of 51) heading right, each step adds exactly 3:
-// the robot crosses the map on row 355, which holds nothing, and is lost once x > 701 + 51.
-TEST(HeadlessRun, ARobotOffTheMapDrivingTowardsItIsLostOnlyOnceItHasPassed) {
-    RunSetup setup = setupOf(straightTrack());
-    setup.startX = -100.0f;
-    setup.startHeading = -90.0f;
-    EXPECT_EQ(runOnce(setup, 1u, 1000).steps, 0);
-    setup.startHeading = 90.0f;
-    const RunResult r = runOnce(setup, 1u, 1000);
-    EXPECT_EQ(r.outcome, Outcome::Lost);
-    EXPECT_EQ(r.steps, 284);
-    EXPECT_EQ(r.x, 752.0f);
-}
-
 // Two turns by 3e38 leave the float range: the run ends there, lost, at the last finite pose.
 TEST(HeadlessRun, AStepThatWouldLeaveTheFiniteNumbersEndsTheRunAsLost) {
     Workspace ws = straightTrack();
     ws.rules = {"0 0 0 0 0 0 0 0 3e38"};
     const RunResult r = runOnce(setupOf(ws), 1u, 1000);
-    EXPECT_EQ(r.outcome, Outcome::Lost);
-    EXPECT_TRUE(r.stepFailed);
+    EXPECT_EQ(std::tuple(r.outcome, r.stepFailed), std::tuple(Outcome::Lost, true));
     EXPECT_TRUE(std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.heading));
     EXPECT_EQ(summarize({{0, 1u, r}}).failedSteps, 1);
 }
 
-TEST(RunSetup, RefusesAMapWithoutStartAndARuleTheStepWouldReadWithABadAngle) {
+TEST(RunSetup, NamesTheFirstRuleWithABadAngle) {
     Workspace ws = straightTrack();
-    ws.map.at(10, 35) = kMapEmpty;
-    ws.map.at(70, 40) = kStart;  // never visited, like the window's placement
-    EXPECT_EQ(prepareRun(ws).error, "na mapie nie ma pola startu");
-
-    ws = straightTrack();
-    ws.rules = {"1 0 0 0 0 0 0 0 10", "0 0 0 0 0 0 0 0 x"};
-    const PreparedRun bad = prepareRun(ws);
-    EXPECT_FALSE(bad.setup);
-    EXPECT_NE(bad.error.find("reguła 2"), std::string::npos) << bad.error;
+    ws.rules = {"1 0 0 0 0 0 0 0 10", "0 0 0 0 0 0 0 1 x", "1 0 0 0 0 0 0 0 y"};
+    EXPECT_EQ(prepareRun(ws).error.rfind("reguła 2: kąt „x”", 0), 0u) << prepareRun(ws).error;
 }
 
-TEST(RunSetup, KeepsTheFirstFourMatchingRulesAndSkipsLinesTheStepNeverReads) {
-    Workspace ws = straightTrack();
-    ws.rules = {"not a rule at all", "1 0 0 0 0 0 0 0 1", "1 0 0 0 0 0 0 0 2.5", "0 1 0 0 0 0 0 0 -7",
-                "1 0 0 0 0 0 0 0 3", "1 0 0 0 0 0 0 0 4", "1 0 0 0 0 0 0 0 oops"};
-    const PreparedRun p = prepareRun(ws);
-    ASSERT_TRUE(p.setup) << p.error;
-    const Candidates& first = p.setup->rules.candidates(0b1);
-    EXPECT_EQ(first.count, 4);
-    EXPECT_EQ(first.angles[0], 1.0f);
-    EXPECT_EQ(first.angles[1], 2.5f);
-    EXPECT_EQ(first.angles[3], 4.0f);
-    EXPECT_EQ(first.angles[4], 0.0f);
-    EXPECT_EQ(p.setup->rules.candidates(0b10).count, 1);
-    EXPECT_EQ(p.setup->rules.candidates(0b10).angles[0], -7.0f);
-    EXPECT_EQ(p.setup->rules.candidates(0).count, 0);
+TEST(Summary, WilsonIntervalsWorkedOutByHand) {
+    const std::tuple<int, int, double, double, double> cases[] = {
+        {50, 100, 0.5, 0.40383, 0.59617},  // half 1.96 sqrt(0.0025 + 0.000096) / 1.038415
+        {0, 10, 0.0, 0.0, 0.27753},        // upper bound z^2 / (n + z^2) = 3.8415 / 13.8415
+        {10, 10, 1.0, 0.72247, 1.0},       // lower bound n / (n + z^2)
+        {0, 0, 0.0, 0.0, 1.0},             // nothing known
+    };
+    for (const auto& [hits, n, value, low, high] : cases) {
+        const Rate r = wilsonRate(hits, n);
+        EXPECT_EQ(r.value, value) << hits << " of " << n;
+        EXPECT_NEAR(r.low, low, 1e-4) << hits << " of " << n;
+        EXPECT_NEAR(r.high, high, 1e-4) << hits << " of " << n;
+    }
+}
+
+TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) {
+    std::vector<EvaluatedRun> runs;
+    for (int steps : {100, 20, 90, 40, 30, 60, 80, 50, 10, 70})
+        runs.push_back(record(Outcome::Success, steps));
+    runs.push_back(record(Outcome::Lost, 1));
+    runs.push_back(record(Outcome::Timeout, 5000));
+    runs.push_back(record(Outcome::Timeout, 5000));
+    const Summary s = summarize(runs);
+    EXPECT_EQ(std::tuple(s.runs, s.successes, s.lost, s.timeouts), std::tuple(13, 10, 1, 2));
+    EXPECT_EQ(std::tuple(s.lostRate, s.timeoutRate), std::tuple(1.0 / 13, 2.0 / 13));
+    EXPECT_EQ(s.medianSteps, 50);  // rank ceil(0.5 * 10) = 5
+    EXPECT_EQ(s.p90Steps, 90);     // rank ceil(0.9 * 10) = 9
+    // 91 step counts from 10 to 100 in at most 4 bins: width ceil(91 / 4) = 23, ceil(91 / 23) = 4 bins.
+    const Histogram h = stepHistogram(runs, 4);
+    EXPECT_EQ(std::tuple(h.first, h.width, h.counts), std::tuple(10, 23, std::vector<int>{3, 2, 2, 3}));
+}
+
+TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
+    ASSERT_EQ(run("WS --runs 20 --max-steps 1000 --seed 7 --csv " + path("runs.csv")), kEvalOk) << err_.str();
+    // 20 of 20 runs: the lower bound of the 95 % interval is n / (n + z^2) = 20 / 23.84.
+    for (const char* line : {"Limit kroków 1000, ziarna 7 … 26\nPrzebiegi: 20\n",
+                             "Dojazd do stopu: 20 (100,0 %), przedział ufności 95 %: 83,9 % – 100,0 %\n",
+                             "Kroki do stopu: mediana 84, 90. percentyl 84\nPoza mapą: 0 (0,0 %)\n"})
+        EXPECT_NE(out_.str().find(line), std::string::npos) << out_.str();
+    EXPECT_EQ(err_.str(), "");
+    const std::string rows = contents(path("runs.csv"));  // y = 355 - 3 * 84
+    EXPECT_EQ(rows.rfind("run,seed,outcome,steps,x,y,heading\n0,7,success,84,105,103,0\n1,8,", 0), 0u)
+        << rows;
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 21);
+}
+
+TEST_F(EvalCommand, BadArgumentsExitOneAndABadWorkspaceTwoNamingTheFault) {
+    for (const char* bad : {"", "WS --runs", "WS --runs 0", "WS --runs 12x", "WS --max-steps -5",
+                            "WS --seed 4294967296", "WS --fast", "WS WS"}) {
+        EXPECT_EQ(run(bad), kEvalBadArguments) << bad;
+        EXPECT_NE(err_.str().find("Użycie: vemrik-eval"), std::string::npos);
+    }
+    EXPECT_EQ(run("WS --seed 4294967295 --runs 2 --max-steps 1"), kEvalOk);
+    EXPECT_NE(out_.str().find("ziarna 4294967295 … 0"), std::string::npos) << out_.str();
+
+    EXPECT_EQ(run(path("brak")), kEvalBadWorkspace);
+    EXPECT_EQ(std::tuple(out_.str(), err_.str()),
+              std::tuple("", "Błąd w pliku „" + path("brak") + "”: plik lub katalog nie istnieje\n"));
+}
+
+TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) {
+    ASSERT_EQ(::mkfifo(path("rura.csv").c_str(), 0600), 0);
+    fs::create_hard_link(path("straight.vemrik"), path("twardy.csv"));
+    const std::string before = contents(path("straight.vemrik"));
+    for (const std::string& csv :
+         {path("no/runs.csv"), path("rura.csv"), path("straight.vemrik"), path("twardy.csv")}) {
+        EXPECT_EQ(run("WS --runs 2 --csv " + csv), kEvalCsvNotWritten) << csv;
+        EXPECT_EQ(err_.str().rfind("Nie można zapisać pliku „" + csv + "”: ", 0), 0u) << err_.str();
+        EXPECT_EQ(out_.str(), "");  // no summary: refused before the runs
+    }
+    EXPECT_TRUE(fs::is_fifo(path("rura.csv")));
+    EXPECT_EQ(contents(path("straight.vemrik")), before);
+}
+
+TEST_F(EvalCommand, ASummaryThatCannotBeWrittenExitsFourButTheCsvIsStillSaved) {
+    std::ostream lost(nullptr);  // fails as stdout on a full disk or a closed pipe does
+    EXPECT_EQ(runEvalCommand({path("straight.vemrik"), "--runs", "2", "--csv", path("runs.csv")}, lost, err_),
+              kEvalOutputLost);
+    EXPECT_TRUE(fs::exists(path("runs.csv")));
 }

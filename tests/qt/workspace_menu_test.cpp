@@ -1,23 +1,19 @@
+// The "Plik" menu with its recent files, and the evaluation dialog.
 #include "ui/qt/workspace_menu.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QDir>
-#include <QImage>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QSlider>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 #include <fstream>
 
-#include "tests/workspace_test_files.h"
+#include "tests/evaluation_tracks.h"
+#include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/recent_files.h"
+#include "ui/workspace_form.h"
+#include "workspace/workspace_json.h"
 
 using namespace vemrik;
+using Answer = WorkspaceMenu::SaveAnswer;
 
 namespace {
 
@@ -27,232 +23,166 @@ void writeFile(const QString& path, const std::string& text) {
     std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << text;
 }
 
-/// The dialogs answered by the test; counts the questions asked.
-struct Answers {
-    WorkspaceMenu::SaveAnswer save = WorkspaceMenu::SaveAnswer::Cancel;
-    QString openPath, savePath, imagePath;
+/// A window with its "Plik" menu whose dialogs the test answers, counting the questions.
+struct Window {
+    MainWindow w;
+    WorkspaceMenu menu{w};
+    Answer answer = Answer::Cancel;
+    QString savePath;  // what every file dialog answers
     int questions = 0;
     QStringList errors;
 
-    void attach(WorkspaceMenu& menu) {
-        menu.askToSave = [this] {
-            ++questions;
-            return save;
-        };
-        menu.chooseOpenPath = [this] { return openPath; };
+    Window() {
+        menu.askToSave = [this] { return ++questions, answer; };
+        menu.chooseOpenPath = [this] { return savePath; };
         menu.chooseSavePath = [this](const QString&) { return savePath; };
-        menu.chooseImagePath = [this](const QString&) { return imagePath; };
-        menu.showError = [this](const QString& message) { errors << message; };
+        menu.chooseImagePath = [this](const QString&) { return savePath; };
+        menu.showError = [this](const QString& m) { errors << m; };
+    }
+    QSlider* slider() { return w.findChild<QSlider*>("TrackBar1"); }
+    int wheel() { return w.form().State.RobotGrid.at(4, 6); }
+    void draw() {  // as a user would: a wheel, a rule, the rule angle
+        w.handle([&] {
+            w.form().State.RobotGrid.at(4, 6) = 3;
+            w.form().ListBox1.add("1 0 0 0 0 0 0 1 -30");
+        });
+        slider()->setValue(-30);
     }
 };
-
-QSlider* slider(MainWindow& w, const char* name) { return w.findChild<QSlider*>(name); }
-
-// Draws as a user would have: a wheel, a line cell, a stroke, a rule and both track bars.
-void draw(MainWindow& w) {
-    w.handle([&] {
-        TForm1& f = w.form();
-        f.State.RobotGrid.at(4, 6) = 3;
-        f.State.MapGrid.at(12, 3) = 1;
-        f.State.StrokeList.setColumns(1);
-        f.State.StrokeList.setLength(0, 4);
-        f.State.StrokeList.at(0, 0) = 100;
-        f.ListBox1.add("1 0 0 0 0 0 0 1 -30");
-    });
-    slider(w, "TrackBar1")->setValue(-30);
-    slider(w, "TrackBar2")->setValue(90);
-}
 
 }  // namespace
 
 class WorkspaceMenuTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsDir_, dir_;
+
 private slots:
-    void menuBarSitsAboveTheUnchangedForm() {
-        MainWindow w;
-        WorkspaceMenu menu(w);
-        w.show();
-        QCOMPARE(w.centralWidget()->size(), QSize(940, 433));
-        QCOMPARE(w.centralWidget()->y(), w.menuBar()->height());
-        QCOMPARE(w.windowTitle(), kCaption);  // no file, no change: the title of old
-        const QList<QAction*> menus = w.menuBar()->actions();
-        QCOMPARE(menus.size(), 1);
-        QCOMPARE(menus[0]->text(), QString("&Plik"));
-        const std::pair<const char*, const char*> entries[] = {{"actionNew", "Nowy"},
-                                                               {"actionOpen", "Otwórz…"},
-                                                               {"actionSave", "Zapisz"},
-                                                               {"actionSaveAs", "Zapisz jako…"},
-                                                               {"actionExportImage", "Eksportuj obraz…"},
-                                                               {"actionQuit", "Zakończ"}};
-        for (const auto& [name, text] : entries) {
-            QVERIFY2(menu.action(name) != nullptr, name);
-            QCOMPARE(menu.action(name)->text(), QString::fromUtf8(text));
-        }
-        QCOMPARE(menu.action("actionNew")->shortcut(), QKeySequence("Ctrl+N"));
-        QCOMPARE(menu.action("actionOpen")->shortcut(), QKeySequence("Ctrl+O"));
-        QCOMPARE(menu.action("actionSave")->shortcut(), QKeySequence("Ctrl+S"));
-        QCOMPARE(menu.action("actionSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
-        QCOMPARE(menu.action("actionQuit")->shortcut(), QKeySequence("Ctrl+Q"));
+    void initTestCase() {
+        QCoreApplication::setOrganizationName("VemrikTest");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
     }
 
-    void saveNewAndOpenGiveBackTheSameWorkspace() {
-        QTemporaryDir dir;
-        MainWindow w;
-        WorkspaceMenu menu(w);
-        Answers answers;
-        answers.attach(menu);
-        draw(w);
-        QVERIFY(menu.modified());
-        QCOMPARE(w.windowTitle(), "Bez nazwy* - " + kCaption);
-
-        answers.savePath = dir.filePath("tor.vemrik");
-        QVERIFY(menu.save());  // no file yet: asks for a name
-        QCOMPARE(w.windowTitle(), "tor.vemrik - " + kCaption);
-        QVERIFY(!menu.modified());
-
-        QVERIFY(menu.newWorkspace());
-        QCOMPARE(answers.questions, 0);  // nothing unsaved
-        QCOMPARE(w.form().State.RobotGrid.at(4, 6), 0);
-        QCOMPARE(slider(w, "TrackBar1")->value(), 0);
-        QCOMPARE(w.findChild<QListWidget*>("ListBox1")->count(), 0);
-        QCOMPARE(w.windowTitle(), kCaption);
-
-        answers.openPath = answers.savePath;
-        QVERIFY(menu.open());
-        const TForm1& f = w.form();
-        QCOMPARE(f.State.RobotGrid.at(4, 6), 3);
-        QCOMPARE(f.State.MapGrid.at(12, 3), 1);
-        QCOMPARE(f.State.StrokeList.columns(), 1);
-        QCOMPARE(f.State.StrokeList.at(0, 0), 100);
-        QCOMPARE(slider(w, "TrackBar1")->value(), -30);
-        QCOMPARE(slider(w, "TrackBar2")->value(), 90);
-        QCOMPARE(w.findChild<QListWidget*>("ListBox1")->item(0)->text(), QString("1 0 0 0 0 0 0 1 -30"));
-        QCOMPARE(w.windowTitle(), "tor.vemrik - " + kCaption);
-        QVERIFY(answers.errors.isEmpty());
-    }
-
-    void aHandWrittenFileOpensAndEveryInputShowsIt() {
-        QTemporaryDir dir;
-        FileParts parts;
-        parts.robot[5][10] = '4';
-        writeFile(dir.filePath("reka.vemrik"), parts.text());
-        MainWindow w;
-        WorkspaceMenu menu(w);
-        Answers answers;
-        answers.attach(menu);
-        w.findChild<QCheckBox*>("CheckBox3")->setChecked(true);
-        w.form().Timer2.enabled = true;
-        answers.save = WorkspaceMenu::SaveAnswer::Discard;
-        QVERIFY(menu.openFile(dir.filePath("reka.vemrik")));
-        QCOMPARE(answers.questions, 0);  // the command line opens without asking
-        QCOMPARE(w.form().State.RobotGrid.at(10, 5), 4);
-        QCOMPARE(slider(w, "TrackBar1")->value(), 30);
-        QCOMPARE(slider(w, "TrackBar2")->value(), -90);
-        QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QString("30"));
-        QVERIFY(!w.findChild<QCheckBox*>("CheckBox3")->isChecked());
-        QCOMPARE(w.form().State.SensorStates[2], 0);
-        QCOMPARE(w.findChild<QListWidget*>("ListBox1")->count(), 2);
-        QVERIFY(!w.form().Timer2.enabled);
-        QCOMPARE(w.notebook()->currentIndex(), 3);  // the page shown stays
-        QCOMPARE(w.windowTitle(), "reka.vemrik - " + kCaption);
-        QVERIFY(!menu.modified());
-    }
-
-    void aBadFileIsReportedAndChangesNothing() {
-        QTemporaryDir dir;
-        FileParts parts;
-        parts.map[3][12] = '7';
-        writeFile(dir.filePath("zly.vemrik"), parts.text());
-        MainWindow w;
-        WorkspaceMenu menu(w);
-        Answers answers;
-        answers.attach(menu);
-        draw(w);
-        const QString title = w.windowTitle();
-        QVERIFY(!menu.openFile(dir.filePath("zly.vemrik")));
-        QCOMPARE(answers.errors.size(), 1);
-        QVERIFY(answers.errors[0].contains("zly.vemrik"));
-        QVERIFY(answers.errors[0].contains(
-            QString::fromUtf8("mapa (\"map\"): komórka [12][3] ma kod 7; dozwolone 0, 1, 4, 5")));
-        QCOMPARE(w.form().State.RobotGrid.at(4, 6), 3);
-        QCOMPARE(slider(w, "TrackBar1")->value(), -30);
-        QCOMPARE(w.form().ListBox1.count(), 1);
-        QCOMPARE(w.windowTitle(), title);
-        QVERIFY(menu.filePath().isEmpty());
-        QVERIFY(!menu.openFile(dir.path()));  // a folder
-        QVERIFY(answers.errors[1].contains(QString::fromUtf8("to jest katalog, a nie plik")));
+    void saveNewAndOpenGiveBackTheSameWorkspaceFailuresChangeNothingAndTheTitleFollows() {
+        Window win;
+        win.draw();
+        win.savePath = dir_.filePath("brak/tor.vemrik");
+        QVERIFY(!win.menu.save());  // no file yet: asks for a name, in a folder that is not there
+        QCOMPARE(win.w.windowTitle(), "Bez nazwy* - " + kCaption);
+        win.savePath = dir_.filePath("tor.vemrik");
+        QVERIFY(win.menu.save());
+        QCOMPARE(win.w.windowTitle(), "tor.vemrik - " + kCaption);
+        QVERIFY(win.menu.newWorkspace());
+        QCOMPARE(std::tuple(win.questions, win.wheel(), win.slider()->value()), std::tuple(0, 0, 0));
+        writeFile(dir_.filePath("zly.vemrik"), "{}");
+        QVERIFY(!win.menu.openFile(dir_.filePath("zly.vemrik")));
+        QCOMPARE(win.w.windowTitle(), kCaption);
+        win.w.findChild<QCheckBox*>("CheckBox3")->setChecked(true);
+        QVERIFY(win.menu.open());
+        QCOMPARE(std::tuple(win.wheel(), win.slider()->value()), std::tuple(3, -30));
+        QCOMPARE(win.w.findChild<QListWidget*>("ListBox1")->item(0)->text(), QString("1 0 0 0 0 0 0 1 -30"));
+        QVERIFY(!win.w.findChild<QCheckBox*>("CheckBox3")->isChecked());
+        QCOMPARE(win.w.windowTitle(), "tor.vemrik - " + kCaption);
+        QCOMPARE(win.errors.size(), 2);
+        QVERIFY(win.errors[0].contains("plik lub katalog nie istnieje"));
+        QVERIFY(win.errors[1].contains("zly.vemrik") && win.errors[1].contains("brak pola"));
     }
 
     void unsavedChangesAreAskedAboutBeforeTheyGo() {
-        QTemporaryDir dir;
-        MainWindow w;
-        WorkspaceMenu menu(w);
-        Answers answers;
-        answers.attach(menu);
-        w.show();
-        draw(w);
-
-        answers.save = WorkspaceMenu::SaveAnswer::Cancel;
-        QVERIFY(!menu.newWorkspace());
-        QVERIFY(!w.close());
-        QVERIFY(w.isVisible());
-        QCOMPARE(answers.questions, 2);
-        QCOMPARE(w.form().State.RobotGrid.at(4, 6), 3);
-
-        // "Tak" saves first; cancelling the name cancels the whole "Nowy".
-        answers.save = WorkspaceMenu::SaveAnswer::Save;
-        QVERIFY(!menu.newWorkspace());
-        QCOMPARE(w.form().State.RobotGrid.at(4, 6), 3);
-        answers.savePath = dir.filePath("zachowany.vemrik");
-        QVERIFY(menu.newWorkspace());
-        QVERIFY(QFile::exists(answers.savePath));
-        QCOMPARE(w.form().State.RobotGrid.at(4, 6), 0);
-
-        draw(w);
-        answers.save = WorkspaceMenu::SaveAnswer::Discard;
-        menu.action("actionQuit")->trigger();
-        QVERIFY(!w.isVisible());
-        QCOMPARE(answers.questions, 5);
+        Window win;
+        win.w.show();
+        win.draw();
+        QVERIFY(!win.menu.newWorkspace());  // "Anuluj"
+        QVERIFY(!win.w.close());
+        win.answer = Answer::Save;  // "Tak" saves first; cancelling the name cancels "Nowy"
+        QVERIFY(!win.menu.newWorkspace());
+        QCOMPARE(std::tuple(win.questions, win.wheel(), win.w.isVisible()), std::tuple(3, 3, true));
+        win.savePath = dir_.filePath("zachowany.vemrik");
+        QVERIFY(win.menu.newWorkspace() && QFile::exists(win.savePath));
+        QCOMPARE(win.wheel(), 0);
+        win.draw();
+        win.answer = Answer::Discard;
+        win.menu.action("actionQuit")->trigger();
+        QCOMPARE(std::tuple(win.questions, win.w.isVisible()), std::tuple(5, false));
     }
 
-    void aFailedSaveKeepsTheChangesMarked() {
-        QTemporaryDir dir;
-        MainWindow w;
-        WorkspaceMenu menu(w);
-        Answers answers;
-        answers.attach(menu);
-        draw(w);
-        answers.savePath = dir.filePath("brak/tor.vemrik");
-        QVERIFY(!menu.saveAs());
-        QCOMPARE(answers.errors.size(), 1);
-        QVERIFY(answers.errors[0].contains(QString::fromUtf8("plik lub katalog nie istnieje")));
-        QVERIFY(menu.modified());
-        QCOMPARE(w.windowTitle(), "Bez nazwy* - " + kCaption);
+    void recentFilesOutliveTheWindowNewestFirstAtMostEightWithoutTheGoneOnes() {
+        QStringList paths;
+        for (int i = 1; i <= 9; ++i)
+            writeFile(paths.emplace_back(dir_.filePath(QString("r%1").arg(i))), toJson({}));
+        QDir(dir_.path()).mkdir("tory");
+        {
+            Window win;
+            RecentFiles recent(win.menu);
+            QCOMPARE(win.menu.startFolder(), QDir::currentPath());
+            for (const QString& p : paths) QVERIFY(win.menu.openFile(p));
+            QVERIFY(win.menu.openFile(paths[3]));  // again: moves to the front, no second entry
+            win.savePath = dir_.filePath("tory/nowy.vemrik");
+            QVERIFY(win.menu.saveAs());
+        }
+        Window win;
+        RecentFiles recent(win.menu);
+        QCOMPARE(recent.files(), (QStringList{dir_.filePath("tory/nowy.vemrik"), paths[3], paths[8], paths[7],
+                                              paths[6], paths[5], paths[4], paths[2]}));
+        QCOMPARE(recent.menu()->actions().first()->text(), QString("&1 nowy.vemrik"));
+        QCOMPARE(win.menu.startFolder(), dir_.filePath("tory"));  // where the last dialog chose
+        // The third, gone: reported and dropped before anyone is asked about unsaved changes.
+        win.draw();
+        QFile::remove(paths[8]);
+        recent.menu()->actions().at(2)->trigger();
+        QCOMPARE(std::tuple(win.errors.size(), win.questions, win.wheel()), std::tuple(qsizetype(1), 0, 3));
+        QVERIFY(win.errors[0].contains(paths[8]) && !recent.files().contains(paths[8]));
+        QDir(dir_.filePath("tory")).removeRecursively();
+        QCOMPARE(win.menu.startFolder(), QDir::currentPath());
     }
 
-    void exportWritesTheVisiblePagesPicture() {
-        QTemporaryDir dir;
+    void anEvaluationRunsFromTheMenuInOneDialogOnTheWindowsWorkspace() {
         MainWindow w;
-        WorkspaceMenu menu(w);
-        Answers answers;
-        answers.attach(menu);
-        w.form().Image5.canvas.setPixel(700, 400, 0x0000FF);  // red
-        answers.imagePath = dir.filePath("symulacja.png");
-        QVERIFY(menu.exportImage());
-        QImage sim(answers.imagePath);
-        QCOMPARE(sim.size(), QSize(701, 401));
-        QCOMPARE(sim.pixelColor(700, 400), QColor(255, 0, 0));
-        QCOMPARE(sim.pixelColor(0, 0), QColor(255, 255, 255));
+        addEvaluationAction(w);
+        QAction* action = w.simulationMenu()->findChild<QAction*>("actionEvaluate");
+        w.handle([&] { applyWorkspace(w.form(), evaltest::straightTrack()); });
+        action->trigger();
+        action->trigger();
+        QCOMPARE(w.findChildren<EvaluationDialog*>().size(), 1);
+        EvaluationDialog* d = w.findChild<EvaluationDialog*>();
+        QCOMPARE(std::tuple(d->runsBox()->value(), d->maxStepsBox()->value(), d->seedBox()->value()),
+                 std::tuple(200, 5000, 5489));
+        QTest::mouseClick(d->startButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->running(), 20000);
+        QCOMPARE(d->progressBar()->value(), 200);
+        const QString text = d->summaryLabel()->text();
+        QVERIFY2(text.startsWith("Przebiegi: 200\nDojazd do stopu: 200 (100,0 %)"), qPrintable(text));
+        QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
+        QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty; });
+        d->start();
+        QCOMPARE(d->summaryLabel()->text(), QStringLiteral("Nie można ocenić: na mapie nie ma pola startu."));
+        StepHistogramView view;  // the highest count has room for all its digits
+        view.setHistogram({84, 1, {50844, 3}});
+        QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
+    }
 
-        w.form().Image4.canvas.setPixel(0, 0, 0x008000);  // green
-        w.notebook()->setCurrentIndex(2);
-        answers.imagePath = dir.filePath("algorytm.png");
-        QVERIFY(menu.exportImage());
-        QImage rules(answers.imagePath);
-        QCOMPARE(rules.size(), QSize(402, 201));
-        QCOMPARE(rules.pixelColor(201, 0), QColor(0, 128, 0));
-        QVERIFY(answers.errors.isEmpty());
+    void cancelReportsWhatFinishedAndClosingStopsTheWorker() {
+        Workspace ws = evaltest::straightTrack();
+        for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
+        ws.rules = {"0 0 0 0 0 0 0 0 10"};  // turns on the map for ever
+        EvaluationDialog d([&] { return ws; });
+        d.show();
+        d.runsBox()->setValue(1000000);
+        d.maxStepsBox()->setValue(20000);
+        d.start();
+        QVERIFY(d.running() && !d.startButton()->isEnabled() && !d.runsBox()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(d.progressBar()->value() >= 2, 20000);
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!d.running(), 5000);
+        const QString done =
+            QStringLiteral("Przerwano: ukończono %1 z 1000000").arg(d.progressBar()->value());
+        QVERIFY2(d.summaryLabel()->text().startsWith(done), qPrintable(d.summaryLabel()->text()));
+        QVERIFY(d.histogramView()->histogram().counts.empty() && d.startButton()->isEnabled());
+        d.maxStepsBox()->setValue(100000000);
+        d.start();
+        d.reject();
+        QVERIFY(!d.running() && !d.isVisible());
     }
 };
 
