@@ -1,22 +1,21 @@
+// What the sensors read and where the simulation page draws, at the edges of the map, of the
+// image and of the eight sensor states.
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "app/startup.h"
 #include "engine/sensing.h"
+#include "simulation/simulation_view.h"
 
 using namespace vemrik;
 
 namespace {
 
-/// A fresh state held at the start, at pose (x, y), with a sensor on each of the given cells.
-ProgramState sensorsAt(float x, float y, std::initializer_list<std::pair<int, int>> cells) {
-    ProgramState s;
-    createState(s);
-    for (const auto& [cx, cy] : cells) s.RobotGrid.at(cx, cy) = kSensor;
-    s.RobotPosX = x;
-    s.RobotPosY = y;
-    return s;
+/// A fresh engine, running (not held) at pose (x, y).
+Engine runningAt(float x, float y) {
+    Engine e;
+    e.State.ReturnToStart = 0;
+    e.State.RobotPosX = x;
+    e.State.RobotPosY = y;
+    return e;
 }
 
 void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
@@ -27,74 +26,37 @@ void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
 
 }  // namespace
 
-// The sample points are read in their order at the current pose, heading included; the fifth
-// corner of the square is the first again and is not read twice.
-TEST(Sensing, ReadsTheFourSamplePointsAtTheCurrentPose) {
-    ProgramState s = sensorsAt(355.0f, 205.0f, {{10, 5}});
-    s.RobotHeading = 30.0f;
-    std::vector<Pixel> reads;
-    SenseSensors(s, currentPose(s), [&](int x, int y) {
-        reads.push_back({x, y});
-        return kWhite;
-    });
-    EXPECT_EQ(reads, (std::vector<Pixel>{{381, 167}, {380, 168}, {382, 169}, {383, 168}}));
-}
-
-TEST(Sensing, GreyTurnsItsSensorOnAndEveryOtherStateIsCleared) {
-    ProgramState s = sensorsAt(100.0f, 100.0f, {{2, 0}, {1, 1}, {5, 5}});  // sensors 0, 1, 2: rows first
-    s.SensorStates = {1, 1, 1, 1, 1, 1, 1, 1};
+TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothing) {
+    Engine e = runningAt(100.0f, 100.0f);
+    ProgramState& s = e.State;
+    for (int x = 0; x < 10; ++x)
+        s.RobotGrid.at(x, 3) = kSensor;  // sensor x samples 10x+4 .. 10x+6, rows 34 .. 36
     Raster image(701, 401);
-    image.setPixel(16, 14, kGrey);  // only the last corner but one of sensor 1's square (14 .. 16)
+    paint(image, 0, 0, 701, 401, kBlue);  // blue is nothing
+    paint(image, 80, 30, 90, 40, kGrey);  // under the ninth only
+    paint(image, 90, 30, 100, 40, kRed);  // under the tenth only
     SenseSensors(s, currentPose(s), image);
-    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{0, 1, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(s.SensorCount, 3);    // the sensors that have a state, for the views
-    EXPECT_EQ(s.ReturnToStart, 1);  // never cleared by sensing
-}
-
-TEST(Sensing, RedStopsEvenBesideGreyAndBlueWhiteAndOutsideMeanNothing) {
-    ProgramState s = sensorsAt(100.0f, 100.0f, {{10, 10}});  // square (104 .. 106, 104 .. 106)
-    s.ReturnToStart = 0;
-    Raster image(701, 401);
-    image.setPixel(104, 104, kGrey);
-    image.setPixel(106, 106, kRed);
-    SenseSensors(s, currentPose(s), image);
-    EXPECT_EQ(s.SensorStates[0], 1);
+    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{}));
+    EXPECT_EQ(s.SensorCount, 8);
     EXPECT_EQ(s.ReturnToStart, 1);
-
-    s = sensorsAt(90.0f, 100.0f, {{10, 10}, {0, 0}});  // the second samples (-96 .. -94): off the image
+    paint(image, 0, 30, 80, 40, kGrey);
+    SenseSensors(s, currentPose(s), image);
+    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
+    // Moved left by 160, every sample point lies off the image, beside the grey and red edge.
     s.ReturnToStart = 0;
-    paint(image, 0, 0, 701, 401, kBlue);
+    s.RobotPosX = -60.0f;
     SenseSensors(s, currentPose(s), image);
     EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{}));
     EXPECT_EQ(s.ReturnToStart, 0);
 }
 
-TEST(Sensing, OnlyEightSensorsHaveStatesButTheTenthStillStops) {
-    ProgramState s = sensorsAt(100.0f, 100.0f, {});
-    s.ReturnToStart = 0;
-    for (int x = 0; x < 10; ++x)
-        s.RobotGrid.at(x, 3) = kSensor;  // sensor x samples 10x+4 .. 10x+6, rows 34 .. 36
-    Raster image(701, 401);
-    paint(image, 80, 30, 90, 40, kGrey);  // under the ninth only
-    paint(image, 90, 30, 100, 40, kRed);  // under the tenth only
-    SenseSensors(s, currentPose(s), image);
-    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{}));
-    EXPECT_EQ(s.ReturnToStart, 1);
-    paint(image, 0, 30, 80, 40, kGrey);
-    SenseSensors(s, currentPose(s), image);
-    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
-}
-
 TEST(PlaceAtStart, TheLastStartCellColumnByColumnWinsAndOnlyWhileHeld) {
-    ProgramState s = sensorsAt(333.5f, 77.25f, {});
-    PlaceAtStart(s);  // held, but no start cell
-    EXPECT_EQ(s.RobotPosX, 333.5f);
-    EXPECT_EQ(s.RobotPosY, 77.25f);
+    Engine e = runningAt(333.5f, 77.25f);
+    ProgramState& s = e.State;
     s.MapGrid.at(5, 30) = kStart;
     s.MapGrid.at(12, 3) = kStart;
     s.MapGrid.at(70, 1) = kStart;  // column 70 and row 40 are never looked at
     s.MapGrid.at(20, 40) = kStart;
-    s.ReturnToStart = 0;
     PlaceAtStart(s);
     EXPECT_EQ(s.RobotPosX, 333.5f);
     s.ReturnToStart = 1;
@@ -103,4 +65,48 @@ TEST(PlaceAtStart, TheLastStartCellColumnByColumnWinsAndOnlyWhileHeld) {
     EXPECT_EQ(s.RobotPosX, 125.0f);
     EXPECT_EQ(s.RobotPosY, 35.0f);
     EXPECT_EQ(s.RobotHeading, 45.0f);
+    s.MapGrid = Grid();  // no start cell: left where it is
+    s.RobotPosX = 1.5f;
+    PlaceAtStart(s);
+    EXPECT_EQ(s.RobotPosX, 1.5f);
+}
+
+// Outlines are 2 pixels wide: an edge at x = 45 covers columns 44 and 45.
+TEST(SimulationView, TheLastMapColumnAndRowAreNeverPaintedAndARobotOffTheEdgeIsClipped) {
+    Engine e = runningAt(0.0f, 200.0f);
+    ProgramState& s = e.State;
+    s.MapGrid.at(70, 3) = kLine;
+    s.MapGrid.at(3, 39) = kLine;
+    s.MapGrid.at(3, 40) = kLine;
+    s.MapGrid.at(9, 20) = kLine;
+    s.RobotGrid.at(0, 10) = kSensor;                             // samples x -96 .. -94: off the image
+    s.RobotGrid.at(19, 10) = kSensor;                            // (94 .. 96, 204 .. 206): on the line
+    for (int x = 0; x < 20; ++x) s.RobotGrid.at(x, 11) = kBody;  // top edge along y = 210
+    Raster image(701, 401);
+    paintSimulationView(e, image);
+    EXPECT_EQ(s.SensorCount, 2);
+    EXPECT_EQ(s.SensorStates[0], 0);
+    EXPECT_EQ(s.SensorStates[1], 1);
+    EXPECT_EQ(image.penWidth(), 0);
+    const std::array<std::pair<Pixel, Colour>, 6> pixels = {{
+        {{700, 35}, kWhite},
+        {{35, 399}, kGrey},
+        {{35, 400}, kWhite},
+        {{95, 205}, kGreen},
+        {{45, 210}, kGrey},
+        {{0, 209}, kGrey},  // the body's edge runs right up to the image's first column
+    }};
+    for (const auto& [p, c] : pixels) EXPECT_EQ(image.pixel(p.x, p.y), c) << p.x << "," << p.y;
+}
+
+TEST(SimulationView, ANinthSensorIsOutlinedButNeitherMarkedNorCounted) {
+    Engine e = runningAt(300.0f, 200.0f);
+    for (int x = 0; x < 9; ++x) e.State.RobotGrid.at(2 * x, 10) = kSensor;
+    Raster image(701, 401);
+    paintSimulationView(e, image);
+    EXPECT_EQ(e.State.SensorCount, 8);
+    // Eighth [14][10] marked at (344 .. 346, 204 .. 206); ninth [16][10] only outlined from x = 360.
+    EXPECT_EQ(image.pixel(345, 205), kRed);
+    EXPECT_EQ(image.pixel(365, 205), kWhite);
+    EXPECT_EQ(image.pixel(360, 205), kGrey);
 }
