@@ -1,0 +1,222 @@
+// Seeing a run: the record of its steps and rules, the CSV, the trail and the run options; none
+// of them may change the run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "scenes/scenes.h"
+#include "simulation/run_csv.h"
+#include "simulation/run_options.h"
+#include "simulation/run_status.h"
+#include "simulation/simulation_view.h"
+#include "ui/form.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+
+namespace {
+
+const std::string kAllOff = "0 0 0 0 0 0 0 0 ";
+
+auto pose(const TForm1& f) {
+    return std::tuple{f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading, f.State.SensorStates};
+}
+
+int trailPixels(const TForm1& f) {
+    return static_cast<int>(
+        std::count(f.Image5.canvas.data(), f.Image5.canvas.data() + 701 * 401, kTrailColour));
+}
+
+/// The typical oval on the simulation page, placed on its start cell, with "Start" and "Włącz".
+void typicalRun(TForm1& f) {
+    applyWorkspace(f, typicalScene());
+    f.TabbedNotebook1Change(kSimulationPage);
+    f.Timer1Timer();
+    f.Button15Click();
+    f.BitBtn7Click();
+}
+
+}  // namespace
+
+// With two candidates a draw r gives line 1 for r % 3 == 0, line 3 for 1 and no turn for 2. The
+// counts then follow their lines through edits of the list, and "Start" forgets them.
+TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
+    TForm1 f;
+    f.ListBox1.lines = {"1 0 0 0 0 0 0 1 -30", kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "-20"};
+    const RunRecord& run = f.engine.Run;
+    std::mt19937 draws(Engine::kDefaultSeed);
+    std::uint64_t hits[3] = {};
+    std::uint32_t r = 0;
+    for (std::uint64_t step = 1; step <= 60 || r != 1; ++step) {  // up to a step of line 3
+        r = draws() % 3;
+        ++hits[r];
+        f.BitBtn6Click();
+        const int line = r == 0 ? 1 : r == 1 ? 3 : -1;
+        ASSERT_EQ(run.lastRule().line, line) << "step " << step;
+        ASSERT_EQ(run.row(step - 1).rule, line) << "step " << step;
+        ASSERT_EQ(run.row(step - 1).step, step);
+    }
+    EXPECT_GT(hits[0] * hits[1] * hits[2], 0u);
+    EXPECT_EQ(std::tuple(run.hits(0), run.hits(1), run.hits(3), run.hits(4)),
+              std::tuple(0u, hits[0], hits[1], 0u));
+    // Line 0 goes; the new last line has line 1's text but no hits of its own.
+    f.ListBox1.deleteAt(0);
+    f.ListBox1.add(kAllOff + "10");
+    f.engine.Run.followList(f.ListBox1.lines);
+    EXPECT_EQ(std::tuple(run.hits(0), run.hits(1), run.hits(2), run.hits(3)),
+              std::tuple(hits[0], 0u, hits[1], 0u));
+    EXPECT_EQ(run.lastRule().line, 2);
+    f.ListBox1.deleteAt(2);
+    f.engine.Run.followList(f.ListBox1.lines);
+    EXPECT_EQ(lastRuleText(run.lastRule()), "reguła usunięta: 0 0 0 0 0 0 0 0 -20");
+    const RunRow& last = run.row(run.rowCount() - 1);  // still names the rule as it was
+    EXPECT_EQ(last.rule, 3);
+    EXPECT_EQ(run.ruleText(last), kAllOff + "-20");
+    f.Button15Click();
+    EXPECT_EQ(run.steps() + run.rowCount() + run.hits(0) + run.hits(2), 0u);
+    EXPECT_EQ(lastRuleText(run.lastRule()), "");
+}
+
+// A sensor over a stop cell: the redraw that first reads red marks the step after it, and only it.
+TEST(RunRecord, TheStepAfterTheRedrawThatSawTheStopIsMarked) {
+    TForm1 f;
+    f.TabbedNotebook1Change(kSimulationPage);
+    f.State.RobotGrid.at(10, 10) = kSensor;  // samples (404 .. 406, 204 .. 206) at pose (400, 200)
+    f.State.MapGrid.at(40, 20) = kStop;
+    f.Button15Click();
+    f.BitBtn6Click();  // not yet sensed
+    f.State.RobotPosX = 400.0f;
+    f.State.RobotPosY = 200.0f;
+    f.BitBtn5Click();
+    f.BitBtn6Click();
+    f.BitBtn6Click();
+    f.BitBtn5Click();  // still red, but already held: no new stop
+    f.BitBtn6Click();
+    ASSERT_EQ(f.engine.Run.rowCount(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(f.engine.Run.row(i).stop, i == 1) << i;
+}
+
+TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
+    Engine e;
+    for (std::size_t i = 0; i < kRunRowBound + 10; ++i) e.step(nullptr);
+    EXPECT_EQ(e.Run.steps(), kRunRowBound + 10);
+    ASSERT_EQ(e.Run.rowCount(), kRunRowBound);
+    EXPECT_EQ(e.Run.row(0).step, 11u);
+    ASSERT_EQ(e.Run.trail().size(), kTrailBound);
+    EXPECT_EQ(e.Run.trail().point(kTrailBound - 1).y, e.State.RobotPosY);
+}
+
+// Heading 0 moves 3 pixels straight up; the one rule acts when a draw r is even.
+TEST(RunCsv, EachStepIsOneRowWithTheShortestNumbersAndAQuotedRule) {
+    TForm1 f;
+    f.ListBox1.add(kAllOff + "0,0");
+    f.State.RobotPosX = 350.1f;
+    f.State.RobotPosY = 200.0f;
+    const bool acted = std::mt19937(Engine::kDefaultSeed)() % 2 == 0;
+    f.BitBtn6Click();
+    f.State.SensorStates = {1, 0, 0, 0, 0, 0, 0, 1};  // no rule matches
+    f.BitBtn6Click();
+    EXPECT_EQ(runCsv(f.engine.Run),
+              std::string("step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n") +
+                  "1,0,350.1,197,0,0,0,0,0,0,0,0," + (acted ? "1,\"0 0 0 0 0 0 0 0 0,0\"" : "0,") + ",0\n" +
+                  "2,0,350.1,194,1,0,0,0,0,0,0,1,0,,0\n");
+    EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(csvField("a\nb"), "\"a\nb\"");
+}
+
+TEST(RunTexts, TimeAndPoseInTenthsAndSeedsWholeNumbersThatFitIn32Bits) {
+    EXPECT_EQ(simulatedTimeText(12346), "czas: 2469,2 s");
+    ProgramState s;
+    s.RobotHeading = -30.0f;
+    s.RobotPosX = 355.3f;
+    s.RobotPosY = 205.0f;
+    EXPECT_EQ(poseText(s), "kierunek -30,0°, x 355,3, y 205,0");
+    EXPECT_EQ(seedFromText("  42\t"), 42u);
+    EXPECT_EQ(seedFromText("4294967295"), 4294967295u);
+    for (const char* bad : {"", "  ", "4294967296", "-1", "+5", "12a", "1 2", "0x10", "3.5"})
+        EXPECT_EQ(seedFromText(bad), std::nullopt) << bad;
+}
+
+// No map and no robot: only the trail is drawn, a line of one-pixel steps along the path.
+TEST(Trail, FollowsTheReferencePointAndBackForgetsItButNotTheSteps) {
+    TForm1 f;
+    f.TabbedNotebook1Change(kSimulationPage);
+    f.ShowTrail(true);
+    f.State.RobotPosX = f.State.RobotPosY = 100.0f;
+    f.TrackBar2.position = 90;
+    f.Button15Click();
+    for (int i = 0; i < 3; ++i) f.BitBtn6Click();    // to (109, 100)
+    f.State.RobotPosX = f.State.RobotPosY = 200.5f;  // moved by something other than a step
+    f.BitBtn6Click();                                // to (203.5, 200.5)
+    f.BitBtn5Click();
+    for (int x = 99; x <= 204; ++x)
+        EXPECT_EQ(f.Image5.canvas.pixel(x, x < 150 ? 100 : 200),
+                  (x >= 100 && x <= 109) || (x >= 200 && x <= 203) ? kTrailColour : kWhite)
+            << x;
+    EXPECT_EQ(trailPixels(f), 14);  // the jump is not joined
+    EXPECT_EQ(f.Image5.canvas.penWidth(), 0);
+    f.Button16Click();
+    f.BitBtn6Click();
+    EXPECT_EQ(f.engine.Run.trail().size(), 2u);
+    EXPECT_EQ(f.engine.Run.rowCount(), 5u);
+    f.ShowTrail(false);
+    f.BitBtn5Click();
+    EXPECT_EQ(trailPixels(f), 0);
+}
+
+// At ×4 two refresh ticks fall between run ticks, at ×1 eight: each step still acts on the
+// sensing of the pose before it. The trail is drawn after the sensing, in a colour no sensor reads.
+TEST(RunView, NeitherTheTrailNorFourTimesTheSpeedChangeTheRun) {
+    TForm1 plain, fast;
+    typicalRun(plain);
+    typicalRun(fast);
+    fast.ShowTrail(true);
+    fast.SetRunSpeed(RunSpeed::Quadruple);
+    ASSERT_EQ(fast.Timer2.interval / fast.Timer1.interval, 2);
+    int steps = 0;
+    for (; steps < 2000 && plain.Timer2.enabled; ++steps) {
+        for (int r = 0; r < 8; ++r) plain.Timer1Timer();
+        for (int r = 0; r < 2; ++r) fast.Timer1Timer();
+        if (steps == 150) {  // the pictures differ only where the trail is
+            for (int i = 0; i < 701 * 401; ++i)
+                ASSERT_TRUE(fast.Image5.canvas.data()[i] == plain.Image5.canvas.data()[i] ||
+                            fast.Image5.canvas.data()[i] == kTrailColour)
+                    << i;
+            EXPECT_GT(trailPixels(fast), 300);
+        }
+        plain.Timer2Timer();
+        fast.Timer2Timer();
+        // The last step starts wherever a forced redraw left the robot.
+        ASSERT_TRUE(!plain.Timer2.enabled || pose(plain) == pose(fast)) << "step " << steps;
+    }
+    EXPECT_LT(steps, 2000) << "the run never reached the stop";
+    EXPECT_FALSE(fast.Timer2.enabled);
+}
+
+TEST(RunView, RepeatableRunsRepeatForOneSeedAndOnlyThen) {
+    TForm1 f;
+    typicalRun(f);
+    f.engine.RandomEngine();
+    const std::mt19937 before = f.engine.RandomEngine;
+    f.Button15Click();
+    EXPECT_EQ(f.engine.RandomEngine, before) << "not repeatable: Start leaves the source alone";
+    f.engine.RepeatableRuns = true;
+    const auto run = [&](std::uint32_t seed) {
+        f.engine.Seed = seed;
+        f.Button16Click();
+        f.Timer1Timer();  // back on the start cell
+        f.Button15Click();
+        std::vector<decltype(pose(f))> poses;
+        for (int i = 0; i < 150; ++i) f.BitBtn6Click(), f.Timer1Timer(), poses.push_back(pose(f));
+        return poses;
+    };
+    const auto first = run(777);
+    f.engine.RandomEngine();  // the source runs on between the runs
+    EXPECT_EQ(run(777), first);
+    EXPECT_NE(run(778), first);
+}
