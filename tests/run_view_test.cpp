@@ -7,7 +7,6 @@
 #include <random>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "scenes/scenes.h"
 #include "simulation/run_csv.h"
@@ -135,13 +134,11 @@ TEST(RunOptions, SeedsAreWholeNumbersThatFitIn32BitsAndStartRestartsTheDrawsFrom
 }
 
 // No map and no robot: only the trail is drawn, a line of one-pixel steps along the path.
-TEST(Trail, FollowsTheReferencePointAndBackForgetsItButNotTheSteps) {
+TEST(Trail, FollowsTheReferencePointStepByStepButDoesNotJoinAJump) {
     TForm1 f;
-    f.TabbedNotebook1Change(kSimulationPage);
     f.ShowTrail(true);
     f.State.RobotPosX = f.State.RobotPosY = 100.0f;
-    f.TrackBar2.position = 90;
-    f.Button15Click();
+    f.State.RobotHeading = 90.0f;
     for (int i = 0; i < 3; ++i) f.BitBtn6Click();    // to (109, 100)
     f.State.RobotPosX = f.State.RobotPosY = 200.5f;  // moved by something other than a step
     f.BitBtn6Click();                                // to (203.5, 200.5)
@@ -151,10 +148,6 @@ TEST(Trail, FollowsTheReferencePointAndBackForgetsItButNotTheSteps) {
                   (x >= 100 && x <= 109) || (x >= 200 && x <= 203) ? kTrailColour : kWhite)
             << x;
     EXPECT_EQ(trailPixels(f), 14);  // the jump is not joined
-    f.Button16Click();
-    f.BitBtn6Click();
-    EXPECT_EQ(f.engine.Run.trail().size(), 2u);
-    EXPECT_EQ(f.engine.Run.rowCount(), 5u);
 }
 
 // At ×4 two refresh ticks fall between run ticks, at ×1 eight: each step still acts on the
@@ -170,13 +163,6 @@ TEST(RunView, NeitherTheTrailNorFourTimesTheSpeedChangeTheRun) {
     for (; steps < 2000 && plain.Timer2.enabled; ++steps) {
         for (int r = 0; r < 8; ++r) plain.Timer1Timer();
         for (int r = 0; r < 2; ++r) fast.Timer1Timer();
-        if (steps == 150) {  // the pictures differ only where the trail is
-            for (int i = 0; i < 701 * 401; ++i)
-                ASSERT_TRUE(fast.Image5.canvas.data()[i] == plain.Image5.canvas.data()[i] ||
-                            fast.Image5.canvas.data()[i] == kTrailColour)
-                    << i;
-            EXPECT_GT(trailPixels(fast), 300);
-        }
         plain.Timer2Timer();
         fast.Timer2Timer();
         // The last step starts wherever a forced redraw left the robot.

@@ -18,15 +18,14 @@ namespace {
 
 const std::string kAllOff = "0 0 0 0 0 0 0 0 ";
 
-/// One step from (100, 100) with the rules, the sensor pattern and the draw given.
-ProgramState stepped(const std::vector<std::string>& rules, std::uint32_t draw, int pattern = 0,
-                     float heading = 0) {
+/// One step from (100, 100) with all sensors off, the rules and the draw given.
+ProgramState stepped(const std::vector<std::string>& rules, std::uint32_t draw, float heading = 0) {
     ProgramState s;
     s.RobotPosX = s.RobotPosY = 100.0f;
     s.RobotHeading = heading;
     RuleTable table;
     table.follow(rules);
-    stepWith(s, table.candidates(pattern), draw, nullptr);
+    stepWith(s, table.candidates(0), draw, nullptr);
     return s;
 }
 
@@ -41,7 +40,7 @@ TEST(Step, TheDrawPicksAmongTheFirstFourMatchesOrNoTurnThenTheRobotMovesThreePix
          std::map<std::uint32_t, float>{{0, 10}, {2, 20}, {3, 40}, {4, 0}, {9, 0}, {7, 20}})
         EXPECT_EQ(stepped(rules, draw).RobotHeading, heading) << "draw " << draw;
     // 350 + 30 = 380 is kept; the move is that of heading 20: (3 sin 20, -3 cos 20).
-    const ProgramState s = stepped({kAllOff + "30"}, 0, 0, 350.0f);
+    const ProgramState s = stepped({kAllOff + "30"}, 0, 350.0f);
     EXPECT_EQ(s.RobotHeading, 380.0f);
     EXPECT_NEAR(s.RobotPosX, 101.02606f, 1e-4);
     EXPECT_NEAR(s.RobotPosY, 97.18092f, 1e-4);
@@ -83,25 +82,7 @@ TEST(Step, EachOfTheFirstFourMatchesAndNoTurnAreEquallyLikely) {
         EXPECT_NEAR(count / double(kSteps), 0.2, 0.015) << turn;  // about six deviations
 }
 
-namespace {
-
-/// A form on the simulation page in the given run state, the heading bar at 45, with a stop cell
-/// under its one sensor so that a redraw senses red.
-void enter(TForm1& f, RunState r) {
-    f.TabbedNotebook1Change(kSimulationPage);
-    f.State.RobotGrid.at(10, 10) = kSensor;  // square (404 .. 406, 204 .. 206) at pose (400, 200)
-    f.State.MapGrid.at(40, 20) = kStop;
-    f.State.RobotPosX = 400.0f;
-    f.State.RobotPosY = 200.0f;
-    f.TrackBar2.position = 45;
-    f.State.RedrawPending = 0;
-    f.State.ReturnToStart = (r == RunState::Held || r == RunState::Stopping) ? 1 : 0;
-    f.Timer2.enabled = r == RunState::Running || r == RunState::Stopping;
-}
-
-}  // namespace
-
-// Start and Wróć take the heading from its bar; they and a step ask for a redraw. A run tick
+// Start and Wróć take the heading from its bar (at 45); they and a step ask for a redraw. A run tick
 // steps even when it is the one that switches the timer off.
 TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
     using enum RunState;
@@ -123,8 +104,16 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
     const char* names[] = {"held", "ready", "running", "stopping"};
     for (const Event& e : events)
         for (std::size_t i = 0; i < from.size(); ++i) {
-            TForm1 f;
-            enter(f, from[i]);
+            TForm1 f;  // a stop cell under its one sensor, so that a redraw senses red
+            f.TabbedNotebook1Change(kSimulationPage);
+            f.State.RobotGrid.at(10, 10) = kSensor;  // square (404 .. 406, 204 .. 206) at pose (400, 200)
+            f.State.MapGrid.at(40, 20) = kStop;
+            f.State.RobotPosX = 400.0f;
+            f.State.RobotPosY = 200.0f;
+            f.TrackBar2.position = 45;
+            f.State.RedrawPending = 0;
+            f.State.ReturnToStart = (from[i] == Held || from[i] == Stopping) ? 1 : 0;
+            f.Timer2.enabled = from[i] == Running || from[i] == Stopping;
             const std::uint64_t logged = f.Memo1.total();
             (f.*e.act)();
             const std::string what = std::string(e.what) + " from " + names[i];
