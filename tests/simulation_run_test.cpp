@@ -1,5 +1,4 @@
-// The step (a draw among the first four matching rules or no turn, the turn, a move of 3 pixels)
-// and the run control around it.
+// The step's choice among the matching rules and its failures, and the run control around it.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,42 +8,11 @@
 
 #include "app/errors.h"
 #include "engine/run_control.h"
-#include "engine/step.h"
 #include "ui/form.h"
 
 using namespace vemrik;
 
-namespace {
-
 const std::string kAllOff = "0 0 0 0 0 0 0 0 ";
-
-/// One step from (100, 100) with all sensors off, the rules and the draw given.
-ProgramState stepped(const std::vector<std::string>& rules, std::uint32_t draw, float heading = 0) {
-    ProgramState s;
-    s.RobotPosX = s.RobotPosY = 100.0f;
-    s.RobotHeading = heading;
-    RuleTable table;
-    table.follow(rules);
-    stepWith(s, table.candidates(0), draw, nullptr);
-    return s;
-}
-
-}  // namespace
-
-// With n candidates the draw r picks slot r % (n + 1); slot n is going straight on.
-TEST(Step, TheDrawPicksAmongTheFirstFourMatchesOrNoTurnThenTheRobotMovesThreePixels) {
-    // Copies are candidates of their own; the fifth match is none.
-    const std::vector<std::string> rules = {kAllOff + "10", "1 1 1 1 1 1 1 1 99", kAllOff + "20",
-                                            kAllOff + "20", kAllOff + "40",       kAllOff + "50"};
-    for (const auto& [draw, heading] :
-         std::map<std::uint32_t, float>{{0, 10}, {2, 20}, {3, 40}, {4, 0}, {9, 0}, {7, 20}})
-        EXPECT_EQ(stepped(rules, draw).RobotHeading, heading) << "draw " << draw;
-    // 350 + 30 = 380 is kept; the move is that of heading 20: (3 sin 20, -3 cos 20).
-    const ProgramState s = stepped({kAllOff + "30"}, 0, 350.0f);
-    EXPECT_EQ(s.RobotHeading, 380.0f);
-    EXPECT_NEAR(s.RobotPosX, 101.02606f, 1e-4);
-    EXPECT_NEAR(s.RobotPosY, 97.18092f, 1e-4);
-}
 
 TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
     for (const std::string& bad : {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan"}) {
@@ -65,21 +33,23 @@ TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
     EXPECT_NO_THROW(e.step(nullptr));
 }
 
-// Over many seeded steps each of the four candidates and going straight come up equally often;
-// the fifth match is never drawn.
+// Over many seeded steps each of the four candidates (a copy is one of its own) and going
+// straight come up equally often; the fifth match never does, and the heading is never wrapped.
 TEST(Step, EachOfTheFirstFourMatchesAndNoTurnAreEquallyLikely) {
     Engine e;
-    e.Rules = {kAllOff + "1", kAllOff + "2", kAllOff + "3", kAllOff + "4", kAllOff + "5"};
+    e.Rules = {kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "20",
+               kAllOff + "20", kAllOff + "40",      kAllOff + "50"};
     constexpr int kSteps = 30000;
     std::map<float, int> counts;
     for (int i = 0; i < kSteps; ++i) {
-        e.State.RobotHeading = 0.0f;
+        e.State.RobotHeading = 350.0f;
         e.step(nullptr);
         ++counts[e.State.RobotHeading];
     }
-    ASSERT_EQ(counts.size(), 5u);
-    for (const auto& [turn, count] : counts)
-        EXPECT_NEAR(count / double(kSteps), 0.2, 0.015) << turn;  // about six deviations
+    const std::map<float, double> shares = {{350.0f, 0.2}, {360.0f, 0.2}, {370.0f, 0.4}, {390.0f, 0.2}};
+    ASSERT_EQ(counts.size(), shares.size());
+    for (const auto& [turn, share] : shares)
+        EXPECT_NEAR(counts[turn] / double(kSteps), share, 0.015) << turn;  // about six deviations
 }
 
 // Start and Wróć take the heading from its bar (at 45); they and a step ask for a redraw. A run tick
