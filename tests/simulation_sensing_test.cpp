@@ -38,15 +38,13 @@ TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothin
     paint(image, 80, 30, 90, 40, kGrey);  // under the ninth only
     paint(image, 90, 30, 100, 40, kRed);  // under the tenth only
     SenseSensors(s, currentPose(s), image);
-    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{}));
-    EXPECT_EQ(s.SensorCount, 8);
-    EXPECT_EQ(s.ReturnToStart, 1);
+    EXPECT_EQ(std::tuple(s.SensorStates, s.SensorCount, s.ReturnToStart),
+              std::tuple(std::array<std::int32_t, 8>{}, 8, 1));
     // Moved left by 160, every sample point lies off the image, beside the grey and red edge.
     s.ReturnToStart = 0;
     s.RobotPosX = -60.0f;
     SenseSensors(s, currentPose(s), image);
-    EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{}));
-    EXPECT_EQ(s.ReturnToStart, 0);
+    EXPECT_EQ(std::tuple(s.SensorStates, s.ReturnToStart), std::tuple(std::array<std::int32_t, 8>{}, 0));
 }
 
 TEST(PlaceAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNeverLookedAt) {
