@@ -57,10 +57,10 @@ CellBox drawnCells(const Grid& robot) {
 Area robotArea(const PoseTransform& pose, const CellBox& cells) {
     if (cells.x1 > cells.x2) return {0, 0, 0, 0};
     constexpr std::int64_t kPad = kRobotPenWidth + 2;
-    const float left = static_cast<float>(10 * cells.x1 - 100),
-                right = static_cast<float>(10 * cells.x2 - 90);
-    const float top = static_cast<float>(10 * cells.y1 - 100),
-                bottom = static_cast<float>(10 * cells.y2 - 90);
+    const float left = static_cast<float>(cellEdge(cells.x1)),
+                right = static_cast<float>(cellEdge(cells.x2 + 1));
+    const float top = static_cast<float>(cellEdge(cells.y1)),
+                bottom = static_cast<float>(cellEdge(cells.y2 + 1));
     std::int64_t x1 = std::numeric_limits<std::int64_t>::max(), y1 = x1;
     std::int64_t x2 = std::numeric_limits<std::int64_t>::min(), y2 = x2;
     for (const FramePoint corner : {FramePoint{left, top}, FramePoint{right, top}, FramePoint{left, bottom},
