@@ -175,7 +175,7 @@ TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) 
 }
 
 TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
-    ASSERT_EQ(run("WS --runs 20 --max-steps 1000 --seed 7 --csv " + path("runs.csv")), kEvalOk) << err_.str();
+    ASSERT_EQ(run("WS --runs 20 --max-steps 1000 --seed 7 --csv " + path("runs.csv")), 0) << err_.str();
     // 20 of 20 runs: the lower bound of the 95 % interval is n / (n + z^2) = 20 / 23.84.
     for (const char* line : {"Limit kroków 1000, ziarna 7 … 26\nPrzebiegi: 20\n",
                              "Dojazd do stopu: 20 (100,0 %), przedział ufności 95 %: 83,9 % – 100,0 %\n",
@@ -191,13 +191,13 @@ TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
 TEST_F(EvalCommand, BadArgumentsExitOneAndABadWorkspaceTwoNamingTheFault) {
     for (const char* bad : {"", "WS --runs", "WS --runs 0", "WS --runs 12x", "WS --max-steps -5",
                             "WS --seed 4294967296", "WS --fast", "WS WS"}) {
-        EXPECT_EQ(run(bad), kEvalBadArguments) << bad;
+        EXPECT_EQ(run(bad), 1) << bad;
         EXPECT_NE(err_.str().find("Użycie: vemrik-eval"), std::string::npos);
     }
-    EXPECT_EQ(run("WS --seed 4294967295 --runs 2 --max-steps 1"), kEvalOk);
+    EXPECT_EQ(run("WS --seed 4294967295 --runs 2 --max-steps 1"), 0);
     EXPECT_NE(out_.str().find("ziarna 4294967295 … 0"), std::string::npos) << out_.str();
 
-    EXPECT_EQ(run(path("brak")), kEvalBadWorkspace);
+    EXPECT_EQ(run(path("brak")), 2);
     EXPECT_EQ(std::tuple(out_.str(), err_.str()),
               std::tuple("", "Błąd w pliku „" + path("brak") + "”: plik lub katalog nie istnieje\n"));
 }
@@ -208,7 +208,7 @@ TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) 
     const std::string before = contents(path("straight.vemrik"));
     for (const std::string& csv :
          {path("no/runs.csv"), path("rura.csv"), path("straight.vemrik"), path("twardy.csv")}) {
-        EXPECT_EQ(run("WS --runs 2 --csv " + csv), kEvalCsvNotWritten) << csv;
+        EXPECT_EQ(run("WS --runs 2 --csv " + csv), 3) << csv;
         EXPECT_EQ(err_.str().rfind("Nie można zapisać pliku „" + csv + "”: ", 0), 0u) << err_.str();
         EXPECT_EQ(out_.str(), "");  // no summary: refused before the runs
     }
@@ -219,6 +219,6 @@ TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) 
 TEST_F(EvalCommand, ASummaryThatCannotBeWrittenExitsFourButTheCsvIsStillSaved) {
     std::ostream lost(nullptr);  // fails as stdout on a full disk or a closed pipe does
     EXPECT_EQ(runEvalCommand({path("straight.vemrik"), "--runs", "2", "--csv", path("runs.csv")}, lost, err_),
-              kEvalOutputLost);
+              4);
     EXPECT_TRUE(fs::exists(path("runs.csv")));
 }
