@@ -28,9 +28,9 @@ public:
         const auto* p = static_cast<const unsigned char*>(data);
         for (std::size_t i = 0; i < n; ++i) value_ = (value_ ^ p[i]) * 0x100000001b3ull;
     }
-    template <class T>
-    void add(const T& v) {
-        bytes(&v, sizeof v);
+    template <class... T>
+    void add(const T&... v) {
+        (bytes(&v, sizeof v), ...);
     }
     void text(std::string_view s) {
         bytes(s.data(), s.size());
@@ -45,10 +45,8 @@ private:
     std::uint64_t value_ = 0xcbf29ce484222325ull;
 };
 
-std::string examplePath(const char* name) { return std::string(VEMRIK_EXAMPLES_DIR) + "/" + name; }
-
 Workspace example(const char* name) {
-    const ParsedWorkspace parsed = readWorkspaceFile(examplePath(name));
+    const ParsedWorkspace parsed = readWorkspaceFile(std::string(VEMRIK_EXAMPLES_DIR) + "/" + name);
     if (!parsed.workspace) throw std::runtime_error(parsed.error);
     return *parsed.workspace;
 }
@@ -71,11 +69,8 @@ void hashRun(TForm1& form, int steps, Hash& h) {
         for (std::size_t k = form.Memo1.size() - static_cast<std::size_t>(form.Memo1.total() - logged);
              k < form.Memo1.size(); ++k)
             h.text(form.Memo1.line(k));
-        h.add(form.State.RobotPosX);
-        h.add(form.State.RobotPosY);
-        h.add(form.State.RobotHeading);
-        h.add(form.State.SensorStates);
-        h.add(form.State.ReturnToStart);
+        const ProgramState& s = form.State;
+        h.add(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart);
     }
 }
 
@@ -185,12 +180,7 @@ std::uint64_t evaluationHash() {
         if (!prepared.setup) throw std::runtime_error(prepared.error);
         for (std::uint32_t seed = 1; seed <= 500; ++seed) {
             const RunResult r = runOnce(*prepared.setup, seed, 5000);
-            if (r.outcome != Outcome::Success) continue;
-            h.add(seed);
-            h.add(r.steps);
-            h.add(r.x);
-            h.add(r.y);
-            h.add(r.heading);
+            if (r.outcome == Outcome::Success) h.add(seed, r.steps, r.x, r.y, r.heading);
         }
     }
     return h.value();
