@@ -10,6 +10,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/recent_files.h"
 #include "ui/qt/rule_check_dialog.h"
+#include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/workspace_menu.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         vemrik::RecentFiles recent(menu);
         vemrik::RunView runView(window);
         vemrik::addEvaluationAction(window);
+        vemrik::RuleInspector inspector(window);
         vemrik::addRuleCheck(window);
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
