@@ -22,7 +22,9 @@ namespace {
 
 // Under the rule list (440, 72, 225 × 217), clear of every control of the page.
 const QRect kButtonGeometry(440, 296, 120, 21);
-const QSize kDialogSize(640, 360);
+// Over the previews at the left of "Algorytm", so the rule list it selects in stays in sight.
+const QSize kDialogSize(425, 380);
+const QPoint kDialogOffset(4, 48);
 
 }  // namespace
 
@@ -94,7 +96,10 @@ QPushButton* addRuleCheck(MainWindow& window) {
     button->setGeometry(kButtonGeometry);
     auto dialog = std::make_shared<QPointer<RuleCheckDialog>>();
     QObject::connect(button, &QPushButton::clicked, &window, [&window, dialog] {
-        if (!*dialog) *dialog = new RuleCheckDialog(window);
+        if (!*dialog) {
+            *dialog = new RuleCheckDialog(window);
+            (*dialog)->move(window.mapToGlobal(kDialogOffset));
+        }
         (*dialog)->show();
         (*dialog)->raise();
         (*dialog)->activateWindow();

@@ -5,10 +5,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "algorithm/rule_text.h"
 #include "engine/rule_texts.h"
 #include "robot/robot_cells.h"
 #include "simulation/run_status.h"
@@ -19,8 +20,8 @@ namespace vemrik {
 
 namespace {
 
-constexpr int kDockWidth = 330;
-constexpr int kSensorBoxSize = 24;
+constexpr int kDockWidth = 270;
+constexpr int kSensorBoxSize = 22;
 const QString kOnStyle = QStringLiteral("background: #3a7d44; color: white; font-weight: bold;");
 const QString kOffStyle = QStringLiteral("background: white; color: black;");
 const QString kAbsentStyle = QStringLiteral("background: #e0e0e0; color: #808080;");
@@ -67,7 +68,7 @@ void RuleInspector::build() {
     layout->addWidget(pattern_);
 
     layout->addWidget(caption(QStringLiteral("Pasujące reguły i ich szanse w następnym kroku "
-                                             "(kliknij, aby zaznaczyć linię):"),
+                                             "(kliknij, by zaznaczyć linię):"),
                               body));
     matches_ = new QListWidget(body);
     matches_->setObjectName("inspectorMatches");
@@ -118,8 +119,7 @@ void RuleInspector::refresh() {
 }
 
 void RuleInspector::showSensors(int count) {
-    const QString countText =
-        QStringLiteral("Czujniki, jak odczytał je ostatni pomiar (robot ma %1 z 8):").arg(count);
+    const QString countText = QStringLiteral("Czujniki z ostatniego pomiaru (robot ma %1 z 8):").arg(count);
     if (count_->text() != countText) count_->setText(countText);
     const auto& states = window_.form().State.SensorStates;
     for (int k = 0; k < kSensorSlots; ++k) {
@@ -149,9 +149,11 @@ void RuleInspector::showMatches(int pattern) {
     QStringList texts;
     for (const int line : odds.lines) {
         const std::string& rule = form.ListBox1.lines[static_cast<std::size_t>(line)];
-        texts << QStringLiteral("linia %1: %2 — %3")
+        // Every line here has the pattern shown above: its angle tells them apart.
+        texts << QStringLiteral("linia %1 (kąt %2): %3")
                      .arg(line + 1)
-                     .arg(qs(rule), qs(matchVerdict(line, reading_[static_cast<std::size_t>(line)], odds)));
+                     .arg(qs(std::string_view(rule).substr(kPatternLength)),
+                          qs(matchVerdict(line, reading_[static_cast<std::size_t>(line)], odds)));
     }
     texts << qs(straightVerdict(odds)) +
                  (odds.lines.empty() ? QStringLiteral(" (żadna reguła nie pasuje)") : QString());
