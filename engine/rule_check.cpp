@@ -80,13 +80,12 @@ std::vector<PatternCube> uncoveredCubes(const std::vector<LineReading>& lines, i
 std::vector<Finding> checkRules(const std::vector<std::string>& rules, int sensors) {
     const std::vector<LineReading> lines = readLines(rules);
     std::vector<Finding> found;
-    // Read once for each pattern that needs them.
     std::array<PatternOdds, kPatternCount> odds;
-    std::array<bool, kPatternCount> oddsRead{};
-    const auto oddsOf = [&](int pattern) -> const PatternOdds& {
-        const auto p = static_cast<std::size_t>(pattern);
-        if (!oddsRead[p]) odds[p] = oddsAt(lines, pattern), oddsRead[p] = true;
-        return odds[p];
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].pattern >= 0)
+            odds[static_cast<std::size_t>(lines[i].pattern)].add(static_cast<int>(i), lines[i]);
+    const auto oddsOf = [&odds](int pattern) -> const PatternOdds& {
+        return odds[static_cast<std::size_t>(pattern)];
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const LineReading& r = lines[i];

@@ -38,16 +38,17 @@ Chance chance(int num, int den) {
     return g == 0 ? Chance{} : Chance{num / g, den / g};
 }
 
+void PatternOdds::add(int line, const LineReading& reading) {
+    lines.push_back(line);
+    if (reading.rank >= kMaxCandidates) return;
+    ++candidates;
+    if (!reading.readable && fault < 0) fault = line;
+}
+
 PatternOdds oddsAt(const std::vector<LineReading>& lines, int pattern) {
     PatternOdds odds;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const LineReading& r = lines[i];
-        if (r.pattern != pattern) continue;
-        odds.lines.push_back(static_cast<int>(i));
-        if (r.rank >= kMaxCandidates) continue;
-        ++odds.candidates;
-        if (!r.readable && odds.fault < 0) odds.fault = static_cast<int>(i);
-    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].pattern == pattern) odds.add(static_cast<int>(i), lines[i]);
     return odds;
 }
 

@@ -62,6 +62,8 @@ struct PatternOdds {
 
     /// The chance of each candidate and of going straight on: 1 / (candidates + 1).
     Chance each() const { return chance(1, candidates + 1); }
+    /// Takes in the next line of the pattern, in list order.
+    void add(int line, const LineReading& reading);
 };
 
 /// The odds at `pattern` over a read list.
