@@ -7,11 +7,7 @@
 
 namespace vemrik {
 
-namespace {
-
-// The pattern a line is for, or -1 when its first 16 characters are no pattern the sensing can
-// produce: such a line never matches, and no step reads its angle.
-int linePattern(const std::string& line) {
+int rulePattern(std::string_view line) {
     if (line.size() < kPatternLength) return -1;
     int bits = 0;
     for (int k = 0; k < kSensorSlots; ++k) {
@@ -21,8 +17,6 @@ int linePattern(const std::string& line) {
     }
     return bits;
 }
-
-}  // namespace
 
 int patternOf(const std::array<std::int32_t, kSensorSlots>& states) {
     int bits = 0;
@@ -38,7 +32,7 @@ void RuleTable::follow(const std::vector<std::string>& rules) {
     candidates_.fill(Candidates{});
     fault_.fill(-1);
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        const int p = linePattern(rules[i]);
+        const int p = rulePattern(rules[i]);
         if (p < 0) continue;
         Candidates& c = candidates_[static_cast<std::size_t>(p)];
         int& fault = fault_[static_cast<std::size_t>(p)];

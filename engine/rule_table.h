@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/program_state.h"
@@ -14,6 +15,10 @@ inline constexpr int kPatternCount = 1 << kSensorSlots;
 
 /// The pattern of sensor states; any state other than 0 counts as on.
 int patternOf(const std::array<std::int32_t, kSensorSlots>& states);
+
+/// The pattern a rule line is for, or -1 when its first 16 characters are no pattern the sensing
+/// can produce: such a line never matches, and no step reads its angle.
+int rulePattern(std::string_view line);
 
 /// The candidates of every sensor pattern, read once from the rule list instead of at every step:
 /// the first four lines of a pattern in list order. A line whose angle a step would read and

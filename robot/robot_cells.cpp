@@ -13,4 +13,10 @@ std::array<FramePoint, 5> cellOutline(int x, int y) {
     return {{{l, t}, {l, t + 10.0f}, {l + 10.0f, t + 10.0f}, {l + 10.0f, t}, {l, t}}};
 }
 
+int stateSensorCount(const Grid& robot) {
+    int n = 0;
+    forEachSensor(robot, [&n](const Sensor&) { ++n; });
+    return std::min(n, kSensorSlots);
+}
+
 }  // namespace vemrik

@@ -81,4 +81,7 @@ void forEachSensor(const Grid& robot, Visit&& visit) {
     });
 }
 
+/// Sensors that get a state: the first eight in sensor order.
+int stateSensorCount(const Grid& robot);
+
 }  // namespace vemrik

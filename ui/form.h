@@ -101,6 +101,8 @@ public:
     void TrackBar1Change();
     void Button13Click();
     void Button14Click();
+    /// Selects line `line` of ListBox1; an index outside the list changes nothing.
+    void SelectRule(int line);
 
     // Simulation page
     void BitBtn5Click();

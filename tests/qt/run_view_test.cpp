@@ -1,15 +1,20 @@
 #include "ui/qt/run_view.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/rule_check_dialog.h"
+#include "ui/qt/rule_inspector.h"
 
 using namespace vemrik;
 
@@ -68,6 +73,48 @@ private slots:
         QVERIFY(view.saveRun() && QFile::exists(path));
         path = dir.filePath("brak/przebieg.csv");
         QVERIFY(!view.saveRun() && errors.size() == 2);
+    }
+
+    // A robot without sensors, two lines of all off and one wanting sensor 1. The inspector
+    // follows a step; the check lists its findings and follows an edit; clicking an entry of
+    // either selects its line on "Algorytm". The check's button overlaps no control of the page.
+    void theInspectorAndTheRuleCheckSelectTheLinesTheyName() {
+        MainWindow w;
+        RuleInspector inspector(w);
+        QPushButton* check = addRuleCheck(w);
+        w.show();
+        TForm1& form = w.form();
+        w.handle([&] {
+            for (const char* rule : {"0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0", "1 0 0 0 0 0 0 0 0"})
+                form.ListBox1.add(rule);
+        });
+        QVERIFY(!inspector.dock()->isVisible());
+        inspector.action()->trigger();
+        w.findChild<QPushButton*>("BitBtn6")->click();
+        QListWidget* matches = inspector.matches();
+        QCOMPARE(matches->count(), 3);
+        QCOMPARE(matches->item(1)->text(), QString("linia 2 (kąt 0): szansa 1/3 (33 %)"));
+        QCOMPARE(matches->item(2)->text(), QString("prosto: szansa 1/3 (33 %)"));
+        QCOMPARE(inspector.sensor(0)->text(), QString("–"));
+        QVERIFY(inspector.lastStep()->text().startsWith("Ostatni krok: "));
+        const auto click = [](QListWidget* list, int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(row)).center());
+        };
+        auto* rules = w.findChild<QListWidget*>("ListBox1");
+        click(matches, 1);
+        QVERIFY(form.ListBox1.itemIndex == 1 && rules->selectedItems().value(0) == rules->item(1));
+        QCOMPARE(w.notebook()->currentIndex(), int(kAlgorithmPage));
+
+        for (const QWidget* other : check->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(other == check || !other->geometry().intersects(check->geometry()));
+        check->click();
+        auto* findings = w.findChild<QListWidget*>("ruleCheckFindings");
+        QCOMPARE(findings->count(), 2);  // line 3 never acts, line 2 repeats line 1
+        click(findings, 0);
+        QVERIFY(form.ListBox1.itemIndex == 2 && rules->selectedItems().value(0) == rules->item(2));
+        w.handle([&] { form.ListBox1.deleteAt(2); });
+        QCOMPARE(findings->count(), 1);
     }
 };
 

@@ -9,6 +9,8 @@
 #include "ui/qt/example_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/recent_files.h"
+#include "ui/qt/rule_check_dialog.h"
+#include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/workspace_menu.h"
 
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
         vemrik::RecentFiles recent(menu);
         vemrik::RunView runView(window);
         vemrik::addEvaluationAction(window);
+        vemrik::RuleInspector inspector(window);
+        vemrik::addRuleCheck(window);
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
         // starts as usual.

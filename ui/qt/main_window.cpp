@@ -222,6 +222,26 @@ QMenu* MainWindow::simulationMenu() {
     return simulationMenu_;
 }
 
+void MainWindow::mirrorSelection() {
+    if (!list_) return;
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    const int shown = selected.isEmpty() ? -1 : list_->row(selected.first());
+    const int wanted = form_.ListBox1.itemIndex;
+    if (shown == wanted) return;
+    const QSignalBlocker block(list_);
+    if (wanted < 0) {
+        list_->clearSelection();
+        return;
+    }
+    list_->setCurrentRow(wanted);
+    list_->scrollToItem(list_->currentItem());
+}
+
+void MainWindow::selectRule(int line) {
+    handle([this, line] { form_.SelectRule(line); });
+    notebook_->setCurrentIndex(kAlgorithmPage);
+}
+
 void MainWindow::reportError(const QString& message) {
     // One box at a time: a timer that keeps failing must not stack them.
     if (errorBox_) return;
@@ -246,6 +266,7 @@ void MainWindow::mirror() {
         list_->setCurrentRow(form_.ListBox1.itemIndex);
         listShown_ = form_.ListBox1.version;
     }
+    mirrorSelection();
     if (form_.Timer1.enabled != timer1_.isActive()) form_.Timer1.enabled ? timer1_.start() : timer1_.stop();
     if (timer2_.interval() != form_.Timer2.interval) timer2_.setInterval(form_.Timer2.interval);
     if (form_.Timer2.enabled != timer2_.isActive()) form_.Timer2.enabled ? timer2_.start() : timer2_.stop();

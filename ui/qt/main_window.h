@@ -37,6 +37,9 @@ public:
     int addAfterHandle(std::function<void()> f);
     void removeAfterHandle(int key);
 
+    /// Selects rule line `line` through the form and shows it on "Algorytm".
+    void selectRule(int line);
+
     /// The "Symulacja" menu of the menu bar, made on first use; run features add their entries.
     QMenu* simulationMenu();
 
@@ -47,6 +50,8 @@ private:
     void reportError(const QString& message);
     /// Copies what handlers change back onto the widgets.
     void mirror();
+    /// Puts the form's selected rule line on the list when the list shows another.
+    void mirrorSelection();
 
     TForm1 form_;
     QTabWidget* notebook_ = nullptr;

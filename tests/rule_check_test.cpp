@@ -1,0 +1,139 @@
+// The rule check and the inspector's odds, on lists and robots worked out by hand.
+#include "engine/rule_check.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/rule_texts.h"
+#include "robot/robot_cells.h"
+
+using namespace vemrik;
+
+namespace {
+
+// For a robot of three sensors (patterns 0 .. 7): pattern 1 twice at 30, a 1 for the fourth
+// sensor, pattern 2 with no angle, no pattern, and pattern 4 on five lines.
+const std::vector<std::string> kRules = {
+    "1 0 0 0 0 0 0 0 30",
+    "1 0 0 0 0 0 0 0 30",
+    "0 0 0 1 0 0 0 0 10",
+    "0 1 0 0 0 0 0 0 x",
+    "abc",
+    "0 0 1 0 0 0 0 0 1",
+    "0 0 1 0 0 0 0 0 2",
+    "0 0 1 0 0 0 0 0 3",
+    "0 0 1 0 0 0 0 0 4",
+    "0 0 1 0 0 0 0 0 5",
+};
+
+}  // namespace
+
+// Patterns 1, 2 and 4 have lines, so 0, 3, 5, 6 and 7 go straight on: grown from the smallest
+// left, they make 0 0 0, 1 1 *, 1 * 1 and * 1 1.
+TEST(RuleCheck, FindsEachKindInOrderOfWeight) {
+    const std::vector<Finding> found = checkRules(kRules, 3);
+    struct Want {
+        Finding::Kind kind;
+        int line;
+        const char* text;
+    };
+    const std::vector<Want> want = {
+        {Finding::BadAngle, 3,
+         "Linia 4: nie da się odczytać kąta „x”; krok przy wzorcu 0 1 0 0 0 0 0 0 zakończy się błędem."},
+        {Finding::NeverActs, 2,
+         "Linia 3 nigdy nie zadziała: ma 1 dla czujnika 4, a robot ma tylko 3 czujniki."},
+        {Finding::NeverActs, 4,
+         "Linia 5 nigdy nie zadziała: jej pierwsze 16 znaków to nie wzorzec czujników (osiem cyfr 0 lub 1, "
+         "każda ze spacją)."},
+        {Finding::NeverActs, 9,
+         "Linia 10 nigdy nie zadziała: jej wzorzec mają już 4 wcześniejsze reguły (linie 6, 7, 8, 9), a krok "
+         "bierze tylko pierwsze 4."},
+        {Finding::NoRule, -1, "Wzorzec 0 0 0 0 0 0 0 0: żadna reguła nie pasuje, robot jedzie prosto."},
+        {Finding::NoRule, -1,
+         "Wzorzec 1 1 * 0 0 0 0 0 (2 układy czujników): żadna reguła nie pasuje, robot jedzie prosto."},
+        {Finding::NoRule, -1,
+         "Wzorzec 1 * 1 0 0 0 0 0 (2 układy czujników): żadna reguła nie pasuje, robot jedzie prosto."},
+        {Finding::NoRule, -1,
+         "Wzorzec * 1 1 0 0 0 0 0 (2 układy czujników): żadna reguła nie pasuje, robot jedzie prosto."},
+        {Finding::Repeated, 1,
+         "Linia 2 powtarza kąt 30 linii 1 przy tym samym wzorcu. To nie błąd, ale ten kąt ma przez to szansę "
+         "2/3 "
+         "zamiast 1/2, a jazda prosto 1/3 zamiast 1/2."},
+    };
+    ASSERT_EQ(found.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(found[i].kind, want[i].kind) << i;
+        EXPECT_EQ(found[i].line, want[i].line) << i;
+        EXPECT_EQ(findingText(found[i], kRules, 3), want[i].text) << i;
+    }
+}
+
+// Three 45s and a 10 of one pattern, three sensors: the third 45 makes 3/5 of 2/4, straight on
+// 1/5 of 1/4. A robot without sensors gives only the pattern of all off.
+TEST(RuleCheck, RepeatsCountEveryCandidateAndTheSmallestRobotsAreJudgedRight) {
+    const std::vector<std::string> rules = {"1 0 0 0 0 0 0 0 45", "1 0 0 0 0 0 0 0 45", "1 0 0 0 0 0 0 0 10",
+                                            "1 0 0 0 0 0 0 0 45", "0 0 0 0 0 0 0 0 5"};
+    const std::vector<Finding> found = checkRules(rules, 1);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[1].line, 3);
+    EXPECT_EQ(found[1].earlier[0], 0);
+    EXPECT_EQ(found[1].with, (Chance{3, 5}));
+    EXPECT_EQ(found[1].without, (Chance{1, 2}));
+    EXPECT_EQ(found[1].straightWith, (Chance{1, 5}));
+    EXPECT_EQ(found[1].straightWithout, (Chance{1, 4}));
+
+    const std::vector<Finding> none = checkRules(rules, 0);
+    ASSERT_EQ(none.size(), 4u);  // lines 1 to 4 want sensor 1
+    EXPECT_EQ(findingText(none[0], rules, 0),
+              "Linia 1 nigdy nie zadziała: ma 1 dla czujnika 1, a robot nie ma czujników.");
+    const std::vector<Finding> empty = checkRules({}, 8);
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_EQ(
+        findingText(empty[0], {}, 8),
+        "Wzorzec * * * * * * * * (256 układów czujników): żadna reguła nie pasuje, robot jedzie prosto.");
+    EXPECT_EQ(checkSummary(0, 2),
+              "Robot ma 2 czujniki, więc może dać 4 wzorce. Nie ma uwag: każda linia może "
+              "zadziałać, a każdy wzorzec ma regułę.");
+}
+
+// The inspector's odds are the step's: the same candidates, the same failing line, for every
+// pattern; and the verdicts of a fifth match and of going straight on.
+TEST(RuleOdds, AgreeWithTheStepsTableAndSayWhatTheNextStepDoes) {
+    const std::vector<LineReading> lines = readLines(kRules);
+    RuleTable table;
+    table.follow(kRules);
+    for (int p = 0; p < kPatternCount; ++p) {
+        const PatternOdds odds = oddsAt(lines, p);
+        if (odds.fault >= 0) {
+            EXPECT_THROW(table.candidates(p), std::exception) << p;
+            continue;
+        }
+        const Candidates& c = table.candidates(p);
+        ASSERT_EQ(odds.candidates, c.count) << p;
+        for (int i = 0; i < c.count; ++i)
+            EXPECT_EQ(odds.lines[static_cast<std::size_t>(i)], c.lines[static_cast<std::size_t>(i)]);
+    }
+    const PatternOdds five = oddsAt(lines, 4);
+    EXPECT_EQ(five.lines, (std::vector<int>{5, 6, 7, 8, 9}));
+    EXPECT_EQ(matchVerdict(5, lines[5], five), "szansa 1/5 (20 %)");
+    EXPECT_EQ(matchVerdict(9, lines[9], five), "nie zadziała: wcześniej pasują już 4 reguły");
+    EXPECT_EQ(straightVerdict(oddsAt(lines, 1)), "prosto: szansa 1/3 (33 %)");
+    EXPECT_EQ(straightVerdict(oddsAt(lines, 0)), "prosto: szansa 1/1 (100 %)");
+    const PatternOdds failing = oddsAt(lines, 2);
+    EXPECT_EQ(matchVerdict(3, lines[3], failing), "nie da się odczytać kąta: krok zakończy się błędem");
+    EXPECT_EQ(straightVerdict(failing), "prosto: krok zakończy się błędem na linii 4");
+}
+
+// Ten sensors in a row give eight states; a run of three double halves gives two sensors.
+TEST(RuleCheck, TheRobotHasAStateForItsFirstEightSensors) {
+    Engine e;
+    Grid& robot = e.State.RobotGrid;
+    EXPECT_EQ(stateSensorCount(robot), 0);
+    for (int x = 5; x < 8; ++x) robot.at(x, 2) = kDoubleHalf;
+    EXPECT_EQ(stateSensorCount(robot), 2);
+    for (int x = 0; x < 10; ++x) robot.at(x, 3) = kSensor;
+    EXPECT_EQ(stateSensorCount(robot), 8);
+}

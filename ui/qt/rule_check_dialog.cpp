@@ -1,0 +1,110 @@
+#include "ui/qt/rule_check_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "engine/rule_check.h"
+#include "engine/rule_texts.h"
+#include "robot/robot_cells.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
+
+namespace vemrik {
+
+namespace {
+
+// Under the rule list (440, 72, 225 × 217), clear of every control of the page.
+const QRect kButtonGeometry(440, 296, 120, 21);
+// Over the previews at the left of "Algorytm", so the rule list it selects in stays in sight.
+const QSize kDialogSize(425, 380);
+const QPoint kDialogOffset(4, 48);
+
+}  // namespace
+
+RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_(window) {
+    setObjectName("ruleCheckDialog");
+    setWindowTitle(QStringLiteral("Sprawdź reguły"));
+    resize(kDialogSize);
+    auto* layout = new QVBoxLayout(this);
+    summary_ = new QLabel(this);
+    summary_->setObjectName("ruleCheckSummary");
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+    auto* hint = new QLabel(
+        QStringLiteral(
+            "Linie liczone od 1; „*” to czujnik w dowolnym stanie. Kliknij uwagę, aby zaznaczyć jej "
+            "linię na liście reguł."),
+        this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    list_ = new QListWidget(this);
+    list_->setObjectName("ruleCheckFindings");
+    list_->setAccessibleName(QStringLiteral("Uwagi"));
+    list_->setWordWrap(true);
+    layout->addWidget(list_, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    const auto select = [this](QListWidgetItem* item) {
+        const int line = item->data(Qt::UserRole).toInt();
+        if (line >= 0) window_.selectRule(line);
+    };
+    connect(list_, &QListWidget::itemClicked, this, select);
+    connect(list_, &QListWidget::itemActivated, this, select);
+    afterHandleKey_ = window_.addAfterHandle([this] {
+        if (isVisible()) refresh();
+    });
+    refresh();
+}
+
+RuleCheckDialog::~RuleCheckDialog() { window_.removeAfterHandle(afterHandleKey_); }
+
+void RuleCheckDialog::showEvent(QShowEvent* event) {
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void RuleCheckDialog::refresh() {
+    const TForm1& form = window_.form();
+    const int sensors = stateSensorCount(form.State.RobotGrid);
+    if (form.ListBox1.version == checkedVersion_ && sensors == checkedSensors_) return;
+    checkedVersion_ = form.ListBox1.version;
+    checkedSensors_ = sensors;
+    const std::vector<std::string>& rules = form.ListBox1.lines;
+    const std::vector<Finding> found = checkRules(rules, sensors);
+    summary_->setText(qs(checkSummary(found.size(), sensors)));
+    list_->clear();
+    for (const Finding& f : found) {
+        auto* item = new QListWidgetItem(qs(findingText(f, rules, sensors)), list_);
+        item->setData(Qt::UserRole, f.line);
+    }
+}
+
+QPushButton* addRuleCheck(MainWindow& window) {
+    QWidget* page = window.notebook()->widget(kAlgorithmPage);
+    auto* button = new QPushButton(QStringLiteral("Sprawdź reguły…"), page);
+    button->setObjectName("ButtonCheckRules");
+    button->setGeometry(kButtonGeometry);
+    auto dialog = std::make_shared<QPointer<RuleCheckDialog>>();
+    QObject::connect(button, &QPushButton::clicked, &window, [&window, dialog] {
+        if (!*dialog) {
+            *dialog = new RuleCheckDialog(window);
+            (*dialog)->move(window.mapToGlobal(kDialogOffset));
+        }
+        (*dialog)->show();
+        (*dialog)->raise();
+        (*dialog)->activateWindow();
+    });
+    return button;
+}
+
+}  // namespace vemrik
