@@ -207,6 +207,12 @@ void MainWindow::handle(const std::function<void()>& handler) {
     for (const auto& [key, f] : afterHandle_) f();
 }
 
+MainWindow::~MainWindow() {
+    // Dialogs that watch the window unhook themselves when deleted; that must happen while this is
+    // still a whole MainWindow, not later among the children QWidget's destructor deletes.
+    qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
 int MainWindow::addAfterHandle(std::function<void()> f) {
     afterHandle_.emplace(nextAfterHandleKey_, std::move(f));
     return nextAfterHandleKey_++;

@@ -24,6 +24,7 @@ class ImageView;
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     TForm1& form() { return form_; }
     QTabWidget* notebook() const { return notebook_; }
