@@ -4,6 +4,8 @@
 #include <tuple>
 #include <vector>
 
+#include "evaluation/headless_run.h"
+#include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
@@ -22,25 +24,26 @@ Seen seen(const TForm1& f) {
     std::uint64_t hits = 0;
     for (int i = 0; i < static_cast<int>(f.ListBox1.lines.size()); ++i)
         hits += f.engine.Run.hits(i) * (i + 1);
-    return {{f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading, f.State.SensorStates,
-             f.State.ReturnToStart},
+    const ProgramState& s = f.State;
+    return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart},
             f.engine.Run.steps(),
             hits,
             f.engine.Run.trail().size()};
 }
 
 /// A run tick as the window has it: the step, then the refresh redraws and senses. Every
-/// seventh step the page is away, so two steps go without a sensing pass.
+/// seventh step the page is away, so two steps go without a sensing pass; before step 150 the
+/// heading is moved.
 void tick(TForm1& f, std::uint64_t step) {
     if (step % 7 == 3) f.TabbedNotebook1Change(kAlgorithmPage);
     if (step % 7 == 5) f.TabbedNotebook1Change(kSimulationPage);
+    if (step == 150) f.TrackBar2.position = 45, f.TrackBar2Change();
     f.Timer2Timer();
     f.Timer1Timer();
 }
 
 void startTypical(TForm1& f) {
     applyWorkspace(f, typicalScene());
-    f.TabbedNotebook1Change(kSimulationPage);
     f.Timer1Timer();
     f.Button15Click();
     f.Timer1Timer();
@@ -55,13 +58,8 @@ TEST(RunHistory, SteppingBackShowsEachStepAsItWasAndGoesOnAsIfNeverSteppedBack) 
     constexpr std::uint64_t kSteps = 400;
     TForm1 reference;
     startTypical(reference);
-    reference.TrackBar2.position = 45;  // a heading changed in the middle of the run
     std::vector<Seen> expected{seen(reference)};
-    for (std::uint64_t n = 1; n <= kSteps; ++n) {
-        if (n == 150) reference.TrackBar2Change();
-        tick(reference, n);
-        expected.push_back(seen(reference));
-    }
+    for (std::uint64_t n = 1; n <= kSteps; ++n) tick(reference, n), expected.push_back(seen(reference));
     struct Case {
         std::uint64_t at, back, forward;
         bool byButton;
@@ -72,27 +70,16 @@ TEST(RunHistory, SteppingBackShowsEachStepAsItWasAndGoesOnAsIfNeverSteppedBack) 
         SCOPED_TRACE(testing::Message() << c.at << " back to " << c.back << " then " << c.forward);
         TForm1 f;
         startTypical(f);
-        f.TrackBar2.position = 45;
-        for (std::uint64_t n = 1; n <= c.at; ++n) {
-            if (n == 150) f.TrackBar2Change();
-            tick(f, n);
-        }
-        if (c.byButton)
-            f.StepBackClick();
-        else
-            f.ShowStep(c.back);
+        for (std::uint64_t n = 1; n <= c.at; ++n) tick(f, n);
+        c.byButton ? f.StepBackClick() : f.ShowStep(c.back);
         f.Timer1Timer();
-        ASSERT_EQ(seen(f), expected[c.back]);
-        EXPECT_FALSE(f.Timer2.enabled);
+        ASSERT_EQ(std::tuple(seen(f), f.Timer2.enabled), std::tuple(expected[c.back], false));
         f.ShowStep(c.forward);
         f.Timer1Timer();
         ASSERT_EQ(seen(f), expected[c.forward]);
         f.BitBtn7Click();
-        for (std::uint64_t n = c.forward + 1; n <= kSteps; ++n) {
-            if (n == 150) f.TrackBar2Change();
-            tick(f, n);
-            ASSERT_EQ(seen(f), expected[n]) << "step " << n;
-        }
+        for (std::uint64_t n = c.forward + 1; n <= kSteps; ++n)
+            ASSERT_EQ((tick(f, n), seen(f)), expected[n]) << "step " << n;
     }
 }
 
@@ -110,4 +97,25 @@ TEST(RunHistory, AnEditOrWrocEndsTheHistoryAndStepBackThenChangesNothing) {
         EXPECT_EQ(seen(f), before) << edit;
         EXPECT_EQ(f.History.endedBy(), edit == 3 ? HistoryEnd::SentBack : HistoryEnd::Edited) << edit;
     }
+}
+
+// The first runs of the typical scene that fail within 300 steps; the window makes each again up
+// to 20 steps before its end, and 20 steps of "Krok" end it where the evaluation did.
+TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
+    TForm1 f;
+    applyWorkspace(f, typicalScene());
+    const RunSetup setup = *prepareRun(captureWorkspace(f)).setup;
+    int failed = 0;
+    for (std::uint32_t seed = 1; failed < 3 && seed < 200; ++seed) {
+        const RunResult r = runOnce(setup, seed, 300);
+        if (r.outcome == Outcome::Success || r.steps < 20) continue;
+        ++failed;
+        f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps - 20));
+        for (int n = 0; n < 20; ++n) f.Timer1Timer(), f.BitBtn6Click();
+        EXPECT_EQ(
+            std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading),
+            std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
+            << seed;
+    }
+    EXPECT_EQ(failed, 3);
 }

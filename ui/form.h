@@ -121,6 +121,10 @@ public:
     /// The step slider: shows step `step` since "Start", the run timer off; ends the history
     /// first when the work has changed since "Start".
     void ShowStep(std::uint64_t step);
+    /// Makes again, as "Wróć" and "Start" with `seed` as the seed in effect would, the run an
+    /// evaluation made with that seed, up to step `stopAt`: trail on, run timer off, every step
+    /// in the history.
+    void ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt);
 
     // Run view options
     /// Shows or hides the trail from the next redraw on.

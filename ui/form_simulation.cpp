@@ -59,6 +59,27 @@ void TForm1::ShowStep(std::uint64_t step) {
     History.show(engine, track, step);
 }
 
+void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
+    Timer2.enabled = false;
+    Button16Click();
+    Raster track(Image5.canvas.width(), Image5.canvas.height());
+    paintTrack(State, track);
+    engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
+    engine.Seed = seed;
+    engine.start();
+    engine.restartDraws();
+    History.begin(engine);
+    for (std::uint64_t i = 0; i < stopAt; ++i) {
+        History.beforeSensing(State);
+        engine.placeAndSense(track);
+        History.sensed(engine);
+        History.beforeStep(engine);
+        engine.step(nullptr);
+        History.stepped(engine);
+    }
+    ShowTrail(true);
+}
+
 void TForm1::ShowTrail(bool on) {
     TrailShown = on;
     State.RedrawPending = 1;
