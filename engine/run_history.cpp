@@ -34,8 +34,7 @@ bool samePlace(const RunMoment& a, const ProgramState& s) {
 }  // namespace
 
 void RunHistory::begin(const Engine& e) {
-    started_ = true;
-    why_ = HistoryEnd::NotStarted;
+    active_ = true;
     start_ = momentOf(e);
     startDraws_ = e.RandomEngine;
     robot_ = e.State.RobotGrid;
@@ -53,6 +52,7 @@ void RunHistory::begin(const Engine& e) {
 
 void RunHistory::end(HistoryEnd why) {
     if (!active()) return;
+    active_ = false;
     why_ = why;
     kept_.clear();
     steps_ = shown_ = 0;

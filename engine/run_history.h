@@ -62,7 +62,7 @@ public:
     /// replaying over `track`, the painted track layer; a step outside 0 .. steps() does nothing.
     void show(Engine& e, const Raster& track, std::uint64_t step);
 
-    bool active() const { return why_ == HistoryEnd::NotStarted && started_; }
+    bool active() const { return active_; }
     /// Why there is no history; meaningful while not active().
     HistoryEnd endedBy() const { return why_; }
     /// Steps that can be shown, and the one shown now.
@@ -75,7 +75,7 @@ private:
         RunMoment moment;
     };
 
-    bool started_ = false;
+    bool active_ = false;
     HistoryEnd why_ = HistoryEnd::NotStarted;
     RunMoment start_;
     std::mt19937 startDraws_;
