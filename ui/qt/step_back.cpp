@@ -15,8 +15,9 @@ namespace {
 
 // Below "Wyłącz", in the column of the run buttons, clear of the image and the track bar.
 const QRect kButtonGeometry(704, 152, 75, 17);
-const QRect kCaptionGeometry(704, 176, 90, 17);
-const QRect kSliderGeometry(704, 196, 78, 22);
+// Two lines, so "Krok 99999 z 100000" fits the column.
+const QRect kCaptionGeometry(704, 174, 84, 34);
+const QRect kSliderGeometry(704, 210, 78, 22);
 
 }  // namespace
 
@@ -36,6 +37,7 @@ void StepBackControls::build() {
     caption_ = new QLabel(page);
     caption_->setObjectName("LabelStep");
     caption_->setGeometry(kCaptionGeometry);
+    caption_->setWordWrap(true);
     slider_ = new QSlider(Qt::Horizontal, page);
     slider_->setObjectName("SliderStep");
     slider_->setAccessibleName(QStringLiteral("Krok przebiegu"));
