@@ -57,6 +57,9 @@ public:
     void clearTrail() { trail_.clear(); }
     /// A redraw's sensing saw a stop cell; the next step is marked with it.
     void noteStopSeen() { stopSeen_ = true; }
+    /// Whether the next step will be marked with a stop seen; set again when a run is replayed.
+    bool stopPending() const { return stopSeen_; }
+    void keepStopPending(bool seen) { stopSeen_ = seen; }
 
     /// Records a step that began at (fromX, fromY), left the state `after` and was acted on by
     /// rule `rule` of `rules` (kNoRule for none). Allocates only on the first step, when the

@@ -56,6 +56,21 @@ std::string seedText(std::uint32_t seed, bool repeatable) {
     return "ziarno " + std::to_string(seed) + (repeatable ? " (powtarzalne)" : "");
 }
 
+std::string historyText(const RunHistory& history) {
+    if (history.active())
+        return history.shown() < history.steps() ? "cofnięto do kroku " + std::to_string(history.shown()) +
+                                                       " z " + std::to_string(history.steps())
+                                                 : std::string();
+    switch (history.endedBy()) {
+        case HistoryEnd::Edited:
+            return "nie można cofać: zmieniono robota, mapę lub reguły";
+        case HistoryEnd::TooLong:
+            return "nie można cofać: ponad " + std::to_string(kHistoryBound) + " kroków";
+        default:
+            return {};
+    }
+}
+
 std::string hitsText(std::uint64_t hits) { return "trafienia od startu: " + std::to_string(hits); }
 
 }  // namespace vemrik

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/run_control.h"
+#include "engine/run_history.h"
 #include "engine/run_record.h"
 
 namespace vemrik {
@@ -24,6 +25,9 @@ std::string poseText(const ProgramState& s);
 std::string lastRuleText(const LastRule& rule);
 /// "ziarno 5489", with " (powtarzalne)" when "Start" restarts the source from it.
 std::string seedText(std::uint32_t seed, bool repeatable);
+/// Where the run's history stands, when there is something to say: "cofnięto do kroku 12 z 40"
+/// while an earlier step is shown, or why there is no history since an edit or a long run.
+std::string historyText(const RunHistory& history);
 /// A rule line's tooltip: "trafienia od startu: 12".
 std::string hitsText(std::uint64_t hits);
 

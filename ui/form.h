@@ -4,6 +4,7 @@
 
 #include "app/program_state.h"
 #include "engine/engine.h"
+#include "engine/run_history.h"
 #include "simulation/run_options.h"
 #include "simulation/track_cache.h"
 #include "ui/controls.h"
@@ -50,6 +51,8 @@ public:
 
     // Seeing a run; off at start-up, and then it changes nothing of the above.
     bool TrailShown = false;
+    /// The steps since "Start", to show again.
+    RunHistory History;
 
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
@@ -113,6 +116,15 @@ public:
     void BitBtn7Click();
     void BitBtn8Click();
     void Timer2Timer();
+    /// "Krok wstecz": the step before the one shown, the run timer off.
+    void StepBackClick();
+    /// The step slider: shows step `step` since "Start", the run timer off; ends the history
+    /// first when the work has changed since "Start".
+    void ShowStep(std::uint64_t step);
+    /// Makes again, as "Wróć" and "Start" with `seed` as the seed in effect would, the run an
+    /// evaluation made with that seed, up to step `stopAt`: trail on, run timer off, every step
+    /// in the history.
+    void ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt);
 
     // Run view options
     /// Shows or hides the trail from the next redraw on.

@@ -1,20 +1,24 @@
 #include "app/errors.h"
 #include "engine/run_control.h"
-#include "simulation/simulation_view.h"
 #include "engine/trail.h"
+#include "simulation/simulation_view.h"
 #include "ui/form.h"
 
 namespace vemrik {
 
 void TForm1::BitBtn5Click() {
+    History.beforeSensing(State);
     paintSimulationView(engine, Image5.canvas, Image5Track);
+    History.sensed(engine);
     // After the sensing, so the trail can never change what the sensors read.
     if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
 }
 
 void TForm1::BitBtn6Click() {
     try {
+        History.beforeStep(engine);
         engine.step(&Memo1);
+        History.stepped(engine);
     } catch (const NonFiniteStepError&) {
         // The rules that broke this step still match at the same pose: the run ends here.
         Timer2.enabled = false;
@@ -24,9 +28,16 @@ void TForm1::BitBtn6Click() {
 
 void TForm1::TrackBar2Change() { headingFromTrackBar(State, TrackBar2.position); }
 
-void TForm1::Button15Click() { engine.start(); }
+void TForm1::Button15Click() {
+    engine.start();
+    History.begin(engine);
+}
 
-void TForm1::Button16Click() { engine.sendBack(); }
+void TForm1::Button16Click() {
+    engine.sendBack();
+    // The trail is gone, so the steps before cannot be shown as they were.
+    History.end(HistoryEnd::SentBack);
+}
 
 void TForm1::BitBtn7Click() { switchRunOn(State, Timer2.enabled); }
 void TForm1::BitBtn8Click() { switchRunOff(State, Timer2.enabled); }
@@ -34,6 +45,39 @@ void TForm1::BitBtn8Click() { switchRunOff(State, Timer2.enabled); }
 void TForm1::Timer2Timer() {
     stopTimerIfHeld(State, Timer2.enabled);
     BitBtn6Click();
+}
+
+void TForm1::StepBackClick() {
+    if (History.shown() > 0) ShowStep(History.shown() - 1);
+}
+
+void TForm1::ShowStep(std::uint64_t step) {
+    if (!History.follow(engine) || step > History.steps()) return;
+    Timer2.enabled = false;
+    Raster track(Image5.canvas.width(), Image5.canvas.height());
+    paintTrack(State, track);
+    History.show(engine, track, step);
+}
+
+void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
+    Timer2.enabled = false;
+    Button16Click();
+    Raster track(Image5.canvas.width(), Image5.canvas.height());
+    paintTrack(State, track);
+    engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
+    engine.Seed = seed;
+    engine.start();
+    engine.restartDraws();
+    History.begin(engine);
+    for (std::uint64_t i = 0; i < stopAt; ++i) {
+        History.beforeSensing(State);
+        engine.placeAndSense(track);
+        History.sensed(engine);
+        History.beforeStep(engine);
+        engine.step(nullptr);
+        History.stepped(engine);
+    }
+    ShowTrail(true);
 }
 
 void TForm1::ShowTrail(bool on) {

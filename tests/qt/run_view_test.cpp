@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
+#include "ui/qt/step_back.h"
 
 using namespace vemrik;
 
@@ -115,6 +117,28 @@ private slots:
         QVERIFY(form.ListBox1.itemIndex == 2 && rules->selectedItems().value(0) == rules->item(2));
         w.handle([&] { form.ListBox1.deleteAt(2); });
         QCOMPARE(findings->count(), 1);
+    }
+
+    // Three steps straight up from y 0; the controls sit clear of every control of the page.
+    void stepBackShowsAnEarlierStepUntilAnEditEndsTheHistory() {
+        MainWindow w;
+        RunView view(w);
+        StepBackControls controls(w);
+        w.show();
+        for (QWidget* a : QList<QWidget*>{controls.button(), controls.slider()})
+            for (const QWidget* other : a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY(other == a || !other->geometry().intersects(a->geometry()));
+        QVERIFY(!controls.button()->isEnabled());
+        w.findChild<QPushButton*>("Button15")->click();
+        for (int n = 0; n < 3; ++n) w.findChild<QPushButton*>("BitBtn6")->click();
+        controls.button()->click();
+        QVERIFY(view.statusText().startsWith("kroki: 2 |"));
+        QVERIFY(view.statusText().contains("y -6,0 | prosto | cofnięto do kroku 2 z 3"));
+        controls.slider()->setValue(0);
+        QVERIFY(view.statusText().startsWith("kroki: 0 |") && controls.slider()->maximum() == 3);
+        w.handle([&] { w.form().ListBox1.add("0 0 0 0 0 0 0 0 5"); });
+        QVERIFY(view.statusText().contains("nie można cofać: zmieniono robota, mapę lub reguły"));
+        QVERIFY(!controls.button()->isEnabled() && !controls.slider()->isEnabled());
     }
 };
 

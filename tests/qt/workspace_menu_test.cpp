@@ -1,6 +1,7 @@
 // The "Plik" menu with its recent files, and the evaluation dialog.
 #include "ui/qt/workspace_menu.h"
 
+#include <QPointer>
 #include <QtTest>
 #include <QtWidgets>
 #include <fstream>
@@ -183,6 +184,32 @@ private slots:
         d.start();
         d.reject();
         QVERIFY(!d.running() && !d.isVisible());
+    }
+
+    // Every run turns on the map until the limit; one shown stops 20 steps before it.
+    void aFailedRunIsShownInTheWindowUnlessTheWorkChangedSinceTheEvaluation() {
+        MainWindow w;
+        addEvaluationAction(w);
+        Workspace ws = evaltest::straightTrack();
+        for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
+        ws.rules = {"0 0 0 0 0 0 0 0 10"};
+        w.handle([&] { applyWorkspace(w.form(), ws), w.form().TabbedNotebook1Change(kMapPage); });
+        w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
+        QPointer<EvaluationDialog> d = w.findChild<EvaluationDialog*>();
+        d->runsBox()->setValue(3), d->maxStepsBox()->setValue(100);
+        d->start();
+        QTRY_VERIFY_WITH_TIMEOUT(!d->running(), 20000);
+        QCOMPARE(d->failedRuns()->item(1)->text(),
+                 QStringLiteral("przebieg 2, ziarno 5490: bez stopu po 100 krokach"));
+        d->failedRuns()->setCurrentRow(1);
+        w.handle([&] { w.form().TrackBar2.position = 7; });
+        QVERIFY(!d->showSelectedRun() && d->summaryLabel()->text().startsWith("Robot, mapa lub reguły"));
+        w.handle([&] { w.form().TrackBar2.position = ws.startHeading; });
+        QVERIFY(d->showSelectedRun());
+        QTRY_VERIFY(d.isNull());
+        const TForm1& f = w.form();
+        QVERIFY(f.engine.Run.steps() == 80 && f.engine.Seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
+                w.notebook()->currentIndex() == kSimulationPage);
     }
 };
 

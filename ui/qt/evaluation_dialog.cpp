@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -29,6 +30,10 @@ constexpr int kDefaultRuns = 200;
 constexpr int kDefaultMaxSteps = 5000;
 constexpr int kHistogramBins = 30;
 constexpr int kPollMs = 50;
+// More failed runs than anyone reads one by one.
+constexpr int kFailedRunsListed = 1000;
+// Where a shown run stops before its end, so its last steps can be made with "Krok".
+constexpr int kStepsBeforeEnd = 20;
 const QSize kHistogramSize(460, 170);
 // The count scale left of the plot: a margin, the counts' column, a gap to the bars.
 constexpr int kCountMargin = 4;
@@ -160,6 +165,13 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setWordWrap(true);
     histogram_ = new StepHistogramView(this);
+    failed_ = new QListWidget(this);
+    failed_->setObjectName("failedRuns");
+    failed_->setAccessibleName(QStringLiteral("Przebiegi nieudane"));
+    failed_->setFixedSize(kHistogramSize.width(), 110);
+    showRunButton_ = new QPushButton(QStringLiteral("Pokaż przebieg"), this);
+    showRunButton_->setObjectName("showRun");
+    showRunButton_->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Liczba przebiegów:"), this), 0, 0);
@@ -181,11 +193,24 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     column->addWidget(progress_);
     column->addWidget(summary_);
     column->addWidget(histogram_);
+    auto* failedCaption =
+        new QLabel(QStringLiteral("Przebiegi nieudane (zgubione lub bez stopu w limicie):"), this);
+    failedCaption->setBuddy(failed_);
+    column->addWidget(failedCaption);
+    column->addWidget(failed_);
+    auto* showRow = new QHBoxLayout;
+    showRow->addStretch(1);
+    showRow->addWidget(showRunButton_);
+    column->addLayout(showRow);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(startButton_, &QPushButton::clicked, this, [this] { start(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
     connect(closeButton, &QPushButton::clicked, this, [this] { reject(); });
+    connect(showRunButton_, &QPushButton::clicked, this, [this] { showSelectedRun(); });
+    connect(failed_, &QListWidget::itemActivated, this, [this] { showSelectedRun(); });
+    connect(failed_, &QListWidget::currentRowChanged, this,
+            [this](int row) { showRunButton_->setEnabled(row >= 0 && !running()); });
     poll_.setInterval(kPollMs);
     connect(&poll_, &QTimer::timeout, this, [this] { poll(); });
     setRunning(false);
@@ -200,7 +225,8 @@ void EvaluationDialog::start() {
     if (running()) return;
     PreparedRun prepared;
     try {
-        prepared = prepareRun(capture_());
+        judged_ = capture_();
+        prepared = prepareRun(judged_);
     } catch (const std::exception& e) {
         prepared.error = e.what();
     }
@@ -219,6 +245,7 @@ void EvaluationDialog::start() {
     progress_->setValue(0);
     summary_->setText(QStringLiteral("Trwa ocena…"));
     histogram_->clear();
+    failed_->clear();
     started_ = std::chrono::steady_clock::now();
     worker_ = std::thread([this, runs, maxSteps, seed] {
         result_ = runMany(
@@ -257,6 +284,40 @@ void EvaluationDialog::finish() {
     lines << qs("Czas: " + secondsText(took.count()));
     summary_->setText(lines.join('\n'));
     histogram_->setHistogram(stepHistogram(result_.runs, kHistogramBins));
+    listFailedRuns();
+}
+
+void EvaluationDialog::listFailedRuns() {
+    failed_->clear();
+    for (const EvaluatedRun& r : result_.runs) {
+        if (failed_->count() == kFailedRunsListed) break;
+        const Outcome o = r.result.outcome;
+        if (o != Outcome::Lost && o != Outcome::Timeout) continue;
+        auto* item = new QListWidgetItem(
+            QStringLiteral("przebieg %1, ziarno %2: %3 po %4 krokach")
+                .arg(r.run + 1)
+                .arg(r.seed)
+                .arg(o == Outcome::Lost ? QStringLiteral("zgubiony") : QStringLiteral("bez stopu"))
+                .arg(r.result.steps),
+            failed_);
+        item->setData(Qt::UserRole, static_cast<qulonglong>(r.seed));
+        item->setData(Qt::UserRole + 1, r.result.steps);
+    }
+    showRunButton_->setEnabled(false);
+}
+
+bool EvaluationDialog::showSelectedRun() {
+    const QListWidgetItem* item = failed_->currentItem();
+    if (!item || running() || !showRun) return false;
+    const QString refusal =
+        showRun(judged_, static_cast<std::uint32_t>(item->data(Qt::UserRole).toULongLong()),
+                item->data(Qt::UserRole + 1).toInt());
+    if (!refusal.isEmpty()) {
+        summary_->setText(refusal);
+        return false;
+    }
+    reject();
+    return true;
 }
 
 void EvaluationDialog::setRunning(bool on) {
@@ -266,6 +327,23 @@ void EvaluationDialog::setRunning(bool on) {
     runs_->setEnabled(!on);
     maxSteps_->setEnabled(!on);
     seed_->setEnabled(!on);
+    showRunButton_->setEnabled(!on && failed_->currentRow() >= 0);
+}
+
+QString showEvaluatedRun(MainWindow& window, const Workspace& judged, std::uint32_t seed, int steps) {
+    TForm1& form = window.form();
+    if (!formHolds(form, judged))
+        return QStringLiteral(
+            "Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.");
+    if (static_cast<std::uint64_t>(steps) > kHistoryBound)
+        return QStringLiteral("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
+    const auto stopAt = static_cast<std::uint64_t>(std::max(0, steps - kStepsBeforeEnd));
+    window.handle([&form, seed, stopAt] { form.ReplaySeededRun(seed, stopAt); });
+    // The menu's check mark follows the trail the replay switched on.
+    if (auto* trail = window.simulationMenu()->findChild<QAction*>(QStringLiteral("actionShowTrail")))
+        trail->setChecked(true);
+    window.notebook()->setCurrentIndex(kSimulationPage);
+    return {};
 }
 
 void addEvaluationAction(MainWindow& window) {
@@ -276,6 +354,9 @@ void addEvaluationAction(MainWindow& window) {
         if (!*dialog) {
             *dialog = new EvaluationDialog([&window] { return captureWorkspace(window.form()); }, &window);
             (*dialog)->setAttribute(Qt::WA_DeleteOnClose);
+            (*dialog)->showRun = [&window](const Workspace& judged, std::uint32_t seed, int steps) {
+                return showEvaluatedRun(window, judged, seed, steps);
+            };
         }
         (*dialog)->show();
         (*dialog)->raise();

@@ -14,6 +14,7 @@
 #include "workspace/workspace.h"
 
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -64,6 +65,13 @@ public:
     void cancel();
     bool running() const { return worker_.joinable(); }
 
+    /// "Pokaż przebieg": shows run `seed` of the judged workspace in the window, stopped
+    /// `steps` - 20 steps in; returns why it cannot, or an empty text.
+    std::function<QString(const Workspace& judged, std::uint32_t seed, int steps)> showRun;
+    /// Shows the run selected among the failed ones and closes the dialog; false when none is
+    /// selected or showRun refuses (it then says why).
+    bool showSelectedRun();
+
     QSpinBox* runsBox() const { return runs_; }
     QSpinBox* maxStepsBox() const { return maxSteps_; }
     QSpinBox* seedBox() const { return seed_; }
@@ -72,6 +80,8 @@ public:
     QProgressBar* progressBar() const { return progress_; }
     QLabel* summaryLabel() const { return summary_; }
     StepHistogramView* histogramView() const { return histogram_; }
+    /// The runs that were lost or timed out, with their seeds and steps.
+    QListWidget* failedRuns() const { return failed_; }
 
     /// Closing cancels a running evaluation first.
     void reject() override;
@@ -80,6 +90,7 @@ private:
     void poll();
     void finish();
     void setRunning(bool on);
+    void listFailedRuns();
 
     std::function<Workspace()> capture_;
     QSpinBox* runs_ = nullptr;
@@ -90,7 +101,10 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* summary_ = nullptr;
     StepHistogramView* histogram_ = nullptr;
+    QListWidget* failed_ = nullptr;
+    QPushButton* showRunButton_ = nullptr;
     QTimer poll_;
+    Workspace judged_;
 
     // Shared with the worker: the setup it reads, the flags, and its result once `done_` is set.
     std::unique_ptr<RunSetup> setup_;
@@ -101,6 +115,10 @@ private:
     std::chrono::steady_clock::time_point started_;
     std::thread worker_;
 };
+
+/// Shows run `seed` of an evaluation of `judged` in the window, stopped 20 steps before its
+/// `steps`, on "Symulacja" with the trail on; returns why it cannot, or an empty text.
+QString showEvaluatedRun(MainWindow& window, const Workspace& judged, std::uint32_t seed, int steps);
 
 /// Adds "Oceń algorytm…" to the window's "Symulacja" menu; it opens one dialog for the window.
 void addEvaluationAction(MainWindow& window);

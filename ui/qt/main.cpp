@@ -12,6 +12,7 @@
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
+#include "ui/qt/step_back.h"
 #include "ui/qt/workspace_menu.h"
 
 int main(int argc, char** argv) {
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         vemrik::addEvaluationAction(window);
         vemrik::RuleInspector inspector(window);
         vemrik::addRuleCheck(window);
+        vemrik::StepBackControls stepBack(window);
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
         // starts as usual.

@@ -25,7 +25,7 @@ namespace {
 // A light yellow that the list's text stays readable on.
 const QColor kFiredRuleBackground(255, 236, 150);
 
-enum Part { kSteps, kTime, kState, kPose, kRule, kSeed, kParts };
+enum Part { kSteps, kTime, kState, kPose, kRule, kHistory, kSeed, kParts };
 
 }  // namespace
 
@@ -101,7 +101,8 @@ void RunView::buildStatusBar() {
     bar->setObjectName("statusBar");
     bar->setSizeGripEnabled(false);
     static constexpr const char* kNames[kParts] = {"statusSteps", "statusTime", "statusState",
-                                                   "statusPose",  "statusRule", "statusSeed"};
+                                                   "statusPose",  "statusRule", "statusHistory",
+                                                   "statusSeed"};
     for (int i = 0; i < kParts; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(kNames[i]);
@@ -154,6 +155,8 @@ void RunView::refresh() {
     TForm1& form = window_.form();
     RunRecord& run = form.engine.Run;
     run.followList(form.ListBox1.lines);
+    // At once, so the status bar says the history ended when the edit is made.
+    form.History.follow(form.engine);
     const LastRule last = run.lastRule();
     const std::string texts[kParts] = {
         stepsText(run.steps()),
@@ -161,6 +164,7 @@ void RunView::refresh() {
         runStateText(runState(form.State, form.Timer2.enabled)),
         poseText(form.State),
         lastRuleText(last),
+        historyText(form.History),
         seedText(form.engine.Seed, form.engine.RepeatableRuns),
     };
     for (int i = 0; i < kParts; ++i) {

@@ -1,0 +1,121 @@
+// Stepping back over a run and going on from there.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "evaluation/headless_run.h"
+#include "evaluation/run_setup.h"
+#include "scenes/scenes.h"
+#include "ui/form.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+
+namespace {
+
+struct Seen {
+    std::tuple<float, float, float, std::array<std::int32_t, kSensorSlots>, std::int32_t> pose;
+    std::uint64_t steps, hits, trail;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen seen(const TForm1& f) {
+    std::uint64_t hits = 0;
+    for (int i = 0; i < static_cast<int>(f.ListBox1.lines.size()); ++i)
+        hits += f.engine.Run.hits(i) * (i + 1);
+    const ProgramState& s = f.State;
+    return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart},
+            f.engine.Run.steps(),
+            hits,
+            f.engine.Run.trail().size()};
+}
+
+/// A run tick as the window has it: the step, then the refresh redraws and senses. Every
+/// seventh step the page is away, so two steps go without a sensing pass; before step 150 the
+/// heading is moved.
+void tick(TForm1& f, std::uint64_t step) {
+    if (step % 7 == 3) f.TabbedNotebook1Change(kAlgorithmPage);
+    if (step % 7 == 5) f.TabbedNotebook1Change(kSimulationPage);
+    if (step == 150) f.TrackBar2.position = 45, f.TrackBar2Change();
+    f.Timer2Timer();
+    f.Timer1Timer();
+}
+
+void startTypical(TForm1& f) {
+    applyWorkspace(f, typicalScene());
+    f.Timer1Timer();
+    f.Button15Click();
+    f.Timer1Timer();
+    f.BitBtn7Click();
+}
+
+}  // namespace
+
+// One run never stepped back is the reference; the others go to step `at`, back to `back` (by
+// "Krok wstecz" or the slider), perhaps forward on the slider, and then on with the run timer.
+TEST(RunHistory, SteppingBackShowsEachStepAsItWasAndGoesOnAsIfNeverSteppedBack) {
+    constexpr std::uint64_t kSteps = 400;
+    TForm1 reference;
+    startTypical(reference);
+    std::vector<Seen> expected{seen(reference)};
+    for (std::uint64_t n = 1; n <= kSteps; ++n) tick(reference, n), expected.push_back(seen(reference));
+    struct Case {
+        std::uint64_t at, back, forward;
+        bool byButton;
+    };
+    // Each step named is one at which the page is shown, as it is for a user stepping back.
+    for (const Case c : {Case{13, 12, 12, true}, Case{300, 0, 0, false}, Case{301, 120, 162, false},
+                         Case{kSteps, 152, 148, false}, Case{61, 21, 56, false}}) {
+        SCOPED_TRACE(testing::Message() << c.at << " back to " << c.back << " then " << c.forward);
+        TForm1 f;
+        startTypical(f);
+        for (std::uint64_t n = 1; n <= c.at; ++n) tick(f, n);
+        c.byButton ? f.StepBackClick() : f.ShowStep(c.back);
+        f.Timer1Timer();
+        ASSERT_EQ(std::tuple(seen(f), f.Timer2.enabled), std::tuple(expected[c.back], false));
+        f.ShowStep(c.forward);
+        f.Timer1Timer();
+        ASSERT_EQ(seen(f), expected[c.forward]);
+        f.BitBtn7Click();
+        for (std::uint64_t n = c.forward + 1; n <= kSteps; ++n)
+            ASSERT_EQ((tick(f, n), seen(f)), expected[n]) << "step " << n;
+    }
+}
+
+TEST(RunHistory, AnEditOrWrocEndsTheHistoryAndStepBackThenChangesNothing) {
+    for (const int edit : {0, 1, 2, 3}) {
+        TForm1 f;
+        startTypical(f);
+        for (std::uint64_t n = 1; n <= 20; ++n) tick(f, n);
+        if (edit == 0) f.State.MapGrid.at(3, 3) ^= kLine;
+        if (edit == 1) f.State.RobotGrid.at(0, 0) = kBody;
+        if (edit == 2) f.ListBox1.add("0 0 0 0 0 0 0 0 5");
+        if (edit == 3) f.Button16Click();
+        const Seen before = seen(f);
+        f.StepBackClick();
+        EXPECT_EQ(seen(f), before) << edit;
+        EXPECT_EQ(f.History.endedBy(), edit == 3 ? HistoryEnd::SentBack : HistoryEnd::Edited) << edit;
+    }
+}
+
+// The first runs of the typical scene that fail within 300 steps; the window makes each again up
+// to 20 steps before its end, and 20 steps of "Krok" end it where the evaluation did.
+TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
+    TForm1 f;
+    applyWorkspace(f, typicalScene());
+    const RunSetup setup = *prepareRun(captureWorkspace(f)).setup;
+    int failed = 0;
+    for (std::uint32_t seed = 1; failed < 3 && seed < 200; ++seed) {
+        const RunResult r = runOnce(setup, seed, 300);
+        if (r.outcome == Outcome::Success || r.steps < 20) continue;
+        ++failed;
+        f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps - 20));
+        for (int n = 0; n < 20; ++n) f.Timer1Timer(), f.BitBtn6Click();
+        EXPECT_EQ(
+            std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading),
+            std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
+            << seed;
+    }
+    EXPECT_EQ(failed, 3);
+}
