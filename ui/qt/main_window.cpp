@@ -248,6 +248,15 @@ void MainWindow::selectRule(int line) {
     notebook_->setCurrentIndex(kAlgorithmPage);
 }
 
+void MainWindow::selectRuleOnClick(QListWidget* list) {
+    const auto select = [this](QListWidgetItem* item) {
+        const int line = item->data(Qt::UserRole).toInt();
+        if (line >= 0) selectRule(line);
+    };
+    connect(list, &QListWidget::itemClicked, this, select);
+    connect(list, &QListWidget::itemActivated, this, select);
+}
+
 void MainWindow::reportError(const QString& message) {
     // One box at a time: a timer that keeps failing must not stack them.
     if (errorBox_) return;

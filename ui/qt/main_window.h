@@ -40,6 +40,9 @@ public:
 
     /// Selects rule line `line` through the form and shows it on "Algorytm".
     void selectRule(int line);
+    /// Clicking or activating an item of `list` selects the rule line its Qt::UserRole holds
+    /// (none for -1).
+    void selectRuleOnClick(QListWidget* list);
 
     /// The "Symulacja" menu of the menu bar, made on first use; run features add their entries.
     QMenu* simulationMenu();

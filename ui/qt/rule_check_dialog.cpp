@@ -54,12 +54,7 @@ RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    const auto select = [this](QListWidgetItem* item) {
-        const int line = item->data(Qt::UserRole).toInt();
-        if (line >= 0) window_.selectRule(line);
-    };
-    connect(list_, &QListWidget::itemClicked, this, select);
-    connect(list_, &QListWidget::itemActivated, this, select);
+    window_.selectRuleOnClick(list_);
     afterHandleKey_ = window_.addAfterHandle([this] {
         if (isVisible()) refresh();
     });

@@ -80,12 +80,7 @@ void RuleInspector::build() {
     layout->addWidget(lastStep_);
     dock_->setWidget(body);
 
-    const auto select = [this](QListWidgetItem* item) {
-        const int line = item->data(Qt::UserRole).toInt();
-        if (line >= 0) window_.selectRule(line);
-    };
-    connect(matches_, &QListWidget::itemClicked, this, select);
-    connect(matches_, &QListWidget::itemActivated, this, select);
+    window_.selectRuleOnClick(matches_);
 
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->hide();
