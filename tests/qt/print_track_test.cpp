@@ -70,6 +70,12 @@ private slots:
         }
     }
 
+    void paperChangedInThePreviewIsFollowed() {
+        const std::unique_ptr<QPrinter> printer(pdfPrinter(dir_.filePath(QStringLiteral("zmiana.pdf"))));
+        preparePrinter(*printer, trackPrintLayout(oval_, {20, QPageSize::A3}));
+        QCOMPARE(printTrack(oval_, trackPrintLayout(oval_, {20, QPageSize::A4}), *printer).pages, 12);
+    }
+
     void unwritableFileIsAClearError() {
         const std::unique_ptr<QPrinter> printer(pdfPrinter(dir_.filePath(QStringLiteral("brak/trasa.pdf"))));
         const PrintLayout layout = trackPrintLayout(oval_, {});

@@ -53,6 +53,23 @@ void drawSheetName(QPainter& painter, const QRectF& bottomMargin, const QString&
     painter.drawText(bottomMargin, Qt::AlignCenter, text);
 }
 
+/// Dashed lines where the next sheet to the right and below is laid, its edge cut at its crop marks.
+void drawOverlapGuides(QPainter& painter, const QRectF& area, const PrintTile& tile, const TileGrid& grid,
+                       double overlap) {
+    painter.setPen(QPen(Qt::black, 0.2, Qt::DashLine));
+    const double x = area.right() - overlap, y = area.bottom() - overlap;
+    if (tile.column + 1 < grid.columns) painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    if (tile.row + 1 < grid.rows) painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+}
+
+/// The layout on the paper the printer holds now: the preview's page setup may have changed it.
+PrintLayout onPrinterPaper(PrintLayout layout, const QPrinter& printer) {
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    layout.pageWidth = paper.width();
+    layout.pageHeight = paper.height();
+    return layout;
+}
+
 QString sheetText(const PrintTile& tile, int page, int pages, double mmPerCell) {
     return QStringLiteral("%1 — wiersz %2, kolumna %3 — strona %4 z %5 — %6 mm na kratkę")
         .arg(QString::fromStdString(tileName(tile.row, tile.column)))
@@ -165,8 +182,10 @@ void preparePrinter(QPrinter& printer, const PrintLayout& layout) {
         landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
 }
 
-TrackPrintResult printTrack(const Raster& track, const PrintLayout& layout, QPrinter& printer) {
+TrackPrintResult printTrack(const Raster& track, const PrintLayout& requested, QPrinter& printer) {
     TrackPrintResult result;
+    const PrintLayout layout = onPrinterPaper(requested, printer);
+    const TileGrid grid = tileGrid(layout);
     const std::vector<PrintTile> tiles = printTiles(layout);
     if (tiles.empty() || track.width() <= 0) {
         result.error = QStringLiteral("Na tym papierze nie zmieści się nic poza marginesami i zakładką.");
@@ -204,6 +223,8 @@ TrackPrintResult printTrack(const Raster& track, const PrintLayout& layout, QPri
         painter.setRenderHint(QPainter::LosslessImageRendering);
         painter.drawImage(QPointF(0, 0), image);
         result.mmPerTrackPixel = painter.worldTransform().m11() / dotsPerMm;
+        painter.setTransform(QTransform::fromScale(dotsPerMm, dotsPerMm));
+        drawOverlapGuides(painter, area, tile, grid, layout.overlap);
         painter.setClipping(false);
         ++result.pages;
     }

@@ -34,8 +34,9 @@ PrintLayout trackPrintLayout(const Raster& track, const TrackPrintOptions& optio
 /// Sets the printer's paper and orientation for the layout, with no margins of its own.
 void preparePrinter(QPrinter& printer, const PrintLayout& layout);
 
-/// Prints the track on the prepared printer, one sheet per tile, pixels kept square and sharp,
-/// with crop marks at the printable area's corners and each sheet's name in its margin.
+/// Prints the track on the printer's paper as it is now (the layout's own paper only chose it), one
+/// sheet per tile, pixels kept square and sharp, with crop marks at the printable area's corners,
+/// dashed lines where the next sheets are laid and each sheet's name in its margin.
 TrackPrintResult printTrack(const Raster& track, const PrintLayout& layout, QPrinter& printer);
 
 /// Adds "Plik" → "Drukuj trasę…": the map's track, the scale and paper asked in a small dialog,
