@@ -45,8 +45,8 @@ PrintLayout turned(PrintLayout layout) {
 }
 
 bool fewerPagesTurned(const PrintLayout& layout) {
-    const int turnedPages = tileGrid(turned(layout)).pages(), pages = tileGrid(layout).pages();
-    return turnedPages > 0 && (pages == 0 || turnedPages < pages);
+    const int turnedPages = tileGrid(turned(layout)).pages();
+    return turnedPages > 0 && turnedPages < tileGrid(layout).pages();
 }
 
 std::string tileName(int row, int column) {
