@@ -8,6 +8,7 @@
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         vemrik::MainWindow window;
         vemrik::WorkspaceMenu menu(window);
         vemrik::addExampleMenu(menu, vemrik::exampleFolders());
+        vemrik::addPrintTrackAction(menu, window);
         vemrik::RecentFiles recent(menu);
         vemrik::RunView runView(window);
         vemrik::addEvaluationAction(window);

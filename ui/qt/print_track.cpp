@@ -1,0 +1,248 @@
+#include "ui/qt/print_track.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "simulation/simulation_view.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
+#include "ui/qt/workspace_menu.h"
+
+namespace vemrik {
+
+namespace {
+
+// Room for the crop marks and the sheet's name, inside what most printers can reach.
+constexpr double kMarginMm = 10;
+constexpr double kOverlapMm = 10;
+constexpr double kMarkGapMm = 1;
+constexpr double kMarkLengthMm = 6;
+
+/// Short lines in the margin along the printable area's edges at its corners, for the scissors.
+void drawCropMarks(QPainter& painter, const QRectF& area) {
+    painter.setPen(QPen(Qt::black, 0.2));
+    for (const QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        const double outX = corner.x() < area.center().x() ? -1 : 1;
+        const double outY = corner.y() < area.center().y() ? -1 : 1;
+        const double near = kMarkGapMm, far = kMarkGapMm + kMarkLengthMm;
+        painter.drawLine(QPointF(corner.x() + outX * near, corner.y()),
+                         QPointF(corner.x() + outX * far, corner.y()));
+        painter.drawLine(QPointF(corner.x(), corner.y() + outY * near),
+                         QPointF(corner.x(), corner.y() + outY * far));
+    }
+}
+
+/// The sheet's name and place under its printable area, in device pixels so the font keeps its size.
+void drawSheetName(QPainter& painter, const QRectF& bottomMargin, const QString& text) {
+    painter.setPen(Qt::black);
+    QFont font = painter.font();
+    font.setPointSizeF(8);
+    painter.setFont(font);
+    painter.drawText(bottomMargin, Qt::AlignCenter, text);
+}
+
+/// Dashed lines where the next sheet to the right and below is laid, its edge cut at its crop marks.
+void drawOverlapGuides(QPainter& painter, const QRectF& area, const PrintTile& tile, const TileGrid& grid,
+                       double overlap) {
+    painter.setPen(QPen(Qt::black, 0.2, Qt::DashLine));
+    const double x = area.right() - overlap, y = area.bottom() - overlap;
+    if (tile.column + 1 < grid.columns) painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    if (tile.row + 1 < grid.rows) painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+}
+
+/// The layout on the paper the printer holds now: the preview's page setup may have changed it.
+PrintLayout onPrinterPaper(PrintLayout layout, const QPrinter& printer) {
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    layout.pageWidth = paper.width();
+    layout.pageHeight = paper.height();
+    return layout;
+}
+
+QString sheetText(const PrintTile& tile, int page, int pages, double mmPerCell) {
+    return QStringLiteral("%1 — wiersz %2, kolumna %3 — strona %4 z %5 — %6 mm na kratkę")
+        .arg(QString::fromStdString(tileName(tile.row, tile.column)))
+        .arg(tile.row + 1)
+        .arg(tile.column + 1)
+        .arg(page)
+        .arg(pages)
+        .arg(mmPerCell);
+}
+
+QString paperName(QPageSize::PageSizeId paper, const PrintLayout& layout) {
+    return QPageSize::name(paper) +
+           (layout.pageWidth > layout.pageHeight ? QStringLiteral(" poziomo") : QStringLiteral(" pionowo"));
+}
+
+/// The scale and the paper, with the sheets they give shown as they change.
+class TrackPrintDialog : public QDialog {
+public:
+    TrackPrintDialog(const Raster& track, QWidget* parent) : QDialog(parent), track_(track) {
+        setWindowTitle(QStringLiteral("Drukuj trasę"));
+        scale_->setObjectName("printScale");
+        scale_->setRange(5, 100);
+        scale_->setValue(20);
+        scale_->setSuffix(QStringLiteral(" mm"));
+        paper_->setObjectName("printPaper");
+        paper_->addItem(QStringLiteral("A4"), QPageSize::A4);
+        paper_->addItem(QStringLiteral("A3"), QPageSize::A3);
+        sheets_->setObjectName("printSheets");
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Podgląd wydruku…"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+        auto* form = new QFormLayout(this);
+        form->addRow(QStringLiteral("&Milimetry na kratkę:"), scale_);
+        form->addRow(QStringLiteral("P&apier:"), paper_);
+        form->addRow(sheets_);
+        form->addRow(buttons);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        connect(scale_, &QSpinBox::valueChanged, this, [this] { showSheets(); });
+        connect(paper_, &QComboBox::currentIndexChanged, this, [this] { showSheets(); });
+        showSheets();
+    }
+
+    TrackPrintOptions options() const {
+        return {static_cast<double>(scale_->value()),
+                static_cast<QPageSize::PageSizeId>(paper_->currentData().toInt())};
+    }
+
+private:
+    void showSheets() {
+        const TrackPrintOptions o = options();
+        const PrintLayout layout = trackPrintLayout(track_, o);
+        const TileGrid grid = tileGrid(layout);
+        sheets_->setText(QStringLiteral("Trasa %1 × %2 mm na %3 × %4 = %5 arkuszach %6,\nz zakładką %7 mm.")
+                             .arg(layout.trackWidth)
+                             .arg(layout.trackHeight)
+                             .arg(grid.columns)
+                             .arg(grid.rows)
+                             .arg(grid.pages())
+                             .arg(paperName(o.paper, layout))
+                             .arg(layout.overlap));
+    }
+
+    const Raster& track_;
+    QSpinBox* scale_ = new QSpinBox(this);
+    QComboBox* paper_ = new QComboBox(this);
+    QLabel* sheets_ = new QLabel(this);
+};
+
+void printTrackAsking(MainWindow& window) {
+    const Raster& shown = window.form().Image2.canvas;
+    Raster track(shown.width(), shown.height());
+    paintTrack(window.form().State, track);
+    TrackPrintDialog dialog(track, &window);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const PrintLayout layout = trackPrintLayout(track, dialog.options());
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, layout);
+    QPrintPreviewDialog preview(&printer, &window);
+    preview.setWindowTitle(QStringLiteral("Podgląd wydruku trasy"));
+    QString error;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+        const TrackPrintResult result = printTrack(track, layout, *target);
+        if (!result.error.isEmpty()) error = result.error;
+    });
+    preview.exec();
+    if (!error.isEmpty()) QMessageBox::warning(&window, QStringLiteral("Drukuj trasę"), error);
+}
+
+}  // namespace
+
+PrintLayout trackPrintLayout(const Raster& track, const TrackPrintOptions& options) {
+    const QSizeF paper = QPageSize(options.paper).size(QPageSize::Millimeter);
+    const PrintLayout upright{trackMillimetres(track.width(), options.mmPerCell),
+                              trackMillimetres(track.height(), options.mmPerCell),
+                              paper.width(),
+                              paper.height(),
+                              kMarginMm,
+                              kOverlapMm};
+    return fewerPagesTurned(upright) ? turned(upright) : upright;
+}
+
+void preparePrinter(QPrinter& printer, const PrintLayout& layout) {
+    const bool landscape = layout.pageWidth > layout.pageHeight;
+    const QSizeF upright(std::min(layout.pageWidth, layout.pageHeight),
+                         std::max(layout.pageWidth, layout.pageHeight));
+    printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(
+        QPageSize(upright, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+}
+
+TrackPrintResult printTrack(const Raster& track, const PrintLayout& requested, QPrinter& printer) {
+    TrackPrintResult result;
+    const PrintLayout layout = onPrinterPaper(requested, printer);
+    const TileGrid grid = tileGrid(layout);
+    const std::vector<PrintTile> tiles = printTiles(layout);
+    if (tiles.empty() || track.width() <= 0) {
+        result.error = QStringLiteral("Na tym papierze nie zmieści się nic poza marginesami i zakładką.");
+        return result;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        result.error = printer.outputFileName().isEmpty()
+                           ? QStringLiteral("Nie udało się zacząć drukowania.")
+                           : QStringLiteral("Nie udało się zapisać pliku %1.").arg(printer.outputFileName());
+        return result;
+    }
+    // An opaque copy: the raster's unused top byte would otherwise reach the PDF as transparency.
+    const QImage image = rasterImage(track).convertToFormat(QImage::Format_RGB32);
+    const double dotsPerMm = printer.resolution() / 25.4;
+    const double mmPerPixel = layout.trackWidth / track.width();
+    for (const PrintTile& tile : tiles) {
+        if (result.pages > 0 && !printer.newPage()) {
+            result.error = QStringLiteral("Nie udało się dodać strony %1.").arg(result.pages + 1);
+            break;
+        }
+        const QRectF area(layout.margin, layout.margin, tile.width, tile.height);
+        painter.resetTransform();
+        drawSheetName(painter,
+                      QRectF(0, (area.bottom() + kMarkGapMm) * dotsPerMm, layout.pageWidth * dotsPerMm,
+                             (layout.margin - kMarkGapMm) * dotsPerMm),
+                      sheetText(tile, result.pages + 1, static_cast<int>(tiles.size()), mmPerPixel * 10));
+        painter.scale(dotsPerMm, dotsPerMm);  // from here on a unit is a millimetre of paper
+        drawCropMarks(painter, area);
+        painter.setClipRect(area);
+        painter.translate(layout.margin - tile.x, layout.margin - tile.y);
+        painter.scale(mmPerPixel, mmPerPixel);
+        // Nearest pixel and no JPEG: the cells and strokes keep their sharp edges at any size.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        painter.drawImage(QPointF(0, 0), image);
+        result.mmPerTrackPixel = painter.worldTransform().m11() / dotsPerMm;
+        painter.setTransform(QTransform::fromScale(dotsPerMm, dotsPerMm));
+        drawOverlapGuides(painter, area, tile, grid, layout.overlap);
+        painter.setClipping(false);
+        ++result.pages;
+    }
+    if (!painter.end() && result.error.isEmpty())
+        result.error = QStringLiteral("Nie udało się dokończyć wydruku.");
+    return result;
+}
+
+QAction* addPrintTrackAction(WorkspaceMenu& menu, MainWindow& window) {
+    auto* action = new QAction(QStringLiteral("&Drukuj trasę…"), menu.fileMenu());
+    action->setObjectName("actionPrintTrack");
+    action->setShortcut(QKeySequence::Print);
+    // Beside "Eksportuj obraz…", the other way the work leaves the program.
+    const QList<QAction*> entries = menu.fileMenu()->actions();
+    const qsizetype exportAt = entries.indexOf(menu.action("actionExportImage"));
+    menu.fileMenu()->insertAction(entries.value(exportAt + 1), action);
+    QObject::connect(action, &QAction::triggered, &window, [&window] { printTrackAsking(window); });
+    return action;
+}
+
+}  // namespace vemrik
