@@ -11,4 +11,9 @@ inline constexpr int kForcedRedrawTicks = 15;
 /// flag first) when the visible page is to be drawn now.
 bool refreshTick(ProgramState& s);
 
+/// Whether the next refresh tick will draw, without counting it.
+inline bool refreshDue(const ProgramState& s) {
+    return s.RedrawPending == 1 || s.TickCounter + 1 == kForcedRedrawTicks;
+}
+
 }  // namespace vemrik

@@ -60,6 +60,19 @@ private slots:
         QCOMPARE(w.form().State.RobotGrid.at(1, 0), 0);
     }
 
+    void aTickWithNothingToDrawTouchesNothing() {
+        MainWindow w;
+        w.show();
+        QTest::qWait(100);  // the first redraw
+        int shown = 0;
+        w.addAfterHandle([&shown] { ++shown; });
+        w.form().State.RedrawPending = 0;
+        w.form().State.TickCounter = 0;
+        QTest::qWait(250);  // about ten ticks, fewer than a forced redraw needs
+        QCOMPARE(shown, 0);
+        QVERIFY(w.form().State.TickCounter > 0);
+    }
+
     void failingHandlersShowOneBoxAndTheProgramGoesOn() {
         MainWindow w;
         w.show();

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "robot/pose.h"
 #include "ui/qt/qt_helpers.h"
@@ -24,12 +25,26 @@ ImageView::ImageView(const Raster& raster, QWidget* parent) : QWidget(parent), r
 }
 
 void ImageView::refresh() {
-    if (raster_.version() != shown_) update();
+    if (raster_.version() == shown_) return;
+    // A forced redraw mostly paints the same pixels again; comparing them is far cheaper than
+    // showing them anew, which keeps an idle window idle.
+    const Colour* pixels = raster_.data();
+    if (shownPixels_.size() == pixelCount() &&
+        std::equal(pixels, pixels + pixelCount(), shownPixels_.begin())) {
+        shown_ = raster_.version();
+        return;
+    }
+    update();
 }
 
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, rasterImage(raster_));
     shown_ = raster_.version();
+    shownPixels_.assign(raster_.data(), raster_.data() + pixelCount());
+}
+
+std::size_t ImageView::pixelCount() const {
+    return static_cast<std::size_t>(raster_.width()) * static_cast<std::size_t>(raster_.height());
 }
 
 void ImageView::mousePressEvent(QMouseEvent* e) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "raster/raster.h"
 
@@ -18,7 +19,7 @@ public:
 
     MouseHandler onPress, onMove, onRelease;
 
-    /// Repaints when the raster has changed since the last repaint.
+    /// Repaints when the raster's pixels differ from those shown last.
     void refresh();
 
 protected:
@@ -28,8 +29,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    std::size_t pixelCount() const;
+
     const Raster& raster_;
     std::uint64_t shown_ = ~std::uint64_t{0};
+    std::vector<Colour> shownPixels_;
 };
 
 }  // namespace vemrik
