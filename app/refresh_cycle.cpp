@@ -3,15 +3,11 @@
 namespace vemrik {
 
 bool refreshTick(ProgramState& s) {
-    s.TickCounter += 1;
-    if (s.TickCounter == kForcedRedrawTicks) {
-        s.RedrawPending = 1;
-        s.TickCounter = 0;
-    }
-    if (s.RedrawPending != 1) return false;
+    const bool draw = refreshDue(s);
+    s.TickCounter = s.TickCounter + 1 == kForcedRedrawTicks ? 0 : s.TickCounter + 1;
     // Cleared before drawing, so a request made while drawing survives to the next tick.
-    s.RedrawPending = 0;
-    return true;
+    if (draw) s.RedrawPending = 0;
+    return draw;
 }
 
 }  // namespace vemrik

@@ -64,9 +64,6 @@ public:
     /// the draws restarted from the seed in effect.
     void load(const Workspace& ws);
 
-    /// The sample points of the robot as last sensed.
-    const SensorSamples& samples() const { return samples_; }
-
 private:
     SensorSamples samples_;
     RuleTable table_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "algorithm/rule_parse.h"
-#include "app/errors.h"
+#include "engine/rule_reading.h"
 
 namespace vemrik {
 
@@ -31,18 +31,19 @@ void RuleTable::follow(const std::vector<std::string>& rules) {
     read_ = true;
     candidates_.fill(Candidates{});
     fault_.fill(-1);
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        const int p = rulePattern(rules[i]);
-        if (p < 0) continue;
-        Candidates& c = candidates_[static_cast<std::size_t>(p)];
-        int& fault = fault_[static_cast<std::size_t>(p)];
-        if (c.count == kMaxCandidates || fault >= 0) continue;
-        try {
-            c.angles[static_cast<std::size_t>(c.count)] = ruleAngle(rules[i]);
-        } catch (const ConversionError&) {
+    const std::vector<LineReading> lines = readLines(rules);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const LineReading& line = lines[i];
+        if (line.pattern < 0 || line.rank >= kMaxCandidates) continue;
+        Candidates& c = candidates_[static_cast<std::size_t>(line.pattern)];
+        int& fault = fault_[static_cast<std::size_t>(line.pattern)];
+        // A step stops at the first angle it cannot read; later lines of the pattern never act.
+        if (fault >= 0) continue;
+        if (!line.readable) {
             fault = static_cast<int>(i);
             continue;
         }
+        c.angles[static_cast<std::size_t>(c.count)] = line.angle;
         c.lines[static_cast<std::size_t>(c.count++)] = static_cast<int>(i);
     }
 }
