@@ -9,6 +9,7 @@
 #include "app/program_state.h"
 #include "engine/rule_table.h"
 #include "engine/sensing.h"
+#include "evaluation/noise.h"
 #include "robot/pose.h"
 #include "workspace/workspace.h"
 
@@ -30,6 +31,8 @@ struct RunSetup {
     float startHeading = 0.0f;
     /// The largest distance from the reference point to any point of the robot's cells.
     float reach = 0.0f;
+    /// The imperfections every run of this setup draws from its seed; none by default.
+    Noise noise;
 
     /// What the pixel under (x, y) means to a sensor; nothing outside the image.
     Sight at(int x, int y) const {
