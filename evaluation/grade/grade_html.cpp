@@ -46,7 +46,7 @@ body { font-family: sans-serif; margin: 2em; color: #222; }
 table { border-collapse: collapse; margin-bottom: 2em; }
 th, td { border: 1px solid #bbb; padding: 0.3em 0.6em; text-align: left; vertical-align: top; }
 th { background: #eee; }
-td.number { text-align: right; }
+td.number { text-align: right; white-space: nowrap; }
 small { color: #555; }
 .broken { color: #a00; }
 section { display: inline-block; margin: 0 2em 1.5em 0; vertical-align: top; }
