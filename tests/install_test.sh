@@ -21,6 +21,10 @@ expected=(
   share/mime/packages/$id.xml
   share/vemrik/examples/descriptions.ini
   share/vemrik/examples/figure-eight.vemrik
+  share/vemrik/examples/grading/laps.vemrik-task
+  share/vemrik/examples/grading/students/ania.vemrik
+  share/vemrik/examples/grading/students/bartek.vemrik
+  share/vemrik/examples/grading/students/celina.vemrik
   share/vemrik/examples/oval.vemrik
   share/vemrik/examples/zigzag.vemrik
 )
@@ -32,6 +36,9 @@ test -x bin/vemrik && test -x bin/vemrik-eval
 for example in share/vemrik/examples/*.vemrik; do
   bin/vemrik-eval "$example" --runs 2 >/dev/null
 done
+# The task finds its tracks beside itself, wherever it was installed and whatever the folder.
+(cd / && "$prefix/bin/vemrik-eval" grade "$prefix/share/vemrik/examples/grading/laps.vemrik-task" \
+  "$prefix/share/vemrik/examples/grading/students" >/dev/null)
 
 if command -v file >/dev/null; then
   for size in 16 32 48 64 128 256; do

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <nlohmann/json.hpp>
-#include <set>
 #include <span>
 
 #include "app/program_state.h"
+#include "workspace/json_document.h"
 #include "workspace/rule_line.h"
 
 namespace vemrik {
@@ -93,53 +92,10 @@ void writeRules(std::string& out, const std::vector<std::string>& rules) {
 
 // ---- reading
 
-/// "w wierszu L, kolumnie C" (both from 1) for the character at index i.
-std::string position(std::string_view text, std::size_t i) {
-    i = std::min(i, text.size());
-    const std::size_t line = 1 + static_cast<std::size_t>(std::count(
-                                     text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), '\n'));
-    const std::size_t lineStart = text.rfind('\n', i == 0 ? std::string_view::npos : i - 1);
-    const std::size_t column = lineStart == std::string_view::npos || i == 0 ? i + 1 : i - lineStart;
-    return "w wierszu " + std::to_string(line) + ", kolumnie " + std::to_string(column);
-}
-
-bool blank(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-}
-
 Json parseJson(std::string_view text) {
-    if (blank(text)) fail("plik jest pusty");
-    bool tooDeep = false;
-    std::set<std::string> keys;
-    std::string repeated;
-    const auto watch = [&](int depth, Json::parse_event_t event, Json& parsed) {
-        const bool opens =
-            event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
-        if (opens && depth >= kMaxDepth) {
-            tooDeep = true;
-            return false;
-        }
-        if (event == Json::parse_event_t::key && depth == 1 &&
-            !keys.insert(parsed.get<std::string>()).second && repeated.empty())
-            repeated = parsed.get<std::string>();
-        return !tooDeep;
-    };
-    Json root;
-    try {
-        root = Json::parse(text.begin(), text.end(), watch);
-    } catch (const Json::parse_error& e) {
-        if (e.byte > text.size())
-            fail("plik jest urwany: JSON kończy się przed czasem " + position(text, text.size()));
-        fail("to nie jest poprawny JSON: błąd " + position(text, e.byte > 0 ? e.byte - 1 : 0));
-    } catch (const Json::out_of_range&) {
-        fail("to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych");
-    } catch (const Json::exception&) {
-        fail("to nie jest poprawny JSON");
-    }
-    if (tooDeep) fail("listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik");
-    if (!repeated.empty()) fail("pole " + quotedKey(repeated) + " występuje więcej niż raz");
-    return root;
+    JsonDocument doc = parseJsonDocument(text, kMaxDepth);
+    if (!doc.root) fail(std::move(doc.error));
+    return std::move(*doc.root);
 }
 
 const Json& field(const Json& root, const Field& f) {

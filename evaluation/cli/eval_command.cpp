@@ -6,8 +6,9 @@
 #include <chrono>
 #include <optional>
 
-#include "evaluation/summary.h"
 #include "engine/engine.h"
+#include "evaluation/cli/grade_command.h"
+#include "evaluation/summary.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
@@ -20,7 +21,8 @@ constexpr const char* kUsage =
     "  --max-steps M  limit kroków jednego przebiegu, 1 … 100000000 (domyślnie 5000)\n"
     "  --seed S       ziarno pierwszego przebiegu, 0 … 4294967295 (domyślnie 5489);\n"
     "                 przebieg i dostaje ziarno S + i\n"
-    "  --csv PLIK     zapisz wiersz CSV na każdy przebieg\n";
+    "  --csv PLIK     zapisz wiersz CSV na każdy przebieg\n"
+    "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n";
 
 struct Options {
     std::string workspace;
@@ -134,6 +136,7 @@ std::string csvText(const Evaluation& e) {
 }
 
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return checked(out, err, kEvalOk);

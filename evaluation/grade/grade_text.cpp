@@ -1,0 +1,99 @@
+#include "evaluation/grade/grade_report.h"
+#include "evaluation/grade/report_numbers.h"
+#include "evaluation/run_many.h"
+
+namespace vemrik {
+
+namespace {
+
+using report::percent;
+
+std::string padded(std::string s, std::size_t width) {
+    if (s.size() < width) s.append(width - s.size(), ' ');
+    return s;
+}
+
+std::string trackLine(const TaskTrack& track, const Summary& s) {
+    std::string line = track.name + ": sukces " + percent(s.success.value) +
+                       " (95 %: " + report::commaDecimal(100.0 * s.success.low, 1) + " … " +
+                       percent(s.success.high) + ")";
+    line +=
+        s.medianSteps ? ", mediana " + std::to_string(*s.medianSteps) + " kroków" : ", bez dojazdu do mety";
+    line += ", zgubiony " + percent(s.lostRate) + ", limit kroków " + percent(s.timeoutRate);
+    return line;
+}
+
+/// A CSV field, quoted when it holds a separator, a quote or a line break.
+std::string csvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string q = "\"";
+    for (const char c : s) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return q + "\"";
+}
+
+std::string shortestNumber(double v) {
+    char buf[64];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+/// A share with a decimal point; six places keep a rounding residue such as 1e-18 out of the file.
+std::string pointNumber(double v) {
+    char buf[64];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 6).ptr);
+}
+
+}  // namespace
+
+std::string gradeTableText(const Task& task, const std::string& taskPath,
+                           const std::vector<StudentResult>& ranked) {
+    std::string out = "Zadanie: " + taskPath + "\nTory:";
+    for (std::size_t i = 0; i < task.tracks.size(); ++i)
+        out += (i == 0 ? " " : ", ") + task.tracks[i].name + " (waga " +
+               report::weightText(task.tracks[i].weight) + ")";
+    out += "\nNa każdym torze " + std::to_string(task.runs) + " przebiegów, limit kroków " +
+           std::to_string(task.maxSteps) + ", ziarna " + std::to_string(task.seed) + " … " +
+           std::to_string(runSeed(task.seed, task.runs - 1)) + "\n";
+    if (task.robot) out += "Robot z zadania: " + task.robotPath + "\n";
+    if (task.noise.any())
+        out += "Szum: odwrócenie odczytu " + percent(task.noise.flip) + ", przesunięcie startu do " +
+               report::commaDecimal(task.noise.shift, 1) + " px, obrót startu do " +
+               report::commaDecimal(task.noise.turn, 1) + "°\n";
+    out += "\nMiejsce  Wynik    Reguły  Uczeń\n";
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const StudentResult& r = ranked[i];
+        const std::string score = r.graded() ? percent(r.score) : "—";
+        out += padded(std::to_string(i + 1) + ".", 9) + padded(score, r.graded() ? 9 : 11) +
+               padded(std::to_string(r.ruleLines), 8) + r.name + "\n";
+        if (!r.graded()) out += "         błąd: " + r.error + "\n";
+        for (std::size_t t = 0; t < r.tracks.size(); ++t)
+            out += "         " + trackLine(task.tracks[t], r.tracks[t]) + "\n";
+    }
+    return out;
+}
+
+std::string gradeCsvText(const Task& task, const std::vector<StudentResult>& ranked) {
+    std::string out =
+        "rank,student,file,score,rule_lines,track,weight,runs,successes,success_rate,success_low,"
+        "success_high,median_steps,lost_rate,timeout_rate,error\n";
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const StudentResult& r = ranked[i];
+        for (std::size_t t = 0; t < task.tracks.size(); ++t) {
+            out += std::to_string(i + 1) + ',' + csvField(r.name) + ',' + csvField(r.path) + ',' +
+                   (r.graded() ? pointNumber(r.score) : "") + ',' + std::to_string(r.ruleLines) + ',' +
+                   csvField(task.tracks[t].name) + ',' + shortestNumber(task.tracks[t].weight) + ',';
+            if (r.graded()) {
+                const Summary& s = r.tracks[t];
+                out += std::to_string(s.runs) + ',' + std::to_string(s.successes) + ',' +
+                       pointNumber(s.success.value) + ',' + pointNumber(s.success.low) + ',' +
+                       pointNumber(s.success.high) + ',' +
+                       (s.medianSteps ? std::to_string(*s.medianSteps) : "") + ',' + pointNumber(s.lostRate) +
+                       ',' + pointNumber(s.timeoutRate) + ",\n";
+            } else {
+                out += ",,,,,,,," + csvField(r.error) + "\n";
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace vemrik

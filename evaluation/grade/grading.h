@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "evaluation/grade/task.h"
+#include "evaluation/summary.h"
+
+namespace vemrik {
+
+/// How one student's workspace did on a task.
+struct StudentResult {
+    std::string name;  ///< the file's name without ".vemrik"
+    std::string path;
+    /// Empty when graded; otherwise, in Polish, why the workspace could not be run at all.
+    std::string error;
+    int ruleLines = 0;
+    /// The weighted mean of the tracks' success rates, 0 … 1.
+    double score = 0.0;
+    /// One per track of the task, in its order; none when the workspace could not be run.
+    std::vector<Summary> tracks;
+
+    bool graded() const { return error.empty(); }
+};
+
+/// Runs the student's rules (and robot, unless the task fixes one) on every track of the task:
+/// the task's runs with its seeds, step limit and noise. A file that cannot be read, holds no
+/// rules or cannot be run gives a result with the reason, never an exception.
+StudentResult gradeStudent(const Task& task, const std::string& name, const std::string& path);
+
+/// The weighted mean of the success rates, the task's track weights as weights.
+double weightedScore(const Task& task, const std::vector<Summary>& tracks);
+
+/// Best first: graded before broken, then by score, then by name and path.
+void rankResults(std::vector<StudentResult>& results);
+
+}  // namespace vemrik

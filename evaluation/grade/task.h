@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/grid.h"
+#include "evaluation/noise.h"
+#include "workspace/workspace.h"
+
+namespace vemrik {
+
+/// The value of "format" that marks a task file, and the one version this program reads (see
+/// docs/task-format.md).
+inline constexpr std::string_view kTaskFormatName = "vemrik-task";
+inline constexpr int kTaskFormatVersion = 1;
+
+/// One track of a task: the map, strokes and start heading of a workspace file.
+struct TaskTrack {
+    std::string name;     ///< given in the task, or the workspace file's name without ".vemrik"
+    std::string path;     ///< the workspace file, as found from the task file's folder
+    Workspace workspace;  ///< its robot and rules are never used
+    double weight = 1.0;  ///< > 0
+};
+
+/// What a teacher sets: the tracks every student's rules drive on, and how they are judged.
+struct Task {
+    std::vector<TaskTrack> tracks;
+    /// The robot every student drives, when the task fixes one; otherwise each student's own.
+    std::optional<Grid> robot;
+    std::string robotPath;
+    int runs = 200;
+    int maxSteps = 5000;
+    std::uint32_t seed = 5489;
+    Noise noise;
+};
+
+/// A task read from text, or why it could not be.
+struct ParsedTask {
+    std::optional<Task> task;
+    /// Empty on success; otherwise, in Polish, what is wrong and where.
+    std::string error;
+};
+
+/// Reads the text of a task file; the workspace files it names are read from `folder` unless
+/// their paths are absolute. Every track must have a start cell.
+ParsedTask parseTask(std::string_view text, const std::string& folder);
+
+/// Reads and checks a task file, the workspace files it names relative to its own folder.
+ParsedTask readTaskFile(const std::string& path);
+
+}  // namespace vemrik

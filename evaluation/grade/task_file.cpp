@@ -1,0 +1,209 @@
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+#include "evaluation/grade/task.h"
+#include "evaluation/run_setup.h"
+#include "workspace/json_document.h"
+#include "workspace/workspace_file.h"
+
+namespace vemrik {
+
+namespace {
+
+using Json = nlohmann::json;
+namespace fs = std::filesystem;
+
+// File, track list, track: three deep; anything far deeper is refused before it costs memory.
+constexpr int kMaxDepth = 8;
+constexpr std::size_t kMaxTracks = 100;
+
+/// A reason the text is not a task; only ever thrown and caught inside this file.
+struct TaskError {
+    std::string message;
+};
+
+[[noreturn]] void fail(std::string message) { throw TaskError{std::move(message)}; }
+
+/// A field of the file: its key and its name for the user.
+struct Field {
+    std::string_view key;
+    std::string_view name;
+};
+
+constexpr Field kFormat{"format", "format"};
+constexpr Field kVersion{"version", "wersja"};
+constexpr Field kTracks{"tracks", "tory"};
+constexpr Field kRobot{"robot", "robot"};
+constexpr Field kRuns{"runs", "liczba przebiegów"};
+constexpr Field kMaxSteps{"maxSteps", "limit kroków"};
+constexpr Field kSeed{"seed", "ziarno"};
+constexpr Field kNoise{"noise", "szum"};
+constexpr Field kTaskFields[] = {kFormat, kVersion, kTracks, kRobot, kRuns, kMaxSteps, kSeed, kNoise};
+
+constexpr Field kWorkspace{"workspace", "plik toru"};
+constexpr Field kWeight{"weight", "waga"};
+constexpr Field kName{"name", "nazwa"};
+constexpr Field kTrackFields[] = {kWorkspace, kWeight, kName};
+
+constexpr Field kFlip{"flip", "odwrócenie odczytu"};
+constexpr Field kShift{"shift", "przesunięcie startu"};
+constexpr Field kTurn{"turn", "obrót startu"};
+constexpr Field kNoiseFields[] = {kFlip, kShift, kTurn};
+
+std::string where(const std::string& prefix, const Field& f) {
+    return prefix + std::string(f.name) + " (\"" + std::string(f.key) + "\")";
+}
+
+std::string jsonQuoted(std::string_view s) {
+    return Json(s).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+/// Refuses an object that is not one or holds a key not among `known`: a misspelt key is caught
+/// instead of silently ignored.
+template <std::size_t N>
+void checkKeys(const Json& v, const Field (&known)[N], const std::string& name) {
+    if (!v.is_object()) fail(name + ": oczekiwano obiektu { … }");
+    for (const auto& item : v.items()) {
+        bool ok = false;
+        for (const Field& f : known) ok = ok || f.key == item.key();
+        if (!ok) fail(name + ": nieznane pole " + jsonQuoted(item.key()));
+    }
+}
+
+void checkHeader(const Json& root) {
+    const std::string expected = "\"format\" o wartości \"" + std::string(kTaskFormatName) + "\"";
+    if (!root.is_object() || !root.contains("format"))
+        fail("to nie jest plik zadania Vemrik: brak pola " + expected);
+    const Json& format = root.at("format");
+    if (!format.is_string() || format.get<std::string>() != kTaskFormatName)
+        fail("to nie jest plik zadania Vemrik: potrzeba pola " + expected);
+    if (!root.contains("version")) fail("brak pola " + where("", kVersion));
+    const Json& version = root.at("version");
+    if (!version.is_number_integer()) fail(where("", kVersion) + ": oczekiwano liczby całkowitej");
+    const bool supported = version.is_number_unsigned() ? version.get<std::uint64_t>() == kTaskFormatVersion
+                                                        : version.get<std::int64_t>() == kTaskFormatVersion;
+    if (!supported)
+        fail("wersja formatu " + version.dump() + " nie jest obsługiwana; ten program czyta wersję " +
+             std::to_string(kTaskFormatVersion));
+    checkKeys(root, kTaskFields, "plik zadania");
+}
+
+/// The integer of an optional field from lo to hi, or `otherwise` when the field is absent.
+template <class T>
+T readInteger(const Json& object, const Field& f, const std::string& prefix, T lo, T hi, T otherwise) {
+    const auto it = object.find(f.key);
+    if (it == object.end()) return otherwise;
+    // Every such field is from 0 up, and JSON reads every integer from 0 up as unsigned.
+    const bool ok = it->is_number_unsigned() && it->get<std::uint64_t>() >= static_cast<std::uint64_t>(lo) &&
+                    it->get<std::uint64_t>() <= static_cast<std::uint64_t>(hi);
+    if (!ok)
+        fail(where(prefix, f) + ": " + it->dump() + "; potrzeba liczby całkowitej od " + std::to_string(lo) +
+             " do " + std::to_string(hi));
+    return static_cast<T>(it->get<std::uint64_t>());
+}
+
+/// The number of an optional field from lo to hi, or `otherwise` when the field is absent.
+double readNumber(const Json& object, const Field& f, const std::string& prefix, double lo, double hi,
+                  bool loIncluded, double otherwise, const std::string& range) {
+    const auto it = object.find(f.key);
+    if (it == object.end()) return otherwise;
+    const double v = it->is_number() ? it->get<double>() : std::nan("");
+    const bool ok = std::isfinite(v) && (loIncluded ? v >= lo : v > lo) && v <= hi;
+    if (!ok) fail(where(prefix, f) + ": " + it->dump() + "; potrzeba liczby " + range);
+    return v;
+}
+
+std::string readText(const Json& object, const Field& f, const std::string& prefix) {
+    const Json& v = object.at(f.key);
+    if (!v.is_string() || v.get_ref<const std::string&>().empty())
+        fail(where(prefix, f) + ": oczekiwano niepustego napisu");
+    return v.get<std::string>();
+}
+
+std::string resolve(const std::string& folder, const std::string& path) {
+    const fs::path p(path);
+    return p.is_absolute() ? path : (fs::path(folder) / p).lexically_normal().string();
+}
+
+Workspace readReferenced(const std::string& name, const std::string& path) {
+    ParsedWorkspace read = readWorkspaceFile(path);
+    if (!read.workspace) fail(name + ", plik „" + path + "”: " + read.error);
+    return std::move(*read.workspace);
+}
+
+TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder) {
+    const std::string prefix = "tor [" + std::to_string(index) + "], ";
+    checkKeys(v, kTrackFields, "tor [" + std::to_string(index) + "]");
+    if (!v.contains(kWorkspace.key)) fail("brak pola " + where(prefix, kWorkspace));
+    TaskTrack t;
+    t.path = resolve(folder, readText(v, kWorkspace, prefix));
+    t.workspace = readReferenced("tor [" + std::to_string(index) + "]", t.path);
+    t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0, "większej od 0, najwyżej 1000000");
+    t.name = v.contains(kName.key) ? readText(v, kName, prefix) : fs::path(t.path).stem().string();
+    // Only the track's own faults: the rules that run on it are the student's.
+    Workspace probe = t.workspace;
+    probe.rules.clear();
+    if (const PreparedRun p = prepareRun(probe); !p.setup)
+        fail("tor [" + std::to_string(index) + "] (" + jsonQuoted(t.name) + "): " + p.error);
+    return t;
+}
+
+std::vector<TaskTrack> readTracks(const Json& root, const std::string& folder) {
+    if (!root.contains(kTracks.key)) fail("brak pola " + where("", kTracks));
+    const Json& v = root.at(kTracks.key);
+    if (!v.is_array() || v.empty() || v.size() > kMaxTracks)
+        fail(where("", kTracks) + ": oczekiwano listy od 1 do " + std::to_string(kMaxTracks) +
+             " torów { \"workspace\": … }");
+    std::vector<TaskTrack> tracks;
+    for (std::size_t i = 0; i < v.size(); ++i) tracks.push_back(readTrack(v[i], i, folder));
+    return tracks;
+}
+
+Noise readNoise(const Json& root) {
+    Noise n;
+    const auto it = root.find(kNoise.key);
+    if (it == root.end()) return n;
+    checkKeys(*it, kNoiseFields, where("", kNoise));
+    const std::string prefix = "szum, ";
+    constexpr double kHuge = std::numeric_limits<double>::max();
+    n.flip = readNumber(*it, kFlip, prefix, 0.0, 1.0, true, 0.0, "od 0 do 1");
+    n.shift = readNumber(*it, kShift, prefix, 0.0, kHuge, true, 0.0, "skończonej, nieujemnej");
+    n.turn = readNumber(*it, kTurn, prefix, 0.0, kHuge, true, 0.0, "skończonej, nieujemnej");
+    return n;
+}
+
+Task readTask(const Json& root, const std::string& folder) {
+    checkHeader(root);
+    Task task;
+    task.tracks = readTracks(root, folder);
+    if (root.contains(kRobot.key)) {
+        task.robotPath = resolve(folder, readText(root, kRobot, ""));
+        task.robot = readReferenced(where("", kRobot), task.robotPath).robot;
+    }
+    task.runs = readInteger(root, kRuns, "", 1, 1000000, task.runs);
+    task.maxSteps = readInteger(root, kMaxSteps, "", 1, 100000000, task.maxSteps);
+    task.seed = readInteger<std::uint32_t>(root, kSeed, "", 0, 4294967295u, task.seed);
+    task.noise = readNoise(root);
+    return task;
+}
+
+}  // namespace
+
+ParsedTask parseTask(std::string_view text, const std::string& folder) {
+    JsonDocument doc = parseJsonDocument(text, kMaxDepth);
+    if (!doc.root) return {std::nullopt, std::move(doc.error)};
+    try {
+        return {readTask(*doc.root, folder), {}};
+    } catch (const TaskError& e) {
+        return {std::nullopt, e.message};
+    }
+}
+
+ParsedTask readTaskFile(const std::string& path) {
+    const FileText file = readTextFile(path);
+    if (!file.text) return {std::nullopt, file.error};
+    return parseTask(*file.text, fs::path(path).parent_path().string());
+}
+
+}  // namespace vemrik

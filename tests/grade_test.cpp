@@ -1,0 +1,216 @@
+// Grading a class: task files read strictly, students ranked by their weighted success, reports.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "evaluation/cli/eval_command.h"
+#include "evaluation/grade/task.h"
+#include "tests/evaluation_tracks.h"
+#include "workspace/workspace_file.h"
+#include "workspace/workspace_json.h"
+
+using namespace vemrik;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kDir = fs::temp_directory_path() / ("vemrik_grade_test_" + std::to_string(::getpid()));
+
+std::string path(const std::string& leaf) { return (kDir / leaf).string(); }
+void write(const std::string& leaf, const std::string& text) { std::ofstream(path(leaf)) << text; }
+
+/// "prosto": the straight track, its stop ahead of sensor [10][5]. "obok": started 20 cells to the
+/// right with the stop to the left of that sensor, under sensor [8][5] only.
+Workspace offsetTrack() {
+    Workspace ws;
+    ws.map.at(30, 35) = kStart;
+    for (int x = 27; x <= 29; ++x) ws.map.at(x, 5) = kStop;
+    return ws;
+}
+
+Workspace student(std::vector<int> sensorColumns, std::string rule) {
+    Workspace ws;
+    for (const int x : sensorColumns) ws.robot.at(x, 5) = kSensor;
+    ws.rules = {std::move(rule)};
+    return ws;
+}
+
+std::string task(const std::string& tracks, const std::string& rest = "") {
+    return R"({"format": "vemrik-task", "version": 1, "tracks": [)" + tracks + "]" + rest + "}";
+}
+
+class Grade : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(kDir / "class");
+        write("prosto.vemrik", toJson(evaltest::straightTrack()));
+        write("obok.vemrik", toJson(offsetTrack()));
+        write("nostart.vemrik", toJson(Workspace{}));
+        write("task.vemrik-task", task(R"({"workspace": "prosto.vemrik", "weight": 3},
+                                          {"workspace": "obok.vemrik"})",
+                                       R"(, "runs": 10, "maxSteps": 300)"));
+        // Names sorted against the ranking, so the order can only come from the scores.
+        write("class/a-always.vemrik", toJson(student({8, 10}, "0 0 0 0 0 0 0 0 0")));
+        write("class/b-half.vemrik", toJson(student({10}, "0 0 0 0 0 0 0 0 0")));
+        write("class/c-never.vemrik", toJson(student({0}, "0 0 0 0 0 0 0 0 0")));
+        write("0-broken<&>.vemrik", "{ \"format\": ");
+    }
+    void TearDown() override { fs::remove_all(kDir); }
+
+    int grade(std::vector<std::string> args) {
+        args.insert(args.begin(), "grade");
+        out_.str({});
+        err_.str({});
+        return runEvalCommand(args, out_, err_);
+    }
+    std::ostringstream out_, err_;
+};
+
+std::string text(const std::string& p) { return readTextFile(p).text.value_or("?"); }
+
+}  // namespace
+
+TEST_F(Grade, RanksByWeightedSuccessWithTheBrokenFileLastAndOneCsvRowPerStudentAndTrack) {
+    ASSERT_EQ(
+        grade({path("task.vemrik-task"), path("class"), path("0-broken<&>.vemrik"), "--csv", path("r.csv")}),
+        kEvalOk)
+        << err_.str();
+    std::istringstream csv(text(path("r.csv")));
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(csv, line);) rows.push_back(line.substr(0, line.find(",,,,,,,,")));
+    const std::string always = path("class/a-always.vemrik"), half = path("class/b-half.vemrik");
+    const std::string never = path("class/c-never.vemrik");
+    // The always one reaches both stops after 84 steps; the half one only the straight track's,
+    // weighing 3 of 4; the never one's sensor passes both stops by and leaves the map.
+    const std::vector<std::string> expected = {
+        "rank,student,file,score,rule_lines,track,weight,runs,successes,success_rate,success_low,success_"
+        "high,"
+        "median_steps,lost_rate,timeout_rate,error",
+        "1,a-always," + always +
+            ",1.000000,1,prosto,3,10,10,1.000000,0.722467,1.000000,84,0.000000,0.000000,",
+        "1,a-always," + always + ",1.000000,1,obok,1,10,10,1.000000,0.722467,1.000000,84,0.000000,0.000000,",
+        "2,b-half," + half + ",0.750000,1,prosto,3,10,10,1.000000,0.722467,1.000000,84,0.000000,0.000000,",
+        "2,b-half," + half + ",0.750000,1,obok,1,10,0,0.000000,0.000000,0.277533,,1.000000,0.000000,",
+        "3,c-never," + never + ",0.000000,1,prosto,3,10,0,0.000000,0.000000,0.277533,,1.000000,0.000000,",
+        "3,c-never," + never + ",0.000000,1,obok,1,10,0,0.000000,0.000000,0.277533,,1.000000,0.000000,",
+        "4,0-broken<&>," + path("0-broken<&>.vemrik") + ",,0,prosto,3",
+        "4,0-broken<&>," + path("0-broken<&>.vemrik") + ",,0,obok,1",
+    };
+    EXPECT_EQ(rows, expected);
+    const std::string table = out_.str();
+    const auto at = [&](const char* s) { return table.find(s); };
+    EXPECT_LT(at("1.       100,0 %  1       a-always"), at("2.       75,0 %   1       b-half"));
+    EXPECT_LT(at("b-half"), at("3.       0,0 %    1       c-never"));
+    EXPECT_LT(at("c-never"), at("4.       —  0       0-broken<&>\n         błąd: plik jest urwany"));
+}
+
+TEST_F(Grade, TheHtmlReportIsOnePageHoldingEveryStudentWithNothingToFetch) {
+    ASSERT_EQ(grade({path("task.vemrik-task"), path("class"), path("0-broken<&>.vemrik"), "--html",
+                     path("r.html")}),
+              kEvalOk);
+    const std::string html = text(path("r.html"));
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("</html>"), std::string::npos);
+    for (const char* name :
+         {">a-always<", ">b-half<", ">c-never<", ">0-broken&lt;&amp;&gt;<", "plik jest urwany"})
+        EXPECT_NE(html.find(name), std::string::npos) << name;
+    EXPECT_EQ(html.find("0-broken<"), std::string::npos);
+    EXPECT_EQ(std::count(html.begin(), html.end(), '<') - std::count(html.begin(), html.end(), '>'), 0);
+    for (const char* outside : {"<script", "src=", "href=", "url("})
+        EXPECT_EQ(html.find(outside), std::string::npos);
+}
+
+TEST_F(Grade, ABadTaskExitsTwoAndAReportOverAnInputIsRefusedBeforeAnyRun) {
+    write("bad.vemrik-task", task(R"({"workspace": "nostart.vemrik"})"));
+    EXPECT_EQ(grade({path("bad.vemrik-task"), path("class")}), kEvalBadWorkspace);
+    EXPECT_NE(err_.str().find("tor [0] (\"nostart\"): na mapie nie ma pola startu"), std::string::npos)
+        << err_.str();
+    const std::string before = text(path("class/b-half.vemrik"));
+    EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--html", path("class/b-half.vemrik")}),
+              kEvalCsvNotWritten);
+    EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--csv", path("prosto.vemrik")}),
+              kEvalCsvNotWritten);
+    EXPECT_EQ(text(path("class/b-half.vemrik")), before);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(grade({path("task.vemrik-task")}), kEvalBadArguments);
+    EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--csv", path("r"), "--html", path("r")}),
+              kEvalBadArguments);
+}
+
+TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
+    const ParsedTask full =
+        parseTask(task(R"({"workspace": "prosto.vemrik", "weight": 0.5, "name": "tor A"})",
+                       R"(, "robot": "obok.vemrik", "runs": 7, "maxSteps": 9, "seed": 4294967295,
+                                              "noise": {"flip": 1, "shift": 2.5, "turn": 0})"),
+                  kDir.string());
+    ASSERT_TRUE(full.task) << full.error;
+    EXPECT_EQ(std::tuple(full.task->tracks[0].name, full.task->tracks[0].weight, full.task->runs,
+                         full.task->maxSteps, full.task->seed, full.task->noise.flip, full.task->noise.shift),
+              std::tuple("tor A", 0.5, 7, 9, 4294967295u, 1.0, 2.5));
+    EXPECT_EQ(full.task->robot, offsetTrack().robot);
+    const ParsedTask plain = parseTask(task(R"({"workspace": "prosto.vemrik"})"), kDir.string());
+    ASSERT_TRUE(plain.task) << plain.error;
+    EXPECT_EQ(std::tuple(plain.task->tracks[0].name, plain.task->tracks[0].weight, plain.task->runs,
+                         plain.task->maxSteps, plain.task->seed, plain.task->noise.any(),
+                         plain.task->robot.has_value()),
+              std::tuple("prosto", 1.0, 200, 5000, 5489u, false, false));
+
+    const std::string track = R"({"workspace": "prosto.vemrik"})";
+    const struct {
+        std::string text;
+        const char* error;
+    } bad[] = {
+        {" \n", "plik jest pusty"},
+        {"{\"format\": \"vemrik-task\",\n \"version\": 1,",
+         "urwany: JSON kończy się przed czasem w wierszu 2"},
+        {R"({"format": "vemrik-workspace", "version": 1})", "to nie jest plik zadania Vemrik"},
+        {R"({"format": "vemrik-task", "version": 2, "tracks": []})", "wersja formatu 2 nie jest obsługiwana"},
+        {R"({"format": "vemrik-task", "version": 1})", "brak pola tory (\"tracks\")"},
+        {task(""), "tory (\"tracks\"): oczekiwano listy od 1"},
+        {task(track, R"(, "run": 5)"), "nieznane pole \"run\""},
+        {task(R"({"workspace": "prosto.vemrik", "wieght": 2})"), "tor [0]: nieznane pole \"wieght\""},
+        {task(R"({"workspace": "prosto.vemrik", "workspace": "obok.vemrik"})"),
+         "\"workspace\" występuje więcej"},
+        {task(R"({"weight": 2})"), "brak pola tor [0], plik toru"},
+        {task(track + R"(, {"workspace": ""})"), "tor [1], plik toru (\"workspace\"): oczekiwano niepustego"},
+        {task(R"({"workspace": "missing.vemrik"})"), "tor [0], plik „"},
+        {task(track + R"(, {"workspace": "nostart.vemrik"})"),
+         "tor [1] (\"nostart\"): na mapie nie ma pola startu"},
+        {task(R"({"workspace": "prosto.vemrik", "weight": 0})"),
+         "waga (\"weight\"): 0; potrzeba liczby większej"},
+        {task(R"({"workspace": "prosto.vemrik", "weight": "2"})"), "waga (\"weight\"): \"2\""},
+        {task(track, R"(, "robot": "missing.vemrik")"), "robot (\"robot\"), plik „"},
+        {task(track, R"(, "runs": 0)"), "liczba przebiegów (\"runs\"): 0; potrzeba liczby całkowitej od 1"},
+        {task(track, R"(, "runs": 1.5)"), "liczba przebiegów (\"runs\"): 1.5"},
+        {task(track, R"(, "maxSteps": 100000001)"), "limit kroków (\"maxSteps\"): 100000001"},
+        {task(track, R"(, "seed": -1)"), "ziarno (\"seed\"): -1"},
+        {task(track, R"(, "seed": 4294967296)"), "ziarno (\"seed\"): 4294967296"},
+        {task(track, R"(, "noise": 0.1)"), "szum (\"noise\"): oczekiwano obiektu"},
+        {task(track, R"(, "noise": {"flip": 1.5})"),
+         "szum, odwrócenie odczytu (\"flip\"): 1.5; potrzeba liczby od 0 do 1"},
+        {task(track, R"(, "noise": {"shift": -1})"), "szum, przesunięcie startu (\"shift\"): -1"},
+        {task(track, R"(, "noise": {"turn": 1e400})"), "liczba poza zakresem"},
+        {task(track, R"(, "noise": {"flipp": 0})"), "szum (\"noise\"): nieznane pole \"flipp\""},
+    };
+    for (const auto& b : bad) {
+        const ParsedTask p = parseTask(b.text, kDir.string());
+        EXPECT_FALSE(p.task) << b.text;
+        EXPECT_NE(p.error.find(b.error), std::string::npos) << b.text << "\n→ " << p.error;
+    }
+}
+
+TEST_F(Grade, TheExampleClassIsRankedFromAnyFolder) {
+    const fs::path examples = fs::path(VEMRIK_EXAMPLES_DIR) / "grading";
+    const fs::path before = fs::current_path();
+    fs::current_path(kDir);
+    const int code = grade({(examples / "laps.vemrik-task").string(), (examples / "students").string()});
+    fs::current_path(before);
+    ASSERT_EQ(code, kEvalOk) << err_.str();
+    const std::string table = out_.str();
+    EXPECT_LT(table.find("1.       100,0 %  8       ania"), table.find("bartek"));
+    EXPECT_LT(table.find("bartek"), table.find("celina"));
+    EXPECT_NE(table.find("celina"), std::string::npos);
+}

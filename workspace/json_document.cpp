@@ -1,0 +1,72 @@
+#include "workspace/json_document.h"
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+namespace vemrik {
+
+namespace {
+
+using Json = nlohmann::json;
+
+/// "w wierszu L, kolumnie C" (both from 1) for the character at index i.
+std::string position(std::string_view text, std::size_t i) {
+    i = std::min(i, text.size());
+    const std::size_t line = 1 + static_cast<std::size_t>(std::count(
+                                     text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), '\n'));
+    const std::size_t lineStart = text.rfind('\n', i == 0 ? std::string_view::npos : i - 1);
+    const std::size_t column = lineStart == std::string_view::npos || i == 0 ? i + 1 : i - lineStart;
+    return "w wierszu " + std::to_string(line) + ", kolumnie " + std::to_string(column);
+}
+
+bool blank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+}
+
+std::string quotedKey(std::string_view key) {
+    return Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
+    if (blank(text)) return {std::nullopt, "plik jest pusty"};
+    bool tooDeep = false;
+    std::vector<std::set<std::string>> openObjects;
+    std::string repeated;
+    const auto watch = [&](int depth, Json::parse_event_t event, Json& parsed) {
+        const bool opens =
+            event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start;
+        if (opens && depth >= maxDepth) {
+            tooDeep = true;
+            return false;
+        }
+        if (event == Json::parse_event_t::object_start) openObjects.emplace_back();
+        if (event == Json::parse_event_t::object_end && !openObjects.empty()) openObjects.pop_back();
+        if (event == Json::parse_event_t::key && !openObjects.empty() &&
+            !openObjects.back().insert(parsed.get<std::string>()).second && repeated.empty())
+            repeated = parsed.get<std::string>();
+        return !tooDeep;
+    };
+    Json root;
+    try {
+        root = Json::parse(text.begin(), text.end(), watch);
+    } catch (const Json::parse_error& e) {
+        if (e.byte > text.size())
+            return {std::nullopt,
+                    "plik jest urwany: JSON kończy się przed czasem " + position(text, text.size())};
+        return {std::nullopt,
+                "to nie jest poprawny JSON: błąd " + position(text, e.byte > 0 ? e.byte - 1 : 0)};
+    } catch (const Json::out_of_range&) {
+        return {std::nullopt, "to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych"};
+    } catch (const Json::exception&) {
+        return {std::nullopt, "to nie jest poprawny JSON"};
+    }
+    if (tooDeep) return {std::nullopt, "listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik"};
+    if (!repeated.empty()) return {std::nullopt, "pole " + quotedKey(repeated) + " występuje więcej niż raz"};
+    return {std::move(root), {}};
+}
+
+}  // namespace vemrik
