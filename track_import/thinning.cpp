@@ -1,6 +1,7 @@
 #include "track_import/thinning.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace vemrik {
@@ -26,29 +27,58 @@ bool removable(const Mask& m, int x, int y, bool firstPass) {
     return firstPass ? !(n && e && s) && !(e && s && w) : !(n && e && w) && !(n && s && w);
 }
 
-/// One pass over the remaining pixels; true if any went.
-bool pass(Mask& m, std::vector<std::size_t>& remaining, bool firstPass) {
+/// Whether the pixel has an off neighbour: only such pixels can ever be removable.
+bool onEdge(const Mask& m, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if ((dx || dy) && !m.at(x + dx, y + dy)) return true;
+    return false;
+}
+
+/// One pass over the edge pixels, which it then replaces by the edge of what is left: the pixels
+/// it kept and the neighbours of those it removed. Only the edge is looked at, so a large dark
+/// area costs its area once, not once per pass. True if any pixel went.
+bool pass(Mask& m, std::vector<std::size_t>& edge, std::vector<std::uint8_t>& listed, bool firstPass) {
+    const auto xy = [&m](std::size_t i) {
+        return std::pair{static_cast<int>(i % static_cast<std::size_t>(m.width)),
+                         static_cast<int>(i / static_cast<std::size_t>(m.width))};
+    };
     std::vector<std::size_t> gone;
-    for (const std::size_t i : remaining) {
-        const int x = static_cast<int>(i % static_cast<std::size_t>(m.width));
-        const int y = static_cast<int>(i / static_cast<std::size_t>(m.width));
+    for (const std::size_t i : edge) {
+        const auto [x, y] = xy(i);
         if (removable(m, x, y, firstPass)) gone.push_back(i);
     }
     for (const std::size_t i : gone) m.on[i] = 0;
-    std::erase_if(remaining, [&m](std::size_t i) { return m.on[i] == 0; });
+    std::vector<std::size_t> next;
+    const auto list = [&](int x, int y) {
+        if (!m.at(x, y) || listed[m.index(x, y)] || !onEdge(m, x, y)) return;
+        listed[m.index(x, y)] = 1;
+        next.push_back(m.index(x, y));
+    };
+    for (const std::size_t i : edge) listed[i] = 0;
+    for (const std::size_t i : edge) list(xy(i).first, xy(i).second);
+    for (const std::size_t i : gone)
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) list(xy(i).first + dx, xy(i).second + dy);
+    edge = std::move(next);
     return !gone.empty();
 }
 
 }  // namespace
 
 void thin(Mask& mask) {
-    std::vector<std::size_t> remaining;
-    for (std::size_t i = 0; i < mask.on.size(); ++i)
-        if (mask.on[i]) remaining.push_back(i);
+    std::vector<std::size_t> edge;
+    std::vector<std::uint8_t> listed(mask.on.size(), 0);
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x)
+            if (mask.at(x, y) && onEdge(mask, x, y)) {
+                edge.push_back(mask.index(x, y));
+                listed[mask.index(x, y)] = 1;
+            }
     bool changed = true;
     while (changed) {
-        const bool first = pass(mask, remaining, true);
-        const bool second = pass(mask, remaining, false);
+        const bool first = pass(mask, edge, listed, true);
+        const bool second = pass(mask, edge, listed, false);
         changed = first || second;
     }
 }
