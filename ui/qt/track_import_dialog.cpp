@@ -105,7 +105,7 @@ QWidget* TrackImportDialog::buildControls() {
     invert_ = new QCheckBox(QStringLiteral("&Odwróć (jasna linia na ciemnym tle)"), box);
     invert_->setObjectName("importInvert");
     layout->addWidget(invert_);
-    strokes_ = radio(QStringLiteral("Pociągnięcia pędzla wzdłuż Pociągnięcia &pędzla wzdłuż liniilinii"), "importStrokes", box);
+    strokes_ = radio(QStringLiteral("Pociągnięcia pędzla wzdłuż &linii"), "importStrokes", box);
     cells_ = radio(QStringLiteral("&Komórki linii"), "importCells", box);
     layout->addWidget(pair(QStringLiteral("Obraz staje się"), strokes_, cells_));
     replace_ = radio(QStringLiteral("&Zastąp trasę"), "importReplace", box);
