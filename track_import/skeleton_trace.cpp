@@ -67,9 +67,12 @@ private:
             joinedAtEnd = true;
             path.points.push_back(*joined);
         }
-        const bool whisker = joinedAtEnd && !path.closed && own < static_cast<std::size_t>(kWhiskerPixels) &&
-                             (fromEnd || joinedAtStart);
-        if (!whisker) paths_.push_back(std::move(path));
+        const std::size_t whiskerPixels = kWhiskerPixels;
+        // A free end running into a line followed before, or a pixel or two left between lines
+        // where a walk cut a staircase's corner.
+        const bool whisker = joinedAtEnd && !path.closed && fromEnd && own < whiskerPixels;
+        const bool scrap = joinedAtEnd && joinedAtStart && own <= 2;
+        if (!whisker && !scrap) paths_.push_back(std::move(path));
     }
 
     const Mask& m_;

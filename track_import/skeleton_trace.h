@@ -18,9 +18,9 @@ struct PixelPath {
     bool closed = false;
 };
 
-/// Pixel runs shorter than this that hang off a line already followed are thinning's whiskers
-/// at corners and band ends, not track.
-inline constexpr int kWhiskerPixels = 6;
+/// Branches up to this long from a junction to a free end are thinning's whiskers at corners,
+/// band ends and bumps of the edge, not track: about the brush's width, which covers them anyway.
+inline constexpr int kWhiskerPixels = 10;
 
 /// Follows a skeleton one pixel wide into paths: first from every free end, then around what is
 /// left (loops). A path that reaches a pixel another path took ends on it, so the pieces join.

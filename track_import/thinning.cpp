@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "track_import/components.h"
+
 namespace vemrik {
 
 namespace {
@@ -64,9 +66,38 @@ bool pass(Mask& m, std::vector<std::size_t>& edge, std::vector<std::uint8_t>& li
     return !gone.empty();
 }
 
+/// Thinning wipes out a 2 × 2 block whole; each area that went entirely keeps its pixel nearest
+/// its centre, so a dot still leaves a dot.
+void keepVanished(const Mask& before, Mask& thinned) {
+    for (const std::vector<std::size_t>& area : components(before, true)) {
+        bool left = false;
+        double cx = 0, cy = 0;
+        for (const std::size_t i : area) {
+            left = left || thinned.on[i];
+            cx += static_cast<double>(i % static_cast<std::size_t>(before.width));
+            cy += static_cast<double>(i / static_cast<std::size_t>(before.width));
+        }
+        if (left) continue;
+        cx /= static_cast<double>(area.size());
+        cy /= static_cast<double>(area.size());
+        std::size_t nearest = area.front();
+        double best = -1;
+        for (const std::size_t i : area) {
+            const double dx = static_cast<double>(i % static_cast<std::size_t>(before.width)) - cx;
+            const double dy = static_cast<double>(i / static_cast<std::size_t>(before.width)) - cy;
+            if (best < 0 || dx * dx + dy * dy < best) {
+                best = dx * dx + dy * dy;
+                nearest = i;
+            }
+        }
+        thinned.on[nearest] = 1;
+    }
+}
+
 }  // namespace
 
 void thin(Mask& mask) {
+    const Mask before = mask;
     std::vector<std::size_t> edge;
     std::vector<std::uint8_t> listed(mask.on.size(), 0);
     for (int y = 0; y < mask.height; ++y)
@@ -81,6 +112,7 @@ void thin(Mask& mask) {
         const bool second = pass(mask, edge, listed, false);
         changed = first || second;
     }
+    keepVanished(before, mask);
 }
 
 }  // namespace vemrik

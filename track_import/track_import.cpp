@@ -1,6 +1,7 @@
 #include "track_import/track_import.h"
 
 #include "app/program_state.h"
+#include "track_import/prune.h"
 #include "track_import/simplify.h"
 #include "track_import/skeleton_trace.h"
 #include "track_import/specks.h"
@@ -21,7 +22,9 @@ ImportedTrack importTrack(const GreyImage& picture, const ImportOptions& options
 }
 
 std::vector<std::array<int, 4>> centreStrokes(Mask mask, double tolerance) {
+    smoothEdges(mask);
     thin(mask);
+    pruneWhiskers(mask, kWhiskerPixels);
     std::vector<std::array<int, 4>> strokes;
     for (const PixelPath& path : tracePaths(mask)) {
         const std::vector<PixelPoint> points = simplifyPath(path.points, tolerance);
