@@ -109,6 +109,27 @@ private slots:
         QVERIFY(!win.menu.modified());
     }
 
+    // Qt writes no GIF, so that one is a file: `convert -size 140x80 xc:white -fill black
+    // -draw "rectangle 20,36 119,43" -colors 2 bar.gif`, the same bar as drawn here.
+    void eachPictureFormatImports() {
+        QImage bar(140, 80, QImage::Format_RGB32);
+        bar.fill(Qt::white);
+        QPainter(&bar).fillRect(20, 36, 100, 8, Qt::black);
+        for (const char* suffix : {"png", "jpg", "bmp", "gif"}) {
+            QString path = dir_.filePath(QStringLiteral("pasek.") + suffix);
+            if (QByteArray(suffix) == "gif")
+                path = QStringLiteral(VEMRIK_TEST_DATA "/bar.gif");
+            else
+                QVERIFY(bar.save(path, suffix));
+            Window win;
+            QVERIFY2(win.import.importFile(path), qPrintable(win.errors.join('\n')));
+            // Scaled by 5 to the map: one line across the middle.
+            const Grid& strokes = win.state().StrokeList;
+            QVERIFY(strokes.columns() >= 1);
+            QVERIFY2(std::abs(strokes.at(0, 1) - 200) <= 3, suffix);
+        }
+    }
+
     // The example workspace is the oval's robot and rules with the example picture imported and
     // a start and a stop cell set by hand on its bottom straight.
     void examplePictureGivesTheExampleWorkspace() {
