@@ -64,6 +64,9 @@ TEST(Examples, EachIsAsSavedTakesItsTrackAndStops) {
         // Two loops joined by an X crossing at (355, 205); start [62][20] on the right loop heading
         // up. Turning at the crossing would never reach the far end of the left loop.
         {"figure-eight.vemrik", 550, {625, 205, 355, 205, 85, 205, 355, 205, 625, 225}},
+        // Imported from track-picture.png: start [35][30] heading left, stop [38][30] behind it; a
+        // lap by the left bend, the dip of the top straight and the right bend.
+        {"tape-loop.vemrik", 500, {355, 305, 90, 195, 350, 114, 609, 195, 385, 305}},
         // Eight arms, 70 px across and 121 px up or down: seven corners of 120 degrees to the stop.
         {"zigzag.vemrik",
          400,

@@ -26,6 +26,8 @@ expected=(
   share/vemrik/examples/grading/students/bartek.vemrik
   share/vemrik/examples/grading/students/celina.vemrik
   share/vemrik/examples/oval.vemrik
+  share/vemrik/examples/tape-loop.vemrik
+  share/vemrik/examples/track-picture.png
   share/vemrik/examples/zigzag.vemrik
 )
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done

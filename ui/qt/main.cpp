@@ -14,6 +14,7 @@
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/step_back.h"
+#include "ui/qt/track_import_menu.h"
 #include "ui/qt/workspace_menu.h"
 
 int main(int argc, char** argv) {
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         vemrik::WorkspaceMenu menu(window);
         vemrik::addExampleMenu(menu, vemrik::exampleFolders());
         vemrik::addPrintTrackAction(menu, window);
+        vemrik::TrackImportMenu trackImport(menu, window);
         vemrik::RecentFiles recent(menu);
         vemrik::RunView runView(window);
         vemrik::addEvaluationAction(window);

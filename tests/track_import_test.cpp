@@ -1,0 +1,207 @@
+#include "track_import/track_import.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "evaluation/headless_run.h"
+#include "evaluation/run_setup.h"
+#include "map/map_editor.h"
+#include "track_import/import_apply.h"
+#include "track_import/skeleton_trace.h"
+#include "track_import/thinning.h"
+#include "track_import/threshold.h"
+#include "workspace/workspace_file.h"
+
+using namespace vemrik;
+
+namespace {
+
+constexpr int kW = 701, kH = 401;
+
+/// A white picture of the map's size, dark wherever `dark` says.
+GreyImage picture(const std::function<bool(int, int)>& dark) {
+    GreyImage g{kW, kH, std::vector<std::uint8_t>(kW * kH, 235)};
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            if (dark(x, y)) g.pixels[static_cast<std::size_t>(y * kW + x)] = 30;
+    return g;
+}
+
+ImportOptions options(const GreyImage& g, ImportMode mode = ImportMode::Strokes) {
+    ImportOptions o;
+    o.threshold = otsuThreshold(g);
+    o.mode = mode;
+    return o;
+}
+
+bool ring(int x, int y) {
+    const double r = std::hypot(x - 350.0, y - 200.0);
+    return r >= 143 && r <= 157;
+}
+
+}  // namespace
+
+TEST(TrackImport, OtsuSplitsTheTwoBrightnessesAndInvertTakesTheOtherSide) {
+    const GreyImage g = picture([](int x, int) { return x < 100; });
+    const int t = otsuThreshold(g);
+    EXPECT_GE(t, 30);
+    EXPECT_LT(t, 235);
+    EXPECT_TRUE(binarise(g, t, false).at(5, 5));
+    EXPECT_FALSE(binarise(g, t, false).at(500, 5));
+    EXPECT_FALSE(binarise(g, t, true).at(5, 5));
+    EXPECT_TRUE(binarise(g, t, true).at(500, 5));
+}
+
+TEST(TrackImport, StraightBandBecomesOneLineOfStrokesAlongItsCentre) {
+    // Rows 195 .. 206: the centre runs between pixel rows 200 and 201. The photo-like band has
+    // edges ragged by up to two pixels, bumps that thinning would grow whiskers from, and a glint
+    // that would leave a loop round it.
+    const struct {
+        const char* name;
+        std::function<bool(int, int)> dark;
+        double offCentre;
+    } bands[] = {
+        {"clean", [](int x, int y) { return x >= 100 && x < 600 && y >= 195 && y <= 206; }, 1.0},
+        {"photo",
+         [](int x, int y) {
+             const bool glint = x >= 300 && x < 304 && y >= 199 && y < 203;
+             const bool bump = x % 37 < 3 && x > 150 && x < 550 && y >= 190 && y < 195;
+             const bool band = y >= 195 - (x * 7) % 3 && y <= 206 + (x * 5) % 3 && !glint;
+             return x >= 100 && x < 600 && (band || bump);
+         },
+         2.0},
+    };
+    for (const auto& band : bands) {
+        const GreyImage g = picture(band.dark);
+        const ImportedTrack track = importTrack(g, options(g));
+        ASSERT_FALSE(track.strokes.empty()) << band.name;
+        EXPECT_LE(track.strokes.size(), 8u) << band.name;
+        int left = kW, right = 0;
+        for (std::size_t i = 0; i < track.strokes.size(); ++i) {
+            const auto& [x0, y0, x1, y1] = track.strokes[i];
+            EXPECT_LE(std::abs(y0 - 200.5), band.offCentre) << band.name;
+            EXPECT_LE(std::abs(y1 - 200.5), band.offCentre) << band.name;
+            if (i > 0) {
+                EXPECT_TRUE(track.strokes[i - 1][2] == x0 && track.strokes[i - 1][3] == y0) << band.name;
+            }
+            left = std::min({left, x0, x1});
+            right = std::max({right, x0, x1});
+        }
+        // The 10-pixel brush's round ends make up what thinning takes off the band's ends.
+        EXPECT_LE(left, 110) << band.name;
+        EXPECT_GE(right, 589) << band.name;
+    }
+}
+
+TEST(TrackImport, RingBecomesOneClosedLoopOnItsMiddle) {
+    Mask mask = binarise(picture(ring), 127, false);
+    thin(mask);
+    const std::vector<PixelPath> paths = tracePaths(mask);
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_TRUE(paths[0].closed);
+    for (const PixelPoint p : paths[0].points) EXPECT_NEAR(std::hypot(p.x - 350.0, p.y - 200.0), 150.0, 1.5);
+}
+
+TEST(TrackImport, RobotFollowsTheImportedRingToAStopCellOnIt) {
+    ParsedWorkspace oval = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
+    ASSERT_TRUE(oval.workspace) << oval.error;
+    ProgramState s;
+    s.MapGrid = oval.workspace->map;
+    s.StrokeList = oval.workspace->strokes;
+    const GreyImage g = picture(ring);
+    applyImport(s, importTrack(g, options(g)), ImportPlacement::Replace);
+    // Start at the bottom of the ring heading left as the oval's robot does; stop at the top.
+    s.MapGrid.at(35, 35) = kStart;
+    s.MapGrid.at(35, 5) = kStop;
+    Workspace ws = *oval.workspace;
+    ws.map = s.MapGrid;
+    ws.strokes = s.StrokeList;
+    const PreparedRun run = prepareRun(ws);
+    ASSERT_TRUE(run.setup) << run.error;
+    const RunResult result = runOnce(*run.setup, 1, 2000);
+    EXPECT_EQ(result.outcome, Outcome::Success) << "steps " << result.steps;
+}
+
+TEST(TrackImport, SpecksBelowTheSizeGiveNoStrokes) {
+    struct Case {
+        int side;
+        bool kept;
+    };
+    for (const Case c : {Case{3, false}, Case{5, false}, Case{6, true}, Case{9, true}}) {
+        // A grid of square specks side × side; 30 pixels is the smallest group kept.
+        const GreyImage g = picture([&](int x, int y) { return x % 50 < c.side && y % 50 < c.side; });
+        ImportOptions o = options(g);
+        EXPECT_EQ(importTrack(g, o).strokes.empty(), !c.kept) << c.side;
+    }
+    // Cells too: a 9 × 9 speck fills most of a cell, but not when the least kept size is larger.
+    const GreyImage g = picture([](int x, int y) { return x % 50 < 9 && y % 50 < 9; });
+    ImportOptions o = options(g, ImportMode::Cells);
+    EXPECT_FALSE(importTrack(g, o).lineCells.empty());
+    o.minSpeckPixels = 82;
+    EXPECT_TRUE(importTrack(g, o).lineCells.empty());
+}
+
+TEST(TrackImport, CellModeMarksCellsAtLeastHalfDark) {
+    const GreyImage g = picture([](int x, int y) {
+        const int cx = x / 10, row = y % 10;
+        if (y / 10 != 2) return y >= 400;  // the undrawn last row stays out whatever it holds
+        switch (cx) {
+            case 3:
+                return true;  // whole cell
+            case 5:
+                return row < 5;  // exactly half
+            case 6:
+                return row < 5 && x % 10 != 0;  // one pixel short of half (45 dark)
+            case 8:
+                return row >= 5 || x % 10 == 9;  // 55 dark, joined to cell 9's
+            case 9:
+                return x % 10 == 0 && row >= 5;  // 5 dark
+            case 70:
+                return true;  // the undrawn last column
+            default:
+                return false;
+        }
+    });
+    const ImportedTrack track = importTrack(g, options(g, ImportMode::Cells));
+    const std::vector<std::pair<int, int>> expected{{3, 2}, {5, 2}, {8, 2}};
+    EXPECT_EQ(track.lineCells, expected);
+}
+
+TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {
+    ProgramState s;
+    s.MapGrid = Workspace().map;
+    s.MapGrid.at(1, 1) = kStart;
+    s.MapGrid.at(2, 1) = kStop;
+    s.MapGrid.at(3, 1) = kLine;
+    appendStroke(s.StrokeList, 0, 0, 5, 5);
+    const ImportedTrack track{{{10, 10, 20, 10}, {20, 10, 30, 12}}, {{1, 1}, {4, 1}}};
+
+    ProgramState added = s;
+    const ImportUndo undo = applyImport(added, track, ImportPlacement::Add);
+    EXPECT_EQ(added.StrokeList.columns(), 3);
+    EXPECT_EQ(added.StrokeList.at(2, 3), 12);
+    EXPECT_EQ(added.MapGrid.at(1, 1), kStart);
+    EXPECT_EQ(added.MapGrid.at(2, 1), kStop);
+    EXPECT_EQ(added.MapGrid.at(4, 1), kLine);
+
+    ProgramState replaced = s;
+    applyImport(replaced, track, ImportPlacement::Replace);
+    EXPECT_EQ(replaced.StrokeList.columns(), 2);
+    EXPECT_EQ(replaced.MapGrid.at(1, 1), kLine);
+    EXPECT_EQ(replaced.MapGrid.at(2, 1), kMapEmpty);
+    EXPECT_EQ(replaced.MapGrid.at(3, 1), kMapEmpty);
+
+    // Taken back whole only while nothing was changed after it.
+    EXPECT_TRUE(importUndoable(added, undo));
+    ProgramState edited = added;
+    edited.MapGrid.at(9, 9) = kLine;
+    EXPECT_FALSE(importUndoable(edited, undo));
+    undoStroke(edited);
+    EXPECT_FALSE(importUndoable(edited, undo));
+    undoImport(added, undo);
+    EXPECT_EQ(added.MapGrid, s.MapGrid);
+    EXPECT_EQ(added.StrokeList, s.StrokeList);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "track_import/grey_image.h"
+
+namespace vemrik {
+
+/// The largest picture read, in pixels: a 48-megapixel photo still opens, a picture that would
+/// take gigabytes to decode is refused before any decoding.
+inline constexpr qint64 kMaxPicturePixels = 64'000'000;
+
+/// A picture fitted to the map, or why there is none.
+struct TrackPicture {
+    /// Fitted within the map keeping its proportions, on white where it was transparent.
+    QImage image;
+    /// Empty on success; otherwise, in Polish, what is wrong with the file.
+    QString error;
+};
+
+/// Reads a PNG, JPEG, BMP or GIF file and fits it to the map (701 × 401). An empty file, another
+/// kind of file, a damaged one or one too large gives an error and no picture.
+TrackPicture readTrackPicture(const QString& path, QSize map = QSize(701, 401));
+
+/// The fitted picture's brightness, one byte per pixel, for the import.
+GreyImage greyImage(const QImage& fitted);
+
+}  // namespace vemrik
