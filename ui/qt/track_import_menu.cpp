@@ -37,6 +37,11 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
     connect(import_, &QAction::triggered, this, [this] { importAsking(); });
     connect(undo_, &QAction::triggered, this, [this] { undo(); });
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    // Another workspace may happen to hold the imported track; its import is still not this one's.
+    menu.addLoadObserver([this] {
+        last_.reset();
+        refresh();
+    });
     refresh();
 }
 

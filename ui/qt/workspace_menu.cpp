@@ -204,6 +204,7 @@ void WorkspaceMenu::load(const Workspace& ws, const QString& path) {
     saved_ = ws;
     refresh();
     showTitle();
+    for (const auto& observer : loadObservers_) observer();
 }
 
 void WorkspaceMenu::showInputs() {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "workspace/workspace.h"
 
@@ -34,6 +35,8 @@ public:
     std::function<QString()> startFolder;
     /// Told the absolute path of every file opened or saved.
     std::function<void(const QString& path)> fileUsed;
+    /// Called after "Nowy" or an opened file replaced the whole workspace.
+    void addLoadObserver(std::function<void()> observer) { loadObservers_.push_back(std::move(observer)); }
 
     /// "Nowy": the program as right after start-up, with no file. False if the user cancelled.
     bool newWorkspace();
@@ -78,6 +81,7 @@ private:
     QString path_;
     bool modified_ = false;
     int afterHandleKey_ = -1;
+    std::vector<std::function<void()>> loadObservers_;
 };
 
 }  // namespace vemrik
