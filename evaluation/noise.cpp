@@ -26,7 +26,10 @@ std::uint32_t noiseSeed(std::uint32_t runSeed) {
 
 NoiseDraws::NoiseDraws(const Noise& noise, std::uint32_t runSeed, int sensors)
     : engine_(noiseSeed(runSeed)), noise_(noise), sensors_(sensors) {
-    const double p = std::clamp(noise.flip, 0.0, 1.0);
+    // NaN fails every comparison: clamped to nothing.
+    noise_.shift = noise.shift > 0.0 ? std::min(noise.shift, kMostShift) : 0.0;
+    noise_.turn = noise.turn > 0.0 ? std::min(noise.turn, kMostTurn) : 0.0;
+    const double p = noise.flip > 0.0 ? std::min(noise.flip, 1.0) : 0.0;
     flipBelow_ = static_cast<std::uint64_t>(std::ceil(p * kTwoTo32));
 }
 

@@ -5,6 +5,11 @@
 
 namespace vemrik {
 
+/// The largest shift and turn a run takes: past them the start lies off the map anyway, or turns
+/// round more than once, and far larger numbers would carry the pose out of the float range.
+inline constexpr double kMostShift = 10000.0;
+inline constexpr double kMostTurn = 360.0;
+
 /// How imperfect the robot of a headless run is. Everything is drawn from the run's seed, so a
 /// noisy run repeats exactly; with no noise a run is exactly the window's.
 struct Noise {
@@ -31,7 +36,8 @@ public:
     NoiseDraws(const Noise& noise, std::uint32_t runSeed, int sensors);
 
     /// The start pose moved by a point drawn uniformly from the disc of radius `shift` and
-    /// turned by an angle drawn uniformly from [-turn, turn] degrees. Draws nothing for a zero amount.
+    /// turned by an angle drawn uniformly from [-turn, turn] degrees, each amount held within
+    /// [0, kMostShift] and [0, kMostTurn]. Draws nothing for a zero amount.
     void moveStart(float& x, float& y, float& heading);
 
     /// The pattern with each sensor's bit flipped with the chance `flip`: one draw per sensor, none

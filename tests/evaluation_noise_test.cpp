@@ -108,6 +108,11 @@ TEST(Noise, TheStartMovesWithinTheDiscAndTheTurnWithinItsAngle) {
     // 500 draws reach near the rims: none past them, yet not crowded at the centre.
     EXPECT_GT(farthest, 7.0);
     EXPECT_GT(widest, 28.0);
+    // Amounts past the largest are held to it, so the pose stays a finite number.
+    const RunSetup huge = setupOf(straightTrack(), {0.0, 1e308, 1e308});
+    const HeadlessRun far(huge, 1u);
+    EXPECT_LE(std::hypot(far.x() - huge.startX, far.y() - huge.startY), kMostShift + 1.0);
+    EXPECT_LE(std::abs(far.heading()), kMostTurn);
 }
 
 // Off the map the one sensor reads 0; with flips it may read 1, and a rule for that turns it, so

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "engine/engine.h"
@@ -28,8 +27,8 @@ constexpr const char* kUsage =
     "  --csv PLIK     zapisz wiersz CSV na każdy przebieg\n"
     "Zakłócenia (domyślnie brak), losowane z ziarna przebiegu:\n"
     "  --flip P       szansa odwrócenia odczytu czujnika, 0 … 1\n"
-    "  --shift D      przesunięcie startu o najwyżej D pikseli w dowolną stronę, D ≥ 0\n"
-    "  --turn A       obrót kierunku startu o najwyżej A stopni w obie strony, A ≥ 0\n"
+    "  --shift D      przesunięcie startu o najwyżej D pikseli w dowolną stronę, 0 … 10000\n"
+    "  --turn A       obrót kierunku startu o najwyżej A stopni w obie strony, 0 … 360\n"
     "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n";
 
@@ -107,9 +106,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         else if (a == "--flip")
             ok = parseReal(args[++i], 0.0, 1.0, o.noise.flip);
         else if (a == "--shift")
-            ok = parseReal(args[++i], 0.0, std::numeric_limits<double>::max(), o.noise.shift);
+            ok = parseReal(args[++i], 0.0, kMostShift, o.noise.shift);
         else if (a == "--turn")
-            ok = parseReal(args[++i], 0.0, std::numeric_limits<double>::max(), o.noise.turn);
+            ok = parseReal(args[++i], 0.0, kMostTurn, o.noise.turn);
         else if (a == "--levels")
             ok = parseLevels(args[++i], o.levels);
         else if (a == "--sweep") {
