@@ -155,7 +155,14 @@ TEST(EvalNoiseCommand, BadNoiseIsRefusedAndASweepPrintsALineALevel) {
         << out;
     EXPECT_NE(out.find("0,50   0,500       1,0 px        0,0°    10         100,0 %"), std::string::npos)
         << out;
-    ASSERT_EQ(run("--runs 4 --flip 0.25 --levels 0,1", out), kEvalOk) << out;
+    const std::string csv = ws + ".csv";
+    ASSERT_EQ(run("--runs 4 --flip 0.25 --levels 0,1 --csv " + csv, out), kEvalOk) << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 7) << out;  // 3 lines above, a header, 2 levels, time
+    std::ifstream rows(csv);
+    std::string header, first;
+    std::getline(rows, header), std::getline(rows, first);
+    EXPECT_EQ(std::tuple(header, first),
+              std::tuple("level,run,seed,outcome,steps,x,y,heading", "0,0,5489,success,84,105,103,0"));
+    std::filesystem::remove(csv);
     std::filesystem::remove(ws);
 }
