@@ -24,14 +24,20 @@ HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed) : setup_(set
     pose_.RobotPosX = setup.startX;
     pose_.RobotPosY = setup.startY;
     pose_.RobotHeading = setup.startHeading;
+    if (setup.noise.any()) startNoise(seed);
     sense();
+}
+
+void HeadlessRun::startNoise(std::uint32_t seed) {
+    noise_.emplace(setup_.noise, seed, setup_.samples.counted());
+    noise_->moveStart(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
 }
 
 void HeadlessRun::sense() {
     const PoseTransform pose(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
     const Sensed sensed =
         senseSamples(setup_.samples, pose, [this](int x, int y) { return setup_.at(x, y); });
-    pattern_ = sensed.pattern;
+    pattern_ = noise_ ? noise_->flipped(sensed.pattern) : sensed.pattern;
     stop_ = sensed.stop;
 }
 
@@ -53,11 +59,20 @@ bool HeadlessRun::offMap() const {
     return outX * outX + outY * outY > reach * reach;
 }
 
+bool HeadlessRun::turnsBlind() const {
+    const int last = setup_.noise.flip > 0.0 ? (1 << setup_.samples.counted()) - 1 : 0;
+    for (int pattern = 0; pattern <= last; ++pattern) {
+        const Candidates& c = setup_.rules.candidates(pattern);
+        for (int i = 0; i < c.count; ++i)
+            if (c.angles[static_cast<std::size_t>(i)] != 0.0f) return true;
+    }
+    return false;
+}
+
 bool HeadlessRun::cannotComeBack() const {
-    // Off the map every sensor reads 0; a rule for that pattern that turns may bring it back.
+    // Off the map every sensor reads 0 (flips aside); a rule that turns may bring it back.
+    if (turnsBlind()) return false;
     const Candidates& blind = setup_.rules.candidates(0);
-    for (int i = 0; i < blind.count; ++i)
-        if (blind.angles[static_cast<std::size_t>(i)] != 0.0f) return false;
     // The heading stays, so every step adds the same float to each coordinate and each moves one
     // way for good: the distance to the image cannot shrink unless an axis outside moves back.
     const NextPose next = nextPose(pose_, blind, blind.count);

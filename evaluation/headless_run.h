@@ -2,9 +2,11 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <random>
 
 #include "app/program_state.h"
+#include "evaluation/noise.h"
 #include "evaluation/run_setup.h"
 
 namespace vemrik {
@@ -31,7 +33,9 @@ struct RunResult {
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
 /// that the next redraw does, again and again. The seed drives the generator as
-/// Engine::RandomEngine.seed(seed) before "Start" does: one draw per step.
+/// Engine::RandomEngine.seed(seed) before "Start" does: one draw per step. The setup's noise, if
+/// any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's
+/// sensor states flipped.
 class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);
@@ -59,11 +63,18 @@ public:
 
 private:
     void sense();
+    /// Draws the start pose's noise and gets the flips of the sensings ready.
+    void startNoise(std::uint32_t seed);
+    /// Whether a rule for a pattern the robot may read off the map turns it: only the all-0
+    /// pattern without flips, any pattern of its sensors with them.
+    bool turnsBlind() const;
     /// The rest of lostForGood, for a robot off the map.
     bool cannotComeBack() const;
 
     const RunSetup& setup_;
     std::mt19937 engine_;
+    /// Empty without noise: then nothing but the rule choice is drawn.
+    std::optional<NoiseDraws> noise_;
     /// Only the pose is used; the step's arithmetic works on it.
     ProgramState pose_;
     int pattern_ = 0;

@@ -86,6 +86,9 @@ Histogram stepHistogram(const std::vector<EvaluatedRun>& runs, int maxBins) {
     return h;
 }
 
+std::string decimalText(double v, int decimals) { return decimal(v, decimals); }
+std::string percentText(double share) { return percent(share); }
+
 std::string secondsText(double seconds) { return decimal(seconds, 3) + " s"; }
 
 std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e) {

@@ -49,6 +49,11 @@ struct Histogram {
 /// At most maxBins bins covering the steps of the successful runs; no bins without success.
 Histogram stepHistogram(const std::vector<EvaluatedRun>& runs, int maxBins);
 
+/// A number for people, in Polish: `decimals` places and a decimal comma.
+std::string decimalText(double v, int decimals);
+/// A share for people as a percentage with one decimal, as "83,9 %".
+std::string percentText(double share);
+
 /// A duration for people, in Polish: three decimals and a decimal comma, as "0,012 s".
 std::string secondsText(double seconds);
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <new>
 
+#include "evaluation/headless_run.h"
 #include "scenes/scenes.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
@@ -57,4 +58,15 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
         run(form);
         EXPECT_EQ(gAllocations - before, 0u) << name;
     }
+}
+
+TEST(Allocation, AHeadlessRunWithNoiseAllocatesNothing) {
+    TForm1 form;
+    applyWorkspace(form, typicalScene());
+    RunSetup setup = std::move(*prepareRun(captureWorkspace(form)).setup);
+    setup.noise = {0.1, 5.0, 10.0};
+    const std::uint64_t before = gAllocations;
+    const RunResult r = runOnce(setup, 1u, 2000);
+    EXPECT_EQ(gAllocations - before, 0u);
+    EXPECT_GT(r.steps, 0);
 }

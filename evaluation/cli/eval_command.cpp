@@ -2,13 +2,16 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <optional>
 
 #include "engine/engine.h"
 #include "evaluation/cli/grade_command.h"
 #include "evaluation/summary.h"
+#include "evaluation/sweep.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
@@ -17,12 +20,21 @@ namespace {
 
 constexpr const char* kUsage =
     "Użycie: vemrik-eval PLIK_OBSZARU [--runs N] [--max-steps M] [--seed S] [--csv PLIK]\n"
+    "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
     "  --runs N       liczba przebiegów, 1 … 1000000 (domyślnie 200)\n"
     "  --max-steps M  limit kroków jednego przebiegu, 1 … 100000000 (domyślnie 5000)\n"
     "  --seed S       ziarno pierwszego przebiegu, 0 … 4294967295 (domyślnie 5489);\n"
     "                 przebieg i dostaje ziarno S + i\n"
     "  --csv PLIK     zapisz wiersz CSV na każdy przebieg\n"
+    "Zakłócenia (domyślnie brak), losowane z ziarna przebiegu:\n"
+    "  --flip P       szansa odwrócenia odczytu czujnika, 0 … 1\n"
+    "  --shift D      przesunięcie startu o najwyżej D pikseli w dowolną stronę, 0 … 10000\n"
+    "  --turn A       obrót kierunku startu o najwyżej A stopni w obie strony, 0 … 360\n"
+    "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
+    "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
     "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n";
+
+constexpr std::size_t kMostLevels = 20;
 
 struct Options {
     std::string workspace;
@@ -30,6 +42,9 @@ struct Options {
     int maxSteps = 5000;
     std::uint32_t seed = Engine::kDefaultSeed;
     std::optional<std::string> csv;
+    Noise noise;
+    /// Empty: one evaluation with `noise`; otherwise a sweep over these levels.
+    std::vector<double> levels;
 };
 
 template <class T>
@@ -41,13 +56,42 @@ bool parseNumber(const std::string& text, T low, T high, T& out) {
     return true;
 }
 
+/// A finite number in [low, high]; "nan", "inf" and numbers past the doubles are refused.
+bool parseReal(const std::string& text, double low, double high, double& out) {
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value) || value < low ||
+        value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+/// Levels separated by commas, each in [0, 1], at least one and at most kMostLevels.
+bool parseLevels(const std::string& text, std::vector<double>& out) {
+    std::vector<double> levels;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = std::min(text.find(',', from), text.size());
+        double level = 0.0;
+        if (!parseReal(text.substr(from, comma - from), 0.0, 1.0, level) || levels.size() == kMostLevels)
+            return false;
+        levels.push_back(level);
+        if (comma == text.size()) break;
+        from = comma + 1;
+    }
+    out = std::move(levels);
+    return true;
+}
+
 /// The options, or the reason they cannot be read.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& why) {
     Options o;
     bool haveFile = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv";
+        const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv" ||
+                                a == "--flip" || a == "--shift" || a == "--turn" || a == "--levels";
         if (takesValue && i + 1 == args.size()) {
             why = "brak wartości po " + a;
             return std::nullopt;
@@ -61,7 +105,17 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, o.seed);
         else if (a == "--csv")
             o.csv = args[++i];
-        else if (a.size() > 1 && a[0] == '-') {
+        else if (a == "--flip")
+            ok = parseReal(args[++i], 0.0, 1.0, o.noise.flip);
+        else if (a == "--shift")
+            ok = parseReal(args[++i], 0.0, kMostShift, o.noise.shift);
+        else if (a == "--turn")
+            ok = parseReal(args[++i], 0.0, kMostTurn, o.noise.turn);
+        else if (a == "--levels")
+            ok = parseLevels(args[++i], o.levels);
+        else if (a == "--sweep") {
+            if (o.levels.empty()) o.levels = defaultSweepLevels();
+        } else if (a.size() > 1 && a[0] == '-') {
             why = "nieznana opcja " + a;
             return std::nullopt;
         } else if (haveFile) {
@@ -78,6 +132,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     }
     if (!haveFile) {
         why = "nie podano pliku obszaru roboczego";
+        return std::nullopt;
+    }
+    if (!o.levels.empty() && !o.noise.any()) {
+        why = "poziomy zakłóceń wymagają zakłóceń: podaj --flip, --shift lub --turn";
         return std::nullopt;
     }
     return o;
@@ -135,6 +193,21 @@ std::string csvText(const Evaluation& e) {
     return text;
 }
 
+std::string sweepCsvText(const std::vector<SweepPoint>& sweep) {
+    std::string text = "level,run,seed,outcome,steps,x,y,heading\n";
+    for (const SweepPoint& p : sweep) {
+        char buf[32];
+        const std::string level(buf, std::to_chars(buf, buf + sizeof buf, p.level).ptr);
+        const std::string rows = csvText(p.evaluation);
+        for (std::size_t from = rows.find('\n') + 1; from < rows.size();) {
+            const std::size_t end = rows.find('\n', from) + 1;
+            text += level + ',' + rows.substr(from, end - from);
+            from = end;
+        }
+    }
+    return text;
+}
+
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
@@ -152,7 +225,7 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << "Błąd w pliku „" << o->workspace << "”: " << read.error << "\n";
         return kEvalBadWorkspace;
     }
-    const PreparedRun prepared = prepareRun(*read.workspace);
+    PreparedRun prepared = prepareRun(*read.workspace);
     if (!prepared.setup) {
         err << "Błąd w pliku „" << o->workspace << "”: " << prepared.error << "\n";
         return kEvalBadWorkspace;
@@ -165,21 +238,33 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
     }
 
+    RunSetup& setup = *prepared.setup;
+    setup.noise = o->noise;
     const std::atomic<bool> never{false};
     const auto start = std::chrono::steady_clock::now();
-    const Evaluation e = runMany(*prepared.setup, o->runs, o->maxSteps, o->seed, nullptr, never);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-
+    std::string csv;
     out << "Ocena: " << o->workspace << "\n";
     out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
         << "\n";
-    for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
+    if (o->levels.empty()) {
+        const Evaluation e = runMany(setup, o->runs, o->maxSteps, o->seed, nullptr, never);
+        if (o->noise.any()) out << "Zakłócenia: " << noiseText(o->noise) << "\n";
+        for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
+        if (o->csv) csv = csvText(e);
+    } else {
+        const std::vector<SweepPoint> sweep =
+            runSweep(setup, o->levels, o->runs, o->maxSteps, o->seed, nullptr, never);
+        out << "Zakłócenia przy poziomie 1: " << noiseText(o->noise) << "\n";
+        for (const std::string& line : sweepLines(sweep)) out << line << "\n";
+        if (o->csv) csv = sweepCsvText(sweep);
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     out << "Czas: " << secondsText(took.count()) << "\n";
     // The summary goes out before the CSV is saved, and the CSV is saved even when it was lost.
     const int code = checked(out, err, kEvalOk);
 
     if (o->csv) {
-        if (const auto error = saveAtomically(*o->csv, csvText(e))) {
+        if (const auto error = saveAtomically(*o->csv, csv)) {
             err << "Nie można zapisać pliku „" << *o->csv << "”: " << *error << "\n";
             return kEvalCsvNotWritten;
         }

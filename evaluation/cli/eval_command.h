@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "evaluation/run_many.h"
+#include "evaluation/sweep.h"
 
 namespace vemrik {
 
@@ -18,6 +19,9 @@ inline constexpr int kEvalOutputLost = 4;  ///< the summary could not be written
 /// The runs as CSV: a header "run,seed,outcome,steps,x,y,heading", then one row per run; the
 /// pose in the shortest text that reads back as the same float.
 std::string csvText(const Evaluation& e);
+
+/// A sweep's runs as CSV: csvText's columns after a first one, "level".
+std::string sweepCsvText(const std::vector<SweepPoint>& sweep);
 
 /// vemrik-eval without the process: the arguments after the program's name, the summary to
 /// `out`, messages to `err`; returns the exit code. A `--csv` file that cannot be written is refused

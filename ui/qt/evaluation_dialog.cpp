@@ -1,10 +1,13 @@
 #include "ui/qt/evaluation_dialog.h"
 
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -20,6 +23,7 @@
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/sweep_chart.h"
 #include "ui/workspace_form.h"
 
 namespace vemrik {
@@ -47,6 +51,20 @@ QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, int valu
     box->setObjectName(name);
     box->setRange(low, high);
     box->setValue(value);
+    box->setFixedSize(kSpinBoxSize);
+    return box;
+}
+
+QDoubleSpinBox* realBox(QWidget* parent, const char* name, double high, int decimals, double step,
+                        const QString& suffix) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(0.0, high);
+    box->setDecimals(decimals);
+    box->setSingleStep(step);
+    box->setSuffix(suffix);
+    box->setLocale(QLocale(QLocale::Polish, QLocale::Poland));  // a decimal comma, as the summary writes
+    box->setValue(0.0);
     box->setFixedSize(kSpinBoxSize);
     return box;
 }
@@ -160,7 +178,8 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     progress_->setValue(0);
     summary_ = new QLabel(this);
     summary_->setObjectName("summary");
-    summary_->setFixedSize(kHistogramSize.width(), 96);
+    // Room for a sweep's lines: the noise, five levels, the time, and a cancel.
+    summary_->setFixedSize(kHistogramSize.width(), 8 * summary_->fontMetrics().lineSpacing() + 4);
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setWordWrap(true);
@@ -186,7 +205,10 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
     buttons->addWidget(closeButton);
-    auto* column = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout(this);
+    auto* column = new QVBoxLayout;
+    columns->addLayout(column);
+    columns->addWidget(noiseBox(), 0, Qt::AlignTop);
     column->addLayout(fields);
     column->addWidget(new QLabel(QStringLiteral("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
     column->addLayout(buttons);
@@ -202,9 +224,10 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     showRow->addStretch(1);
     showRow->addWidget(showRunButton_);
     column->addLayout(showRow);
-    column->setSizeConstraint(QLayout::SetFixedSize);
+    columns->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(startButton_, &QPushButton::clicked, this, [this] { start(); });
+    connect(sweepButton_, &QPushButton::clicked, this, [this] { startSweep(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
     connect(closeButton, &QPushButton::clicked, this, [this] { reject(); });
     connect(showRunButton_, &QPushButton::clicked, this, [this] { showSelectedRun(); });
@@ -216,13 +239,52 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     setRunning(false);
 }
 
+QWidget* EvaluationDialog::noiseBox() {
+    auto* group = new QGroupBox(QStringLiteral("Zakłócenia"), this);
+    flip_ = realBox(group, "flip", 1.0, 3, 0.01, {});
+    shift_ = realBox(group, "shift", 1000.0, 1, 1.0, QStringLiteral(" px"));
+    turn_ = realBox(group, "turn", 180.0, 1, 1.0, QStringLiteral("°"));
+    sweepButton_ = new QPushButton(QStringLiteral("Badaj odporność"), group);
+    sweepButton_->setObjectName("sweep");
+    sweepButton_->setAutoDefault(false);
+    sweepChart_ = new SweepChartView(group);
+    auto* fields = new QGridLayout;
+    const std::pair<const char*, QDoubleSpinBox*> rows[] = {{"Szansa odwrócenia odczytu czujnika:", flip_},
+                                                            {"Przesunięcie startu najwyżej o:", shift_},
+                                                            {"Obrót startu najwyżej o:", turn_}};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(QString::fromUtf8(rows[i].first), group);
+        label->setBuddy(rows[i].second);
+        fields->addWidget(label, i, 0);
+        fields->addWidget(rows[i].second, i, 1);
+    }
+    fields->setColumnStretch(2, 1);
+    auto* note =
+        new QLabel(QStringLiteral("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
+                                  "przebieg się powtarza. Badanie odporności ocenia przy poziomach "
+                                  "0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach."),
+                   group);
+    note->setWordWrap(true);
+    note->setFixedWidth(kHistogramSize.width());
+    auto* sweepRow = new QHBoxLayout;
+    sweepRow->addWidget(sweepButton_);
+    sweepRow->addStretch(1);
+    auto* column = new QVBoxLayout(group);
+    column->addLayout(fields);
+    column->addWidget(note);
+    column->addLayout(sweepRow);
+    column->addWidget(sweepChart_);
+    return group;
+}
+
+Noise EvaluationDialog::noise() const { return {flip_->value(), shift_->value(), turn_->value()}; }
+
 EvaluationDialog::~EvaluationDialog() {
     cancel_ = true;
     if (worker_.joinable()) worker_.join();
 }
 
-void EvaluationDialog::start() {
-    if (running()) return;
+bool EvaluationDialog::launch(int total, std::function<void(const RunSetup&)> work) {
     PreparedRun prepared;
     try {
         judged_ = capture_();
@@ -233,26 +295,56 @@ void EvaluationDialog::start() {
     if (!prepared.setup) {
         summary_->setText(QStringLiteral("Nie można ocenić: %1.").arg(qs(prepared.error)));
         histogram_->clear();
-        return;
+        return false;
     }
     setup_ = std::make_unique<RunSetup>(std::move(*prepared.setup));
-    const int runs = runs_->value(), maxSteps = maxSteps_->value();
-    const auto seed = static_cast<std::uint32_t>(seed_->value());
+    setup_->noise = judgedNoise_ = noise();
     cancel_ = false;
     done_ = false;
     finished_ = 0;
-    progress_->setRange(0, runs);
+    progress_->setRange(0, total);
     progress_->setValue(0);
-    summary_->setText(QStringLiteral("Trwa ocena…"));
     histogram_->clear();
     failed_->clear();
     started_ = std::chrono::steady_clock::now();
-    worker_ = std::thread([this, runs, maxSteps, seed] {
-        result_ = runMany(
-            *setup_, runs, maxSteps, seed, [this](int finished, int) { finished_ = finished; }, cancel_);
+    worker_ = std::thread([this, work = std::move(work)] {
+        work(*setup_);
         done_ = true;
     });
     setRunning(true);
+    return true;
+}
+
+void EvaluationDialog::start() {
+    if (running()) return;
+    const int runs = runs_->value(), maxSteps = maxSteps_->value();
+    const auto seed = static_cast<std::uint32_t>(seed_->value());
+    sweeping_ = false;
+    if (launch(runs, [this, runs, maxSteps, seed](const RunSetup& setup) {
+            result_ = runMany(
+                setup, runs, maxSteps, seed, [this](int finished, int) { finished_ = finished; }, cancel_);
+        }))
+        summary_->setText(QStringLiteral("Trwa ocena…"));
+}
+
+void EvaluationDialog::startSweep() {
+    if (running()) return;
+    if (!noise().any()) {
+        summary_->setText(QStringLiteral("Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno."));
+        return;
+    }
+    const int runs = runs_->value(), maxSteps = maxSteps_->value();
+    const auto seed = static_cast<std::uint32_t>(seed_->value());
+    const std::vector<double> levels = defaultSweepLevels();
+    sweeping_ = true;
+    sweepChart_->clear();
+    if (launch(runs * static_cast<int>(levels.size()),
+               [this, levels, runs, maxSteps, seed](const RunSetup& setup) {
+                   sweep_ = runSweep(
+                       setup, levels, runs, maxSteps, seed,
+                       [this](int finished, int) { finished_ = finished; }, cancel_);
+               }))
+        summary_->setText(QStringLiteral("Trwa badanie odporności…"));
 }
 
 void EvaluationDialog::cancel() {
@@ -278,13 +370,39 @@ void EvaluationDialog::finish() {
     worker_.join();  // the worker is done or stops within milliseconds of the cancel
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started_;
     setRunning(false);
+    sweeping_ ? showSweep(took.count()) : showEvaluation(took.count());
+}
+
+void EvaluationDialog::showEvaluation(double seconds) {
     progress_->setValue(static_cast<int>(result_.runs.size()));
     QStringList lines;
+    if (judgedNoise_.any()) lines << qs("Zakłócenia: " + noiseText(judgedNoise_));
     for (const std::string& line : summaryLines(summarize(result_.runs), result_)) lines << qs(line);
-    lines << qs("Czas: " + secondsText(took.count()));
+    lines << qs("Czas: " + secondsText(seconds));
     summary_->setText(lines.join('\n'));
     histogram_->setHistogram(stepHistogram(result_.runs, kHistogramBins));
     listFailedRuns();
+}
+
+void EvaluationDialog::showSweep(double seconds) {
+    int finished = 0;
+    for (const SweepPoint& p : sweep_) finished += static_cast<int>(p.evaluation.runs.size());
+    progress_->setValue(finished);
+    const auto whole = std::count_if(sweep_.begin(), sweep_.end(),
+                                     [](const SweepPoint& p) { return !p.evaluation.cancelled; });
+    const auto asked = static_cast<long>(defaultSweepLevels().size());
+    QStringList lines;
+    if (whole < asked)
+        lines << QStringLiteral("Przerwano: ukończono %1 z %2 poziomów.").arg(whole).arg(asked);
+    lines << qs("Poziom 1: " + noiseText(judgedNoise_));
+    for (const SweepPoint& p : sweep_)
+        lines << qs("poziom " + decimalText(p.level, 2) + ": dojazd " + percentText(p.summary.success.value) +
+                    " (" + percentText(p.summary.success.low) + " – " + percentText(p.summary.success.high) +
+                    ")");
+    lines << qs("Czas: " + secondsText(seconds));
+    summary_->setText(lines.join('\n'));
+    sweepChart_->setSweep(sweep_);
+    failed_->clear();
 }
 
 void EvaluationDialog::listFailedRuns() {
@@ -309,6 +427,12 @@ void EvaluationDialog::listFailedRuns() {
 bool EvaluationDialog::showSelectedRun() {
     const QListWidgetItem* item = failed_->currentItem();
     if (!item || running() || !showRun) return false;
+    if (judgedNoise_.any()) {
+        summary_->setText(
+            QStringLiteral("Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: "
+                           "oceń bez zakłóceń, by go obejrzeć."));
+        return false;
+    }
     const QString refusal =
         showRun(judged_, static_cast<std::uint32_t>(item->data(Qt::UserRole).toULongLong()),
                 item->data(Qt::UserRole + 1).toInt());
@@ -327,6 +451,7 @@ void EvaluationDialog::setRunning(bool on) {
     runs_->setEnabled(!on);
     maxSteps_->setEnabled(!on);
     seed_->setEnabled(!on);
+    for (QWidget* w : std::initializer_list<QWidget*>{flip_, shift_, turn_, sweepButton_}) w->setEnabled(!on);
     showRunButton_->setEnabled(!on && failed_->currentRow() >= 0);
 }
 

@@ -11,8 +11,10 @@
 
 #include "evaluation/run_many.h"
 #include "evaluation/summary.h"
+#include "evaluation/sweep.h"
 #include "workspace/workspace.h"
 
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -22,6 +24,7 @@ class QSpinBox;
 namespace vemrik {
 
 class MainWindow;
+class SweepChartView;
 
 /// Bars of the successful runs by steps to the stop, with the step range beneath.
 class StepHistogramView : public QWidget {
@@ -49,7 +52,8 @@ private:
 };
 
 /// "Oceń algorytm": many seeded runs of the workspace the window holds when "Oceń" is pressed,
-/// in a worker thread, with progress, cancel, the summary and a histogram of steps to the stop.
+/// in a worker thread, with progress, cancel, the summary and a histogram of steps to the stop;
+/// optionally with noise, and "Badaj odporność" sweeps the noise levels and plots the success rate.
 class EvaluationDialog : public QDialog {
     Q_OBJECT
 
@@ -61,6 +65,9 @@ public:
 
     /// "Oceń": starts an evaluation unless one runs; a workspace that cannot be run is reported.
     void start();
+    /// "Badaj odporność": starts a sweep over defaultSweepLevels of the noise set, unless
+    /// something runs; without any noise set it says so and runs nothing.
+    void startSweep();
     /// "Anuluj": asks the runs to stop; the finished ones are shown when the worker is done.
     void cancel();
     bool running() const { return worker_.joinable(); }
@@ -75,6 +82,13 @@ public:
     QSpinBox* runsBox() const { return runs_; }
     QSpinBox* maxStepsBox() const { return maxSteps_; }
     QSpinBox* seedBox() const { return seed_; }
+    QDoubleSpinBox* flipBox() const { return flip_; }
+    QDoubleSpinBox* shiftBox() const { return shift_; }
+    QDoubleSpinBox* turnBox() const { return turn_; }
+    QPushButton* sweepButton() const { return sweepButton_; }
+    SweepChartView* sweepChart() const { return sweepChart_; }
+    /// The noise the boxes ask for.
+    Noise noise() const;
     QPushButton* startButton() const { return startButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QProgressBar* progressBar() const { return progress_; }
@@ -87,8 +101,14 @@ public:
     void reject() override;
 
 private:
+    /// Prepares the setup of the workspace and starts `work` on it in the worker thread; false,
+    /// with the reason shown, when the workspace cannot be run.
+    bool launch(int total, std::function<void(const RunSetup&)> work);
+    QWidget* noiseBox();
     void poll();
     void finish();
+    void showEvaluation(double seconds);
+    void showSweep(double seconds);
     void setRunning(bool on);
     void listFailedRuns();
 
@@ -96,6 +116,11 @@ private:
     QSpinBox* runs_ = nullptr;
     QSpinBox* maxSteps_ = nullptr;
     QSpinBox* seed_ = nullptr;
+    QDoubleSpinBox* flip_ = nullptr;
+    QDoubleSpinBox* shift_ = nullptr;
+    QDoubleSpinBox* turn_ = nullptr;
+    QPushButton* sweepButton_ = nullptr;
+    SweepChartView* sweepChart_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
@@ -105,6 +130,8 @@ private:
     QPushButton* showRunButton_ = nullptr;
     QTimer poll_;
     Workspace judged_;
+    /// The noise of the last evaluation: its runs cannot be shown in the window with any.
+    Noise judgedNoise_;
 
     // Shared with the worker: the setup it reads, the flags, and its result once `done_` is set.
     std::unique_ptr<RunSetup> setup_;
@@ -112,6 +139,8 @@ private:
     std::atomic<bool> done_{false};
     std::atomic<int> finished_{0};
     Evaluation result_;
+    bool sweeping_ = false;
+    std::vector<SweepPoint> sweep_;
     std::chrono::steady_clock::time_point started_;
     std::thread worker_;
 };
