@@ -192,6 +192,7 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
         {task(track, R"(, "noise": {"flip": 1.5})"),
          "szum, odwrócenie odczytu (\"flip\"): 1.5; potrzeba liczby od 0 do 1"},
         {task(track, R"(, "noise": {"shift": -1})"), "szum, przesunięcie startu (\"shift\"): -1"},
+        {task(track, R"(, "noise": {"turn": 361})"), "szum, obrót startu (\"turn\"): 361"},
         {task(track, R"(, "noise": {"turn": 1e400})"), "liczba poza zakresem"},
         {task(track, R"(, "noise": {"flipp": 0})"), "szum (\"noise\"): nieznane pole \"flipp\""},
     };

@@ -1,6 +1,5 @@
 #include <cmath>
 #include <filesystem>
-#include <limits>
 
 #include "evaluation/grade/task.h"
 #include "evaluation/run_setup.h"
@@ -166,10 +165,10 @@ Noise readNoise(const Json& root) {
     if (it == root.end()) return n;
     checkKeys(*it, kNoiseFields, where("", kNoise));
     const std::string prefix = "szum, ";
-    constexpr double kHuge = std::numeric_limits<double>::max();
     n.flip = readNumber(*it, kFlip, prefix, 0.0, 1.0, true, 0.0, "od 0 do 1");
-    n.shift = readNumber(*it, kShift, prefix, 0.0, kHuge, true, 0.0, "skończonej, nieujemnej");
-    n.turn = readNumber(*it, kTurn, prefix, 0.0, kHuge, true, 0.0, "skończonej, nieujemnej");
+    // The same bounds as vemrik-eval's options: a larger amount would only be cut down in the run.
+    n.shift = readNumber(*it, kShift, prefix, 0.0, kMostShift, true, 0.0, "od 0 do 10000");
+    n.turn = readNumber(*it, kTurn, prefix, 0.0, kMostTurn, true, 0.0, "od 0 do 360");
     return n;
 }
 
