@@ -1,5 +1,6 @@
 // Once the program is warm, a redraw of any page, a pointer move over the map and a simulation
-// step allocate nothing: every heap allocation of this test program is counted.
+// step allocate nothing, and a headless run allocates nothing at all: every heap allocation of
+// this test program is counted.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <new>
 
+#include "evaluation/headless_run.h"
 #include "scenes/scenes.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
@@ -57,4 +59,13 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
         run(form);
         EXPECT_EQ(gAllocations - before, 0u) << name;
     }
+}
+
+TEST(Allocation, AHeadlessRunAllocatesNothing) {
+    const PreparedRun prepared = prepareRun(typicalScene());
+    ASSERT_TRUE(prepared.setup) << prepared.error;
+    const std::uint64_t before = gAllocations;
+    const RunResult r = runOnce(*prepared.setup, 1u, 20000);
+    EXPECT_EQ(gAllocations - before, 0u);
+    EXPECT_GT(r.steps, 0);
 }
