@@ -5,11 +5,14 @@
 #include <atomic>
 #include <thread>
 
+#include "bench/floor_table.h"
 #include "evaluation/run_many.h"
 #include "scenes/scenes.h"
 #include "ui/workspace_form.h"
 
 using namespace vemrik;
+using vemrik::bench::allCores;
+using vemrik::bench::kStepsCounter;
 
 namespace {
 
@@ -21,7 +24,16 @@ RunSetup typicalSetup(bool withStop) {
     return std::move(*prepareRun(captureWorkspace(form)).setup);
 }
 
-// Laps of the oval: every step is a full step, none ends a run.
+/// The steps of one iteration, for the steps table after the report (see floor_table.h), and the
+/// steps per second of the time the benchmark goes by.
+void countSteps(benchmark::State& state, double stepsPerIteration) {
+    state.counters[kStepsCounter] = stepsPerIteration;
+    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * stepsPerIteration,
+                                                   benchmark::Counter::kIsRate);
+}
+
+// Laps of the oval: every step is a full step, none ends a run. CPU time, so a busy machine
+// takes little from the figure.
 void BM_StepsOneCore(benchmark::State& state) {
     const RunSetup setup = typicalSetup(false);
     constexpr int kSteps = 100000;
@@ -30,11 +42,13 @@ void BM_StepsOneCore(benchmark::State& state) {
         const RunResult r = runOnce(setup, seed++, kSteps);
         benchmark::DoNotOptimize(r);
     }
-    state.counters["steps/s"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * kSteps, benchmark::Counter::kIsRate);
+    countSteps(state, kSteps);
 }
-BENCHMARK(BM_StepsOneCore)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StepsOneCore)->Unit(benchmark::kMillisecond);
 
+// runMany on 1 and on all threads. The wall clock gives the steps per second; the process CPU
+// time, which counts every thread, gives the steps per CPU second, which stay as they are on one
+// thread when the threads scale.
 void BM_StepsAllCores(benchmark::State& state) {
     const RunSetup setup = typicalSetup(false);
     const int threads = static_cast<int>(state.range(0));
@@ -46,13 +60,11 @@ void BM_StepsAllCores(benchmark::State& state) {
         seed += static_cast<std::uint32_t>(4 * threads);
         benchmark::DoNotOptimize(e.runs.data());
     }
-    state.counters["steps/s"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * 4 * threads * kSteps, benchmark::Counter::kIsRate);
+    countSteps(state, 4.0 * threads * kSteps);
 }
-// Process CPU time counts every thread, so steps per CPU second stay flat when scaling is linear.
 BENCHMARK(BM_StepsAllCores)
     ->Arg(1)
-    ->Arg(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))
+    ->Arg(allCores())
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

@@ -48,10 +48,8 @@ void RuleTable::follow(const std::vector<std::string>& rules) {
     }
 }
 
-const Candidates& RuleTable::candidates(int pattern) const {
-    const auto p = static_cast<std::size_t>(pattern);
-    if (fault_[p] >= 0) ruleAngle(rules_[static_cast<std::size_t>(fault_[p])]);  // throws
-    return candidates_[p];
+void RuleTable::readFault(int line) const {
+    ruleAngle(rules_[static_cast<std::size_t>(line)]);  // throws
 }
 
 int RuleTable::firstFault() const {

@@ -28,11 +28,18 @@ public:
     /// Reads the list again when it differs from the one last read; allocates only then.
     void follow(const std::vector<std::string>& rules);
     /// The candidates for a pattern. Throws ConversionError as a step reading the list would.
-    const Candidates& candidates(int pattern) const;
+    const Candidates& candidates(int pattern) const {
+        const auto p = static_cast<std::size_t>(pattern);
+        if (fault_[p] >= 0) readFault(fault_[p]);
+        return candidates_[p];
+    }
     /// The list index of the first line whose angle some pattern reads and cannot, or -1.
     int firstFault() const;
 
 private:
+    /// Reads the angle of line `line` as a step would, which throws.
+    void readFault(int line) const;
+
     std::vector<std::string> rules_;
     bool read_ = false;
     std::array<Candidates, kPatternCount> candidates_{};

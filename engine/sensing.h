@@ -63,6 +63,21 @@ requires std::invocable<At&, int, int> Sensed senseSamples(const SensorSamples& 
     return r;
 }
 
+/// A painted track classified once: what each pixel means to a sensor, row by row.
+struct SightView {
+    const Sight* data = nullptr;
+    int width = 0;
+    int height = 0;
+
+    /// What the pixel under (x, y) means to a sensor; nothing outside the image.
+    Sight at(int x, int y) const {
+        if (static_cast<unsigned>(x) >= static_cast<unsigned>(width) ||
+            static_cast<unsigned>(y) >= static_cast<unsigned>(height))
+            return Sight::Nothing;
+        return data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    }
+};
+
 /// Writes a pass into the state: every state set from the pattern, the stop asks for the return
 /// to the start, and SensorCount holds the sensors that have a state.
 void recordSensed(ProgramState& s, Sensed sensed, int counted);

@@ -15,20 +15,18 @@ constexpr double kPi = 3.141592653589793;
 
 }  // namespace
 
-NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice) {
-    NextPose p;
-    p.heading = s.RobotHeading;
-    // Slot `count` holds 0, so choosing it, like choosing with no candidates, keeps the heading.
-    if (choice >= 0 && choice < candidates.count) {
-        p.heading = s.RobotHeading + candidates.angles[static_cast<std::size_t>(choice)];
-        p.rule = candidates.lines[static_cast<std::size_t>(choice)];
-    }
+Stride strideAlong(float heading) {
     const float theta =
-        static_cast<float>((static_cast<double>(p.heading) - kHeadingOffset) * kPi * (1.0 / 180.0));
-    const float dx = static_cast<float>(kStepLength * std::cos(static_cast<double>(theta)));
-    const float dy = static_cast<float>(kStepLength * std::sin(static_cast<double>(theta)));
-    p.x = s.RobotPosX + dx;
-    p.y = s.RobotPosY + dy;
+        static_cast<float>((static_cast<double>(heading) - kHeadingOffset) * kPi * (1.0 / 180.0));
+    return {static_cast<float>(kStepLength * std::cos(static_cast<double>(theta))),
+            static_cast<float>(kStepLength * std::sin(static_cast<double>(theta)))};
+}
+
+NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice) {
+    NextPose p = turnBy(s, candidates, choice);
+    const Stride d = strideAlong(p.heading);
+    p.x = s.RobotPosX + d.dx;
+    p.y = s.RobotPosY + d.dy;
     return p;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "app/memo.h"
 #include "app/program_state.h"
@@ -20,9 +21,62 @@ struct NextPose {
     int rule = kNoRule;
 };
 
-/// The pose after turning by candidate `choice` (no turn for a choice of `count` or none at all)
-/// and moving 3 pixels along the new heading; changes nothing.
+/// The move of one step along a heading: 3 pixels, each axis rounded to single.
+struct Stride {
+    float dx = 0.0f;
+    float dy = 0.0f;
+};
+
+/// The stride along `heading` (degrees, 0 up the screen), a sine and a cosine in double.
+Stride strideAlong(float heading);
+
+/// The stride of the last heading asked for, worked out again only when the heading changes:
+/// between turns a run asks for the same heading at every step.
+class StrideCache {
+public:
+    const Stride& along(float heading) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &heading, sizeof bits);
+        if (!valid_ || bits != bits_) {
+            stride_ = strideAlong(heading);
+            bits_ = bits;
+            valid_ = true;
+        }
+        return stride_;
+    }
+
+private:
+    Stride stride_;
+    std::uint32_t bits_ = 0;
+    bool valid_ = false;
+};
+
+/// The heading after turning by candidate `choice` (no turn for a choice of `count` or none at
+/// all) and the rule that acted; the position is left at 0.
+inline NextPose turnBy(const ProgramState& s, const Candidates& candidates, int choice) {
+    NextPose p;
+    p.heading = s.RobotHeading;
+    // Slot `count` holds 0, so choosing it, like choosing with no candidates, keeps the heading.
+    if (choice >= 0 && choice < candidates.count) {
+        p.heading = s.RobotHeading + candidates.angles[static_cast<std::size_t>(choice)];
+        p.rule = candidates.lines[static_cast<std::size_t>(choice)];
+    }
+    return p;
+}
+
+/// The pose after turning by candidate `choice` and moving 3 pixels along the new heading;
+/// changes nothing.
 NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice);
+
+/// nextPose with the stride taken from a cache.
+inline NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice,
+                         StrideCache& strides) {
+    NextPose p = turnBy(s, candidates, choice);
+    const Stride& d = strides.along(p.heading);
+    p.x = s.RobotPosX + d.dx;
+    p.y = s.RobotPosY + d.dy;
+    return p;
+}
 
 /// Whether heading and position are all finite numbers.
 inline bool isFinite(const NextPose& p) {

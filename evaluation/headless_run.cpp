@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/step.h"
-
 namespace vemrik {
 
 namespace {
-
-// Truncation toward zero sends a point up to one pixel left of or above the image onto its first
-// column or row, so the pixels a point can read lie within (-1, -1) .. (width, height).
-constexpr float kReadableMargin = 1.0f;
 
 // Steps between two looks at the cancel flag: a few milliseconds of work.
 constexpr int kCancelCheckSteps = 4096;
@@ -20,12 +14,17 @@ const std::atomic<bool> kNeverCancelled{false};
 
 }  // namespace
 
-HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed) : setup_(setup), engine_(seed) {
-    pose_.RobotPosX = setup.startX;
-    pose_.RobotPosY = setup.startY;
-    pose_.RobotHeading = setup.startHeading;
+HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed)
+    : setup_(setup), engine_(seed), turned_(setup.samples, setup.view()) {
+    placeAtStart();
     if (setup.noise.any()) startNoise(seed);
     sense();
+}
+
+void HeadlessRun::placeAtStart() {
+    pose_.RobotPosX = setup_.startX;
+    pose_.RobotPosY = setup_.startY;
+    pose_.RobotHeading = setup_.startHeading;
 }
 
 void HeadlessRun::startNoise(std::uint32_t seed) {
@@ -34,16 +33,14 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
 }
 
 void HeadlessRun::sense() {
-    const PoseTransform pose(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
-    const Sensed sensed =
-        senseSamples(setup_.samples, pose, [this](int x, int y) { return setup_.at(x, y); });
+    const Sensed sensed = turned_.sense(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
     pattern_ = noise_ ? noise_->flipped(sensed.pattern) : sensed.pattern;
     stop_ = sensed.stop;
 }
 
 bool HeadlessRun::step() {
     const Candidates& c = setup_.rules.candidates(pattern_);
-    const NextPose next = nextPose(pose_, c, choiceOf(c, engine_()));
+    const NextPose next = nextPose(pose_, c, choiceOf(c, engine_()), strides_);
     if (!isFinite(next)) return false;
     moveTo(pose_, next, nullptr);
     ++steps_;
@@ -51,10 +48,11 @@ bool HeadlessRun::step() {
     return true;
 }
 
-bool HeadlessRun::offMap() const {
+bool HeadlessRun::beyondReach() const {
     const float x = pose_.RobotPosX, y = pose_.RobotPosY;
-    const double outX = std::max({-kReadableMargin - x, 0.0f, x - static_cast<float>(setup_.width)});
-    const double outY = std::max({-kReadableMargin - y, 0.0f, y - static_cast<float>(setup_.height)});
+    const auto width = static_cast<float>(setup_.width), height = static_cast<float>(setup_.height);
+    const double outX = std::max({-kReadableMargin - x, 0.0f, x - width});
+    const double outY = std::max({-kReadableMargin - y, 0.0f, y - height});
     const double reach = setup_.reach;
     return outX * outX + outY * outY > reach * reach;
 }

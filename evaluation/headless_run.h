@@ -6,6 +6,8 @@
 #include <random>
 
 #include "app/program_state.h"
+#include "engine/step.h"
+#include "engine/turned_samples.h"
 #include "evaluation/noise.h"
 #include "evaluation/run_setup.h"
 
@@ -49,7 +51,14 @@ public:
     bool stopSensed() const { return stop_; }
     /// Whether the reference point lies farther outside the image than `reach`: then no sample
     /// point reads anything, and the sensors read all 0.
-    bool offMap() const;
+    bool offMap() const {
+        const float x = pose_.RobotPosX, y = pose_.RobotPosY;
+        // Over the image and its readable margin the distance is 0: the common case, at once.
+        if (x >= -kReadableMargin && x <= static_cast<float>(setup_.width) && y >= -kReadableMargin &&
+            y <= static_cast<float>(setup_.height))
+            return false;
+        return beyondReach();
+    }
     /// Whether the robot is off the map and can never read it again: no rule turns it on the
     /// all-0 pattern, and its straight path comes no nearer to the image on either axis.
     bool lostForGood() const { return offMap() && cannotComeBack(); }
@@ -62,6 +71,16 @@ public:
     int pattern() const { return pattern_; }
 
 private:
+    // Truncation toward zero sends a point up to one pixel left of or above the image onto its
+    // first column or row, so the pixels a point can read lie within (-1, -1) .. (width, height).
+    static constexpr float kReadableMargin = 1.0f;
+
+    /// The rest of offMap: the distance from the readable area against the reach.
+    bool beyondReach() const;
+    /// The one place the start pose is set: the setup's start cell and heading.
+    void placeAtStart();
+    /// The one place the sensed pattern and stop are produced: the engine's sensing pass at the
+    /// current pose.
     void sense();
     /// Draws the start pose's noise and gets the flips of the sensings ready.
     void startNoise(std::uint32_t seed);
@@ -77,6 +96,10 @@ private:
     std::optional<NoiseDraws> noise_;
     /// Only the pose is used; the step's arithmetic works on it.
     ProgramState pose_;
+    /// The stride of the current heading and the sample points turned by it, kept between steps
+    /// that go straight on.
+    StrideCache strides_;
+    TurnedSamples turned_;
     int pattern_ = 0;
     bool stop_ = false;
     int steps_ = 0;

@@ -24,8 +24,9 @@ Evaluation runMany(const RunSetup& setup, int runs, int maxSteps, std::uint32_t 
     // Each slot is written by the one thread that took its run, and read after all have joined.
     std::vector<RunResult> results(static_cast<std::size_t>(runs));
     std::atomic<int> next{0};
-    int finished = 0;
+    // Taken only to report progress, so that the calls come one at a time with rising counts.
     std::mutex progressLock;
+    int finished = 0;
 
     const auto work = [&] {
         for (;;) {
@@ -35,9 +36,9 @@ Evaluation runMany(const RunSetup& setup, int runs, int maxSteps, std::uint32_t 
             RunResult& r = results[static_cast<std::size_t>(i)];
             r = runOnce(setup, runSeed(baseSeed, i), maxSteps, cancel);
             if (r.outcome == Outcome::Cancelled) return;
+            if (!progress) continue;
             const std::lock_guard lock(progressLock);
-            ++finished;
-            if (progress) progress(finished, runs);
+            progress(++finished, runs);
         }
     };
     std::vector<std::thread> pool;
@@ -54,10 +55,10 @@ Evaluation runMany(const RunSetup& setup, int runs, int maxSteps, std::uint32_t 
 
     Evaluation e;
     e.requested = runs;
-    e.runs.reserve(static_cast<std::size_t>(finished));
     // A run never taken keeps the default result, which is not Cancelled: tell them apart by
     // the count of runs handed out.
     const int handedOut = std::min(next.load(), runs);
+    e.runs.reserve(static_cast<std::size_t>(handedOut));
     for (int i = 0; i < handedOut; ++i) {
         const RunResult& r = results[static_cast<std::size_t>(i)];
         if (r.outcome != Outcome::Cancelled) e.runs.push_back({i, runSeed(baseSeed, i), r});

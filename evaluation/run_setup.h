@@ -34,14 +34,10 @@ struct RunSetup {
     /// The imperfections every run of this setup draws from its seed; none by default.
     Noise noise;
 
+    /// The painted track as a sensor sees it.
+    SightView view() const { return {sight.data(), width, height}; }
     /// What the pixel under (x, y) means to a sensor; nothing outside the image.
-    Sight at(int x, int y) const {
-        if (static_cast<unsigned>(x) >= static_cast<unsigned>(width) ||
-            static_cast<unsigned>(y) >= static_cast<unsigned>(height))
-            return Sight::Nothing;
-        return sight[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                     static_cast<std::size_t>(x)];
-    }
+    Sight at(int x, int y) const { return view().at(x, y); }
 };
 
 /// A setup, or why the workspace cannot be run headless.

@@ -2,9 +2,12 @@
 // image and past the eighth sensor.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <tuple>
 
 #include "engine/sensing.h"
+#include "engine/turned_samples.h"
 #include "simulation/simulation_view.h"
 
 using namespace vemrik;
@@ -76,4 +79,40 @@ TEST(SimulationView, ARobotHalfOffTheImageIsClippedSensesWhatIsOnAndLeavesPenWid
     EXPECT_EQ(
         std::tuple(image.pixel(95, 205), image.pixel(0, 209), image.pixel(45, 210), image.pixel(45, 208)),
         std::tuple(kGreen, kGrey, kGrey, kWhite));
+}
+
+// The evaluation's sensing turns the points only when the heading changes and reads without
+// bounds checks when the robot is well within the image; it must read what senseSamples reads,
+// on and off the image, at its edges and for wild poses.
+TEST(Sensing, TurnedSamplesSenseExactlyAsSenseSamples) {
+    Grid robot;
+    robot.setColumns(kRobotCells);
+    for (int x = 0; x < kRobotCells; ++x) robot.setLength(x, kRobotCells);
+    for (int x = 0; x < 20; x += 3) robot.at(x, x % 7) = kSensor;  // seven sensors, corners too
+    robot.at(19, 19) = robot.at(0, 19) = kSensor;
+    robot.at(4, 12) = robot.at(5, 12) = kDoubleHalf;  // the tenth is double
+    SensorSamples samples;
+    samples.follow(robot);
+    std::mt19937 random(3);
+    std::vector<Sight> pixels(701 * 401);
+    for (Sight& p : pixels) p = static_cast<Sight>(random() % 3);
+    const SightView sight{pixels.data(), 701, 401};
+    TurnedSamples turned(samples, sight);
+    std::uniform_real_distribution<float> x(-150.0f, 850.0f), y(-150.0f, 550.0f), heading(-720.0f, 720.0f);
+    std::vector<float> poses;  // x, y, heading
+    for (int i = 0; i < 20000; ++i)  // two of three keep the heading before
+        poses.insert(poses.end(), {x(random), y(random), i % 3 ? poses.back() : heading(random)});
+    for (float d = 0.0f; d < 160.0f; d += 0.5f)  // into the image from each edge, turning about
+        for (float h = 0.0f; h < 360.0f; h += 3.0f)
+            poses.insert(poses.end(), {d, 200.0f, h, 701.0f - d, 200.0f, h, 350.0f, d, h, 350.0f, 401.0f - d, h});
+    const float wild[] = {0.0f, 1e30f, -1e30f, INFINITY, -INFINITY, NAN};
+    for (float a : wild)
+        for (float b : wild) poses.insert(poses.end(), {a, b, 30.0f, 350.0f, 200.0f, a + b, a, 200.0f, b});
+    for (std::size_t i = 0; i < poses.size(); i += 3) {
+        const PoseTransform pose(poses[i], poses[i + 1], poses[i + 2]);
+        const Sensed want = senseSamples(samples, pose, [&](int px, int py) { return sight.at(px, py); });
+        const Sensed got = turned.sense(poses[i], poses[i + 1], poses[i + 2]);
+        ASSERT_EQ(std::tuple(got.pattern, got.stop), std::tuple(want.pattern, want.stop))
+            << poses[i] << ", " << poses[i + 1] << ", " << poses[i + 2];
+    }
 }
