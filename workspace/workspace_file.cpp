@@ -265,4 +265,11 @@ std::optional<std::string> saveAtomically(const std::string& path, const std::st
     return std::nullopt;
 }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
 }  // namespace vemrik

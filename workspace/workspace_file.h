@@ -30,6 +30,10 @@ ParsedWorkspace readWorkspaceFile(const std::string& path);
 /// before a long piece of work whose result is to be saved.
 [[nodiscard]] std::optional<std::string> saveRefusal(const std::string& path);
 
+/// Whether both paths name one existing file, by device and inode: links and other spellings
+/// of the same path included.
+bool sameFile(const std::string& a, const std::string& b);
+
 /// Replaces the file at path by text so that it is either wholly the old file or wholly the new
 /// one, even after a crash or a full disk: writes a temporary file in the same folder, flushes it
 /// to the disk and renames it over the old one, keeping the old one's owner and mode where the

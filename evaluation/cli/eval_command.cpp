@@ -1,7 +1,5 @@
 #include "evaluation/cli/eval_command.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -158,14 +156,6 @@ const char* outcomeName(Outcome o) {
             return "cancelled";
     }
     return "?";
-}
-
-/// Whether both paths name one existing file, links followed: a hard link has another name.
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat sa {};
-    struct stat sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
 }
 
 /// Why the CSV file cannot be written, asked before hours of runs rather than after them.

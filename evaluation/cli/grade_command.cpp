@@ -1,7 +1,5 @@
 #include "evaluation/cli/grade_command.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -78,14 +76,6 @@ std::optional<std::vector<std::string>> studentFiles(const std::vector<std::stri
         files.insert(files.end(), inFolder.begin(), inFolder.end());
     }
     return files;
-}
-
-/// Whether both paths name one existing file, links followed: a hard link has another name.
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat sa {};
-    struct stat sb {};
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
 }
 
 /// Why a report cannot be saved at `path`, asked before the grading rather than after it: every
