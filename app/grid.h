@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vemrik {
@@ -20,6 +21,8 @@ public:
     /// Cell [x][y]; throws RangeError for x first, then for y.
     std::int32_t& at(int x, int y);
     std::int32_t at(int x, int y) const;
+    /// Column x as it stands; throws RangeError for x.
+    std::span<const std::int32_t> column(int x) const;
 
     bool operator==(const Grid&) const = default;
 

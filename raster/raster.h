@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -53,6 +54,11 @@ public:
     /// The pixel's colour, or kOutside for a point outside the image.
     Colour pixel(int x, int y) const;
 
+    /// Limits every later drawing but fill and copyFrom to the area, so that part of a picture can
+    /// be painted again exactly as the whole of it would be.
+    void setClip(Area area) { clip_ = area; }
+    void clearClip() { clip_ = kNoClip; }
+
     /// Fills the whole image with one colour; the floor every redraw is measured against.
     void fill(Colour c);
     /// Takes over the other image's brush, pen and pen position and its pixels inside the area
@@ -73,8 +79,14 @@ private:
     void thinLine(int x0, int y0, int x1, int y1);
     void wideLine(int x0, int y0, int x1, int y1, int w);
 
+    static constexpr Area kNoClip{0, 0, INT_MAX, INT_MAX};
+    bool clipped(int x, int y) const {
+        return x < clip_.x1 || y < clip_.y1 || x >= clip_.x2 || y >= clip_.y2;
+    }
+
     int width_;
     int height_;
+    Area clip_ = kNoClip;
     std::vector<std::uint32_t> pixels_;
     Colour brush_ = kWhite;
     Colour pen_ = kBlack;

@@ -4,16 +4,16 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
+#include "map/track_layer.h"
 #include "raster/raster.h"
 
 namespace vemrik {
 
-/// The simulation page's track layer (background, strokes, cells) as last painted, with copies of
-/// the strokes and cells it was painted from, so a redraw paints the track only after they change.
-/// It also remembers the one image it last handed the track to and where that image was drawn on
-/// since, so the next redraw puts back only that area. Every pixel comes out as a full repaint
-/// would leave it: the copies are compared in full, and an image touched by anything else
-/// (its version moved on) gets the whole track again.
+/// The simulation page's track layer (background, strokes, cells) as last painted, so a redraw
+/// paints the track only where an edit changed it. It also remembers the one image it last handed the track
+/// to and where that image was drawn on since, so the next redraw puts back only that area. Every pixel comes
+/// out as a full repaint would leave it: the strokes and cells are compared in full, and an image touched by
+/// anything else (its version moved on) gets the whole track again.
 class TrackCache {
 public:
     /// Makes image hold the track layer of s, pixels and drawing state as paintTrack leaves them.
@@ -22,13 +22,7 @@ public:
     void drawnOver(const Raster& image, Area area);
 
 private:
-    /// Whether the kept track was painted from exactly these strokes and cells at this size.
-    bool holds(const ProgramState& s, const Raster& image) const;
-
-    Raster track_{0, 0};
-    Grid strokes_;
-    Grid cells_;
-    bool painted_ = false;
+    TrackLayer track_{TrackField::kPlain};
     const Raster* image_ = nullptr;  // the image handed the track last, compared by address only
     std::uint64_t imageVersion_ = 0;
     Area dirty_{0, 0, 0, 0};

@@ -1,10 +1,9 @@
 #include "map/map_editor.h"
-#include "map/map_view.h"
 #include "ui/form.h"
 
 namespace vemrik {
 
-void TForm1::BitBtn3Click() { paintMapView(State.MapGrid, State.StrokeList, Image2.canvas); }
+void TForm1::BitBtn3Click() { Image2Track.paint(State.StrokeList, State.MapGrid, Image2.canvas); }
 
 void TForm1::Image2Click() {}
 
