@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "map/map_paint.h"
-
 namespace vemrik {
 
 namespace {
@@ -14,13 +12,7 @@ namespace {
 class Box {
 public:
     Box(int width, int height) : width_(width), height_(height) {}
-    void take(Area a) {
-        if (a.x1 >= a.x2 || a.y1 >= a.y2) return;
-        const bool none = area_.x1 >= area_.x2;
-        area_ = none ? a
-                     : Area{std::min(area_.x1, a.x1), std::min(area_.y1, a.y1), std::max(area_.x2, a.x2),
-                            std::max(area_.y2, a.y2)};
-    }
+    void take(Area a) { area_ = enclosing(area_, a); }
     void takeCell(int cx, int cy) { take(clipped(10 * std::int64_t{cx}, 10 * std::int64_t{cy}, 10, 10)); }
     Area clipped(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) const {
         const auto in = [](std::int64_t v, int limit) {
@@ -43,7 +35,10 @@ bool sameShape(const Grid& a, const Grid& b) {
 }
 
 bool sameEntry(std::span<const std::int32_t> a, std::span<const std::int32_t> b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size_bytes()) == 0;
+    if (a.size() != b.size()) return false;
+    if (a.size() == 4)  // a stroke: four compares beat a call
+        return a[0] == b[0] && a[1] == b[1] && a[2] == b[2] && a[3] == b[3];
+    return std::memcmp(a.data(), b.data(), a.size_bytes()) == 0;
 }
 
 /// Adds the reach of stroke entry e; false for an entry that is not a segment.
@@ -71,27 +66,29 @@ bool takeCells(const Grid& before, const Grid& after, Box& box) {
 }  // namespace
 
 Area strokeArea(int x0, int y0, int x1, int y1, int width, int height) {
-    // Covered centres lie within half the brush of the segment; one pixel more for rounding.
-    constexpr std::int64_t kReach = kBrushWidth / 2 + 1;
-    const std::int64_t left = std::min(x0, x1) - kReach, top = std::min(y0, y1) - kReach;
-    const std::int64_t right = std::max(x0, x1) + kReach + 1, bottom = std::max(y0, y1) + kReach + 1;
+    const std::int64_t left = std::min(x0, x1) - kStrokeReach, top = std::min(y0, y1) - kStrokeReach;
+    const std::int64_t right = std::max(x0, x1) + kStrokeReach + 1,
+                       bottom = std::max(y0, y1) + kStrokeReach + 1;
     return Box(width, height).clipped(left, top, right - left, bottom - top);
 }
 
 TrackChange trackChange(const Grid& oldStrokes, const Grid& oldCells, const Grid& strokes, const Grid& cells,
                         int width, int height) {
-    if (!sameShape(oldCells, cells)) return {true, true, {}};
+    if (!sameShape(oldCells, cells)) return {true, true, true, 0, 0, {}};
     Box box(width, height);
-    bool changed = false;
+    bool strokesChanged = false;
+    int first = 0, end = 0;
     const int before = oldStrokes.columns(), after = strokes.columns();
     for (int e = 0; e < std::max(before, after); ++e) {
         if (e < before && e < after && sameEntry(oldStrokes.column(e), strokes.column(e))) continue;
-        changed = true;
-        if (e < before && !takeStroke(oldStrokes, e, box, width, height)) return {true, true, {}};
-        if (e < after && !takeStroke(strokes, e, box, width, height)) return {true, true, {}};
+        if (!strokesChanged) first = e;
+        strokesChanged = true;
+        end = e + 1;
+        if (e < before && !takeStroke(oldStrokes, e, box, width, height)) return {true, true, true, 0, 0, {}};
+        if (e < after && !takeStroke(strokes, e, box, width, height)) return {true, true, true, 0, 0, {}};
     }
-    changed = takeCells(oldCells, cells, box) || changed;
-    return {false, changed, box.area()};
+    const bool cellsChanged = takeCells(oldCells, cells, box);
+    return {false, strokesChanged, cellsChanged, first, end, box.area()};
 }
 
 }  // namespace vemrik

@@ -1,13 +1,13 @@
 #include "map/track_layer.h"
 
+#include <algorithm>
+
 #include "map/map_paint.h"
 #include "map/track_changes.h"
 
 namespace vemrik {
 
 namespace {
-
-bool overlaps(Area a, Area b) { return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2; }
 
 /// The colour of the cell paintCells paints last, if any is painted.
 bool lastCellColour(const Grid& map, Colour& c) {
@@ -31,32 +31,54 @@ private:
 
 }  // namespace
 
-bool TrackLayer::holds(const Grid& strokes, const Grid& cells, const Raster& image) const {
-    return painted_ && layer_.width() == image.width() && layer_.height() == image.height() &&
-           cells_ == cells && strokes_ == strokes;
+Area TrackLayer::update(const Grid& strokes, const Grid& cells, int width, int height) {
+    if (!painted_ || layer_.width() != width || layer_.height() != height)
+        return paintWhole(strokes, cells, width, height);
+    const TrackChange change = trackChange(strokes_, cells_, strokes, cells, width, height);
+    if (change.whole) return paintWhole(strokes, cells, width, height);
+    if (!change.strokesChanged && !change.cellsChanged) return change.area;
+    painted_ = false;
+    if (change.area.x1 < change.area.x2) patch(strokes, cells, change.area);
+    endAsRepainted(strokes, cells);
+    // Only what changed is copied, into storage kept: a changed cell costs no allocation.
+    if (change.strokesChanged) keepStrokes(strokes, change.firstStroke, change.endStroke);
+    if (change.cellsChanged) cells_ = cells;
+    painted_ = true;
+    return change.area;
+}
+
+void TrackLayer::copyTo(Raster& image, Area area) const {
+    // Without strokes a repaint leaves the pen as the image had it.
+    const int penWidth = image.penWidth(), penX = image.penX(), penY = image.penY();
+    image.copyFrom(layer_, area);
+    if (strokes_.columns() != 0) return;
+    image.setPenWidth(penWidth);
+    image.moveTo(penX, penY);
 }
 
 void TrackLayer::paint(const Grid& strokes, const Grid& cells, Raster& image) {
-    // Without strokes a repaint leaves the pen as the image had it, which the layer cannot know.
-    if (!painted_ || layer_.width() != image.width() || layer_.height() != image.height() ||
-        strokes.columns() == 0)
-        return paintWhole(strokes, cells, image);
-    const TrackChange change = trackChange(strokes_, cells_, strokes, cells, image.width(), image.height());
-    if (change.whole) return paintWhole(strokes, cells, image);
-    if (change.changed) {
-        painted_ = false;
-        if (change.area.x1 < change.area.x2) patch(strokes, cells, change.area);
-        endAsRepainted(strokes, cells);
-        keep(strokes, cells);
-    }
-    image.copyFrom(layer_);
+    update(strokes, cells, image.width(), image.height());
+    copyTo(image, {0, 0, image.width(), image.height()});
 }
 
-void TrackLayer::paintWhole(const Grid& strokes, const Grid& cells, Raster& image) {
+Area TrackLayer::paintWhole(const Grid& strokes, const Grid& cells, int width, int height) {
     painted_ = false;
-    paintTrackLayer(field_, strokes, cells, image);
-    layer_.copyFrom(image);
-    keep(strokes, cells);
+    if (layer_.width() != width || layer_.height() != height) layer_ = Raster(width, height);
+    paintTrackLayer(field_, strokes, cells, layer_);
+    strokes_ = strokes;
+    cells_ = cells;
+    painted_ = true;
+    return {0, 0, width, height};
+}
+
+void TrackLayer::keepStrokes(const Grid& strokes, int first, int end) {
+    strokes_.setColumns(strokes.columns());
+    for (int e = first; e < std::min(end, strokes.columns()); ++e) {
+        const auto entry = strokes.column(e);
+        strokes_.setLength(e, static_cast<int>(entry.size()));
+        for (int k = 0; k < static_cast<int>(entry.size()); ++k)
+            strokes_.at(e, k) = entry[static_cast<std::size_t>(k)];
+    }
 }
 
 void TrackLayer::patch(const Grid& strokes, const Grid& cells, Area area) {
@@ -64,29 +86,21 @@ void TrackLayer::patch(const Grid& strokes, const Grid& cells, Area area) {
     paintField(layer_, field_, area);
     for (int e = 0; e < strokes.columns(); ++e) {
         const auto s = strokes.column(e);
-        if (s.size() >= 4 &&
-            overlaps(area, strokeArea(s[0], s[1], s[2], s[3], layer_.width(), layer_.height())))
-            paintSegment(layer_, s[0], s[1], s[2], s[3]);
+        if (s.size() >= 4 && strokeReaches(s, area)) paintSegment(layer_, s[0], s[1], s[2], s[3]);
     }
     paintCells(cells, layer_, area);
 }
 
 void TrackLayer::endAsRepainted(const Grid& strokes, const Grid& cells) {
-    // The drawing state a full repaint ends with: the last stroke's pen, then the last cell's colour.
     const int last = strokes.columns() - 1;
-    layer_.moveTo(strokes.at(last, 2), strokes.at(last, 3));
-    layer_.setPenWidth(0);
-    Colour c = kGrey;
+    if (last >= 0) {
+        layer_.moveTo(strokes.at(last, 2), strokes.at(last, 3));
+        layer_.setPenWidth(0);
+    }
+    Colour c = last >= 0 ? kGrey : kWhite;
     lastCellColour(cells, c);
     layer_.setBrushColour(c);
     layer_.setPenColour(c);
-}
-
-void TrackLayer::keep(const Grid& strokes, const Grid& cells) {
-    // Assignment keeps the storage of equal shapes: a changed cell costs no allocation.
-    strokes_ = strokes;
-    cells_ = cells;
-    painted_ = true;
 }
 
 }  // namespace vemrik

@@ -14,22 +14,24 @@ class TrackLayer {
 public:
     explicit TrackLayer(TrackField field) : field_(field) {}
 
-    /// Whether the kept layer was painted from exactly these strokes and cells at this size.
-    bool holds(const Grid& strokes, const Grid& cells, const Raster& image) const;
+    /// Brings the kept layer up to date with strokes and cells at this size; the area where it
+    /// changed (empty when it did not).
+    Area update(const Grid& strokes, const Grid& cells, int width, int height);
+    /// Puts the area of the kept layer into image, of its size, with the drawing state a repaint
+    /// into image would leave.
+    void copyTo(Raster& image, Area area) const;
     /// Makes image hold the track layer of strokes and cells, as paintTrackLayer would.
     void paint(const Grid& strokes, const Grid& cells, Raster& image);
-    /// The layer as last painted.
-    const Raster& kept() const { return layer_; }
 
 private:
-    /// Paints straight into the image, so a failure leaves it as a repaint without a layer would.
-    void paintWhole(const Grid& strokes, const Grid& cells, Raster& image);
+    Area paintWhole(const Grid& strokes, const Grid& cells, int width, int height);
+    /// Takes over the stroke entries first .. end - 1 and the number of entries.
+    void keepStrokes(const Grid& strokes, int first, int end);
     /// Paints the area of the kept layer again.
     void patch(const Grid& strokes, const Grid& cells, Area area);
-    /// Leaves the kept layer's pen and brush as a full repaint ends: the last stroke's pen, the last
-    /// painted cell's colour; strokes holds at least one entry.
+    /// Leaves the kept layer's pen and brush as a full repaint ends: the last stroke's pen, the
+    /// last painted cell's colour.
     void endAsRepainted(const Grid& strokes, const Grid& cells);
-    void keep(const Grid& strokes, const Grid& cells);
 
     TrackField field_;
     Raster layer_{0, 0};

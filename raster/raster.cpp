@@ -20,6 +20,12 @@ std::int64_t roundAway(std::int64_t num, std::int64_t den) {
 
 }  // namespace
 
+Area enclosing(Area a, Area b) {
+    if (a.x1 >= a.x2 || a.y1 >= a.y2) return b;
+    if (b.x1 >= b.x2 || b.y1 >= b.y2) return a;
+    return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
+}
+
 Raster::Raster(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),

@@ -16,6 +16,9 @@ struct Area {
     int y2;
 };
 
+/// The least area holding both; an empty area (x1 >= x2 or y1 >= y2) adds nothing.
+Area enclosing(Area a, Area b);
+
 /// Our own drawing surface: 32-bit pixels in 0x00BBGGRR, no anti-aliasing, everything clipped.
 ///
 /// Coverage rules (see docs/raster.md):
@@ -46,6 +49,8 @@ public:
     Colour brushColour() const { return brush_; }
     Colour penColour() const { return pen_; }
     int penWidth() const { return penWidth_; }
+    int penX() const { return penX_; }
+    int penY() const { return penY_; }
 
     void rectangle(int x1, int y1, int x2, int y2);
     void moveTo(int x, int y);

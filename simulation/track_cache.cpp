@@ -1,14 +1,11 @@
 #include "simulation/track_cache.h"
 
-#include "simulation/simulation_view.h"
-
 namespace vemrik {
 
 void TrackCache::restore(const ProgramState& s, Raster& image) {
-    if (image_ == &image && image.version() == imageVersion_ && track_.holds(s.StrokeList, s.MapGrid, image))
-        image.copyFrom(track_.kept(), dirty_);
-    else
-        track_.paint(s.StrokeList, s.MapGrid, image);
+    const Area changed = track_.update(s.StrokeList, s.MapGrid, image.width(), image.height());
+    const bool known = image_ == &image && image.version() == imageVersion_;
+    track_.copyTo(image, known ? enclosing(changed, dirty_) : Area{0, 0, image.width(), image.height()});
 }
 
 void TrackCache::drawnOver(const Raster& image, Area area) {

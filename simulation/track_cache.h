@@ -2,27 +2,29 @@
 
 #include <cstdint>
 
-#include "app/grid.h"
 #include "app/program_state.h"
 #include "map/track_layer.h"
 #include "raster/raster.h"
 
 namespace vemrik {
 
-/// The simulation page's track layer (background, strokes, cells) as last painted, so a redraw
-/// paints the track only where an edit changed it. It also remembers the one image it last handed the track
-/// to and where that image was drawn on since, so the next redraw puts back only that area. Every pixel comes
-/// out as a full repaint would leave it: the strokes and cells are compared in full, and an image touched by
-/// anything else (its version moved on) gets the whole track again.
+/// A page's track layer (field, strokes, cells) kept between redraws, so a redraw paints the
+/// track only where an edit changed it. It also remembers the one image it last handed the track
+/// to and where that image was drawn on since, so the next redraw puts back only that area and
+/// what the edit changed. Every pixel comes out as a full repaint would leave it: the strokes and
+/// cells are compared in full, and an image touched by anything else (its version moved on) gets
+/// the whole track again.
 class TrackCache {
 public:
-    /// Makes image hold the track layer of s, pixels and drawing state as paintTrack leaves them.
+    explicit TrackCache(TrackField field = TrackField::kPlain) : track_(field) {}
+
+    /// Makes image hold the track layer of s, pixels and drawing state as a repaint leaves them.
     void restore(const ProgramState& s, Raster& image);
     /// Records that image now holds the track with drawing only inside the area.
     void drawnOver(const Raster& image, Area area);
 
 private:
-    TrackLayer track_{TrackField::kPlain};
+    TrackLayer track_;
     const Raster* image_ = nullptr;  // the image handed the track last, compared by address only
     std::uint64_t imageVersion_ = 0;
     Area dirty_{0, 0, 0, 0};

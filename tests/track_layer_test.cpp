@@ -10,7 +10,10 @@
 
 #include "app/program_state.h"
 #include "map/map_editor.h"
+#include "map/map_view.h"
 #include "scenes/scenes.h"
+#include "ui/form.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 
@@ -62,6 +65,8 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
             {"two far apart cells", [&] { t.cells.at(1, 38) = kLine, t.cells.at(68, 1) = kStart; }},
             {"another workspace loaded", [&] { t = scene(busyScene()); }},
             {"strokes cleared", [&] { t.strokes.setColumns(0); }},
+            {"cell while there are no strokes", [&] { t.cells.at(10, 10) = kStop; }},
+            {"the image's own pen, no strokes", [&] { image.setPenWidth(3), image.moveTo(7, 9); }},
             {"first stroke again", [&] { appendStroke(t.strokes, 100, 100, 100, 300); }},
             {"cells of another shape", [&] { t.cells.setColumns(20); }},
         };
@@ -100,5 +105,44 @@ TEST(TrackLayer, RandomStrokesAndCellsComeOutAsFromScratch) {
                 t.strokes.at(pick(0, t.strokes.columns() - 1), pick(0, 3)) = pick(-20, 720);
         }
         ASSERT_TRUE(patchedIsFresh(layer, t, image, TrackField::kDotted)) << "edit " << i;
+    }
+}
+
+// The map page keeps its layer too and puts back only where the hover square was: every pointer
+// move must show the map and square as painted from scratch, across edits, undo and loading.
+TEST(TrackLayer, TheMapPageShowsEveryPointerMoveAsPaintedFromScratch) {
+    TForm1 form;
+    applyWorkspace(form, typicalScene());
+    form.TabbedNotebook1Change(kMapPage);
+    const auto drag = [&](int x0, int y0, int x1, int y1) {
+        form.Image2MouseDown(x0, y0), form.Image2MouseMove(x1, y1), form.Image2MouseUp(x1, y1);
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"line tool", [&] { form.Button5Click(); }},
+        {"a line cell set", [&] { drag(5, 5, 5, 5); }},
+        {"start tool", [&] { form.Button8Click(); }},
+        {"brush strokes", [&] { form.Button7Click(), drag(100, 100, 400, 250); }},
+        {"stop tool", [&] { form.Button9Click(); }},
+        {"undo", [&] { form.Button10Click(); }},
+        {"a stop cell in the corner", [&] { drag(695, 395, 695, 395); }},
+        {"clear tool", [&] { form.Button6Click(); }},
+        {"another workspace",
+         [&] {
+             applyWorkspace(form, busyScene());
+             form.Button5Click();
+         }},
+        {"strokes cleared", [&] { form.Button11Click(); }},
+    };
+    const int moves[][2] = {{0, 0}, {695, 395}, {350, 200}, {-5, 405}, {350, 205}};
+    for (const auto& [what, step] : steps) {
+        step();
+        for (const auto& [x, y] : moves) {
+            form.Image2MouseMove(x, y);
+            Raster fresh(701, 401);
+            paintMapView(form.State.MapGrid, form.State.StrokeList, fresh);
+            paintMapPreview(fresh, form.State.EditTool, x, y);
+            ASSERT_EQ(std::memcmp(form.Image2.canvas.data(), fresh.data(), 4u * 701 * 401), 0)
+                << what << " at " << x << ", " << y;
+        }
     }
 }

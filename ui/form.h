@@ -5,7 +5,6 @@
 #include "app/program_state.h"
 #include "engine/engine.h"
 #include "engine/run_history.h"
-#include "map/track_layer.h"
 #include "simulation/run_options.h"
 #include "simulation/track_cache.h"
 #include "ui/controls.h"
@@ -32,7 +31,7 @@ public:
     // Page 1, "Mapa"
     Image Image2{Raster(701, 401)};
     /// Image2's track layer between redraws, as Image5Track keeps Image5's.
-    TrackLayer Image2Track{TrackField::kDotted};
+    TrackCache Image2Track{TrackField::kDotted};
     // Page 2, "Algorytm"
     Image Image3{Raster(201, 201)};
     Image Image4{Raster(201, 201)};

@@ -3,7 +3,10 @@
 
 namespace vemrik {
 
-void TForm1::BitBtn3Click() { Image2Track.paint(State.StrokeList, State.MapGrid, Image2.canvas); }
+void TForm1::BitBtn3Click() {
+    Image2Track.restore(State, Image2.canvas);
+    Image2Track.drawnOver(Image2.canvas, {0, 0, 0, 0});
+}
 
 void TForm1::Image2Click() {}
 
@@ -12,7 +15,7 @@ void TForm1::Image2MouseDown(int x, int y) { pressMap(State, x, y); }
 void TForm1::Image2MouseMove(int x, int y) {
     if (State.EditTool != kMapNoTool) {
         BitBtn3Click();
-        paintMapPreview(Image2.canvas, State.EditTool, x, y);
+        Image2Track.drawnOver(Image2.canvas, paintMapPreview(Image2.canvas, State.EditTool, x, y));
     }
     if (State.MouseHeld == 1) {
         if (const auto segment = dragMap(State, Image2.canvas, x, y))
