@@ -22,12 +22,18 @@ public:
     void restore(const ProgramState& s, Raster& image);
     /// Records that image now holds the track with drawing only inside the area.
     void drawnOver(const Raster& image, Area area);
+    /// Whether image, as it is now, can differ from itself at version only inside area: true when
+    /// the last restore worked from that version and only it and drawnOver drew since.
+    bool changedOnlyIn(const Raster& image, std::uint64_t version, Area& area) const;
 
 private:
     TrackLayer track_;
     const Raster* image_ = nullptr;  // the image handed the track last, compared by address only
     std::uint64_t imageVersion_ = 0;
     Area dirty_{0, 0, 0, 0};
+    bool knownBefore_ = false;  // the last restore put the track into the image of imageBefore_
+    std::uint64_t imageBefore_ = 0;
+    Area changed_{0, 0, 0, 0};  // where the image can differ from it since
 };
 
 }  // namespace vemrik

@@ -62,6 +62,8 @@ public:
     // Shell
     void FormCreate();
     void TabbedNotebook1Change(int newPage);
+    /// The track kept for an image's canvas, if one is.
+    const TrackCache* trackCacheOf(const Raster& canvas) const;
     void Timer1Timer();
     void BitBtn1Click();
     /// Rule text of the current sensor states and TrackBar1 into Label2's caption.

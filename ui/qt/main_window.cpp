@@ -119,7 +119,12 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         case ControlKind::Image: {
             const auto& h = *std::find_if(kImages.begin(), kImages.end(),
                                           [&](const ImageHandlers& i) { return i.name == control.name; });
-            auto* view = new ImageView((form_.*h.image).canvas, page);
+            const Raster& canvas = (form_.*h.image).canvas;
+            auto* view = new ImageView(canvas, page);
+            if (const TrackCache* track = form_.trackCacheOf(canvas))
+                view->changedOnlyIn = [track, &canvas](std::uint64_t v, Area& a) {
+                    return track->changedOnlyIn(canvas, v, a);
+                };
             if (h.press) {
                 view->onPress = [this, f = h.press](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
