@@ -30,6 +30,10 @@ std::int32_t& Grid::at(int x, int y) {
     return col[static_cast<std::size_t>(y)];
 }
 
+void Grid::throwRange(int index, std::size_t length) {
+    throw RangeError(index, static_cast<std::int64_t>(length));
+}
+
 std::int32_t Grid::at(int x, int y) const { return const_cast<Grid&>(*this).at(x, y); }
 
 }  // namespace vemrik

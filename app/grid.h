@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vemrik {
@@ -20,10 +21,17 @@ public:
     /// Cell [x][y]; throws RangeError for x first, then for y.
     std::int32_t& at(int x, int y);
     std::int32_t at(int x, int y) const;
+    /// Column x as it stands; throws RangeError for x. Inline: the track layer reads every stroke.
+    std::span<const std::int32_t> column(int x) const {
+        if (x < 0 || x >= columns()) throwRange(x, cols_.size());
+        return cols_[static_cast<std::size_t>(x)];
+    }
 
     bool operator==(const Grid&) const = default;
 
 private:
+    [[noreturn]] static void throwRange(int index, std::size_t length);
+
     std::vector<std::vector<std::int32_t>> cols_;
 };
 

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_scenes.h"
+#include "map/map_editor.h"
 #include "ui/form.h"
 
 namespace vemrik::bench {
@@ -70,6 +71,24 @@ void Image2MouseMoveCellTool(benchmark::State& state, Scene scene) {
     }
 }
 
+// The same right after an edit of the track: a brush segment added, then taken back with "Cofnij".
+void Image2MouseMoveAfterStroke(benchmark::State& state, Scene scene) {
+    TForm1 form;
+    prepareForm(form, scene);
+    form.TabbedNotebook1Change(kMapPage);
+    form.Button5Click();
+    bool added = false;
+    for (auto _ : state) {
+        if (added)
+            form.Button10Click();
+        else
+            appendStroke(form.State.StrokeList, 300, 200, 340, 230);
+        added = !added;
+        form.Image2MouseMove(300, 200);
+        benchmark::ClobberMemory();
+    }
+}
+
 // One step reading all of the busy scene's 100 rules: with every sensor on, no rule matches, so
 // none ends the search early.
 void BitBtn6ClickHundredRules(benchmark::State& state) {
@@ -117,6 +136,8 @@ BENCHMARK_CAPTURE(BitBtn5ClickAfterEdit, busy, Scene::kBusy);
 BENCHMARK_CAPTURE(Image2MouseMoveCellTool, empty, Scene::kEmpty);
 BENCHMARK_CAPTURE(Image2MouseMoveCellTool, typical, Scene::kTypical);
 BENCHMARK_CAPTURE(Image2MouseMoveCellTool, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(Image2MouseMoveAfterStroke, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(Image2MouseMoveAfterStroke, busy, Scene::kBusy);
 BENCHMARK(BitBtn6ClickHundredRules);
 BENCHMARK(Timer1TimerIdle);
 

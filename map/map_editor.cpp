@@ -44,13 +44,14 @@ void pressMap(ProgramState& s, int x, int y) {
     if (s.EditTool == kToolBrush) moveBrushAnchor(s, x, y);
 }
 
-void paintMapPreview(Raster& image, std::int32_t tool, int x, int y) {
+Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y) {
     Colour c = kWhite;
-    if (!previewColour(tool, c)) return;
+    if (!previewColour(tool, c)) return {0, 0, 0, 0};
     const int x0 = 10 * cellOf(x), y0 = 10 * cellOf(y);
     image.setBrushColour(c);
     image.setPenColour(c);
     image.rectangle(x0, y0, x0 + 10, y0 + 10);
+    return {x0, y0, x0 + 10, y0 + 10};
 }
 
 std::optional<BrushSegment> dragMap(ProgramState& s, Raster& image, int x, int y) {

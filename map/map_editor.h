@@ -33,8 +33,8 @@ struct BrushSegment {
 void pressMap(ProgramState& s, int x, int y);
 
 /// The hover square of a cell tool over the cell under pointer (x, y); the brush and no tool
-/// draw nothing. The line tool previews in black.
-void paintMapPreview(Raster& image, std::int32_t tool, int x, int y);
+/// draw nothing. The line tool previews in black. Returns the area drawn on.
+Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y);
 
 /// A move with the button held: a cell tool writes the cell under the pointer (throwing
 /// RangeError before any write off the board); the brush paints one segment from the anchor to

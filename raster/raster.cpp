@@ -20,6 +20,12 @@ std::int64_t roundAway(std::int64_t num, std::int64_t den) {
 
 }  // namespace
 
+Area enclosing(Area a, Area b) {
+    if (a.x1 >= a.x2 || a.y1 >= a.y2) return b;
+    if (b.x1 >= b.x2 || b.y1 >= b.y2) return a;
+    return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
+}
+
 Raster::Raster(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
@@ -110,9 +116,9 @@ void Raster::fill(Colour c) {
 }
 
 void Raster::span(int y, int x1, int x2, Colour c) {
-    if (y < 0 || y >= height_) return;
-    x1 = std::max(x1, 0);
-    x2 = std::min(x2, width_ - 1);
+    if (y < 0 || y >= height_ || y < clip_.y1 || y >= clip_.y2) return;
+    x1 = std::max({x1, 0, clip_.x1});
+    x2 = std::min({x2, width_ - 1, clip_.x2 - 1});
     if (x1 > x2) return;
     std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
     fillPixels(row + x1, static_cast<std::size_t>(x2 - x1 + 1), c);
@@ -150,7 +156,7 @@ void Raster::lineTo(int x, int y) {
 }
 
 void Raster::setPixel(int x, int y, Colour c) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_ || clipped(x, y)) return;
     pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = c;
     ++version_;
 }
@@ -178,13 +184,16 @@ void Raster::thinLine(int x0, int y0, int x1, int y1) {
         const std::int64_t major = major0 + dir * i;
         const std::int64_t minor = minor0 + roundAway(i * minorDelta, steps);
         const std::int64_t x = xMajor ? major : minor, y = xMajor ? minor : major;
-        if (x < 0 || y < 0 || x >= width_ || y >= height_) continue;
+        if (x < 0 || y < 0 || x >= width_ || y >= height_ ||
+            clipped(static_cast<int>(x), static_cast<int>(y)))
+            continue;
         pixels_[static_cast<std::size_t>(y * width_ + x)] = pen_;
     }
 }
 
 void Raster::wideLine(int x0, int y0, int x1, int y1, int w) {
-    paintWideLine({pixels_.data(), width_, height_}, x0, y0, x1, y1, w, pen_);
+    paintWideLine({pixels_.data(), width_, height_, clip_.x1, clip_.y1, clip_.x2, clip_.y2}, x0, y0, x1, y1,
+                  w, pen_);
 }
 
 }  // namespace vemrik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,9 @@ struct Area {
     int x2;
     int y2;
 };
+
+/// The least area holding both; an empty area (x1 >= x2 or y1 >= y2) adds nothing.
+Area enclosing(Area a, Area b);
 
 /// Our own drawing surface: 32-bit pixels in 0x00BBGGRR, no anti-aliasing, everything clipped.
 ///
@@ -45,6 +49,8 @@ public:
     Colour brushColour() const { return brush_; }
     Colour penColour() const { return pen_; }
     int penWidth() const { return penWidth_; }
+    int penX() const { return penX_; }
+    int penY() const { return penY_; }
 
     void rectangle(int x1, int y1, int x2, int y2);
     void moveTo(int x, int y);
@@ -52,6 +58,11 @@ public:
     void setPixel(int x, int y, Colour c);
     /// The pixel's colour, or kOutside for a point outside the image.
     Colour pixel(int x, int y) const;
+
+    /// Limits every later drawing but fill and copyFrom to the area, so that part of a picture can
+    /// be painted again exactly as the whole of it would be.
+    void setClip(Area area) { clip_ = area; }
+    void clearClip() { clip_ = kNoClip; }
 
     /// Fills the whole image with one colour; the floor every redraw is measured against.
     void fill(Colour c);
@@ -73,8 +84,14 @@ private:
     void thinLine(int x0, int y0, int x1, int y1);
     void wideLine(int x0, int y0, int x1, int y1, int w);
 
+    static constexpr Area kNoClip{0, 0, INT_MAX, INT_MAX};
+    bool clipped(int x, int y) const {
+        return x < clip_.x1 || y < clip_.y1 || x >= clip_.x2 || y >= clip_.y2;
+    }
+
     int width_;
     int height_;
+    Area clip_ = kNoClip;
     std::vector<std::uint32_t> pixels_;
     Colour brush_ = kWhite;
     Colour pen_ = kBlack;

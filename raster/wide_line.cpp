@@ -161,8 +161,8 @@ void widen(Int& lo, Int& hi, Int l, Int h) {
 /// Fills the pixels of row py whose centres 2 px + 1 lie in lo .. hi (doubled), clipped.
 template <class Int>
 [[gnu::always_inline]] inline void fillCentres(PixelRows image, int py, Int lo, Int hi, Colour c) {
-    const Int left = std::max<Int>(lo >> 1, 0);
-    const Int right = std::min<Int>((hi - 1) >> 1, image.width - 1);
+    const Int left = std::max<Int>(lo >> 1, std::max(image.left, 0));
+    const Int right = std::min<Int>((hi - 1) >> 1, std::min(image.width, image.right) - 1);
     if (left > right) return;
     std::uint32_t* row = image.pixels + static_cast<std::size_t>(py) * static_cast<std::size_t>(image.width);
     fillPixels(row + static_cast<std::ptrdiff_t>(left), static_cast<std::size_t>(right - left + 1), c);
@@ -254,8 +254,9 @@ void paintWideLine(PixelRows image, int x0, int y0, int x1, int y1, int w, Colou
         by = std::llround(fy0 + t1 * fdy);
     }
     // Rows whose centres lie within w / 2 of the segment's rows: 2 py + 1 from 2 y - w to 2 y + w.
-    const std::int64_t top = std::max<std::int64_t>((2 * std::min(ay, by) - w) >> 1, 0);
-    const std::int64_t bottom = std::min<std::int64_t>((2 * std::max(ay, by) + w - 1) >> 1, image.height - 1);
+    const std::int64_t top = std::max<std::int64_t>((2 * std::min(ay, by) - w) >> 1, std::max(image.top, 0));
+    const std::int64_t bottom =
+        std::min<std::int64_t>((2 * std::max(ay, by) + w - 1) >> 1, std::min(image.height, image.bottom) - 1);
     if (top > bottom) return;
     const bool narrow =
         std::max({std::llabs(ax), std::llabs(ay), std::llabs(bx), std::llabs(by)}) <= kNarrowLimit &&

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "map/map_paint.h"
+#include "map/map_view.h"
 #include "robot/robot_cells.h"
 #include "robot/robot_outline.h"
 
@@ -81,11 +82,7 @@ Area robotArea(const PoseTransform& pose, const CellBox& cells) {
 }  // namespace
 
 void paintTrack(const ProgramState& s, Raster& image) {
-    image.setBrushColour(kWhite);
-    image.setPenColour(kWhite);
-    image.rectangle(0, 0, image.width() + 1, image.height() + 1);
-    paintStrokes(s.StrokeList, image);
-    paintCells(s.MapGrid, image);
+    paintTrackLayer(TrackField::kPlain, s.StrokeList, s.MapGrid, image);
 }
 
 void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image) {

@@ -2,36 +2,38 @@
 
 #include <cstdint>
 
-#include "app/grid.h"
 #include "app/program_state.h"
+#include "map/track_layer.h"
 #include "raster/raster.h"
 
 namespace vemrik {
 
-/// The simulation page's track layer (background, strokes, cells) as last painted, with copies of
-/// the strokes and cells it was painted from, so a redraw paints the track only after they change.
-/// It also remembers the one image it last handed the track to and where that image was drawn on
-/// since, so the next redraw puts back only that area. Every pixel comes out as a full repaint
-/// would leave it: the copies are compared in full, and an image touched by anything else
-/// (its version moved on) gets the whole track again.
+/// A page's track layer (field, strokes, cells) kept between redraws, so a redraw paints the
+/// track only where an edit changed it. It also remembers the one image it last handed the track
+/// to and where that image was drawn on since, so the next redraw puts back only that area and
+/// what the edit changed. Every pixel comes out as a full repaint would leave it: the strokes and
+/// cells are compared in full, and an image touched by anything else (its version moved on) gets
+/// the whole track again.
 class TrackCache {
 public:
-    /// Makes image hold the track layer of s, pixels and drawing state as paintTrack leaves them.
+    explicit TrackCache(TrackField field = TrackField::kPlain) : track_(field) {}
+
+    /// Makes image hold the track layer of s, pixels and drawing state as a repaint leaves them.
     void restore(const ProgramState& s, Raster& image);
     /// Records that image now holds the track with drawing only inside the area.
     void drawnOver(const Raster& image, Area area);
+    /// Whether image, as it is now, can differ from itself at version only inside area: true when
+    /// the last restore worked from that version and only it and drawnOver drew since.
+    bool changedOnlyIn(const Raster& image, std::uint64_t version, Area& area) const;
 
 private:
-    /// Whether the kept track was painted from exactly these strokes and cells at this size.
-    bool holds(const ProgramState& s, const Raster& image) const;
-
-    Raster track_{0, 0};
-    Grid strokes_;
-    Grid cells_;
-    bool painted_ = false;
+    TrackLayer track_;
     const Raster* image_ = nullptr;  // the image handed the track last, compared by address only
     std::uint64_t imageVersion_ = 0;
     Area dirty_{0, 0, 0, 0};
+    bool knownBefore_ = false;  // the last restore put the track into the image of imageBefore_
+    std::uint64_t imageBefore_ = 0;
+    Area changed_{0, 0, 0, 0};  // where the image can differ from it since
 };
 
 }  // namespace vemrik

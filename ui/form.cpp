@@ -28,6 +28,12 @@ void TForm1::TabbedNotebook1Change(int newPage) {
     State.MouseHeld = 0;
 }
 
+const TrackCache* TForm1::trackCacheOf(const Raster& canvas) const {
+    if (&canvas == &Image2.canvas) return &Image2Track;
+    if (&canvas == &Image5.canvas) return &Image5Track;
+    return nullptr;
+}
+
 void TForm1::Timer1Timer() {
     if (refreshTick(State)) BitBtn1Click();
 }

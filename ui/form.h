@@ -30,6 +30,8 @@ public:
     Image Image1{Raster(201, 201)};
     // Page 1, "Mapa"
     Image Image2{Raster(701, 401)};
+    /// Image2's track layer between redraws, as Image5Track keeps Image5's.
+    TrackCache Image2Track{TrackField::kDotted};
     // Page 2, "Algorytm"
     Image Image3{Raster(201, 201)};
     Image Image4{Raster(201, 201)};
@@ -60,6 +62,8 @@ public:
     // Shell
     void FormCreate();
     void TabbedNotebook1Change(int newPage);
+    /// The track kept for an image's canvas, if one is.
+    const TrackCache* trackCacheOf(const Raster& canvas) const;
     void Timer1Timer();
     void BitBtn1Click();
     /// Rule text of the current sensor states and TrackBar1 into Label2's caption.

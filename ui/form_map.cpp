@@ -1,10 +1,12 @@
 #include "map/map_editor.h"
-#include "map/map_view.h"
 #include "ui/form.h"
 
 namespace vemrik {
 
-void TForm1::BitBtn3Click() { paintMapView(State.MapGrid, State.StrokeList, Image2.canvas); }
+void TForm1::BitBtn3Click() {
+    Image2Track.restore(State, Image2.canvas);
+    Image2Track.drawnOver(Image2.canvas, {0, 0, 0, 0});
+}
 
 void TForm1::Image2Click() {}
 
@@ -13,7 +15,7 @@ void TForm1::Image2MouseDown(int x, int y) { pressMap(State, x, y); }
 void TForm1::Image2MouseMove(int x, int y) {
     if (State.EditTool != kMapNoTool) {
         BitBtn3Click();
-        paintMapPreview(Image2.canvas, State.EditTool, x, y);
+        Image2Track.drawnOver(Image2.canvas, paintMapPreview(Image2.canvas, State.EditTool, x, y));
     }
     if (State.MouseHeld == 1) {
         if (const auto segment = dragMap(State, Image2.canvas, x, y))

@@ -28,13 +28,27 @@ void ImageView::refresh() {
     if (raster_.version() == shown_) return;
     // A forced redraw mostly paints the same pixels again; comparing them is far cheaper than
     // showing them anew, which keeps an idle window idle.
-    const Colour* pixels = raster_.data();
-    if (shownPixels_.size() == pixelCount() &&
-        std::equal(pixels, pixels + pixelCount(), shownPixels_.begin())) {
+    Area area{0, 0, raster_.width(), raster_.height()};
+    if (changedOnlyIn) changedOnlyIn(shown_, area);
+    if (shownPixels_.size() == pixelCount() && showsAlready(area)) {
         shown_ = raster_.version();
         return;
     }
     update();
+}
+
+bool ImageView::showsAlready(Area area) const {
+    const int x1 = std::max(area.x1, 0), x2 = std::min(area.x2, raster_.width());
+    const int y1 = std::max(area.y1, 0), y2 = std::min(area.y2, raster_.height());
+    if (x1 >= x2) return true;
+    for (int y = y1; y < y2; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(raster_.width());
+        const Colour* pixels = raster_.data() + row;
+        if (!std::equal(pixels + x1, pixels + x2,
+                        shownPixels_.begin() + static_cast<std::ptrdiff_t>(row + x1)))
+            return false;
+    }
+    return true;
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

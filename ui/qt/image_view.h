@@ -18,6 +18,9 @@ public:
     ImageView(const Raster& raster, QWidget* parent);
 
     MouseHandler onPress, onMove, onRelease;
+    /// Optional: whether the raster now can differ from itself at an earlier version only inside
+    /// the area it sets, so a repaint of the same pixels is found by comparing that area alone.
+    std::function<bool(std::uint64_t version, Area& area)> changedOnlyIn;
 
     /// Repaints when the raster's pixels differ from those shown last.
     void refresh();
@@ -30,6 +33,8 @@ protected:
 
 private:
     std::size_t pixelCount() const;
+    /// Whether the raster's pixels inside the area are those shown.
+    bool showsAlready(Area area) const;
 
     const Raster& raster_;
     std::uint64_t shown_ = ~std::uint64_t{0};

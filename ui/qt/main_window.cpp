@@ -78,7 +78,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildNotebook();
 
     timer1_.setInterval(form_.Timer1.interval);
-    connect(&timer1_, &QTimer::timeout, this, [this] {
+    timer1_.onTick = [this] {
         // A tick with nothing to draw only counts, and cannot fail: no widget or status text to
         // touch, so an idle window costs next to nothing.
         if (!refreshDue(form_.State)) {
@@ -86,7 +86,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
             return;
         }
         handle([this] { form_.Timer1Timer(); });
-    });
+    };
     timer2_.setInterval(form_.Timer2.interval);
     connect(&timer2_, &QTimer::timeout, this, [this] { handle([this] { form_.Timer2Timer(); }); });
     mirror();
@@ -119,7 +119,12 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         case ControlKind::Image: {
             const auto& h = *std::find_if(kImages.begin(), kImages.end(),
                                           [&](const ImageHandlers& i) { return i.name == control.name; });
-            auto* view = new ImageView((form_.*h.image).canvas, page);
+            const Raster& canvas = (form_.*h.image).canvas;
+            auto* view = new ImageView(canvas, page);
+            if (const TrackCache* track = form_.trackCacheOf(canvas))
+                view->changedOnlyIn = [track, &canvas](std::uint64_t v, Area& a) {
+                    return track->changedOnlyIn(canvas, v, a);
+                };
             if (h.press) {
                 view->onPress = [this, f = h.press](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
@@ -205,6 +210,7 @@ void MainWindow::wireButton(QWidget* button, std::string_view name) {
 }
 
 void MainWindow::handle(const std::function<void()>& handler) {
+    timer1_.catchUp();
     try {
         handler();
     } catch (const std::exception& e) {
@@ -214,6 +220,7 @@ void MainWindow::handle(const std::function<void()>& handler) {
     }
     mirror();
     for (const auto& [key, f] : afterHandle_) f();
+    timer1_.wakeIfDue();
 }
 
 MainWindow::~MainWindow() {

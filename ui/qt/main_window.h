@@ -8,6 +8,7 @@
 
 #include "ui/form.h"
 #include "ui/layout.h"
+#include "ui/qt/refresh_timer.h"
 
 class QLabel;
 class QListWidget;
@@ -64,7 +65,7 @@ private:
     QListWidget* list_ = nullptr;
     std::uint64_t listShown_ = ~std::uint64_t{0};
     std::vector<ImageView*> images_;
-    QTimer timer1_;
+    RefreshTimer timer1_{form_.State};
     QTimer timer2_;
     QPointer<QMessageBox> errorBox_;
     std::map<int, std::function<void()>> afterHandle_;
