@@ -3,18 +3,9 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
-#include <exception>
 
-#include "ui/qt/evaluation_dialog.h"
-#include "ui/qt/example_menu.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/print_track.h"
-#include "ui/qt/recent_files.h"
-#include "ui/qt/rule_check_dialog.h"
-#include "ui/qt/rule_inspector.h"
-#include "ui/qt/run_view.h"
-#include "ui/qt/step_back.h"
-#include "ui/qt/track_import_menu.h"
+#include "ui/qt/fatal_error.h"
+#include "ui/qt/program_window.h"
 #include "ui/qt/workspace_menu.h"
 
 int main(int argc, char** argv) {
@@ -30,28 +21,15 @@ int main(int argc, char** argv) {
     QTranslator qtPolish;
     if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtPolish);
-    try {
-        vemrik::MainWindow window;
-        vemrik::WorkspaceMenu menu(window);
-        vemrik::addExampleMenu(menu, vemrik::exampleFolders());
-        vemrik::addPrintTrackAction(menu, window);
-        vemrik::TrackImportMenu trackImport(menu, window);
-        vemrik::RecentFiles recent(menu);
-        vemrik::RunView runView(window);
-        vemrik::addEvaluationAction(window);
-        vemrik::RuleInspector inspector(window);
-        vemrik::addRuleCheck(window);
-        vemrik::StepBackControls stepBack(window);
-        window.show();
-        // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
-        // starts as usual.
-        const QStringList args = QApplication::arguments();
-        if (args.size() > 1) menu.openFile(args.at(1));
-        QApplication::exec();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, "Vemrik", QString::fromUtf8(e.what()));
-    } catch (...) {
-        QMessageBox::critical(nullptr, "Vemrik", QString());
-    }
-    return 0;
+    return vemrik::runGuarded(
+        [] {
+            vemrik::ProgramWindow program;
+            program.show();
+            // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
+            // starts as usual.
+            const QStringList args = QApplication::arguments();
+            if (args.size() > 1) program.menu().openFile(args.at(1));
+            return QApplication::exec();
+        },
+        [](const QString& message) { QMessageBox::critical(nullptr, QStringLiteral("Vemrik"), message); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
@@ -13,7 +14,6 @@
 class QLabel;
 class QListWidget;
 class QMenu;
-class QMessageBox;
 class QTabWidget;
 
 namespace vemrik {

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# A fresh window on a real X server without a window manager closes on the first request: Ctrl+Q
+# typed straight away, and the close message a window manager's × sends. Without a window manager
+# nobody hands out the keyboard focus, so the window must take it itself.
+#   window_close_test.sh VEMRIK SEND_CLOSE     (exit 77: skipped, no Xvfb or xdotool)
+set -uo pipefail
+vemrik=$1 send_close=$2
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb or xdotool"; exit 77; }
+n=120; while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n+1)); done
+Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+home=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
+export DISPLAY=:$n HOME=$home QT_QPA_PLATFORM=xcb
+for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+
+# Starts the program and prints its window once it is on the screen.
+start() {
+  "$vemrik" >/dev/null 2>&1 & app=$!
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --class vemrik 2>/dev/null | head -1)
+    [ -n "$window" ] && return 0
+    sleep 0.1
+  done
+  echo "the window did not appear"; exit 1
+}
+
+# Fails unless the program ends by itself with exit code 0.
+ends() {
+  for _ in $(seq 100); do kill -0 $app 2>/dev/null || { wait $app; return $?; }; sleep 0.1; done
+  kill $app; echo "$1 was ignored"; exit 1
+}
+
+start
+sleep 1.5  # left alone as a user would, while the idle window sleeps
+[ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] || { kill $app; echo "the window has no focus"; exit 1; }
+xdotool key --window "$window" ctrl+q
+ends "Ctrl+Q" || { echo "exit code not 0"; exit 1; }
+
+start
+sleep 1.5
+"$send_close" "$window"
+ends "the close message" || { echo "exit code not 0"; exit 1; }
+echo "closed on the first request, twice"

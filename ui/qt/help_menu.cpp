@@ -1,0 +1,77 @@
+#include "ui/qt/help_menu.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "ui/qt/main_window.h"
+
+// The guide lives in a static library, whose resources are not registered by themselves.
+static void registerHelpResource() { Q_INIT_RESOURCE(help); }
+
+namespace vemrik {
+
+namespace {
+
+QString guideText() {
+    registerHelpResource();
+    QFile file(QStringLiteral(":/help/przewodnik.md"));
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("Brak przewodnika w tej kopii programu.");
+    return QString::fromUtf8(file.readAll());
+}
+
+void showAbout(MainWindow& window) {
+    QMessageBox::about(&window, QStringLiteral("O programie"),
+                       QStringLiteral("<h3>Vemrik %1</h3>"
+                                      "<p>Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły "
+                                      "i zobacz, jak jedzie.</p>"
+                                      "<p>Licencja: Apache License 2.0. Program można używać, kopiować, "
+                                      "zmieniać i uczyć z nim bez opłat.</p>")
+                           .arg(QStringLiteral(VEMRIK_VERSION)));
+}
+
+}  // namespace
+
+QDialog* makeGuideDialog(MainWindow& window) {
+    auto* dialog = new QDialog(&window);
+    dialog->setObjectName("guideDialog");
+    dialog->setWindowTitle(QStringLiteral("Przewodnik"));
+    auto* text = new QTextBrowser(dialog);
+    text->setObjectName("guideText");
+    text->setMarkdown(guideText());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    // Fits a 1366 × 768 screen at 150 %; the text scrolls.
+    dialog->resize(620, 460);
+    return dialog;
+}
+
+void addHelpMenu(MainWindow& window) {
+    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Po&moc"));
+    menu->setObjectName("menuHelp");
+    QAction* guide = menu->addAction(QStringLiteral("&Przewodnik"));
+    guide->setObjectName("actionGuide");
+    guide->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(guide, &QAction::triggered, &window, [&window] {
+        QDialog* dialog = window.findChild<QDialog*>("guideDialog");
+        if (!dialog) dialog = makeGuideDialog(window);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    QAction* about = menu->addAction(QStringLiteral("&O programie"));
+    about->setObjectName("actionAbout");
+    QObject::connect(about, &QAction::triggered, &window, [&window] { showAbout(window); });
+}
+
+}  // namespace vemrik
