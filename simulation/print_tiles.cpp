@@ -56,6 +56,12 @@ std::string tileName(int row, int column) {
     return letters + std::to_string(row + 1);
 }
 
+PrintLayout printLayout(Area area, double mmPerCell, double paperWidth, double paperHeight) {
+    const PrintLayout upright{trackMillimetres(area.x2 - area.x1, mmPerCell),
+                              trackMillimetres(area.y2 - area.y1, mmPerCell), paperWidth, paperHeight};
+    return fewerPagesTurned(upright) ? turned(upright) : upright;
+}
+
 double trackMillimetres(int pixels, double mmPerCell) { return pixels * mmPerCell / 10.0; }
 
 }  // namespace vemrik

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "raster/raster.h"
+
 namespace vemrik {
 
 /// A track printed at real size over sheets of paper; every length in millimetres.
@@ -50,6 +52,10 @@ bool fewerPagesTurned(const PrintLayout& layout);
 
 /// A sheet's name as on a map: column letter, row number from 1 ("A1", "B3", … "Z9", "AA1").
 std::string tileName(int row, int column);
+
+/// The sheets for that area of the map (in map pixels) at mmPerCell millimetres per 10-pixel cell
+/// on paper of that size, with a 10 mm margin and overlap, the paper turned where that needs fewer.
+PrintLayout printLayout(Area area, double mmPerCell, double paperWidth, double paperHeight);
 
 /// Track length of that many pixels at mmPerCell millimetres per 10-pixel map cell.
 double trackMillimetres(int pixels, double mmPerCell);

@@ -1,9 +1,14 @@
-// Sheets for printing the track at real size, worked out by hand.
+// What is printed of the track and on which sheets, worked out by hand.
 #include "simulation/print_tiles.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
+
+#include "app/program_state.h"
+#include "map/map_view.h"
+#include "simulation/printed_track.h"
 
 using namespace vemrik;
 
@@ -12,6 +17,36 @@ namespace {
 // The 701 x 401 map at 20 mm per cell is 1402 x 802 mm.
 constexpr PrintLayout kA4{1402, 802, 210, 297, 10, 10};
 constexpr PrintLayout kA3{1402, 802, 297, 420, 10, 10};
+
+bool operator==(Area a, Area b) { return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2; }
+
+/// A map board of 71 x 41 cells with the cells given set to their codes.
+Grid mapWith(std::initializer_list<std::tuple<int, int, MapCode>> cells) {
+    Grid map;
+    map.setColumns(kMapColumns);
+    for (int x = 0; x < kMapColumns; ++x) map.setLength(x, kMapRows);
+    for (const auto& [x, y, code] : cells) map.at(x, y) = code;
+    return map;
+}
+
+/// Brush segments, each {x0, y0, x1, y1}.
+Grid strokesOf(std::initializer_list<std::array<int, 4>> segments) {
+    Grid strokes;
+    strokes.setColumns(static_cast<int>(segments.size()));
+    int e = 0;
+    for (const auto& s : segments) {
+        strokes.setLength(e, 4);
+        for (int i = 0; i < 4; ++i) strokes.at(e, i) = s[static_cast<std::size_t>(i)];
+        ++e;
+    }
+    return strokes;
+}
+
+Raster painted(const Grid& strokes, const Grid& map) {
+    Raster track(701, 401);
+    paintTrackLayer(TrackField::kPlain, strokes, map, track);
+    return track;
+}
 
 TEST(PrintTiles, SheetsAcrossAndDown) {
     struct Case {
@@ -51,6 +86,105 @@ TEST(PrintTiles, TurnsTheSheetOnlyForFewerPages) {
     EXPECT_TRUE(fewerPagesTurned(kA3));                            // 18 against 12
     EXPECT_FALSE(fewerPagesTurned({100, 100, 210, 297, 10, 10}));  // 1 and 1
     EXPECT_TRUE(fewerPagesTurned({250, 10, 210, 297, 10, 10}));    // 2 and 1
+}
+
+TEST(PrintedTrack, OnlyTheTrackWithAOneCellMarginIsPrinted) {
+    struct Case {
+        const char* what;
+        Grid strokes;
+        Grid map;
+        Area ink, black;
+    };
+    const Case cases[] = {
+        {"blank map", {}, mapWith({}), {0, 0, 0, 0}, {0, 0, 0, 0}},
+        // Cells 0 .. 2 of row 0 cover pixels 0 .. 29 by 0 .. 9; the margin reaches off the map.
+        {"three cells in the corner",
+         {},
+         mapWith({{0, 0, kLine}, {1, 0, kLine}, {2, 0, kStart}}),
+         {0, 0, 30, 10},
+         {-10, -10, 40, 20}},
+        // Pixel centres within 5 of the segment: x 95.5 .. 204.5, y 95.5 .. 104.5.
+        {"one stroke",
+         strokesOf({{100, 100, 200, 100}}),
+         mapWith({}),
+         {95, 95, 205, 105},
+         {85, 85, 215, 115}},
+        {"a stroke leaving the map counts where it is on it",
+         strokesOf({{-50, 200, 20, 200}}),
+         mapWith({}),
+         {0, 195, 25, 205},
+         {-10, 185, 35, 215}},
+        // Column 70 and row 40 are kept but never painted, so never printed either.
+        {"the last cells shown",
+         {},
+         mapWith({{69, 39, kStop}, {70, 5, kLine}, {5, 40, kLine}}),
+         {690, 390, 700, 400},
+         {680, 380, 710, 410}},
+    };
+    for (const Case& c : cases) {
+        const Raster track = painted(c.strokes, c.map);
+        EXPECT_TRUE(inkArea(track) == c.ink) << c.what;
+        EXPECT_TRUE(printArea(track, PrintLook::kBlackLine) == c.black) << c.what;
+        const Area screen = c.ink.x1 < c.ink.x2 ? Area{0, 0, 701, 401} : Area{0, 0, 0, 0};
+        EXPECT_TRUE(printArea(track, PrintLook::kAsOnScreen) == screen) << c.what;
+    }
+}
+
+TEST(PrintedTrack, OnlyWhatASensorTakesForLinePrintsBlack) {
+    Raster track(5, 1);
+    const Colour colours[] = {kGrey, kRed, kBlue, kWhite, 0x0080FF};
+    for (int x = 0; x < 5; ++x) track.setPixel(x, 0, colours[x]);
+    const Raster black = lineInBlack(track);
+    const Colour expected[] = {kBlack, kWhite, kWhite, kWhite, kWhite};
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(black.pixel(x, 0), expected[x]) << "pixel " << x;
+}
+
+TEST(PrintedTrack, StartAndStopBecomeMarksOverAWhiteCell) {
+    const Grid map =
+        mapWith({{12, 3, kStart}, {10, 20, kStop}, {11, 20, kLine}, {70, 5, kStop}, {6, 40, kStart}});
+    const PrintedTrack printed = printedTrack(painted({}, map), map, PrintLook::kBlackLine);
+    EXPECT_EQ(printed.marks,
+              (std::vector<PrintMark>{{10, 20, PrintMark::kStop}, {12, 3, PrintMark::kStart}}));
+    EXPECT_EQ(printed.picture.pixel(125, 35), kWhite);   // the start cell
+    EXPECT_EQ(printed.picture.pixel(115, 205), kBlack);  // the line beside the stop
+    EXPECT_TRUE(printed.area == (Area{90, 20, 140, 220}));
+
+    const PrintedTrack screen = printedTrack(painted({}, map), map, PrintLook::kAsOnScreen);
+    EXPECT_TRUE(screen.marks.empty());
+    EXPECT_EQ(screen.picture.pixel(125, 35), kBlue);
+}
+
+TEST(PrintTiles, OnlyTheSheetsTheTrackNeeds) {
+    struct Case {
+        const char* what;
+        Area area;
+        double paperWidth, paperHeight;
+        double trackWidth, trackHeight, pageWidth;
+        int pages;
+    };
+    const Case cases[] = {
+        // 50 x 30 pixels at 2 mm: 100 x 60 mm fits the 190 x 277 printable part of one sheet.
+        {"a few cells in a corner", {-10, -10, 40, 20}, 210, 297, 100, 60, 210, 1},
+        // The oval with its margin, 630 x 230 pixels: 1260 x 460 mm. Upright 1 + ceil(1070 / 180) = 7
+        // across, 1 + ceil(183 / 267) = 2 down; turned 1 + ceil(983 / 267) = 5 by 1 + ceil(270 / 180) = 3.
+        {"the oval on A4", {35, 90, 665, 320}, 210, 297, 1260, 460, 210, 14},
+        // Turned 1 + ceil(860 / 390) = 4 by 1 + ceil(183 / 267) = 2; upright 5 by 2.
+        {"the oval on A3", {35, 90, 665, 320}, 297, 420, 1260, 460, 420, 8},
+        // 200 x 10 pixels, 400 x 20 mm: 1 + ceil(210 / 180) = 3 upright, 1 + ceil(123 / 267) = 2 turned.
+        {"a long thin track", {0, 0, 200, 10}, 210, 297, 400, 20, 297, 2},
+    };
+    for (const Case& c : cases) {
+        const PrintLayout layout = printLayout(c.area, 20, c.paperWidth, c.paperHeight);
+        EXPECT_DOUBLE_EQ(layout.trackWidth, c.trackWidth) << c.what;
+        EXPECT_DOUBLE_EQ(layout.trackHeight, c.trackHeight) << c.what;
+        EXPECT_DOUBLE_EQ(layout.pageWidth, c.pageWidth) << c.what;
+        EXPECT_EQ(tileGrid(layout).pages(), c.pages) << c.what;
+    }
+    // Every sheet of the oval starts where the one before it ends, less the overlap.
+    const std::vector<PrintTile> tiles = printTiles(printLayout({35, 90, 665, 320}, 20, 210, 297));
+    EXPECT_TRUE(tiles.at(8).row == 1 && tiles.at(8).column == 1 && tiles.at(8).x == 180 &&
+                tiles.at(8).y == 267);
+    EXPECT_TRUE(tiles.at(6).x == 1080 && tiles.at(6).y == 0);
 }
 
 TEST(PrintTiles, NamesAndLength) {

@@ -1,4 +1,4 @@
-// Printing the map's track at real size to a PDF.
+// Printing the map's track at real size to a PDF, and what one sheet shows.
 #include "ui/qt/print_track.h"
 
 #include <QPrinter>
@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include "engine/engine.h"
+#include "map/map_view.h"
 #include "simulation/simulation_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workspace_menu.h"
@@ -18,18 +19,28 @@ class PrintTrackTest : public QObject {
 
     QTemporaryDir dir_;
     Raster oval_{701, 401};
+    Grid ovalMap_;
 
-    /// Prints the oval laid out for `paper` into a PDF on `printerPaper`; the PDF's bytes in `pdf`.
-    TrackPrintResult print(const QString& name, QPageSize::PageSizeId paper,
+    /// Prints the oval in the look laid out for `paper` into a PDF on `printerPaper`; the PDF's
+    /// bytes in `pdf`.
+    TrackPrintResult print(const QString& name, PrintLook look, QPageSize::PageSizeId paper,
                            QPageSize::PageSizeId printerPaper, QByteArray* pdf = nullptr) {
+        const PrintedTrack track = printedTrack(oval_, ovalMap_, look);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir_.filePath(name));
-        preparePrinter(printer, trackPrintLayout(oval_, {20, printerPaper}));
-        const TrackPrintResult result = printTrack(oval_, trackPrintLayout(oval_, {20, paper}), printer);
+        preparePrinter(printer, trackPrintLayout(track.area, {20, printerPaper, look}));
+        const TrackPrintResult result =
+            printTrack(track, trackPrintLayout(track.area, {20, paper, look}), printer);
         QFile file(printer.outputFileName());
         if (pdf && file.open(QIODevice::ReadOnly)) *pdf = file.readAll();
         return result;
+    }
+
+    static int pdfPages(const QByteArray& pdf) {
+        // Page objects, leaving out the page tree's own "/Type /Pages".
+        return QString::fromLatin1(pdf).count(
+            QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])")));
     }
 
 private slots:
@@ -39,31 +50,104 @@ private slots:
         Engine engine;
         engine.load(*parsed.workspace);
         paintTrack(engine.State, oval_);
+        ovalMap_ = engine.State.MapGrid;
     }
 
-    void ovalAtTwentyMillimetresPerCell() {
+    void ovalInBlackTakesOnlyTheSheetsItCovers() {
         QByteArray pdf;
-        const TrackPrintResult result = print(QStringLiteral("a4.pdf"), QPageSize::A4, QPageSize::A4, &pdf);
+        const TrackPrintResult result =
+            print(QStringLiteral("a4.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4, &pdf);
         QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
-        QCOMPARE(result.pages, 24);  // 1402 x 802 mm on A4 upright: 8 x 3
-        // Page objects, leaving out the page tree's own "/Type /Pages".
-        QCOMPARE(
-            QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))),
-            24);
-        // Neither JPEG's blur nor a mask hiding the track.
+        // 630 x 230 pixels with the margin, 1260 x 460 mm: 7 x 2 on A4 upright.
+        QCOMPARE(result.pages, 14);
+        QCOMPARE(pdfPages(pdf), 14);
+        // Neither JPEG's blur nor a mask hiding the track; black and white go as grey levels.
         QVERIFY(!pdf.contains("/DCTDecode") && !pdf.contains("/ImageMask"));
+        QVERIFY(pdf.contains("/DeviceGray"));
         // A 10-pixel stroke is 20 mm wide on the paper.
         QVERIFY(qAbs(result.mmPerTrackPixel * 10 - 20) < 1e-9);
     }
 
+    void asOnScreenPrintsTheWholeMap() {
+        QByteArray pdf;
+        const TrackPrintResult result =
+            print(QStringLiteral("screen.pdf"), PrintLook::kAsOnScreen, QPageSize::A4, QPageSize::A4, &pdf);
+        QCOMPARE(result.pages, 24);  // 1402 x 802 mm on A4 upright: 8 x 3
+        QCOMPARE(pdfPages(pdf), 24);
+    }
+
     void paperChangedInThePreviewIsFollowed() {
-        QCOMPARE(print(QStringLiteral("a3.pdf"), QPageSize::A4, QPageSize::A3).pages,
-                 12);  // A3 turned: 4 x 3
+        // A3 turned: 4 x 2.
+        QCOMPARE(print(QStringLiteral("a3.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A3).pages,
+                 8);
     }
 
     void unwritableFileIsAClearError() {
-        const TrackPrintResult result = print(QStringLiteral("brak/trasa.pdf"), QPageSize::A4, QPageSize::A4);
+        const TrackPrintResult result =
+            print(QStringLiteral("brak/trasa.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4);
         QVERIFY(result.pages == 0 && result.error.contains(QStringLiteral("brak/trasa.pdf")));
+    }
+
+    void aSheetShowsTheLineBlackAndStartAndStopOutlined() {
+        // Line, start and stop in cells 1, 2 and 3 of row 1; printed from pixel (0, 0) at 2 mm per
+        // pixel, 10 mm in from the sheet's corner: cell c spans 10 + 20c .. 30 + 20c mm.
+        Grid map;
+        map.setColumns(kMapColumns);
+        for (int x = 0; x < kMapColumns; ++x) map.setLength(x, kMapRows);
+        map.at(1, 1) = kLine, map.at(2, 1) = kStart, map.at(3, 1) = kStop;
+        Raster painted(701, 401);
+        paintTrackLayer(TrackField::kPlain, Grid(), map, painted);
+        const PrintedTrack track = printedTrack(painted, map, PrintLook::kBlackLine);
+        const PrintLayout layout = trackPrintLayout(track.area, {});
+        QCOMPARE(printTiles(layout).size(), std::size_t{1});
+
+        QImage sheet(840, 1188, QImage::Format_RGB32);  // A4 at 4 dots per millimetre
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        painter.scale(4, 4);
+        QCOMPARE(paintSheetTrack(painter, printImage(track), track, layout, printTiles(layout).front()), 2.0);
+        painter.end();
+        const auto ink = [&](double xMm, double yMm) {
+            return qGray(sheet.pixel(int(xMm * 4), int(yMm * 4))) < 128;
+        };
+        const struct {
+            const char* what;
+            double x, y;
+            bool black;
+        } points[] = {
+            {"the line cell", 40, 40, true},
+            {"beside the track", 25, 40, false},
+            {"the start's outline", 50.5, 40, true},
+            {"inside the start, off its letter", 53, 40, false},
+            {"the start's corner, off its letter", 53, 33, false},
+            {"the stop's outline", 89.5, 40, true},
+            {"the stop's cross at its middle", 80, 40, true},
+            {"the stop's cross near its corner", 73, 33, true},
+            {"inside the stop, off its cross", 73, 40, false},
+        };
+        for (const auto& p : points) QVERIFY2(ink(p.x, p.y) == p.black, p.what);
+    }
+
+    void anEmptyMapIsRefusedWithAMessage() {
+        const PrintedTrack blank = printedTrack(Raster(701, 401), Grid(), PrintLook::kBlackLine);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir_.filePath(QStringLiteral("pusta.pdf")));
+        const TrackPrintResult result = printTrack(blank, trackPrintLayout(blank.area, {}), printer);
+        QVERIFY(result.pages == 0 && result.error == emptyMapMessage());
+        QVERIFY(!QFile::exists(printer.outputFileName()));
+
+        MainWindow window;
+        WorkspaceMenu menu(window);
+        QAction* print = addPrintTrackAction(menu, window);
+        // Should the print dialog open after all, close it instead of waiting on it.
+        QTimer::singleShot(0, &window, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+        });
+        print->trigger();
+        const QList<QMessageBox*> boxes = window.findChildren<QMessageBox*>();
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.front()->text(), emptyMapMessage());
     }
 
     void menuEntrySitsAfterTheImageExport() {

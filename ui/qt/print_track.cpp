@@ -24,9 +24,6 @@ namespace vemrik {
 
 namespace {
 
-// Room for the crop marks and the sheet's name, inside what most printers can reach.
-constexpr double kMarginMm = 10;
-constexpr double kOverlapMm = 10;
 constexpr double kMarkGapMm = 1;
 constexpr double kMarkLengthMm = 6;
 
@@ -62,6 +59,33 @@ void drawOverlapGuides(QPainter& painter, const QRectF& area, const PrintTile& t
     if (tile.row + 1 < grid.rows) painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
 }
 
+/// A start or stop cell: its outline inside the cell, with an "S" in it for the start and a cross
+/// corner to corner for the stop, so the two tell apart on black-and-white paper. The painter's
+/// unit is a map pixel.
+void drawMark(QPainter& painter, const PrintMark& mark) {
+    constexpr double kCell = 10, kPen = 0.6;  // 1.2 mm at 20 mm per cell
+    const QRectF cell(mark.column * kCell, mark.row * kCell, kCell, kCell);
+    const QRectF inside = cell.adjusted(kPen / 2, kPen / 2, -kPen / 2, -kPen / 2);
+    painter.setPen(QPen(Qt::black, kPen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(inside);
+    if (mark.kind == PrintMark::kStop) {
+        painter.drawLine(inside.topLeft(), inside.bottomRight());
+        painter.drawLine(inside.topRight(), inside.bottomLeft());
+        return;
+    }
+    // Whole-number font sizes: the letter is set a hundred times larger and scaled down.
+    painter.save();
+    painter.translate(cell.topLeft());
+    painter.scale(kCell / 100, kCell / 100);
+    QFont font = painter.font();
+    font.setPixelSize(60);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRectF(0, 0, 100, 100), Qt::AlignCenter, QStringLiteral("S"));
+    painter.restore();
+}
+
 /// The layout on the paper the printer holds now: the preview's page setup may have changed it.
 PrintLayout onPrinterPaper(PrintLayout layout, const QPrinter& printer) {
     const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
@@ -78,6 +102,11 @@ QString sheetText(const PrintTile& tile, int page, int pages, double mmPerCell) 
         .arg(page)
         .arg(pages)
         .arg(mmPerCell);
+}
+
+QString lookName(PrintLook look) {
+    return look == PrintLook::kBlackLine ? QStringLiteral("Czarna linia na białym")
+                                         : QStringLiteral("Jak na ekranie");
 }
 
 QString paperName(QPageSize::PageSizeId paper, const PrintLayout& layout) {
@@ -97,6 +126,9 @@ public:
         paper_->setObjectName("printPaper");
         paper_->addItem(QStringLiteral("A4"), QPageSize::A4);
         paper_->addItem(QStringLiteral("A3"), QPageSize::A3);
+        look_->setObjectName("printLook");
+        for (const PrintLook look : {PrintLook::kBlackLine, PrintLook::kAsOnScreen})
+            look_->addItem(lookName(look), static_cast<int>(look));
         sheets_->setObjectName("printSheets");
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Podgląd wydruku…"));
@@ -104,26 +136,33 @@ public:
         auto* form = new QFormLayout(this);
         form->addRow(QStringLiteral("&Milimetry na kratkę:"), scale_);
         form->addRow(QStringLiteral("P&apier:"), paper_);
+        form->addRow(QStringLiteral("&Wygląd:"), look_);
         form->addRow(sheets_);
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         connect(scale_, &QSpinBox::valueChanged, this, [this] { showSheets(); });
         connect(paper_, &QComboBox::currentIndexChanged, this, [this] { showSheets(); });
+        connect(look_, &QComboBox::currentIndexChanged, this, [this] { showSheets(); });
         showSheets();
     }
 
     TrackPrintOptions options() const {
         return {static_cast<double>(scale_->value()),
-                static_cast<QPageSize::PageSizeId>(paper_->currentData().toInt())};
+                static_cast<QPageSize::PageSizeId>(paper_->currentData().toInt()),
+                static_cast<PrintLook>(look_->currentData().toInt())};
     }
 
 private:
     void showSheets() {
         const TrackPrintOptions o = options();
-        const PrintLayout layout = trackPrintLayout(track_, o);
+        const PrintLayout layout = trackPrintLayout(printArea(track_, o.look), o);
         const TileGrid grid = tileGrid(layout);
-        sheets_->setText(QStringLiteral("Trasa %1 × %2 mm na %3 × %4 = %5 arkuszach %6,\nz zakładką %7 mm.")
+        const QString what = o.look == PrintLook::kBlackLine
+                                 ? QStringLiteral("Trasa z marginesem %1 mm").arg(o.mmPerCell)
+                                 : QStringLiteral("Cała mapa");
+        sheets_->setText(QStringLiteral("%1: %2 × %3 mm\nna %4 × %5 = %6 arkuszach %7, z zakładką %8 mm.")
+                             .arg(what)
                              .arg(layout.trackWidth)
                              .arg(layout.trackHeight)
                              .arg(grid.columns)
@@ -136,6 +175,7 @@ private:
     const Raster& track_;
     QSpinBox* scale_ = new QSpinBox(this);
     QComboBox* paper_ = new QComboBox(this);
+    QComboBox* look_ = new QComboBox(this);
     QLabel* sheets_ = new QLabel(this);
 };
 
@@ -143,16 +183,25 @@ void printTrackAsking(MainWindow& window) {
     const Raster& shown = window.form().Image2.canvas;
     Raster track(shown.width(), shown.height());
     paintTrack(window.form().State, track);
+    if (const Area ink = inkArea(track); ink.x1 >= ink.x2) {
+        auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Drukuj trasę"),
+                                    emptyMapMessage(), QMessageBox::Ok, &window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+    }
     TrackPrintDialog dialog(track, &window);
     if (dialog.exec() != QDialog::Accepted) return;
-    const PrintLayout layout = trackPrintLayout(track, dialog.options());
+    const TrackPrintOptions options = dialog.options();
+    const PrintedTrack printed = printedTrack(track, window.form().State.MapGrid, options.look);
+    const PrintLayout layout = trackPrintLayout(printed.area, options);
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, layout);
     QPrintPreviewDialog preview(&printer, &window);
     preview.setWindowTitle(QStringLiteral("Podgląd wydruku trasy"));
     QString error;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-        const TrackPrintResult result = printTrack(track, layout, *target);
+        const TrackPrintResult result = printTrack(printed, layout, *target);
         if (!result.error.isEmpty()) error = result.error;
     });
     preview.exec();
@@ -161,15 +210,41 @@ void printTrackAsking(MainWindow& window) {
 
 }  // namespace
 
-PrintLayout trackPrintLayout(const Raster& track, const TrackPrintOptions& options) {
+PrintLayout trackPrintLayout(Area area, const TrackPrintOptions& options) {
     const QSizeF paper = QPageSize(options.paper).size(QPageSize::Millimeter);
-    const PrintLayout upright{trackMillimetres(track.width(), options.mmPerCell),
-                              trackMillimetres(track.height(), options.mmPerCell),
-                              paper.width(),
-                              paper.height(),
-                              kMarginMm,
-                              kOverlapMm};
-    return fewerPagesTurned(upright) ? turned(upright) : upright;
+    return printLayout(area, options.mmPerCell, paper.width(), paper.height());
+}
+
+QString emptyMapMessage() {
+    return QStringLiteral(
+        "Na mapie nie ma trasy, więc nie ma czego drukować.\n"
+        "Narysuj linię, start i stop na stronie „Mapa”.");
+}
+
+QImage printImage(const PrintedTrack& track) {
+    // An opaque copy: the raster's unused top byte would otherwise reach the PDF as transparency.
+    const QImage image = rasterImage(track.picture).convertToFormat(QImage::Format_RGB32);
+    return image.allGray() ? image.convertToFormat(QImage::Format_Grayscale8) : image;
+}
+
+double paintSheetTrack(QPainter& painter, const QImage& picture, const PrintedTrack& track,
+                       const PrintLayout& layout, const PrintTile& tile) {
+    const double mmPerPixel = layout.trackWidth / (track.area.x2 - track.area.x1);
+    const double before = painter.worldTransform().m11();
+    painter.save();
+    painter.setClipRect(QRectF(layout.margin, layout.margin, tile.width, tile.height));
+    painter.translate(layout.margin - tile.x, layout.margin - tile.y);
+    painter.scale(mmPerPixel, mmPerPixel);
+    painter.translate(-track.area.x1, -track.area.y1);
+    // Nearest pixel and no JPEG: the cells and strokes keep their sharp edges at any size.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(QPointF(0, 0), picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PrintMark& mark : track.marks) drawMark(painter, mark);
+    const double drawnAt = painter.worldTransform().m11() / before;
+    painter.restore();
+    return drawnAt;
 }
 
 void preparePrinter(QPrinter& printer, const PrintLayout& layout) {
@@ -182,12 +257,16 @@ void preparePrinter(QPrinter& printer, const PrintLayout& layout) {
         landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
 }
 
-TrackPrintResult printTrack(const Raster& track, const PrintLayout& requested, QPrinter& printer) {
+TrackPrintResult printTrack(const PrintedTrack& track, const PrintLayout& requested, QPrinter& printer) {
     TrackPrintResult result;
+    if (track.area.x1 >= track.area.x2 || track.area.y1 >= track.area.y2) {
+        result.error = emptyMapMessage();
+        return result;
+    }
     const PrintLayout layout = onPrinterPaper(requested, printer);
     const TileGrid grid = tileGrid(layout);
     const std::vector<PrintTile> tiles = printTiles(layout);
-    if (tiles.empty() || track.width() <= 0) {
+    if (tiles.empty()) {
         result.error = QStringLiteral("Na tym papierze nie zmieści się nic poza marginesami i zakładką.");
         return result;
     }
@@ -198,10 +277,9 @@ TrackPrintResult printTrack(const Raster& track, const PrintLayout& requested, Q
                            : QStringLiteral("Nie udało się zapisać pliku %1.").arg(printer.outputFileName());
         return result;
     }
-    // An opaque copy: the raster's unused top byte would otherwise reach the PDF as transparency.
-    const QImage image = rasterImage(track).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = printImage(track);
     const double dotsPerMm = printer.resolution() / 25.4;
-    const double mmPerPixel = layout.trackWidth / track.width();
+    const double mmPerCell = layout.trackWidth / (track.area.x2 - track.area.x1) * 10;
     for (const PrintTile& tile : tiles) {
         if (result.pages > 0 && !printer.newPage()) {
             result.error = QStringLiteral("Nie udało się dodać strony %1.").arg(result.pages + 1);
@@ -212,18 +290,11 @@ TrackPrintResult printTrack(const Raster& track, const PrintLayout& requested, Q
         drawSheetName(painter,
                       QRectF(0, (area.bottom() + kMarkGapMm) * dotsPerMm, layout.pageWidth * dotsPerMm,
                              (layout.margin - kMarkGapMm) * dotsPerMm),
-                      sheetText(tile, result.pages + 1, static_cast<int>(tiles.size()), mmPerPixel * 10));
+                      sheetText(tile, result.pages + 1, static_cast<int>(tiles.size()), mmPerCell));
         painter.scale(dotsPerMm, dotsPerMm);  // from here on a unit is a millimetre of paper
         drawCropMarks(painter, area);
+        result.mmPerTrackPixel = paintSheetTrack(painter, picture, track, layout, tile);
         painter.setClipRect(area);
-        painter.translate(layout.margin - tile.x, layout.margin - tile.y);
-        painter.scale(mmPerPixel, mmPerPixel);
-        // Nearest pixel and no JPEG: the cells and strokes keep their sharp edges at any size.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.setRenderHint(QPainter::LosslessImageRendering);
-        painter.drawImage(QPointF(0, 0), image);
-        result.mmPerTrackPixel = painter.worldTransform().m11() / dotsPerMm;
-        painter.setTransform(QTransform::fromScale(dotsPerMm, dotsPerMm));
         drawOverlapGuides(painter, area, tile, grid, layout.overlap);
         painter.setClipping(false);
         ++result.pages;
