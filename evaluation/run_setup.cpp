@@ -52,25 +52,34 @@ float reachOf(const Grid& robot) {
 
 }  // namespace
 
-PreparedRun prepareRun(const Workspace& ws) {
+PreparedRun prepareTrack(const Workspace& ws) {
     ProgramState s = stateOf(ws);
     s.ReturnToStart = 1;
     s.RobotPosX = std::numeric_limits<float>::quiet_NaN();
     PlaceAtStart(s);
     if (std::isnan(s.RobotPosX)) return {std::nullopt, "na mapie nie ma pola startu"};
-
     RunSetup setup;
-    setup.rules.follow(ws.rules);
-    if (const int fault = setup.rules.firstFault(); fault >= 0)
-        return {std::nullopt, "reguła " + std::to_string(fault + 1) + ": " +
-                                  ruleLineProblem(ws.rules[static_cast<std::size_t>(fault)]).value_or("")};
     setup.startX = s.RobotPosX;
     setup.startY = s.RobotPosY;
     setup.startHeading = static_cast<float>(ws.startHeading);
     paintSight(s, setup);
-    setup.samples.follow(ws.robot);
-    setup.reach = reachOf(ws.robot);
     return {std::move(setup), {}};
+}
+
+PreparedRun withRobotAndRules(RunSetup track, const Grid& robot, const std::vector<std::string>& rules) {
+    track.rules.follow(rules);
+    if (const int fault = track.rules.firstFault(); fault >= 0)
+        return {std::nullopt, "reguła " + std::to_string(fault + 1) + ": " +
+                                  ruleLineProblem(rules[static_cast<std::size_t>(fault)]).value_or("")};
+    track.samples.follow(robot);
+    track.reach = reachOf(robot);
+    return {std::move(track), {}};
+}
+
+PreparedRun prepareRun(const Workspace& ws) {
+    PreparedRun track = prepareTrack(ws);
+    if (!track.setup) return track;
+    return withRobotAndRules(std::move(*track.setup), ws.robot, ws.rules);
 }
 
 }  // namespace vemrik

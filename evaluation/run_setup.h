@@ -54,4 +54,13 @@ struct PreparedRun {
 /// The workspace has the program's board sizes, as parseWorkspace and captureWorkspace give it.
 PreparedRun prepareRun(const Workspace& ws);
 
+/// The part of prepareRun that the track alone decides: the painted track and the start pose, from
+/// the map, the brush segments and the start heading. Fails when the map has no start cell. For a
+/// track that many robots and rule sets will run on.
+PreparedRun prepareTrack(const Workspace& ws);
+
+/// A track's setup from prepareTrack with a robot and its rules: the setup prepareRun gives for the
+/// track's workspace with that robot and those rules, or why the rules cannot be run.
+PreparedRun withRobotAndRules(RunSetup track, const Grid& robot, const std::vector<std::string>& rules);
+
 }  // namespace vemrik

@@ -163,6 +163,12 @@ TEST(EvalNoiseCommand, BadNoiseIsRefusedAndASweepPrintsALineALevel) {
     std::getline(rows, header), std::getline(rows, first);
     EXPECT_EQ(std::tuple(header, first),
               std::tuple("level,run,seed,outcome,steps,x,y,heading", "0,0,5489,success,84,105,103,0"));
+    // "-0" is 0: nowhere "-0,00", "-0,0°" or a level "-0".
+    ASSERT_EQ(run("--runs 2 --flip 0.5 --turn -0 --levels -0,1 --csv " + csv, out), kEvalOk) << out;
+    EXPECT_EQ(out.find("-0"), std::string::npos) << out;
+    std::ifstream again(csv);
+    std::getline(again, header), std::getline(again, first);
+    EXPECT_EQ(first.rfind("0,0,5489,", 0), 0u) << first;
     std::filesystem::remove(csv);
     std::filesystem::remove(ws);
 }

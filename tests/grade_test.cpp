@@ -4,9 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "evaluation/cli/eval_command.h"
+#include "evaluation/grade/grading.h"
+#include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/task.h"
 #include "tests/evaluation_tracks.h"
 #include "workspace/workspace_file.h"
@@ -104,7 +107,9 @@ TEST_F(Grade, RanksByWeightedSuccessWithTheBrokenFileLastAndOneCsvRowPerStudentA
     const auto at = [&](const char* s) { return table.find(s); };
     EXPECT_LT(at("1.       100,0 %  1       a-always"), at("2.       75,0 %   1       b-half"));
     EXPECT_LT(at("b-half"), at("3.       0,0 %    1       c-never"));
-    EXPECT_LT(at("c-never"), at("4.       —  0       0-broken<&>\n         błąd: plik jest urwany"));
+    EXPECT_LT(at("c-never"), at("4.       —        0       0-broken<&>\n         błąd: plik jest urwany"));
+    EXPECT_NE(at("4.       —        0       0-broken<&>\n         błąd: plik jest urwany"), std::string::npos)
+        << table;  // found at all, or the order above proves nothing
 }
 
 TEST_F(Grade, TheHtmlReportIsOnePageHoldingEveryStudentWithNothingToFetch) {
@@ -121,6 +126,9 @@ TEST_F(Grade, TheHtmlReportIsOnePageHoldingEveryStudentWithNothingToFetch) {
     EXPECT_EQ(std::count(html.begin(), html.end(), '<') - std::count(html.begin(), html.end(), '>'), 0);
     for (const char* outside : {"<script", "src=", "href=", "url("})
         EXPECT_EQ(html.find(outside), std::string::npos);
+    // The task by its name: the folder it was given from may be a temporary one.
+    EXPECT_NE(html.find("<title>Ocena: task.vemrik-task</title>"), std::string::npos);
+    EXPECT_NE(html.find("<h1>Ocena zadania task.vemrik-task</h1>"), std::string::npos);
 }
 
 TEST_F(Grade, ABadTaskExitsTwoAndAReportOverAnInputIsRefusedBeforeAnyRun) {
@@ -150,6 +158,12 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
     EXPECT_EQ(std::tuple(full.task->tracks[0].name, full.task->tracks[0].weight, full.task->runs,
                          full.task->maxSteps, full.task->seed, full.task->noise.flip, full.task->noise.shift),
               std::tuple("tor A", 0.5, 7, 9, 4294967295u, 1.0, 2.5));
+    const ParsedTask minusZero = parseTask(task(R"({"workspace": "prosto.vemrik", "name": "C:\\u0000"})",
+                                                R"(, "noise": {"flip": -0.0, "turn": 1})"),
+                                           kDir.string());
+    ASSERT_TRUE(minusZero.task) << minusZero.error;
+    EXPECT_FALSE(std::signbit(minusZero.task->noise.flip));  // shown as 0,0 %, never -0,0 %
+    EXPECT_EQ(minusZero.task->tracks[0].name, "C:\\u0000");  // a backslash, no NUL
     EXPECT_EQ(full.task->robot, offsetTrack().robot);
     const ParsedTask plain = parseTask(task(R"({"workspace": "prosto.vemrik"})"), kDir.string());
     ASSERT_TRUE(plain.task) << plain.error;
@@ -195,6 +209,10 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
         {task(track, R"(, "noise": {"turn": 361})"), "szum, obrót startu (\"turn\"): 361"},
         {task(track, R"(, "noise": {"turn": 1e400})"), "liczba poza zakresem"},
         {task(track, R"(, "noise": {"flipp": 0})"), "szum (\"noise\"): nieznane pole \"flipp\""},
+        // The JSON reader stops at a NUL byte, and a path would end at a NUL character.
+        {task(track) + std::string(1, '\0') + "{{{ \"zoom\": 1",
+         "bajt zerowy (NUL) w wierszu 1, kolumnie 84"},
+        {task(R"({"workspace": "prosto.vemrik\u0000junk"})"), "znak NUL (\\u0000) w wierszu 1, kolumnie 80"},
     };
     for (const auto& b : bad) {
         const ParsedTask p = parseTask(b.text, kDir.string());
@@ -214,4 +232,101 @@ TEST_F(Grade, TheExampleClassIsRankedFromAnyFolder) {
     EXPECT_LT(table.find("1.       100,0 %  8       ania"), table.find("bartek"));
     EXPECT_LT(table.find("bartek"), table.find("celina"));
     EXPECT_NE(table.find("celina"), std::string::npos);
+}
+
+TEST(WeightedScore, OnlyTheRatiosOfTheWeightsCountDownToTheSmallestDouble) {
+    constexpr double kTiny = std::numeric_limits<double>::denorm_min();  // 4.94e-324
+    const auto score = [](std::vector<double> weights, std::vector<double> rates) {
+        Task task;
+        std::vector<Summary> tracks;
+        for (std::size_t i = 0; i < weights.size(); ++i) {
+            task.tracks.push_back({"t", "t", nullptr, weights[i]});
+            tracks.emplace_back().success.value = rates[i];
+        }
+        return weightedScore(task, tracks);
+    };
+    const struct {
+        std::vector<double> weights, rates;
+        double expected;
+    } cases[] = {
+        {{1, 2}, {1.0, 0.5}, 2.0 / 3},  // the example of the task format
+        {{kTiny}, {0.88}, 0.88},
+        {{kTiny}, {0.01}, 0.01},
+        {{kTiny, 2 * kTiny}, {1.0, 0.0}, 1.0 / 3},
+        {{kTiny, 3 * kTiny}, {0.2, 0.6}, 0.5},  // (0.2 + 3 · 0.6) / 4
+        {{1e6, 1e6, 2e6}, {1.0, 0.0, 0.25}, 0.375},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(score(c.weights, c.rates), c.expected, 1e-15) << c.weights[0];
+}
+
+TEST_F(Grade, TheSmallestWeightIsReadAndTheSameTrackFileIsReadOnceUnderAnyName) {
+    fs::create_symlink("prosto.vemrik", path("link.vemrik"));
+    fs::create_hard_link(path("prosto.vemrik"), path("hard.vemrik"));
+    const ParsedTask p = parseTask(task(R"({"workspace": "prosto.vemrik", "weight": 5e-324},
+                                           {"workspace": "./prosto.vemrik"}, {"workspace": "link.vemrik"},
+                                           {"workspace": "hard.vemrik"}, {"workspace": "obok.vemrik"},
+                                           {"workspace": "class/../prosto.vemrik"})"),
+                                   kDir.string());
+    ASSERT_TRUE(p.task) << p.error;
+    const std::vector<TaskTrack>& t = p.task->tracks;
+    EXPECT_EQ(t[0].weight, std::numeric_limits<double>::denorm_min());
+    for (const std::size_t same : {1u, 2u, 3u, 5u}) EXPECT_EQ(t[same].setup, t[0].setup) << same;
+    EXPECT_NE(t[4].setup, t[0].setup);
+    EXPECT_EQ(std::tuple(t[2].name, t[4].name), std::tuple("link", "obok"));
+}
+
+TEST_F(Grade, EverythingInAFolderNamedVemrikGetsARowAndNothingIsWaitedOn) {
+    fs::create_directories(kDir / "odd");
+    write("odd/dobry.vemrik", toJson(student({8, 10}, "0 0 0 0 0 0 0 0 0")));
+    ASSERT_EQ(::mkfifo(path("odd/rura.vemrik").c_str(), 0600), 0);  // opened, it would wait for a writer
+    fs::create_symlink("/dev/null", path("odd/urzadzenie.vemrik"));
+    fs::create_symlink("nie-ma", path("odd/wiszacy.vemrik"));
+    fs::create_symlink("petla.vemrik", path("odd/petla.vemrik"));
+    fs::create_directory(path("odd/folder.vemrik"));
+    write("odd/notatki.txt", "?");
+    ASSERT_EQ(grade({path("task.vemrik-task"), path("odd")}), kEvalOk) << err_.str();
+    const std::string table = out_.str();
+    // The unreadable ones last, by name; "—" takes one column of the score's nine.
+    for (const char* row :
+         {"1.       100,0 %  1       dobry\n",
+          "2.       —        0       folder\n         błąd: to jest katalog, a nie plik\n",
+          "3.       —        0       petla\n         błąd: dowiązania symboliczne tworzą pętlę\n",
+          "4.       —        0       rura\n         błąd: to nie jest zwykły plik\n",
+          "5.       —        0       urzadzenie\n         błąd: to nie jest zwykły plik\n",
+          "6.       —        0       wiszacy\n         błąd: plik lub katalog nie istnieje\n"})
+        EXPECT_NE(table.find(row), std::string::npos) << row << "\n" << table;
+    EXPECT_EQ(table.find("notatki"), std::string::npos);
+}
+
+TEST(PrintableText, ControlsAndBrokenUtf8AreShownAsEscapesAndEverythingElseAsItIs) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"zażółć gęślą jaźń €😀", "zażółć gęślą jaźń €😀"},
+        {"a\nb\tc\rd", "a\\nb\\tc\\rd"},
+        {"\x1b[2J\x07\x7f", "\\x1b[2J\\x07\\x7f"},
+        {std::string("a\0b", 3), "a\\x00b"},
+        {"\xc2\x9b"
+         "31m",
+         "\\u009b31m"},                       // a C1 control: CSI in one character
+        {"\xc2\xa0", "\xc2\xa0"},             // a no-break space is text
+        {"\xff\xc3", "\\xff\\xc3"},           // no UTF-8, and a sequence cut short
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},  // a surrogate
+        {"\xc0\xaf", "\\xc0\\xaf"},           // "/" in a longer form than it needs
+    };
+    for (const auto& [in, shown] : cases) EXPECT_EQ(printableText(in), shown) << shown;
+}
+
+TEST_F(Grade, ControlsInAStudentsFileNameAreShownNeverObeyed) {
+    const std::string name = "\x1b]0;tytuł\x07zły\n";
+    write("class/" + name + ".vemrik", toJson(student({8, 10}, "0 0 0 0 0 0 0 0 0")));
+    ASSERT_EQ(
+        grade({path("task.vemrik-task"), path("class"), "--csv", path("r.csv"), "--html", path("r.html")}),
+        kEvalOk)
+        << err_.str();
+    const std::string shown = "\\x1b]0;tytuł\\x07zły\\n";
+    EXPECT_NE(out_.str().find("1       " + shown + "\n"), std::string::npos) << out_.str();
+    EXPECT_NE(text(path("r.html")).find(">" + shown + "<"), std::string::npos);
+    for (const std::string& page : {out_.str(), text(path("r.html"))})
+        EXPECT_EQ(page.find_first_of("\x1b\x07"), std::string::npos);
+    // Other programs get the name as it is, quoted for the line break.
+    EXPECT_NE(text(path("r.csv")).find(",\"" + name + "\","), std::string::npos);
 }

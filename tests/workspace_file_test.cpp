@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "workspace/size_limit_signal.h"
+
 using namespace vemrik;
 namespace fs = std::filesystem;
 
@@ -29,12 +31,14 @@ protected:
 };
 
 /// In a child process: saves 100000 bytes under a file size limit of 4096, as a full disk would stop
-/// it; killed by the limit's signal unless it is ignored, and exits 0 on the right error.
-[[noreturn]] void saveTooBig(const std::string& p, void (*onSignal)(int)) {
+/// it, as the programs do (the limit reported) or not (killed midway by the limit's signal); exits
+/// 0 on the right error.
+[[noreturn]] void saveTooBig(const std::string& p, bool asThePrograms) {
     const struct rlimit small { 4096, 4096 }, noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
     ::setrlimit(RLIMIT_FSIZE, &small);
-    std::signal(SIGXFSZ, onSignal);
+    std::signal(SIGXFSZ, SIG_DFL);
+    if (asThePrograms) reportFileSizeLimitAsError();
     std::_Exit(saveAtomically(p, std::string(100000, 'x')) != "plik przekroczył dopuszczalny rozmiar");
 }
 
@@ -51,10 +55,10 @@ TEST_F(WorkspaceFile, SaveReplacesTheFileALinkPointsToKeepingItsModeAndNoTempora
     EXPECT_EQ(entries(), 2);
 }
 
-TEST_F(WorkspaceFile, ASaveThatFailsOrIsKilledMidwayLeavesTheOldFileAndNoTemporary) {
+TEST_F(WorkspaceFile, ASaveOverTheSizeLimitSaysSoAndOneKilledMidwayLeavesTheOldFileAndNoTemporary) {
     ASSERT_EQ(saveAtomically(path("tor"), "stara"), std::nullopt);
-    EXPECT_EXIT(saveTooBig(path("tor"), SIG_DFL), ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EXIT(saveTooBig(path("tor"), SIG_IGN), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(saveTooBig(path("tor"), true), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(saveTooBig(path("tor"), false), ::testing::KilledBySignal(SIGXFSZ), "");
     EXPECT_EQ(contents("tor"), "stara");
     EXPECT_EQ(entries(), 1);
 }

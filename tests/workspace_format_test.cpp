@@ -96,6 +96,11 @@ TEST(BadWorkspaceText, EachFaultIsRefusedWithWhatAndWhere) {
         {with([](auto& p) { p.ruleAngle = "361"; }), "kąt reguły (\"ruleAngle\"): liczba 361; potrzeba"},
         {with([](auto& p) { p.startHeading = "-361"; }), "kierunek startu (\"startHeading\"): liczba -361"},
         {with([](auto& p) { p.ruleAngle = "1e999"; }), "liczba poza zakresem liczb zmiennoprzecinkowych"},
+        // The JSON reader would end the text at a NUL byte; a rule would end at a NUL character.
+        {FileParts{}.text() + std::string(1, '\0') + "{{{ \"zoom\": 1",
+         "bajt zerowy (NUL) w wierszu 75, kolumnie 1"},
+        {with([](auto& p) { p.rules = "[\"1 0 0 0 0 0 0 1 -30\\u0000junk\"]"; }),
+         "napis zawiera znak NUL (\\u0000) w wierszu 71, kolumnie 33"},
     };
     for (const auto& [text, error] : cases) {
         const ParsedWorkspace read = parseWorkspace(text);

@@ -25,6 +25,23 @@ bool blank(std::string_view text) {
                        [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
+/// Where a text of valid JSON writes a NUL character inside a string (as \u0000), or npos.
+std::size_t escapedNul(std::string_view text) {
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!inString) {
+            inString = c == '"';
+        } else if (c == '"') {
+            inString = false;
+        } else if (c == '\\') {
+            if (text.substr(i + 1, 5) == "u0000") return i;
+            ++i;  // the escaped character, which may be a quote
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string quotedKey(std::string_view key) {
     return Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
@@ -33,6 +50,9 @@ std::string quotedKey(std::string_view key) {
 
 JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
     if (blank(text)) return {std::nullopt, "plik jest pusty"};
+    // The JSON reader would take a NUL byte for the end of the text and never look past it.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return {std::nullopt, "to nie jest poprawny JSON: bajt zerowy (NUL) " + position(text, nul)};
     bool tooDeep = false;
     std::vector<std::set<std::string>> openObjects;
     std::string repeated;
@@ -66,6 +86,9 @@ JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
     }
     if (tooDeep) return {std::nullopt, "listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik"};
     if (!repeated.empty()) return {std::nullopt, "pole " + quotedKey(repeated) + " występuje więcej niż raz"};
+    // A file name or a rule cut at a NUL would silently mean something shorter than it says.
+    if (const std::size_t nul = escapedNul(text); nul != std::string_view::npos)
+        return {std::nullopt, "napis zawiera znak NUL (\\u0000) " + position(text, nul)};
     return {std::move(root), {}};
 }
 

@@ -91,6 +91,13 @@ std::string notRegular(mode_t mode) {
     return "to nie jest zwykły plik";
 }
 
+/// Why a file of this kind is not read, or nothing for a regular file.
+std::optional<std::string> notReadable(const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) return systemError(EISDIR);
+    if (!S_ISREG(st.st_mode)) return "to nie jest zwykły plik";
+    return std::nullopt;
+}
+
 /// Where a save lands: the final target of a symbolic link, never the link itself.
 struct SaveTarget {
     std::filesystem::path path;
@@ -189,13 +196,15 @@ void syncDirectory(const std::filesystem::path& dir) {
 }  // namespace
 
 FileText readTextFile(const std::string& path, std::size_t maxBytes) {
-    // Non-blocking, so that a named pipe is refused instead of waited on.
+    // The kind is asked before anything is opened: opening a device can set it going.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {std::nullopt, systemError(errno)};
+    if (auto refusal = notReadable(st)) return {std::nullopt, std::move(*refusal)};
+    // Non-blocking, so that a named pipe put in the file's place since is refused, not waited on.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) return {std::nullopt, systemError(errno)};
-    struct stat st {};
     if (::fstat(fd.get(), &st) != 0) return {std::nullopt, systemError(errno)};
-    if (S_ISDIR(st.st_mode)) return {std::nullopt, systemError(EISDIR)};
-    if (!S_ISREG(st.st_mode)) return {std::nullopt, "to nie jest zwykły plik"};
+    if (auto refusal = notReadable(st)) return {std::nullopt, std::move(*refusal)};
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
         return {std::nullopt, "plik jest za duży (ponad " + std::to_string(maxBytes >> 20) + " MiB)"};
     std::string text;

@@ -8,6 +8,7 @@
 
 #include "engine/engine.h"
 #include "evaluation/cli/grade_command.h"
+#include "evaluation/grade/printable_text.h"
 #include "evaluation/summary.h"
 #include "evaluation/sweep.h"
 #include "workspace/workspace_file.h"
@@ -54,14 +55,15 @@ bool parseNumber(const std::string& text, T low, T high, T& out) {
     return true;
 }
 
-/// A finite number in [low, high]; "nan", "inf" and numbers past the doubles are refused.
+/// A finite number in [low, high]; "nan", "inf" and numbers past the doubles are refused. "-0"
+/// reads as 0, which is what it means here, so that no "-0,0" is ever shown.
 bool parseReal(const std::string& text, double low, double high, double& out) {
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value) || value < low ||
         value > high)
         return false;
-    out = value;
+    out = value + 0.0;
     return true;
 }
 
@@ -171,6 +173,30 @@ int checked(std::ostream& out, std::ostream& err, int code) {
     return kEvalOutputLost;
 }
 
+/// What an evaluation or a sweep says, for people and, when asked for, as CSV.
+struct Report {
+    std::string summary;
+    std::string csv;
+};
+
+Report evaluate(const Options& o, const RunSetup& setup) {
+    const std::atomic<bool> never{false};
+    Report r;
+    if (o.levels.empty()) {
+        const Evaluation e = runMany(setup, o.runs, o.maxSteps, o.seed, nullptr, never);
+        if (o.noise.any()) r.summary += "Zakłócenia: " + noiseText(o.noise) + "\n";
+        for (const std::string& line : summaryLines(summarize(e.runs), e)) r.summary += line + "\n";
+        if (o.csv) r.csv = csvText(e);
+    } else {
+        const std::vector<SweepPoint> sweep =
+            runSweep(setup, o.levels, o.runs, o.maxSteps, o.seed, nullptr, never);
+        r.summary += "Zakłócenia przy poziomie 1: " + noiseText(o.noise) + "\n";
+        for (const std::string& line : sweepLines(sweep)) r.summary += line + "\n";
+        if (o.csv) r.csv = sweepCsvText(sweep);
+    }
+    return r;
+}
+
 }  // namespace
 
 std::string csvText(const Evaluation& e) {
@@ -212,54 +238,43 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const ParsedWorkspace read = readWorkspaceFile(o->workspace);
     if (!read.workspace) {
-        err << "Błąd w pliku „" << o->workspace << "”: " << read.error << "\n";
+        err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(read.error) << "\n";
         return kEvalBadWorkspace;
     }
     PreparedRun prepared = prepareRun(*read.workspace);
     if (!prepared.setup) {
-        err << "Błąd w pliku „" << o->workspace << "”: " << prepared.error << "\n";
+        err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(prepared.error)
+            << "\n";
         return kEvalBadWorkspace;
     }
 
     if (o->csv) {
         if (const auto why = csvRefusal(*o)) {
-            err << "Nie można zapisać pliku „" << *o->csv << "”: " << *why << "\n";
+            err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *why << "\n";
             return kEvalCsvNotWritten;
         }
     }
 
     RunSetup& setup = *prepared.setup;
     setup.noise = o->noise;
-    const std::atomic<bool> never{false};
-    const auto start = std::chrono::steady_clock::now();
-    std::string csv;
-    out << "Ocena: " << o->workspace << "\n";
+    out << "Ocena: " << printableText(o->workspace) << "\n";
     out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
         << "\n";
-    if (o->levels.empty()) {
-        const Evaluation e = runMany(setup, o->runs, o->maxSteps, o->seed, nullptr, never);
-        if (o->noise.any()) out << "Zakłócenia: " << noiseText(o->noise) << "\n";
-        for (const std::string& line : summaryLines(summarize(e.runs), e)) out << line << "\n";
-        if (o->csv) csv = csvText(e);
-    } else {
-        const std::vector<SweepPoint> sweep =
-            runSweep(setup, o->levels, o->runs, o->maxSteps, o->seed, nullptr, never);
-        out << "Zakłócenia przy poziomie 1: " << noiseText(o->noise) << "\n";
-        for (const std::string& line : sweepLines(sweep)) out << line << "\n";
-        if (o->csv) csv = sweepCsvText(sweep);
-    }
+    const auto start = std::chrono::steady_clock::now();
+    const Report report = evaluate(*o, setup);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    out << "Czas: " << secondsText(took.count()) << "\n";
-    // The summary goes out before the CSV is saved, and the CSV is saved even when it was lost.
-    const int code = checked(out, err, kEvalOk);
-
+    // The CSV is saved before the summary goes out, so that nothing that becomes of standard
+    // output (a closed pipe, a full disk, a reader that stops reading) can cost the file.
+    bool saved = true;
     if (o->csv) {
-        if (const auto error = saveAtomically(*o->csv, csv)) {
-            err << "Nie można zapisać pliku „" << *o->csv << "”: " << *error << "\n";
-            return kEvalCsvNotWritten;
+        if (const auto error = saveAtomically(*o->csv, report.csv)) {
+            err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *error << "\n";
+            saved = false;
         }
     }
-    return code;
+    out << report.summary << "Czas: " << secondsText(took.count()) << "\n";
+    const int code = checked(out, err, kEvalOk);
+    return saved ? code : kEvalCsvNotWritten;
 }
 
 }  // namespace vemrik

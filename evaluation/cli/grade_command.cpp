@@ -6,6 +6,7 @@
 
 #include "evaluation/cli/eval_command.h"
 #include "evaluation/grade/grade_report.h"
+#include "evaluation/grade/printable_text.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
@@ -54,8 +55,9 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     return o;
 }
 
-/// The student files named: a folder stands for its .vemrik files, by name; anything else is
-/// taken as a file, so one that is missing still gets its row.
+/// The student files named: a folder stands for everything in it named *.vemrik, by name; anything
+/// else is taken as a file. Nothing is opened here, so whatever cannot be read (a pipe, a device, a
+/// dangling link) gets its row with the reason instead of vanishing from the class.
 std::optional<std::vector<std::string>> studentFiles(const std::vector<std::string>& args, std::string& why) {
     std::vector<std::string> files;
     for (const std::string& a : args) {
@@ -66,8 +68,7 @@ std::optional<std::vector<std::string>> studentFiles(const std::vector<std::stri
         }
         std::vector<std::string> inFolder;
         for (fs::directory_iterator it(a, ec), end; !ec && it != end; it.increment(ec))
-            if (it->path().extension() == ".vemrik" && it->is_regular_file(ec))
-                inFolder.push_back(it->path().string());
+            if (it->path().extension() == ".vemrik") inFolder.push_back(it->path().string());
         if (ec) {
             why = "nie można przejrzeć folderu „" + a + "”: " + ec.message();
             return std::nullopt;
@@ -108,7 +109,7 @@ int checked(std::ostream& out, std::ostream& err, int code) {
 bool save(const std::optional<std::string>& path, const std::string& text, std::ostream& err) {
     if (!path) return true;
     const auto error = saveAtomically(*path, text);
-    if (error) err << "Nie można zapisać pliku „" << *path << "”: " << *error << "\n";
+    if (error) err << "Nie można zapisać pliku „" << printableText(*path) << "”: " << *error << "\n";
     return !error;
 }
 
@@ -132,19 +133,20 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
         students.reset();
     }
     if (!students) {
-        err << "vemrik-eval: " << why << "\n" << kUsage;
+        err << "vemrik-eval: " << printableText(why) << "\n" << kUsage;
         return kEvalBadArguments;
     }
     const ParsedTask read = readTaskFile(o->task);
     if (!read.task) {
-        err << "Błąd w pliku zadania „" << o->task << "”: " << read.error << "\n";
+        err << "Błąd w pliku zadania „" << printableText(o->task) << "”: " << printableText(read.error)
+            << "\n";
         return kEvalBadWorkspace;
     }
     const Task& task = *read.task;
     for (const auto& report : {o->csv, o->html}) {
         if (!report) continue;
         if (const auto refusal = reportRefusal(*report, task, o->task, *students)) {
-            err << "Nie można zapisać pliku „" << *report << "”: " << *refusal << "\n";
+            err << "Nie można zapisać pliku „" << printableText(*report) << "”: " << *refusal << "\n";
             return kEvalCsvNotWritten;
         }
     }
@@ -154,11 +156,12 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
         results.push_back(gradeStudent(task, fs::path(file).stem().string(), file));
     rankResults(results);
 
-    out << gradeTableText(task, o->task, results);
-    // The table goes out before the reports are saved, and they are saved even when it was lost.
-    const int code = checked(out, err, kEvalOk);
+    // The reports are saved before the table goes out, so that nothing that becomes of standard
+    // output (a closed pipe, a full disk, a reader that stops reading) can cost them.
     const bool csvSaved = save(o->csv, gradeCsvText(task, results), err);
     const bool htmlSaved = save(o->html, gradeHtmlText(task, o->task, results), err);
+    out << gradeTableText(task, o->task, results);
+    const int code = checked(out, err, kEvalOk);
     return csvSaved && htmlSaved ? code : kEvalCsvNotWritten;
 }
 

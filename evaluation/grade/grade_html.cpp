@@ -1,4 +1,7 @@
+#include <filesystem>
+
 #include "evaluation/grade/grade_report.h"
+#include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
 
 namespace vemrik {
@@ -12,9 +15,11 @@ constexpr int kLabelWidth = 150;
 constexpr int kBarWidth = 300;
 constexpr int kRowHeight = 26;
 
+/// Text for the page: controls shown as escapes, as on the terminal, and HTML's own characters as
+/// references.
 std::string escaped(const std::string& s) {
     std::string out;
-    for (const char c : s) {
+    for (const char c : printableText(s)) {
         switch (c) {
             case '&':
                 out += "&amp;";
@@ -129,13 +134,14 @@ std::string charts(const Task& task, const std::vector<StudentResult>& ranked) {
 
 std::string gradeHtmlText(const Task& task, const std::string& taskPath,
                           const std::vector<StudentResult>& ranked) {
+    // The file's name: its folder may be a temporary one, and says nothing to the reader.
+    const std::string taskName = escaped(std::filesystem::path(taskPath).filename().string());
     std::string out =
-        "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>Ocena: " +
-        escaped(taskPath) + "</title>\n" + kStyle + "</head>\n<body>\n";
-    out += "<h1>Ocena zadania " + escaped(taskPath) + "</h1>\n<p>Na każdym torze " +
-           std::to_string(task.runs) + " przebiegów, limit kroków " + std::to_string(task.maxSteps) +
-           ", pierwsze ziarno " + std::to_string(task.seed) +
-           ". Wynik: średnia odsetków sukcesu ważona wagami torów.</p>\n";
+        "<!DOCTYPE html>\n<html lang=\"pl\">\n<head>\n<meta charset=\"utf-8\">\n<title>Ocena: " + taskName +
+        "</title>\n" + kStyle + "</head>\n<body>\n";
+    out += "<h1>Ocena zadania " + taskName + "</h1>\n<p>Na każdym torze " + std::to_string(task.runs) +
+           " przebiegów, limit kroków " + std::to_string(task.maxSteps) + ", pierwsze ziarno " +
+           std::to_string(task.seed) + ". Wynik: średnia odsetków sukcesu ważona wagami torów.</p>\n";
     return out + table(task, ranked) + charts(task, ranked) + "</body>\n</html>\n";
 }
 

@@ -1,4 +1,5 @@
 #include "evaluation/grade/grade_report.h"
+#include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
 #include "evaluation/run_many.h"
 
@@ -14,7 +15,7 @@ std::string padded(std::string s, std::size_t width) {
 }
 
 std::string trackLine(const TaskTrack& track, const Summary& s) {
-    std::string line = track.name + ": sukces " + percent(s.success.value) +
+    std::string line = printableText(track.name) + ": sukces " + percent(s.success.value) +
                        " (95 %: " + report::commaDecimal(100.0 * s.success.low, 1) + " … " +
                        percent(s.success.high) + ")";
     line +=
@@ -46,14 +47,15 @@ std::string pointNumber(double v) {
 
 std::string gradeTableText(const Task& task, const std::string& taskPath,
                            const std::vector<StudentResult>& ranked) {
-    std::string out = "Zadanie: " + taskPath + "\nTory:";
+    // Names come from files and folders: a terminal must show them, never obey them.
+    std::string out = "Zadanie: " + printableText(taskPath) + "\nTory:";
     for (std::size_t i = 0; i < task.tracks.size(); ++i)
-        out += (i == 0 ? " " : ", ") + task.tracks[i].name + " (waga " +
+        out += (i == 0 ? " " : ", ") + printableText(task.tracks[i].name) + " (waga " +
                report::weightText(task.tracks[i].weight) + ")";
     out += "\nNa każdym torze " + std::to_string(task.runs) + " przebiegów, limit kroków " +
            std::to_string(task.maxSteps) + ", ziarna " + std::to_string(task.seed) + " … " +
            std::to_string(runSeed(task.seed, task.runs - 1)) + "\n";
-    if (task.robot) out += "Robot z zadania: " + task.robotPath + "\n";
+    if (task.robot) out += "Robot z zadania: " + printableText(task.robotPath) + "\n";
     if (task.noise.any())
         out += "Szum: odwrócenie odczytu " + percent(task.noise.flip) + ", przesunięcie startu do " +
                report::commaDecimal(task.noise.shift, 1) + " px, obrót startu do " +
@@ -63,8 +65,8 @@ std::string gradeTableText(const Task& task, const std::string& taskPath,
         const StudentResult& r = ranked[i];
         const std::string score = r.graded() ? percent(r.score) : "—";
         out += padded(std::to_string(i + 1) + ".", 9) + padded(score, r.graded() ? 9 : 11) +
-               padded(std::to_string(r.ruleLines), 8) + r.name + "\n";
-        if (!r.graded()) out += "         błąd: " + r.error + "\n";
+               padded(std::to_string(r.ruleLines), 8) + printableText(r.name) + "\n";
+        if (!r.graded()) out += "         błąd: " + printableText(r.error) + "\n";
         for (std::size_t t = 0; t < r.tracks.size(); ++t)
             out += "         " + trackLine(task.tracks[t], r.tracks[t]) + "\n";
     }

@@ -9,26 +9,22 @@
 
 namespace vemrik {
 
-namespace {
-
-/// The track's map, strokes and start heading with the student's rules and robot.
-Workspace combine(const Task& task, const TaskTrack& track, const Workspace& student) {
-    Workspace ws = track.workspace;
-    ws.robot = task.robot ? *task.robot : student.robot;
-    ws.rules = student.rules;
-    return ws;
-}
-
-}  // namespace
-
 double weightedScore(const Task& task, const std::vector<Summary>& tracks) {
+    const std::size_t n = std::min(tracks.size(), task.tracks.size());
+    // Only the ratios of the weights count. Taken against the largest they lie in [0, 1], the
+    // largest exactly 1, so weights down to the smallest double keep every rate's share: a
+    // product with a subnormal weight itself would round a rate to 0 or to the whole weight.
+    double largest = 0.0;
+    for (std::size_t i = 0; i < n; ++i) largest = std::max(largest, task.tracks[i].weight);
+    if (!(largest > 0.0)) return 0.0;
     double sum = 0.0;
     double weights = 0.0;
-    for (std::size_t i = 0; i < tracks.size() && i < task.tracks.size(); ++i) {
-        sum += task.tracks[i].weight * tracks[i].success.value;
-        weights += task.tracks[i].weight;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double w = task.tracks[i].weight / largest;
+        sum += w * tracks[i].success.value;
+        weights += w;
     }
-    return weights > 0.0 ? sum / weights : 0.0;
+    return sum / weights;
 }
 
 StudentResult gradeStudent(const Task& task, const std::string& name, const std::string& path) {
@@ -43,9 +39,10 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
         r.error = "brak reguł";
         return r;
     }
+    const Grid& robot = task.robot ? *task.robot : read.workspace->robot;
     std::vector<RunSetup> setups;
     for (const TaskTrack& track : task.tracks) {
-        PreparedRun p = prepareRun(combine(task, track, *read.workspace));
+        PreparedRun p = withRobotAndRules(*track.setup, robot, read.workspace->rules);
         if (!p.setup) {
             r.error = "tor „" + track.name + "”: " + p.error;
             return r;

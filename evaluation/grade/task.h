@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "app/grid.h"
 #include "evaluation/noise.h"
+#include "evaluation/run_setup.h"
 #include "workspace/workspace.h"
 
 namespace vemrik {
@@ -19,9 +21,11 @@ inline constexpr int kTaskFormatVersion = 1;
 
 /// One track of a task: the map, strokes and start heading of a workspace file.
 struct TaskTrack {
-    std::string name;     ///< given in the task, or the workspace file's name without ".vemrik"
-    std::string path;     ///< the workspace file, as found from the task file's folder
-    Workspace workspace;  ///< its robot and rules are never used
+    std::string name;  ///< given in the task, or the workspace file's name without ".vemrik"
+    std::string path;  ///< the workspace file, as found from the task file's folder
+    /// The painted track and its start (prepareTrack), all a run needs of the file; one for all
+    /// the tracks of a task that name the same file.
+    std::shared_ptr<const RunSetup> setup;
     double weight = 1.0;  ///< > 0
 };
 

@@ -110,7 +110,7 @@ double readNumber(const Json& object, const Field& f, const std::string& prefix,
     const double v = it->is_number() ? it->get<double>() : std::nan("");
     const bool ok = std::isfinite(v) && (loIncluded ? v >= lo : v > lo) && v <= hi;
     if (!ok) fail(where(prefix, f) + ": " + it->dump() + "; potrzeba liczby " + range);
-    return v;
+    return v + 0.0;  // -0 is 0, and is shown so
 }
 
 std::string readText(const Json& object, const Field& f, const std::string& prefix) {
@@ -131,20 +131,28 @@ Workspace readReferenced(const std::string& name, const std::string& path) {
     return std::move(*read.workspace);
 }
 
-TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder) {
-    const std::string prefix = "tor [" + std::to_string(index) + "], ";
-    checkKeys(v, kTrackFields, "tor [" + std::to_string(index) + "]");
+/// The painted track of the file at `path`, read and checked unless an earlier track names the same
+/// file under any path: a track file can be large, and a task may name it many times.
+std::shared_ptr<const RunSetup> trackSetup(const std::string& label, const std::string& path,
+                                           const std::string& name, const std::vector<TaskTrack>& earlier) {
+    for (const TaskTrack& t : earlier)
+        if (t.path == path || sameFile(t.path, path)) return t.setup;
+    PreparedRun p = prepareTrack(readReferenced(label, path));
+    if (!p.setup) fail(label + " (" + jsonQuoted(name) + "): " + p.error);
+    return std::make_shared<const RunSetup>(std::move(*p.setup));
+}
+
+TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder,
+                    const std::vector<TaskTrack>& earlier) {
+    const std::string label = "tor [" + std::to_string(index) + "]";
+    const std::string prefix = label + ", ";
+    checkKeys(v, kTrackFields, label);
     if (!v.contains(kWorkspace.key)) fail("brak pola " + where(prefix, kWorkspace));
     TaskTrack t;
     t.path = resolve(folder, readText(v, kWorkspace, prefix));
-    t.workspace = readReferenced("tor [" + std::to_string(index) + "]", t.path);
     t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0, "większej od 0, najwyżej 1000000");
     t.name = v.contains(kName.key) ? readText(v, kName, prefix) : fs::path(t.path).stem().string();
-    // Only the track's own faults: the rules that run on it are the student's.
-    Workspace probe = t.workspace;
-    probe.rules.clear();
-    if (const PreparedRun p = prepareRun(probe); !p.setup)
-        fail("tor [" + std::to_string(index) + "] (" + jsonQuoted(t.name) + "): " + p.error);
+    t.setup = trackSetup(label, t.path, t.name, earlier);
     return t;
 }
 
@@ -155,7 +163,7 @@ std::vector<TaskTrack> readTracks(const Json& root, const std::string& folder) {
         fail(where("", kTracks) + ": oczekiwano listy od 1 do " + std::to_string(kMaxTracks) +
              " torów { \"workspace\": … }");
     std::vector<TaskTrack> tracks;
-    for (std::size_t i = 0; i < v.size(); ++i) tracks.push_back(readTrack(v[i], i, folder));
+    for (std::size_t i = 0; i < v.size(); ++i) tracks.push_back(readTrack(v[i], i, folder, tracks));
     return tracks;
 }
 

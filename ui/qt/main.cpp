@@ -7,8 +7,10 @@
 #include "ui/qt/fatal_error.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/workspace_menu.h"
+#include "workspace/size_limit_signal.h"
 
 int main(int argc, char** argv) {
+    vemrik::reportFileSizeLimitAsError();
     QApplication app(argc, argv);
     // The settings (recent files, last folder) live under these names; the desktop entry and
     // its icon under the last.
