@@ -43,6 +43,17 @@ QImage onWhite(const QImage& image, QSize size) {
     return fitted;
 }
 
+/// Why a picture of this size and format is too large to read, or nothing.
+QString sizeError(const QString& name, QSize size, int bitsPerPixel) {
+    const qint64 most = maxPixels(bitsPerPixel);
+    if (!size.isValid() || qint64(size.width()) * size.height() <= most) return {};
+    return QStringLiteral("Obraz „%1” jest za duży: %2 × %3 pikseli; można wczytać najwyżej %4 mln pikseli.")
+        .arg(name)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(most / 1'000'000);
+}
+
 TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     QImageReader reader(&device);
     reader.setAllocationLimit(kMaxDecodedMb);  // Qt's megabytes are a little larger
@@ -51,14 +62,7 @@ TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     const QSize size = reader.size();
     const QImage::Format format = reader.imageFormat();
     const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
-    const qint64 most = maxPixels(bits);
-    if (size.isValid() && qint64(size.width()) * size.height() > most)
-        return failure(QStringLiteral("Obraz „%1” jest za duży: %2 × %3 pikseli; można wczytać najwyżej %4 "
-                                      "mln pikseli.")
-                           .arg(name)
-                           .arg(size.width())
-                           .arg(size.height())
-                           .arg(most / 1'000'000));
+    if (const QString error = sizeError(name, size, bits); !error.isEmpty()) return failure(error);
     // A large photo is decoded straight at the map's size where the decoder can do it without
     // holding the whole picture; Qt's PNG decoder holds a 16-bit one whole and then copies it.
     const QSize fitted = size.isValid() ? size.scaled(map, Qt::KeepAspectRatio) : QSize();

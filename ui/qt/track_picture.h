@@ -14,7 +14,7 @@ namespace vemrik {
 inline constexpr qint64 kMaxPicturePixels = 64'000'000;
 
 /// The most the decoded pixels of a picture may take, in MB: 64 megapixels of four bytes, or half
-/// as many of eight (16 bits a channel). Scaling the picture down may take as much again.
+/// as many of eight (16 bits a channel). Fitting it to the map never holds it twice.
 inline constexpr int kMaxDecodedMb = 256;
 
 /// A picture fitted to the map, or why there is none.
