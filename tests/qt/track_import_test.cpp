@@ -264,6 +264,7 @@ private slots:
                                                                   "Exif\0\0",
                                                                   10);
         jpeg.insert(2, comment + exif + QByteArray("\xFF\xE2\x00\x03x", 5) + comment);
+        jpeg.insert(jpeg.size() - 2, comment);  // after the scan, before the end
         const QString jpegPath = dir_.filePath("z_tekstem.jpg");
         writeBytes(jpegPath, jpeg);
         const QList<int> codes = markersBeforeScan(throughDevice(jpegPath));
@@ -271,6 +272,7 @@ private slots:
         QCOMPARE(codes.first(), 0xD8);
         QCOMPARE(codes.last(), 0xDA);
         QCOMPARE(markersBeforeScan(jpeg).size(), codes.size() + 4);
+        QVERIFY(!throughDevice(jpegPath).contains("uwaga"));
 
         for (const QString& path : {pngPath, jpegPath}) {
             PictureDevice device(path, [](qint64) { return true; });

@@ -9,6 +9,8 @@ namespace vemrik {
 namespace {
 
 const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
+// How much of a JPEG's coded pixels is searched for the next marker at a time.
+constexpr qint64 kScanBlock = 16 * 1024;
 
 /// Header, palette, transparency, pixels and end: all a PNG needs to be seen as it looks.
 bool keptPngChunk(const QByteArray& kind) {
@@ -81,6 +83,8 @@ bool PictureDevice::nextPart() {
             return nextPngChunk();
         case Kind::Jpeg:
             return nextJpegSegment();
+        case Kind::JpegScan:
+            return nextJpegScanData();
         case Kind::Whole:
             break;
     }
@@ -131,12 +135,30 @@ bool PictureDevice::nextJpegSegment() {
             if (!skip(length)) return false;
             continue;
         }
-        // The first scan: what follows is coded pixels, passed whole.
-        if (code == 0xDA) kind_ = Kind::Whole;
+        if (code == 0xDA) kind_ = Kind::JpegScan;
         head_ = header;
         passing_ = std::max<qint64>(length, 0);
         return true;
     }
+}
+
+bool PictureDevice::nextJpegScanData() {
+    // Coded pixels run up to the next marker: 0xFF before anything but a stuffed zero, a restart
+    // marker or another 0xFF (fill).
+    const QByteArray block = file_.peek(kScanBlock);
+    if (block.isEmpty()) return false;
+    for (qsizetype i = 0; i + 1 < block.size(); ++i) {
+        const auto next = quint8(block[i + 1]);
+        if (quint8(block[i]) == 0xFF && next != 0x00 && next != 0xFF && (next < 0xD0 || next > 0xD7)) {
+            kind_ = Kind::Jpeg;
+            passing_ = i;
+            return passing_ > 0 || nextPart();
+        }
+    }
+    // A last 0xFF waits for the byte after it, unless the file ends there.
+    const bool pairCut = block.size() > 1 && quint8(block.back()) == 0xFF;
+    passing_ = block.size() - (pairCut ? 1 : 0);
+    return true;
 }
 
 bool PictureDevice::skip(qint64 n) {

@@ -9,8 +9,8 @@ namespace vemrik {
 /// A picture file as the decoder gets it, read front to back. What the import never uses is left
 /// out before any decoder sees it: a PNG passes only its header, palette, transparency and pixel
 /// chunks (a compressed text chunk of a few kilobytes unpacks to megabytes, and a file may hold a
-/// thousand), a JPEG drops its comments and application segments up to its first scan except the
-/// JFIF and Adobe ones, which the decoder reads itself. Other kinds pass whole.
+/// thousand), a JPEG drops its comments and application segments, before and between its scans,
+/// except the JFIF and Adobe ones, which the decoder reads itself. Other kinds pass whole.
 class PictureDevice : public QIODevice {
 public:
     /// `carryOn` hears how many bytes of the file were read so far; once it answers false, the
@@ -30,12 +30,13 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    enum class Kind { Png, Jpeg, Whole };
+    enum class Kind { Png, Jpeg, JpegScan, Whole };
 
     /// Finds the next part to pass on, skipping the left-out ones; false at the file's end.
     bool nextPart();
     bool nextPngChunk();
     bool nextJpegSegment();
+    bool nextJpegScanData();
     /// Skips n bytes of the file; false if the reading was cancelled meanwhile.
     bool skip(qint64 n);
 
