@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -93,6 +94,26 @@ TEST(TrackImport, StraightBandBecomesOneLineOfStrokesAlongItsCentre) {
         // The 10-pixel brush's round ends make up what thinning takes off the band's ends.
         EXPECT_LE(left, 110) << band.name;
         EXPECT_GE(right, 589) << band.name;
+    }
+}
+
+TEST(TrackImport, LineOnePixelWideBecomesOneStrokeAlongIt) {
+    // Smoothing the edges must not wear a line with no edge to smooth: each line gives up only its
+    // end pixel, and an X gives its four arms meeting at the crossing (250, 200).
+    using Strokes = std::vector<std::array<int, 4>>;
+    const struct {
+        const char* name;
+        std::function<bool(int, int)> dark;
+        Strokes expected;
+    } lines[] = {
+        {"horizontal", [](int x, int y) { return y == 200 && x >= 100 && x < 600; }, {{101, 200, 598, 200}}},
+        {"X of diagonals",
+         [](int x, int y) { return x >= 100 && x <= 400 && (y == x - 50 || y == 450 - x); },
+         {{101, 51, 250, 200}, {250, 200, 399, 51}, {101, 349, 250, 200}, {399, 349, 250, 200}}},
+    };
+    for (const auto& line : lines) {
+        const GreyImage g = picture(line.dark);
+        EXPECT_EQ(importTrack(g, options(g)).strokes, line.expected) << line.name;
     }
 }
 

@@ -10,7 +10,8 @@ namespace vemrik {
 void dropSpecks(Mask& mask, int minPixels);
 
 /// Sets each pixel to what most of the nine pixels around and under it are, once: the edge's
-/// one-pixel teeth go, so thinning grows no whisker from them.
+/// one-pixel teeth go, so thinning grows no whisker from them. A pixel whose neighbours would
+/// part without it stays, so a line one or two pixels wide keeps its whole course.
 void smoothEdges(Mask& mask);
 
 }  // namespace vemrik

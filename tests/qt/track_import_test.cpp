@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/picture_device.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/track_import_dialog.h"
 #include "ui/qt/track_import_menu.h"
@@ -33,9 +34,14 @@ struct Window {
         return true;
     };
     menu.openFile(kExamples + "/oval.vemrik");
-} ProgramState& state() {
-    return w.form().State;
 }
+/// Imports the picture, its reading done before the window's event loop goes on.
+void importPicture(const QString& path) {
+    import.importFile(path);
+    import.reading().waitForFinished();
+    QCoreApplication::sendPostedEvents();
+}
+ProgramState& state() { return w.form().State; }
 };  // namespace
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
@@ -64,13 +70,36 @@ QByteArray chunk(const char* kind, const QByteArray& data) {
     return bytes;
 }
 
-/// A grey PNG of that size whose pixel data is cut off after two bytes.
-QByteArray truncatedPng(quint32 width, quint32 height) {
+/// A PNG of that size (grey unless a colour type is given) whose pixel data is cut off after two bytes.
+QByteArray truncatedPng(quint32 width, quint32 height, quint8 depth = 8, quint8 colour = 0) {
     QByteArray header;
     QDataStream out(&header, QIODevice::WriteOnly);
-    out << width << height << quint8(8) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+    out << width << height << depth << colour << quint8(0) << quint8(0) << quint8(0);
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", "\x78\x9c") +
            chunk("IEND", {});
+}
+
+/// The kinds of a PNG's chunks in order.
+QList<QByteArray> chunkKinds(const QByteArray& png) {
+    QList<QByteArray> kinds;
+    for (qsizetype at = 8; at + 8 <= png.size(); at += 12 + qFromBigEndian<quint32>(png.constData() + at))
+        kinds << png.mid(at + 4, 4);
+    return kinds;
+}
+
+/// The codes of a JPEG's markers up to its first scan.
+QList<int> markersBeforeScan(const QByteArray& jpeg) {
+    QList<int> codes{quint8(jpeg[1])};
+    for (qsizetype at = 2; at + 4 <= jpeg.size() && codes.last() != 0xDA;
+         at += 2 + qFromBigEndian<quint16>(jpeg.constData() + at + 2))
+        codes << quint8(jpeg[at + 1]);
+    return codes;
+}
+
+/// The file as the decoder gets it through PictureDevice.
+QByteArray throughDevice(const QString& path) {
+    PictureDevice device(path, [](qint64) { return true; });
+    return device.open(QIODevice::ReadOnly) ? device.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -91,6 +120,9 @@ private slots:
             {"notatki.png", "To nie jest obraz, tylko tekst.\n", "nie jest obrazem PNG, JPEG, BMP ani GIF"},
             {"olbrzym.png", truncatedPng(30000, 30000), "jest za duży: 30000 × 30000 pikseli"},
             {"ucięty.png", truncatedPng(100, 100), "jest uszkodzony"},
+            // 32 008 000 pixels: too many at 8 bytes each (16-bit RGBA), not at 4 (8-bit RGBA).
+            {"głęboki.png", truncatedPng(8000, 4001, 16, 6), "najwyżej 32 mln pikseli"},
+            {"płytki.png", truncatedPng(8000, 4001, 8, 6), "jest uszkodzony"},
         };
         Window win;
         const Workspace before = captureWorkspace(win.w.form());
@@ -98,12 +130,13 @@ private slots:
             const QString path = dir_.filePath(QString::fromUtf8(f.name));
             writeBytes(path, f.bytes);
             win.errors.clear();
-            QVERIFY(!win.import.importFile(path));
+            win.importPicture(path);
             QCOMPARE(win.errors.size(), 1);
             QVERIFY2(win.errors[0].contains(QString::fromUtf8(f.says)), qPrintable(win.errors[0]));
             QVERIFY(win.errors[0].contains(QString::fromUtf8(f.name)));
         }
-        QVERIFY(!win.import.importFile(dir_.filePath("nie ma.png")));
+        win.importPicture(dir_.filePath("nie ma.png"));
+        QVERIFY(win.errors.last().contains("nie ma.png"));
         QCOMPARE(win.dialogs, 0);
         QVERIFY(captureWorkspace(win.w.form()) == before);
         QVERIFY(!win.menu.modified());
@@ -122,7 +155,8 @@ private slots:
             else
                 QVERIFY(bar.save(path, suffix));
             Window win;
-            QVERIFY2(win.import.importFile(path), qPrintable(win.errors.join('\n')));
+            win.importPicture(path);
+            QVERIFY2(win.errors.isEmpty(), qPrintable(win.errors.join('\n')));
             // Scaled by 5 to the map: one line across the middle.
             const Grid& strokes = win.state().StrokeList;
             QVERIFY(strokes.columns() >= 1);
@@ -130,11 +164,44 @@ private slots:
         }
     }
 
+    // A pen one pixel wide, scaled to the map, leaves a grey line one or two pixels wide: it must
+    // stay whole, not fall into dashes (an X drawn at twice the map's size gave 98 strokes).
+    void thinLinesImportAsFewStrokes() {
+        const struct {
+            QSize size;
+            bool smooth;
+            bool cross;
+            int most;
+        } pictures[] = {
+            {{1402, 802}, false, false, 1},
+            {{640, 480}, true, false, 1},
+            {{1402, 802}, false, true, 10},
+            {{640, 480}, true, true, 10},
+        };
+        for (const auto& p : pictures) {
+            QImage picture(p.size, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing, p.smooth);
+            painter.setPen(QPen(Qt::black, 1));
+            const int w = p.size.width(), h = p.size.height();
+            painter.drawLine(w / 7, p.cross ? h / 8 : h / 2, 6 * w / 7, p.cross ? 7 * h / 8 : h / 2);
+            if (p.cross) painter.drawLine(w / 7, 7 * h / 8, 6 * w / 7, h / 8);
+            painter.end();
+            const QString path = dir_.filePath("linia.png");
+            QVERIFY(picture.save(path));
+            Window win;
+            win.importPicture(path);
+            const int strokes = win.state().StrokeList.columns();
+            QVERIFY2(strokes >= 1 && strokes <= p.most, qPrintable(QString::number(strokes)));
+        }
+    }
+
     // The example workspace is the oval's robot and rules with the example picture imported and
     // a start and a stop cell set by hand on its bottom straight.
     void examplePictureGivesTheExampleWorkspace() {
         Window win;
-        QVERIFY(win.import.importFile(kExamples + "/track-picture.png"));
+        win.importPicture(kExamples + "/track-picture.png");
         QVERIFY(win.menu.modified());
         win.state().MapGrid.at(35, 30) = kStart;
         win.state().MapGrid.at(38, 30) = kStop;
@@ -150,7 +217,7 @@ private slots:
             const ProgramState before = win.state();
             QAction* undo = win.import.undoAction();
             QVERIFY(!undo->isEnabled());
-            QVERIFY(win.import.importFile(kExamples + "/track-picture.png"));
+            win.importPicture(kExamples + "/track-picture.png");
             QVERIFY(win.state().StrokeList != before.StrokeList);
             QVERIFY(undo->isEnabled());
             undo->trigger();
@@ -159,7 +226,7 @@ private slots:
             QVERIFY(!win.menu.modified());
 
             // "Cofnij" after the import takes one segment, and the import can no longer go whole.
-            QVERIFY(win.import.importFile(kExamples + "/track-picture.png"));
+            win.importPicture(kExamples + "/track-picture.png");
             const int imported = win.state().StrokeList.columns();
             win.w.findChild<QPushButton*>("Button10")->click();
             QCOMPARE(win.state().StrokeList.columns(), imported - 1);
@@ -167,6 +234,106 @@ private slots:
             win.import.undo();
             QCOMPARE(win.state().StrokeList.columns(), imported - 1);
         }
+    }
+
+    // A compressed text chunk of a few kilobytes can unpack to megabytes, and a PNG may hold a
+    // thousand: no decoder ever gets one.
+    void textAndOtherUnusedDataNeverReachTheDecoder() {
+        QImage bar(40, 20, QImage::Format_ARGB32);
+        bar.fill(Qt::transparent);
+        QByteArray png;
+        QBuffer buffer(&png);
+        QVERIFY(bar.convertToFormat(QImage::Format_Indexed8).save(&buffer, "png"));
+        const QByteArray text = QByteArray("uwagi\0\0", 7) + qCompress(QByteArray(100'000, 'a')).mid(4);
+        QByteArray extra = chunk("tEXt", "Autor\0Ktos") +
+                           chunk("iTXt", QByteArray("opis\0\0\0pl\0\0tekst", 17)) +
+                           chunk("gAMA", QByteArray(4, '\1')) + chunk("vpAg", "xyz");
+        for (int i = 0; i < 50; ++i) extra += chunk("zTXt", text);
+        png.insert(33, extra);  // right after the header
+        const QString pngPath = dir_.filePath("z_tekstem.png");
+        writeBytes(pngPath, png);
+        QVERIFY(QImage(pngPath).textKeys().size() >= 3);
+        const QList<QByteArray> kept{"IHDR", "PLTE", "tRNS", "IDAT", "IEND"};
+        QCOMPARE(chunkKinds(throughDevice(pngPath)), kept);
+
+        QByteArray jpeg;
+        QBuffer jpegBuffer(&jpeg);
+        QVERIFY(bar.convertToFormat(QImage::Format_RGB32).save(&jpegBuffer, "jpg"));
+        const QByteArray comment("\xFF\xFE\x00\x07uwaga", 9), exif(
+                                                                  "\xFF\xE1\x00\x08"
+                                                                  "Exif\0\0",
+                                                                  10);
+        jpeg.insert(2, comment + exif + QByteArray("\xFF\xE2\x00\x03x", 5) + comment);
+        jpeg.insert(jpeg.size() - 2, comment);  // after the scan, before the end
+        const QString jpegPath = dir_.filePath("z_tekstem.jpg");
+        writeBytes(jpegPath, jpeg);
+        const QList<int> codes = markersBeforeScan(throughDevice(jpegPath));
+        QVERIFY(!codes.contains(0xFE) && !codes.contains(0xE1) && !codes.contains(0xE2));
+        QCOMPARE(codes.first(), 0xD8);
+        QCOMPARE(codes.last(), 0xDA);
+        QCOMPARE(markersBeforeScan(jpeg).size(), codes.size() + 4);
+        QVERIFY(!throughDevice(jpegPath).contains("uwaga"));
+
+        for (const QString& path : {pngPath, jpegPath}) {
+            PictureDevice device(path, [](qint64) { return true; });
+            QVERIFY(device.open(QIODevice::ReadOnly));
+            const QImage image = QImageReader(&device).read();
+            QCOMPARE(image.size(), QSize(40, 20));
+            QVERIFY(image.textKeys().isEmpty());
+        }
+    }
+
+    void readingTellsHowFarItGotAndStopsWhenAsked() {
+        const QString path = kExamples + "/track-picture.png";
+        QList<double> heard;
+        const TrackPicture whole = readTrackPicture(path, [&](double done) {
+            heard << done;
+            return true;
+        });
+        QVERIFY(whole.error.isEmpty() && !whole.cancelled);
+        QVERIFY(whole.image == readTrackPicture(path).image);
+        QVERIFY(std::is_sorted(heard.begin(), heard.end()));
+        QCOMPARE(heard.last(), 1.0);
+
+        int calls = 0;
+        const TrackPicture stopped = readTrackPicture(path, [&](double) { return ++calls < 2; });
+        QVERIFY(stopped.cancelled);
+        QVERIFY(stopped.image.isNull());
+        QVERIFY(stopped.error.isEmpty());
+    }
+
+    // The reading runs on a worker while the window goes on, and "Anuluj" in its progress dialog
+    // stops it with nothing changed. The worker waits for the test at each step.
+    void pictureIsReadOffTheWindowThreadAndCanBeCancelled() {
+        Window win;
+        const Workspace before = captureWorkspace(win.w.form());
+        QSemaphore started, go;
+        QThread* reader = nullptr;
+        bool toldToStop = false;
+        win.import.readPicture = [&](const QString& path, const ReadProgress& progress) {
+            reader = QThread::currentThread();
+            started.release();
+            go.acquire();
+            toldToStop = !progress(0.5);
+            return readTrackPicture(path, progress);
+        };
+        win.import.importFile(kExamples + "/track-picture.png");
+        started.acquire();
+        QVERIFY(reader != nullptr && reader != QThread::currentThread());
+        QVERIFY(!win.import.importAction()->isEnabled());
+        auto* progress = win.w.findChild<QProgressDialog*>("importReading");
+        QVERIFY(progress);
+        QCOMPARE(progress->findChild<QPushButton*>()->text(), QStringLiteral("Anuluj"));
+        progress->findChild<QPushButton*>()->click();
+        go.release();
+        win.import.reading().waitForFinished();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(toldToStop);
+        QCOMPARE(win.dialogs, 0);
+        QVERIFY(win.errors.isEmpty());
+        QVERIFY(captureWorkspace(win.w.form()) == before);
+        QVERIFY(win.import.importAction()->isEnabled());
+        QVERIFY(progress->isHidden());
     }
 
     void automaticThresholdComesBack() {

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QtConcurrent>
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/track_import_dialog.h"
@@ -12,6 +14,15 @@
 #include "ui/qt/workspace_menu.h"
 
 namespace vemrik {
+
+namespace {
+
+// Steps of the progress bar, fine enough that it moves smoothly.
+constexpr int kProgressSteps = 1000;
+// A picture read quicker than this shows no progress dialog at all.
+constexpr int kProgressDelayMs = 400;
+
+}  // namespace
 
 TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : window_(window) {
     choosePicturePath = [this, &menu] {
@@ -25,6 +36,10 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
     showError = [this](const QString& message) {
         QMessageBox::critical(&window_, QStringLiteral("Importuj trasę z obrazu"), message);
     };
+    readPicture = [](const QString& path, const ReadProgress& progress) {
+        return readTrackPicture(path, progress);
+    };
+    connect(&watcher_, &QFutureWatcherBase::finished, this, [this] { pictureRead(); });
 
     import_ = new QAction(QStringLiteral("&Importuj trasę z obrazu…"), menu.fileMenu());
     import_->setObjectName("actionImportTrack");
@@ -45,25 +60,67 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
     refresh();
 }
 
-TrackImportMenu::~TrackImportMenu() { window_.removeAfterHandle(afterHandleKey_); }
-
-bool TrackImportMenu::importAsking() {
-    const QString path = choosePicturePath();
-    return !path.isEmpty() && importFile(path);
+TrackImportMenu::~TrackImportMenu() {
+    // The cancelled decoder stops at its next read of the file.
+    watcher_.cancel();
+    watcher_.waitForFinished();
+    window_.removeAfterHandle(afterHandleKey_);
 }
 
-bool TrackImportMenu::importFile(const QString& path) {
-    const TrackPicture picture = readTrackPicture(path);
+void TrackImportMenu::importAsking() {
+    const QString path = choosePicturePath();
+    if (!path.isEmpty()) importFile(path);
+}
+
+void TrackImportMenu::importFile(const QString& path) {
+    if (reading_) return;
+    reading_ = true;
+    const auto read = readPicture;
+    watcher_.setFuture(QtConcurrent::run([read, path](QPromise<TrackPicture>& promise) {
+        promise.setProgressRange(0, kProgressSteps);
+        promise.addResult(read(path, [&promise](double done) {
+            promise.setProgressValue(static_cast<int>(done * kProgressSteps));
+            return !promise.isCanceled();
+        }));
+    }));
+    showProgress(path);
+    refresh();
+}
+
+void TrackImportMenu::showProgress(const QString& path) {
+    progress_ =
+        new QProgressDialog(QStringLiteral("Wczytywanie obrazu „%1”…").arg(QFileInfo(path).fileName()),
+                            QStringLiteral("Anuluj"), 0, kProgressSteps, &window_);
+    progress_->setObjectName("importReading");
+    progress_->setWindowTitle(QStringLiteral("Importuj trasę z obrazu"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
+    progress_->setMinimumDuration(kProgressDelayMs);
+    connect(progress_, &QProgressDialog::canceled, &watcher_, &QFutureWatcherBase::cancel);
+    connect(&watcher_, &QFutureWatcherBase::progressValueChanged, progress_, &QProgressDialog::setValue);
+}
+
+void TrackImportMenu::pictureRead() {
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+    }
+    reading_ = false;
+    refresh();
+    const QFuture<TrackPicture> future = watcher_.future();
+    if (future.isCanceled() || future.resultCount() == 0) return;
+    const TrackPicture picture = future.result();
+    if (picture.cancelled) return;
     if (!picture.error.isEmpty()) {
         showError(picture.error);
-        return false;
+        return;
     }
     TrackImportDialog dialog(picture.image, window_.form().State, &window_);
-    if (!runDialog(dialog)) return false;
+    if (!runDialog(dialog)) return;
     const ImportedTrack& track = dialog.result();
     const ImportPlacement placement = dialog.placement();
     window_.handle([&] { last_ = applyImport(window_.form().State, track, placement); });
-    return true;
 }
 
 void TrackImportMenu::undo() {
@@ -74,6 +131,9 @@ void TrackImportMenu::undo() {
     });
 }
 
-void TrackImportMenu::refresh() { undo_->setEnabled(last_ && importUndoable(window_.form().State, *last_)); }
+void TrackImportMenu::refresh() {
+    import_->setEnabled(!reading_);
+    undo_->setEnabled(!reading_ && last_ && importUndoable(window_.form().State, *last_));
+}
 
 }  // namespace vemrik
