@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "ui/qt/evaluation_dialog.h"
+#include "ui/qt/keyboard_aids.h"
 #include "ui/qt/example_menu.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/print_track.h"
@@ -16,6 +17,7 @@
 #include "ui/qt/step_back.h"
 #include "ui/qt/track_import_menu.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/qt/zoom_menu.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
         vemrik::RuleInspector inspector(window);
         vemrik::addRuleCheck(window);
         vemrik::StepBackControls stepBack(window);
+        // Last: the zoom places every control of the pages, those the features above added too.
+        vemrik::addZoomMenu(window);
+        new vemrik::FocusOutline(window.formWidget());
+        vemrik::MnemonicUnderlines underlines(window.formWidget());
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
         // starts as usual.
