@@ -1,8 +1,10 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -10,6 +12,17 @@
 #include "ui/qt/image_view.h"
 #include "ui/qt/keyboard_aids.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/evaluation_dialog.h"
+#include "ui/qt/example_menu.h"
+#include "ui/qt/print_track.h"
+#include "ui/qt/recent_files.h"
+#include "ui/qt/rule_check_dialog.h"
+#include "ui/qt/rule_inspector.h"
+#include "ui/qt/run_view.h"
+#include "ui/qt/step_back.h"
+#include "ui/qt/track_import_menu.h"
+#include "ui/qt/workspace_menu.h"
+#include "ui/qt/zoom_menu.h"
 
 using namespace vemrik;
 
@@ -34,12 +47,88 @@ QImage grabbed(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::
 
 ImageView* image(MainWindow& w, const char* name) { return dynamic_cast<ImageView*>(w.findChild<QWidget*>(name)); }
 
+/// The letter after the single "&" of a caption, upper case; 0 when there is none.
+QChar mnemonic(const QString& caption) {
+    const qsizetype at = caption.indexOf('&');
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toUpper();
+}
+
+/// The window with every menu and control the program gives it.
+struct WholeWindow {
+    MainWindow w;
+    WorkspaceMenu menu{w};
+    TrackImportMenu trackImport{menu, w};
+    RecentFiles recent{menu};
+    RunView runView{w};
+    RuleInspector inspector{w};
+    StepBackControls stepBack{w};
+    WholeWindow() {
+        addExampleMenu(menu, exampleFolders());
+        addPrintTrackAction(menu, w);
+        addEvaluationAction(w);
+        addRuleCheck(w);
+        addZoomMenu(w);
+    }
+};
+
 }  // namespace
 
 class ZoomKeyboardTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsDir_;
+
 private slots:
+    void initTestCase() {
+        QCoreApplication::setOrganizationName("VemrikTest");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    }
+
+    // Each menu's entries, and each page's buttons with the menu bar's, have a letter each and
+    // no letter twice: a repeated one would only move the focus between them.
+    void everyEntryAndButtonHasItsOwnLetter() {
+        WholeWindow whole;
+        QSet<QChar> bar;
+        for (QAction* top : whole.w.menuBar()->actions()) {
+            QVERIFY2(!bar.contains(mnemonic(top->text())) && !mnemonic(top->text()).isNull(), qPrintable(top->text()));
+            bar.insert(mnemonic(top->text()));
+        }
+        for (QMenu* menu : whole.w.menuBar()->findChildren<QMenu*>()) {
+            QSet<QChar> letters;
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator() || menu->objectName() == "menuExamples" || a->text().startsWith('&')) {
+                    if (!a->isSeparator()) letters.insert(mnemonic(a->text()));
+                    continue;
+                }
+                const QChar letter = mnemonic(a->text());
+                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(a->text()));
+                letters.insert(letter);
+            }
+        }
+        for (int page = 0; page < 4; ++page) {
+            QSet<QChar> letters = bar;
+            for (auto* button : whole.w.notebook()->widget(page)->findChildren<QPushButton*>()) {
+                const QChar letter = mnemonic(button->text());
+                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(button->text()));
+                letters.insert(letter);
+            }
+        }
+    }
+
+    void theZoomComesBackFromTheSettings() {
+        {
+            WholeWindow whole;
+            QCOMPARE(whole.w.zoom(), kZooms[0]);
+            whole.w.findChild<QAction*>("actionZoom150")->trigger();
+            QCOMPARE(whole.w.zoom(), kZooms[1]);
+        }
+        WholeWindow again;
+        QCOMPARE(again.w.zoom(), kZooms[1]);
+        QVERIFY(again.w.findChild<QAction*>("actionZoom150")->isChecked());
+        again.w.findChild<QAction*>("actionZoom100")->trigger();
+        QCOMPARE(again.w.formWidget()->size(), QSize(940, 433));
+    }
+
     // Widget pixel p is image pixel p / factor rounded down; cells are 10 image pixels.
     void thePointerMapsBackExactly_data() {
         QTest::addColumn<Zoom>("zoom");

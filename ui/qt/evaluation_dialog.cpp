@@ -480,7 +480,7 @@ QString showEvaluatedRun(MainWindow& window, const Workspace& judged, std::uint3
 }
 
 void addEvaluationAction(MainWindow& window) {
-    QAction* action = window.simulationMenu()->addAction(QStringLiteral("Oceń algorytm…"));
+    QAction* action = window.simulationMenu()->addAction(QStringLiteral("&Oceń algorytm…"));
     action->setObjectName("actionEvaluate");
     auto dialog = std::make_shared<QPointer<EvaluationDialog>>();
     QObject::connect(action, &QAction::triggered, &window, [&window, dialog] {

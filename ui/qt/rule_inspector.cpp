@@ -93,7 +93,7 @@ void RuleInspector::build() {
     });
 
     QAction* entry = action();
-    entry->setText(QStringLiteral("Inspektor reguł"));
+    entry->setText(QStringLiteral("&Inspektor reguł"));
     entry->setObjectName("actionRuleInspector");
     QMenu* menu = window_.simulationMenu();
     menu->addSeparator();
