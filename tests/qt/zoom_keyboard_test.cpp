@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QtTest>
@@ -272,6 +274,22 @@ private slots:
         QCOMPARE(strokes.columns(), 1);
         QCOMPARE((std::array{strokes.at(0, 0), strokes.at(0, 1), strokes.at(0, 2), strokes.at(0, 3)}),
                  (std::array{5, 395, 15, 395}));
+    }
+
+    // At ×2 the map is wider than the offscreen screen: the form scrolls to keep the cursor in sight.
+    void theFormScrollsToTheCursor() {
+        MainWindow w;
+        w.show();
+        w.setZoom(kZooms[2]);
+        w.notebook()->setCurrentIndex(1);
+        ImageView* map = image(w, "Image2");
+        map->setFocus(Qt::TabFocusReason);
+        key(map, Qt::Key_Right, 70);
+        auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
+        const QRect cell(map->mapTo(area->viewport(), QPoint(1400, 0)), QSize(2, 20));  // the last column
+        QVERIFY(area->viewport()->rect().contains(cell));
+        key(map, Qt::Key_Left, 70);
+        QCOMPARE(area->horizontalScrollBar()->value(), 0);
     }
 
     // The cursor shows only while the board has the keyboard's focus.

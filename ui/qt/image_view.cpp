@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <algorithm>
 
 #include "robot/pose.h"
@@ -97,12 +98,16 @@ std::size_t ImageView::pixelCount() const {
     return static_cast<std::size_t>(raster_.width()) * static_cast<std::size_t>(raster_.height());
 }
 
-void ImageView::paintCursor(QPainter& painter) const {
+QRect ImageView::cursorRect() const {
     const int x1 = zoomedLength(cursor_.x() * cellPixels_, zoom_);
     const int y1 = zoomedLength(cursor_.y() * cellPixels_, zoom_);
     const int x2 = std::min(zoomedLength((cursor_.x() + 1) * cellPixels_, zoom_), width());
     const int y2 = std::min(zoomedLength((cursor_.y() + 1) * cellPixels_, zoom_), height());
-    const QRect cell(x1, y1, x2 - x1, y2 - y1);
+    return {x1, y1, x2 - x1, y2 - y1};
+}
+
+void ImageView::paintCursor(QPainter& painter) const {
+    const QRect cell = cursorRect();
     painter.setPen(kCursorOuter);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(cell.adjusted(-1, -1, 0, 0));
@@ -121,6 +126,14 @@ void ImageView::moveCursor(int dx, int dy) {
     const int rows = (raster_.height() + cellPixels_ - 1) / cellPixels_;
     cursor_ = {std::clamp(cursor_.x() + dx, 0, columns - 1), std::clamp(cursor_.y() + dy, 0, rows - 1)};
     update();
+    // Where the form scrolls, the cursor stays in sight.
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(p)) {
+            const QRect cell = cursorRect();
+            const QPoint middle = mapTo(area->widget(), cell.center());
+            area->ensureVisible(middle.x(), middle.y(), cell.width(), cell.height());
+            break;
+        }
     if (onMove) onMove(cursorPixel().x(), cursorPixel().y());
 }
 

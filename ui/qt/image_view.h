@@ -48,6 +48,8 @@ protected:
 
 private:
     QImage zoomedImage() const;
+    /// The cursor's cell in widget pixels, as far as the widget shows it.
+    QRect cursorRect() const;
     void paintCursor(QPainter& painter) const;
     /// The image pixel the keyboard acts on: the middle of the cursor's cell, within the image.
     QPoint cursorPixel() const;
