@@ -308,6 +308,11 @@ private slots:
         QCOMPARE(focused.pixel(15, 5), plain.pixel(15, 5));
         w.findChild<QPushButton*>("Button1")->setFocus(Qt::MouseFocusReason);
         QCOMPARE(grabbed(robot), plain);
+        // A page switched with the mouse hands the focus on to the board: no cursor until a key.
+        robot->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(grabbed(robot), plain);
+        key(robot, Qt::Key_Left);
+        QCOMPARE(grabbed(robot).pixel(0, 5), qRgb(255, 200, 0));
     }
 
     // The captions read as they are, for screen readers and for tests that find buttons by them;

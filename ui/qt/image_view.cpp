@@ -89,7 +89,7 @@ QImage ImageView::zoomedImage() const {
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, zoom_ == Zoom{} ? rasterImage(raster_) : zoomedImage());
-    if (cellPixels_ > 0 && hasFocus()) paintCursor(painter);
+    if (cursorShown_ && hasFocus()) paintCursor(painter);
     shown_ = raster_.version();
     shownPixels_.assign(raster_.data(), raster_.data() + pixelCount());
 }
@@ -139,6 +139,12 @@ void ImageView::moveCursor(int dx, int dy) {
 
 void ImageView::keyPressEvent(QKeyEvent* e) {
     if (cellPixels_ == 0) return QWidget::keyPressEvent(e);
+    const bool drawing = e->key() == Qt::Key_Space || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right ||
+                         e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
+    if (drawing && !cursorShown_) {
+        cursorShown_ = true;
+        update();
+    }
     switch (e->key()) {
         case Qt::Key_Left: return moveCursor(-1, 0);
         case Qt::Key_Right: return moveCursor(1, 0);
@@ -164,6 +170,10 @@ void ImageView::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void ImageView::focusInEvent(QFocusEvent* e) {
+    // Focus passed on by a page switched with the mouse shows nothing until a key is used.
+    const Qt::FocusReason reason = e->reason();
+    cursorShown_ = cellPixels_ > 0 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                       reason == Qt::ShortcutFocusReason);
     update();
     QWidget::focusInEvent(e);
 }
@@ -174,6 +184,7 @@ void ImageView::focusOutEvent(QFocusEvent* e) {
         spaceHeld_ = false;
         if (onRelease) onRelease(cursorPixel().x(), cursorPixel().y());
     }
+    cursorShown_ = false;
     update();
     QWidget::focusOutEvent(e);
 }

@@ -31,7 +31,8 @@ public:
 
     void setZoom(Zoom zoom);
     Zoom zoom() const { return zoom_; }
-    /// Takes focus from the keyboard only, and then shows a cursor over cells of that many pixels.
+    /// Takes focus from the keyboard only, and shows a cursor over cells of that many pixels while
+    /// it has focus that came from the keyboard or since a key moved it.
     void enableCellCursor(int cellPixels);
     /// The cursor's cell, column and row.
     QPoint cursorCell() const { return cursor_; }
@@ -67,6 +68,7 @@ private:
     int cellPixels_ = 0;
     QPoint cursor_{0, 0};
     bool spaceHeld_ = false;
+    bool cursorShown_ = false;
 };
 
 }  // namespace vemrik
