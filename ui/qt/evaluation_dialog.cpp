@@ -23,6 +23,7 @@
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/qt/sweep_chart.h"
 #include "ui/workspace_form.h"
 
@@ -45,6 +46,8 @@ constexpr int kCountMinWidth = 28;
 constexpr int kCountGap = 4;
 const QSize kSpinBoxSize(120, 22);
 const QSize kButtonSize(90, 25);
+// What a small screen shows of the settings before they scroll: the first fields and buttons.
+const QSize kLeastContents(360, 200);
 
 QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, int value) {
     auto* box = new QSpinBox(parent);
@@ -168,9 +171,9 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     runs_ = spinBox(this, "runs", 1, 1000000, kDefaultRuns);
     maxSteps_ = spinBox(this, "maxSteps", 1, 100000000, kDefaultMaxSteps);
     seed_ = spinBox(this, "seed", 0, 2147483647, static_cast<int>(Engine::kDefaultSeed));
-    startButton_ = button(this, "start", QStringLiteral("Oceń"));
-    cancelButton_ = button(this, "cancel", QStringLiteral("Anuluj"));
-    auto* closeButton = button(this, "close", QStringLiteral("Zamknij"));
+    startButton_ = button(this, "start", QStringLiteral("&Oceń"));
+    cancelButton_ = button(this, "cancel", QStringLiteral("&Anuluj"));
+    auto* closeButton = button(this, "close", QStringLiteral("&Zamknij"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName("progress");
     progress_->setFixedSize(kHistogramSize.width(), 20);
@@ -188,7 +191,7 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     failed_->setObjectName("failedRuns");
     failed_->setAccessibleName(QStringLiteral("Przebiegi nieudane"));
     failed_->setFixedSize(kHistogramSize.width(), 110);
-    showRunButton_ = new QPushButton(QStringLiteral("Pokaż przebieg"), this);
+    showRunButton_ = new QPushButton(QStringLiteral("&Pokaż przebieg"), this);
     showRunButton_->setObjectName("showRun");
     showRunButton_->setAutoDefault(false);
 
@@ -204,8 +207,9 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     buttons->addWidget(startButton_);
     buttons->addWidget(cancelButton_);
     buttons->addStretch(1);
-    buttons->addWidget(closeButton);
-    auto* columns = new QHBoxLayout(this);
+    auto* contents = new QWidget(this);
+    auto* columns = new QHBoxLayout(contents);
+    columns->setContentsMargins(0, 0, 0, 0);
     auto* column = new QVBoxLayout;
     columns->addLayout(column);
     columns->addWidget(noiseBox(), 0, Qt::AlignTop);
@@ -220,11 +224,15 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     failedCaption->setBuddy(failed_);
     column->addWidget(failedCaption);
     column->addWidget(failed_);
-    auto* showRow = new QHBoxLayout;
-    showRow->addStretch(1);
-    showRow->addWidget(showRunButton_);
-    column->addLayout(showRow);
     columns->setSizeConstraint(QLayout::SetFixedSize);
+    // On a small screen the settings and results scroll; the buttons that end the dialog stay.
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(showRunButton_);
+    bottom->addWidget(closeButton);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(new FittingScrollArea(contents, kLeastContents, this), 1);
+    all->addLayout(bottom);
 
     connect(startButton_, &QPushButton::clicked, this, [this] { start(); });
     connect(sweepButton_, &QPushButton::clicked, this, [this] { startSweep(); });
@@ -244,7 +252,7 @@ QWidget* EvaluationDialog::noiseBox() {
     flip_ = realBox(group, "flip", 1.0, 3, 0.01, {});
     shift_ = realBox(group, "shift", 1000.0, 1, 1.0, QStringLiteral(" px"));
     turn_ = realBox(group, "turn", 180.0, 1, 1.0, QStringLiteral("°"));
-    sweepButton_ = new QPushButton(QStringLiteral("Badaj odporność"), group);
+    sweepButton_ = new QPushButton(QStringLiteral("&Badaj odporność"), group);
     sweepButton_->setObjectName("sweep");
     sweepButton_->setAutoDefault(false);
     sweepChart_ = new SweepChartView(group);
@@ -472,7 +480,7 @@ QString showEvaluatedRun(MainWindow& window, const Workspace& judged, std::uint3
 }
 
 void addEvaluationAction(MainWindow& window) {
-    QAction* action = window.simulationMenu()->addAction(QStringLiteral("Oceń algorytm…"));
+    QAction* action = window.simulationMenu()->addAction(QStringLiteral("&Oceń algorytm…"));
     action->setObjectName("actionEvaluate");
     auto dialog = std::make_shared<QPointer<EvaluationDialog>>();
     QObject::connect(action, &QAction::triggered, &window, [&window, dialog] {
@@ -482,6 +490,7 @@ void addEvaluationAction(MainWindow& window) {
             (*dialog)->showRun = [&window](const Workspace& judged, std::uint32_t seed, int steps) {
                 return showEvaluatedRun(window, judged, seed, steps);
             };
+            fitOnScreen(*dialog, (*dialog)->sizeHint());
         }
         (*dialog)->show();
         (*dialog)->raise();

@@ -21,7 +21,7 @@ QStringList exampleFolders() {
 }
 
 QMenu* addExampleMenu(WorkspaceMenu& menu, const QStringList& folders) {
-    auto* examples = new QMenu(QStringLiteral("Otwórz przykład"), menu.fileMenu());
+    auto* examples = new QMenu(QStringLiteral("Otwórz &przykład"), menu.fileMenu());
     examples->setObjectName("menuExamples");
     menu.fileMenu()->insertMenu(menu.action("actionSave"), examples);
     for (const QString& folder : folders) {

@@ -1,7 +1,9 @@
 #include "ui/qt/image_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <algorithm>
 
 #include "robot/pose.h"
@@ -12,10 +14,15 @@ namespace vemrik {
 namespace {
 // Truncated toward zero like every pixel of the program; Qt's toPoint() would round, so under
 // fractional scaling the last half pixel of a cell would count as the next one.
-QPoint pixelOf(const QMouseEvent* e) {
+QPoint pixelOf(const QMouseEvent* e, Zoom zoom) {
     const QPointF p = e->position();
-    return {truncateToPixel(static_cast<float>(p.x())), truncateToPixel(static_cast<float>(p.y()))};
+    return {imagePixelAt(truncateToPixel(static_cast<float>(p.x())), zoom),
+            imagePixelAt(truncateToPixel(static_cast<float>(p.y())), zoom)};
 }
+
+// Two tones, so the cursor shows on white, black, grey and the track alike.
+const QColor kCursorOuter(0, 0, 0);
+const QColor kCursorInner(255, 200, 0);
 }  // namespace
 
 ImageView::ImageView(const Raster& raster, QWidget* parent) : QWidget(parent), raster_(raster) {
@@ -51,8 +58,38 @@ bool ImageView::showsAlready(Area area) const {
     return true;
 }
 
+void ImageView::setZoom(Zoom zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    setFixedSize(zoomedLength(raster_.width(), zoom), zoomedLength(raster_.height(), zoom));
+    update();
+}
+
+void ImageView::enableCellCursor(int cellPixels) {
+    cellPixels_ = cellPixels;
+    // Not from a click: the mouse draws as ever, and the cursor appears only for the keyboard.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QImage ImageView::zoomedImage() const {
+    const QImage source = rasterImage(raster_);
+    QImage out(width(), height(), QImage::Format_RGBX8888);
+    std::vector<int> columns(static_cast<std::size_t>(width()));
+    for (int x = 0; x < width(); ++x)
+        columns[static_cast<std::size_t>(x)] = std::min(imagePixelAt(x, zoom_), raster_.width() - 1);
+    for (int y = 0; y < height(); ++y) {
+        const auto* from = reinterpret_cast<const Colour*>(
+            source.constScanLine(std::min(imagePixelAt(y, zoom_), raster_.height() - 1)));
+        auto* to = reinterpret_cast<Colour*>(out.scanLine(y));
+        for (int x = 0; x < width(); ++x) to[x] = from[columns[static_cast<std::size_t>(x)]];
+    }
+    return out;
+}
+
 void ImageView::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, rasterImage(raster_));
+    QPainter painter(this);
+    painter.drawImage(0, 0, zoom_ == Zoom{} ? rasterImage(raster_) : zoomedImage());
+    if (cursorShown_ && hasFocus()) paintCursor(painter);
     shown_ = raster_.version();
     shownPixels_.assign(raster_.data(), raster_.data() + pixelCount());
 }
@@ -61,16 +98,107 @@ std::size_t ImageView::pixelCount() const {
     return static_cast<std::size_t>(raster_.width()) * static_cast<std::size_t>(raster_.height());
 }
 
+QRect ImageView::cursorRect() const {
+    const int x1 = zoomedLength(cursor_.x() * cellPixels_, zoom_);
+    const int y1 = zoomedLength(cursor_.y() * cellPixels_, zoom_);
+    const int x2 = std::min(zoomedLength((cursor_.x() + 1) * cellPixels_, zoom_), width());
+    const int y2 = std::min(zoomedLength((cursor_.y() + 1) * cellPixels_, zoom_), height());
+    return {x1, y1, x2 - x1, y2 - y1};
+}
+
+void ImageView::paintCursor(QPainter& painter) const {
+    const QRect cell = cursorRect();
+    painter.setPen(kCursorOuter);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(-1, -1, 0, 0));
+    painter.setPen(kCursorInner);
+    painter.drawRect(cell.adjusted(0, 0, -1, -1));
+}
+
+QPoint ImageView::cursorPixel() const {
+    const int middle = cellPixels_ / 2;
+    return {std::min(cursor_.x() * cellPixels_ + middle, raster_.width() - 1),
+            std::min(cursor_.y() * cellPixels_ + middle, raster_.height() - 1)};
+}
+
+void ImageView::moveCursor(int dx, int dy) {
+    const int columns = (raster_.width() + cellPixels_ - 1) / cellPixels_;
+    const int rows = (raster_.height() + cellPixels_ - 1) / cellPixels_;
+    cursor_ = {std::clamp(cursor_.x() + dx, 0, columns - 1), std::clamp(cursor_.y() + dy, 0, rows - 1)};
+    update();
+    // Where the form scrolls, the cursor stays in sight.
+    for (QWidget* p = parentWidget(); p; p = p->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(p)) {
+            const QRect cell = cursorRect();
+            const QPoint middle = mapTo(area->widget(), cell.center());
+            area->ensureVisible(middle.x(), middle.y(), cell.width(), cell.height());
+            break;
+        }
+    if (onMove) onMove(cursorPixel().x(), cursorPixel().y());
+}
+
+void ImageView::keyPressEvent(QKeyEvent* e) {
+    if (cellPixels_ == 0) return QWidget::keyPressEvent(e);
+    const bool drawing = e->key() == Qt::Key_Space || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right ||
+                         e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
+    if (drawing && !cursorShown_) {
+        cursorShown_ = true;
+        update();
+    }
+    switch (e->key()) {
+        case Qt::Key_Left: return moveCursor(-1, 0);
+        case Qt::Key_Right: return moveCursor(1, 0);
+        case Qt::Key_Up: return moveCursor(0, -1);
+        case Qt::Key_Down: return moveCursor(0, 1);
+        case Qt::Key_Space:
+            // A held key repeats; the button it stands for is pressed once.
+            if (!e->isAutoRepeat() && !spaceHeld_) {
+                spaceHeld_ = true;
+                if (onPress) onPress(cursorPixel().x(), cursorPixel().y());
+            }
+            return;
+        default:
+            return QWidget::keyPressEvent(e);
+    }
+}
+
+void ImageView::keyReleaseEvent(QKeyEvent* e) {
+    if (cellPixels_ == 0 || e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
+    if (!spaceHeld_) return;
+    spaceHeld_ = false;
+    if (onRelease) onRelease(cursorPixel().x(), cursorPixel().y());
+}
+
+void ImageView::focusInEvent(QFocusEvent* e) {
+    // Focus passed on by a page switched with the mouse shows nothing until a key is used.
+    const Qt::FocusReason reason = e->reason();
+    cursorShown_ = cellPixels_ > 0 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                       reason == Qt::ShortcutFocusReason);
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void ImageView::focusOutEvent(QFocusEvent* e) {
+    // Leaving with space held lets go of the button, as a mouse released outside would.
+    if (spaceHeld_) {
+        spaceHeld_ = false;
+        if (onRelease) onRelease(cursorPixel().x(), cursorPixel().y());
+    }
+    cursorShown_ = false;
+    update();
+    QWidget::focusOutEvent(e);
+}
+
 void ImageView::mousePressEvent(QMouseEvent* e) {
-    if (onPress) onPress(pixelOf(e).x(), pixelOf(e).y());
+    if (onPress) onPress(pixelOf(e, zoom_).x(), pixelOf(e, zoom_).y());
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* e) {
-    if (onMove) onMove(pixelOf(e).x(), pixelOf(e).y());
+    if (onMove) onMove(pixelOf(e, zoom_).x(), pixelOf(e, zoom_).y());
 }
 
 void ImageView::mouseReleaseEvent(QMouseEvent* e) {
-    if (onRelease) onRelease(pixelOf(e).x(), pixelOf(e).y());
+    if (onRelease) onRelease(pixelOf(e, zoom_).x(), pixelOf(e, zoom_).y());
 }
 
 }  // namespace vemrik

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "raster/raster.h"
+#include "ui/zoom.h"
 
 namespace vemrik {
 
-/// Shows one raster at exactly its pixel size and reports the mouse in image pixels. Moves are
-/// reported with or without a button held; during a drag Qt keeps reporting them outside.
+/// Shows one raster, each pixel as a sharp block of the zoom, and reports the mouse in image pixels.
+/// Moves are reported with or without a button held; during a drag Qt keeps reporting them outside.
+/// With a cell cursor, the keyboard draws too: the arrows move the cursor a cell, and holding space
+/// is a held button at the cursor's cell, all through the same three handlers.
 class ImageView : public QWidget {
 public:
     using MouseHandler = std::function<void(int x, int y)>;
@@ -25,13 +29,34 @@ public:
     /// Repaints when the raster's pixels differ from those shown last.
     void refresh();
 
+    void setZoom(Zoom zoom);
+    Zoom zoom() const { return zoom_; }
+    /// Takes focus from the keyboard only, and shows a cursor over cells of that many pixels while
+    /// it has focus that came from the keyboard or since a key moved it.
+    void enableCellCursor(int cellPixels);
+    /// The cursor's cell, column and row.
+    QPoint cursorCell() const { return cursor_; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    QImage zoomedImage() const;
+    /// The cursor's cell in widget pixels, as far as the widget shows it.
+    QRect cursorRect() const;
+    void paintCursor(QPainter& painter) const;
+    /// The image pixel the keyboard acts on: the middle of the cursor's cell, within the image.
+    QPoint cursorPixel() const;
+    /// Moves the cursor by whole cells, kept on the board; reports a move at its new cell.
+    void moveCursor(int dx, int dy);
+
     std::size_t pixelCount() const;
     /// Whether the raster's pixels inside the area are those shown.
     bool showsAlready(Area area) const;
@@ -39,6 +64,11 @@ private:
     const Raster& raster_;
     std::uint64_t shown_ = ~std::uint64_t{0};
     std::vector<Colour> shownPixels_;
+    Zoom zoom_;
+    int cellPixels_ = 0;
+    QPoint cursor_{0, 0};
+    bool spaceHeld_ = false;
+    bool cursorShown_ = false;
 };
 
 }  // namespace vemrik

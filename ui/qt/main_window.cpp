@@ -2,10 +2,13 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTabWidget>
 #include <array>
@@ -13,14 +16,19 @@
 
 #include "app/refresh_cycle.h"
 #include "ui/layout.h"
+#include "ui/qt/form_zoom.h"
 #include "ui/qt/image_view.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/screen_fit.h"
 
 namespace vemrik {
 
 namespace {
 
 using Handler = void (TForm1::*)();
+
+// The boards' cells, as both editors read a pixel.
+constexpr int kCellPixels = 10;
 
 struct NamedHandler {
     std::string_view name;
@@ -39,6 +47,22 @@ constexpr std::array kClickHandlers = {
     NamedHandler{"Button16", &TForm1::Button16Click}, NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},
     NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
 };
+
+// The captions with the letter that Alt presses them by; shown as the captions alone, with the
+// letter underlined while Alt is held. No letter repeats on a page, and none is one of the menus'.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kMnemonicCaptions = {{
+    {"Button1", "&Konstrukcja"}, {"Button2", "&Czysc"},    {"Button3", "Ko&lo"},   {"Button4", "C&zujnik"},
+    {"Button12", "Czujnik &2"},  {"Button5", "&Linia"},    {"Button6", "&Czysc"},  {"Button8", "S&tart"},
+    {"Button9", "St&op"},        {"Button7", "P&endzel"},  {"Button10", "Co&fnij"}, {"Button11", "&Usun"},
+    {"Button13", "&Dodaj"},      {"Button14", "&Usuń"},    {"Button15", "S&tart"}, {"BitBtn6", "&Krok"},
+    {"Button16", "W&róć"},       {"BitBtn7", "Włą&cz"},    {"BitBtn8", "W&yłącz"},
+}};
+
+QString buttonCaption(const ControlSpec& control) {
+    const auto it = std::find_if(kMnemonicCaptions.begin(), kMnemonicCaptions.end(),
+                                 [&](const auto& m) { return m.first == control.name; });
+    return qs(it == kMnemonicCaptions.end() ? control.caption : it->second);
+}
 
 constexpr std::array<Handler, 8> kCheckBoxHandlers = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
@@ -70,10 +94,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QFont font = this->font();
     font.setPixelSize(11);
     setFont(font);
-    auto* client = new QWidget(this);
-    client->setObjectName("Form1");
-    client->setFixedSize(kFormWidth, kFormHeight);
-    setCentralWidget(client);
+    client_ = new QWidget;
+    client_->setObjectName("Form1");
+    client_->setFixedSize(kFormWidth, kFormHeight);
+    scroll_ = new FittingScrollArea(client_, client_->size(), this);
+    setCentralWidget(scroll_);
     move(kFormLeft, kFormTop);
     buildNotebook();
 
@@ -93,7 +118,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 void MainWindow::buildNotebook() {
-    notebook_ = new QTabWidget(centralWidget());
+    notebook_ = new QTabWidget(client_);
     notebook_->setObjectName("TabbedNotebook1");
     notebook_->setGeometry(0, 0, kNotebookWidth, kNotebookHeight);
     std::array<QWidget*, 4> pages{};
@@ -133,6 +158,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
                 view->onRelease = [this, f = h.release](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
                 };
+                view->enableCellCursor(kCellPixels);
             }
             images_.push_back(view);
             w = view;
@@ -140,7 +166,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         }
         case ControlKind::Button:
         case ControlKind::BitButton:
-            w = new QPushButton(qs(control.caption), page);
+            w = new QPushButton(buttonCaption(control), page);
             wireButton(w, control.name);
             break;
         case ControlKind::CheckBox: {
@@ -242,6 +268,31 @@ QMenu* MainWindow::simulationMenu() {
         simulationMenu_->setObjectName("menuSimulation");
     }
     return simulationMenu_;
+}
+
+void MainWindow::setZoom(Zoom zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    zoomForm(client_, zoom);
+    fitToScreen();
+}
+
+void MainWindow::fitToScreen() {
+    const QScreen* screen = this->screen();
+    // Until shown the window is not laid out: what the bars take is not known yet.
+    if (!screen || !isVisible()) return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    // The menus, the status bar and the docks keep their room; the form gets the rest.
+    const QSize chrome = size() - scroll_->size();
+    scroll_->setMinimum(available.size() - frame - chrome);
+    layout()->activate();  // the window's least size follows the form's at once
+    fitWithin(this, sizeHint(), available);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) fitToScreen();
 }
 
 void MainWindow::mirrorSelection() {

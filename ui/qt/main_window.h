@@ -10,6 +10,7 @@
 #include "ui/form.h"
 #include "ui/layout.h"
 #include "ui/qt/refresh_timer.h"
+#include "ui/zoom.h"
 
 class QLabel;
 class QListWidget;
@@ -18,6 +19,7 @@ class QTabWidget;
 
 namespace vemrik {
 
+class FittingScrollArea;
 class ImageView;
 
 /// The window: real widgets built from the layout table. Each user event is copied into the
@@ -48,6 +50,18 @@ public:
     /// The "Symulacja" menu of the menu bar, made on first use; run features add their entries.
     QMenu* simulationMenu();
 
+    /// The form: the notebook and the controls, inside an area that scrolls when the screen is
+    /// smaller than the form.
+    QWidget* formWidget() const { return client_; }
+    void setZoom(Zoom zoom);
+    Zoom zoom() const { return zoom_; }
+    /// Makes the window as large as the form with its menus, bars and docks, or as much of that as
+    /// fits the screen, and moves it onto the screen; the form scrolls in what is left.
+    void fitToScreen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildNotebook();
     QWidget* buildControl(const ControlSpec& control, QWidget* page);
@@ -59,6 +73,9 @@ private:
     void mirrorSelection();
 
     TForm1 form_;
+    QWidget* client_ = nullptr;
+    FittingScrollArea* scroll_ = nullptr;
+    Zoom zoom_;
     QTabWidget* notebook_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;

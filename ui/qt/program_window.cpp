@@ -3,6 +3,7 @@
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
 #include "ui/qt/help_menu.h"
+#include "ui/qt/keyboard_aids.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
 #include "ui/qt/rule_check_dialog.h"
@@ -11,6 +12,7 @@
 #include "ui/qt/step_back.h"
 #include "ui/qt/track_import_menu.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/qt/zoom_menu.h"
 
 namespace vemrik {
 
@@ -25,6 +27,10 @@ ProgramWindow::ProgramWindow() {
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);
+    // The zoom places every control of the pages, those the features above added too.
+    addZoomMenu(window_);
+    new FocusOutline(window_.formWidget());
+    underlines_ = std::make_unique<MnemonicUnderlines>(window_.formWidget());
     addHelpMenu(window_);
 }
 
@@ -34,6 +40,7 @@ void ProgramWindow::show() {
 }
 
 ProgramWindow::~ProgramWindow() {
+    underlines_.reset();
     stepBack_.reset();
     inspector_.reset();
     runView_.reset();

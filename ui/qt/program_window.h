@@ -6,6 +6,7 @@
 
 namespace vemrik {
 
+class MnemonicUnderlines;
 class RecentFiles;
 class RuleInspector;
 class RunView;
@@ -36,6 +37,7 @@ private:
     std::unique_ptr<RunView> runView_;
     std::unique_ptr<RuleInspector> inspector_;
     std::unique_ptr<StepBackControls> stepBack_;
+    std::unique_ptr<MnemonicUnderlines> underlines_;
 };
 
 }  // namespace vemrik

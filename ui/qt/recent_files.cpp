@@ -18,7 +18,7 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 }  // namespace
 
 RecentFiles::RecentFiles(WorkspaceMenu& menu) : QObject(&menu), workspace_(menu) {
-    menu_ = new QMenu(QStringLiteral("Ostatnio otwierane"), menu.fileMenu());
+    menu_ = new QMenu(QStringLiteral("Ostatnio o&twierane"), menu.fileMenu());
     menu_->setObjectName("menuRecent");
     menu_->setToolTipsVisible(true);
     menu.fileMenu()->insertMenu(menu.action("actionSave"), menu_);
@@ -88,7 +88,7 @@ void RecentFiles::rebuild() {
     }
     if (!list.isEmpty()) {
         menu_->addSeparator();
-        QAction* clear = menu_->addAction(QStringLiteral("Wyczyść listę"));
+        QAction* clear = menu_->addAction(QStringLiteral("&Wyczyść listę"));
         connect(clear, &QAction::triggered, this, [this] { store({}); });
     }
     menu_->menuAction()->setEnabled(!list.isEmpty());

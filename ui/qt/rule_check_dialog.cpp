@@ -15,6 +15,7 @@
 #include "robot/robot_cells.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/screen_fit.h"
 
 namespace vemrik {
 
@@ -50,7 +51,7 @@ RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_
     list_->setWordWrap(true);
     layout->addWidget(list_, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Zamknij"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
@@ -86,7 +87,7 @@ void RuleCheckDialog::refresh() {
 
 QPushButton* addRuleCheck(MainWindow& window) {
     QWidget* page = window.notebook()->widget(kAlgorithmPage);
-    auto* button = new QPushButton(QStringLiteral("Sprawdź reguły…"), page);
+    auto* button = new QPushButton(QStringLiteral("Sp&rawdź reguły…"), page);
     button->setObjectName("ButtonCheckRules");
     button->setGeometry(kButtonGeometry);
     auto dialog = std::make_shared<QPointer<RuleCheckDialog>>();
@@ -96,6 +97,7 @@ QPushButton* addRuleCheck(MainWindow& window) {
             (*dialog)->move(window.mapToGlobal(kDialogOffset));
         }
         (*dialog)->show();
+        fitOnScreen(*dialog, (*dialog)->size());
         (*dialog)->raise();
         (*dialog)->activateWindow();
     });

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "algorithm/rule_text.h"
@@ -85,11 +86,14 @@ void RuleInspector::build() {
     window_.addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->hide();
     connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
-        if (shown) refresh();
+        if (!shown) return;
+        refresh();
+        // Once the window has made room for the dock: it must not reach past the screen.
+        QTimer::singleShot(0, &window_, [this] { window_.fitToScreen(); });
     });
 
     QAction* entry = action();
-    entry->setText(QStringLiteral("Inspektor reguł"));
+    entry->setText(QStringLiteral("&Inspektor reguł"));
     entry->setObjectName("actionRuleInspector");
     QMenu* menu = window_.simulationMenu();
     menu->addSeparator();

@@ -60,18 +60,18 @@ void RunView::buildMenu() {
     QMenu* menu = window_.simulationMenu();
     TForm1& form = window_.form();
 
-    QAction* trail = menu->addAction(QStringLiteral("Pokaż ślad"));
+    QAction* trail = menu->addAction(QStringLiteral("&Pokaż ślad"));
     trail->setObjectName("actionShowTrail");
     trail->setCheckable(true);
     connect(trail, &QAction::toggled, this,
             [this, &form](bool on) { window_.handle([&form, on] { form.ShowTrail(on); }); });
 
-    QMenu* speed = menu->addMenu(QStringLiteral("Szybkość"));
+    QMenu* speed = menu->addMenu(QStringLiteral("S&zybkość"));
     speed->setObjectName("menuSpeed");
     auto* speeds = new QActionGroup(speed);
     for (const RunSpeed s : {RunSpeed::Normal, RunSpeed::Double, RunSpeed::Quadruple}) {
         const int factor = static_cast<int>(s);
-        QAction* a = speed->addAction(QStringLiteral("×%1").arg(factor));
+        QAction* a = speed->addAction(QStringLiteral("×&%1").arg(factor));
         a->setObjectName(QStringLiteral("actionSpeed%1").arg(factor));
         a->setCheckable(true);
         a->setChecked(form.Timer2.interval == runInterval(s));
@@ -81,17 +81,17 @@ void RunView::buildMenu() {
     }
 
     menu->addSeparator();
-    QAction* seed = menu->addAction(QStringLiteral("Ziarno losowania…"));
+    QAction* seed = menu->addAction(QStringLiteral("Ziarno &losowania…"));
     seed->setObjectName("actionSeed");
     connect(seed, &QAction::triggered, this, [this] { chooseSeed(); });
-    QAction* repeatable = menu->addAction(QStringLiteral("Powtarzalne przebiegi"));
+    QAction* repeatable = menu->addAction(QStringLiteral("Powtarzalne p&rzebiegi"));
     repeatable->setObjectName("actionRepeatable");
     repeatable->setCheckable(true);
     connect(repeatable, &QAction::toggled, this,
             [this, &form](bool on) { window_.handle([&form, on] { form.engine.RepeatableRuns = on; }); });
 
     menu->addSeparator();
-    QAction* save = menu->addAction(QStringLiteral("Zapisz przebieg…"));
+    QAction* save = menu->addAction(QStringLiteral("Zapi&sz przebieg…"));
     save->setObjectName("actionSaveRun");
     connect(save, &QAction::triggered, this, [this] { saveRun(); });
 }

@@ -31,7 +31,7 @@ StepBackControls::~StepBackControls() { window_.removeAfterHandle(afterHandleKey
 
 void StepBackControls::build() {
     QWidget* page = window_.notebook()->widget(kSimulationPage);
-    button_ = new QPushButton(QStringLiteral("Krok wstecz"), page);
+    button_ = new QPushButton(QStringLiteral("Krok wst&ecz"), page);
     button_->setObjectName("ButtonStepBack");
     button_->setGeometry(kButtonGeometry);
     caption_ = new QLabel(page);

@@ -14,6 +14,7 @@
 #include "simulation/simulation_view.h"
 #include "track_import/threshold.h"
 #include "ui/qt/image_view.h"
+#include "ui/qt/screen_fit.h"
 #include "ui/qt/track_picture.h"
 
 namespace vemrik {
@@ -22,6 +23,8 @@ namespace {
 
 // Long enough that dragging the slider does not recompute at every step, short enough to feel live.
 constexpr int kPreviewDelayMs = 120;
+// What a small screen shows before the contents scroll: the threshold and the first options.
+const QSize kLeastContents(360, 240);
 
 QRadioButton* radio(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QRadioButton(text, parent);
@@ -66,17 +69,21 @@ TrackImportDialog::TrackImportDialog(const QImage& picture, const ProgramState& 
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* columns = new QHBoxLayout;
+    auto* contents = new QWidget(this);
+    auto* columns = new QHBoxLayout(contents);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->addLayout(left);
     columns->addLayout(right);
+    // On a small screen the picture and the preview scroll; OK and "Anuluj" stay in sight.
     auto* all = new QVBoxLayout(this);
-    all->addLayout(columns);
+    all->addWidget(new FittingScrollArea(contents, kLeastContents, this), 1);
     all->addWidget(buttons);
 
     timer_.setSingleShot(true);
     timer_.setInterval(kPreviewDelayMs);
     connect(&timer_, &QTimer::timeout, this, [this] { recompute(); });
     recompute();
+    fitOnScreen(this, sizeHint());
 }
 
 QWidget* TrackImportDialog::buildControls() {

@@ -87,14 +87,14 @@ void WorkspaceMenu::buildMenu() {
         if (!keys.isEmpty()) a->setShortcut(QKeySequence(keys));
         connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     };
-    add("actionNew", QStringLiteral("Nowy"), "Ctrl+N", &WorkspaceMenu::newWorkspace);
-    add("actionOpen", QStringLiteral("Otwórz…"), "Ctrl+O", &WorkspaceMenu::open);
-    add("actionSave", QStringLiteral("Zapisz"), "Ctrl+S", &WorkspaceMenu::save);
-    add("actionSaveAs", QStringLiteral("Zapisz jako…"), "Ctrl+Shift+S", &WorkspaceMenu::saveAs);
+    add("actionNew", QStringLiteral("&Nowy"), "Ctrl+N", &WorkspaceMenu::newWorkspace);
+    add("actionOpen", QStringLiteral("&Otwórz…"), "Ctrl+O", &WorkspaceMenu::open);
+    add("actionSave", QStringLiteral("&Zapisz"), "Ctrl+S", &WorkspaceMenu::save);
+    add("actionSaveAs", QStringLiteral("Zapisz &jako…"), "Ctrl+Shift+S", &WorkspaceMenu::saveAs);
     menu->addSeparator();
-    add("actionExportImage", QStringLiteral("Eksportuj obraz…"), QString(), &WorkspaceMenu::exportImage);
+    add("actionExportImage", QStringLiteral("&Eksportuj obraz…"), QString(), &WorkspaceMenu::exportImage);
     menu->addSeparator();
-    add("actionQuit", QStringLiteral("Zakończ"), "Ctrl+Q", &WorkspaceMenu::closeWindow);
+    add("actionQuit", QStringLiteral("Za&kończ"), "Ctrl+Q", &WorkspaceMenu::closeWindow);
     // The menu bar sits above the form, not in it: the form keeps its size and its place on the
     // screen, and the window grows upwards by the bar.
     window_.move(kFormLeft, kFormTop - window_.menuBar()->sizeHint().height());

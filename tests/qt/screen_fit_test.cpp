@@ -1,0 +1,149 @@
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "ui/qt/evaluation_dialog.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/rule_check_dialog.h"
+#include "ui/qt/rule_inspector.h"
+#include "ui/qt/screen_fit.h"
+#include "ui/qt/track_import_dialog.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+
+namespace {
+
+// A 1366 × 768 laptop at 150 %, in the logical pixels widgets are laid out in.
+const QRect kLaptop(0, 0, 910, 512);
+
+bool inside(const QWidget* dialog, const QWidget* control) {
+    return control->isVisibleTo(dialog) &&
+           dialog->rect().contains(QRect(control->mapTo(dialog, QPoint(0, 0)), control->size()));
+}
+
+/// Fits the dialog to the laptop's screen, shows it, and checks it and its buttons are all there.
+void checkFitsTheLaptop(QDialog& dialog, std::initializer_list<const QWidget*> buttons) {
+    QVERIFY2(dialog.minimumSizeHint().width() <= kLaptop.width() &&
+                 dialog.minimumSizeHint().height() <= kLaptop.height(),
+             qPrintable(QStringLiteral("least size %1 × %2")
+                            .arg(dialog.minimumSizeHint().width())
+                            .arg(dialog.minimumSizeHint().height())));
+    fitWithin(&dialog, dialog.sizeHint(), kLaptop);
+    dialog.show();
+    dialog.layout()->activate();
+    QVERIFY(dialog.width() <= kLaptop.width() && dialog.height() <= kLaptop.height());
+    for (const QWidget* button : buttons) QVERIFY2(inside(&dialog, button), qPrintable(button->objectName()));
+}
+
+/// On a large screen the dialog opens whole, as it did before it could scroll.
+void checkWholeOnALargeScreen(QDialog& dialog) {
+    fitWithin(&dialog, dialog.sizeHint(), QRect(0, 0, 2560, 1440));
+    dialog.show();
+    dialog.layout()->activate();
+    auto* area = dialog.findChild<QScrollArea*>();
+    QVERIFY(area->horizontalScrollBar()->maximum() == 0 && area->verticalScrollBar()->maximum() == 0);
+}
+
+}  // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aFrameIsMovedAndShrunkOntoTheScreen_data() {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QSize>("least");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("fitted");
+        const QSize none(0, 0);
+        QTest::newRow("fits") << QRect(51, 100, 800, 400) << none << kLaptop << QRect(51, 100, 800, 400);
+        QTest::newRow("too wide") << QRect(51, 100, 1000, 400) << none << kLaptop << QRect(0, 100, 910, 400);
+        QTest::newRow("past the corner") << QRect(600, 300, 400, 300) << none << kLaptop
+                                         << QRect(510, 212, 400, 300);
+        QTest::newRow("larger both ways") << QRect(51, 100, 1900, 900) << none << kLaptop << QRect(0, 0, 910, 512);
+        QTest::newRow("least too large: top left stays") << QRect(10, 10, 500, 300) << QSize(1000, 600) << kLaptop
+                                                         << QRect(0, 0, 1000, 600);
+        QTest::newRow("panel at the top") << QRect(0, 0, 300, 200) << none << QRect(0, 27, 910, 485)
+                                          << QRect(0, 27, 300, 200);
+        QTest::newRow("second screen") << QRect(100, 100, 300, 200) << none << QRect(1366, 0, 1280, 800)
+                                       << QRect(1366, 100, 300, 200);
+    }
+    void aFrameIsMovedAndShrunkOntoTheScreen() {
+        QFETCH(QRect, wanted);
+        QFETCH(QSize, least);
+        QFETCH(QRect, available);
+        QFETCH(QRect, fitted);
+        QCOMPARE(fittedFrame(wanted, least, available), fitted);
+    }
+
+    void theEvaluationDialogFitsALaptop() {
+        EvaluationDialog dialog([] { return Workspace{}; });
+        checkFitsTheLaptop(dialog, {dialog.startButton(), dialog.findChild<QPushButton*>("close"),
+                                    dialog.findChild<QPushButton*>("showRun")});
+    }
+
+    void theEvaluationDialogIsWholeOnALargeScreen() {
+        EvaluationDialog dialog([] { return Workspace{}; });
+        checkWholeOnALargeScreen(dialog);
+    }
+
+    void theImportDialogFitsALaptop() {
+        QImage picture(701, 401, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        TrackImportDialog dialog(picture, ProgramState{}, nullptr);
+        const auto* box = dialog.findChild<QDialogButtonBox*>();
+        checkFitsTheLaptop(dialog, {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
+    }
+
+    void theImportDialogIsWholeOnALargeScreen() {
+        QImage picture(701, 401, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        TrackImportDialog dialog(picture, ProgramState{}, nullptr);
+        checkWholeOnALargeScreen(dialog);
+    }
+
+    void theRuleCheckFitsALaptop() {
+        MainWindow w;
+        RuleCheckDialog dialog(w);
+        checkFitsTheLaptop(dialog, {dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)});
+    }
+
+    // The offscreen screen, 800 × 600, is narrower than the form: the window fits it and the form
+    // scrolls, keeping its own size.
+    void theWindowFitsAScreenNarrowerThanTheForm() {
+        MainWindow w;
+        w.show();
+        const QRect available = w.screen()->availableGeometry();
+        QVERIFY(available.width() < 940);
+        QVERIFY(available.contains(w.frameGeometry()));
+        QCOMPARE(w.formWidget()->size(), QSize(940, 433));
+        auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
+        QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(area->verticalScrollBar()->maximum(), 0);
+        w.setZoom(kZooms[2]);
+        QVERIFY(available.contains(w.frameGeometry()));
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    }
+
+    void theInspectorOpensOnTheScreen() {
+        MainWindow w;
+        RuleInspector inspector(w);
+        w.show();
+        inspector.action()->trigger();
+        QTRY_VERIFY(inspector.dock()->isVisible());
+        const QRect available = w.screen()->availableGeometry();
+        QTRY_VERIFY(available.contains(w.frameGeometry()));
+        QVERIFY(available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
+    }
+};
+
+QTEST_MAIN(ScreenFitTest)
+#include "screen_fit_test.moc"

@@ -1,0 +1,341 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "ui/layout.h"
+#include "ui/qt/image_view.h"
+#include "ui/qt/keyboard_aids.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/program_window.h"
+
+using namespace vemrik;
+
+Q_DECLARE_METATYPE(vemrik::Zoom)
+
+namespace {
+
+int pressedAt(ImageView& view, double widgetX) {
+    int reported = -99;
+    view.onPress = [&](int x, int) { reported = x; };
+    QMouseEvent e(QEvent::MouseButtonPress, QPointF(widgetX, 0), view.mapToGlobal(QPointF(widgetX, 0)),
+                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &e);
+    return reported;
+}
+
+void key(QWidget* to, int k, int times = 1) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(to, static_cast<Qt::Key>(k));
+}
+
+QImage grabbed(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+ImageView* image(MainWindow& w, const char* name) { return dynamic_cast<ImageView*>(w.findChild<QWidget*>(name)); }
+
+/// The letter after the single "&" of a caption, upper case; 0 when there is none.
+QChar mnemonic(const QString& caption) {
+    const qsizetype at = caption.indexOf('&');
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toUpper();
+}
+
+
+}  // namespace
+
+class ZoomKeyboardTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsDir_;
+
+private slots:
+    void initTestCase() {
+        QCoreApplication::setOrganizationName("VemrikTest");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    }
+
+    // Each menu's entries, and each page's buttons with the menu bar's, have a letter each and
+    // no letter twice: a repeated one would only move the focus between them.
+    void everyEntryAndButtonHasItsOwnLetter() {
+        ProgramWindow whole;
+        QSet<QChar> bar;
+        for (QAction* top : whole.window().menuBar()->actions()) {
+            QVERIFY2(!bar.contains(mnemonic(top->text())) && !mnemonic(top->text()).isNull(), qPrintable(top->text()));
+            bar.insert(mnemonic(top->text()));
+        }
+        for (QMenu* menu : whole.window().menuBar()->findChildren<QMenu*>()) {
+            QSet<QChar> letters;
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator() || menu->objectName() == "menuExamples" || a->text().startsWith('&')) {
+                    if (!a->isSeparator()) letters.insert(mnemonic(a->text()));
+                    continue;
+                }
+                const QChar letter = mnemonic(a->text());
+                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(a->text()));
+                letters.insert(letter);
+            }
+        }
+        for (int page = 0; page < 4; ++page) {
+            QSet<QChar> letters = bar;
+            for (auto* button : whole.window().notebook()->widget(page)->findChildren<QPushButton*>()) {
+                const QChar letter = mnemonic(button->text());
+                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(button->text()));
+                letters.insert(letter);
+            }
+        }
+    }
+
+    void theZoomComesBackFromTheSettings() {
+        {
+            ProgramWindow whole;
+            QCOMPARE(whole.window().zoom(), kZooms[0]);
+            whole.window().findChild<QAction*>("actionZoom150")->trigger();
+            QCOMPARE(whole.window().zoom(), kZooms[1]);
+        }
+        WholeWindow again;
+        QCOMPARE(again.w.zoom(), kZooms[1]);
+        QVERIFY(again.w.findChild<QAction*>("actionZoom150")->isChecked());
+        again.w.findChild<QAction*>("actionZoom100")->trigger();
+        QCOMPARE(again.w.formWidget()->size(), QSize(940, 433));
+    }
+
+    // Widget pixel p is image pixel p / factor rounded down; cells are 10 image pixels.
+    void thePointerMapsBackExactly_data() {
+        QTest::addColumn<Zoom>("zoom");
+        QTest::addColumn<double>("widgetX");
+        QTest::addColumn<int>("imageX");
+        const Zoom one = kZooms[0], half = kZooms[1], two = kZooms[2];
+        QTest::newRow("×1 first") << one << 0.0 << 0;
+        QTest::newRow("×1 last of cell 0") << one << 9.0 << 9;
+        QTest::newRow("×1 fraction truncated") << one << 9.9 << 9;
+        QTest::newRow("×1 left of the image") << one << -3.0 << -3;
+        QTest::newRow("×1,5 0") << half << 0.0 << 0;
+        QTest::newRow("×1,5 1") << half << 1.0 << 0;
+        QTest::newRow("×1,5 2") << half << 2.0 << 1;
+        QTest::newRow("×1,5 3") << half << 3.0 << 2;
+        QTest::newRow("×1,5 4") << half << 4.0 << 2;
+        QTest::newRow("×1,5 last of cell 0") << half << 14.0 << 9;
+        QTest::newRow("×1,5 fraction in the last of cell 0") << half << 14.9 << 9;
+        QTest::newRow("×1,5 first of cell 1") << half << 15.0 << 10;
+        QTest::newRow("×1,5 last of the image") << half << 301.0 << 200;
+        QTest::newRow("×1,5 left of the image") << half << -1.0 << -1;
+        QTest::newRow("×1,5 further left") << half << -3.0 << -2;
+        QTest::newRow("×2 1") << two << 1.0 << 0;
+        QTest::newRow("×2 last of cell 0") << two << 19.0 << 9;
+        QTest::newRow("×2 first of cell 1") << two << 20.0 << 10;
+        QTest::newRow("×2 last of the image") << two << 401.0 << 200;
+        QTest::newRow("×2 left of the image") << two << -3.0 << -2;
+    }
+    void thePointerMapsBackExactly() {
+        QFETCH(Zoom, zoom);
+        QFETCH(double, widgetX);
+        QFETCH(int, imageX);
+        Raster raster(201, 201);
+        ImageView view(raster, nullptr);
+        view.setZoom(zoom);
+        QCOMPARE(pressedAt(view, widgetX), imageX);
+    }
+
+    // Every image pixel is under some widget pixel, and the widget shows each pixel of the last
+    // column and row whole.
+    void everyPixelIsReachableAtOneAndAHalf() {
+        Raster raster(701, 401);
+        ImageView view(raster, nullptr);
+        view.setZoom(kZooms[1]);
+        QCOMPARE(view.size(), QSize(1052, 602));
+        int next = 0;
+        for (int p = 0; p < view.width(); ++p) {
+            const int x = pressedAt(view, p);
+            QVERIFY2(x == next || x == next - 1, qPrintable(QString::number(p)));
+            next = x + 1;
+        }
+        QCOMPARE(next, 701);
+    }
+
+    // The picture shows widget pixel p as image pixel p / factor rounded down, as the pointer maps.
+    void thePictureIsShownAsThePointerMaps() {
+        Raster raster(201, 3);
+        for (int x = 0; x < 201; ++x)
+            for (int y = 0; y < 3; ++y) raster.setPixel(x, y, static_cast<Colour>(x));  // red = column
+        ImageView view(raster, nullptr);
+        view.setZoom(kZooms[1]);
+        const QImage shown = grabbed(&view);
+        QCOMPARE(shown.size(), QSize(302, 5));
+        const std::pair<int, int> columns[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {4, 2}, {14, 9}, {15, 10}, {301, 200}};
+        for (const auto& [p, x] : columns) QCOMPARE(qRed(shown.pixel(p, 4)), x);
+    }
+
+    void theFormGrowsWithTheZoomAndComesBackPixelForPixel() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));  // the palette of an active window from the start
+        std::vector<QImage> before;
+        for (int page = 0; page < 4; ++page) {
+            w.notebook()->setCurrentIndex(page);
+            // Qt's own style draws a slider's ticks in another colour the first time only.
+            grabbed(w.formWidget());
+            before.push_back(grabbed(w.formWidget()));
+        }
+        w.setZoom(kZooms[2]);
+        QCOMPARE(w.formWidget()->size(), QSize(1880, 866));
+        QCOMPARE(w.findChild<QWidget*>("Image2")->geometry(), QRect(0, 0, 1402, 802));
+        QCOMPARE(w.findChild<QWidget*>("Button5")->geometry(), QRect(1408, 0, 150, 50));
+        w.setZoom(kZooms[1]);
+        QCOMPARE(w.findChild<QWidget*>("Image1")->geometry(), QRect(12, 12, 302, 302));
+        QCOMPARE(w.findChild<QWidget*>("Button12")->geometry(), QRect(444, 120, 112, 37));
+        w.setZoom(kZooms[0]);
+        QCOMPARE(w.formWidget()->size(), QSize(940, 433));
+        for (int page = 0; page < 4; ++page) {
+            w.notebook()->setCurrentIndex(page);
+            QVERIFY2(grabbed(w.formWidget()) == before[static_cast<std::size_t>(page)],
+                     qPrintable(QString::number(page)));
+        }
+    }
+
+    // Arrows move the cursor a cell, space is the button: on the robot a body cell at column 3,
+    // row 2, then a drag with space held over two more.
+    void theKeyboardDrawsTheRobot() {
+        MainWindow w;
+        w.show();
+        w.notebook()->setCurrentIndex(0);
+        w.findChild<QPushButton*>("Button1")->click();  // "Konstrukcja"
+        ImageView* robot = image(w, "Image1");
+        robot->setFocus(Qt::TabFocusReason);
+        key(robot, Qt::Key_Right, 3);
+        key(robot, Qt::Key_Down, 2);
+        QCOMPARE(robot->cursorCell(), QPoint(3, 2));
+        key(robot, Qt::Key_Space);
+        const Grid& cells = w.form().State.RobotGrid;
+        QCOMPARE(cells.at(3, 2), 1);
+        QCOMPARE(cells.at(2, 2) + cells.at(4, 2) + cells.at(3, 1) + cells.at(3, 3), 0);
+        QCOMPARE(w.form().State.MouseHeld, 0);
+        QTest::keyPress(robot, Qt::Key_Space);
+        key(robot, Qt::Key_Right, 2);
+        QTest::keyRelease(robot, Qt::Key_Space);
+        QCOMPARE(cells.at(4, 2), 1);
+        QCOMPARE(cells.at(5, 2), 1);
+        QCOMPARE(cells.at(6, 2), 0);
+        key(robot, Qt::Key_Right);  // moved, not drawn
+        QCOMPARE(cells.at(6, 2), 0);
+    }
+
+    // The cursor stops at the board's last cell, whose middle lies past the image.
+    void theKeyboardDrawsTheMapToItsLastCell() {
+        MainWindow w;
+        w.show();
+        w.notebook()->setCurrentIndex(1);
+        w.findChild<QPushButton*>("Button5")->click();  // "Linia"
+        ImageView* map = image(w, "Image2");
+        map->setFocus(Qt::TabFocusReason);
+        key(map, Qt::Key_Right, 80);
+        key(map, Qt::Key_Down, 50);
+        key(map, Qt::Key_Up);
+        QCOMPARE(map->cursorCell(), QPoint(70, 39));
+        key(map, Qt::Key_Space);
+        QCOMPARE(w.form().State.MapGrid.at(70, 39), 1);
+        w.findChild<QPushButton*>("Button7")->click();  // "Pendzel"
+        key(map, Qt::Key_Left, 70);
+        QTest::keyPress(map, Qt::Key_Space);
+        key(map, Qt::Key_Right);
+        QTest::keyRelease(map, Qt::Key_Space);
+        const Grid& strokes = w.form().State.StrokeList;
+        QCOMPARE(strokes.columns(), 1);
+        QCOMPARE((std::array{strokes.at(0, 0), strokes.at(0, 1), strokes.at(0, 2), strokes.at(0, 3)}),
+                 (std::array{5, 395, 15, 395}));
+    }
+
+    // At ×2 the map is wider than the offscreen screen: the form scrolls to keep the cursor in sight.
+    void theFormScrollsToTheCursor() {
+        MainWindow w;
+        w.show();
+        w.setZoom(kZooms[2]);
+        w.notebook()->setCurrentIndex(1);
+        ImageView* map = image(w, "Image2");
+        map->setFocus(Qt::TabFocusReason);
+        key(map, Qt::Key_Right, 70);
+        auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
+        const QRect cell(map->mapTo(area->viewport(), QPoint(1400, 0)), QSize(2, 20));  // the last column
+        QVERIFY(area->viewport()->rect().contains(cell));
+        key(map, Qt::Key_Left, 70);
+        QCOMPARE(area->horizontalScrollBar()->value(), 0);
+    }
+
+    // The cursor shows only while the board has the keyboard's focus.
+    void theCursorIsDrawnOnlyWithFocus() {
+        MainWindow w;
+        w.show();
+        w.notebook()->setCurrentIndex(0);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        ImageView* robot = image(w, "Image1");
+        const QImage plain = grabbed(robot);
+        robot->setFocus(Qt::TabFocusReason);
+        key(robot, Qt::Key_Right);
+        const QImage focused = grabbed(robot);
+        QCOMPARE(focused.pixel(10, 5), qRgb(255, 200, 0));  // the inner line at the cell's left edge
+        QCOMPARE(focused.pixel(9, 5), qRgb(0, 0, 0));
+        QCOMPARE(focused.pixel(15, 5), plain.pixel(15, 5));
+        w.findChild<QPushButton*>("Button1")->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(grabbed(robot), plain);
+        // A page switched with the mouse hands the focus on to the board: no cursor until a key.
+        robot->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(grabbed(robot), plain);
+        key(robot, Qt::Key_Left);
+        QCOMPARE(grabbed(robot).pixel(0, 5), qRgb(255, 200, 0));
+    }
+
+    // The captions read as they are, for screen readers and for tests that find buttons by them;
+    // the letter is underlined only while Alt is held.
+    void mnemonicsKeepTheCaptions() {
+        MainWindow w;
+        MnemonicUnderlines underlines(w.formWidget());
+        w.show();
+        for (const ControlSpec& c : formLayout()) {
+            auto* button = w.findChild<QPushButton*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size())));
+            if (!button) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.caption.data(), qsizetype(c.caption.size())));
+        }
+        auto* start = w.findChild<QPushButton*>("Button15");
+        QCOMPARE(start->text(), QString("S&tart"));
+        QPushButton plain(QStringLiteral("Start"), start->parentWidget());
+        plain.setGeometry(start->geometry().translated(0, 300));
+        plain.show();
+        QCOMPARE(grabbed(start), grabbed(&plain));
+        QTest::keyPress(&w, Qt::Key_Alt);
+        QVERIFY(underlines.shown());
+        QVERIFY(grabbed(start) != grabbed(&plain));
+        QTest::keyRelease(&w, Qt::Key_Alt);
+        QCOMPARE(grabbed(start), grabbed(&plain));
+    }
+
+    void altAndTheLetterPressTheButtonOfThePageOnShow() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QSignalSpy started(w.findChild<QPushButton*>("Button15"), &QPushButton::clicked);
+        QTest::keyClick(w.windowHandle(), Qt::Key_T, Qt::AltModifier);  // "S&tart" on "Symulacja"
+        QTRY_COMPARE(started.count(), 1);
+    }
+
+    void theOutlineFollowsKeyboardFocusOnly() {
+        MainWindow w;
+        auto* outline = new FocusOutline(w.formWidget());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* start = w.findChild<QPushButton*>("Button15");
+        start->setFocus(Qt::TabFocusReason);
+        QCOMPARE(outline->target(), start);
+        QCOMPARE(outline->geometry(), QRect(start->mapTo(w.formWidget(), QPoint(0, 0)), start->size())
+                                          .adjusted(-3, -3, 3, 3));
+        w.findChild<QPushButton*>("BitBtn6")->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(outline->target(), nullptr);
+    }
+};
+
+QTEST_MAIN(ZoomKeyboardTest)
+#include "zoom_keyboard_test.moc"
