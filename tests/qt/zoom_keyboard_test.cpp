@@ -45,7 +45,6 @@ QChar mnemonic(const QString& caption) {
     return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toUpper();
 }
 
-
 }  // namespace
 
 class ZoomKeyboardTest : public QObject {
