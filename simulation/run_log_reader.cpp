@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "engine/rule_table.h"
 #include "simulation/run_csv.h"
@@ -29,14 +30,16 @@ std::string shown(std::string_view field) {
     return "„" + std::string(field.substr(0, cut)) + "…”";
 }
 
-/// Splits one line into its CSV fields, unquoting as csvField quotes. Empty on success.
-std::string splitFields(std::string_view line, std::vector<std::string>& fields) {
-    fields.clear();
+/// Splits one line into its CSV fields, unquoting as csvField quotes; the first `count` strings of
+/// `fields` are the line's, the rest kept only for their memory. Empty on success.
+std::string splitFields(std::string_view line, std::vector<std::string>& fields, std::size_t& count) {
+    count = 0;
     std::size_t i = 0;
     for (;;) {
-        std::string& field = fields.emplace_back();
-        const std::string_view name =
-            fields.size() <= kColumns ? kColumnNames[fields.size() - 1] : std::string_view("nadmiarowe");
+        if (count == fields.size()) fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        const std::string_view name = count <= kColumns ? kColumnNames[count - 1] : std::string_view("nadmiarowe");
         if (i < line.size() && line[i] == '"') {
             for (++i;; ++i) {
                 if (i >= line.size()) return "cudzysłów otwierający pole " + std::string(name) + " nie jest zamknięty";
@@ -91,9 +94,9 @@ public:
 
     /// The problem with this row, or empty when it was taken into the log.
     std::string take(std::string_view line) {
-        if (std::string problem = splitFields(line, fields_); !problem.empty()) return problem;
-        if (fields_.size() != kColumns)
-            return "jest " + std::to_string(fields_.size()) + " pól zamiast " + std::to_string(kColumns);
+        std::size_t count = 0;
+        if (std::string problem = splitFields(line, fields_, count); !problem.empty()) return problem;
+        if (count != kColumns) return "jest " + std::to_string(count) + " pól zamiast " + std::to_string(kColumns);
         LoggedStep s;
         std::string problem = readStep(s);
         if (problem.empty()) problem = readPose(s);
@@ -168,17 +171,15 @@ private:
     }
 
     int textIndex(const std::string& text) {
-        // Logs name a handful of rules; the last one found is the likeliest.
-        if (lastText_ >= 0 && log_.texts[static_cast<std::size_t>(lastText_)] == text) return lastText_;
-        for (std::size_t i = 0; i < log_.texts.size(); ++i)
-            if (log_.texts[i] == text) return lastText_ = static_cast<int>(i);
-        log_.texts.push_back(text);
-        return lastText_ = static_cast<int>(log_.texts.size() - 1);
+        const auto [at, added] = textIndices_.try_emplace(text, static_cast<int>(log_.texts.size()));
+        if (added) log_.texts.push_back(text);
+        return at->second;
     }
 
     RunLog& log_;
     std::vector<std::string> fields_;
-    int lastText_ = -1;
+    // A log may name a new text in every row; a lookup keeps a million of them quick.
+    std::unordered_map<std::string, int> textIndices_;
 };
 
 /// The text's lines one at a time, numbered from 1, with a CR before the line end taken off.

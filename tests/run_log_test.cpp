@@ -273,3 +273,13 @@ TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
     EXPECT_GT(full.noRule, 0u);
     EXPECT_EQ(full.lineHits[0] + full.noRule, full.steps);
 }
+
+TEST(RunLogReader, EachRuleTextIsKeptOnce) {
+    const RunLog log = read(kHeader +
+                            "1,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,\n"
+                            "2,,,,1,0,0,0,0,0,0,0,2,1 0 0 0 0 0 0 0 -21,\n"
+                            "3,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,\n");
+    EXPECT_EQ(log.texts, (std::vector<std::string>{"1 0 0 0 0 0 0 0 -20", "1 0 0 0 0 0 0 0 -21"}));
+    EXPECT_EQ(log.steps[2].text, 0);
+    EXPECT_EQ(log.steps[1].text, 1);
+}
