@@ -9,6 +9,8 @@
 #include "simulation/run_csv.h"
 #include "simulation/run_log_reader.h"
 #include "tests/evaluation_tracks.h"
+#include "ui/form.h"
+#include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
 
 using namespace vemrik;
@@ -282,4 +284,31 @@ TEST(RunLogReader, EachRuleTextIsKeptOnce) {
     EXPECT_EQ(log.texts, (std::vector<std::string>{"1 0 0 0 0 0 0 0 -20", "1 0 0 0 0 0 0 0 -21"}));
     EXPECT_EQ(log.steps[2].text, 0);
     EXPECT_EQ(log.steps[1].text, 1);
+}
+
+// The simulation counts what the window's own run with that seed does, line by line and pattern
+// by pattern.
+TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
+    const ParsedWorkspace oval = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
+    ASSERT_TRUE(oval.workspace) << oval.error;
+    TForm1 f;
+    applyWorkspace(f, *oval.workspace);
+    const RunSetup setup = *prepareRun(captureWorkspace(f)).setup;
+    constexpr std::uint32_t kSeed = 77;
+    constexpr std::uint64_t kSteps = 300;
+    const RunCounts simulated = simulateCounts(setup, kSeed, kSteps);
+    ASSERT_EQ(simulated.steps, kSteps);
+    f.ReplaySeededRun(kSeed, kSteps);
+    const RunRecord& run = f.engine.Run;
+    ASSERT_EQ(run.rowCount(), kSteps);
+    std::array<std::uint64_t, kPatternCount> patterns{};
+    std::uint64_t noRule = 0;
+    for (std::size_t i = 0; i < run.rowCount(); ++i) {
+        ++patterns[run.row(i).sensors];
+        if (run.row(i).rule == kNoRule) ++noRule;
+    }
+    EXPECT_EQ(simulated.patterns, patterns);
+    EXPECT_EQ(simulated.noRule, noRule);
+    for (int line = 0; line < 8; ++line)
+        EXPECT_EQ(simulated.hits(static_cast<std::size_t>(line)), run.hits(line)) << line;
 }
