@@ -40,8 +40,10 @@ void HeadlessRun::sense() {
 
 bool HeadlessRun::step() {
     const Candidates& c = setup_.rules.candidates(pattern_);
-    const NextPose next = nextPose(pose_, c, choiceOf(c, engine_()), strides_);
+    const int choice = choiceOf(c, engine_());
+    const NextPose next = nextPose(pose_, c, choice, strides_);
     if (!isFinite(next)) return false;
+    rule_ = choice < c.count ? c.lines[static_cast<std::size_t>(choice)] : kNoRule;
     moveTo(pose_, next, nullptr);
     ++steps_;
     sense();

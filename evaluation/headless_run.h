@@ -69,6 +69,8 @@ public:
     float heading() const { return pose_.RobotHeading; }
     /// The sensor states of the last sensing, bit k for SensorStates[k].
     int pattern() const { return pattern_; }
+    /// The list index of the rule that acted in the last step, or kNoRule.
+    int lastRule() const { return rule_; }
 
 private:
     // Truncation toward zero sends a point up to one pixel left of or above the image onto its
@@ -101,6 +103,7 @@ private:
     StrideCache strides_;
     TurnedSamples turned_;
     int pattern_ = 0;
+    int rule_ = kNoRule;
     bool stop_ = false;
     int steps_ = 0;
 };

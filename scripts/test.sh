@@ -17,7 +17,9 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-mkdir "$scratch/workspace" "$scratch/rules"
+mkdir "$scratch/workspace" "$scratch/rules" "$scratch/run_log"
 build/fuzz/fuzz/workspace_reader_fuzz -max_total_time=20 -dict=fuzz/workspace.dict \
   -artifact_prefix=build/fuzz/ "$scratch/workspace" fuzz/corpus
 build/fuzz/fuzz/rule_text_fuzz -max_total_time=20 -artifact_prefix=build/fuzz/ "$scratch/rules" fuzz/rule_corpus
+build/fuzz/fuzz/run_log_reader_fuzz -max_total_time=20 -dict=fuzz/run_log.dict \
+  -artifact_prefix=build/fuzz/ "$scratch/run_log" fuzz/run_log_corpus

@@ -6,6 +6,7 @@
 #include "ui/qt/keyboard_aids.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
+#include "ui/qt/robot_log_dialog.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
@@ -22,6 +23,7 @@ ProgramWindow::ProgramWindow() {
     addPrintTrackAction(*menu_, window_);
     trackImport_ = std::make_unique<TrackImportMenu>(*menu_, window_);
     recent_ = std::make_unique<RecentFiles>(*menu_);
+    addRobotLogAction(*menu_, window_);
     runView_ = std::make_unique<RunView>(window_);
     addEvaluationAction(window_);
     inspector_ = std::make_unique<RuleInspector>(window_);

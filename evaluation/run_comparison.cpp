@@ -1,0 +1,79 @@
+#include "evaluation/run_comparison.h"
+
+#include <algorithm>
+
+#include "evaluation/headless_run.h"
+
+namespace vemrik {
+
+namespace {
+
+void countStep(RunCounts& counts, int pattern, int line) {
+    ++counts.steps;
+    ++counts.patterns[static_cast<std::size_t>(pattern)];
+    if (line < 0) {
+        ++counts.noRule;
+        return;
+    }
+    const auto at = static_cast<std::size_t>(line);
+    if (at >= counts.lineHits.size()) counts.lineHits.resize(at + 1, 0);
+    ++counts.lineHits[at];
+}
+
+}  // namespace
+
+RunCounts countLog(const RunLog& log) {
+    RunCounts counts;
+    for (const LoggedStep& s : log.steps) countStep(counts, s.sensors, s.ruleIndex - 1);
+    return counts;
+}
+
+RunCounts simulateCounts(const RunSetup& setup, std::uint32_t seed, std::uint64_t steps) {
+    RunCounts counts;
+    HeadlessRun run(setup, seed);
+    while (counts.steps < steps) {
+        if (run.stopSensed()) {
+            counts.stopped = true;
+            break;
+        }
+        const int pattern = run.pattern();
+        if (!run.step()) break;
+        countStep(counts, pattern, run.lastRule());
+    }
+    return counts;
+}
+
+std::vector<int> uncoveredPatterns(const RunCounts& run, const std::vector<std::string>& rules) {
+    std::array<bool, kPatternCount> written{};
+    for (const std::string& line : rules)
+        if (const int p = rulePattern(line); p >= 0) written[static_cast<std::size_t>(p)] = true;
+    std::vector<int> uncovered;
+    for (int p = 0; p < kPatternCount; ++p)
+        if (run.patterns[static_cast<std::size_t>(p)] > 0 && !written[static_cast<std::size_t>(p)])
+            uncovered.push_back(p);
+    return uncovered;
+}
+
+std::vector<int> otherLines(const RunLog& log, const std::vector<std::string>& rules) {
+    std::vector<int> other;
+    for (const LoggedStep& s : log.steps) {
+        if (s.ruleIndex == 0) continue;
+        const auto line = static_cast<std::size_t>(s.ruleIndex - 1);
+        if (line < rules.size() && rules[line] == log.ruleText(s)) continue;
+        other.push_back(s.ruleIndex - 1);
+    }
+    std::sort(other.begin(), other.end());
+    other.erase(std::unique(other.begin(), other.end()), other.end());
+    return other;
+}
+
+std::string patternText(int pattern) {
+    std::string text;
+    for (int k = 0; k < kSensorSlots; ++k) {
+        if (k > 0) text += ' ';
+        text += ((pattern >> k) & 1) != 0 ? '1' : '0';
+    }
+    return text;
+}
+
+}  // namespace vemrik

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/rule_table.h"
+#include "evaluation/run_setup.h"
+#include "simulation/run_log_reader.h"
+
+namespace vemrik {
+
+/// What a run did, counted: how often each rule line acted and how often each sensor pattern was
+/// the one a step chose its rule by.
+struct RunCounts {
+    std::uint64_t steps = 0;
+    /// Indexed by rule line from 0; as long as the highest line that acted needs.
+    std::vector<std::uint64_t> lineHits;
+    /// Steps no rule acted in.
+    std::uint64_t noRule = 0;
+    std::array<std::uint64_t, kPatternCount> patterns{};
+    /// The run ended on a stop cell before its last step.
+    bool stopped = false;
+
+    std::uint64_t hits(std::size_t line) const { return line < lineHits.size() ? lineHits[line] : 0; }
+};
+
+/// The counts of a log's steps.
+RunCounts countLog(const RunLog& log);
+
+/// The counts of a headless run with this seed, as the window would make it: `steps` steps, or
+/// fewer when it senses a stop cell or a step would leave the finite numbers.
+RunCounts simulateCounts(const RunSetup& setup, std::uint32_t seed, std::uint64_t steps);
+
+/// The patterns the run met for which no line of `rules` is written, ascending.
+std::vector<int> uncoveredPatterns(const RunCounts& run, const std::vector<std::string>& rules);
+
+/// The lines (from 0) the log names with a text other than that line of `rules`, or beyond its
+/// end, ascending: the robot ran other rules there than those compared with.
+std::vector<int> otherLines(const RunLog& log, const std::vector<std::string>& rules);
+
+/// A pattern as a rule writes it: "1 0 0 0 0 0 0 0", s1 first.
+std::string patternText(int pattern);
+
+}  // namespace vemrik

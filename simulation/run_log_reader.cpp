@@ -1,0 +1,273 @@
+#include "simulation/run_log_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <unordered_map>
+
+#include "engine/rule_table.h"
+#include "simulation/run_csv.h"
+#include "workspace/workspace_file.h"
+
+namespace vemrik {
+
+namespace {
+
+constexpr std::size_t kColumns = 15;
+constexpr std::array<std::string_view, kColumns> kColumnNames = {
+    "step", "heading", "x", "y", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "rule_index", "rule_text", "stop"};
+constexpr std::size_t kHeading = 1, kFirstSensor = 4, kRuleIndex = 12, kRuleText = 13, kStop = 14;
+// A field shown in a message is cut to this many bytes.
+constexpr std::size_t kShownField = 40;
+
+/// A field as a message shows it: in Polish quotes, cut short at a character boundary.
+std::string shown(std::string_view field) {
+    if (field.size() <= kShownField) return "„" + std::string(field) + "”";
+    std::size_t cut = kShownField;
+    while (cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0u) == 0x80u) --cut;
+    return "„" + std::string(field.substr(0, cut)) + "…”";
+}
+
+/// Splits one line into its CSV fields, unquoting as csvField quotes; the first `count` strings of
+/// `fields` are the line's, the rest kept only for their memory. Empty on success.
+std::string splitFields(std::string_view line, std::vector<std::string>& fields, std::size_t& count) {
+    count = 0;
+    std::size_t i = 0;
+    for (;;) {
+        if (count == fields.size()) fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        const std::string_view name = count <= kColumns ? kColumnNames[count - 1] : std::string_view("nadmiarowe");
+        if (i < line.size() && line[i] == '"') {
+            for (++i;; ++i) {
+                if (i >= line.size()) return "cudzysłów otwierający pole " + std::string(name) + " nie jest zamknięty";
+                if (line[i] != '"') {
+                    field += line[i];
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    field += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            ++i;
+            if (i < line.size() && line[i] != ',')
+                return "po cudzysłowie zamykającym pole " + std::string(name) + " jest jeszcze tekst";
+        } else {
+            const std::size_t end = std::min(line.find(',', i), line.size());
+            field.assign(line.substr(i, end - i));
+            if (field.find('"') != std::string::npos)
+                return "cudzysłów w środku pola " + std::string(name) + "; takie pole musi być całe w cudzysłowie";
+            i = end;
+        }
+        if (i >= line.size()) return {};
+        ++i;  // the comma
+    }
+}
+
+/// Digits only: no sign, no blank, nothing after.
+template <class Number>
+bool readUnsigned(std::string_view field, Number& out) {
+    if (field.empty() || field[0] < '0' || field[0] > '9') return false;
+    const auto res = std::from_chars(field.data(), field.data() + field.size(), out);
+    return res.ec == std::errc{} && res.ptr == field.data() + field.size();
+}
+
+bool readFloat(std::string_view field, float& out) {
+    if (field.empty() || field[0] == '+' || field[0] == ' ') return false;
+    const auto res = std::from_chars(field.data(), field.data() + field.size(), out);
+    return res.ec == std::errc{} && res.ptr == field.data() + field.size() && std::isfinite(out);
+}
+
+bool hasControl(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20u || c == '\x7f') return true;
+    return false;
+}
+
+/// Reads the rows after the header, one at a time, into a log.
+class RowReader {
+public:
+    explicit RowReader(RunLog& log) : log_(log) {}
+
+    /// The problem with this row, or empty when it was taken into the log.
+    std::string take(std::string_view line) {
+        std::size_t count = 0;
+        if (std::string problem = splitFields(line, fields_, count); !problem.empty()) return problem;
+        if (count != kColumns) return "jest " + std::to_string(count) + " pól zamiast " + std::to_string(kColumns);
+        LoggedStep s;
+        std::string problem = readStep(s);
+        if (problem.empty()) problem = readPose(s);
+        if (problem.empty()) problem = readSensors(s);
+        if (problem.empty()) problem = readRule(s);
+        if (problem.empty()) problem = readStop(s);
+        if (problem.empty()) log_.steps.push_back(s);
+        return problem;
+    }
+
+private:
+    std::string readStep(LoggedStep& s) const {
+        const std::string& f = fields_[0];
+        if (!readUnsigned(f, s.step) || s.step == 0)
+            return "pole step ma wartość " + shown(f) + "; oczekiwano liczby całkowitej od 1";
+        if (log_.steps.empty()) return {};
+        const std::uint64_t previous = log_.steps.back().step;
+        if (previous == std::numeric_limits<std::uint64_t>::max() || s.step != previous + 1)
+            return "krok " + f + " po kroku " + std::to_string(previous) +
+                   "; kroki idą kolejno, więc brakuje wierszy albo są przestawione";
+        return {};
+    }
+
+    std::string readPose(LoggedStep& s) const {
+        int given = 0;
+        for (std::size_t c = kHeading; c < kHeading + 3; ++c) given += fields_[c].empty() ? 0 : 1;
+        if (given != 0 && given != 3) return "heading, x i y muszą być podane wszystkie trzy albo żadne";
+        s.hasPose = given == 3;
+        if (!log_.steps.empty() && s.hasPose != log_.steps.front().hasPose)
+            return s.hasPose ? "heading, x i y są podane, a w pierwszym kroku były puste"
+                             : "heading, x i y są puste, a w pierwszym kroku były podane";
+        float* const values[] = {&s.heading, &s.x, &s.y};
+        for (std::size_t c = kHeading; s.hasPose && c < kHeading + 3; ++c)
+            if (!readFloat(fields_[c], *values[c - kHeading]))
+                return "pole " + std::string(kColumnNames[c]) + " ma wartość " + shown(fields_[c]) +
+                       "; oczekiwano skończonej liczby albo pustego pola";
+        return {};
+    }
+
+    std::string readSensors(LoggedStep& s) const {
+        for (std::size_t k = 0; k < 8; ++k) {
+            const std::string& f = fields_[kFirstSensor + k];
+            if (f != "0" && f != "1")
+                return "pole " + std::string(kColumnNames[kFirstSensor + k]) + " ma wartość " + shown(f) +
+                       "; oczekiwano 0 albo 1";
+            if (f == "1") s.sensors = static_cast<std::uint8_t>(s.sensors | (1u << k));
+        }
+        return {};
+    }
+
+    std::string readRule(LoggedStep& s) {
+        const std::string& index = fields_[kRuleIndex];
+        const std::string& text = fields_[kRuleText];
+        if (!readUnsigned(index, s.ruleIndex))
+            return "pole rule_index ma wartość " + shown(index) + "; oczekiwano liczby całkowitej od 0";
+        if (s.ruleIndex == 0)
+            return text.empty() ? std::string{} : "rule_index jest 0 (żadna reguła), a rule_text nie jest pusty";
+        if (text.empty()) return "rule_index jest " + index + ", a rule_text jest pusty";
+        if (hasControl(text)) return "rule_text zawiera znak sterujący";
+        if (rulePattern(text) != s.sensors)
+            return "reguła " + shown(text) + " nie jest regułą dla stanów czujników s1…s8 tego wiersza";
+        s.text = textIndex(text);
+        return {};
+    }
+
+    std::string readStop(LoggedStep& s) const {
+        const std::string& f = fields_[kStop];
+        if (!f.empty() && f != "0" && f != "1")
+            return "pole stop ma wartość " + shown(f) + "; oczekiwano 0, 1 albo pustego pola";
+        s.stop = f == "1";
+        return {};
+    }
+
+    int textIndex(const std::string& text) {
+        const auto [at, added] = textIndices_.try_emplace(text, static_cast<int>(log_.texts.size()));
+        if (added) log_.texts.push_back(text);
+        return at->second;
+    }
+
+    RunLog& log_;
+    std::vector<std::string> fields_;
+    // A log may name a new text in every row; a lookup keeps a million of them quick.
+    std::unordered_map<std::string, int> textIndices_;
+};
+
+/// The text's lines one at a time, numbered from 1, with a CR before the line end taken off.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : rest_(text) {}
+
+    bool next(std::string_view& line) {
+        if (done_) return false;
+        const std::size_t end = rest_.find('\n');
+        line = rest_.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++number_;
+        if (end == std::string_view::npos) {
+            done_ = true;
+            // The line end after the last line leaves nothing that counts as a line.
+            if (rest_.empty()) return false;
+        } else {
+            rest_.remove_prefix(end + 1);
+        }
+        return true;
+    }
+    int number() const { return number_; }
+    /// Whether no line after the current one holds anything but a line end.
+    bool restBlank() const {
+        return done_ || rest_.find_first_not_of("\r\n") == std::string_view::npos;
+    }
+
+private:
+    std::string_view rest_;
+    int number_ = 0;
+    bool done_ = false;
+};
+
+ParsedRunLog refused(int line, const std::string& problem) {
+    return {std::nullopt, "wiersz " + std::to_string(line) + ": " + problem};
+}
+
+}  // namespace
+
+ParsedRunLog parseRunLog(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return {std::nullopt, "plik jest pusty"};
+    Lines lines(text);
+    std::string_view line;
+    RunLog log;
+    while (lines.next(line) && line != kRunCsvHeader) ++log.skippedLines;
+    if (line != kRunCsvHeader)
+        return {std::nullopt, "nie ma wiersza nagłówka „" + std::string(kRunCsvHeader) +
+                                  "”; to nie jest przebieg zapisany przez Vemrik ani przez robota"};
+    RowReader rows(log);
+    while (lines.next(line)) {
+        if (line.empty()) {
+            if (lines.restBlank()) break;
+            return refused(lines.number(), "pusty wiersz, a po nim są jeszcze dane");
+        }
+        if (line == kRunCsvHeader)
+            return refused(lines.number(), "drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?");
+        if (log.steps.size() == kMaxLogSteps)
+            return refused(lines.number(), "więcej niż " + std::to_string(kMaxLogSteps) + " kroków");
+        if (std::string problem = rows.take(line); !problem.empty()) return refused(lines.number(), problem);
+    }
+    if (log.steps.empty()) return {std::nullopt, "po nagłówku nie ma żadnego kroku"};
+    return {std::move(log), {}};
+}
+
+ParsedRunLog readRunLogFile(const std::string& path) {
+    FileText file = readTextFile(path, kMaxLogFileBytes);
+    if (!file.text) return {std::nullopt, std::move(file.error)};
+    return parseRunLog(*file.text);
+}
+
+std::vector<RunRow> recordedSteps(const RunLog& log) {
+    std::vector<RunRow> rows;
+    rows.reserve(log.steps.size());
+    for (const LoggedStep& s : log.steps) {
+        RunRow r;
+        r.step = s.step;
+        r.heading = s.heading;
+        r.x = s.x;
+        r.y = s.y;
+        r.rule = s.ruleIndex == 0 ? kNoRule : s.ruleIndex - 1;
+        r.ruleText = s.text;
+        r.sensors = s.sensors;
+        r.stop = s.stop;
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+}  // namespace vemrik

@@ -1,0 +1,314 @@
+// Reading a run log back in, a robot's or the program's own, and counting it against a simulation.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/run_record.h"
+#include "evaluation/run_comparison.h"
+#include "simulation/run_csv.h"
+#include "simulation/run_log_reader.h"
+#include "tests/evaluation_tracks.h"
+#include "ui/form.h"
+#include "ui/workspace_form.h"
+#include "workspace/workspace_file.h"
+
+using namespace vemrik;
+
+namespace {
+
+const std::string kHeader = "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n";
+const std::vector<std::string> kOvalRules = {
+    "1 0 0 0 0 0 0 0 -20", "1 1 0 0 0 0 0 0 -10", "0 1 0 0 0 0 0 0 -5", "0 1 1 0 0 0 0 0 0",
+    "0 0 1 0 0 0 0 0 5",   "0 0 1 1 0 0 0 0 10",  "0 0 0 1 0 0 0 0 20", "0 0 0 0 0 0 0 0 10"};
+
+RunLog read(const std::string& text) {
+    ParsedRunLog parsed = parseRunLog(text);
+    EXPECT_TRUE(parsed.log) << parsed.error;
+    return parsed.log ? std::move(*parsed.log) : RunLog{};
+}
+
+RunLog ovalLog() {
+    const ParsedRunLog parsed = readRunLogFile(VEMRIK_EXAMPLES_DIR "/oval-robot.csv");
+    EXPECT_TRUE(parsed.log) << parsed.error;
+    return parsed.log.value_or(RunLog{});
+}
+
+}  // namespace
+
+TEST(RunLogReader, RobotLogReadsWithoutPoses) {
+    const RunLog log = ovalLog();
+    ASSERT_EQ(log.steps.size(), 8u);
+    EXPECT_EQ(log.skippedLines, 0);
+    const LoggedStep& first = log.steps[0];
+    EXPECT_EQ(first.step, 1u);
+    EXPECT_FALSE(first.hasPose);
+    EXPECT_EQ(first.sensors, 0b0110);  // s2 and s3
+    EXPECT_EQ(first.ruleIndex, 4);
+    EXPECT_EQ(log.ruleText(first), "0 1 1 0 0 0 0 0 0");
+    EXPECT_FALSE(first.stop);
+    EXPECT_EQ(log.steps[1].ruleIndex, 0);
+    EXPECT_EQ(log.ruleText(log.steps[1]), "");
+    EXPECT_EQ(log.steps[6].sensors, 0b1001);  // s1 and s4
+    EXPECT_EQ(log.steps[7].step, 8u);
+    // Four rules named, the first twice.
+    EXPECT_EQ(log.texts.size(), 4u);
+    EXPECT_EQ(log.steps[5].text, first.text);
+}
+
+TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
+    const std::string row1 = "1,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,0";
+    const std::string row2 = "2,,,,0,0,0,0,0,0,0,0,0,,1";
+    const std::string header = kHeader.substr(0, kHeader.size() - 1);
+    struct Case {
+        const char* name;
+        std::string text;
+        int skipped;
+    };
+    const Case cases[] = {
+        {"CRLF", header + "\r\n" + row1 + "\r\n" + row2 + "\r\n", 0},
+        {"no end of line at the end", header + "\n" + row1 + "\n" + row2, 0},
+        {"empty lines at the end", header + "\n" + row1 + "\n" + row2 + "\n\r\n\n", 0},
+        {"byte order mark", "\xEF\xBB\xBF" + header + "\n" + row1 + "\n" + row2 + "\n", 0},
+        {"reset noise before the header", "\x80\x01garbage\r\nets Jan  8 2013\n\n" + header + "\n" + row1 + "\n" +
+                                              row2 + "\n", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RunLog log = read(c.text);
+        ASSERT_EQ(log.steps.size(), 2u);
+        EXPECT_EQ(log.skippedLines, c.skipped);
+        EXPECT_EQ(log.steps[0].sensors, 1);
+        EXPECT_EQ(log.ruleText(log.steps[0]), "1 0 0 0 0 0 0 0 -20");
+        EXPECT_FALSE(log.steps[0].stop);
+        EXPECT_TRUE(log.steps[1].stop);
+    }
+}
+
+TEST(RunLogReader, QuotedRuleTextsAndPosesRead) {
+    const RunLog log = read(kHeader +
+                            "41,-90,105.5,-3e-2,0,1,0,0,0,0,0,0,3,\"0 1 0 0 0 0 0 0 2,5\",0\n"
+                            "42,0,1,2,0,1,0,0,0,0,0,0,2,\"0 1 0 0 0 0 0 0 \"\"x\"\"\",1\n");
+    ASSERT_EQ(log.steps.size(), 2u);
+    EXPECT_EQ(log.steps[0].step, 41u);  // older rows dropped by the record
+    EXPECT_TRUE(log.steps[0].hasPose);
+    EXPECT_EQ(log.steps[0].heading, -90.0f);
+    EXPECT_EQ(log.steps[0].x, 105.5f);
+    EXPECT_EQ(log.steps[0].y, -0.03f);
+    EXPECT_EQ(log.ruleText(log.steps[0]), "0 1 0 0 0 0 0 0 2,5");
+    EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"x\"");
+}
+
+TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
+    const std::vector<std::string> rules = {"1 0 0 0 0 0 0 0 -20", "0 1 0 0 0 0 0 0 \"a, b\""};
+    RunRecord record;
+    ProgramState s;
+    const struct {
+        float heading, x, y;
+        int sensors, rule;
+        bool stop;
+    } steps[] = {{-0.1f, 350.123456f, 12.0f, 0b1, 0, false},
+                 {1e-7f, -3.5f, 1e30f, 0b10, 1, false},
+                 {359.99f, 0.0f, 0.0f, 0, kNoRule, true}};
+    for (const auto& st : steps) {
+        s.RobotHeading = st.heading;
+        s.RobotPosX = st.x;
+        s.RobotPosY = st.y;
+        for (int k = 0; k < kSensorSlots; ++k) s.SensorStates[static_cast<std::size_t>(k)] = (st.sensors >> k) & 1;
+        if (st.stop) record.noteStopSeen();
+        record.recordStep(0.0f, 0.0f, s, st.rule, rules);
+    }
+    const RunLog log = read(runCsv(record));
+    ASSERT_EQ(log.steps.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const LoggedStep& l = log.steps[i];
+        EXPECT_EQ(l.step, i + 1);
+        EXPECT_TRUE(l.hasPose);
+        EXPECT_EQ(l.heading, steps[i].heading);
+        EXPECT_EQ(l.x, steps[i].x);
+        EXPECT_EQ(l.y, steps[i].y);
+        EXPECT_EQ(l.sensors, steps[i].sensors);
+        EXPECT_EQ(l.ruleIndex, steps[i].rule + 1);
+        EXPECT_EQ(l.stop, steps[i].stop);
+    }
+    EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"a, b\"");
+}
+
+TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
+    const std::string ok = "1,,,,0,0,0,0,0,0,0,0,0,,\n";
+    struct Case {
+        std::string text;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"", "plik jest pusty"},
+        {" \r\n\n", "plik jest pusty"},
+        {"step,heading\n1,2\n",
+         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to nie jest "
+         "przebieg zapisany przez Vemrik ani przez robota"},
+        {"noise " + kHeader + ok,
+         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to nie jest "
+         "przebieg zapisany przez Vemrik ani przez robota"},
+        {kHeader, "po nagłówku nie ma żadnego kroku"},
+        {kHeader + "\n", "po nagłówku nie ma żadnego kroku"},
+        {kHeader + ok + "\n2,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: pusty wiersz, a po nim są jeszcze dane"},
+        {"x\n" + kHeader + ok + kHeader, "wiersz 4: drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,\n", "wiersz 2: jest 14 pól zamiast 15"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,,\n", "wiersz 2: jest 16 pól zamiast 15"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n", "wiersz 2: pole stop ma wartość „\r”; oczekiwano 0, 1 albo pustego pola"},
+        {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole step ma wartość „0”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole step ma wartość „+1”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "1 ,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole step ma wartość „1 ”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "18446744073709551616,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole step ma wartość „18446744073709551616”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 3: krok 18446744073709551615 po kroku 18446744073709551615; kroki idą kolejno, więc brakuje wierszy "
+         "albo są przestawione"},
+        {kHeader + ok + "3,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 3: krok 3 po kroku 1; kroki idą kolejno, więc brakuje wierszy albo są przestawione"},
+        {kHeader + ok + "1,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 3: krok 1 po kroku 1; kroki idą kolejno, więc brakuje wierszy albo są przestawione"},
+        {kHeader + "1,0,,0,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: heading, x i y muszą być podane wszystkie trzy albo żadne"},
+        {kHeader + ok + "2,0,0,0,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 3: heading, x i y są podane, a w pierwszym kroku były puste"},
+        {kHeader + "1,0,0,0,0,0,0,0,0,0,0,0,0,,\n" + "2,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 3: heading, x i y są puste, a w pierwszym kroku były podane"},
+        {kHeader + "1,0,nan,0,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole x ma wartość „nan”; oczekiwano skończonej liczby albo pustego pola"},
+        {kHeader + "1,0,0,1e39,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole y ma wartość „1e39”; oczekiwano skończonej liczby albo pustego pola"},
+        {kHeader + "1,0x1,0,0,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole heading ma wartość „0x1”; oczekiwano skończonej liczby albo pustego pola"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,2,0,,\n", "wiersz 2: pole s8 ma wartość „2”; oczekiwano 0 albo 1"},
+        {kHeader + "1,,,,,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole s1 ma wartość „”; oczekiwano 0 albo 1"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,-1,,\n",
+         "wiersz 2: pole rule_index ma wartość „-1”; oczekiwano liczby całkowitej od 0"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,2147483648,0 0 0 0 0 0 0 0 1,\n",
+         "wiersz 2: pole rule_index ma wartość „2147483648”; oczekiwano liczby całkowitej od 0"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,0 0 0 0 0 0 0 0 1,\n",
+         "wiersz 2: rule_index jest 0 (żadna reguła), a rule_text nie jest pusty"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,3,,\n", "wiersz 2: rule_index jest 3, a rule_text jest pusty"},
+        {kHeader + "1,,,,1,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 1,\n",
+         "wiersz 2: reguła „0 0 0 0 0 0 0 0 1” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,-20,\n",
+         "wiersz 2: reguła „-20” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 1\t,\n", "wiersz 2: rule_text zawiera znak sterujący"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1,\n",
+         "wiersz 2: cudzysłów otwierający pole rule_text nie jest zamknięty"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1\"x,\n",
+         "wiersz 2: po cudzysłowie zamykającym pole rule_text jest jeszcze tekst"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 \"1\",\n",
+         "wiersz 2: cudzysłów w środku pola rule_text; takie pole musi być całe w cudzysłowie"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,yes\n", "wiersz 2: pole stop ma wartość „yes”; oczekiwano 0, 1 albo pustego pola"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,," + std::string(50, 'x') + "\n",
+         "wiersz 2: pole stop ma wartość „" + std::string(40, 'x') + "…”; oczekiwano 0, 1 albo pustego pola"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ParsedRunLog parsed = parseRunLog(c.text);
+        EXPECT_FALSE(parsed.log);
+        EXPECT_EQ(parsed.error, c.error);
+    }
+}
+
+TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
+    std::string text = kHeader;
+    for (std::size_t i = 1; i <= kMaxLogSteps + 1; ++i) text += std::to_string(i) + ",,,,0,0,0,0,0,0,0,0,0,,\n";
+    EXPECT_EQ(parseRunLog(text).error, "wiersz 1000002: więcej niż 1000000 kroków");
+}
+
+TEST(RunLogReader, RecordedStepsCountRulesFromZero) {
+    const RunLog log = ovalLog();
+    const std::vector<RunRow> rows = recordedSteps(log);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[0].step, 1u);
+    EXPECT_EQ(rows[0].rule, 3);
+    EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
+    EXPECT_EQ(rows[1].rule, kNoRule);
+    EXPECT_EQ(rows[1].ruleText, -1);
+    EXPECT_EQ(rows[6].sensors, 0b1001);
+    EXPECT_EQ(rows[7].rule, 7);
+}
+
+TEST(RunComparison, RobotLogCountedByHand) {
+    const RunLog log = ovalLog();
+    const RunCounts robot = countLog(log);
+    EXPECT_EQ(robot.steps, 8u);
+    // Line 4 twice (steps 1 and 6), lines 5, 6 and 8 once, no rule three times.
+    EXPECT_EQ(robot.lineHits, (std::vector<std::uint64_t>{0, 0, 0, 2, 1, 1, 0, 1}));
+    EXPECT_EQ(robot.noRule, 3u);
+    // s2 s3 = 6 three times; s3 = 4, s3 s4 = 12, s2 s3 s4 = 14, s1 s4 = 9 and none = 0 once.
+    std::array<std::uint64_t, kPatternCount> patterns{};
+    patterns[6] = 3;
+    patterns[4] = patterns[12] = patterns[14] = patterns[9] = patterns[0] = 1;
+    EXPECT_EQ(robot.patterns, patterns);
+    EXPECT_EQ(uncoveredPatterns(robot, kOvalRules), (std::vector<int>{9, 14}));
+    EXPECT_EQ(otherLines(log, kOvalRules), std::vector<int>{});
+    EXPECT_EQ(patternText(14), "0 1 1 1 0 0 0 0");
+}
+
+TEST(RunComparison, OtherRulesThanTheOpenOnesAreNamed) {
+    const RunLog log = ovalLog();
+    std::vector<std::string> rules = kOvalRules;
+    rules[4] = "0 0 1 0 0 0 0 0 6";  // line 5
+    rules.pop_back();                // line 8 gone
+    EXPECT_EQ(otherLines(log, rules), (std::vector<int>{4, 7}));
+    EXPECT_EQ(uncoveredPatterns(countLog(log), rules), (std::vector<int>{0, 9, 14}));
+}
+
+TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
+    Workspace ws = evaltest::straightTrack();
+    ws.rules = {"0 0 0 0 0 0 0 0 0"};  // acts or not, straight on either way
+    PreparedRun prepared = prepareRun(ws);
+    ASSERT_TRUE(prepared.setup) << prepared.error;
+    const RunCounts shortRun = simulateCounts(*prepared.setup, 1, 10);
+    EXPECT_EQ(shortRun.steps, 10u);
+    EXPECT_FALSE(shortRun.stopped);
+    const RunCounts full = simulateCounts(*prepared.setup, 1, 1000);
+    EXPECT_EQ(full.steps, static_cast<std::uint64_t>(evaltest::kStraightSteps));
+    EXPECT_TRUE(full.stopped);
+    EXPECT_EQ(full.patterns[0], full.steps);
+    // One candidate: each step draws it or going straight on, so over 84 steps both happen.
+    ASSERT_EQ(full.lineHits.size(), 1u);
+    EXPECT_GT(full.lineHits[0], 0u);
+    EXPECT_GT(full.noRule, 0u);
+    EXPECT_EQ(full.lineHits[0] + full.noRule, full.steps);
+}
+
+TEST(RunLogReader, EachRuleTextIsKeptOnce) {
+    const RunLog log = read(kHeader +
+                            "1,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,\n"
+                            "2,,,,1,0,0,0,0,0,0,0,2,1 0 0 0 0 0 0 0 -21,\n"
+                            "3,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,\n");
+    EXPECT_EQ(log.texts, (std::vector<std::string>{"1 0 0 0 0 0 0 0 -20", "1 0 0 0 0 0 0 0 -21"}));
+    EXPECT_EQ(log.steps[2].text, 0);
+    EXPECT_EQ(log.steps[1].text, 1);
+}
+
+// The simulation counts what the window's own run with that seed does, line by line and pattern
+// by pattern.
+TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
+    const ParsedWorkspace oval = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
+    ASSERT_TRUE(oval.workspace) << oval.error;
+    TForm1 f;
+    applyWorkspace(f, *oval.workspace);
+    const RunSetup setup = *prepareRun(captureWorkspace(f)).setup;
+    constexpr std::uint32_t kSeed = 77;
+    constexpr std::uint64_t kSteps = 300;
+    const RunCounts simulated = simulateCounts(setup, kSeed, kSteps);
+    ASSERT_EQ(simulated.steps, kSteps);
+    f.ReplaySeededRun(kSeed, kSteps);
+    const RunRecord& run = f.engine.Run;
+    ASSERT_EQ(run.rowCount(), kSteps);
+    std::array<std::uint64_t, kPatternCount> patterns{};
+    std::uint64_t noRule = 0;
+    for (std::size_t i = 0; i < run.rowCount(); ++i) {
+        ++patterns[run.row(i).sensors];
+        if (run.row(i).rule == kNoRule) ++noRule;
+    }
+    EXPECT_EQ(simulated.patterns, patterns);
+    EXPECT_EQ(simulated.noRule, noRule);
+    for (int line = 0; line < 8; ++line)
+        EXPECT_EQ(simulated.hits(static_cast<std::size_t>(line)), run.hits(line)) << line;
+}

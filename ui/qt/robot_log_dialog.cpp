@@ -1,0 +1,263 @@
+#include "ui/qt/robot_log_dialog.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+
+#include "evaluation/summary.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
+#include "ui/qt/workspace_menu.h"
+#include "ui/workspace_form.h"
+
+namespace vemrik {
+
+namespace {
+
+// Fits a 910 × 512 screen with its frame; the content scrolls within.
+const QSize kDialogSize(640, 460);
+const QString kFilter = QStringLiteral("Przebiegi CSV (*.csv *.txt *.log);;Wszystkie pliki (*)");
+
+QTableWidget* table(QWidget* parent, const char* name, const QStringList& columns) {
+    auto* t = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+    t->setObjectName(name);
+    t->setHorizontalHeaderLabels(columns);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    // The dialog scrolls, not the table: it is always as tall as its rows.
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->horizontalHeader()->setStretchLastSection(false);
+    return t;
+}
+
+void setCell(QTableWidget* t, int row, int column, const QString& text, bool number = false) {
+    auto* item = new QTableWidgetItem(text);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    t->setItem(row, column, item);
+}
+
+/// Rows sized to their text and the table exactly as tall as them; column `wide` takes the width
+/// left over.
+void fitRows(QTableWidget* t, int wide) {
+    t->resizeColumnsToContents();
+    t->horizontalHeader()->setSectionResizeMode(wide, QHeaderView::Stretch);
+    t->resizeRowsToContents();
+    int height = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
+    for (int r = 0; r < t->rowCount(); ++r) height += t->rowHeight(r);
+    t->setFixedHeight(height);
+}
+
+QGroupBox* group(QWidget* parent, const QString& title, QWidget* content) {
+    auto* box = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(content);
+    return box;
+}
+
+QString count(std::uint64_t n) { return QString::number(static_cast<qulonglong>(n)); }
+
+QString share(std::uint64_t n, std::uint64_t of) {
+    if (of == 0) return QStringLiteral("—");
+    return qs(percentText(static_cast<double>(n) / static_cast<double>(of))) + QStringLiteral(" (%1)").arg(count(n));
+}
+
+/// The text the log gives line `line` (from 0) the first time it acted.
+QString loggedText(const RunLog& log, int line) {
+    for (const LoggedStep& s : log.steps)
+        if (s.ruleIndex == line + 1) return qs(log.ruleText(s));
+    return {};
+}
+
+}  // namespace
+
+RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(window) {
+    setObjectName("robotLogDialog");
+    setWindowTitle(QStringLiteral("Przebieg robota"));
+    resize(kDialogSize);
+    showError = [this](const QString& message) { QMessageBox::critical(this, QStringLiteral("Vemrik"), message); };
+
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    summary_ = new QLabel(content);
+    summary_->setObjectName("robotLogSummary");
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(summary_);
+    lines_ = table(content, "robotLogLines",
+                   {QStringLiteral("Linia"), QStringLiteral("Reguła"), QStringLiteral("Robot"),
+                    QStringLiteral("Symulacja")});
+    column->addWidget(group(content, QStringLiteral("Jak często działała każda linia"), lines_));
+    uncovered_ = new QLabel(content);
+    uncovered_->setObjectName("robotLogUncovered");
+    uncovered_->setWordWrap(true);
+    column->addWidget(group(content, QStringLiteral("Wzorce bez reguły, które napotkał robot"), uncovered_));
+    patterns_ = table(content, "robotLogPatterns",
+                      {QStringLiteral("Wzorzec s1…s8"), QStringLiteral("Robot"), QStringLiteral("Symulacja")});
+    column->addWidget(group(content, QStringLiteral("Udział kroków na wzorzec"), patterns_));
+    column->addStretch(1);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("robotLogScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+bool RobotLogDialog::openLog(const QString& path) {
+    ParsedRunLog read = readRunLogFile(QFile::encodeName(path).toStdString());
+    if (!read.log) {
+        showError(QStringLiteral("Nie można otworzyć przebiegu „%1”:\n%2").arg(path, qs(read.error)));
+        return false;
+    }
+    log_ = std::move(read.log);
+    compare(path);
+    return true;
+}
+
+void RobotLogDialog::compare(const QString& path) {
+    const RunCounts robot = countLog(*log_);
+    const Workspace ws = captureWorkspace(window_.form());
+    std::optional<RunCounts> simulated;
+    QString simulationError;
+    try {
+        const PreparedRun prepared = prepareRun(ws);
+        if (prepared.setup)
+            simulated = simulateCounts(*prepared.setup, window_.form().engine.Seed, log_->steps.size());
+        else
+            simulationError = qs(prepared.error);
+    } catch (const std::exception& e) {
+        simulationError = qs(e.what());
+    }
+    const std::vector<int> other = otherLines(*log_, ws.rules);
+    showSummary(path, robot, simulated, simulationError, other);
+    showLines(robot, simulated, other);
+    showUncovered(robot);
+    showPatterns(robot, simulated);
+}
+
+void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
+                                 const std::optional<RunCounts>& simulated, const QString& simulationError,
+                                 const std::vector<int>& other) {
+    QString text = QStringLiteral("Przebieg robota „%1”, kroków: %2").arg(QFileInfo(path).fileName(), count(robot.steps));
+    if (log_->skippedLines > 0)
+        text += QStringLiteral(" (pominięte wiersze przed nagłówkiem: %1)").arg(log_->skippedLines);
+    text += QStringLiteral(".\n");
+    if (simulated) {
+        text += QStringLiteral("Symulacja tych samych reguł na otwartej trasie, ziarno %1, kroków: %2")
+                    .arg(window_.form().engine.Seed)
+                    .arg(count(simulated->steps));
+        text += simulated->stopped ? QStringLiteral(" (dojechała do pola stop).") : QStringLiteral(".");
+    } else {
+        text += QStringLiteral("Nie można zasymulować tych reguł: %1.").arg(simulationError);
+    }
+    if (!other.empty()) {
+        QStringList numbers;
+        for (const int line : other) numbers << QString::number(line + 1);
+        text += QStringLiteral("\nUwaga: robot działał w liniach %1 według innych reguł niż otwarte.")
+                    .arg(numbers.join(QStringLiteral(", ")));
+    }
+    summary_->setText(text);
+}
+
+void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated,
+                               const std::vector<int>& other) {
+    const std::vector<std::string>& rules = window_.form().engine.Rules;
+    const std::size_t shown = std::max(rules.size(), robot.lineHits.size());
+    lines_->setRowCount(static_cast<int>(shown) + 1);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const int row = static_cast<int>(i);
+        QString rule = i < rules.size() ? qs(rules[i]) : QStringLiteral("(nie ma jej w otwartych regułach)");
+        if (std::binary_search(other.begin(), other.end(), row))
+            rule += QStringLiteral(" — u robota: „%1”").arg(loggedText(*log_, row));
+        setCell(lines_, row, 0, QString::number(row + 1), true);
+        setCell(lines_, row, 1, rule);
+        setCell(lines_, row, 2, count(robot.hits(i)), true);
+        setCell(lines_, row, 3, simulated ? count(simulated->hits(i)) : QStringLiteral("—"), true);
+    }
+    const int last = static_cast<int>(shown);
+    setCell(lines_, last, 0, QStringLiteral("—"), true);
+    setCell(lines_, last, 1, QStringLiteral("żadna: prosto"));
+    setCell(lines_, last, 2, count(robot.noRule), true);
+    setCell(lines_, last, 3, simulated ? count(simulated->noRule) : QStringLiteral("—"), true);
+    fitRows(lines_, 1);
+}
+
+void RobotLogDialog::showUncovered(const RunCounts& robot) {
+    const std::vector<int> found = uncoveredPatterns(robot, window_.form().engine.Rules);
+    if (found.empty()) {
+        uncovered_->setText(QStringLiteral("Brak: na każdy wzorzec, który robot napotkał, jest reguła."));
+        return;
+    }
+    QStringList text;
+    for (const int p : found)
+        text << QStringLiteral("%1   kroków: %2")
+                    .arg(qs(patternText(p)), count(robot.patterns[static_cast<std::size_t>(p)]));
+    uncovered_->setText(text.join('\n'));
+}
+
+void RobotLogDialog::showPatterns(const RunCounts& robot, const std::optional<RunCounts>& simulated) {
+    std::vector<int> met;
+    for (int p = 0; p < kPatternCount; ++p) {
+        const auto at = static_cast<std::size_t>(p);
+        if (robot.patterns[at] > 0 || (simulated && simulated->patterns[at] > 0)) met.push_back(p);
+    }
+    // The robot's commonest first; the simulation's order among those it never met.
+    const auto key = [&](int p) {
+        const auto at = static_cast<std::size_t>(p);
+        return std::pair{robot.patterns[at], simulated ? simulated->patterns[at] : 0};
+    };
+    std::stable_sort(met.begin(), met.end(), [&](int a, int b) { return key(a) > key(b); });
+    patterns_->setRowCount(static_cast<int>(met.size()));
+    for (std::size_t i = 0; i < met.size(); ++i) {
+        const auto at = static_cast<std::size_t>(met[i]);
+        const int row = static_cast<int>(i);
+        setCell(patterns_, row, 0, qs(patternText(met[i])));
+        setCell(patterns_, row, 1, share(robot.patterns[at], robot.steps), true);
+        setCell(patterns_, row, 2, simulated ? share(simulated->patterns[at], simulated->steps) : QStringLiteral("—"),
+                true);
+    }
+    fitRows(patterns_, 0);
+}
+
+QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window) {
+    auto* action = new QAction(QStringLiteral("Otwórz przebieg &robota…"), menu.fileMenu());
+    action->setObjectName("actionOpenRobotLog");
+    // With the other entries that open something, before "Zapisz".
+    menu.fileMenu()->insertAction(menu.action("actionSave"), action);
+    auto dialog = std::make_shared<QPointer<RobotLogDialog>>();
+    QObject::connect(action, &QAction::triggered, &window, [&window, &menu, dialog] {
+        const QString dir = menu.filePath().isEmpty() ? menu.startFolder() : QFileInfo(menu.filePath()).absolutePath();
+        const QString path =
+            QFileDialog::getOpenFileName(&window, QStringLiteral("Otwórz przebieg robota"), dir, kFilter);
+        if (path.isEmpty()) return;
+        if (!*dialog) *dialog = new RobotLogDialog(window);
+        if (!(*dialog)->openLog(path)) return;
+        (*dialog)->show();
+        (*dialog)->raise();
+        (*dialog)->activateWindow();
+    });
+    return action;
+}
+
+}  // namespace vemrik

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "evaluation/run_comparison.h"
+#include "simulation/run_log_reader.h"
+
+class QAction;
+class QLabel;
+class QTableWidget;
+
+namespace vemrik {
+
+class MainWindow;
+class WorkspaceMenu;
+
+/// "Otwórz przebieg robota…": a robot's log (or a run CSV of our own) beside a headless run of the
+/// window's rules on its track with the window's seed, as many steps long: how often each line
+/// acted, the patterns met that no line is written for, and each pattern's share of the steps.
+class RobotLogDialog : public QDialog {
+public:
+    explicit RobotLogDialog(MainWindow& window);
+
+    /// Reads the log and compares it with the workspace as it is now. A log that cannot be read
+    /// is reported through showError and changes nothing.
+    bool openLog(const QString& path);
+
+    /// Replaceable where no one can click the message box.
+    std::function<void(const QString& message)> showError;
+
+    const std::optional<RunLog>& log() const { return log_; }
+    QLabel* summary() const { return summary_; }
+    QTableWidget* lines() const { return lines_; }
+    QLabel* uncovered() const { return uncovered_; }
+    QTableWidget* patterns() const { return patterns_; }
+
+private:
+    void compare(const QString& path);
+    void showSummary(const QString& path, const RunCounts& robot, const std::optional<RunCounts>& simulated,
+                     const QString& simulationError, const std::vector<int>& other);
+    void showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated, const std::vector<int>& other);
+    void showUncovered(const RunCounts& robot);
+    void showPatterns(const RunCounts& robot, const std::optional<RunCounts>& simulated);
+
+    MainWindow& window_;
+    std::optional<RunLog> log_;
+    QLabel* summary_ = nullptr;
+    QTableWidget* lines_ = nullptr;
+    QLabel* uncovered_ = nullptr;
+    QTableWidget* patterns_ = nullptr;
+};
+
+/// Adds "Plik" → "Otwórz przebieg robota…" after the entries that open workspaces; it asks for a
+/// file and shows it in one dialog for the window.
+QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window);
+
+}  // namespace vemrik
