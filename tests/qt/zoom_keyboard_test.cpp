@@ -96,11 +96,11 @@ private slots:
             whole.window().findChild<QAction*>("actionZoom150")->trigger();
             QCOMPARE(whole.window().zoom(), kZooms[1]);
         }
-        WholeWindow again;
-        QCOMPARE(again.w.zoom(), kZooms[1]);
-        QVERIFY(again.w.findChild<QAction*>("actionZoom150")->isChecked());
-        again.w.findChild<QAction*>("actionZoom100")->trigger();
-        QCOMPARE(again.w.formWidget()->size(), QSize(940, 433));
+        ProgramWindow again;
+        QCOMPARE(again.window().zoom(), kZooms[1]);
+        QVERIFY(again.window().findChild<QAction*>("actionZoom150")->isChecked());
+        again.window().findChild<QAction*>("actionZoom100")->trigger();
+        QCOMPARE(again.window().formWidget()->size(), QSize(940, 433));
     }
 
     // Widget pixel p is image pixel p / factor rounded down; cells are 10 image pixels.
