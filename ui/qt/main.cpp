@@ -5,9 +5,12 @@
 #include <QTranslator>
 #include <exception>
 
+#include "ui/qt/control_hints.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
+#include "ui/qt/heading_marks.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/pause_action.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
 #include "ui/qt/rule_check_dialog.h"
@@ -42,6 +45,10 @@ int main(int argc, char** argv) {
         vemrik::RuleInspector inspector(window);
         vemrik::addRuleCheck(window);
         vemrik::StepBackControls stepBack(window);
+        // After every control of "Symulacja" is built: it keeps their clicks from taking the focus.
+        vemrik::PauseAction pause(window);
+        vemrik::HeadingMarks headingMarks(window);
+        vemrik::ControlHints hints(window);
         window.show();
         // `vemrik path/to/file` opens that workspace; a bad file is reported and the program
         // starts as usual.
