@@ -58,6 +58,11 @@ void RunHistory::end(HistoryEnd why) {
     steps_ = shown_ = 0;
 }
 
+void RunHistory::forget() {
+    end(HistoryEnd::NotStarted);
+    why_ = HistoryEnd::NotStarted;
+}
+
 bool RunHistory::follow(const Engine& e) {
     if (!active()) return false;
     const ProgramState& s = e.State;

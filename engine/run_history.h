@@ -45,6 +45,8 @@ public:
     void begin(const Engine& e);
     /// Forgets the run, for this reason.
     void end(HistoryEnd why);
+    /// Forgets the run and why it ended, as at start-up: a file opened has no history to miss.
+    void forget();
     /// Ends the history when the robot, the map or the rules are not those of "Start"; returns
     /// whether it is still going.
     bool follow(const Engine& e);

@@ -5,6 +5,16 @@
 
 namespace vemrik {
 
+namespace {
+
+// The drawn map in pixels: the last column and row of cells are never painted.
+constexpr float kMapWidthPx = 10.0f * (kMapColumns - 1);
+constexpr float kMapHeightPx = 10.0f * (kMapRows - 1);
+
+}  // namespace
+
+bool onDrawnMap(float x, float y) { return x >= 0.0f && x < kMapWidthPx && y >= 0.0f && y < kMapHeightPx; }
+
 void RunRecord::clear() {
     rows_.clear();
     steps_ = 0;
@@ -15,6 +25,8 @@ void RunRecord::clear() {
     lastLine_ = kNoRule;
     lastText_ = -1;
     stopSeen_ = false;
+    stopStep_.reset();
+    offMapSince_ = 0;
     trail_.clear();
     internAll();
 }
@@ -43,7 +55,12 @@ void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, 
     stepped_ = true;
     lastLine_ = r.rule;
     lastText_ = r.ruleText;
+    if (r.stop && !stopStep_) stopStep_ = r.step - 1;
     stopSeen_ = false;
+    if (onDrawnMap(r.x, r.y))
+        offMapSince_ = 0;
+    else if (offMapSince_ == 0)
+        offMapSince_ = r.step;
     trail_.step(fromX, fromY, after.RobotPosX, after.RobotPosY);
 }
 
@@ -73,6 +90,12 @@ void RunRecord::followList(const std::vector<std::string>& rules) {
 
 std::uint64_t RunRecord::hits(int line) const {
     return line >= 0 && line < static_cast<int>(hits_.size()) ? hits_[static_cast<std::size_t>(line)] : 0;
+}
+
+std::optional<std::uint64_t> RunRecord::stopReachedAt() const {
+    if (stopStep_) return stopStep_;
+    if (stopSeen_) return steps_;
+    return std::nullopt;
 }
 
 LastRule RunRecord::lastRule() const {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@ namespace vemrik {
 /// Most steps a run record keeps; the oldest go first. 100,000 steps are over five hours at
 /// 200 ms a step.
 inline constexpr std::size_t kRunRowBound = 100000;
+
+/// Whether a point lies on the drawn map, 700 x 400 pixels from the origin.
+bool onDrawnMap(float x, float y);
 
 /// One step as the run record keeps it.
 struct RunRow {
@@ -74,6 +78,11 @@ public:
 
     /// Steps since "Start", also those whose rows were dropped.
     std::uint64_t steps() const { return steps_; }
+    /// The steps made before the sensing that first saw a stop cell since "Start"; nothing while
+    /// none has.
+    std::optional<std::uint64_t> stopReachedAt() const;
+    /// The step since which the reference point has stayed off the drawn map, or 0 while it is on.
+    std::uint64_t offMapSince() const { return offMapSince_; }
     /// How often line i of the list last followed acted since "Start".
     std::uint64_t hits(int line) const;
     LastRule lastRule() const;
@@ -104,6 +113,8 @@ private:
     int lastLine_ = -1;
     int lastText_ = -1;
     bool stopSeen_ = false;
+    std::optional<std::uint64_t> stopStep_;
+    std::uint64_t offMapSince_ = 0;
     Trail trail_;
 };
 

@@ -47,6 +47,16 @@ void PlaceAtStart(ProgramState& s) {
     }
 }
 
+bool hasStartCell(const Grid& map) {
+    const int columns = std::min(map.columns(), kVisitedColumns);
+    for (int x = 0; x < columns; ++x) {
+        const int rows = std::min(map.length(x), kVisitedRows);
+        for (int y = 0; y < rows; ++y)
+            if (map.at(x, y) == kStart) return true;
+    }
+    return false;
+}
+
 PoseTransform currentPose(const ProgramState& s) {
     return PoseTransform(s.RobotPosX, s.RobotPosY, s.RobotHeading);
 }

@@ -85,6 +85,8 @@ void recordSensed(ProgramState& s, Sensed sensed, int counted);
 /// While ReturnToStart is 1, puts the robot on the centre of the last start cell met column by
 /// column over columns 0 .. 69 and rows 0 .. 39; otherwise, or with no start cell, does nothing.
 void PlaceAtStart(ProgramState& s);
+/// Whether PlaceAtStart finds a start cell to put the robot on.
+bool hasStartCell(const Grid& map);
 
 /// The pose of this redraw: the current position, the heading turned into one angle.
 PoseTransform currentPose(const ProgramState& s);

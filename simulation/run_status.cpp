@@ -1,7 +1,10 @@
 #include "simulation/run_status.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+
+#include "engine/sensing.h"
 
 namespace vemrik {
 
@@ -16,6 +19,18 @@ std::string tenths(float v) {
     return out;
 }
 
+// The heading as a compass reads it, to the tenth that is shown: 359.96 is 0,0, not 360,0.
+float compassHeading(float heading) {
+    if (!std::isfinite(heading)) return heading;
+    double d = std::fmod(static_cast<double>(heading), 360.0);
+    if (d < 0.0) d += 360.0;
+    d = std::round(d * 10.0) / 10.0;
+    if (d >= 360.0) d -= 360.0;
+    return static_cast<float>(d + 0.0);  // never "-0,0"
+}
+
+std::string stepsWord(std::uint64_t n) { return n == 1 ? "kroku" : "krokach"; }
+
 }  // namespace
 
 std::string stepsText(std::uint64_t steps) { return "kroki: " + std::to_string(steps); }
@@ -26,12 +41,12 @@ std::string simulatedTimeText(std::uint64_t steps) {
     return "czas: " + std::to_string(t / 10) + "," + std::to_string(t % 10) + " s";
 }
 
-std::string runStateText(RunState state) {
+std::string runStateText(RunState state, bool paused) {
     switch (state) {
         case RunState::Held:
             return "stan: zatrzymany";
         case RunState::Ready:
-            return "stan: gotowy";
+            return paused ? "stan: pauza" : "stan: gotowy";
         case RunState::Running:
             return "stan: jedzie";
         case RunState::Stopping:
@@ -41,8 +56,19 @@ std::string runStateText(RunState state) {
 }
 
 std::string poseText(const ProgramState& s) {
-    return "kierunek " + tenths(s.RobotHeading) + "°, x " + tenths(s.RobotPosX) + ", y " +
+    return "kierunek " + tenths(compassHeading(s.RobotHeading)) + "°, x " + tenths(s.RobotPosX) + ", y " +
            tenths(s.RobotPosY);
+}
+
+std::string runEventText(RunState state, const RunRecord& run, const ProgramState& s, bool startRefused) {
+    if (startRefused && !hasStartCell(s.MapGrid)) return "Brak pola Start na mapie";
+    const bool held = state == RunState::Held || state == RunState::Stopping;
+    if (const auto stop = run.stopReachedAt(); held && stop)
+        return *stop == 0 ? "czujnik widzi stop już na starcie"
+                          : "dojechał do stopu w " + std::to_string(*stop) + " " + stepsWord(*stop);
+    if (!held && run.offMapSince() > 0 && !onDrawnMap(s.RobotPosX, s.RobotPosY))
+        return "poza mapą od kroku " + std::to_string(run.offMapSince());
+    return {};
 }
 
 std::string lastRuleText(const LastRule& rule) {

@@ -16,10 +16,17 @@ inline constexpr int kSimulatedStepMs = 200;
 std::string stepsText(std::uint64_t steps);
 /// The steps at 200 ms each, to the tenth of a second: "czas: 2,4 s".
 std::string simulatedTimeText(std::uint64_t steps);
-/// "stan: " and "zatrzymany", "gotowy", "jedzie" or "zatrzymuje się".
-std::string runStateText(RunState state);
-/// Heading and position to a tenth: "kierunek 90,0°, x 355,0, y 205,0".
+/// "stan: " and "zatrzymany", "gotowy", "jedzie" or "zatrzymuje się"; "pauza" for a run that is
+/// ready because it was paused.
+std::string runStateText(RunState state, bool paused = false);
+/// Heading and position to a tenth: "kierunek 90,0°, x 355,0, y 205,0". The heading is shown
+/// within 0 .. 360°, as a compass reads: 450° shows as 90,0°, -90° as 270,0°.
 std::string poseText(const ProgramState& s);
+/// What the run has come to, when there is something to say: "Brak pola Start na mapie" after
+/// "Start" found no start cell (while there still is none), "dojechał do stopu w 441 krokach"
+/// once the held run has seen a stop cell, "poza mapą od kroku 212" while the released robot is
+/// off the drawn map; otherwise empty.
+std::string runEventText(RunState state, const RunRecord& run, const ProgramState& s, bool startRefused);
 /// The last step's rule, numbered from 1: "reguła 3: 1 0 0 0 0 0 0 1 -30", "prosto" when none
 /// acted, "reguła usunięta: …" when its line is gone; empty before the first step.
 std::string lastRuleText(const LastRule& rule);

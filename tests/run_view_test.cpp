@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "scenes/scenes.h"
 #include "simulation/run_csv.h"
@@ -160,4 +162,189 @@ TEST(RunView, NeitherTheTrailNorFourTimesTheSpeedChangeTheRun) {
     }
     EXPECT_LT(steps, 2000) << "the run never reached the stop";
     EXPECT_FALSE(fast.Timer2.enabled);
+}
+
+TEST(RunStatus, TheHeadingReadsAsACompassWithinZeroTo360) {
+    const std::pair<float, const char*> cases[] = {
+        {450.0f, "90,0"}, {-90.0f, "270,0"}, {720.5f, "0,5"},  {359.96f, "0,0"},
+        {-0.04f, "0,0"},  {-0.0f, "0,0"},    {12.34f, "12,3"}, {-725.0f, "355,0"},
+    };
+    for (const auto& [heading, shown] : cases) {
+        ProgramState s;
+        s.RobotHeading = heading;
+        s.RobotPosX = 7.25f;
+        EXPECT_EQ(poseText(s), std::string("kierunek ") + shown + "°, x 7,2, y 0,0") << heading;
+    }
+}
+
+namespace {
+
+/// One sensor at [10][5], no rules: heading 0 moves straight up 3 pixels a step. Its samples lie
+/// 4 .. 6 pixels right of and 44 .. 46 above the reference point.
+TForm1& upwardRobot(TForm1& f, int startRow) {
+    f.TabbedNotebook1Change(kSimulationPage);
+    f.State.RobotGrid.at(10, 5) = kSensor;
+    f.State.MapGrid.at(10, startRow) = kStart;  // centre (105, 10 * startRow + 5)
+    f.Timer1Timer();                            // placed on it
+    return f;
+}
+
+std::string eventOf(const TForm1& f) {
+    return runEventText(runState(f.State, f.Timer2.enabled), f.engine.Run, f.State, f.StartRefused);
+}
+
+/// A run tick and the redraw after it.
+void runTick(TForm1& f) {
+    f.Timer2Timer();
+    f.BitBtn5Click();
+}
+
+}  // namespace
+
+// From (105, 305) the samples reach y 208, inside the stop cell's rows 200 .. 209, after 17 steps.
+// The next tick still steps and holds the robot; "Start" forgets the stop.
+TEST(RunStatus, AStoppedRunSaysInHowManyStepsItReachedTheStop) {
+    TForm1 f;
+    upwardRobot(f, 30);
+    f.State.MapGrid.at(10, 20) = kStop;
+    f.Button15Click();
+    f.BitBtn7Click();
+    for (int step = 1; step <= 16; ++step) runTick(f);
+    EXPECT_EQ(std::tuple(eventOf(f), runState(f.State, true)), std::tuple(std::string(), RunState::Running));
+    runTick(f);
+    EXPECT_EQ(std::tuple(eventOf(f), runState(f.State, f.Timer2.enabled)),
+              std::tuple(std::string("dojechał do stopu w 17 krokach"), RunState::Stopping));
+    runTick(f);
+    EXPECT_EQ(std::tuple(eventOf(f), f.engine.Run.steps(), f.State.RobotPosY, f.Timer2.enabled),
+              std::tuple(std::string("dojechał do stopu w 17 krokach"), 18u, 305.0f, false));
+    f.Button15Click();
+    EXPECT_EQ(eventOf(f), "");
+}
+
+// From (105, 15) step 5 reaches y 0, still on the map, and step 6 y -3. Turned round it is back on
+// at y 0 five steps later; a robot held off the map says nothing of it.
+TEST(RunStatus, ARobotOffTheMapSaysSinceWhichStep) {
+    TForm1 f;
+    upwardRobot(f, 1);
+    f.Button15Click();
+    f.BitBtn7Click();
+    for (int step = 1; step <= 5; ++step) runTick(f);
+    EXPECT_EQ(eventOf(f), "");
+    for (int step = 6; step <= 10; ++step) {
+        runTick(f);
+        EXPECT_EQ(eventOf(f), "poza mapą od kroku 6") << step;
+    }
+    f.State.RobotHeading = 180.0f;
+    for (int step = 11; step <= 14; ++step) runTick(f);
+    EXPECT_EQ(eventOf(f), "poza mapą od kroku 6");
+    runTick(f);
+    EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), 0.0f));
+    f.State.RobotHeading = 0.0f;
+    runTick(f);
+    EXPECT_EQ(eventOf(f), "poza mapą od kroku 16");
+    f.State.MapGrid.at(10, 1) = kMapEmpty;
+    f.BitBtn8Click();  // "Wyłącz": held, with no start cell to go back to
+    f.BitBtn5Click();
+    EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), -3.0f));
+}
+
+// The window's "Start" on a map without a start cell leaves the robot held where it stood and
+// says why, until the map has one.
+TEST(RunStatus, StartWithoutAStartCellHoldsTheRobotAndSaysWhy) {
+    TForm1 f;
+    f.State.RobotPosX = 40.0f;
+    f.TrackBar2.position = 90;
+    f.State.MapGrid.at(70, 5) = kStart;  // in the column never looked at
+    f.StartFromStartCell();
+    EXPECT_EQ(std::tuple(runState(f.State, false), f.State.RobotHeading, eventOf(f)),
+              std::tuple(RunState::Held, 0.0f, std::string("Brak pola Start na mapie")));
+    f.BitBtn7Click();
+    EXPECT_FALSE(f.Timer2.enabled);
+    f.State.MapGrid.at(3, 39) = kStart;
+    EXPECT_EQ(eventOf(f), "");
+    f.StartFromStartCell();
+    EXPECT_EQ(std::tuple(runState(f.State, false), f.State.RobotHeading, f.StartRefused),
+              std::tuple(RunState::Ready, 90.0f, false));
+}
+
+// A paused run keeps its robot, trail and history through refreshes and goes on as if never paused.
+TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
+    TForm1 plain, paused;
+    for (TForm1* f : {&plain, &paused}) {
+        typicalRun(*f);
+        f->ShowTrail(true);
+    }
+    const auto kept = [](const TForm1& f) {
+        return std::tuple(pose(f), f.engine.Run.steps(), f.engine.Run.trail().size(), f.History.steps());
+    };
+    for (int step = 1; step <= 120; ++step) {
+        for (TForm1* f : {&plain, &paused}) {
+            f->Timer2Timer();
+            for (int r = 0; r < 8; ++r) f->Timer1Timer();
+        }
+        if (step != 40) continue;
+        paused.PauseClick();
+        EXPECT_EQ(runStateText(runState(paused.State, paused.Timer2.enabled), paused.Paused), "stan: pauza");
+        const auto before = kept(paused);
+        for (int r = 0; r < 100; ++r) paused.Timer1Timer();
+        EXPECT_EQ(kept(paused), before);
+        EXPECT_EQ(std::get<1>(before), 40u);
+        paused.BitBtn6Click();  // "Krok" goes on by one step and stays paused
+        paused.Timer1Timer();
+        EXPECT_EQ(std::tuple(paused.engine.Run.steps(), paused.History.steps(), paused.Paused),
+                  std::tuple(41u, 41u, true));
+        paused.BitBtn7Click();
+        EXPECT_EQ(std::tuple(paused.Timer2.enabled, paused.Paused), std::tuple(true, false));
+        plain.Timer2Timer();  // the step "Krok" made
+        for (int r = 0; r < 8; ++r) plain.Timer1Timer();
+    }
+    EXPECT_EQ(pose(paused), pose(plain));
+    EXPECT_EQ(paused.engine.Run.trail().size(), plain.engine.Run.trail().size());
+}
+
+TEST(RunStatus, OnlyARunningRobotPauses) {
+    TForm1 f;
+    f.State.ReturnToStart = 1;
+    f.Timer2.enabled = true;  // stopping: the last tick is still to come
+    f.PauseClick();
+    EXPECT_EQ(std::tuple(f.Timer2.enabled, f.Paused), std::tuple(true, false));
+    f.Timer2.enabled = false;
+    f.State.ReturnToStart = 0;  // ready
+    f.PauseClick();
+    EXPECT_FALSE(f.Paused);
+}
+
+// Opening a file after a run and after an edit: there is nothing for the status bar to regret.
+TEST(RunStatus, OpeningAFileEndsTheHistoryWithoutSayingItWasEdited) {
+    TForm1 f;
+    typicalRun(f);
+    f.Timer2Timer();
+    f.State.MapGrid.at(0, 0) = kLine;
+    f.History.follow(f.engine);
+    ASSERT_EQ(historyText(f.History), "nie można cofać: zmieniono robota, mapę lub reguły");
+    for (int open = 0; open < 2; ++open) {
+        applyWorkspace(f, typicalScene());
+        EXPECT_EQ(std::tuple(historyText(f.History), f.History.active()), std::tuple(std::string(), false));
+        f.Button15Click();
+        f.BitBtn6Click();
+    }
+}
+
+// After a sensing pass the rule text holds the sensed pattern: the boxes tick it, so "Dodaj" adds
+// the rule they show, and a click then changes only its own sensor.
+TEST(RuleBoxes, TheBoxesTickThePatternTheRuleTextIsComposedFrom) {
+    TForm1 f;
+    f.checkBox(1).checked = true;
+    f.CheckBox1Click();
+    f.State.SensorStates = {0, 1, 0, 0, 0, 0, 0, 1};  // as a sensing pass leaves them
+    f.TabbedNotebook1Change(kAlgorithmPage);
+    f.ShowPatternOnBoxes();
+    std::string ticks;
+    for (int n = 1; n <= 8; ++n) ticks += f.checkBox(n).checked ? '1' : '0';
+    EXPECT_EQ(ticks, "01000001");
+    f.checkBox(3).checked = true;
+    f.CheckBox3Click();
+    f.Timer1Timer();
+    f.Button13Click();
+    EXPECT_EQ(f.ListBox1.lines, std::vector<std::string>{"0 1 1 0 0 0 0 1 0"});
 }

@@ -69,6 +69,13 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
         {"Wyłącz", &TForm1::BitBtn8Click, {Held, Held, Held, Held}, false, false},
         {"stop sensed", &TForm1::BitBtn5Click, {Held, Held, Stopping, Stopping}, false, false},
         {"run tick", &TForm1::Timer2Timer, {Held, Ready, Running, Held}, false, true},
+        {"Pauza", &TForm1::PauseClick, {Held, Ready, Ready, Stopping}, false, false},
+        // The map has no start cell: the window's "Start" changes nothing.
+        {"Start without a start cell",
+         &TForm1::StartFromStartCell,
+         {Held, Ready, Running, Stopping},
+         false,
+         false},
     };
     const std::array<RunState, 4> from = {Held, Ready, Running, Stopping};
     const char* names[] = {"held", "ready", "running", "stopping"};

@@ -55,6 +55,11 @@ public:
     bool TrailShown = false;
     /// The steps since "Start", to show again.
     RunHistory History;
+    /// "Pauza" stopped the run timer and nothing has switched it on, sent the robot back or
+    /// started again since.
+    bool Paused = false;
+    /// The window's "Start" found no start cell on the map and left the robot held.
+    bool StartRefused = false;
 
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
@@ -108,6 +113,9 @@ public:
     void TrackBar1Change();
     void Button13Click();
     void Button14Click();
+    /// Ticks the boxes as the pattern the rule text is composed from, so "Dodaj" adds the rule
+    /// they show: after a sensing pass that pattern is the sensed one.
+    void ShowPatternOnBoxes();
     /// Selects line `line` of ListBox1; an index outside the list changes nothing.
     void SelectRule(int line);
 
@@ -120,6 +128,12 @@ public:
     void BitBtn7Click();
     void BitBtn8Click();
     void Timer2Timer();
+    /// "Start" as the window's button gives it: on a map without a start cell the robot would be
+    /// released wherever it stood, so it stays held and StartRefused says why.
+    void StartFromStartCell();
+    /// "Pauza": the run timer off, the robot, trail and history kept where they are; "Włącz" or
+    /// "Krok" go on. Only a running robot pauses.
+    void PauseClick();
     /// "Krok wstecz": the step before the one shown, the run timer off.
     void StepBackClick();
     /// The step slider: shows step `step` since "Start", the run timer off; ends the history

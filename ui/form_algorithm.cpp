@@ -32,6 +32,11 @@ void TForm1::Button13Click() { ListBox1.add(Label2.caption); }
 // With no line selected the index is -1, which deletes nothing.
 void TForm1::Button14Click() { ListBox1.deleteAt(ListBox1.itemIndex); }
 
+void TForm1::ShowPatternOnBoxes() {
+    for (int n = 1; n <= kSensorSlots; ++n)
+        checkBox(n).checked = State.SensorStates[static_cast<std::size_t>(n - 1)] != 0;
+}
+
 void TForm1::SelectRule(int line) {
     if (line >= 0 && line < ListBox1.count()) ListBox1.itemIndex = line;
 }

@@ -1,5 +1,6 @@
 #include "app/errors.h"
 #include "engine/run_control.h"
+#include "engine/sensing.h"
 #include "engine/trail.h"
 #include "simulation/simulation_view.h"
 #include "ui/form.h"
@@ -29,18 +30,40 @@ void TForm1::BitBtn6Click() {
 void TForm1::TrackBar2Change() { headingFromTrackBar(State, TrackBar2.position); }
 
 void TForm1::Button15Click() {
+    Paused = StartRefused = false;
     engine.start();
     History.begin(engine);
 }
 
 void TForm1::Button16Click() {
+    Paused = false;
     engine.sendBack();
     // The trail is gone, so the steps before cannot be shown as they were.
     History.end(HistoryEnd::SentBack);
 }
 
-void TForm1::BitBtn7Click() { switchRunOn(State, Timer2.enabled); }
-void TForm1::BitBtn8Click() { switchRunOff(State, Timer2.enabled); }
+void TForm1::BitBtn7Click() {
+    switchRunOn(State, Timer2.enabled);
+    if (Timer2.enabled) Paused = false;
+}
+
+void TForm1::BitBtn8Click() {
+    Paused = false;
+    switchRunOff(State, Timer2.enabled);
+}
+
+void TForm1::StartFromStartCell() {
+    if (hasStartCell(State.MapGrid))
+        Button15Click();
+    else
+        StartRefused = true;
+}
+
+void TForm1::PauseClick() {
+    if (runState(State, Timer2.enabled) != RunState::Running) return;
+    Timer2.enabled = false;
+    Paused = true;
+}
 
 void TForm1::Timer2Timer() {
     stopTimerIfHeld(State, Timer2.enabled);

@@ -8,7 +8,9 @@ Workspace captureWorkspace(const TForm1& form) { return form.engine.work(); }
 
 void applyWorkspace(TForm1& form, const Workspace& ws) {
     form.Timer2.enabled = false;
-    form.History.end(HistoryEnd::Edited);
+    // Nothing was edited: the status bar has nothing to say about the history.
+    form.History.forget();
+    form.Paused = form.StartRefused = false;
     form.engine.load(ws);
     for (int n = 1; n <= 8; ++n) form.checkBox(n).checked = false;
     form.Memo1.clear();

@@ -43,7 +43,7 @@ constexpr std::array kClickHandlers = {
     NamedHandler{"Button8", &TForm1::Button8Click},   NamedHandler{"Button9", &TForm1::Button9Click},
     NamedHandler{"Button10", &TForm1::Button10Click}, NamedHandler{"Button11", &TForm1::Button11Click},
     NamedHandler{"Button13", &TForm1::Button13Click}, NamedHandler{"Button14", &TForm1::Button14Click},
-    NamedHandler{"Button15", &TForm1::Button15Click}, NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
+    NamedHandler{"Button15", &TForm1::StartFromStartCell}, NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
     NamedHandler{"Button16", &TForm1::Button16Click}, NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},
     NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
 };

@@ -1,9 +1,12 @@
 #include "ui/qt/program_window.h"
 
 #include "ui/qt/evaluation_dialog.h"
+#include "ui/qt/control_hints.h"
 #include "ui/qt/example_menu.h"
+#include "ui/qt/heading_marks.h"
 #include "ui/qt/help_menu.h"
 #include "ui/qt/keyboard_aids.h"
+#include "ui/qt/pause_action.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
 #include "ui/qt/robot_log_dialog.h"
@@ -29,6 +32,10 @@ ProgramWindow::ProgramWindow() {
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);
+    // After every control of "Symulacja" is built: it keeps their clicks from taking the focus.
+    pause_ = std::make_unique<PauseAction>(window_);
+    headingMarks_ = std::make_unique<HeadingMarks>(window_);
+    hints_ = std::make_unique<ControlHints>(window_);
     // The zoom places every control of the pages, those the features above added too.
     addZoomMenu(window_);
     new FocusOutline(window_.formWidget());
@@ -43,6 +50,9 @@ void ProgramWindow::show() {
 
 ProgramWindow::~ProgramWindow() {
     underlines_.reset();
+    hints_.reset();
+    headingMarks_.reset();
+    pause_.reset();
     stepBack_.reset();
     inspector_.reset();
     runView_.reset();

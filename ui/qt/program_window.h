@@ -6,7 +6,10 @@
 
 namespace vemrik {
 
+class ControlHints;
+class HeadingMarks;
 class MnemonicUnderlines;
+class PauseAction;
 class RecentFiles;
 class RuleInspector;
 class RunView;
@@ -37,6 +40,9 @@ private:
     std::unique_ptr<RunView> runView_;
     std::unique_ptr<RuleInspector> inspector_;
     std::unique_ptr<StepBackControls> stepBack_;
+    std::unique_ptr<PauseAction> pause_;
+    std::unique_ptr<HeadingMarks> headingMarks_;
+    std::unique_ptr<ControlHints> hints_;
     std::unique_ptr<MnemonicUnderlines> underlines_;
 };
 

@@ -25,7 +25,7 @@ namespace {
 // A light yellow that the list's text stays readable on.
 const QColor kFiredRuleBackground(255, 236, 150);
 
-enum Part { kSteps, kTime, kState, kPose, kRule, kHistory, kSeed, kParts };
+enum Part { kSteps, kTime, kState, kEvent, kPose, kRule, kHistory, kSeed, kParts };
 
 }  // namespace
 
@@ -100,9 +100,9 @@ void RunView::buildStatusBar() {
     QStatusBar* bar = window_.statusBar();
     bar->setObjectName("statusBar");
     bar->setSizeGripEnabled(false);
-    static constexpr const char* kNames[kParts] = {"statusSteps", "statusTime", "statusState",
-                                                   "statusPose",  "statusRule", "statusHistory",
-                                                   "statusSeed"};
+    static constexpr const char* kNames[kParts] = {"statusSteps",   "statusTime", "statusState",
+                                                   "statusEvent",   "statusPose", "statusRule",
+                                                   "statusHistory", "statusSeed"};
     for (int i = 0; i < kParts; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(kNames[i]);
@@ -158,10 +158,12 @@ void RunView::refresh() {
     // At once, so the status bar says the history ended when the edit is made.
     form.History.follow(form.engine);
     const LastRule last = run.lastRule();
+    const RunState state = runState(form.State, form.Timer2.enabled);
     const std::string texts[kParts] = {
         stepsText(run.steps()),
         simulatedTimeText(run.steps()),
-        runStateText(runState(form.State, form.Timer2.enabled)),
+        runStateText(state, form.Paused),
+        runEventText(state, run, form.State, form.StartRefused),
         poseText(form.State),
         lastRuleText(last),
         historyText(form.History),

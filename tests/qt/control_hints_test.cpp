@@ -1,0 +1,167 @@
+// What helps a learner read the window: the sensor boxes' numbers, tooltips and greyed look, the
+// boxes following the rule text, the sliders' values, which way the robot faces, and the pause.
+#include "ui/qt/control_hints.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QtTest>
+
+#include "ui/qt/heading_marks.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/pause_action.h"
+#include "ui/qt/run_view.h"
+#include "ui/qt/step_back.h"
+
+using namespace vemrik;
+
+namespace {
+
+/// `added` overlaps no other child of its page.
+bool overlapsNothing(const QWidget* added) {
+    for (const QWidget* other : added->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != added && other->geometry().intersects(added->geometry())) return false;
+    return true;
+}
+
+/// The space bar as a user presses it: to the widget with the focus.
+void pressSpace(QWidget& window) {
+    QWidget* to = QApplication::focusWidget();
+    QTest::keyClick(to ? to : &window, Qt::Key_Space);
+}
+
+}  // namespace
+
+class ControlHintsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Three single sensors in row 0: boxes 4 to 8 are for sensors the robot lacks.
+    void eachBoxNamesItsSensorAndTheMissingOnesLookGreyedButStillTick() {
+        MainWindow w;
+        ControlHints hints(w);
+        w.show();
+        TForm1& form = w.form();
+        w.handle([&] {
+            for (int x : {2, 5, 8}) form.State.RobotGrid.at(x, 0) = kSensor;
+        });
+        w.notebook()->setCurrentIndex(kAlgorithmPage);
+        for (int n = 1; n <= 8; ++n) {
+            QCheckBox* box = hints.box(n);
+            const QPalette p = box->palette();
+            const bool looksDisabled =
+                p.color(QPalette::Active, QPalette::Text) == p.color(QPalette::Disabled, QPalette::Text);
+            QCOMPARE(hints.greyed(n), n > 3);
+            QCOMPARE(looksDisabled, n > 3);
+            QVERIFY(box->isEnabled());
+            QCOMPARE(box->toolTip(), n > 3 ? QString("czujnik %1 – tego czujnika robot nie ma").arg(n)
+                                           : QString("czujnik %1").arg(n));
+            QCOMPARE(hints.number(n)->text(), QString::number(n));
+            QVERIFY(overlapsNothing(hints.number(n)));
+        }
+        QTest::mouseClick(hints.box(6), Qt::LeftButton, {}, QPoint(6, 8));
+        QCOMPARE(form.State.SensorStates[5], 1);
+        w.handle([&] {
+            for (int x = 10; x < 15; ++x) form.State.RobotGrid.at(x, 3) = kSensor;
+        });
+        for (int n = 1; n <= 8; ++n) QVERIFY(!hints.greyed(n));
+    }
+
+    // The sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, and "Dodaj" adds
+    // the rule the boxes show.
+    void theBoxesTickTheSensedPatternSoTheRuleAddedIsTheOneShown() {
+        MainWindow w;
+        ControlHints hints(w);
+        w.show();
+        TForm1& form = w.form();
+        w.notebook()->setCurrentIndex(kAlgorithmPage);
+        QTest::mouseClick(hints.box(1), Qt::LeftButton, {}, QPoint(6, 8));
+        w.notebook()->setCurrentIndex(kSimulationPage);
+        w.handle([&] { form.State.SensorStates = {0, 1, 0, 0, 0, 0, 0, 1}; });
+        w.notebook()->setCurrentIndex(kAlgorithmPage);
+        QString ticks;
+        for (int n = 1; n <= 8; ++n) ticks += hints.box(n)->isChecked() ? '1' : '0';
+        QCOMPARE(ticks, QString("01000001"));
+        QTRY_COMPARE(w.findChild<QLabel*>("Label2")->text(), QString("0 1 0 0 0 0 0 1 0"));
+        w.findChild<QPushButton*>("Button13")->click();
+        QCOMPARE(w.findChild<QListWidget*>("ListBox1")->item(0)->text(), QString("0 1 0 0 0 0 0 1 0"));
+    }
+
+    void eachSliderShowsItsValueAndTheStartArrowPointsWhereStartWillGo() {
+        MainWindow w;
+        ControlHints hints(w);
+        HeadingMarks marks(w);
+        w.show();
+        auto* angle = w.findChild<QSlider*>("TrackBar1");
+        auto* start = w.findChild<QSlider*>("TrackBar2");
+        angle->setValue(45);
+        start->setValue(-90);
+        QCOMPARE(angle->toolTip(), QString("kąt reguły: 45°"));
+        QCOMPARE(start->toolTip(), QString("kierunek startu: -90°"));
+        QCOMPARE(marks.startCaption()->text(), QString("kierunek startu: -90°"));
+        emit angle->sliderMoved(30);  // as a drag does
+        QCOMPARE(QToolTip::text(), QString("kąt reguły: 30°"));
+
+        for (QLabel* label : {marks.front(), marks.startCaption(), marks.startArrow()})
+            QVERIFY(overlapsNothing(label));
+        // Held, the arrow is strong; at -90 it points left: its head is 12 pixels left of the centre.
+        const auto colourAt = [&](int x, int y) {
+            return marks.startArrow()->pixmap().toImage().pixelColor(x, y);
+        };
+        const QColor strong(20, 60, 200), pale(170, 170, 170);
+        QCOMPARE(colourAt(10, 22), strong);
+        QVERIFY(colourAt(22, 10) != strong);
+        w.handle([&] { w.form().State.MapGrid.at(5, 5) = kStart; });
+        w.findChild<QPushButton*>("Button15")->click();
+        QCOMPARE(colourAt(10, 22), pale);
+        const QImage right = headingArrow(90, true, 44).toImage();
+        QVERIFY(right.pixelColor(34, 22) == strong && right.pixelColor(22, 10) != strong);
+    }
+
+    // The space bar pauses on "Symulacja" after a click on "Włącz"; a button reached with Tab
+    // keeps it, and elsewhere it is no shortcut.
+    void theSpaceBarPausesOnSimulationWithoutStealingAFocusedButtonsSpace() {
+        MainWindow w;
+        RunView view(w);
+        StepBackControls stepBack(w);
+        PauseAction pause(w);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        TForm1& form = w.form();
+        auto* on = w.findChild<QPushButton*>("BitBtn7");
+        auto* step = w.findChild<QPushButton*>("BitBtn6");
+        QTest::mouseClick(w.findChild<QPushButton*>("Button15"), Qt::LeftButton);
+        QVERIFY(view.statusText().contains("stan: zatrzymany | Brak pola Start na mapie"));
+        w.handle([&] { form.State.MapGrid.at(35, 20) = kStart; });
+        QTest::mouseClick(w.findChild<QPushButton*>("Button15"), Qt::LeftButton);
+        QTest::mouseClick(on, Qt::LeftButton);
+        QVERIFY(form.Timer2.enabled && !on->hasFocus());
+        w.handle([&] { form.Timer2Timer(); });
+        pressSpace(w);
+        QVERIFY(!form.Timer2.enabled && form.Paused);
+        QVERIFY(view.statusText().contains("stan: pauza"));
+        QCOMPARE(form.engine.Run.steps(), 1u);
+
+        step->setFocus(Qt::TabFocusReason);
+        pressSpace(w);
+        QVERIFY(form.engine.Run.steps() == 2u && form.Paused);
+        QTest::mouseClick(on, Qt::LeftButton);
+        w.notebook()->setCurrentIndex(kRobotPage);
+        QVERIFY(pause.action()->shortcut().isEmpty());
+        pressSpace(w);
+        QVERIFY(form.Timer2.enabled);
+        w.notebook()->setCurrentIndex(kSimulationPage);
+        QCOMPARE(pause.action()->shortcut(), QKeySequence(Qt::Key_Space));
+    }
+};
+
+QTEST_MAIN(ControlHintsTest)
+#include "control_hints_test.moc"

@@ -1,0 +1,112 @@
+#include "ui/qt/control_hints.h"
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabWidget>
+#include <QToolTip>
+#include <algorithm>
+
+#include "robot/robot_cells.h"
+#include "ui/qt/main_window.h"
+
+namespace vemrik {
+
+namespace {
+
+// The colours a disabled widget is drawn in, on a widget that stays enabled.
+void lookGreyed(QWidget* w, bool greyed) {
+    if (!greyed) {
+        w->setPalette(QPalette());  // inherits again
+        return;
+    }
+    QPalette p = w->palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::Base, QPalette::Button,
+                            QPalette::ButtonText, QPalette::Window, QPalette::Light, QPalette::Midlight,
+                            QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            p.setColor(group, role, p.color(QPalette::Disabled, role));
+    w->setPalette(p);
+}
+
+int sensorsOf(const Grid& robot) {
+    int n = 0;
+    forEachSensor(robot, [&n](const Sensor&) { ++n; });
+    return std::min(n, kSensorSlots);
+}
+
+}  // namespace
+
+ControlHints::ControlHints(MainWindow& window) : window_(window) {
+    for (int n = 1; n <= kSensorSlots; ++n)
+        boxes_[static_cast<std::size_t>(n - 1)] =
+            window_.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
+    if (boxes_[0]) numberBoxes();
+    if (auto* angle = window_.findChild<QSlider*>(QStringLiteral("TrackBar1")))
+        showValueWhileDragging(angle, QStringLiteral("kąt reguły: %1°"));
+    if (auto* start = window_.findChild<QSlider*>(QStringLiteral("TrackBar2")))
+        showValueWhileDragging(start, QStringLiteral("kierunek startu: %1°"));
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    refresh();
+}
+
+ControlHints::~ControlHints() { window_.removeAfterHandle(afterHandleKey_); }
+
+void ControlHints::numberBoxes() {
+    for (int n = 1; n <= kSensorSlots; ++n) {
+        QCheckBox* b = box(n);
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect indicator = b->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, b);
+        // Above the box, in the free strip between the page's top and the boxes.
+        auto* label = new QLabel(QString::number(n), b->parentWidget());
+        label->setObjectName(QStringLiteral("LabelSensor%1").arg(n));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        label->setGeometry(b->x() + indicator.center().x() - 7, b->y() - 15, 15, 14);
+        numbers_[static_cast<std::size_t>(n - 1)] = label;
+    }
+}
+
+void ControlHints::showValueWhileDragging(QSlider* slider, const QString& format) {
+    slider->setToolTip(format.arg(slider->value()));
+    connect(slider, &QSlider::valueChanged, this,
+            [slider, format](int v) { slider->setToolTip(format.arg(v)); });
+    // Above the pointer, which is on the handle while it is dragged.
+    connect(slider, &QSlider::sliderMoved, this, [slider, format](int v) {
+        QToolTip::showText(QCursor::pos() - QPoint(0, 32), format.arg(v), slider);
+    });
+}
+
+void ControlHints::refresh() {
+    if (window_.notebook()->currentIndex() != kAlgorithmPage || !boxes_[0]) return;
+    TForm1& form = window_.form();
+    form.ShowPatternOnBoxes();
+    for (int n = 1; n <= kSensorSlots; ++n) {
+        QCheckBox* b = box(n);
+        if (b->isChecked() == form.checkBox(n).checked) continue;
+        const QSignalBlocker quiet(b);
+        b->setChecked(form.checkBox(n).checked);
+    }
+    markMissingSensors(sensorsOf(form.State.RobotGrid));
+}
+
+void ControlHints::markMissingSensors(int sensors) {
+    if (sensors == shownSensors_) return;
+    shownSensors_ = sensors;
+    for (int n = 1; n <= kSensorSlots; ++n) {
+        const bool missing = n > sensors;
+        greyed_[static_cast<std::size_t>(n - 1)] = missing;
+        QCheckBox* b = box(n);
+        lookGreyed(b, missing);
+        number(n)->setEnabled(!missing);
+        b->setToolTip(missing ? QStringLiteral("czujnik %1 – tego czujnika robot nie ma").arg(n)
+                              : QStringLiteral("czujnik %1").arg(n));
+    }
+}
+
+}  // namespace vemrik

@@ -1,0 +1,67 @@
+#include "ui/qt/pause_action.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabWidget>
+
+#include "ui/qt/main_window.h"
+
+namespace vemrik {
+
+namespace {
+
+// Widgets whose own space bar presses, ticks, selects or opens.
+bool usesSpace(const QObject* o) {
+    return qobject_cast<const QAbstractButton*>(o) || qobject_cast<const QAbstractItemView*>(o) ||
+           qobject_cast<const QComboBox*>(o);
+}
+
+}  // namespace
+
+PauseAction::PauseAction(MainWindow& window) : window_(window) {
+    QMenu* menu = window_.simulationMenu();
+    action_ = new QAction(QStringLiteral("Pauza"), menu);
+    action_->setObjectName("actionPause");
+    action_->setToolTip(QStringLiteral("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
+    QAction* first = menu->actions().value(0);
+    menu->insertAction(first, action_);
+    if (first) menu->insertSeparator(first);
+    TForm1& form = window_.form();
+    connect(action_, &QAction::triggered, this,
+            [this, &form] { window_.handle([&form] { form.PauseClick(); }); });
+
+    // A mouse click on a run button must not take the focus, or the space bar would press that
+    // button again instead of pausing; Tab still reaches them.
+    QWidget* page = window_.notebook()->widget(kSimulationPage);
+    for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
+        if (b->focusPolicy() == Qt::StrongFocus) b->setFocusPolicy(Qt::TabFocus);
+
+    connect(window_.notebook(), &QTabWidget::currentChanged, this, [this](int p) { followPage(p); });
+    followPage(window_.notebook()->currentIndex());
+    qApp->installEventFilter(this);
+}
+
+PauseAction::~PauseAction() { qApp->removeEventFilter(this); }
+
+void PauseAction::followPage(int page) {
+    action_->setShortcut(page == kSimulationPage ? QKeySequence(Qt::Key_Space) : QKeySequence());
+}
+
+bool PauseAction::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && usesSpace(watched)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            event->accept();  // the focused widget takes its space bar before the shortcut
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace vemrik
