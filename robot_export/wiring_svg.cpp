@@ -10,7 +10,7 @@ namespace vemrik {
 namespace {
 
 constexpr int kRow = 28;
-constexpr int kTop = 70;
+constexpr int kTop = 100;
 constexpr int kBoardRight = 200;
 constexpr int kPartLeft = 420;
 
@@ -51,19 +51,18 @@ std::string topView(const SketchPlan& plan, int x, int y, int size) {
         const SensorPlace p = sensorPlace(s);
         reach = std::max({reach, std::abs(p.rightMm), std::abs(p.forwardMm)});
     }
-    const int cx = x + size / 2, cy = y + size / 2 + 10, half = size / 2 - 20;
-    std::string out = rect(x, y, size, size + 30, "#f7f7f7") +
-                      text(cx, y + 18, "Robot z góry (przód w górę)", "middle", "bold") +
-                      line(cx - half, cy, cx + half, cy, "#999", 1) +
+    const int cx = x + size / 2, cy = y + size / 2, half = size / 2 - 30;
+    std::string out = text(cx, y - 10, "Robot z góry (przód w górę)", "middle", "bold") +
+                      rect(x, y, size, size, "#f7f7f7") + line(cx - half, cy, cx + half, cy, "#999", 1) +
                       line(cx, cy + half, cx, cy - half, "#999", 1) + "<circle cx=\"" + num(cx) + "\" cy=\"" +
-                      num(cy) + "\" r=\"4\" fill=\"#333\"/>\n" + text(cx + 6, cy + 16, "oś kół");
+                      num(cy) + "\" r=\"4\" fill=\"#333\"/>\n" + text(cx - 8, cy + 18, "oś kół", "end");
     for (std::size_t k = 0; k < plan.sensors.size(); ++k) {
         const SensorPlace p = sensorPlace(plan.sensors[k]);
         const int sx = cx + p.rightMm * half / reach, sy = cy - p.forwardMm * half / reach;
         out += "<circle cx=\"" + num(sx) + "\" cy=\"" + num(sy) + "\" r=\"5\" fill=\"#2a7\"/>\n" +
                text(sx, sy - 8, "S" + num(static_cast<int>(k) + 1), "middle");
     }
-    return out + text(cx, y + size + 22, "skala: " + num(reach) + " mm od osi do krawędzi", "middle");
+    return out + text(cx, y + size + 20, "od osi do brzegu: " + num(reach) + " mm", "middle");
 }
 
 }  // namespace
@@ -72,14 +71,14 @@ std::string wiringSvg(const SketchPlan& plan) {
     const int sensors = static_cast<int>(plan.sensors.size());
     const int rows = sensors + 1 + static_cast<int>(kMotorPins.size()) + 1 + 2;
     const int height = kTop + rows * kRow + 40;
-    const int width = 860;
+    const int width = 1100;
     std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + num(width) + "\" height=\"" +
                       num(height) + "\" viewBox=\"0 0 " + num(width) + " " + num(height) +
                       "\" font-family=\"sans-serif\" font-size=\"14\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n" +
                       text(30, 30, "Połączenia szkicu „" + plan.name + "” (piny domyślne)", "start", "bold") +
-                      rect(30, kTop - kRow, kBoardRight - 30, rows * kRow + kRow / 2, "#d9ecf7") +
-                      text(45, kTop - 6, "Arduino Uno / Nano", "start", "bold");
+                      rect(30, kTop - 45, kBoardRight - 30, rows * kRow + 30, "#d9ecf7") +
+                      text(45, kTop - 22, "Arduino Uno / Nano", "start", "bold");
     svg += group(0, sensors, "Czujniki", "#e3f4e8");
     for (int k = 0; k < sensors; ++k)
         svg += wire(k, kSensorPins[static_cast<std::size_t>(k)], "S" + num(k + 1) + " (OUT)", "#2a7");
@@ -102,7 +101,7 @@ std::string wiringSvg(const SketchPlan& plan) {
            line(out - 10, motorTop + 4 * kRow, out + 20, motorTop + 4 * kRow, "#555") +
            text(30, height - 14,
                 "Silniki zasila osobna bateria przez mostek H (wejście VS / 12V); jej minus do GND Arduino.");
-    svg += topView(plan, out + 20, 40, 200);
+    svg += topView(plan, out + 250, kTop - 45, 200);
     return svg + "</svg>\n";
 }
 
