@@ -98,21 +98,14 @@ TEST(ArduinoSketch, ChoosesAsTheEngineForEveryPatternAndDraw) {
             *std::find_if(std::begin(kSketchCases), std::end(kSketchCases),
                           [&](const SketchCase& k) { return std::string(k.name) == s.name; });
         const Workspace ws = sketchCaseWorkspace(c.name, VEMRIK_EXAMPLES_DIR);
-        RuleTable table;
-        table.follow(ws.rules);
-        decltype(Engine::RandomEngine) draws(c.seed);
+        const std::vector<int> choices = engineChoices(ws, c.seed, s.sensors, kSteps);
         startSketch(s);
-        const int mask = (1 << s.sensors) - 1;
         int acted = 0;
         for (int i = 0; i < kSteps; ++i) {
-            // Every reachable pattern in turn, shifted each round so each meets many draws.
-            const int pattern = (i * 97 + i / 256) & mask;
+            const int pattern = drivenPattern(i, s.sensors);
             showPattern(s, pattern);
             s.loop();
-            const Candidates& candidates = table.candidates(pattern);
-            const int choice = choiceOf(candidates, draws());
-            const int line =
-                choice < candidates.count ? candidates.lines[static_cast<std::size_t>(choice)] : -1;
+            const int line = choices[static_cast<std::size_t>(i)] - 1;
             const std::vector<std::string> lines = takeLines();
             ASSERT_EQ(lines.size(), 1u);
             const std::vector<std::string> f = fields(lines[0]);

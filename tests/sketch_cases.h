@@ -3,8 +3,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
+#include "engine/rule_table.h"
+#include "engine/step.h"
 #include "scenes/scenes.h"
 #include "workspace/workspace_file.h"
 
@@ -31,6 +34,24 @@ inline constexpr SketchCase kSketchCases[] = {{"oval", Engine::kDefaultSeed},
                                               {"tape_loop", Engine::kDefaultSeed},
                                               {"busy", 20261207u},
                                               {"turns", Engine::kDefaultSeed}};
+
+/// The sensor pattern the sketch tests show at step `step` (from 0): every pattern the robot can
+/// give in turn, shifted each round so that each meets many draws. tests/simavr uses the same.
+inline int drivenPattern(int step, int sensors) { return (step * 97 + step / 256) & ((1 << sensors) - 1); }
+
+/// The engine's choice at each step of that drive, from the seed: rule_index as the log writes it.
+inline std::vector<int> engineChoices(const Workspace& ws, std::uint32_t seed, int sensors, int steps) {
+    RuleTable table;
+    table.follow(ws.rules);
+    decltype(Engine::RandomEngine) draws(seed);
+    std::vector<int> out;
+    for (int i = 0; i < steps; ++i) {
+        const Candidates& c = table.candidates(drivenPattern(i, sensors));
+        const int choice = choiceOf(c, draws());
+        out.push_back(choice < c.count ? c.lines[static_cast<std::size_t>(choice)] + 1 : 0);
+    }
+    return out;
+}
 
 inline Workspace sketchCaseWorkspace(const std::string& name, const std::string& examples) {
     if (name == "busy") return busyScene();

@@ -1,4 +1,7 @@
 // Exports the sketches of tests/sketch_cases.h into a folder: sketch_export_tool EXAMPLES OUT.
+// Beside each sketch folder NAME, NAME.expected holds the sensor count and the engine's choice at
+// each step of the drive the tests give, for the run on the simulated board.
+#include <fstream>
 #include <iostream>
 
 #include "robot_export/arduino_export.h"
@@ -10,8 +13,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const vemrik::SketchCase& c : vemrik::kSketchCases) {
-        const vemrik::PlannedSketch planned =
-            vemrik::planSketch(vemrik::sketchCaseWorkspace(c.name, argv[1]), c.name, c.seed);
+        const vemrik::Workspace ws = vemrik::sketchCaseWorkspace(c.name, argv[1]);
+        const vemrik::PlannedSketch planned = vemrik::planSketch(ws, c.name, c.seed);
         if (!planned.plan) {
             std::cerr << c.name << ": " << planned.error << "\n";
             return 1;
@@ -20,6 +23,12 @@ int main(int argc, char** argv) {
             std::cerr << *error << "\n";
             return 1;
         }
+        const int sensors = static_cast<int>(planned.plan->sensors.size());
+        std::ofstream expected(std::string(argv[2]) + "/" + c.name + ".expected");
+        expected << sensors << "\n";
+        for (const int rule : vemrik::engineChoices(ws, c.seed, sensors, vemrik::kSketchDraws))
+            expected << rule << "\n";
+        if (!expected.flush()) return 1;
     }
     return 0;
 }
