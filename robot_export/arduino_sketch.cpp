@@ -54,8 +54,8 @@ std::string sensorSettings(const SketchPlan& p) {
          "const uint8_t SENSOR_PINS[SENSOR_COUNT] = {" +
          pins +
          "};  // piny S1, S2, …\n"
-         "const bool SENSORS_ANALOG = false;  // true: czujniki analogowe (analogRead), false: cyfrowe "
-         "(digitalRead)\n"
+         "const bool SENSORS_ANALOG = false;  // true: analogowe (analogRead, tylko piny A0 … A7), false: "
+         "cyfrowe\n"
          "const int SENSOR_THRESHOLD = 512;   // próg czujnika analogowego, 0 … 1023\n"
          "const bool DARK_READS_HIGH = true;  // true: nad ciemnym czujnik daje HIGH albo odczyt powyżej "
          "progu\n"

@@ -37,6 +37,12 @@ namespace busy_sketch {
 namespace turns_sketch {
 #include "turns/turns.ino"
 }
+namespace turns_stop_sketch {
+#include "turns_stop/turns_stop.ino"
+}
+namespace turns_calibration_sketch {
+#include "turns_calibration/turns_calibration.ino"
+}
 
 namespace vemrik {
 namespace {
@@ -122,6 +128,16 @@ TEST(ArduinoSketch, ChoosesAsTheEngineForEveryPatternAndDraw) {
     }
 }
 
+/// The waits since the board was reset: {ms, left forward, left back, right forward, right back}.
+std::vector<std::array<unsigned long, 5>> motorWaits() {
+    std::vector<std::array<unsigned long, 5>> waits;
+    for (const stand_in::Wait& w : stand_in::board().waits)
+        waits.push_back({w.ms, static_cast<unsigned long>(w.levels[7]),
+                         static_cast<unsigned long>(w.levels[8]), static_cast<unsigned long>(w.levels[9]),
+                         static_cast<unsigned long>(w.levels[10])});
+    return waits;
+}
+
 TEST(ArduinoSketch, TurnsOnTheSpotRightForPositiveAnglesAsTheSimulation) {
     // Waits of a step: {ms, left forward, left back, right forward, right back}; 5 ms a degree,
     // 60 ms a step. -450 is a quarter turn left, 370 ten degrees right, "2,5" 12.5 ms cut to 12,
@@ -145,14 +161,39 @@ TEST(ArduinoSketch, TurnsOnTheSpotRightForPositiveAnglesAsTheSimulation) {
         s.loop();
         const int line = std::stoi(fields(takeLines().at(0))[12]);
         seen.insert(line);
-        std::vector<std::array<unsigned long, 5>> waits;
-        for (const stand_in::Wait& w : stand_in::board().waits)
-            waits.push_back({w.ms, static_cast<unsigned long>(w.levels[7]),
-                             static_cast<unsigned long>(w.levels[8]), static_cast<unsigned long>(w.levels[9]),
-                             static_cast<unsigned long>(w.levels[10])});
-        EXPECT_EQ(waits, cases[line].waits) << "rule " << line;
+        EXPECT_EQ(motorWaits(), cases[line].waits) << "rule " << line;
     }
     EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4}));
+}
+
+TEST(ArduinoSketch, AStopPatternHeldForItsReadingsStopsForGood) {
+    // STOP_READINGS = 3 with the one sensor's pattern "1": readings 1 1 0 1 1 1 stop at the sixth,
+    // which makes no step and logs stop 1.
+    const Sketch s = SKETCH(turns_stop_sketch, "turns_stop");
+    startSketch(s);
+    const int readings[] = {1, 1, 0, 1, 1, 1, 1, 1};
+    std::vector<std::string> stops;
+    for (const int on : readings) {
+        showPattern(s, on);
+        s.loop();
+        for (const std::string& line : takeLines()) stops.push_back(fields(line)[0] + "," + fields(line)[14]);
+    }
+    EXPECT_EQ(stops, (std::vector<std::string>{"1,0", "2,0", "3,0", "4,0", "5,0", "6,1"}));
+    EXPECT_EQ(stand_in::board().pwm[5] + stand_in::board().pwm[6], 0);
+}
+
+TEST(ArduinoSketch, CalibrationTurnsAFullCircleThenDrivesTenSteps) {
+    // The start delay, 360 × 5 ms to the right, a pause, ten steps of 60 ms; then the loop idles.
+    std::vector<std::array<unsigned long, 5>> expected = {
+        {3000, 0, 0, 0, 0}, {1800, 1, 0, 0, 1}, {1000, 0, 0, 0, 0}};
+    for (int i = 0; i < 10; ++i) expected.push_back({60, 1, 0, 1, 0});
+    stand_in::board() = stand_in::Board{};
+    turns_calibration_sketch::setup();
+    turns_calibration_sketch::loop();
+    EXPECT_EQ(motorWaits(), expected);
+    EXPECT_EQ(takeLines(),
+              (std::vector<std::string>{"Kalibracja: pełny obrót w prawo, potem 10 kroków prosto.",
+                                        "Koniec kalibracji."}));
 }
 
 TEST(ArduinoSketch, CarriesTheSeedsDrawsReducedBy60) {
