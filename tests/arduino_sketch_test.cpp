@@ -37,6 +37,9 @@ namespace busy_sketch {
 namespace turns_sketch {
 #include "turns/turns.ino"
 }
+namespace wide_sketch {
+#include "wide/wide.ino"
+}
 namespace turns_stop_sketch {
 #include "turns_stop/turns_stop.ino"
 }
@@ -59,7 +62,8 @@ struct Sketch {
     Sketch { name, ns::SENSOR_PINS, ns::SENSOR_COUNT, ns::setup, ns::loop }
 const Sketch kSketches[] = {SKETCH(oval_sketch, "oval"),     SKETCH(figure_eight_sketch, "figure_eight"),
                             SKETCH(zigzag_sketch, "zigzag"), SKETCH(tape_loop_sketch, "tape_loop"),
-                            SKETCH(busy_sketch, "busy"),     SKETCH(turns_sketch, "turns")};
+                            SKETCH(busy_sketch, "busy"),     SKETCH(turns_sketch, "turns"),
+                            SKETCH(wide_sketch, "wide")};
 
 std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out(1);

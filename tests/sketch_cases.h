@@ -21,19 +21,34 @@ inline Workspace turnsWorkspace() {
     return ws;
 }
 
+/// Eight sensors and 320 rules that all can act, four for each of 80 patterns: more than a byte
+/// can number.
+inline Workspace wideWorkspace() {
+    Workspace ws;
+    for (int k = 0; k < kSensorSlots; ++k) ws.robot.at(6 + k, 5) = kSensor;
+    for (int p = 0; p < 80; ++p)
+        for (int r = 0; r < 4; ++r) {
+            std::string line;
+            for (int k = 0; k < kSensorSlots; ++k) line += ((p * 3 >> k) & 1) ? "1 " : "0 ";
+            ws.rules.push_back(line + std::to_string(r * 7 - 10));
+        }
+    return ws;
+}
+
 struct SketchCase {
     const char* name;
     std::uint32_t seed;
 };
 
 /// The four examples with the program's seed, the busy scene's 100 rules (8 of its 9 sensors
-/// wired) with another, and the turns.
+/// wired) with another, the turns, and 320 rules.
 inline constexpr SketchCase kSketchCases[] = {{"oval", Engine::kDefaultSeed},
                                               {"figure_eight", Engine::kDefaultSeed},
                                               {"zigzag", Engine::kDefaultSeed},
                                               {"tape_loop", Engine::kDefaultSeed},
                                               {"busy", 20261207u},
-                                              {"turns", Engine::kDefaultSeed}};
+                                              {"turns", Engine::kDefaultSeed},
+                                              {"wide", 77u}};
 
 /// The sensor pattern the sketch tests show at step `step` (from 0): every pattern the robot can
 /// give in turn, shifted each round so that each meets many draws. tests/simavr uses the same.
@@ -56,6 +71,7 @@ inline std::vector<int> engineChoices(const Workspace& ws, std::uint32_t seed, i
 inline Workspace sketchCaseWorkspace(const std::string& name, const std::string& examples) {
     if (name == "busy") return busyScene();
     if (name == "turns") return turnsWorkspace();
+    if (name == "wide") return wideWorkspace();
     std::string file = name;
     for (char& c : file)
         if (c == '_') c = '-';
