@@ -55,7 +55,8 @@ for folder in "$@"; do
     failed=1
   fi
   if [ -n "$board" ] && { [ "$name" = "$half" ] || [ "$folder" = "$first" ]; }; then
-    if "$board" "$work/$name.elf" "$folder.expected" "$board_steps" > "$work/$name.log"; then
+    # simavr keeps its board to the end of the process; a sanitized build must not call that a leak.
+    if ASAN_OPTIONS=detect_leaks=0 "$board" "$work/$name.elf" "$folder.expected" "$board_steps" > "$work/$name.log"; then
       echo "$name: $(tail -n 1 "$work/$name.log") on the simulated Uno"
     else
       cat "$work/$name.log"
