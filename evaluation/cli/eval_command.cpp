@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/engine.h"
+#include "evaluation/cli/arduino_command.h"
 #include "evaluation/cli/grade_command.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/summary.h"
@@ -31,7 +32,8 @@ constexpr const char* kUsage =
     "  --turn A       obrót kierunku startu o najwyżej A stopni w obie strony, 0 … 360\n"
     "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
-    "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n";
+    "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
+    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n";
 
 constexpr std::size_t kMostLevels = 20;
 
@@ -226,6 +228,7 @@ std::string sweepCsvText(const std::vector<SweepPoint>& sweep) {
 
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "arduino") return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return checked(out, err, kEvalOk);

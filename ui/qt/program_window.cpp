@@ -1,5 +1,6 @@
 #include "ui/qt/program_window.h"
 
+#include "ui/qt/arduino_export_menu.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/control_hints.h"
 #include "ui/qt/example_menu.h"
@@ -24,6 +25,7 @@ ProgramWindow::ProgramWindow() {
     menu_ = std::make_unique<WorkspaceMenu>(window_);
     addExampleMenu(*menu_, exampleFolders());
     addPrintTrackAction(*menu_, window_);
+    addArduinoExportAction(*menu_, window_);
     trackImport_ = std::make_unique<TrackImportMenu>(*menu_, window_);
     recent_ = std::make_unique<RecentFiles>(*menu_);
     addRobotLogAction(*menu_, window_);

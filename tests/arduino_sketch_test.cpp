@@ -1,0 +1,283 @@
+// Exported sketches built for the host against the stand-in Arduino core and driven step by step:
+// they must choose exactly as the engine does, rule by rule.
+#include "robot_export/arduino_sketch.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "engine/rule_table.h"
+#include "engine/step.h"
+#include "evaluation/cli/eval_command.h"
+#include "robot_export/arduino_export.h"
+#include "simulation/run_csv.h"
+#include "tests/sketch_cases.h"
+
+// The stand-in core first; each sketch in a namespace of its own, as all of them name their settings
+// and functions alike.
+#include "Arduino.h"
+namespace oval_sketch {
+#include "oval/oval.ino"
+}
+namespace figure_eight_sketch {
+#include "figure_eight/figure_eight.ino"
+}
+namespace zigzag_sketch {
+#include "zigzag/zigzag.ino"
+}
+namespace tape_loop_sketch {
+#include "tape_loop/tape_loop.ino"
+}
+namespace busy_sketch {
+#include "busy/busy.ino"
+}
+namespace turns_sketch {
+#include "turns/turns.ino"
+}
+namespace wide_sketch {
+#include "wide/wide.ino"
+}
+namespace turns_stop_sketch {
+#include "turns_stop/turns_stop.ino"
+}
+namespace turns_calibration_sketch {
+#include "turns_calibration/turns_calibration.ino"
+}
+
+namespace vemrik {
+namespace {
+
+struct Sketch {
+    const char* name;
+    const std::uint8_t* pins;
+    std::uint8_t sensors;
+    void (*setup)();
+    void (*loop)();
+};
+
+#define SKETCH(ns, name) \
+    Sketch { name, ns::SENSOR_PINS, ns::SENSOR_COUNT, ns::setup, ns::loop }
+const Sketch kSketches[] = {SKETCH(oval_sketch, "oval"),     SKETCH(figure_eight_sketch, "figure_eight"),
+                            SKETCH(zigzag_sketch, "zigzag"), SKETCH(tape_loop_sketch, "tape_loop"),
+                            SKETCH(busy_sketch, "busy"),     SKETCH(turns_sketch, "turns"),
+                            SKETCH(wide_sketch, "wide")};
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out(1);
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (c == ',' && !quoted)
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+/// The lines the sketch printed since the last call, without their line ends.
+std::vector<std::string> takeLines() {
+    std::string& text = stand_in::board().serial;
+    std::vector<std::string> lines;
+    for (std::size_t from = 0, end; (end = text.find("\r\n", from)) != std::string::npos; from = end + 2)
+        lines.push_back(text.substr(from, end - from));
+    text.clear();
+    return lines;
+}
+
+void startSketch(const Sketch& s) {
+    stand_in::board() = stand_in::Board{};
+    s.setup();
+    ASSERT_EQ(takeLines(),
+              std::vector<std::string>{"step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop"});
+}
+
+/// Puts a dark line under the sensors of `pattern`: the defaults read digital pins, HIGH on dark.
+void showPattern(const Sketch& s, int pattern) {
+    for (int k = 0; k < s.sensors; ++k) stand_in::board().level[s.pins[k]] = (pattern >> k) & 1;
+}
+
+TEST(ArduinoSketch, ChoosesAsTheEngineForEveryPatternAndDraw) {
+    constexpr int kSteps = kSketchDraws;  // every draw the sketch carries
+    for (const Sketch& s : kSketches) {
+        SCOPED_TRACE(s.name);
+        const SketchCase& c =
+            *std::find_if(std::begin(kSketchCases), std::end(kSketchCases),
+                          [&](const SketchCase& k) { return std::string(k.name) == s.name; });
+        const Workspace ws = sketchCaseWorkspace(c.name, VEMRIK_EXAMPLES_DIR);
+        const std::vector<int> choices = engineChoices(ws, c.seed, s.sensors, kSteps);
+        startSketch(s);
+        int acted = 0;
+        for (int i = 0; i < kSteps; ++i) {
+            const int pattern = drivenPattern(i, s.sensors);
+            showPattern(s, pattern);
+            s.loop();
+            const int line = choices[static_cast<std::size_t>(i)] - 1;
+            const std::vector<std::string> lines = takeLines();
+            ASSERT_EQ(lines.size(), 1u);
+            const std::vector<std::string> f = fields(lines[0]);
+            ASSERT_EQ(f.size(), 15u) << lines[0];
+            ASSERT_EQ(f[0], std::to_string(i + 1));
+            for (int k = 0; k < 8; ++k)
+                ASSERT_EQ(f[static_cast<std::size_t>(4 + k)], std::to_string((pattern >> k) & 1));
+            ASSERT_EQ(f[12], std::to_string(line + 1)) << "step " << i + 1;
+            ASSERT_EQ(f[13], line < 0 ? "" : csvField(ws.rules[static_cast<std::size_t>(line)]));
+            ASSERT_EQ(f[14], "0");
+            acted += line >= 0;
+        }
+        EXPECT_GT(acted, kSteps / 10);  // the rules did act, not only going straight
+    }
+}
+
+/// The waits since the board was reset: {ms, left forward, left back, right forward, right back}.
+std::vector<std::array<unsigned long, 5>> motorWaits() {
+    std::vector<std::array<unsigned long, 5>> waits;
+    for (const stand_in::Wait& w : stand_in::board().waits)
+        waits.push_back({w.ms, static_cast<unsigned long>(w.levels[7]),
+                         static_cast<unsigned long>(w.levels[8]), static_cast<unsigned long>(w.levels[9]),
+                         static_cast<unsigned long>(w.levels[10])});
+    return waits;
+}
+
+TEST(ArduinoSketch, TurnsOnTheSpotRightForPositiveAnglesAsTheSimulation) {
+    // Waits of a step: {ms, left forward, left back, right forward, right back}; 5 ms a degree,
+    // 60 ms a step. -450 is a quarter turn left, 370 ten degrees right, "2,5" 12.5 ms cut to 12,
+    // -360 no turn at all.
+    struct Case {
+        int line;
+        std::vector<std::array<unsigned long, 5>> waits;
+    };
+    const std::array<unsigned long, 5> drive = {60, 1, 0, 1, 0};
+    const Case cases[] = {{0, {drive}},
+                          {1, {{450, 0, 1, 1, 0}, drive}},
+                          {2, {{50, 1, 0, 0, 1}, drive}},
+                          {3, {{12, 1, 0, 0, 1}, drive}},
+                          {4, {drive}}};
+    const Sketch& s = kSketches[5];
+    startSketch(s);
+    std::set<int> seen;
+    for (int i = 0; i < 200; ++i) {
+        showPattern(s, i % 2);
+        stand_in::board().waits.clear();
+        s.loop();
+        const int line = std::stoi(fields(takeLines().at(0))[12]);
+        seen.insert(line);
+        EXPECT_EQ(motorWaits(), cases[line].waits) << "rule " << line;
+    }
+    EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4}));
+}
+
+TEST(ArduinoSketch, AStopPatternHeldForItsReadingsStopsForGood) {
+    // STOP_READINGS = 3 with the one sensor's pattern "1": readings 1 1 0 1 1 1 stop at the sixth,
+    // which makes no step and logs stop 1.
+    const Sketch s = SKETCH(turns_stop_sketch, "turns_stop");
+    startSketch(s);
+    const int readings[] = {1, 1, 0, 1, 1, 1, 1, 1};
+    std::vector<std::string> stops;
+    for (const int on : readings) {
+        showPattern(s, on);
+        s.loop();
+        for (const std::string& line : takeLines()) stops.push_back(fields(line)[0] + "," + fields(line)[14]);
+    }
+    EXPECT_EQ(stops, (std::vector<std::string>{"1,0", "2,0", "3,0", "4,0", "5,0", "6,1"}));
+    EXPECT_EQ(stand_in::board().pwm[5] + stand_in::board().pwm[6], 0);
+}
+
+TEST(ArduinoSketch, CalibrationTurnsAFullCircleThenDrivesTenSteps) {
+    // The start delay, 360 × 5 ms to the right, a pause, ten steps of 60 ms; then the loop idles.
+    std::vector<std::array<unsigned long, 5>> expected = {
+        {3000, 0, 0, 0, 0}, {1800, 1, 0, 0, 1}, {1000, 0, 0, 0, 0}};
+    for (int i = 0; i < 10; ++i) expected.push_back({60, 1, 0, 1, 0});
+    stand_in::board() = stand_in::Board{};
+    turns_calibration_sketch::setup();
+    turns_calibration_sketch::loop();
+    EXPECT_EQ(motorWaits(), expected);
+    EXPECT_EQ(takeLines(),
+              (std::vector<std::string>{"Kalibracja: pełny obrót w prawo, potem 10 kroków prosto.",
+                                        "Koniec kalibracji."}));
+}
+
+TEST(ArduinoSketch, CarriesTheSeedsDrawsReducedBy60) {
+    // std::mt19937 from 5489 gives 3499211612 and 581869302 first: 32 and 42 modulo 60.
+    const PlannedSketch p = planSketch(turnsWorkspace(), "t", 5489u, 2);
+    ASSERT_TRUE(p.plan);
+    EXPECT_EQ(p.plan->draws, (std::vector<std::uint8_t>{32, 42}));
+    EXPECT_NE(
+        arduinoSketch(*p.plan).find(
+            "const uint16_t DRAW_COUNT = 2;\nconst uint8_t DRAWS[DRAW_COUNT] PROGMEM = {\n  32, 42,\n};"),
+        std::string::npos);
+}
+
+TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
+    struct Case {
+        Workspace ws;
+        const char* error;
+    };
+    Workspace noSensors = turnsWorkspace();
+    noSensors.robot.at(10, 5) = kBody;
+    Workspace badAngle = turnsWorkspace();
+    badAngle.rules.push_back("1 0 0 0 0 0 0 0 lewo");
+    for (const Case& c : {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "}}) {
+        const PlannedSketch p = planSketch(c.ws, "x", 1);
+        EXPECT_FALSE(p.plan);
+        EXPECT_EQ(p.error.rfind(c.error, 0), 0u) << p.error;
+    }
+}
+
+TEST(ArduinoSketch, NamesTheArduinoIdeTakes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"oval", "oval"},       {"figure-eight", "figure_eight"},
+        {"2 tor ąę", "tor_ae"}, {"Żółw", "Zolw"},
+        {"ü", "robot"},         {"---", "robot"},
+        {"", "robot"}};
+    for (const auto& [wanted, name] : cases) EXPECT_EQ(sketchName(wanted), name) << wanted;
+    EXPECT_EQ(sketchName(std::string(80, 'a')).size(), 63u);
+}
+
+TEST(ArduinoSketch, LiteralsReadBackExactly) {
+    const std::pair<std::string, std::string> strings[] = {{"0 0 1 5", "\"0 0 1 5\""},
+                                                           {"a\"b\\c", "\"a\\\"b\\\\c\""},
+                                                           {"?\?=\n1", "\"\\077\\077=\\0121\""},
+                                                           {"ą", "\"\\304\\205\""}};
+    for (const auto& [text, literal] : strings) EXPECT_EQ(cStringLiteral(text), literal);
+    const std::pair<float, const char*> floats[] = {
+        {-20.0f, "-20.0f"}, {2.5f, "2.5f"}, {0.1f, "0.1f"}, {1e30f, "1e+30f"}};
+    for (const auto& [v, literal] : floats) EXPECT_EQ(floatLiteral(v), literal);
+}
+
+TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
+    const std::string dir = ::testing::TempDir() + "vemrik-arduino-cli";
+    const std::string oval = std::string(VEMRIK_EXAMPLES_DIR) + "/oval.vemrik";
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{"arduino", oval, "--out", dir}, kEvalOk, "/oval/oval.ino\n"},
+        {{"arduino", oval, "--out", dir, "--name", "Mój robot", "--seed", "7"},
+         kEvalOk,
+         "/Moj_robot/Moj_robot.ino\n"},
+        {{"arduino", oval}, kEvalBadArguments, ""},
+        {{"arduino", "--out", dir}, kEvalBadArguments, ""},
+        {{"arduino", oval, "--out", dir, "--seed", "-1"}, kEvalBadArguments, ""},
+        {{"arduino", oval, "--out"}, kEvalBadArguments, ""},
+        {{"arduino", dir + "/missing.vemrik", "--out", dir}, kEvalBadWorkspace, ""},
+        {{"arduino", oval, "--out", oval}, kEvalCsvNotWritten, ""},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runEvalCommand(c.args, out, err), c.code) << err.str();
+        if (*c.out) {
+            EXPECT_NE(out.str().find(c.out), std::string::npos) << out.str();
+        }
+        EXPECT_EQ(err.str().empty(), c.code == kEvalOk) << err.str();
+    }
+    EXPECT_NE(readTextFile(dir + "/Moj_robot/Moj_robot.ino").text->find("z ziarnem 7."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vemrik

@@ -1,0 +1,59 @@
+// "Plik" → "Eksportuj na Arduino…": the window's robot and rules as a sketch folder.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "ui/qt/arduino_export_menu.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/workspace_menu.h"
+
+using namespace vemrik;
+
+class ArduinoExportTest : public QObject {
+    Q_OBJECT
+
+    static QString readAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private slots:
+    void theEntryFollowsExportImage() {
+        MainWindow w;
+        WorkspaceMenu menu{w};
+        QAction* action = addArduinoExportAction(menu, w);
+        const QList<QAction*> entries = menu.fileMenu()->actions();
+        QCOMPARE(action->text(), QStringLiteral("Eksportuj na &Arduino…"));
+        QCOMPARE(entries.indexOf(action), entries.indexOf(menu.action("actionExportImage")) + 1);
+    }
+
+    void theOpenFileGivesTheNameAndTheSeedInEffectTheDraws() {
+        QTemporaryDir dir;
+        MainWindow w;
+        WorkspaceMenu menu{w};
+        const QString oval = QStringLiteral(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
+        QVERIFY(menu.openFile(oval));
+        w.form().engine.Seed = 7;
+        const ArduinoExportResult result = exportArduinoSketch(w, oval, dir.path());
+        QVERIFY2(result.written, qPrintable(result.message));
+        QVERIFY(result.message.contains(dir.filePath("oval/oval.ino")));
+        const QString sketch = readAll(dir.filePath("oval/oval.ino"));
+        QVERIFY(sketch.contains(QStringLiteral("generator Mersenne Twister (std::mt19937) z ziarnem 7.")));
+        QVERIFY(
+            sketch.contains(QStringLiteral("const uint8_t SENSOR_PINS[SENSOR_COUNT] = {A0, A1, A2, A3};")));
+        QVERIFY(readAll(dir.filePath("oval/wiring.svg")).startsWith(QStringLiteral("<svg")));
+    }
+
+    void aRobotWithoutSensorsIsRefusedAndNothingWritten() {
+        QTemporaryDir dir;
+        MainWindow w;
+        const ArduinoExportResult result = exportArduinoSketch(w, QString(), dir.path());
+        QVERIFY(!result.written);
+        QCOMPARE(
+            result.message,
+            QStringLiteral("Nie można wyeksportować: robot nie ma czujników, więc nie ma czego podłączyć."));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+};
+
+QTEST_MAIN(ArduinoExportTest)
+#include "arduino_export_test.moc"

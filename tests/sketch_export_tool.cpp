@@ -1,0 +1,48 @@
+// Exports the sketches of tests/sketch_cases.h into a folder: sketch_export_tool EXAMPLES OUT.
+// Beside each sketch folder NAME, NAME.expected holds the sensor count and the engine's choice at
+// each step of the drive the tests give, for the run on the simulated board.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "robot_export/arduino_export.h"
+#include "robot_export/arduino_sketch.h"
+#include "tests/sketch_cases.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: sketch_export_tool EXAMPLES_DIR OUT_DIR\n";
+        return 1;
+    }
+    for (const vemrik::SketchCase& c : vemrik::kSketchCases) {
+        const vemrik::Workspace ws = vemrik::sketchCaseWorkspace(c.name, argv[1]);
+        const vemrik::PlannedSketch planned = vemrik::planSketch(ws, c.name, c.seed);
+        if (!planned.plan) {
+            std::cerr << c.name << ": " << planned.error << "\n";
+            return 1;
+        }
+        if (const auto error = vemrik::writeSketchFolder(*planned.plan, argv[2])) {
+            std::cerr << *error << "\n";
+            return 1;
+        }
+        const int sensors = static_cast<int>(planned.plan->sensors.size());
+        std::ofstream expected(std::string(argv[2]) + "/" + c.name + ".expected");
+        expected << sensors << "\n";
+        for (const int rule : vemrik::engineChoices(ws, c.seed, sensors, vemrik::kSketchDraws))
+            expected << rule << "\n";
+        if (!expected.flush()) return 1;
+    }
+    // The turns again with two settings changed as a user would change them.
+    const vemrik::PlannedSketch turns = vemrik::planSketch(vemrik::turnsWorkspace(), "turns", 5489u);
+    const std::string sketch = vemrik::arduinoSketch(*turns.plan);
+    const std::pair<const char*, std::pair<const char*, const char*>> variants[] = {
+        {"turns_stop", {"STOP_READINGS = 0;", "STOP_READINGS = 3;"}},
+        {"turns_calibration", {"CALIBRATION = false;", "CALIBRATION = true;"}}};
+    for (const auto& [name, change] : variants) {
+        std::string text = sketch;
+        text.replace(text.find(change.first), std::string_view(change.first).size(), change.second);
+        std::filesystem::create_directories(std::string(argv[2]) + "/" + name);
+        std::ofstream(std::string(argv[2]) + "/" + name + "/" + name + ".ino") << text;
+    }
+    return 0;
+}

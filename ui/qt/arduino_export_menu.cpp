@@ -1,0 +1,69 @@
+#include "ui/qt/arduino_export_menu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "robot_export/arduino_export.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/workspace_menu.h"
+
+namespace vemrik {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Eksportuj na Arduino");
+
+void tell(MainWindow& window, const ArduinoExportResult& result) {
+    auto* box = new QMessageBox(result.written ? QMessageBox::Information : QMessageBox::Critical, kTitle,
+                                result.message, QMessageBox::Ok, &window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void exportAsking(WorkspaceMenu& menu, MainWindow& window) {
+    const QString start =
+        menu.filePath().isEmpty() ? QDir::currentPath() : QFileInfo(menu.filePath()).absolutePath();
+    const QString dir = QFileDialog::getExistingDirectory(
+        &window, QStringLiteral("Eksportuj na Arduino: folder na szkic"), start);
+    if (dir.isEmpty()) return;
+    tell(window, exportArduinoSketch(window, menu.filePath(), dir));
+}
+
+}  // namespace
+
+ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath,
+                                        const QString& dir) {
+    const Engine& engine = window.form().engine;
+    const std::string name = sketchName(QFileInfo(workspacePath).completeBaseName().toStdString());
+    const PlannedSketch planned = planSketch(engine.work(), name, engine.Seed);
+    if (!planned.plan)
+        return {false,
+                QStringLiteral("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
+    if (const auto error = writeSketchFolder(*planned.plan, dir.toStdString()))
+        return {false, QStringLiteral("Nie można zapisać szkicu: %1").arg(QString::fromStdString(*error))};
+    const SketchFiles files = sketchFiles(dir.toStdString(), name);
+    return {true, QStringLiteral("Zapisano szkic „%1” (ziarno losowania %2):\n\n%3\n%4\n\n"
+                                 "Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: "
+                                 "piny czujników i silników, prędkości, czasy obrotu i kroku. "
+                                 "Połączenia pokazuje wiring.svg.")
+                      .arg(QString::fromStdString(name))
+                      .arg(engine.Seed)
+                      .arg(QString::fromStdString(files.sketch), QString::fromStdString(files.wiring))};
+}
+
+QAction* addArduinoExportAction(WorkspaceMenu& menu, MainWindow& window) {
+    auto* action = new QAction(QStringLiteral("Eksportuj na &Arduino…"), menu.fileMenu());
+    action->setObjectName("actionExportArduino");
+    // With the other ways the work leaves the program.
+    const QList<QAction*> entries = menu.fileMenu()->actions();
+    const qsizetype exportAt = entries.indexOf(menu.action("actionExportImage"));
+    menu.fileMenu()->insertAction(entries.value(exportAt + 1), action);
+    QObject::connect(action, &QAction::triggered, &window, [&menu, &window] { exportAsking(menu, window); });
+    return action;
+}
+
+}  // namespace vemrik
