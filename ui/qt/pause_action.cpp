@@ -26,7 +26,7 @@ bool usesSpace(const QObject* o) {
 
 PauseAction::PauseAction(MainWindow& window) : window_(window) {
     QMenu* menu = window_.simulationMenu();
-    action_ = new QAction(QStringLiteral("Pauza"), menu);
+    action_ = new QAction(QStringLiteral("P&auza"), menu);
     action_->setObjectName("actionPause");
     action_->setToolTip(QStringLiteral("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
     QAction* first = menu->actions().value(0);
