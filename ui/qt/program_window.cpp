@@ -9,6 +9,7 @@
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/step_back.h"
+#include "ui/qt/timeline_panel.h"
 #include "ui/qt/track_import_menu.h"
 #include "ui/qt/workspace_menu.h"
 
@@ -25,6 +26,7 @@ ProgramWindow::ProgramWindow() {
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);
+    addTimelinePanel(window_);
     addHelpMenu(window_);
 }
 
