@@ -151,8 +151,10 @@ void RunTimeline::addSteps(std::size_t first, std::size_t count, Totals& t, std:
     std::uint64_t on = 0, present = 0, facts = 0;
     for (std::size_t i = first; i < first + count; ++i) {
         const TimelineStep& s = steps_[i];
-        on += kSpread[s.sensors];
-        present += kSpread[((1u << s.sensorCount) - 1u) & 0xFFu];
+        // A slot the robot lacks reads 1 only from a check box: it counts as absent, not on.
+        const unsigned slots = ((1u << s.sensorCount) - 1u) & 0xFFu;
+        on += kSpread[s.sensors & slots];
+        present += kSpread[slots];
         facts += kSpread[s.facts];
         if (s.rule >= 0) {
             ++rules[keys_[static_cast<std::size_t>(s.rule)]];

@@ -53,7 +53,7 @@ TimelineStep timelineStepOf(const RunRow& row, int sensorCount, bool ruleMatched
 /// What the steps of one range add up to.
 struct TimelineSummary {
     std::uint32_t steps = 0;
-    /// Steps in which slot k read 1, and in which the robot had a slot k.
+    /// Steps in which the robot had a slot k, and in which it read 1 there.
     std::array<std::uint32_t, 8> on{};
     std::array<std::uint32_t, 8> present{};
     std::uint32_t stop = 0;

@@ -48,12 +48,15 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
         if (recorded == 0) timeline.clear();
         return;
     }
-    // The record's newest step against the one kept: another pose means another run.
-    const RunRow& newest = record.row(rows - 1);
-    if (timeline.size() > 0 && newest.step >= timeline.firstStep() && newest.step < end() &&
-        timeline.step(static_cast<std::size_t>(newest.step - timeline.firstStep())).pose != poseDigest(newest))
-        timeline.clear();
+    // The last step both hold: another pose there means another run.
     const std::uint64_t oldest = record.row(0).step;
+    if (timeline.size() > 0) {
+        const std::uint64_t both = std::min(end() - 1, record.row(rows - 1).step);
+        if (both >= oldest && both >= timeline.firstStep() &&
+            timeline.step(static_cast<std::size_t>(both - timeline.firstStep())).pose !=
+                poseDigest(record.row(static_cast<std::size_t>(both - oldest))))
+            timeline.clear();
+    }
     if (timeline.size() == 0 || end() < oldest) timeline.clear(oldest);
     for (std::size_t i = static_cast<std::size_t>(end() - oldest); i < rows; ++i) {
         const RunRow& row = record.row(i);
