@@ -60,6 +60,7 @@ void RunTimeline::clear(std::uint64_t firstStep) {
     blockMax_.clear();
     lines_.clear();
     keys_.clear();
+    keysByLine_.clear();
 }
 
 void RunTimeline::append(TimelineStep step) {
@@ -118,6 +119,9 @@ void RunTimeline::addKey(int line) {
     ruleTotals_ = std::move(wider);
     keys_[static_cast<std::size_t>(line)] = static_cast<std::int16_t>(width);
     lines_.push_back(line);
+    keysByLine_.insert(std::upper_bound(keysByLine_.begin(), keysByLine_.end(), line,
+                                        [this](int l, std::size_t key) { return l < lines_[key]; }),
+                       width);
 }
 
 void RunTimeline::closeBlock(std::size_t end) {
@@ -185,6 +189,44 @@ void RunTimeline::summarise(std::size_t a, std::size_t b, TimelineSummary& out) 
     Totals ta, tb;
     totalsBefore(a, ta, scratchA_.data());
     totalsBefore(b, tb, scratchB_.data());
+    difference(ta, scratchA_.data(), tb, scratchB_.data(), a, b, out);
+}
+
+void RunTimeline::summariseRanges(const std::vector<std::pair<std::size_t, std::size_t>>& ranges,
+                                  std::vector<TimelineSummary>& out) const {
+    const std::size_t width = lines_.size();
+    if (scratchA_.size() < width) {
+        scratchA_.resize(width);
+        scratchB_.resize(width);
+    }
+    zeros_.resize(width, 0u);  // 0 again after every use
+    out.resize(ranges.size());
+    Totals ta, tb;
+    std::size_t at = ~std::size_t{0};  // where ta and scratchA_ stand
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        const auto [a, b] = ranges[i];
+        if (a == b) {
+            out[i] = TimelineSummary{};
+        } else if (i > 0 && ranges[i - 1] == ranges[i]) {
+            out[i] = out[i - 1];
+        } else if (b - a < kTimelineBlock) {
+            // A short range is cheaper summed step by step than from the totals at its ends.
+            tb = Totals{};
+            addSteps(a, b - a, tb, zeros_.data());
+            difference(Totals{}, nullptr, tb, zeros_.data(), a, b, out[i]);
+        } else {
+            if (a != at) totalsBefore(a, ta, scratchA_.data());
+            totalsBefore(b, tb, scratchB_.data());
+            difference(ta, scratchA_.data(), tb, scratchB_.data(), a, b, out[i]);
+            ta = tb;
+            std::swap(scratchA_, scratchB_);
+            at = b;
+        }
+    }
+}
+
+void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const Totals& tb, std::uint32_t* rb,
+                             std::size_t a, std::size_t b, TimelineSummary& out) const {
     out.steps = static_cast<std::uint32_t>(b - a);
     for (std::size_t k = 0; k < 8; ++k) {
         out.on[k] = tb.on[k] - ta.on[k];
@@ -195,12 +237,28 @@ void RunTimeline::summarise(std::size_t a, std::size_t b, TimelineSummary& out) 
     out.turned = tb.turned - ta.turned;
     out.rule = -1;
     out.ruleSteps = 0;
-    for (std::size_t key = 0; key < width; ++key) {
-        const std::uint32_t n = scratchB_[key] - scratchA_[key];
-        const int line = lines_[key];
-        if (n > out.ruleSteps || (n == out.ruleSteps && n > 0 && line < out.rule)) {
-            out.ruleSteps = n;
-            out.rule = line;
+    if (ra == nullptr) {
+        // A short range: the counts of the rules that acted in it, then back to 0 for the next.
+        std::uint32_t* counts = rb;
+        for (std::size_t i = a; i < b; ++i) {
+            const int line = steps_[i].rule;
+            if (line < 0) continue;
+            const std::uint32_t n = counts[keys_[static_cast<std::size_t>(line)]];
+            if (n > out.ruleSteps || (n == out.ruleSteps && line < out.rule)) {
+                out.ruleSteps = n;
+                out.rule = line;
+            }
+        }
+        for (std::size_t i = a; i < b; ++i)
+            if (steps_[i].rule >= 0) counts[keys_[static_cast<std::size_t>(steps_[i].rule)]] = 0;
+    } else {
+        // In order of their lines, so the first of equal counts is the lower line.
+        for (const std::size_t key : keysByLine_) {
+            const std::uint32_t n = rb[key] - ra[key];
+            if (n > out.ruleSteps) {
+                out.ruleSteps = n;
+                out.rule = lines_[key];
+            }
         }
     }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/run_record.h"
@@ -97,6 +98,11 @@ public:
 
     /// The sum of kept steps a .. b - 1 (a < b <= size()).
     void summarise(std::size_t a, std::size_t b, TimelineSummary& out) const;
+    /// The sums of ranges in step order, as pixel columns have them: where one range ends at the
+    /// next one's start, its end totals serve again; a repeated range is copied; an empty one
+    /// (a == b) sums to nothing.
+    void summariseRanges(const std::vector<std::pair<std::size_t, std::size_t>>& ranges,
+                         std::vector<TimelineSummary>& out) const;
 
 private:
     /// Counts of steps 0 .. block * kTimelineBlock - 1.
@@ -117,6 +123,10 @@ private:
     /// Totals and rule counts of steps 0 .. x - 1, into the scratch buffers.
     void totalsBefore(std::size_t x, Totals& t, std::uint32_t* rules) const;
     void rebuild();
+    /// The summary of a .. b - 1 from the totals and rule counts before a and before b; with no
+    /// counts before a, those of `rb` are of the range alone and are set back to 0.
+    void difference(const Totals& ta, const std::uint32_t* ra, const Totals& tb, std::uint32_t* rb,
+                    std::size_t a, std::size_t b, TimelineSummary& out) const;
 
     std::vector<TimelineStep> steps_;
     // Entry j: the counts of steps 0 .. j * kTimelineBlock - 1.
@@ -127,8 +137,9 @@ private:
     std::vector<std::uint32_t> ruleTotals_;
     std::vector<float> blockMin_, blockMax_;
     std::vector<int> lines_;
+    std::vector<std::size_t> keysByLine_;
     std::vector<std::int16_t> keys_;  // by line, -1 for a line that never acted
-    mutable std::vector<std::uint32_t> scratchA_, scratchB_;
+    mutable std::vector<std::uint32_t> scratchA_, scratchB_, zeros_;
 };
 
 }  // namespace vemrik

@@ -1,6 +1,7 @@
 #include "simulation/timeline_chart.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -25,19 +26,54 @@ double clampFirst(double first, double stepsPerColumn, std::size_t size, int col
 
 }  // namespace
 
-std::uint32_t ruleColour(int line) {
-    constexpr int kColours = static_cast<int>(std::size(kRulePalette));
-    return kRulePalette[((line % kColours) + kColours) % kColours];
+namespace {
+
+// The colour at each strength, 0 white to 255 the colour itself.
+using ShadeTable = std::array<std::uint32_t, 256>;
+
+ShadeTable shadesOf(std::uint32_t colour) {
+    ShadeTable t{};
+    for (std::uint32_t level = 0; level < 256; ++level) {
+        std::uint32_t out = 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const std::uint32_t c = (colour >> shift) & 0xFF;
+            out |= (255 - (255 - c) * level / 255) << shift;
+        }
+        t[level] = out;
+    }
+    return t;
 }
 
+// The chart's own shaded colours, worked out once.
+struct Shades {
+    ShadeTable on, stop;
+    std::array<ShadeTable, std::size(kRulePalette)> rules;
+};
+
+const Shades& shades() {
+    static const Shades s = [] {
+        Shades t{shadesOf(kChartSensorOn), shadesOf(kChartStop), {}};
+        for (std::size_t i = 0; i < t.rules.size(); ++i) t.rules[i] = shadesOf(kRulePalette[i]);
+        return t;
+    }();
+    return s;
+}
+
+std::uint32_t shadeWith(const ShadeTable& table, std::uint32_t part, std::uint32_t whole) {
+    return part >= whole ? table[255] : table[64 + 191 * part / whole];
+}
+
+int paletteIndex(int line) {
+    constexpr int kColours = static_cast<int>(std::size(kRulePalette));
+    return ((line % kColours) + kColours) % kColours;
+}
+
+}  // namespace
+
+std::uint32_t ruleColour(int line) { return kRulePalette[paletteIndex(line)]; }
+
 std::uint32_t shade(std::uint32_t colour, std::uint32_t part, std::uint32_t whole) {
-    const std::uint64_t level = 64 + std::uint64_t{191} * part / whole;
-    std::uint32_t out = 0xFF000000u;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const std::uint64_t c = (colour >> shift) & 0xFF;
-        out |= static_cast<std::uint32_t>(255 - (255 - c) * level / 255) << shift;
-    }
-    return out;
+    return shadeWith(shadesOf(colour), part, whole);
 }
 
 std::pair<std::size_t, std::size_t> columnSteps(const TimelineView& view, int column, std::size_t size) {
@@ -78,10 +114,24 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     const std::size_t w = static_cast<std::size_t>(width_);
     pixels_.resize(w * static_cast<std::size_t>(kHeight));
     line_.resize(w);
+    hatch_.resize(w);
     absent_.resize(w);
     cursor_.resize(w);
     sumColumns(timeline, view);
-    std::fill(pixels_.begin(), pixels_.end(), kChartBackground);
+    const Shades& tables = shades();
+    // The bands cover their rows whole; only the rows between them and the heading's are cleared.
+    static const std::array<bool, kHeight> kBandRows = [] {
+        std::array<bool, kHeight> band{};
+        const auto mark = [&](int top, int height) { std::fill_n(band.begin() + top, height, true); };
+        for (int m = 0; m < 4; ++m) mark(kMarkTop + m * kMarkHeight, kMarkHeight - 1);
+        for (int k = 0; k < 8; ++k) mark(kSensorTop + k * kRowPitch, kRowHeight);
+        mark(kStopTop, kRowHeight);
+        mark(kRuleTop, kRuleHeight);
+        return band;
+    }();
+    for (int y = 0; y < kHeight; ++y)
+        if (!kBandRows[static_cast<std::size_t>(y)])
+            std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_, width_, kChartBackground);
     for (std::size_t x = 0; x < w; ++x) {
         const auto [a, b] = ranges_[x];
         cursor_[x] = a <= cursor && cursor < b;
@@ -100,7 +150,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
             absent_[x] = c.steps > 0 && c.present[k] == 0;
             line_[x] = c.steps == 0     ? kChartBackground
                        : absent_[x]     ? kChartAbsent
-                       : c.on[k] > 0    ? shade(kChartSensorOn, c.on[k], c.steps)
+                       : c.on[k] > 0    ? shadeWith(tables.on, c.on[k], c.steps)
                                         : kChartRowOff;
         }
         paintBand(kSensorTop + static_cast<int>(k) * kRowPitch, kRowHeight, true);
@@ -108,13 +158,13 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
         absent_[x] = 0;
-        line_[x] = c.steps == 0 ? kChartBackground : c.stop > 0 ? shade(kChartStop, c.stop, c.steps) : kChartRowOff;
+        line_[x] = c.steps == 0 ? kChartBackground : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps) : kChartRowOff;
     }
     paintBand(kStopTop, kRowHeight, false);
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
         line_[x] = c.steps == 0      ? kChartBackground
-                   : c.ruleSteps > 0 ? shade(ruleColour(c.rule), c.ruleSteps, c.steps)
+                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))], c.ruleSteps, c.steps)
                                      : kChartRowOff;
     }
     paintBand(kRuleTop, kRuleHeight, false);
@@ -126,19 +176,13 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
 
 void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& view) {
     const std::size_t w = static_cast<std::size_t>(width_);
-    columns_.resize(w);
     ranges_.resize(w);
+    for (std::size_t x = 0; x < w; ++x) ranges_[x] = columnSteps(view, static_cast<int>(x), timeline.size());
+    timeline.summariseRanges(ranges_, columns_);
     bool any = false;
     float lo = 0.0f, hi = 0.0f;
-    for (std::size_t x = 0; x < w; ++x) {
-        ranges_[x] = columnSteps(view, static_cast<int>(x), timeline.size());
-        const auto [a, b] = ranges_[x];
-        TimelineSummary& c = columns_[x];
-        if (a == b) {
-            c = TimelineSummary{};
-            continue;
-        }
-        timeline.summarise(a, b, c);
+    for (const TimelineSummary& c : columns_) {
+        if (c.steps == 0) continue;
         lo = any ? std::min(lo, c.headingMin) : c.headingMin;
         hi = any ? std::max(hi, c.headingMax) : c.headingMax;
         any = true;
@@ -146,22 +190,23 @@ void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& 
     low_ = std::floor(lo / kHeadingGrain) * kHeadingGrain;
     high_ = std::ceil(hi / kHeadingGrain) * kHeadingGrain;
     if (high_ <= low_) high_ = low_ + kHeadingGrain;
+    rowsPerDegree_ = (kHeadingHeight - 1) / (static_cast<double>(high_) - low_);
 }
 
 int TimelineChart::headingRow(float heading) const {
-    const double share = (static_cast<double>(heading) - low_) / (static_cast<double>(high_) - low_);
-    return kHeadingTop + (kHeadingHeight - 1) - static_cast<int>(std::lround(share * (kHeadingHeight - 1)));
+    // Every heading shown lies on the scale, so the rows are never negative: half up is rounding.
+    const double rows = (static_cast<double>(heading) - low_) * rowsPerDegree_;
+    return kHeadingTop + (kHeadingHeight - 1) - static_cast<int>(rows + 0.5);
 }
 
 void TimelineChart::paintBand(int top, int height, bool hatchAbsent) {
     // Built once as a line and copied down; an absent slot is hatched on every other row.
     const std::size_t w = static_cast<std::size_t>(width_);
+    if (hatchAbsent)
+        for (std::size_t x = 0; x < w; ++x) hatch_[x] = absent_[x] ? kChartBackground : line_[x];
     for (int y = top; y < top + height; ++y) {
-        std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * w;
-        std::memcpy(row, line_.data(), w * sizeof(std::uint32_t));
-        if (hatchAbsent && (y - top) % 2 == 1)
-            for (std::size_t x = 0; x < w; ++x)
-                if (absent_[x]) row[x] = kChartBackground;
+        const std::uint32_t* from = hatchAbsent && (y - top) % 2 == 1 ? hatch_.data() : line_.data();
+        std::memcpy(pixels_.data() + static_cast<std::size_t>(y) * w, from, w * sizeof(std::uint32_t));
     }
 }
 

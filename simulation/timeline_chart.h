@@ -90,10 +90,12 @@ private:
     std::vector<std::uint32_t> pixels_;
     // One colour per column for the band being painted, and its absent mask.
     std::vector<std::uint32_t> line_;
+    std::vector<std::uint32_t> hatch_;
     std::vector<std::uint8_t> absent_;
     std::vector<std::uint8_t> cursor_;
     float low_ = 0.0f;
     float high_ = 1.0f;
+    double rowsPerDegree_ = 1.0;
 };
 
 }  // namespace vemrik
