@@ -45,7 +45,8 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
     }
     const std::size_t rows = record.rowCount();
     if (rows == 0) {
-        if (recorded == 0) timeline.clear();
+        // At "Start", or shown again at it with the run still ahead.
+        if (run == 0) timeline.clear();
         return;
     }
     // The last step both hold: another pose there means another run.

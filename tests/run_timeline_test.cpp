@@ -277,6 +277,12 @@ TEST(TimelineFeed, followsTheRunTheRecordHolds) {
     EXPECT_EQ(t.size(), 5u);
     EXPECT_EQ(t.version(), version);
 
+    // Shown again at "Start": nothing recorded, the run still ahead.
+    record.clear();
+    followRun(t, record, feed);
+    EXPECT_EQ(t.size(), 5u);
+    recordSteps(record, 2, 50);
+
     // Going on from step 2 forgets steps 3 to 5.
     recordSteps(record, 1, 50);
     feed.runSteps = 3;
