@@ -153,15 +153,17 @@ void TimelineWidget::drawLabels(QPainter& p) const {
     label(kRuleTop, kRuleHeight, QStringLiteral("reguła"));
     label(kHeadingTop + kHeadingHeight / 2 - 6, 12, QStringLiteral("kierunek"));
 
-    // The heading scale: its ends and middle, with ticks.
+    // The heading scale: its ends, each written inside the heading's rows, and its middle.
     const float low = chart_.headingLow(), high = chart_.headingHigh();
     for (const float h : {high, (low + high) / 2.0f, low}) {
         const int y = chart_.headingRow(h);
         p.drawLine(kLabelWidth - 3, y, kLabelWidth - 1, y);
-        if (h != (low + high) / 2.0f)
-            p.drawText(QRect(0, y - 5, textRight, 10), Qt::AlignRight | Qt::AlignVCenter,
-                       QStringLiteral("%1°").arg(static_cast<double>(h)));
     }
+    const int highRow = chart_.headingRow(high), lowRow = chart_.headingRow(low);
+    p.drawText(QRect(0, highRow, textRight, 10), Qt::AlignRight | Qt::AlignTop,
+               QStringLiteral("%1°").arg(static_cast<double>(high)));
+    p.drawText(QRect(0, lowRow - 9, textRight, 10), Qt::AlignRight | Qt::AlignBottom,
+               QStringLiteral("%1°").arg(static_cast<double>(low)));
 
     // The step axis: the first, middle and last column's first step.
     const int w = chart_.width();
