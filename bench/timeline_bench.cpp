@@ -1,5 +1,6 @@
-// The run's time line: appending a step as the panel does at every step of a run, and redrawing
-// the chart of a 100,000-step run at several zooms, the summary of each pixel column included.
+// The run's time line: appending a step as the panel does at every step of a run, redrawing the
+// chart of a 100,000-step run at a new view (each pixel column summed anew) at several zooms, and
+// painting it again from the kept column sums.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -55,10 +56,29 @@ void TimelineRedraw(benchmark::State& state, double stepsPerColumn) {
     const RunTimeline t = hundredThousandSteps();
     const TimelineView view = stepsPerColumn == 0.0 ? fitView(t.size(), kPlotWidth)
                                                     : TimelineView{kRunSteps / 2.0 + 0.37, stepsPerColumn};
+    // Every redraw at a new view: a column further along, so each column is summed anew.
+    const TimelineView next{view.first + view.stepsPerColumn, view.stepsPerColumn};
     TimelineChart chart;
     chart.paint(t, view, kPlotWidth, kRunSteps / 2);
+    bool odd = false;
     for (auto _ : state) {
-        chart.paint(t, view, kPlotWidth, kRunSteps / 2);
+        chart.paint(t, odd ? next : view, kPlotWidth, kRunSteps / 2);
+        odd = !odd;
+        benchmark::DoNotOptimize(chart.pixels());
+    }
+}
+
+// Painted again from the kept sums of the columns, as when the cursor moves.
+void TimelineRepaint(benchmark::State& state, double stepsPerColumn) {
+    const RunTimeline t = hundredThousandSteps();
+    const TimelineView view = stepsPerColumn == 0.0 ? fitView(t.size(), kPlotWidth)
+                                                    : TimelineView{kRunSteps / 2.0 + 0.37, stepsPerColumn};
+    TimelineChart chart;
+    chart.paint(t, view, kPlotWidth, kRunSteps / 2);
+    std::size_t cursor = 0;
+    for (auto _ : state) {
+        chart.paint(t, view, kPlotWidth, cursor);
+        cursor = (cursor + 997) % kRunSteps;
         benchmark::DoNotOptimize(chart.pixels());
     }
 }
@@ -71,5 +91,7 @@ BENCHMARK_CAPTURE(TimelineRedraw, 37.3_steps_a_column, 37.3);
 BENCHMARK_CAPTURE(TimelineRedraw, 4.5_steps_a_column, 4.5);
 BENCHMARK_CAPTURE(TimelineRedraw, 1_step_a_column, 1.0);
 BENCHMARK_CAPTURE(TimelineRedraw, 8_columns_a_step, 0.125);
+BENCHMARK_CAPTURE(TimelineRepaint, whole_run, 0.0);
+BENCHMARK_CAPTURE(TimelineRepaint, 1_step_a_column, 1.0);
 
 }  // namespace vemrik::bench

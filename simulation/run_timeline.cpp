@@ -60,7 +60,6 @@ void RunTimeline::clear(std::uint64_t firstStep) {
     blockMax_.clear();
     lines_.clear();
     keys_.clear();
-    keysByLine_.clear();
 }
 
 void RunTimeline::append(TimelineStep step) {
@@ -108,20 +107,25 @@ int RunTimeline::keyOf(int line) {
 }
 
 void RunTimeline::addKey(int line) {
-    // A new column in every row of counts; the line has acted nowhere before.
+    // A new column in every row of counts, at the place of its line, so counts go in line order;
+    // the line has acted nowhere before.
     const std::size_t width = lines_.size(), rows = totals_.size();
+    const std::size_t at =
+        static_cast<std::size_t>(std::lower_bound(lines_.begin(), lines_.end(), line) - lines_.begin());
     std::vector<std::uint32_t> wider;
     wider.reserve((kCapacity / kTimelineBlock + 1) * (width + 1));
     wider.resize(rows * (width + 1), 0);
-    for (std::size_t r = 0; r < rows; ++r)
-        std::copy_n(ruleTotals_.begin() + static_cast<std::ptrdiff_t>(r * width), width,
-                    wider.begin() + static_cast<std::ptrdiff_t>(r * (width + 1)));
+    for (std::size_t r = 0; r < rows; ++r) {
+        const auto from = ruleTotals_.begin() + static_cast<std::ptrdiff_t>(r * width);
+        const auto to = wider.begin() + static_cast<std::ptrdiff_t>(r * (width + 1));
+        std::copy_n(from, at, to);
+        std::copy(from + static_cast<std::ptrdiff_t>(at), from + static_cast<std::ptrdiff_t>(width),
+                  to + static_cast<std::ptrdiff_t>(at) + 1);
+    }
     ruleTotals_ = std::move(wider);
-    keys_[static_cast<std::size_t>(line)] = static_cast<std::int16_t>(width);
-    lines_.push_back(line);
-    keysByLine_.insert(std::upper_bound(keysByLine_.begin(), keysByLine_.end(), line,
-                                        [this](int l, std::size_t key) { return l < lines_[key]; }),
-                       width);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
+    for (std::size_t key = at; key < lines_.size(); ++key)
+        keys_[static_cast<std::size_t>(lines_[key])] = static_cast<std::int16_t>(key);
 }
 
 void RunTimeline::closeBlock(std::size_t end) {
@@ -252,14 +256,13 @@ void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const To
         for (std::size_t i = a; i < b; ++i)
             if (steps_[i].rule >= 0) counts[keys_[static_cast<std::size_t>(steps_[i].rule)]] = 0;
     } else {
-        // In order of their lines, so the first of equal counts is the lower line.
-        for (const std::size_t key : keysByLine_) {
-            const std::uint32_t n = rb[key] - ra[key];
-            if (n > out.ruleSteps) {
-                out.ruleSteps = n;
-                out.rule = lines_[key];
-            }
-        }
+        // Counts go in line order: of equal counts the lower line, at the lower key, wins. Count
+        // and key in one number keep the loop free of branches.
+        std::uint64_t best = 0;
+        for (std::size_t key = 0; key < lines_.size(); ++key)
+            best = std::max(best, std::uint64_t{rb[key] - ra[key]} << 16 | (0xFFFFu - key));
+        out.ruleSteps = static_cast<std::uint32_t>(best >> 16);
+        if (out.ruleSteps > 0) out.rule = lines_[0xFFFFu - (best & 0xFFFFu)];
     }
 
     // Headings: the whole blocks inside by their kept extremes, the ends step by step.

@@ -93,7 +93,7 @@ public:
     /// The run's step number of kept step 0 (1 unless older steps were dropped).
     std::uint64_t firstStep() const { return firstStep_; }
     const TimelineStep& step(std::size_t i) const { return steps_[i]; }
-    /// The lines that acted, in the order they first did.
+    /// The lines that acted, in order.
     const std::vector<int>& rules() const { return lines_; }
 
     /// The sum of kept steps a .. b - 1 (a < b <= size()).
@@ -133,11 +133,10 @@ private:
     std::uint64_t firstStep_ = 1;
     std::uint64_t version_ = 0;
     std::vector<Totals> totals_;
-    // Rule counts by key, a row of lines_.size() per entry of totals_.
+    // Rule counts by key, a row of lines_.size() per entry of totals_; key i is line lines_[i].
     std::vector<std::uint32_t> ruleTotals_;
     std::vector<float> blockMin_, blockMax_;
     std::vector<int> lines_;
-    std::vector<std::size_t> keysByLine_;
     std::vector<std::int16_t> keys_;  // by line, -1 for a line that never acted
     mutable std::vector<std::uint32_t> scratchA_, scratchB_, zeros_;
 };

@@ -59,8 +59,14 @@ const Shades& shades() {
     return s;
 }
 
+// 191 / whole is kept per column; a quotient near an integer is at least 1 / whole from the next
+// one, far more than the rounding of a double, so the nudge gives the exact floor.
+std::uint32_t shadeWith(const ShadeTable& table, std::uint32_t part, std::uint32_t whole, double per) {
+    return part >= whole ? table[255] : table[64 + static_cast<std::uint32_t>(part * per + 1e-9)];
+}
+
 std::uint32_t shadeWith(const ShadeTable& table, std::uint32_t part, std::uint32_t whole) {
-    return part >= whole ? table[255] : table[64 + 191 * part / whole];
+    return shadeWith(table, part, whole, 191.0 / whole);
 }
 
 int paletteIndex(int line) {
@@ -115,9 +121,15 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     pixels_.resize(w * static_cast<std::size_t>(kHeight));
     line_.resize(w);
     hatch_.resize(w);
+    per_.resize(w);
     absent_.resize(w);
     cursor_.resize(w);
-    sumColumns(timeline, view);
+    // The columns' sums are kept while the steps, the view and the width stay.
+    if (summed_.version != timeline.version() || summed_.first != view.first ||
+        summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ || summed_.timeline != &timeline) {
+        sumColumns(timeline, view);
+        summed_ = {&timeline, timeline.version(), view.first, view.stepsPerColumn, width_};
+    }
     const Shades& tables = shades();
     // The bands cover their rows whole; only the rows between them and the heading's are cleared.
     static const std::array<bool, kHeight> kBandRows = [] {
@@ -135,6 +147,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     for (std::size_t x = 0; x < w; ++x) {
         const auto [a, b] = ranges_[x];
         cursor_[x] = a <= cursor && cursor < b;
+        per_[x] = b > a ? 191.0 / static_cast<double>(b - a) : 0.0;
     }
 
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m) {
@@ -150,7 +163,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
             absent_[x] = c.steps > 0 && c.present[k] == 0;
             line_[x] = c.steps == 0     ? kChartBackground
                        : absent_[x]     ? kChartAbsent
-                       : c.on[k] > 0    ? shadeWith(tables.on, c.on[k], c.steps)
+                       : c.on[k] > 0    ? shadeWith(tables.on, c.on[k], c.steps, per_[x])
                                         : kChartRowOff;
         }
         paintBand(kSensorTop + static_cast<int>(k) * kRowPitch, kRowHeight, true);
@@ -158,13 +171,13 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
         absent_[x] = 0;
-        line_[x] = c.steps == 0 ? kChartBackground : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps) : kChartRowOff;
+        line_[x] = c.steps == 0 ? kChartBackground : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps, per_[x]) : kChartRowOff;
     }
     paintBand(kStopTop, kRowHeight, false);
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
         line_[x] = c.steps == 0      ? kChartBackground
-                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))], c.ruleSteps, c.steps)
+                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))], c.ruleSteps, c.steps, per_[x])
                                      : kChartRowOff;
     }
     paintBand(kRuleTop, kRuleHeight, false);

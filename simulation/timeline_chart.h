@@ -63,7 +63,8 @@ TimelineView panView(const TimelineView& view, int columns, std::size_t size, in
 class TimelineChart {
 public:
     /// Sums up and paints `timeline` in `width` columns; the cursor marks kept step `cursor`
-    /// (none when past the end).
+    /// (none when past the end). The sums are kept: painted again with the same steps, view and
+    /// width, as when only the cursor moves, the columns are not summed again.
     void paint(const RunTimeline& timeline, const TimelineView& view, int width, std::size_t cursor);
 
     int width() const { return width_; }
@@ -85,6 +86,14 @@ private:
     void paintHeading();
 
     int width_ = 0;
+    // What the kept sums are of.
+    struct Summed {
+        const RunTimeline* timeline = nullptr;
+        std::uint64_t version = 0;
+        double first = -1.0;
+        double stepsPerColumn = 0.0;
+        int width = -1;
+    } summed_;
     std::vector<TimelineSummary> columns_;
     std::vector<std::pair<std::size_t, std::size_t>> ranges_;
     std::vector<std::uint32_t> pixels_;
@@ -93,6 +102,8 @@ private:
     std::vector<std::uint32_t> hatch_;
     std::vector<std::uint8_t> absent_;
     std::vector<std::uint8_t> cursor_;
+    // 191 / the steps of each column, for the shades.
+    std::vector<double> per_;
     float low_ = 0.0f;
     float high_ = 1.0f;
     double rowsPerDegree_ = 1.0;
