@@ -115,7 +115,8 @@ TimelineView panView(const TimelineView& view, int columns, std::size_t size, in
     return v;
 }
 
-void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view, int width, std::size_t cursor) {
+void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view, int width,
+                          std::size_t cursor) {
     width_ = std::max(width, 0);
     const std::size_t w = static_cast<std::size_t>(width_);
     pixels_.resize(w * static_cast<std::size_t>(kHeight));
@@ -126,7 +127,8 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     cursor_.resize(w);
     // The columns' sums are kept while the steps, the view and the width stay.
     if (summed_.version != timeline.version() || summed_.first != view.first ||
-        summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ || summed_.timeline != &timeline) {
+        summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ ||
+        summed_.timeline != &timeline) {
         sumColumns(timeline, view);
         summed_ = {&timeline, timeline.version(), view.first, view.stepsPerColumn, width_};
     }
@@ -161,23 +163,26 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
         for (std::size_t x = 0; x < w; ++x) {
             const TimelineSummary& c = columns_[x];
             absent_[x] = c.steps > 0 && c.present[k] == 0;
-            line_[x] = c.steps == 0     ? kChartBackground
-                       : absent_[x]     ? kChartAbsent
-                       : c.on[k] > 0    ? shadeWith(tables.on, c.on[k], c.steps, per_[x])
-                                        : kChartRowOff;
+            line_[x] = c.steps == 0  ? kChartBackground
+                       : absent_[x]  ? kChartAbsent
+                       : c.on[k] > 0 ? shadeWith(tables.on, c.on[k], c.steps, per_[x])
+                                     : kChartRowOff;
         }
         paintBand(kSensorTop + static_cast<int>(k) * kRowPitch, kRowHeight, true);
     }
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
         absent_[x] = 0;
-        line_[x] = c.steps == 0 ? kChartBackground : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps, per_[x]) : kChartRowOff;
+        line_[x] = c.steps == 0 ? kChartBackground
+                   : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps, per_[x])
+                                : kChartRowOff;
     }
     paintBand(kStopTop, kRowHeight, false);
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
         line_[x] = c.steps == 0      ? kChartBackground
-                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))], c.ruleSteps, c.steps, per_[x])
+                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))],
+                                                 c.ruleSteps, c.steps, per_[x])
                                      : kChartRowOff;
     }
     paintBand(kRuleTop, kRuleHeight, false);

@@ -61,28 +61,29 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
     if (timeline.size() == 0 || end() < oldest) timeline.clear(oldest);
     for (std::size_t i = static_cast<std::size_t>(end() - oldest); i < rows; ++i) {
         const RunRow& row = record.row(i);
-        timeline.append(timelineStepOf(row, feed.sensorCount, feed.matched[row.sensors], feed.width, feed.height));
+        timeline.append(
+            timelineStepOf(row, feed.sensorCount, feed.matched[row.sensors], feed.width, feed.height));
     }
 }
 
-std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b, const TimelineSummary& sum,
-                          const std::vector<std::string>& rules) {
+std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b,
+                          const TimelineSummary& sum, const std::vector<std::string>& rules) {
     const std::uint64_t first = timeline.firstStep() + a;
     std::string text;
     std::uint8_t facts = 0;
     if (b == a + 1) {
         const TimelineStep& s = timeline.step(a);
         facts = s.facts;
-        text = "krok " + std::to_string(first) + "\nwzorzec: " + patternText(s.sensors, s.sensorCount) + "\n" +
-               (s.rule >= 0 ? ruleLine(s.rule, rules) : std::string("prosto"));
+        text = "krok " + std::to_string(first) + "\nwzorzec: " + patternText(s.sensors, s.sensorCount) +
+               "\n" + (s.rule >= 0 ? ruleLine(s.rule, rules) : std::string("prosto"));
         text += "\nkierunek: " + std::to_string(static_cast<long>(std::lround(s.heading))) + "°";
     } else {
         text = "kroki " + std::to_string(first) + "–" + std::to_string(first + (b - a) - 1) + " (" +
                std::to_string(b - a) + ")\nczujniki na linii (kroków):";
         for (std::size_t k = 0; k < 8; ++k)
             text += sum.present[k] == 0 ? std::string(" –") : " " + std::to_string(sum.on[k]);
-        text += sum.rule >= 0 ? "\nnajczęściej " + ruleLine(sum.rule, rules) + " (" + std::to_string(sum.ruleSteps) +
-                                    " razy)"
+        text += sum.rule >= 0 ? "\nnajczęściej " + ruleLine(sum.rule, rules) + " (" +
+                                    std::to_string(sum.ruleSteps) + " razy)"
                               : std::string("\nprosto");
         for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
             if (sum.marks[m] > 0) facts |= kMarkFacts[m];

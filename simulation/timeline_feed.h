@@ -30,8 +30,8 @@ std::array<bool, 256> matchedPatterns(const std::vector<LineReading>& reading);
 /// the record's new steps appended. Steps the record shows again (an earlier step shown) stay.
 void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFeed& feed);
 
-/// The tooltip of kept steps a .. b - 1 and their summary; `ruleText` gives a line's text.
-std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b, const TimelineSummary& sum,
-                          const std::vector<std::string>& rules);
+/// The tooltip of kept steps a .. b - 1 and their summary, rule texts taken from `rules`.
+std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b,
+                          const TimelineSummary& sum, const std::vector<std::string>& rules);
 
 }  // namespace vemrik

@@ -1,9 +1,10 @@
+#include "simulation/run_timeline.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "simulation/run_timeline.h"
 #include "simulation/timeline_chart.h"
 #include "simulation/timeline_feed.h"
 
@@ -63,22 +64,55 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     EXPECT_EQ(chart.headingHigh(), 0.0f);
     const Px expected[] = {
         // marks: left the map at 13 (column 12), back at 15, no rule at 10, stop at 19; a gap row
-        {12, 0, kChartMarks[0]}, {12, 2, kChartMarks[0]}, {12, 3, kChartBackground}, {13, 0, kChartBackground},
-        {14, 4, kChartMarks[1]}, {9, 8, kChartMarks[2]}, {18, 12, kChartMarks[3]}, {19, 12, kChartBackground},
+        {12, 0, kChartMarks[0]},
+        {12, 2, kChartMarks[0]},
+        {12, 3, kChartBackground},
+        {13, 0, kChartBackground},
+        {14, 4, kChartMarks[1]},
+        {9, 8, kChartMarks[2]},
+        {18, 12, kChartMarks[3]},
+        {19, 12, kChartBackground},
         // sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15), slot 4
-        {5, 18, kChartSensorOn}, {5, 25, kChartSensorOn}, {6, 18, kChartRowOff}, {5, 26, kChartBackground},
-        {4, 27, kChartRowOff}, {5, 27, kChartSensorOn}, {9, 34, kChartSensorOn}, {10, 27, kChartRowOff},
-        {14, 36, kChartRowOff}, {15, 36, kChartAbsent}, {15, 37, kChartBackground}, {19, 42, kChartAbsent},
-        {0, 45, kChartAbsent}, {0, 46, kChartBackground},
+        {5, 18, kChartSensorOn},
+        {5, 25, kChartSensorOn},
+        {6, 18, kChartRowOff},
+        {5, 26, kChartBackground},
+        {4, 27, kChartRowOff},
+        {5, 27, kChartSensorOn},
+        {9, 34, kChartSensorOn},
+        {10, 27, kChartRowOff},
+        {14, 36, kChartRowOff},
+        {15, 36, kChartAbsent},
+        {15, 37, kChartBackground},
+        {19, 42, kChartAbsent},
+        {0, 45, kChartAbsent},
+        {0, 46, kChartBackground},
         // the stop row 90-97, the rule band 100-109
-        {17, 90, kChartRowOff}, {18, 90, kChartStop}, {19, 97, kChartStop},
-        {1, 100, kChartRowOff}, {2, 100, kLine5}, {3, 109, kLine5}, {4, 100, kChartRowOff}, {7, 105, kLine2},
+        {17, 90, kChartRowOff},
+        {18, 90, kChartStop},
+        {19, 97, kChartStop},
+        {1, 100, kChartRowOff},
+        {2, 100, kLine5},
+        {3, 109, kLine5},
+        {4, 100, kChartRowOff},
+        {7, 105, kLine2},
         // heading 0 at row 113, -30 at 141, -60 at 169; each column joined to the one before
-        {0, 113, kChartHeading}, {0, 114, kChartBackground}, {2, 113, kChartHeading}, {2, 141, kChartHeading},
-        {2, 142, kChartBackground}, {3, 140, kChartBackground}, {3, 141, kChartHeading}, {3, 169, kChartHeading},
-        {4, 168, kChartBackground}, {7, 141, kChartHeading}, {7, 169, kChartHeading}, {8, 142, kChartBackground},
+        {0, 113, kChartHeading},
+        {0, 114, kChartBackground},
+        {2, 113, kChartHeading},
+        {2, 141, kChartHeading},
+        {2, 142, kChartBackground},
+        {3, 140, kChartBackground},
+        {3, 141, kChartHeading},
+        {3, 169, kChartHeading},
+        {4, 168, kChartBackground},
+        {7, 141, kChartHeading},
+        {7, 169, kChartHeading},
+        {8, 142, kChartBackground},
         // past the run
-        {20, 18, kChartBackground}, {23, 113, kChartBackground}, {20, 100, kChartBackground},
+        {20, 18, kChartBackground},
+        {23, 113, kChartBackground},
+        {20, 100, kChartBackground},
     };
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
@@ -92,14 +126,29 @@ TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
     constexpr std::uint32_t kHalfOn = 0xFF85AE8Bu;     // 0x3A7D44 at level 64 + 191 / 2 = 159
     constexpr std::uint32_t kHalfLine2 = 0xFFEF8482u;  // 0xE53935 at level 159
     const Px expected[] = {
-        {2, 18, kChartSensorOn}, {3, 18, kChartRowOff}, {2, 27, kHalfOn}, {4, 27, kChartSensorOn}, {3, 27, kChartSensorOn},
-        {7, 36, kChartRowOff}, {8, 36, kChartAbsent}, {8, 37, kChartBackground},  // step 15 has slot 3
-        {1, 100, kLine5}, {3, 100, kHalfLine2}, {4, 100, kChartRowOff},
-        {6, 0, kChartMarks[0]}, {7, 4, kChartMarks[1]}, {4, 8, kChartMarks[2]}, {9, 12, kChartMarks[3]},
+        {2, 18, kChartSensorOn},
+        {3, 18, kChartRowOff},
+        {2, 27, kHalfOn},
+        {4, 27, kChartSensorOn},
+        {3, 27, kChartSensorOn},
+        {7, 36, kChartRowOff},
+        {8, 36, kChartAbsent},
+        {8, 37, kChartBackground},  // step 15 has slot 3
+        {1, 100, kLine5},
+        {3, 100, kHalfLine2},
+        {4, 100, kChartRowOff},
+        {6, 0, kChartMarks[0]},
+        {7, 4, kChartMarks[1]},
+        {4, 8, kChartMarks[2]},
+        {9, 12, kChartMarks[3]},
         {9, 90, kChartStop},
-        {1, 113, kChartHeading}, {1, 169, kChartHeading}, {0, 141, kChartBackground},
+        {1, 113, kChartHeading},
+        {1, 169, kChartHeading},
+        {0, 141, kChartBackground},
         // the cursor on kept step 11, column 5, from top to bottom
-        {5, 0, kChartCursor}, {5, 169, kChartCursor}, {4, 0, kChartBackground},
+        {5, 0, kChartCursor},
+        {5, 169, kChartCursor},
+        {4, 0, kChartBackground},
     };
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
@@ -125,7 +174,8 @@ TimelineSummary plainSum(const RunTimeline& t, std::size_t a, std::size_t b) {
         s.headingMax = std::max(s.headingMax, st.heading);
     }
     for (int line = 0; line < 64; ++line)
-        if (rules[static_cast<std::size_t>(line)] > s.ruleSteps) s.ruleSteps = rules[static_cast<std::size_t>(line)], s.rule = line;
+        if (rules[static_cast<std::size_t>(line)] > s.ruleSteps)
+            s.ruleSteps = rules[static_cast<std::size_t>(line)], s.rule = line;
     s.headingLast = t.step(b - 1).heading;
     return s;
 }
@@ -195,7 +245,8 @@ TEST(RunTimeline, theOlderHalfGoesAtTheBound) {
     EXPECT_EQ(t.size(), RunTimeline::kCapacity / 2 + 5);
     EXPECT_EQ(t.firstStep(), RunTimeline::kCapacity / 2 + 1);
     TimelineSummary s;
-    for (const auto& [a, b] : {std::pair<std::size_t, std::size_t>{0, t.size()}, {17, 95}, {t.size() - 3, t.size()}}) {
+    for (const auto& [a, b] :
+         {std::pair<std::size_t, std::size_t>{0, t.size()}, {17, 95}, {t.size() - 3, t.size()}}) {
         t.summarise(a, b, s);
         expectSame(s, plainSum(t, a, b));
     }
@@ -204,9 +255,11 @@ TEST(RunTimeline, theOlderHalfGoesAtTheBound) {
 // The marks come from the step before: leaving and coming back, the stop coming on.
 TEST(RunTimeline, marksAreTheChangesFromTheStepBefore) {
     RunTimeline t;
-    const std::uint8_t in[] = {kFactOffMap, kFactOffMap, 0, kFactStopSignal, kFactStopSignal, 0, kFactStopSignal};
+    const std::uint8_t in[] = {kFactOffMap, kFactOffMap,    0, kFactStopSignal, kFactStopSignal,
+                               0,           kFactStopSignal};
     const std::uint8_t marks[] = {kFactLeft, 0, kFactBack, kFactStopped, 0, 0, kFactStopped};
-    for (const std::uint8_t f : in) t.append(makeStep(0, -1, 0, 0, f | kFactBack));  // given marks are ignored
+    for (const std::uint8_t f : in)
+        t.append(makeStep(0, -1, 0, 0, f | kFactBack));  // given marks are ignored
     for (std::size_t i = 0; i < std::size(in); ++i)
         EXPECT_EQ(t.step(i).facts & (kFactLeft | kFactBack | kFactStopped), marks[i]) << i;
 }
@@ -218,11 +271,11 @@ TEST(TimelineView, zoomKeepsTheStepUnderThePointerAndPanStaysOnTheLine) {
         int column;
         double first, spc;
     } cases[] = {
-        {{100, 2}, 0.5, 50, 150, 1},      // step 200 stays under column 50
-        {{0, 1}, 4, 10, 0, 4},            // kept at the start
-        {{900, 1}, 8, 0, 200, 8},         // kept at the end: 1000 steps, 100 columns
-        {{0, 1}, 1e-6, 0, 0, 1.0 / 64},   // at most 64 columns a step
-        {{0, 1}, 1e6, 0, 0, 10},          // at least the whole run
+        {{100, 2}, 0.5, 50, 150, 1},     // step 200 stays under column 50
+        {{0, 1}, 4, 10, 0, 4},           // kept at the start
+        {{900, 1}, 8, 0, 200, 8},        // kept at the end: 1000 steps, 100 columns
+        {{0, 1}, 1e-6, 0, 0, 1.0 / 64},  // at most 64 columns a step
+        {{0, 1}, 1e6, 0, 0, 10},         // at least the whole run
     };
     for (const Case& c : cases) {
         const TimelineView v = zoomView(c.view, c.factor, c.column, 1000, 100);

@@ -26,8 +26,8 @@ struct Seen {
 };
 
 Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.State.SensorStates,
-            f.engine.Run.steps(),  f.History.shown()};
+    return {f.State.RobotHeading, f.State.RobotPosX,    f.State.RobotPosY,
+            f.State.SensorStates, f.engine.Run.steps(), f.History.shown()};
 }
 
 // The typical scene from "Start", `steps` steps of the run timer, each followed by a redraw.
@@ -71,8 +71,9 @@ private slots:
             controls.slider()->setValue(0);
             controls.slider()->setValue(static_cast<int>(b));
             QVERIFY(seen(w.form()) == clicked);
-            QVERIFY(chart->tooltipAt(column).startsWith(zoom == 1.0 ? QString("krok %1\nwzorzec: ").arg(b)
-                                                                     : QString("kroki %1–%2").arg(a + 1).arg(b)));
+            QVERIFY(chart->tooltipAt(column).startsWith(zoom == 1.0
+                                                            ? QString("krok %1\nwzorzec: ").arg(b)
+                                                            : QString("kroki %1–%2").arg(a + 1).arg(b)));
         }
         // Going on from the step shown forgets the later ones.
         w.handle([&] { w.form().Timer2Timer(), w.form().Timer1Timer(); });

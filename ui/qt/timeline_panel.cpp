@@ -37,9 +37,12 @@ QString swatch(std::uint32_t colour) {
 TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
     chooseChartPath = [this](const QString& suggested) {
         return savePathFromDialog(&window_, QStringLiteral("Zapisz wykres"), suggested,
-                                  QStringLiteral("Obraz PNG (*.png);;Rysunek SVG (*.svg)"), QStringLiteral("png"));
+                                  QStringLiteral("Obraz PNG (*.png);;Rysunek SVG (*.svg)"),
+                                  QStringLiteral("png"));
     };
-    showError = [this](const QString& message) { QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message); };
+    showError = [this](const QString& message) {
+        QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
+    };
     build();
     // Owned by the dock, and taken down after the chart that reads its time line.
     setParent(dock_);
@@ -55,8 +58,9 @@ void TimelinePanel::build() {
     auto* buttons = new QHBoxLayout();
     auto* fit = new QPushButton(QStringLiteral("Całość"), body);
     fit->setObjectName("timelineFit");
-    fit->setToolTip(QStringLiteral("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
-                                   "przeciąganie przesuwa)"));
+    fit->setToolTip(
+        QStringLiteral("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
+                       "przeciąganie przesuwa)"));
     auto* save = new QPushButton(QStringLiteral("Zapisz wykres…"), body);
     save->setObjectName("timelineSave");
     buttons->addWidget(fit);
@@ -112,7 +116,7 @@ void TimelinePanel::refresh() {
     std::size_t cursor = ~std::size_t{0};
     if (history.active() && history.shown() < history.steps() && history.shown() >= timeline_.firstStep())
         cursor = static_cast<std::size_t>(history.shown() - timeline_.firstStep());
-    chart_->setCursor(cursor);
+    chart_->markStep(cursor);
     if (shownVersion_ != timeline_.version()) {
         shownVersion_ = timeline_.version();
         chart_->timelineChanged();
@@ -128,15 +132,17 @@ void TimelinePanel::showLegend() {
     const auto& rules = window_.form().ListBox1.lines;
     QStringList parts;
     for (const int line : lines) {
-        const QString text =
-            line < static_cast<int>(rules.size()) ? qs(rules[static_cast<std::size_t>(line)]).toHtmlEscaped() : QString();
+        const QString text = line < static_cast<int>(rules.size())
+                                 ? qs(rules[static_cast<std::size_t>(line)]).toHtmlEscaped()
+                                 : QString();
         parts << swatch(ruleColour(line)) + QStringLiteral(" linia %1: %2").arg(line + 1).arg(text);
     }
     QStringList marks;
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
         marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + QString::fromUtf8(kMarkNames[m]);
     legend_->setText(QStringLiteral("Reguły (pasek „reguła”, pusto: prosto): ") +
-                     (parts.isEmpty() ? QStringLiteral("żadna jeszcze nie zadziałała") : parts.join(QStringLiteral("; "))) +
+                     (parts.isEmpty() ? QStringLiteral("żadna jeszcze nie zadziałała")
+                                      : parts.join(QStringLiteral("; "))) +
                      QStringLiteral("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
                      QStringLiteral("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
                                     "(szare paski: robot nie ma czujnika)."));
@@ -172,7 +178,8 @@ bool TimelinePanel::write(const QString& path) {
     }
     const QByteArray& bytes = buffer.data();
     if (const auto error =
-            saveAtomically(QFile::encodeName(path).toStdString(), std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+            saveAtomically(QFile::encodeName(path).toStdString(),
+                           std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         showError(QStringLiteral("Nie można zapisać wykresu „%1”:\n%2").arg(path, qs(*error)));
         return false;
     }

@@ -25,8 +25,8 @@ constexpr double kWheelZoom = 1.25;
 const QColor kLabelColour(60, 60, 60);
 
 QImage chartImage(const TimelineChart& chart) {
-    return QImage(reinterpret_cast<const uchar*>(chart.pixels()), chart.width(), chart.height(), chart.width() * 4,
-                  QImage::Format_RGB32);
+    return QImage(reinterpret_cast<const uchar*>(chart.pixels()), chart.width(), chart.height(),
+                  chart.width() * 4, QImage::Format_RGB32);
 }
 
 // The plot as rectangles of one colour: equal rows merged, runs of a colour within a row.
@@ -51,7 +51,8 @@ void drawPlotShapes(QPainter& p, const TimelineChart& chart, int left) {
 
 }  // namespace
 
-TimelineWidget::TimelineWidget(const RunTimeline& timeline, QWidget* parent) : QWidget(parent), timeline_(timeline) {
+TimelineWidget::TimelineWidget(const RunTimeline& timeline, QWidget* parent)
+    : QWidget(parent), timeline_(timeline) {
     view_.stepsPerColumn = kStartStepsPerColumn;
     setMinimumHeight(kHeight + kAxisHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -72,7 +73,7 @@ void TimelineWidget::timelineChanged() {
     repaintChart();
 }
 
-void TimelineWidget::setCursor(std::size_t index) {
+void TimelineWidget::markStep(std::size_t index) {
     if (index == cursor_) return;
     cursor_ = index;
     repaintChart();
@@ -148,7 +149,8 @@ void TimelineWidget::drawLabels(QPainter& p) const {
         p.drawText(QRect(0, top, textRight, height), Qt::AlignRight | Qt::AlignVCenter, text);
     };
     label(kMarkTop, 4 * kMarkHeight, QStringLiteral("znaczniki"));
-    for (int k = 0; k < 8; ++k) label(kSensorTop + k * kRowPitch, kRowPitch, QStringLiteral("czujnik %1").arg(k + 1));
+    for (int k = 0; k < 8; ++k)
+        label(kSensorTop + k * kRowPitch, kRowPitch, QStringLiteral("czujnik %1").arg(k + 1));
     label(kStopTop, kRowPitch, QStringLiteral("stop"));
     label(kRuleTop, kRuleHeight, QStringLiteral("reguła"));
     label(kHeadingTop + kHeadingHeight / 2 - 6, 12, QStringLiteral("kierunek"));

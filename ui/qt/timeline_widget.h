@@ -31,8 +31,8 @@ public:
 
     /// The time line changed: repaints, following its end when the view did.
     void timelineChanged();
-    /// Marks kept step `index` (none past the end).
-    void setCursor(std::size_t index);
+    /// Marks kept step `index` with the cursor line (none past the end).
+    void markStep(std::size_t index);
     /// "Całość": the whole run in the plot.
     void fitAll();
     void zoom(double factor, int column);
