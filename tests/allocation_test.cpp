@@ -10,6 +10,7 @@
 
 #include "evaluation/headless_run.h"
 #include "scenes/scenes.h"
+#include "simulation/timeline_feed.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 
@@ -72,4 +73,30 @@ TEST(Allocation, AHeadlessRunAllocatesNothingWithOrWithoutNoise) {
     EXPECT_EQ(gAllocations - before, 0u);
     EXPECT_GT(r.steps, 0);
     EXPECT_GT(n.steps, 0);
+}
+
+// The time line takes the steps of a run as the panel does, after each: once its rules have
+// acted, nothing is allocated, not even when the older half goes at the bound.
+TEST(Allocation, TheTimeLineTakesStepsWithoutAllocating) {
+    TForm1 form;
+    applyWorkspace(form, typicalScene());
+    form.BitBtn5Click();
+    form.Button15Click();
+    TimelineFeed feed;
+    feed.sensorCount = 8;
+    feed.width = 701;
+    feed.height = 401;
+    RunTimeline timeline;
+    const auto stepAndFollow = [&] {
+        form.Timer2Timer(), form.BitBtn5Click();
+        followRun(timeline, form.engine.Run, feed);
+    };
+    for (int i = 0; i < 2000; ++i) stepAndFollow();  // warm: every rule that acts has acted
+    const std::uint64_t before = gAllocations;
+    for (int i = 0; i < 500; ++i) stepAndFollow();
+    EXPECT_EQ(gAllocations - before, 0u);
+    EXPECT_EQ(timeline.size(), 2500u);
+    TimelineStep s;
+    for (std::size_t i = timeline.size(); i < RunTimeline::kCapacity + 10; ++i) timeline.append(s);
+    EXPECT_EQ(gAllocations - before, 0u);
 }

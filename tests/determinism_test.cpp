@@ -13,6 +13,7 @@
 #include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
 #include "simulation/simulation_view.h"
+#include "simulation/timeline_feed.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
@@ -52,7 +53,8 @@ Workspace example(const char* name) {
 }
 
 /// "Start" and "Włącz", then 8 refresh ticks to each run tick; a stop starts the run again.
-void hashRun(TForm1& form, int steps, Hash& h) {
+/// With a time line, it follows every step as the open chart does.
+void hashRun(TForm1& form, int steps, Hash& h, RunTimeline* timeline = nullptr) {
     form.Timer1Timer();
     for (int i = 0; i < steps; ++i) {
         if (!form.Timer2.enabled) {
@@ -69,6 +71,7 @@ void hashRun(TForm1& form, int steps, Hash& h) {
         for (std::size_t k = form.Memo1.size() - static_cast<std::size_t>(form.Memo1.total() - logged);
              k < form.Memo1.size(); ++k)
             h.text(form.Memo1.line(k));
+        if (timeline) followRun(*timeline, form.engine.Run, TimelineFeed{form.History.steps(), 8, 701, 401, {}});
         const ProgramState& s = form.State;
         h.add(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart);
     }
@@ -153,18 +156,20 @@ void scriptedEdits(TForm1& f, Hash& h) {
     hashPages(f, h);
 }
 
-std::uint64_t formRunsHash() {
+std::uint64_t formRunsHash(bool followed = false) {
     Hash h;
+    RunTimeline timeline;
+    RunTimeline* const t = followed ? &timeline : nullptr;
     for (const char* name : {"oval.vemrik", "figure-eight.vemrik", "zigzag.vemrik"}) {
         TForm1 form;
         applyWorkspace(form, example(name));
-        hashRun(form, 1500, h);
+        hashRun(form, 1500, h, t);
     }
     for (const Workspace& scene : {typicalScene(), busyScene()}) {
         TForm1 form;
         applyWorkspace(form, scene);
         form.engine.RandomEngine.seed(7);
-        hashRun(form, 1500, h);
+        hashRun(form, 1500, h, t);
     }
     TForm1 edited;
     scriptedEdits(edited, h);
@@ -189,6 +194,11 @@ std::uint64_t evaluationHash() {
 }  // namespace
 
 TEST(Determinism, FormRunsAndPagesGiveTheRecordedHash) { EXPECT_EQ(formRunsHash(), 8471441194793874005ull); }
+
+// Followed by the time line after every step, the runs are the same.
+TEST(Determinism, RunsFollowedByTheTimeLineGiveTheSameHash) {
+    EXPECT_EQ(formRunsHash(true), 8471441194793874005ull);
+}
 
 // The evaluation reads the track layer classified once; it must see what the form's reads see.
 TEST(Determinism, TheEvaluationReadsTheSamePixelsAsTheForm) {

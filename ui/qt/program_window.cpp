@@ -15,6 +15,7 @@
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/step_back.h"
+#include "ui/qt/timeline_panel.h"
 #include "ui/qt/track_import_menu.h"
 #include "ui/qt/workspace_menu.h"
 #include "ui/qt/zoom_menu.h"
@@ -34,6 +35,7 @@ ProgramWindow::ProgramWindow() {
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);
+    addTimelinePanel(window_);
     // After every control of "Symulacja" is built: it keeps their clicks from taking the focus.
     pause_ = std::make_unique<PauseAction>(window_);
     headingMarks_ = std::make_unique<HeadingMarks>(window_);

@@ -1,0 +1,253 @@
+#include "simulation/timeline_chart.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace vemrik {
+
+namespace {
+
+using namespace chart_rows;
+
+// At most 64 pixel columns for one step.
+constexpr double kMinStepsPerColumn = 1.0 / 64.0;
+// The heading scale goes by this many degrees.
+constexpr float kHeadingGrain = 15.0f;
+
+constexpr std::uint32_t kRulePalette[] = {0xFF1E88E5u, 0xFFE53935u, 0xFF43A047u, 0xFFFB8C00u, 0xFF8E24AAu,
+                                          0xFF00ACC1u, 0xFF6D4C41u, 0xFFD81B60u, 0xFF7CB342u, 0xFF3949ABu};
+
+double clampFirst(double first, double stepsPerColumn, std::size_t size, int columns) {
+    const double last = static_cast<double>(size) - stepsPerColumn * columns;
+    return std::clamp(first, 0.0, std::max(0.0, last));
+}
+
+}  // namespace
+
+namespace {
+
+// The colour at each strength, 0 white to 255 the colour itself.
+using ShadeTable = std::array<std::uint32_t, 256>;
+
+ShadeTable shadesOf(std::uint32_t colour) {
+    ShadeTable t{};
+    for (std::uint32_t level = 0; level < 256; ++level) {
+        std::uint32_t out = 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const std::uint32_t c = (colour >> shift) & 0xFF;
+            out |= (255 - (255 - c) * level / 255) << shift;
+        }
+        t[level] = out;
+    }
+    return t;
+}
+
+// The chart's own shaded colours, worked out once.
+struct Shades {
+    ShadeTable on, stop;
+    std::array<ShadeTable, std::size(kRulePalette)> rules;
+};
+
+const Shades& shades() {
+    static const Shades s = [] {
+        Shades t{shadesOf(kChartSensorOn), shadesOf(kChartStop), {}};
+        for (std::size_t i = 0; i < t.rules.size(); ++i) t.rules[i] = shadesOf(kRulePalette[i]);
+        return t;
+    }();
+    return s;
+}
+
+// 191 / whole is kept per column; a quotient near an integer is at least 1 / whole from the next
+// one, far more than the rounding of a double, so the nudge gives the exact floor.
+std::uint32_t shadeWith(const ShadeTable& table, std::uint32_t part, std::uint32_t whole, double per) {
+    return part >= whole ? table[255] : table[64 + static_cast<std::uint32_t>(part * per + 1e-9)];
+}
+
+std::uint32_t shadeWith(const ShadeTable& table, std::uint32_t part, std::uint32_t whole) {
+    return shadeWith(table, part, whole, 191.0 / whole);
+}
+
+int paletteIndex(int line) {
+    constexpr int kColours = static_cast<int>(std::size(kRulePalette));
+    return ((line % kColours) + kColours) % kColours;
+}
+
+}  // namespace
+
+std::uint32_t ruleColour(int line) { return kRulePalette[paletteIndex(line)]; }
+
+std::uint32_t shade(std::uint32_t colour, std::uint32_t part, std::uint32_t whole) {
+    return shadeWith(shadesOf(colour), part, whole);
+}
+
+std::pair<std::size_t, std::size_t> columnSteps(const TimelineView& view, int column, std::size_t size) {
+    const double left = view.first + column * view.stepsPerColumn;
+    const std::size_t a = std::min(size, static_cast<std::size_t>(std::max(0.0, std::floor(left))));
+    if (a >= size) return {size, size};
+    const std::size_t b =
+        view.stepsPerColumn < 1.0
+            ? a + 1
+            : static_cast<std::size_t>(std::floor(view.first + (column + 1) * view.stepsPerColumn));
+    return {a, std::clamp(b, a + 1, size)};
+}
+
+TimelineView fitView(std::size_t size, int columns) {
+    TimelineView v;
+    if (size == 0 || columns <= 0) return v;
+    v.stepsPerColumn = std::max(static_cast<double>(size) / columns, kMinStepsPerColumn);
+    return v;
+}
+
+TimelineView zoomView(const TimelineView& view, double factor, int column, std::size_t size, int columns) {
+    const double most = std::max(static_cast<double>(size) / std::max(columns, 1), 1.0);
+    TimelineView v;
+    v.stepsPerColumn = std::clamp(view.stepsPerColumn * factor, kMinStepsPerColumn, most);
+    const double under = view.first + column * view.stepsPerColumn;
+    v.first = clampFirst(under - column * v.stepsPerColumn, v.stepsPerColumn, size, columns);
+    return v;
+}
+
+TimelineView panView(const TimelineView& view, int columns, std::size_t size, int width) {
+    TimelineView v = view;
+    v.first = clampFirst(view.first + columns * view.stepsPerColumn, view.stepsPerColumn, size, width);
+    return v;
+}
+
+void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view, int width,
+                          std::size_t cursor) {
+    width_ = std::max(width, 0);
+    const std::size_t w = static_cast<std::size_t>(width_);
+    pixels_.resize(w * static_cast<std::size_t>(kHeight));
+    line_.resize(w);
+    hatch_.resize(w);
+    per_.resize(w);
+    absent_.resize(w);
+    cursor_.resize(w);
+    // The columns' sums are kept while the steps, the view and the width stay.
+    if (summed_.version != timeline.version() || summed_.first != view.first ||
+        summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ ||
+        summed_.timeline != &timeline) {
+        sumColumns(timeline, view);
+        summed_ = {&timeline, timeline.version(), view.first, view.stepsPerColumn, width_};
+    }
+    const Shades& tables = shades();
+    // The bands cover their rows whole; only the rows between them and the heading's are cleared.
+    static const std::array<bool, kHeight> kBandRows = [] {
+        std::array<bool, kHeight> band{};
+        const auto mark = [&](int top, int height) { std::fill_n(band.begin() + top, height, true); };
+        for (int m = 0; m < 4; ++m) mark(kMarkTop + m * kMarkHeight, kMarkHeight - 1);
+        for (int k = 0; k < 8; ++k) mark(kSensorTop + k * kRowPitch, kRowHeight);
+        mark(kStopTop, kRowHeight);
+        mark(kRuleTop, kRuleHeight);
+        return band;
+    }();
+    for (int y = 0; y < kHeight; ++y)
+        if (!kBandRows[static_cast<std::size_t>(y)])
+            std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_, width_, kChartBackground);
+    for (std::size_t x = 0; x < w; ++x) {
+        const auto [a, b] = ranges_[x];
+        cursor_[x] = a <= cursor && cursor < b;
+        per_[x] = b > a ? 191.0 / static_cast<double>(b - a) : 0.0;
+    }
+
+    for (std::size_t m = 0; m < kMarkFacts.size(); ++m) {
+        for (std::size_t x = 0; x < w; ++x) {
+            line_[x] = columns_[x].marks[m] > 0 ? kChartMarks[m] : kChartBackground;
+            absent_[x] = 0;
+        }
+        paintBand(kMarkTop + static_cast<int>(m) * kMarkHeight, kMarkHeight - 1, false);
+    }
+    for (std::size_t k = 0; k < 8; ++k) {
+        for (std::size_t x = 0; x < w; ++x) {
+            const TimelineSummary& c = columns_[x];
+            absent_[x] = c.steps > 0 && c.present[k] == 0;
+            line_[x] = c.steps == 0  ? kChartBackground
+                       : absent_[x]  ? kChartAbsent
+                       : c.on[k] > 0 ? shadeWith(tables.on, c.on[k], c.steps, per_[x])
+                                     : kChartRowOff;
+        }
+        paintBand(kSensorTop + static_cast<int>(k) * kRowPitch, kRowHeight, true);
+    }
+    for (std::size_t x = 0; x < w; ++x) {
+        const TimelineSummary& c = columns_[x];
+        absent_[x] = 0;
+        line_[x] = c.steps == 0 ? kChartBackground
+                   : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps, per_[x])
+                                : kChartRowOff;
+    }
+    paintBand(kStopTop, kRowHeight, false);
+    for (std::size_t x = 0; x < w; ++x) {
+        const TimelineSummary& c = columns_[x];
+        line_[x] = c.steps == 0      ? kChartBackground
+                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))],
+                                                 c.ruleSteps, c.steps, per_[x])
+                                     : kChartRowOff;
+    }
+    paintBand(kRuleTop, kRuleHeight, false);
+    paintHeading();
+    for (std::size_t x = 0; x < w; ++x)
+        if (cursor_[x])
+            for (int y = 0; y < kHeight; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartCursor;
+}
+
+void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& view) {
+    const std::size_t w = static_cast<std::size_t>(width_);
+    ranges_.resize(w);
+    for (std::size_t x = 0; x < w; ++x) ranges_[x] = columnSteps(view, static_cast<int>(x), timeline.size());
+    timeline.summariseRanges(ranges_, columns_);
+    bool any = false;
+    float lo = 0.0f, hi = 0.0f;
+    for (const TimelineSummary& c : columns_) {
+        if (c.steps == 0) continue;
+        lo = any ? std::min(lo, c.headingMin) : c.headingMin;
+        hi = any ? std::max(hi, c.headingMax) : c.headingMax;
+        any = true;
+    }
+    low_ = std::floor(lo / kHeadingGrain) * kHeadingGrain;
+    high_ = std::ceil(hi / kHeadingGrain) * kHeadingGrain;
+    if (high_ <= low_) high_ = low_ + kHeadingGrain;
+    rowsPerDegree_ = (kHeadingHeight - 1) / (static_cast<double>(high_) - low_);
+}
+
+int TimelineChart::headingRow(float heading) const {
+    // Every heading shown lies on the scale, so the rows are never negative: half up is rounding.
+    const double rows = (static_cast<double>(heading) - low_) * rowsPerDegree_;
+    return kHeadingTop + (kHeadingHeight - 1) - static_cast<int>(rows + 0.5);
+}
+
+void TimelineChart::paintBand(int top, int height, bool hatchAbsent) {
+    // Built once as a line and copied down; an absent slot is hatched on every other row.
+    const std::size_t w = static_cast<std::size_t>(width_);
+    if (hatchAbsent)
+        for (std::size_t x = 0; x < w; ++x) hatch_[x] = absent_[x] ? kChartBackground : line_[x];
+    for (int y = top; y < top + height; ++y) {
+        const std::uint32_t* from = hatchAbsent && (y - top) % 2 == 1 ? hatch_.data() : line_.data();
+        std::memcpy(pixels_.data() + static_cast<std::size_t>(y) * w, from, w * sizeof(std::uint32_t));
+    }
+}
+
+void TimelineChart::paintHeading() {
+    // Each column from its lowest to its highest heading, joined to the last heading before it.
+    const std::size_t w = static_cast<std::size_t>(width_);
+    bool joined = false;
+    int before = 0;
+    for (std::size_t x = 0; x < w; ++x) {
+        const TimelineSummary& c = columns_[x];
+        if (c.steps == 0) {
+            joined = false;
+            continue;
+        }
+        int top = headingRow(c.headingMax), bottom = headingRow(c.headingMin);
+        if (joined) {
+            top = std::min(top, before);
+            bottom = std::max(bottom, before);
+        }
+        for (int y = top; y <= bottom; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartHeading;
+        before = headingRow(c.headingLast);
+        joined = true;
+    }
+}
+
+}  // namespace vemrik

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "simulation/run_timeline.h"
+
+namespace vemrik {
+
+/// Where each part of the chart lies, in pixel rows from its top.
+namespace chart_rows {
+inline constexpr int kMarkTop = 0;
+inline constexpr int kMarkHeight = 4;  // one lane per mark of kMarkFacts
+inline constexpr int kSensorTop = 18;
+inline constexpr int kRowHeight = 8;
+inline constexpr int kRowPitch = 9;
+inline constexpr int kStopTop = kSensorTop + 8 * kRowPitch;  // 90
+inline constexpr int kRuleTop = kStopTop + 10;               // 100
+inline constexpr int kRuleHeight = 10;
+inline constexpr int kHeadingTop = kRuleTop + kRuleHeight + 3;  // 113
+inline constexpr int kHeadingHeight = 57;
+inline constexpr int kHeight = kHeadingTop + kHeadingHeight;  // 170
+}  // namespace chart_rows
+
+/// Pixels are 0xFFRRGGBB.
+inline constexpr std::uint32_t kChartBackground = 0xFFFFFFFFu;
+inline constexpr std::uint32_t kChartRowOff = 0xFFF2F2F2u;
+inline constexpr std::uint32_t kChartAbsent = 0xFFC8C8C8u;
+inline constexpr std::uint32_t kChartSensorOn = 0xFF3A7D44u;
+inline constexpr std::uint32_t kChartStop = 0xFFC62828u;
+inline constexpr std::uint32_t kChartHeading = 0xFF1F3F9Fu;
+inline constexpr std::uint32_t kChartCursor = 0xFFFF8C00u;
+/// The marks' colours, in the order of kMarkFacts: left the map, came back, no rule, stop.
+inline constexpr std::uint32_t kChartMarks[4] = {0xFF8E24AAu, 0xFF00897Bu, 0xFFF9A825u, 0xFFC62828u};
+
+/// The colour of rule list line `line` (from 0).
+std::uint32_t ruleColour(int line);
+/// `colour` at a share of part / whole (whole > 0): a quarter strength for a lone step among
+/// many, full strength for all of them, so that one step is never lost.
+std::uint32_t shade(std::uint32_t colour, std::uint32_t part, std::uint32_t whole);
+
+/// Which steps the chart shows: the kept step under the left edge of pixel column 0 and the
+/// steps per pixel column (below 1 when zoomed in).
+struct TimelineView {
+    double first = 0.0;
+    double stepsPerColumn = 1.0;
+};
+
+/// The kept steps a .. b - 1 under pixel column `column` of a time line of `size` steps; a == b
+/// past its end. Zoomed in, a column holds the one step its left edge lies on.
+std::pair<std::size_t, std::size_t> columnSteps(const TimelineView& view, int column, std::size_t size);
+/// The whole time line in `columns` pixel columns.
+TimelineView fitView(std::size_t size, int columns);
+/// Zooms by `factor` (above 1 shows more steps) keeping the step under `column` in place, and
+/// keeps the view on the time line.
+TimelineView zoomView(const TimelineView& view, double factor, int column, std::size_t size, int columns);
+/// Moves the view by `columns` pixel columns (positive shows later steps), kept on the line.
+TimelineView panView(const TimelineView& view, int columns, std::size_t size, int width);
+
+/// The chart: one summary per pixel column, kept for hover and click, and its picture.
+class TimelineChart {
+public:
+    /// Sums up and paints `timeline` in `width` columns; the cursor marks kept step `cursor`
+    /// (none when past the end). The sums are kept: painted again with the same steps, view and
+    /// width, as when only the cursor moves, the columns are not summed again.
+    void paint(const RunTimeline& timeline, const TimelineView& view, int width, std::size_t cursor);
+
+    int width() const { return width_; }
+    int height() const { return chart_rows::kHeight; }
+    /// Row-major 0xFFRRGGBB pixels, width() * height() of them.
+    const std::uint32_t* pixels() const { return pixels_.data(); }
+    std::uint32_t pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+    /// The summary of column x, its kept steps and the heading scale of the picture.
+    const TimelineSummary& column(int x) const { return columns_[static_cast<std::size_t>(x)]; }
+    std::pair<std::size_t, std::size_t> range(int x) const { return ranges_[static_cast<std::size_t>(x)]; }
+    float headingLow() const { return low_; }
+    float headingHigh() const { return high_; }
+    /// The pixel row of a heading on the scale.
+    int headingRow(float heading) const;
+
+private:
+    void sumColumns(const RunTimeline& timeline, const TimelineView& view);
+    void paintBand(int top, int height, bool hatchAbsent);
+    void paintHeading();
+
+    int width_ = 0;
+    // What the kept sums are of.
+    struct Summed {
+        const RunTimeline* timeline = nullptr;
+        std::uint64_t version = 0;
+        double first = -1.0;
+        double stepsPerColumn = 0.0;
+        int width = -1;
+    } summed_;
+    std::vector<TimelineSummary> columns_;
+    std::vector<std::pair<std::size_t, std::size_t>> ranges_;
+    std::vector<std::uint32_t> pixels_;
+    // One colour per column for the band being painted, and its absent mask.
+    std::vector<std::uint32_t> line_;
+    std::vector<std::uint32_t> hatch_;
+    std::vector<std::uint8_t> absent_;
+    std::vector<std::uint8_t> cursor_;
+    // 191 / the steps of each column, for the shades.
+    std::vector<double> per_;
+    float low_ = 0.0f;
+    float high_ = 1.0f;
+    double rowsPerDegree_ = 1.0;
+};
+
+}  // namespace vemrik

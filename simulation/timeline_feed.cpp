@@ -1,0 +1,96 @@
+#include "simulation/timeline_feed.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vemrik {
+
+namespace {
+
+std::string patternText(std::uint8_t sensors, int count) {
+    std::string s;
+    for (int k = 0; k < 8; ++k) {
+        if (k > 0) s += ' ';
+        s += k >= count ? "–" : (sensors >> k) & 1 ? "1" : "0";
+    }
+    return s;
+}
+
+std::string ruleLine(int line, const std::vector<std::string>& rules) {
+    std::string s = "reguła " + std::to_string(line + 1);
+    if (line < static_cast<int>(rules.size())) s += ": " + rules[static_cast<std::size_t>(line)];
+    return s;
+}
+
+constexpr const char* kMarkNames[4] = {"zjechał z mapy", "wrócił na mapę", "żadna reguła nie pasuje", "stop"};
+
+}  // namespace
+
+std::array<bool, 256> matchedPatterns(const std::vector<LineReading>& reading) {
+    std::array<bool, 256> matched{};
+    for (const LineReading& line : reading)
+        if (line.pattern >= 0 && line.pattern < 256) matched[static_cast<std::size_t>(line.pattern)] = true;
+    return matched;
+}
+
+void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFeed& feed) {
+    const std::uint64_t recorded = record.steps();
+    const std::uint64_t run = std::max(feed.runSteps, recorded);
+    const auto end = [&] { return timeline.firstStep() + timeline.size(); };  // step after the last
+    if (end() > run + 1) {
+        if (run < timeline.firstStep())
+            timeline.clear();
+        else
+            timeline.truncate(static_cast<std::size_t>(run + 1 - timeline.firstStep()));
+    }
+    const std::size_t rows = record.rowCount();
+    if (rows == 0) {
+        // At "Start", or shown again at it with the run still ahead.
+        if (run == 0) timeline.clear();
+        return;
+    }
+    // The last step both hold: another pose there means another run.
+    const std::uint64_t oldest = record.row(0).step;
+    if (timeline.size() > 0) {
+        const std::uint64_t both = std::min(end() - 1, record.row(rows - 1).step);
+        if (both >= oldest && both >= timeline.firstStep() &&
+            timeline.step(static_cast<std::size_t>(both - timeline.firstStep())).pose !=
+                poseDigest(record.row(static_cast<std::size_t>(both - oldest))))
+            timeline.clear();
+    }
+    if (timeline.size() == 0 || end() < oldest) timeline.clear(oldest);
+    for (std::size_t i = static_cast<std::size_t>(end() - oldest); i < rows; ++i) {
+        const RunRow& row = record.row(i);
+        timeline.append(
+            timelineStepOf(row, feed.sensorCount, feed.matched[row.sensors], feed.width, feed.height));
+    }
+}
+
+std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b,
+                          const TimelineSummary& sum, const std::vector<std::string>& rules) {
+    const std::uint64_t first = timeline.firstStep() + a;
+    std::string text;
+    std::uint8_t facts = 0;
+    if (b == a + 1) {
+        const TimelineStep& s = timeline.step(a);
+        facts = s.facts;
+        text = "krok " + std::to_string(first) + "\nwzorzec: " + patternText(s.sensors, s.sensorCount) +
+               "\n" + (s.rule >= 0 ? ruleLine(s.rule, rules) : std::string("prosto"));
+        text += "\nkierunek: " + std::to_string(static_cast<long>(std::lround(s.heading))) + "°";
+    } else {
+        text = "kroki " + std::to_string(first) + "–" + std::to_string(first + (b - a) - 1) + " (" +
+               std::to_string(b - a) + ")\nczujniki na linii (kroków):";
+        for (std::size_t k = 0; k < 8; ++k)
+            text += sum.present[k] == 0 ? std::string(" –") : " " + std::to_string(sum.on[k]);
+        text += sum.rule >= 0 ? "\nnajczęściej " + ruleLine(sum.rule, rules) + " (" +
+                                    std::to_string(sum.ruleSteps) + " razy)"
+                              : std::string("\nprosto");
+        for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
+            if (sum.marks[m] > 0) facts |= kMarkFacts[m];
+    }
+    for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
+        if (facts & kMarkFacts[m]) text += std::string("\n") + kMarkNames[m];
+    return text;
+}
+
+}  // namespace vemrik

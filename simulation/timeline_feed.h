@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/rule_reading.h"
+#include "engine/run_record.h"
+#include "simulation/run_timeline.h"
+
+namespace vemrik {
+
+/// What the time line needs besides the record to take its steps.
+struct TimelineFeed {
+    /// Steps of the run the program holds: more than the record's while an earlier step is shown
+    /// again.
+    std::uint64_t runSteps = 0;
+    int sensorCount = 0;
+    int width = 0;
+    int height = 0;
+    /// Whether some rule line has pattern p.
+    std::array<bool, 256> matched{};
+};
+
+/// The patterns some line of this reading of the list is for.
+std::array<bool, 256> matchedPatterns(const std::vector<LineReading>& reading);
+
+/// Brings the time line to the run: the steps past the run dropped, a new run started over,
+/// the record's new steps appended. Steps the record shows again (an earlier step shown) stay.
+void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFeed& feed);
+
+/// The tooltip of kept steps a .. b - 1 and their summary, rule texts taken from `rules`.
+std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b,
+                          const TimelineSummary& sum, const std::vector<std::string>& rules);
+
+}  // namespace vemrik

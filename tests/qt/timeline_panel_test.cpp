@@ -1,0 +1,125 @@
+#include "ui/qt/timeline_panel.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QFile>
+#include <QImage>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "scenes/scenes.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/step_back.h"
+#include "ui/qt/timeline_widget.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+
+namespace {
+
+struct Seen {
+    float heading, x, y;
+    std::array<std::int32_t, kSensorSlots> sensors;
+    std::uint64_t steps, shown;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen seen(const TForm1& f) {
+    return {f.State.RobotHeading, f.State.RobotPosX,    f.State.RobotPosY,
+            f.State.SensorStates, f.engine.Run.steps(), f.History.shown()};
+}
+
+// The typical scene from "Start", `steps` steps of the run timer, each followed by a redraw.
+void run(MainWindow& w, int steps) {
+    TForm1& f = w.form();
+    w.handle([&] { applyWorkspace(f, typicalScene()), f.Timer1Timer(), f.Button15Click(), f.Timer1Timer(); });
+    w.handle([&] { f.BitBtn7Click(); });
+    for (int n = 0; n < steps; ++n) w.handle([&] { f.Timer2Timer(), f.Timer1Timer(); });
+}
+
+}  // namespace
+
+class TimelinePanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A click at a column shows its last step: the same pose and states as the slider gives,
+    // and the chart marks it; zoomed in and zoomed out.
+    void aClickShowsTheColumnsStepAsTheSliderDoes() {
+        MainWindow w;
+        StepBackControls controls(w);
+        TimelinePanel* panel = addTimelinePanel(w);
+        w.show();
+        panel->action()->trigger();
+        QVERIFY(panel->dock()->isVisible());
+        run(w, 2000);
+        TimelineWidget* chart = panel->chart();
+        QCOMPARE(panel->timeline().size(), std::size_t{2000});
+        QVERIFY(chart->following());
+        // Four columns a step, then the whole run: over two steps a column.
+        for (const double zoom : {1.0, 30.0}) {
+            chart->zoom(zoom, 0);
+            const int column = chart->chart().width() / 3;
+            const auto [a, b] = chart->chart().range(column);
+            QVERIFY(a < b && (zoom == 1.0 ? b - a == 1 : b - a > 1));
+            QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(TimelineWidget::kLabelWidth + column, 40));
+            const Seen clicked = seen(w.form());
+            QCOMPARE(clicked.shown, std::uint64_t{b});
+            QCOMPARE(chart->chart().pixel(column, 0), kChartCursor);
+            QCOMPARE(panel->timeline().size(), std::size_t{2000});  // the later steps stay
+            controls.slider()->setValue(0);
+            controls.slider()->setValue(static_cast<int>(b));
+            QVERIFY(seen(w.form()) == clicked);
+            QVERIFY(chart->tooltipAt(column).startsWith(zoom == 1.0
+                                                            ? QString("krok %1\nwzorzec: ").arg(b)
+                                                            : QString("kroki %1–%2").arg(a + 1).arg(b)));
+        }
+        // Going on from the step shown forgets the later ones.
+        w.handle([&] { w.form().Timer2Timer(), w.form().Timer1Timer(); });
+        QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.Run.steps()});
+    }
+
+    // Hidden, the panel takes no step; shown or hidden, the run is the same.
+    void hiddenItDoesNothingAndTheRunIsTheSame() {
+        MainWindow shownWindow, hiddenWindow;
+        TimelinePanel* shown = addTimelinePanel(shownWindow);
+        TimelinePanel* hidden = addTimelinePanel(hiddenWindow);
+        shownWindow.show();
+        hiddenWindow.show();
+        shown->action()->trigger();
+        run(shownWindow, 300);
+        run(hiddenWindow, 300);
+        QVERIFY(seen(shownWindow.form()) == seen(hiddenWindow.form()));
+        QCOMPARE(shown->timeline().size(), std::size_t{300});
+        QCOMPARE(hidden->timeline().size(), std::size_t{0});
+    }
+
+    void savesTheChartAsPngAndSvgOrSaysWhyNot() {
+        QTemporaryDir dir;
+        MainWindow w;
+        TimelinePanel* panel = addTimelinePanel(w);
+        w.show();
+        panel->action()->trigger();
+        run(w, 40);
+        QString path;
+        QStringList errors;
+        panel->chooseChartPath = [&](const QString&) { return path; };
+        panel->showError = [&](const QString& m) { errors << m; };
+        QVERIFY(!panel->saveChart());  // cancelled
+        path = dir.filePath("wykres.png");
+        QVERIFY(panel->saveChart());
+        QCOMPARE(QImage(path).size(), panel->chart()->chartSize());
+        path = dir.filePath("wykres.svg");
+        QVERIFY(panel->saveChart());
+        QFile svg(path);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        QVERIFY(text.contains("<svg") && text.contains("#3a7d44"));  // a sensor on, as a shape
+        path = dir.filePath("brak/wykres.svg");
+        QVERIFY(!panel->saveChart() && errors.size() == 1 && !QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TimelinePanelTest)
+#include "timeline_panel_test.moc"

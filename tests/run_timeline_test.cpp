@@ -1,0 +1,358 @@
+#include "simulation/run_timeline.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "simulation/timeline_chart.h"
+#include "simulation/timeline_feed.h"
+
+using namespace vemrik;
+
+namespace {
+
+TimelineStep makeStep(float heading, int rule, std::uint8_t sensors, int count, std::uint8_t facts = 0) {
+    TimelineStep s;
+    s.heading = heading;
+    s.rule = static_cast<std::int16_t>(rule);
+    s.sensors = sensors;
+    s.sensorCount = static_cast<std::uint8_t>(count);
+    s.facts = facts;
+    return s;
+}
+
+// Twenty steps, a robot of three sensors and of two from step 16 on:
+//   sensor 1 on in steps 1-6, sensor 2 in 6-10, slot 3 reads 1 in 16-20 where the robot lacks it;
+//   line 5 acts in steps 3 and 4, line 2 in step 8; heading 0, then -30, -60 (steps 4-7), -30;
+//   off the map in steps 13-14, no rule for the pattern of step 10, the stop seen in 19-20.
+RunTimeline handMadeRun() {
+    RunTimeline t;
+    for (int i = 0; i < 20; ++i) {
+        const float heading = i < 2 ? 0.0f : i == 2 ? -30.0f : i <= 6 ? -60.0f : -30.0f;
+        const int rule = i == 2 || i == 3 ? 4 : i == 7 ? 1 : -1;
+        std::uint8_t sensors = 0;
+        if (i <= 5) sensors |= 1;
+        if (i >= 5 && i <= 9) sensors |= 2;
+        if (i >= 15) sensors |= 4;
+        std::uint8_t facts = 0;
+        if (i == 12 || i == 13) facts |= kFactOffMap;
+        if (i == 9) facts |= kFactNoRule;
+        if (i >= 18) facts |= kFactStopSignal;
+        t.append(makeStep(heading, rule, sensors, i >= 15 ? 2 : 3, facts));
+    }
+    return t;
+}
+
+using namespace chart_rows;
+constexpr std::uint32_t kLine5 = 0xFF8E24AAu;  // the palette's fifth colour
+constexpr std::uint32_t kLine2 = 0xFFE53935u;
+
+struct Px {
+    int x, y;
+    std::uint32_t colour;
+};
+
+}  // namespace
+
+// One step a column: every part of the chart at the columns where it changes, worked out by hand.
+TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
+    const RunTimeline t = handMadeRun();
+    TimelineChart chart;
+    chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
+    EXPECT_EQ(chart.headingLow(), -60.0f);
+    EXPECT_EQ(chart.headingHigh(), 0.0f);
+    const Px expected[] = {
+        // marks: left the map at 13 (column 12), back at 15, no rule at 10, stop at 19; a gap row
+        {12, 0, kChartMarks[0]},
+        {12, 2, kChartMarks[0]},
+        {12, 3, kChartBackground},
+        {13, 0, kChartBackground},
+        {14, 4, kChartMarks[1]},
+        {9, 8, kChartMarks[2]},
+        {18, 12, kChartMarks[3]},
+        {19, 12, kChartBackground},
+        // sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15), slot 4
+        {5, 18, kChartSensorOn},
+        {5, 25, kChartSensorOn},
+        {6, 18, kChartRowOff},
+        {5, 26, kChartBackground},
+        {4, 27, kChartRowOff},
+        {5, 27, kChartSensorOn},
+        {9, 34, kChartSensorOn},
+        {10, 27, kChartRowOff},
+        {14, 36, kChartRowOff},
+        {15, 36, kChartAbsent},
+        {15, 37, kChartBackground},
+        {19, 42, kChartAbsent},
+        {0, 45, kChartAbsent},
+        {0, 46, kChartBackground},
+        // the stop row 90-97, the rule band 100-109
+        {17, 90, kChartRowOff},
+        {18, 90, kChartStop},
+        {19, 97, kChartStop},
+        {1, 100, kChartRowOff},
+        {2, 100, kLine5},
+        {3, 109, kLine5},
+        {4, 100, kChartRowOff},
+        {7, 105, kLine2},
+        // heading 0 at row 113, -30 at 141, -60 at 169; each column joined to the one before
+        {0, 113, kChartHeading},
+        {0, 114, kChartBackground},
+        {2, 113, kChartHeading},
+        {2, 141, kChartHeading},
+        {2, 142, kChartBackground},
+        {3, 140, kChartBackground},
+        {3, 141, kChartHeading},
+        {3, 169, kChartHeading},
+        {4, 168, kChartBackground},
+        {7, 141, kChartHeading},
+        {7, 169, kChartHeading},
+        {8, 142, kChartBackground},
+        // past the run
+        {20, 18, kChartBackground},
+        {23, 113, kChartBackground},
+        {20, 100, kChartBackground},
+    };
+    for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+}
+
+// Two steps a column: one of two is shaded, a mark of either step shows, the band takes the rule
+// that acted even beside a straight step.
+TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
+    const RunTimeline t = handMadeRun();
+    TimelineChart chart;
+    chart.paint(t, TimelineView{0.0, 2.0}, 10, 11);
+    constexpr std::uint32_t kHalfOn = 0xFF85AE8Bu;     // 0x3A7D44 at level 64 + 191 / 2 = 159
+    constexpr std::uint32_t kHalfLine2 = 0xFFEF8482u;  // 0xE53935 at level 159
+    const Px expected[] = {
+        {2, 18, kChartSensorOn},
+        {3, 18, kChartRowOff},
+        {2, 27, kHalfOn},
+        {4, 27, kChartSensorOn},
+        {3, 27, kChartSensorOn},
+        {7, 36, kChartRowOff},
+        {8, 36, kChartAbsent},
+        {8, 37, kChartBackground},  // step 15 has slot 3
+        {1, 100, kLine5},
+        {3, 100, kHalfLine2},
+        {4, 100, kChartRowOff},
+        {6, 0, kChartMarks[0]},
+        {7, 4, kChartMarks[1]},
+        {4, 8, kChartMarks[2]},
+        {9, 12, kChartMarks[3]},
+        {9, 90, kChartStop},
+        {1, 113, kChartHeading},
+        {1, 169, kChartHeading},
+        {0, 141, kChartBackground},
+        // the cursor on kept step 11, column 5, from top to bottom
+        {5, 0, kChartCursor},
+        {5, 169, kChartCursor},
+        {4, 0, kChartBackground},
+    };
+    for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+}
+
+namespace {
+
+TimelineSummary plainSum(const RunTimeline& t, std::size_t a, std::size_t b) {
+    TimelineSummary s;
+    s.steps = static_cast<std::uint32_t>(b - a);
+    std::vector<std::uint32_t> rules(64, 0);
+    s.headingMin = s.headingMax = t.step(a).heading;
+    for (std::size_t i = a; i < b; ++i) {
+        const TimelineStep& st = t.step(i);
+        for (int k = 0; k < 8; ++k) {
+            const bool present = k < st.sensorCount;
+            s.present[static_cast<std::size_t>(k)] += present;
+            s.on[static_cast<std::size_t>(k)] += present && (st.sensors >> k & 1);
+        }
+        s.stop += (st.facts & kFactStopSignal) != 0;
+        for (std::size_t m = 0; m < 4; ++m) s.marks[m] += (st.facts & kMarkFacts[m]) != 0;
+        if (st.rule >= 0) ++rules[static_cast<std::size_t>(st.rule)], ++s.turned;
+        s.headingMin = std::min(s.headingMin, st.heading);
+        s.headingMax = std::max(s.headingMax, st.heading);
+    }
+    for (int line = 0; line < 64; ++line)
+        if (rules[static_cast<std::size_t>(line)] > s.ruleSteps)
+            s.ruleSteps = rules[static_cast<std::size_t>(line)], s.rule = line;
+    s.headingLast = t.step(b - 1).heading;
+    return s;
+}
+
+void expectSame(const TimelineSummary& got, const TimelineSummary& want) {
+    EXPECT_EQ(got.steps, want.steps);
+    EXPECT_EQ(got.on, want.on);
+    EXPECT_EQ(got.present, want.present);
+    EXPECT_EQ(got.stop, want.stop);
+    EXPECT_EQ(got.marks, want.marks);
+    EXPECT_EQ(got.turned, want.turned);
+    EXPECT_EQ(got.rule, want.rule);
+    EXPECT_EQ(got.ruleSteps, want.ruleSteps);
+    EXPECT_EQ(got.headingMin, want.headingMin);
+    EXPECT_EQ(got.headingMax, want.headingMax);
+    EXPECT_EQ(got.headingLast, want.headingLast);
+}
+
+void appendRandom(RunTimeline& t, std::mt19937& rng, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        // Few lines and long stretches, so ties and runs of one value are common.
+        const int rule = rng() % 3 == 0 ? static_cast<int>(rng() % 6) * 7 : -1;
+        t.append(makeStep(static_cast<float>(static_cast<int>(rng() % 9) - 4) * 15.0f, rule,
+                          static_cast<std::uint8_t>(rng()), static_cast<int>(rng() % 9),
+                          static_cast<std::uint8_t>(rng() % 8)));
+    }
+}
+
+}  // namespace
+
+// Every column of random views against a plain sum over its steps, through appends, a cut back
+// and appends again.
+TEST(RunTimeline, eachColumnSumsUpItsStepsAsAPlainLoopDoes) {
+    std::mt19937 rng(7);
+    for (int round = 0; round < 40; ++round) {
+        RunTimeline t;
+        appendRandom(t, rng, 1 + rng() % 3000);
+        if (round % 3 == 1) {
+            t.truncate(t.size() / 2 + 1);
+            appendRandom(t, rng, rng() % 500);
+        }
+        for (int v = 0; v < 5; ++v) {
+            const int width = 1 + static_cast<int>(rng() % 700);
+            const double spc = std::ldexp(1.0 + (rng() % 1000) / 1000.0, static_cast<int>(rng() % 13) - 6);
+            const TimelineView view{static_cast<double>(rng() % t.size()), spc};
+            TimelineChart chart;
+            chart.paint(t, view, width, ~std::size_t{0});
+            std::size_t next = chart.range(0).first;
+            for (int x = 0; x < width; ++x) {
+                const auto [a, b] = chart.range(x);
+                if (a == b) continue;
+                if (spc >= 1.0) {
+                    EXPECT_EQ(a, next);  // zoomed out, the columns cover each step once
+                }
+                next = b;
+                expectSame(chart.column(x), plainSum(t, a, b));
+            }
+        }
+    }
+}
+
+// At the bound the older half goes; the rest still sums up right and numbers its steps on.
+TEST(RunTimeline, theOlderHalfGoesAtTheBound) {
+    std::mt19937 rng(3);
+    RunTimeline t;
+    appendRandom(t, rng, RunTimeline::kCapacity + 5);
+    EXPECT_EQ(t.size(), RunTimeline::kCapacity / 2 + 5);
+    EXPECT_EQ(t.firstStep(), RunTimeline::kCapacity / 2 + 1);
+    TimelineSummary s;
+    for (const auto& [a, b] :
+         {std::pair<std::size_t, std::size_t>{0, t.size()}, {17, 95}, {t.size() - 3, t.size()}}) {
+        t.summarise(a, b, s);
+        expectSame(s, plainSum(t, a, b));
+    }
+}
+
+// The marks come from the step before: leaving and coming back, the stop coming on.
+TEST(RunTimeline, marksAreTheChangesFromTheStepBefore) {
+    RunTimeline t;
+    const std::uint8_t in[] = {kFactOffMap, kFactOffMap,    0, kFactStopSignal, kFactStopSignal,
+                               0,           kFactStopSignal};
+    const std::uint8_t marks[] = {kFactLeft, 0, kFactBack, kFactStopped, 0, 0, kFactStopped};
+    for (const std::uint8_t f : in)
+        t.append(makeStep(0, -1, 0, 0, f | kFactBack));  // given marks are ignored
+    for (std::size_t i = 0; i < std::size(in); ++i)
+        EXPECT_EQ(t.step(i).facts & (kFactLeft | kFactBack | kFactStopped), marks[i]) << i;
+}
+
+TEST(TimelineView, zoomKeepsTheStepUnderThePointerAndPanStaysOnTheLine) {
+    struct Case {
+        TimelineView view;
+        double factor;
+        int column;
+        double first, spc;
+    } cases[] = {
+        {{100, 2}, 0.5, 50, 150, 1},     // step 200 stays under column 50
+        {{0, 1}, 4, 10, 0, 4},           // kept at the start
+        {{900, 1}, 8, 0, 200, 8},        // kept at the end: 1000 steps, 100 columns
+        {{0, 1}, 1e-6, 0, 0, 1.0 / 64},  // at most 64 columns a step
+        {{0, 1}, 1e6, 0, 0, 10},         // at least the whole run
+    };
+    for (const Case& c : cases) {
+        const TimelineView v = zoomView(c.view, c.factor, c.column, 1000, 100);
+        EXPECT_DOUBLE_EQ(v.first, c.first);
+        EXPECT_DOUBLE_EQ(v.stepsPerColumn, c.spc);
+    }
+    EXPECT_DOUBLE_EQ(panView({10, 2}, -20, 1000, 100).first, 0);
+    EXPECT_DOUBLE_EQ(panView({10, 2}, 30, 1000, 100).first, 70);
+    EXPECT_DOUBLE_EQ(panView({10, 2}, 1000, 1000, 100).first, 800);
+    EXPECT_DOUBLE_EQ(fitView(1000, 100).stepsPerColumn, 10);
+    EXPECT_DOUBLE_EQ(fitView(1, 100).stepsPerColumn, 1.0 / 64);
+    // Zoomed in, a column holds the step its left edge lies on.
+    EXPECT_EQ(columnSteps({0, 0.25}, 5, 10), (std::pair<std::size_t, std::size_t>{1, 2}));
+    EXPECT_EQ(columnSteps({0, 0.25}, 40, 10), (std::pair<std::size_t, std::size_t>{10, 10}));
+    EXPECT_EQ(columnSteps({0, 2.5}, 1, 10), (std::pair<std::size_t, std::size_t>{2, 5}));
+}
+
+namespace {
+
+void recordSteps(RunRecord& r, int n, float startY) {
+    ProgramState s;
+    s.SensorStates[0] = 1;
+    for (int i = 0; i < n; ++i) {
+        s.RobotPosY = startY - 3.0f * static_cast<float>(r.steps() + 1);
+        r.recordStep(0, 0, s, i % 2 == 0 ? 0 : kNoRule, {"1 0 0 0 0 0 0 0 5"});
+    }
+}
+
+}  // namespace
+
+// The time line follows the record: new steps appended, an earlier step shown keeps the later
+// ones, a new run from "Start" starts it over, a run cut short (a step from an earlier one) too.
+TEST(TimelineFeed, followsTheRunTheRecordHolds) {
+    RunRecord record;
+    RunTimeline t;
+    TimelineFeed feed;
+    feed.width = 100;
+    feed.height = 100;
+    feed.sensorCount = 1;
+    recordSteps(record, 5, 50);
+    followRun(t, record, feed);
+    ASSERT_EQ(t.size(), 5u);
+    EXPECT_EQ(t.step(0).facts & kFactNoRule, kFactNoRule);  // no line read: pattern 1 matches none
+    EXPECT_EQ(t.step(4).facts & (kFactOffMap | kFactLeft), 0);
+    const std::uint64_t version = t.version();
+
+    // Shown again at step 2 of 5: the record holds 2 steps, the time line keeps 5.
+    record.clear();
+    recordSteps(record, 2, 50);
+    feed.runSteps = 5;
+    followRun(t, record, feed);
+    EXPECT_EQ(t.size(), 5u);
+    EXPECT_EQ(t.version(), version);
+
+    // Shown again at "Start": nothing recorded, the run still ahead.
+    record.clear();
+    followRun(t, record, feed);
+    EXPECT_EQ(t.size(), 5u);
+    recordSteps(record, 2, 50);
+
+    // Going on from step 2 forgets steps 3 to 5.
+    recordSteps(record, 1, 50);
+    feed.runSteps = 3;
+    followRun(t, record, feed);
+    EXPECT_EQ(t.size(), 3u);
+
+    // A new run from another start: another pose at step 3 means another run.
+    record.clear();
+    feed.runSteps = 0;
+    feed.matched[1] = true;
+    recordSteps(record, 19, 52);
+    followRun(t, record, feed);
+    ASSERT_EQ(t.size(), 19u);
+    EXPECT_EQ(t.step(0).facts & kFactNoRule, 0);
+    EXPECT_EQ(t.step(17).facts & kFactLeft, kFactLeft);  // y 52 - 3 · 18 < 0 first at step 18
+    EXPECT_EQ(t.step(18).facts & (kFactLeft | kFactOffMap), kFactOffMap);
+    record.clear();
+    followRun(t, record, feed);
+    EXPECT_EQ(t.size(), 0u);
+}

@@ -1,0 +1,198 @@
+#include "ui/qt/timeline_panel.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QDockWidget>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "robot/robot_cells.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
+#include "ui/qt/timeline_widget.h"
+#include "workspace/workspace_file.h"
+
+namespace vemrik {
+
+namespace {
+
+const char* const kMarkNames[] = {"zjechał z mapy", "wrócił na mapę", "żadna reguła nie pasuje", "stop"};
+
+QString swatch(std::uint32_t colour) {
+    return QStringLiteral("<span style=\"color:%1\">■</span>").arg(QColor::fromRgb(colour).name());
+}
+
+}  // namespace
+
+TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
+    chooseChartPath = [this](const QString& suggested) {
+        return savePathFromDialog(&window_, QStringLiteral("Zapisz wykres"), suggested,
+                                  QStringLiteral("Obraz PNG (*.png);;Rysunek SVG (*.svg)"),
+                                  QStringLiteral("png"));
+    };
+    showError = [this](const QString& message) {
+        QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
+    };
+    build();
+    // Owned by the dock, and taken down after the chart that reads its time line.
+    setParent(dock_);
+}
+
+QAction* TimelinePanel::action() const { return dock_->toggleViewAction(); }
+
+void TimelinePanel::build() {
+    dock_ = new QDockWidget(QStringLiteral("Przebieg w czasie"), &window_);
+    dock_->setObjectName("runTimeline");
+    auto* body = new QWidget(dock_);
+    auto* layout = new QVBoxLayout(body);
+    auto* buttons = new QHBoxLayout();
+    auto* fit = new QPushButton(QStringLiteral("Całość"), body);
+    fit->setObjectName("timelineFit");
+    fit->setToolTip(
+        QStringLiteral("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
+                       "przeciąganie przesuwa)"));
+    auto* save = new QPushButton(QStringLiteral("Zapisz wykres…"), body);
+    save->setObjectName("timelineSave");
+    buttons->addWidget(fit);
+    buttons->addWidget(save);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    chart_ = new TimelineWidget(timeline_, body);
+    chart_->setObjectName("timelineChart");
+    chart_->setAccessibleName(QStringLiteral("Wykres przebiegu"));
+    layout->addWidget(chart_);
+    legend_ = new QLabel(body);
+    legend_->setObjectName("timelineLegend");
+    legend_->setWordWrap(true);
+    legend_->setTextFormat(Qt::RichText);
+    layout->addWidget(legend_);
+    dock_->setWidget(body);
+
+    TForm1& form = window_.form();
+    chart_->rules = [&form]() -> const std::vector<std::string>& { return form.ListBox1.lines; };
+    chart_->stepClicked = [this, &form](std::uint64_t step) {
+        window_.handle([&form, step] { form.ShowStep(step); });
+    };
+    connect(fit, &QPushButton::clicked, chart_, [this] { chart_->fitAll(); });
+    connect(save, &QPushButton::clicked, this, [this] { saveChart(); });
+
+    window_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    dock_->hide();
+    connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        if (shown) refresh();
+    });
+    QAction* entry = action();
+    entry->setText(QStringLiteral("Przebieg w czasie"));
+    entry->setObjectName("actionRunTimeline");
+    window_.simulationMenu()->addAction(entry);
+}
+
+void TimelinePanel::refresh() {
+    if (!dock_->isVisible()) return;
+    const TForm1& form = window_.form();
+    if (readVersion_ != form.ListBox1.version) {
+        feed_.matched = matchedPatterns(readLines(form.ListBox1.lines));
+        readVersion_ = form.ListBox1.version;
+        legendLines_ = ~std::size_t{0};
+    }
+    const RunHistory& history = form.History;
+    feed_.runSteps = history.active() ? history.steps() : 0;
+    feed_.sensorCount = stateSensorCount(form.State.RobotGrid);
+    feed_.width = form.Image5.canvas.width();
+    feed_.height = form.Image5.canvas.height();
+    followRun(timeline_, form.engine.Run, feed_);
+
+    // The step shown again, while the run goes on past it.
+    std::size_t cursor = ~std::size_t{0};
+    if (history.active() && history.shown() < history.steps() && history.shown() >= timeline_.firstStep())
+        cursor = static_cast<std::size_t>(history.shown() - timeline_.firstStep());
+    chart_->markStep(cursor);
+    if (shownVersion_ != timeline_.version()) {
+        shownVersion_ = timeline_.version();
+        chart_->timelineChanged();
+    }
+    showLegend();
+}
+
+void TimelinePanel::showLegend() {
+    if (legendLines_ == timeline_.rules().size()) return;
+    legendLines_ = timeline_.rules().size();
+    std::vector<int> lines = timeline_.rules();
+    std::sort(lines.begin(), lines.end());
+    const auto& rules = window_.form().ListBox1.lines;
+    QStringList parts;
+    for (const int line : lines) {
+        const QString text = line < static_cast<int>(rules.size())
+                                 ? qs(rules[static_cast<std::size_t>(line)]).toHtmlEscaped()
+                                 : QString();
+        parts << swatch(ruleColour(line)) + QStringLiteral(" linia %1: %2").arg(line + 1).arg(text);
+    }
+    QStringList marks;
+    for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
+        marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + QString::fromUtf8(kMarkNames[m]);
+    legend_->setText(QStringLiteral("Reguły (pasek „reguła”, pusto: prosto): ") +
+                     (parts.isEmpty() ? QStringLiteral("żadna jeszcze nie zadziałała")
+                                      : parts.join(QStringLiteral("; "))) +
+                     QStringLiteral("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
+                     QStringLiteral("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
+                                    "(szare paski: robot nie ma czujnika)."));
+}
+
+bool TimelinePanel::saveChart() {
+    const QString path = chooseChartPath(QDir::current().filePath(QStringLiteral("wykres.png")));
+    if (path.isEmpty()) return false;
+    return write(path);
+}
+
+bool TimelinePanel::write(const QString& path) {
+    const QSize size = chart_->chartSize();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QStringLiteral("Przebieg w czasie"));
+        QPainter p(&svg);
+        p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        chart_->render(p, true);
+    } else {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            chart_->render(p, false);
+        }
+        image.save(&buffer, "PNG");
+    }
+    const QByteArray& bytes = buffer.data();
+    if (const auto error =
+            saveAtomically(QFile::encodeName(path).toStdString(),
+                           std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+        showError(QStringLiteral("Nie można zapisać wykresu „%1”:\n%2").arg(path, qs(*error)));
+        return false;
+    }
+    return true;
+}
+
+TimelinePanel* addTimelinePanel(MainWindow& window) {
+    auto* panel = new TimelinePanel(window);
+    // The window outlives its after-handle list's calls, the panel not: it is asked through a guard.
+    window.addAfterHandle([guard = QPointer<TimelinePanel>(panel)] {
+        if (guard) guard->refresh();
+    });
+    return panel;
+}
+
+}  // namespace vemrik

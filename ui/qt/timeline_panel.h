@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "simulation/run_timeline.h"
+#include "simulation/timeline_feed.h"
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QPushButton;
+
+namespace vemrik {
+
+class MainWindow;
+class TimelineWidget;
+
+/// "Przebieg w czasie" in the menu "Symulacja": a dock under the window, hidden at start, with the
+/// chart of the run since "Start". It follows the run the form holds (a replayed or stepped-back
+/// one too), a click on the chart shows that step as the step slider would, and "Zapisz
+/// wykres…" saves the chart as PNG or SVG. While hidden it does nothing at all.
+class TimelinePanel : public QObject {
+public:
+    explicit TimelinePanel(MainWindow& window);
+
+    /// Where to save the chart; empty when cancelled. Replaceable where no one can click.
+    std::function<QString(const QString& suggested)> chooseChartPath;
+    std::function<void(const QString& message)> showError;
+
+    /// "Zapisz wykres…" to the path chosen: SVG for a name ending in .svg, PNG otherwise; false
+    /// when cancelled or not written.
+    bool saveChart();
+    /// Brings the chart to the form's run; does nothing while hidden.
+    void refresh();
+
+    QAction* action() const;
+    QDockWidget* dock() const { return dock_; }
+    TimelineWidget* chart() const { return chart_; }
+    QLabel* legend() const { return legend_; }
+    const RunTimeline& timeline() const { return timeline_; }
+
+private:
+    void build();
+    void showLegend();
+    bool write(const QString& path);
+
+    MainWindow& window_;
+    QDockWidget* dock_ = nullptr;
+    TimelineWidget* chart_ = nullptr;
+    QLabel* legend_ = nullptr;
+    RunTimeline timeline_;
+    TimelineFeed feed_;
+    std::uint64_t readVersion_ = ~std::uint64_t{0};
+    std::uint64_t shownVersion_ = ~std::uint64_t{0};
+    std::size_t legendLines_ = ~std::size_t{0};
+};
+
+/// Puts the panel and its menu entry on the window, which owns it from then on.
+TimelinePanel* addTimelinePanel(MainWindow& window);
+
+}  // namespace vemrik
