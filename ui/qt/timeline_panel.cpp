@@ -92,7 +92,7 @@ void TimelinePanel::build() {
         if (shown) refresh();
     });
     QAction* entry = action();
-    entry->setText(QStringLiteral("Przebieg w czasie"));
+    entry->setText(QStringLiteral("Przebieg w &czasie"));
     entry->setObjectName("actionRunTimeline");
     window_.simulationMenu()->addAction(entry);
 }
