@@ -17,15 +17,6 @@ class ArduinoExportTest : public QObject {
     }
 
 private slots:
-    void theEntryFollowsExportImage() {
-        MainWindow w;
-        WorkspaceMenu menu{w};
-        QAction* action = addArduinoExportAction(menu, w);
-        const QList<QAction*> entries = menu.fileMenu()->actions();
-        QCOMPARE(action->text(), QStringLiteral("Eksportuj na &Arduino…"));
-        QCOMPARE(entries.indexOf(action), entries.indexOf(menu.action("actionExportImage")) + 1);
-    }
-
     void theOpenFileGivesTheNameAndTheSeedInEffectTheDraws() {
         QTemporaryDir dir;
         MainWindow w;
