@@ -74,13 +74,6 @@ TEST(PrintTiles, SheetsAcrossAndDown) {
     }
 }
 
-TEST(PrintTiles, EachSheetShowsItsPartOfTheTrack) {
-    const std::vector<PrintTile> tiles = printTiles(kA4);
-    const PrintTile& b3 = tiles.at(2 * 8 + 1);  // row by row
-    EXPECT_TRUE(b3.row == 2 && b3.column == 1 && b3.x == 180 && b3.y == 534 && b3.width == 190 &&
-                b3.height == 277);
-}
-
 TEST(PrintTiles, TurnsTheSheetOnlyForFewerPages) {
     EXPECT_FALSE(fewerPagesTurned(kA4));                           // 24 against 30
     EXPECT_TRUE(fewerPagesTurned(kA3));                            // 18 against 12
@@ -180,10 +173,11 @@ TEST(PrintTiles, OnlyTheSheetsTheTrackNeeds) {
         EXPECT_DOUBLE_EQ(layout.pageWidth, c.pageWidth) << c.what;
         EXPECT_EQ(tileGrid(layout).pages(), c.pages) << c.what;
     }
-    // Every sheet of the oval starts where the one before it ends, less the overlap.
+    // Row by row, every sheet of the oval starts where the one before it ends, less the overlap.
     const std::vector<PrintTile> tiles = printTiles(printLayout({35, 90, 665, 320}, 20, 210, 297));
-    EXPECT_TRUE(tiles.at(8).row == 1 && tiles.at(8).column == 1 && tiles.at(8).x == 180 &&
-                tiles.at(8).y == 267);
+    const PrintTile& b2 = tiles.at(8);
+    EXPECT_TRUE(b2.row == 1 && b2.column == 1 && b2.x == 180 && b2.y == 267 && b2.width == 190 &&
+                b2.height == 277);
     EXPECT_TRUE(tiles.at(6).x == 1080 && tiles.at(6).y == 0);
 }
 
