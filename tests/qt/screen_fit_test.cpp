@@ -84,29 +84,19 @@ private slots:
         QCOMPARE(fittedFrame(wanted, least, available), fitted);
     }
 
-    void theEvaluationDialogFitsALaptop() {
+    void theEvaluationDialogFitsALaptopAndIsWholeOnALargeScreen() {
         EvaluationDialog dialog([] { return Workspace{}; });
         checkFitsTheLaptop(dialog, {dialog.startButton(), dialog.findChild<QPushButton*>("close"),
                                     dialog.findChild<QPushButton*>("showRun")});
-    }
-
-    void theEvaluationDialogIsWholeOnALargeScreen() {
-        EvaluationDialog dialog([] { return Workspace{}; });
         checkWholeOnALargeScreen(dialog);
     }
 
-    void theImportDialogFitsALaptop() {
+    void theImportDialogFitsALaptopAndIsWholeOnALargeScreen() {
         QImage picture(701, 401, QImage::Format_RGB32);
         picture.fill(Qt::white);
         TrackImportDialog dialog(picture, ProgramState{}, nullptr);
         const auto* box = dialog.findChild<QDialogButtonBox*>();
         checkFitsTheLaptop(dialog, {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
-    }
-
-    void theImportDialogIsWholeOnALargeScreen() {
-        QImage picture(701, 401, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        TrackImportDialog dialog(picture, ProgramState{}, nullptr);
         checkWholeOnALargeScreen(dialog);
     }
 
