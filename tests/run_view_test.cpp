@@ -302,18 +302,6 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
     EXPECT_EQ(paused.engine.Run.trail().size(), plain.engine.Run.trail().size());
 }
 
-TEST(RunStatus, OnlyARunningRobotPauses) {
-    TForm1 f;
-    f.State.ReturnToStart = 1;
-    f.Timer2.enabled = true;  // stopping: the last tick is still to come
-    f.PauseClick();
-    EXPECT_EQ(std::tuple(f.Timer2.enabled, f.Paused), std::tuple(true, false));
-    f.Timer2.enabled = false;
-    f.State.ReturnToStart = 0;  // ready
-    f.PauseClick();
-    EXPECT_FALSE(f.Paused);
-}
-
 // Opening a file after a run and after an edit: there is nothing for the status bar to regret.
 TEST(RunStatus, OpeningAFileEndsTheHistoryWithoutSayingItWasEdited) {
     TForm1 f;

@@ -53,7 +53,7 @@ TEST(Step, EachOfTheFirstFourMatchesAndNoTurnAreEquallyLikely) {
 }
 
 // Start and Wróć take the heading from its bar (at 45); they and a step ask for a redraw. A run tick
-// steps even when it is the one that switches the timer off.
+// steps even when it is the one that switches the timer off. Only a running robot pauses.
 TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
     using enum RunState;
     struct Event {
@@ -98,6 +98,7 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
             EXPECT_EQ(f.State.RobotHeading, e.setsHeading ? 45.0f : 0.0f) << what;
             EXPECT_EQ(f.State.RedrawPending, e.setsHeading || e.steps ? 1 : 0) << what;
             EXPECT_EQ(f.Memo1.total() - logged, e.steps ? 4u : 0u) << what;
+            EXPECT_EQ(f.Paused, e.act == &TForm1::PauseClick && from[i] == Running) << what;
         }
 }
 
