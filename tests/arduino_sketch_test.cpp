@@ -205,10 +205,6 @@ TEST(ArduinoSketch, CarriesTheSeedsDrawsReducedBy60) {
     const PlannedSketch p = planSketch(turnsWorkspace(), "t", 5489u, 2);
     ASSERT_TRUE(p.plan);
     EXPECT_EQ(p.plan->draws, (std::vector<std::uint8_t>{32, 42}));
-    EXPECT_NE(
-        arduinoSketch(*p.plan).find(
-            "const uint16_t DRAW_COUNT = 2;\nconst uint8_t DRAWS[DRAW_COUNT] PROGMEM = {\n  32, 42,\n};"),
-        std::string::npos);
 }
 
 TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
