@@ -317,22 +317,3 @@ TEST(RunStatus, OpeningAFileEndsTheHistoryWithoutSayingItWasEdited) {
         f.BitBtn6Click();
     }
 }
-
-// After a sensing pass the rule text holds the sensed pattern: the boxes tick it, so "Dodaj" adds
-// the rule they show, and a click then changes only its own sensor.
-TEST(RuleBoxes, TheBoxesTickThePatternTheRuleTextIsComposedFrom) {
-    TForm1 f;
-    f.checkBox(1).checked = true;
-    f.CheckBox1Click();
-    f.State.SensorStates = {0, 1, 0, 0, 0, 0, 0, 1};  // as a sensing pass leaves them
-    f.TabbedNotebook1Change(kAlgorithmPage);
-    f.ShowPatternOnBoxes();
-    std::string ticks;
-    for (int n = 1; n <= 8; ++n) ticks += f.checkBox(n).checked ? '1' : '0';
-    EXPECT_EQ(ticks, "01000001");
-    f.checkBox(3).checked = true;
-    f.CheckBox3Click();
-    f.Timer1Timer();
-    f.Button13Click();
-    EXPECT_EQ(f.ListBox1.lines, std::vector<std::string>{"0 1 1 0 0 0 0 1 0"});
-}

@@ -74,8 +74,8 @@ private slots:
         for (int n = 1; n <= 8; ++n) QVERIFY(!hints.greyed(n));
     }
 
-    // The sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, and "Dodaj" adds
-    // the rule the boxes show.
+    // The sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, a click then
+    // changes only its own sensor, and "Dodaj" adds the rule the boxes show.
     void theBoxesTickTheSensedPatternSoTheRuleAddedIsTheOneShown() {
         MainWindow w;
         ControlHints hints(w);
@@ -89,9 +89,10 @@ private slots:
         QString ticks;
         for (int n = 1; n <= 8; ++n) ticks += hints.box(n)->isChecked() ? '1' : '0';
         QCOMPARE(ticks, QString("01000001"));
-        QTRY_COMPARE(w.findChild<QLabel*>("Label2")->text(), QString("0 1 0 0 0 0 0 1 0"));
+        QTest::mouseClick(hints.box(3), Qt::LeftButton, {}, QPoint(6, 8));
+        QTRY_COMPARE(w.findChild<QLabel*>("Label2")->text(), QString("0 1 1 0 0 0 0 1 0"));
         w.findChild<QPushButton*>("Button13")->click();
-        QCOMPARE(w.findChild<QListWidget*>("ListBox1")->item(0)->text(), QString("0 1 0 0 0 0 0 1 0"));
+        QCOMPARE(w.findChild<QListWidget*>("ListBox1")->item(0)->text(), QString("0 1 1 0 0 0 0 1 0"));
     }
 
     void eachSliderShowsItsValueAndTheStartArrowPointsWhereStartWillGo() {
