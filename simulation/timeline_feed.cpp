@@ -67,9 +67,12 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
 }
 
 void showRecordedSteps(RunTimeline& timeline, const std::vector<RunRow>& rows, bool headingKnown) {
-    timeline.clear(rows.empty() ? 1 : rows.front().step);
+    // As many of the last steps as it keeps: appending more would drop half of them.
+    const std::size_t first = rows.size() > RunTimeline::kCapacity ? rows.size() - RunTimeline::kCapacity : 0;
+    timeline.clear(rows.empty() ? 1 : rows[first].step);
     timeline.setHeadingKnown(headingKnown);
-    for (const RunRow& row : rows) {
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        const RunRow& row = rows[i];
         TimelineStep s;
         s.heading = headingKnown ? row.heading : 0.0f;
         s.pose = poseDigest(row);

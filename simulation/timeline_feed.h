@@ -33,7 +33,8 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
 
 /// Puts a log's steps on the time line in place of the run. The log tells no map, so no step is
 /// marked as off it or back on it; the heading is shown only where the log gives it. A step no rule
-/// acted in is marked "no rule", as the robot found none.
+/// acted in is marked "no rule", as the robot found none. Of a longer log than the time line keeps,
+/// the last RunTimeline::kCapacity steps.
 void showRecordedSteps(RunTimeline& timeline, const std::vector<RunRow>& rows, bool headingKnown);
 
 /// The text of each rule line (from 0) the log names, by line, the first text met; empty for the

@@ -399,6 +399,18 @@ TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
     EXPECT_TRUE(t.headingKnown());
 }
 
+TEST(TimelineFeed, ofALongerLogTheLastStepsItKeeps) {
+    std::vector<RunRow> rows(RunTimeline::kCapacity + 5);
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].step = i + 1;
+    rows.back().rule = 3;
+    RunTimeline t;
+    showRecordedSteps(t, rows, true);
+    ASSERT_EQ(t.size(), RunTimeline::kCapacity);
+    EXPECT_EQ(t.firstStep(), 6u);
+    EXPECT_EQ(t.step(t.size() - 1).rule, 3);
+    EXPECT_TRUE(t.headingKnown());
+}
+
 TEST(TimelineFeed, ruleTextsByLineFromTheLog) {
     const ParsedRunLog read = parseRunLog(
         "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"

@@ -2,6 +2,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "simulation/timeline_chart.h"
@@ -119,6 +120,7 @@ private slots:
         QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(TimelineWidget::kLabelWidth + x4, 40));
         QVERIFY(seen(w.form()) == running);
         QVERIFY(panel->showingLog());
+        QCOMPARE(QToolTip::text(), chart->tooltipAt(x4));
 
         // "Wróć do symulacji": the window's run since its "Start", all 35 steps.
         panel->backButton()->click();

@@ -129,10 +129,12 @@ void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
     // A log has no pose to show in the window: a click only tells about its step.
     chart_->stepClicked = nullptr;
     chart_->markStep(~std::size_t{0});
+    QString steps = QString::number(log.steps.size());
+    if (timeline_.size() < log.steps.size())
+        steps += QStringLiteral(", na wykresie ostatnie %1").arg(timeline_.size());
     source_->setText(QStringLiteral("Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg "
                                     "w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.")
-                         .arg(fileName)
-                         .arg(log.steps.size()));
+                         .arg(fileName, steps));
     source_->show();
     back_->show();
     legendLines_ = ~std::size_t{0};
