@@ -127,6 +127,10 @@ private slots:
         QVERIFY(!panel->showingLog() && !panel->source()->isVisible());
         QVERIFY(panel->timeline().headingKnown());
         QCOMPARE(panel->timeline().size(), std::size_t{35});
+        // As a new chart: four columns a step, its last step in view.
+        QVERIFY(chart->following());
+        QCOMPARE(chart->view().stepsPerColumn, 0.25);
+        QVERIFY(columnOf(chart, 34) >= 0);
         runSteps(w, 2);
         QCOMPARE(panel->timeline().size(), std::size_t{37});
 

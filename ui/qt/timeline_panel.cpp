@@ -155,8 +155,8 @@ void TimelinePanel::followWindow() {
     back_->hide();
     legendLines_ = ~std::size_t{0};
     shownVersion_ = ~std::uint64_t{0};
-    chart_->fitAll();
     refresh();
+    chart_->resetView();
 }
 
 void TimelinePanel::refresh() {

@@ -87,6 +87,13 @@ void TimelineWidget::fitAll() {
     repaintChart();
 }
 
+void TimelineWidget::resetView() {
+    view_ = TimelineView{0.0, kStartStepsPerColumn};
+    follow_ = true;
+    fitOnResize_ = false;
+    timelineChanged();
+}
+
 void TimelineWidget::zoom(double factor, int column) {
     view_ = zoomView(view_, factor, column, timeline_.size(), plotWidth());
     follow_ = view_.first + plotWidth() * view_.stepsPerColumn >= static_cast<double>(timeline_.size());

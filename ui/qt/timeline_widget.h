@@ -36,6 +36,8 @@ public:
     void markStep(std::size_t index);
     /// "Całość": the whole run in the plot.
     void fitAll();
+    /// The view a new chart starts with: a few columns a step, following the end.
+    void resetView();
     void zoom(double factor, int column);
     void pan(int columns);
 
