@@ -129,6 +129,7 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     timeline_->setObjectName("robotLogTimeline");
     timeline_->setToolTip(QStringLiteral("Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)"));
     timeline_->setEnabled(false);
+    timeline_->setAutoDefault(false);  // Enter still closes the dialog
     connect(timeline_, &QPushButton::clicked, this, [this] { showOnTimeline(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
