@@ -54,12 +54,19 @@ void RunTimeline::clear(std::uint64_t firstStep) {
     ++version_;
     steps_.clear();
     firstStep_ = firstStep;
+    headingKnown_ = true;
     totals_.assign(1, Totals{});
     ruleTotals_.clear();
     blockMin_.clear();
     blockMax_.clear();
     lines_.clear();
     keys_.clear();
+}
+
+void RunTimeline::setHeadingKnown(bool known) {
+    if (known == headingKnown_) return;
+    ++version_;
+    headingKnown_ = known;
 }
 
 void RunTimeline::append(TimelineStep step) {

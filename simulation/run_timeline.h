@@ -81,8 +81,12 @@ public:
 
     RunTimeline() { clear(); }
 
-    /// Forgets every step; the next one appended is the run's step `firstStep`.
+    /// Forgets every step; the next one appended is the run's step `firstStep`. The heading is
+    /// known again.
     void clear(std::uint64_t firstStep = 1);
+    /// A robot's log has no heading: its steps keep 0 there, which must not be shown as one.
+    void setHeadingKnown(bool known);
+    bool headingKnown() const { return headingKnown_; }
     void append(TimelineStep step);
     /// Keeps the first `count` steps.
     void truncate(std::size_t count);
@@ -132,6 +136,7 @@ private:
     // Entry j: the counts of steps 0 .. j * kTimelineBlock - 1.
     std::uint64_t firstStep_ = 1;
     std::uint64_t version_ = 0;
+    bool headingKnown_ = true;
     std::vector<Totals> totals_;
     // Rule counts by key, a row of lines_.size() per entry of totals_; key i is line lines_[i].
     std::vector<std::uint32_t> ruleTotals_;

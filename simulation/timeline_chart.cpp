@@ -186,7 +186,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
                                      : kChartRowOff;
     }
     paintBand(kRuleTop, kRuleHeight, false);
-    paintHeading();
+    if (timeline.headingKnown()) paintHeading();
     for (std::size_t x = 0; x < w; ++x)
         if (cursor_[x])
             for (int y = 0; y < kHeight; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartCursor;

@@ -66,6 +66,38 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
     }
 }
 
+void showRecordedSteps(RunTimeline& timeline, const std::vector<RunRow>& rows, bool headingKnown) {
+    // As many of the last steps as it keeps: appending more would drop half of them.
+    const std::size_t first = rows.size() > RunTimeline::kCapacity ? rows.size() - RunTimeline::kCapacity : 0;
+    timeline.clear(rows.empty() ? 1 : rows[first].step);
+    timeline.setHeadingKnown(headingKnown);
+    for (std::size_t i = first; i < rows.size(); ++i) {
+        const RunRow& row = rows[i];
+        TimelineStep s;
+        s.heading = headingKnown ? row.heading : 0.0f;
+        s.pose = poseDigest(row);
+        s.rule =
+            row.rule >= 0 && row.rule <= INT16_MAX ? static_cast<std::int16_t>(row.rule) : std::int16_t{-1};
+        s.sensors = row.sensors;
+        s.sensorCount = 8;  // a log gives s1…s8 in every row
+        if (row.stop) s.facts |= kFactStopSignal;
+        if (row.rule < 0) s.facts |= kFactNoRule;
+        timeline.append(s);
+    }
+}
+
+std::vector<std::string> loggedRuleTexts(const RunLog& log) {
+    std::vector<std::string> texts;
+    for (const LoggedStep& s : log.steps) {
+        // Lines past what the chart can colour are not named there either.
+        if (s.ruleIndex < 1 || s.ruleIndex > INT16_MAX + 1) continue;
+        const std::size_t line = static_cast<std::size_t>(s.ruleIndex - 1);
+        if (line >= texts.size()) texts.resize(line + 1);
+        if (texts[line].empty()) texts[line] = std::string(log.ruleText(s));
+    }
+    return texts;
+}
+
 std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b,
                           const TimelineSummary& sum, const std::vector<std::string>& rules) {
     const std::uint64_t first = timeline.firstStep() + a;
@@ -76,7 +108,9 @@ std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_
         facts = s.facts;
         text = "krok " + std::to_string(first) + "\nwzorzec: " + patternText(s.sensors, s.sensorCount) +
                "\n" + (s.rule >= 0 ? ruleLine(s.rule, rules) : std::string("prosto"));
-        text += "\nkierunek: " + std::to_string(static_cast<long>(std::lround(s.heading))) + "°";
+        text += timeline.headingKnown()
+                    ? "\nkierunek: " + std::to_string(static_cast<long>(std::lround(s.heading))) + "°"
+                    : std::string("\nkierunek: nieznany");
     } else {
         text = "kroki " + std::to_string(first) + "–" + std::to_string(first + (b - a) - 1) + " (" +
                std::to_string(b - a) + ")\nczujniki na linii (kroków):";

@@ -7,6 +7,7 @@
 
 #include "engine/rule_reading.h"
 #include "engine/run_record.h"
+#include "simulation/run_log_reader.h"
 #include "simulation/run_timeline.h"
 
 namespace vemrik {
@@ -29,6 +30,16 @@ std::array<bool, 256> matchedPatterns(const std::vector<LineReading>& reading);
 /// Brings the time line to the run: the steps past the run dropped, a new run started over,
 /// the record's new steps appended. Steps the record shows again (an earlier step shown) stay.
 void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFeed& feed);
+
+/// Puts a log's steps on the time line in place of the run. The log tells no map, so no step is
+/// marked as off it or back on it; the heading is shown only where the log gives it. A step no rule
+/// acted in is marked "no rule", as the robot found none. Of a longer log than the time line keeps,
+/// the last RunTimeline::kCapacity steps.
+void showRecordedSteps(RunTimeline& timeline, const std::vector<RunRow>& rows, bool headingKnown);
+
+/// The text of each rule line (from 0) the log names, by line, the first text met; empty for the
+/// lines it never names.
+std::vector<std::string> loggedRuleTexts(const RunLog& log);
 
 /// The tooltip of kept steps a .. b - 1 and their summary, rule texts taken from `rules`.
 std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_t b,

@@ -356,3 +356,69 @@ TEST(TimelineFeed, followsTheRunTheRecordHolds) {
     followRun(t, record, feed);
     EXPECT_EQ(t.size(), 0u);
 }
+
+// A log given from its step 3 on: a stop, a step no rule acted in, and a robot far off any map,
+// which is not marked as off it; without headings the time line knows it has none.
+TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
+    RunTimeline t = handMadeRun();
+    std::vector<RunRow> rows(3);
+    rows[0] = {3, 0.0f, 0.0f, 0.0f, 2, 0, 0b101, false};
+    rows[1] = {4, 0.0f, -500.0f, 9e6f, -1, -1, 0b0, true};
+    rows[2] = {5, 0.0f, 0.0f, 0.0f, 40000, 1, 0b1, true};  // a line past what the chart colours
+    showRecordedSteps(t, rows, false);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t.firstStep(), 3u);
+    EXPECT_FALSE(t.headingKnown());
+    const struct {
+        int rule;
+        std::uint8_t sensors, facts;
+    } expected[] = {
+        {2, 0b101, 0}, {-1, 0, kFactNoRule | kFactStopSignal | kFactStopped}, {-1, 1, kFactStopSignal}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(t.step(i).rule, expected[i].rule) << i;
+        EXPECT_EQ(t.step(i).sensors, expected[i].sensors) << i;
+        EXPECT_EQ(t.step(i).sensorCount, 8) << i;
+        EXPECT_EQ(t.step(i).facts, expected[i].facts) << i;
+    }
+    TimelineSummary sum;
+    t.summarise(1, 2, sum);
+    EXPECT_EQ(columnTooltip(t, 1, 2, sum, {}),
+              "krok 4\nwzorzec: 0 0 0 0 0 0 0 0\nprosto\nkierunek: nieznany\nżadna reguła nie pasuje\nstop");
+    t.summarise(0, 1, sum);
+    EXPECT_TRUE(columnTooltip(t, 0, 1, sum, {"a", "b", "0 1 0 1"})
+                    .starts_with("krok 3\nwzorzec: 1 0 1 0 0 0 0 0\nreguła 3: 0 1 0 1\n"));
+
+    // Nothing of the heading is painted, though every step says 0°.
+    TimelineChart chart;
+    chart.paint(t, fitView(t.size(), 30), 30, ~std::size_t{0});
+    for (int x = 0; x < 30; ++x)
+        for (int y = chart_rows::kHeadingTop; y < chart_rows::kHeight; ++y)
+            ASSERT_EQ(chart.pixel(x, y), kChartBackground) << x << "," << y;
+    // The run that follows knows its heading again.
+    t.clear();
+    EXPECT_TRUE(t.headingKnown());
+}
+
+TEST(TimelineFeed, ofALongerLogTheLastStepsItKeeps) {
+    std::vector<RunRow> rows(RunTimeline::kCapacity + 5);
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].step = i + 1;
+    rows.back().rule = 3;
+    RunTimeline t;
+    showRecordedSteps(t, rows, true);
+    ASSERT_EQ(t.size(), RunTimeline::kCapacity);
+    EXPECT_EQ(t.firstStep(), 6u);
+    EXPECT_EQ(t.step(t.size() - 1).rule, 3);
+    EXPECT_TRUE(t.headingKnown());
+}
+
+TEST(TimelineFeed, ruleTextsByLineFromTheLog) {
+    const ParsedRunLog read = parseRunLog(
+        "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
+        "1,,,,1,0,0,0,0,0,0,0,3,1 0 0 0 0 0 0 0 5,\n"
+        "2,,,,0,0,0,0,0,0,0,0,0,,\n"
+        "3,,,,1,0,0,0,0,0,0,0,3,1 0 0 0 0 0 0 0 10,\n"
+        "4,,,,0,1,0,0,0,0,0,0,1,0 1 0 0 0 0 0 0 0,\n");
+    ASSERT_TRUE(read.log) << read.error;
+    const std::vector<std::string> expected = {"0 1 0 0 0 0 0 0 0", "", "1 0 0 0 0 0 0 0 5"};
+    EXPECT_EQ(loggedRuleTexts(*read.log), expected);
+}

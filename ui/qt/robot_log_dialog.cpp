@@ -21,6 +21,7 @@
 #include "evaluation/summary.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/timeline_panel.h"
 #include "ui/qt/workspace_menu.h"
 #include "ui/workspace_form.h"
 
@@ -74,7 +75,8 @@ QString count(std::uint64_t n) { return QString::number(static_cast<qulonglong>(
 
 QString share(std::uint64_t n, std::uint64_t of) {
     if (of == 0) return QStringLiteral("—");
-    return qs(percentText(static_cast<double>(n) / static_cast<double>(of))) + QStringLiteral(" (%1)").arg(count(n));
+    return qs(percentText(static_cast<double>(n) / static_cast<double>(of))) +
+           QStringLiteral(" (%1)").arg(count(n));
 }
 
 /// The text the log gives line `line` (from 0) the first time it acted.
@@ -90,7 +92,9 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     setObjectName("robotLogDialog");
     setWindowTitle(QStringLiteral("Przebieg robota"));
     resize(kDialogSize);
-    showError = [this](const QString& message) { QMessageBox::critical(this, QStringLiteral("Vemrik"), message); };
+    showError = [this](const QString& message) {
+        QMessageBox::critical(this, QStringLiteral("Vemrik"), message);
+    };
 
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
@@ -107,8 +111,9 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     uncovered_->setObjectName("robotLogUncovered");
     uncovered_->setWordWrap(true);
     column->addWidget(group(content, QStringLiteral("Wzorce bez reguły, które napotkał robot"), uncovered_));
-    patterns_ = table(content, "robotLogPatterns",
-                      {QStringLiteral("Wzorzec s1…s8"), QStringLiteral("Robot"), QStringLiteral("Symulacja")});
+    patterns_ =
+        table(content, "robotLogPatterns",
+              {QStringLiteral("Wzorzec s1…s8"), QStringLiteral("Robot"), QStringLiteral("Symulacja")});
     column->addWidget(group(content, QStringLiteral("Udział kroków na wzorzec"), patterns_));
     column->addStretch(1);
 
@@ -120,6 +125,12 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     layout->addWidget(scroll, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    timeline_ = buttons->addButton(QStringLiteral("Pokaż na osi czasu"), QDialogButtonBox::ActionRole);
+    timeline_->setObjectName("robotLogTimeline");
+    timeline_->setToolTip(QStringLiteral("Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)"));
+    timeline_->setEnabled(false);
+    timeline_->setAutoDefault(false);  // Enter still closes the dialog
+    connect(timeline_, &QPushButton::clicked, this, [this] { showOnTimeline(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
@@ -131,8 +142,15 @@ bool RobotLogDialog::openLog(const QString& path) {
         return false;
     }
     log_ = std::move(read.log);
+    fileName_ = QFileInfo(path).fileName();
+    timeline_->setEnabled(timelinePanelOf(window_) != nullptr);
     compare(path);
     return true;
+}
+
+void RobotLogDialog::showOnTimeline() {
+    TimelinePanel* panel = timelinePanelOf(window_);
+    if (log_ && panel) panel->showLog(*log_, fileName_);
 }
 
 void RobotLogDialog::compare(const QString& path) {
@@ -159,7 +177,8 @@ void RobotLogDialog::compare(const QString& path) {
 void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
                                  const std::optional<RunCounts>& simulated, const QString& simulationError,
                                  const std::vector<int>& other) {
-    QString text = QStringLiteral("Przebieg robota „%1”, kroków: %2").arg(QFileInfo(path).fileName(), count(robot.steps));
+    QString text = QStringLiteral("Przebieg robota „%1”, kroków: %2")
+                       .arg(QFileInfo(path).fileName(), count(robot.steps));
     if (log_->skippedLines > 0)
         text += QStringLiteral(" (pominięte wiersze przed nagłówkiem: %1)").arg(log_->skippedLines);
     text += QStringLiteral(".\n");
@@ -234,8 +253,8 @@ void RobotLogDialog::showPatterns(const RunCounts& robot, const std::optional<Ru
         const int row = static_cast<int>(i);
         setCell(patterns_, row, 0, qs(patternText(met[i])));
         setCell(patterns_, row, 1, share(robot.patterns[at], robot.steps), true);
-        setCell(patterns_, row, 2, simulated ? share(simulated->patterns[at], simulated->steps) : QStringLiteral("—"),
-                true);
+        setCell(patterns_, row, 2,
+                simulated ? share(simulated->patterns[at], simulated->steps) : QStringLiteral("—"), true);
     }
     fitRows(patterns_, 0);
 }
@@ -247,7 +266,8 @@ QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window) {
     menu.fileMenu()->insertAction(menu.action("actionSave"), action);
     auto dialog = std::make_shared<QPointer<RobotLogDialog>>();
     QObject::connect(action, &QAction::triggered, &window, [&window, &menu, dialog] {
-        const QString dir = menu.filePath().isEmpty() ? menu.startFolder() : QFileInfo(menu.filePath()).absolutePath();
+        const QString dir =
+            menu.filePath().isEmpty() ? menu.startFolder() : QFileInfo(menu.filePath()).absolutePath();
         const QString path =
             QFileDialog::getOpenFileName(&window, QStringLiteral("Otwórz przebieg robota"), dir, kFilter);
         if (path.isEmpty()) return;

@@ -10,6 +10,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace vemrik {
@@ -36,21 +37,27 @@ public:
     QTableWidget* lines() const { return lines_; }
     QLabel* uncovered() const { return uncovered_; }
     QTableWidget* patterns() const { return patterns_; }
+    /// "Pokaż na osi czasu": the log on the window's time line; disabled where it has none.
+    QPushButton* timelineButton() const { return timeline_; }
+    void showOnTimeline();
 
 private:
     void compare(const QString& path);
     void showSummary(const QString& path, const RunCounts& robot, const std::optional<RunCounts>& simulated,
                      const QString& simulationError, const std::vector<int>& other);
-    void showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated, const std::vector<int>& other);
+    void showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated,
+                   const std::vector<int>& other);
     void showUncovered(const RunCounts& robot);
     void showPatterns(const RunCounts& robot, const std::optional<RunCounts>& simulated);
 
     MainWindow& window_;
     std::optional<RunLog> log_;
+    QString fileName_;
     QLabel* summary_ = nullptr;
     QTableWidget* lines_ = nullptr;
     QLabel* uncovered_ = nullptr;
     QTableWidget* patterns_ = nullptr;
+    QPushButton* timeline_ = nullptr;
 };
 
 /// Adds "Plik" → "Otwórz przebieg robota…" after the entries that open workspaces; it asks for a

@@ -63,10 +63,20 @@ void TimelinePanel::build() {
                        "przeciąganie przesuwa)"));
     auto* save = new QPushButton(QStringLiteral("Zapisz wykres…"), body);
     save->setObjectName("timelineSave");
+    back_ = new QPushButton(QStringLiteral("Wróć do symulacji"), body);
+    back_->setObjectName("timelineBack");
+    back_->setToolTip(QStringLiteral("Wykres znów pokazuje przebieg w oknie"));
+    back_->hide();
     buttons->addWidget(fit);
     buttons->addWidget(save);
+    buttons->addWidget(back_);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    source_ = new QLabel(body);
+    source_->setObjectName("timelineSource");
+    source_->setWordWrap(true);
+    source_->hide();
+    layout->addWidget(source_);
     chart_ = new TimelineWidget(timeline_, body);
     chart_->setObjectName("timelineChart");
     chart_->setAccessibleName(QStringLiteral("Wykres przebiegu"));
@@ -78,13 +88,16 @@ void TimelinePanel::build() {
     layout->addWidget(legend_);
     dock_->setWidget(body);
 
-    TForm1& form = window_.form();
-    chart_->rules = [&form]() -> const std::vector<std::string>& { return form.ListBox1.lines; };
-    chart_->stepClicked = [this, &form](std::uint64_t step) {
-        window_.handle([&form, step] { form.ShowStep(step); });
-    };
+    chart_->rules = [this]() -> const std::vector<std::string>& { return ruleTexts(); };
+    clickShowsStep();
     connect(fit, &QPushButton::clicked, chart_, [this] { chart_->fitAll(); });
     connect(save, &QPushButton::clicked, this, [this] { saveChart(); });
+    connect(back_, &QPushButton::clicked, this, [this] { followWindow(); });
+    // "Start" begins a run of the window's own: that is what the chart shows from then on.
+    if (auto* start = window_.findChild<QPushButton*>(QStringLiteral("Button15")))
+        connect(start, &QPushButton::clicked, this, [this] {
+            if (showingLog_) followWindow();
+        });
 
     window_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
     dock_->hide();
@@ -97,8 +110,57 @@ void TimelinePanel::build() {
     window_.simulationMenu()->addAction(entry);
 }
 
+void TimelinePanel::clickShowsStep() {
+    TForm1& form = window_.form();
+    chart_->stepClicked = [this, &form](std::uint64_t step) {
+        window_.handle([&form, step] { form.ShowStep(step); });
+    };
+}
+
+const std::vector<std::string>& TimelinePanel::ruleTexts() const {
+    return showingLog_ ? logRules_ : window_.form().ListBox1.lines;
+}
+
+void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
+    showingLog_ = true;
+    logRules_ = loggedRuleTexts(log);
+    const bool posed = !log.steps.empty() && log.steps.front().hasPose;
+    showRecordedSteps(timeline_, recordedSteps(log), posed);
+    // A log has no pose to show in the window: a click only tells about its step.
+    chart_->stepClicked = nullptr;
+    chart_->markStep(~std::size_t{0});
+    QString steps = QString::number(log.steps.size());
+    if (timeline_.size() < log.steps.size())
+        steps += QStringLiteral(", na wykresie ostatnie %1").arg(timeline_.size());
+    source_->setText(QStringLiteral("Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg "
+                                    "w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.")
+                         .arg(fileName, steps));
+    source_->show();
+    back_->show();
+    legendLines_ = ~std::size_t{0};
+    dock_->show();
+    dock_->raise();
+    shownVersion_ = timeline_.version();
+    chart_->fitAll();
+    showLegend();
+}
+
+void TimelinePanel::followWindow() {
+    if (!showingLog_) return;
+    showingLog_ = false;
+    logRules_.clear();
+    timeline_.clear();
+    clickShowsStep();
+    source_->hide();
+    back_->hide();
+    legendLines_ = ~std::size_t{0};
+    shownVersion_ = ~std::uint64_t{0};
+    refresh();
+    chart_->resetView();
+}
+
 void TimelinePanel::refresh() {
-    if (!dock_->isVisible()) return;
+    if (!dock_->isVisible() || showingLog_) return;
     const TForm1& form = window_.form();
     if (readVersion_ != form.ListBox1.version) {
         feed_.matched = matchedPatterns(readLines(form.ListBox1.lines));
@@ -129,7 +191,7 @@ void TimelinePanel::showLegend() {
     legendLines_ = timeline_.rules().size();
     std::vector<int> lines = timeline_.rules();
     std::sort(lines.begin(), lines.end());
-    const auto& rules = window_.form().ListBox1.lines;
+    const auto& rules = ruleTexts();
     QStringList parts;
     for (const int line : lines) {
         const QString text = line < static_cast<int>(rules.size())
@@ -184,6 +246,14 @@ bool TimelinePanel::write(const QString& path) {
         return false;
     }
     return true;
+}
+
+TimelinePanel* timelinePanelOf(MainWindow& window) {
+    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("runTimeline"), Qt::FindDirectChildrenOnly);
+    if (!dock) return nullptr;
+    for (QObject* child : dock->children())
+        if (auto* panel = dynamic_cast<TimelinePanel*>(child)) return panel;
+    return nullptr;
 }
 
 TimelinePanel* addTimelinePanel(MainWindow& window) {

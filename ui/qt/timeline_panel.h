@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "simulation/run_log_reader.h"
 #include "simulation/run_timeline.h"
 #include "simulation/timeline_feed.h"
 
@@ -21,7 +22,8 @@ class TimelineWidget;
 /// "Przebieg w czasie" in the menu "Symulacja": a dock under the window, hidden at start, with the
 /// chart of the run since "Start". It follows the run the form holds (a replayed or stepped-back
 /// one too), a click on the chart shows that step as the step slider would, and "Zapisz
-/// wykres…" saves the chart as PNG or SVG. While hidden it does nothing at all.
+/// wykres…" saves the chart as PNG or SVG. While hidden it does nothing at all. It can show a robot's
+/// log instead, until "Start" or "Wróć do symulacji" takes it back to the window's run.
 class TimelinePanel : public QObject {
 public:
     explicit TimelinePanel(MainWindow& window);
@@ -33,8 +35,16 @@ public:
     /// "Zapisz wykres…" to the path chosen: SVG for a name ending in .svg, PNG otherwise; false
     /// when cancelled or not written.
     bool saveChart();
-    /// Brings the chart to the form's run; does nothing while hidden.
+    /// Brings the chart to the form's run; does nothing while hidden or showing a log.
     void refresh();
+    /// Shows the panel with a robot's log, from file `fileName`, in place of the window's run; a
+    /// click on it only tells about the step.
+    void showLog(const RunLog& log, const QString& fileName);
+    /// "Wróć do symulacji": follows the window's run again.
+    void followWindow();
+    bool showingLog() const { return showingLog_; }
+    QLabel* source() const { return source_; }
+    QPushButton* backButton() const { return back_; }
 
     QAction* action() const;
     QDockWidget* dock() const { return dock_; }
@@ -45,18 +55,27 @@ public:
 private:
     void build();
     void showLegend();
+    const std::vector<std::string>& ruleTexts() const;
+    void clickShowsStep();
     bool write(const QString& path);
 
     MainWindow& window_;
     QDockWidget* dock_ = nullptr;
     TimelineWidget* chart_ = nullptr;
     QLabel* legend_ = nullptr;
+    QLabel* source_ = nullptr;
+    QPushButton* back_ = nullptr;
+    bool showingLog_ = false;
+    std::vector<std::string> logRules_;
     RunTimeline timeline_;
     TimelineFeed feed_;
     std::uint64_t readVersion_ = ~std::uint64_t{0};
     std::uint64_t shownVersion_ = ~std::uint64_t{0};
     std::size_t legendLines_ = ~std::size_t{0};
 };
+
+/// The window's panel, or null where it has none.
+TimelinePanel* timelinePanelOf(MainWindow& window);
 
 /// Puts the panel and its menu entry on the window, which owns it from then on.
 TimelinePanel* addTimelinePanel(MainWindow& window);

@@ -80,9 +80,18 @@ void TimelineWidget::markStep(std::size_t index) {
 }
 
 void TimelineWidget::fitAll() {
+    // Not laid out yet: fitted when it is.
+    fitOnResize_ = plotWidth() == 0;
     view_ = fitView(timeline_.size(), plotWidth());
     follow_ = true;
     repaintChart();
+}
+
+void TimelineWidget::resetView() {
+    view_ = TimelineView{0.0, kStartStepsPerColumn};
+    follow_ = true;
+    fitOnResize_ = false;
+    timelineChanged();
 }
 
 void TimelineWidget::zoom(double factor, int column) {
@@ -155,7 +164,17 @@ void TimelineWidget::drawLabels(QPainter& p) const {
     label(kRuleTop, kRuleHeight, QStringLiteral("reguła"));
     label(kHeadingTop + kHeadingHeight / 2 - 6, 12, QStringLiteral("kierunek"));
 
-    // The heading scale: its ends, each written inside the heading's rows, and its middle.
+    if (timeline_.headingKnown())
+        drawHeadingScale(p, textRight);
+    else
+        p.drawText(QRect(kLabelWidth + 4, kHeadingTop, std::max(chart_.width() - 4, 0), kHeadingHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("kierunek nieznany: dziennik robota go nie podaje"));
+    drawStepAxis(p, textRight);
+}
+
+void TimelineWidget::drawHeadingScale(QPainter& p, int textRight) const {
+    // Its ends, each written inside the heading's rows, and its middle.
     const float low = chart_.headingLow(), high = chart_.headingHigh();
     for (const float h : {high, (low + high) / 2.0f, low}) {
         const int y = chart_.headingRow(h);
@@ -166,8 +185,10 @@ void TimelineWidget::drawLabels(QPainter& p) const {
                QStringLiteral("%1°").arg(static_cast<double>(high)));
     p.drawText(QRect(0, lowRow - 9, textRight, 10), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("%1°").arg(static_cast<double>(low)));
+}
 
-    // The step axis: the first, middle and last column's first step.
+void TimelineWidget::drawStepAxis(QPainter& p, int textRight) const {
+    // The first, middle and last column's first step.
     const int w = chart_.width();
     const int axisTop = kHeight + 2;
     for (const int column : {0, w / 2, w - 1}) {
@@ -186,6 +207,10 @@ void TimelineWidget::drawLabels(QPainter& p) const {
 }
 
 void TimelineWidget::resizeEvent(QResizeEvent*) {
+    if (fitOnResize_ && plotWidth() > 0) {
+        fitOnResize_ = false;
+        view_ = fitView(timeline_.size(), plotWidth());
+    }
     if (follow_) followEnd();
     repaintChart();
 }
@@ -216,9 +241,13 @@ void TimelineWidget::mouseMoveEvent(QMouseEvent* e) {
 void TimelineWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || dragging_) return;
     const int column = columnAt(static_cast<int>(e->position().x()));
-    if (column < 0 || !stepClicked) return;
+    if (column < 0) return;
     const auto [a, b] = chart_.range(column);
-    if (a < b) stepClicked(timeline_.firstStep() + b - 1);
+    if (a >= b) return;
+    if (stepClicked)
+        stepClicked(timeline_.firstStep() + b - 1);
+    else
+        QToolTip::showText(e->globalPosition().toPoint(), tooltipAt(column), this);
 }
 
 }  // namespace vemrik

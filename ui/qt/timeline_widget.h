@@ -24,7 +24,8 @@ public:
 
     explicit TimelineWidget(const RunTimeline& timeline, QWidget* parent = nullptr);
 
-    /// A click on a column: the run's step number of its last step.
+    /// A click on a column: the run's step number of its last step. Without it a click shows the
+    /// column's tooltip and nothing else.
     std::function<void(std::uint64_t step)> stepClicked;
     /// The rule list, for the texts of tooltips.
     std::function<const std::vector<std::string>&()> rules;
@@ -35,6 +36,8 @@ public:
     void markStep(std::size_t index);
     /// "Całość": the whole run in the plot.
     void fitAll();
+    /// The view a new chart starts with: a few columns a step, following the end.
+    void resetView();
     void zoom(double factor, int column);
     void pan(int columns);
 
@@ -65,12 +68,15 @@ private:
     void repaintChart();
     void followEnd();
     void drawLabels(QPainter& p) const;
+    void drawHeadingScale(QPainter& p, int textRight) const;
+    void drawStepAxis(QPainter& p, int textRight) const;
 
     const RunTimeline& timeline_;
     TimelineView view_;
     TimelineChart chart_;
     std::size_t cursor_ = static_cast<std::size_t>(-1);
     bool follow_ = true;
+    bool fitOnResize_ = false;
     bool dragging_ = false;
     int pressX_ = 0;
     int lastX_ = 0;

@@ -1,0 +1,179 @@
+// "Pokaż na osi czasu": the oval robot's log on the chart of "Przebieg w czasie", and back.
+#include <QDockWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolTip>
+#include <QtTest>
+
+#include "simulation/timeline_chart.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/program_window.h"
+#include "ui/qt/robot_log_dialog.h"
+#include "ui/qt/timeline_panel.h"
+#include "ui/qt/timeline_widget.h"
+#include "ui/qt/workspace_menu.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+using namespace chart_rows;
+
+namespace {
+
+struct Seen {
+    float heading, x, y;
+    std::uint64_t steps, shown;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen seen(const TForm1& f) {
+    return {f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.engine.Run.steps(),
+            f.History.shown()};
+}
+
+void runSteps(MainWindow& w, int steps) {
+    TForm1& f = w.form();
+    for (int n = 0; n < steps; ++n) w.handle([&] { f.Timer2Timer(), f.Timer1Timer(); });
+}
+
+// The first plot column that holds kept step i alone.
+int columnOf(const TimelineWidget* chart, std::size_t i) {
+    for (int x = 0; x < chart->chart().width(); ++x)
+        if (chart->chart().range(x) == std::pair{i, i + 1}) return x;
+    return -1;
+}
+
+}  // namespace
+
+class RobotLogTimelineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theOvalsLogOpensOnTheTimeLineAndGoesBack() {
+        ProgramWindow program;
+        MainWindow& w = program.window();
+        program.show();
+        QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
+        TimelinePanel* panel = timelinePanelOf(w);
+        QVERIFY(panel);
+        panel->action()->trigger();
+        w.handle([&] { w.form().StartFromStartCell(); });
+        w.handle([&] { w.form().BitBtn7Click(); });
+        runSteps(w, 30);
+        QCOMPARE(panel->timeline().size(), std::size_t{30});
+
+        RobotLogDialog dialog(w);
+        QVERIFY(dialog.openLog(VEMRIK_EXAMPLES_DIR "/oval-robot.csv"));
+        QVERIFY(dialog.timelineButton()->isEnabled());
+        QCOMPARE(dialog.timelineButton()->text(), QStringLiteral("Pokaż na osi czasu"));
+        const Seen before = seen(w.form());
+        dialog.timelineButton()->click();
+        QVERIFY(panel->showingLog() && panel->dock()->isVisible());
+        QVERIFY(panel->source()->isVisible() && panel->backButton()->isVisible());
+        QVERIFY(panel->source()->text().contains(
+            QStringLiteral("przebieg robota z pliku „oval-robot.csv” (kroków: 8), nie przebieg w oknie")));
+        QCOMPARE(panel->timeline().size(), std::size_t{8});
+        QVERIFY(!panel->timeline().headingKnown());
+
+        // The window's run goes on beneath it, and the chart keeps the log.
+        runSteps(w, 5);
+        QCOMPARE(panel->timeline().size(), std::size_t{8});
+        const Seen running = seen(w.form());
+        QCOMPARE(running.steps, before.steps + 5);
+
+        TimelineWidget* chart = panel->chart();
+        const TimelineChart& c = chart->chart();
+        QVERIFY(c.width() > 0);
+        // Kept step, then sensors s1…s4 on, the rule band's colour, "no rule" marked:
+        // step 1 s2 s3 line 4; step 2 s2 s3 none; step 4 s3 s4 line 6; step 7 s1 s4 none; step 8 line 8.
+        const std::uint32_t on = kChartSensorOn, off = kChartRowOff;
+        const struct {
+            std::size_t step;
+            std::array<std::uint32_t, 4> sensors;
+            std::uint32_t rule;
+            bool noRule;
+        } cases[] = {
+            {0, {off, on, on, off}, 0xFFFB8C00u, false},   {1, {off, on, on, off}, off, true},
+            {3, {off, off, on, on}, 0xFF00ACC1u, false},   {6, {on, off, off, on}, off, true},
+            {7, {off, off, off, off}, 0xFFD81B60u, false},
+        };
+        for (const auto& k : cases) {
+            const int x = columnOf(chart, k.step);
+            QVERIFY2(x >= 0, qPrintable(QString("step %1").arg(k.step + 1)));
+            for (int s = 0; s < 4; ++s) QCOMPARE(c.pixel(x, kSensorTop + s * kRowPitch), k.sensors[s]);
+            QCOMPARE(c.pixel(x, kSensorTop + 7 * kRowPitch), off);  // s8 is in the log, off
+            QCOMPARE(c.pixel(x, kStopTop), off);
+            QCOMPARE(c.pixel(x, kRuleTop), k.rule);
+            QCOMPARE(c.pixel(x, kMarkTop + 2 * kMarkHeight), k.noRule ? kChartMarks[2] : kChartBackground);
+            // No position: never left the map, never came back.
+            QCOMPARE(c.pixel(x, kMarkTop), kChartBackground);
+            QCOMPARE(c.pixel(x, kMarkTop + kMarkHeight), kChartBackground);
+        }
+        // No heading line anywhere: the log has none, and 0° is not one.
+        for (int x = 0; x < c.width(); ++x)
+            for (int y = kHeadingTop; y < kHeight; ++y) QVERIFY(c.pixel(x, y) != kChartHeading);
+
+        // A click tells about the step and moves nothing in the window.
+        const int x4 = columnOf(chart, 3);
+        QCOMPARE(chart->tooltipAt(x4),
+                 QStringLiteral(
+                     "krok 4\nwzorzec: 0 0 1 1 0 0 0 0\nreguła 6: 0 0 1 1 0 0 0 0 10\nkierunek: nieznany"));
+        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(TimelineWidget::kLabelWidth + x4, 40));
+        QVERIFY(seen(w.form()) == running);
+        QVERIFY(panel->showingLog());
+        QCOMPARE(QToolTip::text(), chart->tooltipAt(x4));
+
+        // "Wróć do symulacji": the window's run since its "Start", all 35 steps.
+        panel->backButton()->click();
+        QVERIFY(!panel->showingLog() && !panel->source()->isVisible());
+        QVERIFY(panel->timeline().headingKnown());
+        QCOMPARE(panel->timeline().size(), std::size_t{35});
+        // As a new chart: four columns a step, its last step in view.
+        QVERIFY(chart->following());
+        QCOMPARE(chart->view().stepsPerColumn, 0.25);
+        QVERIFY(columnOf(chart, 34) >= 0);
+        runSteps(w, 2);
+        QCOMPARE(panel->timeline().size(), std::size_t{37});
+
+        // Shown again, then "Start": a new run of the window's, which the chart follows.
+        dialog.timelineButton()->click();
+        QVERIFY(panel->showingLog());
+        auto* start = w.findChild<QPushButton*>(QStringLiteral("Button15"));
+        QVERIFY(start);
+        start->click();
+        QVERIFY(!panel->showingLog());
+        w.handle([&] { w.form().BitBtn7Click(); });
+        runSteps(w, 3);
+        QCOMPARE(panel->timeline().size(), std::size_t{3});
+        QCOMPARE(w.form().engine.Run.steps(), std::uint64_t{3});
+    }
+
+    // A log of our own run has a heading: that one is drawn.
+    void aRunCsvWithHeadingsDrawsItsLine() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("run.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
+            "1,90,10,10,0,0,0,0,0,0,0,0,0,,\n"
+            "2,45,11,10,0,0,0,0,0,0,0,0,0,,1\n");
+        file.close();
+        ProgramWindow program;
+        program.show();
+        RobotLogDialog dialog(program.window());
+        QVERIFY(dialog.openLog(path));
+        dialog.showOnTimeline();
+        TimelinePanel* panel = timelinePanelOf(program.window());
+        QVERIFY(panel->showingLog() && panel->timeline().headingKnown());
+        const TimelineChart& c = panel->chart()->chart();
+        int drawn = 0;
+        for (int x = 0; x < c.width(); ++x)
+            for (int y = kHeadingTop; y < kHeight; ++y) drawn += c.pixel(x, y) == kChartHeading;
+        QVERIFY(drawn > 0);
+        // The stop came on in step 2.
+        QCOMPARE(c.pixel(columnOf(panel->chart(), 1), kMarkTop + 3 * kMarkHeight), kChartMarks[3]);
+    }
+};
+
+QTEST_MAIN(RobotLogTimelineTest)
+#include "robot_log_timeline_test.moc"
