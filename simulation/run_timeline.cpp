@@ -248,36 +248,41 @@ void RunTimeline::summariseRanges(const std::vector<std::pair<std::size_t, std::
     }
     zeros_.resize(width + kSpareSlots, 0u);  // 0 again after every use
     out.resize(ranges.size());
-    Totals ta, tb;
-    std::size_t at = ~std::size_t{0};  // where ta and scratchA_ stand
+    // The totals at the ends of ranges in turn: where a range starts at the last one's end, that
+    // end serves again. The rule counts likewise for ranges of a block or more.
+    std::array<Totals, 2> totals;
+    std::size_t end = 0, countsAt = ~std::size_t{0}, rulesAt = ~std::size_t{0};
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const auto [a, b] = ranges[i];
         if (a == b) {
             out[i] = TimelineSummary{};
-        } else if (i > 0 && ranges[i - 1] == ranges[i]) {
+            continue;
+        }
+        if (i > 0 && ranges[i - 1] == ranges[i]) {
             out[i] = out[i - 1];
-        } else if (b == a + 1) {
+            continue;
+        }
+        if (b == a + 1) {
             oneStep(a, out[i]);
-        } else if (b - a < kTimelineBlock) {
+            continue;
+        }
+        const Totals& ta = totals[1 - end];
+        Totals& tb = totals[end];
+        if (a != countsAt) countsBefore(a, totals[1 - end]);
+        countsBefore(b, tb);
+        countsAt = b;
+        if (b - a < kTimelineBlock) {
             // A short range is cheaper with its rule lines counted step by step.
-            Totals ts;
-            countsBefore(a, ts);
-            countsBefore(b, tb);
             for (std::size_t s = a; s < b; ++s) ++zeros_[slotOf(s)];
-            std::fill_n(zeros_.begin(), kSpareSlots, 0u);
-            difference(ts, nullptr, tb, zeros_.data() + kSpareSlots, a, b, out[i]);
+            difference(ta, nullptr, tb, zeros_.data() + kSpareSlots, a, b, out[i]);
         } else {
-            if (a != at) {
-                countsBefore(a, ta);
-                rulesBefore(a, scratchA_.data());
-            }
-            countsBefore(b, tb);
+            if (a != rulesAt) rulesBefore(a, scratchA_.data());
             rulesBefore(b, scratchB_.data());
             difference(ta, scratchA_.data() + kSpareSlots, tb, scratchB_.data() + kSpareSlots, a, b, out[i]);
-            ta = tb;
             std::swap(scratchA_, scratchB_);
-            at = b;
+            rulesAt = b;
         }
+        end = 1 - end;
     }
 }
 
@@ -295,27 +300,28 @@ void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const To
     out.ruleSteps = 0;
     if (ra == nullptr) {
         // A short range: the counts of the rules that acted in it, then back to 0 for the next.
-        std::uint32_t* counts = rb;
+        // Count and line in one number (of equal counts the lower line wins), 0 for a step no
+        // rule acted in, keep the loop free of branches that the steps would mispredict.
+        std::uint32_t* slots = rb - kSpareSlots;
+        std::uint32_t best = 0;
         for (std::size_t i = a; i < b; ++i) {
             const int line = steps_[i].rule;
-            if (line < 0) continue;
-            const std::uint32_t n = counts[keys_[static_cast<std::size_t>(line)]];
-            if (n > out.ruleSteps || (n == out.ruleSteps && line < out.rule)) {
-                out.ruleSteps = n;
-                out.rule = line;
-            }
+            const std::uint32_t n = slots[slotOf(i)] << 16 | (0xFFFFu - static_cast<std::uint32_t>(line));
+            best = std::max(best, line >= 0 ? n : 0u);
         }
-        for (std::size_t i = a; i < b; ++i)
-            if (steps_[i].rule >= 0) counts[keys_[static_cast<std::size_t>(steps_[i].rule)]] = 0;
+        for (std::size_t i = a; i < b; ++i) slots[slotOf(i)] = 0;
+        out.ruleSteps = best >> 16;
+        if (out.ruleSteps > 0) out.rule = static_cast<int>(0xFFFFu - (best & 0xFFFFu));
     } else {
         // Counts go in line order: of equal counts the lower line, at the lower key, wins.
+        // Counts below 2^31 compare as signed, which vectorises.
         const std::size_t width = lines_.size();
-        std::uint32_t most = 0;
-        for (std::size_t key = 0; key < width; ++key) most = std::max(most, rb[key] - ra[key]);
-        out.ruleSteps = most;
+        std::int32_t most = 0;
+        for (std::size_t key = 0; key < width; ++key) most = std::max(most, static_cast<std::int32_t>(rb[key] - ra[key]));
+        out.ruleSteps = static_cast<std::uint32_t>(most);
         if (most > 0) {
             std::size_t key = 0;
-            while (rb[key] - ra[key] != most) ++key;
+            while (static_cast<std::int32_t>(rb[key] - ra[key]) != most) ++key;
             out.rule = lines_[key];
         }
     }
