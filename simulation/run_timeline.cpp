@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace vemrik {
 
@@ -12,6 +13,14 @@ namespace {
 // bit, a spare one counting the steps some rule acted in.
 constexpr std::size_t kCountOn = 0, kCountPresent = 8, kCountFacts = 16;
 constexpr unsigned kTurnedBit = 6;
+
+// Bit k of a byte as byte k of eight.
+constexpr std::array<std::array<std::uint8_t, 8>, 256> kBitBytes = [] {
+    std::array<std::array<std::uint8_t, 8>, 256> t{};
+    for (unsigned b = 0; b < 256; ++b)
+        for (unsigned k = 0; k < 8; ++k) t[b][k] = static_cast<std::uint8_t>(b >> k & 1u);
+    return t;
+}();
 
 // The bit of each mark of kMarkFacts and of the stop signal.
 constexpr std::array<unsigned, 4> kMarkBits = {3, 4, 2, 5};
@@ -158,15 +167,20 @@ void RunTimeline::within(std::size_t i) {
     const unsigned slots = ((1u << s.sensorCount) - 1u) & 0xFFu;
     const unsigned facts = s.facts | (s.rule >= 0 ? 1u << kTurnedBit : 0u);
     Within w;
-    for (unsigned k = 0; k < 8; ++k) {
-        w.n[kCountOn + k] = (s.sensors & slots) >> k & 1u;
-        w.n[kCountPresent + k] = slots >> k & 1u;
-        w.n[kCountFacts + k] = facts >> k & 1u;
-    }
+    std::memcpy(w.n.data() + kCountOn, kBitBytes[s.sensors & slots].data(), 8);
+    std::memcpy(w.n.data() + kCountPresent, kBitBytes[slots].data(), 8);
+    std::memcpy(w.n.data() + kCountFacts, kBitBytes[facts].data(), 8);
     w.minFrom = w.maxFrom = w.minTo = w.maxTo = s.heading;
     if (i % kTimelineBlock != 0) {
+        // A block's counts stay below 256, so the bytes add eight at a time without carries.
         const Within& p = within_[i - 1];
-        for (std::size_t k = 0; k < w.n.size(); ++k) w.n[k] = static_cast<std::uint8_t>(w.n[k] + p.n[k]);
+        for (std::size_t k = 0; k < w.n.size(); k += 8) {
+            std::uint64_t mine, before;
+            std::memcpy(&mine, w.n.data() + k, 8);
+            std::memcpy(&before, p.n.data() + k, 8);
+            mine += before;
+            std::memcpy(w.n.data() + k, &mine, 8);
+        }
         w.minFrom = std::min(p.minFrom, s.heading);
         w.maxFrom = std::max(p.maxFrom, s.heading);
     }
