@@ -328,10 +328,11 @@ void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const To
         if (out.ruleSteps > 0) out.rule = static_cast<int>(0xFFFFu - (best & 0xFFFFu));
     } else {
         // Counts go in line order: of equal counts the lower line, at the lower key, wins.
-        // Counts below 2^31 compare as signed, which vectorises.
+        // Counts lie below 2^31, so they compare as signed.
         const std::size_t width = lines_.size();
         std::int32_t most = 0;
-        for (std::size_t key = 0; key < width; ++key) most = std::max(most, static_cast<std::int32_t>(rb[key] - ra[key]));
+        for (std::size_t key = 0; key < width; ++key)
+            most = std::max(most, static_cast<std::int32_t>(rb[key] - ra[key]));
         out.ruleSteps = static_cast<std::uint32_t>(most);
         if (most > 0) {
             std::size_t key = 0;

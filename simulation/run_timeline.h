@@ -153,7 +153,7 @@ private:
     std::vector<std::uint32_t> ruleTotals_;
     std::vector<float> blockMin_, blockMax_;
     std::vector<int> lines_;
-    std::vector<std::int16_t> keys_;  // by line, -1 for a line that never acted
+    std::vector<std::int16_t> keys_;    // by line, -1 for a line that never acted
     std::vector<std::uint32_t> slots_;  // by line + 1: key + kSpareSlots, 0 for no line
     mutable std::vector<std::uint32_t> scratchA_, scratchB_, zeros_;
 };
