@@ -3,29 +3,30 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace vemrik {
 
 namespace {
 
-// Bit k of a byte moved to byte k of a word: up to 255 steps add up in one word per field.
-constexpr std::array<std::uint64_t, 256> kSpread = [] {
-    std::array<std::uint64_t, 256> t{};
+// Where each count lies in Totals and Within: sensor slots on, slots present, then one per fact
+// bit, a spare one counting the steps some rule acted in.
+constexpr std::size_t kCountOn = 0, kCountPresent = 8, kCountFacts = 16;
+constexpr unsigned kTurnedBit = 6;
+
+// Bit k of a byte as byte k of eight.
+constexpr std::array<std::array<std::uint8_t, 8>, 256> kBitBytes = [] {
+    std::array<std::array<std::uint8_t, 8>, 256> t{};
     for (unsigned b = 0; b < 256; ++b)
-        for (unsigned k = 0; k < 8; ++k)
-            if (b & (1u << k)) t[b] |= std::uint64_t{1} << (8 * k);
+        for (unsigned k = 0; k < 8; ++k) t[b][k] = static_cast<std::uint8_t>(b >> k & 1u);
     return t;
 }();
-
-constexpr std::uint32_t byteOf(std::uint64_t word, unsigned k) {
-    return static_cast<std::uint32_t>((word >> (8 * k)) & 0xFF);
-}
-
-constexpr std::uint8_t kDerived = kFactLeft | kFactBack | kFactStopped;
 
 // The bit of each mark of kMarkFacts and of the stop signal.
 constexpr std::array<unsigned, 4> kMarkBits = {3, 4, 2, 5};
 constexpr unsigned kStopBit = 1;
+
+constexpr std::uint8_t kDerived = kFactLeft | kFactBack | kFactStopped;
 
 std::uint32_t bitsOf(float f) { return std::bit_cast<std::uint32_t>(f); }
 
@@ -59,8 +60,10 @@ void RunTimeline::clear(std::uint64_t firstStep) {
     ruleTotals_.clear();
     blockMin_.clear();
     blockMax_.clear();
+    within_.clear();
     lines_.clear();
     keys_.clear();
+    slots_.assign(1, 0);
 }
 
 void RunTimeline::setHeadingKnown(bool known) {
@@ -72,6 +75,7 @@ void RunTimeline::setHeadingKnown(bool known) {
 void RunTimeline::append(TimelineStep step) {
     if (steps_.capacity() < kCapacity) {
         steps_.reserve(kCapacity);
+        within_.reserve(kCapacity);
         totals_.reserve(kCapacity / kTimelineBlock + 1);
         blockMin_.reserve(kCapacity / kTimelineBlock);
         blockMax_.reserve(kCapacity / kTimelineBlock);
@@ -93,6 +97,8 @@ void RunTimeline::append(TimelineStep step) {
     if ((step.facts & kFactStopSignal) && !(before & kFactStopSignal)) step.facts |= kFactStopped;
     if (step.rule >= 0) keyOf(step.rule);
     steps_.push_back(step);
+    within_.emplace_back();
+    within(steps_.size() - 1);
     if (steps_.size() % kTimelineBlock == 0) closeBlock(steps_.size());
 }
 
@@ -100,6 +106,7 @@ void RunTimeline::truncate(std::size_t count) {
     if (count >= steps_.size()) return;
     ++version_;
     steps_.resize(count);
+    within_.resize(count);
     const std::size_t blocks = count / kTimelineBlock;
     totals_.resize(blocks + 1);
     ruleTotals_.resize((blocks + 1) * lines_.size());
@@ -108,7 +115,10 @@ void RunTimeline::truncate(std::size_t count) {
 }
 
 int RunTimeline::keyOf(int line) {
-    if (line >= static_cast<int>(keys_.size())) keys_.resize(static_cast<std::size_t>(line) + 1, -1);
+    if (line >= static_cast<int>(keys_.size())) {
+        keys_.resize(static_cast<std::size_t>(line) + 1, -1);
+        slots_.resize(keys_.size() + 1, 0);
+    }
     if (keys_[static_cast<std::size_t>(line)] < 0) addKey(line);
     return keys_[static_cast<std::size_t>(line)];
 }
@@ -131,26 +141,57 @@ void RunTimeline::addKey(int line) {
     }
     ruleTotals_ = std::move(wider);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
-    for (std::size_t key = at; key < lines_.size(); ++key)
+    for (std::size_t key = at; key < lines_.size(); ++key) {
         keys_[static_cast<std::size_t>(lines_[key])] = static_cast<std::int16_t>(key);
+        slots_[static_cast<std::size_t>(lines_[key]) + 1] = static_cast<std::uint32_t>(key + kSpareSlots);
+    }
 }
 
 void RunTimeline::closeBlock(std::size_t end) {
     const std::size_t first = end - kTimelineBlock;
     const std::size_t width = lines_.size();
     Totals t = totals_.back();
+    for (std::size_t k = 0; k < t.n.size(); ++k) t.n[k] += within_[end - 1].n[k];
+    totals_.push_back(t);
     ruleTotals_.resize(ruleTotals_.size() + width);
     std::uint32_t* rules = ruleTotals_.data() + ruleTotals_.size() - width;
     std::copy_n(rules - width, width, rules);
-    addSteps(first, kTimelineBlock, t, rules);
-    totals_.push_back(t);
-    float lo = steps_[first].heading, hi = lo;
-    for (std::size_t i = first + 1; i < end; ++i) {
+    for (std::size_t i = first; i < end; ++i)
+        if (steps_[i].rule >= 0) ++rules[keys_[static_cast<std::size_t>(steps_[i].rule)]];
+    float lo = steps_[end - 1].heading, hi = lo;
+    for (std::size_t i = end; i-- > first;) {
         lo = std::min(lo, steps_[i].heading);
         hi = std::max(hi, steps_[i].heading);
+        within_[i].minTo = lo;
+        within_[i].maxTo = hi;
     }
-    blockMin_.push_back(lo);
-    blockMax_.push_back(hi);
+    blockMin_.push_back(within_[end - 1].minFrom);
+    blockMax_.push_back(within_[end - 1].maxFrom);
+}
+
+void RunTimeline::within(std::size_t i) {
+    const TimelineStep& s = steps_[i];
+    const unsigned slots = ((1u << s.sensorCount) - 1u) & 0xFFu;
+    const unsigned facts = s.facts | (s.rule >= 0 ? 1u << kTurnedBit : 0u);
+    Within w;
+    std::memcpy(w.n.data() + kCountOn, kBitBytes[s.sensors & slots].data(), 8);
+    std::memcpy(w.n.data() + kCountPresent, kBitBytes[slots].data(), 8);
+    std::memcpy(w.n.data() + kCountFacts, kBitBytes[facts].data(), 8);
+    w.minFrom = w.maxFrom = w.minTo = w.maxTo = s.heading;
+    if (i % kTimelineBlock != 0) {
+        // A block's counts stay below 256, so the bytes add eight at a time without carries.
+        const Within& p = within_[i - 1];
+        for (std::size_t k = 0; k < w.n.size(); k += 8) {
+            std::uint64_t mine, before;
+            std::memcpy(&mine, w.n.data() + k, 8);
+            std::memcpy(&before, p.n.data() + k, 8);
+            mine += before;
+            std::memcpy(w.n.data() + k, &mine, 8);
+        }
+        w.minFrom = std::min(p.minFrom, s.heading);
+        w.maxFrom = std::max(p.maxFrom, s.heading);
+    }
+    within_[i] = w;
 }
 
 void RunTimeline::rebuild() {
@@ -159,134 +200,174 @@ void RunTimeline::rebuild() {
     ruleTotals_.assign(lines_.size(), 0);
     blockMin_.clear();
     blockMax_.clear();
+    within_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) within(i);
     for (std::size_t end = kTimelineBlock; end <= n; end += kTimelineBlock) closeBlock(end);
 }
 
-void RunTimeline::addSteps(std::size_t first, std::size_t count, Totals& t, std::uint32_t* rules) const {
-    std::uint64_t on = 0, present = 0, facts = 0;
-    for (std::size_t i = first; i < first + count; ++i) {
-        const TimelineStep& s = steps_[i];
-        // A slot the robot lacks reads 1 only from a check box: it counts as absent, not on.
-        const unsigned slots = ((1u << s.sensorCount) - 1u) & 0xFFu;
-        on += kSpread[s.sensors & slots];
-        present += kSpread[slots];
-        facts += kSpread[s.facts];
-        if (s.rule >= 0) {
-            ++rules[keys_[static_cast<std::size_t>(s.rule)]];
-            ++t.turned;
-        }
+void RunTimeline::countsBefore(std::size_t x, Totals& t) const {
+    if (x == 0) {
+        t = Totals{};
+        return;
     }
-    for (unsigned k = 0; k < 8; ++k) {
-        t.on[k] += byteOf(on, k);
-        t.present[k] += byteOf(present, k);
-    }
-    t.stop += byteOf(facts, kStopBit);
-    for (std::size_t m = 0; m < kMarkBits.size(); ++m) t.marks[m] += byteOf(facts, kMarkBits[m]);
+    // Into a local first: `t` might alias the kept entries, which would keep this from vectorising.
+    const Within& w = within_[x - 1];
+    Totals sum = totals_[(x - 1) / kTimelineBlock];
+    for (std::size_t k = 0; k < sum.n.size(); ++k) sum.n[k] += w.n[k];
+    t = sum;
 }
 
-void RunTimeline::totalsBefore(std::size_t x, Totals& t, std::uint32_t* rules) const {
+std::size_t RunTimeline::slotOf(std::size_t i) const {
+    // Steps without a rule count in spare slots, one per step of the block, so that no addition
+    // waits on the one before it.
+    const int rule = steps_[i].rule;
+    return slots_[static_cast<std::size_t>(rule + 1)] + (rule < 0 ? i % kTimelineBlock : 0);
+}
+
+void RunTimeline::oneStep(std::size_t a, TimelineSummary& out) const {
+    const TimelineStep& s = steps_[a];
+    const unsigned slots = ((1u << s.sensorCount) - 1u) & 0xFFu;
+    out.steps = 1;
+    for (unsigned k = 0; k < 8; ++k) {
+        out.on[k] = (s.sensors & slots) >> k & 1u;
+        out.present[k] = slots >> k & 1u;
+    }
+    out.stop = s.facts >> kStopBit & 1u;
+    for (std::size_t m = 0; m < kMarkBits.size(); ++m) out.marks[m] = s.facts >> kMarkBits[m] & 1u;
+    out.turned = s.rule >= 0;
+    out.rule = s.rule >= 0 ? s.rule : -1;
+    out.ruleSteps = out.turned;
+    out.headingMin = out.headingMax = out.headingLast = s.heading;
+}
+
+void RunTimeline::rulesBefore(std::size_t x, std::uint32_t* slots) const {
     const std::size_t block = x / kTimelineBlock, width = lines_.size();
-    t = totals_[block];
-    std::copy_n(ruleTotals_.begin() + static_cast<std::ptrdiff_t>(block * width), width, rules);
-    addSteps(block * kTimelineBlock, x - block * kTimelineBlock, t, rules);
+    std::copy_n(ruleTotals_.begin() + static_cast<std::ptrdiff_t>(block * width), width, slots + kSpareSlots);
+    for (std::size_t i = block * kTimelineBlock; i < x; ++i) ++slots[slotOf(i)];
 }
 
 void RunTimeline::summarise(std::size_t a, std::size_t b, TimelineSummary& out) const {
     const std::size_t width = lines_.size();
-    if (scratchA_.size() < width) {
-        scratchA_.resize(width);
-        scratchB_.resize(width);
+    if (scratchA_.size() < width + kSpareSlots) {
+        scratchA_.resize(width + kSpareSlots);
+        scratchB_.resize(width + kSpareSlots);
     }
     Totals ta, tb;
-    totalsBefore(a, ta, scratchA_.data());
-    totalsBefore(b, tb, scratchB_.data());
-    difference(ta, scratchA_.data(), tb, scratchB_.data(), a, b, out);
+    countsBefore(a, ta);
+    countsBefore(b, tb);
+    rulesBefore(a, scratchA_.data());
+    rulesBefore(b, scratchB_.data());
+    difference(ta, scratchA_.data() + kSpareSlots, tb, scratchB_.data() + kSpareSlots, a, b, out);
 }
 
 void RunTimeline::summariseRanges(const std::vector<std::pair<std::size_t, std::size_t>>& ranges,
                                   std::vector<TimelineSummary>& out) const {
     const std::size_t width = lines_.size();
-    if (scratchA_.size() < width) {
-        scratchA_.resize(width);
-        scratchB_.resize(width);
+    if (scratchA_.size() < width + kSpareSlots) {
+        scratchA_.resize(width + kSpareSlots);
+        scratchB_.resize(width + kSpareSlots);
     }
-    zeros_.resize(width, 0u);  // 0 again after every use
+    zeros_.resize(width + kSpareSlots, 0u);  // 0 again after every use
     out.resize(ranges.size());
-    Totals ta, tb;
-    std::size_t at = ~std::size_t{0};  // where ta and scratchA_ stand
+    // The totals at the ends of ranges in turn: where a range starts at the last one's end, that
+    // end serves again. The rule counts likewise for ranges of a block or more.
+    std::array<Totals, 2> totals;
+    std::size_t end = 0, countsAt = ~std::size_t{0}, rulesAt = ~std::size_t{0};
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const auto [a, b] = ranges[i];
         if (a == b) {
             out[i] = TimelineSummary{};
-        } else if (i > 0 && ranges[i - 1] == ranges[i]) {
-            out[i] = out[i - 1];
-        } else if (b - a < kTimelineBlock) {
-            // A short range is cheaper summed step by step than from the totals at its ends.
-            tb = Totals{};
-            addSteps(a, b - a, tb, zeros_.data());
-            difference(Totals{}, nullptr, tb, zeros_.data(), a, b, out[i]);
-        } else {
-            if (a != at) totalsBefore(a, ta, scratchA_.data());
-            totalsBefore(b, tb, scratchB_.data());
-            difference(ta, scratchA_.data(), tb, scratchB_.data(), a, b, out[i]);
-            ta = tb;
-            std::swap(scratchA_, scratchB_);
-            at = b;
+            continue;
         }
+        if (i > 0 && ranges[i - 1] == ranges[i]) {
+            out[i] = out[i - 1];
+            continue;
+        }
+        if (b == a + 1) {
+            oneStep(a, out[i]);
+            continue;
+        }
+        const Totals& ta = totals[1 - end];
+        Totals& tb = totals[end];
+        if (a != countsAt) countsBefore(a, totals[1 - end]);
+        countsBefore(b, tb);
+        countsAt = b;
+        if (b - a < kTimelineBlock) {
+            // A short range is cheaper with its rule lines counted step by step.
+            for (std::size_t s = a; s < b; ++s) ++zeros_[slotOf(s)];
+            difference(ta, nullptr, tb, zeros_.data() + kSpareSlots, a, b, out[i]);
+        } else {
+            if (a != rulesAt) rulesBefore(a, scratchA_.data());
+            rulesBefore(b, scratchB_.data());
+            difference(ta, scratchA_.data() + kSpareSlots, tb, scratchB_.data() + kSpareSlots, a, b, out[i]);
+            std::swap(scratchA_, scratchB_);
+            rulesAt = b;
+        }
+        end = 1 - end;
     }
 }
 
 void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const Totals& tb, std::uint32_t* rb,
                              std::size_t a, std::size_t b, TimelineSummary& out) const {
+    std::array<std::uint32_t, 24> d;
+    for (std::size_t k = 0; k < d.size(); ++k) d[k] = tb.n[k] - ta.n[k];
     out.steps = static_cast<std::uint32_t>(b - a);
-    for (std::size_t k = 0; k < 8; ++k) {
-        out.on[k] = tb.on[k] - ta.on[k];
-        out.present[k] = tb.present[k] - ta.present[k];
-    }
-    out.stop = tb.stop - ta.stop;
-    for (std::size_t m = 0; m < out.marks.size(); ++m) out.marks[m] = tb.marks[m] - ta.marks[m];
-    out.turned = tb.turned - ta.turned;
+    std::copy_n(d.begin() + kCountOn, 8, out.on.begin());
+    std::copy_n(d.begin() + kCountPresent, 8, out.present.begin());
+    out.stop = d[kCountFacts + kStopBit];
+    for (std::size_t m = 0; m < out.marks.size(); ++m) out.marks[m] = d[kCountFacts + kMarkBits[m]];
+    out.turned = d[kCountFacts + kTurnedBit];
     out.rule = -1;
     out.ruleSteps = 0;
     if (ra == nullptr) {
         // A short range: the counts of the rules that acted in it, then back to 0 for the next.
-        std::uint32_t* counts = rb;
+        // Count and line in one number (of equal counts the lower line wins), 0 for a step no
+        // rule acted in, keep the loop free of branches that the steps would mispredict.
+        std::uint32_t* slots = rb - kSpareSlots;
+        std::uint32_t best = 0;
         for (std::size_t i = a; i < b; ++i) {
             const int line = steps_[i].rule;
-            if (line < 0) continue;
-            const std::uint32_t n = counts[keys_[static_cast<std::size_t>(line)]];
-            if (n > out.ruleSteps || (n == out.ruleSteps && line < out.rule)) {
-                out.ruleSteps = n;
-                out.rule = line;
-            }
+            const std::uint32_t n = slots[slotOf(i)] << 16 | (0xFFFFu - static_cast<std::uint32_t>(line));
+            best = std::max(best, line >= 0 ? n : 0u);
         }
-        for (std::size_t i = a; i < b; ++i)
-            if (steps_[i].rule >= 0) counts[keys_[static_cast<std::size_t>(steps_[i].rule)]] = 0;
+        for (std::size_t i = a; i < b; ++i) slots[slotOf(i)] = 0;
+        out.ruleSteps = best >> 16;
+        if (out.ruleSteps > 0) out.rule = static_cast<int>(0xFFFFu - (best & 0xFFFFu));
     } else {
-        // Counts go in line order: of equal counts the lower line, at the lower key, wins. Count
-        // and key in one number keep the loop free of branches.
-        std::uint64_t best = 0;
-        for (std::size_t key = 0; key < lines_.size(); ++key)
-            best = std::max(best, std::uint64_t{rb[key] - ra[key]} << 16 | (0xFFFFu - key));
-        out.ruleSteps = static_cast<std::uint32_t>(best >> 16);
-        if (out.ruleSteps > 0) out.rule = lines_[0xFFFFu - (best & 0xFFFFu)];
+        // Counts go in line order: of equal counts the lower line, at the lower key, wins.
+        // Counts lie below 2^31, so they compare as signed.
+        const std::size_t width = lines_.size();
+        std::int32_t most = 0;
+        for (std::size_t key = 0; key < width; ++key)
+            most = std::max(most, static_cast<std::int32_t>(rb[key] - ra[key]));
+        out.ruleSteps = static_cast<std::uint32_t>(most);
+        if (most > 0) {
+            std::size_t key = 0;
+            while (static_cast<std::int32_t>(rb[key] - ra[key]) != most) ++key;
+            out.rule = lines_[key];
+        }
     }
+    headings(a, b, out);
+}
 
-    // Headings: the whole blocks inside by their kept extremes, the ends step by step.
-    const std::size_t innerA = std::min(b, (a + kTimelineBlock - 1) / kTimelineBlock * kTimelineBlock);
-    const std::size_t innerB = std::max(innerA, b / kTimelineBlock * kTimelineBlock);
-    float lo = steps_[a].heading, hi = lo;
-    for (std::size_t i = a; i < innerA; ++i) {
-        lo = std::min(lo, steps_[i].heading);
-        hi = std::max(hi, steps_[i].heading);
-    }
-    for (std::size_t j = innerA / kTimelineBlock; j < innerB / kTimelineBlock; ++j) {
-        lo = std::min(lo, blockMin_[j]);
-        hi = std::max(hi, blockMax_[j]);
-    }
-    for (std::size_t i = innerB; i < b; ++i) {
-        lo = std::min(lo, steps_[i].heading);
-        hi = std::max(hi, steps_[i].heading);
+void RunTimeline::headings(std::size_t a, std::size_t b, TimelineSummary& out) const {
+    // Across blocks: the extremes kept to the end of a's block, of the whole blocks between and
+    // from the start of the last step's block; within one block, step by step.
+    const std::size_t first = a / kTimelineBlock, last = (b - 1) / kTimelineBlock;
+    float lo, hi;
+    if (first == last) {
+        lo = hi = steps_[a].heading;
+        for (std::size_t i = a + 1; i < b; ++i) {
+            lo = std::min(lo, steps_[i].heading);
+            hi = std::max(hi, steps_[i].heading);
+        }
+    } else {
+        lo = std::min(within_[a].minTo, within_[b - 1].minFrom);
+        hi = std::max(within_[a].maxTo, within_[b - 1].maxFrom);
+        for (std::size_t j = first + 1; j < last; ++j) {
+            lo = std::min(lo, blockMin_[j]);
+            hi = std::max(hi, blockMax_[j]);
+        }
     }
     out.headingMin = lo;
     out.headingMax = hi;

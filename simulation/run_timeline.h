@@ -71,8 +71,9 @@ struct TimelineSummary {
     float headingLast = 0.0f;
 };
 
-/// The steps of a run since "Start" and running totals every kTimelineBlock steps, so the sum of
-/// any range costs a few steps at its ends, one subtraction and one look at each block between.
+/// The steps of a run since "Start", running totals every kTimelineBlock steps and each step's
+/// counts and heading extremes within its block, so the sum of any range costs one subtraction,
+/// the rule lines of a few steps at its ends and one look at each block between.
 /// Appending allocates only on the first step and when a rule line acts for the first time.
 class RunTimeline {
 public:
@@ -109,23 +110,37 @@ public:
                          std::vector<TimelineSummary>& out) const;
 
 private:
-    /// Counts of steps 0 .. block * kTimelineBlock - 1.
+    /// Counts of steps 0 .. block * kTimelineBlock - 1, by kCount*: plain arrays, so that adding
+    /// and subtracting them vectorises.
     struct Totals {
-        std::array<std::uint32_t, 8> on{};
-        std::array<std::uint32_t, 8> present{};
-        std::uint32_t stop = 0;
-        std::array<std::uint32_t, 4> marks{};
-        std::uint32_t turned = 0;
+        std::array<std::uint32_t, 24> n{};
+    };
+
+    /// Counts of the steps from the block's start to this one, by kCount*, and the heading
+    /// extremes from the block's start to this step and from it to the block's end.
+    struct Within {
+        std::array<std::uint8_t, 24> n{};
+        float minFrom = 0.0f, maxFrom = 0.0f, minTo = 0.0f, maxTo = 0.0f;
     };
 
     int keyOf(int line);
     void addKey(int line);
     /// Keeps the totals of the block ending before step `end`.
     void closeBlock(std::size_t end);
-    /// Adds up to 255 steps from `first` to the totals and the rule counts.
-    void addSteps(std::size_t first, std::size_t count, Totals& t, std::uint32_t* rules) const;
-    /// Totals and rule counts of steps 0 .. x - 1, into the scratch buffers.
-    void totalsBefore(std::size_t x, Totals& t, std::uint32_t* rules) const;
+    static constexpr std::size_t kSpareSlots = kTimelineBlock;
+    /// Where step i counts in a row of rule counts with kSpareSlots before it.
+    std::size_t slotOf(std::size_t i) const;
+    /// The summary of the one step a.
+    void oneStep(std::size_t a, TimelineSummary& out) const;
+    /// The within-block record of step i, given the one before it.
+    void within(std::size_t i);
+    /// Totals of steps 0 .. x - 1.
+    void countsBefore(std::size_t x, Totals& t) const;
+    /// Rule counts of steps 0 .. x - 1, into `slots` + kSpareSlots by key; the spare slots before
+    /// take the steps no rule acted in.
+    void rulesBefore(std::size_t x, std::uint32_t* slots) const;
+    /// The lowest and highest heading of steps a .. b - 1.
+    void headings(std::size_t a, std::size_t b, TimelineSummary& out) const;
     void rebuild();
     /// The summary of a .. b - 1 from the totals and rule counts before a and before b; with no
     /// counts before a, those of `rb` are of the range alone and are set back to 0.
@@ -133,6 +148,7 @@ private:
                     std::size_t a, std::size_t b, TimelineSummary& out) const;
 
     std::vector<TimelineStep> steps_;
+    std::vector<Within> within_;
     // Entry j: the counts of steps 0 .. j * kTimelineBlock - 1.
     std::uint64_t firstStep_ = 1;
     std::uint64_t version_ = 0;
@@ -142,7 +158,8 @@ private:
     std::vector<std::uint32_t> ruleTotals_;
     std::vector<float> blockMin_, blockMax_;
     std::vector<int> lines_;
-    std::vector<std::int16_t> keys_;  // by line, -1 for a line that never acted
+    std::vector<std::int16_t> keys_;    // by line, -1 for a line that never acted
+    std::vector<std::uint32_t> slots_;  // by line + 1: key + kSpareSlots, 0 for no line
     mutable std::vector<std::uint32_t> scratchA_, scratchB_, zeros_;
 };
 
