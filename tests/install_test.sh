@@ -27,6 +27,7 @@ expected=(
   share/vemrik/examples/grading/students/ania.vemrik
   share/vemrik/examples/grading/students/bartek.vemrik
   share/vemrik/examples/grading/students/celina.vemrik
+  share/vemrik/examples/oval-robot.csv
   share/vemrik/examples/oval.vemrik
   share/vemrik/examples/tape-loop.vemrik
   share/vemrik/examples/track-picture.png

@@ -11,6 +11,9 @@ Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 home=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
 export DISPLAY=:$n HOME=$home QT_QPA_PLATFORM=xcb
+# On a real display Qt talks to D-Bus, whose library keeps a buffer to the end: not ours to mend.
+printf 'leak:libdbus-1.so\n' > "$home/leaks.supp"
+export LSAN_OPTIONS=suppressions=$home/leaks.supp
 for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 
 # Starts the program and prints its window once it is on the screen.
@@ -33,7 +36,7 @@ ends() {
 start
 sleep 1.5  # left alone as a user would, while the idle window sleeps
 [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] || { kill $app; echo "the window has no focus"; exit 1; }
-xdotool key --window "$window" ctrl+q
+xdotool key --window "$window" ctrl+q 2>/dev/null  # the key's release may find the window gone
 ends "Ctrl+Q" || { echo "exit code not 0"; exit 1; }
 
 start
