@@ -53,6 +53,8 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
         f.BitBtn6Click();
         const int line = r == 0 ? 1 : r == 1 ? 3 : -1;
         ASSERT_EQ(run.lastRule().line, line) << "step " << step;
+        ASSERT_EQ(run.lastRule().text, line == 1 ? kAllOff + "10" : line == 3 ? kAllOff + "-20" : "")
+            << "step " << step;
         ASSERT_EQ(run.row(step - 1).rule, line) << "step " << step;
     }
     EXPECT_GT(hits[0] * hits[1] * hits[2], 0u);
