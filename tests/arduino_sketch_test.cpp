@@ -14,6 +14,7 @@
 #include "evaluation/cli/eval_command.h"
 #include "robot_export/arduino_export.h"
 #include "simulation/run_csv.h"
+#include "tests/csv_fields.h"
 #include "tests/sketch_cases.h"
 
 // The stand-in core first; each sketch in a namespace of its own, as all of them name their settings
@@ -65,19 +66,6 @@ const Sketch kSketches[] = {SKETCH(oval_sketch, "oval"),     SKETCH(figure_eight
                             SKETCH(busy_sketch, "busy"),     SKETCH(turns_sketch, "turns"),
                             SKETCH(wide_sketch, "wide")};
 
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"') quoted = !quoted;
-        if (c == ',' && !quoted)
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
-    return out;
-}
-
 /// The lines the sketch printed since the last call, without their line ends.
 std::vector<std::string> takeLines() {
     std::string& text = stand_in::board().serial;
@@ -118,7 +106,7 @@ TEST(ArduinoSketch, ChoosesAsTheEngineForEveryPatternAndDraw) {
             const int line = choices[static_cast<std::size_t>(i)] - 1;
             const std::vector<std::string> lines = takeLines();
             ASSERT_EQ(lines.size(), 1u);
-            const std::vector<std::string> f = fields(lines[0]);
+            const std::vector<std::string> f = csvFields(lines[0]);
             ASSERT_EQ(f.size(), 15u) << lines[0];
             ASSERT_EQ(f[0], std::to_string(i + 1));
             for (int k = 0; k < 8; ++k)
@@ -163,7 +151,7 @@ TEST(ArduinoSketch, TurnsOnTheSpotRightForPositiveAnglesAsTheSimulation) {
         showPattern(s, i % 2);
         stand_in::board().waits.clear();
         s.loop();
-        const int line = std::stoi(fields(takeLines().at(0))[12]);
+        const int line = std::stoi(csvFields(takeLines().at(0))[12]);
         seen.insert(line);
         EXPECT_EQ(motorWaits(), cases[line].waits) << "rule " << line;
     }
@@ -180,7 +168,7 @@ TEST(ArduinoSketch, AStopPatternHeldForItsReadingsStopsForGood) {
     for (const int on : readings) {
         showPattern(s, on);
         s.loop();
-        for (const std::string& line : takeLines()) stops.push_back(fields(line)[0] + "," + fields(line)[14]);
+        for (const std::string& line : takeLines()) stops.push_back(csvFields(line)[0] + "," + csvFields(line)[14]);
     }
     EXPECT_EQ(stops, (std::vector<std::string>{"1,0", "2,0", "3,0", "4,0", "5,0", "6,1"}));
     EXPECT_EQ(stand_in::board().pwm[5] + stand_in::board().pwm[6], 0);

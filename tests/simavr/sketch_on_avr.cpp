@@ -12,6 +12,7 @@
 #include <iostream>
 #include <string>
 #include <vector>
+#include "../csv_fields.h"
 
 namespace {
 
@@ -42,23 +43,10 @@ void showPattern(Run& r, int step) {
                       (pattern >> k) & 1);
 }
 
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> out(1);
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"') quoted = !quoted;
-        if (c == ',' && !quoted)
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
-    return out;
-}
-
 void checkLine(Run& r) {
     std::cout << r.line << "\n";
     if (r.lines == 0 || r.lines > r.steps) return;
-    const std::vector<std::string> f = fields(r.line);
+    const std::vector<std::string> f = csvFields(r.line);
     const std::string want = std::to_string(r.expected[static_cast<std::size_t>(r.lines - 1)]);
     if (f.size() != 15 || f[0] != std::to_string(r.lines) || f[12] != want) {
         std::cout << "  step " << r.lines << ": the engine chose " << want << "\n";
