@@ -337,9 +337,10 @@ void EvaluationDialog::finish() {
     if (!job_) return;  // already shown when a close waited for the job
     job_.reset();
     setRunning(false);
-    const QFuture<JobResult> future = watcher_.future();
+    QFuture<JobResult> future = watcher_.future();
     try {
-        showReport(future.result());
+        future.waitForFinished();  // throws what the job threw, if anything
+        if (future.resultCount() > 0) showReport(future.result());
     } catch (const std::exception& e) {
         showMessage(QStringLiteral("Ocena nie powiodła się: %1.").arg(QString::fromLocal8Bit(e.what())));
     }
