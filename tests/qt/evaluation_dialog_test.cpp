@@ -12,17 +12,9 @@
 #include "ui/workspace_form.h"
 
 using namespace vemrik;
+using evaltest::endlessTrack;
 
 namespace {
-
-/// The straight track without its stop and with a rule that turns on the map for ever: every run
-/// goes on to its step limit.
-Workspace endlessTrack() {
-    Workspace ws = evaltest::straightTrack();
-    for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
-    ws.rules = {"0 0 0 0 0 0 0 0 10"};
-    return ws;
-}
 
 /// Waits until the running job has returned and its report is shown.
 bool reported(EvaluationDialog& d) {

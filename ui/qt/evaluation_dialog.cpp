@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QFutureWatcher>
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
