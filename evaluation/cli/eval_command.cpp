@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <optional>
 
-#include "engine/engine.h"
 #include "evaluation/cli/arduino_command.h"
 #include "evaluation/cli/grade_command.h"
 #include "evaluation/grade/printable_text.h"
-#include "evaluation/summary.h"
+#include "evaluation/job_report.h"
 #include "evaluation/sweep.h"
 #include "workspace/workspace_file.h"
 
@@ -39,13 +37,8 @@ constexpr std::size_t kMostLevels = 20;
 
 struct Options {
     std::string workspace;
-    int runs = 200;
-    int maxSteps = 5000;
-    std::uint32_t seed = Engine::kDefaultSeed;
     std::optional<std::string> csv;
-    Noise noise;
-    /// Empty: one evaluation with `noise`; otherwise a sweep over these levels.
-    std::vector<double> levels;
+    JobSettings job;
 };
 
 template <class T>
@@ -99,24 +92,25 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
         bool ok = true;
+        JobSettings& job = o.job;
         if (a == "--runs")
-            ok = parseNumber(args[++i], 1, 1000000, o.runs);
+            ok = parseNumber(args[++i], 1, 1000000, job.runs);
         else if (a == "--max-steps")
-            ok = parseNumber(args[++i], 1, 100000000, o.maxSteps);
+            ok = parseNumber(args[++i], 1, 100000000, job.maxSteps);
         else if (a == "--seed")
-            ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, o.seed);
+            ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, job.seed);
         else if (a == "--csv")
             o.csv = args[++i];
         else if (a == "--flip")
-            ok = parseReal(args[++i], 0.0, 1.0, o.noise.flip);
+            ok = parseReal(args[++i], 0.0, 1.0, job.noise.flip);
         else if (a == "--shift")
-            ok = parseReal(args[++i], 0.0, kMostShift, o.noise.shift);
+            ok = parseReal(args[++i], 0.0, kMostShift, job.noise.shift);
         else if (a == "--turn")
-            ok = parseReal(args[++i], 0.0, kMostTurn, o.noise.turn);
+            ok = parseReal(args[++i], 0.0, kMostTurn, job.noise.turn);
         else if (a == "--levels")
-            ok = parseLevels(args[++i], o.levels);
+            ok = parseLevels(args[++i], job.levels);
         else if (a == "--sweep") {
-            if (o.levels.empty()) o.levels = defaultSweepLevels();
+            if (job.levels.empty()) job.levels = defaultSweepLevels();
         } else if (a.size() > 1 && a[0] == '-') {
             why = "nieznana opcja " + a;
             return std::nullopt;
@@ -136,7 +130,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         why = "nie podano pliku obszaru roboczego";
         return std::nullopt;
     }
-    if (!o.levels.empty() && !o.noise.any()) {
+    if (o.job.sweeps() && !o.job.noise.any()) {
         why = "poziomy zakłóceń wymagają zakłóceń: podaj --flip, --shift lub --turn";
         return std::nullopt;
     }
@@ -175,28 +169,9 @@ int checked(std::ostream& out, std::ostream& err, int code) {
     return kEvalOutputLost;
 }
 
-/// What an evaluation or a sweep says, for people and, when asked for, as CSV.
-struct Report {
-    std::string summary;
-    std::string csv;
-};
-
-Report evaluate(const Options& o, const RunSetup& setup) {
-    const std::atomic<bool> never{false};
-    Report r;
-    if (o.levels.empty()) {
-        const Evaluation e = runMany(setup, o.runs, o.maxSteps, o.seed, nullptr, never);
-        if (o.noise.any()) r.summary += "Zakłócenia: " + noiseText(o.noise) + "\n";
-        for (const std::string& line : summaryLines(summarize(e.runs), e)) r.summary += line + "\n";
-        if (o.csv) r.csv = csvText(e);
-    } else {
-        const std::vector<SweepPoint> sweep =
-            runSweep(setup, o.levels, o.runs, o.maxSteps, o.seed, nullptr, never);
-        r.summary += "Zakłócenia przy poziomie 1: " + noiseText(o.noise) + "\n";
-        for (const std::string& line : sweepLines(sweep)) r.summary += line + "\n";
-        if (o.csv) r.csv = sweepCsvText(sweep);
-    }
-    return r;
+/// The runs of the job as CSV rows.
+std::string csvOf(const JobResult& r) {
+    return r.settings.sweeps() ? sweepCsvText(r.sweep) : csvText(r.evaluation);
 }
 
 }  // namespace
@@ -228,7 +203,8 @@ std::string sweepCsvText(const std::vector<SweepPoint>& sweep) {
 
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);
-    if (!args.empty() && args[0] == "arduino") return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "arduino")
+        return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return checked(out, err, kEvalOk);
@@ -244,8 +220,8 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(read.error) << "\n";
         return kEvalBadWorkspace;
     }
-    PreparedRun prepared = prepareRun(*read.workspace);
-    if (!prepared.setup) {
+    const PreparedJob prepared = prepareJob(*read.workspace, o->job);
+    if (!prepared.job) {
         err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(prepared.error)
             << "\n";
         return kEvalBadWorkspace;
@@ -258,24 +234,18 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
     }
 
-    RunSetup& setup = *prepared.setup;
-    setup.noise = o->noise;
-    out << "Ocena: " << printableText(o->workspace) << "\n";
-    out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
-        << "\n";
-    const auto start = std::chrono::steady_clock::now();
-    const Report report = evaluate(*o, setup);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    out << "Ocena: " << printableText(o->workspace) << "\n" << settingsLine(o->job) << "\n";
+    const JobResult result = prepared.job->run();
     // The CSV is saved before the summary goes out, so that nothing that becomes of standard
     // output (a closed pipe, a full disk, a reader that stops reading) can cost the file.
     bool saved = true;
     if (o->csv) {
-        if (const auto error = saveAtomically(*o->csv, report.csv)) {
+        if (const auto error = saveAtomically(*o->csv, csvOf(result))) {
             err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *error << "\n";
             saved = false;
         }
     }
-    out << report.summary << "Czas: " << secondsText(took.count()) << "\n";
+    for (const std::string& line : reportLines(jobReport(result))) out << line << "\n";
     const int code = checked(out, err, kEvalOk);
     return saved ? code : kEvalCsvNotWritten;
 }

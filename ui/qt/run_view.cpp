@@ -60,10 +60,10 @@ void RunView::buildMenu() {
     QMenu* menu = window_.simulationMenu();
     TForm1& form = window_.form();
 
-    QAction* trail = menu->addAction(QStringLiteral("&Pokaż ślad"));
-    trail->setObjectName("actionShowTrail");
-    trail->setCheckable(true);
-    connect(trail, &QAction::toggled, this,
+    trail_ = menu->addAction(QStringLiteral("&Pokaż ślad"));
+    trail_->setObjectName("actionShowTrail");
+    trail_->setCheckable(true);
+    connect(trail_, &QAction::toggled, this,
             [this, &form](bool on) { window_.handle([&form, on] { form.ShowTrail(on); }); });
 
     QMenu* speed = menu->addMenu(QStringLiteral("S&zybkość"));
