@@ -8,7 +8,7 @@
 
 #include "engine/rule_table.h"
 #include "evaluation/run_setup.h"
-#include "simulation/run_log_reader.h"
+#include "engine/run_log_reader.h"
 
 namespace vemrik {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "engine/rule_table.h"
-#include "simulation/run_csv.h"
-#include "simulation/run_log_reader.h"
+#include "engine/run_csv.h"
+#include "engine/run_log_reader.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "robot_export/default_pins.h"
-#include "simulation/run_csv.h"
+#include "engine/run_csv.h"
 
 namespace vemrik {
 

@@ -7,7 +7,7 @@
 
 #include "engine/rule_reading.h"
 #include "engine/run_record.h"
-#include "simulation/run_log_reader.h"
+#include "engine/run_log_reader.h"
 #include "simulation/run_timeline.h"
 
 namespace vemrik {

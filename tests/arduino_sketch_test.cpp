@@ -13,7 +13,7 @@
 #include "engine/step.h"
 #include "evaluation/cli/eval_command.h"
 #include "robot_export/arduino_export.h"
-#include "simulation/run_csv.h"
+#include "engine/run_csv.h"
 #include "tests/csv_fields.h"
 #include "tests/sketch_cases.h"
 

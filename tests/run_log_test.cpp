@@ -7,8 +7,8 @@
 
 #include "engine/run_record.h"
 #include "evaluation/run_comparison.h"
-#include "simulation/run_csv.h"
-#include "simulation/run_log_reader.h"
+#include "engine/run_csv.h"
+#include "engine/run_log_reader.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "scenes/scenes.h"
-#include "simulation/run_csv.h"
+#include "engine/run_csv.h"
 #include "simulation/run_options.h"
 #include "simulation/run_status.h"
 #include "simulation/simulation_view.h"

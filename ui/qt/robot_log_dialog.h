@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "evaluation/run_comparison.h"
-#include "simulation/run_log_reader.h"
+#include "engine/run_log_reader.h"
 
 class QAction;
 class QLabel;

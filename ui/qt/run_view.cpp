@@ -12,7 +12,7 @@
 #include <QStatusBar>
 
 #include "engine/run_control.h"
-#include "simulation/run_csv.h"
+#include "engine/run_csv.h"
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"

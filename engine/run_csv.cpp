@@ -1,4 +1,4 @@
-#include "simulation/run_csv.h"
+#include "engine/run_csv.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "simulation/run_log_reader.h"
+#include "engine/run_log_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "engine/rule_table.h"
-#include "simulation/run_csv.h"
+#include "engine/run_csv.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
