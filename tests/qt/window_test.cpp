@@ -52,16 +52,6 @@ private slots:
         QCOMPARE(w.form().State.MapGrid.at(70, 10), 1);  // what came before the error stays
     }
 
-    void aFractionalPointerPositionIsTruncatedNotRounded() {
-        MainWindow w;
-        w.show();
-        w.notebook()->setCurrentIndex(0);
-        w.findChild<QPushButton*>("Button1")->click();  // "Konstrukcja"
-        sendMouse(w.findChild<QWidget*>("Image1"), QEvent::MouseButtonPress, {9.6, 5.0});
-        QCOMPARE(w.form().State.RobotGrid.at(0, 0), 1);
-        QCOMPARE(w.form().State.RobotGrid.at(1, 0), 0);
-    }
-
     // A tick with nothing to draw never reaches the window: the timer sleeps up to the forced
     // redraw of every 15th tick and counts the ticks slept through when the state is looked at.
     void idleTicksOnlyCountAndTheForcedRedrawsComeOnTime() {
