@@ -14,6 +14,7 @@
 
 #include "robot/robot_cells.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -48,10 +49,10 @@ ControlHints::ControlHints(MainWindow& window) : window_(window) {
             window_.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
     if (boxes_[0]) numberBoxes();
     if (auto* angle = window_.findChild<QSlider*>(QStringLiteral("TrackBar1")))
-        showValueWhileDragging(angle, QStringLiteral("kąt reguły: %1°"));
+        showValueWhileDragging(angle, Vemrik::tr("kąt reguły: %1°"));
     if (auto* start = window_.findChild<QSlider*>(QStringLiteral("TrackBar2")))
-        showValueWhileDragging(start, QStringLiteral("kierunek startu: %1°"));
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+        showValueWhileDragging(start, Vemrik::tr("kierunek startu: %1°"));
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { shownSensors_ = -1; });
     refresh();
 }
 
@@ -104,8 +105,8 @@ void ControlHints::markMissingSensors(int sensors) {
         QCheckBox* b = box(n);
         lookGreyed(b, missing);
         number(n)->setEnabled(!missing);
-        b->setToolTip(missing ? QStringLiteral("czujnik %1 – tego czujnika robot nie ma").arg(n)
-                              : QStringLiteral("czujnik %1").arg(n));
+        b->setToolTip(missing ? Vemrik::tr("czujnik %1 – tego czujnika robot nie ma").arg(n)
+                              : Vemrik::tr("czujnik %1").arg(n));
     }
 }
 

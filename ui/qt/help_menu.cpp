@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 // The guide lives in a static library, whose resources are not registered by themselves.
 static void registerHelpResource() { Q_INIT_RESOURCE(help); }
@@ -22,13 +23,13 @@ namespace {
 QString guideText() {
     registerHelpResource();
     QFile file(QStringLiteral(":/help/przewodnik.md"));
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("Brak przewodnika w tej kopii programu.");
+    if (!file.open(QIODevice::ReadOnly)) return Vemrik::tr("Brak przewodnika w tej kopii programu.");
     return QString::fromUtf8(file.readAll());
 }
 
 void showAbout(MainWindow& window) {
-    QMessageBox::about(&window, QStringLiteral("O programie"),
-                       QStringLiteral("<h3>Vemrik %1</h3>"
+    QMessageBox::about(&window, Vemrik::tr("O programie"),
+                       Vemrik::tr("<h3>Vemrik %1</h3>"
                                       "<p>Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły "
                                       "i zobacz, jak jedzie.</p>"
                                       "<p>Licencja: Apache License 2.0. Program można używać, kopiować, "
@@ -41,12 +42,12 @@ void showAbout(MainWindow& window) {
 QDialog* makeGuideDialog(MainWindow& window) {
     auto* dialog = new QDialog(&window);
     dialog->setObjectName("guideDialog");
-    dialog->setWindowTitle(QStringLiteral("Przewodnik"));
+    dialog->setWindowTitle(Vemrik::tr("Przewodnik"));
     auto* text = new QTextBrowser(dialog);
     text->setObjectName("guideText");
     text->setMarkdown(guideText());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    buttons->button(QDialogButtonBox::Close)->setText(Vemrik::tr("Zamknij"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(text);
@@ -57,9 +58,9 @@ QDialog* makeGuideDialog(MainWindow& window) {
 }
 
 void addHelpMenu(MainWindow& window) {
-    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Po&moc"));
+    QMenu* menu = window.menuBar()->addMenu(Vemrik::tr("Po&moc"));
     menu->setObjectName("menuHelp");
-    QAction* guide = menu->addAction(QStringLiteral("&Przewodnik"));
+    QAction* guide = menu->addAction(Vemrik::tr("&Przewodnik"));
     guide->setObjectName("actionGuide");
     guide->setShortcut(QKeySequence::HelpContents);
     QObject::connect(guide, &QAction::triggered, &window, [&window] {
@@ -69,7 +70,7 @@ void addHelpMenu(MainWindow& window) {
         dialog->raise();
         dialog->activateWindow();
     });
-    QAction* about = menu->addAction(QStringLiteral("&O programie"));
+    QAction* about = menu->addAction(Vemrik::tr("&O programie"));
     about->setObjectName("actionAbout");
     QObject::connect(about, &QAction::triggered, &window, [&window] { showAbout(window); });
 }
