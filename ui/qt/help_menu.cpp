@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/language.h"
 #include "ui/qt/texts.h"
 
 // The guide lives in a static library, whose resources are not registered by themselves.
@@ -22,7 +23,8 @@ namespace {
 
 QString guideText() {
     registerHelpResource();
-    QFile file(QStringLiteral(":/help/przewodnik.md"));
+    QFile file(Catalogue::instance().speech() == Speech::English ? QStringLiteral(":/help/guide-en.md")
+                                                                 : QStringLiteral(":/help/przewodnik.md"));
     if (!file.open(QIODevice::ReadOnly)) return Vemrik::tr("Brak przewodnika w tej kopii programu.");
     return QString::fromUtf8(file.readAll());
 }
@@ -37,6 +39,16 @@ void showAbout(MainWindow& window) {
                            .arg(QStringLiteral(VEMRIK_VERSION)));
 }
 
+// Shows the guide of the language spoken once the language changes.
+class GuideLanguage : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) static_cast<QTextBrowser*>(watched)->setMarkdown(guideText());
+        return false;
+    }
+};
+
 }  // namespace
 
 QDialog* makeGuideDialog(MainWindow& window) {
@@ -46,8 +58,10 @@ QDialog* makeGuideDialog(MainWindow& window) {
     auto* text = new QTextBrowser(dialog);
     text->setObjectName("guideText");
     text->setMarkdown(guideText());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(Vemrik::tr("Zamknij"));
+    text->installEventFilter(new GuideLanguage(text));
+    // Our own button, not the stock Close: Qt would put its own caption back on a language change.
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton(Vemrik::tr("Zamknij"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(text);

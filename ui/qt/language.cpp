@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
+
+#include "app/texts.h"
 #include <functional>
 
 namespace vemrik {
@@ -29,6 +31,10 @@ QChar accented(QChar c) {
     if (c >= u'a' && c <= u'z') return lower.at(c.unicode() - u'a');
     if (c >= u'A' && c <= u'Z') return upper.at(c.unicode() - u'A');
     return c;
+}
+
+std::string pseudoCoreText(std::string_view text) {
+    return pseudoText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))).toStdString();
 }
 
 }  // namespace
@@ -65,6 +71,7 @@ Catalogue& Catalogue::instance() {
 
 void Catalogue::speak(Speech speech) {
     speech_ = speech;
+    speakCore(language(), speech == Speech::Pseudo ? &pseudoCoreText : nullptr);
     // Qt's own dialogs (open, save) speak Polish with the rest when they can.
     if (speech == Speech::English)
         QCoreApplication::removeTranslator(&qtPolish_);

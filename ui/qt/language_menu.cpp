@@ -19,8 +19,8 @@ struct LanguageEntry {
 };
 
 constexpr LanguageEntry kEntries[] = {
-    {Speech::Polish, "actionPolish", "Polski"},
-    {Speech::English, "actionEnglish", "English"},
+    {Speech::Polish, "actionPolish", "&Polski"},
+    {Speech::English, "actionEnglish", "&English"},
 };
 
 }  // namespace

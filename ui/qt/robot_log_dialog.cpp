@@ -124,8 +124,9 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(Vemrik::tr("Zamknij"));
+    // Our own button, not the stock Close: Qt would put its own caption back on a language change.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Vemrik::tr("Zamknij"), QDialogButtonBox::RejectRole);
     timeline_ = buttons->addButton(Vemrik::tr("Pokaż na osi czasu"), QDialogButtonBox::ActionRole);
     timeline_->setObjectName("robotLogTimeline");
     timeline_->setToolTip(Vemrik::tr("Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)"));

@@ -51,15 +51,18 @@ RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_
     list_->setAccessibleName(Vemrik::tr("Uwagi"));
     list_->setWordWrap(true);
     layout->addWidget(list_, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(Vemrik::tr("&Zamknij"));
+    // Our own button, not the stock Close: Qt would put its own caption back on a language change.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Vemrik::tr("&Zamknij"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
     window_.selectRuleOnClick(list_);
-    afterHandleKey_ = window_.addAfterHandle([this] {
-        if (isVisible()) refresh();
-    });
+    afterHandleKey_ = window_.addAfterHandle(
+        [this] {
+            if (isVisible()) refresh();
+        },
+        [this] { checkedSensors_ = -1; });
     refresh();
 }
 

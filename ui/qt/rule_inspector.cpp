@@ -38,7 +38,11 @@ QLabel* caption(const QString& text, QWidget* parent) {
 
 RuleInspector::RuleInspector(MainWindow& window) : window_(window) {
     build();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); },
+                                             [this] {
+                                                 sensorsTold_ = false;
+                                                 shownMatches_.clear();
+                                             });
 }
 
 RuleInspector::~RuleInspector() { window_.removeAfterHandle(afterHandleKey_); }
@@ -130,14 +134,18 @@ void RuleInspector::showSensors(int count) {
         const QString text = absent && !on ? QStringLiteral("–")
                              : on          ? QStringLiteral("1")
                                            : QStringLiteral("0");
-        if (label->text() == text && label->isEnabled() == !absent) continue;
-        label->setText(text);
-        label->setEnabled(!absent);
-        label->setStyleSheet(absent ? kAbsentStyle : on ? kOnStyle : kOffStyle);
+        const bool same = label->text() == text && label->isEnabled() == !absent;
+        if (same && sensorsTold_) continue;
+        if (!same) {
+            label->setText(text);
+            label->setEnabled(!absent);
+            label->setStyleSheet(absent ? kAbsentStyle : on ? kOnStyle : kOffStyle);
+        }
         label->setToolTip(absent ? Vemrik::tr("Robot nie ma czujnika %1").arg(k + 1)
                           : on   ? Vemrik::tr("Czujnik %1 widzi linię").arg(k + 1)
                                  : Vemrik::tr("Czujnik %1 nie widzi linii").arg(k + 1));
     }
+    sensorsTold_ = true;
 }
 
 void RuleInspector::showMatches(int pattern) {
