@@ -39,6 +39,10 @@ void RunRecord::internAll() {
 void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                            const std::vector<std::string>& rules) {
     followList(rules);
+    recordFollowed(fromX, fromY, after, rule);
+}
+
+void RunRecord::recordFollowed(float fromX, float fromY, const ProgramState& after, int rule) {
     const bool acted = rule >= 0 && rule < static_cast<int>(lines_.size());
     RunRow r;
     r.step = ++steps_;

@@ -70,6 +70,8 @@ public:
     /// rule list has changed and when a line acts for the first time since "Start".
     void recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                     const std::vector<std::string>& rules);
+    /// recordStep for a list already followed.
+    void recordFollowed(float fromX, float fromY, const ProgramState& after, int rule);
 
     /// Moves hit counts and the last rule along with the rule list when its lines changed:
     /// each line keeps the count of the old line of the same text, taken in order.

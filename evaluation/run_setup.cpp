@@ -8,9 +8,9 @@
 #include "algorithm/rule_text.h"
 #include "app/texts.h"
 #include "engine/sensing.h"
+#include "map/map_view.h"
 #include "raster/raster.h"
 #include "robot/robot_cells.h"
-#include "simulation/simulation_view.h"
 #include "workspace/rule_line.h"
 
 namespace vemrik {
@@ -29,9 +29,10 @@ ProgramState stateOf(const Workspace& ws) {
     return s;
 }
 
+/// The track as the simulation page paints it under the robot: plain white, strokes, cells.
 void paintSight(const ProgramState& s, RunSetup& setup) {
     Raster image(kImageWidth, kImageHeight);
-    paintTrack(s, image);
+    paintTrackLayer(TrackField::kPlain, s.StrokeList, s.MapGrid, image);
     setup.width = image.width();
     setup.height = image.height();
     const std::size_t n = static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());

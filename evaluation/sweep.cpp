@@ -1,19 +1,8 @@
 #include "evaluation/sweep.h"
 
-#include <algorithm>
-#include <iterator>
+#include "app/texts.h"
 
 namespace vemrik {
-
-namespace {
-
-/// The columns a UTF-8 text takes on a terminal: one per character, none for continuation bytes.
-int columns(const std::string& text) {
-    return static_cast<int>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-}  // namespace
 
 std::vector<double> defaultSweepLevels() { return {0.0, 0.25, 0.5, 0.75, 1.0}; }
 
@@ -38,31 +27,22 @@ std::vector<SweepPoint> runSweep(const RunSetup& setup, const std::vector<double
 }
 
 std::string noiseText(const Noise& n) {
-    return "odwrócenie " + decimalText(n.flip, 3) + ", przesunięcie " + decimalText(n.shift, 1) +
-           " px, obrót " + decimalText(n.turn, 1) + "°";
+    return say({"odwrócenie {1}, przesunięcie {2} px, obrót {3}°", "flip {1}, shift {2} px, turn {3}°"},
+               {decimalText(n.flip, 3), decimalText(n.shift, 1), decimalText(n.turn, 1)});
 }
 
-std::vector<std::string> sweepLines(const std::vector<SweepPoint>& sweep) {
-    const auto row = [](const std::vector<std::string>& cells) {
-        static constexpr int kWidths[] = {7, 12, 14, 8, 11, 10};
-        std::string line;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            line += cells[i];
-            if (i < std::size(kWidths))
-                line.append(static_cast<std::size_t>(std::max(1, kWidths[i] - columns(cells[i]))), ' ');
-        }
-        return line;
-    };
-    std::vector<std::string> lines{
-        row({"poziom", "odwrócenie", "przesunięcie", "obrót", "przebiegi", "dojazd", "przedział 95 %"})};
+std::vector<std::vector<std::string>> sweepTable(const std::vector<SweepPoint>& sweep) {
+    std::vector<std::vector<std::string>> rows{
+        {say({"poziom", "level"}), say({"odwrócenie", "flip"}), say({"przesunięcie", "shift"}), say({"obrót", "turn"}),
+         say({"przebiegi", "runs"}), say({"dojazd", "arrived"}), say({"przedział 95 %", "95 % interval"})}};
     for (const SweepPoint& p : sweep) {
         const Summary& s = p.summary;
-        lines.push_back(
-            row({decimalText(p.level, 2), decimalText(p.noise.flip, 3), decimalText(p.noise.shift, 1) + " px",
-                 decimalText(p.noise.turn, 1) + "°", std::to_string(s.runs), percentText(s.success.value),
-                 percentText(s.success.low) + " – " + percentText(s.success.high)}));
+        rows.push_back({decimalText(p.level, 2), decimalText(p.noise.flip, 3),
+                        decimalText(p.noise.shift, 1) + " px", decimalText(p.noise.turn, 1) + "°",
+                        std::to_string(s.runs), percentText(s.success.value),
+                        percentText(s.success.low) + " – " + percentText(s.success.high)});
     }
-    return lines;
+    return rows;
 }
 
 }  // namespace vemrik

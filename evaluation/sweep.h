@@ -33,9 +33,9 @@ std::vector<SweepPoint> runSweep(const RunSetup& setup, const std::vector<double
                                  int maxSteps, std::uint32_t baseSeed, const SweepProgressFn& progress,
                                  const std::atomic<bool>& cancel, int threads = 0);
 
-/// The sweep as a table for people, in Polish: per level the noise, the success rate and its 95 %
-/// interval; a first line of column names.
-std::vector<std::string> sweepLines(const std::vector<SweepPoint>& sweep);
+/// The sweep as a table for people, in Polish: a row of column names, then per level the noise,
+/// the runs, the success rate and its 95 % interval.
+std::vector<std::vector<std::string>> sweepTable(const std::vector<SweepPoint>& sweep);
 
 /// The noise for people, in Polish, as "odwrócenie 0,050, przesunięcie 5,0 px, obrót 10,0°".
 std::string noiseText(const Noise& n);

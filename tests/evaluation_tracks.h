@@ -19,4 +19,13 @@ inline vemrik::Workspace straightTrack() {
 
 inline constexpr int kStraightSteps = 84;
 
+/// The straight track without its stop and with a rule that turns on the map for ever: every run
+/// goes on to its step limit.
+inline vemrik::Workspace endlessTrack() {
+    vemrik::Workspace ws = straightTrack();
+    for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = vemrik::kMapEmpty;
+    ws.rules = {"0 0 0 0 0 0 0 0 10"};
+    return ws;
+}
+
 }  // namespace evaltest

@@ -8,9 +8,7 @@
 namespace vemrik {
 
 void TForm1::BitBtn5Click() {
-    History.beforeSensing(State);
     paintSimulationView(engine, Image5.canvas, Image5Track);
-    History.sensed(engine);
     // After the sensing, so the trail can never change what the sensors read.
     if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
 }
@@ -77,9 +75,7 @@ void TForm1::StepBackClick() {
 void TForm1::ShowStep(std::uint64_t step) {
     if (!History.follow(engine) || step > History.steps()) return;
     Timer2.enabled = false;
-    Raster track(Image5.canvas.width(), Image5.canvas.height());
-    paintTrack(State, track);
-    History.show(engine, track, step);
+    History.show(engine, step);
 }
 
 void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
@@ -93,9 +89,7 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
     engine.restartDraws();
     History.begin(engine);
     for (std::uint64_t i = 0; i < stopAt; ++i) {
-        History.beforeSensing(State);
         engine.placeAndSense(track);
-        History.sensed(engine);
         History.beforeStep(engine);
         engine.step(nullptr);
         History.stepped(engine);

@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <optional>
 
-#include "engine/engine.h"
+#include "app/texts.h"
 #include "evaluation/cli/arduino_command.h"
 #include "evaluation/cli/grade_command.h"
 #include "evaluation/grade/printable_text.h"
-#include "evaluation/summary.h"
+#include "evaluation/job_report.h"
 #include "evaluation/sweep.h"
 #include "workspace/workspace_file.h"
 
@@ -18,7 +17,7 @@ namespace vemrik {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr Text kUsage{
     "Użycie: vemrik-eval PLIK_OBSZARU [--runs N] [--max-steps M] [--seed S] [--csv PLIK]\n"
     "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
     "  --runs N       liczba przebiegów, 1 … 1000000 (domyślnie 200)\n"
@@ -33,19 +32,31 @@ constexpr const char* kUsage =
     "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
     "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
-    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n";
+    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n"
+    "Każde z nich przyjmuje też --lang pl|en (domyślnie według LC_ALL, LC_MESSAGES, LANG).\n",
+    "Usage: vemrik-eval WORKSPACE_FILE [--runs N] [--max-steps M] [--seed S] [--csv FILE]\n"
+    "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
+    "  --runs N       number of runs, 1 … 1000000 (default 200)\n"
+    "  --max-steps M  step limit of one run, 1 … 100000000 (default 5000)\n"
+    "  --seed S       seed of the first run, 0 … 4294967295 (default 5489);\n"
+    "                 run i gets the seed S + i\n"
+    "  --csv FILE     save a CSV row for each run\n"
+    "Noise (none by default), drawn from the run's seed:\n"
+    "  --flip P       chance that a sensor reading flips, 0 … 1\n"
+    "  --shift D      start moved by at most D pixels in any direction, 0 … 10000\n"
+    "  --turn A       start heading turned by at most A degrees either way, 0 … 360\n"
+    "  --sweep        evaluate at the noise levels 0, 0.25, 0.5, 0.75, 1 (shares of the given)\n"
+    "  --levels L,…   own levels, each 0 … 1, at most 20 (with points: 0,0.5,1)\n"
+    "or: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--html FILE]\n"
+    "or: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME]\n"
+    "Each of them also takes --lang pl|en (by default after LC_ALL, LC_MESSAGES, LANG).\n"};
 
 constexpr std::size_t kMostLevels = 20;
 
 struct Options {
     std::string workspace;
-    int runs = 200;
-    int maxSteps = 5000;
-    std::uint32_t seed = Engine::kDefaultSeed;
     std::optional<std::string> csv;
-    Noise noise;
-    /// Empty: one evaluation with `noise`; otherwise a sweep over these levels.
-    std::vector<double> levels;
+    JobSettings job;
 };
 
 template <class T>
@@ -95,49 +106,51 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv" ||
                                 a == "--flip" || a == "--shift" || a == "--turn" || a == "--levels";
         if (takesValue && i + 1 == args.size()) {
-            why = "brak wartości po " + a;
+            why = say({"brak wartości po {1}", "no value after {1}"}, {a});
             return std::nullopt;
         }
         bool ok = true;
+        JobSettings& job = o.job;
         if (a == "--runs")
-            ok = parseNumber(args[++i], 1, 1000000, o.runs);
+            ok = parseNumber(args[++i], 1, 1000000, job.runs);
         else if (a == "--max-steps")
-            ok = parseNumber(args[++i], 1, 100000000, o.maxSteps);
+            ok = parseNumber(args[++i], 1, 100000000, job.maxSteps);
         else if (a == "--seed")
-            ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, o.seed);
+            ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, job.seed);
         else if (a == "--csv")
             o.csv = args[++i];
         else if (a == "--flip")
-            ok = parseReal(args[++i], 0.0, 1.0, o.noise.flip);
+            ok = parseReal(args[++i], 0.0, 1.0, job.noise.flip);
         else if (a == "--shift")
-            ok = parseReal(args[++i], 0.0, kMostShift, o.noise.shift);
+            ok = parseReal(args[++i], 0.0, kMostShift, job.noise.shift);
         else if (a == "--turn")
-            ok = parseReal(args[++i], 0.0, kMostTurn, o.noise.turn);
+            ok = parseReal(args[++i], 0.0, kMostTurn, job.noise.turn);
         else if (a == "--levels")
-            ok = parseLevels(args[++i], o.levels);
+            ok = parseLevels(args[++i], job.levels);
         else if (a == "--sweep") {
-            if (o.levels.empty()) o.levels = defaultSweepLevels();
+            if (job.levels.empty()) job.levels = defaultSweepLevels();
         } else if (a.size() > 1 && a[0] == '-') {
-            why = "nieznana opcja " + a;
+            why = say({"nieznana opcja {1}", "unknown option {1}"}, {a});
             return std::nullopt;
         } else if (haveFile) {
-            why = "podano więcej niż jeden plik";
+            why = say({"podano więcej niż jeden plik", "more than one file was given"});
             return std::nullopt;
         } else {
             o.workspace = a;
             haveFile = true;
         }
         if (!ok) {
-            why = "zła wartość " + args[i] + " dla " + args[i - 1];
+            why = say({"zła wartość {1} dla {2}", "bad value {1} for {2}"}, {args[i], args[i - 1]});
             return std::nullopt;
         }
     }
     if (!haveFile) {
-        why = "nie podano pliku obszaru roboczego";
+        why = say({"nie podano pliku obszaru roboczego", "no workspace file was given"});
         return std::nullopt;
     }
-    if (!o.levels.empty() && !o.noise.any()) {
-        why = "poziomy zakłóceń wymagają zakłóceń: podaj --flip, --shift lub --turn";
+    if (o.job.sweeps() && !o.job.noise.any()) {
+        why = say({"poziomy zakłóceń wymagają zakłóceń: podaj --flip, --shift lub --turn",
+                   "noise levels need noise: give --flip, --shift or --turn"});
         return std::nullopt;
     }
     return o;
@@ -164,39 +177,22 @@ const char* outcomeName(Outcome o) {
 
 /// Why the CSV file cannot be written, asked before hours of runs rather than after them.
 std::optional<std::string> csvRefusal(const Options& o) {
-    if (sameFile(*o.csv, o.workspace)) return "to jest oceniany plik obszaru roboczego";
+    if (sameFile(*o.csv, o.workspace)) return say({"to jest oceniany plik obszaru roboczego", "this is the workspace file being evaluated"});
     return saveRefusal(*o.csv);
 }
 
 /// The exit code, unless what went to `out` was lost (a full disk, a closed pipe).
 int checked(std::ostream& out, std::ostream& err, int code) {
     if (out.flush()) return code;
-    err << "vemrik-eval: nie można wypisać wyniku na standardowe wyjście\n";
+    err << "vemrik-eval: "
+        << say({"nie można wypisać wyniku na standardowe wyjście", "cannot write the result to the standard output"})
+        << "\n";
     return kEvalOutputLost;
 }
 
-/// What an evaluation or a sweep says, for people and, when asked for, as CSV.
-struct Report {
-    std::string summary;
-    std::string csv;
-};
-
-Report evaluate(const Options& o, const RunSetup& setup) {
-    const std::atomic<bool> never{false};
-    Report r;
-    if (o.levels.empty()) {
-        const Evaluation e = runMany(setup, o.runs, o.maxSteps, o.seed, nullptr, never);
-        if (o.noise.any()) r.summary += "Zakłócenia: " + noiseText(o.noise) + "\n";
-        for (const std::string& line : summaryLines(summarize(e.runs), e)) r.summary += line + "\n";
-        if (o.csv) r.csv = csvText(e);
-    } else {
-        const std::vector<SweepPoint> sweep =
-            runSweep(setup, o.levels, o.runs, o.maxSteps, o.seed, nullptr, never);
-        r.summary += "Zakłócenia przy poziomie 1: " + noiseText(o.noise) + "\n";
-        for (const std::string& line : sweepLines(sweep)) r.summary += line + "\n";
-        if (o.csv) r.csv = sweepCsvText(sweep);
-    }
-    return r;
+/// The runs of the job as CSV rows.
+std::string csvOf(const JobResult& r) {
+    return r.settings.sweeps() ? sweepCsvText(r.sweep) : csvText(r.evaluation);
 }
 
 }  // namespace
@@ -228,54 +224,57 @@ std::string sweepCsvText(const std::vector<SweepPoint>& sweep) {
 
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);
-    if (!args.empty() && args[0] == "arduino") return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "arduino")
+        return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << say(kUsage);
         return checked(out, err, kEvalOk);
     }
     std::string why;
     const std::optional<Options> o = parseOptions(args, why);
     if (!o) {
-        err << "vemrik-eval: " << why << "\n" << kUsage;
+        err << "vemrik-eval: " << why << "\n" << say(kUsage);
         return kEvalBadArguments;
     }
     const ParsedWorkspace read = readWorkspaceFile(o->workspace);
     if (!read.workspace) {
-        err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(read.error) << "\n";
+        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"},
+                   {printableText(o->workspace), printableText(read.error)})
+            << "\n";
         return kEvalBadWorkspace;
     }
-    PreparedRun prepared = prepareRun(*read.workspace);
-    if (!prepared.setup) {
-        err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(prepared.error)
+    const PreparedJob prepared = prepareJob(*read.workspace, o->job);
+    if (!prepared.job) {
+        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"},
+                   {printableText(o->workspace), printableText(prepared.error)})
             << "\n";
         return kEvalBadWorkspace;
     }
 
     if (o->csv) {
         if (const auto why = csvRefusal(*o)) {
-            err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *why << "\n";
+            err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
+                       {printableText(*o->csv), *why})
+                << "\n";
             return kEvalCsvNotWritten;
         }
     }
 
-    RunSetup& setup = *prepared.setup;
-    setup.noise = o->noise;
-    out << "Ocena: " << printableText(o->workspace) << "\n";
-    out << "Limit kroków " << o->maxSteps << ", ziarna " << o->seed << " … " << runSeed(o->seed, o->runs - 1)
-        << "\n";
-    const auto start = std::chrono::steady_clock::now();
-    const Report report = evaluate(*o, setup);
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    out << say({"Ocena: {1}", "Evaluation: {1}"}, {printableText(o->workspace)}) << "\n"
+        << settingsLine(o->job) << "\n";
+    const JobResult result = prepared.job->run();
     // The CSV is saved before the summary goes out, so that nothing that becomes of standard
     // output (a closed pipe, a full disk, a reader that stops reading) can cost the file.
     bool saved = true;
     if (o->csv) {
-        if (const auto error = saveAtomically(*o->csv, report.csv)) {
-            err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *error << "\n";
+        if (const auto error = saveAtomically(*o->csv, csvOf(result))) {
+            err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
+                       {printableText(*o->csv), *error})
+                << "\n";
             saved = false;
         }
     }
-    out << report.summary << "Czas: " << secondsText(took.count()) << "\n";
+    for (const std::string& line : reportLines(jobReport(result))) out << line << "\n";
     const int code = checked(out, err, kEvalOk);
     return saved ? code : kEvalCsvNotWritten;
 }

@@ -1,16 +1,12 @@
-// The "Plik" menu with its recent files, and the evaluation dialog.
+// The "Plik" menu with its recent files.
 #include "ui/qt/workspace_menu.h"
 
-#include <QPointer>
 #include <QtTest>
 #include <QtWidgets>
 #include <fstream>
 
-#include "tests/evaluation_tracks.h"
-#include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/recent_files.h"
-#include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 
 using namespace vemrik;
@@ -135,79 +131,6 @@ private slots:
         QVERIFY(win.errors[0].contains(paths[8]) && !recent.files().contains(paths[8]));
         QDir(dir_.filePath("tory")).removeRecursively();
         QCOMPARE(win.menu.startFolder(), QDir::currentPath());
-    }
-
-    void anEvaluationRunsFromTheMenuInOneDialogOnTheWindowsWorkspace() {
-        MainWindow w;
-        addEvaluationAction(w);
-        QAction* action = w.simulationMenu()->findChild<QAction*>("actionEvaluate");
-        w.handle([&] { applyWorkspace(w.form(), evaltest::straightTrack()); });
-        action->trigger();
-        action->trigger();
-        QCOMPARE(w.findChildren<EvaluationDialog*>().size(), 1);
-        EvaluationDialog* d = w.findChild<EvaluationDialog*>();
-        QTest::mouseClick(d->startButton(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!d->running(), 20000);
-        QCOMPARE(d->progressBar()->value(), 200);
-        const QString text = d->summaryLabel()->text();
-        QVERIFY2(text.startsWith("Przebiegi: 200\nDojazd do stopu: 200 (100,0 %)"), qPrintable(text));
-        QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
-        QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty; });
-        d->start();
-        QCOMPARE(d->summaryLabel()->text(), QStringLiteral("Nie można ocenić: na mapie nie ma pola startu."));
-        StepHistogramView view;  // the highest count has room for all its digits
-        view.setHistogram({84, 1, {50844, 3}});
-        QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
-    }
-
-    void cancelReportsWhatFinishedAndClosingStopsTheWorker() {
-        Workspace ws = evaltest::straightTrack();
-        for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
-        ws.rules = {"0 0 0 0 0 0 0 0 10"};  // turns on the map for ever
-        EvaluationDialog d([&] { return ws; });
-        d.show();
-        d.runsBox()->setValue(1000000);
-        d.maxStepsBox()->setValue(20000);
-        d.start();
-        QVERIFY(d.running() && !d.startButton()->isEnabled() && !d.runsBox()->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(d.progressBar()->value() >= 2, 20000);
-        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!d.running(), 5000);
-        const QString done =
-            QStringLiteral("Przerwano: ukończono %1 z 1000000").arg(d.progressBar()->value());
-        QVERIFY2(d.summaryLabel()->text().startsWith(done), qPrintable(d.summaryLabel()->text()));
-        QVERIFY(d.histogramView()->histogram().counts.empty() && d.startButton()->isEnabled());
-        d.maxStepsBox()->setValue(100000000);
-        d.start();
-        d.reject();
-        QVERIFY(!d.running() && !d.isVisible());
-    }
-
-    // Every run turns on the map until the limit; one shown stops 20 steps before it.
-    void aFailedRunIsShownInTheWindowUnlessTheWorkChangedSinceTheEvaluation() {
-        MainWindow w;
-        addEvaluationAction(w);
-        Workspace ws = evaltest::straightTrack();
-        for (int x = 9; x <= 12; ++x) ws.map.at(x, 5) = kMapEmpty;
-        ws.rules = {"0 0 0 0 0 0 0 0 10"};
-        w.handle([&] { applyWorkspace(w.form(), ws), w.form().TabbedNotebook1Change(kMapPage); });
-        w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
-        QPointer<EvaluationDialog> d = w.findChild<EvaluationDialog*>();
-        d->runsBox()->setValue(3), d->maxStepsBox()->setValue(100);
-        d->start();
-        QTRY_VERIFY_WITH_TIMEOUT(!d->running(), 20000);
-        QCOMPARE(d->failedRuns()->item(1)->text(),
-                 QStringLiteral("przebieg 2, ziarno 5490: bez stopu po 100 krokach"));
-        d->failedRuns()->setCurrentRow(1);
-        w.handle([&] { w.form().TrackBar2.position = 7; });
-        QVERIFY(!d->showSelectedRun() && d->summaryLabel()->text().startsWith("Robot, mapa lub reguły"));
-        w.handle([&] { w.form().TrackBar2.position = ws.startHeading; });
-        QVERIFY(d->showSelectedRun());
-        QTRY_VERIFY(d.isNull());
-        const TForm1& f = w.form();
-        QVERIFY(f.engine.Run.steps() == 80 && f.engine.Seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
-                w.notebook()->currentIndex() == kSimulationPage);
     }
 };
 

@@ -27,11 +27,11 @@ int captionRoom(const QPushButton* button) {
     return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
 }
 
-void fitCaptions(QWidget* form) {
-    for (QPushButton* button : form->findChildren<QPushButton*>()) {
+void fitCaptions(QWidget* root) {
+    for (QPushButton* button : root->findChildren<QPushButton*>()) {
         const int room = captionRoom(button);
         if (button->property(kNarrowed).toBool()) {
-            button->setFont(QFont());  // the form's font again
+            button->setFont(QFont());  // the inherited font again
             button->setProperty(kNarrowed, false);
         }
         for (int stretch = 100; captionWidth(button, button->fontMetrics()) > room && stretch > kNarrowestStretch;) {

@@ -8,8 +8,8 @@ namespace vemrik {
 /// The room a push button gives its caption: its width inside the frame and margins.
 int captionRoom(const QPushButton* button);
 
-/// Narrows the letters of each push button under `form` whose caption is wider than the button,
-/// as a longer translation can be, until it fits; a caption that fits keeps the form's font.
-void fitCaptions(QWidget* form);
+/// Narrows the letters of each push button under `root` whose caption is wider than the button,
+/// as a longer translation can be, until it fits; a caption that fits keeps its font.
+void fitCaptions(QWidget* root);
 
 }  // namespace vemrik

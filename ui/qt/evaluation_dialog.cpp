@@ -9,21 +9,22 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 #include <algorithm>
 #include <exception>
 
-#include "evaluation/run_setup.h"
+#include "evaluation/job_report.h"
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 #include "ui/qt/screen_fit.h"
+#include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
 #include "ui/workspace_form.h"
 
@@ -34,16 +35,15 @@ namespace {
 constexpr int kDefaultRuns = 200;
 constexpr int kDefaultMaxSteps = 5000;
 constexpr int kHistogramBins = 30;
-constexpr int kPollMs = 50;
 // More failed runs than anyone reads one by one.
-constexpr int kFailedRunsListed = 1000;
+constexpr std::size_t kFailedRunsListed = 1000;
 // Where a shown run stops before its end, so its last steps can be made with "Krok".
 constexpr int kStepsBeforeEnd = 20;
-const QSize kHistogramSize(460, 170);
-// The count scale left of the plot: a margin, the counts' column, a gap to the bars.
-constexpr int kCountMargin = 4;
-constexpr int kCountMinWidth = 28;
-constexpr int kCountGap = 4;
+// The results' column, wide enough for a sweep's table on one line a level.
+constexpr int kColumnWidth = 520;
+constexpr int kNoteWidth = 460;
+constexpr int kSummaryLines = 9;
+constexpr double kMostSeed = 4294967295.0;
 const QSize kSpinBoxSize(120, 22);
 const QSize kButtonSize(90, 25);
 // What a small screen shows of the settings before they scroll: the first fields and buttons.
@@ -72,6 +72,13 @@ QDoubleSpinBox* realBox(QWidget* parent, const char* name, double high, int deci
     return box;
 }
 
+/// Every seed a run can have, as whole numbers: a double holds them all exactly.
+QDoubleSpinBox* wholeSeedBox(QWidget* parent) {
+    QDoubleSpinBox* box = realBox(parent, "seed", kMostSeed, 0, 1.0, {});
+    box->setValue(Engine::kDefaultSeed);
+    return box;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -80,127 +87,92 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     return b;
 }
 
+QString escaped(const std::string& text) { return qs(text).toHtmlEscaped(); }
+
+/// The report's lines as paragraphs and a sweep's table as a table, the time last.
+QString reportHtml(const JobReport& report) {
+    QStringList lines;
+    for (const std::string& line : report.lines) lines << escaped(line);
+    // A table is a block of its own: a line break before it would leave an empty line.
+    QString html = lines.join(QStringLiteral("<br>"));
+    if (report.table.empty() && !lines.isEmpty()) html += QStringLiteral("<br>");
+    if (!report.table.empty()) {
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+        for (const std::vector<std::string>& row : report.table) {
+            html += QStringLiteral("<tr>");
+            for (const std::string& cell : row)
+                html += QStringLiteral("<td style=\"padding-right:8px; white-space:pre\">") + escaped(cell) +
+                        QStringLiteral("</td>");
+            html += QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table>");
+    }
+    return html + escaped(report.time);
+}
+
+/// The report's text without its layout: the table's cells joined by " | ".
+QStringList plainLines(const JobReport& report) {
+    QStringList lines;
+    for (const std::string& line : report.lines) lines << qs(line);
+    for (const std::vector<std::string>& row : report.table) {
+        QStringList cells;
+        for (const std::string& cell : row) cells << qs(cell);
+        lines << cells.join(QStringLiteral(" | "));
+    }
+    return lines << qs(report.time);
+}
+
+/// Makes run `seed` of the judged work again in the window, held `stopAt` steps in; false when the
+/// window cannot: its runs have no noise.
+bool replayInWindow(MainWindow& window, const Noise& noise, std::uint32_t seed, std::uint64_t stopAt) {
+    if (noise.any()) return false;
+    TForm1& form = window.form();
+    window.handle([&form, seed, stopAt] { form.ReplaySeededRun(seed, stopAt); });
+    return true;
+}
+
 }  // namespace
-
-StepHistogramView::StepHistogramView(QWidget* parent) : QWidget(parent) {
-    setObjectName("histogram");
-    setFixedSize(kHistogramSize);
-}
-
-void StepHistogramView::setHistogram(Histogram h) {
-    histogram_ = std::move(h);
-    shown_ = true;
-    update();
-}
-
-void StepHistogramView::clear() {
-    histogram_ = {};
-    shown_ = false;
-    update();
-}
-
-int StepHistogramView::most() const {
-    return histogram_.counts.empty() ? 0
-                                     : *std::max_element(histogram_.counts.begin(), histogram_.counts.end());
-}
-
-QRect StepHistogramView::plotRect() const {
-    const int line = fontMetrics().height();
-    const int countWidth = std::max(kCountMinWidth, fontMetrics().horizontalAdvance(QString::number(most())));
-    const int left = kCountMargin + countWidth + kCountGap;
-    return QRect(left, line + 8, width() - left - 12, height() - 2 * line - 16);
-}
-
-QRect StepHistogramView::topCountRect() const {
-    const QRect plot = plotRect();
-    const int line = fontMetrics().height();
-    return QRect(kCountMargin, plot.top() - line / 2, plot.left() - kCountGap - kCountMargin, line);
-}
-
-void StepHistogramView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    const QFontMetrics fm(font());
-    const int line = fm.height();
-    p.setPen(Qt::black);
-    p.drawText(QRect(6, 2, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Kroki do stopu (przebiegi zakończone sukcesem)"));
-    if (!shown_) return;
-    if (histogram_.counts.empty()) {
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("brak przebiegów, które dojechały"));
-        return;
-    }
-    const int most = this->most();
-    const QRect plot = plotRect();
-    const QRect top = topCountRect();
-    p.drawText(top, Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
-    p.drawText(top.translated(0, plot.bottom() - plot.top()), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("0"));
-    const int bins = static_cast<int>(histogram_.counts.size());
-    const double barWidth = static_cast<double>(plot.width()) / bins;
-    for (int i = 0; i < bins; ++i) {
-        const int count = histogram_.counts[static_cast<std::size_t>(i)];
-        // A bin with runs stays visible however tall the highest bar is.
-        const int h =
-            count == 0
-                ? 0
-                : std::max(2, static_cast<int>(static_cast<double>(plot.height()) * count / most + 0.5));
-        const int x0 = plot.left() + static_cast<int>(i * barWidth);
-        const int x1 = plot.left() + static_cast<int>((i + 1) * barWidth);
-        p.fillRect(QRect(x0, plot.bottom() + 1 - h, std::max(1, x1 - x0 - 1), h), QColor(0x30, 0x60, 0xC0));
-    }
-    p.setPen(Qt::black);
-    p.drawLine(plot.bottomLeft(), plot.bottomRight());
-    const int last = histogram_.first + histogram_.width * bins - 1;
-    const QRect under(plot.left(), plot.bottom() + 3, plot.width(), line);
-    p.drawText(under, Qt::AlignLeft | Qt::AlignVCenter, QString::number(histogram_.first));
-    p.drawText(under, Qt::AlignRight | Qt::AlignVCenter, QString::number(last));
-    if (histogram_.width > 1)
-        p.drawText(under, Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("słupek: %1 kroków").arg(histogram_.width));
-}
 
 EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* parent)
     : QDialog(parent), capture_(std::move(capture)) {
     setObjectName("evaluationDialog");
-    setWindowTitle(QStringLiteral("Oceń algorytm"));
+    setWindowTitle(Vemrik::tr("Oceń algorytm"));
 
     runs_ = spinBox(this, "runs", 1, 1000000, kDefaultRuns);
     maxSteps_ = spinBox(this, "maxSteps", 1, 100000000, kDefaultMaxSteps);
-    seed_ = spinBox(this, "seed", 0, 2147483647, static_cast<int>(Engine::kDefaultSeed));
-    startButton_ = button(this, "start", QStringLiteral("&Oceń"));
-    cancelButton_ = button(this, "cancel", QStringLiteral("&Anuluj"));
-    auto* closeButton = button(this, "close", QStringLiteral("&Zamknij"));
+    seed_ = wholeSeedBox(this);
+    startButton_ = button(this, "start", Vemrik::tr("&Oceń"));
+    cancelButton_ = button(this, "cancel", Vemrik::tr("&Anuluj"));
+    auto* closeButton = button(this, "close", Vemrik::tr("&Zamknij"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName("progress");
-    progress_->setFixedSize(kHistogramSize.width(), 20);
+    progress_->setFixedSize(kColumnWidth, 20);
     progress_->setRange(0, kDefaultRuns);
     progress_->setValue(0);
     summary_ = new QLabel(this);
     summary_->setObjectName("summary");
-    // Room for a sweep's lines: the noise, five levels, the time, and a cancel.
-    summary_->setFixedSize(kHistogramSize.width(), 8 * summary_->fontMetrics().lineSpacing() + 4);
+    // Room for a sweep's report: the noise, a cancel, the column names, five levels and the time.
+    summary_->setFixedSize(kColumnWidth, kSummaryLines * summary_->fontMetrics().lineSpacing() + 4);
+    summary_->setTextFormat(Qt::RichText);
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setWordWrap(true);
     histogram_ = new StepHistogramView(this);
+    histogram_->setFixedWidth(kColumnWidth);
     failed_ = new QListWidget(this);
     failed_->setObjectName("failedRuns");
-    failed_->setAccessibleName(QStringLiteral("Przebiegi nieudane"));
-    failed_->setFixedSize(kHistogramSize.width(), 110);
-    showRunButton_ = new QPushButton(QStringLiteral("&Pokaż przebieg"), this);
+    failed_->setAccessibleName(Vemrik::tr("Przebiegi nieudane"));
+    failed_->setFixedSize(kColumnWidth, 110);
+    showRunButton_ = new QPushButton(Vemrik::tr("&Pokaż przebieg"), this);
     showRunButton_->setObjectName("showRun");
     showRunButton_->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Liczba przebiegów:"), this), 0, 0);
+    fields->addWidget(new QLabel(Vemrik::tr("Liczba przebiegów:"), this), 0, 0);
     fields->addWidget(runs_, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Limit kroków:"), this), 1, 0);
+    fields->addWidget(new QLabel(Vemrik::tr("Limit kroków:"), this), 1, 0);
     fields->addWidget(maxSteps_, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Ziarno pierwszego przebiegu:"), this), 2, 0);
+    fields->addWidget(new QLabel(Vemrik::tr("Ziarno pierwszego przebiegu:"), this), 2, 0);
     fields->addWidget(seed_, 2, 1);
     fields->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
@@ -214,13 +186,13 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     columns->addLayout(column);
     columns->addWidget(noiseBox(), 0, Qt::AlignTop);
     column->addLayout(fields);
-    column->addWidget(new QLabel(QStringLiteral("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
+    column->addWidget(new QLabel(Vemrik::tr("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
     column->addLayout(buttons);
     column->addWidget(progress_);
     column->addWidget(summary_);
     column->addWidget(histogram_);
     auto* failedCaption =
-        new QLabel(QStringLiteral("Przebiegi nieudane (zgubione lub bez stopu w limicie):"), this);
+        new QLabel(Vemrik::tr("Przebiegi nieudane (zgubione lub bez stopu w limicie):"), this);
     failedCaption->setBuddy(failed_);
     column->addWidget(failedCaption);
     column->addWidget(failed_);
@@ -242,38 +214,38 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     connect(failed_, &QListWidget::itemActivated, this, [this] { showSelectedRun(); });
     connect(failed_, &QListWidget::currentRowChanged, this,
             [this](int row) { showRunButton_->setEnabled(row >= 0 && !running()); });
-    poll_.setInterval(kPollMs);
-    connect(&poll_, &QTimer::timeout, this, [this] { poll(); });
+    connect(&watcher_, &QFutureWatcherBase::progressValueChanged, progress_, &QProgressBar::setValue);
+    connect(&watcher_, &QFutureWatcherBase::finished, this, [this] { finish(); });
     setRunning(false);
 }
 
 QWidget* EvaluationDialog::noiseBox() {
-    auto* group = new QGroupBox(QStringLiteral("Zakłócenia"), this);
+    auto* group = new QGroupBox(Vemrik::tr("Zakłócenia"), this);
     flip_ = realBox(group, "flip", 1.0, 3, 0.01, {});
     shift_ = realBox(group, "shift", 1000.0, 1, 1.0, QStringLiteral(" px"));
     turn_ = realBox(group, "turn", 180.0, 1, 1.0, QStringLiteral("°"));
-    sweepButton_ = new QPushButton(QStringLiteral("&Badaj odporność"), group);
+    sweepButton_ = new QPushButton(Vemrik::tr("&Badaj odporność"), group);
     sweepButton_->setObjectName("sweep");
     sweepButton_->setAutoDefault(false);
     sweepChart_ = new SweepChartView(group);
     auto* fields = new QGridLayout;
-    const std::pair<const char*, QDoubleSpinBox*> rows[] = {{"Szansa odwrócenia odczytu czujnika:", flip_},
-                                                            {"Przesunięcie startu najwyżej o:", shift_},
-                                                            {"Obrót startu najwyżej o:", turn_}};
+    const std::pair<const char*, QDoubleSpinBox*> rows[] = {{QT_TRANSLATE_NOOP("Vemrik", "Szansa odwrócenia odczytu czujnika:"), flip_},
+                                                            {QT_TRANSLATE_NOOP("Vemrik", "Przesunięcie startu najwyżej o:"), shift_},
+                                                            {QT_TRANSLATE_NOOP("Vemrik", "Obrót startu najwyżej o:"), turn_}};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(rows[i].first), group);
+        auto* label = new QLabel(Vemrik::tr(rows[i].first), group);
         label->setBuddy(rows[i].second);
         fields->addWidget(label, i, 0);
         fields->addWidget(rows[i].second, i, 1);
     }
     fields->setColumnStretch(2, 1);
     auto* note =
-        new QLabel(QStringLiteral("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
+        new QLabel(Vemrik::tr("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
                                   "przebieg się powtarza. Badanie odporności ocenia przy poziomach "
                                   "0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach."),
                    group);
     note->setWordWrap(true);
-    note->setFixedWidth(kHistogramSize.width());
+    note->setFixedWidth(kNoteWidth);
     auto* sweepRow = new QHBoxLayout;
     sweepRow->addWidget(sweepButton_);
     sweepRow->addStretch(1);
@@ -288,146 +260,120 @@ QWidget* EvaluationDialog::noiseBox() {
 Noise EvaluationDialog::noise() const { return {flip_->value(), shift_->value(), turn_->value()}; }
 
 EvaluationDialog::~EvaluationDialog() {
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
+    if (job_) job_->cancel();
+    watcher_.waitForFinished();
 }
 
-bool EvaluationDialog::launch(int total, std::function<void(const RunSetup&)> work) {
-    PreparedRun prepared;
+JobSettings EvaluationDialog::settingsAsked() const {
+    JobSettings s;
+    s.runs = runs_->value();
+    s.maxSteps = maxSteps_->value();
+    s.seed = static_cast<std::uint32_t>(seed_->value());
+    s.noise = noise();
+    return s;
+}
+
+bool EvaluationDialog::launch(const JobSettings& settings) {
+    PreparedJob prepared;
+    Workspace judged;
     try {
-        judged_ = capture_();
-        prepared = prepareRun(judged_);
+        judged = capture_();
+        prepared = prepareJob(judged, settings);
     } catch (const std::exception& e) {
         prepared.error = e.what();
     }
-    if (!prepared.setup) {
-        summary_->setText(QStringLiteral("Nie można ocenić: %1.").arg(qs(prepared.error)));
+    if (!prepared.job) {
+        // The runs still listed stay those of the work judged last.
+        showMessage(Vemrik::tr("Nie można ocenić: %1.").arg(qs(prepared.error)));
         histogram_->clear();
         return false;
     }
-    setup_ = std::make_unique<RunSetup>(std::move(*prepared.setup));
-    setup_->noise = judgedNoise_ = noise();
-    cancel_ = false;
-    done_ = false;
-    finished_ = 0;
-    progress_->setRange(0, total);
+    judged_ = std::move(judged);
+    judgedNoise_ = settings.noise;
+    job_ = std::move(prepared.job);
+    progress_->setRange(0, settings.totalRuns());
     progress_->setValue(0);
     histogram_->clear();
     failed_->clear();
-    started_ = std::chrono::steady_clock::now();
-    worker_ = std::thread([this, work = std::move(work)] {
-        work(*setup_);
-        done_ = true;
-    });
+    watcher_.setFuture(QtConcurrent::run([job = job_](QPromise<JobResult>& promise) {
+        promise.setProgressRange(0, job->settings().totalRuns());
+        promise.addResult(job->run([&promise](int finished, int) { promise.setProgressValue(finished); }));
+    }));
     setRunning(true);
     return true;
 }
 
 void EvaluationDialog::start() {
     if (running()) return;
-    const int runs = runs_->value(), maxSteps = maxSteps_->value();
-    const auto seed = static_cast<std::uint32_t>(seed_->value());
-    sweeping_ = false;
-    if (launch(runs, [this, runs, maxSteps, seed](const RunSetup& setup) {
-            result_ = runMany(
-                setup, runs, maxSteps, seed, [this](int finished, int) { finished_ = finished; }, cancel_);
-        }))
-        summary_->setText(QStringLiteral("Trwa ocena…"));
+    if (launch(settingsAsked())) showMessage(Vemrik::tr("Trwa ocena…"));
 }
 
 void EvaluationDialog::startSweep() {
     if (running()) return;
-    if (!noise().any()) {
-        summary_->setText(QStringLiteral("Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno."));
+    JobSettings settings = settingsAsked();
+    if (!settings.noise.any()) {
+        showMessage(Vemrik::tr("Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno."));
         return;
     }
-    const int runs = runs_->value(), maxSteps = maxSteps_->value();
-    const auto seed = static_cast<std::uint32_t>(seed_->value());
-    const std::vector<double> levels = defaultSweepLevels();
-    sweeping_ = true;
+    settings.levels = defaultSweepLevels();
     sweepChart_->clear();
-    if (launch(runs * static_cast<int>(levels.size()),
-               [this, levels, runs, maxSteps, seed](const RunSetup& setup) {
-                   sweep_ = runSweep(
-                       setup, levels, runs, maxSteps, seed,
-                       [this](int finished, int) { finished_ = finished; }, cancel_);
-               }))
-        summary_->setText(QStringLiteral("Trwa badanie odporności…"));
+    if (launch(settings)) showMessage(Vemrik::tr("Trwa badanie odporności…"));
 }
 
 void EvaluationDialog::cancel() {
     if (!running()) return;
-    cancel_ = true;
+    job_->cancel();
     cancelButton_->setEnabled(false);
 }
 
 void EvaluationDialog::reject() {
     if (running()) {
-        cancel_ = true;
+        job_->cancel();
+        watcher_.waitForFinished();  // the runs stop within milliseconds of the cancel
         finish();
     }
     QDialog::reject();
 }
 
-void EvaluationDialog::poll() {
-    progress_->setValue(finished_.load());
-    if (done_) finish();
-}
-
 void EvaluationDialog::finish() {
-    worker_.join();  // the worker is done or stops within milliseconds of the cancel
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started_;
+    if (!job_) return;  // already shown when a close waited for the job
+    job_.reset();
     setRunning(false);
-    sweeping_ ? showSweep(took.count()) : showEvaluation(took.count());
+    QFuture<JobResult> future = watcher_.future();
+    try {
+        future.waitForFinished();  // throws what the job threw, if anything
+        if (future.resultCount() > 0) showReport(future.result());
+    } catch (const std::exception& e) {
+        showMessage(Vemrik::tr("Ocena nie powiodła się: %1.").arg(QString::fromLocal8Bit(e.what())));
+    }
+    emit evaluated();
 }
 
-void EvaluationDialog::showEvaluation(double seconds) {
-    progress_->setValue(static_cast<int>(result_.runs.size()));
-    QStringList lines;
-    if (judgedNoise_.any()) lines << qs("Zakłócenia: " + noiseText(judgedNoise_));
-    for (const std::string& line : summaryLines(summarize(result_.runs), result_)) lines << qs(line);
-    lines << qs("Czas: " + secondsText(seconds));
-    summary_->setText(lines.join('\n'));
-    histogram_->setHistogram(stepHistogram(result_.runs, kHistogramBins));
-    listFailedRuns();
+void EvaluationDialog::showReport(const JobResult& r) {
+    progress_->setValue(r.finishedRuns());
+    const JobReport report = jobReport(r);
+    summary_->setText(reportHtml(report));
+    shownLines_ = plainLines(report);
+    if (r.settings.sweeps()) {
+        sweepChart_->setSweep(r.sweep);
+        failed_->clear();
+    } else {
+        histogram_->setHistogram(stepHistogram(r.evaluation.runs, kHistogramBins));
+        listFailedRuns(r);
+    }
 }
 
-void EvaluationDialog::showSweep(double seconds) {
-    int finished = 0;
-    for (const SweepPoint& p : sweep_) finished += static_cast<int>(p.evaluation.runs.size());
-    progress_->setValue(finished);
-    const auto whole = std::count_if(sweep_.begin(), sweep_.end(),
-                                     [](const SweepPoint& p) { return !p.evaluation.cancelled; });
-    const auto asked = static_cast<long>(defaultSweepLevels().size());
-    QStringList lines;
-    if (whole < asked)
-        lines << QStringLiteral("Przerwano: ukończono %1 z %2 poziomów.").arg(whole).arg(asked);
-    lines << qs("Poziom 1: " + noiseText(judgedNoise_));
-    for (const SweepPoint& p : sweep_)
-        lines << qs("poziom " + decimalText(p.level, 2) + ": dojazd " + percentText(p.summary.success.value) +
-                    " (" + percentText(p.summary.success.low) + " – " + percentText(p.summary.success.high) +
-                    ")");
-    lines << qs("Czas: " + secondsText(seconds));
-    summary_->setText(lines.join('\n'));
-    sweepChart_->setSweep(sweep_);
+void EvaluationDialog::showMessage(const QString& text) {
+    summary_->setText(text.toHtmlEscaped());
+    shownLines_ = QStringList{text};
+}
+
+void EvaluationDialog::listFailedRuns(const JobResult& r) {
     failed_->clear();
-}
-
-void EvaluationDialog::listFailedRuns() {
-    failed_->clear();
-    for (const EvaluatedRun& r : result_.runs) {
-        if (failed_->count() == kFailedRunsListed) break;
-        const Outcome o = r.result.outcome;
-        if (o != Outcome::Lost && o != Outcome::Timeout) continue;
-        auto* item = new QListWidgetItem(
-            QStringLiteral("przebieg %1, ziarno %2: %3 po %4 krokach")
-                .arg(r.run + 1)
-                .arg(r.seed)
-                .arg(o == Outcome::Lost ? QStringLiteral("zgubiony") : QStringLiteral("bez stopu"))
-                .arg(r.result.steps),
-            failed_);
-        item->setData(Qt::UserRole, static_cast<qulonglong>(r.seed));
-        item->setData(Qt::UserRole + 1, r.result.steps);
+    for (const EvaluatedRun& run : vemrik::failedRuns(r, kFailedRunsListed)) {
+        auto* item = new QListWidgetItem(qs(failedRunLine(run)), failed_);
+        item->setData(Qt::UserRole, static_cast<qulonglong>(run.seed));
+        item->setData(Qt::UserRole + 1, run.result.steps);
     }
     showRunButton_->setEnabled(false);
 }
@@ -435,17 +381,11 @@ void EvaluationDialog::listFailedRuns() {
 bool EvaluationDialog::showSelectedRun() {
     const QListWidgetItem* item = failed_->currentItem();
     if (!item || running() || !showRun) return false;
-    if (judgedNoise_.any()) {
-        summary_->setText(
-            QStringLiteral("Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: "
-                           "oceń bez zakłóceń, by go obejrzeć."));
-        return false;
-    }
     const QString refusal =
-        showRun(judged_, static_cast<std::uint32_t>(item->data(Qt::UserRole).toULongLong()),
+        showRun(judged_, judgedNoise_, static_cast<std::uint32_t>(item->data(Qt::UserRole).toULongLong()),
                 item->data(Qt::UserRole + 1).toInt());
     if (!refusal.isEmpty()) {
-        summary_->setText(refusal);
+        showMessage(refusal);
         return false;
     }
     reject();
@@ -453,42 +393,44 @@ bool EvaluationDialog::showSelectedRun() {
 }
 
 void EvaluationDialog::setRunning(bool on) {
-    on ? poll_.start() : poll_.stop();
     startButton_->setEnabled(!on);
     cancelButton_->setEnabled(on);
-    runs_->setEnabled(!on);
-    maxSteps_->setEnabled(!on);
-    seed_->setEnabled(!on);
-    for (QWidget* w : std::initializer_list<QWidget*>{flip_, shift_, turn_, sweepButton_}) w->setEnabled(!on);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{runs_, maxSteps_, seed_, flip_, shift_, turn_, sweepButton_})
+        w->setEnabled(!on);
     showRunButton_->setEnabled(!on && failed_->currentRow() >= 0);
 }
 
-QString showEvaluatedRun(MainWindow& window, const Workspace& judged, std::uint32_t seed, int steps) {
-    TForm1& form = window.form();
-    if (!formHolds(form, judged))
-        return QStringLiteral(
+QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& judged, const Noise& noise,
+                         std::uint32_t seed, int steps) {
+    if (!formHolds(window.form(), judged))
+        return Vemrik::tr(
             "Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.");
     if (static_cast<std::uint64_t>(steps) > kHistoryBound)
-        return QStringLiteral("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
+        return Vemrik::tr("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
     const auto stopAt = static_cast<std::uint64_t>(std::max(0, steps - kStepsBeforeEnd));
-    window.handle([&form, seed, stopAt] { form.ReplaySeededRun(seed, stopAt); });
+    if (!replayInWindow(window, noise, seed, stopAt))
+        return Vemrik::tr(
+            "Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: "
+            "oceń bez zakłóceń, by go obejrzeć.");
     // The menu's check mark follows the trail the replay switched on.
-    if (auto* trail = window.simulationMenu()->findChild<QAction*>(QStringLiteral("actionShowTrail")))
-        trail->setChecked(true);
+    if (trail) trail->setChecked(true);
     window.notebook()->setCurrentIndex(kSimulationPage);
     return {};
 }
 
-void addEvaluationAction(MainWindow& window) {
-    QAction* action = window.simulationMenu()->addAction(QStringLiteral("&Oceń algorytm…"));
+void addEvaluationAction(MainWindow& window, QAction* trail) {
+    QAction* action = window.simulationMenu()->addAction(Vemrik::tr("&Oceń algorytm…"));
     action->setObjectName("actionEvaluate");
     auto dialog = std::make_shared<QPointer<EvaluationDialog>>();
-    QObject::connect(action, &QAction::triggered, &window, [&window, dialog] {
+    QPointer<QAction> trailEntry(trail);
+    QObject::connect(action, &QAction::triggered, &window, [&window, dialog, trailEntry] {
         if (!*dialog) {
             *dialog = new EvaluationDialog([&window] { return captureWorkspace(window.form()); }, &window);
             (*dialog)->setAttribute(Qt::WA_DeleteOnClose);
-            (*dialog)->showRun = [&window](const Workspace& judged, std::uint32_t seed, int steps) {
-                return showEvaluatedRun(window, judged, seed, steps);
+            (*dialog)->showRun = [&window, trailEntry](const Workspace& judged, const Noise& noise,
+                                                       std::uint32_t seed, int steps) {
+                return showEvaluatedRun(window, trailEntry, judged, noise, seed, steps);
             };
             fitOnScreen(*dialog, (*dialog)->sizeHint());
         }

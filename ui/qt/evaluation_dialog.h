@@ -1,19 +1,16 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
-#include <QWidget>
-#include <atomic>
-#include <chrono>
+#include <QFutureWatcher>
+#include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
-#include <thread>
 
-#include "evaluation/run_many.h"
-#include "evaluation/summary.h"
-#include "evaluation/sweep.h"
+#include "evaluation/evaluation_job.h"
 #include "workspace/workspace.h"
 
+class QAction;
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
@@ -24,43 +21,20 @@ class QSpinBox;
 namespace vemrik {
 
 class MainWindow;
+class StepHistogramView;
 class SweepChartView;
 
-/// Bars of the successful runs by steps to the stop, with the step range beneath.
-class StepHistogramView : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit StepHistogramView(QWidget* parent = nullptr);
-    /// Shows the bins of a finished evaluation.
-    void setHistogram(Histogram h);
-    /// Shows nothing, as before the first evaluation.
-    void clear();
-    const Histogram& histogram() const { return histogram_; }
-    /// Where the highest count is written, left of the bars: as wide as its text at least.
-    QRect topCountRect() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    int most() const;
-    QRect plotRect() const;
-
-    Histogram histogram_;
-    bool shown_ = false;
-};
-
 /// "Oceń algorytm": many seeded runs of the workspace the window holds when "Oceń" is pressed,
-/// in a worker thread, with progress, cancel, the summary and a histogram of steps to the stop;
-/// optionally with noise, and "Badaj odporność" sweeps the noise levels and plots the success rate.
+/// run in Qt's thread pool, with progress, cancel, the job's report and a histogram of steps to
+/// the stop; optionally with noise, and "Badaj odporność" sweeps the noise levels and plots the
+/// success rate.
 class EvaluationDialog : public QDialog {
     Q_OBJECT
 
 public:
     /// `capture` gives the workspace to judge; it is called in the GUI thread at each start.
     explicit EvaluationDialog(std::function<Workspace()> capture, QWidget* parent = nullptr);
-    /// Cancels a running evaluation and waits for its threads.
+    /// Cancels a running job and waits for it.
     ~EvaluationDialog() override;
 
     /// "Oceń": starts an evaluation unless one runs; a workspace that cannot be run is reported.
@@ -68,20 +42,22 @@ public:
     /// "Badaj odporność": starts a sweep over defaultSweepLevels of the noise set, unless
     /// something runs; without any noise set it says so and runs nothing.
     void startSweep();
-    /// "Anuluj": asks the runs to stop; the finished ones are shown when the worker is done.
+    /// "Anuluj": asks the runs to stop; the finished ones are shown when the job returns.
     void cancel();
-    bool running() const { return worker_.joinable(); }
+    bool running() const { return job_ != nullptr; }
 
-    /// "Pokaż przebieg": shows run `seed` of the judged workspace in the window, stopped
-    /// `steps` - 20 steps in; returns why it cannot, or an empty text.
-    std::function<QString(const Workspace& judged, std::uint32_t seed, int steps)> showRun;
+    /// "Pokaż przebieg": shows run `seed` of the judged workspace with its noise in the window,
+    /// stopped `steps` - 20 steps in; returns why it cannot, or an empty text.
+    std::function<QString(const Workspace& judged, const Noise& noise, std::uint32_t seed, int steps)>
+        showRun;
     /// Shows the run selected among the failed ones and closes the dialog; false when none is
     /// selected or showRun refuses (it then says why).
     bool showSelectedRun();
 
     QSpinBox* runsBox() const { return runs_; }
     QSpinBox* maxStepsBox() const { return maxSteps_; }
-    QSpinBox* seedBox() const { return seed_; }
+    /// Whole numbers 0 … 4294967295: a QSpinBox stops at 2^31 - 1.
+    QDoubleSpinBox* seedBox() const { return seed_; }
     QDoubleSpinBox* flipBox() const { return flip_; }
     QDoubleSpinBox* shiftBox() const { return shift_; }
     QDoubleSpinBox* turnBox() const { return turn_; }
@@ -93,29 +69,36 @@ public:
     QPushButton* cancelButton() const { return cancelButton_; }
     QProgressBar* progressBar() const { return progress_; }
     QLabel* summaryLabel() const { return summary_; }
+    /// The report's lines as the summary shows them, a sweep's table rows with their cells joined
+    /// by " | "; or the one line that says why nothing ran.
+    QStringList summaryLines() const { return shownLines_; }
     StepHistogramView* histogramView() const { return histogram_; }
     /// The runs that were lost or timed out, with their seeds and steps.
     QListWidget* failedRuns() const { return failed_; }
 
-    /// Closing cancels a running evaluation first.
+    /// Closing cancels a running job first and waits for it.
     void reject() override;
 
+signals:
+    /// A job has returned and its report is shown.
+    void evaluated();
+
 private:
-    /// Prepares the setup of the workspace and starts `work` on it in the worker thread; false,
-    /// with the reason shown, when the workspace cannot be run.
-    bool launch(int total, std::function<void(const RunSetup&)> work);
+    JobSettings settingsAsked() const;
+    /// Prepares the job of the workspace and starts it in the thread pool; false, with the reason
+    /// shown, when the workspace cannot be run.
+    bool launch(const JobSettings& settings);
     QWidget* noiseBox();
-    void poll();
     void finish();
-    void showEvaluation(double seconds);
-    void showSweep(double seconds);
+    void showReport(const JobResult& r);
+    void showMessage(const QString& text);
     void setRunning(bool on);
-    void listFailedRuns();
+    void listFailedRuns(const JobResult& r);
 
     std::function<Workspace()> capture_;
     QSpinBox* runs_ = nullptr;
     QSpinBox* maxSteps_ = nullptr;
-    QSpinBox* seed_ = nullptr;
+    QDoubleSpinBox* seed_ = nullptr;
     QDoubleSpinBox* flip_ = nullptr;
     QDoubleSpinBox* shift_ = nullptr;
     QDoubleSpinBox* turn_ = nullptr;
@@ -125,31 +108,26 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* summary_ = nullptr;
+    QStringList shownLines_;
     StepHistogramView* histogram_ = nullptr;
     QListWidget* failed_ = nullptr;
     QPushButton* showRunButton_ = nullptr;
-    QTimer poll_;
     Workspace judged_;
-    /// The noise of the last evaluation: its runs cannot be shown in the window with any.
+    /// The noise of the last evaluation, which a shown run is made with.
     Noise judgedNoise_;
-
-    // Shared with the worker: the setup it reads, the flags, and its result once `done_` is set.
-    std::unique_ptr<RunSetup> setup_;
-    std::atomic<bool> cancel_{false};
-    std::atomic<bool> done_{false};
-    std::atomic<int> finished_{0};
-    Evaluation result_;
-    bool sweeping_ = false;
-    std::vector<SweepPoint> sweep_;
-    std::chrono::steady_clock::time_point started_;
-    std::thread worker_;
+    /// The job on its way, shared with the pool's thread; none between jobs.
+    std::shared_ptr<EvaluationJob> job_;
+    QFutureWatcher<JobResult> watcher_;
 };
 
-/// Shows run `seed` of an evaluation of `judged` in the window, stopped 20 steps before its
-/// `steps`, on "Symulacja" with the trail on; returns why it cannot, or an empty text.
-QString showEvaluatedRun(MainWindow& window, const Workspace& judged, std::uint32_t seed, int steps);
+/// Shows run `seed` of an evaluation of `judged` with `noise` in the window, stopped 20 steps
+/// before its `steps`, on "Symulacja" with the trail on (`trail`, the menu's entry, checked
+/// to match, when there is one); returns why it cannot, or an empty text.
+QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& judged, const Noise& noise,
+                         std::uint32_t seed, int steps);
 
 /// Adds "Oceń algorytm…" to the window's "Symulacja" menu; it opens one dialog for the window.
-void addEvaluationAction(MainWindow& window);
+/// `trail` is the menu's trail entry, which a shown run switches on; may be null.
+void addEvaluationAction(MainWindow& window, QAction* trail);
 
 }  // namespace vemrik

@@ -288,7 +288,7 @@ bool MainWindow::event(QEvent* event) {
     const std::function<void()> write = retranslateTexts(this);
     const bool done = QMainWindow::event(event);
     write();
-    fitCaptions(client_);
+    fitCaptions(this);
     nameSensorBoxes();
     for (const auto& [key, forget] : languageChange_) forget();
     for (const auto& [key, f] : afterHandle_) f();

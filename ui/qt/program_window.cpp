@@ -2,8 +2,8 @@
 
 #include "ui/qt/arduino_export_menu.h"
 #include "ui/qt/caption_fit.h"
-#include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/control_hints.h"
+#include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
 #include "ui/qt/heading_marks.h"
 #include "ui/qt/help_menu.h"
@@ -33,7 +33,7 @@ ProgramWindow::ProgramWindow() {
     recent_ = std::make_unique<RecentFiles>(*menu_);
     addRobotLogAction(*menu_, window_);
     runView_ = std::make_unique<RunView>(window_);
-    addEvaluationAction(window_);
+    addEvaluationAction(window_, runView_->trailAction());
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);

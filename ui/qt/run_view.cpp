@@ -61,10 +61,10 @@ void RunView::buildMenu() {
     QMenu* menu = window_.simulationMenu();
     TForm1& form = window_.form();
 
-    QAction* trail = menu->addAction(Vemrik::tr("&Pokaż ślad"));
-    trail->setObjectName("actionShowTrail");
-    trail->setCheckable(true);
-    connect(trail, &QAction::toggled, this,
+    trail_ = menu->addAction(Vemrik::tr("&Pokaż ślad"));
+    trail_->setObjectName("actionShowTrail");
+    trail_->setCheckable(true);
+    connect(trail_, &QAction::toggled, this,
             [this, &form](bool on) { window_.handle([&form, on] { form.ShowTrail(on); }); });
 
     QMenu* speed = menu->addMenu(Vemrik::tr("S&zybkość"));

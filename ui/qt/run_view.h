@@ -37,6 +37,8 @@ public:
 
     /// The menu entry of that object name ("actionShowTrail", "actionSpeed4", …), or nullptr.
     QAction* action(const char* objectName) const;
+    /// "Pokaż ślad", for features that switch the trail on themselves.
+    QAction* trailAction() const { return trail_; }
     /// The status bar's text, its parts joined by " | ".
     QString statusText() const;
 
@@ -49,6 +51,7 @@ private:
 
     MainWindow& window_;
     QListWidget* list_ = nullptr;
+    QAction* trail_ = nullptr;
     std::vector<QLabel*> labels_;
     int afterHandleKey_ = -1;
     // What the rule list shows, for the items mirror() last built.

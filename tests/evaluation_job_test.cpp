@@ -1,0 +1,175 @@
+// The evaluation job: its progress, its cancel and the report every front end shows.
+#include "evaluation/evaluation_job.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "evaluation/job_report.h"
+#include "tests/evaluation_tracks.h"
+
+using namespace vemrik;
+
+namespace {
+
+std::unique_ptr<EvaluationJob> straightJob(const JobSettings& settings) {
+    PreparedJob p = prepareJob(evaltest::straightTrack(), settings);
+    EXPECT_TRUE(p.job) << p.error;
+    return std::move(p.job);
+}
+
+EvaluatedRun ran(int run, std::uint32_t seed, Outcome o, int steps) {
+    return {run, seed, {o, steps, 0.0f, 0.0f, 0.0f}};
+}
+
+std::vector<int> upTo(int n) {
+    std::vector<int> v(static_cast<std::size_t>(n));
+    std::iota(v.begin(), v.end(), 1);
+    return v;
+}
+
+}  // namespace
+
+TEST(EvaluationJob, ProgressCountsEveryRunOfEveryLevelOnceRisingToTheTotal) {
+    struct Case {
+        std::vector<double> levels;
+        int runs;
+        int threads;
+        int total;
+    };
+    for (const Case& c :
+         {Case{{}, 7, 2, 7}, Case{{}, 1, 1, 1}, Case{{0.0, 1.0}, 3, 2, 6}, Case{{0.0, 0.5, 1.0}, 4, 1, 12}}) {
+        JobSettings s;
+        s.runs = c.runs, s.maxSteps = 200, s.levels = c.levels, s.noise.turn = 1.0;
+        EXPECT_EQ(s.totalRuns(), c.total);
+        std::vector<int> seen;
+        const JobResult r = straightJob(s)->run(
+            [&](int finished, int total) {
+                EXPECT_EQ(total, c.total);
+                seen.push_back(finished);
+            },
+            c.threads);
+        EXPECT_EQ(seen, upTo(c.total)) << c.runs << " runs, " << c.levels.size() << " levels";
+        EXPECT_EQ(std::tuple(r.finishedRuns(), r.cancelled(), r.sweep.size()),
+                  std::tuple(c.total, false, c.levels.size()));
+    }
+}
+
+// One thread: the cancel from the third run's progress stops the runs right after it.
+TEST(EvaluationJob, ACancelKeepsTheRunsFinishedAndTheReportSaysHowFar) {
+    struct Case {
+        std::vector<double> levels;
+        int cancelAfter;  // -1: before the job starts
+        int finished;
+        std::size_t levelsBegun;
+        const char* said;  // after the noise
+    };
+    const Case cases[] = {
+        {{}, 3, 3, 0, "Przerwano: ukończono 3 z 5 przebiegów"},
+        {{}, -1, 0, 0, "Przerwano: ukończono 0 z 5 przebiegów"},
+        {{0.0, 0.5, 1.0}, 7, 7, 2, "Przerwano: ukończono 1 z 3 poziomów."},
+        // The last run of a level: that level is whole, and the next one never begins.
+        {{0.0, 0.5, 1.0}, 5, 5, 1, "Przerwano: ukończono 1 z 3 poziomów."},
+        {{0.0, 1.0}, -1, 0, 0, "Przerwano: ukończono 0 z 2 poziomów."},
+    };
+    for (const Case& c : cases) {
+        JobSettings s;
+        s.runs = 5, s.maxSteps = 200, s.levels = c.levels, s.noise.flip = 0.5;
+        const std::unique_ptr<EvaluationJob> job = straightJob(s);
+        if (c.cancelAfter < 0) job->cancel();
+        const JobResult r = job->run(
+            [&](int finished, int) {
+                if (finished == c.cancelAfter) job->cancel();
+            },
+            1);
+        EXPECT_EQ(std::tuple(r.finishedRuns(), r.cancelled(), r.sweep.size()),
+                  std::tuple(c.finished, true, c.levelsBegun))
+            << c.said;
+        EXPECT_EQ(jobReport(r).lines.at(1), c.said);
+    }
+}
+
+// Without noise every run takes 84 steps from seed 3 on; a start shifted up to 20 pixels changes
+// how far the stop is for nearly every run.
+TEST(EvaluationJob, RunsFromItsFirstSeedWithItsNoise) {
+    JobSettings s;
+    s.runs = 6, s.maxSteps = 1000, s.seed = 3;
+    const JobResult plain = straightJob(s)->run();
+    s.noise.shift = 20.0;
+    const JobResult noisy = straightJob(s)->run();
+    ASSERT_EQ(std::tuple(plain.evaluation.runs.size(), noisy.evaluation.runs.size()), std::tuple(6u, 6u));
+    int shifted = 0;
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(std::tuple(plain.evaluation.runs[i].seed, plain.evaluation.runs[i].result.steps),
+                  std::tuple(3u + i, evaltest::kStraightSteps));
+        shifted += noisy.evaluation.runs[i].result.steps != evaltest::kStraightSteps;
+    }
+    EXPECT_GE(shifted, 4);
+    EXPECT_EQ(noisy.settings.noise.shift, 20.0);
+}
+
+TEST(EvaluationJob, AWorkspaceThatCannotRunGivesNoJobAndSaysWhy) {
+    Workspace ws = evaltest::straightTrack();
+    ws.map.at(10, 35) = kMapEmpty;
+    const PreparedJob p = prepareJob(ws, {});
+    EXPECT_EQ(std::tuple(p.job == nullptr, p.error),
+              std::tuple(true, std::string("na mapie nie ma pola startu")));
+}
+
+// 3 of 4: Wilson's interval 0.3006 … 0.9544; steps 10, 20, 30 by nearest rank: 2nd and 3rd.
+TEST(JobReport, OneEvaluationNamesItsNoiseThenSummarisesThenTimes) {
+    JobResult r;
+    r.settings.noise = {0.05, 5.0, 10.0};
+    r.evaluation.requested = 4;
+    r.evaluation.runs = {ran(0, 1, Outcome::Success, 30), ran(1, 2, Outcome::Lost, 7),
+                         ran(2, 3, Outcome::Success, 10), ran(3, 4, Outcome::Success, 20)};
+    r.seconds = 1.25;
+    const JobReport report = jobReport(r);
+    EXPECT_TRUE(report.table.empty());
+    EXPECT_EQ(reportLines(report), (std::vector<std::string>{
+                                       "Zakłócenia: odwrócenie 0,050, przesunięcie 5,0 px, obrót 10,0°",
+                                       "Przebiegi: 4",
+                                       "Dojazd do stopu: 3 (75,0 %), przedział ufności 95 %: 30,1 % – 95,4 %",
+                                       "Kroki do stopu: mediana 20, 90. percentyl 30",
+                                       "Poza mapą: 1 (25,0 %)",
+                                       "Limit kroków: 0 (0,0 %)",
+                                       "Czas: 1,250 s",
+                                   }));
+    r.settings.noise = {};
+    EXPECT_EQ(jobReport(r).lines.at(0), "Przebiegi: 4");
+}
+
+// 2 of 2: low 2 / (2 + 1.96²) = 0.342; 1 of 2: 0.095 … 0.905.
+TEST(JobReport, ASweepIsATableWhoseColumnsLineUpOnATerminal) {
+    JobResult r;
+    r.settings.levels = {0.0, 1.0};
+    r.settings.noise = {0.1, 4.0, 0.0};
+    r.seconds = 0.0125;
+    Evaluation both{{ran(0, 9, Outcome::Success, 5), ran(1, 10, Outcome::Success, 6)}, 2, false};
+    Evaluation half{{ran(0, 9, Outcome::Success, 5), ran(1, 10, Outcome::Timeout, 50)}, 2, false};
+    r.sweep = {{0.0, {}, both, summarize(both.runs)}, {1.0, r.settings.noise, half, summarize(half.runs)}};
+    const JobReport report = jobReport(r);
+    EXPECT_EQ(report.table.at(2),
+              (std::vector<std::string>{"1,00", "0,100", "4,0 px", "0,0°", "2", "50,0 %", "9,5 % – 90,5 %"}));
+    EXPECT_EQ(reportLines(report),
+              (std::vector<std::string>{
+                  "Zakłócenia przy poziomie 1: odwrócenie 0,100, przesunięcie 4,0 px, obrót 0,0°",
+                  "poziom odwrócenie  przesunięcie  obrót   przebiegi  dojazd    przedział 95 %",
+                  "0,00   0,000       0,0 px        0,0°    2          100,0 %   34,2 % – 100,0 %",
+                  "1,00   0,100       4,0 px        0,0°    2          50,0 %    9,5 % – 90,5 %",
+                  "Czas: 0,013 s",
+              }));
+}
+
+TEST(JobReport, FailedRunsAreListedFromOneInRunOrderUpToTheLimit) {
+    JobResult r;
+    r.evaluation.runs = {ran(0, 4294967295u, Outcome::Success, 84), ran(1, 0, Outcome::Lost, 120),
+                         ran(2, 1, Outcome::Timeout, 5000), ran(3, 2, Outcome::Lost, 3)};
+    const std::vector<EvaluatedRun> two = failedRuns(r, 2);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(failedRunLine(two[0]), "przebieg 2, ziarno 0: zgubiony po 120 krokach");
+    EXPECT_EQ(failedRunLine(two[1]), "przebieg 3, ziarno 1: bez stopu po 5000 krokach");
+    EXPECT_EQ(failedRuns(r, 1000).size(), 3u);
+    r.evaluation.runs[0].result.outcome = Outcome::Lost;
+    EXPECT_EQ(failedRunLine(failedRuns(r, 1)[0]), "przebieg 1, ziarno 4294967295: zgubiony po 84 krokach");
+}

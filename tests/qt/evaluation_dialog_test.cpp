@@ -1,0 +1,231 @@
+// The evaluation dialog: its job in Qt's thread pool, the report, cancel and close, the seed box,
+// the noise sweep, and showing a failed run in the window.
+#include "ui/qt/evaluation_dialog.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "tests/evaluation_tracks.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/step_histogram.h"
+#include "ui/qt/sweep_chart.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+using evaltest::endlessTrack;
+
+namespace {
+
+/// Waits until the running job has returned and its report is shown.
+bool reported(EvaluationDialog& d) {
+    QSignalSpy evaluated(&d, &EvaluationDialog::evaluated);
+    return evaluated.wait(20000);
+}
+
+/// Waits until the progress bar has moved: at least one run has finished.
+bool progressed(EvaluationDialog& d) {
+    QSignalSpy moved(d.progressBar(), &QProgressBar::valueChanged);
+    return moved.wait(20000);
+}
+
+}  // namespace
+
+class EvaluationDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %.
+    void anEvaluationRunsFromTheMenuInOneDialogOnTheWindowsWorkspace() {
+        MainWindow w;
+        addEvaluationAction(w, nullptr);
+        QAction* action = w.simulationMenu()->findChild<QAction*>("actionEvaluate");
+        w.handle([&] { applyWorkspace(w.form(), evaltest::straightTrack()); });
+        action->trigger();
+        action->trigger();
+        QCOMPARE(w.findChildren<EvaluationDialog*>().size(), 1);
+        EvaluationDialog* d = w.findChild<EvaluationDialog*>();
+        QTest::mouseClick(d->startButton(), Qt::LeftButton);
+        QVERIFY(d->running() && !d->startButton()->isEnabled() && !d->seedBox()->isEnabled());
+        QVERIFY(reported(*d));
+        QCOMPARE(d->progressBar()->value(), 200);
+        QCOMPARE(d->summaryLines().mid(0, 3),
+                 (QStringList{"Przebiegi: 200",
+                              "Dojazd do stopu: 200 (100,0 %), przedział ufności 95 %: 98,1 % – 100,0 %",
+                              "Kroki do stopu: mediana 84, 90. percentyl 84"}));
+        QVERIFY(d->summaryLines().last().startsWith("Czas: "));
+        QVERIFY2(d->summaryLabel()->text().startsWith("Przebiegi: 200<br>"),
+                 qPrintable(d->summaryLabel()->text()));
+        QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
+        QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty; });
+        d->start();
+        QCOMPARE(std::tuple(d->running(), d->summaryLines()),
+                 std::tuple(false, QStringList{"Nie można ocenić: na mapie nie ma pola startu."}));
+        StepHistogramView view;  // the highest count has room for all its digits
+        view.setHistogram({84, 1, {50844, 3}});
+        QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
+    }
+
+    void cancelReportsWhatFinishedAndClosingWaitsForTheJob() {
+        const Workspace ws = endlessTrack();
+        EvaluationDialog d([&] { return ws; });
+        d.show();
+        d.runsBox()->setValue(1000000);
+        d.maxStepsBox()->setValue(20000);
+        d.start();
+        QVERIFY(d.running() && !d.startButton()->isEnabled() && !d.runsBox()->isEnabled());
+        QVERIFY(progressed(d));
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QVERIFY(!d.cancelButton()->isEnabled());
+        QVERIFY(reported(d));
+        const int finished = d.progressBar()->value();
+        QVERIFY(finished >= 1 && finished < 1000000);
+        QCOMPARE(d.summaryLines().first(),
+                 QStringLiteral("Przerwano: ukończono %1 z 1000000 przebiegów").arg(finished));
+        QCOMPARE(d.failedRuns()->count(), std::min(finished, 1000));
+        QVERIFY(d.histogramView()->histogram().counts.empty() && d.startButton()->isEnabled());
+        // Closed while it runs: the job is cancelled and waited for, what finished still shown.
+        d.maxStepsBox()->setValue(100000000);
+        d.start();
+        d.reject();
+        QVERIFY(!d.running() && !d.isVisible() && d.startButton()->isEnabled());
+        QVERIFY2(d.summaryLines().first().startsWith("Przerwano: ukończono "),
+                 qPrintable(d.summaryLines().first()));
+    }
+
+    // Left running, the runs would take days; the pool is idle at once after the window goes.
+    void closingTheWindowDuringARunCancelsTheJobAndWaitsForIt() {
+        auto* w = new MainWindow;
+        addEvaluationAction(*w, nullptr);
+        w->handle([&] { applyWorkspace(w->form(), endlessTrack()); });
+        w->simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
+        QPointer<EvaluationDialog> d = w->findChild<EvaluationDialog*>();
+        d->runsBox()->setValue(1000000);
+        d->maxStepsBox()->setValue(100000000);
+        d->start();
+        QVERIFY(d->running());
+        delete w;
+        QVERIFY(d.isNull());
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
+    }
+
+    void theSeedBoxTakesEveryRunSeedAndTheNextRunWrapsToZero() {
+        const Workspace ws = endlessTrack();
+        EvaluationDialog d([&] { return ws; });
+        d.show();
+        QCOMPARE(d.seedBox()->value(), 5489.0);
+        d.seedBox()->selectAll();
+        QTest::keyClicks(d.seedBox(), "4294967295");
+        QCOMPARE(d.seedBox()->value(), 4294967295.0);
+        d.runsBox()->setValue(2), d.maxStepsBox()->setValue(50);
+        d.start();
+        QVERIFY(reported(d));
+        QCOMPARE(d.failedRuns()->count(), 2);
+        QCOMPARE(d.failedRuns()->item(0)->text(),
+                 QStringLiteral("przebieg 1, ziarno 4294967295: bez stopu po 50 krokach"));
+        QCOMPARE(d.failedRuns()->item(1)->text(),
+                 QStringLiteral("przebieg 2, ziarno 0: bez stopu po 50 krokach"));
+        d.seedBox()->selectAll();
+        QTest::keyClicks(d.seedBox(), "4294967296");
+        QVERIFY(d.seedBox()->value() <= 4294967295.0);
+    }
+
+    // Every run turns on the map until the limit; one shown stops 20 steps before it.
+    void aFailedRunIsShownInTheWindowUnlessTheWorkChangedSinceTheEvaluation() {
+        MainWindow w;
+        QAction trail;
+        trail.setCheckable(true);
+        addEvaluationAction(w, &trail);
+        const Workspace ws = endlessTrack();
+        w.handle([&] { applyWorkspace(w.form(), ws), w.form().TabbedNotebook1Change(kMapPage); });
+        w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
+        QPointer<EvaluationDialog> d = w.findChild<EvaluationDialog*>();
+        d->runsBox()->setValue(3), d->maxStepsBox()->setValue(100);
+        d->start();
+        QVERIFY(reported(*d));
+        QCOMPARE(d->failedRuns()->item(1)->text(),
+                 QStringLiteral("przebieg 2, ziarno 5490: bez stopu po 100 krokach"));
+        d->failedRuns()->setCurrentRow(1);
+        w.handle([&] { w.form().TrackBar2.position = 7; });
+        QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
+        // A work that cannot be judged does not become the work the listed runs belong to.
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty; });
+        d->start();
+        QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kStart; });
+        w.handle([&] { w.form().TrackBar2.position = ws.startHeading; });
+        QVERIFY(d->showSelectedRun());
+        QTRY_VERIFY(d.isNull());
+        const TForm1& f = w.form();
+        QVERIFY(f.engine.Run.steps() == 80 && f.engine.Seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
+                w.notebook()->currentIndex() == kSimulationPage && trail.isChecked());
+    }
+
+    // The window drives without noise, so it cannot show a noisy run yet.
+    void aRunWithNoiseIsNotShownInTheWindow() {
+        MainWindow w;
+        addEvaluationAction(w, nullptr);
+        w.handle([&] { applyWorkspace(w.form(), endlessTrack()); });
+        w.notebook()->setCurrentIndex(kMapPage);
+        w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
+        EvaluationDialog* d = w.findChild<EvaluationDialog*>();
+        d->runsBox()->setValue(2), d->maxStepsBox()->setValue(50), d->shiftBox()->setValue(3.0);
+        d->start();
+        QVERIFY(reported(*d));
+        QVERIFY(d->summaryLines().first().startsWith("Zakłócenia: odwrócenie 0,000, przesunięcie 3,0 px"));
+        d->failedRuns()->setCurrentRow(0);
+        QVERIFY(!d->showSelectedRun());
+        QVERIFY(d->summaryLines().first().startsWith("Okno jeździ bez zakłóceń"));
+        QCOMPARE(w.notebook()->currentIndex(), kMapPage);
+    }
+
+    // The stop does not flip and the straight track has no rules: every level reaches it.
+    // 20 of 20: the lower end is 20 / (20 + 1.96²) = 83,9 %.
+    void aSweepRunsInTheBackgroundAndPlotsEveryLevel() {
+        EvaluationDialog d([] { return evaltest::straightTrack(); });
+        d.show();
+        QCOMPARE(d.noise().any(), false);
+        d.runsBox()->setValue(20);
+        QTest::mouseClick(d.sweepButton(), Qt::LeftButton);
+        QVERIFY(!d.running() &&
+                d.summaryLines().first().startsWith("Badanie odporności potrzebuje zakłóceń"));
+        d.flipBox()->setValue(1.0);
+        d.turnBox()->setValue(0.5);
+        QTest::mouseClick(d.sweepButton(), Qt::LeftButton);
+        QVERIFY(d.running() && !d.flipBox()->isEnabled() && !d.sweepButton()->isEnabled());
+        QVERIFY(reported(d));
+        QCOMPARE(d.progressBar()->value(), 100);
+        const std::vector<SweepChartView::Point>& points = d.sweepChart()->points();
+        QCOMPARE(points.size(), 5u);
+        QCOMPARE(std::tuple(points[1].level, points[1].success.value), std::tuple(0.25, 1.0));
+        const QStringList lines = d.summaryLines();
+        QCOMPARE(lines.size(), 8);  // the noise, the column names, five levels, the time
+        QCOMPARE(
+            lines[0],
+            QStringLiteral("Zakłócenia przy poziomie 1: odwrócenie 1,000, przesunięcie 0,0 px, obrót 0,5°"));
+        QCOMPARE(lines[1],
+                 QStringLiteral(
+                     "poziom | odwrócenie | przesunięcie | obrót | przebiegi | dojazd | przedział 95 %"));
+        QCOMPARE(lines[5], QStringLiteral("0,75 | 0,750 | 0,0 px | 0,4° | 20 | 100,0 % | 83,9 % – 100,0 %"));
+        QVERIFY(d.summaryLabel()->text().contains(
+            "<td style=\"padding-right:8px; white-space:pre\">83,9 % – 100,0 %</td>"));
+        // A point sits on its level and share.
+        QCOMPARE(d.sweepChart()->at(1.0, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x(),
+                 4 * (d.sweepChart()->at(0.25, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x()));
+    }
+
+    void aSweepIsCancelledWithinTheLevelItIsIn() {
+        const Workspace ws = endlessTrack();
+        EvaluationDialog d([&] { return ws; });
+        d.runsBox()->setValue(1000000), d.maxStepsBox()->setValue(20000), d.flipBox()->setValue(0.1);
+        d.startSweep();
+        QVERIFY(progressed(d));
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QVERIFY(reported(d));
+        QCOMPARE(d.summaryLines().at(1), QStringLiteral("Przerwano: ukończono 0 z 5 poziomów."));
+        QVERIFY(d.sweepChart()->points().size() == 1 && d.sweepButton()->isEnabled());
+    }
+};
+
+QTEST_MAIN(EvaluationDialogTest)
+#include "evaluation_dialog_test.moc"
