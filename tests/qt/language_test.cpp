@@ -2,6 +2,7 @@
 // Polish exactly as it was.
 #include <QAbstractButton>
 #include <QDockWidget>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -146,6 +147,7 @@ private slots:
         QVERIFY(!program.menu().modified());
         QCOMPARE(QSettings().value("language").toString(), QStringLiteral("en"));
         QVERIFY(w.findChild<QTextBrowser*>("guideText")->toPlainText().contains("The robot's front is at the top"));
+        for (QDoubleSpinBox* noise : w.findChildren<QDoubleSpinBox*>()) QVERIFY(!noise->text().contains(','));
 
         program.window().findChild<QAction*>("actionPolish")->trigger();
         const QMap<QString, QString> again = shownTexts(w);

@@ -21,6 +21,7 @@
 #include "evaluation/job_report.h"
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/language.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/screen_fit.h"
@@ -66,7 +67,7 @@ QDoubleSpinBox* realBox(QWidget* parent, const char* name, double high, int deci
     box->setDecimals(decimals);
     box->setSingleStep(step);
     box->setSuffix(suffix);
-    box->setLocale(QLocale(QLocale::Polish, QLocale::Poland));  // a decimal comma, as the summary writes
+    box->setLocale(numberLocale());  // the decimal sign the summary writes
     box->setValue(0.0);
     box->setFixedSize(kSpinBoxSize);
     return box;

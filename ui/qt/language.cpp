@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -118,6 +119,11 @@ std::optional<QString> Catalogue::again(const QString& shown) const {
     return translate(source->first.constData(), source->second.constData());
 }
 
+QLocale numberLocale() {
+    return Catalogue::instance().speech() == Speech::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                             : QLocale(QLocale::Polish, QLocale::Poland);
+}
+
 Speech startingSpeech() {
     const QString kept = QSettings().value(kLanguageKey).toString();
     const std::optional<Language> chosen = languageOfLocale(kept.toStdString());
@@ -193,6 +199,10 @@ void Pending::collect(QObject* o) {
             indexed(t, i, &QTabWidget::tabText, &QTabWidget::setTabText);
             indexed(t, i, &QTabWidget::tabToolTip, &QTabWidget::setTabToolTip);
         }
+    if (auto* d = qobject_cast<QDoubleSpinBox*>(w))
+        writes_.push_back([p = QPointer<QDoubleSpinBox>(d)] {
+            if (p) p->setLocale(numberLocale());
+        });
     if (auto* c = qobject_cast<QComboBox*>(w))
         for (int i = 0; i < c->count(); ++i) indexed(c, i, &QComboBox::itemText, &QComboBox::setItemText);
     if (auto* t = qobject_cast<QTableWidget*>(w))

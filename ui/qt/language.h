@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QLocale>
 #include <QMutex>
 #include <QPair>
 #include <QTranslator>
@@ -56,6 +57,9 @@ private:
 /// `text` in the pseudo-language: letters accented, wrapped in brackets and lengthened; mnemonic
 /// markers, %1 arguments and the tags of rich text kept.
 QString pseudoText(const QString& text);
+
+/// How the language spoken writes numbers: a decimal comma in Polish, a point in English.
+QLocale numberLocale();
 
 /// The speech the program starts in: the one kept in the settings, else the environment's.
 Speech startingSpeech();
