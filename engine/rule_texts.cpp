@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "algorithm/rule_text.h"
+#include "app/texts.h"
 
 namespace vemrik {
 
@@ -10,14 +11,11 @@ namespace {
 
 std::string number(int n) { return std::to_string(n); }
 
-// Polish needs three forms: 1 czujnik, 2 czujniki, 5 czujników.
-std::string counted(int n, const char* one, const char* few, const char* many) {
-    const int tens = n % 100, ones = n % 10;
-    const bool isFew = ones >= 2 && ones <= 4 && (tens < 12 || tens > 14);
-    return number(n) + " " + (n == 1 ? one : isFew ? few : many);
-}
+constexpr CountedText kSensors{{"czujnik", "sensor"}, {"czujniki", "sensors"}, {"czujników", "sensors"}};
+constexpr CountedText kPatterns{{"wzorzec", "pattern"}, {"wzorce", "patterns"}, {"wzorców", "patterns"}};
+constexpr CountedText kLayouts{{"układ", "layout"}, {"układy", "layouts"}, {"układów", "layouts"}};
 
-std::string lineName(int line) { return "Linia " + number(line + 1); }
+std::string lineName(int line) { return say({"Linia {1}", "Line {1}"}, {number(line + 1)}); }
 
 std::string angleOf(const std::string& rule) {
     return rule.size() > kPatternLength ? rule.substr(kPatternLength) : std::string();
@@ -26,23 +24,31 @@ std::string angleOf(const std::string& rule) {
 std::string patternText(int pattern) { return cubeText({kPatternCount - 1, pattern}, kSensorSlots); }
 
 std::string robotSensors(int sensors) {
-    return sensors == 0 ? "robot nie ma czujników"
-                        : "robot ma tylko " + counted(sensors, "czujnik", "czujniki", "czujników");
+    return sensors == 0 ? say({"robot nie ma czujników", "the robot has no sensors"})
+                        : say({"robot ma tylko {1}", "the robot has only {1}"}, {sayCounted(sensors, kSensors)});
 }
 
 std::string neverActs(const Finding& f, int sensors) {
-    const std::string head = lineName(f.line) + " nigdy nie zadziała: ";
+    const std::string line = lineName(f.line);
     switch (f.fate) {
         case LineFate::NoPattern:
-            return head +
-                   "jej pierwsze 16 znaków to nie wzorzec czujników (osiem cyfr 0 lub 1, każda ze spacją).";
+            return say({"{1} nigdy nie zadziała: jej pierwsze 16 znaków to nie wzorzec czujników (osiem cyfr 0 "
+                        "lub 1, każda ze spacją).",
+                        "{1} never acts: its first 16 characters are not a sensor pattern (eight digits 0 or 1, "
+                        "each with a space)."},
+                       {line});
         case LineFate::MissingSensor:
-            return head + "ma 1 dla czujnika " + number(f.sensor + 1) + ", a " + robotSensors(sensors) + ".";
+            return say({"{1} nigdy nie zadziała: ma 1 dla czujnika {2}, a {3}.",
+                        "{1} never acts: it has 1 for sensor {2}, and {3}."},
+                       {line, number(f.sensor + 1), robotSensors(sensors)});
         default: {
             std::string earlier;
             for (const int e : f.earlier) earlier += (earlier.empty() ? "" : ", ") + number(e + 1);
-            return head + "jej wzorzec mają już 4 wcześniejsze reguły (linie " + earlier +
-                   "), a krok bierze tylko pierwsze 4.";
+            return say({"{1} nigdy nie zadziała: jej wzorzec mają już 4 wcześniejsze reguły (linie {2}), a krok "
+                        "bierze tylko pierwsze 4.",
+                        "{1} never acts: 4 earlier rules have its pattern already (lines {2}), and a step takes "
+                        "only the first 4."},
+                       {line, earlier});
         }
     }
 }
@@ -68,11 +74,14 @@ std::string cubeText(PatternCube cube, int sensors) {
 
 std::string checkSummary(std::size_t findings, int sensors) {
     const std::string robot =
-        sensors == 0 ? "Robot nie ma czujników, więc daje tylko wzorzec 0 0 0 0 0 0 0 0."
-                     : "Robot ma " + counted(sensors, "czujnik", "czujniki", "czujników") +
-                           ", więc może dać " + counted(1 << sensors, "wzorzec", "wzorce", "wzorców") + ".";
-    return robot + (findings == 0 ? " Nie ma uwag: każda linia może zadziałać, a każdy wzorzec ma regułę."
-                                  : " Uwagi: " + number(static_cast<int>(findings)) + ".");
+        sensors == 0 ? say({"Robot nie ma czujników, więc daje tylko wzorzec 0 0 0 0 0 0 0 0.",
+                            "The robot has no sensors, so it gives only the pattern 0 0 0 0 0 0 0 0."})
+                     : say({"Robot ma {1}, więc może dać {2}.", "The robot has {1}, so it can give {2}."},
+                           {sayCounted(sensors, kSensors), sayCounted(1 << sensors, kPatterns)});
+    return robot + " " +
+           (findings == 0 ? say({"Nie ma uwag: każda linia może zadziałać, a każdy wzorzec ma regułę.",
+                                 "No findings: every line can act and every pattern has a rule."})
+                          : say({"Uwagi: {1}.", "Findings: {1}."}, {number(static_cast<int>(findings))}));
 }
 
 std::string findingText(const Finding& f, const std::vector<std::string>& rules, int sensors) {
@@ -80,39 +89,49 @@ std::string findingText(const Finding& f, const std::vector<std::string>& rules,
     switch (f.kind) {
         case Finding::BadAngle: {
             const std::string angle = angleOf(rule);
-            return lineName(f.line) + ": " +
-                   (angle.empty() ? "brak kąta" : "nie da się odczytać kąta „" + angle + "”") +
-                   "; krok przy wzorcu " + patternText(rulePattern(rule)) + " zakończy się błędem.";
+            const std::string problem = angle.empty()
+                                            ? say({"brak kąta", "no angle"})
+                                            : say({"nie da się odczytać kąta „{1}”", "the angle “{1}” cannot be read"}, {angle});
+            return say({"{1}: {2}; krok przy wzorcu {3} zakończy się błędem.",
+                        "{1}: {2}; a step at the pattern {3} will fail."},
+                       {lineName(f.line), problem, patternText(rulePattern(rule))});
         }
         case Finding::NeverActs:
             return neverActs(f, sensors);
         case Finding::NoRule: {
             const int size = f.cube.size(sensors);
             const std::string many =
-                size > 1 ? " (" + counted(size, "układ", "układy", "układów") + " czujników)" : "";
-            return "Wzorzec " + cubeText(f.cube, sensors) + many +
-                   ": żadna reguła nie pasuje, robot jedzie prosto.";
+                size > 1 ? say({" ({1} czujników)", " ({1} of the sensors)"}, {sayCounted(size, kLayouts)}) : "";
+            return say({"Wzorzec {1}{2}: żadna reguła nie pasuje, robot jedzie prosto.",
+                        "Pattern {1}{2}: no rule matches, the robot drives straight on."},
+                       {cubeText(f.cube, sensors), many});
         }
         case Finding::Repeated:
-            return lineName(f.line) + " powtarza kąt " + angleOf(rule) + " linii " +
-                   number(f.earlier[0] + 1) +
-                   " przy tym samym wzorcu. To nie błąd, ale ten kąt ma przez to szansę " + fraction(f.with) +
-                   " zamiast " + fraction(f.without) + ", a jazda prosto " + fraction(f.straightWith) +
-                   " zamiast " + fraction(f.straightWithout) + ".";
+            return say({"{1} powtarza kąt {2} linii {3} przy tym samym wzorcu. To nie błąd, ale ten kąt ma przez to "
+                        "szansę {4} zamiast {5}, a jazda prosto {6} zamiast {7}.",
+                        "{1} repeats the angle {2} of line {3} at the same pattern. That is no fault, but it gives "
+                        "the angle the odds {4} instead of {5}, and driving straight on {6} instead of {7}."},
+                       {lineName(f.line), angleOf(rule), number(f.earlier[0] + 1), fraction(f.with),
+                        fraction(f.without), fraction(f.straightWith), fraction(f.straightWithout)});
     }
     return {};
 }
 
 std::string matchVerdict(int line, const LineReading& reading, const PatternOdds& odds) {
-    if (reading.rank >= kMaxCandidates) return "nie zadziała: wcześniej pasują już 4 reguły";
-    if (line == odds.fault) return "nie da się odczytać kąta: krok zakończy się błędem";
-    if (odds.fault >= 0) return "krok zakończy się błędem na linii " + number(odds.fault + 1);
-    return "szansa " + chanceText(odds.each());
+    if (reading.rank >= kMaxCandidates)
+        return say({"nie zadziała: wcześniej pasują już 4 reguły", "never acts: 4 earlier rules match already"});
+    if (line == odds.fault)
+        return say({"nie da się odczytać kąta: krok zakończy się błędem", "the angle cannot be read: the step will fail"});
+    if (odds.fault >= 0)
+        return say({"krok zakończy się błędem na linii {1}", "the step will fail at line {1}"}, {number(odds.fault + 1)});
+    return say({"szansa {1}", "odds {1}"}, {chanceText(odds.each())});
 }
 
 std::string straightVerdict(const PatternOdds& odds) {
-    if (odds.fault >= 0) return "prosto: krok zakończy się błędem na linii " + number(odds.fault + 1);
-    return "prosto: szansa " + chanceText(odds.each());
+    if (odds.fault >= 0)
+        return say({"prosto: krok zakończy się błędem na linii {1}", "straight on: the step will fail at line {1}"},
+                   {number(odds.fault + 1)});
+    return say({"prosto: szansa {1}", "straight on: odds {1}"}, {chanceText(odds.each())});
 }
 
 }  // namespace vemrik

@@ -7,6 +7,7 @@
 #include <limits>
 #include <unordered_map>
 
+#include "app/texts.h"
 #include "engine/rule_table.h"
 #include "engine/run_csv.h"
 #include "workspace/workspace_file.h"
@@ -39,10 +40,11 @@ std::string splitFields(std::string_view line, std::vector<std::string>& fields,
         if (count == fields.size()) fields.emplace_back();
         std::string& field = fields[count++];
         field.clear();
-        const std::string_view name = count <= kColumns ? kColumnNames[count - 1] : std::string_view("nadmiarowe");
+        const std::string name =
+            count <= kColumns ? std::string(kColumnNames[count - 1]) : say({"nadmiarowe", "in excess"});
         if (i < line.size() && line[i] == '"') {
             for (++i;; ++i) {
-                if (i >= line.size()) return "cudzysłów otwierający pole " + std::string(name) + " nie jest zamknięty";
+                if (i >= line.size()) return say({"cudzysłów otwierający pole {1} nie jest zamknięty", "the quote opening the field {1} is not closed"}, {name});
                 if (line[i] != '"') {
                     field += line[i];
                 } else if (i + 1 < line.size() && line[i + 1] == '"') {
@@ -54,12 +56,16 @@ std::string splitFields(std::string_view line, std::vector<std::string>& fields,
             }
             ++i;
             if (i < line.size() && line[i] != ',')
-                return "po cudzysłowie zamykającym pole " + std::string(name) + " jest jeszcze tekst";
+                return say({"po cudzysłowie zamykającym pole {1} jest jeszcze tekst",
+                            "there is more text after the quote closing the field {1}"},
+                           {name});
         } else {
             const std::size_t end = std::min(line.find(',', i), line.size());
             field.assign(line.substr(i, end - i));
             if (field.find('"') != std::string::npos)
-                return "cudzysłów w środku pola " + std::string(name) + "; takie pole musi być całe w cudzysłowie";
+                return say({"cudzysłów w środku pola {1}; takie pole musi być całe w cudzysłowie",
+                            "a quote inside the field {1}; such a field must be quoted whole"},
+                           {name});
             i = end;
         }
         if (i >= line.size()) return {};
@@ -96,7 +102,9 @@ public:
     std::string take(std::string_view line) {
         std::size_t count = 0;
         if (std::string problem = splitFields(line, fields_, count); !problem.empty()) return problem;
-        if (count != kColumns) return "jest " + std::to_string(count) + " pól zamiast " + std::to_string(kColumns);
+        if (count != kColumns)
+            return say({"jest {1} pól zamiast {2}", "there are {1} fields instead of {2}"},
+                       {std::to_string(count), std::to_string(kColumns)});
         LoggedStep s;
         std::string problem = readStep(s);
         if (problem.empty()) problem = readPose(s);
@@ -111,28 +119,35 @@ private:
     std::string readStep(LoggedStep& s) const {
         const std::string& f = fields_[0];
         if (!readUnsigned(f, s.step) || s.step == 0)
-            return "pole step ma wartość " + shown(f) + "; oczekiwano liczby całkowitej od 1";
+            return say({"pole step ma wartość {1}; oczekiwano liczby całkowitej od 1",
+                        "the field step holds {1}; a whole number from 1 was expected"},
+                       {shown(f)});
         if (log_.steps.empty()) return {};
         const std::uint64_t previous = log_.steps.back().step;
         if (previous == std::numeric_limits<std::uint64_t>::max() || s.step != previous + 1)
-            return "krok " + f + " po kroku " + std::to_string(previous) +
-                   "; kroki idą kolejno, więc brakuje wierszy albo są przestawione";
+            return say({"krok {1} po kroku {2}; kroki idą kolejno, więc brakuje wierszy albo są przestawione",
+                        "step {1} after step {2}; steps go in order, so rows are missing or swapped"},
+                       {f, std::to_string(previous)});
         return {};
     }
 
     std::string readPose(LoggedStep& s) const {
         int given = 0;
         for (std::size_t c = kHeading; c < kHeading + 3; ++c) given += fields_[c].empty() ? 0 : 1;
-        if (given != 0 && given != 3) return "heading, x i y muszą być podane wszystkie trzy albo żadne";
+        if (given != 0 && given != 3) return say({"heading, x i y muszą być podane wszystkie trzy albo żadne",
+                                                      "heading, x and y must be given all three or none"});
         s.hasPose = given == 3;
         if (!log_.steps.empty() && s.hasPose != log_.steps.front().hasPose)
-            return s.hasPose ? "heading, x i y są podane, a w pierwszym kroku były puste"
-                             : "heading, x i y są puste, a w pierwszym kroku były podane";
+            return s.hasPose ? say({"heading, x i y są podane, a w pierwszym kroku były puste",
+                                    "heading, x and y are given, and in the first step they were empty"})
+                             : say({"heading, x i y są puste, a w pierwszym kroku były podane",
+                                    "heading, x and y are empty, and in the first step they were given"});
         float* const values[] = {&s.heading, &s.x, &s.y};
         for (std::size_t c = kHeading; s.hasPose && c < kHeading + 3; ++c)
             if (!readFloat(fields_[c], *values[c - kHeading]))
-                return "pole " + std::string(kColumnNames[c]) + " ma wartość " + shown(fields_[c]) +
-                       "; oczekiwano skończonej liczby albo pustego pola";
+                return say({"pole {1} ma wartość {2}; oczekiwano skończonej liczby albo pustego pola",
+                            "the field {1} holds {2}; a finite number or an empty field was expected"},
+                           {kColumnNames[c], shown(fields_[c])});
         return {};
     }
 
@@ -140,8 +155,8 @@ private:
         for (std::size_t k = 0; k < 8; ++k) {
             const std::string& f = fields_[kFirstSensor + k];
             if (f != "0" && f != "1")
-                return "pole " + std::string(kColumnNames[kFirstSensor + k]) + " ma wartość " + shown(f) +
-                       "; oczekiwano 0 albo 1";
+                return say({"pole {1} ma wartość {2}; oczekiwano 0 albo 1", "the field {1} holds {2}; 0 or 1 was expected"},
+                           {kColumnNames[kFirstSensor + k], shown(f)});
             if (f == "1") s.sensors = static_cast<std::uint8_t>(s.sensors | (1u << k));
         }
         return {};
@@ -151,13 +166,20 @@ private:
         const std::string& index = fields_[kRuleIndex];
         const std::string& text = fields_[kRuleText];
         if (!readUnsigned(index, s.ruleIndex))
-            return "pole rule_index ma wartość " + shown(index) + "; oczekiwano liczby całkowitej od 0";
+            return say({"pole rule_index ma wartość {1}; oczekiwano liczby całkowitej od 0",
+                        "the field rule_index holds {1}; a whole number from 0 was expected"},
+                       {shown(index)});
         if (s.ruleIndex == 0)
-            return text.empty() ? std::string{} : "rule_index jest 0 (żadna reguła), a rule_text nie jest pusty";
-        if (text.empty()) return "rule_index jest " + index + ", a rule_text jest pusty";
-        if (hasControl(text)) return "rule_text zawiera znak sterujący";
+            return text.empty() ? std::string{}
+                                : say({"rule_index jest 0 (żadna reguła), a rule_text nie jest pusty",
+                                       "rule_index is 0 (no rule), and rule_text is not empty"});
+        if (text.empty())
+            return say({"rule_index jest {1}, a rule_text jest pusty", "rule_index is {1}, and rule_text is empty"}, {index});
+        if (hasControl(text)) return say({"rule_text zawiera znak sterujący", "rule_text holds a control character"});
         if (rulePattern(text) != s.sensors)
-            return "reguła " + shown(text) + " nie jest regułą dla stanów czujników s1…s8 tego wiersza";
+            return say({"reguła {1} nie jest regułą dla stanów czujników s1…s8 tego wiersza",
+                        "the rule {1} is not a rule for this row's sensor states s1…s8"},
+                       {shown(text)});
         s.text = textIndex(text);
         return {};
     }
@@ -165,7 +187,9 @@ private:
     std::string readStop(LoggedStep& s) const {
         const std::string& f = fields_[kStop];
         if (!f.empty() && f != "0" && f != "1")
-            return "pole stop ma wartość " + shown(f) + "; oczekiwano 0, 1 albo pustego pola";
+            return say({"pole stop ma wartość {1}; oczekiwano 0, 1 albo pustego pola",
+                        "the field stop holds {1}; 0, 1 or an empty field was expected"},
+                       {shown(f)});
         s.stop = f == "1";
         return {};
     }
@@ -215,34 +239,37 @@ private:
 };
 
 ParsedRunLog refused(int line, const std::string& problem) {
-    return {std::nullopt, "wiersz " + std::to_string(line) + ": " + problem};
+    return {std::nullopt, say({"wiersz {1}: {2}", "row {1}: {2}"}, {std::to_string(line), problem})};
 }
 
 }  // namespace
 
 ParsedRunLog parseRunLog(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return {std::nullopt, "plik jest pusty"};
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return {std::nullopt, say({"plik jest pusty", "the file is empty"})};
     Lines lines(text);
     std::string_view line;
     RunLog log;
     while (lines.next(line) && line != kRunCsvHeader) ++log.skippedLines;
     if (line != kRunCsvHeader)
-        return {std::nullopt, "nie ma wiersza nagłówka „" + std::string(kRunCsvHeader) +
-                                  "”; to nie jest przebieg zapisany przez Vemrik ani przez robota"};
+        return {std::nullopt, say({"nie ma wiersza nagłówka „{1}”; to nie jest przebieg zapisany przez Vemrik ani przez robota",
+                                   "there is no header row “{1}”; this is not a run saved by Vemrik or by the robot"},
+                                  {kRunCsvHeader})};
     RowReader rows(log);
     while (lines.next(line)) {
         if (line.empty()) {
             if (lines.restBlank()) break;
-            return refused(lines.number(), "pusty wiersz, a po nim są jeszcze dane");
+            return refused(lines.number(), say({"pusty wiersz, a po nim są jeszcze dane", "an empty row, and data after it"}));
         }
         if (line == kRunCsvHeader)
-            return refused(lines.number(), "drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?");
+            return refused(lines.number(), say({"drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?",
+                                                "a second header; did the board start again while writing?"}));
         if (log.steps.size() == kMaxLogSteps)
-            return refused(lines.number(), "więcej niż " + std::to_string(kMaxLogSteps) + " kroków");
+            return refused(lines.number(),
+                           say({"więcej niż {1} kroków", "more than {1} steps"}, {std::to_string(kMaxLogSteps)}));
         if (std::string problem = rows.take(line); !problem.empty()) return refused(lines.number(), problem);
     }
-    if (log.steps.empty()) return {std::nullopt, "po nagłówku nie ma żadnego kroku"};
+    if (log.steps.empty()) return {std::nullopt, say({"po nagłówku nie ma żadnego kroku", "no step follows the header"})};
     return {std::move(log), {}};
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/texts.h"
 #include "evaluation/summary.h"
 
 namespace vemrik {
@@ -29,17 +30,18 @@ std::string paddedRow(const std::vector<std::string>& cells) {
 
 std::vector<std::string> evaluationLines(const JobResult& r) {
     std::vector<std::string> lines;
-    if (r.settings.noise.any()) lines.push_back("Zakłócenia: " + noiseText(r.settings.noise));
+    if (r.settings.noise.any()) lines.push_back(say({"Zakłócenia: {1}", "Noise: {1}"}, {noiseText(r.settings.noise)}));
     for (std::string& line : summaryLines(summarize(r.evaluation.runs), r.evaluation))
         lines.push_back(std::move(line));
     return lines;
 }
 
 std::vector<std::string> sweepHead(const JobResult& r) {
-    std::vector<std::string> lines{"Zakłócenia przy poziomie 1: " + noiseText(r.settings.noise)};
+    std::vector<std::string> lines{
+        say({"Zakłócenia przy poziomie 1: {1}", "Noise at level 1: {1}"}, {noiseText(r.settings.noise)})};
     if (r.cancelled())
-        lines.push_back("Przerwano: ukończono " + std::to_string(r.wholeLevels()) + " z " +
-                        std::to_string(r.settings.levels.size()) + " poziomów.");
+        lines.push_back(say({"Przerwano: ukończono {1} z {2} poziomów.", "Cancelled: {1} of {2} levels finished."},
+                            {std::to_string(r.wholeLevels()), std::to_string(r.settings.levels.size())}));
     return lines;
 }
 
@@ -53,7 +55,7 @@ JobReport jobReport(const JobResult& r) {
     } else {
         report.lines = evaluationLines(r);
     }
-    report.time = "Czas: " + secondsText(r.seconds);
+    report.time = say({"Czas: {1}", "Time: {1}"}, {secondsText(r.seconds)});
     return report;
 }
 
@@ -65,14 +67,14 @@ std::vector<std::string> reportLines(const JobReport& report) {
 }
 
 std::string settingsLine(const JobSettings& s) {
-    return "Limit kroków " + std::to_string(s.maxSteps) + ", ziarna " + std::to_string(s.seed) + " … " +
-           std::to_string(runSeed(s.seed, s.runs - 1));
+    return say({"Limit kroków {1}, ziarna {2} … {3}", "Step limit {1}, seeds {2} … {3}"},
+               {std::to_string(s.maxSteps), std::to_string(s.seed), std::to_string(runSeed(s.seed, s.runs - 1))});
 }
 
 std::string failedRunLine(const EvaluatedRun& r) {
-    const char* what = r.result.outcome == Outcome::Lost ? "zgubiony" : "bez stopu";
-    return "przebieg " + std::to_string(r.run + 1) + ", ziarno " + std::to_string(r.seed) + ": " + what +
-           " po " + std::to_string(r.result.steps) + " krokach";
+    const std::string what = r.result.outcome == Outcome::Lost ? say({"zgubiony", "lost"}) : say({"bez stopu", "no stop"});
+    return say({"przebieg {1}, ziarno {2}: {3} po {4} krokach", "run {1}, seed {2}: {3} after {4} steps"},
+               {std::to_string(r.run + 1), std::to_string(r.seed), what, std::to_string(r.result.steps)});
 }
 
 std::vector<EvaluatedRun> failedRuns(const JobResult& r, std::size_t most) {

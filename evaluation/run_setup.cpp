@@ -6,6 +6,7 @@
 
 #include "algorithm/rule_parse.h"
 #include "algorithm/rule_text.h"
+#include "app/texts.h"
 #include "engine/sensing.h"
 #include "map/map_view.h"
 #include "raster/raster.h"
@@ -58,7 +59,7 @@ PreparedRun prepareTrack(const Workspace& ws) {
     s.ReturnToStart = 1;
     s.RobotPosX = std::numeric_limits<float>::quiet_NaN();
     PlaceAtStart(s);
-    if (std::isnan(s.RobotPosX)) return {std::nullopt, "na mapie nie ma pola startu"};
+    if (std::isnan(s.RobotPosX)) return {std::nullopt, say({"na mapie nie ma pola startu", "the map has no start cell"})};
     RunSetup setup;
     setup.startX = s.RobotPosX;
     setup.startY = s.RobotPosY;
@@ -70,8 +71,9 @@ PreparedRun prepareTrack(const Workspace& ws) {
 PreparedRun withRobotAndRules(RunSetup track, const Grid& robot, const std::vector<std::string>& rules) {
     track.rules.follow(rules);
     if (const int fault = track.rules.firstFault(); fault >= 0)
-        return {std::nullopt, "reguła " + std::to_string(fault + 1) + ": " +
-                                  ruleLineProblem(rules[static_cast<std::size_t>(fault)]).value_or("")};
+        return {std::nullopt, say({"reguła {1}: {2}", "rule {1}: {2}"},
+                                  {std::to_string(fault + 1),
+                                   ruleLineProblem(rules[static_cast<std::size_t>(fault)]).value_or("")})};
     track.samples.follow(robot);
     track.reach = reachOf(robot);
     return {std::move(track), {}};

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/texts.h"
+
 namespace vemrik {
 
 namespace {
@@ -18,11 +20,11 @@ std::vector<int> successSteps(const std::vector<EvaluatedRun>& runs) {
     return steps;
 }
 
-/// `decimals` places with a decimal comma, as Polish writes numbers; never from the locale.
+/// `decimals` places with the decimal sign of the language spoken; never from the locale.
 std::string decimal(double v, int decimals) {
     char buf[64];
     std::string text(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
-    std::replace(text.begin(), text.end(), '.', ',');
+    std::replace(text.begin(), text.end(), '.', decimalSign()[0]);
     return text;
 }
 
@@ -94,21 +96,24 @@ std::string secondsText(double seconds) { return decimal(seconds, 3) + " s"; }
 std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e) {
     std::vector<std::string> lines;
     if (e.cancelled)
-        lines.push_back("Przerwano: ukończono " + std::to_string(s.runs) + " z " +
-                        std::to_string(e.requested) + " przebiegów");
+        lines.push_back(say({"Przerwano: ukończono {1} z {2} przebiegów", "Cancelled: {1} of {2} runs finished"},
+                            {std::to_string(s.runs), std::to_string(e.requested)}));
     else
-        lines.push_back("Przebiegi: " + std::to_string(s.runs));
-    lines.push_back("Dojazd do stopu: " + countAndShare(s.successes, s.success.value) +
-                    ", przedział ufności 95 %: " + percent(s.success.low) + " – " + percent(s.success.high));
+        lines.push_back(say({"Przebiegi: {1}", "Runs: {1}"}, {std::to_string(s.runs)}));
+    lines.push_back(say({"Dojazd do stopu: {1}, przedział ufności 95 %: {2} – {3}",
+                         "Reached the stop: {1}, 95 % confidence interval: {2} – {3}"},
+                        {countAndShare(s.successes, s.success.value), percent(s.success.low), percent(s.success.high)}));
     if (s.medianSteps)
-        lines.push_back("Kroki do stopu: mediana " + std::to_string(*s.medianSteps) + ", 90. percentyl " +
-                        std::to_string(*s.p90Steps));
+        lines.push_back(say({"Kroki do stopu: mediana {1}, 90. percentyl {2}", "Steps to the stop: median {1}, 90th percentile {2}"},
+                            {std::to_string(*s.medianSteps), std::to_string(*s.p90Steps)}));
     else
-        lines.push_back("Kroki do stopu: żaden przebieg nie dojechał");
-    std::string lost = "Poza mapą: " + countAndShare(s.lost, s.lostRate);
-    if (s.failedSteps > 0) lost += ", w tym krok poza zakresem liczb: " + std::to_string(s.failedSteps);
+        lines.push_back(say({"Kroki do stopu: żaden przebieg nie dojechał", "Steps to the stop: no run arrived"}));
+    std::string lost = say({"Poza mapą: {1}", "Off the map: {1}"}, {countAndShare(s.lost, s.lostRate)});
+    if (s.failedSteps > 0)
+        lost += say({", w tym krok poza zakresem liczb: {1}", ", among them a step beyond the numbers' range: {1}"},
+                    {std::to_string(s.failedSteps)});
     lines.push_back(lost);
-    lines.push_back("Limit kroków: " + countAndShare(s.timeouts, s.timeoutRate));
+    lines.push_back(say({"Limit kroków: {1}", "Step limit: {1}"}, {countAndShare(s.timeouts, s.timeoutRate)}));
     return lines;
 }
 

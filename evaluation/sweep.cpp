@@ -1,5 +1,7 @@
 #include "evaluation/sweep.h"
 
+#include "app/texts.h"
+
 namespace vemrik {
 
 std::vector<double> defaultSweepLevels() { return {0.0, 0.25, 0.5, 0.75, 1.0}; }
@@ -25,13 +27,14 @@ std::vector<SweepPoint> runSweep(const RunSetup& setup, const std::vector<double
 }
 
 std::string noiseText(const Noise& n) {
-    return "odwrócenie " + decimalText(n.flip, 3) + ", przesunięcie " + decimalText(n.shift, 1) +
-           " px, obrót " + decimalText(n.turn, 1) + "°";
+    return say({"odwrócenie {1}, przesunięcie {2} px, obrót {3}°", "flip {1}, shift {2} px, turn {3}°"},
+               {decimalText(n.flip, 3), decimalText(n.shift, 1), decimalText(n.turn, 1)});
 }
 
 std::vector<std::vector<std::string>> sweepTable(const std::vector<SweepPoint>& sweep) {
     std::vector<std::vector<std::string>> rows{
-        {"poziom", "odwrócenie", "przesunięcie", "obrót", "przebiegi", "dojazd", "przedział 95 %"}};
+        {say({"poziom", "level"}), say({"odwrócenie", "flip"}), say({"przesunięcie", "shift"}), say({"obrót", "turn"}),
+         say({"przebiegi", "runs"}), say({"dojazd", "arrived"}), say({"przedział 95 %", "95 % interval"})}};
     for (const SweepPoint& p : sweep) {
         const Summary& s = p.summary;
         rows.push_back({decimalText(p.level, 2), decimalText(p.noise.flip, 3),

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/texts.h"
 #include "robot_export/arduino_sketch.h"
 #include "robot_export/wiring_svg.h"
 #include "workspace/workspace_file.h"
@@ -54,7 +55,9 @@ std::optional<std::string> writeSketchFolder(const SketchPlan& plan, const std::
     const SketchFiles files = sketchFiles(dir, plan.name);
     std::error_code ec;
     std::filesystem::create_directories(files.folder, ec);
-    if (ec) return "nie można utworzyć folderu „" + files.folder + "”: " + ec.message();
+    if (ec)
+        return say({"nie można utworzyć folderu „{1}”: {2}", "cannot create the folder “{1}”: {2}"},
+                   {files.folder, ec.message()});
     if (auto error = saveAtomically(files.sketch, arduinoSketch(plan))) return files.sketch + ": " + *error;
     if (auto error = saveAtomically(files.wiring, wiringSvg(plan))) return files.wiring + ": " + *error;
     return std::nullopt;

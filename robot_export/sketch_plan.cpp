@@ -1,5 +1,6 @@
 #include "robot_export/sketch_plan.h"
 
+#include "app/texts.h"
 #include "engine/engine.h"
 #include "engine/rule_table.h"
 #include "workspace/rule_line.h"
@@ -48,14 +49,16 @@ PlannedSketch planSketch(const Workspace& ws, const std::string& name, std::uint
     forEachSensor(ws.robot, [&](const Sensor& s) {
         if (sensors++ < kSensorSlots) plan.sensors.push_back(s);
     });
-    if (sensors == 0) return {std::nullopt, "robot nie ma czujników, więc nie ma czego podłączyć"};
+    if (sensors == 0) return {std::nullopt, say({"robot nie ma czujników, więc nie ma czego podłączyć",
+                                                  "the robot has no sensors, so there is nothing to connect"})};
     plan.unwiredSensors = sensors - static_cast<int>(plan.sensors.size());
 
     RuleTable table;
     table.follow(ws.rules);
     if (const int fault = table.firstFault(); fault >= 0)
-        return {std::nullopt, "reguła " + std::to_string(fault + 1) + ": " +
-                                  ruleLineProblem(ws.rules[static_cast<std::size_t>(fault)]).value_or("")};
+        return {std::nullopt, say({"reguła {1}: {2}", "rule {1}: {2}"},
+                                  {std::to_string(fault + 1),
+                                   ruleLineProblem(ws.rules[static_cast<std::size_t>(fault)]).value_or("")})};
     readTable(table, ws.rules, plan);
 
     decltype(Engine::RandomEngine) draws(seed);

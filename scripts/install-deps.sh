@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Vemrik need, if missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
           nlohmann-json3-dev qt6-translations-l10n xvfb xdotool imagemagick
           desktop-file-utils appstream dpkg-dev file libx11-dev
           gcc-avr avr-libc arduino-core-avr libsimavr-dev simavr)

@@ -1,23 +1,15 @@
 #include "simulation/run_status.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "app/texts.h"
 #include "engine/sensing.h"
 
 namespace vemrik {
 
 namespace {
 
-// One decimal and a decimal comma, as Polish writes numbers.
-std::string tenths(float v) {
-    char buf[64];
-    const int n = std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(v));
-    std::string out(buf, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof buf) - 1)));
-    std::replace(out.begin(), out.end(), '.', ',');
-    return out;
-}
+std::string tenths(float v) { return spokenDecimal(static_cast<double>(v), 1); }
 
 // The heading as a compass reads it, to the tenth that is shown: 359.96 is 0,0, not 360,0.
 float compassHeading(float heading) {
@@ -29,74 +21,84 @@ float compassHeading(float heading) {
     return static_cast<float>(d + 0.0);  // never "-0,0"
 }
 
-std::string stepsWord(std::uint64_t n) { return n == 1 ? "kroku" : "krokach"; }
+constexpr Text kInSteps{"w {1} krokach", "in {1} steps"};
+constexpr Text kInStep{"w {1} kroku", "in {1} step"};
 
 }  // namespace
 
-std::string stepsText(std::uint64_t steps) { return "kroki: " + std::to_string(steps); }
+std::string stepsText(std::uint64_t steps) { return say({"kroki: {1}", "steps: {1}"}, {std::to_string(steps)}); }
 
 std::string simulatedTimeText(std::uint64_t steps) {
     // Whole tenths of a second, so no rounding creeps in however long the run.
     const std::uint64_t t = steps * (kSimulatedStepMs / 100);
-    return "czas: " + std::to_string(t / 10) + "," + std::to_string(t % 10) + " s";
+    const std::string seconds = std::to_string(t / 10) + std::string(decimalSign()) + std::to_string(t % 10);
+    return say({"czas: {1} s", "time: {1} s"}, {seconds});
 }
 
 std::string runStateText(RunState state, bool paused) {
     switch (state) {
         case RunState::Held:
-            return "stan: zatrzymany";
+            return say({"stan: zatrzymany", "state: held"});
         case RunState::Ready:
-            return paused ? "stan: pauza" : "stan: gotowy";
+            return paused ? say({"stan: pauza", "state: paused"}) : say({"stan: gotowy", "state: ready"});
         case RunState::Running:
-            return "stan: jedzie";
+            return say({"stan: jedzie", "state: driving"});
         case RunState::Stopping:
-            return "stan: zatrzymuje się";
+            return say({"stan: zatrzymuje się", "state: stopping"});
     }
-    return "stan: ?";
+    return say({"stan: ?", "state: ?"});
 }
 
 std::string poseText(const ProgramState& s) {
-    return "kierunek " + tenths(compassHeading(s.RobotHeading)) + "°, x " + tenths(s.RobotPosX) + ", y " +
-           tenths(s.RobotPosY);
+    return say({"kierunek {1}°, x {2}, y {3}", "heading {1}°, x {2}, y {3}"},
+               {tenths(compassHeading(s.RobotHeading)), tenths(s.RobotPosX), tenths(s.RobotPosY)});
 }
 
 std::string runEventText(RunState state, const RunRecord& run, const ProgramState& s, bool startRefused) {
-    if (startRefused && !hasStartCell(s.MapGrid)) return "Brak pola Start na mapie";
+    if (startRefused && !hasStartCell(s.MapGrid)) return say({"Brak pola Start na mapie", "No start cell on the map"});
     const bool held = state == RunState::Held || state == RunState::Stopping;
     if (const auto stop = run.stopReachedAt(); held && stop)
-        return *stop == 0 ? "czujnik widzi stop już na starcie"
-                          : "dojechał do stopu w " + std::to_string(*stop) + " " + stepsWord(*stop);
+        return *stop == 0 ? say({"czujnik widzi stop już na starcie", "a sensor sees the stop at the start already"})
+                          : say({"dojechał do stopu {1}", "reached the stop {1}"},
+                                {say(*stop == 1 ? kInStep : kInSteps, {std::to_string(*stop)})});
     if (!held && run.offMapSince() > 0 && !onDrawnMap(s.RobotPosX, s.RobotPosY))
-        return "poza mapą od kroku " + std::to_string(run.offMapSince());
+        return say({"poza mapą od kroku {1}", "off the map since step {1}"}, {std::to_string(run.offMapSince())});
     return {};
 }
 
 std::string lastRuleText(const LastRule& rule) {
     if (!rule.stepped) return {};
-    if (rule.text.empty()) return "prosto";
-    const std::string which = rule.line >= 0 ? "reguła " + std::to_string(rule.line + 1) : "reguła usunięta";
+    if (rule.text.empty()) return say({"prosto", "straight on"});
+    const std::string which = rule.line >= 0 ? say({"reguła {1}", "rule {1}"}, {std::to_string(rule.line + 1)})
+                                             : say({"reguła usunięta", "rule deleted"});
     return which + ": " + std::string(rule.text);
 }
 
 std::string seedText(std::uint32_t seed, bool repeatable) {
-    return "ziarno " + std::to_string(seed) + (repeatable ? " (powtarzalne)" : "");
+    return repeatable ? say({"ziarno {1} (powtarzalne)", "seed {1} (repeatable)"}, {std::to_string(seed)})
+                      : say({"ziarno {1}", "seed {1}"}, {std::to_string(seed)});
 }
 
 std::string historyText(const RunHistory& history) {
     if (history.active())
-        return history.shown() < history.steps() ? "cofnięto do kroku " + std::to_string(history.shown()) +
-                                                       " z " + std::to_string(history.steps())
-                                                 : std::string();
+        return history.shown() < history.steps()
+                   ? say({"cofnięto do kroku {1} z {2}", "back at step {1} of {2}"},
+                         {std::to_string(history.shown()), std::to_string(history.steps())})
+                   : std::string();
     switch (history.endedBy()) {
         case HistoryEnd::Edited:
-            return "nie można cofać: zmieniono robota, mapę lub reguły";
+            return say({"nie można cofać: zmieniono robota, mapę lub reguły",
+                        "cannot step back: the robot, the map or the rules changed"});
         case HistoryEnd::TooLong:
-            return "nie można cofać: ponad " + std::to_string(kHistoryBound) + " kroków";
+            return say({"nie można cofać: ponad {1} kroków", "cannot step back: more than {1} steps"},
+                       {std::to_string(kHistoryBound)});
         default:
             return {};
     }
 }
 
-std::string hitsText(std::uint64_t hits) { return "trafienia od startu: " + std::to_string(hits); }
+std::string hitsText(std::uint64_t hits) {
+    return say({"trafienia od startu: {1}", "hits since the start: {1}"}, {std::to_string(hits)});
+}
 
 }  // namespace vemrik

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/texts.h"
+
 namespace vemrik {
 
 namespace {
@@ -17,12 +19,15 @@ std::string patternText(std::uint8_t sensors, int count) {
 }
 
 std::string ruleLine(int line, const std::vector<std::string>& rules) {
-    std::string s = "reguła " + std::to_string(line + 1);
+    std::string s = say({"reguła {1}", "rule {1}"}, {std::to_string(line + 1)});
     if (line < static_cast<int>(rules.size())) s += ": " + rules[static_cast<std::size_t>(line)];
     return s;
 }
 
-constexpr const char* kMarkNames[4] = {"zjechał z mapy", "wrócił na mapę", "żadna reguła nie pasuje", "stop"};
+constexpr Text kMarkNames[4] = {{"zjechał z mapy", "left the map"},
+                                {"wrócił na mapę", "came back onto the map"},
+                                {"żadna reguła nie pasuje", "no rule matches"},
+                                {"stop", "stop"}};
 
 }  // namespace
 
@@ -106,24 +111,25 @@ std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_
     if (b == a + 1) {
         const TimelineStep& s = timeline.step(a);
         facts = s.facts;
-        text = "krok " + std::to_string(first) + "\nwzorzec: " + patternText(s.sensors, s.sensorCount) +
-               "\n" + (s.rule >= 0 ? ruleLine(s.rule, rules) : std::string("prosto"));
+        text = say({"krok {1}\nwzorzec: {2}\n", "step {1}\npattern: {2}\n"},
+                   {std::to_string(first), patternText(s.sensors, s.sensorCount)}) +
+               (s.rule >= 0 ? ruleLine(s.rule, rules) : say({"prosto", "straight on"}));
         text += timeline.headingKnown()
-                    ? "\nkierunek: " + std::to_string(static_cast<long>(std::lround(s.heading))) + "°"
-                    : std::string("\nkierunek: nieznany");
+                    ? say({"\nkierunek: {1}°", "\nheading: {1}°"}, {std::to_string(static_cast<long>(std::lround(s.heading)))})
+                    : say({"\nkierunek: nieznany", "\nheading: unknown"});
     } else {
-        text = "kroki " + std::to_string(first) + "–" + std::to_string(first + (b - a) - 1) + " (" +
-               std::to_string(b - a) + ")\nczujniki na linii (kroków):";
+        text = say({"kroki {1}–{2} ({3})\nczujniki na linii (kroków):", "steps {1}–{2} ({3})\nsensors on the line (steps):"},
+                   {std::to_string(first), std::to_string(first + (b - a) - 1), std::to_string(b - a)});
         for (std::size_t k = 0; k < 8; ++k)
             text += sum.present[k] == 0 ? std::string(" –") : " " + std::to_string(sum.on[k]);
-        text += sum.rule >= 0 ? "\nnajczęściej " + ruleLine(sum.rule, rules) + " (" +
-                                    std::to_string(sum.ruleSteps) + " razy)"
-                              : std::string("\nprosto");
+        text += sum.rule >= 0 ? say({"\nnajczęściej {1} ({2} razy)", "\nmostly {1} ({2} times)"},
+                                    {ruleLine(sum.rule, rules), std::to_string(sum.ruleSteps)})
+                              : "\n" + say({"prosto", "straight on"});
         for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
             if (sum.marks[m] > 0) facts |= kMarkFacts[m];
     }
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
-        if (facts & kMarkFacts[m]) text += std::string("\n") + kMarkNames[m];
+        if (facts & kMarkFacts[m]) text += "\n" + say(kMarkNames[m]);
     return text;
 }
 

@@ -51,6 +51,7 @@ Ended runClosedOutput(const std::string& line, rlim_t sizeLimit) {
         ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
         const struct rlimit limit { sizeLimit, sizeLimit };
         ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::setenv("LC_ALL", "pl_PL.UTF-8", 1);  // the messages checked are the Polish ones
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

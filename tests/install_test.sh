@@ -19,6 +19,8 @@ expected=(
   share/doc/vemrik/copyright
   share/man/man1/vemrik-eval.1.gz
   share/man/man1/vemrik.1.gz
+  share/man/en/man1/vemrik-eval.1.gz
+  share/man/en/man1/vemrik.1.gz
   share/metainfo/$id.metainfo.xml
   share/mime/packages/$id.xml
   share/vemrik/examples/descriptions.ini
@@ -58,8 +60,8 @@ if command -v update-mime-database >/dev/null; then
   grep -qx 'application/x-vemrik-task:\*\.vemrik-task' share/mime/globs
 fi
 if command -v groff >/dev/null; then
-  for page in vemrik vemrik-eval; do
-    warnings=$(gzip -dc "share/man/man1/$page.1.gz" | groff -k -man -Tutf8 -ww -z 2>&1)
+  for page in man1/vemrik man1/vemrik-eval en/man1/vemrik en/man1/vemrik-eval; do
+    warnings=$(gzip -dc "share/man/$page.1.gz" | groff -k -man -Tutf8 -ww -z 2>&1)
     [ -z "$warnings" ] || { echo "$warnings"; exit 1; }
   done
 fi

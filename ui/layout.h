@@ -26,7 +26,6 @@ inline constexpr int kNotebookWidth = 793;
 inline constexpr int kNotebookHeight = 433;
 inline constexpr int kInitialPage = 3;
 inline constexpr std::string_view kFormCaption = "Vemrik - vemrik@example.org";
-inline constexpr std::string_view kPageCaptions[] = {"Robot", "Mapa", "Algorytm", "Symulacja"};
 
 /// Every control of the form but the notebook and the two timers.
 std::span<const ControlSpec> formLayout();

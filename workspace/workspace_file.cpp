@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/texts.h"
+
 namespace vemrik {
 
 namespace {
@@ -19,30 +21,30 @@ namespace {
 std::string systemError(int err) {
     switch (err) {
         case ENOENT:
-            return "plik lub katalog nie istnieje";
+            return say({"plik lub katalog nie istnieje", "the file or folder does not exist"});
         case EACCES:
         case EPERM:
-            return "brak uprawnień";
+            return say({"brak uprawnień", "permission denied"});
         case EISDIR:
-            return "to jest katalog, a nie plik";
+            return say({"to jest katalog, a nie plik", "this is a folder, not a file"});
         case ENOTDIR:
-            return "część ścieżki nie jest katalogiem";
+            return say({"część ścieżki nie jest katalogiem", "a part of the path is not a folder"});
         case ENOSPC:
-            return "brak miejsca na dysku";
+            return say({"brak miejsca na dysku", "no space left on the disk"});
         case EDQUOT:
-            return "przekroczony przydział miejsca na dysku";
+            return say({"przekroczony przydział miejsca na dysku", "the disk quota is exceeded"});
         case EROFS:
-            return "system plików jest tylko do odczytu";
+            return say({"system plików jest tylko do odczytu", "the file system is read-only"});
         case EFBIG:
-            return "plik przekroczył dopuszczalny rozmiar";
+            return say({"plik przekroczył dopuszczalny rozmiar", "the file went over the size allowed"});
         case ENAMETOOLONG:
-            return "za długa nazwa pliku";
+            return say({"za długa nazwa pliku", "the file name is too long"});
         case EIO:
-            return "błąd wejścia-wyjścia";
+            return say({"błąd wejścia-wyjścia", "input/output error"});
         case ELOOP:
-            return "dowiązania symboliczne tworzą pętlę";
+            return say({"dowiązania symboliczne tworzą pętlę", "symbolic links form a loop"});
         default:
-            return "błąd systemu (" + std::string(std::strerror(err)) + ")";
+            return say({"błąd systemu ({1})", "system error ({1})"}, {std::strerror(err)});
     }
 }
 
@@ -84,17 +86,17 @@ bool writeAll(int fd, const std::string& text) {
 /// Why a file of this kind is not written over.
 std::string notRegular(mode_t mode) {
     if (S_ISDIR(mode)) return systemError(EISDIR);
-    if (S_ISFIFO(mode)) return "to jest potok nazwany (FIFO), a nie zwykły plik";
-    if (S_ISCHR(mode)) return "to jest urządzenie znakowe, a nie zwykły plik";
-    if (S_ISBLK(mode)) return "to jest urządzenie blokowe, a nie zwykły plik";
-    if (S_ISSOCK(mode)) return "to jest gniazdo, a nie zwykły plik";
-    return "to nie jest zwykły plik";
+    if (S_ISFIFO(mode)) return say({"to jest potok nazwany (FIFO), a nie zwykły plik", "this is a named pipe (FIFO), not a regular file"});
+    if (S_ISCHR(mode)) return say({"to jest urządzenie znakowe, a nie zwykły plik", "this is a character device, not a regular file"});
+    if (S_ISBLK(mode)) return say({"to jest urządzenie blokowe, a nie zwykły plik", "this is a block device, not a regular file"});
+    if (S_ISSOCK(mode)) return say({"to jest gniazdo, a nie zwykły plik", "this is a socket, not a regular file"});
+    return say({"to nie jest zwykły plik", "this is not a regular file"});
 }
 
 /// Why a file of this kind is not read, or nothing for a regular file.
 std::optional<std::string> notReadable(const struct stat& st) {
     if (S_ISDIR(st.st_mode)) return systemError(EISDIR);
-    if (!S_ISREG(st.st_mode)) return "to nie jest zwykły plik";
+    if (!S_ISREG(st.st_mode)) return say({"to nie jest zwykły plik", "this is not a regular file"});
     return std::nullopt;
 }
 
@@ -102,7 +104,7 @@ std::optional<std::string> notReadable(const struct stat& st) {
 struct SaveTarget {
     std::filesystem::path path;
     std::optional<struct stat> old;  ///< the file replaced; nothing when a new one is made
-    std::string error;               ///< why the save is refused, in Polish
+    std::string error;               ///< why the save is refused, in words for the user
 };
 
 SaveTarget saveTarget(const std::string& path) {
@@ -113,14 +115,14 @@ SaveTarget saveTarget(const std::string& path) {
     } else if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) {
         // A dangling link is refused rather than followed: its target may well be a typo.
         t.error =
-            errno == ENOENT ? "dowiązanie symboliczne wskazuje na plik, którego nie ma" : systemError(errno);
+            errno == ENOENT ? say({"dowiązanie symboliczne wskazuje na plik, którego nie ma", "the symbolic link points to a file that does not exist"}) : systemError(errno);
     } else if (!S_ISREG(st.st_mode)) {
         t.error = notRegular(st.st_mode);
     } else if ((st.st_mode & 0222) == 0) {
         // Asked of the mode bits, as root passes access() for any file: an editor's read-only.
-        t.error = "plik jest tylko do odczytu";
+        t.error = say({"plik jest tylko do odczytu", "the file is read-only"});
     } else if (::access(path.c_str(), W_OK) != 0) {
-        t.error = errno == EACCES ? "plik jest tylko do odczytu" : systemError(errno);
+        t.error = errno == EACCES ? say({"plik jest tylko do odczytu", "the file is read-only"}) : systemError(errno);
     } else {
         t.old = st;
         if (char* real = ::realpath(path.c_str(), nullptr)) {
@@ -133,7 +135,7 @@ SaveTarget saveTarget(const std::string& path) {
     if (!t.error.empty()) return t;
     const std::filesystem::path dir = t.path.parent_path().empty() ? "." : t.path.parent_path();
     if (::access(dir.c_str(), W_OK | X_OK) != 0)
-        t.error = errno == EACCES ? "brak uprawnień do zapisu w katalogu" : systemError(errno);
+        t.error = errno == EACCES ? say({"brak uprawnień do zapisu w katalogu", "no permission to write in the folder"}) : systemError(errno);
     return t;
 }
 
@@ -206,18 +208,18 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
     if (::fstat(fd.get(), &st) != 0) return {std::nullopt, systemError(errno)};
     if (auto refusal = notReadable(st)) return {std::nullopt, std::move(*refusal)};
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
-        return {std::nullopt, "plik jest za duży (ponad " + std::to_string(maxBytes >> 20) + " MiB)"};
+        return {std::nullopt, say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"}, {std::to_string(maxBytes >> 20)})};
     std::string text;
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {std::nullopt, "błąd odczytu: " + systemError(errno)};
+        if (n < 0) return {std::nullopt, say({"błąd odczytu: {1}", "read error: {1}"}, {systemError(errno)})};
         if (n == 0) break;
         text.append(buf, static_cast<std::size_t>(n));
         // The file may grow while it is read.
         if (text.size() > maxBytes)
-            return {std::nullopt, "plik jest za duży (ponad " + std::to_string(maxBytes >> 20) + " MiB)"};
+            return {std::nullopt, say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"}, {std::to_string(maxBytes >> 20)})};
     }
     return {std::move(text), {}};
 }

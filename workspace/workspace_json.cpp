@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/program_state.h"
+#include "app/texts.h"
 #include "workspace/json_document.h"
 #include "workspace/rule_line.h"
 
@@ -29,20 +30,20 @@ struct FormatError {
 /// A field of the file: its key and its name for the user.
 struct Field {
     std::string_view key;
-    std::string_view name;
+    Text name;
 };
 
-constexpr Field kFormat{"format", "format"};
-constexpr Field kVersion{"version", "wersja"};
-constexpr Field kRobot{"robot", "robot"};
-constexpr Field kMap{"map", "mapa"};
-constexpr Field kStrokes{"strokes", "pędzel"};
-constexpr Field kRules{"rules", "reguły"};
-constexpr Field kRuleAngle{"ruleAngle", "kąt reguły"};
-constexpr Field kStartHeading{"startHeading", "kierunek startu"};
+constexpr Field kFormat{"format", {"format", "format"}};
+constexpr Field kVersion{"version", {"wersja", "version"}};
+constexpr Field kRobot{"robot", {"robot", "robot"}};
+constexpr Field kMap{"map", {"mapa", "map"}};
+constexpr Field kStrokes{"strokes", {"pędzel", "brush"}};
+constexpr Field kRules{"rules", {"reguły", "rules"}};
+constexpr Field kRuleAngle{"ruleAngle", {"kąt reguły", "rule angle"}};
+constexpr Field kStartHeading{"startHeading", {"kierunek startu", "start heading"}};
 constexpr Field kFields[] = {kFormat, kVersion, kRobot, kMap, kStrokes, kRules, kRuleAngle, kStartHeading};
 
-std::string where(const Field& f) { return std::string(f.name) + " (\"" + std::string(f.key) + "\")"; }
+std::string where(const Field& f) { return say(f.name) + " (\"" + std::string(f.key) + "\")"; }
 std::string at(std::size_t i) { return "[" + std::to_string(i) + "]"; }
 std::string quotedKey(std::string_view key) {
     return Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -100,30 +101,33 @@ Json parseJson(std::string_view text) {
 
 const Json& field(const Json& root, const Field& f) {
     const auto it = root.find(f.key);
-    if (it == root.end()) fail("brak pola " + where(f));
+    if (it == root.end()) fail(say({"brak pola {1}", "the field {1} is missing"}, {where(f)}));
     return *it;
 }
 
 void checkHeader(const Json& root) {
     if (!root.is_object() || !root.contains("format"))
-        fail("to nie jest plik Vemrik: brak pola \"format\" o wartości \"" +
-             std::string(kWorkspaceFormatName) + "\"");
+        fail(say({"to nie jest plik Vemrik: brak pola \"format\" o wartości \"{1}\"",
+                  "this is not a Vemrik file: there is no field \"format\" with the value \"{1}\""},
+                 {kWorkspaceFormatName}));
     const Json& format = root.at("format");
     if (!format.is_string() || format.get<std::string>() != kWorkspaceFormatName)
-        fail("to nie jest plik Vemrik: pole \"format\" musi mieć wartość \"" +
-             std::string(kWorkspaceFormatName) + "\"");
+        fail(say({"to nie jest plik Vemrik: pole \"format\" musi mieć wartość \"{1}\"",
+                  "this is not a Vemrik file: the field \"format\" must have the value \"{1}\""},
+                 {kWorkspaceFormatName}));
     const Json& version = field(root, kVersion);
-    if (!version.is_number_integer()) fail(where(kVersion) + ": oczekiwano liczby całkowitej");
+    if (!version.is_number_integer()) fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"}, {where(kVersion)}));
     const bool supported = version.is_number_unsigned()
                                ? version.get<std::uint64_t>() == kWorkspaceFormatVersion
                                : version.get<std::int64_t>() == kWorkspaceFormatVersion;
     if (!supported)
-        fail("wersja formatu " + version.dump() + " nie jest obsługiwana; ten program czyta wersję " +
-             std::to_string(kWorkspaceFormatVersion));
+        fail(say({"wersja formatu {1} nie jest obsługiwana; ten program czyta wersję {2}",
+                  "format version {1} is not supported; this program reads version {2}"},
+                 {version.dump(), std::to_string(kWorkspaceFormatVersion)}));
     for (const auto& item : root.items()) {
         const bool known = std::any_of(std::begin(kFields), std::end(kFields),
                                        [&](const Field& f) { return f.key == item.key(); });
-        if (!known) fail("nieznane pole " + quotedKey(item.key()));
+        if (!known) fail(say({"nieznane pole {1}", "unknown field {1}"}, {quotedKey(item.key())}));
     }
 }
 
@@ -135,38 +139,41 @@ std::string allowedCodes(std::span<const int> codes) {
 
 std::string describeChar(char c) {
     const auto u = static_cast<unsigned char>(c);
-    if (u >= '0' && u <= '9') return "kod " + std::string(1, c);
-    if (u >= 0x20 && u < 0x7F) return "znak „" + std::string(1, c) + "”";
+    if (u >= '0' && u <= '9') return say({"kod {1}", "code {1}"}, {std::string(1, c)});
+    if (u >= 0x20 && u < 0x7F) return say({"znak „{1}”", "the character “{1}”"}, {std::string(1, c)});
     static constexpr char kHex[] = "0123456789ABCDEF";
-    return "bajt 0x" + std::string{kHex[u >> 4], kHex[u & 15]};
+    return say({"bajt 0x{1}", "byte 0x{1}"}, {std::string{kHex[u >> 4], kHex[u & 15]}});
 }
 
 Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::span<const int> codes) {
     const Json& v = field(root, f);
     const std::string name = where(f);
-    const std::string shape = std::to_string(rows) + " napisów po " + std::to_string(columns) + " cyfr";
-    if (!v.is_array()) fail(name + ": oczekiwano listy " + shape);
+    if (!v.is_array())
+        fail(say({"{1}: oczekiwano listy {2} napisów po {3} cyfr", "{1}: a list of {2} strings of {3} digits was expected"},
+                 {name, std::to_string(rows), std::to_string(columns)}));
     if (v.size() != static_cast<std::size_t>(rows))
-        fail(name + ": liczba wierszy " + std::to_string(v.size()) + "; potrzeba " + std::to_string(rows));
+        fail(say({"{1}: liczba wierszy {2}; potrzeba {3}", "{1}: {2} rows; {3} are needed"},
+                 {name, std::to_string(v.size()), std::to_string(rows)}));
     Grid g;
     g.setColumns(columns);
     for (int x = 0; x < columns; ++x) g.setLength(x, rows);
     for (int y = 0; y < rows; ++y) {
         const Json& row = v[static_cast<std::size_t>(y)];
-        const std::string rowName = name + ", wiersz " + at(static_cast<std::size_t>(y));
+        const std::string rowName = say({"{1}, wiersz {2}", "{1}, row {2}"}, {name, at(static_cast<std::size_t>(y))});
         if (!row.is_string())
-            fail(rowName + ": wiersz musi być napisem z " + std::to_string(columns) + " cyfr");
+            fail(say({"{1}: wiersz musi być napisem z {2} cyfr", "{1}: a row must be a string of {2} digits"},
+                     {rowName, std::to_string(columns)}));
         const std::string& text = row.get_ref<const std::string&>();
         if (text.size() != static_cast<std::size_t>(columns))
-            fail(rowName + ": długość " + std::to_string(text.size()) + "; potrzeba " +
-                 std::to_string(columns));
+            fail(say({"{1}: długość {2}; potrzeba {3}", "{1}: length {2}; {3} is needed"},
+                     {rowName, std::to_string(text.size()), std::to_string(columns)}));
         for (int x = 0; x < columns; ++x) {
             const char c = text[static_cast<std::size_t>(x)];
             const bool ok =
                 c >= '0' && c <= '9' && std::find(codes.begin(), codes.end(), c - '0') != codes.end();
             if (!ok)
-                fail(name + ": komórka [" + std::to_string(x) + "][" + std::to_string(y) + "] ma " +
-                     describeChar(c) + "; dozwolone " + allowedCodes(codes));
+                fail(say({"{1}: komórka [{2}][{3}] ma {4}; dozwolone {5}", "{1}: cell [{2}][{3}] holds {4}; allowed are {5}"},
+                         {name, std::to_string(x), std::to_string(y), describeChar(c), allowedCodes(codes)}));
             g.at(x, y) = c - '0';
         }
     }
@@ -175,10 +182,10 @@ Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::spa
 
 /// A JSON value in a few words, for a message about a value of the wrong kind.
 std::string describeValue(const Json& v) {
-    if (v.is_number()) return "liczba " + v.dump();
-    if (v.is_string()) return "napis";
-    if (v.is_array()) return "lista";
-    if (v.is_object()) return "obiekt";
+    if (v.is_number()) return say({"liczba {1}", "the number {1}"}, {v.dump()});
+    if (v.is_string()) return say({"napis", "a string"});
+    if (v.is_array()) return say({"lista", "a list"});
+    if (v.is_object()) return say({"obiekt", "an object"});
     return v.dump();  // null, true, false
 }
 
@@ -191,31 +198,33 @@ bool integerWithin(const Json& v, std::int64_t lo, std::int64_t hi) {
 std::int32_t readCoordinate(const Json& v, const std::string& name) {
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-    if (!v.is_number_integer()) fail(name + ": " + describeValue(v) + " zamiast liczby całkowitej");
+    if (!v.is_number_integer()) fail(say({"{1}: {2} zamiast liczby całkowitej", "{1}: {2} instead of a whole number"}, {name, describeValue(v)}));
     if (!integerWithin(v, lo, hi))
-        fail(name + ": liczba " + v.dump() + " poza zakresem " + std::to_string(lo) + " … " +
-             std::to_string(hi));
+        fail(say({"{1}: liczba {2} poza zakresem {3} … {4}", "{1}: the number {2} is outside the range {3} … {4}"},
+                 {name, v.dump(), std::to_string(lo), std::to_string(hi)}));
     return static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 
 Grid readStrokes(const Json& root) {
     const Json& v = field(root, kStrokes);
     const std::string name = where(kStrokes);
-    if (!v.is_array()) fail(name + ": oczekiwano listy odcinków [x0, y0, x1, y1]");
+    if (!v.is_array()) fail(say({"{1}: oczekiwano listy odcinków [x0, y0, x1, y1]", "{1}: a list of segments [x0, y0, x1, y1] was expected"}, {name}));
     if (v.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        fail(name + ": za dużo odcinków");
+        fail(say({"{1}: za dużo odcinków", "{1}: too many segments"}, {name}));
     Grid strokes;
     strokes.setColumns(static_cast<int>(v.size()));
     for (std::size_t i = 0; i < v.size(); ++i) {
         const Json& e = v[i];
-        const std::string entryName = name + ", odcinek " + at(i);
+        const std::string entryName = say({"{1}, odcinek {2}", "{1}, segment {2}"}, {name, at(i)});
         if (!e.is_array() || e.size() != 4)
-            fail(entryName + ": odcinek musi być listą czterech liczb całkowitych [x0, y0, x1, y1]");
+            fail(say({"{1}: odcinek musi być listą czterech liczb całkowitych [x0, y0, x1, y1]",
+                      "{1}: a segment must be a list of four whole numbers [x0, y0, x1, y1]"},
+                     {entryName}));
         const int col = static_cast<int>(i);
         strokes.setLength(col, 4);
         for (int k = 0; k < 4; ++k)
             strokes.at(col, k) = readCoordinate(e[static_cast<std::size_t>(k)],
-                                                entryName + ", liczba " + at(static_cast<std::size_t>(k)));
+                                                say({"{1}, liczba {2}", "{1}, number {2}"}, {entryName, at(static_cast<std::size_t>(k))}));
     }
     return strokes;
 }
@@ -223,12 +232,14 @@ Grid readStrokes(const Json& root) {
 std::vector<std::string> readRules(const Json& root) {
     const Json& v = field(root, kRules);
     const std::string name = where(kRules);
-    if (!v.is_array()) fail(name + ": oczekiwano listy napisów, np. [\"1 0 0 0 0 0 0 1 -30\"]");
+    if (!v.is_array()) fail(say({"{1}: oczekiwano listy napisów, np. [\"1 0 0 0 0 0 0 1 -30\"]",
+                                 "{1}: a list of strings was expected, e.g. [\"1 0 0 0 0 0 0 1 -30\"]"},
+                                {name}));
     std::vector<std::string> rules;
     rules.reserve(v.size());
     for (std::size_t i = 0; i < v.size(); ++i) {
-        const std::string ruleName = name + ", reguła " + at(i);
-        if (!v[i].is_string()) fail(ruleName + ": reguła musi być napisem");
+        const std::string ruleName = say({"{1}, reguła {2}", "{1}, rule {2}"}, {name, at(i)});
+        if (!v[i].is_string()) fail(say({"{1}: reguła musi być napisem", "{1}: a rule must be a string"}, {ruleName}));
         const std::string& line = v[i].get_ref<const std::string&>();
         if (const auto problem = ruleLineProblem(line)) fail(ruleName + ": " + *problem);
         rules.push_back(line);
@@ -239,7 +250,8 @@ std::vector<std::string> readRules(const Json& root) {
 int readPosition(const Json& root, const Field& f) {
     const Json& v = field(root, f);
     if (!integerWithin(v, -360, 360))
-        fail(where(f) + ": " + describeValue(v) + "; potrzeba liczby całkowitej od -360 do 360");
+        fail(say({"{1}: {2}; potrzeba liczby całkowitej od -360 do 360", "{1}: {2}; a whole number from -360 to 360 is needed"},
+                 {where(f), describeValue(v)}));
     return static_cast<int>(v.get<std::int64_t>());
 }
 

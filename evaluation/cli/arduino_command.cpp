@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/texts.h"
 #include "engine/engine.h"
 #include "evaluation/cli/eval_command.h"
 #include "robot_export/arduino_export.h"
@@ -13,11 +14,15 @@ namespace vemrik {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr Text kUsage{
     "Użycie: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n"
     "  --out FOLDER  gdzie zapisać folder szkicu (FOLDER/NAZWA/NAZWA.ino i wiring.svg)\n"
     "  --seed S      ziarno losowania, 0 … 4294967295 (domyślnie 5489, jak w programie)\n"
-    "  --name NAZWA  nazwa szkicu (domyślnie nazwa pliku obszaru roboczego)\n";
+    "  --name NAZWA  nazwa szkicu (domyślnie nazwa pliku obszaru roboczego)\n",
+    "Usage: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME]\n"
+    "  --out FOLDER  where to save the sketch folder (FOLDER/NAME/NAME.ino and wiring.svg)\n"
+    "  --seed S      random seed, 0 … 4294967295 (default 5489, as in the program)\n"
+    "  --name NAME   the sketch's name (default the workspace file's name)\n"};
 
 struct Options {
     std::string workspace;
@@ -33,7 +38,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         const std::string& a = args[i];
         if (a == "--out" || a == "--seed" || a == "--name") {
             if (i + 1 == args.size()) {
-                why = "brak wartości po " + a;
+                why = say({"brak wartości po {1}", "no value after {1}"}, {a});
                 return std::nullopt;
             }
             const std::string& v = args[++i];
@@ -45,24 +50,24 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             } else {
                 const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), o.seed);
                 if (ec != std::errc{} || end != v.data() + v.size()) {
-                    why = "zła wartość " + v + " dla --seed";
+                    why = say({"zła wartość {1} dla {2}", "bad value {1} for {2}"}, {v, "--seed"});
                     return std::nullopt;
                 }
             }
         } else if (a.size() > 1 && a[0] == '-') {
-            why = "nieznana opcja " + a;
+            why = say({"nieznana opcja {1}", "unknown option {1}"}, {a});
             return std::nullopt;
         } else if (!o.workspace.empty()) {
-            why = "podano więcej niż jeden plik";
+            why = say({"podano więcej niż jeden plik", "more than one file was given"});
             return std::nullopt;
         } else {
             o.workspace = a;
         }
     }
     if (o.workspace.empty())
-        why = "nie podano pliku obszaru roboczego";
+        why = say({"nie podano pliku obszaru roboczego", "no workspace file was given"});
     else if (!haveOut)
-        why = "nie podano folderu (--out)";
+        why = say({"nie podano folderu (--out)", "no folder was given (--out)"});
     if (!why.empty()) return std::nullopt;
     return o;
 }
@@ -73,23 +78,24 @@ int runArduinoCommand(const std::vector<std::string>& args, std::ostream& out, s
     std::string why;
     const std::optional<Options> o = parseOptions(args, why);
     if (!o) {
-        err << "vemrik-eval arduino: " << why << "\n" << kUsage;
+        err << "vemrik-eval arduino: " << why << "\n" << say(kUsage);
         return kEvalBadArguments;
     }
     const ParsedWorkspace read = readWorkspaceFile(o->workspace);
     if (!read.workspace) {
-        err << "Błąd w pliku „" << o->workspace << "”: " << read.error << "\n";
+        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"}, {o->workspace, read.error}) << "\n";
         return kEvalBadWorkspace;
     }
     const std::string wanted =
         o->name.empty() ? std::filesystem::path(o->workspace).stem().string() : o->name;
     const PlannedSketch planned = planSketch(*read.workspace, sketchName(wanted), o->seed);
     if (!planned.plan) {
-        err << "Nie można wyeksportować „" << o->workspace << "”: " << planned.error << "\n";
+        err << say({"Nie można wyeksportować „{1}”: {2}", "Cannot export “{1}”: {2}"}, {o->workspace, planned.error})
+            << "\n";
         return kEvalBadWorkspace;
     }
     if (const auto error = writeSketchFolder(*planned.plan, o->out)) {
-        err << "Nie można zapisać szkicu: " << *error << "\n";
+        err << say({"Nie można zapisać szkicu: {1}", "Cannot save the sketch: {1}"}, {*error}) << "\n";
         return kEvalCsvNotWritten;
     }
     const SketchFiles files = sketchFiles(o->out, planned.plan->name);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "app/texts.h"
 #include "evaluation/cli/arduino_command.h"
 #include "evaluation/cli/grade_command.h"
 #include "evaluation/grade/printable_text.h"
@@ -16,7 +17,7 @@ namespace vemrik {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr Text kUsage{
     "Użycie: vemrik-eval PLIK_OBSZARU [--runs N] [--max-steps M] [--seed S] [--csv PLIK]\n"
     "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
     "  --runs N       liczba przebiegów, 1 … 1000000 (domyślnie 200)\n"
@@ -31,7 +32,24 @@ constexpr const char* kUsage =
     "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
     "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
-    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n";
+    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n"
+    "Każde z nich przyjmuje też --lang pl|en (domyślnie według LC_ALL, LC_MESSAGES, LANG).\n",
+    "Usage: vemrik-eval WORKSPACE_FILE [--runs N] [--max-steps M] [--seed S] [--csv FILE]\n"
+    "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
+    "  --runs N       number of runs, 1 … 1000000 (default 200)\n"
+    "  --max-steps M  step limit of one run, 1 … 100000000 (default 5000)\n"
+    "  --seed S       seed of the first run, 0 … 4294967295 (default 5489);\n"
+    "                 run i gets the seed S + i\n"
+    "  --csv FILE     save a CSV row for each run\n"
+    "Noise (none by default), drawn from the run's seed:\n"
+    "  --flip P       chance that a sensor reading flips, 0 … 1\n"
+    "  --shift D      start moved by at most D pixels in any direction, 0 … 10000\n"
+    "  --turn A       start heading turned by at most A degrees either way, 0 … 360\n"
+    "  --sweep        evaluate at the noise levels 0, 0.25, 0.5, 0.75, 1 (shares of the given)\n"
+    "  --levels L,…   own levels, each 0 … 1, at most 20 (with points: 0,0.5,1)\n"
+    "or: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--html FILE]\n"
+    "or: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME]\n"
+    "Each of them also takes --lang pl|en (by default after LC_ALL, LC_MESSAGES, LANG).\n"};
 
 constexpr std::size_t kMostLevels = 20;
 
@@ -88,7 +106,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv" ||
                                 a == "--flip" || a == "--shift" || a == "--turn" || a == "--levels";
         if (takesValue && i + 1 == args.size()) {
-            why = "brak wartości po " + a;
+            why = say({"brak wartości po {1}", "no value after {1}"}, {a});
             return std::nullopt;
         }
         bool ok = true;
@@ -112,26 +130,27 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         else if (a == "--sweep") {
             if (job.levels.empty()) job.levels = defaultSweepLevels();
         } else if (a.size() > 1 && a[0] == '-') {
-            why = "nieznana opcja " + a;
+            why = say({"nieznana opcja {1}", "unknown option {1}"}, {a});
             return std::nullopt;
         } else if (haveFile) {
-            why = "podano więcej niż jeden plik";
+            why = say({"podano więcej niż jeden plik", "more than one file was given"});
             return std::nullopt;
         } else {
             o.workspace = a;
             haveFile = true;
         }
         if (!ok) {
-            why = "zła wartość " + args[i] + " dla " + args[i - 1];
+            why = say({"zła wartość {1} dla {2}", "bad value {1} for {2}"}, {args[i], args[i - 1]});
             return std::nullopt;
         }
     }
     if (!haveFile) {
-        why = "nie podano pliku obszaru roboczego";
+        why = say({"nie podano pliku obszaru roboczego", "no workspace file was given"});
         return std::nullopt;
     }
     if (o.job.sweeps() && !o.job.noise.any()) {
-        why = "poziomy zakłóceń wymagają zakłóceń: podaj --flip, --shift lub --turn";
+        why = say({"poziomy zakłóceń wymagają zakłóceń: podaj --flip, --shift lub --turn",
+                   "noise levels need noise: give --flip, --shift or --turn"});
         return std::nullopt;
     }
     return o;
@@ -158,14 +177,16 @@ const char* outcomeName(Outcome o) {
 
 /// Why the CSV file cannot be written, asked before hours of runs rather than after them.
 std::optional<std::string> csvRefusal(const Options& o) {
-    if (sameFile(*o.csv, o.workspace)) return "to jest oceniany plik obszaru roboczego";
+    if (sameFile(*o.csv, o.workspace)) return say({"to jest oceniany plik obszaru roboczego", "this is the workspace file being evaluated"});
     return saveRefusal(*o.csv);
 }
 
 /// The exit code, unless what went to `out` was lost (a full disk, a closed pipe).
 int checked(std::ostream& out, std::ostream& err, int code) {
     if (out.flush()) return code;
-    err << "vemrik-eval: nie można wypisać wyniku na standardowe wyjście\n";
+    err << "vemrik-eval: "
+        << say({"nie można wypisać wyniku na standardowe wyjście", "cannot write the result to the standard output"})
+        << "\n";
     return kEvalOutputLost;
 }
 
@@ -206,42 +227,50 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!args.empty() && args[0] == "arduino")
         return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << say(kUsage);
         return checked(out, err, kEvalOk);
     }
     std::string why;
     const std::optional<Options> o = parseOptions(args, why);
     if (!o) {
-        err << "vemrik-eval: " << why << "\n" << kUsage;
+        err << "vemrik-eval: " << why << "\n" << say(kUsage);
         return kEvalBadArguments;
     }
     const ParsedWorkspace read = readWorkspaceFile(o->workspace);
     if (!read.workspace) {
-        err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(read.error) << "\n";
+        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"},
+                   {printableText(o->workspace), printableText(read.error)})
+            << "\n";
         return kEvalBadWorkspace;
     }
     const PreparedJob prepared = prepareJob(*read.workspace, o->job);
     if (!prepared.job) {
-        err << "Błąd w pliku „" << printableText(o->workspace) << "”: " << printableText(prepared.error)
+        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"},
+                   {printableText(o->workspace), printableText(prepared.error)})
             << "\n";
         return kEvalBadWorkspace;
     }
 
     if (o->csv) {
         if (const auto why = csvRefusal(*o)) {
-            err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *why << "\n";
+            err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
+                       {printableText(*o->csv), *why})
+                << "\n";
             return kEvalCsvNotWritten;
         }
     }
 
-    out << "Ocena: " << printableText(o->workspace) << "\n" << settingsLine(o->job) << "\n";
+    out << say({"Ocena: {1}", "Evaluation: {1}"}, {printableText(o->workspace)}) << "\n"
+        << settingsLine(o->job) << "\n";
     const JobResult result = prepared.job->run();
     // The CSV is saved before the summary goes out, so that nothing that becomes of standard
     // output (a closed pipe, a full disk, a reader that stops reading) can cost the file.
     bool saved = true;
     if (o->csv) {
         if (const auto error = saveAtomically(*o->csv, csvOf(result))) {
-            err << "Nie można zapisać pliku „" << printableText(*o->csv) << "”: " << *error << "\n";
+            err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
+                       {printableText(*o->csv), *error})
+                << "\n";
             saved = false;
         }
     }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/texts.h"
 #include "evaluation/cli/eval_command.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
@@ -15,11 +16,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
+constexpr Text kUsage{
     "Użycie: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
     "  UCZEŃ        plik .vemrik albo folder z plikami .vemrik\n"
     "  --csv PLIK   zapisz wiersz CSV na każdego ucznia i tor\n"
-    "  --html PLIK  zapisz raport jako stronę HTML z wykresami\n";
+    "  --html PLIK  zapisz raport jako stronę HTML z wykresami\n",
+    "Usage: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--html FILE]\n"
+    "  STUDENT      a .vemrik file or a folder of .vemrik files\n"
+    "  --csv FILE   save a CSV row for each student and track\n"
+    "  --html FILE  save the report as an HTML page with charts\n"};
 
 struct Options {
     std::string task;
@@ -35,19 +40,20 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         const std::string& a = args[i];
         if (a == "--csv" || a == "--html") {
             if (i + 1 == args.size()) {
-                why = "brak wartości po " + a;
+                why = say({"brak wartości po {1}", "no value after {1}"}, {a});
                 return std::nullopt;
             }
             (a == "--csv" ? o.csv : o.html) = args[++i];
         } else if (a.size() > 1 && a[0] == '-') {
-            why = "nieznana opcja " + a;
+            why = say({"nieznana opcja {1}", "unknown option {1}"}, {a});
             return std::nullopt;
         } else {
             files.push_back(a);
         }
     }
     if (files.size() < 2) {
-        why = files.empty() ? "nie podano pliku zadania" : "nie podano uczniów";
+        why = files.empty() ? say({"nie podano pliku zadania", "no task file was given"})
+                            : say({"nie podano uczniów", "no students were given"});
         return std::nullopt;
     }
     o.task = files.front();
@@ -70,7 +76,8 @@ std::optional<std::vector<std::string>> studentFiles(const std::vector<std::stri
         for (fs::directory_iterator it(a, ec), end; !ec && it != end; it.increment(ec))
             if (it->path().extension() == ".vemrik") inFolder.push_back(it->path().string());
         if (ec) {
-            why = "nie można przejrzeć folderu „" + a + "”: " + ec.message();
+            why = say({"nie można przejrzeć folderu „{1}”: {2}", "cannot look through the folder “{1}”: {2}"},
+                      {a, ec.message()});
             return std::nullopt;
         }
         std::sort(inFolder.begin(), inFolder.end());
@@ -84,12 +91,12 @@ std::optional<std::vector<std::string>> studentFiles(const std::vector<std::stri
 std::optional<std::string> reportRefusal(const std::string& path, const Task& task,
                                          const std::string& taskPath,
                                          const std::vector<std::string>& students) {
-    if (sameFile(path, taskPath)) return "to jest plik zadania";
+    if (sameFile(path, taskPath)) return say({"to jest plik zadania", "this is the task file"});
     for (const TaskTrack& t : task.tracks)
-        if (sameFile(path, t.path)) return "to jest plik toru zadania";
-    if (task.robot && sameFile(path, task.robotPath)) return "to jest plik robota zadania";
+        if (sameFile(path, t.path)) return say({"to jest plik toru zadania", "this is a track file of the task"});
+    if (task.robot && sameFile(path, task.robotPath)) return say({"to jest plik robota zadania", "this is the task's robot file"});
     for (const std::string& s : students)
-        if (sameFile(path, s)) return "to jest plik ucznia";
+        if (sameFile(path, s)) return say({"to jest plik ucznia", "this is a student's file"});
     return saveRefusal(path);
 }
 
@@ -102,14 +109,18 @@ bool samePath(const std::string& a, const std::string& b) {
 
 int checked(std::ostream& out, std::ostream& err, int code) {
     if (out.flush()) return code;
-    err << "vemrik-eval: nie można wypisać wyniku na standardowe wyjście\n";
+    err << "vemrik-eval: "
+        << say({"nie można wypisać wyniku na standardowe wyjście", "cannot write the result to the standard output"})
+        << "\n";
     return kEvalOutputLost;
 }
 
 bool save(const std::optional<std::string>& path, const std::string& text, std::ostream& err) {
     if (!path) return true;
     const auto error = saveAtomically(*path, text);
-    if (error) err << "Nie można zapisać pliku „" << printableText(*path) << "”: " << *error << "\n";
+    if (error)
+        err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"}, {printableText(*path), *error})
+            << "\n";
     return !error;
 }
 
@@ -117,7 +128,7 @@ bool save(const std::optional<std::string>& path, const std::string& text, std::
 
 int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << say(kUsage);
         return checked(out, err, kEvalOk);
     }
     std::string why;
@@ -125,20 +136,21 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
     std::optional<std::vector<std::string>> students;
     if (o) students = studentFiles(o->students, why);
     if (students && students->empty()) {
-        why = "w podanych folderach nie ma plików .vemrik";
+        why = say({"w podanych folderach nie ma plików .vemrik", "the folders given hold no .vemrik files"});
         students.reset();
     }
     if (students && o->csv && o->html && samePath(*o->csv, *o->html)) {
-        why = "--csv i --html wskazują ten sam plik";
+        why = say({"--csv i --html wskazują ten sam plik", "--csv and --html name the same file"});
         students.reset();
     }
     if (!students) {
-        err << "vemrik-eval: " << printableText(why) << "\n" << kUsage;
+        err << "vemrik-eval: " << printableText(why) << "\n" << say(kUsage);
         return kEvalBadArguments;
     }
     const ParsedTask read = readTaskFile(o->task);
     if (!read.task) {
-        err << "Błąd w pliku zadania „" << printableText(o->task) << "”: " << printableText(read.error)
+        err << say({"Błąd w pliku zadania „{1}”: {2}", "Error in the task file “{1}”: {2}"},
+                   {printableText(o->task), printableText(read.error)})
             << "\n";
         return kEvalBadWorkspace;
     }
@@ -146,7 +158,9 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
     for (const auto& report : {o->csv, o->html}) {
         if (!report) continue;
         if (const auto refusal = reportRefusal(*report, task, o->task, *students)) {
-            err << "Nie można zapisać pliku „" << printableText(*report) << "”: " << *refusal << "\n";
+            err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
+                       {printableText(*report), *refusal})
+                << "\n";
             return kEvalCsvNotWritten;
         }
     }

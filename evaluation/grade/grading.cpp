@@ -4,6 +4,7 @@
 #include <atomic>
 #include <tuple>
 
+#include "app/texts.h"
 #include "evaluation/run_setup.h"
 #include "workspace/workspace_file.h"
 
@@ -36,7 +37,7 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
     }
     r.ruleLines = static_cast<int>(read.workspace->rules.size());
     if (read.workspace->rules.empty()) {
-        r.error = "brak reguł";
+        r.error = say({"brak reguł", "no rules"});
         return r;
     }
     const Grid& robot = task.robot ? *task.robot : read.workspace->robot;

@@ -4,13 +4,15 @@
 #include <charconv>
 #include <string>
 
+#include "app/texts.h"
+
 namespace vemrik::report {
 
-/// `decimals` places with a decimal comma, as Polish writes numbers; never from the locale.
+/// `decimals` places with the decimal sign of the language spoken; never from the locale.
 inline std::string commaDecimal(double v, int decimals) {
     char buf[64];
     std::string text(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
-    std::replace(text.begin(), text.end(), '.', ',');
+    std::replace(text.begin(), text.end(), '.', decimalSign()[0]);
     return text;
 }
 
@@ -21,7 +23,7 @@ inline std::string percent(double share) { return commaDecimal(100.0 * share, 1)
 inline std::string weightText(double w) {
     char buf[64];
     std::string text(buf, std::to_chars(buf, buf + sizeof buf, w).ptr);
-    std::replace(text.begin(), text.end(), '.', ',');
+    std::replace(text.begin(), text.end(), '.', decimalSign()[0]);
     return text;
 }
 

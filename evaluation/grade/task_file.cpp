@@ -1,6 +1,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/texts.h"
 #include "evaluation/grade/task.h"
 #include "evaluation/run_setup.h"
 #include "workspace/json_document.h"
@@ -27,31 +28,31 @@ struct TaskError {
 /// A field of the file: its key and its name for the user.
 struct Field {
     std::string_view key;
-    std::string_view name;
+    Text name;
 };
 
-constexpr Field kFormat{"format", "format"};
-constexpr Field kVersion{"version", "wersja"};
-constexpr Field kTracks{"tracks", "tory"};
-constexpr Field kRobot{"robot", "robot"};
-constexpr Field kRuns{"runs", "liczba przebiegów"};
-constexpr Field kMaxSteps{"maxSteps", "limit kroków"};
-constexpr Field kSeed{"seed", "ziarno"};
-constexpr Field kNoise{"noise", "szum"};
+constexpr Field kFormat{"format", {"format", "format"}};
+constexpr Field kVersion{"version", {"wersja", "version"}};
+constexpr Field kTracks{"tracks", {"tory", "tracks"}};
+constexpr Field kRobot{"robot", {"robot", "robot"}};
+constexpr Field kRuns{"runs", {"liczba przebiegów", "number of runs"}};
+constexpr Field kMaxSteps{"maxSteps", {"limit kroków", "step limit"}};
+constexpr Field kSeed{"seed", {"ziarno", "seed"}};
+constexpr Field kNoise{"noise", {"szum", "noise"}};
 constexpr Field kTaskFields[] = {kFormat, kVersion, kTracks, kRobot, kRuns, kMaxSteps, kSeed, kNoise};
 
-constexpr Field kWorkspace{"workspace", "plik toru"};
-constexpr Field kWeight{"weight", "waga"};
-constexpr Field kName{"name", "nazwa"};
+constexpr Field kWorkspace{"workspace", {"plik toru", "track file"}};
+constexpr Field kWeight{"weight", {"waga", "weight"}};
+constexpr Field kName{"name", {"nazwa", "name"}};
 constexpr Field kTrackFields[] = {kWorkspace, kWeight, kName};
 
-constexpr Field kFlip{"flip", "odwrócenie odczytu"};
-constexpr Field kShift{"shift", "przesunięcie startu"};
-constexpr Field kTurn{"turn", "obrót startu"};
+constexpr Field kFlip{"flip", {"odwrócenie odczytu", "reading flip"}};
+constexpr Field kShift{"shift", {"przesunięcie startu", "start shift"}};
+constexpr Field kTurn{"turn", {"obrót startu", "start turn"}};
 constexpr Field kNoiseFields[] = {kFlip, kShift, kTurn};
 
 std::string where(const std::string& prefix, const Field& f) {
-    return prefix + std::string(f.name) + " (\"" + std::string(f.key) + "\")";
+    return prefix + say(f.name) + " (\"" + std::string(f.key) + "\")";
 }
 
 std::string jsonQuoted(std::string_view s) {
@@ -62,30 +63,34 @@ std::string jsonQuoted(std::string_view s) {
 /// instead of silently ignored.
 template <std::size_t N>
 void checkKeys(const Json& v, const Field (&known)[N], const std::string& name) {
-    if (!v.is_object()) fail(name + ": oczekiwano obiektu { … }");
+    if (!v.is_object()) fail(say({"{1}: oczekiwano obiektu { … }", "{1}: an object { … } was expected"}, {name}));
     for (const auto& item : v.items()) {
         bool ok = false;
         for (const Field& f : known) ok = ok || f.key == item.key();
-        if (!ok) fail(name + ": nieznane pole " + jsonQuoted(item.key()));
+        if (!ok) fail(say({"{1}: nieznane pole {2}", "{1}: unknown field {2}"}, {name, jsonQuoted(item.key())}));
     }
 }
 
 void checkHeader(const Json& root) {
-    const std::string expected = "\"format\" o wartości \"" + std::string(kTaskFormatName) + "\"";
+    const std::string expected =
+        say({"\"format\" o wartości \"{1}\"", "\"format\" with the value \"{1}\""}, {kTaskFormatName});
     if (!root.is_object() || !root.contains("format"))
-        fail("to nie jest plik zadania Vemrik: brak pola " + expected);
+        fail(say({"to nie jest plik zadania Vemrik: brak pola {1}", "this is not a Vemrik task file: the field {1} is missing"},
+                 {expected}));
     const Json& format = root.at("format");
     if (!format.is_string() || format.get<std::string>() != kTaskFormatName)
-        fail("to nie jest plik zadania Vemrik: potrzeba pola " + expected);
-    if (!root.contains("version")) fail("brak pola " + where("", kVersion));
+        fail(say({"to nie jest plik zadania Vemrik: potrzeba pola {1}", "this is not a Vemrik task file: the field {1} is needed"},
+                 {expected}));
+    if (!root.contains("version")) fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kVersion)}));
     const Json& version = root.at("version");
-    if (!version.is_number_integer()) fail(where("", kVersion) + ": oczekiwano liczby całkowitej");
+    if (!version.is_number_integer()) fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"}, {where("", kVersion)}));
     const bool supported = version.is_number_unsigned() ? version.get<std::uint64_t>() == kTaskFormatVersion
                                                         : version.get<std::int64_t>() == kTaskFormatVersion;
     if (!supported)
-        fail("wersja formatu " + version.dump() + " nie jest obsługiwana; ten program czyta wersję " +
-             std::to_string(kTaskFormatVersion));
-    checkKeys(root, kTaskFields, "plik zadania");
+        fail(say({"wersja formatu {1} nie jest obsługiwana; ten program czyta wersję {2}",
+                  "format version {1} is not supported; this program reads version {2}"},
+                 {version.dump(), std::to_string(kTaskFormatVersion)}));
+    checkKeys(root, kTaskFields, say({"plik zadania", "task file"}));
 }
 
 /// The integer of an optional field from lo to hi, or `otherwise` when the field is absent.
@@ -97,26 +102,28 @@ T readInteger(const Json& object, const Field& f, const std::string& prefix, T l
     const bool ok = it->is_number_unsigned() && it->get<std::uint64_t>() >= static_cast<std::uint64_t>(lo) &&
                     it->get<std::uint64_t>() <= static_cast<std::uint64_t>(hi);
     if (!ok)
-        fail(where(prefix, f) + ": " + it->dump() + "; potrzeba liczby całkowitej od " + std::to_string(lo) +
-             " do " + std::to_string(hi));
+        fail(say({"{1}: {2}; potrzeba liczby całkowitej od {3} do {4}", "{1}: {2}; a whole number from {3} to {4} is needed"},
+                 {where(prefix, f), it->dump(), std::to_string(lo), std::to_string(hi)}));
     return static_cast<T>(it->get<std::uint64_t>());
 }
 
 /// The number of an optional field from lo to hi, or `otherwise` when the field is absent.
 double readNumber(const Json& object, const Field& f, const std::string& prefix, double lo, double hi,
-                  bool loIncluded, double otherwise, const std::string& range) {
+                  bool loIncluded, double otherwise, const Text& range) {
     const auto it = object.find(f.key);
     if (it == object.end()) return otherwise;
     const double v = it->is_number() ? it->get<double>() : std::nan("");
     const bool ok = std::isfinite(v) && (loIncluded ? v >= lo : v > lo) && v <= hi;
-    if (!ok) fail(where(prefix, f) + ": " + it->dump() + "; potrzeba liczby " + range);
+    if (!ok)
+        fail(say({"{1}: {2}; potrzeba liczby {3}", "{1}: {2}; a number {3} is needed"},
+                 {where(prefix, f), it->dump(), say(range)}));
     return v + 0.0;  // -0 is 0, and is shown so
 }
 
 std::string readText(const Json& object, const Field& f, const std::string& prefix) {
     const Json& v = object.at(f.key);
     if (!v.is_string() || v.get_ref<const std::string&>().empty())
-        fail(where(prefix, f) + ": oczekiwano niepustego napisu");
+        fail(say({"{1}: oczekiwano niepustego napisu", "{1}: a string that is not empty was expected"}, {where(prefix, f)}));
     return v.get<std::string>();
 }
 
@@ -127,7 +134,7 @@ std::string resolve(const std::string& folder, const std::string& path) {
 
 Workspace readReferenced(const std::string& name, const std::string& path) {
     ParsedWorkspace read = readWorkspaceFile(path);
-    if (!read.workspace) fail(name + ", plik „" + path + "”: " + read.error);
+    if (!read.workspace) fail(say({"{1}, plik „{2}”: {3}", "{1}, file “{2}”: {3}"}, {name, path, read.error}));
     return std::move(*read.workspace);
 }
 
@@ -144,24 +151,25 @@ std::shared_ptr<const RunSetup> trackSetup(const std::string& label, const std::
 
 TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder,
                     const std::vector<TaskTrack>& earlier) {
-    const std::string label = "tor [" + std::to_string(index) + "]";
+    const std::string label = say({"tor [{1}]", "track [{1}]"}, {std::to_string(index)});
     const std::string prefix = label + ", ";
     checkKeys(v, kTrackFields, label);
-    if (!v.contains(kWorkspace.key)) fail("brak pola " + where(prefix, kWorkspace));
+    if (!v.contains(kWorkspace.key)) fail(say({"brak pola {1}", "the field {1} is missing"}, {where(prefix, kWorkspace)}));
     TaskTrack t;
     t.path = resolve(folder, readText(v, kWorkspace, prefix));
-    t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0, "większej od 0, najwyżej 1000000");
+    t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0, {"większej od 0, najwyżej 1000000", "above 0, at most 1000000"});
     t.name = v.contains(kName.key) ? readText(v, kName, prefix) : fs::path(t.path).stem().string();
     t.setup = trackSetup(label, t.path, t.name, earlier);
     return t;
 }
 
 std::vector<TaskTrack> readTracks(const Json& root, const std::string& folder) {
-    if (!root.contains(kTracks.key)) fail("brak pola " + where("", kTracks));
+    if (!root.contains(kTracks.key)) fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kTracks)}));
     const Json& v = root.at(kTracks.key);
     if (!v.is_array() || v.empty() || v.size() > kMaxTracks)
-        fail(where("", kTracks) + ": oczekiwano listy od 1 do " + std::to_string(kMaxTracks) +
-             " torów { \"workspace\": … }");
+        fail(say({"{1}: oczekiwano listy od 1 do {2} torów { \"workspace\": … }",
+                  "{1}: a list of 1 to {2} tracks { \"workspace\": … } was expected"},
+                 {where("", kTracks), std::to_string(kMaxTracks)}));
     std::vector<TaskTrack> tracks;
     for (std::size_t i = 0; i < v.size(); ++i) tracks.push_back(readTrack(v[i], i, folder, tracks));
     return tracks;
@@ -172,11 +180,11 @@ Noise readNoise(const Json& root) {
     const auto it = root.find(kNoise.key);
     if (it == root.end()) return n;
     checkKeys(*it, kNoiseFields, where("", kNoise));
-    const std::string prefix = "szum, ";
-    n.flip = readNumber(*it, kFlip, prefix, 0.0, 1.0, true, 0.0, "od 0 do 1");
+    const std::string prefix = say({"szum, ", "noise, "});
+    n.flip = readNumber(*it, kFlip, prefix, 0.0, 1.0, true, 0.0, {"od 0 do 1", "from 0 to 1"});
     // The same bounds as vemrik-eval's options: a larger amount would only be cut down in the run.
-    n.shift = readNumber(*it, kShift, prefix, 0.0, kMostShift, true, 0.0, "od 0 do 10000");
-    n.turn = readNumber(*it, kTurn, prefix, 0.0, kMostTurn, true, 0.0, "od 0 do 360");
+    n.shift = readNumber(*it, kShift, prefix, 0.0, kMostShift, true, 0.0, {"od 0 do 10000", "from 0 to 10000"});
+    n.turn = readNumber(*it, kTurn, prefix, 0.0, kMostTurn, true, 0.0, {"od 0 do 360", "from 0 to 360"});
     return n;
 }
 

@@ -10,15 +10,16 @@
 #include "robot_export/arduino_export.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Eksportuj na Arduino");
+QString title() { return Vemrik::tr("Eksportuj na Arduino"); }
 
 void tell(MainWindow& window, const ArduinoExportResult& result) {
-    auto* box = new QMessageBox(result.written ? QMessageBox::Information : QMessageBox::Critical, kTitle,
+    auto* box = new QMessageBox(result.written ? QMessageBox::Information : QMessageBox::Critical, title(),
                                 result.message, QMessageBox::Ok, &window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -28,7 +29,7 @@ void exportAsking(WorkspaceMenu& menu, MainWindow& window) {
     const QString start =
         menu.filePath().isEmpty() ? QDir::currentPath() : QFileInfo(menu.filePath()).absolutePath();
     const QString dir = QFileDialog::getExistingDirectory(
-        &window, QStringLiteral("Eksportuj na Arduino: folder na szkic"), start);
+        &window, Vemrik::tr("Eksportuj na Arduino: folder na szkic"), start);
     if (dir.isEmpty()) return;
     tell(window, exportArduinoSketch(window, menu.filePath(), dir));
 }
@@ -42,11 +43,11 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
     const PlannedSketch planned = planSketch(engine.work(), name, engine.Seed);
     if (!planned.plan)
         return {false,
-                QStringLiteral("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
+                Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
     if (const auto error = writeSketchFolder(*planned.plan, dir.toStdString()))
-        return {false, QStringLiteral("Nie można zapisać szkicu: %1").arg(QString::fromStdString(*error))};
+        return {false, Vemrik::tr("Nie można zapisać szkicu: %1").arg(QString::fromStdString(*error))};
     const SketchFiles files = sketchFiles(dir.toStdString(), name);
-    return {true, QStringLiteral("Zapisano szkic „%1” (ziarno losowania %2):\n\n%3\n%4\n\n"
+    return {true, Vemrik::tr("Zapisano szkic „%1” (ziarno losowania %2):\n\n%3\n%4\n\n"
                                  "Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: "
                                  "piny czujników i silników, prędkości, czasy obrotu i kroku. "
                                  "Połączenia pokazuje wiring.svg.")
@@ -56,7 +57,7 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
 }
 
 QAction* addArduinoExportAction(WorkspaceMenu& menu, MainWindow& window) {
-    auto* action = new QAction(QStringLiteral("Eksportuj na &Arduino…"), menu.fileMenu());
+    auto* action = new QAction(Vemrik::tr("Eksportuj na &Arduino…"), menu.fileMenu());
     action->setObjectName("actionExportArduino");
     // With the other ways the work leaves the program.
     const QList<QAction*> entries = menu.fileMenu()->actions();

@@ -14,10 +14,14 @@
 
 #include "robot/robot_cells.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
+
+// The untranslated text a slider's value is shown in, kept on the slider.
+constexpr const char* kHintFormat = "vemrikHintFormat";
 
 // The colours a disabled widget is drawn in, on a widget that stays enabled.
 void lookGreyed(QWidget* w, bool greyed) {
@@ -48,10 +52,11 @@ ControlHints::ControlHints(MainWindow& window) : window_(window) {
             window_.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
     if (boxes_[0]) numberBoxes();
     if (auto* angle = window_.findChild<QSlider*>(QStringLiteral("TrackBar1")))
-        showValueWhileDragging(angle, QStringLiteral("kąt reguły: %1°"));
+        showValueWhileDragging(angle, QT_TRANSLATE_NOOP("Vemrik", "kąt reguły: %1°"));
     if (auto* start = window_.findChild<QSlider*>(QStringLiteral("TrackBar2")))
-        showValueWhileDragging(start, QStringLiteral("kierunek startu: %1°"));
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+        showValueWhileDragging(start, QT_TRANSLATE_NOOP("Vemrik", "kierunek startu: %1°"));
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); },
+                                             [this] { shownSensors_ = -1; });
     refresh();
 }
 
@@ -72,17 +77,24 @@ void ControlHints::numberBoxes() {
     }
 }
 
-void ControlHints::showValueWhileDragging(QSlider* slider, const QString& format) {
-    slider->setToolTip(format.arg(slider->value()));
+void ControlHints::showValueWhileDragging(QSlider* slider, const char* format) {
+    slider->setProperty(kHintFormat, QVariant::fromValue(format));
+    slider->setToolTip(Vemrik::tr(format).arg(slider->value()));
     connect(slider, &QSlider::valueChanged, this,
-            [slider, format](int v) { slider->setToolTip(format.arg(v)); });
+            [slider, format](int v) { slider->setToolTip(Vemrik::tr(format).arg(v)); });
     // Above the pointer, which is on the handle while it is dragged.
     connect(slider, &QSlider::sliderMoved, this, [slider, format](int v) {
-        QToolTip::showText(QCursor::pos() - QPoint(0, 32), format.arg(v), slider);
+        QToolTip::showText(QCursor::pos() - QPoint(0, 32), Vemrik::tr(format).arg(v), slider);
     });
 }
 
 void ControlHints::refresh() {
+    // Also after a file set the sliders without their signals, and in the language now spoken.
+    for (QSlider* s : window_.formWidget()->findChildren<QSlider*>())
+        if (const char* f = s->property(kHintFormat).value<const char*>()) {
+            const QString tip = Vemrik::tr(f).arg(s->value());
+            if (s->toolTip() != tip) s->setToolTip(tip);
+        }
     if (window_.notebook()->currentIndex() != kAlgorithmPage || !boxes_[0]) return;
     TForm1& form = window_.form();
     form.ShowPatternOnBoxes();
@@ -104,8 +116,8 @@ void ControlHints::markMissingSensors(int sensors) {
         QCheckBox* b = box(n);
         lookGreyed(b, missing);
         number(n)->setEnabled(!missing);
-        b->setToolTip(missing ? QStringLiteral("czujnik %1 – tego czujnika robot nie ma").arg(n)
-                              : QStringLiteral("czujnik %1").arg(n));
+        b->setToolTip(missing ? Vemrik::tr("czujnik %1 – tego czujnika robot nie ma").arg(n)
+                              : Vemrik::tr("czujnik %1").arg(n));
     }
 }
 

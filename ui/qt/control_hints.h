@@ -29,7 +29,7 @@ public:
 
 private:
     void numberBoxes();
-    void showValueWhileDragging(QSlider* slider, const QString& format);
+    void showValueWhileDragging(QSlider* slider, const char* format);
     void refresh();
     void markMissingSensors(int sensors);
 

@@ -21,7 +21,9 @@
 #include "evaluation/job_report.h"
 #include "ui/form.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/language.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
@@ -65,7 +67,7 @@ QDoubleSpinBox* realBox(QWidget* parent, const char* name, double high, int deci
     box->setDecimals(decimals);
     box->setSingleStep(step);
     box->setSuffix(suffix);
-    box->setLocale(QLocale(QLocale::Polish, QLocale::Poland));  // a decimal comma, as the summary writes
+    box->setLocale(numberLocale());  // the decimal sign the summary writes
     box->setValue(0.0);
     box->setFixedSize(kSpinBoxSize);
     return box;
@@ -135,14 +137,14 @@ bool replayInWindow(MainWindow& window, const Noise& noise, std::uint32_t seed, 
 EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* parent)
     : QDialog(parent), capture_(std::move(capture)) {
     setObjectName("evaluationDialog");
-    setWindowTitle(QStringLiteral("Oceń algorytm"));
+    setWindowTitle(Vemrik::tr("Oceń algorytm"));
 
     runs_ = spinBox(this, "runs", 1, 1000000, kDefaultRuns);
     maxSteps_ = spinBox(this, "maxSteps", 1, 100000000, kDefaultMaxSteps);
     seed_ = wholeSeedBox(this);
-    startButton_ = button(this, "start", QStringLiteral("&Oceń"));
-    cancelButton_ = button(this, "cancel", QStringLiteral("&Anuluj"));
-    auto* closeButton = button(this, "close", QStringLiteral("&Zamknij"));
+    startButton_ = button(this, "start", Vemrik::tr("&Oceń"));
+    cancelButton_ = button(this, "cancel", Vemrik::tr("&Anuluj"));
+    auto* closeButton = button(this, "close", Vemrik::tr("&Zamknij"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName("progress");
     progress_->setFixedSize(kColumnWidth, 20);
@@ -160,18 +162,18 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     histogram_->setFixedWidth(kColumnWidth);
     failed_ = new QListWidget(this);
     failed_->setObjectName("failedRuns");
-    failed_->setAccessibleName(QStringLiteral("Przebiegi nieudane"));
+    failed_->setAccessibleName(Vemrik::tr("Przebiegi nieudane"));
     failed_->setFixedSize(kColumnWidth, 110);
-    showRunButton_ = new QPushButton(QStringLiteral("&Pokaż przebieg"), this);
+    showRunButton_ = new QPushButton(Vemrik::tr("&Pokaż przebieg"), this);
     showRunButton_->setObjectName("showRun");
     showRunButton_->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Liczba przebiegów:"), this), 0, 0);
+    fields->addWidget(new QLabel(Vemrik::tr("Liczba przebiegów:"), this), 0, 0);
     fields->addWidget(runs_, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Limit kroków:"), this), 1, 0);
+    fields->addWidget(new QLabel(Vemrik::tr("Limit kroków:"), this), 1, 0);
     fields->addWidget(maxSteps_, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Ziarno pierwszego przebiegu:"), this), 2, 0);
+    fields->addWidget(new QLabel(Vemrik::tr("Ziarno pierwszego przebiegu:"), this), 2, 0);
     fields->addWidget(seed_, 2, 1);
     fields->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
@@ -185,13 +187,13 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     columns->addLayout(column);
     columns->addWidget(noiseBox(), 0, Qt::AlignTop);
     column->addLayout(fields);
-    column->addWidget(new QLabel(QStringLiteral("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
+    column->addWidget(new QLabel(Vemrik::tr("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
     column->addLayout(buttons);
     column->addWidget(progress_);
     column->addWidget(summary_);
     column->addWidget(histogram_);
     auto* failedCaption =
-        new QLabel(QStringLiteral("Przebiegi nieudane (zgubione lub bez stopu w limicie):"), this);
+        new QLabel(Vemrik::tr("Przebiegi nieudane (zgubione lub bez stopu w limicie):"), this);
     failedCaption->setBuddy(failed_);
     column->addWidget(failedCaption);
     column->addWidget(failed_);
@@ -219,27 +221,27 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
 }
 
 QWidget* EvaluationDialog::noiseBox() {
-    auto* group = new QGroupBox(QStringLiteral("Zakłócenia"), this);
+    auto* group = new QGroupBox(Vemrik::tr("Zakłócenia"), this);
     flip_ = realBox(group, "flip", 1.0, 3, 0.01, {});
     shift_ = realBox(group, "shift", 1000.0, 1, 1.0, QStringLiteral(" px"));
     turn_ = realBox(group, "turn", 180.0, 1, 1.0, QStringLiteral("°"));
-    sweepButton_ = new QPushButton(QStringLiteral("&Badaj odporność"), group);
+    sweepButton_ = new QPushButton(Vemrik::tr("&Badaj odporność"), group);
     sweepButton_->setObjectName("sweep");
     sweepButton_->setAutoDefault(false);
     sweepChart_ = new SweepChartView(group);
     auto* fields = new QGridLayout;
-    const std::pair<const char*, QDoubleSpinBox*> rows[] = {{"Szansa odwrócenia odczytu czujnika:", flip_},
-                                                            {"Przesunięcie startu najwyżej o:", shift_},
-                                                            {"Obrót startu najwyżej o:", turn_}};
+    const std::pair<const char*, QDoubleSpinBox*> rows[] = {{QT_TRANSLATE_NOOP("Vemrik", "Szansa odwrócenia odczytu czujnika:"), flip_},
+                                                            {QT_TRANSLATE_NOOP("Vemrik", "Przesunięcie startu najwyżej o:"), shift_},
+                                                            {QT_TRANSLATE_NOOP("Vemrik", "Obrót startu najwyżej o:"), turn_}};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(rows[i].first), group);
+        auto* label = new QLabel(Vemrik::tr(rows[i].first), group);
         label->setBuddy(rows[i].second);
         fields->addWidget(label, i, 0);
         fields->addWidget(rows[i].second, i, 1);
     }
     fields->setColumnStretch(2, 1);
     auto* note =
-        new QLabel(QStringLiteral("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
+        new QLabel(Vemrik::tr("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
                                   "przebieg się powtarza. Badanie odporności ocenia przy poziomach "
                                   "0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach."),
                    group);
@@ -283,7 +285,7 @@ bool EvaluationDialog::launch(const JobSettings& settings) {
     }
     if (!prepared.job) {
         // The runs still listed stay those of the work judged last.
-        showMessage(QStringLiteral("Nie można ocenić: %1.").arg(qs(prepared.error)));
+        showMessage(Vemrik::tr("Nie można ocenić: %1.").arg(qs(prepared.error)));
         histogram_->clear();
         return false;
     }
@@ -304,19 +306,19 @@ bool EvaluationDialog::launch(const JobSettings& settings) {
 
 void EvaluationDialog::start() {
     if (running()) return;
-    if (launch(settingsAsked())) showMessage(QStringLiteral("Trwa ocena…"));
+    if (launch(settingsAsked())) showMessage(Vemrik::tr("Trwa ocena…"));
 }
 
 void EvaluationDialog::startSweep() {
     if (running()) return;
     JobSettings settings = settingsAsked();
     if (!settings.noise.any()) {
-        showMessage(QStringLiteral("Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno."));
+        showMessage(Vemrik::tr("Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno."));
         return;
     }
     settings.levels = defaultSweepLevels();
     sweepChart_->clear();
-    if (launch(settings)) showMessage(QStringLiteral("Trwa badanie odporności…"));
+    if (launch(settings)) showMessage(Vemrik::tr("Trwa badanie odporności…"));
 }
 
 void EvaluationDialog::cancel() {
@@ -343,7 +345,7 @@ void EvaluationDialog::finish() {
         future.waitForFinished();  // throws what the job threw, if anything
         if (future.resultCount() > 0) showReport(future.result());
     } catch (const std::exception& e) {
-        showMessage(QStringLiteral("Ocena nie powiodła się: %1.").arg(QString::fromLocal8Bit(e.what())));
+        showMessage(Vemrik::tr("Ocena nie powiodła się: %1.").arg(QString::fromLocal8Bit(e.what())));
     }
     emit evaluated();
 }
@@ -403,13 +405,13 @@ void EvaluationDialog::setRunning(bool on) {
 QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& judged, const Noise& noise,
                          std::uint32_t seed, int steps) {
     if (!formHolds(window.form(), judged))
-        return QStringLiteral(
+        return Vemrik::tr(
             "Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.");
     if (static_cast<std::uint64_t>(steps) > kHistoryBound)
-        return QStringLiteral("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
+        return Vemrik::tr("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
     const auto stopAt = static_cast<std::uint64_t>(std::max(0, steps - kStepsBeforeEnd));
     if (!replayInWindow(window, noise, seed, stopAt))
-        return QStringLiteral(
+        return Vemrik::tr(
             "Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: "
             "oceń bez zakłóceń, by go obejrzeć.");
     // The menu's check mark follows the trail the replay switched on.
@@ -419,7 +421,7 @@ QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& ju
 }
 
 void addEvaluationAction(MainWindow& window, QAction* trail) {
-    QAction* action = window.simulationMenu()->addAction(QStringLiteral("&Oceń algorytm…"));
+    QAction* action = window.simulationMenu()->addAction(Vemrik::tr("&Oceń algorytm…"));
     action->setObjectName("actionEvaluate");
     auto dialog = std::make_shared<QPointer<EvaluationDialog>>();
     QPointer<QAction> trailEntry(trail);

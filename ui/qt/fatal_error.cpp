@@ -1,4 +1,5 @@
 #include "ui/qt/fatal_error.h"
+#include "ui/qt/texts.h"
 
 #include <exception>
 
@@ -12,7 +13,7 @@ int runGuarded(const std::function<int()>& body, const std::function<void(const 
     } catch (const std::exception& e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {
-        message = QStringLiteral("nieznany błąd");
+        message = Vemrik::tr("nieznany błąd");
     }
     std::fprintf(err, "vemrik: błąd krytyczny: %s\n", message.toUtf8().constData());
     std::fflush(err);

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -49,7 +50,7 @@ QPixmap headingArrow(int degrees, bool strong, int size) {
 
 HeadingMarks::HeadingMarks(MainWindow& window) : window_(window) {
     build();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { shown_ = false; });
     refresh();
 }
 
@@ -58,13 +59,13 @@ HeadingMarks::~HeadingMarks() { window_.removeAfterHandle(afterHandleKey_); }
 void HeadingMarks::build() {
     QWidget* robotPage = window_.notebook()->widget(kRobotPage);
     front_ = new QLabel(
-        QStringLiteral("<table><tr><td style=\"font-size:22px\">↑&nbsp;</td>"
+        Vemrik::tr("<table><tr><td style=\"font-size:22px\">↑&nbsp;</td>"
                        "<td valign=\"middle\">przód robota<br>jest u góry planszy</td></tr></table>"),
         robotPage);
     front_->setObjectName("LabelFront");
     front_->setGeometry(kFrontGeometry);
     front_->setToolTip(
-        QStringLiteral("Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda "
+        Vemrik::tr("Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda "
                        "do góry, 90° w prawo, -90° w lewo."));
 
     QWidget* page = window_.notebook()->widget(kSimulationPage);
@@ -76,7 +77,7 @@ void HeadingMarks::build() {
     arrow_->setObjectName("LabelStartArrow");
     arrow_->setGeometry(kArrowGeometry);
     arrow_->setAlignment(Qt::AlignCenter);
-    const QString tip = QStringLiteral("Kierunek, w którym „Start” puści robota (suwak nad „Start”)");
+    const QString tip = Vemrik::tr("Kierunek, w którym „Start” puści robota (suwak nad „Start”)");
     caption_->setToolTip(tip);
     arrow_->setToolTip(tip);
 }
@@ -86,7 +87,7 @@ void HeadingMarks::refresh() {
     const int heading = form.TrackBar2.position;
     const bool held = form.State.ReturnToStart == 1;
     if (shown_ && heading == shownHeading_ && held == shownHeld_) return;
-    caption_->setText(QStringLiteral("kierunek startu: %1°").arg(heading));
+    caption_->setText(Vemrik::tr("kierunek startu: %1°").arg(heading));
     arrow_->setPixmap(headingArrow(heading, held, kArrowSize));
     arrow_->setAccessibleName(caption_->text());
     shownHeading_ = heading;

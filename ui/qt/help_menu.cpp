@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/language.h"
+#include "ui/qt/texts.h"
 
 // The guide lives in a static library, whose resources are not registered by themselves.
 static void registerHelpResource() { Q_INIT_RESOURCE(help); }
@@ -21,14 +23,15 @@ namespace {
 
 QString guideText() {
     registerHelpResource();
-    QFile file(QStringLiteral(":/help/przewodnik.md"));
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("Brak przewodnika w tej kopii programu.");
+    QFile file(Catalogue::instance().speech() == Speech::English ? QStringLiteral(":/help/guide-en.md")
+                                                                 : QStringLiteral(":/help/przewodnik.md"));
+    if (!file.open(QIODevice::ReadOnly)) return Vemrik::tr("Brak przewodnika w tej kopii programu.");
     return QString::fromUtf8(file.readAll());
 }
 
 void showAbout(MainWindow& window) {
-    QMessageBox::about(&window, QStringLiteral("O programie"),
-                       QStringLiteral("<h3>Vemrik %1</h3>"
+    QMessageBox::about(&window, Vemrik::tr("O programie"),
+                       Vemrik::tr("<h3>Vemrik %1</h3>"
                                       "<p>Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły "
                                       "i zobacz, jak jedzie.</p>"
                                       "<p>Licencja: Apache License 2.0. Program można używać, kopiować, "
@@ -36,17 +39,29 @@ void showAbout(MainWindow& window) {
                            .arg(QStringLiteral(VEMRIK_VERSION)));
 }
 
+// Shows the guide of the language spoken once the language changes.
+class GuideLanguage : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) static_cast<QTextBrowser*>(watched)->setMarkdown(guideText());
+        return false;
+    }
+};
+
 }  // namespace
 
 QDialog* makeGuideDialog(MainWindow& window) {
     auto* dialog = new QDialog(&window);
     dialog->setObjectName("guideDialog");
-    dialog->setWindowTitle(QStringLiteral("Przewodnik"));
+    dialog->setWindowTitle(Vemrik::tr("Przewodnik"));
     auto* text = new QTextBrowser(dialog);
     text->setObjectName("guideText");
     text->setMarkdown(guideText());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
+    text->installEventFilter(new GuideLanguage(text));
+    // Our own button, not the stock Close: Qt would put its own caption back on a language change.
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton(Vemrik::tr("Zamknij"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(text);
@@ -57,9 +72,9 @@ QDialog* makeGuideDialog(MainWindow& window) {
 }
 
 void addHelpMenu(MainWindow& window) {
-    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("Po&moc"));
+    QMenu* menu = window.menuBar()->addMenu(Vemrik::tr("Po&moc"));
     menu->setObjectName("menuHelp");
-    QAction* guide = menu->addAction(QStringLiteral("&Przewodnik"));
+    QAction* guide = menu->addAction(Vemrik::tr("&Przewodnik"));
     guide->setObjectName("actionGuide");
     guide->setShortcut(QKeySequence::HelpContents);
     QObject::connect(guide, &QAction::triggered, &window, [&window] {
@@ -69,7 +84,7 @@ void addHelpMenu(MainWindow& window) {
         dialog->raise();
         dialog->activateWindow();
     });
-    QAction* about = menu->addAction(QStringLiteral("&O programie"));
+    QAction* about = menu->addAction(Vemrik::tr("&O programie"));
     about->setObjectName("actionAbout");
     QObject::connect(about, &QAction::triggered, &window, [&window] { showAbout(window); });
 }

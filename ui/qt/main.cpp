@@ -1,10 +1,9 @@
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 #include "ui/qt/fatal_error.h"
+#include "ui/qt/language.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/workspace_menu.h"
 #include "workspace/size_limit_signal.h"
@@ -18,11 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vemrik"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Vemrik"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.example.Vemrik")));
-    // Qt's own dialogs (open, save) speak Polish like the rest of the program when Debian's
-    // qt6-translations-l10n is there; without it they stay in English.
-    QTranslator qtPolish;
-    if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtPolish);
+    vemrik::Catalogue::instance().speak(vemrik::startingSpeech());
     return vemrik::runGuarded(
         [] {
             vemrik::ProgramWindow program;

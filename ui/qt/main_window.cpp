@@ -16,10 +16,13 @@
 
 #include "app/refresh_cycle.h"
 #include "ui/layout.h"
+#include "ui/qt/caption_fit.h"
 #include "ui/qt/form_zoom.h"
 #include "ui/qt/image_view.h"
+#include "ui/qt/language.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/screen_fit.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -50,19 +53,26 @@ constexpr std::array kClickHandlers = {
 
 // The captions with the letter that Alt presses them by; shown as the captions alone, with the
 // letter underlined while Alt is held. No letter repeats on a page, and none is one of the menus'.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kMnemonicCaptions = {{
-    {"Button1", "&Konstrukcja"}, {"Button2", "&Czysc"},    {"Button3", "Ko&lo"},   {"Button4", "C&zujnik"},
-    {"Button12", "Czujnik &2"},  {"Button5", "&Linia"},    {"Button6", "&Czysc"},  {"Button8", "S&tart"},
-    {"Button9", "St&op"},        {"Button7", "P&endzel"},  {"Button10", "Co&fnij"}, {"Button11", "&Usun"},
-    {"Button13", "&Dodaj"},      {"Button14", "&Usuń"},    {"Button15", "S&tart"}, {"BitBtn6", "&Krok"},
-    {"Button16", "W&róć"},       {"BitBtn7", "Włą&cz"},    {"BitBtn8", "W&yłącz"},
+constexpr std::array<std::pair<std::string_view, const char*>, 19> kMnemonicCaptions = {{
+    {"Button1", QT_TRANSLATE_NOOP("Vemrik", "&Konstrukcja")}, {"Button2", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},    {"Button3", QT_TRANSLATE_NOOP("Vemrik", "Ko&lo")},   {"Button4", QT_TRANSLATE_NOOP("Vemrik", "C&zujnik")},
+    {"Button12", QT_TRANSLATE_NOOP("Vemrik", "Czujnik &2")},  {"Button5", QT_TRANSLATE_NOOP("Vemrik", "&Linia")},    {"Button6", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},  {"Button8", QT_TRANSLATE_NOOP("Vemrik", "S&tart")},
+    {"Button9", QT_TRANSLATE_NOOP("Vemrik", "St&op")},        {"Button7", QT_TRANSLATE_NOOP("Vemrik", "P&endzel")},  {"Button10", QT_TRANSLATE_NOOP("Vemrik", "Co&fnij")}, {"Button11", QT_TRANSLATE_NOOP("Vemrik", "&Usun")},
+    {"Button13", QT_TRANSLATE_NOOP("Vemrik", "&Dodaj")},      {"Button14", QT_TRANSLATE_NOOP("Vemrik", "&Usuń")},    {"Button15", QT_TRANSLATE_NOOP("Vemrik", "S&tart")}, {"BitBtn6", QT_TRANSLATE_NOOP("Vemrik", "&Krok")},
+    {"Button16", QT_TRANSLATE_NOOP("Vemrik", "W&róć")},       {"BitBtn7", QT_TRANSLATE_NOOP("Vemrik", "Włą&cz")},    {"BitBtn8", QT_TRANSLATE_NOOP("Vemrik", "W&yłącz")},
 }};
 
 QString buttonCaption(const ControlSpec& control) {
     const auto it = std::find_if(kMnemonicCaptions.begin(), kMnemonicCaptions.end(),
                                  [&](const auto& m) { return m.first == control.name; });
-    return qs(it == kMnemonicCaptions.end() ? control.caption : it->second);
+    return it == kMnemonicCaptions.end() ? qs(control.caption) : Vemrik::tr(it->second);
 }
+
+constexpr std::array<const char*, 4> kPageTitles = {
+    QT_TRANSLATE_NOOP("Vemrik", "Robot"),
+    QT_TRANSLATE_NOOP("Vemrik", "Mapa"),
+    QT_TRANSLATE_NOOP("Vemrik", "Algorytm"),
+    QT_TRANSLATE_NOOP("Vemrik", "Symulacja"),
+};
 
 constexpr std::array<Handler, 8> kCheckBoxHandlers = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
@@ -114,7 +124,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     };
     timer2_.setInterval(form_.Timer2.interval);
     connect(&timer2_, &QTimer::timeout, this, [this] { handle([this] { form_.Timer2Timer(); }); });
+    nameSensorBoxes();
     mirror();
+}
+
+void MainWindow::nameSensorBoxes() {
+    for (int n = 1; n <= kSensorSlots; ++n)
+        if (auto* box = client_->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n)))
+            box->setAccessibleName(Vemrik::tr("Czujnik %1").arg(n));
 }
 
 void MainWindow::buildNotebook() {
@@ -125,7 +142,7 @@ void MainWindow::buildNotebook() {
     for (int i = 0; i < 4; ++i) {
         pages[i] = new QWidget();
         pages[i]->setObjectName(QString("Page%1").arg(i));
-        notebook_->addTab(pages[i], qs(kPageCaptions[i]));
+        notebook_->addTab(pages[i], Vemrik::tr(kPageTitles[static_cast<std::size_t>(i)]));
     }
     for (const ControlSpec& control : formLayout()) {
         if (!control.visible || control.page < 0) continue;  // hidden controls need no widget
@@ -172,7 +189,6 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(page);
             const int n = name.mid(8).toInt();  // "CheckBoxN"
-            box->setAccessibleName(QString("Czujnik %1").arg(n));
             connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
                 form_.checkBox(n).checked = on;
                 handle([this, n] { (form_.*kCheckBoxHandlers[static_cast<std::size_t>(n - 1)])(); });
@@ -188,7 +204,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             slider->setValue(bar.position);
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(first ? 30 : 90);
-            slider->setAccessibleName(first ? "Kąt reguły" : "Kierunek startu");
+            slider->setAccessibleName(first ? Vemrik::tr("Kąt reguły") : Vemrik::tr("Kierunek startu"));
             connect(slider, &QSlider::valueChanged, this, [this, first, &bar](int v) {
                 bar.position = v;
                 handle([this, first] { first ? form_.TrackBar1Change() : form_.TrackBar2Change(); });
@@ -204,7 +220,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         }
         case ControlKind::ListBox: {
             list_ = new QListWidget(page);
-            list_->setAccessibleName("Reguły");
+            list_->setAccessibleName(Vemrik::tr("Reguły"));
             // The selection, not the current row: Ctrl+click deselects a line but leaves it
             // current, and "Usuń" must then delete nothing.
             connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -255,16 +271,33 @@ MainWindow::~MainWindow() {
     qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
-int MainWindow::addAfterHandle(std::function<void()> f) {
+int MainWindow::addAfterHandle(std::function<void()> f, std::function<void()> forget) {
     afterHandle_.emplace(nextAfterHandleKey_, std::move(f));
+    if (forget) languageChange_.emplace(nextAfterHandleKey_, std::move(forget));
     return nextAfterHandleKey_++;
 }
 
-void MainWindow::removeAfterHandle(int key) { afterHandle_.erase(key); }
+void MainWindow::removeAfterHandle(int key) {
+    afterHandle_.erase(key);
+    languageChange_.erase(key);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() != QEvent::LanguageChange) return QMainWindow::event(event);
+    // Read before Qt's own widgets put their stock texts back, written after.
+    const std::function<void()> write = retranslateTexts(this);
+    const bool done = QMainWindow::event(event);
+    write();
+    fitCaptions(this);
+    nameSensorBoxes();
+    for (const auto& [key, forget] : languageChange_) forget();
+    for (const auto& [key, f] : afterHandle_) f();
+    return done;
+}
 
 QMenu* MainWindow::simulationMenu() {
     if (!simulationMenu_) {
-        simulationMenu_ = menuBar()->addMenu(QStringLiteral("&Symulacja"));
+        simulationMenu_ = menuBar()->addMenu(Vemrik::tr("&Symulacja"));
         simulationMenu_->setObjectName("menuSimulation");
     }
     return simulationMenu_;

@@ -39,8 +39,10 @@ public:
     /// Runs one handler at the event boundary: an error is shown and the program goes on.
     void handle(const std::function<void()>& handler);
 
-    /// Calls `f` after every handled event, once the form is mirrored; returns a key for removal.
-    int addAfterHandle(std::function<void()> f);
+    /// Calls `f` after every handled event, once the form is mirrored, and after the language
+    /// changed; `forget`, if given, first, when the language changed, so that texts kept as they
+    /// were last composed are composed again. Returns a key for removal.
+    int addAfterHandle(std::function<void()> f, std::function<void()> forget = {});
     void removeAfterHandle(int key);
 
     /// Selects rule line `line` through the form and shows it on "Algorytm".
@@ -63,12 +65,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildNotebook();
     QWidget* buildControl(const ControlSpec& control, QWidget* page);
     void wireButton(QWidget* button, std::string_view name);
     void reportError(const QString& message);
+    /// The sensor boxes' names for screen readers, "Czujnik 3", in the current language.
+    void nameSensorBoxes();
     /// Copies what handlers change back onto the widgets.
     void mirror();
     /// Puts the form's selected rule line on the list when the list shows another.
@@ -88,6 +93,7 @@ private:
     QTimer timer2_;
     QPointer<QMessageBox> errorBox_;
     std::map<int, std::function<void()>> afterHandle_;
+    std::map<int, std::function<void()>> languageChange_;
     int nextAfterHandleKey_ = 0;
     QMenu* simulationMenu_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -26,9 +27,9 @@ bool usesSpace(const QObject* o) {
 
 PauseAction::PauseAction(MainWindow& window) : window_(window) {
     QMenu* menu = window_.simulationMenu();
-    action_ = new QAction(QStringLiteral("P&auza"), menu);
+    action_ = new QAction(Vemrik::tr("P&auza"), menu);
     action_->setObjectName("actionPause");
-    action_->setToolTip(QStringLiteral("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
+    action_->setToolTip(Vemrik::tr("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
     QAction* first = menu->actions().value(0);
     menu->insertAction(first, action_);
     if (first) menu->insertSeparator(first);

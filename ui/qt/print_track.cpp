@@ -19,6 +19,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -95,7 +96,7 @@ PrintLayout onPrinterPaper(PrintLayout layout, const QPrinter& printer) {
 }
 
 QString sheetText(const PrintTile& tile, int page, int pages, double mmPerCell) {
-    return QStringLiteral("%1 — wiersz %2, kolumna %3 — strona %4 z %5 — %6 mm na kratkę")
+    return Vemrik::tr("%1 — wiersz %2, kolumna %3 — strona %4 z %5 — %6 mm na kratkę")
         .arg(QString::fromStdString(tileName(tile.row, tile.column)))
         .arg(tile.row + 1)
         .arg(tile.column + 1)
@@ -105,24 +106,24 @@ QString sheetText(const PrintTile& tile, int page, int pages, double mmPerCell) 
 }
 
 QString lookName(PrintLook look) {
-    return look == PrintLook::kBlackLine ? QStringLiteral("Czarna linia na białym")
-                                         : QStringLiteral("Jak na ekranie");
+    return look == PrintLook::kBlackLine ? Vemrik::tr("Czarna linia na białym")
+                                         : Vemrik::tr("Jak na ekranie");
 }
 
 QString paperName(QPageSize::PageSizeId paper, const PrintLayout& layout) {
     return QPageSize::name(paper) +
-           (layout.pageWidth > layout.pageHeight ? QStringLiteral(" poziomo") : QStringLiteral(" pionowo"));
+           (layout.pageWidth > layout.pageHeight ? Vemrik::tr(" poziomo") : Vemrik::tr(" pionowo"));
 }
 
 /// The scale and the paper, with the sheets they give shown as they change.
 class TrackPrintDialog : public QDialog {
 public:
     TrackPrintDialog(const Raster& track, QWidget* parent) : QDialog(parent), track_(track) {
-        setWindowTitle(QStringLiteral("Drukuj trasę"));
+        setWindowTitle(Vemrik::tr("Drukuj trasę"));
         scale_->setObjectName("printScale");
         scale_->setRange(5, 100);
         scale_->setValue(20);
-        scale_->setSuffix(QStringLiteral(" mm"));
+        scale_->setSuffix(Vemrik::tr(" mm"));
         paper_->setObjectName("printPaper");
         paper_->addItem(QStringLiteral("A4"), QPageSize::A4);
         paper_->addItem(QStringLiteral("A3"), QPageSize::A3);
@@ -131,12 +132,12 @@ public:
             look_->addItem(lookName(look), static_cast<int>(look));
         sheets_->setObjectName("printSheets");
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-        buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Podgląd wydruku…"));
-        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+        buttons->button(QDialogButtonBox::Ok)->setText(Vemrik::tr("&Podgląd wydruku…"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(Vemrik::tr("Anuluj"));
         auto* form = new QFormLayout(this);
-        form->addRow(QStringLiteral("&Milimetry na kratkę:"), scale_);
-        form->addRow(QStringLiteral("P&apier:"), paper_);
-        form->addRow(QStringLiteral("&Wygląd:"), look_);
+        form->addRow(Vemrik::tr("&Milimetry na kratkę:"), scale_);
+        form->addRow(Vemrik::tr("P&apier:"), paper_);
+        form->addRow(Vemrik::tr("&Wygląd:"), look_);
         form->addRow(sheets_);
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -159,9 +160,9 @@ private:
         const PrintLayout layout = trackPrintLayout(printArea(track_, o.look), o);
         const TileGrid grid = tileGrid(layout);
         const QString what = o.look == PrintLook::kBlackLine
-                                 ? QStringLiteral("Trasa z marginesem %1 mm").arg(o.mmPerCell)
-                                 : QStringLiteral("Cała mapa");
-        sheets_->setText(QStringLiteral("%1: %2 × %3 mm\nna %4 × %5 = %6 arkuszach %7, z zakładką %8 mm.")
+                                 ? Vemrik::tr("Trasa z marginesem %1 mm").arg(o.mmPerCell)
+                                 : Vemrik::tr("Cała mapa");
+        sheets_->setText(Vemrik::tr("%1: %2 × %3 mm\nna %4 × %5 = %6 arkuszach %7, z zakładką %8 mm.")
                              .arg(what)
                              .arg(layout.trackWidth)
                              .arg(layout.trackHeight)
@@ -184,7 +185,7 @@ void printTrackAsking(MainWindow& window) {
     Raster track(shown.width(), shown.height());
     paintTrack(window.form().State, track);
     if (const Area ink = inkArea(track); ink.x1 >= ink.x2) {
-        auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Drukuj trasę"),
+        auto* box = new QMessageBox(QMessageBox::Information, Vemrik::tr("Drukuj trasę"),
                                     emptyMapMessage(), QMessageBox::Ok, &window);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
@@ -198,14 +199,14 @@ void printTrackAsking(MainWindow& window) {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, layout);
     QPrintPreviewDialog preview(&printer, &window);
-    preview.setWindowTitle(QStringLiteral("Podgląd wydruku trasy"));
+    preview.setWindowTitle(Vemrik::tr("Podgląd wydruku trasy"));
     QString error;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         const TrackPrintResult result = printTrack(printed, layout, *target);
         if (!result.error.isEmpty()) error = result.error;
     });
     preview.exec();
-    if (!error.isEmpty()) QMessageBox::warning(&window, QStringLiteral("Drukuj trasę"), error);
+    if (!error.isEmpty()) QMessageBox::warning(&window, Vemrik::tr("Drukuj trasę"), error);
 }
 
 }  // namespace
@@ -216,7 +217,7 @@ PrintLayout trackPrintLayout(Area area, const TrackPrintOptions& options) {
 }
 
 QString emptyMapMessage() {
-    return QStringLiteral(
+    return Vemrik::tr(
         "Na mapie nie ma trasy, więc nie ma czego drukować.\n"
         "Narysuj linię, start i stop na stronie „Mapa”.");
 }
@@ -267,14 +268,14 @@ TrackPrintResult printTrack(const PrintedTrack& track, const PrintLayout& reques
     const TileGrid grid = tileGrid(layout);
     const std::vector<PrintTile> tiles = printTiles(layout);
     if (tiles.empty()) {
-        result.error = QStringLiteral("Na tym papierze nie zmieści się nic poza marginesami i zakładką.");
+        result.error = Vemrik::tr("Na tym papierze nie zmieści się nic poza marginesami i zakładką.");
         return result;
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
         result.error = printer.outputFileName().isEmpty()
-                           ? QStringLiteral("Nie udało się zacząć drukowania.")
-                           : QStringLiteral("Nie udało się zapisać pliku %1.").arg(printer.outputFileName());
+                           ? Vemrik::tr("Nie udało się zacząć drukowania.")
+                           : Vemrik::tr("Nie udało się zapisać pliku %1.").arg(printer.outputFileName());
         return result;
     }
     const QImage picture = printImage(track);
@@ -282,7 +283,7 @@ TrackPrintResult printTrack(const PrintedTrack& track, const PrintLayout& reques
     const double mmPerCell = layout.trackWidth / (track.area.x2 - track.area.x1) * 10;
     for (const PrintTile& tile : tiles) {
         if (result.pages > 0 && !printer.newPage()) {
-            result.error = QStringLiteral("Nie udało się dodać strony %1.").arg(result.pages + 1);
+            result.error = Vemrik::tr("Nie udało się dodać strony %1.").arg(result.pages + 1);
             break;
         }
         const QRectF area(layout.margin, layout.margin, tile.width, tile.height);
@@ -300,12 +301,12 @@ TrackPrintResult printTrack(const PrintedTrack& track, const PrintLayout& reques
         ++result.pages;
     }
     if (!painter.end() && result.error.isEmpty())
-        result.error = QStringLiteral("Nie udało się dokończyć wydruku.");
+        result.error = Vemrik::tr("Nie udało się dokończyć wydruku.");
     return result;
 }
 
 QAction* addPrintTrackAction(WorkspaceMenu& menu, MainWindow& window) {
-    auto* action = new QAction(QStringLiteral("&Drukuj trasę…"), menu.fileMenu());
+    auto* action = new QAction(Vemrik::tr("&Drukuj trasę…"), menu.fileMenu());
     action->setObjectName("actionPrintTrack");
     action->setShortcut(QKeySequence::Print);
     // Beside "Eksportuj obraz…", the other way the work leaves the program.

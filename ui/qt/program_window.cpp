@@ -1,12 +1,14 @@
 #include "ui/qt/program_window.h"
 
 #include "ui/qt/arduino_export_menu.h"
+#include "ui/qt/caption_fit.h"
 #include "ui/qt/control_hints.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
 #include "ui/qt/heading_marks.h"
 #include "ui/qt/help_menu.h"
 #include "ui/qt/keyboard_aids.h"
+#include "ui/qt/language_menu.h"
 #include "ui/qt/pause_action.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
@@ -42,9 +44,11 @@ ProgramWindow::ProgramWindow() {
     hints_ = std::make_unique<ControlHints>(window_);
     // The zoom places every control of the pages, those the features above added too.
     addZoomMenu(window_);
+    addLanguageMenu(window_);
     new FocusOutline(window_.formWidget());
     underlines_ = std::make_unique<MnemonicUnderlines>(window_.formWidget());
     addHelpMenu(window_);
+    fitCaptions(window_.formWidget());
 }
 
 void ProgramWindow::show() {

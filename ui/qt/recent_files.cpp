@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "ui/qt/workspace_menu.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -18,7 +19,7 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 }  // namespace
 
 RecentFiles::RecentFiles(WorkspaceMenu& menu) : QObject(&menu), workspace_(menu) {
-    menu_ = new QMenu(QStringLiteral("Ostatnio o&twierane"), menu.fileMenu());
+    menu_ = new QMenu(Vemrik::tr("Ostatnio o&twierane"), menu.fileMenu());
     menu_->setObjectName("menuRecent");
     menu_->setToolTipsVisible(true);
     menu.fileMenu()->insertMenu(menu.action("actionSave"), menu_);
@@ -66,7 +67,7 @@ void RecentFiles::open(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         remove(path);
         workspace_.showError(
-            QStringLiteral("Plik „%1” już nie istnieje.\nUsunięto go z listy „Ostatnio otwierane”.")
+            Vemrik::tr("Plik „%1” już nie istnieje.\nUsunięto go z listy „Ostatnio otwierane”.")
                 .arg(path));
         return;
     }
@@ -88,7 +89,7 @@ void RecentFiles::rebuild() {
     }
     if (!list.isEmpty()) {
         menu_->addSeparator();
-        QAction* clear = menu_->addAction(QStringLiteral("&Wyczyść listę"));
+        QAction* clear = menu_->addAction(Vemrik::tr("&Wyczyść listę"));
         connect(clear, &QAction::triggered, this, [this] { store({}); });
     }
     menu_->menuAction()->setEnabled(!list.isEmpty());

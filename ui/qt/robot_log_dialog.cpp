@@ -24,6 +24,7 @@
 #include "ui/qt/timeline_panel.h"
 #include "ui/qt/workspace_menu.h"
 #include "ui/workspace_form.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -31,7 +32,7 @@ namespace {
 
 // Fits a 910 × 512 screen with its frame; the content scrolls within.
 const QSize kDialogSize(640, 460);
-const QString kFilter = QStringLiteral("Przebiegi CSV (*.csv *.txt *.log);;Wszystkie pliki (*)");
+QString filter() { return Vemrik::tr("Przebiegi CSV (*.csv *.txt *.log);;Wszystkie pliki (*)"); }
 
 QTableWidget* table(QWidget* parent, const char* name, const QStringList& columns) {
     auto* t = new QTableWidget(0, static_cast<int>(columns.size()), parent);
@@ -90,7 +91,7 @@ QString loggedText(const RunLog& log, int line) {
 
 RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(window) {
     setObjectName("robotLogDialog");
-    setWindowTitle(QStringLiteral("Przebieg robota"));
+    setWindowTitle(Vemrik::tr("Przebieg robota"));
     resize(kDialogSize);
     showError = [this](const QString& message) {
         QMessageBox::critical(this, QStringLiteral("Vemrik"), message);
@@ -104,17 +105,17 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(summary_);
     lines_ = table(content, "robotLogLines",
-                   {QStringLiteral("Linia"), QStringLiteral("Reguła"), QStringLiteral("Robot"),
-                    QStringLiteral("Symulacja")});
-    column->addWidget(group(content, QStringLiteral("Jak często działała każda linia"), lines_));
+                   {Vemrik::tr("Linia"), Vemrik::tr("Reguła"), Vemrik::tr("Robot"),
+                    Vemrik::tr("Symulacja")});
+    column->addWidget(group(content, Vemrik::tr("Jak często działała każda linia"), lines_));
     uncovered_ = new QLabel(content);
     uncovered_->setObjectName("robotLogUncovered");
     uncovered_->setWordWrap(true);
-    column->addWidget(group(content, QStringLiteral("Wzorce bez reguły, które napotkał robot"), uncovered_));
+    column->addWidget(group(content, Vemrik::tr("Wzorce bez reguły, które napotkał robot"), uncovered_));
     patterns_ =
         table(content, "robotLogPatterns",
-              {QStringLiteral("Wzorzec s1…s8"), QStringLiteral("Robot"), QStringLiteral("Symulacja")});
-    column->addWidget(group(content, QStringLiteral("Udział kroków na wzorzec"), patterns_));
+              {Vemrik::tr("Wzorzec s1…s8"), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
+    column->addWidget(group(content, Vemrik::tr("Udział kroków na wzorzec"), patterns_));
     column->addStretch(1);
 
     auto* scroll = new QScrollArea(this);
@@ -123,11 +124,12 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Zamknij"));
-    timeline_ = buttons->addButton(QStringLiteral("Pokaż na osi czasu"), QDialogButtonBox::ActionRole);
+    // Our own button, not the stock Close: Qt would put its own caption back on a language change.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Vemrik::tr("Zamknij"), QDialogButtonBox::RejectRole);
+    timeline_ = buttons->addButton(Vemrik::tr("Pokaż na osi czasu"), QDialogButtonBox::ActionRole);
     timeline_->setObjectName("robotLogTimeline");
-    timeline_->setToolTip(QStringLiteral("Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)"));
+    timeline_->setToolTip(Vemrik::tr("Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)"));
     timeline_->setEnabled(false);
     timeline_->setAutoDefault(false);  // Enter still closes the dialog
     connect(timeline_, &QPushButton::clicked, this, [this] { showOnTimeline(); });
@@ -138,7 +140,7 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
 bool RobotLogDialog::openLog(const QString& path) {
     ParsedRunLog read = readRunLogFile(QFile::encodeName(path).toStdString());
     if (!read.log) {
-        showError(QStringLiteral("Nie można otworzyć przebiegu „%1”:\n%2").arg(path, qs(read.error)));
+        showError(Vemrik::tr("Nie można otworzyć przebiegu „%1”:\n%2").arg(path, qs(read.error)));
         return false;
     }
     log_ = std::move(read.log);
@@ -177,23 +179,23 @@ void RobotLogDialog::compare(const QString& path) {
 void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
                                  const std::optional<RunCounts>& simulated, const QString& simulationError,
                                  const std::vector<int>& other) {
-    QString text = QStringLiteral("Przebieg robota „%1”, kroków: %2")
+    QString text = Vemrik::tr("Przebieg robota „%1”, kroków: %2")
                        .arg(QFileInfo(path).fileName(), count(robot.steps));
     if (log_->skippedLines > 0)
-        text += QStringLiteral(" (pominięte wiersze przed nagłówkiem: %1)").arg(log_->skippedLines);
+        text += Vemrik::tr(" (pominięte wiersze przed nagłówkiem: %1)").arg(log_->skippedLines);
     text += QStringLiteral(".\n");
     if (simulated) {
-        text += QStringLiteral("Symulacja tych samych reguł na otwartej trasie, ziarno %1, kroków: %2")
+        text += Vemrik::tr("Symulacja tych samych reguł na otwartej trasie, ziarno %1, kroków: %2")
                     .arg(window_.form().engine.Seed)
                     .arg(count(simulated->steps));
-        text += simulated->stopped ? QStringLiteral(" (dojechała do pola stop).") : QStringLiteral(".");
+        text += simulated->stopped ? Vemrik::tr(" (dojechała do pola stop).") : QStringLiteral(".");
     } else {
-        text += QStringLiteral("Nie można zasymulować tych reguł: %1.").arg(simulationError);
+        text += Vemrik::tr("Nie można zasymulować tych reguł: %1.").arg(simulationError);
     }
     if (!other.empty()) {
         QStringList numbers;
         for (const int line : other) numbers << QString::number(line + 1);
-        text += QStringLiteral("\nUwaga: robot działał w liniach %1 według innych reguł niż otwarte.")
+        text += Vemrik::tr("\nUwaga: robot działał w liniach %1 według innych reguł niż otwarte.")
                     .arg(numbers.join(QStringLiteral(", ")));
     }
     summary_->setText(text);
@@ -206,9 +208,9 @@ void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCo
     lines_->setRowCount(static_cast<int>(shown) + 1);
     for (std::size_t i = 0; i < shown; ++i) {
         const int row = static_cast<int>(i);
-        QString rule = i < rules.size() ? qs(rules[i]) : QStringLiteral("(nie ma jej w otwartych regułach)");
+        QString rule = i < rules.size() ? qs(rules[i]) : Vemrik::tr("(nie ma jej w otwartych regułach)");
         if (std::binary_search(other.begin(), other.end(), row))
-            rule += QStringLiteral(" — u robota: „%1”").arg(loggedText(*log_, row));
+            rule += Vemrik::tr(" — u robota: „%1”").arg(loggedText(*log_, row));
         setCell(lines_, row, 0, QString::number(row + 1), true);
         setCell(lines_, row, 1, rule);
         setCell(lines_, row, 2, count(robot.hits(i)), true);
@@ -216,7 +218,7 @@ void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCo
     }
     const int last = static_cast<int>(shown);
     setCell(lines_, last, 0, QStringLiteral("—"), true);
-    setCell(lines_, last, 1, QStringLiteral("żadna: prosto"));
+    setCell(lines_, last, 1, Vemrik::tr("żadna: prosto"));
     setCell(lines_, last, 2, count(robot.noRule), true);
     setCell(lines_, last, 3, simulated ? count(simulated->noRule) : QStringLiteral("—"), true);
     fitRows(lines_, 1);
@@ -225,12 +227,12 @@ void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCo
 void RobotLogDialog::showUncovered(const RunCounts& robot) {
     const std::vector<int> found = uncoveredPatterns(robot, window_.form().engine.Rules);
     if (found.empty()) {
-        uncovered_->setText(QStringLiteral("Brak: na każdy wzorzec, który robot napotkał, jest reguła."));
+        uncovered_->setText(Vemrik::tr("Brak: na każdy wzorzec, który robot napotkał, jest reguła."));
         return;
     }
     QStringList text;
     for (const int p : found)
-        text << QStringLiteral("%1   kroków: %2")
+        text << Vemrik::tr("%1   kroków: %2")
                     .arg(qs(patternText(p)), count(robot.patterns[static_cast<std::size_t>(p)]));
     uncovered_->setText(text.join('\n'));
 }
@@ -260,7 +262,7 @@ void RobotLogDialog::showPatterns(const RunCounts& robot, const std::optional<Ru
 }
 
 QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window) {
-    auto* action = new QAction(QStringLiteral("Otwórz przebieg &robota…"), menu.fileMenu());
+    auto* action = new QAction(Vemrik::tr("Otwórz przebieg &robota…"), menu.fileMenu());
     action->setObjectName("actionOpenRobotLog");
     // With the other entries that open something, before "Zapisz".
     menu.fileMenu()->insertAction(menu.action("actionSave"), action);
@@ -269,7 +271,7 @@ QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window) {
         const QString dir =
             menu.filePath().isEmpty() ? menu.startFolder() : QFileInfo(menu.filePath()).absolutePath();
         const QString path =
-            QFileDialog::getOpenFileName(&window, QStringLiteral("Otwórz przebieg robota"), dir, kFilter);
+            QFileDialog::getOpenFileName(&window, Vemrik::tr("Otwórz przebieg robota"), dir, filter());
         if (path.isEmpty()) return;
         if (!*dialog) *dialog = new RobotLogDialog(window);
         if (!(*dialog)->openLog(path)) return;

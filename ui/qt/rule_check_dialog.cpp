@@ -16,6 +16,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/screen_fit.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -31,7 +32,7 @@ const QPoint kDialogOffset(4, 48);
 
 RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_(window) {
     setObjectName("ruleCheckDialog");
-    setWindowTitle(QStringLiteral("Sprawdź reguły"));
+    setWindowTitle(Vemrik::tr("Sprawdź reguły"));
     resize(kDialogSize);
     auto* layout = new QVBoxLayout(this);
     summary_ = new QLabel(this);
@@ -39,7 +40,7 @@ RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_
     summary_->setWordWrap(true);
     layout->addWidget(summary_);
     auto* hint = new QLabel(
-        QStringLiteral(
+        Vemrik::tr(
             "Linie liczone od 1; „*” to czujnik w dowolnym stanie. Kliknij uwagę, aby zaznaczyć jej "
             "linię na liście reguł."),
         this);
@@ -47,18 +48,21 @@ RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_
     layout->addWidget(hint);
     list_ = new QListWidget(this);
     list_->setObjectName("ruleCheckFindings");
-    list_->setAccessibleName(QStringLiteral("Uwagi"));
+    list_->setAccessibleName(Vemrik::tr("Uwagi"));
     list_->setWordWrap(true);
     layout->addWidget(list_, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Zamknij"));
+    // Our own button, not the stock Close: Qt would put its own caption back on a language change.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Vemrik::tr("&Zamknij"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
     window_.selectRuleOnClick(list_);
-    afterHandleKey_ = window_.addAfterHandle([this] {
-        if (isVisible()) refresh();
-    });
+    afterHandleKey_ = window_.addAfterHandle(
+        [this] {
+            if (isVisible()) refresh();
+        },
+        [this] { checkedSensors_ = -1; });
     refresh();
 }
 
@@ -87,7 +91,7 @@ void RuleCheckDialog::refresh() {
 
 QPushButton* addRuleCheck(MainWindow& window) {
     QWidget* page = window.notebook()->widget(kAlgorithmPage);
-    auto* button = new QPushButton(QStringLiteral("Sp&rawdź reguły…"), page);
+    auto* button = new QPushButton(Vemrik::tr("Sp&rawdź reguły…"), page);
     button->setObjectName("ButtonCheckRules");
     button->setGeometry(kButtonGeometry);
     auto dialog = std::make_shared<QPointer<RuleCheckDialog>>();

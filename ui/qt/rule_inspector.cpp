@@ -16,6 +16,7 @@
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -37,7 +38,11 @@ QLabel* caption(const QString& text, QWidget* parent) {
 
 RuleInspector::RuleInspector(MainWindow& window) : window_(window) {
     build();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); },
+                                             [this] {
+                                                 sensorsTold_ = false;
+                                                 shownMatches_.clear();
+                                             });
 }
 
 RuleInspector::~RuleInspector() { window_.removeAfterHandle(afterHandleKey_); }
@@ -45,7 +50,7 @@ RuleInspector::~RuleInspector() { window_.removeAfterHandle(afterHandleKey_); }
 QAction* RuleInspector::action() const { return dock_->toggleViewAction(); }
 
 void RuleInspector::build() {
-    dock_ = new QDockWidget(QStringLiteral("Inspektor reguł"), &window_);
+    dock_ = new QDockWidget(Vemrik::tr("Inspektor reguł"), &window_);
     dock_->setObjectName("ruleInspector");
     auto* body = new QWidget(dock_);
     body->setMinimumWidth(kDockWidth);
@@ -68,12 +73,12 @@ void RuleInspector::build() {
     pattern_ = caption(QString(), body);
     layout->addWidget(pattern_);
 
-    layout->addWidget(caption(QStringLiteral("Pasujące reguły i ich szanse w następnym kroku "
+    layout->addWidget(caption(Vemrik::tr("Pasujące reguły i ich szanse w następnym kroku "
                                              "(kliknij, by zaznaczyć linię):"),
                               body));
     matches_ = new QListWidget(body);
     matches_->setObjectName("inspectorMatches");
-    matches_->setAccessibleName(QStringLiteral("Pasujące reguły"));
+    matches_->setAccessibleName(Vemrik::tr("Pasujące reguły"));
     matches_->setWordWrap(true);
     layout->addWidget(matches_, 1);
     lastStep_ = caption(QString(), body);
@@ -93,7 +98,7 @@ void RuleInspector::build() {
     });
 
     QAction* entry = action();
-    entry->setText(QStringLiteral("&Inspektor reguł"));
+    entry->setText(Vemrik::tr("&Inspektor reguł"));
     entry->setObjectName("actionRuleInspector");
     QMenu* menu = window_.simulationMenu();
     menu->addSeparator();
@@ -112,13 +117,13 @@ void RuleInspector::refresh() {
     showMatches(patternOf(form.State.SensorStates));
     const LastRule last = form.engine.Run.lastRule();
     const QString lastText =
-        QStringLiteral("Ostatni krok: ") +
-        (last.stepped ? qs(lastRuleText(last)) : QStringLiteral("jeszcze żadnego od „Start”"));
+        Vemrik::tr("Ostatni krok: ") +
+        (last.stepped ? qs(lastRuleText(last)) : Vemrik::tr("jeszcze żadnego od „Start”"));
     if (lastStep_->text() != lastText) lastStep_->setText(lastText);
 }
 
 void RuleInspector::showSensors(int count) {
-    const QString countText = QStringLiteral("Czujniki z ostatniego pomiaru (robot ma %1 z 8):").arg(count);
+    const QString countText = Vemrik::tr("Czujniki z ostatniego pomiaru (robot ma %1 z 8):").arg(count);
     if (count_->text() != countText) count_->setText(countText);
     const auto& states = window_.form().State.SensorStates;
     for (int k = 0; k < kSensorSlots; ++k) {
@@ -129,33 +134,37 @@ void RuleInspector::showSensors(int count) {
         const QString text = absent && !on ? QStringLiteral("–")
                              : on          ? QStringLiteral("1")
                                            : QStringLiteral("0");
-        if (label->text() == text && label->isEnabled() == !absent) continue;
-        label->setText(text);
-        label->setEnabled(!absent);
-        label->setStyleSheet(absent ? kAbsentStyle : on ? kOnStyle : kOffStyle);
-        label->setToolTip(absent ? QStringLiteral("Robot nie ma czujnika %1").arg(k + 1)
-                          : on   ? QStringLiteral("Czujnik %1 widzi linię").arg(k + 1)
-                                 : QStringLiteral("Czujnik %1 nie widzi linii").arg(k + 1));
+        const bool same = label->text() == text && label->isEnabled() == !absent;
+        if (same && sensorsTold_) continue;
+        if (!same) {
+            label->setText(text);
+            label->setEnabled(!absent);
+            label->setStyleSheet(absent ? kAbsentStyle : on ? kOnStyle : kOffStyle);
+        }
+        label->setToolTip(absent ? Vemrik::tr("Robot nie ma czujnika %1").arg(k + 1)
+                          : on   ? Vemrik::tr("Czujnik %1 widzi linię").arg(k + 1)
+                                 : Vemrik::tr("Czujnik %1 nie widzi linii").arg(k + 1));
     }
+    sensorsTold_ = true;
 }
 
 void RuleInspector::showMatches(int pattern) {
     const TForm1& form = window_.form();
     const PatternOdds odds = oddsAt(reading_, pattern);
     const QString patternText =
-        QStringLiteral("Wzorzec: ") + qs(cubeText({kPatternCount - 1, pattern}, kSensorSlots));
+        Vemrik::tr("Wzorzec: ") + qs(cubeText({kPatternCount - 1, pattern}, kSensorSlots));
     if (pattern_->text() != patternText) pattern_->setText(patternText);
     QStringList texts;
     for (const int line : odds.lines) {
         const std::string& rule = form.ListBox1.lines[static_cast<std::size_t>(line)];
         // Every line here has the pattern shown above: its angle tells them apart.
-        texts << QStringLiteral("linia %1 (kąt %2): %3")
+        texts << Vemrik::tr("linia %1 (kąt %2): %3")
                      .arg(line + 1)
                      .arg(qs(std::string_view(rule).substr(kPatternLength)),
                           qs(matchVerdict(line, reading_[static_cast<std::size_t>(line)], odds)));
     }
     texts << qs(straightVerdict(odds)) +
-                 (odds.lines.empty() ? QStringLiteral(" (żadna reguła nie pasuje)") : QString());
+                 (odds.lines.empty() ? Vemrik::tr(" (żadna reguła nie pasuje)") : QString());
     if (texts == shownMatches_) return;
     shownMatches_ = texts;
     matches_->clear();

@@ -53,6 +53,7 @@ private:
     std::uint64_t readVersion_ = ~std::uint64_t{0};
     std::vector<LineReading> reading_;
     QStringList shownMatches_;
+    bool sensorsTold_ = false;  // false: the sensors' tooltips are in another language
 };
 
 }  // namespace vemrik

@@ -17,6 +17,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "workspace/workspace_file.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -33,14 +34,14 @@ RunView::RunView(MainWindow& window) : window_(window) {
     askSeed = [this](std::uint32_t current) -> std::optional<QString> {
         bool ok = false;
         const QString text =
-            QInputDialog::getText(&window_, QStringLiteral("Ziarno losowania"),
-                                  QStringLiteral("Ziarno (liczba całkowita od 0 do 4294967295):"),
+            QInputDialog::getText(&window_, Vemrik::tr("Ziarno losowania"),
+                                  Vemrik::tr("Ziarno (liczba całkowita od 0 do 4294967295):"),
                                   QLineEdit::Normal, QString::number(current), &ok);
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
     chooseCsvPath = [this](const QString& suggested) {
-        return savePathFromDialog(&window_, QStringLiteral("Zapisz przebieg"), suggested,
-                                  QStringLiteral("Pliki CSV (*.csv);;Wszystkie pliki (*)"),
+        return savePathFromDialog(&window_, Vemrik::tr("Zapisz przebieg"), suggested,
+                                  Vemrik::tr("Pliki CSV (*.csv);;Wszystkie pliki (*)"),
                                   QStringLiteral("csv"));
     };
     showError = [this](const QString& message) {
@@ -50,7 +51,7 @@ RunView::RunView(MainWindow& window) : window_(window) {
     list_ = window_.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     buildMenu();
     buildStatusBar();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { listVersion_ = ~std::uint64_t{0}; });
     refresh();
 }
 
@@ -60,13 +61,13 @@ void RunView::buildMenu() {
     QMenu* menu = window_.simulationMenu();
     TForm1& form = window_.form();
 
-    trail_ = menu->addAction(QStringLiteral("&Pokaż ślad"));
+    trail_ = menu->addAction(Vemrik::tr("&Pokaż ślad"));
     trail_->setObjectName("actionShowTrail");
     trail_->setCheckable(true);
     connect(trail_, &QAction::toggled, this,
             [this, &form](bool on) { window_.handle([&form, on] { form.ShowTrail(on); }); });
 
-    QMenu* speed = menu->addMenu(QStringLiteral("S&zybkość"));
+    QMenu* speed = menu->addMenu(Vemrik::tr("S&zybkość"));
     speed->setObjectName("menuSpeed");
     auto* speeds = new QActionGroup(speed);
     for (const RunSpeed s : {RunSpeed::Normal, RunSpeed::Double, RunSpeed::Quadruple}) {
@@ -81,17 +82,17 @@ void RunView::buildMenu() {
     }
 
     menu->addSeparator();
-    QAction* seed = menu->addAction(QStringLiteral("Ziarno &losowania…"));
+    QAction* seed = menu->addAction(Vemrik::tr("Ziarno &losowania…"));
     seed->setObjectName("actionSeed");
     connect(seed, &QAction::triggered, this, [this] { chooseSeed(); });
-    QAction* repeatable = menu->addAction(QStringLiteral("Powtarzalne p&rzebiegi"));
+    QAction* repeatable = menu->addAction(Vemrik::tr("Powtarzalne p&rzebiegi"));
     repeatable->setObjectName("actionRepeatable");
     repeatable->setCheckable(true);
     connect(repeatable, &QAction::toggled, this,
             [this, &form](bool on) { window_.handle([&form, on] { form.engine.RepeatableRuns = on; }); });
 
     menu->addSeparator();
-    QAction* save = menu->addAction(QStringLiteral("Zapi&sz przebieg…"));
+    QAction* save = menu->addAction(Vemrik::tr("Zapi&sz przebieg…"));
     save->setObjectName("actionSaveRun");
     connect(save, &QAction::triggered, this, [this] { saveRun(); });
 }
@@ -133,7 +134,7 @@ bool RunView::chooseSeed() {
     const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
     if (!seed) {
         showError(
-            QStringLiteral("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
+            Vemrik::tr("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
         return false;
     }
     window_.handle([&form, s = *seed] { form.engine.Seed = s; });
@@ -141,11 +142,11 @@ bool RunView::chooseSeed() {
 }
 
 bool RunView::saveRun() {
-    const QString path = chooseCsvPath(QDir::current().filePath(QStringLiteral("przebieg.csv")));
+    const QString path = chooseCsvPath(QDir::current().filePath(Vemrik::tr("przebieg.csv")));
     if (path.isEmpty()) return false;
     const std::string csv = runCsv(window_.form().engine.Run);
     if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
-        showError(QStringLiteral("Nie można zapisać przebiegu „%1”:\n%2").arg(path, qs(*error)));
+        showError(Vemrik::tr("Nie można zapisać przebiegu „%1”:\n%2").arg(path, qs(*error)));
         return false;
     }
     return true;

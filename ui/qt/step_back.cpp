@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -31,7 +32,7 @@ StepBackControls::~StepBackControls() { window_.removeAfterHandle(afterHandleKey
 
 void StepBackControls::build() {
     QWidget* page = window_.notebook()->widget(kSimulationPage);
-    button_ = new QPushButton(QStringLiteral("Krok wst&ecz"), page);
+    button_ = new QPushButton(Vemrik::tr("Krok wst&ecz"), page);
     button_->setObjectName("ButtonStepBack");
     button_->setGeometry(kButtonGeometry);
     caption_ = new QLabel(page);
@@ -40,7 +41,7 @@ void StepBackControls::build() {
     caption_->setWordWrap(true);
     slider_ = new QSlider(Qt::Horizontal, page);
     slider_->setObjectName("SliderStep");
-    slider_->setAccessibleName(QStringLiteral("Krok przebiegu"));
+    slider_->setAccessibleName(Vemrik::tr("Krok przebiegu"));
     slider_->setGeometry(kSliderGeometry);
     slider_->setFocusPolicy(Qt::StrongFocus);
     caption_->setBuddy(slider_);
@@ -67,7 +68,7 @@ void StepBackControls::refresh() {
         slider_->setValue(shown);
     }
     const QString text =
-        any ? QStringLiteral("Krok %1 z %2").arg(shown).arg(steps) : QStringLiteral("Krok: brak");
+        any ? Vemrik::tr("Krok %1 z %2").arg(shown).arg(steps) : Vemrik::tr("Krok: brak");
     if (caption_->text() != text) caption_->setText(text);
 }
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/qt/texts.h"
+
 namespace vemrik {
 
 namespace {
@@ -77,11 +79,11 @@ void StepHistogramView::paintEvent(QPaintEvent*) {
     const int line = fontMetrics().height();
     p.setPen(Qt::black);
     p.drawText(QRect(6, 2, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Kroki do stopu (przebiegi zakończone sukcesem)"));
+               Vemrik::tr("Kroki do stopu (przebiegi zakończone sukcesem)"));
     if (!shown_) return;
     if (histogram_.counts.empty()) {
         p.setPen(kFrameColour);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("brak przebiegów, które dojechały"));
+        p.drawText(rect(), Qt::AlignCenter, Vemrik::tr("brak przebiegów, które dojechały"));
         return;
     }
     const QRect plot = plotRect();
@@ -99,7 +101,7 @@ void StepHistogramView::paintEvent(QPaintEvent*) {
     p.drawText(under, Qt::AlignRight | Qt::AlignVCenter, QString::number(last));
     if (histogram_.width > 1)
         p.drawText(under, Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("słupek: %1 kroków").arg(histogram_.width));
+                   Vemrik::tr("słupek: %1 kroków").arg(histogram_.width));
 }
 
 }  // namespace vemrik

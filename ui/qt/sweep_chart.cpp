@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -22,7 +23,7 @@ constexpr int kDot = 3;
 
 SweepChartView::SweepChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("sweepChart");
-    setAccessibleName(QStringLiteral("Dojazd do stopu a poziom zakłóceń"));
+    setAccessibleName(Vemrik::tr("Dojazd do stopu a poziom zakłóceń"));
     setFixedSize(kChartSize);
 }
 
@@ -79,9 +80,9 @@ void SweepChartView::paintAxes(QPainter& p, const QRect& plot) const {
                    qs(decimalText(level, 2)));
     }
     p.drawText(QRect(plot.left(), plot.bottom() + 3 + line, plot.width(), line),
-               Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("poziom zakłóceń (1 = ustawione)"));
+               Qt::AlignHCenter | Qt::AlignVCenter, Vemrik::tr("poziom zakłóceń (1 = ustawione)"));
     p.drawText(QRect(6, 2 + line, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("dojazd do stopu, z przedziałem ufności 95 %"));
+               Vemrik::tr("dojazd do stopu, z przedziałem ufności 95 %"));
 }
 
 void SweepChartView::paintEvent(QPaintEvent*) {
@@ -91,7 +92,7 @@ void SweepChartView::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(Qt::black);
     p.drawText(QRect(6, 2, width() - 12, fontMetrics().height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Odporność na zakłócenia"));
+               Vemrik::tr("Odporność na zakłócenia"));
     const QRect plot = plotRect();
     paintAxes(p, plot);
     if (points_.empty()) return;

@@ -21,12 +21,14 @@
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/timeline_widget.h"
 #include "workspace/workspace_file.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
 
-const char* const kMarkNames[] = {"zjechał z mapy", "wrócił na mapę", "żadna reguła nie pasuje", "stop"};
+const char* const kMarkNames[] = {QT_TRANSLATE_NOOP("Vemrik", "zjechał z mapy"), QT_TRANSLATE_NOOP("Vemrik", "wrócił na mapę"),
+                                  QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop")};
 
 QString swatch(std::uint32_t colour) {
     return QStringLiteral("<span style=\"color:%1\">■</span>").arg(QColor::fromRgb(colour).name());
@@ -36,8 +38,8 @@ QString swatch(std::uint32_t colour) {
 
 TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
     chooseChartPath = [this](const QString& suggested) {
-        return savePathFromDialog(&window_, QStringLiteral("Zapisz wykres"), suggested,
-                                  QStringLiteral("Obraz PNG (*.png);;Rysunek SVG (*.svg)"),
+        return savePathFromDialog(&window_, Vemrik::tr("Zapisz wykres"), suggested,
+                                  Vemrik::tr("Obraz PNG (*.png);;Rysunek SVG (*.svg)"),
                                   QStringLiteral("png"));
     };
     showError = [this](const QString& message) {
@@ -51,21 +53,21 @@ TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
 QAction* TimelinePanel::action() const { return dock_->toggleViewAction(); }
 
 void TimelinePanel::build() {
-    dock_ = new QDockWidget(QStringLiteral("Przebieg w czasie"), &window_);
+    dock_ = new QDockWidget(Vemrik::tr("Przebieg w czasie"), &window_);
     dock_->setObjectName("runTimeline");
     auto* body = new QWidget(dock_);
     auto* layout = new QVBoxLayout(body);
     auto* buttons = new QHBoxLayout();
-    auto* fit = new QPushButton(QStringLiteral("Całość"), body);
+    auto* fit = new QPushButton(Vemrik::tr("Całość"), body);
     fit->setObjectName("timelineFit");
     fit->setToolTip(
-        QStringLiteral("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
+        Vemrik::tr("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
                        "przeciąganie przesuwa)"));
-    auto* save = new QPushButton(QStringLiteral("Zapisz wykres…"), body);
+    auto* save = new QPushButton(Vemrik::tr("Zapisz wykres…"), body);
     save->setObjectName("timelineSave");
-    back_ = new QPushButton(QStringLiteral("Wróć do symulacji"), body);
+    back_ = new QPushButton(Vemrik::tr("Wróć do symulacji"), body);
     back_->setObjectName("timelineBack");
-    back_->setToolTip(QStringLiteral("Wykres znów pokazuje przebieg w oknie"));
+    back_->setToolTip(Vemrik::tr("Wykres znów pokazuje przebieg w oknie"));
     back_->hide();
     buttons->addWidget(fit);
     buttons->addWidget(save);
@@ -79,7 +81,7 @@ void TimelinePanel::build() {
     layout->addWidget(source_);
     chart_ = new TimelineWidget(timeline_, body);
     chart_->setObjectName("timelineChart");
-    chart_->setAccessibleName(QStringLiteral("Wykres przebiegu"));
+    chart_->setAccessibleName(Vemrik::tr("Wykres przebiegu"));
     layout->addWidget(chart_);
     legend_ = new QLabel(body);
     legend_->setObjectName("timelineLegend");
@@ -105,7 +107,7 @@ void TimelinePanel::build() {
         if (shown) refresh();
     });
     QAction* entry = action();
-    entry->setText(QStringLiteral("Przebieg w &czasie"));
+    entry->setText(Vemrik::tr("Przebieg w &czasie"));
     entry->setObjectName("actionRunTimeline");
     window_.simulationMenu()->addAction(entry);
 }
@@ -129,12 +131,9 @@ void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
     // A log has no pose to show in the window: a click only tells about its step.
     chart_->stepClicked = nullptr;
     chart_->markStep(~std::size_t{0});
-    QString steps = QString::number(log.steps.size());
-    if (timeline_.size() < log.steps.size())
-        steps += QStringLiteral(", na wykresie ostatnie %1").arg(timeline_.size());
-    source_->setText(QStringLiteral("Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg "
-                                    "w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.")
-                         .arg(fileName, steps));
+    logFile_ = fileName;
+    logSteps_ = log.steps.size();
+    showSource();
     source_->show();
     back_->show();
     legendLines_ = ~std::size_t{0};
@@ -143,6 +142,19 @@ void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
     shownVersion_ = timeline_.version();
     chart_->fitAll();
     showLegend();
+}
+
+void TimelinePanel::showSource() {
+    QString steps = QString::number(logSteps_);
+    if (timeline_.size() < logSteps_) steps += Vemrik::tr(", na wykresie ostatnie %1").arg(timeline_.size());
+    source_->setText(Vemrik::tr("Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg "
+                                "w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.")
+                         .arg(logFile_, steps));
+}
+
+void TimelinePanel::forgetTexts() {
+    legendLines_ = ~std::size_t{0};
+    if (showingLog_) showSource();
 }
 
 void TimelinePanel::followWindow() {
@@ -197,21 +209,21 @@ void TimelinePanel::showLegend() {
         const QString text = line < static_cast<int>(rules.size())
                                  ? qs(rules[static_cast<std::size_t>(line)]).toHtmlEscaped()
                                  : QString();
-        parts << swatch(ruleColour(line)) + QStringLiteral(" linia %1: %2").arg(line + 1).arg(text);
+        parts << swatch(ruleColour(line)) + Vemrik::tr(" linia %1: %2").arg(line + 1).arg(text);
     }
     QStringList marks;
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
-        marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + QString::fromUtf8(kMarkNames[m]);
-    legend_->setText(QStringLiteral("Reguły (pasek „reguła”, pusto: prosto): ") +
-                     (parts.isEmpty() ? QStringLiteral("żadna jeszcze nie zadziałała")
+        marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + Vemrik::tr(kMarkNames[m]);
+    legend_->setText(Vemrik::tr("Reguły (pasek „reguła”, pusto: prosto): ") +
+                     (parts.isEmpty() ? Vemrik::tr("żadna jeszcze nie zadziałała")
                                       : parts.join(QStringLiteral("; "))) +
-                     QStringLiteral("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
-                     QStringLiteral("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
+                     Vemrik::tr("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
+                     Vemrik::tr("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
                                     "(szare paski: robot nie ma czujnika)."));
 }
 
 bool TimelinePanel::saveChart() {
-    const QString path = chooseChartPath(QDir::current().filePath(QStringLiteral("wykres.png")));
+    const QString path = chooseChartPath(QDir::current().filePath(Vemrik::tr("wykres.png")));
     if (path.isEmpty()) return false;
     return write(path);
 }
@@ -225,7 +237,7 @@ bool TimelinePanel::write(const QString& path) {
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("Przebieg w czasie"));
+        svg.setTitle(Vemrik::tr("Przebieg w czasie"));
         QPainter p(&svg);
         p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
         chart_->render(p, true);
@@ -242,7 +254,7 @@ bool TimelinePanel::write(const QString& path) {
     if (const auto error =
             saveAtomically(QFile::encodeName(path).toStdString(),
                            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        showError(QStringLiteral("Nie można zapisać wykresu „%1”:\n%2").arg(path, qs(*error)));
+        showError(Vemrik::tr("Nie można zapisać wykresu „%1”:\n%2").arg(path, qs(*error)));
         return false;
     }
     return true;
@@ -259,9 +271,13 @@ TimelinePanel* timelinePanelOf(MainWindow& window) {
 TimelinePanel* addTimelinePanel(MainWindow& window) {
     auto* panel = new TimelinePanel(window);
     // The window outlives its after-handle list's calls, the panel not: it is asked through a guard.
-    window.addAfterHandle([guard = QPointer<TimelinePanel>(panel)] {
-        if (guard) guard->refresh();
-    });
+    window.addAfterHandle(
+        [guard = QPointer<TimelinePanel>(panel)] {
+            if (guard) guard->refresh();
+        },
+        [guard = QPointer<TimelinePanel>(panel)] {
+            if (guard) guard->forgetTexts();
+        });
     return panel;
 }
 

@@ -37,6 +37,8 @@ public:
     bool saveChart();
     /// Brings the chart to the form's run; does nothing while hidden or showing a log.
     void refresh();
+    /// Composes the texts made from the run or log again at the next refresh, in the language now.
+    void forgetTexts();
     /// Shows the panel with a robot's log, from file `fileName`, in place of the window's run; a
     /// click on it only tells about the step.
     void showLog(const RunLog& log, const QString& fileName);
@@ -53,6 +55,7 @@ public:
     const RunTimeline& timeline() const { return timeline_; }
 
 private:
+    void showSource();
     void build();
     void showLegend();
     const std::vector<std::string>& ruleTexts() const;
@@ -72,6 +75,8 @@ private:
     std::uint64_t readVersion_ = ~std::uint64_t{0};
     std::uint64_t shownVersion_ = ~std::uint64_t{0};
     std::size_t legendLines_ = ~std::size_t{0};
+    QString logFile_;
+    std::size_t logSteps_ = 0;
 };
 
 /// The window's panel, or null where it has none.

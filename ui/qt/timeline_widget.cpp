@@ -10,6 +10,7 @@
 
 #include "simulation/timeline_feed.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -157,19 +158,19 @@ void TimelineWidget::drawLabels(QPainter& p) const {
     const auto label = [&](int top, int height, const QString& text) {
         p.drawText(QRect(0, top, textRight, height), Qt::AlignRight | Qt::AlignVCenter, text);
     };
-    label(kMarkTop, 4 * kMarkHeight, QStringLiteral("znaczniki"));
+    label(kMarkTop, 4 * kMarkHeight, Vemrik::tr("znaczniki"));
     for (int k = 0; k < 8; ++k)
-        label(kSensorTop + k * kRowPitch, kRowPitch, QStringLiteral("czujnik %1").arg(k + 1));
-    label(kStopTop, kRowPitch, QStringLiteral("stop"));
-    label(kRuleTop, kRuleHeight, QStringLiteral("reguła"));
-    label(kHeadingTop + kHeadingHeight / 2 - 6, 12, QStringLiteral("kierunek"));
+        label(kSensorTop + k * kRowPitch, kRowPitch, Vemrik::tr("czujnik %1").arg(k + 1));
+    label(kStopTop, kRowPitch, Vemrik::tr("stop"));
+    label(kRuleTop, kRuleHeight, Vemrik::tr("reguła"));
+    label(kHeadingTop + kHeadingHeight / 2 - 6, 12, Vemrik::tr("kierunek"));
 
     if (timeline_.headingKnown())
         drawHeadingScale(p, textRight);
     else
         p.drawText(QRect(kLabelWidth + 4, kHeadingTop, std::max(chart_.width() - 4, 0), kHeadingHeight),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("kierunek nieznany: dziennik robota go nie podaje"));
+                   Vemrik::tr("kierunek nieznany: dziennik robota go nie podaje"));
     drawStepAxis(p, textRight);
 }
 
@@ -203,7 +204,7 @@ void TimelineWidget::drawStepAxis(QPainter& p, int textRight) const {
         p.drawText(QRect(left, axisTop, tw + 1, kAxisHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     p.drawText(QRect(0, axisTop, textRight, kAxisHeight - 2), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("krok"));
+               Vemrik::tr("krok"));
 }
 
 void TimelineWidget::resizeEvent(QResizeEvent*) {

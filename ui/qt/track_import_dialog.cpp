@@ -16,6 +16,7 @@
 #include "ui/qt/image_view.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/track_picture.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -45,28 +46,28 @@ QGroupBox* pair(const QString& title, QRadioButton* first, QRadioButton* second)
 
 TrackImportDialog::TrackImportDialog(const QImage& picture, const ProgramState& track, QWidget* parent)
     : QDialog(parent), grey_(greyImage(picture)), otsu_(otsuThreshold(grey_)), track_(track) {
-    setWindowTitle(QStringLiteral("Importuj trasę z obrazu"));
+    setWindowTitle(Vemrik::tr("Importuj trasę z obrazu"));
     previewView_ = new ImageView(preview_, this);
     previewView_->setObjectName("importPreview");
     auto* shown = new QLabel(this);
     shown->setObjectName("importPicture");
     shown->setPixmap(QPixmap::fromImage(
         picture.scaled(picture.size() / 2, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    shown->setToolTip(QStringLiteral("Wczytany obraz"));
+    shown->setToolTip(Vemrik::tr("Wczytany obraz"));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Obraz:"), this));
+    left->addWidget(new QLabel(Vemrik::tr("Obraz:"), this));
     left->addWidget(shown);
     left->addWidget(buildControls());
     left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Trasa po imporcie:"), this));
+    right->addWidget(new QLabel(Vemrik::tr("Trasa po imporcie:"), this));
     right->addWidget(previewView_);
     right->addWidget(summary_ = new QLabel(this));
     right->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Vemrik::tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Vemrik::tr("Anuluj"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* contents = new QWidget(this);
@@ -99,9 +100,9 @@ QWidget* TrackImportDialog::buildControls() {
     spin_->setRange(0, 255);
     slider_->setValue(otsu_);
     spin_->setValue(otsu_);
-    auto* label = new QLabel(QStringLiteral("&Próg jasności:"), box);
+    auto* label = new QLabel(Vemrik::tr("&Próg jasności:"), box);
     label->setBuddy(spin_);
-    auto* automatic = new QPushButton(QStringLiteral("Próg &automatyczny"), box);
+    auto* automatic = new QPushButton(Vemrik::tr("Próg &automatyczny"), box);
     automatic->setObjectName("importAutomaticThreshold");
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -109,15 +110,15 @@ QWidget* TrackImportDialog::buildControls() {
     row->addWidget(automatic);
     layout->addLayout(row);
     layout->addWidget(slider_);
-    invert_ = new QCheckBox(QStringLiteral("&Odwróć (jasna linia na ciemnym tle)"), box);
+    invert_ = new QCheckBox(Vemrik::tr("&Odwróć (jasna linia na ciemnym tle)"), box);
     invert_->setObjectName("importInvert");
     layout->addWidget(invert_);
-    strokes_ = radio(QStringLiteral("Pociągnięcia pędzla wzdłuż &linii"), "importStrokes", box);
-    cells_ = radio(QStringLiteral("&Komórki linii"), "importCells", box);
-    layout->addWidget(pair(QStringLiteral("Obraz staje się"), strokes_, cells_));
-    replace_ = radio(QStringLiteral("&Zastąp trasę"), "importReplace", box);
-    add_ = radio(QStringLiteral("&Dodaj do trasy"), "importAdd", box);
-    layout->addWidget(pair(QStringLiteral("Na mapie"), replace_, add_));
+    strokes_ = radio(Vemrik::tr("Pociągnięcia pędzla wzdłuż &linii"), "importStrokes", box);
+    cells_ = radio(Vemrik::tr("&Komórki linii"), "importCells", box);
+    layout->addWidget(pair(Vemrik::tr("Obraz staje się"), strokes_, cells_));
+    replace_ = radio(Vemrik::tr("&Zastąp trasę"), "importReplace", box);
+    add_ = radio(Vemrik::tr("&Dodaj do trasy"), "importAdd", box);
+    layout->addWidget(pair(Vemrik::tr("Na mapie"), replace_, add_));
 
     connect(slider_, &QSlider::valueChanged, spin_, &QSpinBox::setValue);
     connect(spin_, &QSpinBox::valueChanged, slider_, &QSlider::setValue);
@@ -159,8 +160,8 @@ void TrackImportDialog::recompute() {
     paintTrack(after, preview_);
     previewView_->refresh();
     summary_->setText(options().mode == ImportMode::Cells
-                          ? QStringLiteral("Komórek linii z obrazu: %1").arg(result_.lineCells.size())
-                          : QStringLiteral("Odcinków pędzla z obrazu: %1").arg(result_.strokes.size()));
+                          ? Vemrik::tr("Komórek linii z obrazu: %1").arg(result_.lineCells.size())
+                          : Vemrik::tr("Odcinków pędzla z obrazu: %1").arg(result_.strokes.size()));
 }
 
 void TrackImportDialog::resetThreshold() { spin_->setValue(otsu_); }

@@ -12,6 +12,7 @@
 #include "ui/qt/track_import_dialog.h"
 #include "ui/qt/track_picture.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -28,22 +29,22 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
     choosePicturePath = [this, &menu] {
         const QString dir =
             menu.filePath().isEmpty() ? menu.startFolder() : QFileInfo(menu.filePath()).absolutePath();
-        return QFileDialog::getOpenFileName(&window_, QStringLiteral("Importuj trasę z obrazu"), dir,
-                                            QStringLiteral("Obrazy (*.png *.jpg *.jpeg *.bmp *.gif);;"
+        return QFileDialog::getOpenFileName(&window_, Vemrik::tr("Importuj trasę z obrazu"), dir,
+                                            Vemrik::tr("Obrazy (*.png *.jpg *.jpeg *.bmp *.gif);;"
                                                            "Wszystkie pliki (*)"));
     };
     runDialog = [](TrackImportDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     showError = [this](const QString& message) {
-        QMessageBox::critical(&window_, QStringLiteral("Importuj trasę z obrazu"), message);
+        QMessageBox::critical(&window_, Vemrik::tr("Importuj trasę z obrazu"), message);
     };
     readPicture = [](const QString& path, const ReadProgress& progress) {
         return readTrackPicture(path, progress);
     };
     connect(&watcher_, &QFutureWatcherBase::finished, this, [this] { pictureRead(); });
 
-    import_ = new QAction(QStringLiteral("&Importuj trasę z obrazu…"), menu.fileMenu());
+    import_ = new QAction(Vemrik::tr("&Importuj trasę z obrazu…"), menu.fileMenu());
     import_->setObjectName("actionImportTrack");
-    undo_ = new QAction(QStringLiteral("Cofnij import&u"), menu.fileMenu());
+    undo_ = new QAction(Vemrik::tr("Cofnij import&u"), menu.fileMenu());
     undo_->setObjectName("actionUndoImport");
     // Beside "Eksportuj obraz…": pictures come in where they go out.
     QAction* exportImage = menu.action("actionExportImage");
@@ -89,10 +90,10 @@ void TrackImportMenu::importFile(const QString& path) {
 
 void TrackImportMenu::showProgress(const QString& path) {
     progress_ =
-        new QProgressDialog(QStringLiteral("Wczytywanie obrazu „%1”…").arg(QFileInfo(path).fileName()),
-                            QStringLiteral("Anuluj"), 0, kProgressSteps, &window_);
+        new QProgressDialog(Vemrik::tr("Wczytywanie obrazu „%1”…").arg(QFileInfo(path).fileName()),
+                            Vemrik::tr("Anuluj"), 0, kProgressSteps, &window_);
     progress_->setObjectName("importReading");
-    progress_->setWindowTitle(QStringLiteral("Importuj trasę z obrazu"));
+    progress_->setWindowTitle(Vemrik::tr("Importuj trasę z obrazu"));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setAutoReset(false);
     progress_->setAutoClose(false);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/qt/picture_device.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -47,7 +48,7 @@ QImage onWhite(const QImage& image, QSize size) {
 QString sizeError(const QString& name, QSize size, int bitsPerPixel) {
     const qint64 most = maxPixels(bitsPerPixel);
     if (!size.isValid() || qint64(size.width()) * size.height() <= most) return {};
-    return QStringLiteral("Obraz „%1” jest za duży: %2 × %3 pikseli; można wczytać najwyżej %4 mln pikseli.")
+    return Vemrik::tr("Obraz „%1” jest za duży: %2 × %3 pikseli; można wczytać najwyżej %4 mln pikseli.")
         .arg(name)
         .arg(size.width())
         .arg(size.height())
@@ -58,7 +59,7 @@ TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     QImageReader reader(&device);
     reader.setAllocationLimit(kMaxDecodedMb);  // Qt's megabytes are a little larger
     if (!reader.canRead() || !knownFormat(reader.format()))
-        return failure(QStringLiteral("Plik „%1” nie jest obrazem PNG, JPEG, BMP ani GIF.").arg(name));
+        return failure(Vemrik::tr("Plik „%1” nie jest obrazem PNG, JPEG, BMP ani GIF.").arg(name));
     const QSize size = reader.size();
     const QImage::Format format = reader.imageFormat();
     const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
@@ -72,9 +73,9 @@ TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     QImage image = reader.read();
     if (image.isNull())
         return failure(
-            QStringLiteral("Nie można odczytać obrazu „%1”: plik jest uszkodzony albo za duży.").arg(name));
+            Vemrik::tr("Nie można odczytać obrazu „%1”: plik jest uszkodzony albo za duży.").arg(name));
     const QSize target = image.size().scaled(map, Qt::KeepAspectRatio);
-    if (target.isEmpty()) return failure(QStringLiteral("Obraz „%1” nie ma żadnych pikseli.").arg(name));
+    if (target.isEmpty()) return failure(Vemrik::tr("Obraz „%1” nie ma żadnych pikseli.").arg(name));
     return {onWhite(shrunk(std::move(image), target), target), QString()};
 }
 
@@ -84,14 +85,14 @@ TrackPicture readTrackPicture(const QString& path, const ReadProgress& progress,
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (!info.isFile() || !info.isReadable())
-        return failure(QStringLiteral("Nie można odczytać pliku „%1”.").arg(name));
+        return failure(Vemrik::tr("Nie można odczytać pliku „%1”.").arg(name));
     const qint64 bytes = info.size();
-    if (bytes == 0) return failure(QStringLiteral("Plik „%1” jest pusty.").arg(name));
+    if (bytes == 0) return failure(Vemrik::tr("Plik „%1” jest pusty.").arg(name));
     PictureDevice device(path, [&progress, bytes](qint64 read) {
         return !progress || progress(static_cast<double>(read) / static_cast<double>(bytes));
     });
     if (!device.open(QIODevice::ReadOnly))
-        return failure(QStringLiteral("Nie można odczytać pliku „%1”.").arg(name));
+        return failure(Vemrik::tr("Nie można odczytać pliku „%1”.").arg(name));
     TrackPicture picture = decode(device, name, map);
     // A decoder stopped halfway says the file is damaged; it is not.
     if (device.cancelled()) return {QImage(), QString(), true};

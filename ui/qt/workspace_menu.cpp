@@ -20,13 +20,14 @@
 #include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
 #include "workspace/workspace_json.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Pliki Vemrik (*.vemrik);;Wszystkie pliki (*)");
-const QString kUntitled = QStringLiteral("Bez nazwy");
+QString filter() { return Vemrik::tr("Pliki Vemrik (*.vemrik);;Wszystkie pliki (*)"); }
+QString untitled() { return Vemrik::tr("Bez nazwy"); }
 
 std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -34,15 +35,15 @@ std::string fileName(const QString& path) { return QFile::encodeName(path).toStd
 
 WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     askToSave = [this] {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), QStringLiteral("Zapisać zmiany?"),
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), Vemrik::tr("Zapisać zmiany?"),
                         QMessageBox::NoButton, &window_);
         box.setInformativeText(
             path_.isEmpty()
-                ? QStringLiteral("Zmiany nie są zapisane.")
-                : QStringLiteral("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
-        QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
-        QPushButton* cancel = box.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
+                ? Vemrik::tr("Zmiany nie są zapisane.")
+                : Vemrik::tr("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
+        QPushButton* yes = box.addButton(Vemrik::tr("Tak"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(Vemrik::tr("Nie"), QMessageBox::NoRole);
+        QPushButton* cancel = box.addButton(Vemrik::tr("Anuluj"), QMessageBox::RejectRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel);
         box.exec();
@@ -51,15 +52,15 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     };
     chooseOpenPath = [this] {
         const QString dir = path_.isEmpty() ? startFolder() : QFileInfo(path_).absolutePath();
-        return QFileDialog::getOpenFileName(&window_, QStringLiteral("Otwórz"), dir, kFilter);
+        return QFileDialog::getOpenFileName(&window_, Vemrik::tr("Otwórz"), dir, filter());
     };
     chooseSavePath = [this](const QString& suggested) {
-        return savePathFromDialog(&window_, QStringLiteral("Zapisz jako"), suggested, kFilter,
+        return savePathFromDialog(&window_, Vemrik::tr("Zapisz jako"), suggested, filter(),
                                   QStringLiteral("vemrik"));
     };
     chooseImagePath = [this](const QString& suggested) {
-        return savePathFromDialog(&window_, QStringLiteral("Eksportuj obraz"), suggested,
-                                  QStringLiteral("Obrazy PNG (*.png)"), QStringLiteral("png"));
+        return savePathFromDialog(&window_, Vemrik::tr("Eksportuj obraz"), suggested,
+                                  Vemrik::tr("Obrazy PNG (*.png)"), QStringLiteral("png"));
     };
     showError = [this](const QString& message) {
         QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
@@ -68,7 +69,7 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     fileUsed = [](const QString&) {};
 
     buildMenu();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { showTitle(); });
     window_.installEventFilter(this);
     refresh();
 }
@@ -79,7 +80,7 @@ WorkspaceMenu::~WorkspaceMenu() {
 }
 
 void WorkspaceMenu::buildMenu() {
-    QMenu* menu = window_.menuBar()->addMenu(QStringLiteral("&Plik"));
+    QMenu* menu = window_.menuBar()->addMenu(Vemrik::tr("&Plik"));
     menu->setObjectName("menuFile");
     const auto add = [&](const char* name, const QString& text, const QString& keys, auto slot) {
         QAction* a = menu->addAction(text);
@@ -87,14 +88,14 @@ void WorkspaceMenu::buildMenu() {
         if (!keys.isEmpty()) a->setShortcut(QKeySequence(keys));
         connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     };
-    add("actionNew", QStringLiteral("&Nowy"), "Ctrl+N", &WorkspaceMenu::newWorkspace);
-    add("actionOpen", QStringLiteral("&Otwórz…"), "Ctrl+O", &WorkspaceMenu::open);
-    add("actionSave", QStringLiteral("&Zapisz"), "Ctrl+S", &WorkspaceMenu::save);
-    add("actionSaveAs", QStringLiteral("Zapisz &jako…"), "Ctrl+Shift+S", &WorkspaceMenu::saveAs);
+    add("actionNew", Vemrik::tr("&Nowy"), "Ctrl+N", &WorkspaceMenu::newWorkspace);
+    add("actionOpen", Vemrik::tr("&Otwórz…"), "Ctrl+O", &WorkspaceMenu::open);
+    add("actionSave", Vemrik::tr("&Zapisz"), "Ctrl+S", &WorkspaceMenu::save);
+    add("actionSaveAs", Vemrik::tr("Zapisz &jako…"), "Ctrl+Shift+S", &WorkspaceMenu::saveAs);
     menu->addSeparator();
-    add("actionExportImage", QStringLiteral("&Eksportuj obraz…"), QString(), &WorkspaceMenu::exportImage);
+    add("actionExportImage", Vemrik::tr("&Eksportuj obraz…"), QString(), &WorkspaceMenu::exportImage);
     menu->addSeparator();
-    add("actionQuit", QStringLiteral("Za&kończ"), "Ctrl+Q", &WorkspaceMenu::closeWindow);
+    add("actionQuit", Vemrik::tr("Za&kończ"), "Ctrl+Q", &WorkspaceMenu::closeWindow);
     // The menu bar sits above the form, not in it: the form keeps its size and its place on the
     // screen, and the window grows upwards by the bar.
     window_.move(kFormLeft, kFormTop - window_.menuBar()->sizeHint().height());
@@ -143,7 +144,7 @@ bool WorkspaceMenu::open() {
 bool WorkspaceMenu::openFile(const QString& path) {
     const ParsedWorkspace read = readWorkspaceFile(fileName(path));
     if (!read.workspace) {
-        showError(QStringLiteral("Nie można otworzyć „%1”:\n%2").arg(path, qs(read.error)));
+        showError(Vemrik::tr("Nie można otworzyć „%1”:\n%2").arg(path, qs(read.error)));
         return false;
     }
     load(*read.workspace, QFileInfo(path).absoluteFilePath());
@@ -156,7 +157,7 @@ bool WorkspaceMenu::openAsking(const QString& path) { return mayDiscard() && ope
 bool WorkspaceMenu::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
 
 bool WorkspaceMenu::saveAs() {
-    const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath("bez nazwy.vemrik") : path_;
+    const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath(Vemrik::tr("bez nazwy.vemrik")) : path_;
     const QString path = chooseSavePath(suggested);
     return !path.isEmpty() && saveTo(path);
 }
@@ -165,7 +166,7 @@ bool WorkspaceMenu::saveTo(const QString& path) {
     const Workspace ws = captureWorkspace(window_.form());
     if (const auto error = saveAtomically(fileName(path), toJson(ws))) {
         showError(
-            QStringLiteral("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
+            Vemrik::tr("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
                 .arg(path, qs(*error)));
         return false;
     }
@@ -179,17 +180,17 @@ bool WorkspaceMenu::saveTo(const QString& path) {
 
 bool WorkspaceMenu::exportImage() {
     const int page = window_.notebook()->currentIndex();
-    if (page < 0 || page >= static_cast<int>(std::size(kPageCaptions))) return false;
+    if (page < 0) return false;
     const QString base = path_.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(path_).completeBaseName();
-    const QString pageName = qs(kPageCaptions[static_cast<std::size_t>(page)]).toLower();
+    const QString pageName = window_.notebook()->tabText(page).toLower();
     const QDir dir = path_.isEmpty() ? QDir(startFolder()) : QFileInfo(path_).dir();
     const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
     if (path.isEmpty()) return false;
     const QByteArray png = pngBytes(pageImage(window_.form(), page));
-    const auto error = png.isEmpty() ? std::optional<std::string>("nie udało się zakodować obrazu PNG")
+    const auto error = png.isEmpty() ? std::optional<std::string>(Vemrik::tr("nie udało się zakodować obrazu PNG").toStdString())
                                      : saveAtomically(fileName(path), png.toStdString());
     if (error) {
-        showError(QStringLiteral("Nie można zapisać obrazu „%1”:\n%2").arg(path, qs(*error)));
+        showError(Vemrik::tr("Nie można zapisać obrazu „%1”:\n%2").arg(path, qs(*error)));
         return false;
     }
     return true;
@@ -237,7 +238,7 @@ void WorkspaceMenu::showTitle() {
         window_.setWindowTitle(caption);  // as the program always was
         return;
     }
-    const QString name = path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName();
+    const QString name = path_.isEmpty() ? untitled() : QFileInfo(path_).fileName();
     window_.setWindowTitle(name + (modified_ ? "*" : "") + " - " + caption);
 }
 

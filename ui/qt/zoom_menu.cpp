@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -23,23 +24,23 @@ struct ZoomEntry {
 
 constexpr ZoomEntry kEntries[] = {
     {kZooms[0], 100, "actionZoom100", "×&1"},
-    {kZooms[1], 150, "actionZoom150", "×1,&5"},
+    {kZooms[1], 150, "actionZoom150", QT_TRANSLATE_NOOP("Vemrik", "×1,&5")},
     {kZooms[2], 200, "actionZoom200", "×&2"},
 };
 
 }  // namespace
 
 QMenu* addZoomMenu(MainWindow& window) {
-    QMenu* view = window.menuBar()->addMenu(QStringLiteral("&Widok"));
+    QMenu* view = window.menuBar()->addMenu(Vemrik::tr("&Widok"));
     view->setObjectName("menuView");
-    QMenu* zoom = view->addMenu(QStringLiteral("&Powiększenie"));
+    QMenu* zoom = view->addMenu(Vemrik::tr("&Powiększenie"));
     zoom->setObjectName("menuZoom");
     auto* group = new QActionGroup(zoom);
     group->setExclusive(true);
     // An unknown value (an older or hand-edited file) is ×1, the form as it always was.
     const int kept = QSettings().value(kZoomKey, 100).toInt();
     for (const ZoomEntry& entry : kEntries) {
-        QAction* a = zoom->addAction(QString::fromUtf8(entry.caption));
+        QAction* a = zoom->addAction(Vemrik::tr(entry.caption));
         a->setObjectName(entry.name);
         a->setCheckable(true);
         group->addAction(a);

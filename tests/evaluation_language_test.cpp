@@ -1,0 +1,114 @@
+// vemrik-eval in either language: choosing it, and every word it writes passing through it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/texts.h"
+#include "evaluation/cli/eval_command.h"
+#include "evaluation/cli/language_option.h"
+
+using namespace vemrik;
+
+namespace {
+
+const std::filesystem::path kExamples = VEMRIK_EXAMPLES_DIR;
+
+std::string bracketed(std::string_view text) { return "[" + std::string(text) + "]"; }
+
+// Runs vemrik-eval marking every text of its own, and returns what it wrote with the given data
+// (paths, names) taken out.
+std::string markedOutput(const std::vector<std::string>& args, const std::vector<std::string>& data) {
+    speakCore(Language::Polish, &bracketed);
+    std::ostringstream out, err;
+    runEvalCommand(args, out, err);
+    speakCore(Language::Polish);
+    std::string text = out.str() + err.str();
+    for (const std::string& d : data)
+        for (std::size_t at; (at = text.find(d)) != std::string::npos;) text.erase(at, d.size());
+    return text;
+}
+
+// The words of `text` that no mark encloses (a mark may span lines).
+std::vector<std::string> unmarked(const std::string& text) {
+    std::vector<std::string> words;
+    int depth = 0;
+    std::string word;
+    for (const char c : text + " ") {
+        depth += c == '[' ? 1 : c == ']' ? -1 : 0;
+        const auto u = static_cast<unsigned char>(c);
+        if (depth <= 0 && (std::isalpha(u) || u >= 0x80)) {
+            word += c;
+        } else if (!word.empty()) {
+            // Dashes, ellipses and degrees are no words; Polish letters start with 0xC3 … 0xC5.
+            if (std::any_of(word.begin(), word.end(), [](char w) {
+                    const auto b = static_cast<unsigned char>(w);
+                    return std::isalpha(b) || (b >= 0xC3 && b <= 0xC5);
+                }))
+                words.push_back(word);
+            word.clear();
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+TEST(EvaluationLanguageTest, TheLastLangOptionChoosesAndIsTakenOut) {
+    struct Case {
+        std::vector<std::string> args;
+        std::optional<Language> chosen;
+        std::vector<std::string> rest;
+    };
+    const Case cases[] = {
+        {{"a.vemrik"}, Language::Polish, {"a.vemrik"}},
+        {{"--lang", "en", "a.vemrik"}, Language::English, {"a.vemrik"}},
+        {{"grade", "t", "--lang", "en", "s"}, Language::English, {"grade", "t", "s"}},
+        {{"--lang", "en", "x", "--lang", "pl"}, Language::Polish, {"x"}},
+        {{"x", "--lang"}, std::nullopt, {"x", "--lang"}},
+        {{"--lang", "de", "x"}, std::nullopt, {"--lang", "de", "x"}},
+        {{"--lang", "EN"}, std::nullopt, {"--lang", "EN"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        EXPECT_EQ(takeLanguageOption(args, Language::Polish), c.chosen) << c.args.size();
+        EXPECT_EQ(args, c.rest);
+    }
+}
+
+TEST(EvaluationLanguageTest, EveryWordOfAnEvaluationIsTranslated) {
+    const std::string oval = (kExamples / "oval.vemrik").string();
+    const std::string text = markedOutput({oval, "--runs", "3", "--flip", "0.1"}, {oval});
+    EXPECT_EQ(unmarked(text), std::vector<std::string>{}) << text;
+    // Units are symbols, the same in every language.
+    const std::string sweep = markedOutput({oval, "--runs", "2", "--turn", "5", "--levels", "0,1"}, {oval, " px"});
+    EXPECT_EQ(unmarked(sweep), std::vector<std::string>{}) << sweep;
+    const std::string wrong = markedOutput({oval, "--runs", "zero"}, {oval, "--runs", "--max-steps", "--seed",
+                                           "--csv", "--flip", "--shift", "--turn", "--sweep", "--levels",
+                                           "--lang", "vemrik-eval", "grade", "arduino"});
+    EXPECT_EQ(unmarked(wrong), std::vector<std::string>{}) << wrong;
+}
+
+TEST(EvaluationLanguageTest, EveryWordOfAGradingIsTranslated) {
+    const std::filesystem::path grading = kExamples / "grading";
+    const std::string task = (grading / "laps.vemrik-task").string();
+    const std::string text = markedOutput({"grade", task, (grading / "students").string()},
+                                          {task, "owal", "ósemka", "ania", "bartek", "celina"});
+    EXPECT_EQ(unmarked(text), std::vector<std::string>{}) << text;
+}
+
+TEST(EvaluationLanguageTest, EnglishWritesPointsAndPolishCommas) {
+    const std::string oval = (kExamples / "oval.vemrik").string();
+    for (const auto& [language, line] : {std::pair{Language::Polish, "Zakłócenia: odwrócenie 0,250"},
+                                         std::pair{Language::English, "Noise: flip 0.250"}}) {
+        speakCore(language);
+        std::ostringstream out, err;
+        runEvalCommand({oval, "--runs", "1", "--flip", "0.25"}, out, err);
+        EXPECT_NE(out.str().find(line), std::string::npos) << out.str();
+    }
+    speakCore(Language::Polish);
+}

@@ -1,0 +1,205 @@
+// The window in another language: every text translated, none cut off, the open work kept, and
+// Polish exactly as it was.
+#include <QAbstractButton>
+#include <QDockWidget>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ui/qt/language.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/program_window.h"
+#include "ui/qt/workspace_menu.h"
+
+using namespace vemrik;
+
+Q_DECLARE_METATYPE(vemrik::Speech)
+
+namespace {
+
+// Every text a user can read in the window, its menus and its open dialogs and docks, keyed by
+// where it is shown.
+QMap<QString, QString> shownTexts(MainWindow& window) {
+    QMap<QString, QString> texts;
+    const auto put = [&](const QObject* o, const char* what, const QString& text) {
+        if (!text.isEmpty()) texts.insert(QString(o->metaObject()->className()) + '/' + o->objectName() + '/' + what + '/' + QString::number(quintptr(o)), text);
+    };
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets << &window;
+    for (QWidget* w : widgets) {
+        if (!w->isVisible() && !qobject_cast<QMenu*>(w)) continue;
+        if (w->objectName().startsWith("qt_")) continue;  // Qt's own parts speak Qt's language
+        put(w, "title", w->isWindow() || qobject_cast<QDockWidget*>(w) ? w->windowTitle() : QString());
+        put(w, "tip", w->toolTip());
+        put(w, "name", w->accessibleName());
+        if (auto* l = qobject_cast<QLabel*>(w)) put(w, "text", l->text());
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) put(w, "text", b->text());
+        if (auto* g = qobject_cast<QGroupBox*>(w)) put(w, "text", g->title());
+        if (auto* t = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i) put(t->widget(i), "tab", t->tabText(i));
+        if (auto* m = qobject_cast<QMenu*>(w))
+            for (QAction* a : m->actions()) {
+                put(a, "text", a->text());
+                if (m->objectName() != "menuExamples") put(a, "tip", a->toolTip());  // the examples' paths
+            }
+    }
+    return texts;
+}
+
+bool hasLetters(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// The pseudo-language's marks: its brackets, or letters with the accents plain Polish lacks.
+bool looksPseudo(const QString& text) {
+    static const QString marks = QStringLiteral("àƀďéƒĝĥîĵķļɱñöþǫŕšţûṽŵẋýžÀƁÇĎÉƑĜĤÎĴĶĻṀÑÖṖǪŔŠŢÛṼŴẊÝŽ");
+    return text.contains(QStringLiteral("~~]")) || std::any_of(text.begin(), text.end(), [&](QChar c) { return marks.contains(c); });
+}
+
+QList<QImage> pages(MainWindow& window) {
+    QList<QImage> images;
+    for (int i = 0; i < window.notebook()->count(); ++i) {
+        window.notebook()->setCurrentIndex(i);
+        window.notebook()->setFocus();  // the focused control is drawn apart
+        images << window.grab().toImage();
+    }
+    window.notebook()->setCurrentIndex(3);
+    return images;
+}
+
+// Opens what the window keeps open beside the form: the guide, the rule check, the inspector,
+// the time line and the evaluation.
+void openCompanions(ProgramWindow& program) {
+    MainWindow& w = program.window();
+    w.findChild<QAction*>("actionGuide")->trigger();
+    w.findChild<QPushButton*>("ButtonCheckRules")->click();
+    w.findChild<QAction*>("actionRuleInspector")->trigger();
+    w.findChild<QAction*>("actionRunTimeline")->trigger();
+    w.findChild<QAction*>("actionEvaluate")->trigger();
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settings_;
+
+private slots:
+    void initTestCase() {
+        QCoreApplication::setOrganizationName("VemrikTest");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        Catalogue::instance().speak(Speech::Polish);
+        QVERIFY(Catalogue::instance().hasEnglish());
+    }
+
+    void cleanup() { Catalogue::instance().speak(Speech::Polish); }
+
+    // Nothing hard-coded: in the pseudo-language every text with a letter in it shows the marks.
+    void everyShownTextPassesThroughTranslation() {
+        ProgramWindow program;
+        program.show();
+        openCompanions(program);
+        Catalogue::instance().speak(Speech::Pseudo);
+        const QMap<QString, QString> texts = shownTexts(program.window());
+        QVERIFY(texts.size() > 100);
+        QStringList plain;
+        for (auto it = texts.begin(); it != texts.end(); ++it) {
+            if (it.key().contains("/actionPolish/") || it.key().contains("/actionEnglish/")) continue;
+            const QString text = QString(it.value()).remove(QStringLiteral("Vemrik - vemrik@example.org"));
+            if (hasLetters(text) && !looksPseudo(text)) plain << it.key() + ": " + text;
+        }
+        QVERIFY2(plain.isEmpty(), qPrintable(plain.join('\n')));
+    }
+
+    // Switching keeps the open work and its state; Polish again is every text as before.
+    void switchingKeepsTheWorkAndComesBack() {
+        ProgramWindow program;
+        program.show();
+        openCompanions(program);
+        QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
+        MainWindow& w = program.window();
+        w.findChild<QPushButton*>("BitBtn6")->click();  // "Krok"
+        const QMap<QString, QString> polish = shownTexts(w);
+        const auto rules = w.form().ListBox1.lines;
+        pages(w);  // the first visit of a page settles what a control shows (the slider's ticks)
+        const QList<QImage> before = pages(w);
+
+        program.window().findChild<QAction*>("actionEnglish")->trigger();
+        QCOMPARE(w.notebook()->tabText(1), QStringLiteral("Map"));
+        QCOMPARE(w.findChild<QPushButton*>("Button13")->text(), QStringLiteral("&Add"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("oval.vemrik - Vemrik - vemrik@example.org"));
+        QCOMPARE(w.statusBar()->findChild<QLabel*>("statusSteps")->text(), QStringLiteral("steps: 1"));
+        QCOMPARE(w.statusBar()->findChild<QLabel*>("statusTime")->text(), QStringLiteral("time: 0.2 s"));
+        QCOMPARE(w.form().ListBox1.lines, rules);
+        QCOMPARE(w.form().engine.Run.steps(), 1u);
+        QVERIFY(!program.menu().modified());
+        QCOMPARE(QSettings().value("language").toString(), QStringLiteral("en"));
+        QVERIFY(w.findChild<QTextBrowser*>("guideText")->toPlainText().contains("The robot's front is at the top"));
+        for (QDoubleSpinBox* noise : w.findChildren<QDoubleSpinBox*>()) QVERIFY(!noise->text().contains(','));
+
+        program.window().findChild<QAction*>("actionPolish")->trigger();
+        const QMap<QString, QString> again = shownTexts(w);
+        for (auto it = polish.begin(); it != polish.end(); ++it) QCOMPARE(again.value(it.key()), it.value());
+        QCOMPARE(again.size(), polish.size());
+        QCOMPARE(pages(w), before);
+        QCOMPARE(QSettings().value("language").toString(), QStringLiteral("pl"));
+    }
+
+    // Each caption fits its button at the form's own sizes and the dialogs' fixed ones, and the
+    // tabs their notebook.
+    void nothingIsCutOff_data() {
+        QTest::addColumn<Speech>("speech");
+        QTest::newRow("English") << Speech::English;
+        QTest::newRow("pseudo") << Speech::Pseudo;
+    }
+    void nothingIsCutOff() {
+        QFETCH(Speech, speech);
+        ProgramWindow program;
+        program.show();
+        openCompanions(program);
+        Catalogue::instance().speak(speech);
+        for (QPushButton* b : program.window().findChildren<QPushButton*>()) {
+            const bool fixed = b->minimumWidth() == b->maximumWidth();
+            if (!b->isVisible() || (!fixed && !program.window().formWidget()->isAncestorOf(b))) continue;
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+            const int needed = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'));
+            QVERIFY2(needed <= room, qPrintable(b->text() + QString(": %1 > %2").arg(needed).arg(room)));
+        }
+        for (QLabel* l : program.window().formWidget()->findChildren<QLabel*>())
+            if (l->wordWrap()) QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
+        QTabWidget* notebook = program.window().notebook();
+        QVERIFY(notebook->tabBar()->sizeHint().width() <= notebook->width());
+    }
+
+    // The language of a new window: what was chosen in the menu, before the environment.
+    void theChoiceIsKeptForTheNextStart() {
+        QSettings().remove("language");
+        qputenv("LC_ALL", "en_US.UTF-8");
+        QCOMPARE(startingSpeech(), Speech::English);
+        QSettings().setValue("language", "pl");
+        QCOMPARE(startingSpeech(), Speech::Polish);
+        qputenv("LC_ALL", "C");
+        QSettings().setValue("language", "en");
+        QCOMPARE(startingSpeech(), Speech::English);
+        QSettings().remove("language");
+        QCOMPARE(startingSpeech(), Speech::Polish);
+        qunsetenv("LC_ALL");
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"

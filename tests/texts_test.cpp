@@ -1,0 +1,99 @@
+// Choosing the language and saying the core's messages in it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/language.h"
+#include "app/texts.h"
+#include "engine/rule_texts.h"
+#include "simulation/run_status.h"
+
+using namespace vemrik;
+
+namespace {
+
+// Every test leaves the core speaking Polish, as it starts.
+class TextsTest : public ::testing::Test {
+protected:
+    void TearDown() override { speakCore(Language::Polish); }
+};
+
+std::string bracketed(std::string_view text) { return "[" + std::string(text) + "]"; }
+
+}  // namespace
+
+TEST(LanguageTest, TheFirstSetVariableDecidesAndPolishIsTheFallback) {
+    struct Case {
+        const char *all, *messages, *lang;
+        Language expected;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, nullptr, Language::Polish},
+        {nullptr, nullptr, "en_GB.UTF-8", Language::English},
+        {nullptr, nullptr, "en", Language::English},
+        {nullptr, nullptr, "en@quot", Language::English},
+        {nullptr, nullptr, "pl_PL.UTF-8", Language::Polish},
+        {nullptr, nullptr, "C", Language::Polish},
+        {nullptr, nullptr, "POSIX", Language::Polish},
+        {nullptr, nullptr, "C.UTF-8", Language::Polish},
+        {nullptr, nullptr, "de_DE.UTF-8", Language::Polish},
+        {nullptr, nullptr, "english", Language::Polish},
+        {nullptr, nullptr, "", Language::Polish},
+        {nullptr, "en_US.UTF-8", "pl_PL.UTF-8", Language::English},
+        {"C", "en_US.UTF-8", "en_US.UTF-8", Language::Polish},
+        {"", "", "en_US", Language::English},
+        {"pl_PL", nullptr, "en_US", Language::Polish},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(languageFromEnvironment(c.all, c.messages, c.lang), c.expected)
+            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
+}
+
+TEST_F(TextsTest, ArgumentsTakeTheirPlacesInEitherLanguage) {
+    constexpr Text text{"krok {1} z {2}", "step {1} of {2}"};
+    EXPECT_EQ(say(text, {"3", "40"}), "krok 3 z 40");
+    speakCore(Language::English);
+    EXPECT_EQ(say(text, {"3", "40"}), "step 3 of 40");
+    speakCore(Language::Polish);
+    EXPECT_EQ(say({"{2} przed {1}", ""}, {"a", "b"}), "b przed a");
+    EXPECT_EQ(say({"{3} brak", ""}, {"a"}), "{3} brak");
+    EXPECT_EQ(say({"{1}{1}", ""}, {"{2}", "x"}), "{2}{2}");  // an argument is never read again
+}
+
+TEST_F(TextsTest, TheDecorationMarksTheTextButNotTheArguments) {
+    speakCore(Language::Polish, &bracketed);
+    EXPECT_EQ(say({"ziarno {1}", "seed {1}"}, {"5489"}), "[ziarno 5489]");
+    EXPECT_EQ(say({"{1}", "{1}"}, {"plik.vemrik"}), "[plik.vemrik]");
+}
+
+TEST_F(TextsTest, PolishCountsInThreeFormsEnglishInTwo) {
+    constexpr CountedText sensors{{"czujnik", "sensor"}, {"czujniki", "sensors"}, {"czujników", "sensors"}};
+    const std::pair<long long, const char*> polish[] = {{0, "0 czujników"},  {1, "1 czujnik"},    {2, "2 czujniki"},
+                                                        {4, "4 czujniki"},   {5, "5 czujników"},  {11, "11 czujników"},
+                                                        {12, "12 czujników"}, {14, "14 czujników"}, {22, "22 czujniki"},
+                                                        {104, "104 czujniki"}, {112, "112 czujników"}};
+    for (const auto& [n, text] : polish) EXPECT_EQ(sayCounted(n, sensors), text);
+    speakCore(Language::English);
+    EXPECT_EQ(sayCounted(1, sensors), "1 sensor");
+    EXPECT_EQ(sayCounted(2, sensors), "2 sensors");
+    EXPECT_EQ(sayCounted(0, sensors), "0 sensors");
+}
+
+TEST_F(TextsTest, NumbersTakeTheLanguagesDecimalSign) {
+    EXPECT_EQ(spokenDecimal(0.5, 1), "0,5");
+    EXPECT_EQ(spokenDecimal(-3.75, 2), "-3,75");
+    EXPECT_EQ(spokenDecimal(12.0, 0), "12");
+    EXPECT_EQ(simulatedTimeText(12), "czas: 2,4 s");
+    speakCore(Language::English);
+    EXPECT_EQ(spokenDecimal(0.5, 1), "0.5");
+    EXPECT_EQ(spokenDecimal(-3.75, 2), "-3.75");
+    EXPECT_EQ(simulatedTimeText(12), "time: 2.4 s");
+}
+
+TEST_F(TextsTest, TheCoresMessagesSpeakEnglish) {
+    speakCore(Language::English);
+    EXPECT_EQ(stepsText(7), "steps: 7");
+    EXPECT_EQ(seedText(5489, true), "seed 5489 (repeatable)");
+    EXPECT_EQ(checkSummary(0, 1), "The robot has 1 sensor, so it can give 2 patterns. No findings: every line can act and every pattern has a rule.");
+    EXPECT_EQ(checkSummary(3, 0), "The robot has no sensors, so it gives only the pattern 0 0 0 0 0 0 0 0. Findings: 3.");
+}

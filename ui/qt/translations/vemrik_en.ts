@@ -1,0 +1,1033 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="pl">
+<context>
+    <name>Vemrik</name>
+    <message>
+        <source>Eksportuj na Arduino</source>
+        <translation>Export to Arduino</translation>
+    </message>
+    <message>
+        <source>Eksportuj na Arduino: folder na szkic</source>
+        <translation>Export to Arduino: folder for the sketch</translation>
+    </message>
+    <message>
+        <source>Nie można wyeksportować: %1.</source>
+        <translation>Cannot export: %1.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać szkicu: %1</source>
+        <translation>Cannot save the sketch: %1</translation>
+    </message>
+    <message>
+        <source>Zapisano szkic „%1” (ziarno losowania %2):
+
+%3
+%4
+
+Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: piny czujników i silników, prędkości, czasy obrotu i kroku. Połączenia pokazuje wiring.svg.</source>
+        <translation>Saved the sketch “%1” (random seed %2):
+
+%3
+%4
+
+Open the .ino file in the Arduino IDE and check the settings at its top: the sensor and motor pins, the speeds, the turn and step times. wiring.svg shows the connections.</translation>
+    </message>
+    <message>
+        <source>Eksportuj na &amp;Arduino…</source>
+        <translation>Export to Ard&amp;uino…</translation>
+    </message>
+    <message>
+        <source>kąt reguły: %1°</source>
+        <translation>rule angle: %1°</translation>
+    </message>
+    <message>
+        <source>kierunek startu: %1°</source>
+        <translation>start heading: %1°</translation>
+    </message>
+    <message>
+        <source>czujnik %1 – tego czujnika robot nie ma</source>
+        <translation>sensor %1 – the robot has no such sensor</translation>
+    </message>
+    <message>
+        <source>czujnik %1</source>
+        <translation>sensor %1</translation>
+    </message>
+    <message>
+        <source>Otwórz &amp;przykład</source>
+        <translation>Open e&amp;xample</translation>
+    </message>
+    <message>
+        <source>nieznany błąd</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt;&lt;td style=&quot;font-size:22px&quot;&gt;↑&amp;nbsp;&lt;/td&gt;&lt;td valign=&quot;middle&quot;&gt;przód robota&lt;br&gt;jest u góry planszy&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table&gt;&lt;tr&gt;&lt;td style=&quot;font-size:22px&quot;&gt;↑&amp;nbsp;&lt;/td&gt;&lt;td valign=&quot;middle&quot;&gt;the robot’s front&lt;br&gt;is at the top of the board&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda do góry, 90° w prawo, -90° w lewo.</source>
+        <translation>The robot drives towards the top edge of the board. On the map, heading 0° drives up, 90° to the right, -90° to the left.</translation>
+    </message>
+    <message>
+        <source>Kierunek, w którym „Start” puści robota (suwak nad „Start”)</source>
+        <translation>The heading “Start” will release the robot in (the slider above “Start”)</translation>
+    </message>
+    <message>
+        <source>Brak przewodnika w tej kopii programu.</source>
+        <translation>This copy of the program has no guide.</translation>
+    </message>
+    <message>
+        <source>O programie</source>
+        <translation>About Vemrik</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Vemrik %1&lt;/h3&gt;&lt;p&gt;Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły i zobacz, jak jedzie.&lt;/p&gt;&lt;p&gt;Licencja: Apache License 2.0. Program można używać, kopiować, zmieniać i uczyć z nim bez opłat.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Vemrik %1&lt;/h3&gt;&lt;p&gt;A line-following robot: build it, draw its track, write its rules and watch it drive.&lt;/p&gt;&lt;p&gt;Licence: Apache License 2.0. The program may be used, copied, changed and taught with free of charge.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Przewodnik</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Po&amp;moc</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Przewodnik</source>
+        <translation>&amp;Guide</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <translation>&amp;About Vemrik</translation>
+    </message>
+    <message>
+        <source>&amp;Widok</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Język</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Konstrukcja</source>
+        <translation>&amp;Body</translation>
+    </message>
+    <message>
+        <source>&amp;Czysc</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>Ko&amp;lo</source>
+        <translation>&amp;Wheel</translation>
+    </message>
+    <message>
+        <source>C&amp;zujnik</source>
+        <translation>&amp;Sensor</translation>
+    </message>
+    <message>
+        <source>Czujnik &amp;2</source>
+        <translation>Sensor &amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;Linia</source>
+        <translation>&amp;Line</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>S&amp;tart</translation>
+    </message>
+    <message>
+        <source>St&amp;op</source>
+        <translation>St&amp;op</translation>
+    </message>
+    <message>
+        <source>P&amp;endzel</source>
+        <translation>B&amp;rush</translation>
+    </message>
+    <message>
+        <source>Co&amp;fnij</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Usun</source>
+        <translation>&amp;Erase</translation>
+    </message>
+    <message>
+        <source>&amp;Dodaj</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Krok</source>
+        <translation>&amp;Step</translation>
+    </message>
+    <message>
+        <source>W&amp;róć</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>Włą&amp;cz</source>
+        <translation>O&amp;n</translation>
+    </message>
+    <message>
+        <source>W&amp;yłącz</source>
+        <translation>&amp;Off</translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation>Robot</translation>
+    </message>
+    <message>
+        <source>Mapa</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Algorytm</source>
+        <translation>Algorithm</translation>
+    </message>
+    <message>
+        <source>Symulacja</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Czujnik %1</source>
+        <translation>Sensor %1</translation>
+    </message>
+    <message>
+        <source>Kąt reguły</source>
+        <translation>Rule angle</translation>
+    </message>
+    <message>
+        <source>Kierunek startu</source>
+        <translation>Start heading</translation>
+    </message>
+    <message>
+        <source>Reguły</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>&amp;Symulacja</source>
+        <translation>S&amp;imulation</translation>
+    </message>
+    <message>
+        <source>P&amp;auza</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”</source>
+        <translation>Stops the run where it is; go on with “On” or “Step”</translation>
+    </message>
+    <message>
+        <source>%1 — wiersz %2, kolumna %3 — strona %4 z %5 — %6 mm na kratkę</source>
+        <translation>%1 — row %2, column %3 — page %4 of %5 — %6 mm per cell</translation>
+    </message>
+    <message>
+        <source>Czarna linia na białym</source>
+        <translation>Black line on white</translation>
+    </message>
+    <message>
+        <source>Jak na ekranie</source>
+        <translation>As on the screen</translation>
+    </message>
+    <message>
+        <source> poziomo</source>
+        <translation> landscape</translation>
+    </message>
+    <message>
+        <source> pionowo</source>
+        <translation> portrait</translation>
+    </message>
+    <message>
+        <source>Drukuj trasę</source>
+        <translation>Print track</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Podgląd wydruku…</source>
+        <translation>&amp;Print preview…</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Milimetry na kratkę:</source>
+        <translation>&amp;Millimetres per cell:</translation>
+    </message>
+    <message>
+        <source>P&amp;apier:</source>
+        <translation>P&amp;aper:</translation>
+    </message>
+    <message>
+        <source>&amp;Wygląd:</source>
+        <translation>&amp;Look:</translation>
+    </message>
+    <message>
+        <source>Trasa z marginesem %1 mm</source>
+        <translation>Track with a %1 mm margin</translation>
+    </message>
+    <message>
+        <source>Cała mapa</source>
+        <translation>Whole map</translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 mm
+na %4 × %5 = %6 arkuszach %7, z zakładką %8 mm.</source>
+        <translation>%1: %2 × %3 mm
+on %4 × %5 = %6 sheets %7, overlapping by %8 mm.</translation>
+    </message>
+    <message>
+        <source>Podgląd wydruku trasy</source>
+        <translation>Track print preview</translation>
+    </message>
+    <message>
+        <source>Na mapie nie ma trasy, więc nie ma czego drukować.
+Narysuj linię, start i stop na stronie „Mapa”.</source>
+        <translation>The map has no track, so there is nothing to print.
+Draw a line, a start and a stop on the “Map” page.</translation>
+    </message>
+    <message>
+        <source>Na tym papierze nie zmieści się nic poza marginesami i zakładką.</source>
+        <translation>Nothing but the margins and the overlap fits on this paper.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zacząć drukowania.</source>
+        <translation>Printing could not start.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Could not save the file %1.</translation>
+    </message>
+    <message>
+        <source>Nie udało się dodać strony %1.</source>
+        <translation>Could not add page %1.</translation>
+    </message>
+    <message>
+        <source>Nie udało się dokończyć wydruku.</source>
+        <translation>Could not finish printing.</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj trasę…</source>
+        <translation>&amp;Print track…</translation>
+    </message>
+    <message>
+        <source>Ostatnio o&amp;twierane</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>Plik „%1” już nie istnieje.
+Usunięto go z listy „Ostatnio otwierane”.</source>
+        <translation>The file “%1” no longer exists.
+It was removed from “Recent files”.</translation>
+    </message>
+    <message>
+        <source>&amp;Wyczyść listę</source>
+        <translation>&amp;Clear the list</translation>
+    </message>
+    <message>
+        <source>Przebiegi CSV (*.csv *.txt *.log);;Wszystkie pliki (*)</source>
+        <translation>CSV runs (*.csv *.txt *.log);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Przebieg robota</source>
+        <translation>Robot run</translation>
+    </message>
+    <message>
+        <source>Linia</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Reguła</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Jak często działała każda linia</source>
+        <translation>How often each line acted</translation>
+    </message>
+    <message>
+        <source>Wzorce bez reguły, które napotkał robot</source>
+        <translation>Patterns without a rule that the robot met</translation>
+    </message>
+    <message>
+        <source>Wzorzec s1…s8</source>
+        <translation>Pattern s1…s8</translation>
+    </message>
+    <message>
+        <source>Udział kroków na wzorzec</source>
+        <translation>Share of steps per pattern</translation>
+    </message>
+    <message>
+        <source>Pokaż na osi czasu</source>
+        <translation>Show on the timeline</translation>
+    </message>
+    <message>
+        <source>Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)</source>
+        <translation>The robot’s steps on the “Run timeline” chart (“Simulation” menu)</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć przebiegu „%1”:
+%2</source>
+        <translation>Cannot open the run “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Przebieg robota „%1”, kroków: %2</source>
+        <translation>Robot run “%1”, steps: %2</translation>
+    </message>
+    <message>
+        <source> (pominięte wiersze przed nagłówkiem: %1)</source>
+        <translation> (lines skipped before the header: %1)</translation>
+    </message>
+    <message>
+        <source>Symulacja tych samych reguł na otwartej trasie, ziarno %1, kroków: %2</source>
+        <translation>Simulating the same rules on the open track, seed %1, steps: %2</translation>
+    </message>
+    <message>
+        <source> (dojechała do pola stop).</source>
+        <translation> (it reached the stop cell).</translation>
+    </message>
+    <message>
+        <source>Nie można zasymulować tych reguł: %1.</source>
+        <translation>Cannot simulate these rules: %1.</translation>
+    </message>
+    <message>
+        <source>
+Uwaga: robot działał w liniach %1 według innych reguł niż otwarte.</source>
+        <translation>
+Note: in lines %1 the robot followed other rules than the open ones.</translation>
+    </message>
+    <message>
+        <source>(nie ma jej w otwartych regułach)</source>
+        <translation>(not among the open rules)</translation>
+    </message>
+    <message>
+        <source> — u robota: „%1”</source>
+        <translation> — on the robot: “%1”</translation>
+    </message>
+    <message>
+        <source>żadna: prosto</source>
+        <translation>none: straight on</translation>
+    </message>
+    <message>
+        <source>Brak: na każdy wzorzec, który robot napotkał, jest reguła.</source>
+        <translation>None: every pattern the robot met has a rule.</translation>
+    </message>
+    <message>
+        <source>%1   kroków: %2</source>
+        <translation>%1   steps: %2</translation>
+    </message>
+    <message>
+        <source>Otwórz przebieg &amp;robota…</source>
+        <translation>Open robot &amp;log…</translation>
+    </message>
+    <message>
+        <source>Otwórz przebieg robota</source>
+        <translation>Open robot log</translation>
+    </message>
+    <message>
+        <source>Sprawdź reguły</source>
+        <translation>Check rules</translation>
+    </message>
+    <message>
+        <source>Linie liczone od 1; „*” to czujnik w dowolnym stanie. Kliknij uwagę, aby zaznaczyć jej linię na liście reguł.</source>
+        <translation>Lines count from 1; “*” is a sensor in any state. Click a finding to select its line in the rule list.</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation>Findings</translation>
+    </message>
+    <message>
+        <source>&amp;Zamknij</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Sp&amp;rawdź reguły…</source>
+        <translation>Check &amp;rules…</translation>
+    </message>
+    <message>
+        <source>Inspektor reguł</source>
+        <translation>Rule inspector</translation>
+    </message>
+    <message>
+        <source>Pasujące reguły i ich szanse w następnym kroku (kliknij, by zaznaczyć linię):</source>
+        <translation>Matching rules and their odds in the next step (click to select a line):</translation>
+    </message>
+    <message>
+        <source>Pasujące reguły</source>
+        <translation>Matching rules</translation>
+    </message>
+    <message>
+        <source>&amp;Inspektor reguł</source>
+        <translation>Rule &amp;inspector</translation>
+    </message>
+    <message>
+        <source>Ostatni krok: </source>
+        <translation>Last step: </translation>
+    </message>
+    <message>
+        <source>jeszcze żadnego od „Start”</source>
+        <translation>none yet since “Start”</translation>
+    </message>
+    <message>
+        <source>Czujniki z ostatniego pomiaru (robot ma %1 z 8):</source>
+        <translation>Sensors at the last reading (the robot has %1 of 8):</translation>
+    </message>
+    <message>
+        <source>Robot nie ma czujnika %1</source>
+        <translation>The robot has no sensor %1</translation>
+    </message>
+    <message>
+        <source>Czujnik %1 widzi linię</source>
+        <translation>Sensor %1 sees the line</translation>
+    </message>
+    <message>
+        <source>Czujnik %1 nie widzi linii</source>
+        <translation>Sensor %1 does not see the line</translation>
+    </message>
+    <message>
+        <source>Wzorzec: </source>
+        <translation>Pattern: </translation>
+    </message>
+    <message>
+        <source>linia %1 (kąt %2): %3</source>
+        <translation>line %1 (angle %2): %3</translation>
+    </message>
+    <message>
+        <source> (żadna reguła nie pasuje)</source>
+        <translation> (no rule matches)</translation>
+    </message>
+    <message>
+        <source>Ziarno losowania</source>
+        <translation>Random seed</translation>
+    </message>
+    <message>
+        <source>Ziarno (liczba całkowita od 0 do 4294967295):</source>
+        <translation>Seed (a whole number from 0 to 4294967295):</translation>
+    </message>
+    <message>
+        <source>Zapisz przebieg</source>
+        <translation>Save run</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv);;Wszystkie pliki (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Pokaż ślad</source>
+        <translation>Show &amp;trail</translation>
+    </message>
+    <message>
+        <source>S&amp;zybkość</source>
+        <translation>&amp;Speed</translation>
+    </message>
+    <message>
+        <source>Ziarno &amp;losowania…</source>
+        <translation>Random s&amp;eed…</translation>
+    </message>
+    <message>
+        <source>Powtarzalne p&amp;rzebiegi</source>
+        <translation>&amp;Repeatable runs</translation>
+    </message>
+    <message>
+        <source>Zapi&amp;sz przebieg…</source>
+        <translation>Save r&amp;un…</translation>
+    </message>
+    <message>
+        <source>„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.</source>
+        <translation>“%1” is not a seed: give a whole number from 0 to 4294967295.</translation>
+    </message>
+    <message>
+        <source>przebieg.csv</source>
+        <translation>run.csv</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać przebiegu „%1”:
+%2</source>
+        <translation>Cannot save the run “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>Krok wst&amp;ecz</source>
+        <translation>Step &amp;back</translation>
+    </message>
+    <message>
+        <source>Krok przebiegu</source>
+        <translation>Run step</translation>
+    </message>
+    <message>
+        <source>Krok %1 z %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Krok: brak</source>
+        <translation>Step: none</translation>
+    </message>
+    <message>
+        <source>Dojazd do stopu a poziom zakłóceń</source>
+        <translation>Reaching the stop against the noise level</translation>
+    </message>
+    <message>
+        <source>poziom zakłóceń (1 = ustawione)</source>
+        <translation>noise level (1 = as set)</translation>
+    </message>
+    <message>
+        <source>dojazd do stopu, z przedziałem ufności 95 %</source>
+        <translation>reached the stop, with a 95 % confidence interval</translation>
+    </message>
+    <message>
+        <source>Odporność na zakłócenia</source>
+        <translation>Robustness to noise</translation>
+    </message>
+    <message>
+        <source>zjechał z mapy</source>
+        <translation>left the map</translation>
+    </message>
+    <message>
+        <source>wrócił na mapę</source>
+        <translation>came back onto the map</translation>
+    </message>
+    <message>
+        <source>żadna reguła nie pasuje</source>
+        <translation>no rule matches</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <source>Zapisz wykres</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <source>Obraz PNG (*.png);;Rysunek SVG (*.svg)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>Przebieg w czasie</source>
+        <translation>Run timeline</translation>
+    </message>
+    <message>
+        <source>Całość</source>
+        <translation>Whole run</translation>
+    </message>
+    <message>
+        <source>Cały przebieg na szerokość wykresu (kółko myszy przybliża, przeciąganie przesuwa)</source>
+        <translation>The whole run across the chart (the mouse wheel zooms, dragging moves)</translation>
+    </message>
+    <message>
+        <source>Zapisz wykres…</source>
+        <translation>Save chart…</translation>
+    </message>
+    <message>
+        <source>Wróć do symulacji</source>
+        <translation>Back to the simulation</translation>
+    </message>
+    <message>
+        <source>Wykres znów pokazuje przebieg w oknie</source>
+        <translation>The chart shows the run in the window again</translation>
+    </message>
+    <message>
+        <source>Wykres przebiegu</source>
+        <translation>Run chart</translation>
+    </message>
+    <message>
+        <source>Przebieg w &amp;czasie</source>
+        <translation>Run time&amp;line</translation>
+    </message>
+    <message>
+        <source>, na wykresie ostatnie %1</source>
+        <translation>, the chart shows the last %1</translation>
+    </message>
+    <message>
+        <source>Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.</source>
+        <translation>The chart shows the robot run from the file “%1” (steps: %2), not the run in the window. “Start” or “Back to the simulation” returns to the run in the window.</translation>
+    </message>
+    <message>
+        <source> linia %1: %2</source>
+        <translation> line %1: %2</translation>
+    </message>
+    <message>
+        <source>Reguły (pasek „reguła”, pusto: prosto): </source>
+        <translation>Rules (the “rule” strip, empty: straight on): </translation>
+    </message>
+    <message>
+        <source>żadna jeszcze nie zadziałała</source>
+        <translation>none has acted yet</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Znaczniki: </source>
+        <translation>&lt;br&gt;Marks: </translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Odcień: udział kroków kolumny, w których czujnik widział linię (szare paski: robot nie ma czujnika).</source>
+        <translation>&lt;br&gt;Shade: the share of the column’s steps in which the sensor saw the line (grey strips: the robot has no such sensor).</translation>
+    </message>
+    <message>
+        <source>wykres.png</source>
+        <translation>chart.png</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać wykresu „%1”:
+%2</source>
+        <translation>Cannot save the chart “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>znaczniki</source>
+        <translation>marks</translation>
+    </message>
+    <message>
+        <source>reguła</source>
+        <translation>rule</translation>
+    </message>
+    <message>
+        <source>kierunek</source>
+        <translation>heading</translation>
+    </message>
+    <message>
+        <source>kierunek nieznany: dziennik robota go nie podaje</source>
+        <translation>heading unknown: the robot log does not give it</translation>
+    </message>
+    <message>
+        <source>krok</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>Importuj trasę z obrazu</source>
+        <translation>Import track from picture</translation>
+    </message>
+    <message>
+        <source>Wczytany obraz</source>
+        <translation>The picture read</translation>
+    </message>
+    <message>
+        <source>Obraz:</source>
+        <translation>Picture:</translation>
+    </message>
+    <message>
+        <source>Trasa po imporcie:</source>
+        <translation>Track after the import:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Próg jasności:</source>
+        <translation>&amp;Brightness threshold:</translation>
+    </message>
+    <message>
+        <source>Próg &amp;automatyczny</source>
+        <translation>&amp;Automatic threshold</translation>
+    </message>
+    <message>
+        <source>&amp;Odwróć (jasna linia na ciemnym tle)</source>
+        <translation>&amp;Invert (light line on a dark ground)</translation>
+    </message>
+    <message>
+        <source>Pociągnięcia pędzla wzdłuż &amp;linii</source>
+        <translation>Brush strokes along the &amp;line</translation>
+    </message>
+    <message>
+        <source>&amp;Komórki linii</source>
+        <translation>Line &amp;cells</translation>
+    </message>
+    <message>
+        <source>Obraz staje się</source>
+        <translation>The picture becomes</translation>
+    </message>
+    <message>
+        <source>&amp;Zastąp trasę</source>
+        <translation>&amp;Replace the track</translation>
+    </message>
+    <message>
+        <source>&amp;Dodaj do trasy</source>
+        <translation>A&amp;dd to the track</translation>
+    </message>
+    <message>
+        <source>Na mapie</source>
+        <translation>On the map</translation>
+    </message>
+    <message>
+        <source>Komórek linii z obrazu: %1</source>
+        <translation>Line cells from the picture: %1</translation>
+    </message>
+    <message>
+        <source>Odcinków pędzla z obrazu: %1</source>
+        <translation>Brush segments from the picture: %1</translation>
+    </message>
+    <message>
+        <source>Obrazy (*.png *.jpg *.jpeg *.bmp *.gif);;Wszystkie pliki (*)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.bmp *.gif);;All files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Importuj trasę z obrazu…</source>
+        <translation>&amp;Import track from picture…</translation>
+    </message>
+    <message>
+        <source>Cofnij import&amp;u</source>
+        <translation>Undo impor&amp;t</translation>
+    </message>
+    <message>
+        <source>Wczytywanie obrazu „%1”…</source>
+        <translation>Reading the picture “%1”…</translation>
+    </message>
+    <message>
+        <source>Obraz „%1” jest za duży: %2 × %3 pikseli; można wczytać najwyżej %4 mln pikseli.</source>
+        <translation>The picture “%1” is too large: %2 × %3 pixels; at most %4 million pixels can be read.</translation>
+    </message>
+    <message>
+        <source>Plik „%1” nie jest obrazem PNG, JPEG, BMP ani GIF.</source>
+        <translation>The file “%1” is not a PNG, JPEG, BMP or GIF picture.</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać obrazu „%1”: plik jest uszkodzony albo za duży.</source>
+        <translation>Cannot read the picture “%1”: the file is damaged or too large.</translation>
+    </message>
+    <message>
+        <source>Obraz „%1” nie ma żadnych pikseli.</source>
+        <translation>The picture “%1” has no pixels.</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku „%1”.</source>
+        <translation>Cannot read the file “%1”.</translation>
+    </message>
+    <message>
+        <source>Plik „%1” jest pusty.</source>
+        <translation>The file “%1” is empty.</translation>
+    </message>
+    <message>
+        <source>Pliki Vemrik (*.vemrik);;Wszystkie pliki (*)</source>
+        <translation>Vemrik files (*.vemrik);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Bez nazwy</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Zapisać zmiany?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Zmiany nie są zapisane.</source>
+        <translation>The changes are not saved.</translation>
+    </message>
+    <message>
+        <source>Zmiany w „%1” nie są zapisane.</source>
+        <translation>The changes to “%1” are not saved.</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Zapisz jako</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Eksportuj obraz</source>
+        <translation>Export image</translation>
+    </message>
+    <message>
+        <source>Obrazy PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>&amp;Plik</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Nowy</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Otwórz…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>&amp;Zapisz</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Zapisz &amp;jako…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Eksportuj obraz…</source>
+        <translation>&amp;Export image…</translation>
+    </message>
+    <message>
+        <source>Za&amp;kończ</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć „%1”:
+%2</source>
+        <translation>Cannot open “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>bez nazwy.vemrik</source>
+        <translation>untitled.vemrik</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać „%1”:
+%2
+
+Poprzednia zawartość pliku nie zmieniła się.</source>
+        <translation>Cannot save “%1”:
+%2
+
+The file keeps what it held before.</translation>
+    </message>
+    <message>
+        <source>nie udało się zakodować obrazu PNG</source>
+        <translation>the PNG image could not be encoded</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu „%1”:
+%2</source>
+        <translation>Cannot save the image “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>×1,&amp;5</source>
+        <translation>×1.&amp;5</translation>
+    </message>
+    <message>
+        <source>&amp;Powiększenie</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Oceń algorytm</source>
+        <translation>Evaluate algorithm</translation>
+    </message>
+    <message>
+        <source>&amp;Oceń</source>
+        <translation>&amp;Evaluate</translation>
+    </message>
+    <message>
+        <source>&amp;Anuluj</source>
+        <translation>C&amp;ancel</translation>
+    </message>
+    <message>
+        <source>Przebiegi nieudane</source>
+        <translation>Failed runs</translation>
+    </message>
+    <message>
+        <source>&amp;Pokaż przebieg</source>
+        <translation>&amp;Show run</translation>
+    </message>
+    <message>
+        <source>Liczba przebiegów:</source>
+        <translation>Number of runs:</translation>
+    </message>
+    <message>
+        <source>Limit kroków:</source>
+        <translation>Step limit:</translation>
+    </message>
+    <message>
+        <source>Ziarno pierwszego przebiegu:</source>
+        <translation>Seed of the first run:</translation>
+    </message>
+    <message>
+        <source>Przebieg i dostaje ziarno: ziarno pierwszego + i.</source>
+        <translation>Run i gets the seed: the first seed + i.</translation>
+    </message>
+    <message>
+        <source>Przebiegi nieudane (zgubione lub bez stopu w limicie):</source>
+        <translation>Failed runs (lost or without a stop within the limit):</translation>
+    </message>
+    <message>
+        <source>Zakłócenia</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>&amp;Badaj odporność</source>
+        <translation>&amp;Test robustness</translation>
+    </message>
+    <message>
+        <source>Szansa odwrócenia odczytu czujnika:</source>
+        <translation>Chance a sensor reading flips:</translation>
+    </message>
+    <message>
+        <source>Przesunięcie startu najwyżej o:</source>
+        <translation>Start shifted by at most:</translation>
+    </message>
+    <message>
+        <source>Obrót startu najwyżej o:</source>
+        <translation>Start turned by at most:</translation>
+    </message>
+    <message>
+        <source>Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc przebieg się powtarza. Badanie odporności ocenia przy poziomach 0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach.</source>
+        <translation>Zeros: no noise. The run’s seed draws the noise, so a run repeats. Testing robustness evaluates at the levels 0, 0.25, 0.5, 0.75 and 1 of the noise set, with the same seeds.</translation>
+    </message>
+    <message>
+        <source>Nie można ocenić: %1.</source>
+        <translation>Cannot evaluate: %1.</translation>
+    </message>
+    <message>
+        <source>Trwa ocena…</source>
+        <translation>Evaluating…</translation>
+    </message>
+    <message>
+        <source>Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno.</source>
+        <translation>Testing robustness needs noise: set at least one kind.</translation>
+    </message>
+    <message>
+        <source>Trwa badanie odporności…</source>
+        <translation>Testing robustness…</translation>
+    </message>
+    <message>
+        <source>Ocena nie powiodła się: %1.</source>
+        <translation>The evaluation failed: %1.</translation>
+    </message>
+    <message>
+        <source>Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.</source>
+        <translation>The robot, the map or the rules changed since the evaluation: evaluate again to show a run.</translation>
+    </message>
+    <message>
+        <source>Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.</source>
+        <translation>This run has more than %1 steps: too long to show.</translation>
+    </message>
+    <message>
+        <source>Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: oceń bez zakłóceń, by go obejrzeć.</source>
+        <translation>The window drives without noise, so it cannot show this run: evaluate without noise to watch it.</translation>
+    </message>
+    <message>
+        <source>&amp;Oceń algorytm…</source>
+        <translation>E&amp;valuate algorithm…</translation>
+    </message>
+    <message>
+        <source>Kroki do stopu (przebiegi zakończone sukcesem)</source>
+        <translation>Steps to the stop (runs that succeeded)</translation>
+    </message>
+    <message>
+        <source>brak przebiegów, które dojechały</source>
+        <translation>no run arrived</translation>
+    </message>
+    <message>
+        <source>słupek: %1 kroków</source>
+        <translation>bar: %1 steps</translation>
+    </message>
+</context>
+</TS>
