@@ -47,9 +47,6 @@ void Engine::load(const Workspace& ws) {
     s.SensorStates.fill(0);
     s.SensorCount = 0;
     s.StrokeAnchorX = s.StrokeAnchorY = 0.0f;
-    s.EditTool = 0;
-    s.MouseHeld = 0;
-    s.RedrawPending = 1;
     s.RobotGrid = ws.robot;
     s.MapGrid = ws.map;
     s.StrokeList = ws.strokes;

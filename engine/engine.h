@@ -21,7 +21,7 @@ namespace vemrik {
 ///
 /// The work is the two boards and the strokes (in State), the rule list and the two angles;
 /// the run is the pose, the sensor states and the stop flag (in State), the random source and
-/// the run record. State keeps the one record every handler of the form reads and writes.
+/// the run record. What belongs to a window (tool, mouse, page, redraws) is not here.
 class Engine {
 public:
     /// The fixed seed of the random source, so every start sees the same draws.
@@ -44,7 +44,7 @@ public:
     /// What happened since "Start"; nothing of the run depends on it.
     RunRecord Run;
 
-    /// What a redraw does between painting the track layer and drawing the robot: the start
+    /// What a look at the track does before the robot is drawn over it: the start
     /// placement, then the sensing pass over that layer. Returns the pose it sensed at.
     PoseTransform placeAndSense(const Raster& trackLayer);
     /// One step from the sensed states: a matching rule or none drawn, the turn, the move, four

@@ -129,7 +129,6 @@ void RunHistory::show(Engine& e, const Raster& track, std::uint64_t step) {
     afterStep_ = momentOf(e);
     awaitingSense_ = true;
     expectedValid_ = false;
-    e.State.RedrawPending = 1;
 }
 
 }  // namespace vemrik

@@ -83,10 +83,10 @@ TEST(RobotEditor, ToolsWriteTheCellUnderThePointerAndFailBeforeTheWriteOffTheBoa
     form.Button12Click();
     form.Image1MouseMove(-9, 45);   // held: a double sensor's drag writes one cell; column 0, truncated
     form.Image1MouseMove(209, 45);  // still column 20
-    form.State.RedrawPending = form.State.MouseHeld = 0;
+    form.Shell.RedrawPending = form.Shell.MouseHeld = 0;
     // On the last pixel column a double sensor writes its left half, then fails, flags set first.
     EXPECT_THROW(form.Image1MouseDown(200, 65), RangeError);
-    EXPECT_EQ(form.State.RedrawPending + form.State.MouseHeld, 2);
+    EXPECT_EQ(form.Shell.RedrawPending + form.Shell.MouseHeld, 2);
     for (auto [x, y] : {std::pair{210, 25}, {-10, 25}, {50, 210}})
         EXPECT_THROW(form.Image1MouseMove(x, y), RangeError) << x << ", " << y;
     EXPECT_EQ(nonZero(form.State.RobotGrid), "0,4=5 20,4=5 20,6=5 ");
@@ -130,20 +130,20 @@ TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnl
     std::string memo;
     for (std::size_t i = 0; i < form.Memo1.size(); ++i) memo += std::string(form.Memo1.line(i)) + " ";
     EXPECT_EQ(memo, "100 100 110 100 110 100 120 105 120 105 130 105 ");
-    form.State.RedrawPending = 0;
+    form.Shell.RedrawPending = 0;
     form.Button10Click();
     EXPECT_EQ(nonZero(form.State.StrokeList),
               "0,0=100 0,1=100 0,2=110 0,3=100 1,0=110 1,1=100 1,2=120 1,3=105 ");
-    EXPECT_EQ(form.State.RedrawPending, 1);
-    form.State.RedrawPending = 0;
+    EXPECT_EQ(form.Shell.RedrawPending, 1);
+    form.Shell.RedrawPending = 0;
     form.Button11Click();
-    EXPECT_EQ(form.State.RedrawPending, 1);
+    EXPECT_EQ(form.Shell.RedrawPending, 1);
     form.BitBtn3Click();
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 100);  // only the start cell is left
-    form.State.RedrawPending = 0;
+    form.Shell.RedrawPending = 0;
     form.Button10Click();
     form.Button11Click();
-    EXPECT_EQ(form.State.RedrawPending, 0);
+    EXPECT_EQ(form.Shell.RedrawPending, 0);
 }
 
 TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecords) {
@@ -173,10 +173,10 @@ TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensorAndAsksForARedraw) {
                                   &TForm1::CheckBox7Click, &TForm1::CheckBox8Click};
     for (std::size_t n = 0; n < 8; ++n) {  // checked one after another
         form.checkBox(static_cast<int>(n) + 1).checked = true;
-        form.State.RedrawPending = 0;
+        form.Shell.RedrawPending = 0;
         (form.*clicks[n])();
         EXPECT_EQ(form.State.SensorStates[n], 1) << "check box " << n + 1;
-        EXPECT_EQ(form.State.RedrawPending, 1);
+        EXPECT_EQ(form.Shell.RedrawPending, 1);
     }
     form.CheckBox8.checked = false;
     form.CheckBox8Click();

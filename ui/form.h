@@ -8,6 +8,7 @@
 #include "simulation/run_options.h"
 #include "simulation/track_cache.h"
 #include "ui/controls.h"
+#include "ui/form_state.h"
 
 namespace vemrik {
 
@@ -23,8 +24,10 @@ public:
     TForm1& operator=(const TForm1&) = delete;
 
     Engine engine;
-    /// The program state every handler reads and writes: the engine's.
+    /// The boards, strokes, pose and senses: the engine's.
     ProgramState& State = engine.State;
+    /// The window's own part: tool, mouse, refresh cycle, page in front.
+    FormState Shell;
 
     // Page 0, "Robot"
     Image Image1{Raster(201, 201)};
@@ -102,6 +105,8 @@ public:
 
     // Algorithm page
     void BitBtn4Click();
+    /// Sensor `sensor` (0 .. 7) ticked or not, and the page redrawn.
+    void checkSensor(int sensor, bool checked);
     void CheckBox1Click();
     void CheckBox2Click();
     void CheckBox3Click();

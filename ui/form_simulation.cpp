@@ -19,6 +19,7 @@ void TForm1::BitBtn6Click() {
     try {
         History.beforeStep(engine);
         engine.step(&Memo1);
+        Shell.RedrawPending = 1;
         History.stepped(engine);
     } catch (const NonFiniteStepError&) {
         // The rules that broke this step still match at the same pose: the run ends here.
@@ -27,17 +28,22 @@ void TForm1::BitBtn6Click() {
     }
 }
 
-void TForm1::TrackBar2Change() { headingFromTrackBar(State, TrackBar2.position); }
+void TForm1::TrackBar2Change() {
+    headingFromTrackBar(State, TrackBar2.position);
+    Shell.RedrawPending = 1;
+}
 
 void TForm1::Button15Click() {
     Paused = StartRefused = false;
     engine.start();
+    Shell.RedrawPending = 1;
     History.begin(engine);
 }
 
 void TForm1::Button16Click() {
     Paused = false;
     engine.sendBack();
+    Shell.RedrawPending = 1;
     // The trail is gone, so the steps before cannot be shown as they were.
     History.end(HistoryEnd::SentBack);
 }
@@ -80,6 +86,7 @@ void TForm1::ShowStep(std::uint64_t step) {
     Raster track(Image5.canvas.width(), Image5.canvas.height());
     paintTrack(State, track);
     History.show(engine, track, step);
+    Shell.RedrawPending = 1;
 }
 
 void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
@@ -105,7 +112,7 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
 
 void TForm1::ShowTrail(bool on) {
     TrailShown = on;
-    State.RedrawPending = 1;
+    Shell.RedrawPending = 1;
 }
 
 void TForm1::SetRunSpeed(RunSpeed speed) { Timer2.interval = runInterval(speed); }

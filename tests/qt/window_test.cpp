@@ -32,7 +32,7 @@ private slots:
         MainWindow w;
         w.show();
         QCOMPARE(w.notebook()->currentIndex(), 3);
-        QCOMPARE(w.form().State.ActivePage, 3);
+        QCOMPARE(w.form().Shell.ActivePage, 3);
         QVERIFY(w.form().Memo1.size() == 0);
     }
 
@@ -66,12 +66,12 @@ private slots:
         QTest::qWait(100);  // the first redraw
         int shown = 0;
         w.addAfterHandle([&shown] { ++shown; });
-        w.form().State.RedrawPending = 0;
-        w.form().State.TickCounter = 0;
+        w.form().Shell.RedrawPending = 0;
+        w.form().Shell.TickCounter = 0;
         QTest::qWait(250);  // about ten ticks, fewer than a forced redraw needs
         QCOMPARE(shown, 0);
         w.handle([] {});  // counts the ticks slept through
-        QVERIFY(w.form().State.TickCounter > 0);
+        QVERIFY(w.form().Shell.TickCounter > 0);
     }
 
     // The timer sleeps through ticks that only count; the forced redraws still come, and a redraw
@@ -86,9 +86,9 @@ private slots:
         QVERIFY(shown >= 1 && shown <= 5);
         for (int i = 0; i < 3; ++i) {
             QTest::qWait(40 + 70 * i);
-            w.handle([&w] { w.form().State.RedrawPending = 1; });
+            w.handle([&w] { w.form().Shell.RedrawPending = 1; });
             QTest::qWait(60);
-            QCOMPARE(w.form().State.RedrawPending, 0);
+            QCOMPARE(w.form().Shell.RedrawPending, 0);
         }
     }
 
@@ -99,10 +99,10 @@ private slots:
         QVERIFY(w.errorBox() != nullptr);
         QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
         QVERIFY(w.errorBox()->text().contains("71"));
-        const auto before = w.form().State.TickCounter;
+        const auto before = w.form().Shell.TickCounter;
         QTest::qWait(120);
         w.handle([] {});  // counts the ticks slept through
-        QVERIFY(w.form().State.TickCounter != before);
+        QVERIFY(w.form().Shell.TickCounter != before);
     }
 
     // The rule editor's widgets reach their handlers and show what the form holds.
