@@ -72,6 +72,9 @@ TEST(SimulationView, ARobotHalfOffTheImageIsClippedSensesWhatIsOnAndLeavesPenWid
     for (int x = 0; x < 20; ++x) s.RobotGrid.at(x, 11) = kBody;  // cells from x = -100 to 100
     Raster image(701, 401);
     image.fill(kBlack);  // a full repaint leaves nothing of what was there, to the last pixel
+    Raster track(701, 401);
+    paintTrack(s, track);
+    e.placeAndSense(track);
     paintSimulationView(e, image);
     EXPECT_EQ(std::tuple(image.pixel(700, 0), image.pixel(0, 400)), std::tuple(kWhite, kWhite));
     EXPECT_EQ(std::tuple(s.SensorCount, s.SensorStates[0], s.SensorStates[1], image.penWidth()),

@@ -9,7 +9,7 @@ void TForm1::ComposeRuleText() { ruleText(State.SensorStates, TrackBar1.position
 
 void TForm1::BitBtn4Click() {
     drawTurnedRobot(Image3.canvas, State.RobotGrid, TrackBar1.position);
-    State.SensorCount = drawSensorStates(Image4.canvas, State.RobotGrid, State.SensorStates);
+    drawSensorStates(Image4.canvas, State.RobotGrid, State.SensorStates);
 }
 
 void TForm1::checkSensor(int sensor, bool checked) {

@@ -4,7 +4,7 @@
 
 namespace vemrik {
 
-void TForm1::BitBtn2Click() { State.SensorCount = paintRobotView(State.RobotGrid, Image1.canvas); }
+void TForm1::BitBtn2Click() { paintRobotView(State.RobotGrid, Image1.canvas); }
 
 void TForm1::Image1Click() {}
 

@@ -8,9 +8,11 @@
 namespace vemrik {
 
 void TForm1::BitBtn5Click() {
+    const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
     History.beforeSensing(State);
-    paintSimulationView(engine, Image5.canvas, Image5Track);
+    engine.placeAndSense(track);
     History.sensed(engine);
+    paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
     if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
 }
@@ -83,17 +85,14 @@ void TForm1::StepBackClick() {
 void TForm1::ShowStep(std::uint64_t step) {
     if (!History.follow(engine) || step > History.steps()) return;
     Timer2.enabled = false;
-    Raster track(Image5.canvas.width(), Image5.canvas.height());
-    paintTrack(State, track);
-    History.show(engine, track, step);
+    History.show(engine, Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height()), step);
     Shell.RedrawPending = 1;
 }
 
 void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
     Timer2.enabled = false;
     Button16Click();
-    Raster track(Image5.canvas.width(), Image5.canvas.height());
-    paintTrack(State, track);
+    const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
     engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
     engine.Seed = seed;
     engine.start();
