@@ -7,6 +7,7 @@
 
 #include "app/memo.h"
 #include "app/program_state.h"
+#include "engine/rule_list.h"
 #include "engine/rule_table.h"
 #include "engine/run_record.h"
 #include "engine/sensing.h"
@@ -32,7 +33,7 @@ public:
 
     ProgramState State;
     /// The rule list, first line to last; the step reads it as it stands.
-    std::vector<std::string> Rules;
+    RuleList Rules;
     /// The angle of the rule being written ("Algorytm") and the start heading ("Symulacja").
     int RuleAngle = 0;
     int StartHeading = 0;
