@@ -25,29 +25,22 @@ void putMoment(Engine& e, const RunMoment& m) {
     e.Run.keepStopPending(m.stopPending);
 }
 
-// What a sensing pass starts from: it rewrites the sensors and may place the robot.
-bool samePlace(const RunMoment& a, const ProgramState& s) {
-    return a.x == s.RobotPosX && a.y == s.RobotPosY && a.heading == s.RobotHeading &&
-           a.returnToStart == s.ReturnToStart;
-}
-
 }  // namespace
 
 void RunHistory::begin(const Engine& e) {
     active_ = true;
     start_ = momentOf(e);
-    startDraws_ = e.RandomEngine;
     robot_ = e.State.RobotGrid;
     map_ = e.State.MapGrid;
     strokes_ = e.State.StrokeList;
     rules_ = e.Rules;
     kept_.clear();
-    // Enough for a run off the plain path at every step for a while, so steps rarely allocate.
-    kept_.reserve(1024);
+    // Reserved once, so no step of a run allocates; untouched pages cost nothing.
+    kept_.reserve(kHistoryBound);
+    draws_.clear();
+    keepDraws(0, e.RandomEngine);
     steps_ = shown_ = 0;
-    afterStep_ = start_;
-    awaitingSense_ = true;
-    firstSense_ = expectedValid_ = false;
+    attempted_ = false;
 }
 
 void RunHistory::end(HistoryEnd why) {
@@ -55,6 +48,7 @@ void RunHistory::end(HistoryEnd why) {
     active_ = false;
     why_ = why;
     kept_.clear();
+    draws_.clear();
     steps_ = shown_ = 0;
 }
 
@@ -71,64 +65,60 @@ bool RunHistory::follow(const Engine& e) {
     return active();
 }
 
-void RunHistory::beforeSensing(const ProgramState& s) {
-    firstSense_ = awaitingSense_ && samePlace(afterStep_, s);
-    awaitingSense_ = false;
-}
-
-void RunHistory::sensed(const Engine& e) {
-    if (!firstSense_) return;
-    expected_ = momentOf(e);
-    expectedValid_ = true;
-    firstSense_ = false;
+void RunHistory::keepDraws(std::uint64_t step, const std::mt19937& draws) {
+    if (!draws_.empty() && draws_.back().step == step)
+        draws_.back().draws = draws;
+    else
+        draws_.push_back({step, draws});
 }
 
 void RunHistory::beforeStep(const Engine& e) {
     if (!active()) return;
     if (shown_ < steps_) {
         // A fresh continuation from the step shown: the later steps are no longer this run's.
-        kept_.erase(
-            std::find_if(kept_.begin(), kept_.end(), [this](const Kept& k) { return k.before >= shown_; }),
-            kept_.end());
         steps_ = shown_;
+        kept_.resize(steps_);
+        while (draws_.back().step > steps_) draws_.pop_back();
+        attempted_ = false;
     }
     if (steps_ >= kHistoryBound) {
         end(HistoryEnd::TooLong);
         return;
     }
-    const RunMoment now = momentOf(e);
-    if (expectedValid_ && now == expected_) return;
-    if (!kept_.empty() && kept_.back().before == steps_)
-        kept_.back().moment = now;  // a step that failed left it
-    else
-        kept_.push_back({steps_, now});
+    // The try before failed after its draw, perhaps: from here the source is not the kept one
+    // wound on.
+    if (attempted_) keepDraws(steps_, e.RandomEngine);
+    attempted_ = true;
+    fromX_ = e.State.RobotPosX;
+    fromY_ = e.State.RobotPosY;
 }
 
 void RunHistory::stepped(const Engine& e) {
     if (!active()) return;
+    const RunRow& row = e.Run.row(e.Run.rowCount() - 1);
+    kept_.push_back({momentOf(e), fromX_, fromY_, row.rule, row.stop});
     shown_ = ++steps_;
-    afterStep_ = momentOf(e);
-    awaitingSense_ = true;
-    expectedValid_ = false;
+    attempted_ = false;
+    if (steps_ % kDrawsInterval == 0) keepDraws(steps_, e.RandomEngine);
 }
 
-void RunHistory::show(Engine& e, const Raster& track, std::uint64_t step) {
+void RunHistory::show(Engine& e, std::uint64_t step) {
     if (!active() || step > steps_) return;
-    putMoment(e, start_);
-    e.RandomEngine = startDraws_;
+    const auto kept = std::prev(std::upper_bound(draws_.begin(), draws_.end(), step,
+                                                 [](std::uint64_t n, const KeptDraws& k) { return n < k.step; }));
+    e.RandomEngine = kept->draws;
+    e.RandomEngine.discard(step - kept->step);
     e.Run.clear();
-    auto kept = kept_.begin();
+    e.Run.followList(rules_);
     for (std::uint64_t i = 0; i < step; ++i) {
-        if (kept != kept_.end() && kept->before == i)
-            putMoment(e, (kept++)->moment);
-        else
-            e.placeAndSense(track);
-        e.step(nullptr);
+        const KeptStep& k = kept_[i];
+        putMoment(e, k.after);
+        e.Run.keepStopPending(k.stop);
+        e.Run.recordFollowed(k.fromX, k.fromY, e.State, k.rule);
     }
+    putMoment(e, step == 0 ? start_ : kept_[step - 1].after);
     shown_ = step;
-    afterStep_ = momentOf(e);
-    awaitingSense_ = true;
-    expectedValid_ = false;
+    attempted_ = false;
 }
 
 }  // namespace vemrik

@@ -8,14 +8,12 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
-#include "raster/raster.h"
 
 namespace vemrik {
 
 class Engine;
 
-/// Most steps since "Start" that can be shown again; a longer run ends its history. Replaying
-/// them all takes a small part of a second.
+/// Most steps since "Start" that can be shown again; a longer run ends its history.
 inline constexpr std::uint64_t kHistoryBound = 100000;
 
 /// Why a run has no history to go back over.
@@ -34,13 +32,18 @@ struct RunMoment {
     bool operator==(const RunMoment&) const = default;
 };
 
-/// The steps since "Start", kept as the state and random source at "Start" plus the moments
-/// where the run left the plain path of one sensing pass before each step (a heading or check
-/// box changed, a step without a redraw, a second redraw after a stop). Any step is shown again
-/// by replaying the engine's own sensing and steps from "Start", so the run record follows too.
+/// The steps since "Start", kept as the state after each step (with where the step began, the
+/// rule that acted and whether a stop had been seen) and the random source at every
+/// kDrawsInterval-th step. Showing a step puts that state back, winds the random source on from
+/// the nearest kept one and rebuilds the run record from the kept steps, so no sensing or step
+/// is done again: any step of a run at the bound is shown within a few milliseconds. Memory:
+/// sizeof(KeptStep) (72 bytes) a step, some 7 MB at the bound, and 5 kB per kept random source.
 /// Nothing of the run depends on it until a step is shown again.
 class RunHistory {
 public:
+    /// Steps between two kept random sources; winding on from one costs a few microseconds.
+    static constexpr std::uint64_t kDrawsInterval = 4096;
+
     /// "Start": the run begins from the engine as it is now.
     void begin(const Engine& e);
     /// Forgets the run, for this reason.
@@ -51,18 +54,14 @@ public:
     /// whether it is still going.
     bool follow(const Engine& e);
 
-    /// Around a redraw's sensing pass: notes what the pass did after the last step.
-    void beforeSensing(const ProgramState& s);
-    void sensed(const Engine& e);
-    /// Before a step: a step from an earlier shown step forgets the later ones, and a state off
-    /// the plain path is kept.
+    /// Before a step: a step from an earlier shown step forgets the later ones.
     void beforeStep(const Engine& e);
     /// After a step that succeeded.
     void stepped(const Engine& e);
 
-    /// Puts the engine, its random source and its run record at step `step` (0 is "Start") by
-    /// replaying over `track`, the painted track layer; a step outside 0 .. steps() does nothing.
-    void show(Engine& e, const Raster& track, std::uint64_t step);
+    /// Puts the engine, its random source and its run record at step `step` (0 is "Start"); a
+    /// step outside 0 .. steps() does nothing.
+    void show(Engine& e, std::uint64_t step);
 
     bool active() const { return active_; }
     /// Why there is no history; meaningful while not active().
@@ -72,26 +71,33 @@ public:
     std::uint64_t shown() const { return shown_; }
 
 private:
-    struct Kept {
-        std::uint64_t before;  // the moment before step before + 1
-        RunMoment moment;
+    struct KeptStep {
+        RunMoment after;
+        float fromX = 0.0f, fromY = 0.0f;
+        int rule = -1;
+        bool stop = false;  // the record's stop seen before the step
     };
+    /// The random source before step `step` + 1. Every step draws once, so the source of any
+    /// later step is this one wound on; a step that failed (and may have drawn) keeps its own.
+    struct KeptDraws {
+        std::uint64_t step;
+        std::mt19937 draws;
+    };
+
+    void keepDraws(std::uint64_t step, const std::mt19937& draws);
 
     bool active_ = false;
     HistoryEnd why_ = HistoryEnd::NotStarted;
     RunMoment start_;
-    std::mt19937 startDraws_;
     Grid robot_, map_, strokes_;
     std::vector<std::string> rules_;
-    std::vector<Kept> kept_;
+    std::vector<KeptStep> kept_;
+    std::vector<KeptDraws> draws_;
     std::uint64_t steps_ = 0;
     std::uint64_t shown_ = 0;
-
-    RunMoment afterStep_;
-    bool awaitingSense_ = false;
-    bool firstSense_ = false;
-    RunMoment expected_;
-    bool expectedValid_ = false;
+    float fromX_ = 0.0f, fromY_ = 0.0f;
+    // A step was tried and has not succeeded yet.
+    bool attempted_ = false;
 };
 
 }  // namespace vemrik

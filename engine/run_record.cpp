@@ -39,16 +39,16 @@ void RunRecord::internAll() {
 void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                            const RuleList& rules) {
     followList(rules);
-    recordRow(fromX, fromY, after, rule);
+    recordFollowed(fromX, fromY, after, rule);
 }
 
 void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                            const std::vector<std::string>& rules) {
     followList(rules);
-    recordRow(fromX, fromY, after, rule);
+    recordFollowed(fromX, fromY, after, rule);
 }
 
-void RunRecord::recordRow(float fromX, float fromY, const ProgramState& after, int rule) {
+void RunRecord::recordFollowed(float fromX, float fromY, const ProgramState& after, int rule) {
     const bool acted = rule >= 0 && rule < static_cast<int>(lines_.size());
     RunRow r;
     r.step = ++steps_;

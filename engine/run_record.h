@@ -72,6 +72,8 @@ public:
     void recordStep(float fromX, float fromY, const ProgramState& after, int rule, const RuleList& rules);
     void recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                     const std::vector<std::string>& rules);
+    /// recordStep for a list already followed.
+    void recordFollowed(float fromX, float fromY, const ProgramState& after, int rule);
 
     /// Moves hit counts and the last rule along with the rule list when its lines changed:
     /// each line keeps the count of the old line of the same text, taken in order. A list whose
@@ -102,8 +104,6 @@ public:
 private:
     /// Index of the text of list line i in the text table, adding it there when new.
     int textOfLine(int line);
-    /// The row of a step after the list has been followed.
-    void recordRow(float fromX, float fromY, const ProgramState& after, int rule);
 
     Ring<RunRow> rows_{kRunRowBound};
     std::uint64_t steps_ = 0;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once optimised, once under the
-# address and undefined-behaviour sanitizers, then short fuzz runs.
+# address and undefined-behaviour sanitizers; then the tests of work on other threads under the
+# thread sanitizer, and short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
-for preset in release asan; do
+for preset in release asan tsan; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
   ctest --preset "$preset"

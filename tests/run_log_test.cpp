@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/run_record.h"
@@ -54,6 +55,12 @@ TEST(RunLogReader, RobotLogReadsWithoutPoses) {
     // Four rules named, the first twice.
     EXPECT_EQ(log.texts.size(), 4u);
     EXPECT_EQ(log.steps[5].text, first.text);
+    // As the time line takes them: rules counted from 0.
+    const std::vector<RunRow> rows = recordedSteps(log);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(std::tuple(rows[0].step, rows[0].rule, rows[1].rule, rows[1].ruleText, rows[6].sensors, rows[7].rule),
+              std::tuple(1u, 3, kNoRule, -1, 0b1001, 7));
+    EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
 }
 
 TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
@@ -218,19 +225,6 @@ TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
     EXPECT_EQ(parseRunLog(text).error, "wiersz 1000002: więcej niż 1000000 kroków");
 }
 
-TEST(RunLogReader, RecordedStepsCountRulesFromZero) {
-    const RunLog log = ovalLog();
-    const std::vector<RunRow> rows = recordedSteps(log);
-    ASSERT_EQ(rows.size(), 8u);
-    EXPECT_EQ(rows[0].step, 1u);
-    EXPECT_EQ(rows[0].rule, 3);
-    EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
-    EXPECT_EQ(rows[1].rule, kNoRule);
-    EXPECT_EQ(rows[1].ruleText, -1);
-    EXPECT_EQ(rows[6].sensors, 0b1001);
-    EXPECT_EQ(rows[7].rule, 7);
-}
-
 TEST(RunComparison, RobotLogCountedByHand) {
     const RunLog log = ovalLog();
     const RunCounts robot = countLog(log);
@@ -274,16 +268,6 @@ TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
     EXPECT_GT(full.lineHits[0], 0u);
     EXPECT_GT(full.noRule, 0u);
     EXPECT_EQ(full.lineHits[0] + full.noRule, full.steps);
-}
-
-TEST(RunLogReader, EachRuleTextIsKeptOnce) {
-    const RunLog log = read(kHeader +
-                            "1,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,\n"
-                            "2,,,,1,0,0,0,0,0,0,0,2,1 0 0 0 0 0 0 0 -21,\n"
-                            "3,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,\n");
-    EXPECT_EQ(log.texts, (std::vector<std::string>{"1 0 0 0 0 0 0 0 -20", "1 0 0 0 0 0 0 0 -21"}));
-    EXPECT_EQ(log.steps[2].text, 0);
-    EXPECT_EQ(log.steps[1].text, 1);
 }
 
 // The simulation counts what the window's own run with that seed does, line by line and pattern

@@ -9,9 +9,7 @@ namespace vemrik {
 
 void TForm1::BitBtn5Click() {
     const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
-    History.beforeSensing(State);
     engine.placeAndSense(track);
-    History.sensed(engine);
     paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
     if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
@@ -85,7 +83,7 @@ void TForm1::StepBackClick() {
 void TForm1::ShowStep(std::uint64_t step) {
     if (!History.follow(engine) || step > History.steps()) return;
     Timer2.enabled = false;
-    History.show(engine, Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height()), step);
+    History.show(engine, step);
     Shell.RedrawPending = 1;
 }
 
@@ -99,9 +97,7 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
     engine.restartDraws();
     History.begin(engine);
     for (std::uint64_t i = 0; i < stopAt; ++i) {
-        History.beforeSensing(State);
         engine.placeAndSense(track);
-        History.sensed(engine);
         History.beforeStep(engine);
         engine.step(nullptr);
         History.stepped(engine);

@@ -1,5 +1,6 @@
 #include <QtTest>
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 
 #include "ui/qt/fatal_error.h"
@@ -22,33 +23,30 @@ class FatalErrorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A fatal error is a failure: exit code 1, the message on standard error and in the box.
-    void anEscapingExceptionExitsNonZeroWithItsMessage() {
-        std::FILE* err = std::tmpfile();
-        QString shown;
-        const int code = runGuarded([]() -> int { throw std::runtime_error("brak pamięci"); },
-                                    [&](const QString& m) { shown = m; }, err);
-        QCOMPARE(code, 1);
-        QCOMPARE(shown, QStringLiteral("brak pamięci"));
-        QVERIFY(readAll(err).contains(QStringLiteral("brak pamięci")));
-        std::fclose(err);
-    }
-
-    void somethingThrownThatIsNoExceptionFailsToo() {
-        std::FILE* err = std::tmpfile();
-        QCOMPARE(runGuarded([]() -> int { throw 7; }, nullptr, err), 1);
-        QVERIFY(!readAll(err).isEmpty());
-        std::fclose(err);
-    }
-
-    // Without an error the loop's own exit code passes through and nothing is written.
-    void aNormalEndKeepsItsExitCode() {
-        std::FILE* err = std::tmpfile();
-        bool shown = false;
-        QCOMPARE(runGuarded([] { return 3; }, [&](const QString&) { shown = true; }, err), 3);
-        QVERIFY(!shown);
-        QVERIFY(readAll(err).isEmpty());
-        std::fclose(err);
+    // An escaping exception is a failure: exit code 1, its message on standard error and in the
+    // box; something thrown that is no exception too. A normal end keeps its exit code and says
+    // nothing.
+    void theExitCodeAndWhatIsSaid() {
+        const struct {
+            std::function<int()> body;
+            int code;
+            QString said;  // in the box and on standard error
+        } cases[] = {
+            {[]() -> int { throw std::runtime_error("brak pamięci"); }, 1, QStringLiteral("brak pamięci")},
+            {[]() -> int { throw 7; }, 1, QStringLiteral("nieznany błąd")},
+            {[] { return 3; }, 3, QString()},
+        };
+        for (const auto& c : cases) {
+            std::FILE* err = std::tmpfile();
+            QString shown;
+            QCOMPARE(runGuarded(c.body, [&](const QString& m) { shown = m; }, err), c.code);
+            QCOMPARE(shown, c.said);
+            const QString written = readAll(err);
+            QCOMPARE(written.isEmpty(), c.said.isEmpty());
+            QVERIFY(written.contains(c.said));
+            std::fclose(err);
+        }
+        QCOMPARE(runGuarded([]() -> int { throw 7; }, nullptr), 1);  // with no box to show it in
     }
 };
 

@@ -16,6 +16,8 @@ using namespace vemrik;
 
 namespace {
 
+constexpr int kTick = 25;  // ms between refresh ticks
+
 void sendMouse(QWidget* to, QEvent::Type type, QPointF at, Qt::MouseButtons held = Qt::LeftButton) {
     QMouseEvent e(type, at, to->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
     QApplication::sendEvent(to, &e);
@@ -60,49 +62,71 @@ private slots:
         QCOMPARE(w.form().State.RobotGrid.at(1, 0), 0);
     }
 
-    void aTickWithNothingToDrawTouchesNothing() {
+    // A tick with nothing to draw never reaches the window: the timer sleeps up to the forced
+    // redraw of every 15th tick and counts the ticks slept through when the state is looked at.
+    void idleTicksOnlyCountAndTheForcedRedrawsComeOnTime() {
         MainWindow w;
         w.show();
-        QTest::qWait(100);  // the first redraw
+        RefreshTimer& timer = w.refreshTimer();
+        timer.driveByHand();
         int shown = 0;
         w.addAfterHandle([&shown] { ++shown; });
-        w.form().Shell.RedrawPending = 0;
-        w.form().Shell.TickCounter = 0;
-        QTest::qWait(250);  // about ten ticks, fewer than a forced redraw needs
+        timer.advance(kTick - 1);
         QCOMPARE(shown, 0);
-        w.handle([] {});  // counts the ticks slept through
-        QVERIFY(w.form().Shell.TickCounter > 0);
+        timer.advance(1);  // the first redraw
+        QCOMPARE(shown, 1);
+        QCOMPARE(w.form().Shell.TickCounter, 1);
+        timer.advance(13 * kTick);
+        QCOMPARE(shown, 1);
+        QCOMPARE(w.form().Shell.TickCounter, 1);  // asleep, nothing touched
+        w.handle([] {});
+        QCOMPARE(shown, 2);
+        QCOMPARE(w.form().Shell.TickCounter, 14);
+        timer.advance(kTick);
+        QCOMPARE(shown, 3);
+        QCOMPARE(w.form().Shell.TickCounter, 0);
+        timer.advance(4 * 15 * kTick - 1);
+        QCOMPARE(shown, 6);
+        timer.advance(1);
+        QCOMPARE(shown, 7);
     }
 
-    // The timer sleeps through ticks that only count; the forced redraws still come, and a redraw
-    // asked for meanwhile comes at the next tick, not at the next forced one.
-    void anIdleWindowStillRedrawsOnTime() {
-        MainWindow w;
-        w.show();
-        QTest::qWait(100);
-        int shown = 0;
-        w.addAfterHandle([&shown] { ++shown; });
-        QTest::qWait(1000);  // some 2.7 forced redraws
-        QVERIFY(shown >= 1 && shown <= 5);
-        for (int i = 0; i < 3; ++i) {
-            QTest::qWait(40 + 70 * i);
+    // A redraw asked for while asleep comes at the next tick of the same beat, not at the forced one.
+    void aRedrawAskedForWhileAsleepComesAtTheNextTick() {
+        const struct {
+            int after;      // ms after a forced redraw
+            int nextTick;   // ms from then to the next tick
+            int tickCount;  // counter once that tick drew
+        } cases[] = {{1, 24, 1}, {40, 10, 2}, {110, 15, 5}, {349, 1, 14}};
+        for (const auto& c : cases) {
+            MainWindow w;
+            w.show();
+            RefreshTimer& timer = w.refreshTimer();
+            timer.driveByHand();
+            timer.advance(15 * kTick);  // the first redraw and the first forced one
+            QCOMPARE(w.form().Shell.TickCounter, 0);
+            timer.advance(c.after);
             w.handle([&w] { w.form().Shell.RedrawPending = 1; });
-            QTest::qWait(60);
+            timer.advance(c.nextTick - 1);
+            QCOMPARE(w.form().Shell.RedrawPending, 1);
+            timer.advance(1);
             QCOMPARE(w.form().Shell.RedrawPending, 0);
+            QCOMPARE(w.form().Shell.TickCounter, c.tickCount);
         }
     }
 
     void failingHandlersShowOneBoxAndTheProgramGoesOn() {
         MainWindow w;
         w.show();
+        w.refreshTimer().driveByHand();
         for (int i = 0; i < 20; ++i) w.handle([] { throw RangeError(71, 71); });
         QVERIFY(w.errorBox() != nullptr);
         QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
         QVERIFY(w.errorBox()->text().contains("71"));
-        const auto before = w.form().Shell.TickCounter;
-        QTest::qWait(120);
-        w.handle([] {});  // counts the ticks slept through
-        QVERIFY(w.form().Shell.TickCounter != before);
+        int shown = 0;
+        w.addAfterHandle([&shown] { ++shown; });
+        w.refreshTimer().advance(16 * kTick);  // a redraw asked for and a forced one
+        QCOMPARE(shown, 2);
     }
 
     // The rule editor's widgets reach their handlers and show what the form holds.

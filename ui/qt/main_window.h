@@ -33,6 +33,8 @@ public:
     QTabWidget* notebook() const { return notebook_; }
     /// The error box on show, if any; there is never more than one.
     QMessageBox* errorBox() const { return errorBox_; }
+    /// The refresh tick ("Timer1"); tests drive it by hand.
+    RefreshTimer& refreshTimer() { return timer1_; }
 
     /// Runs one handler at the event boundary: an error is shown and the program goes on.
     void handle(const std::function<void()>& handler);

@@ -22,7 +22,7 @@ public:
     std::function<void()> onTick;
 
     void setInterval(int ms);
-    bool isActive() const { return timer_.isActive(); }
+    bool isActive() const { return active_; }
     void start();
     void stop();
     /// Counts the ticks slept through so far.
@@ -30,15 +30,31 @@ public:
     /// Ends the sleep at the next tick when that tick has something to draw.
     void wakeIfDue();
 
+    /// From now on the timer fires only in advance(), and time passes only there, from 0 at the
+    /// call (a running timer starts its interval anew): a test counts ticks exactly, whatever the
+    /// machine's load.
+    void driveByHand();
+    /// Lets ms pass, firing every tick that comes due meanwhile at its own moment.
+    void advance(int ms);
+
 private:
+    qint64 now() const;
+    /// Fires every ms from now on, until armed again or stopped.
+    void arm(int ms);
     void fire();
     void sleepIfIdle();
 
     FormState& state_;
     QTimer timer_;
-    QElapsedTimer asleep_;
+    QElapsedTimer clock_;
+    bool byHand_ = false;
+    qint64 handNow_ = 0;
+    bool active_ = false;
+    int period_ = 0;  // what the timer is armed with: the interval, or the length of a sleep
+    qint64 due_ = 0;  // when it fires next
     int interval_ = 25;
     bool sleeping_ = false;
+    qint64 asleepSince_ = 0;
     int sleepTicks_ = 0;  // ticks of this sleep that only count
     int counted_ = 0;     // of which counted already
 };

@@ -1,0 +1,133 @@
+// What an image view puts on the screen is exactly its raster, after any run of edits: a view
+// that skipped a repaint (a box of change too small) leaves stale pixels behind.
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QtTest>
+#include <functional>
+
+#include "ui/qt/image_view.h"
+#include "ui/qt/main_window.h"
+
+using namespace vemrik;
+
+namespace {
+
+constexpr int kTick = 25;  // ms between refresh ticks
+
+/// The view as the window system holds it, not painted anew as QWidget::grab() would.
+QImage onScreen(QWidget* view) {
+    QCoreApplication::sendPostedEvents();
+    const QPoint at = view->mapTo(view->window(), QPoint(0, 0));
+    return view->screen()
+        ->grabWindow(view->window()->winId(), at.x(), at.y(), view->width(), view->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+/// The first pixel where the screen and the raster differ, as "x,y", or "" when none does.
+QString firstDifference(QWidget* view, const Raster& raster) {
+    const QImage shown = onScreen(view);
+    if (shown.width() != raster.width() || shown.height() != raster.height()) return "size";
+    for (int y = 0; y < raster.height(); ++y)
+        for (int x = 0; x < raster.width(); ++x) {
+            const Colour c = raster.pixel(x, y);
+            const QRgb want = qRgb(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
+            if (shown.pixel(x, y) != want) return QString("%1,%2").arg(x).arg(y);
+        }
+    return "";
+}
+
+void sendMouse(QWidget* to, QEvent::Type type, QPoint at) {
+    QMouseEvent e(type, at, to->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(to, &e);
+}
+
+void drag(QWidget* on, QPoint from, QPoint to) {
+    sendMouse(on, QEvent::MouseButtonPress, from);
+    sendMouse(on, QEvent::MouseMove, to);
+    sendMouse(on, QEvent::MouseButtonRelease, to);
+}
+
+}  // namespace
+
+class ImageViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The view alone, told where each edit fell: a change on any edge of that box is shown.
+    void aChangeInsideTheToldBoxIsShown() {
+        Raster raster(40, 30);
+        ImageView view(raster, nullptr);
+        Area told{0, 0, 40, 30};
+        view.changedOnlyIn = [&](std::uint64_t, Area& area) {
+            area = told;
+            return true;
+        };
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(firstDifference(&view, raster), QString());
+        const struct {
+            int x, y;
+            Area box;
+        } edits[] = {
+            {0, 0, {0, 0, 1, 1}},        {39, 29, {39, 29, 40, 30}}, {39, 0, {30, -5, 45, 1}},
+            {0, 29, {-3, 29, 1, 99}},    {20, 15, {20, 15, 21, 16}}, {5, 7, {0, 7, 40, 8}},
+        };
+        for (const auto& e : edits) {
+            raster.setPixel(e.x, e.y, kRed);
+            told = e.box;
+            view.refresh();
+            QCOMPARE(firstDifference(&view, raster), QString());
+        }
+        // The same pixels painted again are no change, even with the whole image told.
+        raster.setPixel(5, 7, kRed);
+        told = {0, 0, 40, 30};
+        view.refresh();
+        QCOMPARE(firstDifference(&view, raster), QString());
+    }
+
+    // The window's map and simulation pages through a run of edits, each shown at the next tick:
+    // cells at the corners, one cell cleared, strokes along the edges and taken back.
+    void thePagesShowTheirRasterAfterEveryEdit() {
+        MainWindow w;
+        w.show();
+        w.resize(1000, 700);  // larger than the offscreen screen, so no scroll bar covers the map
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.refreshTimer().driveByHand();
+        QWidget* map = w.findChild<QWidget*>("Image2");
+        const Raster& mapRaster = w.form().Image2.canvas;
+        const auto click = [&](const char* name) { w.findChild<QPushButton*>(name)->click(); };
+        const std::function<void()> edits[] = {
+            [&] { click("Button5"), drag(map, {2, 2}, {2, 2}); },           // "Linia" in a corner
+            [&] { drag(map, {698, 398}, {698, 398}); },                     // and the opposite one
+            [&] { drag(map, {350, 2}, {355, 2}); },                         // on the top edge
+            [&] { click("Button6"), drag(map, {2, 2}, {2, 2}); },           // "Czysc" one cell
+            [&] { click("Button8"), drag(map, {5, 395}, {5, 395}); },      // "Start" at the bottom
+            [&] { sendMouse(map, QEvent::MouseMove, {355, 5}); },           // its box over a line cell
+            [&] { sendMouse(map, QEvent::MouseMove, {698, 398}); },
+            [&] { click("Button7"), drag(map, {699, 5}, {699, 395}); },     // "Pendzel" on the edge
+            [&] { drag(map, {0, 200}, {300, 200}); },
+            [&] { click("Button10"); },                                     // "Cofnij"
+            [&] { click("Button11"); },                                     // "Usun"
+        };
+        w.notebook()->setCurrentIndex(1);
+        w.refreshTimer().advance(kTick);
+        QCOMPARE(firstDifference(map, mapRaster), QString());
+        for (const auto& edit : edits) {
+            edit();
+            QCOMPARE(firstDifference(map, mapRaster), QString());
+            w.refreshTimer().advance(kTick);  // puts back the track under the pointer's box
+            QCOMPARE(firstDifference(map, mapRaster), QString());
+        }
+        edits[0]();
+        w.notebook()->setCurrentIndex(3);
+        w.refreshTimer().advance(kTick);
+        QCOMPARE(firstDifference(w.findChild<QWidget*>("Image5"), w.form().Image5.canvas), QString());
+    }
+};
+
+QTEST_MAIN(ImageViewTest)
+#include "image_view_test.moc"
