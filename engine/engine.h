@@ -7,6 +7,7 @@
 
 #include "app/memo.h"
 #include "app/program_state.h"
+#include "engine/noise.h"
 #include "engine/rule_list.h"
 #include "engine/rule_table.h"
 #include "engine/run_record.h"
@@ -48,6 +49,8 @@ public:
     /// What a look at the track does before the robot is drawn over it: the start
     /// placement, then the sensing pass over that layer. Returns the pose it sensed at.
     PoseTransform placeAndSense(const Raster& trackLayer);
+    /// A noisy robot's reading: the sensed states flipped as the noise draws them.
+    void flipSensed(NoiseDraws& noise);
     /// One step from the sensed states: a matching rule or none drawn, the turn, the move, four
     /// log lines, the record. Throws before anything changes when a rule cannot be read.
     /// Returns the list index of the rule that acted, or kNoRule.

@@ -64,7 +64,7 @@ Area robotArea(const PoseTransform& pose, const CellBox& cells) {
     std::int64_t x2 = std::numeric_limits<std::int64_t>::min(), y2 = x2;
     for (const FramePoint corner : {FramePoint{left, top}, FramePoint{right, top}, FramePoint{left, bottom},
                                     FramePoint{right, bottom}}) {
-        const Pixel p = pose.RobotToMap(corner);
+        const Pixel p = pose.robotToMap(corner);
         x1 = std::min<std::int64_t>(x1, p.x);
         y1 = std::min<std::int64_t>(y1, p.y);
         x2 = std::max<std::int64_t>(x2, p.x);

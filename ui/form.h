@@ -146,8 +146,8 @@ public:
     void ShowStep(std::uint64_t step);
     /// Makes again, as "Wróć" and "Start" with `seed` as the seed in effect would, the run an
     /// evaluation made with that seed, up to step `stopAt`: trail on, run timer off, every step
-    /// in the history.
-    void ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt);
+    /// in the history. A noisy run's noise is drawn as the evaluation drew it.
+    void ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noise& noise = {});
 
     // Run view options
     /// Shows or hides the trail from the next redraw on.

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "app/errors.h"
 #include "engine/run_control.h"
 #include "engine/sensing.h"
@@ -87,7 +89,7 @@ void TForm1::ShowStep(std::uint64_t step) {
     Shell.RedrawPending = 1;
 }
 
-void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
+void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noise& noise) {
     Timer2.enabled = false;
     Button16Click();
     const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
@@ -95,9 +97,15 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
     engine.Seed = seed;
     engine.start();
     engine.restartDraws();
+    std::optional<NoiseDraws> draws;
+    if (noise.any()) {
+        draws.emplace(noise, seed, State.SensorCount);
+        draws->moveStart(State.RobotPosX, State.RobotPosY, State.RobotHeading);
+    }
     History.begin(engine);
     for (std::uint64_t i = 0; i < stopAt; ++i) {
         engine.placeAndSense(track);
+        if (draws) engine.flipSensed(*draws);
         History.beforeStep(engine);
         engine.step(nullptr);
         History.stepped(engine);
