@@ -50,6 +50,33 @@ TEST(Step, EachOfTheFirstFourMatchesAndNoTurnAreEquallyLikely) {
         EXPECT_NEAR(counts[turn] / double(kSteps), share, 0.015) << turn;  // about six deviations
 }
 
+// The step reads the list as every kind of edit leaves it; an index outside the list changes
+// nothing. The default seed's first draw, 3499211612, is 0 modulo 2 and 2 modulo 3: with one
+// candidate it takes it, with two it goes straight on.
+TEST(Step, EveryEditOfTheRuleListReachesTheNextStep) {
+    const struct {
+        const char* edit;
+        void (*apply)(TForm1&);
+        float turn;
+    } edits[] = {
+        {"add", [](TForm1& f) { f.ListBox1.add(kAllOff + "7"); }, 0.0f},
+        {"delete", [](TForm1& f) { f.ListBox1.deleteAt(0); }, 0.0f},
+        {"delete outside", [](TForm1& f) { f.ListBox1.deleteAt(1); }, 10.0f},
+        {"assign", [](TForm1& f) { f.engine.Rules = {kAllOff + "30"}; }, 30.0f},
+        {"copy", [](TForm1& f) { f.engine.Rules = RuleList({kAllOff + "-5"}); }, -5.0f},
+    };
+    for (const auto& e : edits) {
+        TForm1 f;
+        f.engine.Rules = {kAllOff + "10"};
+        f.engine.step(nullptr);  // the table has read the list before the edit
+        e.apply(f);
+        f.engine.restartDraws();
+        const float before = f.State.RobotHeading;
+        f.engine.step(nullptr);
+        EXPECT_EQ(f.State.RobotHeading - before, e.turn) << e.edit;
+    }
+}
+
 // Start and Wróć take the heading from its bar (at 45); they and a step ask for a redraw. A run tick
 // steps even when it is the one that switches the timer off. Only a running robot pauses.
 TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
