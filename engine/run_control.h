@@ -20,7 +20,7 @@ void sendBackToStart(ProgramState& s, int position);
 void switchRunOn(const ProgramState& s, bool& timerOn);
 /// "Wyłącz": timer off at once and the robot held at its start.
 void switchRunOff(ProgramState& s, bool& timerOn);
-/// The first half of a run tick: a held robot switches the timer off. The tick still steps.
+/// Before a timed step: a held robot switches the run timer off. The step still comes.
 void stopTimerIfHeld(const ProgramState& s, bool& timerOn);
 
 }  // namespace vemrik

@@ -60,7 +60,7 @@ public:
     void clear();
     /// "Wróć": forgets the trail only.
     void clearTrail() { trail_.clear(); }
-    /// A redraw's sensing saw a stop cell; the next step is marked with it.
+    /// A sensing pass saw a stop cell; the next step is marked with it.
     void noteStopSeen() { stopSeen_ = true; }
     /// Whether the next step will be marked with a stop seen; set again when a run is replayed.
     bool stopPending() const { return stopSeen_; }

@@ -88,7 +88,7 @@ void placeAtStart(ProgramState& s);
 /// Whether placeAtStart finds a start cell to put the robot on.
 bool hasStartCell(const Grid& map);
 
-/// The pose of this redraw: the current position, the heading turned into one angle.
+/// The pose to sense and draw at: the current position, the heading turned into one angle.
 PoseTransform currentPose(const ProgramState& s);
 
 /// A whole sensing pass over colours read through readPixel(x, y), for callers without an engine.
