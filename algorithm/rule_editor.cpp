@@ -4,7 +4,6 @@ namespace vemrik {
 
 void setSensorState(ProgramState& s, int sensor, bool checked) {
     s.SensorStates.at(static_cast<std::size_t>(sensor)) = checked ? 1 : 0;
-    s.RedrawPending = 1;
 }
 
 }  // namespace vemrik

@@ -21,14 +21,9 @@ enum MapCode : std::int32_t { kMapEmpty = 0, kLine = 1, kStart = 4, kStop = 5 };
 /// Notebook page indices.
 enum Page : std::int32_t { kRobotPage = 0, kMapPage = 1, kAlgorithmPage = 2, kSimulationPage = 3 };
 
-/// The one record of program state; every handler of the form reads and writes it directly.
+/// The boards and strokes a user makes and the robot's pose and senses over them.
 struct ProgramState {
     std::int32_t ReturnToStart = 1;
-    std::int32_t EditTool = 0;
-    std::int32_t TickCounter = 0;
-    std::uint8_t MouseHeld = 0;
-    std::uint8_t RedrawPending = 1;
-    std::int32_t ActivePage = 0;
     Grid RobotGrid;
     Grid MapGrid;
     Grid StrokeList;

@@ -107,9 +107,9 @@ void Timer1TimerIdle(benchmark::State& state) {
     TForm1 form;
     prepareForm(form, Scene::kTypical);
     form.TabbedNotebook1Change(kSimulationPage);
-    form.State.RedrawPending = 0;
+    form.Shell.RedrawPending = 0;
     for (auto _ : state) {
-        form.State.TickCounter = 0;
+        form.Shell.TickCounter = 0;
         form.Timer1Timer();
         benchmark::ClobberMemory();
     }

@@ -38,7 +38,7 @@ QColor qtColour(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) &
 void polyline(QPainter& p, const PoseTransform& pose, const std::array<FramePoint, 5>& points) {
     std::array<QPoint, 5> q;
     for (std::size_t k = 0; k < points.size(); ++k) {
-        const Pixel px = pose.RobotToMap(points[k]);
+        const Pixel px = pose.robotToMap(points[k]);
         q[k] = QPoint(px.x, px.y);
     }
     p.drawPolyline(q.data(), static_cast<int>(q.size()));

@@ -10,7 +10,7 @@ Engine::Engine() { createState(State); }
 
 PoseTransform Engine::placeAndSense(const Raster& trackLayer) {
     const bool wasHeld = State.ReturnToStart == 1;
-    PlaceAtStart(State);
+    placeAtStart(State);
     const PoseTransform pose = currentPose(State);
     samples_.follow(State.RobotGrid);
     const Sensed sensed =
@@ -18,6 +18,11 @@ PoseTransform Engine::placeAndSense(const Raster& trackLayer) {
     recordSensed(State, sensed, samples_.counted());
     if (!wasHeld && State.ReturnToStart == 1) Run.noteStopSeen();
     return pose;
+}
+
+void Engine::flipSensed(NoiseDraws& noise) {
+    const int pattern = noise.flipped(patternOf(State.SensorStates));
+    for (int k = 0; k < kSensorSlots; ++k) State.SensorStates[static_cast<std::size_t>(k)] = (pattern >> k) & 1;
 }
 
 int Engine::step(Memo* log) {
@@ -47,9 +52,6 @@ void Engine::load(const Workspace& ws) {
     s.SensorStates.fill(0);
     s.SensorCount = 0;
     s.StrokeAnchorX = s.StrokeAnchorY = 0.0f;
-    s.EditTool = 0;
-    s.MouseHeld = 0;
-    s.RedrawPending = 1;
     s.RobotGrid = ws.robot;
     s.MapGrid = ws.map;
     s.StrokeList = ws.strokes;

@@ -7,6 +7,8 @@
 
 #include "app/memo.h"
 #include "app/program_state.h"
+#include "engine/noise.h"
+#include "engine/rule_list.h"
 #include "engine/rule_table.h"
 #include "engine/run_record.h"
 #include "engine/sensing.h"
@@ -21,7 +23,7 @@ namespace vemrik {
 ///
 /// The work is the two boards and the strokes (in State), the rule list and the two angles;
 /// the run is the pose, the sensor states and the stop flag (in State), the random source and
-/// the run record. State keeps the one record every handler of the form reads and writes.
+/// the run record. What belongs to a window (tool, mouse, page, redraws) is not here.
 class Engine {
 public:
     /// The fixed seed of the random source, so every start sees the same draws.
@@ -32,7 +34,7 @@ public:
 
     ProgramState State;
     /// The rule list, first line to last; the step reads it as it stands.
-    std::vector<std::string> Rules;
+    RuleList Rules;
     /// The angle of the rule being written ("Algorytm") and the start heading ("Symulacja").
     int RuleAngle = 0;
     int StartHeading = 0;
@@ -44,9 +46,11 @@ public:
     /// What happened since "Start"; nothing of the run depends on it.
     RunRecord Run;
 
-    /// What a redraw does between painting the track layer and drawing the robot: the start
+    /// What a look at the track does before the robot is drawn over it: the start
     /// placement, then the sensing pass over that layer. Returns the pose it sensed at.
     PoseTransform placeAndSense(const Raster& trackLayer);
+    /// A noisy robot's reading: the sensed states flipped as the noise draws them.
+    void flipSensed(NoiseDraws& noise);
     /// One step from the sensed states: a matching rule or none drawn, the turn, the move, four
     /// log lines, the record. Throws before anything changes when a rule cannot be read.
     /// Returns the list index of the rule that acted, or kNoRule.

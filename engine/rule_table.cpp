@@ -25,10 +25,17 @@ int patternOf(const std::array<std::int32_t, kSensorSlots>& states) {
     return bits;
 }
 
+void RuleTable::follow(const RuleList& rules) {
+    if (stamped_ && rules.stamp() == stamp_) return;
+    follow(rules.lines());
+    stamp_ = rules.stamp();
+    stamped_ = true;
+}
+
 void RuleTable::follow(const std::vector<std::string>& rules) {
-    if (read_ && rules == rules_) return;
     rules_ = rules;
-    read_ = true;
+    // Lines given without a stamp: the next stamped list is read again.
+    stamped_ = false;
     candidates_.fill(Candidates{});
     fault_.fill(-1);
     const std::vector<LineReading> lines = readLines(rules);

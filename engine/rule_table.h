@@ -7,6 +7,7 @@
 
 #include "app/program_state.h"
 #include "engine/rule_candidates.h"
+#include "engine/rule_list.h"
 
 namespace vemrik {
 
@@ -25,7 +26,9 @@ int rulePattern(std::string_view line);
 /// cannot is kept as that pattern's fault and raised only when a step reaches the pattern.
 class RuleTable {
 public:
-    /// Reads the list again when it differs from the one last read; allocates only then.
+    /// Reads the list again when its stamp differs from the one last read; allocates only then.
+    void follow(const RuleList& rules);
+    /// Reads these lines.
     void follow(const std::vector<std::string>& rules);
     /// The candidates for a pattern. Throws ConversionError as a step reading the list would.
     const Candidates& candidates(int pattern) const {
@@ -41,7 +44,8 @@ private:
     void readFault(int line) const;
 
     std::vector<std::string> rules_;
-    bool read_ = false;
+    bool stamped_ = false;  // stamp_ is that of the lines read
+    std::uint64_t stamp_ = 0;
     std::array<Candidates, kPatternCount> candidates_{};
     std::array<int, kPatternCount> fault_{};
 };

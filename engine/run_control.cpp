@@ -9,19 +9,16 @@ RunState runState(const ProgramState& s, bool timerOn) {
 
 void headingFromTrackBar(ProgramState& s, int position) {
     s.RobotHeading = static_cast<float>(position);
-    s.RedrawPending = 1;
 }
 
 void startRun(ProgramState& s, int position) {
     s.RobotHeading = static_cast<float>(position);
     s.ReturnToStart = 0;
-    s.RedrawPending = 1;
 }
 
 void sendBackToStart(ProgramState& s, int position) {
     s.ReturnToStart = 1;
     s.RobotHeading = static_cast<float>(position);
-    s.RedrawPending = 1;
 }
 
 void switchRunOn(const ProgramState& s, bool& timerOn) {

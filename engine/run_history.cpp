@@ -119,7 +119,6 @@ void RunHistory::show(Engine& e, std::uint64_t step) {
     putMoment(e, step == 0 ? start_ : kept_[step - 1].after);
     shown_ = step;
     attempted_ = false;
-    e.State.RedrawPending = 1;
 }
 
 }  // namespace vemrik

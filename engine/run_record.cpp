@@ -37,6 +37,12 @@ void RunRecord::internAll() {
 }
 
 void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, int rule,
+                           const RuleList& rules) {
+    followList(rules);
+    recordFollowed(fromX, fromY, after, rule);
+}
+
+void RunRecord::recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                            const std::vector<std::string>& rules) {
     followList(rules);
     recordFollowed(fromX, fromY, after, rule);
@@ -68,7 +74,14 @@ void RunRecord::recordFollowed(float fromX, float fromY, const ProgramState& aft
     trail_.step(fromX, fromY, after.RobotPosX, after.RobotPosY);
 }
 
+void RunRecord::followList(const RuleList& rules) {
+    if (rules.stamp() != 0 && rules.stamp() == stamp_) return;
+    followList(rules.lines());
+    stamp_ = rules.stamp();
+}
+
 void RunRecord::followList(const std::vector<std::string>& rules) {
+    stamp_ = 0;
     if (rules == lines_) return;
     // Old indices of each text, in list order; a new line takes the first one still free.
     std::unordered_map<std::string_view, std::vector<std::size_t>> oldLines;

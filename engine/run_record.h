@@ -11,6 +11,7 @@
 #include "app/program_state.h"
 #include "app/ring.h"
 #include "engine/rule_candidates.h"
+#include "engine/rule_list.h"
 #include "engine/trail.h"
 
 namespace vemrik {
@@ -59,7 +60,7 @@ public:
     void clear();
     /// "Wróć": forgets the trail only.
     void clearTrail() { trail_.clear(); }
-    /// A redraw's sensing saw a stop cell; the next step is marked with it.
+    /// A sensing pass saw a stop cell; the next step is marked with it.
     void noteStopSeen() { stopSeen_ = true; }
     /// Whether the next step will be marked with a stop seen; set again when a run is replayed.
     bool stopPending() const { return stopSeen_; }
@@ -68,13 +69,16 @@ public:
     /// Records a step that began at (fromX, fromY), left the state `after` and was acted on by
     /// rule `rule` of `rules` (kNoRule for none). Allocates only on the first step, when the
     /// rule list has changed and when a line acts for the first time since "Start".
+    void recordStep(float fromX, float fromY, const ProgramState& after, int rule, const RuleList& rules);
     void recordStep(float fromX, float fromY, const ProgramState& after, int rule,
                     const std::vector<std::string>& rules);
     /// recordStep for a list already followed.
     void recordFollowed(float fromX, float fromY, const ProgramState& after, int rule);
 
     /// Moves hit counts and the last rule along with the rule list when its lines changed:
-    /// each line keeps the count of the old line of the same text, taken in order.
+    /// each line keeps the count of the old line of the same text, taken in order. A list whose
+    /// stamp was followed last is not looked at.
+    void followList(const RuleList& rules);
     void followList(const std::vector<std::string>& rules);
     void internAll();
 
@@ -106,6 +110,7 @@ private:
 
     // Aligned with the rule list as last followed.
     std::vector<std::string> lines_;
+    std::uint64_t stamp_ = 0;  // of the list followed last, 0 when given as lines
     std::vector<std::uint64_t> hits_;
     std::vector<int> lineTexts_;
     // Every rule text that acted since "Start".

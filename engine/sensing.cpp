@@ -34,7 +34,7 @@ void recordSensed(ProgramState& s, Sensed sensed, int counted) {
     s.SensorCount = counted;
 }
 
-void PlaceAtStart(ProgramState& s) {
+void placeAtStart(ProgramState& s) {
     if (s.ReturnToStart != 1) return;
     const int columns = std::min(s.MapGrid.columns(), kVisitedColumns);
     for (int x = 0; x < columns; ++x) {
@@ -61,8 +61,8 @@ PoseTransform currentPose(const ProgramState& s) {
     return PoseTransform(s.RobotPosX, s.RobotPosY, s.RobotHeading);
 }
 
-void SenseSensors(ProgramState& s, const PoseTransform& pose, const Raster& image) {
-    SenseSensors(s, pose, [&image](int x, int y) { return image.pixel(x, y); });
+void senseSensors(ProgramState& s, const PoseTransform& pose, const Raster& image) {
+    senseSensors(s, pose, [&image](int x, int y) { return image.pixel(x, y); });
 }
 
 }  // namespace vemrik

@@ -55,7 +55,7 @@ requires std::invocable<At&, int, int> Sensed senseSamples(const SensorSamples& 
                                                            const PoseTransform& pose, At&& at) {
     Sensed r;
     for (const SamplePoint& p : samples.points()) {
-        const Pixel px = pose.RobotToMap(p.point);
+        const Pixel px = pose.robotToMap(p.point);
         const Sight seen = at(px.x, px.y);
         if (seen == Sight::Line && p.slot >= 0) r.pattern |= 1 << p.slot;
         if (seen == Sight::Stop) r.stop = true;
@@ -84,17 +84,17 @@ void recordSensed(ProgramState& s, Sensed sensed, int counted);
 
 /// While ReturnToStart is 1, puts the robot on the centre of the last start cell met column by
 /// column over columns 0 .. 69 and rows 0 .. 39; otherwise, or with no start cell, does nothing.
-void PlaceAtStart(ProgramState& s);
-/// Whether PlaceAtStart finds a start cell to put the robot on.
+void placeAtStart(ProgramState& s);
+/// Whether placeAtStart finds a start cell to put the robot on.
 bool hasStartCell(const Grid& map);
 
-/// The pose of this redraw: the current position, the heading turned into one angle.
+/// The pose to sense and draw at: the current position, the heading turned into one angle.
 PoseTransform currentPose(const ProgramState& s);
 
 /// A whole sensing pass over colours read through readPixel(x, y), for callers without an engine.
 template <class ReadPixel>
 requires std::invocable<ReadPixel&, int, int>
-void SenseSensors(ProgramState& s, const PoseTransform& pose, ReadPixel&& readPixel) {
+void senseSensors(ProgramState& s, const PoseTransform& pose, ReadPixel&& readPixel) {
     SensorSamples samples;
     samples.follow(s.RobotGrid);
     recordSensed(s, senseSamples(samples, pose, [&](int x, int y) { return sightOf(readPixel(x, y)); }),
@@ -102,6 +102,6 @@ void SenseSensors(ProgramState& s, const PoseTransform& pose, ReadPixel&& readPi
 }
 
 /// The sensing pass over a painted image.
-void SenseSensors(ProgramState& s, const PoseTransform& pose, const Raster& image);
+void senseSensors(ProgramState& s, const PoseTransform& pose, const Raster& image);
 
 }  // namespace vemrik

@@ -86,13 +86,12 @@ inline bool isFinite(const NextPose& p) {
 /// Appends the step's four log lines: heading, "XXX", x and y.
 void logStep(Memo& log, const NextPose& p);
 
-/// Puts the robot at `p`, logs the step when a log is given, asks for a redraw.
+/// Puts the robot at `p`, logs the step when a log is given.
 inline void moveTo(ProgramState& s, const NextPose& p, Memo* log) {
     if (log) logStep(*log, p);
     s.RobotHeading = p.heading;
     s.RobotPosX = p.x;
     s.RobotPosY = p.y;
-    s.RedrawPending = 1;
 }
 
 /// nextPose, then moveTo. Throws NonFiniteStepError, with nothing changed, when the heading or

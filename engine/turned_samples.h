@@ -18,7 +18,7 @@ inline constexpr int kMostSensors = (kRobotCells - 1) * (kRobotCells - 1);
 
 /// senseSamples for a run that senses at every step, over a track classified once. The sample
 /// points are turned by the heading only when it changes (PoseTransform::turnedAll, the first
-/// half of RobotToMap for many points), and each pass moves them to the position (placeTurned,
+/// half of robotToMap for many points), and each pass moves them to the position (placeTurned,
 /// the second half): the same pixels are read, so the result is exactly senseSamples'. When the robot lies well within
 /// the image, the reads need no bounds checks and go four at a time, a sensor's points at once.
 /// Holds its points in place: sensing allocates nothing.

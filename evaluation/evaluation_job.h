@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "evaluation/noise.h"
+#include "engine/noise.h"
 #include "evaluation/run_many.h"
 #include "evaluation/run_setup.h"
 #include "evaluation/sweep.h"

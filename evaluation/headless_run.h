@@ -8,7 +8,7 @@
 #include "app/program_state.h"
 #include "engine/step.h"
 #include "engine/turned_samples.h"
-#include "evaluation/noise.h"
+#include "engine/noise.h"
 #include "evaluation/run_setup.h"
 
 namespace vemrik {

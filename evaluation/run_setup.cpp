@@ -58,7 +58,7 @@ PreparedRun prepareTrack(const Workspace& ws) {
     ProgramState s = stateOf(ws);
     s.ReturnToStart = 1;
     s.RobotPosX = std::numeric_limits<float>::quiet_NaN();
-    PlaceAtStart(s);
+    placeAtStart(s);
     if (std::isnan(s.RobotPosX)) return {std::nullopt, say({"na mapie nie ma pola startu", "the map has no start cell"})};
     RunSetup setup;
     setup.startX = s.RobotPosX;

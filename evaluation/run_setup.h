@@ -9,7 +9,7 @@
 #include "app/program_state.h"
 #include "engine/rule_table.h"
 #include "engine/sensing.h"
-#include "evaluation/noise.h"
+#include "engine/noise.h"
 #include "robot/pose.h"
 #include "workspace/workspace.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/noise.h"
+#include "engine/noise.h"
 #include "evaluation/run_many.h"
 #include "evaluation/summary.h"
 

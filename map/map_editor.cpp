@@ -36,12 +36,10 @@ int anchorPixel(float anchor) { return static_cast<int>(anchor); }
 
 }  // namespace
 
-void pressMap(ProgramState& s, int x, int y) {
-    s.RedrawPending = 1;
-    s.MouseHeld = 1;
+void pressMap(ProgramState& s, std::int32_t tool, int x, int y) {
     std::int32_t code = 0;
-    if (toolCode(s.EditTool, code)) s.MapGrid.at(cellOf(x), cellOf(y)) = code;
-    if (s.EditTool == kToolBrush) moveBrushAnchor(s, x, y);
+    if (toolCode(tool, code)) s.MapGrid.at(cellOf(x), cellOf(y)) = code;
+    if (tool == kToolBrush) moveBrushAnchor(s, x, y);
 }
 
 Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y) {
@@ -54,10 +52,10 @@ Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y) {
     return {x0, y0, x0 + 10, y0 + 10};
 }
 
-std::optional<BrushSegment> dragMap(ProgramState& s, Raster& image, int x, int y) {
+std::optional<BrushSegment> dragMap(ProgramState& s, std::int32_t tool, Raster& image, int x, int y) {
     std::int32_t code = 0;
-    if (toolCode(s.EditTool, code)) s.MapGrid.at(cellOf(x), cellOf(y)) = code;
-    if (s.EditTool != kToolBrush) return std::nullopt;
+    if (toolCode(tool, code)) s.MapGrid.at(cellOf(x), cellOf(y)) = code;
+    if (tool != kToolBrush) return std::nullopt;
     const int ax = anchorPixel(s.StrokeAnchorX), ay = anchorPixel(s.StrokeAnchorY);
     paintSegment(image, ax, ay, x, y);
     appendStroke(s.StrokeList, ax, ay, x, y);
@@ -74,16 +72,16 @@ void moveBrushAnchor(ProgramState& s, int x, int y) {
     s.StrokeAnchorY = static_cast<float>(y);
 }
 
-void undoStroke(ProgramState& s) {
-    if (s.StrokeList.columns() < 1) return;
+bool undoStroke(ProgramState& s) {
+    if (s.StrokeList.columns() < 1) return false;
     s.StrokeList.setColumns(s.StrokeList.columns() - 1);
-    s.RedrawPending = 1;
+    return true;
 }
 
-void clearStrokes(ProgramState& s) {
-    if (s.StrokeList.columns() < 1) return;
+bool clearStrokes(ProgramState& s) {
+    if (s.StrokeList.columns() < 1) return false;
     s.StrokeList.setColumns(0);
-    s.RedrawPending = 1;
+    return true;
 }
 
 void appendStroke(Grid& strokes, int x0, int y0, int x1, int y1) {

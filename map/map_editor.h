@@ -10,7 +10,7 @@
 
 namespace vemrik {
 
-/// The tools of the map page, as its buttons set EditTool.
+/// The tools of the map page, as its buttons choose them.
 enum MapTool : std::int32_t {
     kMapNoTool = 0,
     kToolLine = 1,
@@ -28,9 +28,9 @@ struct BrushSegment {
     int y;
 };
 
-/// A press on the map image: redraw and held flags first, then the cell write of a cell tool,
-/// or the brush's anchor. Throws RangeError for a cell off the board, after the flags.
-void pressMap(ProgramState& s, int x, int y);
+/// A press on the map image with `tool`: the cell write of a cell tool, or the brush's anchor.
+/// Throws RangeError for a cell off the board.
+void pressMap(ProgramState& s, std::int32_t tool, int x, int y);
 
 /// The hover square of a cell tool over the cell under pointer (x, y); the brush and no tool
 /// draw nothing. The line tool previews in black. Returns the area drawn on.
@@ -39,7 +39,7 @@ Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y);
 /// A move with the button held: a cell tool writes the cell under the pointer (throwing
 /// RangeError before any write off the board); the brush paints one segment from the anchor to
 /// the pointer at once and appends it to StrokeList. Returns the brush's segment, if any.
-std::optional<BrushSegment> dragMap(ProgramState& s, Raster& image, int x, int y);
+std::optional<BrushSegment> dragMap(ProgramState& s, std::int32_t tool, Raster& image, int x, int y);
 
 /// The four diagnostic lines of a segment: anchor x and y as number texts, pointer x and y.
 std::array<ShortText, 4> segmentLines(const BrushSegment& segment);
@@ -47,11 +47,11 @@ std::array<ShortText, 4> segmentLines(const BrushSegment& segment);
 /// The pointer's position becomes the start of the next brush segment.
 void moveBrushAnchor(ProgramState& s, int x, int y);
 
-/// Removes the newest segment and asks for a redraw; an empty list stays as it is, unflagged.
-void undoStroke(ProgramState& s);
+/// Removes the newest segment; an empty list stays as it is. Returns whether it changed.
+bool undoStroke(ProgramState& s);
 
-/// Removes every segment and asks for a redraw; an empty list stays as it is, unflagged.
-void clearStrokes(ProgramState& s);
+/// Removes every segment; an empty list stays as it is. Returns whether it changed.
+bool clearStrokes(ProgramState& s);
 
 /// Appends the entry [x0, y0, x1, y1] as the newest segment.
 void appendStroke(Grid& strokes, int x0, int y0, int x1, int y1);

@@ -20,6 +20,8 @@ public:
     /// Puts the area of the kept layer into image, of its size, with the drawing state a repaint
     /// into image would leave.
     void copyTo(Raster& image, Area area) const;
+    /// The kept layer as the last update left it.
+    const Raster& raster() const { return layer_; }
     /// Makes image hold the track layer of strokes and cells, as paintTrackLayer would.
     void paint(const Grid& strokes, const Grid& cells, Raster& image);
 

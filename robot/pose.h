@@ -31,15 +31,15 @@ inline int truncateToPixel(float v) {
 }
 
 /// The pose of one redraw: angle worked out once, sine and cosine taken in double precision.
-/// RobotToMap is two halves: turning the point by the heading (the same for every position), then
+/// robotToMap is two halves: turning the point by the heading (the same for every position), then
 /// moving it to the position and truncating it to its pixel.
 class PoseTransform {
 public:
     PoseTransform(float posX, float posY, float headingDegrees);
-    /// RobotToMap: where a robot-frame point lies on the map for this pose.
-    Pixel RobotToMap(FramePoint p) const { return placeTurned(turned(p), posX_, posY_); }
+    /// robotToMap: where a robot-frame point lies on the map for this pose.
+    Pixel robotToMap(FramePoint p) const { return placeTurned(turned(p), posX_, posY_); }
 
-    /// The first half of RobotToMap: the point turned about the reference point, in single.
+    /// The first half of robotToMap: the point turned about the reference point, in single.
     FramePoint turned(FramePoint p) const {
         return {static_cast<float>(cos_ * p.x - sin_ * p.y), static_cast<float>(sin_ * p.x + cos_ * p.y)};
     }

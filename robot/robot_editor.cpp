@@ -21,10 +21,8 @@ void writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press) {
     }
 }
 
-void pressRobot(ProgramState& s, int x, int y) {
-    s.RedrawPending = 1;
-    s.MouseHeld = 1;
-    writeRobotTool(s.RobotGrid, s.EditTool, x, y, true);
+void pressRobot(ProgramState& s, std::int32_t tool, int x, int y) {
+    writeRobotTool(s.RobotGrid, tool, x, y, true);
 }
 
 void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y) {

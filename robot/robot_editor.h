@@ -8,7 +8,7 @@
 
 namespace vemrik {
 
-/// The tools of the robot page, as its buttons set EditTool.
+/// The tools of the robot page, as its buttons choose them.
 enum RobotTool : std::int32_t {
     kRobotNoTool = 0,
     kToolBody = 1,
@@ -23,8 +23,8 @@ enum RobotTool : std::int32_t {
 /// that came before it.
 void writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press);
 
-/// A press on the board image: redraw and held flags first, then the tool's press write.
-void pressRobot(ProgramState& s, int x, int y);
+/// A press on the board image: the tool's press write.
+void pressRobot(ProgramState& s, std::int32_t tool, int x, int y);
 
 /// The shape the tool would place, drawn over the cell under pointer (x, y); nothing for no tool.
 void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y);

@@ -18,14 +18,12 @@ void outlineCell(Raster& image, const PoseTransform& pose, int x, int y, Colour 
     drawTurned(image, pose, cellOutline(x, y));
 }
 
-/// Placement, sensing on the track before anything else is drawn, then the robot with a
-/// 2-pixel pen and pen width 0 left behind. Returns the pose drawn at.
-PoseTransform drawOverTrack(Engine& engine, Raster& image) {
-    // The placement leaves the image alone, so the pen may be set before it.
+/// The robot with a 2-pixel pen, pen width 0 left behind. Returns the pose drawn at.
+PoseTransform drawOverTrack(const ProgramState& s, Raster& image) {
     image.setPenColour(kBlack);
     image.setPenWidth(kRobotPenWidth);
-    const PoseTransform pose = engine.placeAndSense(image);
-    drawRobot(engine.State, pose, image);
+    const PoseTransform pose = currentPose(s);
+    drawRobot(s, pose, image);
     image.setPenWidth(0);
     return pose;
 }
@@ -66,7 +64,7 @@ Area robotArea(const PoseTransform& pose, const CellBox& cells) {
     std::int64_t x2 = std::numeric_limits<std::int64_t>::min(), y2 = x2;
     for (const FramePoint corner : {FramePoint{left, top}, FramePoint{right, top}, FramePoint{left, bottom},
                                     FramePoint{right, bottom}}) {
-        const Pixel p = pose.RobotToMap(corner);
+        const Pixel p = pose.robotToMap(corner);
         x1 = std::min<std::int64_t>(x1, p.x);
         y1 = std::min<std::int64_t>(y1, p.y);
         x2 = std::max<std::int64_t>(x2, p.x);
@@ -100,14 +98,14 @@ void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image) 
     });
 }
 
-void paintSimulationView(Engine& engine, Raster& image) {
+void paintSimulationView(const Engine& engine, Raster& image) {
     paintTrack(engine.State, image);
-    drawOverTrack(engine, image);
+    drawOverTrack(engine.State, image);
 }
 
-void paintSimulationView(Engine& engine, Raster& image, TrackCache& cache) {
+void paintSimulationView(const Engine& engine, Raster& image, TrackCache& cache) {
     cache.restore(engine.State, image);
-    const PoseTransform pose = drawOverTrack(engine, image);
+    const PoseTransform pose = drawOverTrack(engine.State, image);
     cache.drawnOver(image, robotArea(pose, drawnCells(engine.State.RobotGrid)));
 }
 

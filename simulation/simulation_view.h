@@ -20,14 +20,14 @@ void paintTrack(const ProgramState& s, Raster& image);
 /// black) and the mark of each sensor that has a state, green when it is on and red when off.
 void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image);
 
-/// One whole redraw of the simulation page: the track, then the engine places the robot and
-/// senses on the track before the robot is drawn with a 2-pixel pen; pen width 0 left behind.
-void paintSimulationView(Engine& engine, Raster& image);
+/// One whole painting of the simulation page: the track, then the robot where the engine has it
+/// with a 2-pixel pen; pen width 0 left behind. Placing and sensing come before, apart.
+void paintSimulationView(const Engine& engine, Raster& image);
 
-/// The same redraw with the track layer kept in the cache between redraws: every pixel, sensor
-/// reading and count as paintSimulationView(engine, image) leaves them, at about one copy of the
-/// robot's surroundings while the track stays the same.
-void paintSimulationView(Engine& engine, Raster& image, TrackCache& cache);
+/// The same painting with the track layer kept in the cache between redraws: every pixel as
+/// paintSimulationView(engine, image) leaves it, at about one copy of the robot's surroundings
+/// while the track stays the same.
+void paintSimulationView(const Engine& engine, Raster& image, TrackCache& cache);
 
 /// Orange: neither line grey nor stop red, so no sensor could react to it even if it saw it.
 inline constexpr Colour kTrailColour = 0x0080FF;

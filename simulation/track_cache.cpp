@@ -2,8 +2,14 @@
 
 namespace vemrik {
 
+const Raster& TrackCache::layer(const ProgramState& s, int width, int height) {
+    updated_ = enclosing(updated_, track_.update(s.StrokeList, s.MapGrid, width, height));
+    return track_.raster();
+}
+
 void TrackCache::restore(const ProgramState& s, Raster& image) {
-    const Area changed = track_.update(s.StrokeList, s.MapGrid, image.width(), image.height());
+    const Area changed = enclosing(updated_, track_.update(s.StrokeList, s.MapGrid, image.width(), image.height()));
+    updated_ = {0, 0, 0, 0};
     knownBefore_ = image_ == &image && image.version() == imageVersion_;
     imageBefore_ = image.version();
     changed_ = knownBefore_ ? enclosing(changed, dirty_) : Area{0, 0, image.width(), image.height()};

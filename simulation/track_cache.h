@@ -18,6 +18,8 @@ class TrackCache {
 public:
     explicit TrackCache(TrackField field = TrackField::kPlain) : track_(field) {}
 
+    /// The track layer of s at this size, brought up to date; what the sensors read.
+    const Raster& layer(const ProgramState& s, int width, int height);
     /// Makes image hold the track layer of s, pixels and drawing state as a repaint leaves them.
     void restore(const ProgramState& s, Raster& image);
     /// Records that image now holds the track with drawing only inside the area.
@@ -34,6 +36,7 @@ private:
     bool knownBefore_ = false;  // the last restore put the track into the image of imageBefore_
     std::uint64_t imageBefore_ = 0;
     Area changed_{0, 0, 0, 0};  // where the image can differ from it since
+    Area updated_{0, 0, 0, 0};  // where the layer changed since the last restore
 };
 
 }  // namespace vemrik

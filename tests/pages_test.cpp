@@ -9,8 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "algorithm/algorithm_view.h"
 #include "algorithm/rule_parse.h"
 #include "app/errors.h"
+#include "robot/robot_view.h"
 #include "ui/form.h"
 
 using namespace vemrik;
@@ -71,7 +73,7 @@ TEST(RobotView, RepaintsInFullAndClipsAtTheEdges) {
         return x % 10 == 0 && y % 10 == 0 ? kBlack : x == 100 || y == 100 ? kGrey : kWhite;
     };
     EXPECT_EQ(differing(form.Image1.canvas, field), 110);
-    EXPECT_EQ(form.State.SensorCount, 1);
+    EXPECT_EQ(paintRobotView(g, form.Image1.canvas), 1);
     expectPixels(form.Image1.canvas, {{198, 54, kGrey}, {199, 54, kRed}, {200, 55, kRed}});
 }
 
@@ -83,10 +85,10 @@ TEST(RobotEditor, ToolsWriteTheCellUnderThePointerAndFailBeforeTheWriteOffTheBoa
     form.Button12Click();
     form.Image1MouseMove(-9, 45);   // held: a double sensor's drag writes one cell; column 0, truncated
     form.Image1MouseMove(209, 45);  // still column 20
-    form.State.RedrawPending = form.State.MouseHeld = 0;
+    form.Shell.RedrawPending = form.Shell.MouseHeld = 0;
     // On the last pixel column a double sensor writes its left half, then fails, flags set first.
     EXPECT_THROW(form.Image1MouseDown(200, 65), RangeError);
-    EXPECT_EQ(form.State.RedrawPending + form.State.MouseHeld, 2);
+    EXPECT_EQ(form.Shell.RedrawPending + form.Shell.MouseHeld, 2);
     for (auto [x, y] : {std::pair{210, 25}, {-10, 25}, {50, 210}})
         EXPECT_THROW(form.Image1MouseMove(x, y), RangeError) << x << ", " << y;
     EXPECT_EQ(nonZero(form.State.RobotGrid), "0,4=5 20,4=5 20,6=5 ");
@@ -130,20 +132,20 @@ TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnl
     std::string memo;
     for (std::size_t i = 0; i < form.Memo1.size(); ++i) memo += std::string(form.Memo1.line(i)) + " ";
     EXPECT_EQ(memo, "100 100 110 100 110 100 120 105 120 105 130 105 ");
-    form.State.RedrawPending = 0;
+    form.Shell.RedrawPending = 0;
     form.Button10Click();
     EXPECT_EQ(nonZero(form.State.StrokeList),
               "0,0=100 0,1=100 0,2=110 0,3=100 1,0=110 1,1=100 1,2=120 1,3=105 ");
-    EXPECT_EQ(form.State.RedrawPending, 1);
-    form.State.RedrawPending = 0;
+    EXPECT_EQ(form.Shell.RedrawPending, 1);
+    form.Shell.RedrawPending = 0;
     form.Button11Click();
-    EXPECT_EQ(form.State.RedrawPending, 1);
+    EXPECT_EQ(form.Shell.RedrawPending, 1);
     form.BitBtn3Click();
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 100);  // only the start cell is left
-    form.State.RedrawPending = 0;
+    form.Shell.RedrawPending = 0;
     form.Button10Click();
     form.Button11Click();
-    EXPECT_EQ(form.State.RedrawPending, 0);
+    EXPECT_EQ(form.Shell.RedrawPending, 0);
 }
 
 TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecords) {
@@ -173,10 +175,10 @@ TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensorAndAsksForARedraw) {
                                   &TForm1::CheckBox7Click, &TForm1::CheckBox8Click};
     for (std::size_t n = 0; n < 8; ++n) {  // checked one after another
         form.checkBox(static_cast<int>(n) + 1).checked = true;
-        form.State.RedrawPending = 0;
+        form.Shell.RedrawPending = 0;
         (form.*clicks[n])();
         EXPECT_EQ(form.State.SensorStates[n], 1) << "check box " << n + 1;
-        EXPECT_EQ(form.State.RedrawPending, 1);
+        EXPECT_EQ(form.Shell.RedrawPending, 1);
     }
     form.CheckBox8.checked = false;
     form.CheckBox8Click();
@@ -190,7 +192,7 @@ TEST(AlgorithmPage, RemoveTakesOnlyTheSelectedLineAndKeepsTheSelectionInTheList)
         form.ListBox1.itemIndex = selected;
         form.Button14Click();
     }
-    EXPECT_EQ(form.ListBox1.lines, (std::vector<std::string>{"a", "c"}));
+    EXPECT_EQ(form.ListBox1.lines.lines(), (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(form.ListBox1.itemIndex, 1);
 }
 
@@ -231,7 +233,7 @@ TEST(AlgorithmView, TheFirstEightSensorsInRowOrderShowTheirStatesAndEveryOneIsMa
     for (int x = 0; x < 8; ++x) g.at(x, 3) = kSensor;  // sensors 1 .. 8
     form.State.SensorStates = {0, 1, 1, 1, 1, 1, 1, 1};
     form.BitBtn4Click();
-    EXPECT_EQ(form.State.SensorCount, 8);
+    EXPECT_EQ(drawSensorStates(form.Image4.canvas, g, form.State.SensorStates), 8);
     // Sensor 0 red, clipped at the right edge; sensor 7 green; the ninth gets no square.
     expectPixels(form.Image4.canvas, {{194, 25, kWhite},
                                       {195, 20, kRed},

@@ -19,7 +19,7 @@ TEST(Pose, SamplePointsLandWhereWorkedOutByHand) {
     const PoseTransform pose(355, 205, 30);
     Ints got;
     for (FramePoint p : samplePoints({10, 5, false}))
-        got.insert(got.end(), {pose.RobotToMap(p).x, pose.RobotToMap(p).y});
+        got.insert(got.end(), {pose.robotToMap(p).x, pose.robotToMap(p).y});
     EXPECT_EQ(got, (Ints{381, 167, 380, 168, 382, 169, 383, 168, 381, 167}));
 }
 

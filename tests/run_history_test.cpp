@@ -119,3 +119,26 @@ TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
     }
     EXPECT_EQ(failed, 3);
 }
+
+// With noise the window draws the start's shift and turn and every sensing's flips as the
+// evaluation did, so the replay ends where the evaluation's run ended.
+TEST(RunHistory, ANoisyFailedRunReplaysToTheEvaluationsStepAndPose) {
+    TForm1 f;
+    applyWorkspace(f, typicalScene());
+    RunSetup setup = *prepareRun(captureWorkspace(f)).setup;
+    for (const Noise noise : {Noise{0.05, 0.0, 0.0}, Noise{0.0, 6.0, 10.0}, Noise{0.02, 3.0, 5.0}}) {
+        setup.noise = noise;
+        int failed = 0;
+        for (std::uint32_t seed = 1; failed < 2 && seed < 200; ++seed) {
+            const RunResult r = runOnce(setup, seed, 300);
+            if (r.outcome == Outcome::Success) continue;
+            ++failed;
+            f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps), noise);
+            EXPECT_EQ(std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY,
+                                 f.State.RobotHeading),
+                      std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
+                << noise.flip << " " << noise.shift << " " << seed;
+        }
+        EXPECT_EQ(failed, 2) << noise.flip << " " << noise.shift;
+    }
+}

@@ -36,11 +36,11 @@ TEST(NumberText, TextBecomesANumberOrRaisesAConversionError) {
 
 TEST(PageSwitch, SetsThePageDropsToolAndButtonAndLogsTheIndexWithoutARedraw) {
     TForm1 form;
-    form.State.EditTool = form.State.MouseHeld = 3;
-    form.State.RedrawPending = 0;
+    form.Shell.EditTool = form.Shell.MouseHeld = 3;
+    form.Shell.RedrawPending = 0;
     form.TabbedNotebook1Change(1);
-    EXPECT_EQ(form.State.ActivePage, 1);
-    EXPECT_EQ(form.State.EditTool + form.State.MouseHeld + form.State.RedrawPending, 0);
+    EXPECT_EQ(form.Shell.ActivePage, 1);
+    EXPECT_EQ(form.Shell.EditTool + form.Shell.MouseHeld + form.Shell.RedrawPending, 0);
     EXPECT_EQ(form.Memo1.line(form.Memo1.size() - 1), "1");
 }
 

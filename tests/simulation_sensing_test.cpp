@@ -40,24 +40,24 @@ TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothin
     paint(image, 0, 0, 701, 401, kBlue);  // blue is nothing
     paint(image, 80, 30, 90, 40, kGrey);  // under the ninth only
     paint(image, 90, 30, 100, 40, kRed);  // under the tenth only
-    SenseSensors(s, currentPose(s), image);
+    senseSensors(s, currentPose(s), image);
     EXPECT_EQ(std::tuple(s.SensorStates, s.SensorCount, s.ReturnToStart),
               std::tuple(std::array<std::int32_t, 8>{}, 8, 1));
     // Moved left by 160, every sample point lies off the image, beside the grey and red edge.
     s.ReturnToStart = 0;
     s.RobotPosX = -60.0f;
-    SenseSensors(s, currentPose(s), image);
+    senseSensors(s, currentPose(s), image);
     EXPECT_EQ(std::tuple(s.SensorStates, s.ReturnToStart), std::tuple(std::array<std::int32_t, 8>{}, 0));
 }
 
-TEST(PlaceAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNeverLookedAt) {
+TEST(placeAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNeverLookedAt) {
     Engine e;
     ProgramState& s = e.State;
     s.MapGrid.at(5, 30) = kStart;
     s.MapGrid.at(12, 3) = kStart;
     s.MapGrid.at(70, 1) = kStart;
     s.MapGrid.at(20, 40) = kStart;
-    PlaceAtStart(s);
+    placeAtStart(s);
     EXPECT_EQ(s.RobotPosX, 125.0f);
     EXPECT_EQ(s.RobotPosY, 35.0f);
 }
@@ -72,6 +72,9 @@ TEST(SimulationView, ARobotHalfOffTheImageIsClippedSensesWhatIsOnAndLeavesPenWid
     for (int x = 0; x < 20; ++x) s.RobotGrid.at(x, 11) = kBody;  // cells from x = -100 to 100
     Raster image(701, 401);
     image.fill(kBlack);  // a full repaint leaves nothing of what was there, to the last pixel
+    Raster track(701, 401);
+    paintTrack(s, track);
+    e.placeAndSense(track);
     paintSimulationView(e, image);
     EXPECT_EQ(std::tuple(image.pixel(700, 0), image.pixel(0, 400)), std::tuple(kWhite, kWhite));
     EXPECT_EQ(std::tuple(s.SensorCount, s.SensorStates[0], s.SensorStates[1], image.penWidth()),

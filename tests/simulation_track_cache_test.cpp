@@ -23,6 +23,8 @@ bool redrawIsFresh(TForm1& form) {
     Engine fresh;
     fresh.State = form.State;
     Raster image(701, 401);
+    paintTrack(fresh.State, image);
+    fresh.placeAndSense(image);
     paintSimulationView(fresh, image);
     form.BitBtn5Click();
     const Raster& shown = form.Image5.canvas;

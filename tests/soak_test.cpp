@@ -31,10 +31,10 @@ std::string brokenInvariant(const TForm1& f, bool countedPass) {
     if (!onlyCodes(s.MapGrid, 71, 41, {0, 1, 4, 5})) return "map board";
     for (int e = 0; e < s.StrokeList.columns(); ++e)
         if (s.StrokeList.length(e) != 4) return "stroke entry " + std::to_string(e);
-    if (s.TickCounter < 0 || s.TickCounter > 14 || s.SensorCount < 0 ||
+    if (f.Shell.TickCounter < 0 || f.Shell.TickCounter > 14 || s.SensorCount < 0 ||
         s.SensorCount > (countedPass ? 8 : 400))
         return "TickCounter or SensorCount";
-    if ((s.ReturnToStart | 1) != 1 || s.MouseHeld > 1 || s.RedrawPending > 1) return "flags";
+    if ((s.ReturnToStart | 1) != 1 || f.Shell.MouseHeld > 1 || f.Shell.RedrawPending > 1) return "flags";
     for (const std::int32_t v : s.SensorStates)
         if ((v | 1) != 1) return "SensorStates";
     if (f.Memo1.size() > Memo::kBound) return "log bound";

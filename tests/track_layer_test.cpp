@@ -140,7 +140,7 @@ TEST(TrackLayer, TheMapPageShowsEveryPointerMoveAsPaintedFromScratch) {
             form.Image2MouseMove(x, y);
             Raster fresh(701, 401);
             paintMapView(form.State.MapGrid, form.State.StrokeList, fresh);
-            paintMapPreview(fresh, form.State.EditTool, x, y);
+            paintMapPreview(fresh, form.Shell.EditTool, x, y);
             ASSERT_EQ(std::memcmp(form.Image2.canvas.data(), fresh.data(), 4u * 701 * 401), 0)
                 << what << " at " << x << ", " << y;
         }

@@ -114,14 +114,15 @@ TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndCaptureGivesItBack) {
     form.BitBtn6Click();  // a step of an old run: its trail and counts must go
     form.Timer2.enabled = form.CheckBox8.checked = true;
     ProgramState& s = form.State;
-    s.ReturnToStart = s.RedrawPending = 0;
+    FormState& shell = form.Shell;
+    s.ReturnToStart = shell.RedrawPending = 0;
     s.SensorStates = {1, 0, 1, 0, 1, 0, 1, 1};
-    s.SensorCount = s.EditTool = s.MouseHeld = 3;
+    s.SensorCount = shell.EditTool = shell.MouseHeld = 3;
     form.ListBox1.itemIndex = 0;
     applyWorkspace(form, sample());
     EXPECT_EQ(form.engine.Run.steps() + form.engine.Run.trail().size() + form.Memo1.size(), 0u);
     EXPECT_FALSE(form.Timer2.enabled || form.CheckBox8.checked);
-    EXPECT_EQ(std::tuple(s.ReturnToStart, s.RedrawPending, s.SensorCount, s.EditTool, s.MouseHeld,
+    EXPECT_EQ(std::tuple(s.ReturnToStart, shell.RedrawPending, s.SensorCount, shell.EditTool, shell.MouseHeld,
                          form.ListBox1.itemIndex),
               std::tuple(1, 1, 0, 0, 0, -1));
     EXPECT_EQ(s.SensorStates, (std::array<std::int32_t, 8>{}));
@@ -132,7 +133,7 @@ TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndCaptureGivesItBack) {
 TEST(WorkspaceOnForm, TheFormHoldsAWorkspaceUntilAnyPartOfItChanges) {
     const std::function<void(TForm1&)> changes[] = {
         [](TForm1& f) { f.State.RobotGrid.at(0, 0) = 1; },   [](TForm1& f) { f.State.MapGrid.at(0, 0) = 5; },
-        [](TForm1& f) { f.State.StrokeList.setColumns(0); }, [](TForm1& f) { f.ListBox1.lines.pop_back(); },
+        [](TForm1& f) { f.State.StrokeList.setColumns(0); }, [](TForm1& f) { f.ListBox1.deleteAt(f.ListBox1.count() - 1); },
         [](TForm1& f) { f.TrackBar1.position = 31; },        [](TForm1& f) { f.TrackBar2.position = 0; },
     };
     for (const auto& change : changes) {

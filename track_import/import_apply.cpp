@@ -21,7 +21,6 @@ ImportUndo applyImport(ProgramState& s, const ImportedTrack& track, ImportPlacem
     for (const auto& [cx, cy] : track.lineCells)
         if (s.MapGrid.at(cx, cy) == kMapEmpty) s.MapGrid.at(cx, cy) = kLine;
     undo.after = {s.MapGrid, s.StrokeList};
-    s.RedrawPending = 1;
     return undo;
 }
 
@@ -32,7 +31,6 @@ bool importUndoable(const ProgramState& s, const ImportUndo& undo) {
 void undoImport(ProgramState& s, const ImportUndo& undo) {
     s.MapGrid = undo.before.map;
     s.StrokeList = undo.before.strokes;
-    s.RedrawPending = 1;
 }
 
 }  // namespace vemrik

@@ -22,7 +22,7 @@ struct ImportUndo {
     TrackLayers after;
 };
 
-/// Puts the imported track on the map and asks for a redraw. Replacing empties every cell (start
+/// Puts the imported track on the map. Replacing empties every cell (start
 /// and stop too, since they were placed for the old track) and every stroke first; adding keeps
 /// all there is, appends the strokes after the existing ones and turns only empty cells into
 /// line cells, so start and stop cells stay.
@@ -32,7 +32,7 @@ ImportUndo applyImport(ProgramState& s, const ImportedTrack& track, ImportPlacem
 /// back whole: after any later edit that would throw the edit away too.
 bool importUndoable(const ProgramState& s, const ImportUndo& undo);
 
-/// Puts back the track as it was before the import and asks for a redraw.
+/// Puts back the track as it was before the import.
 void undoImport(ProgramState& s, const ImportUndo& undo);
 
 }  // namespace vemrik

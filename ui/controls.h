@@ -8,6 +8,7 @@
 
 #include "app/memo.h"
 #include "app/number_text.h"
+#include "engine/rule_list.h"
 #include "raster/raster.h"
 
 namespace vemrik {
@@ -36,7 +37,7 @@ struct Label {
 
 /// Its lines are the engine's rule list.
 struct ListBox {
-    std::vector<std::string>& lines;
+    RuleList& lines;
     int itemIndex = -1;
     /// Grows whenever lines change, so the window knows when to mirror them.
     std::uint64_t version = 0;

@@ -1,6 +1,6 @@
 #include "ui/form.h"
 
-#include "app/refresh_cycle.h"
+#include "ui/refresh_cycle.h"
 
 namespace vemrik {
 
@@ -17,15 +17,15 @@ void TForm1::FormCreate() {
     // layer; the engine has sized and zeroed the boards.
     // The notebook opens on "Symulacja" without a change event; drawing page 0 behind it would
     // leave the first run unplaced and blind to stop cells until the user switched pages.
-    State.ActivePage = NotebookPageIndex;
+    Shell.ActivePage = NotebookPageIndex;
 }
 
 void TForm1::TabbedNotebook1Change(int newPage) {
     NotebookPageIndex = newPage;
-    State.ActivePage = newPage;
+    Shell.ActivePage = newPage;
     Memo1.append(IntToStr(newPage));
-    State.EditTool = 0;
-    State.MouseHeld = 0;
+    Shell.EditTool = 0;
+    Shell.MouseHeld = 0;
 }
 
 const TrackCache* TForm1::trackCacheOf(const Raster& canvas) const {
@@ -35,17 +35,17 @@ const TrackCache* TForm1::trackCacheOf(const Raster& canvas) const {
 }
 
 void TForm1::Timer1Timer() {
-    if (refreshTick(State)) BitBtn1Click();
+    if (refreshTick(Shell)) BitBtn1Click();
 }
 
 void TForm1::BitBtn1Click() {
-    if (State.ActivePage == kRobotPage) BitBtn2Click();
-    if (State.ActivePage == kMapPage) BitBtn3Click();
-    if (State.ActivePage == kAlgorithmPage) {
+    if (Shell.ActivePage == kRobotPage) BitBtn2Click();
+    if (Shell.ActivePage == kMapPage) BitBtn3Click();
+    if (Shell.ActivePage == kAlgorithmPage) {
         ComposeRuleText();
         BitBtn4Click();
     }
-    if (State.ActivePage == kSimulationPage) BitBtn5Click();
+    if (Shell.ActivePage == kSimulationPage) BitBtn5Click();
 }
 
 }  // namespace vemrik

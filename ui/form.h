@@ -8,6 +8,7 @@
 #include "simulation/run_options.h"
 #include "simulation/track_cache.h"
 #include "ui/controls.h"
+#include "ui/form_state.h"
 
 namespace vemrik {
 
@@ -23,8 +24,10 @@ public:
     TForm1& operator=(const TForm1&) = delete;
 
     Engine engine;
-    /// The program state every handler reads and writes: the engine's.
+    /// The boards, strokes, pose and senses: the engine's.
     ProgramState& State = engine.State;
+    /// The window's own part: tool, mouse, refresh cycle, page in front.
+    FormState Shell;
 
     // Page 0, "Robot"
     Image Image1{Raster(201, 201)};
@@ -102,6 +105,8 @@ public:
 
     // Algorithm page
     void BitBtn4Click();
+    /// Sensor `sensor` (0 .. 7) ticked or not, and the page redrawn.
+    void checkSensor(int sensor, bool checked);
     void CheckBox1Click();
     void CheckBox2Click();
     void CheckBox3Click();
@@ -141,8 +146,8 @@ public:
     void ShowStep(std::uint64_t step);
     /// Makes again, as "Wróć" and "Start" with `seed` as the seed in effect would, the run an
     /// evaluation made with that seed, up to step `stopAt`: trail on, run timer off, every step
-    /// in the history.
-    void ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt);
+    /// in the history. A noisy run's noise is drawn as the evaluation drew it.
+    void ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noise& noise = {});
 
     // Run view options
     /// Shows or hides the trail from the next redraw on.

@@ -9,21 +9,26 @@ void TForm1::ComposeRuleText() { ruleText(State.SensorStates, TrackBar1.position
 
 void TForm1::BitBtn4Click() {
     drawTurnedRobot(Image3.canvas, State.RobotGrid, TrackBar1.position);
-    State.SensorCount = drawSensorStates(Image4.canvas, State.RobotGrid, State.SensorStates);
+    drawSensorStates(Image4.canvas, State.RobotGrid, State.SensorStates);
 }
 
-void TForm1::CheckBox1Click() { setSensorState(State, 0, CheckBox1.checked); }
-void TForm1::CheckBox2Click() { setSensorState(State, 1, CheckBox2.checked); }
-void TForm1::CheckBox3Click() { setSensorState(State, 2, CheckBox3.checked); }
-void TForm1::CheckBox4Click() { setSensorState(State, 3, CheckBox4.checked); }
-void TForm1::CheckBox5Click() { setSensorState(State, 4, CheckBox5.checked); }
-void TForm1::CheckBox6Click() { setSensorState(State, 5, CheckBox6.checked); }
-void TForm1::CheckBox7Click() { setSensorState(State, 6, CheckBox7.checked); }
-void TForm1::CheckBox8Click() { setSensorState(State, 7, CheckBox8.checked); }
+void TForm1::checkSensor(int sensor, bool checked) {
+    setSensorState(State, sensor, checked);
+    Shell.RedrawPending = 1;
+}
+
+void TForm1::CheckBox1Click() { checkSensor(0, CheckBox1.checked); }
+void TForm1::CheckBox2Click() { checkSensor(1, CheckBox2.checked); }
+void TForm1::CheckBox3Click() { checkSensor(2, CheckBox3.checked); }
+void TForm1::CheckBox4Click() { checkSensor(3, CheckBox4.checked); }
+void TForm1::CheckBox5Click() { checkSensor(4, CheckBox5.checked); }
+void TForm1::CheckBox6Click() { checkSensor(5, CheckBox6.checked); }
+void TForm1::CheckBox7Click() { checkSensor(6, CheckBox7.checked); }
+void TForm1::CheckBox8Click() { checkSensor(7, CheckBox8.checked); }
 
 void TForm1::TrackBar1Change() {
     Label1.caption = IntToStr(TrackBar1.position).view();
-    State.RedrawPending = 1;
+    Shell.RedrawPending = 1;
 }
 
 // "Dodaj" takes the caption as shown, which the refresh cycle composed at its last tick.

@@ -4,29 +4,34 @@
 
 namespace vemrik {
 
-void TForm1::BitBtn2Click() { State.SensorCount = paintRobotView(State.RobotGrid, Image1.canvas); }
+void TForm1::BitBtn2Click() { paintRobotView(State.RobotGrid, Image1.canvas); }
 
 void TForm1::Image1Click() {}
 
-void TForm1::Image1MouseDown(int x, int y) { pressRobot(State, x, y); }
+void TForm1::Image1MouseDown(int x, int y) {
+    // Both flags before the write, which may fail off the board.
+    Shell.RedrawPending = 1;
+    Shell.MouseHeld = 1;
+    pressRobot(State, Shell.EditTool, x, y);
+}
 
 void TForm1::Image1MouseMove(int x, int y) {
-    if (State.EditTool != kRobotNoTool) {
+    if (Shell.EditTool != kRobotNoTool) {
         BitBtn2Click();
-        paintRobotPreview(Image1.canvas, State.EditTool, x, y);
+        paintRobotPreview(Image1.canvas, Shell.EditTool, x, y);
     }
-    if (State.MouseHeld == 1) {
-        writeRobotTool(State.RobotGrid, State.EditTool, x, y, false);
-        State.RedrawPending = 1;
+    if (Shell.MouseHeld == 1) {
+        writeRobotTool(State.RobotGrid, Shell.EditTool, x, y, false);
+        Shell.RedrawPending = 1;
     }
 }
 
-void TForm1::Image1MouseUp(int, int) { State.MouseHeld = 0; }
+void TForm1::Image1MouseUp(int, int) { Shell.MouseHeld = 0; }
 
-void TForm1::Button1Click() { State.EditTool = kToolBody; }
-void TForm1::Button2Click() { State.EditTool = kToolErase; }
-void TForm1::Button3Click() { State.EditTool = kToolWheel; }
-void TForm1::Button4Click() { State.EditTool = kToolSensor; }
-void TForm1::Button12Click() { State.EditTool = kToolDoubleSensor; }
+void TForm1::Button1Click() { Shell.EditTool = kToolBody; }
+void TForm1::Button2Click() { Shell.EditTool = kToolErase; }
+void TForm1::Button3Click() { Shell.EditTool = kToolWheel; }
+void TForm1::Button4Click() { Shell.EditTool = kToolSensor; }
+void TForm1::Button12Click() { Shell.EditTool = kToolDoubleSensor; }
 
 }  // namespace vemrik

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "app/errors.h"
 #include "engine/run_control.h"
 #include "engine/sensing.h"
@@ -8,6 +10,8 @@
 namespace vemrik {
 
 void TForm1::BitBtn5Click() {
+    const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
+    engine.placeAndSense(track);
     paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
     if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
@@ -17,6 +21,7 @@ void TForm1::BitBtn6Click() {
     try {
         History.beforeStep(engine);
         engine.step(&Memo1);
+        Shell.RedrawPending = 1;
         History.stepped(engine);
     } catch (const NonFiniteStepError&) {
         // The rules that broke this step still match at the same pose: the run ends here.
@@ -25,17 +30,22 @@ void TForm1::BitBtn6Click() {
     }
 }
 
-void TForm1::TrackBar2Change() { headingFromTrackBar(State, TrackBar2.position); }
+void TForm1::TrackBar2Change() {
+    headingFromTrackBar(State, TrackBar2.position);
+    Shell.RedrawPending = 1;
+}
 
 void TForm1::Button15Click() {
     Paused = StartRefused = false;
     engine.start();
+    Shell.RedrawPending = 1;
     History.begin(engine);
 }
 
 void TForm1::Button16Click() {
     Paused = false;
     engine.sendBack();
+    Shell.RedrawPending = 1;
     // The trail is gone, so the steps before cannot be shown as they were.
     History.end(HistoryEnd::SentBack);
 }
@@ -76,20 +86,26 @@ void TForm1::ShowStep(std::uint64_t step) {
     if (!History.follow(engine) || step > History.steps()) return;
     Timer2.enabled = false;
     History.show(engine, step);
+    Shell.RedrawPending = 1;
 }
 
-void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
+void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noise& noise) {
     Timer2.enabled = false;
     Button16Click();
-    Raster track(Image5.canvas.width(), Image5.canvas.height());
-    paintTrack(State, track);
+    const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
     engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
     engine.Seed = seed;
     engine.start();
     engine.restartDraws();
+    std::optional<NoiseDraws> draws;
+    if (noise.any()) {
+        draws.emplace(noise, seed, State.SensorCount);
+        draws->moveStart(State.RobotPosX, State.RobotPosY, State.RobotHeading);
+    }
     History.begin(engine);
     for (std::uint64_t i = 0; i < stopAt; ++i) {
         engine.placeAndSense(track);
+        if (draws) engine.flipSensed(*draws);
         History.beforeStep(engine);
         engine.step(nullptr);
         History.stepped(engine);
@@ -99,7 +115,7 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt) {
 
 void TForm1::ShowTrail(bool on) {
     TrailShown = on;
-    State.RedrawPending = 1;
+    Shell.RedrawPending = 1;
 }
 
 void TForm1::SetRunSpeed(RunSpeed speed) { Timer2.interval = runInterval(speed); }

@@ -12,6 +12,9 @@ void applyWorkspace(TForm1& form, const Workspace& ws) {
     form.History.forget();
     form.Paused = form.StartRefused = false;
     form.engine.load(ws);
+    form.Shell.EditTool = 0;
+    form.Shell.MouseHeld = 0;
+    form.Shell.RedrawPending = 1;
     for (int n = 1; n <= 8; ++n) form.checkBox(n).checked = false;
     form.Memo1.clear();
     form.ListBox1.itemIndex = -1;

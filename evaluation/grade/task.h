@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/grid.h"
-#include "evaluation/noise.h"
+#include "engine/noise.h"
 #include "evaluation/run_setup.h"
 #include "workspace/workspace.h"
 

@@ -34,7 +34,7 @@ private slots:
         MainWindow w;
         w.show();
         QCOMPARE(w.notebook()->currentIndex(), 3);
-        QCOMPARE(w.form().State.ActivePage, 3);
+        QCOMPARE(w.form().Shell.ActivePage, 3);
         QVERIFY(w.form().Memo1.size() == 0);
     }
 
@@ -65,16 +65,16 @@ private slots:
         QCOMPARE(shown, 0);
         timer.advance(1);  // the first redraw
         QCOMPARE(shown, 1);
-        QCOMPARE(w.form().State.TickCounter, 1);
+        QCOMPARE(w.form().Shell.TickCounter, 1);
         timer.advance(13 * kTick);
         QCOMPARE(shown, 1);
-        QCOMPARE(w.form().State.TickCounter, 1);  // asleep, nothing touched
+        QCOMPARE(w.form().Shell.TickCounter, 1);  // asleep, nothing touched
         w.handle([] {});
         QCOMPARE(shown, 2);
-        QCOMPARE(w.form().State.TickCounter, 14);
+        QCOMPARE(w.form().Shell.TickCounter, 14);
         timer.advance(kTick);
         QCOMPARE(shown, 3);
-        QCOMPARE(w.form().State.TickCounter, 0);
+        QCOMPARE(w.form().Shell.TickCounter, 0);
         timer.advance(4 * 15 * kTick - 1);
         QCOMPARE(shown, 6);
         timer.advance(1);
@@ -94,14 +94,14 @@ private slots:
             RefreshTimer& timer = w.refreshTimer();
             timer.driveByHand();
             timer.advance(15 * kTick);  // the first redraw and the first forced one
-            QCOMPARE(w.form().State.TickCounter, 0);
+            QCOMPARE(w.form().Shell.TickCounter, 0);
             timer.advance(c.after);
-            w.handle([&w] { w.form().State.RedrawPending = 1; });
+            w.handle([&w] { w.form().Shell.RedrawPending = 1; });
             timer.advance(c.nextTick - 1);
-            QCOMPARE(w.form().State.RedrawPending, 1);
+            QCOMPARE(w.form().Shell.RedrawPending, 1);
             timer.advance(1);
-            QCOMPARE(w.form().State.RedrawPending, 0);
-            QCOMPARE(w.form().State.TickCounter, c.tickCount);
+            QCOMPARE(w.form().Shell.RedrawPending, 0);
+            QCOMPARE(w.form().Shell.TickCounter, c.tickCount);
         }
     }
 

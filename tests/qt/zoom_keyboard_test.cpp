@@ -186,7 +186,7 @@ private slots:
         const Grid& cells = w.form().State.RobotGrid;
         QCOMPARE(cells.at(3, 2), 1);
         QCOMPARE(cells.at(2, 2) + cells.at(4, 2) + cells.at(3, 1) + cells.at(3, 3), 0);
-        QCOMPARE(w.form().State.MouseHeld, 0);
+        QCOMPARE(w.form().Shell.MouseHeld, 0);
         QTest::keyPress(robot, Qt::Key_Space);
         key(robot, Qt::Key_Right, 2);
         QTest::keyRelease(robot, Qt::Key_Space);

@@ -14,7 +14,7 @@
 #include <array>
 #include <exception>
 
-#include "app/refresh_cycle.h"
+#include "ui/refresh_cycle.h"
 #include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
 #include "ui/qt/form_zoom.h"
@@ -116,7 +116,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     timer1_.onTick = [this] {
         // A tick with nothing to draw only counts, and cannot fail: no widget or status text to
         // touch, so an idle window costs next to nothing.
-        if (!refreshDue(form_.State)) {
+        if (!refreshDue(form_.Shell)) {
             form_.Timer1Timer();
             return;
         }

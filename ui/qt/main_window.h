@@ -89,7 +89,7 @@ private:
     QListWidget* list_ = nullptr;
     std::uint64_t listShown_ = ~std::uint64_t{0};
     std::vector<ImageView*> images_;
-    RefreshTimer timer1_{form_.State};
+    RefreshTimer timer1_{form_.Shell};
     QTimer timer2_;
     QPointer<QMessageBox> errorBox_;
     std::map<int, std::function<void()>> afterHandle_;

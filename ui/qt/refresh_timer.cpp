@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-#include "app/refresh_cycle.h"
+#include "ui/refresh_cycle.h"
 
 namespace vemrik {
 
 namespace {
 
 /// Counts up to n ticks, each only while it has nothing to draw, so none is ever lost.
-void countIdleTicks(ProgramState& s, int n) {
+void countIdleTicks(FormState& s, int n) {
     for (int i = 0; i < n && !refreshDue(s); ++i) refreshTick(s);
 }
 
 }  // namespace
 
-RefreshTimer::RefreshTimer(ProgramState& state) : state_(state) {
+RefreshTimer::RefreshTimer(FormState& state) : state_(state) {
     clock_.start();
     connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
 }

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/program_state.h"
+#include "ui/form_state.h"
 
 namespace vemrik {
 
@@ -16,7 +16,7 @@ namespace vemrik {
 /// meanwhile comes at the next tick, as without the sleep.
 class RefreshTimer : public QObject {
 public:
-    explicit RefreshTimer(ProgramState& state);
+    explicit RefreshTimer(FormState& state);
 
     /// What a tick does.
     std::function<void()> onTick;
@@ -44,7 +44,7 @@ private:
     void fire();
     void sleepIfIdle();
 
-    ProgramState& state_;
+    FormState& state_;
     QTimer timer_;
     QElapsedTimer clock_;
     bool byHand_ = false;

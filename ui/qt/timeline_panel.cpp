@@ -120,7 +120,7 @@ void TimelinePanel::clickShowsStep() {
 }
 
 const std::vector<std::string>& TimelinePanel::ruleTexts() const {
-    return showingLog_ ? logRules_ : window_.form().ListBox1.lines;
+    return showingLog_ ? logRules_ : window_.form().ListBox1.lines.lines();
 }
 
 void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {

@@ -121,13 +121,17 @@ void TrackImportMenu::pictureRead() {
     if (!runDialog(dialog)) return;
     const ImportedTrack& track = dialog.result();
     const ImportPlacement placement = dialog.placement();
-    window_.handle([&] { last_ = applyImport(window_.form().State, track, placement); });
+    window_.handle([&] {
+        last_ = applyImport(window_.form().State, track, placement);
+        window_.form().Shell.RedrawPending = 1;
+    });
 }
 
 void TrackImportMenu::undo() {
     if (!last_ || !importUndoable(window_.form().State, *last_)) return;
     window_.handle([this] {
         undoImport(window_.form().State, *last_);
+        window_.form().Shell.RedrawPending = 1;
         last_.reset();
     });
 }

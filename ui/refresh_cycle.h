@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_state.h"
+#include "ui/form_state.h"
 
 namespace vemrik {
 
@@ -9,10 +9,10 @@ inline constexpr int kForcedRedrawTicks = 15;
 
 /// One refresh tick: counts, forces a redraw every 15th tick, and returns true (clearing the
 /// flag first) when the visible page is to be drawn now.
-bool refreshTick(ProgramState& s);
+bool refreshTick(FormState& s);
 
 /// Whether the next refresh tick will draw, without counting it.
-inline bool refreshDue(const ProgramState& s) {
+inline bool refreshDue(const FormState& s) {
     return s.RedrawPending == 1 || s.TickCounter + 1 == kForcedRedrawTicks;
 }
 

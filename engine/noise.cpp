@@ -1,4 +1,4 @@
-#include "evaluation/noise.h"
+#include "engine/noise.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "app/refresh_cycle.h"
+#include "ui/refresh_cycle.h"
 
 namespace vemrik {
 
-bool refreshTick(ProgramState& s) {
+bool refreshTick(FormState& s) {
     const bool draw = refreshDue(s);
     s.TickCounter = s.TickCounter + 1 == kForcedRedrawTicks ? 0 : s.TickCounter + 1;
     // Cleared before drawing, so a request made while drawing survives to the next tick.
