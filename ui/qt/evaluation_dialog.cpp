@@ -125,11 +125,9 @@ QStringList plainLines(const JobReport& report) {
 
 /// Makes run `seed` of the judged work again in the window, held `stopAt` steps in; false when the
 /// window cannot: its runs have no noise.
-bool replayInWindow(MainWindow& window, const Noise& noise, std::uint32_t seed, std::uint64_t stopAt) {
-    if (noise.any()) return false;
+void replayInWindow(MainWindow& window, const Noise& noise, std::uint32_t seed, std::uint64_t stopAt) {
     TForm1& form = window.form();
-    window.handle([&form, seed, stopAt] { form.ReplaySeededRun(seed, stopAt); });
-    return true;
+    window.handle([&form, &noise, seed, stopAt] { form.ReplaySeededRun(seed, stopAt, noise); });
 }
 
 }  // namespace
@@ -410,10 +408,7 @@ QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& ju
     if (static_cast<std::uint64_t>(steps) > kHistoryBound)
         return Vemrik::tr("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
     const auto stopAt = static_cast<std::uint64_t>(std::max(0, steps - kStepsBeforeEnd));
-    if (!replayInWindow(window, noise, seed, stopAt))
-        return Vemrik::tr(
-            "Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: "
-            "oceń bez zakłóceń, by go obejrzeć.");
+    replayInWindow(window, noise, seed, stopAt);
     // The menu's check mark follows the trail the replay switched on.
     if (trail) trail->setChecked(true);
     window.notebook()->setCurrentIndex(kSimulationPage);

@@ -1010,10 +1010,6 @@ The file keeps what it held before.</translation>
         <translation>This run has more than %1 steps: too long to show.</translation>
     </message>
     <message>
-        <source>Okno jeździ bez zakłóceń, więc nie pokaże tego przebiegu: oceń bez zakłóceń, by go obejrzeć.</source>
-        <translation>The window drives without noise, so it cannot show this run: evaluate without noise to watch it.</translation>
-    </message>
-    <message>
         <source>&amp;Oceń algorytm…</source>
         <translation>E&amp;valuate algorithm…</translation>
     </message>
