@@ -43,9 +43,11 @@ TEST(RunLogReader, RobotLogReadsWithoutPoses) {
     EXPECT_EQ(log.skippedLines, 0);
     const LoggedStep& first = log.steps[0];
     // s2 and s3 in step 1, s1 and s4 in step 7; step 2 had no rule.
-    EXPECT_EQ(std::tuple(first.step, first.hasPose, first.sensors, first.ruleIndex, log.ruleText(first), first.stop),
+    EXPECT_EQ(std::tuple(first.step, first.hasPose, first.sensors, first.ruleIndex, log.ruleText(first),
+                         first.stop),
               std::tuple(1u, false, 0b0110, 4, std::string("0 1 1 0 0 0 0 0 0"), false));
-    EXPECT_EQ(std::tuple(log.steps[1].ruleIndex, log.ruleText(log.steps[1]), log.steps[6].sensors, log.steps[7].step),
+    EXPECT_EQ(std::tuple(log.steps[1].ruleIndex, log.ruleText(log.steps[1]), log.steps[6].sensors,
+                         log.steps[7].step),
               std::tuple(0, std::string(), 0b1001, 8u));
     // Four rules named, the first twice.
     EXPECT_EQ(log.texts.size(), 4u);
@@ -93,7 +95,8 @@ TEST(RunLogReader, QuotedRuleTextsAndPosesRead) {
                             "42,0,1,2,0,1,0,0,0,0,0,0,2,\"0 1 0 0 0 0 0 0 \"\"x\"\"\",1\n");
     ASSERT_EQ(log.steps.size(), 2u);
     const LoggedStep& l = log.steps[0];  // step 41: older rows dropped by the record
-    EXPECT_EQ(std::tuple(l.step, l.hasPose, l.heading, l.x, l.y), std::tuple(41u, true, -90.0f, 105.5f, -0.03f));
+    EXPECT_EQ(std::tuple(l.step, l.hasPose, l.heading, l.x, l.y),
+              std::tuple(41u, true, -90.0f, 105.5f, -0.03f));
     EXPECT_EQ(log.ruleText(log.steps[0]), "0 1 0 0 0 0 0 0 2,5");
     EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"x\"");
 }
