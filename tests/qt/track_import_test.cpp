@@ -220,12 +220,10 @@ private slots:
             QAction* undo = win.import.undoAction();
             QVERIFY(!undo->isEnabled());
             win.importPicture(kExamples + "/track-picture.png");
-            QVERIFY(win.state().StrokeList != before.StrokeList);
-            QVERIFY(undo->isEnabled());
+            QVERIFY(win.state().StrokeList != before.StrokeList && undo->isEnabled());
             undo->trigger();
             QVERIFY(win.state().StrokeList == before.StrokeList && win.state().MapGrid == before.MapGrid);
-            QVERIFY(!undo->isEnabled());
-            QVERIFY(!win.menu.modified());
+            QVERIFY(!undo->isEnabled() && !win.menu.modified());
 
             // "Cofnij" after the import takes one segment, and the import can no longer go whole.
             win.importPicture(kExamples + "/track-picture.png");
@@ -294,14 +292,11 @@ private slots:
         });
         QVERIFY(whole.error.isEmpty() && !whole.cancelled);
         QVERIFY(whole.image == readTrackPicture(path).image);
-        QVERIFY(std::is_sorted(heard.begin(), heard.end()));
-        QCOMPARE(heard.last(), 1.0);
+        QVERIFY(std::is_sorted(heard.begin(), heard.end()) && heard.last() == 1.0);
 
         int calls = 0;
         const TrackPicture stopped = readTrackPicture(path, [&](double) { return ++calls < 2; });
-        QVERIFY(stopped.cancelled);
-        QVERIFY(stopped.image.isNull());
-        QVERIFY(stopped.error.isEmpty());
+        QVERIFY(stopped.cancelled && stopped.image.isNull() && stopped.error.isEmpty());
     }
 
     // The reading runs on a worker while the window goes on, and "Anuluj" in its progress dialog
@@ -331,12 +326,9 @@ private slots:
         go.release();
         win.import.reading().waitForFinished();
         QCoreApplication::sendPostedEvents();
-        QVERIFY(toldToStop);
-        QCOMPARE(win.dialogs, 0);
-        QVERIFY(win.errors.isEmpty());
+        QVERIFY(toldToStop && win.dialogs == 0 && win.errors.isEmpty());
         QVERIFY(captureWorkspace(win.w.form()) == before);
-        QVERIFY(win.import.importAction()->isEnabled());
-        QVERIFY(progress->isHidden());
+        QVERIFY(win.import.importAction()->isEnabled() && progress->isHidden());
     }
 
     void automaticThresholdComesBack() {
