@@ -95,14 +95,12 @@ private slots:
                  QStringLiteral(
                      "krok 4\nwzorzec: 0 0 1 1 0 0 0 0\nreguła 6: 0 0 1 1 0 0 0 0 10\nkierunek: nieznany"));
         QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(TimelineWidget::kLabelWidth + x4, 40));
-        QVERIFY(seen(w.form()) == running);
-        QVERIFY(panel->showingLog());
+        QVERIFY(seen(w.form()) == running && panel->showingLog());
         QCOMPARE(QToolTip::text(), chart->tooltipAt(x4));
 
         // "Wróć do symulacji": the window's run since its "Start", all 35 steps.
         panel->backButton()->click();
-        QVERIFY(!panel->showingLog() && !panel->source()->isVisible());
-        QVERIFY(panel->timeline().headingKnown());
+        QVERIFY(!panel->showingLog() && !panel->source()->isVisible() && panel->timeline().headingKnown());
         QCOMPARE(panel->timeline().size(), std::size_t{35});
         // As a new chart: four columns a step, its last step in view.
         QVERIFY(chart->following());

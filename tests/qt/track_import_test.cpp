@@ -140,8 +140,7 @@ private slots:
         win.importPicture(dir_.filePath("nie ma.png"));
         QVERIFY(win.errors.last().contains("nie ma.png"));
         QCOMPARE(win.dialogs, 0);
-        QVERIFY(captureWorkspace(win.w.form()) == before);
-        QVERIFY(!win.menu.modified());
+        QVERIFY(captureWorkspace(win.w.form()) == before && !win.menu.modified());
     }
 
     // Qt writes no GIF, so that one is a file: `convert -size 140x80 xc:white -fill black
@@ -290,8 +289,7 @@ private slots:
             heard << done;
             return true;
         });
-        QVERIFY(whole.error.isEmpty() && !whole.cancelled);
-        QVERIFY(whole.image == readTrackPicture(path).image);
+        QVERIFY(whole.error.isEmpty() && !whole.cancelled && whole.image == readTrackPicture(path).image);
         QVERIFY(std::is_sorted(heard.begin(), heard.end()) && heard.last() == 1.0);
 
         int calls = 0;
