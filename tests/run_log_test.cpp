@@ -81,11 +81,9 @@ TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
         SCOPED_TRACE(c.name);
         const RunLog log = read(c.text);
         ASSERT_EQ(log.steps.size(), 2u);
-        EXPECT_EQ(log.skippedLines, c.skipped);
-        EXPECT_EQ(log.steps[0].sensors, 1);
-        EXPECT_EQ(log.ruleText(log.steps[0]), "1 0 0 0 0 0 0 0 -20");
-        EXPECT_FALSE(log.steps[0].stop);
-        EXPECT_TRUE(log.steps[1].stop);
+        EXPECT_EQ(std::tuple(log.skippedLines, log.steps[0].sensors, std::string(log.ruleText(log.steps[0])),
+                             log.steps[0].stop, log.steps[1].stop),
+                  std::tuple(c.skipped, 1, "1 0 0 0 0 0 0 0 -20", false, true));
     }
 }
 
