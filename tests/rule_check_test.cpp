@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/engine.h"
@@ -78,12 +79,9 @@ TEST(RuleCheck, RepeatsCountEveryCandidateAndTheSmallestRobotsAreJudgedRight) {
                                             "1 0 0 0 0 0 0 0 45", "0 0 0 0 0 0 0 0 5"};
     const std::vector<Finding> found = checkRules(rules, 1);
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[1].line, 3);
-    EXPECT_EQ(found[1].earlier[0], 0);
-    EXPECT_EQ(found[1].with, (Chance{3, 5}));
-    EXPECT_EQ(found[1].without, (Chance{1, 2}));
-    EXPECT_EQ(found[1].straightWith, (Chance{1, 5}));
-    EXPECT_EQ(found[1].straightWithout, (Chance{1, 4}));
+    const Finding& f = found[1];
+    EXPECT_EQ(std::tuple(f.line, f.earlier[0], f.with, f.without, f.straightWith, f.straightWithout),
+              std::tuple(3, 0, Chance{3, 5}, Chance{1, 2}, Chance{1, 5}, Chance{1, 4}));
 
     const std::vector<Finding> none = checkRules(rules, 0);
     ASSERT_EQ(none.size(), 4u);  // lines 1 to 4 want sensor 1

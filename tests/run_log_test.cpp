@@ -42,16 +42,13 @@ TEST(RunLogReader, RobotLogReadsWithoutPoses) {
     ASSERT_EQ(log.steps.size(), 8u);
     EXPECT_EQ(log.skippedLines, 0);
     const LoggedStep& first = log.steps[0];
-    EXPECT_EQ(first.step, 1u);
-    EXPECT_FALSE(first.hasPose);
-    EXPECT_EQ(first.sensors, 0b0110);  // s2 and s3
-    EXPECT_EQ(first.ruleIndex, 4);
-    EXPECT_EQ(log.ruleText(first), "0 1 1 0 0 0 0 0 0");
-    EXPECT_FALSE(first.stop);
-    EXPECT_EQ(log.steps[1].ruleIndex, 0);
-    EXPECT_EQ(log.ruleText(log.steps[1]), "");
-    EXPECT_EQ(log.steps[6].sensors, 0b1001);  // s1 and s4
-    EXPECT_EQ(log.steps[7].step, 8u);
+    // s2 and s3 in step 1, s1 and s4 in step 7; step 2 had no rule.
+    EXPECT_EQ(std::tuple(first.step, first.hasPose, first.sensors, first.ruleIndex, log.ruleText(first),
+                         first.stop),
+              std::tuple(1u, false, 0b0110, 4, std::string("0 1 1 0 0 0 0 0 0"), false));
+    EXPECT_EQ(std::tuple(log.steps[1].ruleIndex, log.ruleText(log.steps[1]), log.steps[6].sensors,
+                         log.steps[7].step),
+              std::tuple(0, std::string(), 0b1001, 8u));
     // Four rules named, the first twice.
     EXPECT_EQ(log.texts.size(), 4u);
     EXPECT_EQ(log.steps[5].text, first.text);
@@ -84,11 +81,9 @@ TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
         SCOPED_TRACE(c.name);
         const RunLog log = read(c.text);
         ASSERT_EQ(log.steps.size(), 2u);
-        EXPECT_EQ(log.skippedLines, c.skipped);
-        EXPECT_EQ(log.steps[0].sensors, 1);
-        EXPECT_EQ(log.ruleText(log.steps[0]), "1 0 0 0 0 0 0 0 -20");
-        EXPECT_FALSE(log.steps[0].stop);
-        EXPECT_TRUE(log.steps[1].stop);
+        EXPECT_EQ(std::tuple(log.skippedLines, log.steps[0].sensors, std::string(log.ruleText(log.steps[0])),
+                             log.steps[0].stop, log.steps[1].stop),
+                  std::tuple(c.skipped, 1, "1 0 0 0 0 0 0 0 -20", false, true));
     }
 }
 
@@ -97,11 +92,9 @@ TEST(RunLogReader, QuotedRuleTextsAndPosesRead) {
                             "41,-90,105.5,-3e-2,0,1,0,0,0,0,0,0,3,\"0 1 0 0 0 0 0 0 2,5\",0\n"
                             "42,0,1,2,0,1,0,0,0,0,0,0,2,\"0 1 0 0 0 0 0 0 \"\"x\"\"\",1\n");
     ASSERT_EQ(log.steps.size(), 2u);
-    EXPECT_EQ(log.steps[0].step, 41u);  // older rows dropped by the record
-    EXPECT_TRUE(log.steps[0].hasPose);
-    EXPECT_EQ(log.steps[0].heading, -90.0f);
-    EXPECT_EQ(log.steps[0].x, 105.5f);
-    EXPECT_EQ(log.steps[0].y, -0.03f);
+    const LoggedStep& l = log.steps[0];  // step 41: older rows dropped by the record
+    EXPECT_EQ(std::tuple(l.step, l.hasPose, l.heading, l.x, l.y),
+              std::tuple(41u, true, -90.0f, 105.5f, -0.03f));
     EXPECT_EQ(log.ruleText(log.steps[0]), "0 1 0 0 0 0 0 0 2,5");
     EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"x\"");
 }
@@ -128,16 +121,11 @@ TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
     const RunLog log = read(runCsv(record));
     ASSERT_EQ(log.steps.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
         const LoggedStep& l = log.steps[i];
-        EXPECT_EQ(l.step, i + 1);
-        EXPECT_TRUE(l.hasPose);
-        EXPECT_EQ(l.heading, steps[i].heading);
-        EXPECT_EQ(l.x, steps[i].x);
-        EXPECT_EQ(l.y, steps[i].y);
-        EXPECT_EQ(l.sensors, steps[i].sensors);
-        EXPECT_EQ(l.ruleIndex, steps[i].rule + 1);
-        EXPECT_EQ(l.stop, steps[i].stop);
+        EXPECT_EQ(std::tuple(l.step, l.hasPose, l.heading, l.x, l.y, l.sensors, l.ruleIndex, l.stop),
+                  std::tuple(i + 1, true, steps[i].heading, steps[i].x, steps[i].y, steps[i].sensors,
+                             steps[i].rule + 1, steps[i].stop))
+            << i;
     }
     EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"a, b\"");
 }
@@ -257,11 +245,10 @@ TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
     PreparedRun prepared = prepareRun(ws);
     ASSERT_TRUE(prepared.setup) << prepared.error;
     const RunCounts shortRun = simulateCounts(*prepared.setup, 1, 10);
-    EXPECT_EQ(shortRun.steps, 10u);
-    EXPECT_FALSE(shortRun.stopped);
+    EXPECT_EQ(std::tuple(shortRun.steps, shortRun.stopped), std::tuple(10u, false));
     const RunCounts full = simulateCounts(*prepared.setup, 1, 1000);
-    EXPECT_EQ(full.steps, static_cast<std::uint64_t>(evaltest::kStraightSteps));
-    EXPECT_TRUE(full.stopped);
+    EXPECT_EQ(std::tuple(full.steps, full.stopped),
+              std::tuple(static_cast<std::uint64_t>(evaltest::kStraightSteps), true));
     EXPECT_EQ(full.patterns[0], full.steps);
     // One candidate: each step draws it or going straight on, so over 84 steps both happen.
     ASSERT_EQ(full.lineHits.size(), 1u);

@@ -275,11 +275,11 @@ TEST(TimelineView, zoomKeepsTheStepUnderThePointerAndPanStaysOnTheLine) {
         EXPECT_DOUBLE_EQ(v.first, c.first);
         EXPECT_DOUBLE_EQ(v.stepsPerColumn, c.spc);
     }
-    EXPECT_DOUBLE_EQ(panView({10, 2}, -20, 1000, 100).first, 0);
-    EXPECT_DOUBLE_EQ(panView({10, 2}, 30, 1000, 100).first, 70);
-    EXPECT_DOUBLE_EQ(panView({10, 2}, 1000, 1000, 100).first, 800);
-    EXPECT_DOUBLE_EQ(fitView(1000, 100).stepsPerColumn, 10);
-    EXPECT_DOUBLE_EQ(fitView(1, 100).stepsPerColumn, 1.0 / 64);
+    EXPECT_EQ(std::tuple(panView({10, 2}, -20, 1000, 100).first, panView({10, 2}, 30, 1000, 100).first,
+                         panView({10, 2}, 1000, 1000, 100).first),
+              std::tuple(0.0, 70.0, 800.0));
+    EXPECT_EQ(std::tuple(fitView(1000, 100).stepsPerColumn, fitView(1, 100).stepsPerColumn),
+              std::tuple(10.0, 1.0 / 64));
     // Zoomed in, a column holds the step its left edge lies on.
     EXPECT_EQ(columnSteps({0, 0.25}, 5, 10), (std::pair<std::size_t, std::size_t>{1, 2}));
     EXPECT_EQ(columnSteps({0, 0.25}, 40, 10), (std::pair<std::size_t, std::size_t>{10, 10}));
@@ -359,19 +359,17 @@ TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
     rows[1] = {4, 0.0f, -500.0f, 9e6f, -1, -1, 0b0, true};
     rows[2] = {5, 0.0f, 0.0f, 0.0f, 40000, 1, 0b1, true};  // a line past what the chart colours
     showRecordedSteps(t, rows, false);
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t.firstStep(), 3u);
-    EXPECT_FALSE(t.headingKnown());
+    ASSERT_EQ(std::tuple(t.size(), t.firstStep(), t.headingKnown()), std::tuple(3u, 3u, false));
     const struct {
         int rule;
         std::uint8_t sensors, facts;
     } expected[] = {
         {2, 0b101, 0}, {-1, 0, kFactNoRule | kFactStopSignal | kFactStopped}, {-1, 1, kFactStopSignal}};
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(t.step(i).rule, expected[i].rule) << i;
-        EXPECT_EQ(t.step(i).sensors, expected[i].sensors) << i;
-        EXPECT_EQ(t.step(i).sensorCount, 8) << i;
-        EXPECT_EQ(t.step(i).facts, expected[i].facts) << i;
+        const TimelineStep& s = t.step(i);
+        EXPECT_EQ(std::tuple(s.rule, s.sensors, s.sensorCount, s.facts),
+                  std::tuple(expected[i].rule, expected[i].sensors, 8, expected[i].facts))
+            << i;
     }
     TimelineSummary sum;
     t.summarise(1, 2, sum);
@@ -398,10 +396,8 @@ TEST(TimelineFeed, ofALongerLogTheLastStepsItKeeps) {
     rows.back().rule = 3;
     RunTimeline t;
     showRecordedSteps(t, rows, true);
-    ASSERT_EQ(t.size(), RunTimeline::kCapacity);
-    EXPECT_EQ(t.firstStep(), 6u);
-    EXPECT_EQ(t.step(t.size() - 1).rule, 3);
-    EXPECT_TRUE(t.headingKnown());
+    EXPECT_EQ(std::tuple(t.size(), t.firstStep(), t.step(t.size() - 1).rule, t.headingKnown()),
+              std::tuple(RunTimeline::kCapacity, 6u, 3, true));
 }
 
 TEST(TimelineFeed, ruleTextsByLineFromTheLog) {

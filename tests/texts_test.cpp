@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/language.h"
 #include "app/texts.h"
@@ -74,20 +75,17 @@ TEST_F(TextsTest, PolishCountsInThreeFormsEnglishInTwo) {
                                                         {104, "104 czujniki"}, {112, "112 czujników"}};
     for (const auto& [n, text] : polish) EXPECT_EQ(sayCounted(n, sensors), text);
     speakCore(Language::English);
-    EXPECT_EQ(sayCounted(1, sensors), "1 sensor");
-    EXPECT_EQ(sayCounted(2, sensors), "2 sensors");
-    EXPECT_EQ(sayCounted(0, sensors), "0 sensors");
+    EXPECT_EQ(std::tuple(sayCounted(1, sensors), sayCounted(2, sensors), sayCounted(0, sensors)),
+              std::tuple("1 sensor", "2 sensors", "0 sensors"));
 }
 
 TEST_F(TextsTest, NumbersTakeTheLanguagesDecimalSign) {
-    EXPECT_EQ(spokenDecimal(0.5, 1), "0,5");
-    EXPECT_EQ(spokenDecimal(-3.75, 2), "-3,75");
-    EXPECT_EQ(spokenDecimal(12.0, 0), "12");
-    EXPECT_EQ(simulatedTimeText(12), "czas: 2,4 s");
+    EXPECT_EQ(std::tuple(spokenDecimal(0.5, 1), spokenDecimal(-3.75, 2), spokenDecimal(12.0, 0),
+                         simulatedTimeText(12)),
+              std::tuple("0,5", "-3,75", "12", "czas: 2,4 s"));
     speakCore(Language::English);
-    EXPECT_EQ(spokenDecimal(0.5, 1), "0.5");
-    EXPECT_EQ(spokenDecimal(-3.75, 2), "-3.75");
-    EXPECT_EQ(simulatedTimeText(12), "time: 2.4 s");
+    EXPECT_EQ(std::tuple(spokenDecimal(0.5, 1), spokenDecimal(-3.75, 2), simulatedTimeText(12)),
+              std::tuple("0.5", "-3.75", "time: 2.4 s"));
 }
 
 TEST_F(TextsTest, TheCoresMessagesSpeakEnglish) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "evaluation/headless_run.h"
 #include "evaluation/run_setup.h"
@@ -50,10 +51,9 @@ TEST(TrackImport, OtsuSplitsTheTwoBrightnessesAndInvertTakesTheOtherSide) {
     const int t = otsuThreshold(g);
     EXPECT_GE(t, 30);
     EXPECT_LT(t, 235);
-    EXPECT_TRUE(binarise(g, t, false).at(5, 5));
-    EXPECT_FALSE(binarise(g, t, false).at(500, 5));
-    EXPECT_FALSE(binarise(g, t, true).at(5, 5));
-    EXPECT_TRUE(binarise(g, t, true).at(500, 5));
+    const Mask plain = binarise(g, t, false), inverted = binarise(g, t, true);
+    EXPECT_EQ(std::tuple(plain.at(5, 5), plain.at(500, 5), inverted.at(5, 5), inverted.at(500, 5)),
+              std::tuple(true, false, false, true));
 }
 
 TEST(TrackImport, StraightBandBecomesOneLineOfStrokesAlongItsCentre) {
@@ -202,18 +202,15 @@ TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {
 
     ProgramState added = s;
     const ImportUndo undo = applyImport(added, track, ImportPlacement::Add);
-    EXPECT_EQ(added.StrokeList.columns(), 3);
-    EXPECT_EQ(added.StrokeList.at(2, 3), 12);
-    EXPECT_EQ(added.MapGrid.at(1, 1), kStart);
-    EXPECT_EQ(added.MapGrid.at(2, 1), kStop);
-    EXPECT_EQ(added.MapGrid.at(4, 1), kLine);
+    EXPECT_EQ(std::tuple(added.StrokeList.columns(), added.StrokeList.at(2, 3), added.MapGrid.at(1, 1),
+                         added.MapGrid.at(2, 1), added.MapGrid.at(4, 1)),
+              std::tuple(3, 12, kStart, kStop, kLine));
 
     ProgramState replaced = s;
     applyImport(replaced, track, ImportPlacement::Replace);
-    EXPECT_EQ(replaced.StrokeList.columns(), 2);
-    EXPECT_EQ(replaced.MapGrid.at(1, 1), kLine);
-    EXPECT_EQ(replaced.MapGrid.at(2, 1), kMapEmpty);
-    EXPECT_EQ(replaced.MapGrid.at(3, 1), kMapEmpty);
+    EXPECT_EQ(std::tuple(replaced.StrokeList.columns(), replaced.MapGrid.at(1, 1), replaced.MapGrid.at(2, 1),
+                         replaced.MapGrid.at(3, 1)),
+              std::tuple(2, kLine, kMapEmpty, kMapEmpty));
 
     // Taken back whole only while nothing was changed after it.
     EXPECT_TRUE(importUndoable(added, undo));
@@ -223,6 +220,5 @@ TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {
     undoStroke(edited);
     EXPECT_FALSE(importUndoable(edited, undo));
     undoImport(added, undo);
-    EXPECT_EQ(added.MapGrid, s.MapGrid);
-    EXPECT_EQ(added.StrokeList, s.StrokeList);
+    EXPECT_TRUE(added.MapGrid == s.MapGrid && added.StrokeList == s.StrokeList);
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "workspace/size_limit_signal.h"
 
@@ -49,18 +50,16 @@ TEST_F(WorkspaceFile, SaveReplacesTheFileALinkPointsToKeepingItsModeAndNoTempora
     ::chmod(path("tor").c_str(), 0604);
     fs::create_symlink("tor", path("link"));
     ASSERT_EQ(saveAtomically(path("link"), "drugi"), std::nullopt);
-    EXPECT_TRUE(fs::is_symlink(path("link")));
-    EXPECT_EQ(contents("tor"), "drugi");
-    EXPECT_EQ(fs::status(path("tor")).permissions(), fs::perms(0604));
-    EXPECT_EQ(entries(), 2);
+    EXPECT_EQ(std::tuple(fs::is_symlink(path("link")), contents("tor"), fs::status(path("tor")).permissions(),
+                         entries()),
+              std::tuple(true, "drugi", fs::perms(0604), 2));
 }
 
 TEST_F(WorkspaceFile, ASaveOverTheSizeLimitSaysSoAndOneKilledMidwayLeavesTheOldFileAndNoTemporary) {
     ASSERT_EQ(saveAtomically(path("tor"), "stara"), std::nullopt);
     EXPECT_EXIT(saveTooBig(path("tor"), true), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(saveTooBig(path("tor"), false), ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EQ(contents("tor"), "stara");
-    EXPECT_EQ(entries(), 1);
+    EXPECT_EQ(std::tuple(contents("tor"), entries()), std::tuple("stara", 1));
 }
 
 TEST_F(WorkspaceFile, SaveRefusesAnythingButAWritableRegularFileOrANewOneAndChangesNothing) {

@@ -24,8 +24,6 @@
 
 using namespace vemrik;
 
-Q_DECLARE_METATYPE(vemrik::Speech)
-
 namespace {
 
 // Every text a user can read in the window, its menus and its open dialogs and docks, keyed by
@@ -87,6 +85,29 @@ void openCompanions(ProgramWindow& program) {
     w.findChild<QAction*>("actionRuleInspector")->trigger();
     w.findChild<QAction*>("actionRunTimeline")->trigger();
     w.findChild<QAction*>("actionEvaluate")->trigger();
+}
+
+// Each caption fits its button at the form's own sizes and the dialogs' fixed ones, and the
+// tabs their notebook.
+void checkNothingCutOff(Speech speech) {
+    Catalogue::instance().speak(Speech::Polish);  // each window opens in Polish and is switched
+    ProgramWindow program;
+    program.show();
+    openCompanions(program);
+    Catalogue::instance().speak(speech);
+    for (QPushButton* b : program.window().findChildren<QPushButton*>()) {
+        const bool fixed = b->minimumWidth() == b->maximumWidth();
+        if (!b->isVisible() || (!fixed && !program.window().formWidget()->isAncestorOf(b))) continue;
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+        const int needed = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'));
+        QVERIFY2(needed <= room, qPrintable(b->text() + QString(": %1 > %2").arg(needed).arg(room)));
+    }
+    for (QLabel* l : program.window().formWidget()->findChildren<QLabel*>())
+        if (l->wordWrap()) QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
+    QTabWidget* notebook = program.window().notebook();
+    QVERIFY(notebook->tabBar()->sizeHint().width() <= notebook->width());
 }
 
 }  // namespace
@@ -157,32 +178,8 @@ private slots:
         QCOMPARE(QSettings().value("language").toString(), QStringLiteral("pl"));
     }
 
-    // Each caption fits its button at the form's own sizes and the dialogs' fixed ones, and the
-    // tabs their notebook.
-    void nothingIsCutOff_data() {
-        QTest::addColumn<Speech>("speech");
-        QTest::newRow("English") << Speech::English;
-        QTest::newRow("pseudo") << Speech::Pseudo;
-    }
     void nothingIsCutOff() {
-        QFETCH(Speech, speech);
-        ProgramWindow program;
-        program.show();
-        openCompanions(program);
-        Catalogue::instance().speak(speech);
-        for (QPushButton* b : program.window().findChildren<QPushButton*>()) {
-            const bool fixed = b->minimumWidth() == b->maximumWidth();
-            if (!b->isVisible() || (!fixed && !program.window().formWidget()->isAncestorOf(b))) continue;
-            QStyleOptionButton option;
-            option.initFrom(b);
-            const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
-            const int needed = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'));
-            QVERIFY2(needed <= room, qPrintable(b->text() + QString(": %1 > %2").arg(needed).arg(room)));
-        }
-        for (QLabel* l : program.window().formWidget()->findChildren<QLabel*>())
-            if (l->wordWrap()) QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
-        QTabWidget* notebook = program.window().notebook();
-        QVERIFY(notebook->tabBar()->sizeHint().width() <= notebook->width());
+        for (const Speech speech : {Speech::English, Speech::Pseudo}) checkNothingCutOff(speech);
     }
 
     // The language of a new window: what was chosen in the menu, before the environment.

@@ -58,30 +58,24 @@ class ScreenFitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aFrameIsMovedAndShrunkOntoTheScreen_data() {
-        QTest::addColumn<QRect>("wanted");
-        QTest::addColumn<QSize>("least");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QRect>("fitted");
-        const QSize none(0, 0);
-        QTest::newRow("fits") << QRect(51, 100, 800, 400) << none << kLaptop << QRect(51, 100, 800, 400);
-        QTest::newRow("too wide") << QRect(51, 100, 1000, 400) << none << kLaptop << QRect(0, 100, 910, 400);
-        QTest::newRow("past the corner") << QRect(600, 300, 400, 300) << none << kLaptop
-                                         << QRect(510, 212, 400, 300);
-        QTest::newRow("larger both ways") << QRect(51, 100, 1900, 900) << none << kLaptop << QRect(0, 0, 910, 512);
-        QTest::newRow("least too large: top left stays") << QRect(10, 10, 500, 300) << QSize(1000, 600) << kLaptop
-                                                         << QRect(0, 0, 1000, 600);
-        QTest::newRow("panel at the top") << QRect(0, 0, 300, 200) << none << QRect(0, 27, 910, 485)
-                                          << QRect(0, 27, 300, 200);
-        QTest::newRow("second screen") << QRect(100, 100, 300, 200) << none << QRect(1366, 0, 1280, 800)
-                                       << QRect(1366, 100, 300, 200);
-    }
     void aFrameIsMovedAndShrunkOntoTheScreen() {
-        QFETCH(QRect, wanted);
-        QFETCH(QSize, least);
-        QFETCH(QRect, available);
-        QFETCH(QRect, fitted);
-        QCOMPARE(fittedFrame(wanted, least, available), fitted);
+        const QSize none(0, 0);
+        const struct {
+            const char* what;
+            QRect wanted;
+            QSize least;
+            QRect available, fitted;
+        } cases[] = {
+            {"fits", {51, 100, 800, 400}, none, kLaptop, {51, 100, 800, 400}},
+            {"too wide", {51, 100, 1000, 400}, none, kLaptop, {0, 100, 910, 400}},
+            {"past the corner", {600, 300, 400, 300}, none, kLaptop, {510, 212, 400, 300}},
+            {"larger both ways", {51, 100, 1900, 900}, none, kLaptop, {0, 0, 910, 512}},
+            {"least too large: top left stays", {10, 10, 500, 300}, {1000, 600}, kLaptop, {0, 0, 1000, 600}},
+            {"panel at the top", {0, 0, 300, 200}, none, {0, 27, 910, 485}, {0, 27, 300, 200}},
+            {"second screen", {100, 100, 300, 200}, none, {1366, 0, 1280, 800}, {1366, 100, 300, 200}},
+        };
+        for (const auto& c : cases)
+            QVERIFY2(fittedFrame(c.wanted, c.least, c.available) == c.fitted, c.what);
     }
 
     void theEvaluationDialogFitsALaptopAndIsWholeOnALargeScreen() {
@@ -112,15 +106,13 @@ private slots:
         MainWindow w;
         w.show();
         const QRect available = w.screen()->availableGeometry();
-        QVERIFY(available.width() < 940);
-        QVERIFY(available.contains(w.frameGeometry()));
+        QVERIFY(available.width() < 940 && available.contains(w.frameGeometry()));
         QCOMPARE(w.formWidget()->size(), QSize(940, 433));
         auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
         QVERIFY(area->horizontalScrollBar()->maximum() > 0);
         QCOMPARE(area->verticalScrollBar()->maximum(), 0);
         w.setZoom(kZooms[2]);
-        QVERIFY(available.contains(w.frameGeometry()));
-        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        QVERIFY(available.contains(w.frameGeometry()) && area->verticalScrollBar()->maximum() > 0);
     }
 
     void theInspectorOpensOnTheScreen() {

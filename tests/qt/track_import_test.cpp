@@ -140,8 +140,7 @@ private slots:
         win.importPicture(dir_.filePath("nie ma.png"));
         QVERIFY(win.errors.last().contains("nie ma.png"));
         QCOMPARE(win.dialogs, 0);
-        QVERIFY(captureWorkspace(win.w.form()) == before);
-        QVERIFY(!win.menu.modified());
+        QVERIFY(captureWorkspace(win.w.form()) == before && !win.menu.modified());
     }
 
     // Qt writes no GIF, so that one is a file: `convert -size 140x80 xc:white -fill black
@@ -220,12 +219,10 @@ private slots:
             QAction* undo = win.import.undoAction();
             QVERIFY(!undo->isEnabled());
             win.importPicture(kExamples + "/track-picture.png");
-            QVERIFY(win.state().StrokeList != before.StrokeList);
-            QVERIFY(undo->isEnabled());
+            QVERIFY(win.state().StrokeList != before.StrokeList && undo->isEnabled());
             undo->trigger();
             QVERIFY(win.state().StrokeList == before.StrokeList && win.state().MapGrid == before.MapGrid);
-            QVERIFY(!undo->isEnabled());
-            QVERIFY(!win.menu.modified());
+            QVERIFY(!undo->isEnabled() && !win.menu.modified());
 
             // "Cofnij" after the import takes one segment, and the import can no longer go whole.
             win.importPicture(kExamples + "/track-picture.png");
@@ -292,16 +289,12 @@ private slots:
             heard << done;
             return true;
         });
-        QVERIFY(whole.error.isEmpty() && !whole.cancelled);
-        QVERIFY(whole.image == readTrackPicture(path).image);
-        QVERIFY(std::is_sorted(heard.begin(), heard.end()));
-        QCOMPARE(heard.last(), 1.0);
+        QVERIFY(whole.error.isEmpty() && !whole.cancelled && whole.image == readTrackPicture(path).image);
+        QVERIFY(std::is_sorted(heard.begin(), heard.end()) && heard.last() == 1.0);
 
         int calls = 0;
         const TrackPicture stopped = readTrackPicture(path, [&](double) { return ++calls < 2; });
-        QVERIFY(stopped.cancelled);
-        QVERIFY(stopped.image.isNull());
-        QVERIFY(stopped.error.isEmpty());
+        QVERIFY(stopped.cancelled && stopped.image.isNull() && stopped.error.isEmpty());
     }
 
     // The reading runs on a worker while the window goes on, and "Anuluj" in its progress dialog
@@ -331,12 +324,9 @@ private slots:
         go.release();
         win.import.reading().waitForFinished();
         QCoreApplication::sendPostedEvents();
-        QVERIFY(toldToStop);
-        QCOMPARE(win.dialogs, 0);
-        QVERIFY(win.errors.isEmpty());
+        QVERIFY(toldToStop && win.dialogs == 0 && win.errors.isEmpty());
         QVERIFY(captureWorkspace(win.w.form()) == before);
-        QVERIFY(win.import.importAction()->isEnabled());
-        QVERIFY(progress->isHidden());
+        QVERIFY(win.import.importAction()->isEnabled() && progress->isHidden());
     }
 
     void automaticThresholdComesBack() {
