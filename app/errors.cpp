@@ -5,8 +5,9 @@
 namespace vemrik {
 
 RangeError::RangeError(std::int64_t index, std::int64_t length)
-    : std::out_of_range(say({"Indeks {1} poza zakresem 0..{2} (długość {3})", "Index {1} out of the range 0..{2} (length {3})"},
-                            {std::to_string(index), std::to_string(length - 1), std::to_string(length)})),
+    : std::out_of_range(say(
+          {"Indeks {1} poza zakresem 0..{2} (długość {3})", "Index {1} out of the range 0..{2} (length {3})"},
+          {std::to_string(index), std::to_string(length - 1), std::to_string(length)})),
       index_(index),
       length_(length) {}
 

@@ -53,7 +53,9 @@ double StrToFloat(std::string_view text) {
         if (first == last || *first == '-') throw fail();
     }
     // from_chars would also read "inf" and "nan"; a rule angle must be an ordinary number.
-    if (std::any_of(first, last, [](char c) { return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E'; }))
+    if (std::any_of(first, last, [](char c) {
+            return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E';
+        }))
         throw fail();
     double value = 0.0;
     const auto res = std::from_chars(first, last, value);

@@ -58,7 +58,9 @@ std::string_view decimalSign() { return gLanguage == Language::Polish ? "," : ".
 std::string spokenDecimal(double value, int digits) {
     char buf[64];
     const int n = std::snprintf(buf, sizeof buf, "%.*f", digits, value);
-    std::string out(buf, static_cast<std::size_t>(n < 0 ? 0 : n < static_cast<int>(sizeof buf) ? n : sizeof buf - 1));
+    std::string out(buf, static_cast<std::size_t>(n < 0                              ? 0
+                                                  : n < static_cast<int>(sizeof buf) ? n
+                                                                                     : sizeof buf - 1));
     for (char& c : out)
         if (c == '.') c = decimalSign()[0];
     return out;

@@ -28,8 +28,8 @@ RunSetup typicalSetup(bool withStop) {
 /// steps per second of the time the benchmark goes by.
 void countSteps(benchmark::State& state, double stepsPerIteration) {
     state.counters[kStepsCounter] = stepsPerIteration;
-    state.counters["steps/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * stepsPerIteration,
-                                                   benchmark::Counter::kIsRate);
+    state.counters["steps/s"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * stepsPerIteration, benchmark::Counter::kIsRate);
 }
 
 // Laps of the oval: every step is a full step, none ends a run. CPU time, so a busy machine

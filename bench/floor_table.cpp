@@ -59,7 +59,8 @@ void FloorTableReporter::ReportRuns(const std::vector<Run>& runs) {
         if (!single && !median) continue;
         const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
         const auto steps = run.counters.find(kStepsCounter);
-        figures_.push_back({run.run_name.str(), run.GetAdjustedCPUTime() / unit, run.GetAdjustedRealTime() / unit,
+        figures_.push_back({run.run_name.str(), run.GetAdjustedCPUTime() / unit,
+                            run.GetAdjustedRealTime() / unit,
                             steps == run.counters.end() ? 0.0 : steps->second.value});
     }
 }
@@ -73,10 +74,12 @@ void FloorTableReporter::Finalize() {
             out << "| " << f.name << " | " << timeText(f.seconds) << " | "
                 << ratioText(f.seconds / floor->seconds) << " |\n";
     }
-    const bool anySteps = std::any_of(figures_.begin(), figures_.end(), [](const Figure& f) { return f.steps > 0; });
+    const bool anySteps =
+        std::any_of(figures_.begin(), figures_.end(), [](const Figure& f) { return f.steps > 0; });
     if (anySteps) {
         const Figure* floor = find(kFloorName);
-        out << "\n| figure | steps per CPU second | steps per second | one step x floor |\n|---|---:|---:|---:|\n";
+        out << "\n| figure | steps per CPU second | steps per second | one step x floor "
+               "|\n|---|---:|---:|---:|\n";
         for (const Figure& f : figures_)
             if (f.steps > 0)
                 out << "| " << f.name << " | " << rateText(f.steps / f.seconds) << " | "

@@ -22,7 +22,8 @@ PoseTransform Engine::placeAndSense(const Raster& trackLayer) {
 
 void Engine::flipSensed(NoiseDraws& noise) {
     const int pattern = noise.flipped(patternOf(State.SensorStates));
-    for (int k = 0; k < kSensorSlots; ++k) State.SensorStates[static_cast<std::size_t>(k)] = (pattern >> k) & 1;
+    for (int k = 0; k < kSensorSlots; ++k)
+        State.SensorStates[static_cast<std::size_t>(k)] = (pattern >> k) & 1;
 }
 
 int Engine::step(Memo* log) {

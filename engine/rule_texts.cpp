@@ -24,19 +24,21 @@ std::string angleOf(const std::string& rule) {
 std::string patternText(int pattern) { return cubeText({kPatternCount - 1, pattern}, kSensorSlots); }
 
 std::string robotSensors(int sensors) {
-    return sensors == 0 ? say({"robot nie ma czujników", "the robot has no sensors"})
-                        : say({"robot ma tylko {1}", "the robot has only {1}"}, {sayCounted(sensors, kSensors)});
+    return sensors == 0
+               ? say({"robot nie ma czujników", "the robot has no sensors"})
+               : say({"robot ma tylko {1}", "the robot has only {1}"}, {sayCounted(sensors, kSensors)});
 }
 
 std::string neverActs(const Finding& f, int sensors) {
     const std::string line = lineName(f.line);
     switch (f.fate) {
         case LineFate::NoPattern:
-            return say({"{1} nigdy nie zadziała: jej pierwsze 16 znaków to nie wzorzec czujników (osiem cyfr 0 "
-                        "lub 1, każda ze spacją).",
-                        "{1} never acts: its first 16 characters are not a sensor pattern (eight digits 0 or 1, "
-                        "each with a space)."},
-                       {line});
+            return say(
+                {"{1} nigdy nie zadziała: jej pierwsze 16 znaków to nie wzorzec czujników (osiem cyfr 0 "
+                 "lub 1, każda ze spacją).",
+                 "{1} never acts: its first 16 characters are not a sensor pattern (eight digits 0 or 1, "
+                 "each with a space)."},
+                {line});
         case LineFate::MissingSensor:
             return say({"{1} nigdy nie zadziała: ma 1 dla czujnika {2}, a {3}.",
                         "{1} never acts: it has 1 for sensor {2}, and {3}."},
@@ -44,11 +46,12 @@ std::string neverActs(const Finding& f, int sensors) {
         default: {
             std::string earlier;
             for (const int e : f.earlier) earlier += (earlier.empty() ? "" : ", ") + number(e + 1);
-            return say({"{1} nigdy nie zadziała: jej wzorzec mają już 4 wcześniejsze reguły (linie {2}), a krok "
-                        "bierze tylko pierwsze 4.",
-                        "{1} never acts: 4 earlier rules have its pattern already (lines {2}), and a step takes "
-                        "only the first 4."},
-                       {line, earlier});
+            return say(
+                {"{1} nigdy nie zadziała: jej wzorzec mają już 4 wcześniejsze reguły (linie {2}), a krok "
+                 "bierze tylko pierwsze 4.",
+                 "{1} never acts: 4 earlier rules have its pattern already (lines {2}), and a step takes "
+                 "only the first 4."},
+                {line, earlier});
         }
     }
 }
@@ -89,9 +92,10 @@ std::string findingText(const Finding& f, const std::vector<std::string>& rules,
     switch (f.kind) {
         case Finding::BadAngle: {
             const std::string angle = angleOf(rule);
-            const std::string problem = angle.empty()
-                                            ? say({"brak kąta", "no angle"})
-                                            : say({"nie da się odczytać kąta „{1}”", "the angle “{1}” cannot be read"}, {angle});
+            const std::string problem =
+                angle.empty()
+                    ? say({"brak kąta", "no angle"})
+                    : say({"nie da się odczytać kąta „{1}”", "the angle “{1}” cannot be read"}, {angle});
             return say({"{1}: {2}; krok przy wzorcu {3} zakończy się błędem.",
                         "{1}: {2}; a step at the pattern {3} will fail."},
                        {lineName(f.line), problem, patternText(rulePattern(rule))});
@@ -101,36 +105,42 @@ std::string findingText(const Finding& f, const std::vector<std::string>& rules,
         case Finding::NoRule: {
             const int size = f.cube.size(sensors);
             const std::string many =
-                size > 1 ? say({" ({1} czujników)", " ({1} of the sensors)"}, {sayCounted(size, kLayouts)}) : "";
+                size > 1 ? say({" ({1} czujników)", " ({1} of the sensors)"}, {sayCounted(size, kLayouts)})
+                         : "";
             return say({"Wzorzec {1}{2}: żadna reguła nie pasuje, robot jedzie prosto.",
                         "Pattern {1}{2}: no rule matches, the robot drives straight on."},
                        {cubeText(f.cube, sensors), many});
         }
         case Finding::Repeated:
-            return say({"{1} powtarza kąt {2} linii {3} przy tym samym wzorcu. To nie błąd, ale ten kąt ma przez to "
-                        "szansę {4} zamiast {5}, a jazda prosto {6} zamiast {7}.",
-                        "{1} repeats the angle {2} of line {3} at the same pattern. That is no fault, but it gives "
-                        "the angle the odds {4} instead of {5}, and driving straight on {6} instead of {7}."},
-                       {lineName(f.line), angleOf(rule), number(f.earlier[0] + 1), fraction(f.with),
-                        fraction(f.without), fraction(f.straightWith), fraction(f.straightWithout)});
+            return say(
+                {"{1} powtarza kąt {2} linii {3} przy tym samym wzorcu. To nie błąd, ale ten kąt ma przez to "
+                 "szansę {4} zamiast {5}, a jazda prosto {6} zamiast {7}.",
+                 "{1} repeats the angle {2} of line {3} at the same pattern. That is no fault, but it gives "
+                 "the angle the odds {4} instead of {5}, and driving straight on {6} instead of {7}."},
+                {lineName(f.line), angleOf(rule), number(f.earlier[0] + 1), fraction(f.with),
+                 fraction(f.without), fraction(f.straightWith), fraction(f.straightWithout)});
     }
     return {};
 }
 
 std::string matchVerdict(int line, const LineReading& reading, const PatternOdds& odds) {
     if (reading.rank >= kMaxCandidates)
-        return say({"nie zadziała: wcześniej pasują już 4 reguły", "never acts: 4 earlier rules match already"});
+        return say(
+            {"nie zadziała: wcześniej pasują już 4 reguły", "never acts: 4 earlier rules match already"});
     if (line == odds.fault)
-        return say({"nie da się odczytać kąta: krok zakończy się błędem", "the angle cannot be read: the step will fail"});
+        return say({"nie da się odczytać kąta: krok zakończy się błędem",
+                    "the angle cannot be read: the step will fail"});
     if (odds.fault >= 0)
-        return say({"krok zakończy się błędem na linii {1}", "the step will fail at line {1}"}, {number(odds.fault + 1)});
+        return say({"krok zakończy się błędem na linii {1}", "the step will fail at line {1}"},
+                   {number(odds.fault + 1)});
     return say({"szansa {1}", "odds {1}"}, {chanceText(odds.each())});
 }
 
 std::string straightVerdict(const PatternOdds& odds) {
     if (odds.fault >= 0)
-        return say({"prosto: krok zakończy się błędem na linii {1}", "straight on: the step will fail at line {1}"},
-                   {number(odds.fault + 1)});
+        return say(
+            {"prosto: krok zakończy się błędem na linii {1}", "straight on: the step will fail at line {1}"},
+            {number(odds.fault + 1)});
     return say({"prosto: szansa {1}", "straight on: odds {1}"}, {chanceText(odds.each())});
 }
 

@@ -7,9 +7,7 @@ RunState runState(const ProgramState& s, bool timerOn) {
     return timerOn ? RunState::Running : RunState::Ready;
 }
 
-void headingFromTrackBar(ProgramState& s, int position) {
-    s.RobotHeading = static_cast<float>(position);
-}
+void headingFromTrackBar(ProgramState& s, int position) { s.RobotHeading = static_cast<float>(position); }
 
 void startRun(ProgramState& s, int position) {
     s.RobotHeading = static_cast<float>(position);

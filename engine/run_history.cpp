@@ -104,8 +104,8 @@ void RunHistory::stepped(const Engine& e) {
 
 void RunHistory::show(Engine& e, std::uint64_t step) {
     if (!active() || step > steps_) return;
-    const auto kept = std::prev(std::upper_bound(draws_.begin(), draws_.end(), step,
-                                                 [](std::uint64_t n, const KeptDraws& k) { return n < k.step; }));
+    const auto kept = std::prev(std::upper_bound(
+        draws_.begin(), draws_.end(), step, [](std::uint64_t n, const KeptDraws& k) { return n < k.step; }));
     e.RandomEngine = kept->draws;
     e.RandomEngine.discard(step - kept->step);
     e.Run.clear();

@@ -18,7 +18,8 @@ namespace {
 
 constexpr std::size_t kColumns = 15;
 constexpr std::array<std::string_view, kColumns> kColumnNames = {
-    "step", "heading", "x", "y", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "rule_index", "rule_text", "stop"};
+    "step", "heading", "x",  "y",  "s1",         "s2",        "s3",  "s4",
+    "s5",   "s6",      "s7", "s8", "rule_index", "rule_text", "stop"};
 constexpr std::size_t kHeading = 1, kFirstSensor = 4, kRuleIndex = 12, kRuleText = 13, kStop = 14;
 // A field shown in a message is cut to this many bytes.
 constexpr std::size_t kShownField = 40;
@@ -44,7 +45,10 @@ std::string splitFields(std::string_view line, std::vector<std::string>& fields,
             count <= kColumns ? std::string(kColumnNames[count - 1]) : say({"nadmiarowe", "in excess"});
         if (i < line.size() && line[i] == '"') {
             for (++i;; ++i) {
-                if (i >= line.size()) return say({"cudzysłów otwierający pole {1} nie jest zamknięty", "the quote opening the field {1} is not closed"}, {name});
+                if (i >= line.size())
+                    return say({"cudzysłów otwierający pole {1} nie jest zamknięty",
+                                "the quote opening the field {1} is not closed"},
+                               {name});
                 if (line[i] != '"') {
                     field += line[i];
                 } else if (i + 1 < line.size() && line[i + 1] == '"') {
@@ -134,8 +138,9 @@ private:
     std::string readPose(LoggedStep& s) const {
         int given = 0;
         for (std::size_t c = kHeading; c < kHeading + 3; ++c) given += fields_[c].empty() ? 0 : 1;
-        if (given != 0 && given != 3) return say({"heading, x i y muszą być podane wszystkie trzy albo żadne",
-                                                      "heading, x and y must be given all three or none"});
+        if (given != 0 && given != 3)
+            return say({"heading, x i y muszą być podane wszystkie trzy albo żadne",
+                        "heading, x and y must be given all three or none"});
         s.hasPose = given == 3;
         if (!log_.steps.empty() && s.hasPose != log_.steps.front().hasPose)
             return s.hasPose ? say({"heading, x i y są podane, a w pierwszym kroku były puste",
@@ -155,7 +160,8 @@ private:
         for (std::size_t k = 0; k < 8; ++k) {
             const std::string& f = fields_[kFirstSensor + k];
             if (f != "0" && f != "1")
-                return say({"pole {1} ma wartość {2}; oczekiwano 0 albo 1", "the field {1} holds {2}; 0 or 1 was expected"},
+                return say({"pole {1} ma wartość {2}; oczekiwano 0 albo 1",
+                            "the field {1} holds {2}; 0 or 1 was expected"},
                            {kColumnNames[kFirstSensor + k], shown(f)});
             if (f == "1") s.sensors = static_cast<std::uint8_t>(s.sensors | (1u << k));
         }
@@ -174,8 +180,11 @@ private:
                                 : say({"rule_index jest 0 (żadna reguła), a rule_text nie jest pusty",
                                        "rule_index is 0 (no rule), and rule_text is not empty"});
         if (text.empty())
-            return say({"rule_index jest {1}, a rule_text jest pusty", "rule_index is {1}, and rule_text is empty"}, {index});
-        if (hasControl(text)) return say({"rule_text zawiera znak sterujący", "rule_text holds a control character"});
+            return say(
+                {"rule_index jest {1}, a rule_text jest pusty", "rule_index is {1}, and rule_text is empty"},
+                {index});
+        if (hasControl(text))
+            return say({"rule_text zawiera znak sterujący", "rule_text holds a control character"});
         if (rulePattern(text) != s.sensors)
             return say({"reguła {1} nie jest regułą dla stanów czujników s1…s8 tego wiersza",
                         "the rule {1} is not a rule for this row's sensor states s1…s8"},
@@ -228,9 +237,7 @@ public:
     }
     int number() const { return number_; }
     /// Whether no line after the current one holds anything but a line end.
-    bool restBlank() const {
-        return done_ || rest_.find_first_not_of("\r\n") == std::string_view::npos;
-    }
+    bool restBlank() const { return done_ || rest_.find_first_not_of("\r\n") == std::string_view::npos; }
 
 private:
     std::string_view rest_;
@@ -246,30 +253,36 @@ ParsedRunLog refused(int line, const std::string& problem) {
 
 ParsedRunLog parseRunLog(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return {std::nullopt, say({"plik jest pusty", "the file is empty"})};
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return {std::nullopt, say({"plik jest pusty", "the file is empty"})};
     Lines lines(text);
     std::string_view line;
     RunLog log;
     while (lines.next(line) && line != kRunCsvHeader) ++log.skippedLines;
     if (line != kRunCsvHeader)
-        return {std::nullopt, say({"nie ma wiersza nagłówka „{1}”; to nie jest przebieg zapisany przez Vemrik ani przez robota",
-                                   "there is no header row “{1}”; this is not a run saved by Vemrik or by the robot"},
-                                  {kRunCsvHeader})};
+        return {
+            std::nullopt,
+            say({"nie ma wiersza nagłówka „{1}”; to nie jest przebieg zapisany przez Vemrik ani przez robota",
+                 "there is no header row “{1}”; this is not a run saved by Vemrik or by the robot"},
+                {kRunCsvHeader})};
     RowReader rows(log);
     while (lines.next(line)) {
         if (line.empty()) {
             if (lines.restBlank()) break;
-            return refused(lines.number(), say({"pusty wiersz, a po nim są jeszcze dane", "an empty row, and data after it"}));
+            return refused(lines.number(), say({"pusty wiersz, a po nim są jeszcze dane",
+                                                "an empty row, and data after it"}));
         }
         if (line == kRunCsvHeader)
-            return refused(lines.number(), say({"drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?",
-                                                "a second header; did the board start again while writing?"}));
-        if (log.steps.size() == kMaxLogSteps)
             return refused(lines.number(),
-                           say({"więcej niż {1} kroków", "more than {1} steps"}, {std::to_string(kMaxLogSteps)}));
+                           say({"drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?",
+                                "a second header; did the board start again while writing?"}));
+        if (log.steps.size() == kMaxLogSteps)
+            return refused(lines.number(), say({"więcej niż {1} kroków", "more than {1} steps"},
+                                               {std::to_string(kMaxLogSteps)}));
         if (std::string problem = rows.take(line); !problem.empty()) return refused(lines.number(), problem);
     }
-    if (log.steps.empty()) return {std::nullopt, say({"po nagłówku nie ma żadnego kroku", "no step follows the header"})};
+    if (log.steps.empty())
+        return {std::nullopt, say({"po nagłówku nie ma żadnego kroku", "no step follows the header"})};
     return {std::move(log), {}};
 }
 

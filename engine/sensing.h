@@ -74,7 +74,8 @@ struct SightView {
         if (static_cast<unsigned>(x) >= static_cast<unsigned>(width) ||
             static_cast<unsigned>(y) >= static_cast<unsigned>(height))
             return Sight::Nothing;
-        return data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+        return data[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                    static_cast<std::size_t>(x)];
     }
 };
 

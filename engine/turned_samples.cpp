@@ -12,7 +12,8 @@ TurnedSamples::TurnedSamples(const SensorSamples& samples, const SightView& sigh
         const SamplePoint& p = samples.points()[k];
         frameX_[k] = p.point.x;
         frameY_[k] = p.point.y;
-        farthest = std::max(farthest, std::hypot(static_cast<double>(p.point.x), static_cast<double>(p.point.y)));
+        farthest =
+            std::max(farthest, std::hypot(static_cast<double>(p.point.x), static_cast<double>(p.point.y)));
         // The four points of a sensor share its slot.
         if (k % 4 == 0) lineBits_[k / 4] = p.slot >= 0 ? 1u << p.slot : 0u;
     }
@@ -28,7 +29,8 @@ TurnedSamples::TurnedSamples(const SensorSamples& samples, const SightView& sigh
 
 void TurnedSamples::turn(float heading) {
     const std::size_t n = 4 * static_cast<std::size_t>(count_);
-    PoseTransform(0.0f, 0.0f, heading).turnedAll(frameX_.data(), frameY_.data(), turnedX_.data(), turnedY_.data(), n);
+    PoseTransform(0.0f, 0.0f, heading)
+        .turnedAll(frameX_.data(), frameY_.data(), turnedX_.data(), turnedY_.data(), n);
     // A finite heading turns by a sine and a cosine within [-1, 1]: no point leaves the radius.
     finite_ = count_ > 0 && std::isfinite(heading);
 }

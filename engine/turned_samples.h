@@ -19,8 +19,8 @@ inline constexpr int kMostSensors = (kRobotCells - 1) * (kRobotCells - 1);
 /// senseSamples for a run that senses at every step, over a track classified once. The sample
 /// points are turned by the heading only when it changes (PoseTransform::turnedAll, the first
 /// half of robotToMap for many points), and each pass moves them to the position (placeTurned,
-/// the second half): the same pixels are read, so the result is exactly senseSamples'. When the robot lies well within
-/// the image, the reads need no bounds checks and go four at a time, a sensor's points at once.
+/// the second half): the same pixels are read, so the result is exactly senseSamples'. When the robot lies
+/// well within the image, the reads need no bounds checks and go four at a time, a sensor's points at once.
 /// Holds its points in place: sensing allocates nothing.
 class TurnedSamples {
 public:
@@ -32,7 +32,8 @@ public:
     Sensed sense(float posX, float posY, float heading) {
         turnTo(heading);
         const double x = posX, y = posY;
-        if (finite_ && x >= radius_ && y >= radius_ && x <= farX_ && y <= farY_) return senseOnImage(posX, posY);
+        if (finite_ && x >= radius_ && y >= radius_ && x <= farX_ && y <= farY_)
+            return senseOnImage(posX, posY);
         return senseAnywhere(posX, posY);
     }
 
@@ -64,7 +65,8 @@ private:
 #ifdef VEMRIK_TURNED_SAMPLES_SSE2
         const __m128 px = _mm_set1_ps(posX), py = _mm_set1_ps(posY);
         // x in the low and y in the high half of each lane, times 1 and the width, added: the index.
-        const __m128i perRow = _mm_set1_epi32(static_cast<int>((static_cast<unsigned>(sight_.width) << 16) | 1u));
+        const __m128i perRow =
+            _mm_set1_epi32(static_cast<int>((static_cast<unsigned>(sight_.width) << 16) | 1u));
         for (int i = 0; i < count_; ++i) {
             const std::size_t first = 4 * static_cast<std::size_t>(i);
             const __m128i x = _mm_cvttps_epi32(_mm_add_ps(_mm_load_ps(&turnedX_[first]), px));
@@ -72,7 +74,8 @@ private:
             const __m128i index = _mm_madd_epi16(_mm_or_si128(x, _mm_slli_epi32(y, 16)), perRow);
             const auto a = static_cast<std::uint64_t>(_mm_cvtsi128_si64(index));
             const auto b = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(index, index)));
-            const unsigned read = data[a & 0xffffffffu] | data[a >> 32] | data[b & 0xffffffffu] | data[b >> 32];
+            const unsigned read =
+                data[a & 0xffffffffu] | data[a >> 32] | data[b & 0xffffffffu] | data[b >> 32];
             pattern |= lineBits_[static_cast<std::size_t>(i)] & (0u - (read & 1u));
             seen |= read;
         }
@@ -80,7 +83,8 @@ private:
         const auto width = static_cast<std::size_t>(sight_.width);
         for (int i = 0; i < count_; ++i) {
             unsigned read = 0;
-            for (std::size_t k = 4 * static_cast<std::size_t>(i); k < 4 * static_cast<std::size_t>(i) + 4; ++k) {
+            for (std::size_t k = 4 * static_cast<std::size_t>(i); k < 4 * static_cast<std::size_t>(i) + 4;
+                 ++k) {
                 const auto x = static_cast<std::size_t>(static_cast<int>(turnedX_[k] + posX));
                 const auto y = static_cast<std::size_t>(static_cast<int>(turnedY_[k] + posY));
                 read |= data[y * width + x];

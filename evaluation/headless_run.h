@@ -6,9 +6,9 @@
 #include <random>
 
 #include "app/program_state.h"
+#include "engine/noise.h"
 #include "engine/step.h"
 #include "engine/turned_samples.h"
-#include "engine/noise.h"
 #include "evaluation/run_setup.h"
 
 namespace vemrik {

@@ -30,7 +30,8 @@ std::string paddedRow(const std::vector<std::string>& cells) {
 
 std::vector<std::string> evaluationLines(const JobResult& r) {
     std::vector<std::string> lines;
-    if (r.settings.noise.any()) lines.push_back(say({"Zakłócenia: {1}", "Noise: {1}"}, {noiseText(r.settings.noise)}));
+    if (r.settings.noise.any())
+        lines.push_back(say({"Zakłócenia: {1}", "Noise: {1}"}, {noiseText(r.settings.noise)}));
     for (std::string& line : summaryLines(summarize(r.evaluation.runs), r.evaluation))
         lines.push_back(std::move(line));
     return lines;
@@ -40,8 +41,9 @@ std::vector<std::string> sweepHead(const JobResult& r) {
     std::vector<std::string> lines{
         say({"Zakłócenia przy poziomie 1: {1}", "Noise at level 1: {1}"}, {noiseText(r.settings.noise)})};
     if (r.cancelled())
-        lines.push_back(say({"Przerwano: ukończono {1} z {2} poziomów.", "Cancelled: {1} of {2} levels finished."},
-                            {std::to_string(r.wholeLevels()), std::to_string(r.settings.levels.size())}));
+        lines.push_back(
+            say({"Przerwano: ukończono {1} z {2} poziomów.", "Cancelled: {1} of {2} levels finished."},
+                {std::to_string(r.wholeLevels()), std::to_string(r.settings.levels.size())}));
     return lines;
 }
 
@@ -67,12 +69,14 @@ std::vector<std::string> reportLines(const JobReport& report) {
 }
 
 std::string settingsLine(const JobSettings& s) {
-    return say({"Limit kroków {1}, ziarna {2} … {3}", "Step limit {1}, seeds {2} … {3}"},
-               {std::to_string(s.maxSteps), std::to_string(s.seed), std::to_string(runSeed(s.seed, s.runs - 1))});
+    return say(
+        {"Limit kroków {1}, ziarna {2} … {3}", "Step limit {1}, seeds {2} … {3}"},
+        {std::to_string(s.maxSteps), std::to_string(s.seed), std::to_string(runSeed(s.seed, s.runs - 1))});
 }
 
 std::string failedRunLine(const EvaluatedRun& r) {
-    const std::string what = r.result.outcome == Outcome::Lost ? say({"zgubiony", "lost"}) : say({"bez stopu", "no stop"});
+    const std::string what =
+        r.result.outcome == Outcome::Lost ? say({"zgubiony", "lost"}) : say({"bez stopu", "no stop"});
     return say({"przebieg {1}, ziarno {2}: {3} po {4} krokach", "run {1}, seed {2}: {3} after {4} steps"},
                {std::to_string(r.run + 1), std::to_string(r.seed), what, std::to_string(r.result.steps)});
 }

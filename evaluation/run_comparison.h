@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/rule_table.h"
-#include "evaluation/run_setup.h"
 #include "engine/run_log_reader.h"
+#include "evaluation/run_setup.h"
 
 namespace vemrik {
 

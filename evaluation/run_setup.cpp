@@ -59,7 +59,8 @@ PreparedRun prepareTrack(const Workspace& ws) {
     s.ReturnToStart = 1;
     s.RobotPosX = std::numeric_limits<float>::quiet_NaN();
     placeAtStart(s);
-    if (std::isnan(s.RobotPosX)) return {std::nullopt, say({"na mapie nie ma pola startu", "the map has no start cell"})};
+    if (std::isnan(s.RobotPosX))
+        return {std::nullopt, say({"na mapie nie ma pola startu", "the map has no start cell"})};
     RunSetup setup;
     setup.startX = s.RobotPosX;
     setup.startY = s.RobotPosY;

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/program_state.h"
+#include "engine/noise.h"
 #include "engine/rule_table.h"
 #include "engine/sensing.h"
-#include "engine/noise.h"
 #include "robot/pose.h"
 #include "workspace/workspace.h"
 

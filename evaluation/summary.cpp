@@ -96,24 +96,30 @@ std::string secondsText(double seconds) { return decimal(seconds, 3) + " s"; }
 std::vector<std::string> summaryLines(const Summary& s, const Evaluation& e) {
     std::vector<std::string> lines;
     if (e.cancelled)
-        lines.push_back(say({"Przerwano: ukończono {1} z {2} przebiegów", "Cancelled: {1} of {2} runs finished"},
-                            {std::to_string(s.runs), std::to_string(e.requested)}));
+        lines.push_back(
+            say({"Przerwano: ukończono {1} z {2} przebiegów", "Cancelled: {1} of {2} runs finished"},
+                {std::to_string(s.runs), std::to_string(e.requested)}));
     else
         lines.push_back(say({"Przebiegi: {1}", "Runs: {1}"}, {std::to_string(s.runs)}));
-    lines.push_back(say({"Dojazd do stopu: {1}, przedział ufności 95 %: {2} – {3}",
-                         "Reached the stop: {1}, 95 % confidence interval: {2} – {3}"},
-                        {countAndShare(s.successes, s.success.value), percent(s.success.low), percent(s.success.high)}));
+    lines.push_back(
+        say({"Dojazd do stopu: {1}, przedział ufności 95 %: {2} – {3}",
+             "Reached the stop: {1}, 95 % confidence interval: {2} – {3}"},
+            {countAndShare(s.successes, s.success.value), percent(s.success.low), percent(s.success.high)}));
     if (s.medianSteps)
-        lines.push_back(say({"Kroki do stopu: mediana {1}, 90. percentyl {2}", "Steps to the stop: median {1}, 90th percentile {2}"},
+        lines.push_back(say({"Kroki do stopu: mediana {1}, 90. percentyl {2}",
+                             "Steps to the stop: median {1}, 90th percentile {2}"},
                             {std::to_string(*s.medianSteps), std::to_string(*s.p90Steps)}));
     else
-        lines.push_back(say({"Kroki do stopu: żaden przebieg nie dojechał", "Steps to the stop: no run arrived"}));
+        lines.push_back(
+            say({"Kroki do stopu: żaden przebieg nie dojechał", "Steps to the stop: no run arrived"}));
     std::string lost = say({"Poza mapą: {1}", "Off the map: {1}"}, {countAndShare(s.lost, s.lostRate)});
     if (s.failedSteps > 0)
-        lost += say({", w tym krok poza zakresem liczb: {1}", ", among them a step beyond the numbers' range: {1}"},
-                    {std::to_string(s.failedSteps)});
+        lost += say(
+            {", w tym krok poza zakresem liczb: {1}", ", among them a step beyond the numbers' range: {1}"},
+            {std::to_string(s.failedSteps)});
     lines.push_back(lost);
-    lines.push_back(say({"Limit kroków: {1}", "Step limit: {1}"}, {countAndShare(s.timeouts, s.timeoutRate)}));
+    lines.push_back(
+        say({"Limit kroków: {1}", "Step limit: {1}"}, {countAndShare(s.timeouts, s.timeoutRate)}));
     return lines;
 }
 

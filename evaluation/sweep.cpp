@@ -32,9 +32,10 @@ std::string noiseText(const Noise& n) {
 }
 
 std::vector<std::vector<std::string>> sweepTable(const std::vector<SweepPoint>& sweep) {
-    std::vector<std::vector<std::string>> rows{
-        {say({"poziom", "level"}), say({"odwrócenie", "flip"}), say({"przesunięcie", "shift"}), say({"obrót", "turn"}),
-         say({"przebiegi", "runs"}), say({"dojazd", "arrived"}), say({"przedział 95 %", "95 % interval"})}};
+    std::vector<std::vector<std::string>> rows{{say({"poziom", "level"}), say({"odwrócenie", "flip"}),
+                                                say({"przesunięcie", "shift"}), say({"obrót", "turn"}),
+                                                say({"przebiegi", "runs"}), say({"dojazd", "arrived"}),
+                                                say({"przedział 95 %", "95 % interval"})}};
     for (const SweepPoint& p : sweep) {
         const Summary& s = p.summary;
         rows.push_back({decimalText(p.level, 2), decimalText(p.noise.flip, 3),

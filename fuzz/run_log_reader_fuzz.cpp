@@ -54,9 +54,9 @@ bool same(const RunLog& a, const RunLog& b) {
     if (a.steps.size() != b.steps.size()) return false;
     for (std::size_t i = 0; i < a.steps.size(); ++i) {
         const LoggedStep &x = a.steps[i], &y = b.steps[i];
-        if (x.step != y.step || x.hasPose != y.hasPose || x.heading != y.heading || x.x != y.x || x.y != y.y ||
-            x.sensors != y.sensors || x.ruleIndex != y.ruleIndex || a.ruleText(x) != b.ruleText(y) ||
-            x.stop != y.stop)
+        if (x.step != y.step || x.hasPose != y.hasPose || x.heading != y.heading || x.x != y.x ||
+            x.y != y.y || x.sensors != y.sensors || x.ruleIndex != y.ruleIndex ||
+            a.ruleText(x) != b.ruleText(y) || x.stop != y.stop)
             return false;
     }
     return true;

@@ -12,22 +12,40 @@ int cellOf(int pixel) { return pixel / 10; }
 /// The code a cell tool writes, or false for the brush and no tool.
 bool toolCode(std::int32_t tool, std::int32_t& code) {
     switch (tool) {
-        case kToolLine: code = kLine; return true;
-        case kToolClearCell: code = kMapEmpty; return true;
-        case kToolStart: code = kStart; return true;
-        case kToolStop: code = kStop; return true;
-        default: return false;
+        case kToolLine:
+            code = kLine;
+            return true;
+        case kToolClearCell:
+            code = kMapEmpty;
+            return true;
+        case kToolStart:
+            code = kStart;
+            return true;
+        case kToolStop:
+            code = kStop;
+            return true;
+        default:
+            return false;
     }
 }
 
 /// The hover colour of a cell tool; the line previews black, not in its own grey.
 bool previewColour(std::int32_t tool, Colour& c) {
     switch (tool) {
-        case kToolLine: c = kBlack; return true;
-        case kToolClearCell: c = kWhite; return true;
-        case kToolStart: c = kBlue; return true;
-        case kToolStop: c = kRed; return true;
-        default: return false;
+        case kToolLine:
+            c = kBlack;
+            return true;
+        case kToolClearCell:
+            c = kWhite;
+            return true;
+        case kToolStart:
+            c = kBlue;
+            return true;
+        case kToolStop:
+            c = kRed;
+            return true;
+        default:
+            return false;
     }
 }
 

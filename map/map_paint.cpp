@@ -24,10 +24,17 @@ void paintStrokes(const Grid& strokes, Raster& image) {
 
 bool cellColour(std::int32_t code, Colour& out) {
     switch (code) {
-        case kLine: out = kGrey; return true;
-        case kStart: out = kBlue; return true;
-        case kStop: out = kRed; return true;
-        default: return false;
+        case kLine:
+            out = kGrey;
+            return true;
+        case kStart:
+            out = kBlue;
+            return true;
+        case kStop:
+            out = kRed;
+            return true;
+        default:
+            return false;
     }
 }
 

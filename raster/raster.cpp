@@ -163,7 +163,8 @@ void Raster::setPixel(int x, int y, Colour c) {
 
 Colour Raster::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return kOutside;
-    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                   static_cast<std::size_t>(x)];
 }
 
 void Raster::thinLine(int x0, int y0, int x1, int y1) {

@@ -18,7 +18,8 @@ PoseTransform::PoseTransform(float posX, float posY, float headingDegrees) : pos
     cos_ = std::cos(a);
 }
 
-void PoseTransform::turnedAll(const float* x, const float* y, float* turnedX, float* turnedY, std::size_t n) const {
+void PoseTransform::turnedAll(const float* x, const float* y, float* turnedX, float* turnedY,
+                              std::size_t n) const {
     std::size_t i = 0;
 #if defined(__SSE2__)
     // The products, difference and sum of turned(), in double, two points at a time.
@@ -26,7 +27,9 @@ void PoseTransform::turnedAll(const float* x, const float* y, float* turnedX, fl
     const auto two = [](const float* p) {
         return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p))));
     };
-    const auto put = [](float* p, __m128 v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v)); };
+    const auto put = [](float* p, __m128 v) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v));
+    };
     for (; i + 2 <= n; i += 2) {
         const __m128d px = two(x + i), py = two(y + i);
         put(turnedX + i, _mm_cvtpd_ps(_mm_sub_pd(_mm_mul_pd(c, px), _mm_mul_pd(s, py))));

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "robot_export/default_pins.h"
 #include "engine/run_csv.h"
+#include "robot_export/default_pins.h"
 
 namespace vemrik {
 

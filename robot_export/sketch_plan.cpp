@@ -49,8 +49,9 @@ PlannedSketch planSketch(const Workspace& ws, const std::string& name, std::uint
     forEachSensor(ws.robot, [&](const Sensor& s) {
         if (sensors++ < kSensorSlots) plan.sensors.push_back(s);
     });
-    if (sensors == 0) return {std::nullopt, say({"robot nie ma czujników, więc nie ma czego podłączyć",
-                                                  "the robot has no sensors, so there is nothing to connect"})};
+    if (sensors == 0)
+        return {std::nullopt, say({"robot nie ma czujników, więc nie ma czego podłączyć",
+                                   "the robot has no sensors, so there is nothing to connect"})};
     plan.unwiredSensors = sensors - static_cast<int>(plan.sensors.size());
 
     RuleTable table;

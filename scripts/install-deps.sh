@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-l10n-tools libgtest-dev libbenchmark-dev
           nlohmann-json3-dev qt6-translations-l10n xvfb xdotool imagemagick
-          desktop-file-utils appstream dpkg-dev file libx11-dev
+          desktop-file-utils appstream dpkg-dev file libx11-dev clang-format-14
           gcc-avr avr-libc arduino-core-avr libsimavr-dev simavr)
 missing=()
 for p in "${packages[@]}"; do

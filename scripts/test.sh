@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: once optimised, once under the
-# address and undefined-behaviour sanitizers; then the tests of work on other threads under the
-# thread sanitizer, and short fuzz runs.
+# Installs what is missing, checks the layout of the C++ files, builds everything and runs every
+# test: once optimised, once under the address and undefined-behaviour sanitizers; then the tests
+# of work on other threads under the thread sanitizer, and short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 for preset in release asan tsan; do
   cmake --preset "$preset"

@@ -26,7 +26,9 @@ constexpr Text kInStep{"w {1} kroku", "in {1} step"};
 
 }  // namespace
 
-std::string stepsText(std::uint64_t steps) { return say({"kroki: {1}", "steps: {1}"}, {std::to_string(steps)}); }
+std::string stepsText(std::uint64_t steps) {
+    return say({"kroki: {1}", "steps: {1}"}, {std::to_string(steps)});
+}
 
 std::string simulatedTimeText(std::uint64_t steps) {
     // Whole tenths of a second, so no rounding creeps in however long the run.
@@ -55,22 +57,26 @@ std::string poseText(const ProgramState& s) {
 }
 
 std::string runEventText(RunState state, const RunRecord& run, const ProgramState& s, bool startRefused) {
-    if (startRefused && !hasStartCell(s.MapGrid)) return say({"Brak pola Start na mapie", "No start cell on the map"});
+    if (startRefused && !hasStartCell(s.MapGrid))
+        return say({"Brak pola Start na mapie", "No start cell on the map"});
     const bool held = state == RunState::Held || state == RunState::Stopping;
     if (const auto stop = run.stopReachedAt(); held && stop)
-        return *stop == 0 ? say({"czujnik widzi stop już na starcie", "a sensor sees the stop at the start already"})
-                          : say({"dojechał do stopu {1}", "reached the stop {1}"},
-                                {say(*stop == 1 ? kInStep : kInSteps, {std::to_string(*stop)})});
+        return *stop == 0
+                   ? say({"czujnik widzi stop już na starcie", "a sensor sees the stop at the start already"})
+                   : say({"dojechał do stopu {1}", "reached the stop {1}"},
+                         {say(*stop == 1 ? kInStep : kInSteps, {std::to_string(*stop)})});
     if (!held && run.offMapSince() > 0 && !onDrawnMap(s.RobotPosX, s.RobotPosY))
-        return say({"poza mapą od kroku {1}", "off the map since step {1}"}, {std::to_string(run.offMapSince())});
+        return say({"poza mapą od kroku {1}", "off the map since step {1}"},
+                   {std::to_string(run.offMapSince())});
     return {};
 }
 
 std::string lastRuleText(const LastRule& rule) {
     if (!rule.stepped) return {};
     if (rule.text.empty()) return say({"prosto", "straight on"});
-    const std::string which = rule.line >= 0 ? say({"reguła {1}", "rule {1}"}, {std::to_string(rule.line + 1)})
-                                             : say({"reguła usunięta", "rule deleted"});
+    const std::string which = rule.line >= 0
+                                  ? say({"reguła {1}", "rule {1}"}, {std::to_string(rule.line + 1)})
+                                  : say({"reguła usunięta", "rule deleted"});
     return which + ": " + std::string(rule.text);
 }
 

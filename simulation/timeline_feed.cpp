@@ -114,11 +114,12 @@ std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_
         text = say({"krok {1}\nwzorzec: {2}\n", "step {1}\npattern: {2}\n"},
                    {std::to_string(first), patternText(s.sensors, s.sensorCount)}) +
                (s.rule >= 0 ? ruleLine(s.rule, rules) : say({"prosto", "straight on"}));
-        text += timeline.headingKnown()
-                    ? say({"\nkierunek: {1}°", "\nheading: {1}°"}, {std::to_string(static_cast<long>(std::lround(s.heading)))})
-                    : say({"\nkierunek: nieznany", "\nheading: unknown"});
+        text += timeline.headingKnown() ? say({"\nkierunek: {1}°", "\nheading: {1}°"},
+                                              {std::to_string(static_cast<long>(std::lround(s.heading)))})
+                                        : say({"\nkierunek: nieznany", "\nheading: unknown"});
     } else {
-        text = say({"kroki {1}–{2} ({3})\nczujniki na linii (kroków):", "steps {1}–{2} ({3})\nsensors on the line (steps):"},
+        text = say({"kroki {1}–{2} ({3})\nczujniki na linii (kroków):",
+                    "steps {1}–{2} ({3})\nsensors on the line (steps):"},
                    {std::to_string(first), std::to_string(first + (b - a) - 1), std::to_string(b - a)});
         for (std::size_t k = 0; k < 8; ++k)
             text += sum.present[k] == 0 ? std::string(" –") : " " + std::to_string(sum.on[k]);

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/rule_reading.h"
-#include "engine/run_record.h"
 #include "engine/run_log_reader.h"
+#include "engine/run_record.h"
 #include "simulation/run_timeline.h"
 
 namespace vemrik {

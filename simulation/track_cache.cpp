@@ -8,7 +8,8 @@ const Raster& TrackCache::layer(const ProgramState& s, int width, int height) {
 }
 
 void TrackCache::restore(const ProgramState& s, Raster& image) {
-    const Area changed = enclosing(updated_, track_.update(s.StrokeList, s.MapGrid, image.width(), image.height()));
+    const Area changed =
+        enclosing(updated_, track_.update(s.StrokeList, s.MapGrid, image.width(), image.height()));
     updated_ = {0, 0, 0, 0};
     knownBefore_ = image_ == &image && image.version() == imageVersion_;
     imageBefore_ = image.version();

@@ -10,10 +10,10 @@
 #include <sstream>
 
 #include "engine/rule_table.h"
+#include "engine/run_csv.h"
 #include "engine/step.h"
 #include "evaluation/cli/eval_command.h"
 #include "robot_export/arduino_export.h"
-#include "engine/run_csv.h"
 #include "tests/csv_fields.h"
 #include "tests/sketch_cases.h"
 
@@ -168,7 +168,8 @@ TEST(ArduinoSketch, AStopPatternHeldForItsReadingsStopsForGood) {
     for (const int on : readings) {
         showPattern(s, on);
         s.loop();
-        for (const std::string& line : takeLines()) stops.push_back(csvFields(line)[0] + "," + csvFields(line)[14]);
+        for (const std::string& line : takeLines())
+            stops.push_back(csvFields(line)[0] + "," + csvFields(line)[14]);
     }
     EXPECT_EQ(stops, (std::vector<std::string>{"1,0", "2,0", "3,0", "4,0", "5,0", "6,1"}));
     EXPECT_EQ(stand_in::board().pwm[5] + stand_in::board().pwm[6], 0);

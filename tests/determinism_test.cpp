@@ -71,7 +71,8 @@ void hashRun(TForm1& form, int steps, Hash& h, RunTimeline* timeline = nullptr) 
         for (std::size_t k = form.Memo1.size() - static_cast<std::size_t>(form.Memo1.total() - logged);
              k < form.Memo1.size(); ++k)
             h.text(form.Memo1.line(k));
-        if (timeline) followRun(*timeline, form.engine.Run, TimelineFeed{form.History.steps(), 8, 701, 401, {}});
+        if (timeline)
+            followRun(*timeline, form.engine.Run, TimelineFeed{form.History.steps(), 8, 701, 401, {}});
         const ProgramState& s = form.State;
         h.add(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart);
     }

@@ -85,11 +85,13 @@ TEST(EvaluationLanguageTest, EveryWordOfAnEvaluationIsTranslated) {
     const std::string text = markedOutput({oval, "--runs", "3", "--flip", "0.1"}, {oval});
     EXPECT_EQ(unmarked(text), std::vector<std::string>{}) << text;
     // Units are symbols, the same in every language.
-    const std::string sweep = markedOutput({oval, "--runs", "2", "--turn", "5", "--levels", "0,1"}, {oval, " px"});
+    const std::string sweep =
+        markedOutput({oval, "--runs", "2", "--turn", "5", "--levels", "0,1"}, {oval, " px"});
     EXPECT_EQ(unmarked(sweep), std::vector<std::string>{}) << sweep;
-    const std::string wrong = markedOutput({oval, "--runs", "zero"}, {oval, "--runs", "--max-steps", "--seed",
-                                           "--csv", "--flip", "--shift", "--turn", "--sweep", "--levels",
-                                           "--lang", "vemrik-eval", "grade", "arduino"});
+    const std::string wrong =
+        markedOutput({oval, "--runs", "zero"},
+                     {oval, "--runs", "--max-steps", "--seed", "--csv", "--flip", "--shift", "--turn",
+                      "--sweep", "--levels", "--lang", "vemrik-eval", "grade", "arduino"});
     EXPECT_EQ(unmarked(wrong), std::vector<std::string>{}) << wrong;
 }
 

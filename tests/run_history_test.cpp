@@ -134,9 +134,9 @@ TEST(RunHistory, ANoisyFailedRunReplaysToTheEvaluationsStepAndPose) {
             if (r.outcome == Outcome::Success) continue;
             ++failed;
             f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps), noise);
-            EXPECT_EQ(std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY,
-                                 f.State.RobotHeading),
-                      std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
+            EXPECT_EQ(
+                std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading),
+                std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
                 << noise.flip << " " << noise.shift << " " << seed;
         }
         EXPECT_EQ(failed, 2) << noise.flip << " " << noise.shift;

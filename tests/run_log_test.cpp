@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/run_record.h"
-#include "evaluation/run_comparison.h"
 #include "engine/run_csv.h"
 #include "engine/run_log_reader.h"
+#include "engine/run_record.h"
+#include "evaluation/run_comparison.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
@@ -55,8 +55,9 @@ TEST(RunLogReader, RobotLogReadsWithoutPoses) {
     // As the time line takes them: rules counted from 0.
     const std::vector<RunRow> rows = recordedSteps(log);
     ASSERT_EQ(rows.size(), 8u);
-    EXPECT_EQ(std::tuple(rows[0].step, rows[0].rule, rows[1].rule, rows[1].ruleText, rows[6].sensors, rows[7].rule),
-              std::tuple(1u, 3, kNoRule, -1, 0b1001, 7));
+    EXPECT_EQ(
+        std::tuple(rows[0].step, rows[0].rule, rows[1].rule, rows[1].ruleText, rows[6].sensors, rows[7].rule),
+        std::tuple(1u, 3, kNoRule, -1, 0b1001, 7));
     EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
 }
 
@@ -74,8 +75,8 @@ TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
         {"no end of line at the end", header + "\n" + row1 + "\n" + row2, 0},
         {"empty lines at the end", header + "\n" + row1 + "\n" + row2 + "\n\r\n\n", 0},
         {"byte order mark", "\xEF\xBB\xBF" + header + "\n" + row1 + "\n" + row2 + "\n", 0},
-        {"reset noise before the header", "\x80\x01garbage\r\nets Jan  8 2013\n\n" + header + "\n" + row1 + "\n" +
-                                              row2 + "\n", 3},
+        {"reset noise before the header",
+         "\x80\x01garbage\r\nets Jan  8 2013\n\n" + header + "\n" + row1 + "\n" + row2 + "\n", 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,7 +115,8 @@ TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
         s.RobotHeading = st.heading;
         s.RobotPosX = st.x;
         s.RobotPosY = st.y;
-        for (int k = 0; k < kSensorSlots; ++k) s.SensorStates[static_cast<std::size_t>(k)] = (st.sensors >> k) & 1;
+        for (int k = 0; k < kSensorSlots; ++k)
+            s.SensorStates[static_cast<std::size_t>(k)] = (st.sensors >> k) & 1;
         if (st.stop) record.noteStopSeen();
         record.recordStep(0.0f, 0.0f, s, st.rule, rules);
     }
@@ -140,31 +142,41 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
         {"", "plik jest pusty"},
         {" \r\n\n", "plik jest pusty"},
         {"step,heading\n1,2\n",
-         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to nie jest "
+         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to "
+         "nie jest "
          "przebieg zapisany przez Vemrik ani przez robota"},
         {"noise " + kHeader + ok,
-         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to nie jest "
+         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to "
+         "nie jest "
          "przebieg zapisany przez Vemrik ani przez robota"},
         {kHeader, "po nagłówku nie ma żadnego kroku"},
         {kHeader + "\n", "po nagłówku nie ma żadnego kroku"},
         {kHeader + ok + "\n2,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: pusty wiersz, a po nim są jeszcze dane"},
-        {"x\n" + kHeader + ok + kHeader, "wiersz 4: drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?"},
+        {"x\n" + kHeader + ok + kHeader,
+         "wiersz 4: drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,\n", "wiersz 2: jest 14 pól zamiast 15"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,,\n", "wiersz 2: jest 16 pól zamiast 15"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n", "wiersz 2: pole stop ma wartość „\r”; oczekiwano 0, 1 albo pustego pola"},
-        {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole step ma wartość „0”; oczekiwano liczby całkowitej od 1"},
-        {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole step ma wartość „+1”; oczekiwano liczby całkowitej od 1"},
-        {kHeader + "1 ,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole step ma wartość „1 ”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n",
+         "wiersz 2: pole stop ma wartość „\r”; oczekiwano 0, 1 albo pustego pola"},
+        {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole step ma wartość „0”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole step ma wartość „+1”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "1 ,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: pole step ma wartość „1 ”; oczekiwano liczby całkowitej od 1"},
         {kHeader + "18446744073709551616,,,,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 2: pole step ma wartość „18446744073709551616”; oczekiwano liczby całkowitej od 1"},
-        {kHeader + "18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 3: krok 18446744073709551615 po kroku 18446744073709551615; kroki idą kolejno, więc brakuje wierszy "
+        {kHeader +
+             "18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 3: krok 18446744073709551615 po kroku 18446744073709551615; kroki idą kolejno, więc brakuje "
+         "wierszy "
          "albo są przestawione"},
         {kHeader + ok + "3,,,,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: krok 3 po kroku 1; kroki idą kolejno, więc brakuje wierszy albo są przestawione"},
         {kHeader + ok + "1,,,,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: krok 1 po kroku 1; kroki idą kolejno, więc brakuje wierszy albo są przestawione"},
-        {kHeader + "1,0,,0,0,0,0,0,0,0,0,0,0,,\n", "wiersz 2: heading, x i y muszą być podane wszystkie trzy albo żadne"},
+        {kHeader + "1,0,,0,0,0,0,0,0,0,0,0,0,,\n",
+         "wiersz 2: heading, x i y muszą być podane wszystkie trzy albo żadne"},
         {kHeader + ok + "2,0,0,0,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: heading, x i y są podane, a w pierwszym kroku były puste"},
         {kHeader + "1,0,0,0,0,0,0,0,0,0,0,0,0,,\n" + "2,,,,0,0,0,0,0,0,0,0,0,,\n",
@@ -188,14 +200,16 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: reguła „0 0 0 0 0 0 0 0 1” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,-20,\n",
          "wiersz 2: reguła „-20” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 1\t,\n", "wiersz 2: rule_text zawiera znak sterujący"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 1\t,\n",
+         "wiersz 2: rule_text zawiera znak sterujący"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1,\n",
          "wiersz 2: cudzysłów otwierający pole rule_text nie jest zamknięty"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1\"x,\n",
          "wiersz 2: po cudzysłowie zamykającym pole rule_text jest jeszcze tekst"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 \"1\",\n",
          "wiersz 2: cudzysłów w środku pola rule_text; takie pole musi być całe w cudzysłowie"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,yes\n", "wiersz 2: pole stop ma wartość „yes”; oczekiwano 0, 1 albo pustego pola"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,yes\n",
+         "wiersz 2: pole stop ma wartość „yes”; oczekiwano 0, 1 albo pustego pola"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,," + std::string(50, 'x') + "\n",
          "wiersz 2: pole stop ma wartość „" + std::string(40, 'x') + "…”; oczekiwano 0, 1 albo pustego pola"},
     };
@@ -209,7 +223,8 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
 
 TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
     std::string text = kHeader;
-    for (std::size_t i = 1; i <= kMaxLogSteps + 1; ++i) text += std::to_string(i) + ",,,,0,0,0,0,0,0,0,0,0,,\n";
+    for (std::size_t i = 1; i <= kMaxLogSteps + 1; ++i)
+        text += std::to_string(i) + ",,,,0,0,0,0,0,0,0,0,0,,\n";
     EXPECT_EQ(parseRunLog(text).error, "wiersz 1000002: więcej niż 1000000 kroków");
 }
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "scenes/scenes.h"
 #include "engine/run_csv.h"
+#include "scenes/scenes.h"
 #include "simulation/run_options.h"
 #include "simulation/run_status.h"
 #include "simulation/simulation_view.h"
@@ -53,7 +53,9 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
         f.BitBtn6Click();
         const int line = r == 0 ? 1 : r == 1 ? 3 : -1;
         ASSERT_EQ(run.lastRule().line, line) << "step " << step;
-        ASSERT_EQ(run.lastRule().text, line == 1 ? kAllOff + "10" : line == 3 ? kAllOff + "-20" : "")
+        ASSERT_EQ(run.lastRule().text, line == 1   ? kAllOff + "10"
+                                       : line == 3 ? kAllOff + "-20"
+                                                   : "")
             << "step " << step;
         ASSERT_EQ(run.row(step - 1).rule, line) << "step " << step;
     }

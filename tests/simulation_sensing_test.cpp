@@ -102,12 +102,13 @@ TEST(Sensing, TurnedSamplesSenseExactlyAsSenseSamples) {
     const SightView sight{pixels.data(), 701, 401};
     TurnedSamples turned(samples, sight);
     std::uniform_real_distribution<float> x(-150.0f, 850.0f), y(-150.0f, 550.0f), heading(-720.0f, 720.0f);
-    std::vector<float> poses;  // x, y, heading
+    std::vector<float> poses;        // x, y, heading
     for (int i = 0; i < 20000; ++i)  // two of three keep the heading before
         poses.insert(poses.end(), {x(random), y(random), i % 3 ? poses.back() : heading(random)});
     for (float d = 0.0f; d < 160.0f; d += 0.5f)  // into the image from each edge, turning about
         for (float h = 0.0f; h < 360.0f; h += 3.0f)
-            poses.insert(poses.end(), {d, 200.0f, h, 701.0f - d, 200.0f, h, 350.0f, d, h, 350.0f, 401.0f - d, h});
+            poses.insert(poses.end(),
+                         {d, 200.0f, h, 701.0f - d, 200.0f, h, 350.0f, d, h, 350.0f, 401.0f - d, h});
     const float wild[] = {0.0f, 1e30f, -1e30f, INFINITY, -INFINITY, NAN};
     for (float a : wild)
         for (float b : wild) poses.insert(poses.end(), {a, b, 30.0f, 350.0f, 200.0f, a + b, a, 200.0f, b});

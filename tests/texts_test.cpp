@@ -1,11 +1,12 @@
 // Choosing the language and saying the core's messages in it.
+#include "app/texts.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
 #include "app/language.h"
-#include "app/texts.h"
 #include "engine/rule_texts.h"
 #include "simulation/run_status.h"
 
@@ -47,7 +48,8 @@ TEST(LanguageTest, TheFirstSetVariableDecidesAndPolishIsTheFallback) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(languageFromEnvironment(c.all, c.messages, c.lang), c.expected)
-            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
+            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " "
+            << (c.lang ? c.lang : "-");
 }
 
 TEST_F(TextsTest, ArgumentsTakeTheirPlacesInEitherLanguage) {
@@ -69,10 +71,10 @@ TEST_F(TextsTest, TheDecorationMarksTheTextButNotTheArguments) {
 
 TEST_F(TextsTest, PolishCountsInThreeFormsEnglishInTwo) {
     constexpr CountedText sensors{{"czujnik", "sensor"}, {"czujniki", "sensors"}, {"czujników", "sensors"}};
-    const std::pair<long long, const char*> polish[] = {{0, "0 czujników"},  {1, "1 czujnik"},    {2, "2 czujniki"},
-                                                        {4, "4 czujniki"},   {5, "5 czujników"},  {11, "11 czujników"},
-                                                        {12, "12 czujników"}, {14, "14 czujników"}, {22, "22 czujniki"},
-                                                        {104, "104 czujniki"}, {112, "112 czujników"}};
+    const std::pair<long long, const char*> polish[] = {
+        {0, "0 czujników"},  {1, "1 czujnik"},      {2, "2 czujniki"},     {4, "4 czujniki"},
+        {5, "5 czujników"},  {11, "11 czujników"},  {12, "12 czujników"},  {14, "14 czujników"},
+        {22, "22 czujniki"}, {104, "104 czujniki"}, {112, "112 czujników"}};
     for (const auto& [n, text] : polish) EXPECT_EQ(sayCounted(n, sensors), text);
     speakCore(Language::English);
     EXPECT_EQ(std::tuple(sayCounted(1, sensors), sayCounted(2, sensors), sayCounted(0, sensors)),
@@ -92,6 +94,9 @@ TEST_F(TextsTest, TheCoresMessagesSpeakEnglish) {
     speakCore(Language::English);
     EXPECT_EQ(stepsText(7), "steps: 7");
     EXPECT_EQ(seedText(5489, true), "seed 5489 (repeatable)");
-    EXPECT_EQ(checkSummary(0, 1), "The robot has 1 sensor, so it can give 2 patterns. No findings: every line can act and every pattern has a rule.");
-    EXPECT_EQ(checkSummary(3, 0), "The robot has no sensors, so it gives only the pattern 0 0 0 0 0 0 0 0. Findings: 3.");
+    EXPECT_EQ(checkSummary(0, 1),
+              "The robot has 1 sensor, so it can give 2 patterns. No findings: every line can act and every "
+              "pattern has a rule.");
+    EXPECT_EQ(checkSummary(3, 0),
+              "The robot has no sensors, so it gives only the pattern 0 0 0 0 0 0 0 0. Findings: 3.");
 }

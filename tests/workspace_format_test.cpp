@@ -132,9 +132,12 @@ TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndCaptureGivesItBack) {
 
 TEST(WorkspaceOnForm, TheFormHoldsAWorkspaceUntilAnyPartOfItChanges) {
     const std::function<void(TForm1&)> changes[] = {
-        [](TForm1& f) { f.State.RobotGrid.at(0, 0) = 1; },   [](TForm1& f) { f.State.MapGrid.at(0, 0) = 5; },
-        [](TForm1& f) { f.State.StrokeList.setColumns(0); }, [](TForm1& f) { f.ListBox1.deleteAt(f.ListBox1.count() - 1); },
-        [](TForm1& f) { f.TrackBar1.position = 31; },        [](TForm1& f) { f.TrackBar2.position = 0; },
+        [](TForm1& f) { f.State.RobotGrid.at(0, 0) = 1; },
+        [](TForm1& f) { f.State.MapGrid.at(0, 0) = 5; },
+        [](TForm1& f) { f.State.StrokeList.setColumns(0); },
+        [](TForm1& f) { f.ListBox1.deleteAt(f.ListBox1.count() - 1); },
+        [](TForm1& f) { f.TrackBar1.position = 31; },
+        [](TForm1& f) { f.TrackBar2.position = 0; },
     };
     for (const auto& change : changes) {
         TForm1 f;

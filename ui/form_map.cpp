@@ -10,11 +10,13 @@ void TForm1::BitBtn3Click() {
 
 void TForm1::Image2Click() {}
 
-void TForm1::Image2MouseDown(int x, int y) { {
-    Shell.RedrawPending = 1;
-    Shell.MouseHeld = 1;
-    pressMap(State, Shell.EditTool, x, y);
-} }
+void TForm1::Image2MouseDown(int x, int y) {
+    {
+        Shell.RedrawPending = 1;
+        Shell.MouseHeld = 1;
+        pressMap(State, Shell.EditTool, x, y);
+    }
+}
 
 void TForm1::Image2MouseMove(int x, int y) {
     if (Shell.EditTool != kMapNoTool) {

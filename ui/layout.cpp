@@ -65,8 +65,8 @@ constexpr std::array kLayout = {
 std::span<const ControlSpec> formLayout() { return kLayout; }
 
 const ControlSpec* findControl(std::string_view name) {
-    const auto it = std::find_if(kLayout.begin(), kLayout.end(),
-                                 [&](const ControlSpec& c) { return c.name == name; });
+    const auto it =
+        std::find_if(kLayout.begin(), kLayout.end(), [&](const ControlSpec& c) { return c.name == name; });
     return it == kLayout.end() ? nullptr : &*it;
 }
 

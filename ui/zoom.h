@@ -17,8 +17,12 @@ struct Zoom {
 inline constexpr std::array<Zoom, 3> kZooms = {Zoom{1, 1}, Zoom{3, 2}, Zoom{2, 1}};
 
 namespace zoom_detail {
-constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-constexpr int saturate(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX)); }
+constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+constexpr int saturate(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
 }  // namespace zoom_detail
 
 /// The widget pixels that show `length` image pixels whole: the last one gets its full share.

@@ -19,7 +19,8 @@ std::string position(std::string_view text, std::size_t i) {
                                      text.begin(), text.begin() + static_cast<std::ptrdiff_t>(i), '\n'));
     const std::size_t lineStart = text.rfind('\n', i == 0 ? std::string_view::npos : i - 1);
     const std::size_t column = lineStart == std::string_view::npos || i == 0 ? i + 1 : i - lineStart;
-    return say({"w wierszu {1}, kolumnie {2}", "in line {1}, column {2}"}, {std::to_string(line), std::to_string(column)});
+    return say({"w wierszu {1}, kolumnie {2}", "in line {1}, column {2}"},
+               {std::to_string(line), std::to_string(column)});
 }
 
 bool blank(std::string_view text) {
@@ -54,7 +55,9 @@ JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
     if (blank(text)) return {std::nullopt, say({"plik jest pusty", "the file is empty"})};
     // The JSON reader would take a NUL byte for the end of the text and never look past it.
     if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
-        return {std::nullopt, say({"to nie jest poprawny JSON: bajt zerowy (NUL) {1}", "this is not valid JSON: a zero byte (NUL) {1}"}, {position(text, nul)})};
+        return {std::nullopt, say({"to nie jest poprawny JSON: bajt zerowy (NUL) {1}",
+                                   "this is not valid JSON: a zero byte (NUL) {1}"},
+                                  {position(text, nul)})};
     bool tooDeep = false;
     std::vector<std::set<std::string>> openObjects;
     std::string repeated;
@@ -77,24 +80,31 @@ JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
         root = Json::parse(text.begin(), text.end(), watch);
     } catch (const Json::parse_error& e) {
         if (e.byte > text.size())
-            return {std::nullopt,
-                    say({"plik jest urwany: JSON kończy się przed czasem {1}", "the file is cut short: the JSON ends early {1}"},
-                        {position(text, text.size())})};
+            return {std::nullopt, say({"plik jest urwany: JSON kończy się przed czasem {1}",
+                                       "the file is cut short: the JSON ends early {1}"},
+                                      {position(text, text.size())})};
         return {std::nullopt,
                 say({"to nie jest poprawny JSON: błąd {1}", "this is not valid JSON: an error {1}"},
                     {position(text, e.byte > 0 ? e.byte - 1 : 0)})};
     } catch (const Json::out_of_range&) {
-        return {std::nullopt, say({"to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych",
-                                    "this is not a Vemrik file: a number beyond the range of floating-point numbers"})};
+        return {std::nullopt,
+                say({"to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych",
+                     "this is not a Vemrik file: a number beyond the range of floating-point numbers"})};
     } catch (const Json::exception&) {
         return {std::nullopt, say({"to nie jest poprawny JSON", "this is not valid JSON"})};
     }
-    if (tooDeep) return {std::nullopt, say({"listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik",
-                                              "the lists are nested too deeply; this is not a Vemrik file"})};
-    if (!repeated.empty()) return {std::nullopt, say({"pole {1} występuje więcej niż raz", "the field {1} occurs more than once"}, {quotedKey(repeated)})};
+    if (tooDeep)
+        return {std::nullopt, say({"listy są zagnieżdżone zbyt głęboko; to nie jest plik Vemrik",
+                                   "the lists are nested too deeply; this is not a Vemrik file"})};
+    if (!repeated.empty())
+        return {std::nullopt,
+                say({"pole {1} występuje więcej niż raz", "the field {1} occurs more than once"},
+                    {quotedKey(repeated)})};
     // A file name or a rule cut at a NUL would silently mean something shorter than it says.
     if (const std::size_t nul = escapedNul(text); nul != std::string_view::npos)
-        return {std::nullopt, say({"napis zawiera znak NUL (\\u0000) {1}", "a string holds the character NUL (\\u0000) {1}"}, {position(text, nul)})};
+        return {std::nullopt, say({"napis zawiera znak NUL (\\u0000) {1}",
+                                   "a string holds the character NUL (\\u0000) {1}"},
+                                  {position(text, nul)})};
     return {std::move(root), {}};
 }
 

@@ -29,10 +29,11 @@ std::string quoted(std::string_view text) {
 
 std::optional<std::string> ruleLineProblem(std::string_view line) {
     if (!isPattern(line.substr(0, kPatternLength)))
-        return say({"pierwsze 16 znaków musi być wzorcem ośmiu cyfr 0 lub 1, każdej z jednym odstępem "
-                    "po niej (np. „1 0 0 0 0 0 0 1 -30”)",
-                    "the first 16 characters must be a pattern of eight digits 0 or 1, each with one space "
-                    "after it (e.g. “1 0 0 0 0 0 0 1 -30”)"});
+        return say(
+            {"pierwsze 16 znaków musi być wzorcem ośmiu cyfr 0 lub 1, każdej z jednym odstępem "
+             "po niej (np. „1 0 0 0 0 0 0 1 -30”)",
+             "the first 16 characters must be a pattern of eight digits 0 or 1, each with one space "
+             "after it (e.g. “1 0 0 0 0 0 0 1 -30”)"});
     const std::string_view angle = line.substr(kPatternLength);
     if (angle.empty()) return say({"po wzorcu brakuje kąta", "the angle is missing after the pattern"});
     try {

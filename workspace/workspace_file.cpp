@@ -86,10 +86,17 @@ bool writeAll(int fd, const std::string& text) {
 /// Why a file of this kind is not written over.
 std::string notRegular(mode_t mode) {
     if (S_ISDIR(mode)) return systemError(EISDIR);
-    if (S_ISFIFO(mode)) return say({"to jest potok nazwany (FIFO), a nie zwykły plik", "this is a named pipe (FIFO), not a regular file"});
-    if (S_ISCHR(mode)) return say({"to jest urządzenie znakowe, a nie zwykły plik", "this is a character device, not a regular file"});
-    if (S_ISBLK(mode)) return say({"to jest urządzenie blokowe, a nie zwykły plik", "this is a block device, not a regular file"});
-    if (S_ISSOCK(mode)) return say({"to jest gniazdo, a nie zwykły plik", "this is a socket, not a regular file"});
+    if (S_ISFIFO(mode))
+        return say({"to jest potok nazwany (FIFO), a nie zwykły plik",
+                    "this is a named pipe (FIFO), not a regular file"});
+    if (S_ISCHR(mode))
+        return say({"to jest urządzenie znakowe, a nie zwykły plik",
+                    "this is a character device, not a regular file"});
+    if (S_ISBLK(mode))
+        return say(
+            {"to jest urządzenie blokowe, a nie zwykły plik", "this is a block device, not a regular file"});
+    if (S_ISSOCK(mode))
+        return say({"to jest gniazdo, a nie zwykły plik", "this is a socket, not a regular file"});
     return say({"to nie jest zwykły plik", "this is not a regular file"});
 }
 
@@ -114,15 +121,17 @@ SaveTarget saveTarget(const std::string& path) {
         if (errno != ENOENT) t.error = systemError(errno);
     } else if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) {
         // A dangling link is refused rather than followed: its target may well be a typo.
-        t.error =
-            errno == ENOENT ? say({"dowiązanie symboliczne wskazuje na plik, którego nie ma", "the symbolic link points to a file that does not exist"}) : systemError(errno);
+        t.error = errno == ENOENT ? say({"dowiązanie symboliczne wskazuje na plik, którego nie ma",
+                                         "the symbolic link points to a file that does not exist"})
+                                  : systemError(errno);
     } else if (!S_ISREG(st.st_mode)) {
         t.error = notRegular(st.st_mode);
     } else if ((st.st_mode & 0222) == 0) {
         // Asked of the mode bits, as root passes access() for any file: an editor's read-only.
         t.error = say({"plik jest tylko do odczytu", "the file is read-only"});
     } else if (::access(path.c_str(), W_OK) != 0) {
-        t.error = errno == EACCES ? say({"plik jest tylko do odczytu", "the file is read-only"}) : systemError(errno);
+        t.error = errno == EACCES ? say({"plik jest tylko do odczytu", "the file is read-only"})
+                                  : systemError(errno);
     } else {
         t.old = st;
         if (char* real = ::realpath(path.c_str(), nullptr)) {
@@ -135,7 +144,9 @@ SaveTarget saveTarget(const std::string& path) {
     if (!t.error.empty()) return t;
     const std::filesystem::path dir = t.path.parent_path().empty() ? "." : t.path.parent_path();
     if (::access(dir.c_str(), W_OK | X_OK) != 0)
-        t.error = errno == EACCES ? say({"brak uprawnień do zapisu w katalogu", "no permission to write in the folder"}) : systemError(errno);
+        t.error = errno == EACCES
+                      ? say({"brak uprawnień do zapisu w katalogu", "no permission to write in the folder"})
+                      : systemError(errno);
     return t;
 }
 
@@ -208,7 +219,9 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
     if (::fstat(fd.get(), &st) != 0) return {std::nullopt, systemError(errno)};
     if (auto refusal = notReadable(st)) return {std::nullopt, std::move(*refusal)};
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
-        return {std::nullopt, say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"}, {std::to_string(maxBytes >> 20)})};
+        return {std::nullopt,
+                say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"},
+                    {std::to_string(maxBytes >> 20)})};
     std::string text;
     char buf[65536];
     for (;;) {
@@ -219,7 +232,9 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
         text.append(buf, static_cast<std::size_t>(n));
         // The file may grow while it is read.
         if (text.size() > maxBytes)
-            return {std::nullopt, say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"}, {std::to_string(maxBytes >> 20)})};
+            return {std::nullopt,
+                    say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"},
+                        {std::to_string(maxBytes >> 20)})};
     }
     return {std::move(text), {}};
 }

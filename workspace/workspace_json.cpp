@@ -116,7 +116,9 @@ void checkHeader(const Json& root) {
                   "this is not a Vemrik file: the field \"format\" must have the value \"{1}\""},
                  {kWorkspaceFormatName}));
     const Json& version = field(root, kVersion);
-    if (!version.is_number_integer()) fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"}, {where(kVersion)}));
+    if (!version.is_number_integer())
+        fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"},
+                 {where(kVersion)}));
     const bool supported = version.is_number_unsigned()
                                ? version.get<std::uint64_t>() == kWorkspaceFormatVersion
                                : version.get<std::int64_t>() == kWorkspaceFormatVersion;
@@ -149,7 +151,8 @@ Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::spa
     const Json& v = field(root, f);
     const std::string name = where(f);
     if (!v.is_array())
-        fail(say({"{1}: oczekiwano listy {2} napisów po {3} cyfr", "{1}: a list of {2} strings of {3} digits was expected"},
+        fail(say({"{1}: oczekiwano listy {2} napisów po {3} cyfr",
+                  "{1}: a list of {2} strings of {3} digits was expected"},
                  {name, std::to_string(rows), std::to_string(columns)}));
     if (v.size() != static_cast<std::size_t>(rows))
         fail(say({"{1}: liczba wierszy {2}; potrzeba {3}", "{1}: {2} rows; {3} are needed"},
@@ -159,7 +162,8 @@ Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::spa
     for (int x = 0; x < columns; ++x) g.setLength(x, rows);
     for (int y = 0; y < rows; ++y) {
         const Json& row = v[static_cast<std::size_t>(y)];
-        const std::string rowName = say({"{1}, wiersz {2}", "{1}, row {2}"}, {name, at(static_cast<std::size_t>(y))});
+        const std::string rowName =
+            say({"{1}, wiersz {2}", "{1}, row {2}"}, {name, at(static_cast<std::size_t>(y))});
         if (!row.is_string())
             fail(say({"{1}: wiersz musi być napisem z {2} cyfr", "{1}: a row must be a string of {2} digits"},
                      {rowName, std::to_string(columns)}));
@@ -172,7 +176,8 @@ Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::spa
             const bool ok =
                 c >= '0' && c <= '9' && std::find(codes.begin(), codes.end(), c - '0') != codes.end();
             if (!ok)
-                fail(say({"{1}: komórka [{2}][{3}] ma {4}; dozwolone {5}", "{1}: cell [{2}][{3}] holds {4}; allowed are {5}"},
+                fail(say({"{1}: komórka [{2}][{3}] ma {4}; dozwolone {5}",
+                          "{1}: cell [{2}][{3}] holds {4}; allowed are {5}"},
                          {name, std::to_string(x), std::to_string(y), describeChar(c), allowedCodes(codes)}));
             g.at(x, y) = c - '0';
         }
@@ -198,17 +203,23 @@ bool integerWithin(const Json& v, std::int64_t lo, std::int64_t hi) {
 std::int32_t readCoordinate(const Json& v, const std::string& name) {
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-    if (!v.is_number_integer()) fail(say({"{1}: {2} zamiast liczby całkowitej", "{1}: {2} instead of a whole number"}, {name, describeValue(v)}));
+    if (!v.is_number_integer())
+        fail(say({"{1}: {2} zamiast liczby całkowitej", "{1}: {2} instead of a whole number"},
+                 {name, describeValue(v)}));
     if (!integerWithin(v, lo, hi))
-        fail(say({"{1}: liczba {2} poza zakresem {3} … {4}", "{1}: the number {2} is outside the range {3} … {4}"},
-                 {name, v.dump(), std::to_string(lo), std::to_string(hi)}));
+        fail(say(
+            {"{1}: liczba {2} poza zakresem {3} … {4}", "{1}: the number {2} is outside the range {3} … {4}"},
+            {name, v.dump(), std::to_string(lo), std::to_string(hi)}));
     return static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 
 Grid readStrokes(const Json& root) {
     const Json& v = field(root, kStrokes);
     const std::string name = where(kStrokes);
-    if (!v.is_array()) fail(say({"{1}: oczekiwano listy odcinków [x0, y0, x1, y1]", "{1}: a list of segments [x0, y0, x1, y1] was expected"}, {name}));
+    if (!v.is_array())
+        fail(say({"{1}: oczekiwano listy odcinków [x0, y0, x1, y1]",
+                  "{1}: a list of segments [x0, y0, x1, y1] was expected"},
+                 {name}));
     if (v.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         fail(say({"{1}: za dużo odcinków", "{1}: too many segments"}, {name}));
     Grid strokes;
@@ -223,8 +234,9 @@ Grid readStrokes(const Json& root) {
         const int col = static_cast<int>(i);
         strokes.setLength(col, 4);
         for (int k = 0; k < 4; ++k)
-            strokes.at(col, k) = readCoordinate(e[static_cast<std::size_t>(k)],
-                                                say({"{1}, liczba {2}", "{1}, number {2}"}, {entryName, at(static_cast<std::size_t>(k))}));
+            strokes.at(col, k) = readCoordinate(
+                e[static_cast<std::size_t>(k)],
+                say({"{1}, liczba {2}", "{1}, number {2}"}, {entryName, at(static_cast<std::size_t>(k))}));
     }
     return strokes;
 }
@@ -232,14 +244,16 @@ Grid readStrokes(const Json& root) {
 std::vector<std::string> readRules(const Json& root) {
     const Json& v = field(root, kRules);
     const std::string name = where(kRules);
-    if (!v.is_array()) fail(say({"{1}: oczekiwano listy napisów, np. [\"1 0 0 0 0 0 0 1 -30\"]",
-                                 "{1}: a list of strings was expected, e.g. [\"1 0 0 0 0 0 0 1 -30\"]"},
-                                {name}));
+    if (!v.is_array())
+        fail(say({"{1}: oczekiwano listy napisów, np. [\"1 0 0 0 0 0 0 1 -30\"]",
+                  "{1}: a list of strings was expected, e.g. [\"1 0 0 0 0 0 0 1 -30\"]"},
+                 {name}));
     std::vector<std::string> rules;
     rules.reserve(v.size());
     for (std::size_t i = 0; i < v.size(); ++i) {
         const std::string ruleName = say({"{1}, reguła {2}", "{1}, rule {2}"}, {name, at(i)});
-        if (!v[i].is_string()) fail(say({"{1}: reguła musi być napisem", "{1}: a rule must be a string"}, {ruleName}));
+        if (!v[i].is_string())
+            fail(say({"{1}: reguła musi być napisem", "{1}: a rule must be a string"}, {ruleName}));
         const std::string& line = v[i].get_ref<const std::string&>();
         if (const auto problem = ruleLineProblem(line)) fail(ruleName + ": " + *problem);
         rules.push_back(line);
@@ -250,7 +264,8 @@ std::vector<std::string> readRules(const Json& root) {
 int readPosition(const Json& root, const Field& f) {
     const Json& v = field(root, f);
     if (!integerWithin(v, -360, 360))
-        fail(say({"{1}: {2}; potrzeba liczby całkowitej od -360 do 360", "{1}: {2}; a whole number from -360 to 360 is needed"},
+        fail(say({"{1}: {2}; potrzeba liczby całkowitej od -360 do 360",
+                  "{1}: {2}; a whole number from -360 to 360 is needed"},
                  {where(f), describeValue(v)}));
     return static_cast<int>(v.get<std::int64_t>());
 }

@@ -83,14 +83,16 @@ int runArduinoCommand(const std::vector<std::string>& args, std::ostream& out, s
     }
     const ParsedWorkspace read = readWorkspaceFile(o->workspace);
     if (!read.workspace) {
-        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"}, {o->workspace, read.error}) << "\n";
+        err << say({"Błąd w pliku „{1}”: {2}", "Error in the file “{1}”: {2}"}, {o->workspace, read.error})
+            << "\n";
         return kEvalBadWorkspace;
     }
     const std::string wanted =
         o->name.empty() ? std::filesystem::path(o->workspace).stem().string() : o->name;
     const PlannedSketch planned = planSketch(*read.workspace, sketchName(wanted), o->seed);
     if (!planned.plan) {
-        err << say({"Nie można wyeksportować „{1}”: {2}", "Cannot export “{1}”: {2}"}, {o->workspace, planned.error})
+        err << say({"Nie można wyeksportować „{1}”: {2}", "Cannot export “{1}”: {2}"},
+                   {o->workspace, planned.error})
             << "\n";
         return kEvalBadWorkspace;
     }

@@ -177,7 +177,8 @@ const char* outcomeName(Outcome o) {
 
 /// Why the CSV file cannot be written, asked before hours of runs rather than after them.
 std::optional<std::string> csvRefusal(const Options& o) {
-    if (sameFile(*o.csv, o.workspace)) return say({"to jest oceniany plik obszaru roboczego", "this is the workspace file being evaluated"});
+    if (sameFile(*o.csv, o.workspace))
+        return say({"to jest oceniany plik obszaru roboczego", "this is the workspace file being evaluated"});
     return saveRefusal(*o.csv);
 }
 
@@ -185,7 +186,8 @@ std::optional<std::string> csvRefusal(const Options& o) {
 int checked(std::ostream& out, std::ostream& err, int code) {
     if (out.flush()) return code;
     err << "vemrik-eval: "
-        << say({"nie można wypisać wyniku na standardowe wyjście", "cannot write the result to the standard output"})
+        << say({"nie można wypisać wyniku na standardowe wyjście",
+                "cannot write the result to the standard output"})
         << "\n";
     return kEvalOutputLost;
 }

@@ -93,8 +93,10 @@ std::optional<std::string> reportRefusal(const std::string& path, const Task& ta
                                          const std::vector<std::string>& students) {
     if (sameFile(path, taskPath)) return say({"to jest plik zadania", "this is the task file"});
     for (const TaskTrack& t : task.tracks)
-        if (sameFile(path, t.path)) return say({"to jest plik toru zadania", "this is a track file of the task"});
-    if (task.robot && sameFile(path, task.robotPath)) return say({"to jest plik robota zadania", "this is the task's robot file"});
+        if (sameFile(path, t.path))
+            return say({"to jest plik toru zadania", "this is a track file of the task"});
+    if (task.robot && sameFile(path, task.robotPath))
+        return say({"to jest plik robota zadania", "this is the task's robot file"});
     for (const std::string& s : students)
         if (sameFile(path, s)) return say({"to jest plik ucznia", "this is a student's file"});
     return saveRefusal(path);
@@ -110,7 +112,8 @@ bool samePath(const std::string& a, const std::string& b) {
 int checked(std::ostream& out, std::ostream& err, int code) {
     if (out.flush()) return code;
     err << "vemrik-eval: "
-        << say({"nie można wypisać wyniku na standardowe wyjście", "cannot write the result to the standard output"})
+        << say({"nie można wypisać wyniku na standardowe wyjście",
+                "cannot write the result to the standard output"})
         << "\n";
     return kEvalOutputLost;
 }
@@ -119,7 +122,8 @@ bool save(const std::optional<std::string>& path, const std::string& text, std::
     if (!path) return true;
     const auto error = saveAtomically(*path, text);
     if (error)
-        err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"}, {printableText(*path), *error})
+        err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
+                   {printableText(*path), *error})
             << "\n";
     return !error;
 }

@@ -1,7 +1,7 @@
 #include <filesystem>
 
-#include "evaluation/grade/grade_report.h"
 #include "app/texts.h"
+#include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
 
@@ -65,9 +65,11 @@ h3 { font-size: 1em; margin: 0 0 0.3em 0; }
 std::string trackCell(const Summary& s) {
     std::string cell = "<td class=\"number\">" + percent(s.success.value) + "<br><small>" +
                        report::commaDecimal(100.0 * s.success.low, 1) + " … " + percent(s.success.high);
-    cell += s.medianSteps ? say({"<br>mediana {1} kroków", "<br>median {1} steps"}, {std::to_string(*s.medianSteps)})
-                          : say({"<br>bez dojazdu", "<br>never arrived"});
-    cell += say({"<br>zgubiony {1}, limit {2}", "<br>lost {1}, limit {2}"}, {percent(s.lostRate), percent(s.timeoutRate)}) +
+    cell += s.medianSteps
+                ? say({"<br>mediana {1} kroków", "<br>median {1} steps"}, {std::to_string(*s.medianSteps)})
+                : say({"<br>bez dojazdu", "<br>never arrived"});
+    cell += say({"<br>zgubiony {1}, limit {2}", "<br>lost {1}, limit {2}"},
+                {percent(s.lostRate), percent(s.timeoutRate)}) +
             "</small></td>";
     return cell;
 }
@@ -88,8 +90,8 @@ std::string table(const Task& task, const std::vector<StudentResult>& ranked) {
         if (r.graded())
             for (const Summary& s : r.tracks) out += trackCell(s);
         else
-            out += "<td class=\"broken\" colspan=\"" + std::to_string(task.tracks.size()) +
-                   "\">" + say({"błąd: {1}", "error: {1}"}, {escaped(r.error)}) + "</td>";
+            out += "<td class=\"broken\" colspan=\"" + std::to_string(task.tracks.size()) + "\">" +
+                   say({"błąd: {1}", "error: {1}"}, {escaped(r.error)}) + "</td>";
         out += "</tr>\n";
     }
     return out + "</table>\n";
@@ -122,11 +124,11 @@ std::string chart(const Task& task, const StudentResult& r) {
 }
 
 std::string charts(const Task& task, const std::vector<StudentResult>& ranked) {
-    std::string out =
-        say({"<h2>Sukces na torach</h2>\n<p><small>Pasek: odsetek przebiegów zakończonych na mecie; kreska: "
-             "przedział ufności 95 %.</small></p>\n",
-             "<h2>Success on the tracks</h2>\n<p><small>Bar: the share of runs that ended at the finish; line: "
-             "the 95 % confidence interval.</small></p>\n"});
+    std::string out = say(
+        {"<h2>Sukces na torach</h2>\n<p><small>Pasek: odsetek przebiegów zakończonych na mecie; kreska: "
+         "przedział ufności 95 %.</small></p>\n",
+         "<h2>Success on the tracks</h2>\n<p><small>Bar: the share of runs that ended at the finish; line: "
+         "the 95 % confidence interval.</small></p>\n"});
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
         out += "<section><h3>" + std::to_string(i + 1) + ". " + escaped(r.name) + " — " +
@@ -143,15 +145,16 @@ std::string gradeHtmlText(const Task& task, const std::string& taskPath,
                           const std::vector<StudentResult>& ranked) {
     // The file's name: its folder may be a temporary one, and says nothing to the reader.
     const std::string taskName = escaped(std::filesystem::path(taskPath).filename().string());
-    std::string out =
-        "<!DOCTYPE html>\n<html lang=\"" + std::string(languageCode(coreLanguage())) +
-        "\">\n<head>\n<meta charset=\"utf-8\">\n" +
-        say({"<title>Ocena: {1}</title>\n", "<title>Grades: {1}</title>\n"}, {taskName}) + kStyle + "</head>\n<body>\n";
-    out += say({"<h1>Ocena zadania {1}</h1>\n<p>Na każdym torze {2} przebiegów, limit kroków {3}, pierwsze ziarno "
-                "{4}. Wynik: średnia odsetków sukcesu ważona wagami torów.</p>\n",
-                "<h1>Grades for the task {1}</h1>\n<p>On each track {2} runs, step limit {3}, first seed {4}. "
-                "Score: the mean of the success shares weighted by the tracks' weights.</p>\n"},
-               {taskName, std::to_string(task.runs), std::to_string(task.maxSteps), std::to_string(task.seed)});
+    std::string out = "<!DOCTYPE html>\n<html lang=\"" + std::string(languageCode(coreLanguage())) +
+                      "\">\n<head>\n<meta charset=\"utf-8\">\n" +
+                      say({"<title>Ocena: {1}</title>\n", "<title>Grades: {1}</title>\n"}, {taskName}) +
+                      kStyle + "</head>\n<body>\n";
+    out += say(
+        {"<h1>Ocena zadania {1}</h1>\n<p>Na każdym torze {2} przebiegów, limit kroków {3}, pierwsze ziarno "
+         "{4}. Wynik: średnia odsetków sukcesu ważona wagami torów.</p>\n",
+         "<h1>Grades for the task {1}</h1>\n<p>On each track {2} runs, step limit {3}, first seed {4}. "
+         "Score: the mean of the success shares weighted by the tracks' weights.</p>\n"},
+        {taskName, std::to_string(task.runs), std::to_string(task.maxSteps), std::to_string(task.seed)});
     return out + table(task, ranked) + charts(task, ranked) + "</body>\n</html>\n";
 }
 

@@ -1,5 +1,5 @@
-#include "evaluation/grade/grade_report.h"
 #include "app/texts.h"
+#include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
 #include "evaluation/run_many.h"
@@ -19,8 +19,9 @@ std::string trackLine(const TaskTrack& track, const Summary& s) {
     std::string line = say({"{1}: sukces {2} (95 %: {3} … {4})", "{1}: success {2} (95 %: {3} … {4})"},
                            {printableText(track.name), percent(s.success.value),
                             report::commaDecimal(100.0 * s.success.low, 1), percent(s.success.high)});
-    line += s.medianSteps ? say({", mediana {1} kroków", ", median {1} steps"}, {std::to_string(*s.medianSteps)})
-                          : say({", bez dojazdu do mety", ", never reached the finish"});
+    line += s.medianSteps
+                ? say({", mediana {1} kroków", ", median {1} steps"}, {std::to_string(*s.medianSteps)})
+                : say({", bez dojazdu do mety", ", never reached the finish"});
     line += say({", zgubiony {1}, limit kroków {2}", ", lost {1}, step limit {2}"},
                 {percent(s.lostRate), percent(s.timeoutRate)});
     return line;
@@ -52,14 +53,15 @@ std::string gradeTableText(const Task& task, const std::string& taskPath,
     // Names come from files and folders: a terminal must show them, never obey them.
     std::string out = say({"Zadanie: {1}\nTory:", "Task: {1}\nTracks:"}, {printableText(taskPath)});
     for (std::size_t i = 0; i < task.tracks.size(); ++i)
-        out += (i == 0 ? " " : ", ") + say({"{1} (waga {2})", "{1} (weight {2})"},
-                                           {printableText(task.tracks[i].name),
-                                            report::weightText(task.tracks[i].weight)});
+        out += (i == 0 ? " " : ", ") +
+               say({"{1} (waga {2})", "{1} (weight {2})"},
+                   {printableText(task.tracks[i].name), report::weightText(task.tracks[i].weight)});
     out += say({"\nNa każdym torze {1} przebiegów, limit kroków {2}, ziarna {3} … {4}\n",
                 "\nOn each track {1} runs, step limit {2}, seeds {3} … {4}\n"},
                {std::to_string(task.runs), std::to_string(task.maxSteps), std::to_string(task.seed),
                 std::to_string(runSeed(task.seed, task.runs - 1))});
-    if (task.robot) out += say({"Robot z zadania: {1}\n", "The task's robot: {1}\n"}, {printableText(task.robotPath)});
+    if (task.robot)
+        out += say({"Robot z zadania: {1}\n", "The task's robot: {1}\n"}, {printableText(task.robotPath)});
     if (task.noise.any())
         out += say({"Szum: odwrócenie odczytu {1}, przesunięcie startu do {2} px, obrót startu do {3}°\n",
                     "Noise: reading flipped {1}, start moved up to {2} px, start turned up to {3}°\n"},
@@ -71,7 +73,8 @@ std::string gradeTableText(const Task& task, const std::string& taskPath,
         const std::string score = r.graded() ? percent(r.score) : "—";
         out += padded(std::to_string(i + 1) + ".", 9) + padded(score, r.graded() ? 9 : 11) +
                padded(std::to_string(r.ruleLines), 8) + printableText(r.name) + "\n";
-        if (!r.graded()) out += "         " + say({"błąd: {1}", "error: {1}"}, {printableText(r.error)}) + "\n";
+        if (!r.graded())
+            out += "         " + say({"błąd: {1}", "error: {1}"}, {printableText(r.error)}) + "\n";
         for (std::size_t t = 0; t < r.tracks.size(); ++t)
             out += "         " + trackLine(task.tracks[t], r.tracks[t]) + "\n";
     }

@@ -63,11 +63,13 @@ std::string jsonQuoted(std::string_view s) {
 /// instead of silently ignored.
 template <std::size_t N>
 void checkKeys(const Json& v, const Field (&known)[N], const std::string& name) {
-    if (!v.is_object()) fail(say({"{1}: oczekiwano obiektu { … }", "{1}: an object { … } was expected"}, {name}));
+    if (!v.is_object())
+        fail(say({"{1}: oczekiwano obiektu { … }", "{1}: an object { … } was expected"}, {name}));
     for (const auto& item : v.items()) {
         bool ok = false;
         for (const Field& f : known) ok = ok || f.key == item.key();
-        if (!ok) fail(say({"{1}: nieznane pole {2}", "{1}: unknown field {2}"}, {name, jsonQuoted(item.key())}));
+        if (!ok)
+            fail(say({"{1}: nieznane pole {2}", "{1}: unknown field {2}"}, {name, jsonQuoted(item.key())}));
     }
 }
 
@@ -75,15 +77,20 @@ void checkHeader(const Json& root) {
     const std::string expected =
         say({"\"format\" o wartości \"{1}\"", "\"format\" with the value \"{1}\""}, {kTaskFormatName});
     if (!root.is_object() || !root.contains("format"))
-        fail(say({"to nie jest plik zadania Vemrik: brak pola {1}", "this is not a Vemrik task file: the field {1} is missing"},
+        fail(say({"to nie jest plik zadania Vemrik: brak pola {1}",
+                  "this is not a Vemrik task file: the field {1} is missing"},
                  {expected}));
     const Json& format = root.at("format");
     if (!format.is_string() || format.get<std::string>() != kTaskFormatName)
-        fail(say({"to nie jest plik zadania Vemrik: potrzeba pola {1}", "this is not a Vemrik task file: the field {1} is needed"},
+        fail(say({"to nie jest plik zadania Vemrik: potrzeba pola {1}",
+                  "this is not a Vemrik task file: the field {1} is needed"},
                  {expected}));
-    if (!root.contains("version")) fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kVersion)}));
+    if (!root.contains("version"))
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kVersion)}));
     const Json& version = root.at("version");
-    if (!version.is_number_integer()) fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"}, {where("", kVersion)}));
+    if (!version.is_number_integer())
+        fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"},
+                 {where("", kVersion)}));
     const bool supported = version.is_number_unsigned() ? version.get<std::uint64_t>() == kTaskFormatVersion
                                                         : version.get<std::int64_t>() == kTaskFormatVersion;
     if (!supported)
@@ -102,7 +109,8 @@ T readInteger(const Json& object, const Field& f, const std::string& prefix, T l
     const bool ok = it->is_number_unsigned() && it->get<std::uint64_t>() >= static_cast<std::uint64_t>(lo) &&
                     it->get<std::uint64_t>() <= static_cast<std::uint64_t>(hi);
     if (!ok)
-        fail(say({"{1}: {2}; potrzeba liczby całkowitej od {3} do {4}", "{1}: {2}; a whole number from {3} to {4} is needed"},
+        fail(say({"{1}: {2}; potrzeba liczby całkowitej od {3} do {4}",
+                  "{1}: {2}; a whole number from {3} to {4} is needed"},
                  {where(prefix, f), it->dump(), std::to_string(lo), std::to_string(hi)}));
     return static_cast<T>(it->get<std::uint64_t>());
 }
@@ -123,7 +131,8 @@ double readNumber(const Json& object, const Field& f, const std::string& prefix,
 std::string readText(const Json& object, const Field& f, const std::string& prefix) {
     const Json& v = object.at(f.key);
     if (!v.is_string() || v.get_ref<const std::string&>().empty())
-        fail(say({"{1}: oczekiwano niepustego napisu", "{1}: a string that is not empty was expected"}, {where(prefix, f)}));
+        fail(say({"{1}: oczekiwano niepustego napisu", "{1}: a string that is not empty was expected"},
+                 {where(prefix, f)}));
     return v.get<std::string>();
 }
 
@@ -134,7 +143,8 @@ std::string resolve(const std::string& folder, const std::string& path) {
 
 Workspace readReferenced(const std::string& name, const std::string& path) {
     ParsedWorkspace read = readWorkspaceFile(path);
-    if (!read.workspace) fail(say({"{1}, plik „{2}”: {3}", "{1}, file “{2}”: {3}"}, {name, path, read.error}));
+    if (!read.workspace)
+        fail(say({"{1}, plik „{2}”: {3}", "{1}, file “{2}”: {3}"}, {name, path, read.error}));
     return std::move(*read.workspace);
 }
 
@@ -154,17 +164,20 @@ TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder,
     const std::string label = say({"tor [{1}]", "track [{1}]"}, {std::to_string(index)});
     const std::string prefix = label + ", ";
     checkKeys(v, kTrackFields, label);
-    if (!v.contains(kWorkspace.key)) fail(say({"brak pola {1}", "the field {1} is missing"}, {where(prefix, kWorkspace)}));
+    if (!v.contains(kWorkspace.key))
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {where(prefix, kWorkspace)}));
     TaskTrack t;
     t.path = resolve(folder, readText(v, kWorkspace, prefix));
-    t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0, {"większej od 0, najwyżej 1000000", "above 0, at most 1000000"});
+    t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0,
+                          {"większej od 0, najwyżej 1000000", "above 0, at most 1000000"});
     t.name = v.contains(kName.key) ? readText(v, kName, prefix) : fs::path(t.path).stem().string();
     t.setup = trackSetup(label, t.path, t.name, earlier);
     return t;
 }
 
 std::vector<TaskTrack> readTracks(const Json& root, const std::string& folder) {
-    if (!root.contains(kTracks.key)) fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kTracks)}));
+    if (!root.contains(kTracks.key))
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kTracks)}));
     const Json& v = root.at(kTracks.key);
     if (!v.is_array() || v.empty() || v.size() > kMaxTracks)
         fail(say({"{1}: oczekiwano listy od 1 do {2} torów { \"workspace\": … }",
@@ -183,7 +196,8 @@ Noise readNoise(const Json& root) {
     const std::string prefix = say({"szum, ", "noise, "});
     n.flip = readNumber(*it, kFlip, prefix, 0.0, 1.0, true, 0.0, {"od 0 do 1", "from 0 to 1"});
     // The same bounds as vemrik-eval's options: a larger amount would only be cut down in the run.
-    n.shift = readNumber(*it, kShift, prefix, 0.0, kMostShift, true, 0.0, {"od 0 do 10000", "from 0 to 10000"});
+    n.shift =
+        readNumber(*it, kShift, prefix, 0.0, kMostShift, true, 0.0, {"od 0 do 10000", "from 0 to 10000"});
     n.turn = readNumber(*it, kTurn, prefix, 0.0, kMostTurn, true, 0.0, {"od 0 do 360", "from 0 to 360"});
     return n;
 }

@@ -1,9 +1,9 @@
+#include "ui/qt/fatal_error.h"
+
 #include <QtTest>
 #include <cstdio>
 #include <functional>
 #include <stdexcept>
-
-#include "ui/qt/fatal_error.h"
 
 using namespace vemrik;
 
@@ -39,7 +39,9 @@ private slots:
         for (const auto& c : cases) {
             std::FILE* err = std::tmpfile();
             QString shown;
-            QCOMPARE(runGuarded(c.body, [&](const QString& m) { shown = m; }, err), c.code);
+            QCOMPARE(runGuarded(
+                         c.body, [&](const QString& m) { shown = m; }, err),
+                     c.code);
             QCOMPARE(shown, c.said);
             const QString written = readAll(err);
             QCOMPARE(written.isEmpty(), c.said.isEmpty());

@@ -1,5 +1,7 @@
 // What an image view puts on the screen is exactly its raster, after any run of edits: a view
 // that skipped a repaint (a box of change too small) leaves stale pixels behind.
+#include "ui/qt/image_view.h"
+
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -7,7 +9,6 @@
 #include <QtTest>
 #include <functional>
 
-#include "ui/qt/image_view.h"
 #include "ui/qt/main_window.h"
 
 using namespace vemrik;
@@ -73,8 +74,8 @@ private slots:
             int x, y;
             Area box;
         } edits[] = {
-            {0, 0, {0, 0, 1, 1}},        {39, 29, {39, 29, 40, 30}}, {39, 0, {30, -5, 45, 1}},
-            {0, 29, {-3, 29, 1, 99}},    {20, 15, {20, 15, 21, 16}}, {5, 7, {0, 7, 40, 8}},
+            {0, 0, {0, 0, 1, 1}},     {39, 29, {39, 29, 40, 30}}, {39, 0, {30, -5, 45, 1}},
+            {0, 29, {-3, 29, 1, 99}}, {20, 15, {20, 15, 21, 16}}, {5, 7, {0, 7, 40, 8}},
         };
         for (const auto& e : edits) {
             raster.setPixel(e.x, e.y, kRed);
@@ -101,17 +102,35 @@ private slots:
         const Raster& mapRaster = w.form().Image2.canvas;
         const auto click = [&](const char* name) { w.findChild<QPushButton*>(name)->click(); };
         const std::function<void()> edits[] = {
-            [&] { click("Button5"), drag(map, {2, 2}, {2, 2}); },           // "Linia" in a corner
-            [&] { drag(map, {698, 398}, {698, 398}); },                     // and the opposite one
-            [&] { drag(map, {350, 2}, {355, 2}); },                         // on the top edge
-            [&] { click("Button6"), drag(map, {2, 2}, {2, 2}); },           // "Czysc" one cell
-            [&] { click("Button8"), drag(map, {5, 395}, {5, 395}); },      // "Start" at the bottom
-            [&] { sendMouse(map, QEvent::MouseMove, {355, 5}); },           // its box over a line cell
-            [&] { sendMouse(map, QEvent::MouseMove, {698, 398}); },
-            [&] { click("Button7"), drag(map, {699, 5}, {699, 395}); },     // "Pendzel" on the edge
-            [&] { drag(map, {0, 200}, {300, 200}); },
-            [&] { click("Button10"); },                                     // "Cofnij"
-            [&] { click("Button11"); },                                     // "Usun"
+            [&] {
+                click("Button5"), drag(map, {2, 2}, {2, 2});
+            },  // "Linia" in a corner
+            [&] {
+                drag(map, {698, 398}, {698, 398});
+            },  // and the opposite one
+            [&] {
+                drag(map, {350, 2}, {355, 2});
+            },  // on the top edge
+            [&] {
+                click("Button6"), drag(map, {2, 2}, {2, 2});
+            },  // "Czysc" one cell
+            [&] {
+                click("Button8"), drag(map, {5, 395}, {5, 395});
+            },  // "Start" at the bottom
+            [&] {
+                sendMouse(map, QEvent::MouseMove, {355, 5});
+            },  // its box over a line cell
+            [&] {
+                sendMouse(map, QEvent::MouseMove, {698, 398});
+            },
+            [&] {
+                click("Button7"), drag(map, {699, 5}, {699, 395});
+            },  // "Pendzel" on the edge
+            [&] {
+                drag(map, {0, 200}, {300, 200});
+            },
+            [&] { click("Button10"); },  // "Cofnij"
+            [&] { click("Button11"); },  // "Usun"
         };
         w.notebook()->setCurrentIndex(1);
         w.refreshTimer().advance(kTick);

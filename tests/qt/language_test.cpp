@@ -1,5 +1,7 @@
 // The window in another language: every text translated, none cut off, the open work kept, and
 // Polish exactly as it was.
+#include "ui/qt/language.h"
+
 #include <QAbstractButton>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
@@ -13,11 +15,10 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
-#include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/workspace_menu.h"
@@ -31,7 +32,10 @@ namespace {
 QMap<QString, QString> shownTexts(MainWindow& window) {
     QMap<QString, QString> texts;
     const auto put = [&](const QObject* o, const char* what, const QString& text) {
-        if (!text.isEmpty()) texts.insert(QString(o->metaObject()->className()) + '/' + o->objectName() + '/' + what + '/' + QString::number(quintptr(o)), text);
+        if (!text.isEmpty())
+            texts.insert(QString(o->metaObject()->className()) + '/' + o->objectName() + '/' + what + '/' +
+                             QString::number(quintptr(o)),
+                         text);
     };
     QList<QWidget*> widgets = window.findChildren<QWidget*>();
     widgets << &window;
@@ -62,7 +66,8 @@ bool hasLetters(const QString& text) {
 // The pseudo-language's marks: its brackets, or letters with the accents plain Polish lacks.
 bool looksPseudo(const QString& text) {
     static const QString marks = QStringLiteral("àƀďéƒĝĥîĵķļɱñöþǫŕšţûṽŵẋýžÀƁÇĎÉƑĜĤÎĴĶĻṀÑÖṖǪŔŠŢÛṼŴẊÝŽ");
-    return text.contains(QStringLiteral("~~]")) || std::any_of(text.begin(), text.end(), [&](QChar c) { return marks.contains(c); });
+    return text.contains(QStringLiteral("~~]")) ||
+           std::any_of(text.begin(), text.end(), [&](QChar c) { return marks.contains(c); });
 }
 
 QList<QImage> pages(MainWindow& window) {
@@ -167,7 +172,9 @@ private slots:
         QCOMPARE(w.form().engine.Run.steps(), 1u);
         QVERIFY(!program.menu().modified());
         QCOMPARE(QSettings().value("language").toString(), QStringLiteral("en"));
-        QVERIFY(w.findChild<QTextBrowser*>("guideText")->toPlainText().contains("The robot's front is at the top"));
+        QVERIFY(w.findChild<QTextBrowser*>("guideText")
+                    ->toPlainText()
+                    .contains("The robot's front is at the top"));
         for (QDoubleSpinBox* noise : w.findChildren<QDoubleSpinBox*>()) QVERIFY(!noise->text().contains(','));
 
         program.window().findChild<QAction*>("actionPolish")->trigger();

@@ -52,7 +52,8 @@ private slots:
         QCOMPARE(cell(lines, 8, 1), QStringLiteral("żadna: prosto"));
         // The simulation made as many steps as the robot, each counted once.
         QCOMPARE(columnSum(lines, 3), 8);
-        QVERIFY(dialog.summary()->text().contains(QStringLiteral("Przebieg robota „oval-robot.csv”, kroków: 8.")));
+        QVERIFY(dialog.summary()->text().contains(
+            QStringLiteral("Przebieg robota „oval-robot.csv”, kroków: 8.")));
         QVERIFY(dialog.summary()->text().contains(QStringLiteral("ziarno 5489, kroków: 8")));
 
         QCOMPARE(dialog.uncovered()->text(),
@@ -87,13 +88,17 @@ private slots:
         const QString bad = dir_.filePath("bad.csv");
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\r\n"
-                   "1,,,,0,0,0,0,0,0,0,0,0,,\r\n"
-                   "2,,,,0,0,0,0,0,0,0,0,1,,\r\n");
+        file.write(
+            "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\r\n"
+            "1,,,,0,0,0,0,0,0,0,0,0,,\r\n"
+            "2,,,,0,0,0,0,0,0,0,0,1,,\r\n");
         file.close();
         QVERIFY(!dialog.openLog(bad));
-        QCOMPARE(error, QStringLiteral("Nie można otworzyć przebiegu „%1”:\nwiersz 3: rule_index jest 1, a rule_text jest pusty")
-                            .arg(bad));
+        QCOMPARE(
+            error,
+            QStringLiteral(
+                "Nie można otworzyć przebiegu „%1”:\nwiersz 3: rule_index jest 1, a rule_text jest pusty")
+                .arg(bad));
         QCOMPARE(dialog.log()->steps.size(), std::size_t{8});
         QCOMPARE(dialog.summary()->text(), before);
         QCOMPARE(cell(dialog.lines(), 3, 2), QStringLiteral("2"));
@@ -106,7 +111,8 @@ private slots:
         QVERIFY(dialog.summary()->text().contains(QStringLiteral("Nie można zasymulować tych reguł: ")));
         // Every line the robot names is beyond the empty list, and every pattern is uncovered.
         QCOMPARE(dialog.lines()->rowCount(), 9);
-        QCOMPARE(cell(dialog.lines(), 7, 1), QStringLiteral("(nie ma jej w otwartych regułach) — u robota: „0 0 0 0 0 0 0 0 10”"));
+        QCOMPARE(cell(dialog.lines(), 7, 1),
+                 QStringLiteral("(nie ma jej w otwartych regułach) — u robota: „0 0 0 0 0 0 0 0 10”"));
         QCOMPARE(cell(dialog.lines(), 7, 3), QStringLiteral("—"));
         QCOMPARE(dialog.uncovered()->text().count('\n'), 5);
         QCOMPARE(cell(dialog.patterns(), 0, 2), QStringLiteral("—"));

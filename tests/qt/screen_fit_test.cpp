@@ -1,3 +1,5 @@
+#include "ui/qt/screen_fit.h"
+
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QDockWidget>
@@ -13,7 +15,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
-#include "ui/qt/screen_fit.h"
 #include "ui/qt/track_import_dialog.h"
 #include "ui/workspace_form.h"
 
@@ -74,8 +75,7 @@ private slots:
             {"panel at the top", {0, 0, 300, 200}, none, {0, 27, 910, 485}, {0, 27, 300, 200}},
             {"second screen", {100, 100, 300, 200}, none, {1366, 0, 1280, 800}, {1366, 100, 300, 200}},
         };
-        for (const auto& c : cases)
-            QVERIFY2(fittedFrame(c.wanted, c.least, c.available) == c.fitted, c.what);
+        for (const auto& c : cases) QVERIFY2(fittedFrame(c.wanted, c.least, c.available) == c.fitted, c.what);
     }
 
     void theEvaluationDialogFitsALaptopAndIsWholeOnALargeScreen() {
@@ -90,7 +90,8 @@ private slots:
         picture.fill(Qt::white);
         TrackImportDialog dialog(picture, ProgramState{}, nullptr);
         const auto* box = dialog.findChild<QDialogButtonBox*>();
-        checkFitsTheLaptop(dialog, {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
+        checkFitsTheLaptop(dialog,
+                           {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
         checkWholeOnALargeScreen(dialog);
     }
 
@@ -123,7 +124,8 @@ private slots:
         QTRY_VERIFY(inspector.dock()->isVisible());
         const QRect available = w.screen()->availableGeometry();
         QTRY_VERIFY(available.contains(w.frameGeometry()));
-        QVERIFY(available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
+        QVERIFY(
+            available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
     }
 };
 

@@ -35,7 +35,9 @@ void key(QWidget* to, int k, int times = 1) {
 
 QImage grabbed(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-ImageView* image(MainWindow& w, const char* name) { return dynamic_cast<ImageView*>(w.findChild<QWidget*>(name)); }
+ImageView* image(MainWindow& w, const char* name) {
+    return dynamic_cast<ImageView*>(w.findChild<QWidget*>(name));
+}
 
 /// The letter after the single "&" of a caption, upper case; 0 when there is none.
 QChar mnemonic(const QString& caption) {
@@ -62,7 +64,8 @@ private slots:
         ProgramWindow whole;
         QSet<QChar> bar;
         for (QAction* top : whole.window().menuBar()->actions()) {
-            QVERIFY2(!bar.contains(mnemonic(top->text())) && !mnemonic(top->text()).isNull(), qPrintable(top->text()));
+            QVERIFY2(!bar.contains(mnemonic(top->text())) && !mnemonic(top->text()).isNull(),
+                     qPrintable(top->text()));
             bar.insert(mnemonic(top->text()));
         }
         for (QMenu* menu : whole.window().menuBar()->findChildren<QMenu*>()) {
@@ -109,9 +112,9 @@ private slots:
             double widgetX;
             int imageX;
         } cases[] = {
-            {0, 0.0, 0},   {0, 9.9, 9},    {0, -3.0, -3},  // a fraction truncated; left of the image
-            {1, 1.0, 0},   {1, 2.0, 1},    {1, 3.0, 2},    {1, 4.0, 2},  {1, 14.9, 9}, {1, 15.0, 10},
-            {1, 301.0, 200}, {1, -1.0, -1}, {1, -3.0, -2}, {2, 19.0, 9},  {2, 20.0, 10}, {2, -3.0, -2},
+            {0, 0.0, 0},     {0, 9.9, 9},   {0, -3.0, -3},  // a fraction truncated; left of the image
+            {1, 1.0, 0},     {1, 2.0, 1},   {1, 3.0, 2},   {1, 4.0, 2},  {1, 14.9, 9},  {1, 15.0, 10},
+            {1, 301.0, 200}, {1, -1.0, -1}, {1, -3.0, -2}, {2, 19.0, 9}, {2, 20.0, 10}, {2, -3.0, -2},
         };
         Raster raster(201, 3);
         for (int x = 0; x < 201; ++x)
@@ -268,10 +271,12 @@ private slots:
         MnemonicUnderlines underlines(w.formWidget());
         w.show();
         for (const ControlSpec& c : formLayout()) {
-            auto* button = w.findChild<QPushButton*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size())));
+            auto* button =
+                w.findChild<QPushButton*>(QString::fromUtf8(c.name.data(), qsizetype(c.name.size())));
             if (!button) continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
-            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(c.caption.data(), qsizetype(c.caption.size())));
+            QCOMPARE(a->text(QAccessible::Name),
+                     QString::fromUtf8(c.caption.data(), qsizetype(c.caption.size())));
         }
         auto* start = w.findChild<QPushButton*>("Button15");
         QCOMPARE(start->text(), QString("S&tart"));
@@ -303,8 +308,8 @@ private slots:
         auto* start = w.findChild<QPushButton*>("Button15");
         start->setFocus(Qt::TabFocusReason);
         QCOMPARE(outline->target(), start);
-        QCOMPARE(outline->geometry(), QRect(start->mapTo(w.formWidget(), QPoint(0, 0)), start->size())
-                                          .adjusted(-3, -3, 3, 3));
+        QCOMPARE(outline->geometry(),
+                 QRect(start->mapTo(w.formWidget(), QPoint(0, 0)), start->size()).adjusted(-3, -3, 3, 3));
         w.findChild<QPushButton*>("BitBtn6")->setFocus(Qt::MouseFocusReason);
         QCOMPARE(outline->target(), nullptr);
     }

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <string>
 #include <vector>
+
 #include "../csv_fields.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "robot_export/arduino_export.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/workspace_menu.h"
 #include "ui/qt/texts.h"
+#include "ui/qt/workspace_menu.h"
 
 namespace vemrik {
 
@@ -42,15 +42,14 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
     const std::string name = sketchName(QFileInfo(workspacePath).completeBaseName().toStdString());
     const PlannedSketch planned = planSketch(engine.work(), name, engine.Seed);
     if (!planned.plan)
-        return {false,
-                Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
+        return {false, Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
     if (const auto error = writeSketchFolder(*planned.plan, dir.toStdString()))
         return {false, Vemrik::tr("Nie można zapisać szkicu: %1").arg(QString::fromStdString(*error))};
     const SketchFiles files = sketchFiles(dir.toStdString(), name);
     return {true, Vemrik::tr("Zapisano szkic „%1” (ziarno losowania %2):\n\n%3\n%4\n\n"
-                                 "Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: "
-                                 "piny czujników i silników, prędkości, czasy obrotu i kroku. "
-                                 "Połączenia pokazuje wiring.svg.")
+                             "Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: "
+                             "piny czujników i silników, prędkości, czasy obrotu i kroku. "
+                             "Połączenia pokazuje wiring.svg.")
                       .arg(QString::fromStdString(name))
                       .arg(engine.Seed)
                       .arg(QString::fromStdString(files.sketch), QString::fromStdString(files.wiring))};

@@ -34,7 +34,8 @@ void fitCaptions(QWidget* root) {
             button->setFont(QFont());  // the inherited font again
             button->setProperty(kNarrowed, false);
         }
-        for (int stretch = 100; captionWidth(button, button->fontMetrics()) > room && stretch > kNarrowestStretch;) {
+        for (int stretch = 100;
+             captionWidth(button, button->fontMetrics()) > room && stretch > kNarrowestStretch;) {
             stretch -= 5;
             QFont narrower;
             narrower.setStretch(stretch);  // only the stretch: size and family still follow the form

@@ -55,8 +55,7 @@ ControlHints::ControlHints(MainWindow& window) : window_(window) {
         showValueWhileDragging(angle, QT_TRANSLATE_NOOP("Vemrik", "kąt reguły: %1°"));
     if (auto* start = window_.findChild<QSlider*>(QStringLiteral("TrackBar2")))
         showValueWhileDragging(start, QT_TRANSLATE_NOOP("Vemrik", "kierunek startu: %1°"));
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); },
-                                             [this] { shownSensors_ = -1; });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { shownSensors_ = -1; });
     refresh();
 }
 

@@ -20,13 +20,13 @@
 
 #include "evaluation/job_report.h"
 #include "ui/form.h"
-#include "ui/qt/main_window.h"
 #include "ui/qt/language.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
-#include "ui/qt/texts.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
+#include "ui/qt/texts.h"
 #include "ui/workspace_form.h"
 
 namespace vemrik {
@@ -228,9 +228,10 @@ QWidget* EvaluationDialog::noiseBox() {
     sweepButton_->setAutoDefault(false);
     sweepChart_ = new SweepChartView(group);
     auto* fields = new QGridLayout;
-    const std::pair<const char*, QDoubleSpinBox*> rows[] = {{QT_TRANSLATE_NOOP("Vemrik", "Szansa odwrócenia odczytu czujnika:"), flip_},
-                                                            {QT_TRANSLATE_NOOP("Vemrik", "Przesunięcie startu najwyżej o:"), shift_},
-                                                            {QT_TRANSLATE_NOOP("Vemrik", "Obrót startu najwyżej o:"), turn_}};
+    const std::pair<const char*, QDoubleSpinBox*> rows[] = {
+        {QT_TRANSLATE_NOOP("Vemrik", "Szansa odwrócenia odczytu czujnika:"), flip_},
+        {QT_TRANSLATE_NOOP("Vemrik", "Przesunięcie startu najwyżej o:"), shift_},
+        {QT_TRANSLATE_NOOP("Vemrik", "Obrót startu najwyżej o:"), turn_}};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(Vemrik::tr(rows[i].first), group);
         label->setBuddy(rows[i].second);
@@ -240,8 +241,8 @@ QWidget* EvaluationDialog::noiseBox() {
     fields->setColumnStretch(2, 1);
     auto* note =
         new QLabel(Vemrik::tr("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
-                                  "przebieg się powtarza. Badanie odporności ocenia przy poziomach "
-                                  "0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach."),
+                              "przebieg się powtarza. Badanie odporności ocenia przy poziomach "
+                              "0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach."),
                    group);
     note->setWordWrap(true);
     note->setFixedWidth(kNoteWidth);

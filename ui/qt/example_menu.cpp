@@ -9,8 +9,8 @@
 #include <QSettings>
 
 #include "ui/qt/language.h"
-#include "ui/qt/workspace_menu.h"
 #include "ui/qt/texts.h"
+#include "ui/qt/workspace_menu.h"
 
 namespace vemrik {
 
@@ -25,7 +25,8 @@ QString exampleCaption(const QString& folder, const QString& name) {
     const QSettings descriptions(QDir(folder).filePath("descriptions.ini"), QSettings::IniFormat);
     const QString base = QFileInfo(name).completeBaseName();
     QString about;
-    if (Catalogue::instance().speech() == Speech::English) about = descriptions.value("en/" + base).toString();
+    if (Catalogue::instance().speech() == Speech::English)
+        about = descriptions.value("en/" + base).toString();
     if (about.isEmpty()) about = descriptions.value(base).toString();
     if (Catalogue::instance().speech() == Speech::Pseudo && !about.isEmpty()) about = pseudoText(about);
     return about.isEmpty() ? name : name + QStringLiteral(" — ") + about;

@@ -1,7 +1,8 @@
 #include "ui/qt/fatal_error.h"
-#include "ui/qt/texts.h"
 
 #include <exception>
+
+#include "ui/qt/texts.h"
 
 namespace vemrik {
 

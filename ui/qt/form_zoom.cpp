@@ -21,7 +21,8 @@ QRect baseGeometry(QWidget* w) {
 
 QRect zoomed(QRect r, Zoom z) {
     const int left = zoomedPosition(r.left(), z), top = zoomedPosition(r.top(), z);
-    return {left, top, zoomedPosition(r.left() + r.width(), z) - left, zoomedPosition(r.top() + r.height(), z) - top};
+    return {left, top, zoomedPosition(r.left() + r.width(), z) - left,
+            zoomedPosition(r.top() + r.height(), z) - top};
 }
 
 void zoomControl(QWidget* control, Zoom zoom) {
@@ -43,7 +44,8 @@ void zoomControl(QWidget* control, Zoom zoom) {
 }  // namespace
 
 void zoomForm(QWidget* form, Zoom zoom) {
-    if (!form->property(kBaseFontPixels).isValid()) form->setProperty(kBaseFontPixels, form->font().pixelSize());
+    if (!form->property(kBaseFontPixels).isValid())
+        form->setProperty(kBaseFontPixels, form->font().pixelSize());
     if (zoom == Zoom{}) {
         form->setFont(QFont());  // inherited again, exactly as before
     } else {
@@ -56,7 +58,8 @@ void zoomForm(QWidget* form, Zoom zoom) {
     if (!notebook) return;
     notebook->setGeometry(zoomed(baseGeometry(notebook), zoom));
     for (int i = 0; i < notebook->count(); ++i)
-        for (QWidget* control : notebook->widget(i)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QWidget* control :
+             notebook->widget(i)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             zoomControl(control, zoom);
 }
 

@@ -58,15 +58,15 @@ HeadingMarks::~HeadingMarks() { window_.removeAfterHandle(afterHandleKey_); }
 
 void HeadingMarks::build() {
     QWidget* robotPage = window_.notebook()->widget(kRobotPage);
-    front_ = new QLabel(
-        Vemrik::tr("<table><tr><td style=\"font-size:22px\">↑&nbsp;</td>"
-                       "<td valign=\"middle\">przód robota<br>jest u góry planszy</td></tr></table>"),
-        robotPage);
+    front_ =
+        new QLabel(Vemrik::tr("<table><tr><td style=\"font-size:22px\">↑&nbsp;</td>"
+                              "<td valign=\"middle\">przód robota<br>jest u góry planszy</td></tr></table>"),
+                   robotPage);
     front_->setObjectName("LabelFront");
     front_->setGeometry(kFrontGeometry);
     front_->setToolTip(
         Vemrik::tr("Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda "
-                       "do góry, 90° w prawo, -90° w lewo."));
+                   "do góry, 90° w prawo, -90° w lewo."));
 
     QWidget* page = window_.notebook()->widget(kSimulationPage);
     caption_ = new QLabel(page);

@@ -10,8 +10,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "ui/qt/main_window.h"
 #include "ui/qt/language.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
 
 // The guide lives in a static library, whose resources are not registered by themselves.
@@ -32,10 +32,10 @@ QString guideText() {
 void showAbout(MainWindow& window) {
     QMessageBox::about(&window, Vemrik::tr("O programie"),
                        Vemrik::tr("<h3>Vemrik %1</h3>"
-                                      "<p>Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły "
-                                      "i zobacz, jak jedzie.</p>"
-                                      "<p>Licencja: Apache License 2.0. Program można używać, kopiować, "
-                                      "zmieniać i uczyć z nim bez opłat.</p>")
+                                  "<p>Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły "
+                                  "i zobacz, jak jedzie.</p>"
+                                  "<p>Licencja: Apache License 2.0. Program można używać, kopiować, "
+                                  "zmieniać i uczyć z nim bez opłat.</p>")
                            .arg(QStringLiteral(VEMRIK_VERSION)));
 }
 
@@ -44,7 +44,8 @@ class GuideLanguage : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::LanguageChange) static_cast<QTextBrowser*>(watched)->setMarkdown(guideText());
+        if (event->type() == QEvent::LanguageChange)
+            static_cast<QTextBrowser*>(watched)->setMarkdown(guideText());
         return false;
     }
 };

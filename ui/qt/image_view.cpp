@@ -146,10 +146,14 @@ void ImageView::keyPressEvent(QKeyEvent* e) {
         update();
     }
     switch (e->key()) {
-        case Qt::Key_Left: return moveCursor(-1, 0);
-        case Qt::Key_Right: return moveCursor(1, 0);
-        case Qt::Key_Up: return moveCursor(0, -1);
-        case Qt::Key_Down: return moveCursor(0, 1);
+        case Qt::Key_Left:
+            return moveCursor(-1, 0);
+        case Qt::Key_Right:
+            return moveCursor(1, 0);
+        case Qt::Key_Up:
+            return moveCursor(0, -1);
+        case Qt::Key_Down:
+            return moveCursor(0, 1);
         case Qt::Key_Space:
             // A held key repeats; the button it stands for is pressed once.
             if (!e->isAutoRepeat() && !spaceHeld_) {
@@ -163,7 +167,8 @@ void ImageView::keyPressEvent(QKeyEvent* e) {
 }
 
 void ImageView::keyReleaseEvent(QKeyEvent* e) {
-    if (cellPixels_ == 0 || e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
+    if (cellPixels_ == 0 || e->key() != Qt::Key_Space || e->isAutoRepeat())
+        return QWidget::keyReleaseEvent(e);
     if (!spaceHeld_) return;
     spaceHeld_ = false;
     if (onRelease) onRelease(cursorPixel().x(), cursorPixel().y());

@@ -16,7 +16,8 @@ constexpr int kOutlineWidth = 2;
 const QColor kOutlineColour(230, 81, 0);
 
 bool fromKeyboard(Qt::FocusReason reason) {
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
 }
 
 /// The style of the buttons, with the underline of their letter switched by Alt.
@@ -85,7 +86,8 @@ void FocusOutline::follow(QWidget* target) {
 void FocusOutline::place() {
     if (!target_ || !target_->isVisible()) return hide();
     const int margin = kOutlineGap + kOutlineWidth;
-    setGeometry(QRect(target_->mapTo(form_, QPoint(0, 0)), target_->size()).adjusted(-margin, -margin, margin, margin));
+    setGeometry(QRect(target_->mapTo(form_, QPoint(0, 0)), target_->size())
+                    .adjusted(-margin, -margin, margin, margin));
     raise();
     show();
     update();

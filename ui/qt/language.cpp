@@ -14,9 +14,9 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <functional>
 
 #include "app/texts.h"
-#include <functional>
 
 namespace vemrik {
 
@@ -85,7 +85,8 @@ void Catalogue::speak(Speech speech) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
-QString Catalogue::translate(const char* context, const char* source, const char* disambiguation, int n) const {
+QString Catalogue::translate(const char* context, const char* source, const char* disambiguation,
+                             int n) const {
     if (qstrcmp(context, kContext) != 0 || !source) return {};  // Qt's own texts
     QString text;
     switch (speech_) {
@@ -120,8 +121,9 @@ std::optional<QString> Catalogue::again(const QString& shown) const {
 }
 
 QLocale numberLocale() {
-    return Catalogue::instance().speech() == Speech::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-                                                             : QLocale(QLocale::Polish, QLocale::Poland);
+    return Catalogue::instance().speech() == Speech::English
+               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+               : QLocale(QLocale::Polish, QLocale::Poland);
 }
 
 Speech startingSpeech() {
@@ -133,7 +135,8 @@ Speech startingSpeech() {
 
 void keepSpeech(Speech speech) {
     if (speech == Speech::Pseudo) return;
-    QSettings().setValue(kLanguageKey, speech == Speech::English ? QStringLiteral("en") : QStringLiteral("pl"));
+    QSettings().setValue(kLanguageKey,
+                         speech == Speech::English ? QStringLiteral("en") : QStringLiteral("pl"));
 }
 
 namespace {
@@ -190,10 +193,12 @@ void Pending::collect(QObject* o) {
     text(w, &QWidget::toolTip, &QWidget::setToolTip);
     text(w, &QWidget::accessibleName, &QWidget::setAccessibleName);
     if (auto* l = qobject_cast<QLabel*>(w)) text(l, &QLabel::text, &QLabel::setText);
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) text(b, &QAbstractButton::text, &QAbstractButton::setText);
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        text(b, &QAbstractButton::text, &QAbstractButton::setText);
     if (auto* g = qobject_cast<QGroupBox*>(w)) text(g, &QGroupBox::title, &QGroupBox::setTitle);
     if (auto* m = qobject_cast<QMenu*>(w)) text(m, &QMenu::title, &QMenu::setTitle);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) text(e, &QLineEdit::placeholderText, &QLineEdit::setPlaceholderText);
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        text(e, &QLineEdit::placeholderText, &QLineEdit::setPlaceholderText);
     if (auto* t = qobject_cast<QTabWidget*>(w))
         for (int i = 0; i < t->count(); ++i) {
             indexed(t, i, &QTabWidget::tabText, &QTabWidget::setTabText);

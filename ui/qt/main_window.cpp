@@ -14,7 +14,6 @@
 #include <array>
 #include <exception>
 
-#include "ui/refresh_cycle.h"
 #include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
 #include "ui/qt/form_zoom.h"
@@ -23,6 +22,7 @@
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/texts.h"
+#include "ui/refresh_cycle.h"
 
 namespace vemrik {
 
@@ -39,26 +39,40 @@ struct NamedHandler {
 };
 
 constexpr std::array kClickHandlers = {
-    NamedHandler{"Button1", &TForm1::Button1Click},   NamedHandler{"Button2", &TForm1::Button2Click},
-    NamedHandler{"Button3", &TForm1::Button3Click},   NamedHandler{"Button4", &TForm1::Button4Click},
-    NamedHandler{"Button12", &TForm1::Button12Click}, NamedHandler{"Button5", &TForm1::Button5Click},
-    NamedHandler{"Button6", &TForm1::Button6Click},   NamedHandler{"Button7", &TForm1::Button7Click},
-    NamedHandler{"Button8", &TForm1::Button8Click},   NamedHandler{"Button9", &TForm1::Button9Click},
-    NamedHandler{"Button10", &TForm1::Button10Click}, NamedHandler{"Button11", &TForm1::Button11Click},
-    NamedHandler{"Button13", &TForm1::Button13Click}, NamedHandler{"Button14", &TForm1::Button14Click},
+    NamedHandler{"Button1", &TForm1::Button1Click},        NamedHandler{"Button2", &TForm1::Button2Click},
+    NamedHandler{"Button3", &TForm1::Button3Click},        NamedHandler{"Button4", &TForm1::Button4Click},
+    NamedHandler{"Button12", &TForm1::Button12Click},      NamedHandler{"Button5", &TForm1::Button5Click},
+    NamedHandler{"Button6", &TForm1::Button6Click},        NamedHandler{"Button7", &TForm1::Button7Click},
+    NamedHandler{"Button8", &TForm1::Button8Click},        NamedHandler{"Button9", &TForm1::Button9Click},
+    NamedHandler{"Button10", &TForm1::Button10Click},      NamedHandler{"Button11", &TForm1::Button11Click},
+    NamedHandler{"Button13", &TForm1::Button13Click},      NamedHandler{"Button14", &TForm1::Button14Click},
     NamedHandler{"Button15", &TForm1::StartFromStartCell}, NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
-    NamedHandler{"Button16", &TForm1::Button16Click}, NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},
+    NamedHandler{"Button16", &TForm1::Button16Click},      NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},
     NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
 };
 
 // The captions with the letter that Alt presses them by; shown as the captions alone, with the
 // letter underlined while Alt is held. No letter repeats on a page, and none is one of the menus'.
 constexpr std::array<std::pair<std::string_view, const char*>, 19> kMnemonicCaptions = {{
-    {"Button1", QT_TRANSLATE_NOOP("Vemrik", "&Konstrukcja")}, {"Button2", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},    {"Button3", QT_TRANSLATE_NOOP("Vemrik", "Ko&lo")},   {"Button4", QT_TRANSLATE_NOOP("Vemrik", "C&zujnik")},
-    {"Button12", QT_TRANSLATE_NOOP("Vemrik", "Czujnik &2")},  {"Button5", QT_TRANSLATE_NOOP("Vemrik", "&Linia")},    {"Button6", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},  {"Button8", QT_TRANSLATE_NOOP("Vemrik", "S&tart")},
-    {"Button9", QT_TRANSLATE_NOOP("Vemrik", "St&op")},        {"Button7", QT_TRANSLATE_NOOP("Vemrik", "P&endzel")},  {"Button10", QT_TRANSLATE_NOOP("Vemrik", "Co&fnij")}, {"Button11", QT_TRANSLATE_NOOP("Vemrik", "&Usun")},
-    {"Button13", QT_TRANSLATE_NOOP("Vemrik", "&Dodaj")},      {"Button14", QT_TRANSLATE_NOOP("Vemrik", "&Usuń")},    {"Button15", QT_TRANSLATE_NOOP("Vemrik", "S&tart")}, {"BitBtn6", QT_TRANSLATE_NOOP("Vemrik", "&Krok")},
-    {"Button16", QT_TRANSLATE_NOOP("Vemrik", "W&róć")},       {"BitBtn7", QT_TRANSLATE_NOOP("Vemrik", "Włą&cz")},    {"BitBtn8", QT_TRANSLATE_NOOP("Vemrik", "W&yłącz")},
+    {"Button1", QT_TRANSLATE_NOOP("Vemrik", "&Konstrukcja")},
+    {"Button2", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},
+    {"Button3", QT_TRANSLATE_NOOP("Vemrik", "Ko&lo")},
+    {"Button4", QT_TRANSLATE_NOOP("Vemrik", "C&zujnik")},
+    {"Button12", QT_TRANSLATE_NOOP("Vemrik", "Czujnik &2")},
+    {"Button5", QT_TRANSLATE_NOOP("Vemrik", "&Linia")},
+    {"Button6", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},
+    {"Button8", QT_TRANSLATE_NOOP("Vemrik", "S&tart")},
+    {"Button9", QT_TRANSLATE_NOOP("Vemrik", "St&op")},
+    {"Button7", QT_TRANSLATE_NOOP("Vemrik", "P&endzel")},
+    {"Button10", QT_TRANSLATE_NOOP("Vemrik", "Co&fnij")},
+    {"Button11", QT_TRANSLATE_NOOP("Vemrik", "&Usun")},
+    {"Button13", QT_TRANSLATE_NOOP("Vemrik", "&Dodaj")},
+    {"Button14", QT_TRANSLATE_NOOP("Vemrik", "&Usuń")},
+    {"Button15", QT_TRANSLATE_NOOP("Vemrik", "S&tart")},
+    {"BitBtn6", QT_TRANSLATE_NOOP("Vemrik", "&Krok")},
+    {"Button16", QT_TRANSLATE_NOOP("Vemrik", "W&róć")},
+    {"BitBtn7", QT_TRANSLATE_NOOP("Vemrik", "Włą&cz")},
+    {"BitBtn8", QT_TRANSLATE_NOOP("Vemrik", "W&yłącz")},
 }};
 
 QString buttonCaption(const ControlSpec& control) {

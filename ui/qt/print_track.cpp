@@ -18,8 +18,8 @@
 #include "simulation/simulation_view.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
-#include "ui/qt/workspace_menu.h"
 #include "ui/qt/texts.h"
+#include "ui/qt/workspace_menu.h"
 
 namespace vemrik {
 
@@ -185,8 +185,8 @@ void printTrackAsking(MainWindow& window) {
     Raster track(shown.width(), shown.height());
     paintTrack(window.form().State, track);
     if (const Area ink = inkArea(track); ink.x1 >= ink.x2) {
-        auto* box = new QMessageBox(QMessageBox::Information, Vemrik::tr("Drukuj trasę"),
-                                    emptyMapMessage(), QMessageBox::Ok, &window);
+        auto* box = new QMessageBox(QMessageBox::Information, Vemrik::tr("Drukuj trasę"), emptyMapMessage(),
+                                    QMessageBox::Ok, &window);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
         return;

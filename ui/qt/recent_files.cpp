@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "ui/qt/workspace_menu.h"
 #include "ui/qt/texts.h"
+#include "ui/qt/workspace_menu.h"
 
 namespace vemrik {
 
@@ -67,8 +67,7 @@ void RecentFiles::open(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         remove(path);
         workspace_.showError(
-            Vemrik::tr("Plik „%1” już nie istnieje.\nUsunięto go z listy „Ostatnio otwierane”.")
-                .arg(path));
+            Vemrik::tr("Plik „%1” już nie istnieje.\nUsunięto go z listy „Ostatnio otwierane”.").arg(path));
         return;
     }
     workspace_.openAsking(path);

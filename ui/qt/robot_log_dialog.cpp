@@ -21,10 +21,10 @@
 #include "evaluation/summary.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 #include "ui/qt/timeline_panel.h"
 #include "ui/qt/workspace_menu.h"
 #include "ui/workspace_form.h"
-#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -105,16 +105,14 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(summary_);
     lines_ = table(content, "robotLogLines",
-                   {Vemrik::tr("Linia"), Vemrik::tr("Reguła"), Vemrik::tr("Robot"),
-                    Vemrik::tr("Symulacja")});
+                   {Vemrik::tr("Linia"), Vemrik::tr("Reguła"), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
     column->addWidget(group(content, Vemrik::tr("Jak często działała każda linia"), lines_));
     uncovered_ = new QLabel(content);
     uncovered_->setObjectName("robotLogUncovered");
     uncovered_->setWordWrap(true);
     column->addWidget(group(content, Vemrik::tr("Wzorce bez reguły, które napotkał robot"), uncovered_));
-    patterns_ =
-        table(content, "robotLogPatterns",
-              {Vemrik::tr("Wzorzec s1…s8"), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
+    patterns_ = table(content, "robotLogPatterns",
+                      {Vemrik::tr("Wzorzec s1…s8"), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
     column->addWidget(group(content, Vemrik::tr("Udział kroków na wzorzec"), patterns_));
     column->addStretch(1);
 
@@ -179,8 +177,8 @@ void RobotLogDialog::compare(const QString& path) {
 void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
                                  const std::optional<RunCounts>& simulated, const QString& simulationError,
                                  const std::vector<int>& other) {
-    QString text = Vemrik::tr("Przebieg robota „%1”, kroków: %2")
-                       .arg(QFileInfo(path).fileName(), count(robot.steps));
+    QString text =
+        Vemrik::tr("Przebieg robota „%1”, kroków: %2").arg(QFileInfo(path).fileName(), count(robot.steps));
     if (log_->skippedLines > 0)
         text += Vemrik::tr(" (pominięte wiersze przed nagłówkiem: %1)").arg(log_->skippedLines);
     text += QStringLiteral(".\n");

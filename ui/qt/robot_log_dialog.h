@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "evaluation/run_comparison.h"
 #include "engine/run_log_reader.h"
+#include "evaluation/run_comparison.h"
 
 class QAction;
 class QLabel;

@@ -40,9 +40,8 @@ RuleCheckDialog::RuleCheckDialog(MainWindow& window) : QDialog(&window), window_
     summary_->setWordWrap(true);
     layout->addWidget(summary_);
     auto* hint = new QLabel(
-        Vemrik::tr(
-            "Linie liczone od 1; „*” to czujnik w dowolnym stanie. Kliknij uwagę, aby zaznaczyć jej "
-            "linię na liście reguł."),
+        Vemrik::tr("Linie liczone od 1; „*” to czujnik w dowolnym stanie. Kliknij uwagę, aby zaznaczyć jej "
+                   "linię na liście reguł."),
         this);
     hint->setWordWrap(true);
     layout->addWidget(hint);

@@ -74,7 +74,7 @@ void RuleInspector::build() {
     layout->addWidget(pattern_);
 
     layout->addWidget(caption(Vemrik::tr("Pasujące reguły i ich szanse w następnym kroku "
-                                             "(kliknij, by zaznaczyć linię):"),
+                                         "(kliknij, by zaznaczyć linię):"),
                               body));
     matches_ = new QListWidget(body);
     matches_->setObjectName("inspectorMatches");

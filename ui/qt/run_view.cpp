@@ -16,8 +16,8 @@
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
-#include "workspace/workspace_file.h"
 #include "ui/qt/texts.h"
+#include "workspace/workspace_file.h"
 
 namespace vemrik {
 
@@ -51,7 +51,8 @@ RunView::RunView(MainWindow& window) : window_(window) {
     list_ = window_.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     buildMenu();
     buildStatusBar();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { listVersion_ = ~std::uint64_t{0}; });
+    afterHandleKey_ =
+        window_.addAfterHandle([this] { refresh(); }, [this] { listVersion_ = ~std::uint64_t{0}; });
     refresh();
 }
 
@@ -133,8 +134,7 @@ bool RunView::chooseSeed() {
     if (!text) return false;
     const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
     if (!seed) {
-        showError(
-            Vemrik::tr("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
+        showError(Vemrik::tr("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
         return false;
     }
     window_.handle([&form, s = *seed] { form.engine.Seed = s; });

@@ -39,8 +39,8 @@ QRect fittedFrame(QRect wanted, QSize minimum, QRect available) {
 void fitWithin(QWidget* window, QSize wanted, QRect available) {
     // Before the window is mapped its frame is not known yet and counts as none.
     const QRect inner = window->geometry(), outer = window->frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                         outer.bottom() - inner.bottom());
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
     const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
     const QRect whole = QRect(inner.topLeft(), wanted.expandedTo(least)).marginsAdded(frame);
     const QRect fitted = fittedFrame(whole, least.grownBy(frame), available);

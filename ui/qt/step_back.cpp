@@ -67,8 +67,7 @@ void StepBackControls::refresh() {
         slider_->setRange(0, steps);
         slider_->setValue(shown);
     }
-    const QString text =
-        any ? Vemrik::tr("Krok %1 z %2").arg(shown).arg(steps) : Vemrik::tr("Krok: brak");
+    const QString text = any ? Vemrik::tr("Krok %1 z %2").arg(shown).arg(steps) : Vemrik::tr("Krok: brak");
     if (caption_->text() != text) caption_->setText(text);
 }
 

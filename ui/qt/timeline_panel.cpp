@@ -19,16 +19,17 @@
 #include "robot/robot_cells.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 #include "ui/qt/timeline_widget.h"
 #include "workspace/workspace_file.h"
-#include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
 
-const char* const kMarkNames[] = {QT_TRANSLATE_NOOP("Vemrik", "zjechał z mapy"), QT_TRANSLATE_NOOP("Vemrik", "wrócił na mapę"),
-                                  QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop")};
+const char* const kMarkNames[] = {
+    QT_TRANSLATE_NOOP("Vemrik", "zjechał z mapy"), QT_TRANSLATE_NOOP("Vemrik", "wrócił na mapę"),
+    QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop")};
 
 QString swatch(std::uint32_t colour) {
     return QStringLiteral("<span style=\"color:%1\">■</span>").arg(QColor::fromRgb(colour).name());
@@ -62,7 +63,7 @@ void TimelinePanel::build() {
     fit->setObjectName("timelineFit");
     fit->setToolTip(
         Vemrik::tr("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
-                       "przeciąganie przesuwa)"));
+                   "przeciąganie przesuwa)"));
     auto* save = new QPushButton(Vemrik::tr("Zapisz wykres…"), body);
     save->setObjectName("timelineSave");
     back_ = new QPushButton(Vemrik::tr("Wróć do symulacji"), body);
@@ -214,12 +215,12 @@ void TimelinePanel::showLegend() {
     QStringList marks;
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
         marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + Vemrik::tr(kMarkNames[m]);
-    legend_->setText(Vemrik::tr("Reguły (pasek „reguła”, pusto: prosto): ") +
-                     (parts.isEmpty() ? Vemrik::tr("żadna jeszcze nie zadziałała")
-                                      : parts.join(QStringLiteral("; "))) +
-                     Vemrik::tr("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
-                     Vemrik::tr("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
-                                    "(szare paski: robot nie ma czujnika)."));
+    legend_->setText(
+        Vemrik::tr("Reguły (pasek „reguła”, pusto: prosto): ") +
+        (parts.isEmpty() ? Vemrik::tr("żadna jeszcze nie zadziałała") : parts.join(QStringLiteral("; "))) +
+        Vemrik::tr("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
+        Vemrik::tr("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
+                   "(szare paski: robot nie ma czujnika)."));
 }
 
 bool TimelinePanel::saveChart() {

@@ -15,8 +15,8 @@
 #include "track_import/threshold.h"
 #include "ui/qt/image_view.h"
 #include "ui/qt/screen_fit.h"
-#include "ui/qt/track_picture.h"
 #include "ui/qt/texts.h"
+#include "ui/qt/track_picture.h"
 
 namespace vemrik {
 

@@ -9,10 +9,10 @@
 #include <QtConcurrent>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/texts.h"
 #include "ui/qt/track_import_dialog.h"
 #include "ui/qt/track_picture.h"
 #include "ui/qt/workspace_menu.h"
-#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -31,7 +31,7 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
             menu.filePath().isEmpty() ? menu.startFolder() : QFileInfo(menu.filePath()).absolutePath();
         return QFileDialog::getOpenFileName(&window_, Vemrik::tr("Importuj trasę z obrazu"), dir,
                                             Vemrik::tr("Obrazy (*.png *.jpg *.jpeg *.bmp *.gif);;"
-                                                           "Wszystkie pliki (*)"));
+                                                       "Wszystkie pliki (*)"));
     };
     runDialog = [](TrackImportDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
     showError = [this](const QString& message) {
@@ -89,9 +89,8 @@ void TrackImportMenu::importFile(const QString& path) {
 }
 
 void TrackImportMenu::showProgress(const QString& path) {
-    progress_ =
-        new QProgressDialog(Vemrik::tr("Wczytywanie obrazu „%1”…").arg(QFileInfo(path).fileName()),
-                            Vemrik::tr("Anuluj"), 0, kProgressSteps, &window_);
+    progress_ = new QProgressDialog(Vemrik::tr("Wczytywanie obrazu „%1”…").arg(QFileInfo(path).fileName()),
+                                    Vemrik::tr("Anuluj"), 0, kProgressSteps, &window_);
     progress_->setObjectName("importReading");
     progress_->setWindowTitle(Vemrik::tr("Importuj trasę z obrazu"));
     progress_->setWindowModality(Qt::WindowModal);

@@ -16,11 +16,11 @@
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/texts.h"
 #include "ui/qt/workspace_image.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
 #include "workspace/workspace_json.h"
-#include "ui/qt/texts.h"
 
 namespace vemrik {
 
@@ -38,9 +38,8 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), Vemrik::tr("Zapisać zmiany?"),
                         QMessageBox::NoButton, &window_);
         box.setInformativeText(
-            path_.isEmpty()
-                ? Vemrik::tr("Zmiany nie są zapisane.")
-                : Vemrik::tr("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
+            path_.isEmpty() ? Vemrik::tr("Zmiany nie są zapisane.")
+                            : Vemrik::tr("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
         QPushButton* yes = box.addButton(Vemrik::tr("Tak"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(Vemrik::tr("Nie"), QMessageBox::NoRole);
         QPushButton* cancel = box.addButton(Vemrik::tr("Anuluj"), QMessageBox::RejectRole);
@@ -157,7 +156,8 @@ bool WorkspaceMenu::openAsking(const QString& path) { return mayDiscard() && ope
 bool WorkspaceMenu::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
 
 bool WorkspaceMenu::saveAs() {
-    const QString suggested = path_.isEmpty() ? QDir(startFolder()).filePath(Vemrik::tr("bez nazwy.vemrik")) : path_;
+    const QString suggested =
+        path_.isEmpty() ? QDir(startFolder()).filePath(Vemrik::tr("bez nazwy.vemrik")) : path_;
     const QString path = chooseSavePath(suggested);
     return !path.isEmpty() && saveTo(path);
 }
@@ -165,9 +165,8 @@ bool WorkspaceMenu::saveAs() {
 bool WorkspaceMenu::saveTo(const QString& path) {
     const Workspace ws = captureWorkspace(window_.form());
     if (const auto error = saveAtomically(fileName(path), toJson(ws))) {
-        showError(
-            Vemrik::tr("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
-                .arg(path, qs(*error)));
+        showError(Vemrik::tr("Nie można zapisać „%1”:\n%2\n\nPoprzednia zawartość pliku nie zmieniła się.")
+                      .arg(path, qs(*error)));
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
@@ -187,8 +186,10 @@ bool WorkspaceMenu::exportImage() {
     const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
     if (path.isEmpty()) return false;
     const QByteArray png = pngBytes(pageImage(window_.form(), page));
-    const auto error = png.isEmpty() ? std::optional<std::string>(Vemrik::tr("nie udało się zakodować obrazu PNG").toStdString())
-                                     : saveAtomically(fileName(path), png.toStdString());
+    const auto error =
+        png.isEmpty()
+            ? std::optional<std::string>(Vemrik::tr("nie udało się zakodować obrazu PNG").toStdString())
+            : saveAtomically(fileName(path), png.toStdString());
     if (error) {
         showError(Vemrik::tr("Nie można zapisać obrazu „%1”:\n%2").arg(path, qs(*error)));
         return false;
