@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "ui/qt/language.h"
@@ -23,8 +24,8 @@ namespace {
 
 QString guideText() {
     registerHelpResource();
-    QFile file(Catalogue::instance().speech() == Speech::English ? QStringLiteral(":/help/guide-en.md")
-                                                                 : QStringLiteral(":/help/przewodnik.md"));
+    QFile file(Catalogue::instance().speech() == Speech::English ? QStringLiteral(":/help/en/guide.md")
+                                                                 : QStringLiteral(":/help/pl/przewodnik.md"));
     if (!file.open(QIODevice::ReadOnly)) return Vemrik::tr("Brak przewodnika w tej kopii programu.");
     return QString::fromUtf8(file.readAll());
 }
@@ -58,6 +59,8 @@ QDialog* makeGuideDialog(MainWindow& window) {
     dialog->setWindowTitle(Vemrik::tr("Przewodnik"));
     auto* text = new QTextBrowser(dialog);
     text->setObjectName("guideText");
+    // The guides name their pictures as the repository holds them, beside their own folder.
+    text->document()->setBaseUrl(QUrl(QStringLiteral("qrc:/help/pl/")));
     text->setMarkdown(guideText());
     text->installEventFilter(new GuideLanguage(text));
     // Our own button, not the stock Close: Qt would put its own caption back on a language change.
