@@ -205,7 +205,10 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     noSensors.robot.at(10, 5) = kBody;
     Workspace badAngle = turnsWorkspace();
     badAngle.rules.push_back("1 0 0 0 0 0 0 0 lewo");
-    for (const Case& c : {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "}}) {
+    Workspace badFirst = turnsWorkspace();
+    badFirst.rules.insert(badFirst.rules.begin(), "0 0 0 0 0 0 0 0 prosto");
+    for (const Case& c : {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "},
+                          Case{badFirst, "reguła 1: "}}) {
         const PlannedSketch p = planSketch(c.ws, "x", 1);
         EXPECT_FALSE(p.plan);
         EXPECT_EQ(p.error.rfind(c.error, 0), 0u) << p.error;
