@@ -108,4 +108,12 @@ JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
     return {std::move(root), {}};
 }
 
+std::string fieldName(const JsonField& f, const std::string& prefix) {
+    return prefix + say(f.name) + " (\"" + std::string(f.key) + "\")";
+}
+
+std::string jsonQuoted(std::string_view s) {
+    return Json(s).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 }  // namespace vemrik

@@ -27,11 +27,7 @@ struct FormatError {
 
 [[noreturn]] void fail(std::string message) { throw FormatError{std::move(message)}; }
 
-/// A field of the file: its key and its name for the user.
-struct Field {
-    std::string_view key;
-    Text name;
-};
+using Field = JsonField;
 
 constexpr Field kFormat{"format", {"format", "format"}};
 constexpr Field kVersion{"version", {"wersja", "version"}};
@@ -43,11 +39,7 @@ constexpr Field kRuleAngle{"ruleAngle", {"kąt reguły", "rule angle"}};
 constexpr Field kStartHeading{"startHeading", {"kierunek startu", "start heading"}};
 constexpr Field kFields[] = {kFormat, kVersion, kRobot, kMap, kStrokes, kRules, kRuleAngle, kStartHeading};
 
-std::string where(const Field& f) { return say(f.name) + " (\"" + std::string(f.key) + "\")"; }
 std::string at(std::size_t i) { return "[" + std::to_string(i) + "]"; }
-std::string quotedKey(std::string_view key) {
-    return Json(key).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
 
 // ---- writing
 
@@ -101,7 +93,7 @@ Json parseJson(std::string_view text) {
 
 const Json& field(const Json& root, const Field& f) {
     const auto it = root.find(f.key);
-    if (it == root.end()) fail(say({"brak pola {1}", "the field {1} is missing"}, {where(f)}));
+    if (it == root.end()) fail(say({"brak pola {1}", "the field {1} is missing"}, {fieldName(f)}));
     return *it;
 }
 
@@ -118,7 +110,7 @@ void checkHeader(const Json& root) {
     const Json& version = field(root, kVersion);
     if (!version.is_number_integer())
         fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"},
-                 {where(kVersion)}));
+                 {fieldName(kVersion)}));
     const bool supported = version.is_number_unsigned()
                                ? version.get<std::uint64_t>() == kWorkspaceFormatVersion
                                : version.get<std::int64_t>() == kWorkspaceFormatVersion;
@@ -129,7 +121,7 @@ void checkHeader(const Json& root) {
     for (const auto& item : root.items()) {
         const bool known = std::any_of(std::begin(kFields), std::end(kFields),
                                        [&](const Field& f) { return f.key == item.key(); });
-        if (!known) fail(say({"nieznane pole {1}", "unknown field {1}"}, {quotedKey(item.key())}));
+        if (!known) fail(say({"nieznane pole {1}", "unknown field {1}"}, {jsonQuoted(item.key())}));
     }
 }
 
@@ -149,7 +141,7 @@ std::string describeChar(char c) {
 
 Grid readBoard(const Json& root, const Field& f, int columns, int rows, std::span<const int> codes) {
     const Json& v = field(root, f);
-    const std::string name = where(f);
+    const std::string name = fieldName(f);
     if (!v.is_array())
         fail(say({"{1}: oczekiwano listy {2} napisów po {3} cyfr",
                   "{1}: a list of {2} strings of {3} digits was expected"},
@@ -215,7 +207,7 @@ std::int32_t readCoordinate(const Json& v, const std::string& name) {
 
 Grid readStrokes(const Json& root) {
     const Json& v = field(root, kStrokes);
-    const std::string name = where(kStrokes);
+    const std::string name = fieldName(kStrokes);
     if (!v.is_array())
         fail(say({"{1}: oczekiwano listy odcinków [x0, y0, x1, y1]",
                   "{1}: a list of segments [x0, y0, x1, y1] was expected"},
@@ -243,7 +235,7 @@ Grid readStrokes(const Json& root) {
 
 std::vector<std::string> readRules(const Json& root) {
     const Json& v = field(root, kRules);
-    const std::string name = where(kRules);
+    const std::string name = fieldName(kRules);
     if (!v.is_array())
         fail(say({"{1}: oczekiwano listy napisów, np. [\"1 0 0 0 0 0 0 1 -30\"]",
                   "{1}: a list of strings was expected, e.g. [\"1 0 0 0 0 0 0 1 -30\"]"},
@@ -266,7 +258,7 @@ int readPosition(const Json& root, const Field& f) {
     if (!integerWithin(v, -360, 360))
         fail(say({"{1}: {2}; potrzeba liczby całkowitej od -360 do 360",
                   "{1}: {2}; a whole number from -360 to 360 is needed"},
-                 {where(f), describeValue(v)}));
+                 {fieldName(f), describeValue(v)}));
     return static_cast<int>(v.get<std::int64_t>());
 }
 

@@ -25,11 +25,7 @@ struct TaskError {
 
 [[noreturn]] void fail(std::string message) { throw TaskError{std::move(message)}; }
 
-/// A field of the file: its key and its name for the user.
-struct Field {
-    std::string_view key;
-    Text name;
-};
+using Field = JsonField;
 
 constexpr Field kFormat{"format", {"format", "format"}};
 constexpr Field kVersion{"version", {"wersja", "version"}};
@@ -50,14 +46,6 @@ constexpr Field kFlip{"flip", {"odwrócenie odczytu", "reading flip"}};
 constexpr Field kShift{"shift", {"przesunięcie startu", "start shift"}};
 constexpr Field kTurn{"turn", {"obrót startu", "start turn"}};
 constexpr Field kNoiseFields[] = {kFlip, kShift, kTurn};
-
-std::string where(const std::string& prefix, const Field& f) {
-    return prefix + say(f.name) + " (\"" + std::string(f.key) + "\")";
-}
-
-std::string jsonQuoted(std::string_view s) {
-    return Json(s).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
 
 /// Refuses an object that is not one or holds a key not among `known`: a misspelt key is caught
 /// instead of silently ignored.
@@ -86,11 +74,11 @@ void checkHeader(const Json& root) {
                   "this is not a Vemrik task file: the field {1} is needed"},
                  {expected}));
     if (!root.contains("version"))
-        fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kVersion)}));
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {fieldName(kVersion)}));
     const Json& version = root.at("version");
     if (!version.is_number_integer())
         fail(say({"{1}: oczekiwano liczby całkowitej", "{1}: a whole number was expected"},
-                 {where("", kVersion)}));
+                 {fieldName(kVersion)}));
     const bool supported = version.is_number_unsigned() ? version.get<std::uint64_t>() == kTaskFormatVersion
                                                         : version.get<std::int64_t>() == kTaskFormatVersion;
     if (!supported)
@@ -111,7 +99,7 @@ T readInteger(const Json& object, const Field& f, const std::string& prefix, T l
     if (!ok)
         fail(say({"{1}: {2}; potrzeba liczby całkowitej od {3} do {4}",
                   "{1}: {2}; a whole number from {3} to {4} is needed"},
-                 {where(prefix, f), it->dump(), std::to_string(lo), std::to_string(hi)}));
+                 {fieldName(f, prefix), it->dump(), std::to_string(lo), std::to_string(hi)}));
     return static_cast<T>(it->get<std::uint64_t>());
 }
 
@@ -124,7 +112,7 @@ double readNumber(const Json& object, const Field& f, const std::string& prefix,
     const bool ok = std::isfinite(v) && (loIncluded ? v >= lo : v > lo) && v <= hi;
     if (!ok)
         fail(say({"{1}: {2}; potrzeba liczby {3}", "{1}: {2}; a number {3} is needed"},
-                 {where(prefix, f), it->dump(), say(range)}));
+                 {fieldName(f, prefix), it->dump(), say(range)}));
     return v + 0.0;  // -0 is 0, and is shown so
 }
 
@@ -132,7 +120,7 @@ std::string readText(const Json& object, const Field& f, const std::string& pref
     const Json& v = object.at(f.key);
     if (!v.is_string() || v.get_ref<const std::string&>().empty())
         fail(say({"{1}: oczekiwano niepustego napisu", "{1}: a string that is not empty was expected"},
-                 {where(prefix, f)}));
+                 {fieldName(f, prefix)}));
     return v.get<std::string>();
 }
 
@@ -165,7 +153,7 @@ TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder,
     const std::string prefix = label + ", ";
     checkKeys(v, kTrackFields, label);
     if (!v.contains(kWorkspace.key))
-        fail(say({"brak pola {1}", "the field {1} is missing"}, {where(prefix, kWorkspace)}));
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {fieldName(kWorkspace, prefix)}));
     TaskTrack t;
     t.path = resolve(folder, readText(v, kWorkspace, prefix));
     t.weight = readNumber(v, kWeight, prefix, 0.0, 1e6, false, 1.0,
@@ -177,12 +165,12 @@ TaskTrack readTrack(const Json& v, std::size_t index, const std::string& folder,
 
 std::vector<TaskTrack> readTracks(const Json& root, const std::string& folder) {
     if (!root.contains(kTracks.key))
-        fail(say({"brak pola {1}", "the field {1} is missing"}, {where("", kTracks)}));
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {fieldName(kTracks)}));
     const Json& v = root.at(kTracks.key);
     if (!v.is_array() || v.empty() || v.size() > kMaxTracks)
         fail(say({"{1}: oczekiwano listy od 1 do {2} torów { \"workspace\": … }",
                   "{1}: a list of 1 to {2} tracks { \"workspace\": … } was expected"},
-                 {where("", kTracks), std::to_string(kMaxTracks)}));
+                 {fieldName(kTracks), std::to_string(kMaxTracks)}));
     std::vector<TaskTrack> tracks;
     for (std::size_t i = 0; i < v.size(); ++i) tracks.push_back(readTrack(v[i], i, folder, tracks));
     return tracks;
@@ -192,7 +180,7 @@ Noise readNoise(const Json& root) {
     Noise n;
     const auto it = root.find(kNoise.key);
     if (it == root.end()) return n;
-    checkKeys(*it, kNoiseFields, where("", kNoise));
+    checkKeys(*it, kNoiseFields, fieldName(kNoise));
     const std::string prefix = say({"szum, ", "noise, "});
     n.flip = readNumber(*it, kFlip, prefix, 0.0, 1.0, true, 0.0, {"od 0 do 1", "from 0 to 1"});
     // The same bounds as vemrik-eval's options: a larger amount would only be cut down in the run.
@@ -208,7 +196,7 @@ Task readTask(const Json& root, const std::string& folder) {
     task.tracks = readTracks(root, folder);
     if (root.contains(kRobot.key)) {
         task.robotPath = resolve(folder, readText(root, kRobot, ""));
-        task.robot = readReferenced(where("", kRobot), task.robotPath).robot;
+        task.robot = readReferenced(fieldName(kRobot), task.robotPath).robot;
     }
     task.runs = readInteger(root, kRuns, "", 1, 1000000, task.runs);
     task.maxSteps = readInteger(root, kMaxSteps, "", 1, 100000000, task.maxSteps);
