@@ -49,7 +49,7 @@ struct PreparedRun {
 
 /// Paints the track once as the simulation page does, lists the sensors' sample points, reads
 /// every rule the step could ever read into its pattern's candidates, and puts the robot on the
-/// start cell with the heading of TrackBar2. Fails when the map has no start cell or when such a
+/// start cell with the start heading. Fails when the map has no start cell or when such a
 /// rule's angle is not a number (the window would report that at the first step that reads it).
 /// The workspace has the program's board sizes, as parseWorkspace and captureWorkspace give it.
 PreparedRun prepareRun(const Workspace& ws);

@@ -16,8 +16,8 @@ struct Workspace {
     Grid map;                        ///< 71 × 41, [column][row], codes 0, 1, 4, 5
     Grid strokes;                    ///< one entry of four integers [x0, y0, x1, y1] per segment
     std::vector<std::string> rules;  ///< the lines of the rule list, first to last
-    int ruleAngle = 0;               ///< TrackBar1, "Algorytm"
-    int startHeading = 0;            ///< TrackBar2, "Symulacja"
+    int ruleAngle = 0;               ///< the angle of the rule being written, "Algorytm"
+    int startHeading = 0;            ///< the start heading, "Symulacja"
 
     bool operator==(const Workspace&) const = default;
 };
