@@ -410,8 +410,13 @@ TEST(TimelineFeed, ruleTextsByLineFromTheLog) {
         "1,,,,1,0,0,0,0,0,0,0,3,1 0 0 0 0 0 0 0 5,\n"
         "2,,,,0,0,0,0,0,0,0,0,0,,\n"
         "3,,,,1,0,0,0,0,0,0,0,3,1 0 0 0 0 0 0 0 10,\n"
-        "4,,,,0,1,0,0,0,0,0,0,1,0 1 0 0 0 0 0 0 0,\n");
+        "4,,,,0,1,0,0,0,0,0,0,1,0 1 0 0 0 0 0 0 0,\n"
+        "5,,,,0,0,0,0,0,0,0,0,32768,0 0 0 0 0 0 0 0 7,\n"  // the last line the chart colours
+        "6,,,,0,0,0,0,0,0,0,0,32769,0 0 0 0 0 0 0 0 8,\n");
     ASSERT_TRUE(read.log) << read.error;
-    const std::vector<std::string> expected = {"0 1 0 0 0 0 0 0 0", "", "1 0 0 0 0 0 0 0 5"};
+    std::vector<std::string> expected(32768);
+    expected[0] = "0 1 0 0 0 0 0 0 0";
+    expected[2] = "1 0 0 0 0 0 0 0 5";
+    expected[32767] = "0 0 0 0 0 0 0 0 7";
     EXPECT_EQ(loggedRuleTexts(*read.log), expected);
 }

@@ -12,6 +12,7 @@
 #include "evaluation/run_setup.h"
 #include "map/map_editor.h"
 #include "track_import/import_apply.h"
+#include "track_import/prune.h"
 #include "track_import/skeleton_trace.h"
 #include "track_import/thinning.h"
 #include "track_import/threshold.h"
@@ -221,4 +222,28 @@ TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {
     EXPECT_FALSE(importUndoable(edited, undo));
     undoImport(added, undo);
     EXPECT_TRUE(added.MapGrid == s.MapGrid && added.StrokeList == s.StrokeList);
+}
+
+// A whisker off a line is cut back to the junction, whether its tip is one pixel or the end of a
+// staircase; the line keeps its full length.
+TEST(TrackImport, PruningCutsWhiskersAndKeepsTheLineWhole) {
+    const std::vector<std::vector<std::string>> skeletons = {
+        {"..........#.........", "..........#.........", "..........#.........", "..........#.........",
+         "####################"},
+        {"....................", "...........#........", "..........##........", "..........#.........",
+         "####################"},
+    };
+    for (const auto& rows : skeletons) {
+        Mask m(20, 5);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 20; ++x)
+                m.set(x, y, rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#');
+        pruneWhiskers(m, 5);
+        std::string art;
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 20; ++x) art += m.at(x, y) ? '#' : '.';
+        // Only the pixel touching all three of the junction's may stay.
+        EXPECT_EQ(art.substr(0, 60), std::string(60, '.')) << rows[1];
+        EXPECT_EQ(art.substr(80), std::string(20, '#')) << rows[1];
+    }
 }
