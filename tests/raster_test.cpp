@@ -74,6 +74,7 @@ TEST(Raster, DrawingsCoverExactlyTheseGrids) {
         // Thin pens (width 0 and 1) stop before the end point, either way.
         {drawn(6, 3, {{'w', 0}, {'m', 0, 1}, {'l', 5, 1}}), "......|#####.|......"},
         {drawn(6, 3, {{'m', 5, 2}, {'l', 0, 2}}), "......|......|.#####"},
+        {drawn(3, 1, {{'m', 1, 0}, {'l', 2, 0}}), ".#."},  // one step: one pixel
         // The minor coordinate rounds halves away from the start: offsets 0, 0.5, 1, 1.5.
         {drawn(5, 3, {{'m', 0, 0}, {'l', 4, 2}}), "#....|.##..|...#."},
         {drawn(5, 3, {{'m', 4, 2}, {'l', 0, 0}}), ".#...|..##.|....#"},
