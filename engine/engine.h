@@ -46,14 +46,14 @@ public:
     /// What happened since "Start"; nothing of the run depends on it.
     RunRecord Run;
 
-    /// What a look at the track does before the robot is drawn over it: the start
-    /// placement, then the sensing pass over that layer. Returns the pose it sensed at.
-    PoseTransform placeAndSense(const Raster& trackLayer);
-    /// A noisy robot's reading: the sensed states flipped as the noise draws them.
-    void flipSensed(NoiseDraws& noise);
-    /// One step from the sensed states: a matching rule or none drawn, the turn, the move, four
-    /// log lines, the record. Throws before anything changes when a rule cannot be read.
-    /// Returns the list index of the rule that acted, or kNoRule.
+    /// The sensing half of a tick, what a look at the track does before the robot is drawn over
+    /// it: the start placement, then the sensing pass over that layer, flipped by the noise if
+    /// given. Returns the pose it sensed at.
+    PoseTransform placeAndSense(const Raster& trackLayer, NoiseDraws* noise = nullptr);
+    /// The stepping half of a tick, from the sensed states: a matching rule or none drawn, the
+    /// turn, the move, four log lines, the record. Throws before anything changes when a rule
+    /// cannot be read, and NonFiniteStepError, with only the draw spent, when the pose would stop
+    /// being finite. Returns the list index of the rule that acted, or kNoRule.
     int step(Memo* log);
     /// "Start": the start heading, the robot released, the record cleared.
     void start();
@@ -69,6 +69,9 @@ public:
     void load(const Workspace& ws);
 
 private:
+    /// The engine as a tick sees it; see run_tick.h.
+    class Ticked;
+
     SensorSamples samples_;
     RuleTable table_;
 };
