@@ -64,6 +64,27 @@ int Engine::step(Memo* log) {
     return run.acted();
 }
 
+RunSnapshot Engine::snapshot() const {
+    const ProgramState& s = State;
+    return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.SensorCount, s.ReturnToStart,
+             Run.stopPending()},
+            RandomEngine,
+            Run};
+}
+
+void Engine::restore(const RunSnapshot& run) {
+    ProgramState& s = State;
+    const RunMoment& m = run.moment;
+    s.RobotPosX = m.x;
+    s.RobotPosY = m.y;
+    s.RobotHeading = m.heading;
+    s.SensorStates = m.sensors;
+    s.SensorCount = m.sensorCount;
+    s.ReturnToStart = m.returnToStart;
+    RandomEngine = run.draws;
+    Run = run.record;
+}
+
 Workspace Engine::work() const {
     Workspace ws;
     ws.robot = State.RobotGrid;

@@ -11,6 +11,7 @@
 #include "engine/rule_list.h"
 #include "engine/rule_table.h"
 #include "engine/run_record.h"
+#include "engine/run_snapshot.h"
 #include "engine/sensing.h"
 #include "raster/raster.h"
 #include "robot/pose.h"
@@ -67,6 +68,11 @@ public:
     /// Takes up this work as right after start-up: the robot held, nothing sensed, no record,
     /// the draws restarted from the seed in effect.
     void load(const Workspace& ws);
+
+    /// The run as a value, to keep and to go on from later.
+    RunSnapshot snapshot() const;
+    /// Puts back a run kept by snapshot(); the work stays as it is.
+    void restore(const RunSnapshot& run);
 
 private:
     /// The engine as a tick sees it; see run_tick.h.
