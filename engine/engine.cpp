@@ -53,14 +53,14 @@ private:
 
 PoseTransform Engine::placeAndSense(const Raster& trackLayer, NoiseDraws* noise) {
     Ticked run(*this, &trackLayer, nullptr);
-    tick(run, noise, TickPart::Sense);
+    tick<TickPart::Sense>(run, noise);
     return currentPose(State);
 }
 
 int Engine::step(Memo* log) {
     table_.follow(Rules);
     Ticked run(*this, nullptr, log);
-    if (tick(run, nullptr, TickPart::Step) == TickEnd::NotFinite) throw NonFiniteStepError();
+    if (tick<TickPart::Step>(run, nullptr) == TickEnd::NotFinite) throw NonFiniteStepError();
     return run.acted();
 }
 

@@ -20,7 +20,7 @@ HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed)
     : setup_(setup), engine_(seed), turned_(setup.samples, setup.view()) {
     placeAtStart();
     if (setup.noise.any()) startNoise(seed);
-    tick(*this, noise(), TickPart::Sense);
+    tick<TickPart::Sense>(*this, noise());
 }
 
 void HeadlessRun::placeAtStart() {
@@ -36,8 +36,8 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
 
 bool HeadlessRun::step() {
     // The window's order: the step acts on the last sensing, and the next one follows the move.
-    if (tick(*this, noise(), TickPart::Step) == TickEnd::NotFinite) return false;
-    tick(*this, noise(), TickPart::Sense);
+    if (tick<TickPart::Step>(*this, noise()) == TickEnd::NotFinite) return false;
+    tick<TickPart::Sense>(*this, noise());
     return true;
 }
 
