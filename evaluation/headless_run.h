@@ -37,7 +37,7 @@ struct RunResult {
 /// that the next redraw does, again and again. The seed drives the generator as
 /// Engine::RandomEngine.seed(seed) before "Start" does: one draw per step. The setup's noise, if
 /// any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's
-/// sensor states flipped.
+/// sensor states flipped. Sensing and stepping are the window's own tick (engine/run_tick.h).
 class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);
