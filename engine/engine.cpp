@@ -1,38 +1,88 @@
 #include "engine/engine.h"
 
+#include "app/errors.h"
 #include "app/startup.h"
 #include "engine/run_control.h"
+#include "engine/run_tick.h"
 #include "engine/step.h"
 
 namespace vemrik {
 
 Engine::Engine() { createState(State); }
 
-PoseTransform Engine::placeAndSense(const Raster& trackLayer) {
-    const bool wasHeld = State.ReturnToStart == 1;
-    placeAtStart(State);
-    const PoseTransform pose = currentPose(State);
-    samples_.follow(State.RobotGrid);
-    const Sensed sensed =
-        senseSamples(samples_, pose, [&trackLayer](int x, int y) { return sightOf(trackLayer.pixel(x, y)); });
-    recordSensed(State, sensed, samples_.counted());
-    if (!wasHeld && State.ReturnToStart == 1) Run.noteStopSeen();
-    return pose;
-}
+/// The engine's run for a tick: it senses a painted layer through the sample points, steps by
+/// the rule table, and keeps a record and a log of every step.
+class Engine::Ticked {
+public:
+    Ticked(Engine& e, const Raster* track, Memo* log) : e_(e), s_(e.State), track_(track), log_(log) {}
 
-void Engine::flipSensed(NoiseDraws& noise) {
-    const int pattern = noise.flipped(patternOf(State.SensorStates));
-    for (int k = 0; k < kSensorSlots; ++k)
-        State.SensorStates[static_cast<std::size_t>(k)] = (pattern >> k) & 1;
+    void placeIfHeld() {
+        wasHeld_ = s_.ReturnToStart == 1;
+        placeAtStart(s_);
+    }
+    Sensed sense() {
+        e_.samples_.follow(s_.RobotGrid);
+        const Raster& track = *track_;
+        return senseSamples(e_.samples_, currentPose(s_),
+                            [&track](int x, int y) { return sightOf(track.pixel(x, y)); });
+    }
+    void keepSensed(Sensed sensed) {
+        recordSensed(s_, sensed, e_.samples_.counted());
+        if (!wasHeld_ && s_.ReturnToStart == 1) e_.Run.noteStopSeen();
+    }
+    const Candidates& candidates() const { return e_.table_.candidates(patternOf(s_.SensorStates)); }
+    std::uint32_t draw() { return static_cast<std::uint32_t>(e_.RandomEngine()); }
+    NextPose next(const Candidates& c, int choice) const { return nextPose(s_, c, choice); }
+    void moveTo(const NextPose& next) {
+        const float fromX = s_.RobotPosX, fromY = s_.RobotPosY;
+        vemrik::moveTo(s_, next, log_);
+        e_.Run.recordStep(fromX, fromY, s_, next.rule, e_.Rules);
+        acted_ = next.rule;
+    }
+    /// The list index of the rule that acted in the step, or kNoRule.
+    int acted() const { return acted_; }
+
+private:
+    Engine& e_;
+    ProgramState& s_;
+    const Raster* track_;
+    Memo* log_;
+    bool wasHeld_ = false;
+    int acted_ = kNoRule;
+};
+
+PoseTransform Engine::placeAndSense(const Raster& trackLayer, NoiseDraws* noise) {
+    Ticked run(*this, &trackLayer, nullptr);
+    tick<TickPart::Sense>(run, noise);
+    return currentPose(State);
 }
 
 int Engine::step(Memo* log) {
-    const float fromX = State.RobotPosX, fromY = State.RobotPosY;
     table_.follow(Rules);
-    const Candidates& candidates = table_.candidates(patternOf(State.SensorStates));
-    const int rule = stepWith(State, candidates, RandomEngine(), log);
-    Run.recordStep(fromX, fromY, State, rule, Rules);
-    return rule;
+    Ticked run(*this, nullptr, log);
+    if (tick<TickPart::Step>(run, nullptr) == TickEnd::NotFinite) throw NonFiniteStepError();
+    return run.acted();
+}
+
+RunSnapshot Engine::snapshot() const {
+    const ProgramState& s = State;
+    return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.SensorCount, s.ReturnToStart,
+             Run.stopPending()},
+            RandomEngine,
+            Run};
+}
+
+void Engine::restore(const RunSnapshot& run) {
+    ProgramState& s = State;
+    const RunMoment& m = run.moment;
+    s.RobotPosX = m.x;
+    s.RobotPosY = m.y;
+    s.RobotHeading = m.heading;
+    s.SensorStates = m.sensors;
+    s.SensorCount = m.sensorCount;
+    s.ReturnToStart = m.returnToStart;
+    RandomEngine = run.draws;
+    Run = run.record;
 }
 
 Workspace Engine::work() const {

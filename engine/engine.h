@@ -11,6 +11,7 @@
 #include "engine/rule_list.h"
 #include "engine/rule_table.h"
 #include "engine/run_record.h"
+#include "engine/run_snapshot.h"
 #include "engine/sensing.h"
 #include "raster/raster.h"
 #include "robot/pose.h"
@@ -46,14 +47,14 @@ public:
     /// What happened since "Start"; nothing of the run depends on it.
     RunRecord Run;
 
-    /// What a look at the track does before the robot is drawn over it: the start
-    /// placement, then the sensing pass over that layer. Returns the pose it sensed at.
-    PoseTransform placeAndSense(const Raster& trackLayer);
-    /// A noisy robot's reading: the sensed states flipped as the noise draws them.
-    void flipSensed(NoiseDraws& noise);
-    /// One step from the sensed states: a matching rule or none drawn, the turn, the move, four
-    /// log lines, the record. Throws before anything changes when a rule cannot be read.
-    /// Returns the list index of the rule that acted, or kNoRule.
+    /// The sensing half of a tick, what a look at the track does before the robot is drawn over
+    /// it: the start placement, then the sensing pass over that layer, flipped by the noise if
+    /// given. Returns the pose it sensed at.
+    PoseTransform placeAndSense(const Raster& trackLayer, NoiseDraws* noise = nullptr);
+    /// The stepping half of a tick, from the sensed states: a matching rule or none drawn, the
+    /// turn, the move, four log lines, the record. Throws before anything changes when a rule
+    /// cannot be read, and NonFiniteStepError, with only the draw spent, when the pose would stop
+    /// being finite. Returns the list index of the rule that acted, or kNoRule.
     int step(Memo* log);
     /// "Start": the start heading, the robot released, the record cleared.
     void start();
@@ -68,7 +69,15 @@ public:
     /// the draws restarted from the seed in effect.
     void load(const Workspace& ws);
 
+    /// The run as a value, to keep and to go on from later.
+    RunSnapshot snapshot() const;
+    /// Puts back a run kept by snapshot(); the work stays as it is.
+    void restore(const RunSnapshot& run);
+
 private:
+    /// The engine as a tick sees it; see run_tick.h.
+    class Ticked;
+
     SensorSamples samples_;
     RuleTable table_;
 };

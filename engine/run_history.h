@@ -8,6 +8,7 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
+#include "engine/run_snapshot.h"
 
 namespace vemrik {
 
@@ -18,19 +19,6 @@ inline constexpr std::uint64_t kHistoryBound = 100000;
 
 /// Why a run has no history to go back over.
 enum class HistoryEnd { NotStarted, Edited, TooLong, SentBack };
-
-/// What of the program state a step and a sensing pass read and write.
-struct RunMoment {
-    float x = 0.0f;
-    float y = 0.0f;
-    float heading = 0.0f;
-    std::array<std::int32_t, kSensorSlots> sensors{};
-    std::int32_t sensorCount = 0;
-    std::int32_t returnToStart = 0;
-    /// The run record holds a stop seen for the next step.
-    bool stopPending = false;
-    bool operator==(const RunMoment&) const = default;
-};
 
 /// The steps since "Start", kept as the state after each step (with where the step began, the
 /// rule that acted and whether a stop had been seen) and the random source at every

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/errors.h"
 #include "app/number_text.h"
 
 namespace vemrik {
@@ -35,13 +34,6 @@ void logStep(Memo& log, const NextPose& p) {
     log.append("XXX");
     log.append(FloatToStr(p.x));
     log.append(FloatToStr(p.y));
-}
-
-int applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* log) {
-    const NextPose p = nextPose(s, candidates, choice);
-    if (!isFinite(p)) throw NonFiniteStepError();
-    moveTo(s, p, log);
-    return p.rule;
 }
 
 }  // namespace vemrik

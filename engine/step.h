@@ -94,21 +94,9 @@ inline void moveTo(ProgramState& s, const NextPose& p, Memo* log) {
     s.RobotPosY = p.y;
 }
 
-/// nextPose, then moveTo. Throws NonFiniteStepError, with nothing changed, when the heading or
-/// position would stop being a finite number. Returns the list index of the rule that acted, or
-/// kNoRule.
-int applyStep(ProgramState& s, const Candidates& candidates, int choice, Memo* log);
-
 /// The candidate a draw picks: slot draw % (count + 1), where slot count is going straight on.
 inline int choiceOf(const Candidates& candidates, std::uint32_t draw) {
     return static_cast<int>(draw % static_cast<std::uint32_t>(candidates.count + 1));
-}
-
-/// One step with these candidates: one of them or no turn drawn, then the move. Throws
-/// NonFiniteStepError, with nothing changed, when the pose would stop being finite. Returns the
-/// list index of the rule that acted, or kNoRule.
-inline int stepWith(ProgramState& s, const Candidates& candidates, std::uint32_t draw, Memo* log) {
-    return applyStep(s, candidates, choiceOf(candidates, draw), log);
 }
 
 }  // namespace vemrik

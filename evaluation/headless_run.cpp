@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/run_tick.h"
+
 namespace vemrik {
 
 namespace {
@@ -18,7 +20,7 @@ HeadlessRun::HeadlessRun(const RunSetup& setup, std::uint32_t seed)
     : setup_(setup), engine_(seed), turned_(setup.samples, setup.view()) {
     placeAtStart();
     if (setup.noise.any()) startNoise(seed);
-    sense();
+    tick<TickPart::Sense>(*this, noise());
 }
 
 void HeadlessRun::placeAtStart() {
@@ -32,21 +34,10 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
     noise_->moveStart(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
 }
 
-void HeadlessRun::sense() {
-    const Sensed sensed = turned_.sense(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
-    pattern_ = noise_ ? noise_->flipped(sensed.pattern) : sensed.pattern;
-    stop_ = sensed.stop;
-}
-
 bool HeadlessRun::step() {
-    const Candidates& c = setup_.rules.candidates(pattern_);
-    const int choice = choiceOf(c, engine_());
-    const NextPose next = nextPose(pose_, c, choice, strides_);
-    if (!isFinite(next)) return false;
-    rule_ = choice < c.count ? c.lines[static_cast<std::size_t>(choice)] : kNoRule;
-    moveTo(pose_, next, nullptr);
-    ++steps_;
-    sense();
+    // The window's order: the step acts on the last sensing, and the next one follows the move.
+    if (tick<TickPart::Step>(*this, noise()) == TickEnd::NotFinite) return false;
+    tick<TickPart::Sense>(*this, noise());
     return true;
 }
 

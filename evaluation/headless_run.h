@@ -37,7 +37,7 @@ struct RunResult {
 /// that the next redraw does, again and again. The seed drives the generator as
 /// Engine::RandomEngine.seed(seed) before "Start" does: one draw per step. The setup's noise, if
 /// any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's
-/// sensor states flipped.
+/// sensor states flipped. Sensing and stepping are the window's own tick (engine/run_tick.h).
 class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);
@@ -72,6 +72,23 @@ public:
     /// The list index of the rule that acted in the last step, or kNoRule.
     int lastRule() const { return rule_; }
 
+    // What a tick asks of a run (run_tick.h): the setup's classified track and rule table, the
+    // pose placed once, and nothing kept of a step but its rule.
+    void placeIfHeld() {}
+    Sensed sense() { return turned_.sense(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading); }
+    void keepSensed(Sensed sensed) {
+        pattern_ = sensed.pattern;
+        stop_ = sensed.stop;
+    }
+    const Candidates& candidates() const { return setup_.rules.candidates(pattern_); }
+    std::uint32_t draw() { return static_cast<std::uint32_t>(engine_()); }
+    NextPose next(const Candidates& c, int choice) { return nextPose(pose_, c, choice, strides_); }
+    void moveTo(const NextPose& next) {
+        rule_ = next.rule;
+        vemrik::moveTo(pose_, next, nullptr);
+        ++steps_;
+    }
+
 private:
     // Truncation toward zero sends a point up to one pixel left of or above the image onto its
     // first column or row, so the pixels a point can read lie within (-1, -1) .. (width, height).
@@ -81,11 +98,10 @@ private:
     bool beyondReach() const;
     /// The one place the start pose is set: the setup's start cell and heading.
     void placeAtStart();
-    /// The one place the sensed pattern and stop are produced: the engine's sensing pass at the
-    /// current pose.
-    void sense();
     /// Draws the start pose's noise and gets the flips of the sensings ready.
     void startNoise(std::uint32_t seed);
+    /// The noise's draws, or null for a run without noise.
+    NoiseDraws* noise() { return noise_ ? &*noise_ : nullptr; }
     /// Whether a rule for a pattern the robot may read off the map turns it: only the all-0
     /// pattern without flips, any pattern of its sensors with them.
     bool turnsBlind() const;

@@ -7,6 +7,7 @@
 #include "evaluation/headless_run.h"
 #include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
+#include "simulation/simulation_view.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 
@@ -140,5 +141,54 @@ TEST(RunHistory, ANoisyFailedRunReplaysToTheEvaluationsStepAndPose) {
                 << noise.flip << " " << noise.shift << " " << seed;
         }
         EXPECT_EQ(failed, 2) << noise.flip << " " << noise.shift;
+    }
+}
+
+namespace {
+
+/// The pose, the senses, the held flag and the record's counts and last rule of an engine's run.
+auto runOf(const Engine& e) {
+    const ProgramState& s = e.State;
+    return std::tuple(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart,
+                      e.Run.steps(), e.Run.hits(0), e.Run.hits(1), e.Run.trail().size(),
+                      e.Run.stopReachedAt(), e.Run.lastRule().line);
+}
+
+}  // namespace
+
+// Runs kept at steps 150 to 157 and put back, into another engine over the same work or into the
+// one they came from after it went on, go on step for step as the original. The timer's order: a
+// step on what was sensed, then the redraw's sensing, so the kept senses decide the first step
+// (the first draws of a few kept runs pass over every rule, hence eight of them).
+TEST(RunSnapshot, AKeptRunPutBackGoesOnAsTheOriginal) {
+    constexpr int kFirstKept = 150, kKept = 8, kOn = 400;
+    const Workspace work = typicalScene();
+    Engine original;
+    original.load(work);
+    Raster track(701, 401);
+    paintTrack(original.State, track);
+    const auto tickOn = [&track](Engine& e) { e.step(nullptr), e.placeAndSense(track); };
+    original.placeAndSense(track);
+    original.start();
+    original.placeAndSense(track);
+    std::vector<RunSnapshot> kept;
+    std::vector<decltype(runOf(original))> expected;
+    for (int n = 0; n < kFirstKept + kKept + kOn; ++n) {
+        if (n >= kFirstKept && n < kFirstKept + kKept) kept.push_back(original.snapshot());
+        tickOn(original);
+        expected.push_back(runOf(original));
+    }
+    // The run sees the stop and is put back on the start cell within the steps compared.
+    ASSERT_TRUE(original.Run.stopReachedAt());
+
+    Engine other;
+    other.load(work);
+    for (Engine* e : {&other, &original}) {
+        for (int k = 0; k < kKept; ++k) {
+            e->restore(kept[static_cast<std::size_t>(k)]);
+            for (int n = kFirstKept + k; n < kFirstKept + k + kOn; ++n)
+                ASSERT_EQ((tickOn(*e), runOf(*e)), expected[static_cast<std::size_t>(n)])
+                    << "kept at " << kFirstKept + k << ", step " << n + 1;
+        }
     }
 }

@@ -104,8 +104,7 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noi
     }
     History.begin(engine);
     for (std::uint64_t i = 0; i < stopAt; ++i) {
-        engine.placeAndSense(track);
-        if (draws) engine.flipSensed(*draws);
+        engine.placeAndSense(track, draws ? &*draws : nullptr);
         History.beforeStep(engine);
         engine.step(nullptr);
         History.stepped(engine);
