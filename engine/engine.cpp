@@ -12,7 +12,7 @@ PoseTransform Engine::placeAndSense(const Raster& trackLayer) {
     const bool wasHeld = State.ReturnToStart == 1;
     placeAtStart(State);
     const PoseTransform pose = currentPose(State);
-    samples_.follow(State.RobotGrid);
+    samples_.follow(State.RobotGrid, robotVersion_);
     const Sensed sensed =
         senseSamples(samples_, pose, [&trackLayer](int x, int y) { return sightOf(trackLayer.pixel(x, y)); });
     recordSensed(State, sensed, samples_.counted());
@@ -59,6 +59,9 @@ void Engine::load(const Workspace& ws) {
     Rules = ws.rules;
     RuleAngle = ws.ruleAngle;
     StartHeading = ws.startHeading;
+    robotEdited();
+    trackEdited();
+    anglesEdited();
     Run.clear();  // an old trail and old counts belong to the old track
     // As after start-up, so a run does not depend on how many draws came before.
     restartDraws();
