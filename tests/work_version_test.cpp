@@ -39,9 +39,10 @@ Workspace smallWork() {
     form.BitBtn5Click();
     if (std::memcmp(form.Image5.canvas.data(), simulation.data(), 4u * 701 * 401) != 0)
         return ::testing::AssertionFailure() << "simulation page";
-    if (form.State.SensorStates != fresh.State.SensorStates || form.State.SensorCount != fresh.State.SensorCount)
-        return ::testing::AssertionFailure() << "sensing: " << form.State.SensorCount << " sensors against "
-                                             << fresh.State.SensorCount;
+    if (form.State.SensorStates != fresh.State.SensorStates ||
+        form.State.SensorCount != fresh.State.SensorCount)
+        return ::testing::AssertionFailure()
+               << "sensing: " << form.State.SensorCount << " sensors against " << fresh.State.SensorCount;
     Raster map(701, 401);
     paintMapView(form.State.MapGrid, form.State.StrokeList, map);
     form.BitBtn3Click();
@@ -61,8 +62,12 @@ TEST(WorkVersion, EveryEditThroughTheFormIsSeenByTheNextRedraws) {
     TForm1 form;
     applyWorkspace(form, smallWork());
     ASSERT_TRUE(redrawsAreFresh(form));
-    const auto robotPress = [&](int x, int y) { press(form, &TForm1::Image1MouseDown, &TForm1::Image1MouseUp, x, y); };
-    const auto mapPress = [&](int x, int y) { press(form, &TForm1::Image2MouseDown, &TForm1::Image2MouseUp, x, y); };
+    const auto robotPress = [&](int x, int y) {
+        press(form, &TForm1::Image1MouseDown, &TForm1::Image1MouseUp, x, y);
+    };
+    const auto mapPress = [&](int x, int y) {
+        press(form, &TForm1::Image2MouseDown, &TForm1::Image2MouseUp, x, y);
+    };
     // The pages are redrawn between the press and the move, as the refresh cycle may do.
     const auto robotDrag = [&](int x0, int y0, int x1, int y1) {
         form.Image1MouseDown(x0, y0), redrawsAreFresh(form);
@@ -80,7 +85,8 @@ TEST(WorkVersion, EveryEditThroughTheFormIsSeenByTheNextRedraws) {
         {"a line cell pressed", [&] { form.Button5Click(), mapPress(15, 15); }},
         {"a stop cell dragged to", [&] { form.Button9Click(), mapDrag(695, 395, 605, 305); }},
         {"a cell cleared under the robot's sensor", [&] { form.Button6Click(), mapPress(355, 195); }},
-        {"brush strokes", [&] { form.Button7Click(), mapDrag(100, 100, 400, 250), mapDrag(400, 250, 300, 50); }},
+        {"brush strokes",
+         [&] { form.Button7Click(), mapDrag(100, 100, 400, 250), mapDrag(400, 250, 300, 50); }},
         {"the newest stroke taken back", [&] { form.Button10Click(); }},
         {"every stroke removed", [&] { form.Button11Click(); }},
         {"another workspace", [&] { applyWorkspace(form, typicalScene()); }},
@@ -101,28 +107,34 @@ TEST(WorkVersion, EachEditMovesTheVersionOfItsOwnPartOnly) {
         bool robot, track, work;
     };
     const Case cases[] = {
-        {"a body cell pressed", [&] { form.Button1Click(), form.Image1MouseDown(15, 15), form.Image1MouseUp(0, 0); },
-         true, false, true},
+        {"a body cell pressed",
+         [&] { form.Button1Click(), form.Image1MouseDown(15, 15), form.Image1MouseUp(0, 0); }, true, false,
+         true},
         {"a drag over a cell that already holds the tool's code",
-         [&] { form.Shell.MouseHeld = 1, form.Image1MouseMove(105, 105), form.Image1MouseUp(0, 0); }, false, false, false},
-        {"a line cell pressed", [&] { form.Button5Click(), form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); },
-         false, true, true},
-        {"the same cell pressed again", [&] { form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); }, false,
+         [&] { form.Shell.MouseHeld = 1, form.Image1MouseMove(105, 105), form.Image1MouseUp(0, 0); }, false,
          false, false},
-        {"the same line dragged over", [&] { form.Shell.MouseHeld = 1, form.Image2MouseMove(355, 195); }, false,
-         false, false},
-        {"the pointer moved, nothing held", [&] { form.Image2MouseUp(0, 0), form.Image2MouseMove(15, 15); }, false,
-         false, false},
-        {"a brush segment", [&] { form.Button7Click(), form.Image2MouseDown(5, 5), form.Image2MouseMove(50, 50); },
-         false, true, true},
+        {"a line cell pressed",
+         [&] { form.Button5Click(), form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); }, false, true,
+         true},
+        {"the same cell pressed again", [&] { form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); },
+         false, false, false},
+        {"the same line dragged over", [&] { form.Shell.MouseHeld = 1, form.Image2MouseMove(355, 195); },
+         false, false, false},
+        {"the pointer moved, nothing held", [&] { form.Image2MouseUp(0, 0), form.Image2MouseMove(15, 15); },
+         false, false, false},
+        {"a brush segment",
+         [&] { form.Button7Click(), form.Image2MouseDown(5, 5), form.Image2MouseMove(50, 50); }, false, true,
+         true},
         {"taken back", [&] { form.Image2MouseUp(0, 0), form.Button10Click(); }, false, true, true},
         {"taken back with none left", [&] { form.Button10Click(); }, false, false, false},
         {"removed with none left", [&] { form.Button11Click(); }, false, false, false},
         {"the rule angle", [&] { form.TrackBar1.position = 30, form.TrackBar1Change(); }, false, false, true},
-        {"the start heading", [&] { form.TrackBar2.position = 90, form.TrackBar2Change(); }, false, false, true},
+        {"the start heading", [&] { form.TrackBar2.position = 90, form.TrackBar2Change(); }, false, false,
+         true},
         {"a rule added", [&] { form.Button13Click(); }, false, false, true},
         {"no rule selected to remove", [&] { form.Button14Click(); }, false, false, false},
-        {"a sensor ticked", [&] { form.CheckBox3.checked = true, form.CheckBox3Click(); }, false, false, false},
+        {"a sensor ticked", [&] { form.CheckBox3.checked = true, form.CheckBox3Click(); }, false, false,
+         false},
         {"a redraw and a step", [&] { form.BitBtn5Click(), form.BitBtn6Click(); }, false, false, false},
         {"a workspace loaded", [&] { applyWorkspace(form, smallWork()); }, true, true, true},
     };
@@ -143,4 +155,21 @@ TEST(WorkVersion, ACopyKeepsItsOriginalsVersionAndAnotherEngineHasItsOwn) {
     EXPECT_EQ(copy.workVersion(), a.workVersion());
     EXPECT_NE(other.robotVersion(), a.robotVersion());
     EXPECT_NE(other.trackVersion(), a.trackVersion());
+}
+
+// The history ends on an edit it is told of, not on a difference it finds: a cell set and cleared
+// again by hand has still been edited, and a press that writes what a cell holds has not.
+TEST(WorkVersion, TheHistoryEndsOnAnEditEvenWhenItWasTakenBackByHand) {
+    TForm1 form;
+    applyWorkspace(form, smallWork());
+    form.BitBtn5Click();
+    form.Button15Click();
+    for (int i = 0; i < 3; ++i) form.BitBtn6Click();
+    form.Button5Click();
+    form.Image2MouseDown(355, 195), form.Image2MouseUp(0, 0);  // already a line cell
+    EXPECT_TRUE(form.History.follow(form.engine));
+    form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0);
+    form.Button6Click();
+    form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0);
+    EXPECT_FALSE(form.History.follow(form.engine));
 }
