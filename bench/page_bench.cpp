@@ -53,6 +53,7 @@ void BitBtn5ClickAfterEdit(benchmark::State& state, Scene scene) {
     repeat(state, scene, [](TForm1& f) {
         std::int32_t& cell = f.State.MapGrid.at(69, 39);
         cell = cell == kMapEmpty ? kLine : kMapEmpty;
+        f.engine.trackEdited();
         f.BitBtn5Click();
     });
 }
@@ -82,7 +83,7 @@ void Image2MouseMoveAfterStroke(benchmark::State& state, Scene scene) {
         if (added)
             form.Button10Click();
         else
-            appendStroke(form.State.StrokeList, 300, 200, 340, 230);
+            appendStroke(form.State.StrokeList, 300, 200, 340, 230), form.engine.trackEdited();
         added = !added;
         form.Image2MouseMove(300, 200);
         benchmark::ClobberMemory();

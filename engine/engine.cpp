@@ -21,7 +21,7 @@ public:
         placeAtStart(s_);
     }
     Sensed sense() {
-        e_.samples_.follow(s_.RobotGrid);
+        e_.samples_.follow(s_.RobotGrid, e_.robotVersion_);
         const Raster& track = *track_;
         return senseSamples(e_.samples_, currentPose(s_),
                             [&track](int x, int y) { return sightOf(track.pixel(x, y)); });
@@ -109,6 +109,9 @@ void Engine::load(const Workspace& ws) {
     Rules = ws.rules;
     RuleAngle = ws.ruleAngle;
     StartHeading = ws.startHeading;
+    robotEdited();
+    trackEdited();
+    anglesEdited();
     Run.clear();  // an old trail and old counts belong to the old track
     // As after start-up, so a run does not depend on how many draws came before.
     restartDraws();

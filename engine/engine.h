@@ -7,6 +7,7 @@
 
 #include "app/memo.h"
 #include "app/program_state.h"
+#include "app/stamp.h"
 #include "engine/noise.h"
 #include "engine/rule_list.h"
 #include "engine/rule_table.h"
@@ -25,6 +26,16 @@ namespace vemrik {
 /// The work is the two boards and the strokes (in State), the rule list and the two angles;
 /// the run is the pose, the sensor states and the stop flag (in State), the random source and
 /// the run record. What belongs to a window (tool, mouse, page, redraws) is not here.
+/// The stamps the parts of the work carried at one moment: equal versions, the same work.
+struct WorkVersion {
+    std::uint64_t robot = 0;
+    std::uint64_t track = 0;  // the map's cells and the strokes
+    std::uint64_t rules = 0;
+    std::uint64_t angles = 0;
+
+    bool operator==(const WorkVersion&) const = default;
+};
+
 class Engine {
 public:
     /// The fixed seed of the random source, so every start sees the same draws.
@@ -63,6 +74,16 @@ public:
     /// The random source as after start-up, from the seed in effect.
     void restartDraws() { RandomEngine.seed(Seed); }
 
+    /// Every edit of the work, once made, is reported by the one of these for its part (the rule
+    /// list stamps itself): what was derived from that part is derived again when next read.
+    /// Writing State's boards without reporting it leaves the old sample points and track layer.
+    void robotEdited() { robotVersion_ = newStamp(); }
+    void trackEdited() { trackVersion_ = newStamp(); }
+    void anglesEdited() { anglesVersion_ = newStamp(); }
+    std::uint64_t robotVersion() const { return robotVersion_; }
+    std::uint64_t trackVersion() const { return trackVersion_; }
+    WorkVersion workVersion() const { return {robotVersion_, trackVersion_, Rules.stamp(), anglesVersion_}; }
+
     /// The work as a workspace file holds it.
     Workspace work() const;
     /// Takes up this work as right after start-up: the robot held, nothing sensed, no record,
@@ -78,6 +99,10 @@ private:
     /// The engine as a tick sees it; see run_tick.h.
     class Ticked;
 
+    // Fresh stamps, so no two engines start with the same version of different work.
+    std::uint64_t robotVersion_ = newStamp();
+    std::uint64_t trackVersion_ = newStamp();
+    std::uint64_t anglesVersion_ = newStamp();
     SensorSamples samples_;
     RuleTable table_;
 };

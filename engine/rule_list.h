@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/stamp.h"
+
 namespace vemrik {
 
 /// The rule list, first line to last, with a stamp that every change of its lines replaces by a
@@ -16,7 +18,7 @@ namespace vemrik {
 class RuleList {
 public:
     RuleList() = default;
-    explicit RuleList(std::vector<std::string> lines) : lines_(std::move(lines)), stamp_(nextStamp()) {}
+    explicit RuleList(std::vector<std::string> lines) : lines_(std::move(lines)), stamp_(newStamp()) {}
     RuleList(const RuleList&) = default;
     RuleList& operator=(const RuleList&) = default;
     RuleList& operator=(std::vector<std::string> lines);
@@ -38,8 +40,6 @@ public:
     friend bool operator==(const RuleList& a, const std::vector<std::string>& b) { return a.lines_ == b; }
 
 private:
-    static std::uint64_t nextStamp();
-
     std::vector<std::string> lines_;
     std::uint64_t stamp_ = 0;  // 0: the empty list as built; no change has ever been given 0
 };

@@ -30,9 +30,8 @@ void putMoment(Engine& e, const RunMoment& m) {
 void RunHistory::begin(const Engine& e) {
     active_ = true;
     start_ = momentOf(e);
-    robot_ = e.State.RobotGrid;
-    map_ = e.State.MapGrid;
-    strokes_ = e.State.StrokeList;
+    robot_ = e.robotVersion();
+    track_ = e.trackVersion();
     rules_ = e.Rules;
     kept_.clear();
     // Reserved once, so no step of a run allocates; untouched pages cost nothing.
@@ -59,8 +58,7 @@ void RunHistory::forget() {
 
 bool RunHistory::follow(const Engine& e) {
     if (!active()) return false;
-    const ProgramState& s = e.State;
-    if (s.RobotGrid != robot_ || s.MapGrid != map_ || s.StrokeList != strokes_ || e.Rules != rules_)
+    if (e.robotVersion() != robot_ || e.trackVersion() != track_ || e.Rules.stamp() != rules_.stamp())
         end(HistoryEnd::Edited);
     return active();
 }

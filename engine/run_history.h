@@ -8,6 +8,7 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
+#include "engine/rule_list.h"
 #include "engine/run_snapshot.h"
 
 namespace vemrik {
@@ -38,8 +39,8 @@ public:
     void end(HistoryEnd why);
     /// Forgets the run and why it ended, as at start-up: a file opened has no history to miss.
     void forget();
-    /// Ends the history when the robot, the map or the rules are not those of "Start"; returns
-    /// whether it is still going.
+    /// Ends the history when the robot, the map or the rules were edited since "Start" (their
+    /// versions moved, even if an edit was undone by hand); returns whether it is still going.
     bool follow(const Engine& e);
 
     /// Before a step: a step from an earlier shown step forgets the later ones.
@@ -77,8 +78,10 @@ private:
     bool active_ = false;
     HistoryEnd why_ = HistoryEnd::NotStarted;
     RunMoment start_;
-    Grid robot_, map_, strokes_;
-    std::vector<std::string> rules_;
+    // The versions of the robot and the track at "Start" and the rules (with their stamp): an
+    // edit of any ends the history.
+    std::uint64_t robot_ = 0, track_ = 0;
+    RuleList rules_;
     std::vector<KeptStep> kept_;
     std::vector<KeptDraws> draws_;
     std::uint64_t steps_ = 0;

@@ -12,10 +12,14 @@ constexpr int kVisitedColumns = kMapColumns - 1;
 constexpr int kVisitedRows = kMapRows - 1;
 }  // namespace
 
-void SensorSamples::follow(const Grid& robot) {
-    if (listed_ && robot == robot_) return;
-    robot_ = robot;
-    listed_ = true;
+void SensorSamples::follow(const Grid& robot, std::uint64_t version) {
+    if (version == version_ && version != 0) return;
+    list(robot);
+    version_ = version;
+}
+
+void SensorSamples::list(const Grid& robot) {
+    version_ = 0;
     points_.clear();
     int sensors = 0;
     forEachSensor(robot, [&](const Sensor& sensor) {

@@ -29,15 +29,16 @@ struct SamplePoint {
 /// square is the first again and reads the same pixel.
 class SensorSamples {
 public:
-    /// Lists the points again when the robot differs from the one last listed.
-    void follow(const Grid& robot);
+    /// Lists the points of the robot at this version, unless they were listed from it last.
+    void follow(const Grid& robot, std::uint64_t version);
+    /// Lists the points of the robot as it is now.
+    void list(const Grid& robot);
     const std::vector<SamplePoint>& points() const { return points_; }
     /// Sensors that have a state: at most eight.
     int counted() const { return counted_; }
 
 private:
-    Grid robot_;
-    bool listed_ = false;
+    std::uint64_t version_ = 0;  // no robot has version 0: nothing listed yet
     std::vector<SamplePoint> points_;
     int counted_ = 0;
 };
@@ -97,7 +98,7 @@ template <class ReadPixel>
 requires std::invocable<ReadPixel&, int, int>
 void senseSensors(ProgramState& s, const PoseTransform& pose, ReadPixel&& readPixel) {
     SensorSamples samples;
-    samples.follow(s.RobotGrid);
+    samples.list(s.RobotGrid);
     recordSensed(s, senseSamples(samples, pose, [&](int x, int y) { return sightOf(readPixel(x, y)); }),
                  samples.counted());
 }

@@ -75,7 +75,7 @@ PreparedRun withRobotAndRules(RunSetup track, const Grid& robot, const std::vect
         return {std::nullopt, say({"reguła {1}: {2}", "rule {1}: {2}"},
                                   {std::to_string(fault + 1),
                                    ruleLineProblem(rules[static_cast<std::size_t>(fault)]).value_or("")})};
-    track.samples.follow(robot);
+    track.samples.list(robot);
     track.reach = reachOf(robot);
     return {std::move(track), {}};
 }

@@ -49,15 +49,25 @@ bool previewColour(std::int32_t tool, Colour& c) {
     }
 }
 
+/// A cell tool's write into the cell under the pointer; whether the cell changed.
+bool writeCell(ProgramState& s, std::int32_t tool, int x, int y) {
+    std::int32_t code = 0;
+    if (!toolCode(tool, code)) return false;
+    std::int32_t& cell = s.MapGrid.at(cellOf(x), cellOf(y));
+    const bool changed = cell != code;
+    cell = code;
+    return changed;
+}
+
 /// Anchors only ever hold pointer positions, so the conversion is exact.
 int anchorPixel(float anchor) { return static_cast<int>(anchor); }
 
 }  // namespace
 
-void pressMap(ProgramState& s, std::int32_t tool, int x, int y) {
-    std::int32_t code = 0;
-    if (toolCode(tool, code)) s.MapGrid.at(cellOf(x), cellOf(y)) = code;
+bool pressMap(ProgramState& s, std::int32_t tool, int x, int y) {
+    const bool changed = writeCell(s, tool, x, y);
     if (tool == kToolBrush) moveBrushAnchor(s, x, y);
+    return changed;
 }
 
 Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y) {
@@ -70,14 +80,13 @@ Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y) {
     return {x0, y0, x0 + 10, y0 + 10};
 }
 
-std::optional<BrushSegment> dragMap(ProgramState& s, std::int32_t tool, Raster& image, int x, int y) {
-    std::int32_t code = 0;
-    if (toolCode(tool, code)) s.MapGrid.at(cellOf(x), cellOf(y)) = code;
-    if (tool != kToolBrush) return std::nullopt;
+MapDrag dragMap(ProgramState& s, std::int32_t tool, Raster& image, int x, int y) {
+    const bool changed = writeCell(s, tool, x, y);
+    if (tool != kToolBrush) return {changed, std::nullopt};
     const int ax = anchorPixel(s.StrokeAnchorX), ay = anchorPixel(s.StrokeAnchorY);
     paintSegment(image, ax, ay, x, y);
     appendStroke(s.StrokeList, ax, ay, x, y);
-    return BrushSegment{s.StrokeAnchorX, s.StrokeAnchorY, x, y};
+    return {true, BrushSegment{s.StrokeAnchorX, s.StrokeAnchorY, x, y}};
 }
 
 std::array<ShortText, 4> segmentLines(const BrushSegment& segment) {

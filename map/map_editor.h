@@ -29,17 +29,23 @@ struct BrushSegment {
 };
 
 /// A press on the map image with `tool`: the cell write of a cell tool, or the brush's anchor.
-/// Throws RangeError for a cell off the board.
-void pressMap(ProgramState& s, std::int32_t tool, int x, int y);
+/// Throws RangeError for a cell off the board, before writing. Returns whether a cell changed.
+bool pressMap(ProgramState& s, std::int32_t tool, int x, int y);
 
 /// The hover square of a cell tool over the cell under pointer (x, y); the brush and no tool
 /// draw nothing. The line tool previews in black. Returns the area drawn on.
 Area paintMapPreview(Raster& image, std::int32_t tool, int x, int y);
 
+/// What a move with the button held did to the track.
+struct MapDrag {
+    bool changed = false;
+    std::optional<BrushSegment> segment;  // the brush's
+};
+
 /// A move with the button held: a cell tool writes the cell under the pointer (throwing
 /// RangeError before any write off the board); the brush paints one segment from the anchor to
-/// the pointer at once and appends it to StrokeList. Returns the brush's segment, if any.
-std::optional<BrushSegment> dragMap(ProgramState& s, std::int32_t tool, Raster& image, int x, int y);
+/// the pointer at once and appends it to StrokeList.
+MapDrag dragMap(ProgramState& s, std::int32_t tool, Raster& image, int x, int y);
 
 /// The four diagnostic lines of a segment: anchor x and y as number texts, pointer x and y.
 std::array<ShortText, 4> segmentLines(const BrushSegment& segment);

@@ -31,7 +31,17 @@ private:
 
 }  // namespace
 
-Area TrackLayer::update(const Grid& strokes, const Grid& cells, int width, int height) {
+Area TrackLayer::update(const Grid& strokes, const Grid& cells, std::uint64_t version, int width,
+                        int height) {
+    const bool sameSize = layer_.width() == width && layer_.height() == height;
+    if (painted_ && sameSize && version == version_ && version != 0) return {0, 0, 0, 0};
+    version_ = 0;  // until painted: a throw below leaves the layer unknown
+    const Area area = changedArea(strokes, cells, width, height);
+    version_ = version;
+    return area;
+}
+
+Area TrackLayer::changedArea(const Grid& strokes, const Grid& cells, int width, int height) {
     if (!painted_ || layer_.width() != width || layer_.height() != height)
         return paintWhole(strokes, cells, width, height);
     const TrackChange change = trackChange(strokes_, cells_, strokes, cells, width, height);
@@ -56,8 +66,8 @@ void TrackLayer::copyTo(Raster& image, Area area) const {
     image.moveTo(penX, penY);
 }
 
-void TrackLayer::paint(const Grid& strokes, const Grid& cells, Raster& image) {
-    update(strokes, cells, image.width(), image.height());
+void TrackLayer::paint(const Grid& strokes, const Grid& cells, std::uint64_t version, Raster& image) {
+    update(strokes, cells, version, image.width(), image.height());
     copyTo(image, {0, 0, image.width(), image.height()});
 }
 

@@ -31,6 +31,18 @@ Raster::Raster(int width, int height)
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kWhite) {}
 
+Raster::Raster(const Raster& other)
+    : width_(other.width_),
+      height_(other.height_),
+      clip_(other.clip_),
+      pixels_(other.pixels_),
+      brush_(other.brush_),
+      pen_(other.pen_),
+      penWidth_(other.penWidth_),
+      penX_(other.penX_),
+      penY_(other.penY_),
+      version_(other.version_) {}
+
 Raster& Raster::operator=(const Raster& other) {
     const std::uint64_t next = std::max(version_, other.version_) + 1;
     if (this != &other) {
@@ -52,7 +64,8 @@ Raster::Raster(Raster&& other) noexcept
       penWidth_(other.penWidth_),
       penX_(other.penX_),
       penY_(other.penY_),
-      version_(other.version_) {
+      version_(other.version_),
+      identity_(std::exchange(other.identity_, newStamp())) {
     other.pixels_.clear();
 }
 
@@ -66,6 +79,7 @@ Raster& Raster::operator=(Raster&& other) noexcept {
     height_ = std::exchange(other.height_, 0);
     pixels_ = std::move(other.pixels_);
     other.pixels_.clear();
+    other.identity_ = newStamp();
     takePen(other);
     version_ = next;
     return *this;

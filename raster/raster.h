@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/stamp.h"
 #include "raster/colours.h"
 
 namespace vemrik {
@@ -32,8 +33,9 @@ Area enclosing(Area a, Area b);
 class Raster {
 public:
     Raster(int width, int height);
-    Raster(const Raster&) = default;
-    /// Leaves the other raster empty, 0 x 0.
+    /// Another raster with the same pixels: an identity of its own.
+    Raster(const Raster& other);
+    /// Takes over the other's identity; the other, left empty, 0 x 0, is given a new one.
     Raster(Raster&& other) noexcept;
     /// Assigning counts as a drawing: the version keeps growing, never repeats. A moved-from
     /// raster is left empty, 0 x 0.
@@ -76,6 +78,9 @@ public:
     const std::uint32_t* data() const { return pixels_.data(); }
     /// Grows by one at every drawing operation, so a display knows when to repaint.
     std::uint64_t version() const { return version_; }
+    /// Tells this raster from every other one in the program, even one later built at the same
+    /// address: with the version, it names the pixels a raster held at one moment.
+    std::uint64_t identity() const { return identity_; }
 
 private:
     /// Brush, pen and pen position of another raster, as an assignment carries them.
@@ -99,6 +104,7 @@ private:
     int penX_ = 0;
     int penY_ = 0;
     std::uint64_t version_ = 0;
+    std::uint64_t identity_ = newStamp();
 };
 
 }  // namespace vemrik

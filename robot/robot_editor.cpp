@@ -9,16 +9,23 @@ namespace {
 int cellOf(int pixel) { return pixel / 10; }
 }  // namespace
 
-void writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press) {
+bool writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press) {
     const int i = cellOf(x), j = cellOf(y);
-    if (tool == kToolBody) robot.at(i, j) = kBody;
-    if (tool == kToolErase) robot.at(i, j) = kRobotEmpty;
-    if (tool == kToolWheel) robot.at(i, j) = kWheel;
-    if (tool == kToolSensor) robot.at(i, j) = kSensor;
+    bool changed = false;
+    const auto write = [&](int cx, int cy, std::int32_t code) {
+        std::int32_t& cell = robot.at(cx, cy);
+        changed = changed || cell != code;
+        cell = code;
+    };
+    if (tool == kToolBody) write(i, j, kBody);
+    if (tool == kToolErase) write(i, j, kRobotEmpty);
+    if (tool == kToolWheel) write(i, j, kWheel);
+    if (tool == kToolSensor) write(i, j, kSensor);
     if (tool == kToolDoubleSensor) {
-        robot.at(i, j) = kDoubleHalf;
-        if (press) robot.at(i + 1, j) = kDoubleHalf;
+        write(i, j, kDoubleHalf);
+        if (press) write(i + 1, j, kDoubleHalf);
     }
+    return changed;
 }
 
 void pressRobot(ProgramState& s, std::int32_t tool, int x, int y) {

@@ -20,8 +20,8 @@ enum RobotTool : std::int32_t {
 
 /// The tool's write into the cell under pointer (x, y); on a press the double sensor also
 /// writes its right neighbour. Throws RangeError for a cell off the board, after the writes
-/// that came before it.
-void writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press);
+/// that came before it. Returns whether a cell changed.
+bool writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press);
 
 /// A press on the board image: the tool's press write.
 void pressRobot(ProgramState& s, std::int32_t tool, int x, int y);

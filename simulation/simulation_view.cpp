@@ -104,7 +104,7 @@ void paintSimulationView(const Engine& engine, Raster& image) {
 }
 
 void paintSimulationView(const Engine& engine, Raster& image, TrackCache& cache) {
-    cache.restore(engine.State, image);
+    cache.restore(engine, image);
     const PoseTransform pose = drawOverTrack(engine.State, image);
     cache.drawnOver(image, robotArea(pose, drawnCells(engine.State.RobotGrid)));
 }

@@ -2,26 +2,28 @@
 
 #include <cstdint>
 
-#include "app/program_state.h"
+#include "engine/engine.h"
 #include "map/track_layer.h"
 #include "raster/raster.h"
 
 namespace vemrik {
 
-/// A page's track layer (field, strokes, cells) kept between redraws, so a redraw paints the
-/// track only where an edit changed it. It also remembers the one image it last handed the track
-/// to and where that image was drawn on since, so the next redraw puts back only that area and
-/// what the edit changed. Every pixel comes out as a full repaint would leave it: the strokes and
-/// cells are compared in full, and an image touched by anything else (its version moved on) gets
-/// the whole track again.
+/// A page's track layer (field, strokes, cells) kept between redraws, with the version of the
+/// engine's track it was painted from, so a redraw paints the track only after an edit and only
+/// where it changed. It also remembers the one image it last handed the track to (its identity
+/// and version) and where that image was drawn on since, so the next redraw puts back only that
+/// area and what the edit changed. Every pixel comes out as a full repaint would leave it, as
+/// long as every edit of the track moved its version; an image touched by anything else (its
+/// version moved on) gets the whole track again.
 class TrackCache {
 public:
     explicit TrackCache(TrackField field = TrackField::kPlain) : track_(field) {}
 
-    /// The track layer of s at this size, brought up to date; what the sensors read.
-    const Raster& layer(const ProgramState& s, int width, int height);
-    /// Makes image hold the track layer of s, pixels and drawing state as a repaint leaves them.
-    void restore(const ProgramState& s, Raster& image);
+    /// The engine's track layer at this size, brought up to date; what the sensors read.
+    const Raster& layer(const Engine& engine, int width, int height);
+    /// Makes image hold the engine's track layer, pixels and drawing state as a repaint leaves
+    /// them.
+    void restore(const Engine& engine, Raster& image);
     /// Records that image now holds the track with drawing only inside the area.
     void drawnOver(const Raster& image, Area area);
     /// Whether image, as it is now, can differ from itself at version only inside area: true when
@@ -29,8 +31,11 @@ public:
     bool changedOnlyIn(const Raster& image, std::uint64_t version, Area& area) const;
 
 private:
+    /// The layer brought up to the engine's track; where it changed gathered for the restore.
+    void update(const Engine& engine, int width, int height);
+
     TrackLayer track_;
-    const Raster* image_ = nullptr;  // the image handed the track last, compared by address only
+    std::uint64_t imageIdentity_ = 0;  // the image handed the track last; 0 is no raster's
     std::uint64_t imageVersion_ = 0;
     Area dirty_{0, 0, 0, 0};
     bool knownBefore_ = false;  // the last restore put the track into the image of imageBefore_

@@ -46,7 +46,8 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
          [](TForm1& f) { f.TabbedNotebook1Change(kMapPage), f.Button5Click(), f.Image2MouseMove(355, 205); }},
         {"step and redraw", [](TForm1& f) { f.Timer2Timer(), f.BitBtn5Click(); }},
         // The track is painted again, but the kept copy of the map has the same shape.
-        {"redraw after a cell edit", [](TForm1& f) { f.State.MapGrid.at(3, 3) ^= kLine, f.BitBtn5Click(); }},
+        {"redraw after a cell edit",
+         [](TForm1& f) { f.State.MapGrid.at(3, 3) ^= kLine, f.engine.trackEdited(), f.BitBtn5Click(); }},
     };
     for (const int page : {kRobotPage, kMapPage, kAlgorithmPage, kSimulationPage})
         actions.emplace_back("page " + std::to_string(page) + " redraw", [page](TForm1& f) {

@@ -89,8 +89,8 @@ TEST(RunHistory, AnEditOrWrocEndsTheHistoryAndStepBackThenChangesNothing) {
         TForm1 f;
         startTypical(f);
         for (std::uint64_t n = 1; n <= 20; ++n) tick(f, n);
-        if (edit == 0) f.State.MapGrid.at(3, 3) ^= kLine;
-        if (edit == 1) f.State.RobotGrid.at(0, 0) = kBody;
+        if (edit == 0) f.State.MapGrid.at(3, 3) ^= kLine, f.engine.trackEdited();
+        if (edit == 1) f.State.RobotGrid.at(0, 0) = kBody, f.engine.robotEdited();
         if (edit == 2) f.ListBox1.add("0 0 0 0 0 0 0 0 5");
         if (edit == 3) f.Button16Click();
         const Seen before = seen(f);

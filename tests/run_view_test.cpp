@@ -211,6 +211,7 @@ TEST(RunStatus, AStoppedRunSaysInHowManyStepsItReachedTheStop) {
     TForm1 f;
     upwardRobot(f, 30);
     f.State.MapGrid.at(10, 20) = kStop;
+    f.engine.trackEdited();
     f.Button15Click();
     f.BitBtn7Click();
     for (int step = 1; step <= 16; ++step) runTick(f);
@@ -247,6 +248,7 @@ TEST(RunStatus, ARobotOffTheMapSaysSinceWhichStep) {
     runTick(f);
     EXPECT_EQ(eventOf(f), "poza mapą od kroku 16");
     f.State.MapGrid.at(10, 1) = kMapEmpty;
+    f.engine.trackEdited();
     f.BitBtn8Click();  // "Wyłącz": held, with no start cell to go back to
     f.BitBtn5Click();
     EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), -3.0f));
@@ -312,6 +314,7 @@ TEST(RunStatus, OpeningAFileEndsTheHistoryWithoutSayingItWasEdited) {
     typicalRun(f);
     f.Timer2Timer();
     f.State.MapGrid.at(0, 0) = kLine;
+    f.engine.trackEdited();
     f.History.follow(f.engine);
     ASSERT_EQ(historyText(f.History), "nie można cofać: zmieniono robota, mapę lub reguły");
     for (int open = 0; open < 2; ++open) {

@@ -95,7 +95,7 @@ TEST(Sensing, TurnedSamplesSenseExactlyAsSenseSamples) {
     robot.at(19, 19) = robot.at(0, 19) = kSensor;
     robot.at(4, 12) = robot.at(5, 12) = kDoubleHalf;  // the tenth is double
     SensorSamples samples;
-    samples.follow(robot);
+    samples.list(robot);
     std::mt19937 random(3);
     std::vector<Sight> pixels(701 * 401);
     for (Sight& p : pixels) p = static_cast<Sight>(random() % 3);

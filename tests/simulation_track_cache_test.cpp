@@ -53,8 +53,9 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
         {"back at 37 degrees, where the robot's box is widest",
          [&] { form.TrackBar2.position = 37, form.Button16Click(); }},
         {"start", [&] { form.Button15Click(); }},
-        {"stop cell", [&] { form.State.MapGrid.at(35, 33) = kStop; }},
-        {"stroke", [&] { appendStroke(form.State.StrokeList, 300, 300, 400, 350); }},
+        {"stop cell", [&] { form.State.MapGrid.at(35, 33) = kStop, form.engine.trackEdited(); }},
+        {"stroke",
+         [&] { appendStroke(form.State.StrokeList, 300, 300, 400, 350), form.engine.trackEdited(); }},
         {"strokes removed", [&] { form.Button11Click(); }},
         {"drawn from outside, far from the robot", [&] { form.Image5.canvas.setPixel(5, 5, kRed); }},
         {"new image", [&] { form.Image5.canvas = Raster(701, 401); }},
@@ -75,6 +76,7 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
         robot.at(i, 0) = robot.at(19, i) = kBody, robot.at(0, i) = robot.at(i, 19) = kWheel;
     robot.at(19, 5) = robot.at(20, 5) = kDoubleHalf;
     robot.at(19, 19) = kSensor;
+    form.engine.robotEdited();
     form.Button15Click();
     form.State.RobotPosY = 200.0f;  // the whole board on the map
     for (const int heading : {0, 90, 45, 10, 180, 271}) {

@@ -24,11 +24,11 @@ struct Track {
     Grid cells;
 };
 
-/// Paints the track through the layer and from scratch into a copy of the image as it was; true
-/// when both agree in pixels, brush, pen and pen position.
+/// Paints the track, as a new version, through the layer and from scratch into a copy of the
+/// image as it was; true when both agree in pixels, brush, pen and pen position.
 bool patchedIsFresh(TrackLayer& layer, const Track& t, Raster& image, TrackField field) {
     Raster fresh = image;
-    layer.paint(t.strokes, t.cells, image);
+    layer.paint(t.strokes, t.cells, newStamp(), image);
     paintTrackLayer(field, t.strokes, t.cells, fresh);
     const bool same = image.brushColour() == fresh.brushColour() && image.penColour() == fresh.penColour() &&
                       image.penWidth() == fresh.penWidth();
@@ -77,7 +77,7 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
         // A cut-short entry fails as a repaint from scratch does, and leaves the layer not stale.
         appendStroke(t.strokes, 10, 10, 20, 20);
         t.strokes.setLength(0, 2);
-        EXPECT_ANY_THROW(layer.paint(t.strokes, t.cells, image));
+        EXPECT_ANY_THROW(layer.paint(t.strokes, t.cells, newStamp(), image));
         t.strokes.setLength(0, 4);
         ASSERT_TRUE(patchedIsFresh(layer, t, image, field));
     }

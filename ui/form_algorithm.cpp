@@ -27,6 +27,7 @@ void TForm1::CheckBox7Click() { checkSensor(6, CheckBox7.checked); }
 void TForm1::CheckBox8Click() { checkSensor(7, CheckBox8.checked); }
 
 void TForm1::TrackBar1Change() {
+    engine.anglesEdited();
     Label1.caption = IntToStr(TrackBar1.position).view();
     Shell.RedrawPending = 1;
 }

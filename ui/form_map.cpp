@@ -4,7 +4,7 @@
 namespace vemrik {
 
 void TForm1::BitBtn3Click() {
-    Image2Track.restore(State, Image2.canvas);
+    Image2Track.restore(engine, Image2.canvas);
     Image2Track.drawnOver(Image2.canvas, {0, 0, 0, 0});
 }
 
@@ -14,7 +14,7 @@ void TForm1::Image2MouseDown(int x, int y) {
     {
         Shell.RedrawPending = 1;
         Shell.MouseHeld = 1;
-        pressMap(State, Shell.EditTool, x, y);
+        if (pressMap(State, Shell.EditTool, x, y)) engine.trackEdited();
     }
 }
 
@@ -24,8 +24,10 @@ void TForm1::Image2MouseMove(int x, int y) {
         Image2Track.drawnOver(Image2.canvas, paintMapPreview(Image2.canvas, Shell.EditTool, x, y));
     }
     if (Shell.MouseHeld == 1) {
-        if (const auto segment = dragMap(State, Shell.EditTool, Image2.canvas, x, y))
-            for (const ShortText& line : segmentLines(*segment)) Memo1.append(line);
+        const MapDrag drag = dragMap(State, Shell.EditTool, Image2.canvas, x, y);
+        if (drag.changed) engine.trackEdited();
+        if (drag.segment)
+            for (const ShortText& line : segmentLines(*drag.segment)) Memo1.append(line);
         Shell.RedrawPending = 1;
     }
     moveBrushAnchor(State, x, y);
@@ -39,10 +41,14 @@ void TForm1::Button7Click() { Shell.EditTool = kToolBrush; }
 void TForm1::Button8Click() { Shell.EditTool = kToolStart; }
 void TForm1::Button9Click() { Shell.EditTool = kToolStop; }
 void TForm1::Button10Click() {
-    if (undoStroke(State)) Shell.RedrawPending = 1;
+    if (!undoStroke(State)) return;
+    engine.trackEdited();
+    Shell.RedrawPending = 1;
 }
 void TForm1::Button11Click() {
-    if (clearStrokes(State)) Shell.RedrawPending = 1;
+    if (!clearStrokes(State)) return;
+    engine.trackEdited();
+    Shell.RedrawPending = 1;
 }
 
 }  // namespace vemrik

@@ -12,6 +12,9 @@ void TForm1::Image1MouseDown(int x, int y) {
     // Both flags before the write, which may fail off the board.
     Shell.RedrawPending = 1;
     Shell.MouseHeld = 1;
+    // Reported before the write: a double sensor's second half may fail after the first is
+    // written.
+    engine.robotEdited();
     pressRobot(State, Shell.EditTool, x, y);
 }
 
@@ -21,7 +24,7 @@ void TForm1::Image1MouseMove(int x, int y) {
         paintRobotPreview(Image1.canvas, Shell.EditTool, x, y);
     }
     if (Shell.MouseHeld == 1) {
-        writeRobotTool(State.RobotGrid, Shell.EditTool, x, y, false);
+        if (writeRobotTool(State.RobotGrid, Shell.EditTool, x, y, false)) engine.robotEdited();
         Shell.RedrawPending = 1;
     }
 }

@@ -10,7 +10,7 @@
 namespace vemrik {
 
 void TForm1::BitBtn5Click() {
-    const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
+    const Raster& track = Image5Track.layer(engine, Image5.canvas.width(), Image5.canvas.height());
     engine.placeAndSense(track);
     paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
@@ -31,6 +31,7 @@ void TForm1::BitBtn6Click() {
 }
 
 void TForm1::TrackBar2Change() {
+    engine.anglesEdited();
     headingFromTrackBar(State, TrackBar2.position);
     Shell.RedrawPending = 1;
 }
@@ -92,7 +93,7 @@ void TForm1::ShowStep(std::uint64_t step) {
 void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noise& noise) {
     Timer2.enabled = false;
     Button16Click();
-    const Raster& track = Image5Track.layer(State, Image5.canvas.width(), Image5.canvas.height());
+    const Raster& track = Image5Track.layer(engine, Image5.canvas.width(), Image5.canvas.height());
     engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
     engine.Seed = seed;
     engine.start();

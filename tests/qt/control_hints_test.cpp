@@ -51,6 +51,7 @@ private slots:
         TForm1& form = w.form();
         w.handle([&] {
             for (int x : {2, 5, 8}) form.State.RobotGrid.at(x, 0) = kSensor;
+            form.engine.robotEdited();
         });
         w.notebook()->setCurrentIndex(kAlgorithmPage);
         for (int n = 1; n <= 8; ++n) {
@@ -70,6 +71,7 @@ private slots:
         QCOMPARE(form.State.SensorStates[5], 1);
         w.handle([&] {
             for (int x = 10; x < 15; ++x) form.State.RobotGrid.at(x, 3) = kSensor;
+            form.engine.robotEdited();
         });
         for (int n = 1; n <= 8; ++n) QVERIFY(!hints.greyed(n));
     }
@@ -119,7 +121,7 @@ private slots:
         const QColor strong(20, 60, 200), pale(170, 170, 170);
         QCOMPARE(colourAt(10, 22), strong);
         QVERIFY(colourAt(22, 10) != strong);
-        w.handle([&] { w.form().State.MapGrid.at(5, 5) = kStart; });
+        w.handle([&] { w.form().State.MapGrid.at(5, 5) = kStart, w.form().engine.trackEdited(); });
         w.findChild<QPushButton*>("Button15")->click();
         QCOMPARE(colourAt(10, 22), pale);
         const QImage right = headingArrow(90, true, 44).toImage();
@@ -141,7 +143,7 @@ private slots:
         auto* step = w.findChild<QPushButton*>("BitBtn6");
         QTest::mouseClick(w.findChild<QPushButton*>("Button15"), Qt::LeftButton);
         QVERIFY(view.statusText().contains("stan: zatrzymany | Brak pola Start na mapie"));
-        w.handle([&] { form.State.MapGrid.at(35, 20) = kStart; });
+        w.handle([&] { form.State.MapGrid.at(35, 20) = kStart, form.engine.trackEdited(); });
         QTest::mouseClick(w.findChild<QPushButton*>("Button15"), Qt::LeftButton);
         QTest::mouseClick(on, Qt::LeftButton);
         QVERIFY(form.Timer2.enabled && !on->hasFocus());

@@ -57,7 +57,7 @@ private slots:
                  qPrintable(d->summaryLabel()->text()));
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
         QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty; });
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty, w.form().engine.trackEdited(); });
         d->start();
         QCOMPARE(std::tuple(d->running(), d->summaryLines()),
                  std::tuple(false, QStringList{"Nie można ocenić: na mapie nie ma pola startu."}));
@@ -149,10 +149,10 @@ private slots:
         w.handle([&] { w.form().TrackBar2.position = 7; });
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
         // A work that cannot be judged does not become the work the listed runs belong to.
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty; });
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty, w.form().engine.trackEdited(); });
         d->start();
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kStart; });
+        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kStart, w.form().engine.trackEdited(); });
         w.handle([&] { w.form().TrackBar2.position = ws.startHeading; });
         QVERIFY(d->showSelectedRun());
         QTRY_VERIFY(d.isNull());

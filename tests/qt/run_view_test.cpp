@@ -50,8 +50,10 @@ private slots:
             QCOMPARE(list->item(1)->background().style() != Qt::NoBrush, acted);
             QCOMPARE(list->item(1)->toolTip(), QString("trafienia od startu: %1").arg(hits));
         }
-        w.handle([&] { form.State.MapGrid.at(69, 39) = kStart; });  // without one "Start" keeps it held
-        w.findChild<QPushButton*>("Button15")->click();             // "Start"
+        w.handle([&] {
+            form.State.MapGrid.at(69, 39) = kStart, form.engine.trackEdited();
+        });                                              // without one "Start" keeps it held
+        w.findChild<QPushButton*>("Button15")->click();  // "Start"
         QVERIFY(view.statusText().startsWith("kroki: 0 | czas: 0,0 s | stan: gotowy"));
         QCOMPARE(list->item(1)->toolTip(), QString("trafienia od startu: 0"));
     }
@@ -130,7 +132,9 @@ private slots:
             for (const QWidget* other : a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 QVERIFY(other == a || !other->geometry().intersects(a->geometry()));
         QVERIFY(!controls.button()->isEnabled());
-        w.handle([&] { w.form().State.MapGrid.at(69, 39) = kStart; });  // far from the robot at (0, 0)
+        w.handle([&] {
+            w.form().State.MapGrid.at(69, 39) = kStart, w.form().engine.trackEdited();
+        });  // far from the robot at (0, 0)
         w.findChild<QPushButton*>("Button15")->click();
         for (int n = 0; n < 3; ++n) w.findChild<QPushButton*>("BitBtn6")->click();
         controls.button()->click();

@@ -41,6 +41,7 @@ struct Window {
     void draw() {  // as a user would: a wheel, a rule, the rule angle
         w.handle([&] {
             w.form().State.RobotGrid.at(4, 6) = 3;
+            w.form().engine.robotEdited();
             w.form().ListBox1.add("1 0 0 0 0 0 0 1 -30");
         });
         slider()->setValue(-30);

@@ -122,6 +122,7 @@ void TrackImportMenu::pictureRead() {
     const ImportPlacement placement = dialog.placement();
     window_.handle([&] {
         last_ = applyImport(window_.form().State, track, placement);
+        window_.form().engine.trackEdited();
         window_.form().Shell.RedrawPending = 1;
     });
 }
@@ -130,6 +131,7 @@ void TrackImportMenu::undo() {
     if (!last_ || !importUndoable(window_.form().State, *last_)) return;
     window_.handle([this] {
         undoImport(window_.form().State, *last_);
+        window_.form().engine.trackEdited();
         window_.form().Shell.RedrawPending = 1;
         last_.reset();
     });

@@ -1,0 +1,175 @@
+// The work carries a version that every edit moves on, and what is derived from it (the sample
+// points, the kept track layers) is derived again only when the version moved. An edit that
+// forgot to move it would leave an old layer or old sample points on screen: these tests edit
+// through the form as a user does and hold every redraw to one from scratch.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "map/map_view.h"
+#include "scenes/scenes.h"
+#include "simulation/simulation_view.h"
+#include "ui/form.h"
+#include "ui/workspace_form.h"
+
+using namespace vemrik;
+
+namespace {
+
+/// A robot of one sensor and a body cell, held on a start cell amid line cells.
+Workspace smallWork() {
+    Workspace ws;
+    ws.robot.at(10, 10) = kBody;
+    ws.robot.at(10, 5) = kSensor;
+    ws.map.at(35, 20) = kStart;
+    for (int x = 30; x < 40; ++x) ws.map.at(x, 19) = kLine;
+    return ws;
+}
+
+/// Both track pages redrawn by the form and from scratch, and the sensing of each: whether
+/// pixels, sensor states and the sensor count agree.
+::testing::AssertionResult redrawsAreFresh(TForm1& form) {
+    Engine fresh;
+    fresh.State = form.State;
+    Raster simulation(701, 401);
+    paintTrack(fresh.State, simulation);
+    fresh.placeAndSense(simulation);
+    paintSimulationView(fresh, simulation);
+    form.BitBtn5Click();
+    if (std::memcmp(form.Image5.canvas.data(), simulation.data(), 4u * 701 * 401) != 0)
+        return ::testing::AssertionFailure() << "simulation page";
+    if (form.State.SensorStates != fresh.State.SensorStates ||
+        form.State.SensorCount != fresh.State.SensorCount)
+        return ::testing::AssertionFailure()
+               << "sensing: " << form.State.SensorCount << " sensors against " << fresh.State.SensorCount;
+    Raster map(701, 401);
+    paintMapView(form.State.MapGrid, form.State.StrokeList, map);
+    form.BitBtn3Click();
+    if (std::memcmp(form.Image2.canvas.data(), map.data(), 4u * 701 * 401) != 0)
+        return ::testing::AssertionFailure() << "map page";
+    return ::testing::AssertionSuccess();
+}
+
+void press(TForm1& f, void (TForm1::*down)(int, int), void (TForm1::*up)(int, int), int x, int y) {
+    (f.*down)(x, y);
+    (f.*up)(x, y);
+}
+
+}  // namespace
+
+TEST(WorkVersion, EveryEditThroughTheFormIsSeenByTheNextRedraws) {
+    TForm1 form;
+    applyWorkspace(form, smallWork());
+    ASSERT_TRUE(redrawsAreFresh(form));
+    const auto robotPress = [&](int x, int y) {
+        press(form, &TForm1::Image1MouseDown, &TForm1::Image1MouseUp, x, y);
+    };
+    const auto mapPress = [&](int x, int y) {
+        press(form, &TForm1::Image2MouseDown, &TForm1::Image2MouseUp, x, y);
+    };
+    // The pages are redrawn between the press and the move, as the refresh cycle may do.
+    const auto robotDrag = [&](int x0, int y0, int x1, int y1) {
+        form.Image1MouseDown(x0, y0), redrawsAreFresh(form);
+        form.Image1MouseMove(x1, y1), form.Image1MouseUp(x1, y1);
+    };
+    const auto mapDrag = [&](int x0, int y0, int x1, int y1) {
+        form.Image2MouseDown(x0, y0), redrawsAreFresh(form);
+        form.Image2MouseMove(x1, y1), form.Image2MouseUp(x1, y1);
+    };
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"a second sensor pressed", [&] { form.Button4Click(), robotPress(125, 55); }},
+        {"a third sensor dragged to", [&] { robotDrag(85, 155, 75, 55); }},
+        {"the first sensor erased by a drag", [&] { form.Button2Click(), robotDrag(5, 5, 105, 55); }},
+        {"a double sensor pressed", [&] { form.Button12Click(), robotPress(45, 45); }},
+        {"a line cell pressed", [&] { form.Button5Click(), mapPress(15, 15); }},
+        {"a stop cell dragged to", [&] { form.Button9Click(), mapDrag(695, 395, 605, 305); }},
+        {"a cell cleared under the robot's sensor", [&] { form.Button6Click(), mapPress(355, 195); }},
+        {"brush strokes",
+         [&] { form.Button7Click(), mapDrag(100, 100, 400, 250), mapDrag(400, 250, 300, 50); }},
+        {"the newest stroke taken back", [&] { form.Button10Click(); }},
+        {"every stroke removed", [&] { form.Button11Click(); }},
+        {"another workspace", [&] { applyWorkspace(form, typicalScene()); }},
+        {"the small one again", [&] { applyWorkspace(form, smallWork()); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        edit();
+        ASSERT_TRUE(redrawsAreFresh(form)) << what;
+    }
+}
+
+TEST(WorkVersion, EachEditMovesTheVersionOfItsOwnPartOnly) {
+    TForm1 form;
+    applyWorkspace(form, smallWork());
+    struct Case {
+        const char* what;
+        std::function<void()> edit;
+        bool robot, track, work;
+    };
+    const Case cases[] = {
+        {"a body cell pressed",
+         [&] { form.Button1Click(), form.Image1MouseDown(15, 15), form.Image1MouseUp(0, 0); }, true, false,
+         true},
+        {"a drag over a cell that already holds the tool's code",
+         [&] { form.Shell.MouseHeld = 1, form.Image1MouseMove(105, 105), form.Image1MouseUp(0, 0); }, false,
+         false, false},
+        {"a line cell pressed",
+         [&] { form.Button5Click(), form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); }, false, true,
+         true},
+        {"the same cell pressed again", [&] { form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); },
+         false, false, false},
+        {"the same line dragged over", [&] { form.Shell.MouseHeld = 1, form.Image2MouseMove(355, 195); },
+         false, false, false},
+        {"the pointer moved, nothing held", [&] { form.Image2MouseUp(0, 0), form.Image2MouseMove(15, 15); },
+         false, false, false},
+        {"a brush segment",
+         [&] { form.Button7Click(), form.Image2MouseDown(5, 5), form.Image2MouseMove(50, 50); }, false, true,
+         true},
+        {"taken back", [&] { form.Image2MouseUp(0, 0), form.Button10Click(); }, false, true, true},
+        {"taken back with none left", [&] { form.Button10Click(); }, false, false, false},
+        {"removed with none left", [&] { form.Button11Click(); }, false, false, false},
+        {"the rule angle", [&] { form.TrackBar1.position = 30, form.TrackBar1Change(); }, false, false, true},
+        {"the start heading", [&] { form.TrackBar2.position = 90, form.TrackBar2Change(); }, false, false,
+         true},
+        {"a rule added", [&] { form.Button13Click(); }, false, false, true},
+        {"no rule selected to remove", [&] { form.Button14Click(); }, false, false, false},
+        {"a sensor ticked", [&] { form.CheckBox3.checked = true, form.CheckBox3Click(); }, false, false,
+         false},
+        {"a redraw and a step", [&] { form.BitBtn5Click(), form.BitBtn6Click(); }, false, false, false},
+        {"a workspace loaded", [&] { applyWorkspace(form, smallWork()); }, true, true, true},
+    };
+    for (const Case& c : cases) {
+        const std::uint64_t robot = form.engine.robotVersion(), track = form.engine.trackVersion();
+        const WorkVersion work = form.engine.workVersion();
+        c.edit();
+        EXPECT_EQ(form.engine.robotVersion() != robot, c.robot) << c.what;
+        EXPECT_EQ(form.engine.trackVersion() != track, c.track) << c.what;
+        EXPECT_EQ(form.engine.workVersion() != work, c.work) << c.what;
+    }
+}
+
+TEST(WorkVersion, ACopyKeepsItsOriginalsVersionAndAnotherEngineHasItsOwn) {
+    const Engine a;
+    const Engine copy = a;
+    const Engine other;
+    EXPECT_EQ(copy.workVersion(), a.workVersion());
+    EXPECT_NE(other.robotVersion(), a.robotVersion());
+    EXPECT_NE(other.trackVersion(), a.trackVersion());
+}
+
+// The history ends on an edit it is told of, not on a difference it finds: a cell set and cleared
+// again by hand has still been edited, and a press that writes what a cell holds has not.
+TEST(WorkVersion, TheHistoryEndsOnAnEditEvenWhenItWasTakenBackByHand) {
+    TForm1 form;
+    applyWorkspace(form, smallWork());
+    form.BitBtn5Click();
+    form.Button15Click();
+    for (int i = 0; i < 3; ++i) form.BitBtn6Click();
+    form.Button5Click();
+    form.Image2MouseDown(355, 195), form.Image2MouseUp(0, 0);  // already a line cell
+    EXPECT_TRUE(form.History.follow(form.engine));
+    form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0);
+    form.Button6Click();
+    form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0);
+    EXPECT_FALSE(form.History.follow(form.engine));
+}
