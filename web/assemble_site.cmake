@@ -12,7 +12,7 @@ list(SORT workspaces)
 file(COPY ${SOURCE}/examples/track-picture.png ${SOURCE}/examples/descriptions.ini DESTINATION ${SITE}/examples)
 # The Polish descriptions: the lines before the English group.
 file(READ ${SOURCE}/examples/descriptions.ini ini)
-string(FIND "${ini}" "[en]" english)
+string(FIND "${ini}" "\n[en]" english)
 string(SUBSTRING "${ini}" 0 ${english} polish)
 set(entries)
 foreach(w ${workspaces})
