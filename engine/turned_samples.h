@@ -7,6 +7,9 @@
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <emmintrin.h>
 #define VEMRIK_TURNED_SAMPLES_SSE2 1
+#elif defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#define VEMRIK_TURNED_SAMPLES_WASM_SIMD 1
 #endif
 
 #include "engine/sensing.h"
@@ -76,6 +79,23 @@ private:
             const auto b = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(index, index)));
             const unsigned read =
                 data[a & 0xffffffffu] | data[a >> 32] | data[b & 0xffffffffu] | data[b >> 32];
+            pattern |= lineBits_[static_cast<std::size_t>(i)] & (0u - (read & 1u));
+            seen |= read;
+        }
+#elif defined(VEMRIK_TURNED_SAMPLES_WASM_SIMD)
+        // The page's module: the same four points at once; the saturating truncation is the plain
+        // one here, every point lying on the image.
+        const v128_t px = wasm_f32x4_splat(posX), py = wasm_f32x4_splat(posY);
+        const v128_t perRow = wasm_i32x4_splat(sight_.width);
+        for (int i = 0; i < count_; ++i) {
+            const std::size_t first = 4 * static_cast<std::size_t>(i);
+            const v128_t x = wasm_i32x4_trunc_sat_f32x4(wasm_f32x4_add(wasm_v128_load(&turnedX_[first]), px));
+            const v128_t y = wasm_i32x4_trunc_sat_f32x4(wasm_f32x4_add(wasm_v128_load(&turnedY_[first]), py));
+            const v128_t index = wasm_i32x4_add(x, wasm_i32x4_mul(y, perRow));
+            const unsigned read = data[static_cast<std::uint32_t>(wasm_i32x4_extract_lane(index, 0))] |
+                                  data[static_cast<std::uint32_t>(wasm_i32x4_extract_lane(index, 1))] |
+                                  data[static_cast<std::uint32_t>(wasm_i32x4_extract_lane(index, 2))] |
+                                  data[static_cast<std::uint32_t>(wasm_i32x4_extract_lane(index, 3))];
             pattern |= lineBits_[static_cast<std::size_t>(i)] & (0u - (read & 1u));
             seen |= read;
         }

@@ -34,7 +34,7 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
     noise_->moveStart(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
 }
 
-bool HeadlessRun::step() {
+bool HeadlessRun::step() noexcept {
     // The window's order: the step acts on the last sensing, and the next one follows the move.
     if (tick<TickPart::Step>(*this, noise()) == TickEnd::NotFinite) return false;
     tick<TickPart::Sense>(*this, noise());

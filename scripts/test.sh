@@ -13,6 +13,17 @@ for preset in release asan tsan; do
   ctest --preset "$preset"
 done
 
+# The page's module (Emscripten): its bindings, and the same runs as the desktop's vemrik-eval.
+if command -v emcc >/dev/null; then
+  export NODE_PATH=/usr/share/nodejs
+  cmake --preset wasm
+  cmake --build --preset wasm
+  VEMRIK_WASM_DIR=build/wasm node --test tests/web/web_form_test.mjs
+  node tests/web/same_runs.mjs build/wasm build/release/vemrik-eval
+else
+  echo "emcc not found: the page's module is neither built nor tested (apt-get install emscripten)"
+fi
+
 # Short runs of the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers),
 # starting from the seed files; new inputs go to a throw-away folder.
 cmake --preset fuzz
