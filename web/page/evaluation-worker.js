@@ -1,0 +1,19 @@
+// "Oceń algorytm…" off the page's thread, on a module instance of its own. One message starts an
+// evaluation; progress and the result come back as messages. "Anuluj" ends the whole worker,
+// since a running evaluation never returns to read another message.
+importScripts('vemrik.js');
+
+const ready = createVemrik();
+
+self.onmessage = async ({data}) => {
+  try {
+    const m = await ready;
+    const result = m.evaluate(data.workspace, data.seed, data.runs, data.maxSteps, 0, (done, total) => {
+      self.postMessage({kind: 'progress', done, total});
+      return false;
+    });
+    self.postMessage({kind: 'done', result: JSON.parse(result)});
+  } catch (error) {
+    self.postMessage({kind: 'error', message: error.message ?? String(error)});
+  }
+};
