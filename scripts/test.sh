@@ -13,6 +13,16 @@ for preset in release asan tsan; do
   ctest --preset "$preset"
 done
 
+# The page in headless Chromium against the desktop build, when the browser can be driven.
+if command -v chromium >/dev/null && command -v chromedriver >/dev/null && command -v emcc >/dev/null &&
+   /usr/bin/python3 -c 'import selenium' 2>/dev/null; then
+  NODE_PATH=/usr/share/nodejs cmake --preset wasm
+  cmake --build --preset wasm
+  /usr/bin/python3 tests/web/page_test.py
+else
+  echo "SKIPPED: the browser tests (tests/web/) need chromium, chromium-driver, python3-selenium and emscripten."
+fi
+
 # Short runs of the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers),
 # starting from the seed files; new inputs go to a throw-away folder.
 cmake --preset fuzz

@@ -195,7 +195,7 @@ acceptDrops(document.getElementById('drop-hint'), openFile);
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
 const params = new URLSearchParams(location.search);
-window.vemrikPage = {form: () => form, clock, update};
+window.vemrikPage = {form: () => form, clock, update, layout: m.layout()};
 
 update();
 view.drawAll();
