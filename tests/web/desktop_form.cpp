@@ -2,6 +2,7 @@
 // standard input, writing what the window would show. One command a line:
 //   open PATH | page N | call NAME | mouse N down|move|up X Y | ticks K
 //   image N PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
+//   busy PATH (the busy scene's workspace file, for measuring the page)
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "scenes/scenes.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
@@ -94,6 +96,9 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "image") {
         in >> n >> word;
         writeImage(form, n, word);
+    } else if (command == "busy") {
+        in >> word;
+        std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::busyScene());
     } else if (command == "save") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::captureWorkspace(form));

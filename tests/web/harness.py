@@ -27,8 +27,9 @@ def module_dir():
     return found[0].parent
 
 
-def assemble(site):
-    """Lays out the page as a static server serves it: the page, the module, the examples."""
+def assemble(site, extra_examples):
+    """Lays out the page as a static server serves it: the page, the module, the examples (and
+    `extra_examples`, name to text, beside them)."""
     for item in (ROOT / "web" / "page").iterdir():
         shutil.copy(item, site)
     for name in ["vemrik.js", "vemrik.wasm"]:
@@ -39,6 +40,8 @@ def assemble(site):
         shutil.copy(item, examples)
     for name in EXAMPLE_FILES:
         shutil.copy(ROOT / "examples" / name, examples)
+    for name, text in extra_examples.items():
+        (examples / name).write_bytes(text)
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -52,14 +55,14 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Site:
     """The page on a free local port, and a browser that downloads into a folder of its own."""
 
-    def __init__(self):
+    def __init__(self, extra_examples=None):
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vemrik-web-"))
         self.downloads = self.folder / "downloads"
         self.profile = self.folder / "profile"
         site = self.folder / "site"
         for folder in [self.downloads, self.profile, site]:
             folder.mkdir()
-        assemble(site)
+        assemble(site, extra_examples or {})
         handler = functools.partial(QuietHandler, directory=str(site))
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
         self.server.daemon_threads = True

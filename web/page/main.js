@@ -202,5 +202,7 @@ view.drawAll();
 await listExamples();
 const first = params.get('przyklad');
 if (first) await openExample(first);
+await new Promise(requestAnimationFrame);
+window.vemrikPage.shownAt = performance.now();
 if (params.get('zegar') !== 'reczny') runOnBrowserTime(clock);
 document.body.dataset.ready = 'true';

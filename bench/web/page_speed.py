@@ -1,0 +1,77 @@
+"""Times the page in headless Chromium: from navigation to the first example shown, and on the
+busy scene a step of a run with the redraw it brings. Prints the figures for docs/performance.md.
+
+Needs the release build (its tests/web_desktop_form writes the busy scene) and the wasm build:
+    /usr/bin/python3 bench/web/page_speed.py
+"""
+import pathlib
+import statistics
+import subprocess
+import sys
+import tempfile
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tests" / "web"))
+from harness import Site  # noqa: E402
+
+LOADS = 10
+STEPS = 300
+
+
+def busy_scene():
+    with tempfile.TemporaryDirectory() as folder:
+        path = pathlib.Path(folder) / "busy.vemrik"
+        subprocess.run([ROOT / "build" / "release" / "tests" / "web_desktop_form"], input=f"busy {path}\n".encode(),
+                       check=True)
+        return path.read_bytes()
+
+
+def first_example_shown(site):
+    """Milliseconds from navigation until the oval is on the canvases, the page on its own clock."""
+    times = []
+    for _ in range(LOADS):
+        site.driver.get(f"{site.url}?przyklad=oval&fresh={len(times)}")
+        site.driver.implicitly_wait(0)
+        times.append(site.driver.execute_async_script("""
+            const done = arguments[0];
+            const wait = () => (window.vemrikPage && vemrikPage.shownAt) ? done(vemrikPage.shownAt) : setTimeout(wait, 5);
+            wait();"""))
+    return times
+
+
+def busy_steps(site):
+    """Milliseconds for each step of a run on the busy scene with its redraw: the run timer's tick
+    and the refresh tick after it, as the page's clock gives them."""
+    site.open("&przyklad=busy")
+    return site.driver.execute_script("""
+        const page = vemrikPage;
+        document.querySelector('[role=tab][data-page="3"]').click();
+        document.getElementById('Button15').click();
+        document.getElementById('BitBtn7').click();
+        const times = [];
+        for (let i = 0; i < arguments[0]; i++) {
+          const t0 = performance.now();
+          page.clock.advance(200);
+          times.push(performance.now() - t0);
+        }
+        return times;""", STEPS)
+
+
+def describe(name, times):
+    times = sorted(times)
+    print(f"{name}: median {statistics.median(times):.1f} ms, 90th percentile {times[int(len(times) * 0.9)]:.1f} ms,"
+          f" worst {times[-1]:.1f} ms ({len(times)} samples)")
+
+
+def main():
+    site = Site({"busy.vemrik": busy_scene()})
+    try:
+        print("Chromium", site.driver.capabilities.get("browserVersion"))
+        describe("navigation to the first example shown", first_example_shown(site))
+        describe("busy scene: a step with its redraw (200 ms of the page's clock)", busy_steps(site))
+    finally:
+        site.close()
+
+
+if __name__ == "__main__":
+    main()
