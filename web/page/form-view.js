@@ -34,7 +34,6 @@ function makeImage(c, view) {
 // a stroke ends where it is let go, as the window's does, even outside the board.
 function listenForDrawing(canvas, n, view) {
   canvas.style.touchAction = 'none';
-  canvas.tabIndex = 0;
   const at = (e) => {
     const box = canvas.getBoundingClientRect();
     return [Math.floor((e.clientX - box.left) * canvas.width / box.width),
@@ -56,6 +55,8 @@ function makeButton(c, view) {
   const button = place(document.createElement('button'), c);
   button.type = 'button';
   button.textContent = c.caption;
+  // As in the window, a click leaves the keyboard where it was, so the space bar still pauses.
+  button.addEventListener('mousedown', (e) => e.preventDefault());
   button.addEventListener('click', () => view.act(() => view.form().call(c.name)));
   return button;
 }

@@ -12,6 +12,9 @@ let form = new m.WebForm();
 let fileName = kUntitled;
 let state = null;
 let stepMax = 0;
+// Opening a file leaves the images blank until the refresh cycle draws them; the first drawing
+// after start-up is when the page has shown its first example.
+let awaitingFirstDraw = false;
 
 const textDialog = document.getElementById('text-dialog');
 const statusLine = document.getElementById('status');
@@ -79,7 +82,6 @@ function showPage(page) {
   for (const tab of document.querySelectorAll('[role="tab"]')) {
     const selected = Number(tab.dataset.page) === page;
     tab.setAttribute('aria-selected', String(selected));
-    tab.tabIndex = selected ? 0 : -1;
   }
   view.drawPage(page);
 }
@@ -90,6 +92,10 @@ const clock = new Clock(
       if (form.tick()) {
         view.drawPage(shownPage());
         update();
+        if (awaitingFirstDraw) {
+          awaitingFirstDraw = false;
+          window.vemrikPage.shownAt = performance.now();
+        }
       }
     },
     () => act(() => form.runTick()));
@@ -201,8 +207,9 @@ update();
 view.drawAll();
 await listExamples();
 const first = params.get('przyklad');
-if (first) await openExample(first);
-await new Promise(requestAnimationFrame);
-window.vemrikPage.shownAt = performance.now();
+if (first) {
+  awaitingFirstDraw = true;
+  await openExample(first);
+}
 if (params.get('zegar') !== 'reczny') runOnBrowserTime(clock);
 document.body.dataset.ready = 'true';

@@ -28,5 +28,11 @@ export function listenToMenus(onItem) {
   document.addEventListener('click', close);
   document.addEventListener('keydown', (e) => {
     if (e.key === 'Escape') close();
+    const items = e.target.closest?.('.menu-items');
+    if (!items || !['ArrowDown', 'ArrowUp'].includes(e.key)) return;
+    e.preventDefault();
+    const all = [...items.querySelectorAll('[role="menuitem"]')];
+    const next = all.indexOf(e.target) + (e.key === 'ArrowDown' ? 1 : -1);
+    all[(next + all.length) % all.length].focus();
   });
 }
