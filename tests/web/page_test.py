@@ -198,6 +198,18 @@ class PageTest(unittest.TestCase):
                 WebDriverWait(self.driver, 10).until(lambda d: self.state()["rules"])
                 self.assertEqual((EXAMPLES / f"{example}.vemrik").read_bytes(), self.saved().read_bytes())
 
+    def test_new_gives_the_work_of_a_desktop_just_started(self):
+        self.site.open("&przyklad=zigzag")
+        self.menu("Plik", "Nowy")
+        self.assertEqual(desktop(["save {file}"], "file")["file"], self.saved().read_bytes())
+
+    def test_the_track_picture_imports_as_the_tape_loop_was_made(self):
+        self.site.open()
+        self.driver.find_element(By.ID, "open-picture").send_keys(str(EXAMPLES / "track-picture.png"))
+        WebDriverWait(self.driver, 30).until(lambda d: json.loads(self.js("return vemrikPage.form().save()"))["strokes"])
+        tape_loop = json.loads((EXAMPLES / "tape-loop.vemrik").read_text())
+        self.assertEqual(tape_loop["strokes"], json.loads(self.saved().read_text())["strokes"])
+
     def test_a_bad_file_is_refused_and_the_work_stays(self):
         self.site.open("&przyklad=oval")
         with tempfile.TemporaryDirectory() as folder:
