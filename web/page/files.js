@@ -38,7 +38,8 @@ export function download(text, fileName) {
 export async function decodePicture(file) {
   let bitmap;
   try {
-    bitmap = await createImageBitmap(file);
+    // The file's own pixels, as the desktop reads them: no colour profile, no premultiplied alpha.
+    bitmap = await createImageBitmap(file, {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
   } catch {
     throw new Error(`„${file.name}” nie jest obrazem, który przeglądarka umie odczytać.`);
   }
