@@ -18,13 +18,10 @@ EXAMPLE_FILES = ["descriptions.ini", "track-picture.png"]
 
 def module_dir():
     """The folder holding the built vemrik.js and vemrik.wasm."""
-    given = os.environ.get("VEMRIK_WASM_DIR")
-    if given:
-        return pathlib.Path(given)
-    found = sorted((ROOT / "build" / "wasm").rglob("vemrik.wasm"))
-    if not found:
-        raise FileNotFoundError("vemrik.wasm not built: cmake --preset wasm && cmake --build --preset wasm")
-    return found[0].parent
+    folder = pathlib.Path(os.environ.get("VEMRIK_WASM_DIR", ROOT / "build" / "wasm"))
+    if not (folder / "vemrik.wasm").exists():
+        raise FileNotFoundError(f"no vemrik.wasm in {folder}: cmake --preset wasm && cmake --build --preset wasm")
+    return folder
 
 
 def assemble(site, extra_examples):
