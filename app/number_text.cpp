@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/decimal.h"
 #include "app/errors.h"
 
 namespace vemrik {
@@ -29,11 +30,8 @@ ShortText IntToStr(std::int64_t value) {
 }
 
 ShortText FloatToStr(double value) {
-    std::array<char, 40> buf{};
-    const auto res =
-        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
     ShortText t;
-    t.assign({buf.data(), static_cast<std::size_t>(res.ptr - buf.data())});
+    t.assign(generalText(value, 15));
     return t;
 }
 
@@ -57,10 +55,9 @@ double StrToFloat(std::string_view text) {
             return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E';
         }))
         throw fail();
-    double value = 0.0;
-    const auto res = std::from_chars(first, last, value);
-    if (res.ec != std::errc() || res.ptr != last || !std::isfinite(value)) throw fail();
-    return value;
+    const std::optional<double> value = readDouble({first, static_cast<std::size_t>(last - first)});
+    if (!value || !std::isfinite(*value)) throw fail();
+    return *value;
 }
 
 }  // namespace vemrik

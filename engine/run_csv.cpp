@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <type_traits>
+
+#include "app/decimal.h"
 
 namespace vemrik {
 
@@ -9,10 +12,12 @@ namespace {
 
 template <class Number>
 void appendNumber(std::string& out, Number v) {
-    std::array<char, 48> buf{};
-    // The shortest text that reads back to the same value.
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-    out.append(buf.data(), res.ptr);
+    if constexpr (std::is_floating_point_v<Number>) {
+        out += shortestText(v);
+    } else {
+        std::array<char, 24> buf{};
+        out.append(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr);
+    }
 }
 
 void appendField(std::string& out, std::string_view text) {

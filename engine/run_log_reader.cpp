@@ -7,6 +7,7 @@
 #include <limits>
 #include <unordered_map>
 
+#include "app/decimal.h"
 #include "app/texts.h"
 #include "engine/rule_table.h"
 #include "engine/run_csv.h"
@@ -87,8 +88,10 @@ bool readUnsigned(std::string_view field, Number& out) {
 
 bool readFloat(std::string_view field, float& out) {
     if (field.empty() || field[0] == '+' || field[0] == ' ') return false;
-    const auto res = std::from_chars(field.data(), field.data() + field.size(), out);
-    return res.ec == std::errc{} && res.ptr == field.data() + field.size() && std::isfinite(out);
+    const std::optional<float> v = vemrik::readFloat(field);
+    if (!v || !std::isfinite(*v)) return false;
+    out = *v;
+    return true;
 }
 
 bool hasControl(std::string_view text) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <mutex>
-#include <system_error>
-#include <thread>
+
+#include "evaluation/workers.h"
 
 namespace vemrik {
 
@@ -12,7 +12,7 @@ std::uint32_t runSeed(std::uint32_t baseSeed, int run) { return baseSeed + stati
 namespace {
 
 int threadCount(int asked, int runs) {
-    int n = asked > 0 ? asked : static_cast<int>(std::thread::hardware_concurrency());
+    int n = asked > 0 ? asked : workerSlots();
     return std::clamp(n, 1, std::max(runs, 1));
 }
 
@@ -41,17 +41,7 @@ Evaluation runMany(const RunSetup& setup, int runs, int maxSteps, std::uint32_t 
             progress(++finished, runs);
         }
     };
-    std::vector<std::thread> pool;
-    const int n = threadCount(threads, runs);
-    for (int t = 1; t < n; ++t) {
-        try {
-            pool.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;  // the threads there are, this one included, still do every run
-        }
-    }
-    work();
-    for (std::thread& t : pool) t.join();
+    onWorkers(threadCount(threads, runs), work);
 
     Evaluation e;
     e.requested = runs;

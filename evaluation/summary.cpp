@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/decimal.h"
 #include "app/texts.h"
 
 namespace vemrik {
@@ -22,8 +23,7 @@ std::vector<int> successSteps(const std::vector<EvaluatedRun>& runs) {
 
 /// `decimals` places with the decimal sign of the language spoken; never from the locale.
 std::string decimal(double v, int decimals) {
-    char buf[64];
-    std::string text(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
+    std::string text = fixedText(v, decimals);
     std::replace(text.begin(), text.end(), '.', decimalSign()[0]);
     return text;
 }

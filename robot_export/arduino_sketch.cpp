@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "app/decimal.h"
 #include "engine/run_csv.h"
 #include "robot_export/default_pins.h"
 
@@ -348,8 +349,7 @@ std::string cStringLiteral(std::string_view text) {
 }
 
 std::string floatLiteral(float v) {
-    char buf[48];
-    std::string text(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    std::string text = shortestText(v);
     if (text.find_first_of(".e") == std::string::npos) text += ".0";
     return text + "f";
 }

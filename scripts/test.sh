@@ -13,14 +13,21 @@ for preset in release asan tsan; do
   ctest --preset "$preset"
 done
 
-# The page in headless Chromium against the desktop build, when the browser can be driven.
-if command -v chromium >/dev/null && command -v chromedriver >/dev/null && command -v emcc >/dev/null &&
-   /usr/bin/python3 -c 'import selenium' 2>/dev/null; then
-  NODE_PATH=/usr/share/nodejs cmake --preset wasm
+# The page's module (Emscripten): its bindings, and the same runs as the desktop's vemrik-eval.
+if command -v emcc >/dev/null; then
+  export NODE_PATH=/usr/share/nodejs
+  cmake --preset wasm
   cmake --build --preset wasm
-  /usr/bin/python3 tests/web/page_test.py
+  VEMRIK_WASM_DIR=build/wasm node --test tests/web/web_form_test.mjs
+  node tests/web/same_runs.mjs build/wasm build/release/vemrik-eval
+  # The page in headless Chromium against the desktop build, when the browser can be driven.
+  if command -v chromium >/dev/null && command -v chromedriver >/dev/null && /usr/bin/python3 -c 'import selenium' 2>/dev/null; then
+    /usr/bin/python3 tests/web/page_test.py
+  else
+    echo "SKIPPED: the browser tests (tests/web/page_test.py) need chromium, chromium-driver and python3-selenium."
+  fi
 else
-  echo "SKIPPED: the browser tests (tests/web/) need chromium, chromium-driver, python3-selenium and emscripten."
+  echo "emcc not found: the page's module is neither built nor tested (apt-get install emscripten)"
 fi
 
 # Short runs of the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers),

@@ -28,7 +28,12 @@ constexpr unsigned kStopBit = 1;
 
 constexpr std::uint8_t kDerived = kFactLeft | kFactBack | kFactStopped;
 
-std::uint32_t bitsOf(float f) { return std::bit_cast<std::uint32_t>(f); }
+std::uint32_t bitsOf(float f) {
+    static_assert(sizeof(float) == sizeof(std::uint32_t));
+    std::uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
 
 }  // namespace
 

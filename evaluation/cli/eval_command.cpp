@@ -8,6 +8,7 @@
 #include "app/texts.h"
 #include "evaluation/cli/arduino_command.h"
 #include "evaluation/cli/grade_command.h"
+#include "evaluation/evaluation_csv.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/job_report.h"
 #include "evaluation/sweep.h"
@@ -156,25 +157,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     return o;
 }
 
-std::string shortest(float v) {
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
-}
-
-const char* outcomeName(Outcome o) {
-    switch (o) {
-        case Outcome::Success:
-            return "success";
-        case Outcome::Lost:
-            return "lost";
-        case Outcome::Timeout:
-            return "timeout";
-        case Outcome::Cancelled:
-            return "cancelled";
-    }
-    return "?";
-}
-
 /// Why the CSV file cannot be written, asked before hours of runs rather than after them.
 std::optional<std::string> csvRefusal(const Options& o) {
     if (sameFile(*o.csv, o.workspace))
@@ -198,31 +180,6 @@ std::string csvOf(const JobResult& r) {
 }
 
 }  // namespace
-
-std::string csvText(const Evaluation& e) {
-    std::string text = "run,seed,outcome,steps,x,y,heading\n";
-    for (const EvaluatedRun& r : e.runs) {
-        text += std::to_string(r.run) + ',' + std::to_string(r.seed) + ',' + outcomeName(r.result.outcome) +
-                ',' + std::to_string(r.result.steps) + ',' + shortest(r.result.x) + ',' +
-                shortest(r.result.y) + ',' + shortest(r.result.heading) + '\n';
-    }
-    return text;
-}
-
-std::string sweepCsvText(const std::vector<SweepPoint>& sweep) {
-    std::string text = "level,run,seed,outcome,steps,x,y,heading\n";
-    for (const SweepPoint& p : sweep) {
-        char buf[32];
-        const std::string level(buf, std::to_chars(buf, buf + sizeof buf, p.level).ptr);
-        const std::string rows = csvText(p.evaluation);
-        for (std::size_t from = rows.find('\n') + 1; from < rows.size();) {
-            const std::size_t end = rows.find('\n', from) + 1;
-            text += level + ',' + rows.substr(from, end - from);
-            from = end;
-        }
-    }
-    return text;
-}
 
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);

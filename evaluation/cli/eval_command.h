@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/run_many.h"
-#include "evaluation/sweep.h"
+#include "evaluation/evaluation_csv.h"
 
 namespace vemrik {
 
@@ -15,13 +14,6 @@ inline constexpr int kEvalBadArguments = 1;
 inline constexpr int kEvalBadWorkspace = 2;
 inline constexpr int kEvalCsvNotWritten = 3;
 inline constexpr int kEvalOutputLost = 4;  ///< the summary could not be written to `out`
-
-/// The runs as CSV: a header "run,seed,outcome,steps,x,y,heading", then one row per run; the
-/// pose in the shortest text that reads back as the same float.
-std::string csvText(const Evaluation& e);
-
-/// A sweep's runs as CSV: csvText's columns after a first one, "level".
-std::string sweepCsvText(const std::vector<SweepPoint>& sweep);
 
 /// vemrik-eval without the process: the arguments after the program's name, the summary to
 /// `out`, messages to `err`; returns the exit code. A `--csv` file that cannot be written is refused

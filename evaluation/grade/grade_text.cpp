@@ -1,3 +1,4 @@
+#include "app/decimal.h"
 #include "app/texts.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
@@ -35,16 +36,10 @@ std::string csvField(const std::string& s) {
     return q + "\"";
 }
 
-std::string shortestNumber(double v) {
-    char buf[64];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
-}
+std::string shortestNumber(double v) { return shortestText(v); }
 
 /// A share with a decimal point; six places keep a rounding residue such as 1e-18 out of the file.
-std::string pointNumber(double v) {
-    char buf[64];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 6).ptr);
-}
+std::string pointNumber(double v) { return fixedText(v, 6); }
 
 }  // namespace
 

@@ -1,0 +1,129 @@
+// Number texts, built twice: with the desktop's conversions, and with the page's, which must give
+// what the desktop's library gives, as the page has no floating-point to_chars of its own.
+#include "app/decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace vemrik {
+namespace {
+
+TEST(DecimalText, ShortestTexts) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {0.1, "0.1"},
+        {1e22, "1e+22"},
+        {1e-7, "1e-07"},
+        {0.0001, "1e-04"},
+        {0.00015, "0.00015"},
+        {123456.0, "123456"},
+        {12300000.0, "12300000"},  // as long as 1.23e+07: the plain one
+        {1e16, "1e+16"},
+        {1e15 + 1, "1000000000000001"},
+        {9007199254740993.0, "9007199254740992"},
+        {-355.25, "-355.25"},
+        {static_cast<double>(0.1f), "0.10000000149011612"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(shortestText(c.value), c.text) << c.text;
+}
+
+TEST(DecimalText, ShortestFloatTexts) {
+    struct Case {
+        float value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.1f, "0.1"}, {355.5f, "355.5"}, {16777216.0f, "16777216"}, {-90.0f, "-90"}, {1e-8f, "1e-08"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(shortestText(c.value), c.text) << c.text;
+}
+
+TEST(DecimalText, FixedAndGeneralTexts) {
+    EXPECT_EQ(fixedText(2.345, 1), "2.3");  // 2.345 is stored a little below itself
+    EXPECT_EQ(fixedText(0.125, 2), "0.12");
+    EXPECT_EQ(fixedText(-0.04, 1), "-0.0");
+    EXPECT_EQ(fixedText(97.5, 0), "98");
+    EXPECT_EQ(generalText(0.5, 15), "0.5");
+    EXPECT_EQ(generalText(0.1 + 0.2, 15), "0.3");
+    EXPECT_EQ(generalText(1e20, 15), "1e+20");
+    EXPECT_EQ(generalText(-123.456, 15), "-123.456");
+}
+
+TEST(DecimalText, ReadsWhatFromCharsReads) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"1.5", 1.5},          {"-2e3", -2000.0},       {"1.", 1.0},           {".5", 0.5},
+        {"+1", std::nullopt},  {" 1", std::nullopt},    {"1 ", std::nullopt},  {"0x10", std::nullopt},
+        {"", std::nullopt},    {"1e999", std::nullopt}, {".", std::nullopt},   {"-", std::nullopt},
+        {"--1", std::nullopt}, {"1e", std::nullopt},    {"1,5", std::nullopt}, {"1e-400", std::nullopt},
+        {"5e-324", 5e-324},
+    };
+    for (const Case& c : cases) EXPECT_EQ(readDouble(c.text), c.value) << '"' << c.text << '"';
+    EXPECT_EQ(readFloat("0.1"), 0.1f);
+    EXPECT_EQ(readFloat("3.5e39"), std::nullopt);
+}
+
+/// Bit patterns spread over every exponent, from a fixed generator.
+template <class Number, class Bits>
+std::vector<Number> spreadValues(int count) {
+    std::vector<Number> out;
+    std::uint64_t state = 88172645463325252ull;
+    while (static_cast<int>(out.size()) < count) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        const auto bits = static_cast<Bits>(state);
+        Number v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v)) out.push_back(v);
+    }
+    return out;
+}
+
+template <class Number>
+std::string libraryText(Number v) {
+    char buf[64];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+TEST(DecimalText, ShortestAsTheLibraryForAnyDouble) {
+    for (const double v : spreadValues<double, std::uint64_t>(20000)) {
+        const std::string text = shortestText(v);
+        ASSERT_EQ(text, libraryText(v));
+        ASSERT_EQ(readDouble(text), v) << text;
+    }
+}
+
+TEST(DecimalText, ShortestAsTheLibraryForAnyFloat) {
+    for (const float v : spreadValues<float, std::uint32_t>(20000)) {
+        const std::string text = shortestText(v);
+        ASSERT_EQ(text, libraryText(v));
+        ASSERT_EQ(readFloat(text), v) << text;
+    }
+}
+
+TEST(DecimalText, ShortestAsTheLibraryForPoses) {
+    // Positions and headings as runs end: a quarter pixel or a hundredth of a degree apart.
+    for (int i = -4000; i <= 4000; ++i) {
+        const float x = static_cast<float>(i) * 0.25f + 0.1f;
+        const float heading = static_cast<float>(i) * 0.01f;
+        ASSERT_EQ(shortestText(x), libraryText(x));
+        ASSERT_EQ(shortestText(heading), libraryText(heading));
+    }
+}
+
+}  // namespace
+}  // namespace vemrik

@@ -1,0 +1,28 @@
+# Gathers the static files of the page into one folder: the page, the module, the examples and
+# their list. Run as cmake -DSOURCE=... -DMODULE=... -DSITE=... -P assemble_site.cmake.
+file(REMOVE_RECURSE ${SITE})
+file(MAKE_DIRECTORY ${SITE}/examples)
+if(EXISTS ${SOURCE}/web/page)
+  file(COPY ${SOURCE}/web/page/ DESTINATION ${SITE})
+endif()
+file(COPY ${MODULE}/vemrik.js ${MODULE}/vemrik.wasm DESTINATION ${SITE})
+
+file(GLOB workspaces RELATIVE ${SOURCE}/examples ${SOURCE}/examples/*.vemrik)
+list(SORT workspaces)
+file(COPY ${SOURCE}/examples/track-picture.png ${SOURCE}/examples/descriptions.ini DESTINATION ${SITE}/examples)
+# The Polish descriptions: the lines before the English group.
+file(READ ${SOURCE}/examples/descriptions.ini ini)
+string(FIND "${ini}" "\n[en]" english)
+string(SUBSTRING "${ini}" 0 ${english} polish)
+set(entries)
+foreach(w ${workspaces})
+  file(COPY ${SOURCE}/examples/${w} DESTINATION ${SITE}/examples)
+  string(REPLACE ".vemrik" "" stem ${w})
+  set(description "")
+  if(polish MATCHES "\n${stem}=\"([^\"\n]*)\"")
+    set(description ${CMAKE_MATCH_1})
+  endif()
+  list(APPEND entries "{\"file\": \"examples/${w}\", \"name\": \"${stem}\", \"description\": \"${description}\"}")
+endforeach()
+list(JOIN entries ",\n  " joined)
+file(WRITE ${SITE}/examples/index.json "[\n  ${joined}\n]\n")

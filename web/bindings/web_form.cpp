@@ -1,0 +1,210 @@
+#include "web/bindings/web_form.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "engine/run_control.h"
+#include "ui/refresh_cycle.h"
+#include "ui/workspace_form.h"
+#include "web/bindings/form_texts.h"
+#include "web/bindings/js_error.h"
+#include "web/bindings/picture.h"
+#include "workspace/workspace_json.h"
+
+namespace vemrik::web {
+
+namespace {
+
+using Handler = void (TForm1::*)();
+
+struct NamedHandler {
+    std::string_view name;
+    Handler handler;
+};
+
+// As the window wires its buttons: "Start" on the run page refuses a map without a start cell.
+constexpr std::array kClickHandlers = {
+    NamedHandler{"Button1", &TForm1::Button1Click},        NamedHandler{"Button2", &TForm1::Button2Click},
+    NamedHandler{"Button3", &TForm1::Button3Click},        NamedHandler{"Button4", &TForm1::Button4Click},
+    NamedHandler{"Button5", &TForm1::Button5Click},        NamedHandler{"Button6", &TForm1::Button6Click},
+    NamedHandler{"Button7", &TForm1::Button7Click},        NamedHandler{"Button8", &TForm1::Button8Click},
+    NamedHandler{"Button9", &TForm1::Button9Click},        NamedHandler{"Button10", &TForm1::Button10Click},
+    NamedHandler{"Button11", &TForm1::Button11Click},      NamedHandler{"Button12", &TForm1::Button12Click},
+    NamedHandler{"Button13", &TForm1::Button13Click},      NamedHandler{"Button14", &TForm1::Button14Click},
+    NamedHandler{"Button15", &TForm1::StartFromStartCell}, NamedHandler{"Button16", &TForm1::Button16Click},
+    NamedHandler{"BitBtn1", &TForm1::BitBtn1Click},        NamedHandler{"BitBtn2", &TForm1::BitBtn2Click},
+    NamedHandler{"BitBtn3", &TForm1::BitBtn3Click},        NamedHandler{"BitBtn4", &TForm1::BitBtn4Click},
+    NamedHandler{"BitBtn5", &TForm1::BitBtn5Click},        NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
+    NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},        NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
+};
+
+struct ImageHandlers {
+    void (TForm1::*down)(int, int);
+    void (TForm1::*move)(int, int);
+    void (TForm1::*up)(int, int);
+    Handler click;
+};
+
+/// The boards that take the mouse: Image1 (robot) and Image2 (map); the others only show.
+const ImageHandlers* imageHandlers(int n) {
+    static constexpr ImageHandlers kRobot{&TForm1::Image1MouseDown, &TForm1::Image1MouseMove,
+                                          &TForm1::Image1MouseUp, &TForm1::Image1Click};
+    static constexpr ImageHandlers kMap{&TForm1::Image2MouseDown, &TForm1::Image2MouseMove,
+                                        &TForm1::Image2MouseUp, &TForm1::Image2Click};
+    return n == 1 ? &kRobot : n == 2 ? &kMap : nullptr;
+}
+
+}  // namespace
+
+WebForm::WebForm() : form_(std::make_unique<TForm1>()) {}
+
+template <class Handler>
+void WebForm::handle(Handler&& handler) {
+    std::string error;
+    bool failed = false;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        error = e.what();
+        failed = true;
+    } catch (...) {
+        failed = true;
+    }
+    afterEvent();
+    if (failed) throwJsError(error.empty() ? "Nieoczekiwany błąd" : error);
+}
+
+void WebForm::afterEvent() {
+    form_->engine.Run.followList(form_->ListBox1.lines);
+    form_->History.follow(form_->engine);
+}
+
+const Raster& WebForm::canvas(int n) const {
+    switch (n) {
+        case 1:
+            return form_->Image1.canvas;
+        case 2:
+            return form_->Image2.canvas;
+        case 3:
+            return form_->Image3.canvas;
+        case 4:
+            return form_->Image4.canvas;
+        case 5:
+            return form_->Image5.canvas;
+        default:
+            throwJsError("Nie ma obrazu " + std::to_string(n));
+    }
+}
+
+std::string WebForm::controls() { return controlsJson(*form_); }
+
+int WebForm::imageWidth(int n) const { return canvas(n).width(); }
+int WebForm::imageHeight(int n) const { return canvas(n).height(); }
+
+emscripten::val WebForm::imageRGBA(int n) {
+    const Raster& c = canvas(n);
+    rgba_.resize(static_cast<std::size_t>(c.width()) * static_cast<std::size_t>(c.height()) * 4);
+    toRGBA(c, rgba_.data());
+    return emscripten::val(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
+}
+
+void WebForm::call(const std::string& name) {
+    const auto* h = std::find_if(kClickHandlers.begin(), kClickHandlers.end(),
+                                 [&](const NamedHandler& n) { return n.name == name; });
+    if (h == kClickHandlers.end()) throwJsError("Nie ma przycisku „" + name + "”");
+    handle([this, f = h->handler] { (form_.get()->*f)(); });
+}
+
+void WebForm::mouse(int n, const std::string& kind, int x, int y) {
+    if (n < 1 || n > 5) throwJsError("Nie ma obrazu " + std::to_string(n));
+    const ImageHandlers* h = imageHandlers(n);
+    if (!h) return;
+    TForm1& f = *form_;
+    if (kind == "down")
+        handle([&] { (f.*h->down)(x, y); });
+    else if (kind == "move")
+        handle([&] { (f.*h->move)(x, y); });
+    else if (kind == "up")
+        handle([&] { (f.*h->up)(x, y); });
+    else if (kind == "click")
+        handle([&] { (f.*h->click)(); });
+    else
+        throwJsError("Nieznane zdarzenie myszy „" + kind + "”");
+}
+
+void WebForm::check(int sensor, bool on) {
+    if (sensor < 0 || sensor >= kSensorSlots) throwJsError("Nie ma czujnika " + std::to_string(sensor));
+    // As the window's box: ticked first, then its handler.
+    form_->checkBox(sensor + 1).checked = on;
+    handle([&] { form_->checkSensor(sensor, on); });
+}
+
+void WebForm::setTrack(int n, int value) {
+    if (n != 1 && n != 2) throwJsError("Nie ma suwaka " + std::to_string(n));
+    TrackBar& bar = n == 1 ? form_->TrackBar1 : form_->TrackBar2;
+    // As a slider does: it cannot be set beyond its ends.
+    bar.position = std::clamp(value, bar.min, bar.max);
+    handle([&] { n == 1 ? form_->TrackBar1Change() : form_->TrackBar2Change(); });
+}
+
+void WebForm::selectRule(int line) {
+    handle([&] { form_->SelectRule(line); });
+}
+
+void WebForm::page(int n) {
+    if (n < 0 || n > 3) throwJsError("Nie ma strony " + std::to_string(n));
+    handle([&] { form_->TabbedNotebook1Change(n); });
+}
+
+bool WebForm::tick() {
+    if (!form_->Timer1.enabled) return false;
+    // An idle tick only counts, as in the window.
+    if (!refreshDue(form_->Shell)) {
+        form_->Timer1Timer();
+        return false;
+    }
+    handle([&] { form_->Timer1Timer(); });
+    return true;
+}
+
+bool WebForm::runTick() {
+    if (!form_->Timer2.enabled) return false;
+    handle([&] { form_->Timer2Timer(); });
+    return true;
+}
+
+void WebForm::pause() {
+    handle([&] { form_->PauseClick(); });
+}
+
+void WebForm::stepBack() {
+    handle([&] { form_->StepBackClick(); });
+}
+
+void WebForm::showStep(double step) {
+    if (!(step >= 0)) throwJsError("Nie ma kroku " + std::to_string(step));
+    handle([&] { form_->ShowStep(static_cast<std::uint64_t>(step)); });
+}
+
+std::string WebForm::save() const { return toJson(captureWorkspace(*form_)); }
+
+void WebForm::open(const std::string& text) {
+    const ParsedWorkspace read = parseWorkspace(text);
+    if (!read.workspace) throwJsError(read.error);
+    handle([&] { applyWorkspace(*form_, *read.workspace); });
+}
+
+std::string WebForm::ruleCheck() const { return ruleCheckText(*form_); }
+
+std::string WebForm::inspect() const { return inspectorText(*form_); }
+
+void WebForm::importPicture(const emscripten::val& rgba, int width, int height) {
+    const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(rgba);
+    std::string error;
+    const std::optional<GreyImage> grey = greyPicture(bytes, width, height, error);
+    if (!grey) throwJsError(error);
+    handle([&] { importTrackPicture(*form_, *grey); });
+}
+
+}  // namespace vemrik::web
