@@ -13,32 +13,24 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-EXAMPLE_FILES = ["descriptions.ini", "track-picture.png"]
 
 
-def module_dir():
-    """The folder holding the built vemrik.js and vemrik.wasm."""
-    folder = pathlib.Path(os.environ.get("VEMRIK_WASM_DIR", ROOT / "build" / "wasm"))
+def built_site():
+    """The page's folder as the wasm build gathers it: page, module, examples and their list."""
+    folder = pathlib.Path(os.environ.get("VEMRIK_WASM_DIR", ROOT / "build" / "wasm")) / "site"
     if not (folder / "vemrik.wasm").exists():
-        raise FileNotFoundError(f"no vemrik.wasm in {folder}: cmake --preset wasm && cmake --build --preset wasm")
+        raise FileNotFoundError(f"no {folder}: cmake --preset wasm && cmake --build --preset wasm")
     return folder
 
 
 def assemble(site, extra_examples):
-    """Lays out the page as a static server serves it: the page, the module, the examples (and
-    `extra_examples`, name to text, beside them)."""
+    """The built site with the page's files as they are now (edited since the build or not), and
+    `extra_examples`, name to content, among the examples."""
+    shutil.copytree(built_site(), site, dirs_exist_ok=True)
     for item in (ROOT / "web" / "page").iterdir():
         shutil.copy(item, site)
-    for name in ["vemrik.js", "vemrik.wasm"]:
-        shutil.copy(module_dir() / name, site)
-    examples = site / "examples"
-    examples.mkdir()
-    for item in (ROOT / "examples").glob("*.vemrik"):
-        shutil.copy(item, examples)
-    for name in EXAMPLE_FILES:
-        shutil.copy(ROOT / "examples" / name, examples)
-    for name, text in extra_examples.items():
-        (examples / name).write_bytes(text)
+    for name, content in extra_examples.items():
+        (site / "examples" / name).write_bytes(content)
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -57,7 +49,7 @@ class Site:
         self.downloads = self.folder / "downloads"
         self.profile = self.folder / "profile"
         site = self.folder / "site"
-        for folder in [self.downloads, self.profile, site]:
+        for folder in [self.downloads, self.profile]:
             folder.mkdir()
         assemble(site, extra_examples or {})
         handler = functools.partial(QuietHandler, directory=str(site))

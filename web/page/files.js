@@ -1,21 +1,5 @@
 // Workspace files in and out of the page: the file picker, dropping a file on the page, the
-// examples served beside it, a download for "Zapisz", and a picture made into the track.
-
-// The examples' list: `name="one line about it"` under [General] of descriptions.ini.
-export function parseExampleList(ini) {
-  const examples = [];
-  let inGeneral = false;
-  for (const raw of ini.split(/\r?\n/)) {
-    const line = raw.trim();
-    if (line.startsWith('[')) {
-      inGeneral = line === '[General]';
-    } else if (inGeneral && !line.startsWith(';')) {
-      const match = /^([\w-]+)\s*=\s*"?(.*?)"?$/.exec(line);
-      if (match) examples.push({name: match[1], about: match[2]});
-    }
-  }
-  return examples;
-}
+// examples served beside it (examples/index.json lists them), a download for "Zapisz", and a picture made into the track.
 
 export async function fetchText(url) {
   const response = await fetch(url);
@@ -34,23 +18,38 @@ export function download(text, fileName) {
   setTimeout(() => URL.revokeObjectURL(url), 1000);
 }
 
-// The picture's pixels as the engine takes them: RGBA, top row first.
+export const kMapWidth = 701;
+export const kMapHeight = 401;
+
+// The largest size of the picture's shape within the map's image, rounded as the window rounds it.
+export function fittedSize(width, height) {
+  const byHeight = Math.floor(kMapHeight * width / height);
+  return byHeight <= kMapWidth ? [byHeight, kMapHeight] : [kMapWidth, Math.floor(kMapWidth * height / width)];
+}
+
+// The picture's pixels as the engine takes them: fitted to the map's image on white floor (so
+// transparent parts are no line), RGBA, top row first.
 export async function decodePicture(file) {
   let bitmap;
   try {
     // The file's own pixels, as the desktop reads them: no colour profile, no premultiplied alpha.
     bitmap = await createImageBitmap(file, {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
   } catch {
-    throw new Error(`„${file.name}” nie jest obrazem, który przeglądarka umie odczytać.`);
+    throw new Error(`Plik „${file.name}” nie jest obrazem, który przeglądarka umie odczytać.`);
   }
+  const [width, height] = fittedSize(bitmap.width, bitmap.height);
+  if (width < 1 || height < 1) throw new Error(`Obraz „${file.name}” nie ma żadnych pikseli.`);
   const canvas = document.createElement('canvas');
-  canvas.width = bitmap.width;
-  canvas.height = bitmap.height;
+  canvas.width = width;
+  canvas.height = height;
   const context = canvas.getContext('2d', {willReadFrequently: true});
-  context.drawImage(bitmap, 0, 0);
+  context.fillStyle = '#fff';
+  context.fillRect(0, 0, width, height);
+  context.imageSmoothingQuality = 'high';
+  context.drawImage(bitmap, 0, 0, width, height);
   bitmap.close();
-  const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
-  return {rgba: new Uint8Array(data.buffer), width: canvas.width, height: canvas.height};
+  const data = context.getImageData(0, 0, width, height).data;
+  return {rgba: new Uint8Array(data.buffer), width, height};
 }
 
 export function isPicture(file) {

@@ -1,7 +1,7 @@
 // Vemrik in a browser: the engine's form behind the page's controls.
 import {Clock, runOnBrowserTime} from './clock.js';
 import {EvaluationDialog} from './evaluation.js';
-import {acceptDrops, decodePicture, download, fetchText, isPicture, parseExampleList} from './files.js';
+import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FormView} from './form-view.js';
 import {listenToMenus} from './menu.js';
 
@@ -11,7 +11,6 @@ const m = await createVemrik();
 let form = new m.WebForm();
 let fileName = kUntitled;
 let state = null;
-let stepMax = 0;
 // Opening a file leaves the images blank until the refresh cycle draws them; the first drawing
 // after start-up is when the page has shown its first example.
 let awaitingFirstDraw = false;
@@ -63,12 +62,11 @@ function update() {
 }
 
 function mirrorSteps() {
-  if (state.stepCount === 0) stepMax = 0;
-  stepMax = Math.max(stepMax, state.stepCount);
-  stepSlider.max = stepMax;
-  stepSlider.value = state.stepCount;
-  stepSlider.disabled = stepMax === 0;
-  stepLabel.textContent = stepMax === 0 ? 'Krok: brak' : `Krok: ${state.stepCount} z ${stepMax}`;
+  const {steps, shown} = state.history;
+  stepSlider.max = steps;
+  stepSlider.value = shown;
+  stepSlider.disabled = steps === 0;
+  stepLabel.textContent = steps === 0 ? 'Krok: brak' : `Krok ${shown} z ${steps}`;
   stepBackButton.disabled = !state.canStepBack;
 }
 
@@ -109,11 +107,13 @@ function replaceForm(next, name) {
 }
 
 function openText(text, name) {
-  act(() => {
+  try {
     form.open(text);
     fileName = name;
-    view.drawAll();
-  });
+  } catch (error) {
+    showText('Błąd', `Nie można otworzyć „${name}”:\n${error.message ?? error}`);
+  }
+  update();
 }
 
 async function openExample(name) {
@@ -168,11 +168,11 @@ const actions = {
 async function listExamples() {
   const group = document.getElementById('examples');
   try {
-    for (const {name, about} of parseExampleList(await fetchText('examples/descriptions.ini'))) {
+    for (const {name, description} of JSON.parse(await fetchText('examples/index.json'))) {
       const item = document.createElement('button');
       item.setAttribute('role', 'menuitem');
       item.dataset.example = name;
-      item.textContent = `${name}: ${about}`;
+      item.textContent = `${name}: ${description}`;
       group.appendChild(item);
     }
   } catch {
