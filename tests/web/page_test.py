@@ -126,6 +126,7 @@ class PageTest(unittest.TestCase):
                 self.site.open(f"&przyklad={example}")
                 seed = int(self.state()["status"].rsplit("ziarno", 1)[1])
                 self.tab("Symulacja")
+                self.advance(FORCED_REDRAW)  # the refresh cycle puts the held robot on its start
                 self.click("Button15")
                 self.click("BitBtn7")
                 steps = self.run_until_stopped(limit)
@@ -140,12 +141,16 @@ class PageTest(unittest.TestCase):
 
     def run_until_stopped(self, limit):
         """Lets the run timer step until the status says the robot reached the stop; its step count."""
-        for _ in range(limit):
-            self.advance(200)
-            status = self.state()["status"]
-            if "dojechał do stopu w " in status:
-                return int(status.split("dojechał do stopu w ")[1].split()[0])
-        self.fail(f"no stop within {limit} steps: {status}")
+        status = self.js("""
+            for (let i = 0; i < arguments[0]; i++) {
+              vemrikPage.clock.advance(200);
+              const status = JSON.parse(vemrikPage.form().controls()).status;
+              if (status.includes('dojechał do stopu w ')) return status;
+            }
+            return JSON.parse(vemrikPage.form().controls()).status;""", limit)
+        found = re.search(r"dojechał do stopu w (\d+) krokach", status)
+        self.assertIsNotNone(found, f"no stop within {limit} steps: {status}")
+        return int(found.group(1))
 
     def test_drawing_on_the_boards_paints_what_the_desktop_paints(self):
         # A stroke of each tool that draws on a board, on the oval's robot and map.

