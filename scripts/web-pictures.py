@@ -15,10 +15,11 @@ def main():
     site = Site()
     try:
         driver = site.driver
-        driver.set_window_size(960, 520)
+        driver.set_window_size(960, 640)
         site.open("&przyklad=oval")
         driver.execute_script("""
             document.querySelector('[role=tab][data-page="3"]').click();
+            vemrikPage.clock.advance(15 * 25);
             document.getElementById('Button15').click();
             document.getElementById('BitBtn7').click();
             vemrikPage.clock.advance(200 * 120);""")

@@ -1,6 +1,7 @@
 // The desktop's side of the browser tests: the toolkit-free form driven by a script of events on
 // standard input, writing what the window would show. One command a line:
 //   open PATH | page N | call NAME | mouse N down|move|up X Y | ticks K
+//   check SENSOR 0|1 | track N POSITION | select LINE
 //   image N PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
 //   busy PATH (the busy scene's workspace file, for measuring the page)
 #include <array>
@@ -90,6 +91,22 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "mouse") {
         in >> n >> word >> x >> y;
         mouse(form, n, word, x, y);
+    } else if (command == "check") {
+        in >> n >> x;
+        form.checkBox(n + 1).checked = x != 0;
+        form.checkSensor(n, x != 0);
+    } else if (command == "track") {
+        in >> n >> x;
+        if (n == 1) {
+            form.TrackBar1.position = x;
+            form.TrackBar1Change();
+        } else {
+            form.TrackBar2.position = x;
+            form.TrackBar2Change();
+        }
+    } else if (command == "select") {
+        in >> n;
+        form.SelectRule(n);
     } else if (command == "ticks") {
         in >> n;
         for (int i = 0; i < n; ++i) form.Timer1Timer();

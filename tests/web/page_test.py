@@ -9,6 +9,7 @@ import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 from harness import ROOT, Site
@@ -174,6 +175,47 @@ class PageTest(unittest.TestCase):
                           "ticks 15", f"image {n} {{raw}}"]
                 want = desktop(script, "raw")["raw"]
                 self.assertEqual(0, self.differing_pixels(want, self.canvas_rgba(n)))
+
+    def test_rules_written_on_the_page_are_the_desktop_rules(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Algorytm")
+        for box in ["CheckBox1", "CheckBox3", "CheckBox3", "CheckBox6"]:  # the third box on and off again
+            self.click(box)
+        angle = self.driver.find_element(By.ID, "TrackBar1")
+        angle.send_keys(*[Keys.ARROW_LEFT] * 7)
+        self.advance(FORCED_REDRAW)
+        self.assertEqual("-7", self.driver.find_element(By.ID, "Label1").text)
+        self.click("Button13")
+        self.driver.find_element(By.XPATH, "//select[@id='ListBox1']/option[2]").click()
+        self.click("Button14")
+        script = ["open " + str(EXAMPLES / "oval.vemrik"), "page 2", "ticks 15", "check 0 1", "check 2 1", "check 2 0",
+                  "check 5 1", *[f"track 1 {-k}" for k in range(1, 8)], "ticks 15", "call Button13", "select 1",
+                  "call Button14", "save {file}"]
+        saved = self.saved().read_bytes()
+        self.assertEqual(desktop(script, "file")["file"], saved)
+        self.assertIn('"1 0 0 0 0 1 0 0 -7"', saved.decode())
+
+    def test_stepping_back_and_the_space_bar(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Symulacja")
+        self.advance(FORCED_REDRAW)
+        self.click("Button15")
+        self.click("BitBtn7")
+        self.advance(30 * 200)
+        self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.SPACE)
+        self.assertFalse(self.state()["runTimer"]["enabled"])
+        self.assertIn("stan: pauza", self.state()["status"])
+        label = self.driver.find_element(By.ID, "step-label")
+        self.assertEqual("Krok 30 z 30", label.text)
+        self.click("step-back")
+        self.assertEqual("Krok 29 z 30", label.text)
+        slider = self.driver.find_element(By.ID, "step-slider")
+        slider.send_keys(Keys.HOME)
+        self.assertEqual("Krok 0 z 30", label.text)
+        self.assertIn("x 355,0, y 305,0", self.state()["status"])  # the start cell's centre
+        slider.send_keys(*[Keys.ARROW_RIGHT] * 12)
+        self.assertEqual("Krok 12 z 30", label.text)
+        self.assertIn("cofnięto do kroku 12 z 30", self.state()["status"])
 
     def saved(self):
         """Plik → Zapisz, and the file the browser downloaded."""
