@@ -257,6 +257,20 @@ class PageTest(unittest.TestCase):
         tape_loop = json.loads((EXAMPLES / "tape-loop.vemrik").read_text())
         self.assertEqual(tape_loop["strokes"], json.loads(self.saved().read_text())["strokes"])
 
+    def test_a_file_dropped_on_the_page_opens(self):
+        self.site.open()
+        self.js("""
+            const carrier = new DataTransfer();
+            carrier.items.add(new File([arguments[0]], 'zigzag.vemrik'));
+            for (const type of ['dragenter', 'dragover', 'drop']) {
+              document.body.dispatchEvent(new DragEvent(type, {dataTransfer: carrier, bubbles: true, cancelable: true}));
+            }""", (EXAMPLES / "zigzag.vemrik").read_text())
+        WebDriverWait(self.driver, 10).until(lambda d: self.state()["rules"])
+        self.assertFalse(self.driver.find_element(By.ID, "drop-hint").is_displayed())
+        path = self.saved()
+        self.assertEqual("zigzag.vemrik", path.name)
+        self.assertEqual((EXAMPLES / "zigzag.vemrik").read_bytes(), path.read_bytes())
+
     def test_a_bad_file_is_refused_and_the_work_stays(self):
         self.site.open("&przyklad=oval")
         with tempfile.TemporaryDirectory() as folder:
