@@ -14,7 +14,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tests" / "web"))
 from harness import Site  # noqa: E402
 
-LOADS = 10
+LOADS = 20
 STEPS = 300
 
 
@@ -76,7 +76,9 @@ def main():
     site = Site({"busy.vemrik": busy_scene()})
     try:
         print("Chromium", site.driver.capabilities.get("browserVersion"))
-        describe("navigation to the first example shown", first_example_shown(site))
+        loads = first_example_shown(site)
+        describe("navigation to the first example shown", loads)
+        print("  each load:", " ".join(f"{t:.0f}" for t in loads))
         describe("busy scene: a step with its redraw", busy_steps(site))
     finally:
         site.close()

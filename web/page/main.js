@@ -7,6 +7,14 @@ import {listenToMenus} from './menu.js';
 
 const kUntitled = 'bez nazwy.vemrik';
 
+const params = new URLSearchParams(location.search);
+// The example asked for in the address and the examples' list load while the module compiles.
+const firstExample = params.get('przyklad');
+const firstText = firstExample ? fetchText(`examples/${firstExample}.vemrik`) : null;
+const exampleList = fetchText('examples/index.json');
+firstText?.catch(() => {});
+exampleList.catch(() => {});
+
 const m = await createVemrik();
 let form = new m.WebForm();
 let fileName = kUntitled;
@@ -116,9 +124,9 @@ function openText(text, name) {
   update();
 }
 
-async function openExample(name) {
+async function openExample(name, text = fetchText(`examples/${name}.vemrik`)) {
   try {
-    openText(await fetchText(`examples/${name}.vemrik`), `${name}.vemrik`);
+    openText(await text, `${name}.vemrik`);
   } catch (error) {
     showError(error);
   }
@@ -168,7 +176,7 @@ const actions = {
 async function listExamples() {
   const group = document.getElementById('examples');
   try {
-    for (const {name, description} of JSON.parse(await fetchText('examples/index.json'))) {
+    for (const {name, description} of JSON.parse(await exampleList)) {
       const item = document.createElement('button');
       item.setAttribute('role', 'menuitem');
       item.dataset.example = name;
@@ -200,16 +208,14 @@ document.addEventListener('keydown', (e) => {
 acceptDrops(document.getElementById('drop-hint'), openFile);
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
-const params = new URLSearchParams(location.search);
 window.vemrikPage = {form: () => form, clock, update, layout: m.layout()};
 
 update();
 view.drawAll();
 await listExamples();
-const first = params.get('przyklad');
-if (first) {
+if (firstExample) {
   awaitingFirstDraw = true;
-  await openExample(first);
+  await openExample(firstExample, firstText);
 }
 if (params.get('zegar') !== 'reczny') runOnBrowserTime(clock);
 document.body.dataset.ready = 'true';
