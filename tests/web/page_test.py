@@ -195,13 +195,25 @@ class PageTest(unittest.TestCase):
         self.assertEqual(desktop(script, "file")["file"], saved)
         self.assertIn('"1 0 0 0 0 1 0 0 -7"', saved.decode())
 
+    def arrow_colours(self):
+        """Which of the start arrow's two colours its canvas holds: (strong blue, pale grey)."""
+        return tuple(self.js("""
+            const c = document.getElementById('heading-arrow');
+            const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+            const has = (r, g, b) => { for (let i = 0; i < d.length; i += 4)
+              if (d[i] === r && d[i + 1] === g && d[i + 2] === b && d[i + 3] === 255) return true; return false; };
+            return [has(20, 60, 200), has(170, 170, 170)];"""))
+
     def test_stepping_back_and_the_space_bar(self):
         self.site.open("&przyklad=oval")
         self.tab("Symulacja")
         self.advance(FORCED_REDRAW)
+        self.assertEqual("kierunek startu: -90°", self.driver.find_element(By.ID, "heading-caption").text)
+        self.assertEqual((True, False), self.arrow_colours())  # held at the start
         self.click("Button15")
         self.click("BitBtn7")
         self.advance(30 * 200)
+        self.assertEqual((False, True), self.arrow_colours())
         self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.SPACE)
         self.assertFalse(self.state()["runTimer"]["enabled"])
         self.assertIn("stan: pauza", self.state()["status"])

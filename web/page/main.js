@@ -3,6 +3,7 @@ import {Clock, runOnBrowserTime} from './clock.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FormView} from './form-view.js';
+import {HeadingMark} from './heading-mark.js';
 import {listenToMenus} from './menu.js';
 
 const kUntitled = 'bez nazwy.vemrik';
@@ -52,6 +53,8 @@ function act(call) {
 }
 
 const view = new FormView(JSON.parse(m.layout()), () => form, act);
+const headingMark = new HeadingMark(document.getElementById('heading-caption'),
+                                    document.getElementById('heading-arrow'));
 
 function shownPage() {
   return state ? state.page : 3;
@@ -64,6 +67,7 @@ function update() {
   statusLine.textContent = state.status;
   clock.setRunTimer(state.runTimer.enabled ? state.runTimer.interval : 0);
   mirrorSteps();
+  headingMark.show(state.track2, state.held);
   if (textDialog.open && textDialog.dataset.kind === 'Inspektor reguł') {
     textDialog.querySelector('pre').textContent = form.inspect();
   }
