@@ -27,7 +27,7 @@ if command -v emcc >/dev/null; then
     echo "SKIPPED: the browser tests (tests/web/page_test.py) need chromium, chromium-driver and python3-selenium."
   fi
 else
-  echo "emcc not found: the page's module is neither built nor tested (apt-get install emscripten)"
+  echo "emcc not found: the page's module is neither built nor tested, nor the page in a browser (apt-get install emscripten)"
 fi
 
 # Short runs of the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers),

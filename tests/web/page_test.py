@@ -299,6 +299,15 @@ class PageTest(unittest.TestCase):
                     dialog.find_element(By.TAG_NAME, "button").click()
                     self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
 
+    def test_a_file_that_is_no_picture_is_refused_and_the_track_stays(self):
+        self.site.open("&przyklad=oval")
+        self.driver.find_element(By.ID, "open-picture").send_keys(str(EXAMPLES / "oval.vemrik"))
+        dialog = self.driver.find_element(By.ID, "text-dialog")
+        WebDriverWait(self.driver, 10).until(lambda d: dialog.is_displayed())
+        self.assertIn("„oval.vemrik” nie jest obrazem", dialog.find_element(By.TAG_NAME, "pre").text)
+        dialog.find_element(By.TAG_NAME, "button").click()
+        self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
+
     def test_the_evaluation_in_a_worker_reports_as_vemrik_eval(self):
         self.site.open("&przyklad=oval")
         self.menu("Symulacja", "Oceń algorytm")
