@@ -16,7 +16,16 @@ const exampleList = fetchText('examples/index.json');
 firstText?.catch(() => {});
 exampleList.catch(() => {});
 
-const m = await createVemrik();
+async function loadEngine() {
+  try {
+    return await createVemrik();
+  } catch (error) {
+    document.getElementById('status').textContent = `Nie można uruchomić programu: ${error.message ?? error}`;
+    throw error;
+  }
+}
+
+const m = await loadEngine();
 let form = new m.WebForm();
 let fileName = kUntitled;
 let state = null;
