@@ -322,6 +322,7 @@ class PageTest(unittest.TestCase):
                                  "--max-steps", "600"], check=True, capture_output=True, text=True).stdout
         comparable = lambda text: [l for l in text.splitlines() if not l.startswith(("Ocena:", "Czas:"))]
         self.assertEqual(comparable(native), comparable(report.text))
+        self.assertEqual("Ocena: oval.vemrik", report.text.splitlines()[0])
         self.assertEqual("12", self.driver.find_element(By.ID, "eval-progress").get_attribute("value"))
 
     def test_cancel_ends_the_evaluation_and_allows_another(self):

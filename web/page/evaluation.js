@@ -1,8 +1,9 @@
 // The "Oceń algorytm" dialog: the settings, a progress bar, "Anuluj", and the report.
 
 export class EvaluationDialog {
-  constructor(workspaceText) {
-    this.workspaceText = workspaceText;
+  // `work()` gives the workspace to judge: {text, name}.
+  constructor(work) {
+    this.work = work;
     this.dialog = document.getElementById('evaluate-dialog');
     this.progress = document.getElementById('eval-progress');
     this.report = document.getElementById('eval-report');
@@ -40,7 +41,9 @@ export class EvaluationDialog {
     this.worker = new Worker('evaluation-worker.js');
     this.worker.onmessage = ({data}) => this.heard(data);
     this.worker.onerror = (e) => this.finish(`Błąd: ${e.message}`);
-    this.worker.postMessage({workspace: this.workspaceText(), seed, runs, maxSteps});
+    const {text, name} = this.work();
+    this.heading = `Ocena: ${name}`;
+    this.worker.postMessage({workspace: text, seed, runs, maxSteps});
     this.setRunning(true);
   }
 
@@ -50,7 +53,7 @@ export class EvaluationDialog {
       this.progress.value = data.done;
     } else if (data.kind === 'done') {
       this.progress.value = this.progress.max;
-      this.finish(data.result.summary);
+      this.finish(`${this.heading}\n${data.result.summary}`);
     } else {
       this.finish(`Błąd: ${data.message}`);
     }

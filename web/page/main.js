@@ -162,7 +162,7 @@ function openFile(file) {
   file.text().then((text) => openText(text, file.name), showError);
 }
 
-const evaluation = new EvaluationDialog(() => form.save());
+const evaluation = new EvaluationDialog(() => ({text: form.save(), name: fileName}));
 const openInput = document.getElementById('open-file');
 const pictureInput = document.getElementById('open-picture');
 openInput.addEventListener('change', () => {
