@@ -30,8 +30,9 @@ ShortText IntToStr(std::int64_t value) {
 }
 
 ShortText FloatToStr(double value) {
+    char buf[kNumberChars];
     ShortText t;
-    t.assign(generalText(value, 15));
+    t.assign({buf, writeGeneral(value, 15, buf)});
     return t;
 }
 

@@ -13,7 +13,8 @@ namespace {
 template <class Number>
 void appendNumber(std::string& out, Number v) {
     if constexpr (std::is_floating_point_v<Number>) {
-        out += shortestText(v);
+        char buf[kNumberChars];
+        out.append(buf, writeShortest(v, buf));
     } else {
         std::array<char, 24> buf{};
         out.append(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr);

@@ -38,7 +38,7 @@ void HeadlessRun::sense() {
     stop_ = sensed.stop;
 }
 
-bool HeadlessRun::step() {
+bool HeadlessRun::step() noexcept {
     const Candidates& c = setup_.rules.candidates(pattern_);
     const int choice = choiceOf(c, engine_());
     const NextPose next = nextPose(pose_, c, choice, strides_);

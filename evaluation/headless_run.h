@@ -44,8 +44,10 @@ public:
 
     /// One step with the candidates of the last sensing, then the sensing at the new pose. A step
     /// whose heading or position would stop being a finite number changes nothing (the draw aside)
-    /// and returns false.
-    bool step();
+    /// and returns false. It allocates nothing and cannot fail, and says so: a caller that may
+    /// unwind need not guard each of millions of steps (in the page's module such a guard is a
+    /// call out to JavaScript and back).
+    bool step() noexcept;
 
     /// Whether the last sensing touched a stop cell.
     bool stopSensed() const { return stop_; }

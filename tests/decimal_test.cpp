@@ -13,6 +13,11 @@
 namespace vemrik {
 namespace {
 
+std::string generalText(double v, int digits) {
+    char buf[kNumberChars];
+    return std::string(buf, writeGeneral(v, digits, buf));
+}
+
 TEST(DecimalText, ShortestTexts) {
     struct Case {
         double value;

@@ -8,10 +8,8 @@ namespace vemrik {
 namespace {
 
 template <class... Args>
-std::string converted(Args... args) {
-    char buf[400];  // fixed notation of the largest double with a few decimals fits
-    const auto res = std::to_chars(buf, buf + sizeof buf, args...);
-    return std::string(buf, res.ptr);
+std::size_t written(char* out, Args... args) {
+    return static_cast<std::size_t>(std::to_chars(out, out + kNumberChars, args...).ptr - out);
 }
 
 template <class Number>
@@ -25,10 +23,17 @@ std::optional<Number> read(std::string_view text) {
 
 }  // namespace
 
-std::string shortestText(double v) { return converted(v); }
-std::string shortestText(float v) { return converted(v); }
-std::string fixedText(double v, int decimals) { return converted(v, std::chars_format::fixed, decimals); }
-std::string generalText(double v, int digits) { return converted(v, std::chars_format::general, digits); }
+std::size_t writeShortest(double v, char* out) { return written(out, v); }
+std::size_t writeShortest(float v, char* out) { return written(out, v); }
+std::size_t writeGeneral(double v, int digits, char* out) {
+    return written(out, v, std::chars_format::general, digits);
+}
+
+std::string fixedText(double v, int decimals) {
+    char buf[400];  // the largest double written out in full, with a few decimals
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals).ptr);
+}
+
 std::optional<double> readDouble(std::string_view text) { return read<double>(text); }
 std::optional<float> readFloat(std::string_view text) { return read<float>(text); }
 

@@ -98,12 +98,18 @@ std::optional<Number> read(std::string_view text) {
     return v;
 }
 
+std::size_t copied(const std::string& text, char* out) {
+    const std::size_t n = std::min(text.size(), kNumberChars);
+    text.copy(out, n);
+    return n;
+}
+
 }  // namespace
 
-std::string shortestText(double v) { return shortest(v); }
-std::string shortestText(float v) { return shortest(v); }
+std::size_t writeShortest(double v, char* out) { return copied(shortest(v), out); }
+std::size_t writeShortest(float v, char* out) { return copied(shortest(v), out); }
+std::size_t writeGeneral(double v, int digits, char* out) { return copied(printed("%.*g", digits, v), out); }
 std::string fixedText(double v, int decimals) { return printed("%.*f", decimals, v); }
-std::string generalText(double v, int digits) { return printed("%.*g", digits, v); }
 std::optional<double> readDouble(std::string_view text) { return read<double>(text); }
 std::optional<float> readFloat(std::string_view text) { return read<float>(text); }
 
