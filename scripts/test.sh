@@ -20,8 +20,14 @@ if command -v emcc >/dev/null; then
   cmake --build --preset wasm
   VEMRIK_WASM_DIR=build/wasm node --test tests/web/web_form_test.mjs
   node tests/web/same_runs.mjs build/wasm build/release/vemrik-eval
+  # The page in headless Chromium against the desktop build, when the browser can be driven.
+  if command -v chromium >/dev/null && command -v chromedriver >/dev/null && /usr/bin/python3 -c 'import selenium' 2>/dev/null; then
+    /usr/bin/python3 tests/web/page_test.py
+  else
+    echo "SKIPPED: the browser tests (tests/web/page_test.py) need chromium, chromium-driver and python3-selenium."
+  fi
 else
-  echo "emcc not found: the page's module is neither built nor tested (apt-get install emscripten)"
+  echo "emcc not found: the page's module is neither built nor tested, nor the page in a browser (apt-get install emscripten)"
 fi
 
 # Short runs of the fuzz targets (clang, libFuzzer, address and undefined-behaviour sanitizers),

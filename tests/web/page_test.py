@@ -1,0 +1,342 @@
+"""The page in headless Chromium against the desktop: the same runs, pixels and files."""
+import base64
+import json
+import pathlib
+import re
+import subprocess
+import tempfile
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+from harness import ROOT, Site
+
+BUILD = ROOT / "build" / "release"
+EXAMPLES = ROOT / "examples"
+REFRESH = 25  # ms, the refresh cycle
+FORCED_REDRAW = 15 * REFRESH
+
+
+def desktop(script, *outputs):
+    """Runs the desktop form on `script` (lines) and returns the files it wrote, by name."""
+    with tempfile.TemporaryDirectory() as folder:
+        paths = {name: pathlib.Path(folder) / name for name in outputs}
+        text = "\n".join(line.format(**paths) for line in script) + "\n"
+        subprocess.run([BUILD / "tests" / "web_desktop_form"], input=text.encode(), check=True)
+        return {name: path.read_bytes() for name, path in paths.items()}
+
+
+def status_pose(status):
+    """(heading, x, y) from the status line's "kierunek 12,5°, x 355,0, y 305,0"."""
+    found = re.search(r"kierunek (-?[\d,]+)°, x (-?[\d,]+), y (-?[\d,]+)", status)
+    return tuple(float(v.replace(",", ".")) for v in found.groups())
+
+
+def eval_csv_row(example, seed, max_steps):
+    with tempfile.TemporaryDirectory() as folder:
+        csv = pathlib.Path(folder) / "runs.csv"
+        subprocess.run([BUILD / "vemrik-eval", EXAMPLES / f"{example}.vemrik", "--runs", "1", "--seed", str(seed),
+                        "--max-steps", str(max_steps), "--csv", csv], check=True, stdout=subprocess.DEVNULL)
+        header, row = csv.read_text().splitlines()
+        return dict(zip(header.split(","), row.split(",")))
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site()
+        cls.driver = cls.site.driver
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.site.close()
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def state(self):
+        return json.loads(self.js("return vemrikPage.form().controls()"))
+
+    def advance(self, ms):
+        self.js("vemrikPage.clock.advance(arguments[0])", ms)
+
+    def click(self, element_id):
+        self.driver.find_element(By.ID, element_id).click()
+
+    def tab(self, caption):
+        self.driver.find_element(By.XPATH, f"//button[@role='tab'][text()='{caption}']").click()
+
+    def menu(self, title, item):
+        self.driver.find_element(By.XPATH, f"//button[@class='menu-title'][text()='{title}']").click()
+        self.driver.find_element(By.XPATH, f"//button[@role='menuitem'][starts-with(., '{item}')]").click()
+
+    def canvas_rgba(self, n):
+        encoded = self.js("""
+            const c = document.getElementById('Image' + arguments[0]);
+            const bytes = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+            let s = '';
+            for (let i = 0; i < bytes.length; i += 0x8000) s += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+            return btoa(s);""", n)
+        return base64.b64decode(encoded)
+
+    def drag(self, n, points):
+        """Presses on board n at the first point, moves through the others and lets go, as a mouse."""
+        box = self.js("const r = document.getElementById('Image' + arguments[0]).getBoundingClientRect();"
+                      "return [r.left, r.top];", n)
+        self.assertEqual([int(v) for v in box], box, "a board must sit on whole pixels")
+        actions = ActionChains(self.driver, duration=0)
+        at = lambda p: actions.w3c_actions.pointer_action.move_to_location(box[0] + p[0], box[1] + p[1])
+        at(points[0])
+        actions.w3c_actions.pointer_action.pointer_down()
+        for p in points[1:]:
+            at(p)
+        actions.w3c_actions.pointer_action.pointer_up()
+        actions.perform()
+        return ([f"mouse {n} move {points[0][0]} {points[0][1]}", f"mouse {n} down {points[0][0]} {points[0][1]}"] +
+                [f"mouse {n} move {x} {y}" for x, y in points[1:]] +
+                [f"mouse {n} up {points[-1][0]} {points[-1][1]}"])
+
+    def differing_pixels(self, a, b):
+        self.assertEqual(len(a), len(b))
+        return sum(1 for i in range(0, len(a), 4) if a[i:i + 4] != b[i:i + 4])
+
+    def test_controls_stand_where_the_layout_puts_them(self):
+        self.site.open()
+        misplaced = self.js("""
+            const notebook = document.getElementById('notebook').getBoundingClientRect();
+            const wrong = [];
+            for (const c of JSON.parse(vemrikPage.layout)) {
+              if (!c.visible || c.page < 0) continue;
+              document.querySelector(`[role=tab][data-page="${c.page}"]`).click();
+              const r = document.getElementById(c.name).getBoundingClientRect();
+              const at = [r.left - notebook.left - 1, r.top - notebook.top - 1, r.width, r.height];
+              const want = [c.left, c.top, c.kind === 'CheckBox' ? 13 : c.width,
+                            c.kind === 'CheckBox' ? 13 : c.height];
+              if (c.kind === 'Label') { at.length = 2; want.length = 2; }
+              if (JSON.stringify(at) !== JSON.stringify(want)) wrong.push([c.name, at, want]);
+            }
+            return wrong;""")
+        self.assertEqual([], misplaced)
+
+    def test_each_example_runs_to_the_stop_as_the_evaluation_does(self):
+        for example, limit in [("oval", 500), ("figure-eight", 550), ("tape-loop", 500), ("zigzag", 400)]:
+            with self.subTest(example):
+                self.site.open(f"&przyklad={example}")
+                seed = int(self.state()["status"].rsplit("ziarno", 1)[1])
+                self.tab("Symulacja")
+                self.advance(FORCED_REDRAW)  # the refresh cycle puts the held robot on its start
+                self.click("Button15")
+                self.click("BitBtn7")
+                steps = self.run_until_stopped(limit)
+                expected = eval_csv_row(example, seed, limit)
+                self.assertEqual("success", expected["outcome"])
+                self.assertEqual(int(expected["steps"]), steps)
+                # The status line shows the pose to a tenth, the heading within 0 … 360°.
+                heading, x, y = status_pose(self.state()["status"])
+                self.assertEqual(round(float(expected["x"]), 1), x)
+                self.assertEqual(round(float(expected["y"]), 1), y)
+                self.assertEqual(round(float(expected["heading"]) % 360, 1), heading)
+
+    def run_until_stopped(self, limit):
+        """Lets the run timer step until the status says the robot reached the stop; its step count."""
+        status = self.js("""
+            for (let i = 0; i < arguments[0]; i++) {
+              vemrikPage.clock.advance(200);
+              const status = JSON.parse(vemrikPage.form().controls()).status;
+              if (status.includes('dojechał do stopu w ')) return status;
+            }
+            return JSON.parse(vemrikPage.form().controls()).status;""", limit)
+        found = re.search(r"dojechał do stopu w (\d+) krokach", status)
+        self.assertIsNotNone(found, f"no stop within {limit} steps: {status}")
+        return int(found.group(1))
+
+    def test_drawing_on_the_boards_paints_what_the_desktop_paints(self):
+        # A stroke of each tool that draws on a board, on the oval's robot and map.
+        cases = [
+            (0, "Robot", 1, "Button1", [(20, 20), (60, 25), (100, 100), (100, 180)]),
+            (0, "Robot", 1, "Button4", [(150, 40), (160, 40)]),
+            (0, "Robot", 1, "Button2", [(60, 110), (80, 130)]),
+            (1, "Mapa", 2, "Button5", [(15, 15), (200, 15), (200, 90)]),
+            (1, "Mapa", 2, "Button7", [(300, 300), (350, 320), (420, 250), (600, 390)]),
+            (1, "Mapa", 2, "Button8", [(690, 10)]),
+            (1, "Mapa", 2, "Button6", [(400, 255), (450, 255)]),
+        ]
+        for page, caption, n, tool, points in cases:
+            with self.subTest(tool):
+                self.site.open("&przyklad=oval")
+                self.tab(caption)
+                self.click(tool)
+                events = self.drag(n, points)
+                self.advance(FORCED_REDRAW)
+                script = ["open " + str(EXAMPLES / "oval.vemrik"), f"page {page}", f"call {tool}", *events,
+                          "ticks 15", f"image {n} {{raw}}"]
+                want = desktop(script, "raw")["raw"]
+                self.assertEqual(0, self.differing_pixels(want, self.canvas_rgba(n)))
+
+    def test_rules_written_on_the_page_are_the_desktop_rules(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Algorytm")
+        for box in ["CheckBox1", "CheckBox3", "CheckBox3", "CheckBox6"]:  # the third box on and off again
+            self.click(box)
+        angle = self.driver.find_element(By.ID, "TrackBar1")
+        angle.send_keys(*[Keys.ARROW_LEFT] * 7)
+        self.advance(FORCED_REDRAW)
+        self.assertEqual("-7", self.driver.find_element(By.ID, "Label1").text)
+        self.click("Button13")
+        self.driver.find_element(By.XPATH, "//select[@id='ListBox1']/option[2]").click()
+        self.click("Button14")
+        script = ["open " + str(EXAMPLES / "oval.vemrik"), "page 2", "ticks 15", "check 0 1", "check 2 1", "check 2 0",
+                  "check 5 1", *[f"track 1 {-k}" for k in range(1, 8)], "ticks 15", "call Button13", "select 1",
+                  "call Button14", "save {file}"]
+        saved = self.saved().read_bytes()
+        self.assertEqual(desktop(script, "file")["file"], saved)
+        self.assertIn('"1 0 0 0 0 1 0 0 -7"', saved.decode())
+
+    def arrow_colours(self):
+        """Which of the start arrow's two colours its canvas holds: (strong blue, pale grey)."""
+        return tuple(self.js("""
+            const c = document.getElementById('heading-arrow');
+            const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+            const has = (r, g, b) => { for (let i = 0; i < d.length; i += 4)
+              if (d[i] === r && d[i + 1] === g && d[i + 2] === b && d[i + 3] === 255) return true; return false; };
+            return [has(20, 60, 200), has(170, 170, 170)];"""))
+
+    def test_stepping_back_and_the_space_bar(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Symulacja")
+        self.advance(FORCED_REDRAW)
+        self.assertEqual("kierunek startu: -90°", self.driver.find_element(By.ID, "heading-caption").text)
+        self.assertEqual((True, False), self.arrow_colours())  # held at the start
+        self.click("Button15")
+        self.click("BitBtn7")
+        self.advance(30 * 200)
+        self.assertEqual((False, True), self.arrow_colours())
+        self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.SPACE)
+        self.assertFalse(self.state()["runTimer"]["enabled"])
+        self.assertIn("stan: pauza", self.state()["status"])
+        label = self.driver.find_element(By.ID, "step-label")
+        self.assertEqual("Krok 30 z 30", label.text)
+        self.click("step-back")
+        self.assertEqual("Krok 29 z 30", label.text)
+        slider = self.driver.find_element(By.ID, "step-slider")
+        slider.send_keys(Keys.HOME)
+        self.assertEqual("Krok 0 z 30", label.text)
+        self.assertIn("x 355,0, y 305,0", self.state()["status"])  # the start cell's centre
+        slider.send_keys(*[Keys.ARROW_RIGHT] * 12)
+        self.assertEqual("Krok 12 z 30", label.text)
+        self.assertIn("cofnięto do kroku 12 z 30", self.state()["status"])
+
+    def saved(self):
+        """Plik → Zapisz, and the file the browser downloaded."""
+        for old in self.site.downloads.iterdir():
+            old.unlink()
+        self.menu("Plik", "Zapisz")
+        WebDriverWait(self.driver, 10).until(
+            lambda d: [p for p in self.site.downloads.iterdir() if p.suffix == ".vemrik"])
+        (path,) = self.site.downloads.iterdir()
+        return path
+
+    def test_a_saved_workspace_is_the_desktop_file_byte_for_byte(self):
+        self.site.open("&przyklad=zigzag")
+        self.tab("Mapa")
+        self.click("Button7")
+        events = self.drag(2, [(30, 300), (90, 330), (150, 310)])
+        path = self.saved()
+        self.assertEqual("zigzag.vemrik", path.name)
+        script = ["open " + str(EXAMPLES / "zigzag.vemrik"), "page 1", "call Button7", *events, "save {file}"]
+        self.assertEqual(desktop(script, "file")["file"], path.read_bytes())
+
+    def test_a_desktop_file_opened_in_the_page_saves_unchanged(self):
+        self.site.open()
+        for example in ["figure-eight", "tape-loop"]:
+            with self.subTest(example):
+                self.driver.find_element(By.ID, "open-file").send_keys(str(EXAMPLES / f"{example}.vemrik"))
+                WebDriverWait(self.driver, 10).until(lambda d: self.state()["rules"])
+                self.assertEqual((EXAMPLES / f"{example}.vemrik").read_bytes(), self.saved().read_bytes())
+
+    def test_new_gives_the_work_of_a_desktop_just_started(self):
+        self.site.open("&przyklad=zigzag")
+        self.menu("Plik", "Nowy")
+        self.assertEqual(desktop(["save {file}"], "file")["file"], self.saved().read_bytes())
+
+    def test_the_track_picture_imports_as_the_tape_loop_was_made(self):
+        self.site.open()
+        self.driver.find_element(By.ID, "open-picture").send_keys(str(EXAMPLES / "track-picture.png"))
+        WebDriverWait(self.driver, 30).until(lambda d: json.loads(self.js("return vemrikPage.form().save()"))["strokes"])
+        tape_loop = json.loads((EXAMPLES / "tape-loop.vemrik").read_text())
+        self.assertEqual(tape_loop["strokes"], json.loads(self.saved().read_text())["strokes"])
+
+    def test_a_file_dropped_on_the_page_opens(self):
+        self.site.open()
+        self.js("""
+            const carrier = new DataTransfer();
+            carrier.items.add(new File([arguments[0]], 'zigzag.vemrik'));
+            for (const type of ['dragenter', 'dragover', 'drop']) {
+              document.body.dispatchEvent(new DragEvent(type, {dataTransfer: carrier, bubbles: true, cancelable: true}));
+            }""", (EXAMPLES / "zigzag.vemrik").read_text())
+        WebDriverWait(self.driver, 10).until(lambda d: self.state()["rules"])
+        self.assertFalse(self.driver.find_element(By.ID, "drop-hint").is_displayed())
+        path = self.saved()
+        self.assertEqual("zigzag.vemrik", path.name)
+        self.assertEqual((EXAMPLES / "zigzag.vemrik").read_bytes(), path.read_bytes())
+
+    def test_a_bad_file_is_refused_and_the_work_stays(self):
+        self.site.open("&przyklad=oval")
+        with tempfile.TemporaryDirectory() as folder:
+            for name, text in [("cut.vemrik", (EXAMPLES / "oval.vemrik").read_text()[:200]),
+                               ("not-json.vemrik", "robot: none"), ("empty.vemrik", "")]:
+                with self.subTest(name):
+                    bad = pathlib.Path(folder) / name
+                    bad.write_text(text)
+                    self.driver.find_element(By.ID, "open-file").send_keys(str(bad))
+                    dialog = self.driver.find_element(By.ID, "text-dialog")
+                    WebDriverWait(self.driver, 10).until(lambda d: dialog.is_displayed())
+                    self.assertEqual("Błąd", dialog.find_element(By.TAG_NAME, "h2").text)
+                    self.assertNotEqual("", dialog.find_element(By.TAG_NAME, "pre").text)
+                    dialog.find_element(By.TAG_NAME, "button").click()
+                    self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
+
+    def test_a_file_that_is_no_picture_is_refused_and_the_track_stays(self):
+        self.site.open("&przyklad=oval")
+        self.driver.find_element(By.ID, "open-picture").send_keys(str(EXAMPLES / "oval.vemrik"))
+        dialog = self.driver.find_element(By.ID, "text-dialog")
+        WebDriverWait(self.driver, 10).until(lambda d: dialog.is_displayed())
+        self.assertIn("„oval.vemrik” nie jest obrazem", dialog.find_element(By.TAG_NAME, "pre").text)
+        dialog.find_element(By.TAG_NAME, "button").click()
+        self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
+
+    def test_the_evaluation_in_a_worker_reports_as_vemrik_eval(self):
+        self.site.open("&przyklad=oval")
+        self.menu("Symulacja", "Oceń algorytm")
+        for field, value in [("eval-seed", "7"), ("eval-runs", "12"), ("eval-steps", "600")]:
+            box = self.driver.find_element(By.ID, field)
+            box.clear()
+            box.send_keys(value)
+        self.click("eval-start")
+        report = self.driver.find_element(By.ID, "eval-report")
+        WebDriverWait(self.driver, 60).until(lambda d: "Przebiegi" in report.text)
+        native = subprocess.run([BUILD / "vemrik-eval", EXAMPLES / "oval.vemrik", "--runs", "12", "--seed", "7",
+                                 "--max-steps", "600"], check=True, capture_output=True, text=True).stdout
+        comparable = lambda text: [l for l in text.splitlines() if not l.startswith(("Ocena:", "Czas:"))]
+        self.assertEqual(comparable(native), comparable(report.text))
+        self.assertEqual("Ocena: oval.vemrik", report.text.splitlines()[0])
+        self.assertEqual("12", self.driver.find_element(By.ID, "eval-progress").get_attribute("value"))
+
+    def test_cancel_ends_the_evaluation_and_allows_another(self):
+        self.site.open("&przyklad=oval")
+        self.menu("Symulacja", "Oceń algorytm")
+        runs = self.driver.find_element(By.ID, "eval-runs")
+        runs.clear()
+        runs.send_keys("100000")
+        self.click("eval-start")
+        self.click("eval-cancel")
+        self.assertEqual("Anulowano.", self.driver.find_element(By.ID, "eval-report").text)
+        self.assertTrue(self.driver.find_element(By.ID, "eval-start").is_enabled())
+        self.assertFalse(self.driver.find_element(By.ID, "eval-cancel").is_enabled())
+
+
+if __name__ == "__main__":
+    unittest.main()

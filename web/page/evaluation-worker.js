@@ -1,0 +1,21 @@
+// "Oceń algorytm…" off the page's thread, on a module instance of its own. One message starts an
+// evaluation; progress and the result come back as messages. "Anuluj" ends the whole worker,
+// since a running evaluation never returns to read another message.
+importScripts('vemrik.js');
+
+const ready = createVemrik();
+
+self.onmessage = async ({data}) => {
+  try {
+    const m = await ready;
+    // About two hundred steps of the bar are plenty; a message for each of 100,000 runs is not.
+    const every = Math.max(1, Math.floor(data.runs / 200));
+    const result = m.evaluate(data.workspace, data.seed, data.runs, data.maxSteps, 0, (done, total) => {
+      if (done % every === 0 || done === total) self.postMessage({kind: 'progress', done, total});
+      return false;
+    });
+    self.postMessage({kind: 'done', result: JSON.parse(result)});
+  } catch (error) {
+    self.postMessage({kind: 'error', message: error.message ?? String(error)});
+  }
+};

@@ -1,0 +1,82 @@
+// Workspace files in and out of the page: the file picker, dropping a file on the page, the
+// examples served beside it (examples/index.json lists them), a download for "Zapisz", and a picture made into the track.
+
+export async function fetchText(url) {
+  const response = await fetch(url);
+  if (!response.ok) throw new Error(`Nie można wczytać „${url}” (${response.status}).`);
+  return response.text();
+}
+
+export function download(text, fileName) {
+  const url = URL.createObjectURL(new Blob([text], {type: 'application/octet-stream'}));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = fileName;
+  document.body.appendChild(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 1000);
+}
+
+export const kMapWidth = 701;
+export const kMapHeight = 401;
+
+// The largest size of the picture's shape within the map's image, rounded as the window rounds it.
+export function fittedSize(width, height) {
+  const byHeight = Math.floor(kMapHeight * width / height);
+  return byHeight <= kMapWidth ? [byHeight, kMapHeight] : [kMapWidth, Math.floor(kMapWidth * height / width)];
+}
+
+// The picture's pixels as the engine takes them: fitted to the map's image on white floor (so
+// transparent parts are no line), RGBA, top row first.
+export async function decodePicture(file) {
+  let bitmap;
+  try {
+    // The file's own pixels, as the desktop reads them: no colour profile, no premultiplied alpha.
+    bitmap = await createImageBitmap(file, {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
+  } catch {
+    throw new Error(`Plik „${file.name}” nie jest obrazem, który przeglądarka umie odczytać.`);
+  }
+  const [width, height] = fittedSize(bitmap.width, bitmap.height);
+  if (width < 1 || height < 1) throw new Error(`Obraz „${file.name}” nie ma żadnych pikseli.`);
+  const canvas = document.createElement('canvas');
+  canvas.width = width;
+  canvas.height = height;
+  const context = canvas.getContext('2d', {willReadFrequently: true});
+  context.fillStyle = '#fff';
+  context.fillRect(0, 0, width, height);
+  context.imageSmoothingQuality = 'high';
+  context.drawImage(bitmap, 0, 0, width, height);
+  bitmap.close();
+  const data = context.getImageData(0, 0, width, height).data;
+  return {rgba: new Uint8Array(data.buffer), width, height};
+}
+
+export function isPicture(file) {
+  return file.type.startsWith('image/');
+}
+
+// Dropping a file anywhere on the page hands it to `onFile`; the hint shows while one is dragged.
+export function acceptDrops(hint, onFile) {
+  let depth = 0;
+  const carriesFile = (e) => [...e.dataTransfer.types].includes('Files');
+  document.addEventListener('dragenter', (e) => {
+    if (!carriesFile(e)) return;
+    depth += 1;
+    hint.hidden = false;
+  });
+  document.addEventListener('dragleave', () => {
+    depth = Math.max(0, depth - 1);
+    if (depth === 0) hint.hidden = true;
+  });
+  document.addEventListener('dragover', (e) => {
+    if (carriesFile(e)) e.preventDefault();
+  });
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    depth = 0;
+    hint.hidden = true;
+    const file = e.dataTransfer.files[0];
+    if (file) onFile(file);
+  });
+}
