@@ -7,6 +7,7 @@
 #include "engine/run_history.h"
 #include "simulation/run_options.h"
 #include "simulation/track_cache.h"
+#include "track_import/import_apply.h"
 #include "ui/controls.h"
 #include "ui/form_state.h"
 
@@ -102,6 +103,10 @@ public:
     void Button9Click();
     void Button10Click();
     void Button11Click();
+    /// A track made from a picture put on the map; what taking it back needs.
+    ImportUndo ImportTrack(const ImportedTrack& track, ImportPlacement placement);
+    /// Puts back the track as it was before that import.
+    void UndoImport(const ImportUndo& undo);
 
     // Algorithm page
     void BitBtn4Click();

@@ -51,4 +51,17 @@ void TForm1::Button11Click() {
     Shell.RedrawPending = 1;
 }
 
+ImportUndo TForm1::ImportTrack(const ImportedTrack& track, ImportPlacement placement) {
+    ImportUndo undo = applyImport(State, track, placement);
+    engine.trackEdited();
+    Shell.RedrawPending = 1;
+    return undo;
+}
+
+void TForm1::UndoImport(const ImportUndo& undo) {
+    undoImport(State, undo);
+    engine.trackEdited();
+    Shell.RedrawPending = 1;
+}
+
 }  // namespace vemrik

@@ -120,19 +120,13 @@ void TrackImportMenu::pictureRead() {
     if (!runDialog(dialog)) return;
     const ImportedTrack& track = dialog.result();
     const ImportPlacement placement = dialog.placement();
-    window_.handle([&] {
-        last_ = applyImport(window_.form().State, track, placement);
-        window_.form().engine.trackEdited();
-        window_.form().Shell.RedrawPending = 1;
-    });
+    window_.handle([&] { last_ = window_.form().ImportTrack(track, placement); });
 }
 
 void TrackImportMenu::undo() {
     if (!last_ || !importUndoable(window_.form().State, *last_)) return;
     window_.handle([this] {
-        undoImport(window_.form().State, *last_);
-        window_.form().engine.trackEdited();
-        window_.form().Shell.RedrawPending = 1;
+        window_.form().UndoImport(*last_);
         last_.reset();
     });
 }

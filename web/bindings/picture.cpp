@@ -49,8 +49,7 @@ std::optional<GreyImage> greyPicture(const std::vector<std::uint8_t>& rgba, int 
 void importTrackPicture(TForm1& form, const GreyImage& picture) {
     ImportOptions options;
     options.threshold = otsuThreshold(picture);
-    applyImport(form.State, importTrack(picture, options), ImportPlacement::Replace);
-    form.Shell.RedrawPending = 1;
+    form.ImportTrack(importTrack(picture, options), ImportPlacement::Replace);
 }
 
 }  // namespace vemrik::web
