@@ -8,13 +8,13 @@
 
 namespace vemrik {
 
-Engine::Engine() { createState(State); }
+Engine::Engine() { createState(state); }
 
 /// The engine's run for a tick: it senses a painted layer through the sample points, steps by
 /// the rule table, and keeps a record and a log of every step.
 class Engine::Ticked {
 public:
-    Ticked(Engine& e, const Raster* track, Memo* log) : e_(e), s_(e.State), track_(track), log_(log) {}
+    Ticked(Engine& e, const Raster* track, Memo* log) : e_(e), s_(e.state), track_(track), log_(log) {}
 
     void placeIfHeld() {
         wasHeld_ = s_.ReturnToStart == 1;
@@ -28,15 +28,15 @@ public:
     }
     void keepSensed(Sensed sensed) {
         recordSensed(s_, sensed, e_.samples_.counted());
-        if (!wasHeld_ && s_.ReturnToStart == 1) e_.Run.noteStopSeen();
+        if (!wasHeld_ && s_.ReturnToStart == 1) e_.record.noteStopSeen();
     }
     const Candidates& candidates() const { return e_.table_.candidates(patternOf(s_.SensorStates)); }
-    std::uint32_t draw() { return static_cast<std::uint32_t>(e_.RandomEngine()); }
+    std::uint32_t draw() { return static_cast<std::uint32_t>(e_.randomEngine()); }
     NextPose next(const Candidates& c, int choice) const { return nextPose(s_, c, choice); }
     void moveTo(const NextPose& next) {
         const float fromX = s_.RobotPosX, fromY = s_.RobotPosY;
         vemrik::moveTo(s_, next, log_);
-        e_.Run.recordStep(fromX, fromY, s_, next.rule, e_.Rules);
+        e_.record.recordStep(fromX, fromY, s_, next.rule, e_.rules);
         acted_ = next.rule;
     }
     /// The list index of the rule that acted in the step, or kNoRule.
@@ -54,26 +54,26 @@ private:
 PoseTransform Engine::placeAndSense(const Raster& trackLayer, NoiseDraws* noise) {
     Ticked run(*this, &trackLayer, nullptr);
     tick<TickPart::Sense>(run, noise);
-    return currentPose(State);
+    return currentPose(state);
 }
 
 int Engine::step(Memo* log) {
-    table_.follow(Rules);
+    table_.follow(rules);
     Ticked run(*this, nullptr, log);
     if (tick<TickPart::Step>(run, nullptr) == TickEnd::NotFinite) throw NonFiniteStepError();
     return run.acted();
 }
 
 RunSnapshot Engine::snapshot() const {
-    const ProgramState& s = State;
+    const ProgramState& s = state;
     return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.SensorCount, s.ReturnToStart,
-             Run.stopPending()},
-            RandomEngine,
-            Run};
+             record.stopPending()},
+            randomEngine,
+            record};
 }
 
 void Engine::restore(const RunSnapshot& run) {
-    ProgramState& s = State;
+    ProgramState& s = state;
     const RunMoment& m = run.moment;
     s.RobotPosX = m.x;
     s.RobotPosY = m.y;
@@ -81,23 +81,23 @@ void Engine::restore(const RunSnapshot& run) {
     s.SensorStates = m.sensors;
     s.SensorCount = m.sensorCount;
     s.ReturnToStart = m.returnToStart;
-    RandomEngine = run.draws;
-    Run = run.record;
+    randomEngine = run.draws;
+    record = run.record;
 }
 
 Workspace Engine::work() const {
     Workspace ws;
-    ws.robot = State.RobotGrid;
-    ws.map = State.MapGrid;
-    ws.strokes = State.StrokeList;
-    ws.rules = Rules;
-    ws.ruleAngle = RuleAngle;
-    ws.startHeading = StartHeading;
+    ws.robot = state.RobotGrid;
+    ws.map = state.MapGrid;
+    ws.strokes = state.StrokeList;
+    ws.rules = rules;
+    ws.ruleAngle = ruleAngle;
+    ws.startHeading = startHeading;
     return ws;
 }
 
 void Engine::load(const Workspace& ws) {
-    ProgramState& s = State;
+    ProgramState& s = state;
     s.ReturnToStart = 1;
     s.RobotPosX = s.RobotPosY = s.RobotHeading = 0.0f;
     s.SensorStates.fill(0);
@@ -106,26 +106,26 @@ void Engine::load(const Workspace& ws) {
     s.RobotGrid = ws.robot;
     s.MapGrid = ws.map;
     s.StrokeList = ws.strokes;
-    Rules = ws.rules;
-    RuleAngle = ws.ruleAngle;
-    StartHeading = ws.startHeading;
+    rules = ws.rules;
+    ruleAngle = ws.ruleAngle;
+    startHeading = ws.startHeading;
     robotEdited();
     trackEdited();
     anglesEdited();
-    Run.clear();  // an old trail and old counts belong to the old track
+    record.clear();  // an old trail and old counts belong to the old track
     // As after start-up, so a run does not depend on how many draws came before.
     restartDraws();
 }
 
 void Engine::start() {
-    startRun(State, StartHeading);
-    Run.clear();
-    if (RepeatableRuns) restartDraws();
+    startRun(state, startHeading);
+    record.clear();
+    if (repeatableRuns) restartDraws();
 }
 
 void Engine::sendBack() {
-    sendBackToStart(State, StartHeading);
-    Run.clearTrail();
+    sendBackToStart(state, startHeading);
+    record.clearTrail();
 }
 
 }  // namespace vemrik

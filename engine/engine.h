@@ -20,12 +20,6 @@
 
 namespace vemrik {
 
-/// The work a user edits and the run over it, free of any toolkit: every front end (the form,
-/// the evaluation, the scenes, the benchmarks) drives this one engine.
-///
-/// The work is the two boards and the strokes (in State), the rule list and the two angles;
-/// the run is the pose, the sensor states and the stop flag (in State), the random source and
-/// the run record. What belongs to a window (tool, mouse, page, redraws) is not here.
 /// The stamps the parts of the work carried at one moment: equal versions, the same work.
 struct WorkVersion {
     std::uint64_t robot = 0;
@@ -36,6 +30,12 @@ struct WorkVersion {
     bool operator==(const WorkVersion&) const = default;
 };
 
+/// The work a user edits and the run over it, free of any toolkit: every front end (the form,
+/// the evaluation, the scenes, the benchmarks) drives this one engine.
+///
+/// The work is the two boards and the strokes (in state), the rule list and the two angles;
+/// the run is the pose, the sensor states and the stop flag (in state), the random source and
+/// the run record. What belongs to a window (tool, mouse, page, redraws) is not here.
 class Engine {
 public:
     /// The fixed seed of the random source, so every start sees the same draws.
@@ -44,19 +44,19 @@ public:
     /// The boards sized and zeroed, as at start-up.
     Engine();
 
-    ProgramState State;
+    ProgramState state;
     /// The rule list, first line to last; the step reads it as it stands.
-    RuleList Rules;
+    RuleList rules;
     /// The angle of the rule being written ("Algorytm") and the start heading ("Symulacja").
-    int RuleAngle = 0;
-    int StartHeading = 0;
+    int ruleAngle = 0;
+    int startHeading = 0;
 
-    std::mt19937 RandomEngine{kDefaultSeed};
-    std::uint32_t Seed = kDefaultSeed;
-    /// "Start" restarts the random source from Seed.
-    bool RepeatableRuns = false;
+    std::mt19937 randomEngine{kDefaultSeed};
+    std::uint32_t seed = kDefaultSeed;
+    /// "Start" restarts the random source from seed.
+    bool repeatableRuns = false;
     /// What happened since "Start"; nothing of the run depends on it.
-    RunRecord Run;
+    RunRecord record;
 
     /// The sensing half of a tick, what a look at the track does before the robot is drawn over
     /// it: the start placement, then the sensing pass over that layer, flipped by the noise if
@@ -72,17 +72,17 @@ public:
     /// "Wróć": held on the start cell again with the start heading; the trail forgotten.
     void sendBack();
     /// The random source as after start-up, from the seed in effect.
-    void restartDraws() { RandomEngine.seed(Seed); }
+    void restartDraws() { randomEngine.seed(seed); }
 
     /// Every edit of the work, once made, is reported by the one of these for its part (the rule
     /// list stamps itself): what was derived from that part is derived again when next read.
-    /// Writing State's boards without reporting it leaves the old sample points and track layer.
+    /// Writing state's boards without reporting it leaves the old sample points and track layer.
     void robotEdited() { robotVersion_ = newStamp(); }
     void trackEdited() { trackVersion_ = newStamp(); }
     void anglesEdited() { anglesVersion_ = newStamp(); }
     std::uint64_t robotVersion() const { return robotVersion_; }
     std::uint64_t trackVersion() const { return trackVersion_; }
-    WorkVersion workVersion() const { return {robotVersion_, trackVersion_, Rules.stamp(), anglesVersion_}; }
+    WorkVersion workVersion() const { return {robotVersion_, trackVersion_, rules.stamp(), anglesVersion_}; }
 
     /// The work as a workspace file holds it.
     Workspace work() const;

@@ -9,20 +9,20 @@ namespace vemrik {
 namespace {
 
 RunMoment momentOf(const Engine& e) {
-    const ProgramState& s = e.State;
-    return {s.RobotPosX,   s.RobotPosY,     s.RobotHeading,     s.SensorStates,
-            s.SensorCount, s.ReturnToStart, e.Run.stopPending()};
+    const ProgramState& s = e.state;
+    return {s.RobotPosX,   s.RobotPosY,     s.RobotHeading,        s.SensorStates,
+            s.SensorCount, s.ReturnToStart, e.record.stopPending()};
 }
 
 void putMoment(Engine& e, const RunMoment& m) {
-    ProgramState& s = e.State;
+    ProgramState& s = e.state;
     s.RobotPosX = m.x;
     s.RobotPosY = m.y;
     s.RobotHeading = m.heading;
     s.SensorStates = m.sensors;
     s.SensorCount = m.sensorCount;
     s.ReturnToStart = m.returnToStart;
-    e.Run.keepStopPending(m.stopPending);
+    e.record.keepStopPending(m.stopPending);
 }
 
 }  // namespace
@@ -32,12 +32,12 @@ void RunHistory::begin(const Engine& e) {
     start_ = momentOf(e);
     robot_ = e.robotVersion();
     track_ = e.trackVersion();
-    rules_ = e.Rules;
+    rules_ = e.rules;
     kept_.clear();
     // Reserved once, so no step of a run allocates; untouched pages cost nothing.
     kept_.reserve(kHistoryBound);
     draws_.clear();
-    keepDraws(0, e.RandomEngine);
+    keepDraws(0, e.randomEngine);
     steps_ = shown_ = 0;
     attempted_ = false;
 }
@@ -58,7 +58,7 @@ void RunHistory::forget() {
 
 bool RunHistory::follow(const Engine& e) {
     if (!active()) return false;
-    if (e.robotVersion() != robot_ || e.trackVersion() != track_ || e.Rules.stamp() != rules_.stamp())
+    if (e.robotVersion() != robot_ || e.trackVersion() != track_ || e.rules.stamp() != rules_.stamp())
         end(HistoryEnd::Edited);
     return active();
 }
@@ -85,34 +85,34 @@ void RunHistory::beforeStep(const Engine& e) {
     }
     // The try before failed after its draw, perhaps: from here the source is not the kept one
     // wound on.
-    if (attempted_) keepDraws(steps_, e.RandomEngine);
+    if (attempted_) keepDraws(steps_, e.randomEngine);
     attempted_ = true;
-    fromX_ = e.State.RobotPosX;
-    fromY_ = e.State.RobotPosY;
+    fromX_ = e.state.RobotPosX;
+    fromY_ = e.state.RobotPosY;
 }
 
 void RunHistory::stepped(const Engine& e) {
     if (!active()) return;
-    const RunRow& row = e.Run.row(e.Run.rowCount() - 1);
+    const RunRow& row = e.record.row(e.record.rowCount() - 1);
     kept_.push_back({momentOf(e), fromX_, fromY_, row.rule, row.stop});
     shown_ = ++steps_;
     attempted_ = false;
-    if (steps_ % kDrawsInterval == 0) keepDraws(steps_, e.RandomEngine);
+    if (steps_ % kDrawsInterval == 0) keepDraws(steps_, e.randomEngine);
 }
 
 void RunHistory::show(Engine& e, std::uint64_t step) {
     if (!active() || step > steps_) return;
     const auto kept = std::prev(std::upper_bound(
         draws_.begin(), draws_.end(), step, [](std::uint64_t n, const KeptDraws& k) { return n < k.step; }));
-    e.RandomEngine = kept->draws;
-    e.RandomEngine.discard(step - kept->step);
-    e.Run.clear();
-    e.Run.followList(rules_);
+    e.randomEngine = kept->draws;
+    e.randomEngine.discard(step - kept->step);
+    e.record.clear();
+    e.record.followList(rules_);
     for (std::uint64_t i = 0; i < step; ++i) {
         const KeptStep& k = kept_[i];
         putMoment(e, k.after);
-        e.Run.keepStopPending(k.stop);
-        e.Run.recordFollowed(k.fromX, k.fromY, e.State, k.rule);
+        e.record.keepStopPending(k.stop);
+        e.record.recordFollowed(k.fromX, k.fromY, e.state, k.rule);
     }
     putMoment(e, step == 0 ? start_ : kept_[step - 1].after);
     shown_ = step;

@@ -35,7 +35,7 @@ struct RunResult {
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
 /// that the next redraw does, again and again. The seed drives the generator as
-/// Engine::RandomEngine.seed(seed) before "Start" does: one draw per step. The setup's noise, if
+/// Engine::randomEngine.seed(seed) before "Start" does: one draw per step. The setup's noise, if
 /// any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's
 /// sensor states flipped. Sensing and stepping are the window's own tick (engine/run_tick.h).
 class HeadlessRun {

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vemrik;
     if (size == 0) return 0;
     static Engine engine;  // kept: the step reads no board, and a fresh one would allocate them
-    ProgramState& s = engine.State;
+    ProgramState& s = engine.state;
     s.RobotPosX = s.RobotPosY = s.RobotHeading = 0.0f;
     for (int k = 0; k < kSensorSlots; ++k) s.SensorStates[static_cast<std::size_t>(k)] = (data[0] >> k) & 1;
     std::vector<std::string> rules;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rules.emplace_back(rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
-    engine.Rules = rules;
+    engine.rules = rules;
     for (const std::string& line : rules) {
         if (ruleLineProblem(line)) continue;
         try {

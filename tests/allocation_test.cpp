@@ -90,7 +90,7 @@ TEST(Allocation, TheTimeLineTakesStepsWithoutAllocating) {
     RunTimeline timeline;
     const auto stepAndFollow = [&] {
         form.Timer2Timer(), form.BitBtn5Click();
-        followRun(timeline, form.engine.Run, feed);
+        followRun(timeline, form.engine.record, feed);
     };
     for (int i = 0; i < 2000; ++i) stepAndFollow();  // warm: every rule that acts has acted
     const std::uint64_t before = gAllocations;

@@ -105,7 +105,7 @@ TEST(HeadlessRun, ARobotTurningOffTheMapRunsOnAndReachesTheStopAsInTheWindow) {
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         TForm1 f;
         applyWorkspace(f, ws);
-        f.engine.RandomEngine.seed(seed);
+        f.engine.randomEngine.seed(seed);
         f.TabbedNotebook1Change(kSimulationPage);
         f.Timer1Timer();  // places the robot
         f.Button15Click();

@@ -128,7 +128,7 @@ TEST(RuleOdds, AgreeWithTheStepsTableAndSayWhatTheNextStepDoes) {
 // Ten sensors in a row give eight states; a run of three double halves gives two sensors.
 TEST(RuleCheck, TheRobotHasAStateForItsFirstEightSensors) {
     Engine e;
-    Grid& robot = e.State.RobotGrid;
+    Grid& robot = e.state.RobotGrid;
     EXPECT_EQ(stateSensorCount(robot), 0);
     for (int x = 5; x < 8; ++x) robot.at(x, 2) = kDoubleHalf;
     EXPECT_EQ(stateSensorCount(robot), 2);

@@ -24,12 +24,12 @@ struct Seen {
 Seen seen(const TForm1& f) {
     std::uint64_t hits = 0;
     for (int i = 0; i < static_cast<int>(f.ListBox1.lines.size()); ++i)
-        hits += f.engine.Run.hits(i) * (i + 1);
+        hits += f.engine.record.hits(i) * (i + 1);
     const ProgramState& s = f.State;
     return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart},
-            f.engine.Run.steps(),
+            f.engine.record.steps(),
             hits,
-            f.engine.Run.trail().size()};
+            f.engine.record.trail().size()};
 }
 
 /// A run tick as the window has it: the step, then the refresh redraws and senses. Every
@@ -114,7 +114,7 @@ TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
         f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps - 20));
         for (int n = 0; n < 20; ++n) f.Timer1Timer(), f.BitBtn6Click();
         EXPECT_EQ(
-            std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading),
+            std::tuple(f.engine.record.steps(), f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading),
             std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
             << seed;
     }
@@ -135,9 +135,9 @@ TEST(RunHistory, ANoisyFailedRunReplaysToTheEvaluationsStepAndPose) {
             if (r.outcome == Outcome::Success) continue;
             ++failed;
             f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps), noise);
-            EXPECT_EQ(
-                std::tuple(f.engine.Run.steps(), f.State.RobotPosX, f.State.RobotPosY, f.State.RobotHeading),
-                std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
+            EXPECT_EQ(std::tuple(f.engine.record.steps(), f.State.RobotPosX, f.State.RobotPosY,
+                                 f.State.RobotHeading),
+                      std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
                 << noise.flip << " " << noise.shift << " " << seed;
         }
         EXPECT_EQ(failed, 2) << noise.flip << " " << noise.shift;
@@ -148,10 +148,10 @@ namespace {
 
 /// The pose, the senses, the held flag and the record's counts and last rule of an engine's run.
 auto runOf(const Engine& e) {
-    const ProgramState& s = e.State;
+    const ProgramState& s = e.state;
     return std::tuple(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart,
-                      e.Run.steps(), e.Run.hits(0), e.Run.hits(1), e.Run.trail().size(),
-                      e.Run.stopReachedAt(), e.Run.lastRule().line);
+                      e.record.steps(), e.record.hits(0), e.record.hits(1), e.record.trail().size(),
+                      e.record.stopReachedAt(), e.record.lastRule().line);
 }
 
 }  // namespace
@@ -166,7 +166,7 @@ TEST(RunSnapshot, AKeptRunPutBackGoesOnAsTheOriginal) {
     Engine original;
     original.load(work);
     Raster track(701, 401);
-    paintTrack(original.State, track);
+    paintTrack(original.state, track);
     const auto tickOn = [&track](Engine& e) { e.step(nullptr), e.placeAndSense(track); };
     original.placeAndSense(track);
     original.start();
@@ -179,7 +179,7 @@ TEST(RunSnapshot, AKeptRunPutBackGoesOnAsTheOriginal) {
         expected.push_back(runOf(original));
     }
     // The run sees the stop and is put back on the start cell within the steps compared.
-    ASSERT_TRUE(original.Run.stopReachedAt());
+    ASSERT_TRUE(original.record.stopReachedAt());
 
     Engine other;
     other.load(work);

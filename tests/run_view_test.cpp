@@ -43,7 +43,7 @@ void typicalRun(TForm1& f) {
 TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
     TForm1 f;
     f.ListBox1.lines = {"1 0 0 0 0 0 0 1 -30", kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "-20"};
-    const RunRecord& run = f.engine.Run;
+    const RunRecord& run = f.engine.record;
     std::mt19937 draws(Engine::kDefaultSeed);
     std::uint64_t hits[3] = {};
     std::uint32_t r = 0;
@@ -65,12 +65,12 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
     // Line 0 goes; the new last line has line 1's text but no hits of its own.
     f.ListBox1.deleteAt(0);
     f.ListBox1.add(kAllOff + "10");
-    f.engine.Run.followList(f.ListBox1.lines);
+    f.engine.record.followList(f.ListBox1.lines);
     EXPECT_EQ(std::tuple(run.hits(0), run.hits(1), run.hits(2), run.hits(3)),
               std::tuple(hits[0], 0u, hits[1], 0u));
     EXPECT_EQ(run.lastRule().line, 2);
     f.ListBox1.deleteAt(2);
-    f.engine.Run.followList(f.ListBox1.lines);
+    f.engine.record.followList(f.ListBox1.lines);
     EXPECT_EQ(lastRuleText(run.lastRule()), "reguła usunięta: 0 0 0 0 0 0 0 0 -20");
     const RunRow& last = run.row(run.rowCount() - 1);  // still names the rule as it was
     EXPECT_EQ(std::tuple(last.rule, std::string(run.ruleText(last))), std::tuple(3, kAllOff + "-20"));
@@ -82,8 +82,9 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
 TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
     Engine e;
     for (std::size_t i = 0; i < kRunRowBound + 10; ++i) e.step(nullptr);
-    EXPECT_EQ(std::tuple(e.Run.steps(), e.Run.rowCount(), e.Run.row(0).step, e.Run.trail().size()),
-              std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
+    EXPECT_EQ(
+        std::tuple(e.record.steps(), e.record.rowCount(), e.record.row(0).step, e.record.trail().size()),
+        std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
 }
 
 // Heading 0 moves 3 pixels straight up; the one rule acts when its draw is even. A sensor over a
@@ -105,7 +106,7 @@ TEST(RunCsv, EachStepIsOneRowWithTheShortestNumbersAQuotedRuleAndTheStopItActedO
     f.BitBtn6Click();
     f.BitBtn5Click();  // still red, but already held: no new stop
     f.BitBtn6Click();
-    EXPECT_EQ(runCsv(f.engine.Run),
+    EXPECT_EQ(runCsv(f.engine.record),
               "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
               "1,0,350.1,197,0,0,0,0,0,0,0,0," +
                   first + ",0\n" + "2,0,350.1,194,1,0,0,0,0,0,0,1,0,,1\n" + "3,0,350.1,191,0,0,0,0,0,0,0,0," +
@@ -116,11 +117,11 @@ TEST(RunCsv, EachStepIsOneRowWithTheShortestNumbersAQuotedRuleAndTheStopItActedO
 
 TEST(RunOptions, SeedsAreWholeNumbersThatFitIn32BitsAndStartRestartsTheDrawsFromOneWhenAsked) {
     TForm1 f;
-    f.engine.Seed = 777;
+    f.engine.seed = 777;
     f.BitBtn6Click();
-    f.engine.RepeatableRuns = true;
+    f.engine.repeatableRuns = true;
     f.Button15Click();
-    EXPECT_EQ(f.engine.RandomEngine, std::mt19937(777));
+    EXPECT_EQ(f.engine.randomEngine, std::mt19937(777));
     EXPECT_EQ(seedFromText("  42\t"), 42u);
     EXPECT_EQ(seedFromText("4294967295"), 4294967295u);
     for (const char* bad : {"", "  ", "4294967296", "-1", "+5", "12a", "1 2", "0x10", "3.5"})
@@ -194,7 +195,7 @@ TForm1& upwardRobot(TForm1& f, int startRow) {
 }
 
 std::string eventOf(const TForm1& f) {
-    return runEventText(runState(f.State, f.Timer2.enabled), f.engine.Run, f.State, f.StartRefused);
+    return runEventText(runState(f.State, f.Timer2.enabled), f.engine.record, f.State, f.StartRefused);
 }
 
 /// A run tick and the redraw after it.
@@ -220,7 +221,7 @@ TEST(RunStatus, AStoppedRunSaysInHowManyStepsItReachedTheStop) {
     EXPECT_EQ(std::tuple(eventOf(f), runState(f.State, f.Timer2.enabled)),
               std::tuple(std::string("dojechał do stopu w 17 krokach"), RunState::Stopping));
     runTick(f);
-    EXPECT_EQ(std::tuple(eventOf(f), f.engine.Run.steps(), f.State.RobotPosY, f.Timer2.enabled),
+    EXPECT_EQ(std::tuple(eventOf(f), f.engine.record.steps(), f.State.RobotPosY, f.Timer2.enabled),
               std::tuple(std::string("dojechał do stopu w 17 krokach"), 18u, 305.0f, false));
     f.Button15Click();
     EXPECT_EQ(eventOf(f), "");
@@ -281,7 +282,8 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
         f->ShowTrail(true);
     }
     const auto kept = [](const TForm1& f) {
-        return std::tuple(pose(f), f.engine.Run.steps(), f.engine.Run.trail().size(), f.History.steps());
+        return std::tuple(pose(f), f.engine.record.steps(), f.engine.record.trail().size(),
+                          f.History.steps());
     };
     for (int step = 1; step <= 120; ++step) {
         for (TForm1* f : {&plain, &paused}) {
@@ -297,7 +299,7 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
         EXPECT_EQ(std::get<1>(before), 40u);
         paused.BitBtn6Click();  // "Krok" goes on by one step and stays paused
         paused.Timer1Timer();
-        EXPECT_EQ(std::tuple(paused.engine.Run.steps(), paused.History.steps(), paused.Paused),
+        EXPECT_EQ(std::tuple(paused.engine.record.steps(), paused.History.steps(), paused.Paused),
                   std::tuple(41u, 41u, true));
         paused.BitBtn7Click();
         EXPECT_EQ(std::tuple(paused.Timer2.enabled, paused.Paused), std::tuple(true, false));
@@ -305,7 +307,7 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
         for (int r = 0; r < 8; ++r) plain.Timer1Timer();
     }
     EXPECT_EQ(pose(paused), pose(plain));
-    EXPECT_EQ(paused.engine.Run.trail().size(), plain.engine.Run.trail().size());
+    EXPECT_EQ(paused.engine.record.trail().size(), plain.engine.record.trail().size());
 }
 
 // Opening a file after a run and after an edit: there is nothing for the status bar to regret.

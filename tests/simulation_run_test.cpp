@@ -17,16 +17,16 @@ const std::string kAllOff = "0 0 0 0 0 0 0 0 ";
 TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
     for (const std::string& bad : {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan"}) {
         Engine e;
-        e.State.RobotPosY = 50.0f;
-        e.Rules = {kAllOff + "10", bad};
+        e.state.RobotPosY = 50.0f;
+        e.rules = {kAllOff + "10", bad};
         Memo memo;
         EXPECT_THROW(e.step(&memo), ConversionError) << bad;
-        EXPECT_EQ(std::tuple(e.State.RobotPosY, e.State.RobotHeading, memo.total() + e.Run.steps()),
+        EXPECT_EQ(std::tuple(e.state.RobotPosY, e.state.RobotHeading, memo.total() + e.record.steps()),
                   std::tuple(50.0f, 0.0f, 0u));
     }
     // A bad line that does not match, or that comes after the fourth match, is never read.
     Engine e;
-    e.Rules = {"1 1 1 1 1 1 1 1 x", kAllOff + "0", kAllOff + "0",
+    e.rules = {"1 1 1 1 1 1 1 1 x", kAllOff + "0", kAllOff + "0",
                kAllOff + "0",       kAllOff + "0", kAllOff + "x"};
     EXPECT_NO_THROW(e.step(nullptr));
 }
@@ -35,14 +35,14 @@ TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
 // straight come up equally often; the fifth match never does, and the heading is never wrapped.
 TEST(Step, EachOfTheFirstFourMatchesAndNoTurnAreEquallyLikely) {
     Engine e;
-    e.Rules = {kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "20",
+    e.rules = {kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "20",
                kAllOff + "20", kAllOff + "40",      kAllOff + "50"};
     constexpr int kSteps = 30000;
     std::map<float, int> counts;
     for (int i = 0; i < kSteps; ++i) {
-        e.State.RobotHeading = 350.0f;
+        e.state.RobotHeading = 350.0f;
         e.step(nullptr);
-        ++counts[e.State.RobotHeading];
+        ++counts[e.state.RobotHeading];
     }
     const std::map<float, double> shares = {{350.0f, 0.2}, {360.0f, 0.2}, {370.0f, 0.4}, {390.0f, 0.2}};
     ASSERT_EQ(counts.size(), shares.size());
@@ -62,12 +62,12 @@ TEST(Step, EveryEditOfTheRuleListReachesTheNextStep) {
         {"add", [](TForm1& f) { f.ListBox1.add(kAllOff + "7"); }, 0.0f},
         {"delete", [](TForm1& f) { f.ListBox1.deleteAt(0); }, 0.0f},
         {"delete outside", [](TForm1& f) { f.ListBox1.deleteAt(1); }, 10.0f},
-        {"assign", [](TForm1& f) { f.engine.Rules = {kAllOff + "30"}; }, 30.0f},
-        {"copy", [](TForm1& f) { f.engine.Rules = RuleList({kAllOff + "-5"}); }, -5.0f},
+        {"assign", [](TForm1& f) { f.engine.rules = {kAllOff + "30"}; }, 30.0f},
+        {"copy", [](TForm1& f) { f.engine.rules = RuleList({kAllOff + "-5"}); }, -5.0f},
     };
     for (const auto& e : edits) {
         TForm1 f;
-        f.engine.Rules = {kAllOff + "10"};
+        f.engine.rules = {kAllOff + "10"};
         f.engine.step(nullptr);  // the table has read the list before the edit
         e.apply(f);
         f.engine.restartDraws();
@@ -136,7 +136,7 @@ TEST(RunControl, AStepThatWouldLeaveTheFiniteNumbersChangesNothingAndEndsTheRun)
     bool failed = false;
     const auto snapshot = [&] {
         return std::tuple(f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.Memo1.total(),
-                          f.engine.Run.steps());
+                          f.engine.record.steps());
     };
     for (int tick = 0; tick < 64 && !failed; ++tick) {
         const auto before = snapshot();

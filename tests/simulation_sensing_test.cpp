@@ -17,9 +17,9 @@ namespace {
 /// A fresh engine, running (not held) at pose (x, y).
 Engine runningAt(float x, float y) {
     Engine e;
-    e.State.ReturnToStart = 0;
-    e.State.RobotPosX = x;
-    e.State.RobotPosY = y;
+    e.state.ReturnToStart = 0;
+    e.state.RobotPosX = x;
+    e.state.RobotPosY = y;
     return e;
 }
 
@@ -33,7 +33,7 @@ void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
 
 TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothing) {
     Engine e = runningAt(100.0f, 100.0f);
-    ProgramState& s = e.State;
+    ProgramState& s = e.state;
     for (int x = 0; x < 10; ++x)
         s.RobotGrid.at(x, 3) = kSensor;  // sensor x samples 10x+4 .. 10x+6, rows 34 .. 36
     Raster image(701, 401);
@@ -52,7 +52,7 @@ TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothin
 
 TEST(placeAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNeverLookedAt) {
     Engine e;
-    ProgramState& s = e.State;
+    ProgramState& s = e.state;
     s.MapGrid.at(5, 30) = kStart;
     s.MapGrid.at(12, 3) = kStart;
     s.MapGrid.at(70, 1) = kStart;
@@ -65,7 +65,7 @@ TEST(placeAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNe
 // Outlines are 2 pixels wide: the body's top edge along y = 210 covers rows 209 and 210.
 TEST(SimulationView, ARobotHalfOffTheImageIsClippedSensesWhatIsOnAndLeavesPenWidthZero) {
     Engine e = runningAt(0.0f, 200.0f);
-    ProgramState& s = e.State;
+    ProgramState& s = e.state;
     s.MapGrid.at(9, 20) = kLine;
     s.RobotGrid.at(0, 10) = kSensor;                             // samples x -96 .. -94: off the image
     s.RobotGrid.at(19, 10) = kSensor;                            // (94 .. 96, 204 .. 206): on the line

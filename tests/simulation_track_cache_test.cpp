@@ -21,15 +21,15 @@ namespace {
 /// pen and brush, and what the sensors read.
 bool redrawIsFresh(TForm1& form) {
     Engine fresh;
-    fresh.State = form.State;
+    fresh.state = form.State;
     Raster image(701, 401);
-    paintTrack(fresh.State, image);
+    paintTrack(fresh.state, image);
     fresh.placeAndSense(image);
     paintSimulationView(fresh, image);
     form.BitBtn5Click();
     const Raster& shown = form.Image5.canvas;
     return std::memcmp(shown.data(), image.data(), 4u * 701 * 401) == 0 &&
-           form.State.SensorStates == fresh.State.SensorStates &&
+           form.State.SensorStates == fresh.state.SensorStates &&
            shown.brushColour() == image.brushColour() && shown.penColour() == image.penColour() &&
            shown.penWidth() == image.penWidth();
 }

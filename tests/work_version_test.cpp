@@ -31,18 +31,18 @@ Workspace smallWork() {
 /// pixels, sensor states and the sensor count agree.
 ::testing::AssertionResult redrawsAreFresh(TForm1& form) {
     Engine fresh;
-    fresh.State = form.State;
+    fresh.state = form.State;
     Raster simulation(701, 401);
-    paintTrack(fresh.State, simulation);
+    paintTrack(fresh.state, simulation);
     fresh.placeAndSense(simulation);
     paintSimulationView(fresh, simulation);
     form.BitBtn5Click();
     if (std::memcmp(form.Image5.canvas.data(), simulation.data(), 4u * 701 * 401) != 0)
         return ::testing::AssertionFailure() << "simulation page";
-    if (form.State.SensorStates != fresh.State.SensorStates ||
-        form.State.SensorCount != fresh.State.SensorCount)
+    if (form.State.SensorStates != fresh.state.SensorStates ||
+        form.State.SensorCount != fresh.state.SensorCount)
         return ::testing::AssertionFailure()
-               << "sensing: " << form.State.SensorCount << " sensors against " << fresh.State.SensorCount;
+               << "sensing: " << form.State.SensorCount << " sensors against " << fresh.state.SensorCount;
     Raster map(701, 401);
     paintMapView(form.State.MapGrid, form.State.StrokeList, map);
     form.BitBtn3Click();

@@ -120,7 +120,7 @@ TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndCaptureGivesItBack) {
     s.SensorCount = shell.EditTool = shell.MouseHeld = 3;
     form.ListBox1.itemIndex = 0;
     applyWorkspace(form, sample());
-    EXPECT_EQ(form.engine.Run.steps() + form.engine.Run.trail().size() + form.Memo1.size(), 0u);
+    EXPECT_EQ(form.engine.record.steps() + form.engine.record.trail().size() + form.Memo1.size(), 0u);
     EXPECT_FALSE(form.Timer2.enabled || form.CheckBox8.checked);
     EXPECT_EQ(std::tuple(s.ReturnToStart, shell.RedrawPending, s.SensorCount, shell.EditTool, shell.MouseHeld,
                          form.ListBox1.itemIndex),

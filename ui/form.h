@@ -26,7 +26,7 @@ public:
 
     Engine engine;
     /// The boards, strokes, pose and senses: the engine's.
-    ProgramState& State = engine.State;
+    ProgramState& State = engine.state;
     /// The window's own part: tool, mouse, refresh cycle, page in front.
     FormState Shell;
 
@@ -40,15 +40,15 @@ public:
     Image Image3{Raster(201, 201)};
     Image Image4{Raster(201, 201)};
     CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8;
-    TrackBar TrackBar1{engine.RuleAngle};
+    TrackBar TrackBar1{engine.ruleAngle};
     Label Label1{"0"};
     Label Label2{"0 0 0 0 0 0 0 0 0"};
-    ListBox ListBox1{engine.Rules};
+    ListBox ListBox1{engine.rules};
     // Page 3, "Symulacja"
     Image Image5{Raster(701, 401)};
     /// Image5's track layer between redraws; no state of the program, only saved work.
     TrackCache Image5Track;
-    TrackBar TrackBar2{engine.StartHeading};
+    TrackBar TrackBar2{engine.startHeading};
     // On the form
     Memo Memo1;
     Timer Timer1{true, 25};

@@ -14,7 +14,7 @@ void TForm1::BitBtn5Click() {
     engine.placeAndSense(track);
     paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
-    if (TrailShown) drawTrail(engine.Run.trail(), Image5.canvas);
+    if (TrailShown) drawTrail(engine.record.trail(), Image5.canvas);
 }
 
 void TForm1::BitBtn6Click() {
@@ -95,7 +95,7 @@ void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noi
     Button16Click();
     const Raster& track = Image5Track.layer(engine, Image5.canvas.width(), Image5.canvas.height());
     engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
-    engine.Seed = seed;
+    engine.seed = seed;
     engine.start();
     engine.restartDraws();
     std::optional<NoiseDraws> draws;

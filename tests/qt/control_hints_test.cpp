@@ -150,11 +150,11 @@ private slots:
         w.handle([&] { form.Timer2Timer(); });
         pressSpace(w);
         QVERIFY(!form.Timer2.enabled && form.Paused && view.statusText().contains("stan: pauza"));
-        QCOMPARE(form.engine.Run.steps(), 1u);
+        QCOMPARE(form.engine.record.steps(), 1u);
 
         step->setFocus(Qt::TabFocusReason);
         pressSpace(w);
-        QVERIFY(form.engine.Run.steps() == 2u && form.Paused);
+        QVERIFY(form.engine.record.steps() == 2u && form.Paused);
         QTest::mouseClick(on, Qt::LeftButton);
         w.notebook()->setCurrentIndex(kRobotPage);
         QVERIFY(pause.action()->shortcut().isEmpty());

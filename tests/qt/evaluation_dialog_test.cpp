@@ -157,7 +157,7 @@ private slots:
         QVERIFY(d->showSelectedRun());
         QTRY_VERIFY(d.isNull());
         const TForm1& f = w.form();
-        QVERIFY(f.engine.Run.steps() == 80 && f.engine.Seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
+        QVERIFY(f.engine.record.steps() == 80 && f.engine.seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
                 w.notebook()->currentIndex() == kSimulationPage && trail.isChecked());
     }
 
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(d->summaryLines().first().startsWith("Zakłócenia: odwrócenie 0,000, przesunięcie 3,0 px"));
         d->failedRuns()->setCurrentRow(0);
         QVERIFY(d->showSelectedRun());
-        QCOMPARE(w.form().engine.Run.steps(), 30u);  // 20 steps before the 50th
+        QCOMPARE(w.form().engine.record.steps(), 30u);  // 20 steps before the 50th
         QCOMPARE(w.notebook()->currentIndex(), kSimulationPage);
     }
 

@@ -49,8 +49,8 @@ private slots:
         QVERIFY2(parsed.workspace.has_value(), parsed.error.c_str());
         Engine engine;
         engine.load(*parsed.workspace);
-        paintTrack(engine.State, oval_);
-        ovalMap_ = engine.State.MapGrid;
+        paintTrack(engine.state, oval_);
+        ovalMap_ = engine.state.MapGrid;
     }
 
     void ovalInBlackTakesOnlyTheSheetsItCovers() {

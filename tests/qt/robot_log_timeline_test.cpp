@@ -26,7 +26,7 @@ struct Seen {
 };
 
 Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.engine.Run.steps(),
+    return {f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.engine.record.steps(),
             f.History.shown()};
 }
 
@@ -119,7 +119,7 @@ private slots:
         w.handle([&] { w.form().BitBtn7Click(); });
         runSteps(w, 3);
         QCOMPARE(panel->timeline().size(), std::size_t{3});
-        QCOMPARE(w.form().engine.Run.steps(), std::uint64_t{3});
+        QCOMPARE(w.form().engine.record.steps(), std::uint64_t{3});
     }
 
     // A log of our own run has a heading; the chart draws it as the chart's own tests show.

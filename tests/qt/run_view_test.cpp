@@ -32,7 +32,7 @@ private slots:
         TForm1& form = w.form();
         for (const char* name : {"actionSpeed4", "actionShowTrail", "actionRepeatable"})
             view.action(name)->trigger();
-        QVERIFY(form.Timer2.interval == 50 && form.TrailShown && form.engine.RepeatableRuns);
+        QVERIFY(form.Timer2.interval == 50 && form.TrailShown && form.engine.repeatableRuns);
         form.State.RobotPosX = 100;
         w.handle([&] { form.ListBox1.add("1 1 1 1 1 1 1 1 5"), form.ListBox1.add("0 0 0 0 0 0 0 0 0"); });
         auto* list = w.findChild<QListWidget*>("ListBox1");
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(!view.chooseSeed());
         answer = std::nullopt;
         QVERIFY(!view.chooseSeed() && !view.saveRun());  // both cancelled
-        QVERIFY(w.form().engine.Seed == 42 && errors.size() == 1);
+        QVERIFY(w.form().engine.seed == 42 && errors.size() == 1);
         path = dir.filePath("przebieg.csv");
         QVERIFY(view.saveRun() && QFile::exists(path));
         path = dir.filePath("brak/przebieg.csv");

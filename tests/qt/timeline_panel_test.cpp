@@ -26,8 +26,8 @@ struct Seen {
 };
 
 Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX,    f.State.RobotPosY,
-            f.State.SensorStates, f.engine.Run.steps(), f.History.shown()};
+    return {f.State.RobotHeading, f.State.RobotPosX,       f.State.RobotPosY,
+            f.State.SensorStates, f.engine.record.steps(), f.History.shown()};
 }
 
 // The typical scene from "Start", `steps` steps of the run timer, each followed by a redraw.
@@ -77,7 +77,7 @@ private slots:
         }
         // Going on from the step shown forgets the later ones.
         w.handle([&] { w.form().Timer2Timer(), w.form().Timer1Timer(); });
-        QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.Run.steps()});
+        QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record.steps()});
     }
 
     // Hidden, the panel takes no step; shown or hidden, the run is the same.

@@ -40,7 +40,7 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
                                         const QString& dir) {
     const Engine& engine = window.form().engine;
     const std::string name = sketchName(QFileInfo(workspacePath).completeBaseName().toStdString());
-    const PlannedSketch planned = planSketch(engine.work(), name, engine.Seed);
+    const PlannedSketch planned = planSketch(engine.work(), name, engine.seed);
     if (!planned.plan)
         return {false, Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
     if (const auto error = writeSketchFolder(*planned.plan, dir.toStdString()))
@@ -51,7 +51,7 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
                              "piny czujników i silników, prędkości, czasy obrotu i kroku. "
                              "Połączenia pokazuje wiring.svg.")
                       .arg(QString::fromStdString(name))
-                      .arg(engine.Seed)
+                      .arg(engine.seed)
                       .arg(QString::fromStdString(files.sketch), QString::fromStdString(files.wiring))};
 }
 

@@ -76,7 +76,7 @@ void WebForm::handle(Handler&& handler) {
 }
 
 void WebForm::afterEvent() {
-    form_->engine.Run.followList(form_->ListBox1.lines);
+    form_->engine.record.followList(form_->ListBox1.lines);
     form_->History.follow(form_->engine);
 }
 
