@@ -160,8 +160,15 @@ test('a picture of a dark line becomes the track', () => {
   for (let x = 20; x < 180; ++x)
     for (let y = 45; y < 55; ++y) rgba.fill(0, (y * w + x) * 4, (y * w + x) * 4 + 3);
   const blank = f.save();
+  // The map page shows the new track at its next redraw, not the layer kept from before.
+  const dark = () => f.imageRGBA(2).filter((v, i) => i % 4 === 0 && v < 255).length;
+  f.page(1);
+  f.tick();
+  const before = dark();
   f.importPicture(rgba, w, h);
   assert.notEqual(f.save(), blank);
+  assert.equal(f.tick(), true);
+  assert.ok(dark() > before + 100, `${dark()} dark pixels against ${before}`);
 });
 
 test('evaluation: seeds counted from the first, the CSV and the runs agree', () => {
