@@ -104,6 +104,23 @@ test('sensors, track bars and pages as the window sets them', () => {
   assert.equal(controls(f).checks[7], false);
 });
 
+test('on "Algorytm" the boxes show the sensed pattern, so "Dodaj" adds what they show', () => {
+  const f = new m.WebForm();
+  f.open(example('oval.vemrik'));
+  f.tick();  // the redraw that places the robot on the start cell
+  f.call('Button15');
+  for (let i = 0; i < 40; ++i) {  // on the line, sensed at each redraw
+    f.call('BitBtn6');
+    for (let k = 0; k < 15; ++k) f.tick();
+  }
+  f.page(2);
+  for (let i = 0; i < 15; ++i) f.tick();
+  const c = controls(f);
+  const pattern = c.label2.split(' ').slice(0, 8).map((v) => v === '1');
+  assert.ok(pattern.includes(true), c.label2);
+  assert.deepEqual(c.checks, pattern);
+});
+
 test('a run: start, steps by the run timer, back a step', () => {
   const f = new m.WebForm();
   f.open(example('oval.vemrik'));

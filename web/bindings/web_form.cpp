@@ -165,6 +165,8 @@ bool WebForm::tick() {
         return false;
     }
     handle([&] { form_->Timer1Timer(); });
+    // As the window's boxes do: on "Algorytm" they show the pattern "Dodaj" would add.
+    if (form_->NotebookPageIndex == kAlgorithmPage) form_->ShowPatternOnBoxes();
     return true;
 }
 
