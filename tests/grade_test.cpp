@@ -311,6 +311,7 @@ TEST(PrintableText, ControlsAndBrokenUtf8AreShownAsEscapesAndEverythingElseAsItI
         {"\xff\xc3", "\\xff\\xc3"},           // no UTF-8, and a sequence cut short
         {"\xed\xa0\x80", "\\xed\\xa0\\x80"},  // a surrogate
         {"\xc0\xaf", "\\xc0\\xaf"},           // "/" in a longer form than it needs
+        {"\xe0\xa0\x80", "\xe0\xa0\x80"},     // the first character of three bytes
     };
     for (const auto& [in, shown] : cases) EXPECT_EQ(printableText(in), shown) << shown;
 }

@@ -103,8 +103,10 @@ TEST(Raster, CopiesAreClippedAndTakePenColourAndPosition) {
     to.copyFrom(from, {2, 1, 2, 5});   // empty: only the pen
     to.lineTo(2, 1);
     EXPECT_EQ(picture(to), "...gg|rr.gg|.gg..|ggggg");
-    to.copyFrom(drawn(2, 1, {}));  // another size: all of it, size included
-    EXPECT_EQ(picture(to), "..");
+    to.copyFrom(drawn(2, 1, {{'p', 0, 0}}));  // another size: all of it, size included
+    EXPECT_EQ(picture(to), "g.");
+    to.copyFrom(drawn(2, 1, {{'p', 1, 0}}));  // the same size: all of it too
+    EXPECT_EQ(picture(to), ".g");
 }
 
 // A display that knows a version must never see it again; a moved-from raster holds no pixels.

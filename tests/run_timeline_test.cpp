@@ -355,7 +355,7 @@ TEST(TimelineFeed, followsTheRunTheRecordHolds) {
 TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
     RunTimeline t = handMadeRun();
     std::vector<RunRow> rows(3);
-    rows[0] = {3, 0.0f, 0.0f, 0.0f, 2, 0, 0b101, false};
+    rows[0] = {3, 0.0f, 0.0f, 0.0f, 0, 0, 0b101, false};  // the first line of the list
     rows[1] = {4, 0.0f, -500.0f, 9e6f, -1, -1, 0b0, true};
     rows[2] = {5, 0.0f, 0.0f, 0.0f, 40000, 1, 0b1, true};  // a line past what the chart colours
     showRecordedSteps(t, rows, false);
@@ -364,7 +364,7 @@ TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
         int rule;
         std::uint8_t sensors, facts;
     } expected[] = {
-        {2, 0b101, 0}, {-1, 0, kFactNoRule | kFactStopSignal | kFactStopped}, {-1, 1, kFactStopSignal}};
+        {0, 0b101, 0}, {-1, 0, kFactNoRule | kFactStopSignal | kFactStopped}, {-1, 1, kFactStopSignal}};
     for (std::size_t i = 0; i < 3; ++i) {
         const TimelineStep& s = t.step(i);
         EXPECT_EQ(std::tuple(s.rule, s.sensors, s.sensorCount, s.facts),
@@ -380,8 +380,8 @@ TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
     EXPECT_TRUE(columnTooltip(t, 1, 3, sum, {}).ends_with("\nżadna reguła nie pasuje\nstop"))
         << columnTooltip(t, 1, 3, sum, {});
     t.summarise(0, 1, sum);
-    EXPECT_TRUE(columnTooltip(t, 0, 1, sum, {"a", "b", "0 1 0 1"})
-                    .starts_with("krok 3\nwzorzec: 1 0 1 0 0 0 0 0\nreguła 3: 0 1 0 1\n"));
+    EXPECT_TRUE(columnTooltip(t, 0, 1, sum, {"0 1 0 1", "b"})
+                    .starts_with("krok 3\nwzorzec: 1 0 1 0 0 0 0 0\nreguła 1: 0 1 0 1\n"));
 
     // Nothing of the heading is painted, though every step says 0°.
     TimelineChart chart;
