@@ -64,23 +64,10 @@ int Engine::step(Memo* log) {
     return run.acted();
 }
 
-RunSnapshot Engine::snapshot() const {
-    const ProgramState& s = state;
-    return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.SensorCount, s.ReturnToStart,
-             record.stopPending()},
-            randomEngine,
-            record};
-}
+RunSnapshot Engine::snapshot() const { return {momentOf(state, record.stopPending()), randomEngine, record}; }
 
 void Engine::restore(const RunSnapshot& run) {
-    ProgramState& s = state;
-    const RunMoment& m = run.moment;
-    s.RobotPosX = m.x;
-    s.RobotPosY = m.y;
-    s.RobotHeading = m.heading;
-    s.SensorStates = m.sensors;
-    s.SensorCount = m.sensorCount;
-    s.ReturnToStart = m.returnToStart;
+    putMoment(state, run.moment);
     randomEngine = run.draws;
     record = run.record;
 }

@@ -8,20 +8,10 @@ namespace vemrik {
 
 namespace {
 
-RunMoment momentOf(const Engine& e) {
-    const ProgramState& s = e.state;
-    return {s.RobotPosX,   s.RobotPosY,     s.RobotHeading,        s.SensorStates,
-            s.SensorCount, s.ReturnToStart, e.record.stopPending()};
-}
+RunMoment momentOf(const Engine& e) { return momentOf(e.state, e.record.stopPending()); }
 
 void putMoment(Engine& e, const RunMoment& m) {
-    ProgramState& s = e.state;
-    s.RobotPosX = m.x;
-    s.RobotPosY = m.y;
-    s.RobotHeading = m.heading;
-    s.SensorStates = m.sensors;
-    s.SensorCount = m.sensorCount;
-    s.ReturnToStart = m.returnToStart;
+    putMoment(e.state, m);
     e.record.keepStopPending(m.stopPending);
 }
 

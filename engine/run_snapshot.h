@@ -23,6 +23,23 @@ struct RunMoment {
     bool operator==(const RunMoment&) const = default;
 };
 
+/// The moment the program state holds, with the record's pending stop.
+inline RunMoment momentOf(const ProgramState& s, bool stopPending) {
+    return {s.RobotPosX,   s.RobotPosY,     s.RobotHeading, s.SensorStates,
+            s.SensorCount, s.ReturnToStart, stopPending};
+}
+
+/// Puts the moment's pose and sensing back into the program state (the pending stop is the
+/// record's).
+inline void putMoment(ProgramState& s, const RunMoment& m) {
+    s.RobotPosX = m.x;
+    s.RobotPosY = m.y;
+    s.RobotHeading = m.heading;
+    s.SensorStates = m.sensors;
+    s.SensorCount = m.sensorCount;
+    s.ReturnToStart = m.returnToStart;
+}
+
 /// A whole run as one value: the pose and what was last sensed, the random source the rules draw
 /// from and the record since "Start". A copy goes on exactly as the run it was taken from would,
 /// over the same work. The form's record keeps the pose under its own names, so the engine gives

@@ -4,8 +4,6 @@
 
 namespace vemrik {
 
-namespace {
-
 const char* outcomeName(Outcome o) {
     switch (o) {
         case Outcome::Success:
@@ -19,8 +17,6 @@ const char* outcomeName(Outcome o) {
     }
     return "?";
 }
-
-}  // namespace
 
 std::string csvText(const Evaluation& e) {
     std::string text = "run,seed,outcome,steps,x,y,heading\n";

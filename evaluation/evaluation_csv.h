@@ -8,6 +8,9 @@
 
 namespace vemrik {
 
+/// The outcome as the CSV and the page name it: "success", "lost", "timeout", "cancelled".
+const char* outcomeName(Outcome o);
+
 /// The runs as CSV: a header "run,seed,outcome,steps,x,y,heading", then one row per run; the
 /// pose in the shortest text that reads back as the same float.
 std::string csvText(const Evaluation& e);

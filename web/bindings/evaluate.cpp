@@ -52,20 +52,6 @@ std::string reportText(const JobResult& result) {
     return text;
 }
 
-const char* outcomeWord(Outcome o) {
-    switch (o) {
-        case Outcome::Success:
-            return "success";
-        case Outcome::Lost:
-            return "lost";
-        case Outcome::Timeout:
-            return "timeout";
-        case Outcome::Cancelled:
-            return "cancelled";
-    }
-    return "?";
-}
-
 }  // namespace
 
 std::string evaluate(const std::string& workspaceText, double firstSeed, int runs, int maxSteps,
@@ -85,7 +71,7 @@ std::string evaluate(const std::string& workspaceText, double firstSeed, int run
     out["runs"] = nlohmann::json::array();
     for (const EvaluatedRun& r : result.evaluation.runs)
         out["runs"].push_back({{"seed", r.seed},
-                               {"outcome", outcomeWord(r.result.outcome)},
+                               {"outcome", outcomeName(r.result.outcome)},
                                {"steps", r.result.steps},
                                {"x", r.result.x},
                                {"y", r.result.y},
