@@ -6,25 +6,28 @@
 set -uo pipefail
 vemrik=$1 send_close=$2
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb or xdotool"; exit 77; }
-n=120; while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n+1)); done
-Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 home=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
+trap 'kill ${xvfb:-} 2>/dev/null; rm -rf "$home"' EXIT
+# The server picks a free display and names it once it takes connections: no guessing either.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$home/display" >"$home/xvfb.log" 2>&1 & xvfb=$!
+for _ in $(seq 600); do [ -s "$home/display" ] && break; kill -0 $xvfb 2>/dev/null || break; sleep 0.1; done
+n=$(head -1 "$home/display")
+[ -n "$n" ] || { echo "Xvfb did not start:"; cat "$home/xvfb.log"; exit 77; }
 export DISPLAY=:$n HOME=$home QT_QPA_PLATFORM=xcb
 # On a real display Qt talks to D-Bus, whose library keeps a buffer to the end: not ours to mend.
 printf 'leak:libdbus-1.so\n' > "$home/leaks.supp"
 export LSAN_OPTIONS=suppressions=$home/leaks.supp
-for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
 
 # Starts the program and prints its window once it is on the screen.
 start() {
-  "$vemrik" >/dev/null 2>&1 & app=$!
-  for _ in $(seq 300); do
+  "$vemrik" >/dev/null 2>"$home/vemrik.log" & app=$!
+  for _ in $(seq 600); do
     window=$(xdotool search --onlyvisible --class vemrik 2>/dev/null | head -1)
     [ -n "$window" ] && return 0
+    kill -0 $app 2>/dev/null || break
     sleep 0.1
   done
-  echo "the window did not appear"; exit 1
+  echo "the window did not appear; the program said:"; cat "$home/vemrik.log"; exit 1
 }
 
 # Fails unless the program ends by itself with exit code 0.
