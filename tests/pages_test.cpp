@@ -194,6 +194,12 @@ TEST(AlgorithmPage, RemoveTakesOnlyTheSelectedLineAndKeepsTheSelectionInTheList)
     }
     EXPECT_EQ(form.ListBox1.lines.lines(), (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(form.ListBox1.itemIndex, 1);
+    for (int outside : {-1, 2}) {  // a line named from elsewhere that the list no longer holds
+        form.SelectRule(outside);
+        EXPECT_EQ(form.ListBox1.itemIndex, 1) << outside;
+    }
+    form.SelectRule(0);
+    EXPECT_EQ(form.ListBox1.itemIndex, 0);
 }
 
 TEST(RuleParsing, MatchComparesTheFirstSixteenCharactersOnly) {

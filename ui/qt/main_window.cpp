@@ -14,6 +14,7 @@
 #include <array>
 #include <exception>
 
+#include "ui/form_handlers.h"
 #include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
 #include "ui/qt/form_zoom.h"
@@ -28,28 +29,8 @@ namespace vemrik {
 
 namespace {
 
-using Handler = void (TForm1::*)();
-
 // The boards' cells, as both editors read a pixel.
 constexpr int kCellPixels = 10;
-
-struct NamedHandler {
-    std::string_view name;
-    Handler handler;
-};
-
-constexpr std::array kClickHandlers = {
-    NamedHandler{"Button1", &TForm1::Button1Click},        NamedHandler{"Button2", &TForm1::Button2Click},
-    NamedHandler{"Button3", &TForm1::Button3Click},        NamedHandler{"Button4", &TForm1::Button4Click},
-    NamedHandler{"Button12", &TForm1::Button12Click},      NamedHandler{"Button5", &TForm1::Button5Click},
-    NamedHandler{"Button6", &TForm1::Button6Click},        NamedHandler{"Button7", &TForm1::Button7Click},
-    NamedHandler{"Button8", &TForm1::Button8Click},        NamedHandler{"Button9", &TForm1::Button9Click},
-    NamedHandler{"Button10", &TForm1::Button10Click},      NamedHandler{"Button11", &TForm1::Button11Click},
-    NamedHandler{"Button13", &TForm1::Button13Click},      NamedHandler{"Button14", &TForm1::Button14Click},
-    NamedHandler{"Button15", &TForm1::StartFromStartCell}, NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
-    NamedHandler{"Button16", &TForm1::Button16Click},      NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},
-    NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
-};
 
 // The captions with the letter that Alt presses them by; shown as the captions alone, with the
 // letter underlined while Alt is held. No letter repeats on a page, and none is one of the menus'.
@@ -88,27 +69,20 @@ constexpr std::array<const char*, 4> kPageTitles = {
     QT_TRANSLATE_NOOP("Vemrik", "Symulacja"),
 };
 
-constexpr std::array<Handler, 8> kCheckBoxHandlers = {
+constexpr std::array<FormHandler, 8> kCheckBoxHandlers = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
     &TForm1::CheckBox5Click, &TForm1::CheckBox6Click, &TForm1::CheckBox7Click, &TForm1::CheckBox8Click,
 };
 
-struct ImageHandlers {
+struct ShownImage {
     std::string_view name;
     Image TForm1::*image;
-    void (TForm1::*press)(int, int);
-    void (TForm1::*move)(int, int);
-    void (TForm1::*release)(int, int);
 };
 
-const std::array kImages = {
-    ImageHandlers{"Image1", &TForm1::Image1, &TForm1::Image1MouseDown, &TForm1::Image1MouseMove,
-                  &TForm1::Image1MouseUp},
-    ImageHandlers{"Image2", &TForm1::Image2, &TForm1::Image2MouseDown, &TForm1::Image2MouseMove,
-                  &TForm1::Image2MouseUp},
-    ImageHandlers{"Image3", &TForm1::Image3, nullptr, nullptr, nullptr},
-    ImageHandlers{"Image4", &TForm1::Image4, nullptr, nullptr, nullptr},
-    ImageHandlers{"Image5", &TForm1::Image5, nullptr, nullptr, nullptr},
+constexpr std::array kImages = {
+    ShownImage{"Image1", &TForm1::Image1}, ShownImage{"Image2", &TForm1::Image2},
+    ShownImage{"Image3", &TForm1::Image3}, ShownImage{"Image4", &TForm1::Image4},
+    ShownImage{"Image5", &TForm1::Image5},
 };
 
 }  // namespace
@@ -174,19 +148,21 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
     switch (control.kind) {
         case ControlKind::Image: {
             const auto& h = *std::find_if(kImages.begin(), kImages.end(),
-                                          [&](const ImageHandlers& i) { return i.name == control.name; });
+                                          [&](const ShownImage& i) { return i.name == control.name; });
             const Raster& canvas = (form_.*h.image).canvas;
             auto* view = new ImageView(canvas, page);
             if (const TrackCache* track = form_.trackCacheOf(canvas))
                 view->changedOnlyIn = [track, &canvas](std::uint64_t v, Area& a) {
                     return track->changedOnlyIn(canvas, v, a);
                 };
-            if (h.press) {
-                view->onPress = [this, f = h.press](int x, int y) {
+            if (const BoardHandlers* board = boardHandlers(control.name)) {
+                view->onPress = [this, f = board->press](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
                 };
-                view->onMove = [this, f = h.move](int x, int y) { handle([=, this] { (form_.*f)(x, y); }); };
-                view->onRelease = [this, f = h.release](int x, int y) {
+                view->onMove = [this, f = board->move](int x, int y) {
+                    handle([=, this] { (form_.*f)(x, y); });
+                };
+                view->onRelease = [this, f = board->release](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
                 };
                 view->enableCellCursor(kCellPixels);
@@ -258,11 +234,10 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
 }
 
 void MainWindow::wireButton(QWidget* button, std::string_view name) {
-    const auto it = std::find_if(kClickHandlers.begin(), kClickHandlers.end(),
-                                 [&](const NamedHandler& h) { return h.name == name; });
-    if (it == kClickHandlers.end()) return;
+    const FormHandler h = clickHandler(name);
+    if (!h) return;
     connect(static_cast<QPushButton*>(button), &QPushButton::clicked, this,
-            [this, h = it->handler] { handle([this, h] { (form_.*h)(); }); });
+            [this, h] { handle([this, h] { (form_.*h)(); }); });
 }
 
 void MainWindow::handle(const std::function<void()>& handler) {

@@ -1,10 +1,10 @@
 #include "web/bindings/web_form.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
+#include <string>
 
 #include "engine/run_control.h"
+#include "ui/form_handlers.h"
 #include "ui/refresh_cycle.h"
 #include "ui/workspace_form.h"
 #include "web/bindings/form_texts.h"
@@ -13,49 +13,6 @@
 #include "workspace/workspace_json.h"
 
 namespace vemrik::web {
-
-namespace {
-
-using Handler = void (TForm1::*)();
-
-struct NamedHandler {
-    std::string_view name;
-    Handler handler;
-};
-
-// As the window wires its buttons: "Start" on the run page refuses a map without a start cell.
-constexpr std::array kClickHandlers = {
-    NamedHandler{"Button1", &TForm1::Button1Click},        NamedHandler{"Button2", &TForm1::Button2Click},
-    NamedHandler{"Button3", &TForm1::Button3Click},        NamedHandler{"Button4", &TForm1::Button4Click},
-    NamedHandler{"Button5", &TForm1::Button5Click},        NamedHandler{"Button6", &TForm1::Button6Click},
-    NamedHandler{"Button7", &TForm1::Button7Click},        NamedHandler{"Button8", &TForm1::Button8Click},
-    NamedHandler{"Button9", &TForm1::Button9Click},        NamedHandler{"Button10", &TForm1::Button10Click},
-    NamedHandler{"Button11", &TForm1::Button11Click},      NamedHandler{"Button12", &TForm1::Button12Click},
-    NamedHandler{"Button13", &TForm1::Button13Click},      NamedHandler{"Button14", &TForm1::Button14Click},
-    NamedHandler{"Button15", &TForm1::StartFromStartCell}, NamedHandler{"Button16", &TForm1::Button16Click},
-    NamedHandler{"BitBtn1", &TForm1::BitBtn1Click},        NamedHandler{"BitBtn2", &TForm1::BitBtn2Click},
-    NamedHandler{"BitBtn3", &TForm1::BitBtn3Click},        NamedHandler{"BitBtn4", &TForm1::BitBtn4Click},
-    NamedHandler{"BitBtn5", &TForm1::BitBtn5Click},        NamedHandler{"BitBtn6", &TForm1::BitBtn6Click},
-    NamedHandler{"BitBtn7", &TForm1::BitBtn7Click},        NamedHandler{"BitBtn8", &TForm1::BitBtn8Click},
-};
-
-struct ImageHandlers {
-    void (TForm1::*down)(int, int);
-    void (TForm1::*move)(int, int);
-    void (TForm1::*up)(int, int);
-    Handler click;
-};
-
-/// The boards that take the mouse: Image1 (robot) and Image2 (map); the others only show.
-const ImageHandlers* imageHandlers(int n) {
-    static constexpr ImageHandlers kRobot{&TForm1::Image1MouseDown, &TForm1::Image1MouseMove,
-                                          &TForm1::Image1MouseUp, &TForm1::Image1Click};
-    static constexpr ImageHandlers kMap{&TForm1::Image2MouseDown, &TForm1::Image2MouseMove,
-                                        &TForm1::Image2MouseUp, &TForm1::Image2Click};
-    return n == 1 ? &kRobot : n == 2 ? &kMap : nullptr;
-}
-
-}  // namespace
 
 WebForm::WebForm() : form_(std::make_unique<TForm1>()) {}
 
@@ -110,23 +67,22 @@ emscripten::val WebForm::imageRGBA(int n) {
 }
 
 void WebForm::call(const std::string& name) {
-    const auto* h = std::find_if(kClickHandlers.begin(), kClickHandlers.end(),
-                                 [&](const NamedHandler& n) { return n.name == name; });
-    if (h == kClickHandlers.end()) throwJsError("Nie ma przycisku „" + name + "”");
-    handle([this, f = h->handler] { (form_.get()->*f)(); });
+    const FormHandler h = clickHandler(name);
+    if (!h) throwJsError("Nie ma przycisku „" + name + "”");
+    handle([this, h] { (form_.get()->*h)(); });
 }
 
 void WebForm::mouse(int n, const std::string& kind, int x, int y) {
     if (n < 1 || n > 5) throwJsError("Nie ma obrazu " + std::to_string(n));
-    const ImageHandlers* h = imageHandlers(n);
+    const BoardHandlers* h = boardHandlers("Image" + std::to_string(n));
     if (!h) return;
     TForm1& f = *form_;
     if (kind == "down")
-        handle([&] { (f.*h->down)(x, y); });
+        handle([&] { (f.*h->press)(x, y); });
     else if (kind == "move")
         handle([&] { (f.*h->move)(x, y); });
     else if (kind == "up")
-        handle([&] { (f.*h->up)(x, y); });
+        handle([&] { (f.*h->release)(x, y); });
     else if (kind == "click")
         handle([&] { (f.*h->click)(); });
     else
