@@ -37,7 +37,8 @@ RunLog ovalLog() {
 
 }  // namespace
 
-TEST(RunLogReader, RobotLogReadsWithoutPoses) {
+// The robot's log of the oval, read and counted by hand.
+TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
     const RunLog log = ovalLog();
     ASSERT_EQ(log.steps.size(), 8u);
     EXPECT_EQ(log.skippedLines, 0);
@@ -59,6 +60,26 @@ TEST(RunLogReader, RobotLogReadsWithoutPoses) {
         std::tuple(rows[0].step, rows[0].rule, rows[1].rule, rows[1].ruleText, rows[6].sensors, rows[7].rule),
         std::tuple(1u, 3, kNoRule, -1, 0b1001, 7));
     EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
+
+    const RunCounts robot = countLog(log);
+    EXPECT_EQ(robot.steps, 8u);
+    // Line 4 twice (steps 1 and 6), lines 5, 6 and 8 once, no rule three times.
+    EXPECT_EQ(robot.lineHits, (std::vector<std::uint64_t>{0, 0, 0, 2, 1, 1, 0, 1}));
+    EXPECT_EQ(robot.noRule, 3u);
+    // s2 s3 = 6 three times; s3 = 4, s3 s4 = 12, s2 s3 s4 = 14, s1 s4 = 9 and none = 0 once.
+    std::array<std::uint64_t, kPatternCount> patterns{};
+    patterns[6] = 3;
+    patterns[4] = patterns[12] = patterns[14] = patterns[9] = patterns[0] = 1;
+    EXPECT_EQ(robot.patterns, patterns);
+    EXPECT_EQ(uncoveredPatterns(robot, kOvalRules), (std::vector<int>{9, 14}));
+    EXPECT_EQ(otherLines(log, kOvalRules), std::vector<int>{});
+    EXPECT_EQ(patternText(14), "0 1 1 1 0 0 0 0");
+    // Against other rules than the open ones: line 5 changed, line 8 gone.
+    std::vector<std::string> rules = kOvalRules;
+    rules[4] = "0 0 1 0 0 0 0 0 6";
+    rules.pop_back();
+    EXPECT_EQ(otherLines(log, rules), (std::vector<int>{4, 7}));
+    EXPECT_EQ(uncoveredPatterns(robot, rules), (std::vector<int>{0, 9, 14}));
 }
 
 TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
@@ -134,6 +155,13 @@ TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
 
 TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
     const std::string ok = "1,,,,0,0,0,0,0,0,0,0,0,,\n";
+    const std::string noHeader = "nie ma wiersza nagłówka „" + kHeader.substr(0, kHeader.size() - 1) +
+                                 "”; to nie jest przebieg zapisany przez Vemrik ani przez robota";
+    const std::string inOrder = "; kroki idą kolejno, więc brakuje wierszy albo są przestawione";
+    const auto field = [](const std::string& name, const std::string& value, const std::string& wanted) {
+        return "wiersz 2: pole " + name + " ma wartość „" + value + "”; oczekiwano " + wanted;
+    };
+    const std::string stopValue = "0, 1 albo pustego pola", number = "skończonej liczby albo pustego pola";
     struct Case {
         std::string text;
         std::string error;
@@ -141,14 +169,8 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
     const Case cases[] = {
         {"", "plik jest pusty"},
         {" \r\n\n", "plik jest pusty"},
-        {"step,heading\n1,2\n",
-         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to "
-         "nie jest "
-         "przebieg zapisany przez Vemrik ani przez robota"},
-        {"noise " + kHeader + ok,
-         "nie ma wiersza nagłówka „step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop”; to "
-         "nie jest "
-         "przebieg zapisany przez Vemrik ani przez robota"},
+        {"step,heading\n1,2\n", noHeader},
+        {"noise " + kHeader + ok, noHeader},
         {kHeader, "po nagłówku nie ma żadnego kroku"},
         {kHeader + "\n", "po nagłówku nie ma żadnego kroku"},
         {kHeader + ok + "\n2,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: pusty wiersz, a po nim są jeszcze dane"},
@@ -156,43 +178,31 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 4: drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,\n", "wiersz 2: jest 14 pól zamiast 15"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,,\n", "wiersz 2: jest 16 pól zamiast 15"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n",
-         "wiersz 2: pole stop ma wartość „\r”; oczekiwano 0, 1 albo pustego pola"},
-        {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole step ma wartość „0”; oczekiwano liczby całkowitej od 1"},
-        {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole step ma wartość „+1”; oczekiwano liczby całkowitej od 1"},
-        {kHeader + "1 ,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole step ma wartość „1 ”; oczekiwano liczby całkowitej od 1"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n", field("stop", "\r", stopValue)},
+        {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "0", "liczby całkowitej od 1")},
+        {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "+1", "liczby całkowitej od 1")},
+        {kHeader + "1 ,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "1 ", "liczby całkowitej od 1")},
         {kHeader + "18446744073709551616,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole step ma wartość „18446744073709551616”; oczekiwano liczby całkowitej od 1"},
+         field("step", "18446744073709551616", "liczby całkowitej od 1")},
         {kHeader +
              "18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 3: krok 18446744073709551615 po kroku 18446744073709551615; kroki idą kolejno, więc brakuje "
-         "wierszy "
-         "albo są przestawione"},
-        {kHeader + ok + "3,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 3: krok 3 po kroku 1; kroki idą kolejno, więc brakuje wierszy albo są przestawione"},
-        {kHeader + ok + "1,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 3: krok 1 po kroku 1; kroki idą kolejno, więc brakuje wierszy albo są przestawione"},
+         "wiersz 3: krok 18446744073709551615 po kroku 18446744073709551615" + inOrder},
+        {kHeader + ok + "3,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: krok 3 po kroku 1" + inOrder},
+        {kHeader + ok + "1,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: krok 1 po kroku 1" + inOrder},
         {kHeader + "1,0,,0,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 2: heading, x i y muszą być podane wszystkie trzy albo żadne"},
         {kHeader + ok + "2,0,0,0,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: heading, x i y są podane, a w pierwszym kroku były puste"},
         {kHeader + "1,0,0,0,0,0,0,0,0,0,0,0,0,,\n" + "2,,,,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: heading, x i y są puste, a w pierwszym kroku były podane"},
-        {kHeader + "1,0,nan,0,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole x ma wartość „nan”; oczekiwano skończonej liczby albo pustego pola"},
-        {kHeader + "1,0,0,1e39,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole y ma wartość „1e39”; oczekiwano skończonej liczby albo pustego pola"},
-        {kHeader + "1,0x1,0,0,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 2: pole heading ma wartość „0x1”; oczekiwano skończonej liczby albo pustego pola"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,2,0,,\n", "wiersz 2: pole s8 ma wartość „2”; oczekiwano 0 albo 1"},
-        {kHeader + "1,,,,,0,0,0,0,0,0,0,0,,\n", "wiersz 2: pole s1 ma wartość „”; oczekiwano 0 albo 1"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,-1,,\n",
-         "wiersz 2: pole rule_index ma wartość „-1”; oczekiwano liczby całkowitej od 0"},
+        {kHeader + "1,0,nan,0,0,0,0,0,0,0,0,0,0,,\n", field("x", "nan", number)},
+        {kHeader + "1,0,0,1e39,0,0,0,0,0,0,0,0,0,,\n", field("y", "1e39", number)},
+        {kHeader + "1,0x1,0,0,0,0,0,0,0,0,0,0,0,,\n", field("heading", "0x1", number)},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,2,0,,\n", field("s8", "2", "0 albo 1")},
+        {kHeader + "1,,,,,0,0,0,0,0,0,0,0,,\n", field("s1", "", "0 albo 1")},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,-1,,\n", field("rule_index", "-1", "liczby całkowitej od 0")},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,2147483648,0 0 0 0 0 0 0 0 1,\n",
-         "wiersz 2: pole rule_index ma wartość „2147483648”; oczekiwano liczby całkowitej od 0"},
+         field("rule_index", "2147483648", "liczby całkowitej od 0")},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,0 0 0 0 0 0 0 0 1,\n",
          "wiersz 2: rule_index jest 0 (żadna reguła), a rule_text nie jest pusty"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,3,,\n", "wiersz 2: rule_index jest 3, a rule_text jest pusty"},
@@ -208,10 +218,9 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: po cudzysłowie zamykającym pole rule_text jest jeszcze tekst"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 \"1\",\n",
          "wiersz 2: cudzysłów w środku pola rule_text; takie pole musi być całe w cudzysłowie"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,yes\n",
-         "wiersz 2: pole stop ma wartość „yes”; oczekiwano 0, 1 albo pustego pola"},
+        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,yes\n", field("stop", "yes", stopValue)},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,," + std::string(50, 'x') + "\n",
-         "wiersz 2: pole stop ma wartość „" + std::string(40, 'x') + "…”; oczekiwano 0, 1 albo pustego pola"},
+         field("stop", std::string(40, 'x') + "…", stopValue)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -226,32 +235,6 @@ TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
     for (std::size_t i = 1; i <= kMaxLogSteps + 1; ++i)
         text += std::to_string(i) + ",,,,0,0,0,0,0,0,0,0,0,,\n";
     EXPECT_EQ(parseRunLog(text).error, "wiersz 1000002: więcej niż 1000000 kroków");
-}
-
-TEST(RunComparison, RobotLogCountedByHand) {
-    const RunLog log = ovalLog();
-    const RunCounts robot = countLog(log);
-    EXPECT_EQ(robot.steps, 8u);
-    // Line 4 twice (steps 1 and 6), lines 5, 6 and 8 once, no rule three times.
-    EXPECT_EQ(robot.lineHits, (std::vector<std::uint64_t>{0, 0, 0, 2, 1, 1, 0, 1}));
-    EXPECT_EQ(robot.noRule, 3u);
-    // s2 s3 = 6 three times; s3 = 4, s3 s4 = 12, s2 s3 s4 = 14, s1 s4 = 9 and none = 0 once.
-    std::array<std::uint64_t, kPatternCount> patterns{};
-    patterns[6] = 3;
-    patterns[4] = patterns[12] = patterns[14] = patterns[9] = patterns[0] = 1;
-    EXPECT_EQ(robot.patterns, patterns);
-    EXPECT_EQ(uncoveredPatterns(robot, kOvalRules), (std::vector<int>{9, 14}));
-    EXPECT_EQ(otherLines(log, kOvalRules), std::vector<int>{});
-    EXPECT_EQ(patternText(14), "0 1 1 1 0 0 0 0");
-}
-
-TEST(RunComparison, OtherRulesThanTheOpenOnesAreNamed) {
-    const RunLog log = ovalLog();
-    std::vector<std::string> rules = kOvalRules;
-    rules[4] = "0 0 1 0 0 0 0 0 6";  // line 5
-    rules.pop_back();                // line 8 gone
-    EXPECT_EQ(otherLines(log, rules), (std::vector<int>{4, 7}));
-    EXPECT_EQ(uncoveredPatterns(countLog(log), rules), (std::vector<int>{0, 9, 14}));
 }
 
 TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
