@@ -76,10 +76,12 @@ std::string text(const std::string& p) { return readTextFile(p).text.value_or("?
 
 }  // namespace
 
-TEST_F(Grade, RanksByWeightedSuccessWithTheBrokenFileLastAndOneCsvRowPerStudentAndTrack) {
-    ASSERT_EQ(
-        grade({path("task.vemrik-task"), path("class"), path("0-broken<&>.vemrik"), "--csv", path("r.csv")}),
-        kEvalOk)
+// The table, one CSV row per student and track, and one page holding every student with nothing
+// to fetch.
+TEST_F(Grade, RanksByWeightedSuccessWithTheBrokenFileLastInTheTableTheCsvAndThePage) {
+    ASSERT_EQ(grade({path("task.vemrik-task"), path("class"), path("0-broken<&>.vemrik"), "--csv",
+                     path("r.csv"), "--html", path("r.html")}),
+              kEvalOk)
         << err_.str();
     std::istringstream csv(text(path("r.csv")));
     std::vector<std::string> rows;
@@ -110,12 +112,6 @@ TEST_F(Grade, RanksByWeightedSuccessWithTheBrokenFileLastAndOneCsvRowPerStudentA
     EXPECT_LT(at("c-never"), at("4.       —        0       0-broken<&>\n         błąd: plik jest urwany"));
     EXPECT_NE(at("4.       —        0       0-broken<&>\n         błąd: plik jest urwany"), std::string::npos)
         << table;  // found at all, or the order above proves nothing
-}
-
-TEST_F(Grade, TheHtmlReportIsOnePageHoldingEveryStudentWithNothingToFetch) {
-    ASSERT_EQ(grade({path("task.vemrik-task"), path("class"), path("0-broken<&>.vemrik"), "--html",
-                     path("r.html")}),
-              kEvalOk);
     const std::string html = text(path("r.html"));
     EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(html.find("</html>"), std::string::npos);
