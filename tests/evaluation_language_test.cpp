@@ -80,27 +80,24 @@ TEST(EvaluationLanguageTest, TheLastLangOptionChoosesAndIsTakenOut) {
     }
 }
 
-TEST(EvaluationLanguageTest, EveryWordOfAnEvaluationIsTranslated) {
+TEST(EvaluationLanguageTest, EveryWordOfAnEvaluationAndAGradingIsTranslated) {
     const std::string oval = (kExamples / "oval.vemrik").string();
-    const std::string text = markedOutput({oval, "--runs", "3", "--flip", "0.1"}, {oval});
-    EXPECT_EQ(unmarked(text), std::vector<std::string>{}) << text;
-    // Units are symbols, the same in every language.
-    const std::string sweep =
-        markedOutput({oval, "--runs", "2", "--turn", "5", "--levels", "0,1"}, {oval, " px"});
-    EXPECT_EQ(unmarked(sweep), std::vector<std::string>{}) << sweep;
-    const std::string wrong =
-        markedOutput({oval, "--runs", "zero"},
-                     {oval, "--runs", "--max-steps", "--seed", "--csv", "--flip", "--shift", "--turn",
-                      "--sweep", "--levels", "--lang", "vemrik-eval", "grade", "arduino"});
-    EXPECT_EQ(unmarked(wrong), std::vector<std::string>{}) << wrong;
-}
-
-TEST(EvaluationLanguageTest, EveryWordOfAGradingIsTranslated) {
     const std::filesystem::path grading = kExamples / "grading";
     const std::string task = (grading / "laps.vemrik-task").string();
-    const std::string text = markedOutput({"grade", task, (grading / "students").string()},
-                                          {task, "owal", "ósemka", "ania", "bartek", "celina"});
-    EXPECT_EQ(unmarked(text), std::vector<std::string>{}) << text;
+    // Units are symbols, the same in every language.
+    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
+        {{oval, "--runs", "3", "--flip", "0.1"}, {oval}},
+        {{oval, "--runs", "2", "--turn", "5", "--levels", "0,1"}, {oval, " px"}},
+        {{oval, "--runs", "zero"},
+         {oval, "--runs", "--max-steps", "--seed", "--csv", "--flip", "--shift", "--turn", "--sweep",
+          "--levels", "--lang", "vemrik-eval", "grade", "arduino"}},
+        {{"grade", task, (grading / "students").string()},
+         {task, "owal", "ósemka", "ania", "bartek", "celina"}},
+    };
+    for (const auto& [args, data] : cases) {
+        const std::string text = markedOutput(args, data);
+        EXPECT_EQ(unmarked(text), std::vector<std::string>{}) << text;
+    }
 }
 
 TEST(EvaluationLanguageTest, EnglishWritesPointsAndPolishCommas) {
