@@ -2,17 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "evaluation/cli/eval_command.h"
 #include "evaluation/headless_run.h"
 #include "evaluation/run_many.h"
 #include "evaluation/run_setup.h"
 #include "evaluation/sweep.h"
 #include "tests/evaluation_tracks.h"
-#include "workspace/workspace_json.h"
 
 using namespace vemrik;
 using namespace evaltest;
@@ -126,49 +121,4 @@ TEST(Noise, WithFlipsARobotOffTheMapIsLostForGoodOnlyIfNoPatternTurnsIt) {
     EXPECT_EQ(runOnce(setup, 1u, 1000).steps, 0);
     setup.noise.flip = 0.5;
     EXPECT_GT(runOnce(setup, 1u, 1000).steps, 0);
-}
-
-TEST(EvalNoiseCommand, BadNoiseIsRefusedAndASweepPrintsALineALevel) {
-    const std::string ws = (std::filesystem::temp_directory_path() / "vemrik_noise_test.vemrik").string();
-    { std::ofstream(ws) << toJson(straightTrack()); }
-    const auto run = [&](const std::string& line, std::string& out) {
-        std::vector<std::string> args{ws};
-        std::istringstream words(line);
-        for (std::string w; words >> w;) args.push_back(w);
-        std::ostringstream o, e;
-        const int code = runEvalCommand(args, o, e);
-        out = o.str() + e.str();
-        return code;
-    };
-    std::string out;
-    for (const char* bad :
-         {"--flip 1.5", "--flip -0.1", "--flip nan", "--flip", "--shift -1", "--shift inf", "--turn 1e999",
-          "--turn x", "--sweep", "--levels 0,1", "--flip 0.1 --levels 0,2", "--flip 0.1 --levels 0,,1",
-          "--flip 0.1 --levels 0,1,", "--flip 0.1 --levels 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"}) {
-        EXPECT_EQ(run(bad, out), kEvalBadArguments) << bad;
-        EXPECT_NE(out.find("Użycie: vemrik-eval"), std::string::npos) << bad;
-    }
-    ASSERT_EQ(run("--runs 10 --max-steps 1000 --flip 1 --shift 2 --turn 0 --sweep", out), kEvalOk) << out;
-    // The stop does not flip and the track has no rules: every level reaches it.
-    EXPECT_NE(out.find("Zakłócenia przy poziomie 1: odwrócenie 1,000, przesunięcie 2,0 px, obrót 0,0°"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(out.find("0,50   0,500       1,0 px        0,0°    10         100,0 %"), std::string::npos)
-        << out;
-    const std::string csv = ws + ".csv";
-    ASSERT_EQ(run("--runs 4 --flip 0.25 --levels 0,1 --csv " + csv, out), kEvalOk) << out;
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 7) << out;  // 3 lines above, a header, 2 levels, time
-    std::ifstream rows(csv);
-    std::string header, first;
-    std::getline(rows, header), std::getline(rows, first);
-    EXPECT_EQ(std::tuple(header, first),
-              std::tuple("level,run,seed,outcome,steps,x,y,heading", "0,0,5489,success,84,105,103,0"));
-    // "-0" is 0: nowhere "-0,00", "-0,0°" or a level "-0".
-    ASSERT_EQ(run("--runs 2 --flip 0.5 --turn -0 --levels -0,1 --csv " + csv, out), kEvalOk) << out;
-    EXPECT_EQ(out.find("-0"), std::string::npos) << out;
-    std::ifstream again(csv);
-    std::getline(again, header), std::getline(again, first);
-    EXPECT_EQ(first.rfind("0,0,5489,", 0), 0u) << first;
-    std::filesystem::remove(csv);
-    std::filesystem::remove(ws);
 }

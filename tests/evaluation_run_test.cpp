@@ -189,17 +189,48 @@ TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
 }
 
 TEST_F(EvalCommand, BadArgumentsExitOneAndABadWorkspaceTwoNamingTheFault) {
+    const auto refused = [&](const std::string& line) {
+        EXPECT_EQ(run(line), 1) << line;
+        EXPECT_NE(err_.str().find("Użycie: vemrik-eval"), std::string::npos) << line;
+    };
     for (const char* bad : {"", "WS --runs", "WS --runs 0", "WS --runs 12x", "WS --max-steps -5",
-                            "WS --seed 4294967296", "WS --fast", "WS WS"}) {
-        EXPECT_EQ(run(bad), 1) << bad;
-        EXPECT_NE(err_.str().find("Użycie: vemrik-eval"), std::string::npos);
-    }
+                            "WS --seed 4294967296", "WS --fast", "WS WS"})
+        refused(bad);
+    for (const char* noise :
+         {"--flip 1.5", "--flip -0.1", "--flip nan", "--flip", "--shift -1", "--shift inf", "--turn 1e999",
+          "--turn x", "--sweep", "--levels 0,1", "--flip 0.1 --levels 0,2", "--flip 0.1 --levels 0,,1",
+          "--flip 0.1 --levels 0,1,", "--flip 0.1 --levels 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"})
+        refused(std::string("WS ") + noise);
     EXPECT_EQ(run("WS --seed 4294967295 --runs 2 --max-steps 1"), 0);
     EXPECT_NE(out_.str().find("ziarna 4294967295 … 0"), std::string::npos) << out_.str();
 
     EXPECT_EQ(run(path("brak")), 2);
     EXPECT_EQ(std::tuple(out_.str(), err_.str()),
               std::tuple("", "Błąd w pliku „" + path("brak") + "”: plik lub katalog nie istnieje\n"));
+}
+
+TEST_F(EvalCommand, ASweepPrintsALineALevelAndItsCsvNamesTheLevel) {
+    ASSERT_EQ(run("WS --runs 10 --max-steps 1000 --flip 1 --shift 2 --turn 0 --sweep"), 0) << err_.str();
+    // The stop does not flip and the track has no rules: every level reaches it.
+    EXPECT_NE(
+        out_.str().find("Zakłócenia przy poziomie 1: odwrócenie 1,000, przesunięcie 2,0 px, obrót 0,0°"),
+        std::string::npos)
+        << out_.str();
+    EXPECT_NE(out_.str().find("0,50   0,500       1,0 px        0,0°    10         100,0 %"),
+              std::string::npos)
+        << out_.str();
+    ASSERT_EQ(run("WS --runs 4 --flip 0.25 --levels 0,1 --csv " + path("levels.csv")), 0) << err_.str();
+    const std::string out = out_.str();
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 7) << out;  // 3 lines above, a header, 2 levels, time
+    EXPECT_EQ(contents(path("levels.csv"))
+                  .rfind("level,run,seed,outcome,steps,x,y,heading\n0,0,5489,success,84,105,103,0\n", 0),
+              0u);
+    // "-0" is 0: nowhere "-0,00", "-0,0°" or a level "-0".
+    ASSERT_EQ(run("WS --runs 2 --flip 0.5 --turn -0 --levels -0,1 --csv " + path("levels.csv")), 0)
+        << err_.str();
+    EXPECT_EQ(out_.str().find("-0"), std::string::npos) << out_.str();
+    EXPECT_EQ(contents(path("levels.csv")).rfind("level,run,seed,outcome,steps,x,y,heading\n0,0,5489,", 0),
+              0u);
 }
 
 TEST_F(EvalCommand, ACsvThatCannotBeWrittenIsRefusedBeforeAnyRunAndLeftAsItWas) {
