@@ -101,42 +101,39 @@ TEST(WorkVersion, EveryEditThroughTheFormIsSeenByTheNextRedraws) {
 TEST(WorkVersion, EachEditMovesTheVersionOfItsOwnPartOnly) {
     TForm1 form;
     applyWorkspace(form, smallWork());
+    // What moves: the robot's version, the track's, the work's.
     struct Case {
         const char* what;
-        std::function<void()> edit;
         bool robot, track, work;
+        std::function<void()> edit;
     };
     const Case cases[] = {
-        {"a body cell pressed",
-         [&] { form.Button1Click(), form.Image1MouseDown(15, 15), form.Image1MouseUp(0, 0); }, true, false,
-         true},
-        {"a drag over a cell that already holds the tool's code",
-         [&] { form.Shell.MouseHeld = 1, form.Image1MouseMove(105, 105), form.Image1MouseUp(0, 0); }, false,
-         false, false},
-        {"a line cell pressed",
-         [&] { form.Button5Click(), form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); }, false, true,
-         true},
-        {"the same cell pressed again", [&] { form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); },
-         false, false, false},
-        {"the same line dragged over", [&] { form.Shell.MouseHeld = 1, form.Image2MouseMove(355, 195); },
-         false, false, false},
-        {"the pointer moved, nothing held", [&] { form.Image2MouseUp(0, 0), form.Image2MouseMove(15, 15); },
-         false, false, false},
-        {"a brush segment",
-         [&] { form.Button7Click(), form.Image2MouseDown(5, 5), form.Image2MouseMove(50, 50); }, false, true,
-         true},
-        {"taken back", [&] { form.Image2MouseUp(0, 0), form.Button10Click(); }, false, true, true},
-        {"taken back with none left", [&] { form.Button10Click(); }, false, false, false},
-        {"removed with none left", [&] { form.Button11Click(); }, false, false, false},
-        {"the rule angle", [&] { form.TrackBar1.position = 30, form.TrackBar1Change(); }, false, false, true},
-        {"the start heading", [&] { form.TrackBar2.position = 90, form.TrackBar2Change(); }, false, false,
-         true},
-        {"a rule added", [&] { form.Button13Click(); }, false, false, true},
-        {"no rule selected to remove", [&] { form.Button14Click(); }, false, false, false},
-        {"a sensor ticked", [&] { form.CheckBox3.checked = true, form.CheckBox3Click(); }, false, false,
-         false},
-        {"a redraw and a step", [&] { form.BitBtn5Click(), form.BitBtn6Click(); }, false, false, false},
-        {"a workspace loaded", [&] { applyWorkspace(form, smallWork()); }, true, true, true},
+        {"a body cell pressed", true, false, true,
+         [&] { form.Button1Click(), form.Image1MouseDown(15, 15), form.Image1MouseUp(0, 0); }},
+        {"a drag over a cell that already holds the tool's code", false, false, false,
+         [&] { form.Shell.MouseHeld = 1, form.Image1MouseMove(105, 105), form.Image1MouseUp(0, 0); }},
+        {"a line cell pressed", false, true, true,
+         [&] { form.Button5Click(), form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); }},
+        {"the same cell pressed again", false, false, false,
+         [&] { form.Image2MouseDown(15, 15), form.Image2MouseUp(0, 0); }},
+        {"the same line dragged over", false, false, false,
+         [&] { form.Shell.MouseHeld = 1, form.Image2MouseMove(355, 195); }},
+        {"the pointer moved, nothing held", false, false, false,
+         [&] { form.Image2MouseUp(0, 0), form.Image2MouseMove(15, 15); }},
+        {"a brush segment", false, true, true,
+         [&] { form.Button7Click(), form.Image2MouseDown(5, 5), form.Image2MouseMove(50, 50); }},
+        {"taken back", false, true, true, [&] { form.Image2MouseUp(0, 0), form.Button10Click(); }},
+        {"taken back with none left", false, false, false, [&] { form.Button10Click(); }},
+        {"removed with none left", false, false, false, [&] { form.Button11Click(); }},
+        {"the rule angle", false, false, true, [&] { form.TrackBar1.position = 30, form.TrackBar1Change(); }},
+        {"the start heading", false, false, true,
+         [&] { form.TrackBar2.position = 90, form.TrackBar2Change(); }},
+        {"a rule added", false, false, true, [&] { form.Button13Click(); }},
+        {"no rule selected to remove", false, false, false, [&] { form.Button14Click(); }},
+        {"a sensor ticked", false, false, false,
+         [&] { form.CheckBox3.checked = true, form.CheckBox3Click(); }},
+        {"a redraw and a step", false, false, false, [&] { form.BitBtn5Click(), form.BitBtn6Click(); }},
+        {"a workspace loaded", true, true, true, [&] { applyWorkspace(form, smallWork()); }},
     };
     for (const Case& c : cases) {
         const std::uint64_t robot = form.engine.robotVersion(), track = form.engine.trackVersion();
