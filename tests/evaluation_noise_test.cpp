@@ -109,16 +109,3 @@ TEST(Noise, TheStartMovesWithinTheDiscAndTheTurnWithinItsAngle) {
     EXPECT_LE(std::hypot(far.x() - huge.startX, far.y() - huge.startY), kMostShift + 1.0);
     EXPECT_LE(std::abs(far.heading()), kMostTurn);
 }
-
-// Off the map the one sensor reads 0; with flips it may read 1, and a rule for that turns it, so
-// it is not lost for good at once as it is without flips.
-TEST(Noise, WithFlipsARobotOffTheMapIsLostForGoodOnlyIfNoPatternTurnsIt) {
-    Workspace ws = straightTrack();
-    ws.rules = {"1 0 0 0 0 0 0 0 90"};
-    RunSetup setup = setupOf(ws);
-    setup.startX = -100.0f;
-    setup.startHeading = -90.0f;
-    EXPECT_EQ(runOnce(setup, 1u, 1000).steps, 0);
-    setup.noise.flip = 0.5;
-    EXPECT_GT(runOnce(setup, 1u, 1000).steps, 0);
-}

@@ -76,13 +76,20 @@ TEST(HeadlessRun, TheStraightTrackEndsAtTheWorkedOutStepsEvenForANinthSensor) {
     EXPECT_EQ(std::tuple(lost.outcome, lost.steps, lost.y), std::tuple(Outcome::Lost, 151, -98.0f));
 }
 
-// From x = -100 (99 outside, more than the reach of 51) heading right, each step adds exactly 3:
-// the robot crosses the map on row 355, which holds nothing, and is lost once x > 701 + 51.
-TEST(HeadlessRun, ARobotOffTheMapDrivingTowardsItIsLostOnlyOnceItHasPassed) {
-    RunSetup setup = setupOf(straightTrack());
+// From x = -100 (99 outside, more than the reach of 51) heading away it is lost at once: off the
+// map the one sensor reads 0, and only a flip makes it read 1, which a rule turns. Heading right,
+// each step adds exactly 3: the robot crosses the map on row 355, which holds nothing, and is lost
+// once x > 701 + 51.
+TEST(HeadlessRun, ARobotOffTheMapIsLostOnlyOnceNothingCanBringItBack) {
+    Workspace ws = straightTrack();
+    ws.rules = {"1 0 0 0 0 0 0 0 90"};
+    RunSetup setup = setupOf(ws);
     setup.startX = -100.0f;
     setup.startHeading = -90.0f;
     EXPECT_EQ(runOnce(setup, 1u, 1000).steps, 0);
+    setup.noise.flip = 0.5;
+    EXPECT_GT(runOnce(setup, 1u, 1000).steps, 0);
+    setup.noise.flip = 0.0;
     setup.startHeading = 90.0f;
     const RunResult r = runOnce(setup, 1u, 1000);
     EXPECT_EQ(std::tuple(r.outcome, r.steps, r.x), std::tuple(Outcome::Lost, 284, 752.0f));
