@@ -304,10 +304,7 @@ void recordSteps(RunRecord& r, int n, float startY) {
 TEST(TimelineFeed, followsTheRunTheRecordHolds) {
     RunRecord record;
     RunTimeline t;
-    TimelineFeed feed;
-    feed.width = 100;
-    feed.height = 100;
-    feed.sensorCount = 1;
+    TimelineFeed feed{0, 1, 100, 100, {}};  // one sensor, a map of 100 by 100
     recordSteps(record, 5, 50);
     followRun(t, record, feed);
     ASSERT_EQ(t.size(), 5u);
@@ -320,8 +317,7 @@ TEST(TimelineFeed, followsTheRunTheRecordHolds) {
     recordSteps(record, 2, 50);
     feed.runSteps = 5;
     followRun(t, record, feed);
-    EXPECT_EQ(t.size(), 5u);
-    EXPECT_EQ(t.version(), version);
+    EXPECT_EQ(std::tuple(t.size(), t.version()), std::tuple(5u, version));
 
     // Shown again at "Start": nothing recorded, the run still ahead.
     record.clear();
