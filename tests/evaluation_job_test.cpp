@@ -22,12 +22,6 @@ EvaluatedRun ran(int run, std::uint32_t seed, Outcome o, int steps) {
     return {run, seed, {o, steps, 0.0f, 0.0f, 0.0f}};
 }
 
-std::vector<int> upTo(int n) {
-    std::vector<int> v(static_cast<std::size_t>(n));
-    std::iota(v.begin(), v.end(), 1);
-    return v;
-}
-
 }  // namespace
 
 TEST(EvaluationJob, ProgressCountsEveryRunOfEveryLevelOnceRisingToTheTotal) {
@@ -42,14 +36,15 @@ TEST(EvaluationJob, ProgressCountsEveryRunOfEveryLevelOnceRisingToTheTotal) {
         JobSettings s;
         s.runs = c.runs, s.maxSteps = 200, s.levels = c.levels, s.noise.turn = 1.0;
         EXPECT_EQ(s.totalRuns(), c.total);
-        std::vector<int> seen;
+        std::vector<int> seen, each(static_cast<std::size_t>(c.total));
+        std::iota(each.begin(), each.end(), 1);
         const JobResult r = straightJob(s)->run(
             [&](int finished, int total) {
                 EXPECT_EQ(total, c.total);
                 seen.push_back(finished);
             },
             c.threads);
-        EXPECT_EQ(seen, upTo(c.total)) << c.runs << " runs, " << c.levels.size() << " levels";
+        EXPECT_EQ(seen, each) << c.runs << " runs, " << c.levels.size() << " levels";
         EXPECT_EQ(std::tuple(r.finishedRuns(), r.cancelled(), r.sweep.size()),
                   std::tuple(c.total, false, c.levels.size()));
     }
