@@ -210,14 +210,6 @@ TEST(RuleParsing, MatchComparesTheFirstSixteenCharactersOnly) {
     EXPECT_FALSE(ruleMatches("1 0 0 0 0 0 0 1", p));      // shorter: the whole line is compared
 }
 
-TEST(RuleParsing, TheAngleIsTheRestReadAsANumberOrAConversionError) {
-    EXPECT_EQ(ruleAngle("0 0 0 0 0 0 0 0 0.1"), 0.1f);  // rounded to single precision
-    // Not a number, empty, cut short, beyond every float.
-    for (const char* bad : {"0 0 0 0 0 0 0 0 abc", "0 0 0 0 0 0 0 0 ", "0 0 0 0 0 0 0 0",
-                            "0 0 0 0 0 0 0 0 inf", "0 0 0 0 0 0 0 0 1e39"})
-        EXPECT_THROW(ruleAngle(bad), ConversionError) << bad;
-}
-
 TEST(AlgorithmView, TheLastDrawnCellIsOutlinedOverAFreshBackground) {
     TForm1 form;
     form.Image3.canvas.fill(kGreen);

@@ -14,8 +14,10 @@ using namespace vemrik;
 
 const std::string kAllOff = "0 0 0 0 0 0 0 0 ";
 
+// 1e39 reads as a number but lies beyond every float.
 TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
-    for (const std::string& bad : {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan"}) {
+    for (const std::string& bad :
+         {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan", kAllOff + "1e39"}) {
         Engine e;
         e.state.RobotPosY = 50.0f;
         e.rules = {kAllOff + "10", bad};
