@@ -189,13 +189,6 @@ TEST(ArduinoSketch, CalibrationTurnsAFullCircleThenDrivesTenSteps) {
                                         "Koniec kalibracji."}));
 }
 
-TEST(ArduinoSketch, CarriesTheSeedsDrawsReducedBy60) {
-    // std::mt19937 from 5489 gives 3499211612 and 581869302 first: 32 and 42 modulo 60.
-    const PlannedSketch p = planSketch(turnsWorkspace(), "t", 5489u, 2);
-    ASSERT_TRUE(p.plan);
-    EXPECT_EQ(p.plan->draws, (std::vector<std::uint8_t>{32, 42}));
-}
-
 TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     struct Case {
         Workspace ws;

@@ -19,11 +19,7 @@ std::string generalText(double v, int digits) {
 }
 
 TEST(DecimalText, ShortestTexts) {
-    struct Case {
-        double value;
-        const char* text;
-    };
-    const Case cases[] = {
+    const std::pair<double, const char*> doubles[] = {
         {0.0, "0"},
         {-0.0, "-0"},
         {0.1, "0.1"},
@@ -37,20 +33,11 @@ TEST(DecimalText, ShortestTexts) {
         {1e15 + 1, "1000000000000001"},
         {9007199254740993.0, "9007199254740992"},
         {-355.25, "-355.25"},
-        {static_cast<double>(0.1f), "0.10000000149011612"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(shortestText(c.value), c.text) << c.text;
-}
-
-TEST(DecimalText, ShortestFloatTexts) {
-    struct Case {
-        float value;
-        const char* text;
-    };
-    const Case cases[] = {
-        {0.1f, "0.1"}, {355.5f, "355.5"}, {16777216.0f, "16777216"}, {-90.0f, "-90"}, {1e-8f, "1e-08"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(shortestText(c.value), c.text) << c.text;
+        {static_cast<double>(0.1f), "0.10000000149011612"}};
+    for (const auto& [value, text] : doubles) EXPECT_EQ(shortestText(value), text) << text;
+    const std::pair<float, const char*> floats[] = {
+        {0.1f, "0.1"}, {355.5f, "355.5"}, {16777216.0f, "16777216"}, {-90.0f, "-90"}, {1e-8f, "1e-08"}};
+    for (const auto& [value, text] : floats) EXPECT_EQ(shortestText(value), text) << text;
 }
 
 TEST(DecimalText, FixedAndGeneralTexts) {
@@ -104,30 +91,25 @@ std::string libraryText(Number v) {
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
 }
 
-TEST(DecimalText, ShortestAsTheLibraryForAnyDouble) {
-    for (const double v : spreadValues<double, std::uint64_t>(20000)) {
+/// Each value's shortest text is the library's and reads back as the same number.
+template <class Number>
+void expectShortestAsTheLibrary(const std::vector<Number>& values,
+                                std::optional<Number> (*read)(std::string_view)) {
+    for (const Number v : values) {
         const std::string text = shortestText(v);
         ASSERT_EQ(text, libraryText(v));
-        ASSERT_EQ(readDouble(text), v) << text;
+        ASSERT_EQ(read(text), v) << text;
     }
 }
 
-TEST(DecimalText, ShortestAsTheLibraryForAnyFloat) {
-    for (const float v : spreadValues<float, std::uint32_t>(20000)) {
-        const std::string text = shortestText(v);
-        ASSERT_EQ(text, libraryText(v));
-        ASSERT_EQ(readFloat(text), v) << text;
-    }
-}
-
-TEST(DecimalText, ShortestAsTheLibraryForPoses) {
+TEST(DecimalText, ShortestAsTheLibraryForAnyNumberAndReadBack) {
+    expectShortestAsTheLibrary(spreadValues<double, std::uint64_t>(20000), &readDouble);
+    expectShortestAsTheLibrary(spreadValues<float, std::uint32_t>(20000), &readFloat);
     // Positions and headings as runs end: a quarter pixel or a hundredth of a degree apart.
-    for (int i = -4000; i <= 4000; ++i) {
-        const float x = static_cast<float>(i) * 0.25f + 0.1f;
-        const float heading = static_cast<float>(i) * 0.01f;
-        ASSERT_EQ(shortestText(x), libraryText(x));
-        ASSERT_EQ(shortestText(heading), libraryText(heading));
-    }
+    std::vector<float> poses;
+    for (int i = -4000; i <= 4000; ++i)
+        poses.insert(poses.end(), {static_cast<float>(i) * 0.25f + 0.1f, static_cast<float>(i) * 0.01f});
+    expectShortestAsTheLibrary(poses, &readFloat);
 }
 
 }  // namespace

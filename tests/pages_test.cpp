@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "algorithm/algorithm_view.h"
-#include "algorithm/rule_parse.h"
 #include "app/errors.h"
 #include "robot/robot_view.h"
 #include "ui/form.h"
@@ -200,22 +199,6 @@ TEST(AlgorithmPage, RemoveTakesOnlyTheSelectedLineAndKeepsTheSelectionInTheList)
     }
     form.SelectRule(0);
     EXPECT_EQ(form.ListBox1.itemIndex, 0);
-}
-
-TEST(RuleParsing, MatchComparesTheFirstSixteenCharactersOnly) {
-    const std::string_view p = "1 0 0 0 0 0 0 1 ";
-    EXPECT_TRUE(ruleMatches("1 0 0 0 0 0 0 1 whatever follows", p));
-    EXPECT_FALSE(ruleMatches("1 0 0 0 0 0 0 0 -30", p));  // the last sensor differs
-    EXPECT_FALSE(ruleMatches("0 0 0 0 0 0 0 1 -30", p));  // the first sensor differs
-    EXPECT_FALSE(ruleMatches("1 0 0 0 0 0 0 1", p));      // shorter: the whole line is compared
-}
-
-TEST(RuleParsing, TheAngleIsTheRestReadAsANumberOrAConversionError) {
-    EXPECT_EQ(ruleAngle("0 0 0 0 0 0 0 0 0.1"), 0.1f);  // rounded to single precision
-    // Not a number, empty, cut short, beyond every float.
-    for (const char* bad : {"0 0 0 0 0 0 0 0 abc", "0 0 0 0 0 0 0 0 ", "0 0 0 0 0 0 0 0",
-                            "0 0 0 0 0 0 0 0 inf", "0 0 0 0 0 0 0 0 1e39"})
-        EXPECT_THROW(ruleAngle(bad), ConversionError) << bad;
 }
 
 TEST(AlgorithmView, TheLastDrawnCellIsOutlinedOverAFreshBackground) {

@@ -74,13 +74,6 @@ TEST(PrintTiles, SheetsAcrossAndDown) {
     }
 }
 
-TEST(PrintTiles, TurnsTheSheetOnlyForFewerPages) {
-    EXPECT_FALSE(fewerPagesTurned(kA4));                           // 24 against 30
-    EXPECT_TRUE(fewerPagesTurned(kA3));                            // 18 against 12
-    EXPECT_FALSE(fewerPagesTurned({100, 100, 210, 297, 10, 10}));  // 1 and 1
-    EXPECT_TRUE(fewerPagesTurned({250, 10, 210, 297, 10, 10}));    // 2 and 1
-}
-
 TEST(PrintedTrack, OnlyTheTrackWithAOneCellMarginIsPrinted) {
     struct Case {
         const char* what;
@@ -181,11 +174,10 @@ TEST(PrintTiles, OnlyTheSheetsTheTrackNeeds) {
     EXPECT_TRUE(tiles.at(6).x == 1080 && tiles.at(6).y == 0);
 }
 
-TEST(PrintTiles, NamesAndLength) {
+TEST(PrintTiles, Names) {
     for (const auto& [row, column, name] :
          {std::tuple{0, 0, "A1"}, {2, 1, "B3"}, {0, 25, "Z1"}, {8, 26, "AA9"}, {11, 27, "AB12"}})
         EXPECT_EQ(tileName(row, column), name);
-    EXPECT_DOUBLE_EQ(trackMillimetres(701, 20), 1402);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The step's choice among the matching rules and its failures, and the run control around it.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,8 +13,10 @@ using namespace vemrik;
 
 const std::string kAllOff = "0 0 0 0 0 0 0 0 ";
 
+// 1e39 reads as a number but lies beyond every float.
 TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
-    for (const std::string& bad : {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan"}) {
+    for (const std::string& bad :
+         {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan", kAllOff + "1e39"}) {
         Engine e;
         e.state.RobotPosY = 50.0f;
         e.rules = {kAllOff + "10", bad};
@@ -29,25 +30,6 @@ TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
     e.rules = {"1 1 1 1 1 1 1 1 x", kAllOff + "0", kAllOff + "0",
                kAllOff + "0",       kAllOff + "0", kAllOff + "x"};
     EXPECT_NO_THROW(e.step(nullptr));
-}
-
-// Over many seeded steps each of the four candidates (a copy is one of its own) and going
-// straight come up equally often; the fifth match never does, and the heading is never wrapped.
-TEST(Step, EachOfTheFirstFourMatchesAndNoTurnAreEquallyLikely) {
-    Engine e;
-    e.rules = {kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "20",
-               kAllOff + "20", kAllOff + "40",      kAllOff + "50"};
-    constexpr int kSteps = 30000;
-    std::map<float, int> counts;
-    for (int i = 0; i < kSteps; ++i) {
-        e.state.RobotHeading = 350.0f;
-        e.step(nullptr);
-        ++counts[e.state.RobotHeading];
-    }
-    const std::map<float, double> shares = {{350.0f, 0.2}, {360.0f, 0.2}, {370.0f, 0.4}, {390.0f, 0.2}};
-    ASSERT_EQ(counts.size(), shares.size());
-    for (const auto& [turn, share] : shares)
-        EXPECT_NEAR(counts[turn] / double(kSteps), share, 0.015) << turn;  // about six deviations
 }
 
 // The step reads the list as every kind of edit leaves it; an index outside the list changes

@@ -25,31 +25,18 @@ std::string bracketed(std::string_view text) { return "[" + std::string(text) + 
 }  // namespace
 
 TEST(LanguageTest, TheFirstSetVariableDecidesAndPolishIsTheFallback) {
-    struct Case {
-        const char *all, *messages, *lang;
-        Language expected;
-    };
-    const Case cases[] = {
-        {nullptr, nullptr, nullptr, Language::Polish},
-        {nullptr, nullptr, "en_GB.UTF-8", Language::English},
-        {nullptr, nullptr, "en", Language::English},
-        {nullptr, nullptr, "en@quot", Language::English},
-        {nullptr, nullptr, "pl_PL.UTF-8", Language::Polish},
-        {nullptr, nullptr, "C", Language::Polish},
-        {nullptr, nullptr, "POSIX", Language::Polish},
-        {nullptr, nullptr, "C.UTF-8", Language::Polish},
-        {nullptr, nullptr, "de_DE.UTF-8", Language::Polish},
-        {nullptr, nullptr, "english", Language::Polish},
-        {nullptr, nullptr, "", Language::Polish},
-        {nullptr, "en_US.UTF-8", "pl_PL.UTF-8", Language::English},
-        {"C", "en_US.UTF-8", "en_US.UTF-8", Language::Polish},
-        {"", "", "en_US", Language::English},
-        {"pl_PL", nullptr, "en_US", Language::Polish},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(languageFromEnvironment(c.all, c.messages, c.lang), c.expected)
-            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " "
-            << (c.lang ? c.lang : "-");
+    using enum Language;
+    // Only the letters before "_", "." or "@" name the language.
+    const std::pair<const char*, Language> langs[] = {
+        {nullptr, Polish},    {"en_GB.UTF-8", English}, {"en", English},        {"en.UTF-8", English},
+        {"en@quot", English}, {"english", Polish},      {"de_DE.UTF-8", Polish}};
+    for (const auto& [lang, expected] : langs)
+        EXPECT_EQ(languageFromEnvironment(nullptr, nullptr, lang), expected) << (lang ? lang : "-");
+    // LC_ALL before LC_MESSAGES before LANG; an empty one counts as unset.
+    EXPECT_EQ(languageFromEnvironment(nullptr, "en_US.UTF-8", "pl_PL.UTF-8"), English);
+    EXPECT_EQ(languageFromEnvironment("C", "en_US.UTF-8", "en_US.UTF-8"), Polish);
+    EXPECT_EQ(languageFromEnvironment("", "", "en_US"), English);
+    EXPECT_EQ(languageFromEnvironment("pl_PL", nullptr, "en_US"), Polish);
 }
 
 TEST_F(TextsTest, ArgumentsTakeTheirPlacesInEitherLanguage) {
@@ -90,10 +77,9 @@ TEST_F(TextsTest, NumbersTakeTheLanguagesDecimalSign) {
               std::tuple("0.5", "-3.75", "time: 2.4 s"));
 }
 
+// With no sensors the summary takes a sentence of its own.
 TEST_F(TextsTest, TheCoresMessagesSpeakEnglish) {
     speakCore(Language::English);
-    EXPECT_EQ(stepsText(7), "steps: 7");
-    EXPECT_EQ(seedText(5489, true), "seed 5489 (repeatable)");
     EXPECT_EQ(checkSummary(0, 1),
               "The robot has 1 sensor, so it can give 2 patterns. No findings: every line can act and every "
               "pattern has a rule.");

@@ -8,15 +8,13 @@
 #include <functional>
 #include <tuple>
 
-#include "evaluation/headless_run.h"
-#include "evaluation/run_setup.h"
 #include "map/map_editor.h"
 #include "track_import/import_apply.h"
 #include "track_import/prune.h"
 #include "track_import/skeleton_trace.h"
 #include "track_import/thinning.h"
 #include "track_import/threshold.h"
-#include "workspace/workspace_file.h"
+#include "workspace/workspace.h"
 
 using namespace vemrik;
 
@@ -127,26 +125,6 @@ TEST(TrackImport, RingBecomesOneClosedLoopOnItsMiddle) {
     for (const PixelPoint p : paths[0].points) EXPECT_NEAR(std::hypot(p.x - 350.0, p.y - 200.0), 150.0, 1.5);
 }
 
-TEST(TrackImport, RobotFollowsTheImportedRingToAStopCellOnIt) {
-    ParsedWorkspace oval = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
-    ASSERT_TRUE(oval.workspace) << oval.error;
-    ProgramState s;
-    s.MapGrid = oval.workspace->map;
-    s.StrokeList = oval.workspace->strokes;
-    const GreyImage g = picture(ring);
-    applyImport(s, importTrack(g, options(g)), ImportPlacement::Replace);
-    // Start at the bottom of the ring heading left as the oval's robot does; stop at the top.
-    s.MapGrid.at(35, 35) = kStart;
-    s.MapGrid.at(35, 5) = kStop;
-    Workspace ws = *oval.workspace;
-    ws.map = s.MapGrid;
-    ws.strokes = s.StrokeList;
-    const PreparedRun run = prepareRun(ws);
-    ASSERT_TRUE(run.setup) << run.error;
-    const RunResult result = runOnce(*run.setup, 1, 2000);
-    EXPECT_EQ(result.outcome, Outcome::Success) << "steps " << result.steps;
-}
-
 TEST(TrackImport, SpecksBelowTheSizeGiveNoStrokes) {
     struct Case {
         int side;
@@ -167,25 +145,13 @@ TEST(TrackImport, SpecksBelowTheSizeGiveNoStrokes) {
 }
 
 TEST(TrackImport, CellModeMarksCellsAtLeastHalfDark) {
+    // In cell row 2: cell 3 whole, 5 exactly half, 6 one pixel short of half (45 dark), 8 55 dark
+    // joined to cell 9's 5; the undrawn last column and row stay out whatever they hold.
     const GreyImage g = picture([](int x, int y) {
-        const int cx = x / 10, row = y % 10;
-        if (y / 10 != 2) return y >= 400;  // the undrawn last row stays out whatever it holds
-        switch (cx) {
-            case 3:
-                return true;  // whole cell
-            case 5:
-                return row < 5;  // exactly half
-            case 6:
-                return row < 5 && x % 10 != 0;  // one pixel short of half (45 dark)
-            case 8:
-                return row >= 5 || x % 10 == 9;  // 55 dark, joined to cell 9's
-            case 9:
-                return x % 10 == 0 && row >= 5;  // 5 dark
-            case 70:
-                return true;  // the undrawn last column
-            default:
-                return false;
-        }
+        const int cx = x / 10, row = y % 10, col = x % 10;
+        if (y / 10 != 2) return y >= 400;
+        return cx == 3 || cx == 70 || (cx == 5 && row < 5) || (cx == 6 && row < 5 && col != 0) ||
+               (cx == 8 && (row >= 5 || col == 9)) || (cx == 9 && col == 0 && row >= 5);
     });
     const ImportedTrack track = importTrack(g, options(g, ImportMode::Cells));
     const std::vector<std::pair<int, int>> expected{{3, 2}, {5, 2}, {8, 2}};
