@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "algorithm/rule_parse.h"
+#include "algorithm/rule_text.h"
 #include "engine/rule_reading.h"
 
 namespace vemrik {
