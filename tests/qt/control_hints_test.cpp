@@ -2,34 +2,16 @@
 // boxes following the rule text, the sliders' values, which way the robot faces, and the pause.
 #include "ui/qt/control_hints.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSlider>
-#include <QTabWidget>
-#include <QToolTip>
-#include <QtTest>
-
+#include "tests/qt/qt_test.h"
 #include "ui/qt/heading_marks.h"
-#include "ui/qt/main_window.h"
 #include "ui/qt/pause_action.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/step_back.h"
 
 using namespace vemrik;
+using namespace vemrik::qttest;
 
 namespace {
-
-/// `added` overlaps no other child of its page.
-bool overlapsNothing(const QWidget* added) {
-    for (const QWidget* other : added->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != added && other->geometry().intersects(added->geometry())) return false;
-    return true;
-}
 
 /// The space bar as a user presses it: to the widget with the focus.
 void pressSpace(QWidget& window) {
