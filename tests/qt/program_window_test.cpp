@@ -1,17 +1,7 @@
-// The whole window as the program opens it: its menus, the help, closing it, features wired together.
+// The whole window as the program opens it: its menus, the help, closing it.
 #include "ui/qt/program_window.h"
 
-#include <QAction>
-#include <QDialog>
-#include <QListWidget>
-#include <QMenuBar>
-#include <QSpinBox>
-#include <QTextBrowser>
-#include <QtTest>
-
-#include "tests/evaluation_tracks.h"
-#include "ui/qt/evaluation_dialog.h"
-#include "ui/workspace_form.h"
+#include "tests/qt/qt_test.h"
 
 using namespace vemrik;
 
@@ -41,22 +31,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&program.window()));
         QTest::keyClick(&program.window(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!program.window().isVisible());
-    }
-
-    // The evaluation ticks the run view's trail entry when it shows a run in the window.
-    void aRunShownFromTheEvaluationTicksTheTrailEntry() {
-        ProgramWindow program;
-        MainWindow& w = program.window();
-        w.handle([&] { applyWorkspace(w.form(), evaltest::endlessTrack()); });
-        w.findChild<QAction*>("actionEvaluate")->trigger();
-        auto* d = w.findChild<EvaluationDialog*>();
-        d->runsBox()->setValue(1), d->maxStepsBox()->setValue(30);
-        QSignalSpy evaluated(d, &EvaluationDialog::evaluated);
-        d->start();
-        QVERIFY(evaluated.wait(20000));
-        d->failedRuns()->setCurrentRow(0);
-        QVERIFY(d->showSelectedRun());
-        QVERIFY(w.form().TrailShown && w.findChild<QAction*>("actionShowTrail")->isChecked());
     }
 };
 
