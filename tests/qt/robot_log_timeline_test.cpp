@@ -1,12 +1,6 @@
 // "Pokaż na osi czasu": the oval robot's log on the chart of "Przebieg w czasie", and back.
-#include <QDockWidget>
-#include <QLabel>
-#include <QPushButton>
-#include <QToolTip>
-#include <QtTest>
-
 #include "simulation/timeline_chart.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/robot_log_dialog.h"
 #include "ui/qt/timeline_panel.h"
@@ -16,6 +10,7 @@
 
 using namespace vemrik;
 using namespace chart_rows;
+using qttest::runSteps;
 
 namespace {
 
@@ -28,11 +23,6 @@ struct Seen {
 Seen seen(const TForm1& f) {
     return {f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.engine.record.steps(),
             f.History.shown()};
-}
-
-void runSteps(MainWindow& w, int steps) {
-    TForm1& f = w.form();
-    for (int n = 0; n < steps; ++n) w.handle([&] { f.Timer2Timer(), f.Timer1Timer(); });
 }
 
 // The first plot column that holds kept step i alone.
@@ -126,12 +116,9 @@ private slots:
     void aRunCsvWithHeadingsKeepsThem() {
         QTemporaryDir dir;
         const QString path = dir.filePath("run.csv");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
-            "1,90,10,10,0,0,0,0,0,0,0,0,0,,\n");
-        file.close();
+        QVERIFY(qttest::writeFile(path,
+                                  "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
+                                  "1,90,10,10,0,0,0,0,0,0,0,0,0,,\n"));
         ProgramWindow program;
         RobotLogDialog dialog(program.window());
         QVERIFY(dialog.openLog(path));

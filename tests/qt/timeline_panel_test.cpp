@@ -1,15 +1,7 @@
 #include "ui/qt/timeline_panel.h"
 
-#include <QAction>
-#include <QDockWidget>
-#include <QFile>
-#include <QImage>
-#include <QSlider>
-#include <QTemporaryDir>
-#include <QtTest>
-
 #include "scenes/scenes.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/step_back.h"
 #include "ui/qt/timeline_widget.h"
 #include "ui/workspace_form.h"
@@ -35,7 +27,7 @@ void run(MainWindow& w, int steps) {
     TForm1& f = w.form();
     w.handle([&] { applyWorkspace(f, typicalScene()), f.Timer1Timer(), f.Button15Click(), f.Timer1Timer(); });
     w.handle([&] { f.BitBtn7Click(); });
-    for (int n = 0; n < steps; ++n) w.handle([&] { f.Timer2Timer(), f.Timer1Timer(); });
+    qttest::runSteps(w, steps);
 }
 
 }  // namespace
@@ -76,7 +68,7 @@ private slots:
                                                             : QString("kroki %1–%2").arg(a + 1).arg(b)));
         }
         // Going on from the step shown forgets the later ones.
-        w.handle([&] { w.form().Timer2Timer(), w.form().Timer1Timer(); });
+        qttest::runSteps(w, 1);
         QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record.steps()});
     }
 
