@@ -1,11 +1,5 @@
 // "Otwórz przebieg robota…": a robot's log of the oval beside the simulation of the oval's rules.
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QtTest>
-
+#include "tests/qt/qt_test.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/robot_log_dialog.h"
 #include "ui/qt/workspace_menu.h"
@@ -29,17 +23,13 @@ class RobotLogTest : public QObject {
     }
 
 private slots:
-    void theEntryOpensFromPlik() {
+    // The entry stands in "Plik" right before "Zapisz".
+    void robotLogOfTheOvalOpensFromPlikAndShowsTheCountsWorkedOutByHand() {
         ProgramWindow program;
         QAction* action = program.window().findChild<QAction*>("actionOpenRobotLog");
-        QVERIFY(action);
         QCOMPARE(action->text().remove('&'), QStringLiteral("Otwórz przebieg robota…"));
         const QList<QAction*> entries = program.menu().fileMenu()->actions();
         QCOMPARE(entries.indexOf(action) + 1, entries.indexOf(program.menu().action("actionSave")));
-    }
-
-    void robotLogOfTheOvalShowsTheCountsWorkedOutByHand() {
-        ProgramWindow program;
         QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
         RobotLogDialog dialog(program.window());
         QVERIFY(dialog.openLog(VEMRIK_EXAMPLES_DIR "/oval-robot.csv"));
@@ -86,13 +76,10 @@ private slots:
         const QString before = dialog.summary()->text();
 
         const QString bad = dir_.filePath("bad.csv");
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\r\n"
-            "1,,,,0,0,0,0,0,0,0,0,0,,\r\n"
-            "2,,,,0,0,0,0,0,0,0,0,1,,\r\n");
-        file.close();
+        QVERIFY(qttest::writeFile(bad,
+                                  "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\r\n"
+                                  "1,,,,0,0,0,0,0,0,0,0,0,,\r\n"
+                                  "2,,,,0,0,0,0,0,0,0,0,1,,\r\n"));
         QVERIFY(!dialog.openLog(bad));
         QCOMPARE(
             error,
