@@ -1,18 +1,7 @@
 #include "ui/qt/screen_fit.h"
 
-#include <QAbstractButton>
-#include <QDialogButtonBox>
-#include <QDockWidget>
-#include <QLayout>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QtTest>
-
+#include "tests/qt/qt_test.h"
 #include "ui/qt/evaluation_dialog.h"
-#include "ui/qt/main_window.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/track_import_dialog.h"
@@ -78,27 +67,22 @@ private slots:
         for (const auto& c : cases) QVERIFY2(fittedFrame(c.wanted, c.least, c.available) == c.fitted, c.what);
     }
 
-    void theEvaluationDialogFitsALaptopAndIsWholeOnALargeScreen() {
-        EvaluationDialog dialog([] { return Workspace{}; });
-        checkFitsTheLaptop(dialog, {dialog.startButton(), dialog.findChild<QPushButton*>("close"),
-                                    dialog.findChild<QPushButton*>("showRun")});
-        checkWholeOnALargeScreen(dialog);
-    }
-
-    void theImportDialogFitsALaptopAndIsWholeOnALargeScreen() {
+    // The evaluation and the import scroll, so on a large screen they open whole.
+    void theDialogsFitALaptopAndTheScrollingOnesAreWholeOnALargeScreen() {
+        EvaluationDialog evaluation([] { return Workspace{}; });
+        checkFitsTheLaptop(evaluation, {evaluation.startButton(), evaluation.findChild<QPushButton*>("close"),
+                                        evaluation.findChild<QPushButton*>("showRun")});
+        checkWholeOnALargeScreen(evaluation);
         QImage picture(701, 401, QImage::Format_RGB32);
         picture.fill(Qt::white);
-        TrackImportDialog dialog(picture, ProgramState{}, nullptr);
-        const auto* box = dialog.findChild<QDialogButtonBox*>();
-        checkFitsTheLaptop(dialog,
+        TrackImportDialog import(picture, ProgramState{}, nullptr);
+        const auto* box = import.findChild<QDialogButtonBox*>();
+        checkFitsTheLaptop(import,
                            {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
-        checkWholeOnALargeScreen(dialog);
-    }
-
-    void theRuleCheckFitsALaptop() {
+        checkWholeOnALargeScreen(import);
         MainWindow w;
-        RuleCheckDialog dialog(w);
-        checkFitsTheLaptop(dialog, {dialog.findChild<QDialogButtonBox*>()->buttons().first()});
+        RuleCheckDialog check(w);
+        checkFitsTheLaptop(check, {check.findChild<QDialogButtonBox*>()->buttons().first()});
     }
 
     // The offscreen screen, 800 × 600, is narrower than the form: the window fits it and the form
