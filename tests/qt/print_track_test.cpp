@@ -2,13 +2,11 @@
 #include "ui/qt/print_track.h"
 
 #include <QPrinter>
-#include <QtTest>
-#include <QtWidgets>
 
 #include "engine/engine.h"
 #include "map/map_view.h"
 #include "simulation/simulation_view.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/workspace_menu.h"
 #include "workspace/workspace_file.h"
 
@@ -79,12 +77,6 @@ private slots:
         }
     }
 
-    void unwritableFileIsAClearError() {
-        const TrackPrintResult result =
-            print(QStringLiteral("brak/trasa.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4);
-        QVERIFY(result.pages == 0 && result.error.contains(QStringLiteral("brak/trasa.pdf")));
-    }
-
     void aSheetShowsTheLineBlackAndStartAndStopOutlined() {
         // Line, start and stop in cells 1, 2 and 3 of row 1; printed from pixel (0, 0) at 2 mm per
         // pixel, 10 mm in from the sheet's corner: cell c spans 10 + 20c .. 30 + 20c mm.
@@ -125,7 +117,10 @@ private slots:
         for (const auto& p : points) QVERIFY2(ink(p.x, p.y) == p.black, p.what);
     }
 
-    void anEmptyMapIsRefusedWithAMessage() {
+    void anUnwritableFileAndAnEmptyMapAreRefusedWithAMessage() {
+        const TrackPrintResult unwritable =
+            print(QStringLiteral("brak/trasa.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4);
+        QVERIFY(unwritable.pages == 0 && unwritable.error.contains(QStringLiteral("brak/trasa.pdf")));
         const PrintedTrack blank = printedTrack(Raster(701, 401), Grid(), PrintLook::kBlackLine);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
