@@ -109,22 +109,6 @@ private slots:
         QCOMPARE(grabbed(&view).size(), QSize(302, 5));
     }
 
-    // Every image pixel is under some widget pixel, and the widget shows each pixel of the last
-    // column and row whole.
-    void everyPixelIsReachableAtOneAndAHalf() {
-        Raster raster(701, 401);
-        ImageView view(raster, nullptr);
-        view.setZoom(kZooms[1]);
-        QCOMPARE(view.size(), QSize(1052, 602));
-        int next = 0;
-        for (int p = 0; p < view.width(); ++p) {
-            const int x = pressedAt(view, p);
-            QVERIFY2(x == next || x == next - 1, qPrintable(QString::number(p)));
-            next = x + 1;
-        }
-        QCOMPARE(next, 701);
-    }
-
     void theFormGrowsWithTheZoomAndComesBackPixelForPixel() {
         MainWindow w;
         w.show();
