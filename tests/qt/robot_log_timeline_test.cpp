@@ -44,7 +44,6 @@ private slots:
         program.show();
         QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
         TimelinePanel* panel = timelinePanelOf(w);
-        QVERIFY(panel);
         panel->action()->trigger();
         w.handle([&] { w.form().StartFromStartCell(); });
         w.handle([&] { w.form().BitBtn7Click(); });
@@ -102,9 +101,7 @@ private slots:
         // Shown again, then "Start": a new run of the window's, which the chart follows.
         dialog.timelineButton()->click();
         QVERIFY(panel->showingLog());
-        auto* start = w.findChild<QPushButton*>(QStringLiteral("Button15"));
-        QVERIFY(start);
-        start->click();
+        w.findChild<QPushButton*>("Button15")->click();
         QVERIFY(!panel->showingLog());
         w.handle([&] { w.form().BitBtn7Click(); });
         runSteps(w, 3);
