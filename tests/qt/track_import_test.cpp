@@ -259,8 +259,6 @@ private slots:
         QVERIFY(writeFile(jpegPath, jpeg));
         const QList<int> codes = markersBeforeScan(throughDevice(jpegPath));
         QVERIFY(!codes.contains(0xFE) && !codes.contains(0xE1) && !codes.contains(0xE2));
-        QCOMPARE(codes.first(), 0xD8);
-        QCOMPARE(codes.last(), 0xDA);
         QCOMPARE(markersBeforeScan(jpeg).size(), codes.size() + 4);
         QVERIFY(!throughDevice(jpegPath).contains("uwaga"));
 
