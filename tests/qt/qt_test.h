@@ -46,6 +46,19 @@ inline QString readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+/// What the window shows of a run: the robot's pose, its sensors, the steps made and the one shown.
+struct Seen {
+    float heading, x, y;
+    std::array<std::int32_t, kSensorSlots> sensors;
+    std::uint64_t steps, shown;
+    bool operator==(const Seen&) const = default;
+};
+
+inline Seen seen(const TForm1& f) {
+    return {f.State.RobotHeading, f.State.RobotPosX,       f.State.RobotPosY,
+            f.State.SensorStates, f.engine.record.steps(), f.History.shown()};
+}
+
 /// `steps` ticks of the run timer, each followed by a redraw.
 inline void runSteps(MainWindow& w, int steps) {
     TForm1& f = w.form();

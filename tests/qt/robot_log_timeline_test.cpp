@@ -10,20 +10,9 @@
 
 using namespace vemrik;
 using namespace chart_rows;
-using qttest::runSteps;
+using namespace vemrik::qttest;
 
 namespace {
-
-struct Seen {
-    float heading, x, y;
-    std::uint64_t steps, shown;
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.engine.record.steps(),
-            f.History.shown()};
-}
 
 // The first plot column that holds kept step i alone.
 int columnOf(const TimelineWidget* chart, std::size_t i) {

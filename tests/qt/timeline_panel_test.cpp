@@ -7,27 +7,16 @@
 #include "ui/workspace_form.h"
 
 using namespace vemrik;
+using namespace vemrik::qttest;
 
 namespace {
-
-struct Seen {
-    float heading, x, y;
-    std::array<std::int32_t, kSensorSlots> sensors;
-    std::uint64_t steps, shown;
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX,       f.State.RobotPosY,
-            f.State.SensorStates, f.engine.record.steps(), f.History.shown()};
-}
 
 // The typical scene from "Start", `steps` steps of the run timer, each followed by a redraw.
 void run(MainWindow& w, int steps) {
     TForm1& f = w.form();
     w.handle([&] { applyWorkspace(f, typicalScene()), f.Timer1Timer(), f.Button15Click(), f.Timer1Timer(); });
     w.handle([&] { f.BitBtn7Click(); });
-    qttest::runSteps(w, steps);
+    runSteps(w, steps);
 }
 
 }  // namespace
@@ -68,7 +57,7 @@ private slots:
                                                             : QString("kroki %1–%2").arg(a + 1).arg(b)));
         }
         // Going on from the step shown forgets the later ones.
-        qttest::runSteps(w, 1);
+        runSteps(w, 1);
         QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record.steps()});
     }
 
