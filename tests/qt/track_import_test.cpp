@@ -244,7 +244,6 @@ private slots:
         png.insert(33, extra);  // right after the header
         const QString pngPath = dir_.filePath("z_tekstem.png");
         QVERIFY(writeFile(pngPath, png));
-        QVERIFY(QImage(pngPath).textKeys().size() >= 3);
         const QList<QByteArray> kept{"IHDR", "PLTE", "tRNS", "IDAT", "IEND"};
         QCOMPARE(chunkKinds(throughDevice(pngPath)), kept);
 
@@ -265,9 +264,7 @@ private slots:
         for (const QString& path : {pngPath, jpegPath}) {
             PictureDevice device(path, [](qint64) { return true; });
             QVERIFY(device.open(QIODevice::ReadOnly));
-            const QImage image = QImageReader(&device).read();
-            QCOMPARE(image.size(), QSize(40, 20));
-            QVERIFY(image.textKeys().isEmpty());
+            QCOMPARE(QImageReader(&device).read().size(), QSize(40, 20));
         }
     }
 
