@@ -25,8 +25,10 @@ class ControlHintsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Three single sensors in row 0: boxes 4 to 8 are for sensors the robot lacks.
-    void eachBoxNamesItsSensorAndTheMissingOnesLookGreyedButStillTick() {
+    // Three single sensors in row 0: boxes 4 to 8 are for sensors the robot lacks. Then the
+    // sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, a click then changes
+    // only its own sensor, and "Dodaj" adds the rule the boxes show.
+    void eachBoxNamesItsSensorLooksGreyedWhenMissingAndTicksTheSensedPattern() {
         MainWindow w;
         ControlHints hints(w);
         w.show();
@@ -56,17 +58,7 @@ private slots:
             form.engine.robotEdited();
         });
         for (int n = 1; n <= 8; ++n) QVERIFY(!hints.greyed(n));
-    }
 
-    // The sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, a click then
-    // changes only its own sensor, and "Dodaj" adds the rule the boxes show.
-    void theBoxesTickTheSensedPatternSoTheRuleAddedIsTheOneShown() {
-        MainWindow w;
-        ControlHints hints(w);
-        w.show();
-        TForm1& form = w.form();
-        w.notebook()->setCurrentIndex(kAlgorithmPage);
-        QTest::mouseClick(hints.box(1), Qt::LeftButton, {}, QPoint(6, 8));
         w.notebook()->setCurrentIndex(kSimulationPage);
         w.handle([&] { form.State.SensorStates = {0, 1, 0, 0, 0, 0, 0, 1}; });
         w.notebook()->setCurrentIndex(kAlgorithmPage);
