@@ -2,6 +2,7 @@
 
 #include "tests/qt/qt_test.h"
 #include "ui/qt/evaluation_dialog.h"
+#include "ui/qt/program_window.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/track_import_dialog.h"
@@ -110,6 +111,21 @@ private slots:
         QTRY_VERIFY(available.contains(w.frameGeometry()));
         QVERIFY(
             available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
+    }
+
+    // Help comes last, after every feature's menu, and its guide is the one shipped in the program.
+    void theGuideIsShippedAndFitsASmallScreen() {
+        ProgramWindow program;
+        const QList<QAction*> menus = program.window().menuBar()->actions();
+        QCOMPARE(menus.last()->menu()->objectName(), QStringLiteral("menuHelp"));
+        program.window().findChild<QAction*>("actionGuide")->trigger();
+        auto* guide = program.window().findChild<QDialog*>("guideDialog");
+        QVERIFY(guide && guide->isVisible());
+        QVERIFY(guide->findChild<QTextBrowser*>("guideText")->toPlainText().contains("Przód robota"));
+        QVERIFY(guide->width() <= 910 && guide->height() <= 512);
+        // A second request shows the same window, not another.
+        program.window().findChild<QAction*>("actionGuide")->trigger();
+        QCOMPARE(program.window().findChildren<QDialog*>("guideDialog").size(), 1);
     }
 };
 

@@ -262,6 +262,15 @@ private slots:
         w.findChild<QPushButton*>("BitBtn6")->setFocus(Qt::MouseFocusReason);
         QCOMPARE(outline->target(), nullptr);
     }
+
+    // A fresh window takes the focus itself, so Ctrl+Q works before any click.
+    void aFreshWindowIsActiveAndQuitsOnCtrlQ() {
+        ProgramWindow program;
+        program.show();
+        QVERIFY(QTest::qWaitForWindowActive(&program.window()));
+        QTest::keyClick(&program.window(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!program.window().isVisible());
+    }
 };
 
 QTEST_MAIN(ZoomKeyboardTest)
