@@ -32,16 +32,18 @@ class EvaluationDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %.
-    void anEvaluationRunsFromTheMenuInOneDialogOnTheWindowsWorkspace() {
-        MainWindow w;
+    // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %. Left running, the last
+    // runs would take days; the pool is idle at once after the window goes.
+    void anEvaluationRunsFromTheMenuOnTheWindowsWorkspaceAndEndsWithTheWindow() {
+        auto window = std::make_unique<MainWindow>();
+        MainWindow& w = *window;
         addEvaluationAction(w, nullptr);
         QAction* action = w.simulationMenu()->findChild<QAction*>("actionEvaluate");
         w.handle([&] { applyWorkspace(w.form(), evaltest::straightTrack()); });
         action->trigger();
         action->trigger();
         QCOMPARE(w.findChildren<EvaluationDialog*>().size(), 1);
-        EvaluationDialog* d = w.findChild<EvaluationDialog*>();
+        QPointer<EvaluationDialog> d = w.findChild<EvaluationDialog*>();
         QTest::mouseClick(d->startButton(), Qt::LeftButton);
         QVERIFY(d->running() && !d->startButton()->isEnabled() && !d->seedBox()->isEnabled());
         QVERIFY(reported(*d));
@@ -62,6 +64,13 @@ private slots:
         StepHistogramView view;  // the highest count has room for all its digits
         view.setHistogram({84, 1, {50844, 3}});
         QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
+        w.handle([&] { applyWorkspace(w.form(), endlessTrack()); });
+        d->runsBox()->setValue(1000000), d->maxStepsBox()->setValue(100000000);
+        d->start();
+        QVERIFY(d->running());
+        window.reset();
+        QVERIFY(d.isNull());
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
     }
 
     void cancelReportsWhatFinishedAndClosingWaitsForTheJob() {
@@ -89,22 +98,6 @@ private slots:
         QVERIFY(!d.running() && !d.isVisible() && d.startButton()->isEnabled());
         QVERIFY2(d.summaryLines().first().startsWith("Przerwano: ukończono "),
                  qPrintable(d.summaryLines().first()));
-    }
-
-    // Left running, the runs would take days; the pool is idle at once after the window goes.
-    void closingTheWindowDuringARunCancelsTheJobAndWaitsForIt() {
-        auto* w = new MainWindow;
-        addEvaluationAction(*w, nullptr);
-        w->handle([&] { applyWorkspace(w->form(), endlessTrack()); });
-        w->simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
-        QPointer<EvaluationDialog> d = w->findChild<EvaluationDialog*>();
-        d->runsBox()->setValue(1000000);
-        d->maxStepsBox()->setValue(100000000);
-        d->start();
-        QVERIFY(d->running());
-        delete w;
-        QVERIFY(d.isNull());
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
     }
 
     void theSeedBoxTakesEveryRunSeedAndTheNextRunWrapsToZero() {
