@@ -69,12 +69,18 @@ private slots:
         }
     }
 
-    void theZoomComesBackFromTheSettings() {
+    // A fresh window takes the focus itself, so Ctrl+Q works before any click; the zoom chosen
+    // comes back in the next window.
+    void aFreshWindowQuitsOnCtrlQAndTheZoomComesBackFromTheSettings() {
         {
             ProgramWindow whole;
+            whole.show();
+            QVERIFY(QTest::qWaitForWindowActive(&whole.window()));
             QCOMPARE(whole.window().zoom(), kZooms[0]);
             whole.window().findChild<QAction*>("actionZoom150")->trigger();
             QCOMPARE(whole.window().zoom(), kZooms[1]);
+            QTest::keyClick(&whole.window(), Qt::Key_Q, Qt::ControlModifier);
+            QVERIFY(!whole.window().isVisible());
         }
         ProgramWindow again;
         QCOMPARE(again.window().zoom(), kZooms[1]);
@@ -261,15 +267,6 @@ private slots:
                  QRect(start->mapTo(w.formWidget(), QPoint(0, 0)), start->size()).adjusted(-3, -3, 3, 3));
         w.findChild<QPushButton*>("BitBtn6")->setFocus(Qt::MouseFocusReason);
         QCOMPARE(outline->target(), nullptr);
-    }
-
-    // A fresh window takes the focus itself, so Ctrl+Q works before any click.
-    void aFreshWindowIsActiveAndQuitsOnCtrlQ() {
-        ProgramWindow program;
-        program.show();
-        QVERIFY(QTest::qWaitForWindowActive(&program.window()));
-        QTest::keyClick(&program.window(), Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(!program.window().isVisible());
     }
 };
 
