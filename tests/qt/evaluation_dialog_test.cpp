@@ -73,7 +73,7 @@ private slots:
         QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
     }
 
-    void cancelReportsWhatFinishedAndClosingWaitsForTheJob() {
+    void cancelReportsWhatFinishedInARunOrASweepAndClosingWaitsForTheJob() {
         const Workspace ws = endlessTrack();
         EvaluationDialog d([&] { return ws; });
         d.show();
@@ -98,6 +98,14 @@ private slots:
         QVERIFY(!d.running() && !d.isVisible() && d.startButton()->isEnabled());
         QVERIFY2(d.summaryLines().first().startsWith("Przerwano: ukończono "),
                  qPrintable(d.summaryLines().first()));
+        // A sweep is cancelled within the level it is in.
+        d.maxStepsBox()->setValue(20000), d.flipBox()->setValue(0.1);
+        d.startSweep();
+        QVERIFY(progressed(d));
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QVERIFY(reported(d));
+        QCOMPARE(d.summaryLines().at(1), QStringLiteral("Przerwano: ukończono 0 z 5 poziomów."));
+        QVERIFY(d.sweepChart()->points().size() == 1 && d.sweepButton()->isEnabled());
     }
 
     void theSeedBoxTakesEveryRunSeedAndTheNextRunWrapsToZero() {
@@ -195,18 +203,6 @@ private slots:
         // A point sits on its level and share.
         QCOMPARE(d.sweepChart()->at(1.0, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x(),
                  4 * (d.sweepChart()->at(0.25, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x()));
-    }
-
-    void aSweepIsCancelledWithinTheLevelItIsIn() {
-        const Workspace ws = endlessTrack();
-        EvaluationDialog d([&] { return ws; });
-        d.runsBox()->setValue(1000000), d.maxStepsBox()->setValue(20000), d.flipBox()->setValue(0.1);
-        d.startSweep();
-        QVERIFY(progressed(d));
-        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
-        QVERIFY(reported(d));
-        QCOMPARE(d.summaryLines().at(1), QStringLiteral("Przerwano: ukończono 0 z 5 poziomów."));
-        QVERIFY(d.sweepChart()->points().size() == 1 && d.sweepButton()->isEnabled());
     }
 };
 
