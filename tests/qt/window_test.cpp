@@ -8,14 +8,6 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window opens on the simulation page without a change event.
-    void opensOnSimulationWithoutAChangeEvent() {
-        MainWindow w;
-        w.show();
-        QCOMPARE(std::tuple(w.notebook()->currentIndex(), w.form().Shell.ActivePage, w.form().Memo1.size()),
-                 std::tuple(3, 3, std::size_t{0}));
-    }
-
     void aDragFarBeyondTheMapShowsOneBoxAndTheProgramKeepsTicking() {
         MainWindow w;
         w.show();
@@ -94,11 +86,14 @@ private slots:
         QCOMPARE(shown, 2);
     }
 
-    // The rule editor's widgets reach their handlers and show what the form holds.
-    void ruleEditorWorksThroughTheWindow() {
+    // The window opens on the simulation page without a change event; the rule editor's widgets
+    // reach their handlers and show what the form holds.
+    void opensOnSimulationAndTheRuleEditorWorksThroughTheWindow() {
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(std::tuple(w.notebook()->currentIndex(), w.form().Shell.ActivePage, w.form().Memo1.size()),
+                 std::tuple(3, 3, std::size_t{0}));
         w.notebook()->setCurrentIndex(2);
         auto* bar = w.findChild<QSlider*>("TrackBar1");
         auto* list = w.findChild<QListWidget*>("ListBox1");
