@@ -1,20 +1,13 @@
 // "Plik" → "Eksportuj na Arduino…": the window's robot and rules as a sketch folder.
-#include <QtTest>
-#include <QtWidgets>
-
+#include "tests/qt/qt_test.h"
 #include "ui/qt/arduino_export_menu.h"
-#include "ui/qt/main_window.h"
 #include "ui/qt/workspace_menu.h"
 
 using namespace vemrik;
+using qttest::readFile;
 
 class ArduinoExportTest : public QObject {
     Q_OBJECT
-
-    static QString readAll(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
 
 private slots:
     void theOpenFileGivesTheNameAndTheSeedInEffectTheDraws() {
@@ -27,11 +20,11 @@ private slots:
         const ArduinoExportResult result = exportArduinoSketch(w, oval, dir.path());
         QVERIFY2(result.written, qPrintable(result.message));
         QVERIFY(result.message.contains(dir.filePath("oval/oval.ino")));
-        const QString sketch = readAll(dir.filePath("oval/oval.ino"));
+        const QString sketch = readFile(dir.filePath("oval/oval.ino"));
         QVERIFY(sketch.contains(QStringLiteral("generator Mersenne Twister (std::mt19937) z ziarnem 7.")));
         QVERIFY(
             sketch.contains(QStringLiteral("const uint8_t SENSOR_PINS[SENSOR_COUNT] = {A0, A1, A2, A3};")));
-        QVERIFY(readAll(dir.filePath("oval/wiring.svg")).startsWith(QStringLiteral("<svg")));
+        QVERIFY(readFile(dir.filePath("oval/wiring.svg")).startsWith(QStringLiteral("<svg")));
     }
 
     void aRobotWithoutSensorsIsRefusedAndNothingWritten() {

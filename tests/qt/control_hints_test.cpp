@@ -2,34 +2,16 @@
 // boxes following the rule text, the sliders' values, which way the robot faces, and the pause.
 #include "ui/qt/control_hints.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSlider>
-#include <QTabWidget>
-#include <QToolTip>
-#include <QtTest>
-
+#include "tests/qt/qt_test.h"
 #include "ui/qt/heading_marks.h"
-#include "ui/qt/main_window.h"
 #include "ui/qt/pause_action.h"
 #include "ui/qt/run_view.h"
 #include "ui/qt/step_back.h"
 
 using namespace vemrik;
+using namespace vemrik::qttest;
 
 namespace {
-
-/// `added` overlaps no other child of its page.
-bool overlapsNothing(const QWidget* added) {
-    for (const QWidget* other : added->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != added && other->geometry().intersects(added->geometry())) return false;
-    return true;
-}
 
 /// The space bar as a user presses it: to the widget with the focus.
 void pressSpace(QWidget& window) {
@@ -43,8 +25,10 @@ class ControlHintsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Three single sensors in row 0: boxes 4 to 8 are for sensors the robot lacks.
-    void eachBoxNamesItsSensorAndTheMissingOnesLookGreyedButStillTick() {
+    // Three single sensors in row 0: boxes 4 to 8 are for sensors the robot lacks. Then the
+    // sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, a click then changes
+    // only its own sensor, and "Dodaj" adds the rule the boxes show.
+    void eachBoxNamesItsSensorLooksGreyedWhenMissingAndTicksTheSensedPattern() {
         MainWindow w;
         ControlHints hints(w);
         w.show();
@@ -74,17 +58,7 @@ private slots:
             form.engine.robotEdited();
         });
         for (int n = 1; n <= 8; ++n) QVERIFY(!hints.greyed(n));
-    }
 
-    // The sensing left sensors 2 and 8 on: shown again, "Algorytm" ticks them, a click then
-    // changes only its own sensor, and "Dodaj" adds the rule the boxes show.
-    void theBoxesTickTheSensedPatternSoTheRuleAddedIsTheOneShown() {
-        MainWindow w;
-        ControlHints hints(w);
-        w.show();
-        TForm1& form = w.form();
-        w.notebook()->setCurrentIndex(kAlgorithmPage);
-        QTest::mouseClick(hints.box(1), Qt::LeftButton, {}, QPoint(6, 8));
         w.notebook()->setCurrentIndex(kSimulationPage);
         w.handle([&] { form.State.SensorStates = {0, 1, 0, 0, 0, 0, 0, 1}; });
         w.notebook()->setCurrentIndex(kAlgorithmPage);

@@ -2,11 +2,9 @@
 // the noise sweep, and showing a failed run in the window.
 #include "ui/qt/evaluation_dialog.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 #include "tests/evaluation_tracks.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
+#include "ui/qt/program_window.h"
 #include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
 #include "ui/workspace_form.h"
@@ -34,16 +32,18 @@ class EvaluationDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %.
-    void anEvaluationRunsFromTheMenuInOneDialogOnTheWindowsWorkspace() {
-        MainWindow w;
+    // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %. Left running, the last
+    // runs would take days; the pool is idle at once after the window goes.
+    void anEvaluationRunsFromTheMenuOnTheWindowsWorkspaceAndEndsWithTheWindow() {
+        auto window = std::make_unique<MainWindow>();
+        MainWindow& w = *window;
         addEvaluationAction(w, nullptr);
         QAction* action = w.simulationMenu()->findChild<QAction*>("actionEvaluate");
         w.handle([&] { applyWorkspace(w.form(), evaltest::straightTrack()); });
         action->trigger();
         action->trigger();
         QCOMPARE(w.findChildren<EvaluationDialog*>().size(), 1);
-        EvaluationDialog* d = w.findChild<EvaluationDialog*>();
+        QPointer<EvaluationDialog> d = w.findChild<EvaluationDialog*>();
         QTest::mouseClick(d->startButton(), Qt::LeftButton);
         QVERIFY(d->running() && !d->startButton()->isEnabled() && !d->seedBox()->isEnabled());
         QVERIFY(reported(*d));
@@ -64,9 +64,16 @@ private slots:
         StepHistogramView view;  // the highest count has room for all its digits
         view.setHistogram({84, 1, {50844, 3}});
         QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
+        w.handle([&] { applyWorkspace(w.form(), endlessTrack()); });
+        d->runsBox()->setValue(1000000), d->maxStepsBox()->setValue(100000000);
+        d->start();
+        QVERIFY(d->running());
+        window.reset();
+        QVERIFY(d.isNull());
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
     }
 
-    void cancelReportsWhatFinishedAndClosingWaitsForTheJob() {
+    void cancelReportsWhatFinishedInARunOrASweepAndClosingWaitsForTheJob() {
         const Workspace ws = endlessTrack();
         EvaluationDialog d([&] { return ws; });
         d.show();
@@ -91,29 +98,20 @@ private slots:
         QVERIFY(!d.running() && !d.isVisible() && d.startButton()->isEnabled());
         QVERIFY2(d.summaryLines().first().startsWith("Przerwano: ukończono "),
                  qPrintable(d.summaryLines().first()));
-    }
-
-    // Left running, the runs would take days; the pool is idle at once after the window goes.
-    void closingTheWindowDuringARunCancelsTheJobAndWaitsForIt() {
-        auto* w = new MainWindow;
-        addEvaluationAction(*w, nullptr);
-        w->handle([&] { applyWorkspace(w->form(), endlessTrack()); });
-        w->simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
-        QPointer<EvaluationDialog> d = w->findChild<EvaluationDialog*>();
-        d->runsBox()->setValue(1000000);
-        d->maxStepsBox()->setValue(100000000);
-        d->start();
-        QVERIFY(d->running());
-        delete w;
-        QVERIFY(d.isNull());
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
+        // A sweep is cancelled within the level it is in.
+        d.maxStepsBox()->setValue(20000), d.flipBox()->setValue(0.1);
+        d.startSweep();
+        QVERIFY(progressed(d));
+        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
+        QVERIFY(reported(d));
+        QCOMPARE(d.summaryLines().at(1), QStringLiteral("Przerwano: ukończono 0 z 5 poziomów."));
+        QVERIFY(d.sweepChart()->points().size() == 1 && d.sweepButton()->isEnabled());
     }
 
     void theSeedBoxTakesEveryRunSeedAndTheNextRunWrapsToZero() {
         const Workspace ws = endlessTrack();
         EvaluationDialog d([&] { return ws; });
         d.show();
-        QCOMPARE(d.seedBox()->value(), 5489.0);
         d.seedBox()->selectAll();
         QTest::keyClicks(d.seedBox(), "4294967295");
         QCOMPARE(d.seedBox()->value(), 4294967295.0);
@@ -133,9 +131,7 @@ private slots:
     // Every run turns on the map until the limit; one shown stops 20 steps before it.
     void aFailedRunIsShownInTheWindowUnlessTheWorkChangedSinceTheEvaluation() {
         MainWindow w;
-        QAction trail;
-        trail.setCheckable(true);
-        addEvaluationAction(w, &trail);
+        addEvaluationAction(w, nullptr);
         const Workspace ws = endlessTrack();
         w.handle([&] { applyWorkspace(w.form(), ws), w.form().TabbedNotebook1Change(kMapPage); });
         w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
@@ -158,16 +154,17 @@ private slots:
         QTRY_VERIFY(d.isNull());
         const TForm1& f = w.form();
         QVERIFY(f.engine.record.steps() == 80 && f.engine.seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
-                w.notebook()->currentIndex() == kSimulationPage && trail.isChecked());
+                w.notebook()->currentIndex() == kSimulationPage);
     }
 
-    // A noisy run is made again with its noise, up to the steps before its end.
-    void aRunWithNoiseIsShownInTheWindow() {
-        MainWindow w;
-        addEvaluationAction(w, nullptr);
+    // A noisy run is made again with its noise, up to the steps before its end; the program's own
+    // trail entry is ticked.
+    void aRunWithNoiseIsShownInTheWindowWithItsTrail() {
+        ProgramWindow program;
+        MainWindow& w = program.window();
         w.handle([&] { applyWorkspace(w.form(), endlessTrack()); });
         w.notebook()->setCurrentIndex(kMapPage);
-        w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
+        w.findChild<QAction*>("actionEvaluate")->trigger();
         EvaluationDialog* d = w.findChild<EvaluationDialog*>();
         d->runsBox()->setValue(2), d->maxStepsBox()->setValue(50), d->shiftBox()->setValue(3.0);
         d->start();
@@ -177,6 +174,7 @@ private slots:
         QVERIFY(d->showSelectedRun());
         QCOMPARE(w.form().engine.record.steps(), 30u);  // 20 steps before the 50th
         QCOMPARE(w.notebook()->currentIndex(), kSimulationPage);
+        QVERIFY(w.form().TrailShown && w.findChild<QAction*>("actionShowTrail")->isChecked());
     }
 
     // The stop does not flip and the straight track has no rules: every level reaches it.
@@ -184,7 +182,6 @@ private slots:
     void aSweepRunsInTheBackgroundAndPlotsEveryLevel() {
         EvaluationDialog d([] { return evaltest::straightTrack(); });
         d.show();
-        QCOMPARE(d.noise().any(), false);
         d.runsBox()->setValue(20);
         QTest::mouseClick(d.sweepButton(), Qt::LeftButton);
         QVERIFY(!d.running() &&
@@ -200,30 +197,12 @@ private slots:
         QCOMPARE(std::tuple(points[1].level, points[1].success.value), std::tuple(0.25, 1.0));
         const QStringList lines = d.summaryLines();
         QCOMPARE(lines.size(), 8);  // the noise, the column names, five levels, the time
-        QCOMPARE(
-            lines[0],
-            QStringLiteral("Zakłócenia przy poziomie 1: odwrócenie 1,000, przesunięcie 0,0 px, obrót 0,5°"));
-        QCOMPARE(lines[1],
-                 QStringLiteral(
-                     "poziom | odwrócenie | przesunięcie | obrót | przebiegi | dojazd | przedział 95 %"));
         QCOMPARE(lines[5], QStringLiteral("0,75 | 0,750 | 0,0 px | 0,4° | 20 | 100,0 % | 83,9 % – 100,0 %"));
         QVERIFY(d.summaryLabel()->text().contains(
             "<td style=\"padding-right:8px; white-space:pre\">83,9 % – 100,0 %</td>"));
         // A point sits on its level and share.
         QCOMPARE(d.sweepChart()->at(1.0, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x(),
                  4 * (d.sweepChart()->at(0.25, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x()));
-    }
-
-    void aSweepIsCancelledWithinTheLevelItIsIn() {
-        const Workspace ws = endlessTrack();
-        EvaluationDialog d([&] { return ws; });
-        d.runsBox()->setValue(1000000), d.maxStepsBox()->setValue(20000), d.flipBox()->setValue(0.1);
-        d.startSweep();
-        QVERIFY(progressed(d));
-        QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
-        QVERIFY(reported(d));
-        QCOMPARE(d.summaryLines().at(1), QStringLiteral("Przerwano: ukończono 0 z 5 poziomów."));
-        QVERIFY(d.sweepChart()->points().size() == 1 && d.sweepButton()->isEnabled());
     }
 };
 

@@ -2,20 +2,12 @@
 // that skipped a repaint (a box of change too small) leaves stale pixels behind.
 #include "ui/qt/image_view.h"
 
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScreen>
-#include <QTabWidget>
-#include <QtTest>
-#include <functional>
-
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 
 using namespace vemrik;
+using namespace vemrik::qttest;
 
 namespace {
-
-constexpr int kTick = 25;  // ms between refresh ticks
 
 /// The view as the window system holds it, not painted anew as QWidget::grab() would.
 QImage onScreen(QWidget* view) {
@@ -38,12 +30,6 @@ QString firstDifference(QWidget* view, const Raster& raster) {
             if (shown.pixel(x, y) != want) return QString("%1,%2").arg(x).arg(y);
         }
     return "";
-}
-
-void sendMouse(QWidget* to, QEvent::Type type, QPoint at) {
-    QMouseEvent e(type, at, to->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(to, &e);
 }
 
 void drag(QWidget* on, QPoint from, QPoint to) {
@@ -100,48 +86,38 @@ private slots:
         w.refreshTimer().driveByHand();
         QWidget* map = w.findChild<QWidget*>("Image2");
         const Raster& mapRaster = w.form().Image2.canvas;
-        const auto click = [&](const char* name) { w.findChild<QPushButton*>(name)->click(); };
-        const std::function<void()> edits[] = {
-            [&] {
-                click("Button5"), drag(map, {2, 2}, {2, 2});
-            },  // "Linia" in a corner
-            [&] {
-                drag(map, {698, 398}, {698, 398});
-            },  // and the opposite one
-            [&] {
-                drag(map, {350, 2}, {355, 2});
-            },  // on the top edge
-            [&] {
-                click("Button6"), drag(map, {2, 2}, {2, 2});
-            },  // "Czysc" one cell
-            [&] {
-                click("Button8"), drag(map, {5, 395}, {5, 395});
-            },  // "Start" at the bottom
-            [&] {
-                sendMouse(map, QEvent::MouseMove, {355, 5});
-            },  // its box over a line cell
-            [&] {
-                sendMouse(map, QEvent::MouseMove, {698, 398});
-            },
-            [&] {
-                click("Button7"), drag(map, {699, 5}, {699, 395});
-            },  // "Pendzel" on the edge
-            [&] {
-                drag(map, {0, 200}, {300, 200});
-            },
-            [&] { click("Button10"); },  // "Cofnij"
-            [&] { click("Button11"); },  // "Usun"
+        const struct {
+            const char* button;  // clicked first, when given
+            char hand;           // a 'd'rag from `from` to `to`, a 'm'ove to `to`, or neither
+            QPoint from, to;
+        } edits[] = {
+            {"Button5", 'd', {2, 2}, {2, 2}},        // "Linia" in a corner
+            {nullptr, 'd', {698, 398}, {698, 398}},  // and the opposite one
+            {nullptr, 'd', {350, 2}, {355, 2}},      // on the top edge
+            {"Button6", 'd', {2, 2}, {2, 2}},        // "Czysc" one cell
+            {"Button8", 'd', {5, 395}, {5, 395}},    // "Start" at the bottom
+            {nullptr, 'm', {}, {355, 5}},            // its box over a line cell
+            {nullptr, 'm', {}, {698, 398}},          // and off it to the corner
+            {"Button7", 'd', {699, 5}, {699, 395}},  // "Pendzel" on the edge
+            {nullptr, 'd', {0, 200}, {300, 200}},    // across the middle
+            {"Button10", 0, {}, {}},                 // "Cofnij"
+            {"Button11", 0, {}, {}},                 // "Usun"
+        };
+        const auto make = [&](const auto& e) {
+            if (e.button) w.findChild<QPushButton*>(e.button)->click();
+            if (e.hand == 'd') drag(map, e.from, e.to);
+            if (e.hand == 'm') sendMouse(map, QEvent::MouseMove, e.to);
         };
         w.notebook()->setCurrentIndex(1);
         w.refreshTimer().advance(kTick);
         QCOMPARE(firstDifference(map, mapRaster), QString());
         for (const auto& edit : edits) {
-            edit();
+            make(edit);
             QCOMPARE(firstDifference(map, mapRaster), QString());
             w.refreshTimer().advance(kTick);  // puts back the track under the pointer's box
             QCOMPARE(firstDifference(map, mapRaster), QString());
         }
-        edits[0]();
+        make(edits[0]);
         w.notebook()->setCurrentIndex(3);
         w.refreshTimer().advance(kTick);
         QCOMPARE(firstDifference(w.findChild<QWidget*>("Image5"), w.form().Image5.canvas), QString());

@@ -2,24 +2,7 @@
 // Polish exactly as it was.
 #include "ui/qt/language.h"
 
-#include <QAbstractButton>
-#include <QDockWidget>
-#include <QDoubleSpinBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QStyleOptionButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTextBrowser>
-#include <QtTest>
-
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/workspace_menu.h"
 
@@ -124,8 +107,7 @@ class LanguageTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QCoreApplication::setOrganizationName("VemrikTest");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        qttest::keepSettingsIn(settings_);
         Catalogue::instance().speak(Speech::Polish);
         QVERIFY(Catalogue::instance().hasEnglish());
     }

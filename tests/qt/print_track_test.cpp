@@ -2,13 +2,11 @@
 #include "ui/qt/print_track.h"
 
 #include <QPrinter>
-#include <QtTest>
-#include <QtWidgets>
 
 #include "engine/engine.h"
 #include "map/map_view.h"
 #include "simulation/simulation_view.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/workspace_menu.h"
 #include "workspace/workspace_file.h"
 
@@ -53,36 +51,25 @@ private slots:
         ovalMap_ = engine.state.MapGrid;
     }
 
-    void ovalInBlackTakesOnlyTheSheetsItCovers() {
-        QByteArray pdf;
-        const TrackPrintResult result =
-            print(QStringLiteral("a4.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4, &pdf);
-        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
-        // 630 x 230 pixels with the margin, 1260 x 460 mm: 7 x 2 on A4 upright.
-        QCOMPARE(result.pages, 14);
-        QCOMPARE(pdfPages(pdf), 14);
-        // Neither JPEG's blur nor a mask hiding the track; black and white go as grey levels.
-        QVERIFY(!pdf.contains("/DCTDecode") && !pdf.contains("/ImageMask") && pdf.contains("/DeviceGray"));
-        // A 10-pixel stroke is 20 mm wide on the paper.
-        QVERIFY(qAbs(result.mmPerTrackPixel * 10 - 20) < 1e-9);
-    }
-
+    // The oval in black, 630 x 230 pixels with the margin, 1260 x 460 mm, is 7 x 2 on A4 upright.
     // As on screen the whole map, 1402 x 802 mm, is 8 x 3 on A4 upright; the oval in black on the
-    // A3 chosen in the preview is 4 x 2 turned.
-    void asOnScreenPrintsTheWholeMapAndPaperChangedInThePreviewIsFollowed() {
+    // A3 chosen in the preview is 4 x 2 turned. A 10-pixel stroke is 20 mm wide on any paper.
+    void theTrackTakesOnlyTheSheetsItCoversAtRealSizeOnThePaperOfThePreview() {
         for (const auto& [name, look, printerPaper, pages] :
-             {std::tuple{"screen.pdf", PrintLook::kAsOnScreen, QPageSize::A4, 24},
+             {std::tuple{"a4.pdf", PrintLook::kBlackLine, QPageSize::A4, 14},
+              {"screen.pdf", PrintLook::kAsOnScreen, QPageSize::A4, 24},
               {"a3.pdf", PrintLook::kBlackLine, QPageSize::A3, 8}}) {
             QByteArray pdf;
-            QCOMPARE(print(QString::fromLatin1(name), look, QPageSize::A4, printerPaper, &pdf).pages, pages);
+            const TrackPrintResult result =
+                print(QString::fromLatin1(name), look, QPageSize::A4, printerPaper, &pdf);
+            QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+            QCOMPARE(result.pages, pages);
             QCOMPARE(pdfPages(pdf), pages);
+            QVERIFY(qAbs(result.mmPerTrackPixel * 10 - 20) < 1e-9);
+            // Neither JPEG's blur nor a mask hiding the track; black and white go as grey levels.
+            QVERIFY(!pdf.contains("/DCTDecode") && !pdf.contains("/ImageMask"));
+            QVERIFY(look != PrintLook::kBlackLine || pdf.contains("/DeviceGray"));
         }
-    }
-
-    void unwritableFileIsAClearError() {
-        const TrackPrintResult result =
-            print(QStringLiteral("brak/trasa.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4);
-        QVERIFY(result.pages == 0 && result.error.contains(QStringLiteral("brak/trasa.pdf")));
     }
 
     void aSheetShowsTheLineBlackAndStartAndStopOutlined() {
@@ -125,7 +112,10 @@ private slots:
         for (const auto& p : points) QVERIFY2(ink(p.x, p.y) == p.black, p.what);
     }
 
-    void anEmptyMapIsRefusedWithAMessage() {
+    void anUnwritableFileAndAnEmptyMapAreRefusedWithAMessage() {
+        const TrackPrintResult unwritable =
+            print(QStringLiteral("brak/trasa.pdf"), PrintLook::kBlackLine, QPageSize::A4, QPageSize::A4);
+        QVERIFY(unwritable.pages == 0 && unwritable.error.contains(QStringLiteral("brak/trasa.pdf")));
         const PrintedTrack blank = printedTrack(Raster(701, 401), Grid(), PrintLook::kBlackLine);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

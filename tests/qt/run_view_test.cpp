@@ -1,24 +1,14 @@
 #include "ui/qt/run_view.h"
 
-#include <QAction>
-#include <QDockWidget>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSlider>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QtTest>
 #include <random>
 
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/step_back.h"
 
 using namespace vemrik;
+using namespace vemrik::qttest;
 
 class RunViewTest : public QObject {
     Q_OBJECT
@@ -50,9 +40,8 @@ private slots:
             QCOMPARE(list->item(1)->background().style() != Qt::NoBrush, acted);
             QCOMPARE(list->item(1)->toolTip(), QString("trafienia od startu: %1").arg(hits));
         }
-        w.handle([&] {
-            form.State.MapGrid.at(69, 39) = kStart, form.engine.trackEdited();
-        });                                              // without one "Start" keeps it held
+        // Without a start cell "Start" would keep the run held.
+        w.handle([&] { form.State.MapGrid.at(69, 39) = kStart, form.engine.trackEdited(); });
         w.findChild<QPushButton*>("Button15")->click();  // "Start"
         QVERIFY(view.statusText().startsWith("kroki: 0 | czas: 0,0 s | stan: gotowy"));
         QCOMPARE(list->item(1)->toolTip(), QString("trafienia od startu: 0"));
@@ -102,21 +91,16 @@ private slots:
         QCOMPARE(matches->item(2)->text(), QString("prosto: szansa 1/3 (33 %)"));
         QCOMPARE(inspector.sensor(0)->text(), QString("–"));
         QVERIFY(inspector.lastStep()->text().startsWith("Ostatni krok: "));
-        const auto click = [](QListWidget* list, int row) {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(list->item(row)).center());
-        };
         auto* rules = w.findChild<QListWidget*>("ListBox1");
-        click(matches, 1);
+        clickRow(matches, 1);
         QVERIFY(form.ListBox1.itemIndex == 1 && rules->selectedItems().value(0) == rules->item(1));
         QCOMPARE(w.notebook()->currentIndex(), int(kAlgorithmPage));
 
-        for (const QWidget* other : check->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY(other == check || !other->geometry().intersects(check->geometry()));
+        QVERIFY(overlapsNothing(check));
         check->click();
         auto* findings = w.findChild<QListWidget*>("ruleCheckFindings");
         QCOMPARE(findings->count(), 2);  // line 3 never acts, line 2 repeats line 1
-        click(findings, 0);
+        clickRow(findings, 0);
         QVERIFY(form.ListBox1.itemIndex == 2 && rules->selectedItems().value(0) == rules->item(2));
         w.handle([&] { form.ListBox1.deleteAt(2); });
         QCOMPARE(findings->count(), 1);
@@ -128,13 +112,10 @@ private slots:
         RunView view(w);
         StepBackControls controls(w);
         w.show();
-        for (QWidget* a : QList<QWidget*>{controls.button(), controls.slider()})
-            for (const QWidget* other : a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                QVERIFY(other == a || !other->geometry().intersects(a->geometry()));
+        QVERIFY(overlapsNothing(controls.button()) && overlapsNothing(controls.slider()));
         QVERIFY(!controls.button()->isEnabled());
-        w.handle([&] {
-            w.form().State.MapGrid.at(69, 39) = kStart, w.form().engine.trackEdited();
-        });  // far from the robot at (0, 0)
+        // Far from the robot at (0, 0).
+        w.handle([&] { w.form().State.MapGrid.at(69, 39) = kStart, w.form().engine.trackEdited(); });
         w.findChild<QPushButton*>("Button15")->click();
         for (int n = 0; n < 3; ++n) w.findChild<QPushButton*>("BitBtn6")->click();
         controls.button()->click();

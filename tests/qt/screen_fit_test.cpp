@@ -1,18 +1,8 @@
 #include "ui/qt/screen_fit.h"
 
-#include <QAbstractButton>
-#include <QDialogButtonBox>
-#include <QDockWidget>
-#include <QLayout>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QtTest>
-
+#include "tests/qt/qt_test.h"
 #include "ui/qt/evaluation_dialog.h"
-#include "ui/qt/main_window.h"
+#include "ui/qt/program_window.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
 #include "ui/qt/track_import_dialog.h"
@@ -78,33 +68,29 @@ private slots:
         for (const auto& c : cases) QVERIFY2(fittedFrame(c.wanted, c.least, c.available) == c.fitted, c.what);
     }
 
-    void theEvaluationDialogFitsALaptopAndIsWholeOnALargeScreen() {
-        EvaluationDialog dialog([] { return Workspace{}; });
-        checkFitsTheLaptop(dialog, {dialog.startButton(), dialog.findChild<QPushButton*>("close"),
-                                    dialog.findChild<QPushButton*>("showRun")});
-        checkWholeOnALargeScreen(dialog);
-    }
-
-    void theImportDialogFitsALaptopAndIsWholeOnALargeScreen() {
+    // The evaluation and the import scroll, so on a large screen they open whole.
+    void theDialogsFitALaptopAndTheScrollingOnesAreWholeOnALargeScreen() {
+        EvaluationDialog evaluation([] { return Workspace{}; });
+        checkFitsTheLaptop(evaluation, {evaluation.startButton(), evaluation.findChild<QPushButton*>("close"),
+                                        evaluation.findChild<QPushButton*>("showRun")});
+        checkWholeOnALargeScreen(evaluation);
         QImage picture(701, 401, QImage::Format_RGB32);
         picture.fill(Qt::white);
-        TrackImportDialog dialog(picture, ProgramState{}, nullptr);
-        const auto* box = dialog.findChild<QDialogButtonBox*>();
-        checkFitsTheLaptop(dialog,
+        TrackImportDialog import(picture, ProgramState{}, nullptr);
+        const auto* box = import.findChild<QDialogButtonBox*>();
+        checkFitsTheLaptop(import,
                            {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
-        checkWholeOnALargeScreen(dialog);
-    }
-
-    void theRuleCheckFitsALaptop() {
+        checkWholeOnALargeScreen(import);
         MainWindow w;
-        RuleCheckDialog dialog(w);
-        checkFitsTheLaptop(dialog, {dialog.findChild<QDialogButtonBox*>()->buttons().first()});
+        RuleCheckDialog check(w);
+        checkFitsTheLaptop(check, {check.findChild<QDialogButtonBox*>()->buttons().first()});
     }
 
     // The offscreen screen, 800 × 600, is narrower than the form: the window fits it and the form
-    // scrolls, keeping its own size.
-    void theWindowFitsAScreenNarrowerThanTheForm() {
+    // scrolls, keeping its own size; the inspector's dock opens on the screen too.
+    void theWindowAndItsDockFitAScreenNarrowerThanTheForm() {
         MainWindow w;
+        RuleInspector inspector(w);
         w.show();
         const QRect available = w.screen()->availableGeometry();
         QVERIFY(available.width() < 940 && available.contains(w.frameGeometry()));
@@ -112,20 +98,28 @@ private slots:
         auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
         QVERIFY(area->horizontalScrollBar()->maximum() > 0);
         QCOMPARE(area->verticalScrollBar()->maximum(), 0);
+        inspector.action()->trigger();
+        QTRY_VERIFY(inspector.dock()->isVisible());
+        QTRY_VERIFY(available.contains(w.frameGeometry()));
+        QVERIFY(
+            available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
         w.setZoom(kZooms[2]);
         QVERIFY(available.contains(w.frameGeometry()) && area->verticalScrollBar()->maximum() > 0);
     }
 
-    void theInspectorOpensOnTheScreen() {
-        MainWindow w;
-        RuleInspector inspector(w);
-        w.show();
-        inspector.action()->trigger();
-        QTRY_VERIFY(inspector.dock()->isVisible());
-        const QRect available = w.screen()->availableGeometry();
-        QTRY_VERIFY(available.contains(w.frameGeometry()));
-        QVERIFY(
-            available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
+    // Help comes last, after every feature's menu, and its guide is the one shipped in the program.
+    void theGuideIsShippedAndFitsASmallScreen() {
+        ProgramWindow program;
+        const QList<QAction*> menus = program.window().menuBar()->actions();
+        QCOMPARE(menus.last()->menu()->objectName(), QStringLiteral("menuHelp"));
+        program.window().findChild<QAction*>("actionGuide")->trigger();
+        auto* guide = program.window().findChild<QDialog*>("guideDialog");
+        QVERIFY(guide && guide->isVisible());
+        QVERIFY(guide->findChild<QTextBrowser*>("guideText")->toPlainText().contains("Przód robota"));
+        QVERIFY(guide->width() <= 910 && guide->height() <= 512);
+        // A second request shows the same window, not another.
+        program.window().findChild<QAction*>("actionGuide")->trigger();
+        QCOMPARE(program.window().findChildren<QDialog*>("guideDialog").size(), 1);
     }
 };
 

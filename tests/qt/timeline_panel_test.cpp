@@ -1,41 +1,22 @@
 #include "ui/qt/timeline_panel.h"
 
-#include <QAction>
-#include <QDockWidget>
-#include <QFile>
-#include <QImage>
-#include <QSlider>
-#include <QTemporaryDir>
-#include <QtTest>
-
 #include "scenes/scenes.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/step_back.h"
 #include "ui/qt/timeline_widget.h"
 #include "ui/workspace_form.h"
 
 using namespace vemrik;
+using namespace vemrik::qttest;
 
 namespace {
-
-struct Seen {
-    float heading, x, y;
-    std::array<std::int32_t, kSensorSlots> sensors;
-    std::uint64_t steps, shown;
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX,       f.State.RobotPosY,
-            f.State.SensorStates, f.engine.record.steps(), f.History.shown()};
-}
 
 // The typical scene from "Start", `steps` steps of the run timer, each followed by a redraw.
 void run(MainWindow& w, int steps) {
     TForm1& f = w.form();
     w.handle([&] { applyWorkspace(f, typicalScene()), f.Timer1Timer(), f.Button15Click(), f.Timer1Timer(); });
     w.handle([&] { f.BitBtn7Click(); });
-    for (int n = 0; n < steps; ++n) w.handle([&] { f.Timer2Timer(), f.Timer1Timer(); });
+    runSteps(w, steps);
 }
 
 }  // namespace
@@ -76,12 +57,13 @@ private slots:
                                                             : QString("kroki %1–%2").arg(a + 1).arg(b)));
         }
         // Going on from the step shown forgets the later ones.
-        w.handle([&] { w.form().Timer2Timer(), w.form().Timer1Timer(); });
+        runSteps(w, 1);
         QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record.steps()});
     }
 
-    // Hidden, the panel takes no step; shown or hidden, the run is the same.
-    void hiddenItDoesNothingAndTheRunIsTheSame() {
+    // Hidden, the panel takes no step; shown or hidden, the run is the same. The chart it shows
+    // is saved.
+    void hiddenItDoesNothingTheRunIsTheSameAndTheShownChartIsSaved() {
         MainWindow shownWindow, hiddenWindow;
         TimelinePanel* shown = addTimelinePanel(shownWindow);
         TimelinePanel* hidden = addTimelinePanel(hiddenWindow);
@@ -93,31 +75,23 @@ private slots:
         QVERIFY(seen(shownWindow.form()) == seen(hiddenWindow.form()));
         QCOMPARE(shown->timeline().size(), std::size_t{300});
         QCOMPARE(hidden->timeline().size(), std::size_t{0});
-    }
 
-    void savesTheChartAsPngAndSvgOrSaysWhyNot() {
+        // The chart saved as PNG and SVG, or why not.
         QTemporaryDir dir;
-        MainWindow w;
-        TimelinePanel* panel = addTimelinePanel(w);
-        w.show();
-        panel->action()->trigger();
-        run(w, 40);
         QString path;
         QStringList errors;
-        panel->chooseChartPath = [&](const QString&) { return path; };
-        panel->showError = [&](const QString& m) { errors << m; };
-        QVERIFY(!panel->saveChart());  // cancelled
+        shown->chooseChartPath = [&](const QString&) { return path; };
+        shown->showError = [&](const QString& m) { errors << m; };
+        QVERIFY(!shown->saveChart());  // cancelled
         path = dir.filePath("wykres.png");
-        QVERIFY(panel->saveChart());
-        QCOMPARE(QImage(path).size(), panel->chart()->chartSize());
+        QVERIFY(shown->saveChart());
+        QCOMPARE(QImage(path).size(), shown->chart()->chartSize());
         path = dir.filePath("wykres.svg");
-        QVERIFY(panel->saveChart());
-        QFile svg(path);
-        QVERIFY(svg.open(QIODevice::ReadOnly));
-        const QByteArray text = svg.readAll();
-        QVERIFY(text.contains("<svg") && text.contains("#3a7d44"));  // a sensor on, as a shape
+        QVERIFY(shown->saveChart());
+        const QString svg = readFile(path);
+        QVERIFY(svg.contains("<svg") && svg.contains("#3a7d44"));  // a sensor on, as a shape
         path = dir.filePath("brak/wykres.svg");
-        QVERIFY(!panel->saveChart() && errors.size() == 1 && !QFile::exists(path));
+        QVERIFY(!shown->saveChart() && errors.size() == 1 && !QFile::exists(path));
     }
 };
 

@@ -1,43 +1,13 @@
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QSlider>
-#include <QTabWidget>
-#include <QtTest>
-
 #include "app/errors.h"
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 
 using namespace vemrik;
-
-namespace {
-
-constexpr int kTick = 25;  // ms between refresh ticks
-
-void sendMouse(QWidget* to, QEvent::Type type, QPointF at, Qt::MouseButtons held = Qt::LeftButton) {
-    QMouseEvent e(type, at, to->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(to, &e);
-}
-
-}  // namespace
+using namespace vemrik::qttest;
 
 class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window opens on the simulation page without a change event.
-    void opensOnSimulationWithoutAChangeEvent() {
-        MainWindow w;
-        w.show();
-        QCOMPARE(w.notebook()->currentIndex(), 3);
-        QCOMPARE(w.form().Shell.ActivePage, 3);
-        QVERIFY(w.form().Memo1.size() == 0);
-    }
-
     void aDragFarBeyondTheMapShowsOneBoxAndTheProgramKeepsTicking() {
         MainWindow w;
         w.show();
@@ -46,7 +16,7 @@ private slots:
         QWidget* map = w.findChild<QWidget*>("Image2");
         sendMouse(map, QEvent::MouseButtonPress, {100, 100});
         for (int x = 100; x < 3000; x += 7) sendMouse(map, QEvent::MouseMove, {double(x), 100});
-        sendMouse(map, QEvent::MouseButtonRelease, {2999, 100}, Qt::NoButton);
+        sendMouse(map, QEvent::MouseButtonRelease, {2999, 100});
         QVERIFY(w.errorBox() != nullptr);
         QCOMPARE(w.findChildren<QMessageBox*>().size(), 1);
         QCOMPARE(w.form().State.MapGrid.at(70, 10), 1);  // what came before the error stays
@@ -61,20 +31,17 @@ private slots:
         timer.driveByHand();
         int shown = 0;
         w.addAfterHandle([&shown] { ++shown; });
+        const auto redrawsAndCounter = [&] { return std::pair(shown, w.form().Shell.TickCounter); };
         timer.advance(kTick - 1);
         QCOMPARE(shown, 0);
         timer.advance(1);  // the first redraw
-        QCOMPARE(shown, 1);
-        QCOMPARE(w.form().Shell.TickCounter, 1);
+        QCOMPARE(redrawsAndCounter(), std::pair(1, 1));
         timer.advance(13 * kTick);
-        QCOMPARE(shown, 1);
-        QCOMPARE(w.form().Shell.TickCounter, 1);  // asleep, nothing touched
+        QCOMPARE(redrawsAndCounter(), std::pair(1, 1));  // asleep, nothing touched
         w.handle([] {});
-        QCOMPARE(shown, 2);
-        QCOMPARE(w.form().Shell.TickCounter, 14);
+        QCOMPARE(redrawsAndCounter(), std::pair(2, 14));
         timer.advance(kTick);
-        QCOMPARE(shown, 3);
-        QCOMPARE(w.form().Shell.TickCounter, 0);
+        QCOMPARE(redrawsAndCounter(), std::pair(3, 0));
         timer.advance(4 * 15 * kTick - 1);
         QCOMPARE(shown, 6);
         timer.advance(1);
@@ -100,8 +67,8 @@ private slots:
             timer.advance(c.nextTick - 1);
             QCOMPARE(w.form().Shell.RedrawPending, 1);
             timer.advance(1);
-            QCOMPARE(w.form().Shell.RedrawPending, 0);
-            QCOMPARE(w.form().Shell.TickCounter, c.tickCount);
+            QCOMPARE(std::pair(int{w.form().Shell.RedrawPending}, w.form().Shell.TickCounter),
+                     std::pair(0, c.tickCount));
         }
     }
 
@@ -119,11 +86,14 @@ private slots:
         QCOMPARE(shown, 2);
     }
 
-    // The rule editor's widgets reach their handlers and show what the form holds.
-    void ruleEditorWorksThroughTheWindow() {
+    // The window opens on the simulation page without a change event; the rule editor's widgets
+    // reach their handlers and show what the form holds.
+    void opensOnSimulationAndTheRuleEditorWorksThroughTheWindow() {
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(std::tuple(w.notebook()->currentIndex(), w.form().Shell.ActivePage, w.form().Memo1.size()),
+                 std::tuple(3, 3, std::size_t{0}));
         w.notebook()->setCurrentIndex(2);
         auto* bar = w.findChild<QSlider*>("TrackBar1");
         auto* list = w.findChild<QListWidget*>("ListBox1");
@@ -134,15 +104,11 @@ private slots:
         QCOMPARE(w.findChild<QLabel*>("Label1")->text(), QString("-1"));  // at once
         QTRY_COMPARE(w.findChild<QLabel*>("Label2")->text(), QString("0 0 1 0 0 0 0 0 -1"));
         for (int i = 0; i < 3; ++i) w.findChild<QPushButton*>("Button13")->click();
-        const auto clickLine = [&](int row, Qt::KeyboardModifiers keys = {}) {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
-                              list->visualItemRect(list->item(row)).center());
-        };
-        clickLine(1);
+        clickRow(list, 1);
         w.findChild<QPushButton*>("Button14")->click();
         QCOMPARE(list->count(), 2);
-        clickLine(0);
-        clickLine(0, Qt::ControlModifier);  // a line selected and then deselected is not removed
+        clickRow(list, 0);
+        clickRow(list, 0, Qt::ControlModifier);  // a line selected and then deselected is not removed
         w.findChild<QPushButton*>("Button14")->click();
         QCOMPARE(list->count(), 2);
     }

@@ -1,24 +1,17 @@
 // The "Plik" menu with its recent files.
 #include "ui/qt/workspace_menu.h"
 
-#include <QtTest>
-#include <QtWidgets>
-#include <fstream>
-
-#include "ui/qt/main_window.h"
+#include "tests/qt/qt_test.h"
 #include "ui/qt/recent_files.h"
 #include "workspace/workspace_json.h"
 
 using namespace vemrik;
 using Answer = WorkspaceMenu::SaveAnswer;
+using qttest::writeFile;
 
 namespace {
 
 const QString kCaption = QStringLiteral("Vemrik - vemrik@example.org");
-
-void writeFile(const QString& path, const std::string& text) {
-    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << text;
-}
 
 /// A window with its "Plik" menu whose dialogs the test answers, counting the questions.
 struct Window {
@@ -56,10 +49,7 @@ class WorkspaceMenuTest : public QObject {
     QTemporaryDir settingsDir_, dir_;
 
 private slots:
-    void initTestCase() {
-        QCoreApplication::setOrganizationName("VemrikTest");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
-    }
+    void initTestCase() { qttest::keepSettingsIn(settingsDir_); }
 
     void saveNewAndOpenGiveBackTheSameWorkspaceFailuresChangeNothingAndTheTitleFollows() {
         Window win;
@@ -72,7 +62,7 @@ private slots:
         QCOMPARE(win.w.windowTitle(), "tor.vemrik - " + kCaption);
         QVERIFY(win.menu.newWorkspace());
         QCOMPARE(std::tuple(win.questions, win.wheel(), win.slider()->value()), std::tuple(0, 0, 0));
-        writeFile(dir_.filePath("zly.vemrik"), "{}");
+        QVERIFY(writeFile(dir_.filePath("zly.vemrik"), "{}"));
         QVERIFY(!win.menu.openFile(dir_.filePath("zly.vemrik")));
         QCOMPARE(win.w.windowTitle(), kCaption);
         win.w.findChild<QCheckBox*>("CheckBox3")->setChecked(true);
@@ -107,7 +97,8 @@ private slots:
     void recentFilesOutliveTheWindowNewestFirstAtMostEightWithoutTheGoneOnes() {
         QStringList paths;
         for (int i = 1; i <= 9; ++i)
-            writeFile(paths.emplace_back(dir_.filePath(QString("r%1").arg(i))), toJson({}));
+            QVERIFY(writeFile(paths.emplace_back(dir_.filePath(QString("r%1").arg(i))),
+                              QByteArray::fromStdString(toJson({}))));
         QDir(dir_.path()).mkdir("tory");
         {
             Window win;
