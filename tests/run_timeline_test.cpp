@@ -58,7 +58,7 @@ struct Px {
 
 // One step a column: every part of the chart at the columns where it changes, worked out by hand.
 TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
-    const RunTimeline t = handMadeRun();
+    RunTimeline t = handMadeRun();
     TimelineChart chart;
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
     EXPECT_EQ(chart.headingLow(), -60.0f);
@@ -116,6 +116,10 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
         {20, 100, kChartBackground},
     };
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+    // One step more, the same view: the chart follows the run, not the sums it kept.
+    t.append(makeStep(-30.0f, -1, 1, 3));
+    chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
+    EXPECT_EQ(chart.pixel(20, 18), kChartSensorOn);
 }
 
 // Two steps a column: one of two is shaded, a mark of either step shows, the band takes the rule

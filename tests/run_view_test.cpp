@@ -255,6 +255,17 @@ TEST(RunStatus, ARobotOffTheMapSaysSinceWhichStep) {
     EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), -3.0f));
 }
 
+// 71 × 41 cells of 10 px, of which the last column and row are never painted: 700 × 400 px.
+TEST(RunStatus, TheDrawnMapEndsBeforeTheLastColumnAndRowOfCells) {
+    for (const auto& [x, y, on] : {std::tuple{0.0f, 0.0f, true},
+                                   {699.9f, 399.9f, true},
+                                   {700.0f, 5.0f, false},
+                                   {5.0f, 400.0f, false},
+                                   {-0.1f, 5.0f, false},
+                                   {5.0f, -0.1f, false}})
+        EXPECT_EQ(onDrawnMap(x, y), on) << x << "," << y;
+}
+
 // The window's "Start" on a map without a start cell leaves the robot held where it stood and
 // says why, until the map has one.
 TEST(RunStatus, StartWithoutAStartCellHoldsTheRobotAndSaysWhy) {
