@@ -13,6 +13,7 @@
 #include "app/errors.h"
 #include "robot/robot_view.h"
 #include "ui/form.h"
+#include "ui/refresh_cycle.h"
 
 using namespace vemrik;
 
@@ -125,7 +126,9 @@ TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnl
     TForm1 form;
     press(form, &TForm1::Button8Click, 15, 5);
     form.Button7Click();
+    form.Shell.RedrawPending = 0;
     form.Image2MouseDown(100, 100);
+    EXPECT_TRUE(refreshDue(form.Shell));  // the press shows at the next tick
     for (auto [x, y] : {std::pair{110, 100}, {120, 105}, {130, 105}}) form.Image2MouseMove(x, y);
     EXPECT_EQ(form.Image2.canvas.penWidth(), 0);
     std::string memo;
