@@ -10,10 +10,10 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 #include "scenes/scenes.h"
 #include "ui/form.h"
+#include "ui/form_handlers.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 
@@ -21,34 +21,14 @@ namespace {
 
 using vemrik::TForm1;
 
-struct Handler {
-    std::string_view name;
-    void (TForm1::*click)();
-};
-
-constexpr std::array kClicks = {
-    Handler{"Button1", &TForm1::Button1Click},   Handler{"Button2", &TForm1::Button2Click},
-    Handler{"Button3", &TForm1::Button3Click},   Handler{"Button4", &TForm1::Button4Click},
-    Handler{"Button12", &TForm1::Button12Click}, Handler{"Button5", &TForm1::Button5Click},
-    Handler{"Button6", &TForm1::Button6Click},   Handler{"Button7", &TForm1::Button7Click},
-    Handler{"Button8", &TForm1::Button8Click},   Handler{"Button9", &TForm1::Button9Click},
-    Handler{"Button10", &TForm1::Button10Click}, Handler{"Button11", &TForm1::Button11Click},
-    Handler{"Button13", &TForm1::Button13Click}, Handler{"Button14", &TForm1::Button14Click},
-};
-
 vemrik::Image& imageOf(TForm1& form, int n) {
     std::array images = {&form.Image1, &form.Image2, &form.Image3, &form.Image4, &form.Image5};
     return *images.at(static_cast<std::size_t>(n - 1));
 }
 
 void mouse(TForm1& form, int n, const std::string& kind, int x, int y) {
-    using Move = void (TForm1::*)(int, int);
-    const std::array<std::array<Move, 3>, 2> handlers = {{
-        {&TForm1::Image1MouseDown, &TForm1::Image1MouseMove, &TForm1::Image1MouseUp},
-        {&TForm1::Image2MouseDown, &TForm1::Image2MouseMove, &TForm1::Image2MouseUp},
-    }};
-    const int which = kind == "down" ? 0 : kind == "move" ? 1 : 2;
-    (form.*handlers.at(static_cast<std::size_t>(n - 1)).at(static_cast<std::size_t>(which)))(x, y);
+    const vemrik::BoardHandlers& board = *vemrik::boardHandlers("Image" + std::to_string(n));
+    (form.*(kind == "down" ? board.press : kind == "move" ? board.move : board.release))(x, y);
 }
 
 // The raster keeps 0x00BBGGRR pixels; a canvas shows RGBA bytes, opaque.
@@ -85,9 +65,7 @@ void run(TForm1& form, const std::string& line) {
         form.TabbedNotebook1Change(n);
     } else if (command == "call") {
         in >> word;
-        for (const auto& h : kClicks) {
-            if (h.name == word) (form.*h.click)();
-        }
+        if (const vemrik::FormHandler h = vemrik::clickHandler(word)) (form.*h)();
     } else if (command == "mouse") {
         in >> n >> word >> x >> y;
         mouse(form, n, word, x, y);
