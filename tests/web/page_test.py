@@ -234,10 +234,12 @@ class PageTest(unittest.TestCase):
         for old in self.site.downloads.iterdir():
             old.unlink()
         self.menu("Plik", "Zapisz")
-        WebDriverWait(self.driver, 10).until(
-            lambda d: [p for p in self.site.downloads.iterdir() if p.suffix == ".vemrik"])
-        (path,) = self.site.downloads.iterdir()
-        return path
+        # Chromium reserves the name with an empty file and renames its partial download over it.
+        def finished(_):
+            files = list(self.site.downloads.iterdir())
+            done = len(files) == 1 and files[0].suffix == ".vemrik" and files[0].stat().st_size > 0
+            return files[0] if done else None
+        return WebDriverWait(self.driver, 10, ignored_exceptions=(FileNotFoundError,)).until(finished)
 
     def test_a_saved_workspace_is_the_desktop_file_byte_for_byte(self):
         self.site.open("&przyklad=zigzag")
