@@ -229,6 +229,10 @@ class PageTest(unittest.TestCase):
         self.assertEqual("Krok 12 z 30", label.text)
         self.assertIn("cofnięto do kroku 12 z 30", self.state()["status"])
 
+    def wait_for_file(self, name):
+        """Until the page holds the file `name`: reading a file is not done when the call returns."""
+        WebDriverWait(self.driver, 10).until(lambda d: self.js("return vemrikPage.fileName()") == name)
+
     def saved(self):
         """Plik → Zapisz, and the file the browser downloaded."""
         for old in self.site.downloads.iterdir():
@@ -256,7 +260,7 @@ class PageTest(unittest.TestCase):
         for example in ["figure-eight", "tape-loop"]:
             with self.subTest(example):
                 self.driver.find_element(By.ID, "open-file").send_keys(str(EXAMPLES / f"{example}.vemrik"))
-                WebDriverWait(self.driver, 10).until(lambda d: self.state()["rules"])
+                self.wait_for_file(f"{example}.vemrik")
                 self.assertEqual((EXAMPLES / f"{example}.vemrik").read_bytes(), self.saved().read_bytes())
 
     def test_new_gives_the_work_of_a_desktop_just_started(self):
@@ -279,7 +283,7 @@ class PageTest(unittest.TestCase):
             for (const type of ['dragenter', 'dragover', 'drop']) {
               document.body.dispatchEvent(new DragEvent(type, {dataTransfer: carrier, bubbles: true, cancelable: true}));
             }""", (EXAMPLES / "zigzag.vemrik").read_text())
-        WebDriverWait(self.driver, 10).until(lambda d: self.state()["rules"])
+        self.wait_for_file("zigzag.vemrik")
         self.assertFalse(self.driver.find_element(By.ID, "drop-hint").is_displayed())
         path = self.saved()
         self.assertEqual("zigzag.vemrik", path.name)

@@ -221,7 +221,7 @@ document.addEventListener('keydown', (e) => {
 acceptDrops(document.getElementById('drop-hint'), openFile);
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
-window.vemrikPage = {form: () => form, clock, update, layout: m.layout()};
+window.vemrikPage = {form: () => form, fileName: () => fileName, clock, update, layout: m.layout()};
 
 update();
 view.drawAll();
