@@ -6,6 +6,7 @@
 #include <climits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 
 using namespace vemrik;
@@ -118,7 +119,8 @@ TEST(Raster, AssignmentMovesTheVersionPastBothImagesAndReadsOutsideOrAfterAMoveG
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {3, 0}, {0, 2}, {-100000, 100000}})
         EXPECT_EQ(a.pixel(x, y), kOutside) << x << ", " << y;
     Raster c(std::move(b));
-    EXPECT_EQ(b.pixel(0, 0), kOutside);  // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(std::tuple(b.pixel(0, 0), b.width(), b.height()),
+              std::tuple(kOutside, 0, 0));  // NOLINT(bugprone-use-after-move)
     a = std::move(c);
     EXPECT_EQ(c.height(), 0);  // NOLINT(bugprone-use-after-move)
     EXPECT_EQ(picture(a), "g..|...");

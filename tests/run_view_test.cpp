@@ -60,8 +60,8 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
         ASSERT_EQ(run.row(step - 1).rule, line) << "step " << step;
     }
     EXPECT_GT(hits[0] * hits[1] * hits[2], 0u);
-    EXPECT_EQ(std::tuple(run.hits(0), run.hits(1), run.hits(3), run.hits(4)),
-              std::tuple(0u, hits[0], hits[1], 0u));
+    EXPECT_EQ(std::tuple(run.hits(-1), run.hits(0), run.hits(1), run.hits(3), run.hits(4)),
+              std::tuple(0u, 0u, hits[0], hits[1], 0u));
     // Line 0 goes; the new last line has line 1's text but no hits of its own.
     f.ListBox1.deleteAt(0);
     f.ListBox1.add(kAllOff + "10");
