@@ -76,11 +76,11 @@ private slots:
         checkWholeOnALargeScreen(evaluation);
         QImage picture(701, 401, QImage::Format_RGB32);
         picture.fill(Qt::white);
-        TrackImportDialog import(picture, ProgramState{}, nullptr);
-        const auto* box = import.findChild<QDialogButtonBox*>();
-        checkFitsTheLaptop(import,
+        TrackImportDialog dialog(picture, ProgramState{}, nullptr);
+        const auto* box = dialog.findChild<QDialogButtonBox*>();
+        checkFitsTheLaptop(dialog,
                            {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
-        checkWholeOnALargeScreen(import);
+        checkWholeOnALargeScreen(dialog);
         MainWindow w;
         RuleCheckDialog check(w);
         checkFitsTheLaptop(check, {check.findChild<QDialogButtonBox*>()->buttons().first()});

@@ -23,27 +23,28 @@ const QString kExamples = QStringLiteral(VEMRIK_EXAMPLES_DIR);
 struct Window {
     MainWindow w;
     WorkspaceMenu menu{w};
-    TrackImportMenu import{menu, w};
+    TrackImportMenu importMenu{menu, w};
     QStringList errors;
     int dialogs = 0;
     const char* placement = "importReplace";
 
     Window() {
-        menu.showError = import.showError = [this](const QString& m) { errors << m; };
-        import.runDialog = [this](TrackImportDialog & d) { ++dialogs;
-        d.findChild<QRadioButton*>(placement)->setChecked(true);
-        return true;
-    };
-    menu.openFile(kExamples + "/oval.vemrik");
-}
+        menu.showError = importMenu.showError = [this](const QString& m) { errors << m; };
+        importMenu.runDialog = [this](TrackImportDialog& d) {
+            ++dialogs;
+            d.findChild<QRadioButton*>(placement)->setChecked(true);
+            return true;
+        };
+        menu.openFile(kExamples + "/oval.vemrik");
+    }
     /// Imports the picture, its reading done before the window's event loop goes on.
     void importPicture(const QString& path) {
-    import.importFile(path);
-    import.reading().waitForFinished();
-    QCoreApplication::sendPostedEvents();
-}
-ProgramState& state() { return w.form().State; }
-};  // namespace
+        importMenu.importFile(path);
+        importMenu.reading().waitForFinished();
+        QCoreApplication::sendPostedEvents();
+    }
+    ProgramState& state() { return w.form().State; }
+};
 
 quint32 crc32(const QByteArray& bytes) {
     quint32 crc = 0xFFFFFFFF;
@@ -209,7 +210,7 @@ private slots:
             Window win;
             win.placement = placement;
             const ProgramState before = win.state();
-            QAction* undo = win.import.undoAction();
+            QAction* undo = win.importMenu.undoAction();
             QVERIFY(!undo->isEnabled());
             win.importPicture(kExamples + "/track-picture.png");
             QVERIFY(win.state().StrokeList != before.StrokeList && undo->isEnabled());
@@ -223,7 +224,7 @@ private slots:
             win.w.findChild<QPushButton*>("Button10")->click();
             QCOMPARE(win.state().StrokeList.columns(), imported - 1);
             QVERIFY(!undo->isEnabled());
-            win.import.undo();
+            win.importMenu.undo();
             QCOMPARE(win.state().StrokeList.columns(), imported - 1);
         }
     }
@@ -292,27 +293,27 @@ private slots:
         std::binary_semaphore started(0), go(0);
         QThread* reader = nullptr;
         std::atomic<bool> toldToStop = false;
-        win.import.readPicture = [&](const QString& path, const ReadProgress& progress) {
+        win.importMenu.readPicture = [&](const QString& path, const ReadProgress& progress) {
             reader = QThread::currentThread();
             started.release();
             go.acquire();
             toldToStop = !progress(0.5);
             return readTrackPicture(path, progress);
         };
-        win.import.importFile(kExamples + "/track-picture.png");
+        win.importMenu.importFile(kExamples + "/track-picture.png");
         started.acquire();
         QVERIFY(reader != nullptr && reader != QThread::currentThread());
-        QVERIFY(!win.import.importAction()->isEnabled());
+        QVERIFY(!win.importMenu.importAction()->isEnabled());
         auto* progress = win.w.findChild<QProgressDialog*>("importReading");
         QVERIFY(progress);
         QCOMPARE(progress->findChild<QPushButton*>()->text(), QStringLiteral("Anuluj"));
         progress->findChild<QPushButton*>()->click();
         go.release();
-        win.import.reading().waitForFinished();
+        win.importMenu.reading().waitForFinished();
         QCoreApplication::sendPostedEvents();
         QVERIFY(toldToStop && win.dialogs == 0 && win.errors.isEmpty());
         QVERIFY(captureWorkspace(win.w.form()) == before);
-        QVERIFY(win.import.importAction()->isEnabled() && progress->isHidden());
+        QVERIFY(win.importMenu.importAction()->isEnabled() && progress->isHidden());
     }
 
     void automaticThresholdComesBack() {
