@@ -63,58 +63,26 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
     EXPECT_EQ(chart.headingLow(), -60.0f);
     EXPECT_EQ(chart.headingHigh(), 0.0f);
+    // In order: the marks (left the map at 13, column 12, back at 15, no rule at 10, stop at 19; a
+    // gap row); sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15),
+    // slot 4; the stop row 90-97, the rule band 100-109; heading 0 at row 113, -30 at 141, -60 at
+    // 169, each column joined to the one before; past the run.
     const Px expected[] = {
-        // marks: left the map at 13 (column 12), back at 15, no rule at 10, stop at 19; a gap row
-        {12, 0, kChartMarks[0]},
-        {12, 2, kChartMarks[0]},
-        {12, 3, kChartBackground},
-        {13, 0, kChartBackground},
-        {14, 4, kChartMarks[1]},
-        {9, 8, kChartMarks[2]},
-        {18, 12, kChartMarks[3]},
-        {19, 12, kChartBackground},
-        // sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15), slot 4
-        {5, 18, kChartSensorOn},
-        {5, 25, kChartSensorOn},
-        {6, 18, kChartRowOff},
-        {5, 26, kChartBackground},
-        {4, 27, kChartRowOff},
-        {5, 27, kChartSensorOn},
-        {9, 34, kChartSensorOn},
-        {10, 27, kChartRowOff},
-        {14, 36, kChartRowOff},
-        {15, 36, kChartAbsent},
-        {15, 37, kChartBackground},
-        {19, 42, kChartAbsent},
-        {0, 45, kChartAbsent},
-        {0, 46, kChartBackground},
-        // the stop row 90-97, the rule band 100-109
-        {17, 90, kChartRowOff},
-        {18, 90, kChartStop},
-        {19, 97, kChartStop},
-        {1, 100, kChartRowOff},
-        {2, 100, kLine5},
-        {3, 109, kLine5},
-        {4, 100, kChartRowOff},
-        {7, 105, kLine2},
-        // heading 0 at row 113, -30 at 141, -60 at 169; each column joined to the one before
-        {0, 113, kChartHeading},
-        {0, 114, kChartBackground},
-        {2, 113, kChartHeading},
-        {2, 141, kChartHeading},
-        {2, 142, kChartBackground},
-        {3, 140, kChartBackground},
-        {3, 141, kChartHeading},
-        {3, 169, kChartHeading},
-        {4, 168, kChartBackground},
-        {7, 141, kChartHeading},
-        {7, 169, kChartHeading},
-        {8, 142, kChartBackground},
-        // past the run
-        {20, 18, kChartBackground},
-        {23, 113, kChartBackground},
-        {20, 100, kChartBackground},
-    };
+        {12, 0, kChartMarks[0]},    {12, 2, kChartMarks[0]},     {12, 3, kChartBackground},
+        {13, 0, kChartBackground},  {14, 4, kChartMarks[1]},     {9, 8, kChartMarks[2]},
+        {18, 12, kChartMarks[3]},   {19, 12, kChartBackground},  {5, 18, kChartSensorOn},
+        {5, 25, kChartSensorOn},    {6, 18, kChartRowOff},       {5, 26, kChartBackground},
+        {4, 27, kChartRowOff},      {5, 27, kChartSensorOn},     {9, 34, kChartSensorOn},
+        {10, 27, kChartRowOff},     {14, 36, kChartRowOff},      {15, 36, kChartAbsent},
+        {15, 37, kChartBackground}, {19, 42, kChartAbsent},      {0, 45, kChartAbsent},
+        {0, 46, kChartBackground},  {17, 90, kChartRowOff},      {18, 90, kChartStop},
+        {19, 97, kChartStop},       {1, 100, kChartRowOff},      {2, 100, kLine5},
+        {3, 109, kLine5},           {4, 100, kChartRowOff},      {7, 105, kLine2},
+        {0, 113, kChartHeading},    {0, 114, kChartBackground},  {2, 113, kChartHeading},
+        {2, 141, kChartHeading},    {2, 142, kChartBackground},  {3, 140, kChartBackground},
+        {3, 141, kChartHeading},    {3, 169, kChartHeading},     {4, 168, kChartBackground},
+        {7, 141, kChartHeading},    {7, 169, kChartHeading},     {8, 142, kChartBackground},
+        {20, 18, kChartBackground}, {23, 113, kChartBackground}, {20, 100, kChartBackground}};
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
     // One step more, the same view: the chart follows the run, not the sums it kept.
     t.append(makeStep(-30.0f, -1, 1, 3));
@@ -130,31 +98,15 @@ TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
     chart.paint(t, TimelineView{0.0, 2.0}, 10, 11);
     constexpr std::uint32_t kHalfOn = 0xFF85AE8Bu;     // 0x3A7D44 at level 64 + 191 / 2 = 159
     constexpr std::uint32_t kHalfLine2 = 0xFFEF8482u;  // 0xE53935 at level 159
-    const Px expected[] = {
-        {2, 18, kChartSensorOn},
-        {3, 18, kChartRowOff},
-        {2, 27, kHalfOn},
-        {4, 27, kChartSensorOn},
-        {3, 27, kChartSensorOn},
-        {7, 36, kChartRowOff},
-        {8, 36, kChartAbsent},
-        {8, 37, kChartBackground},  // step 15 has slot 3
-        {1, 100, kLine5},
-        {3, 100, kHalfLine2},
-        {4, 100, kChartRowOff},
-        {6, 0, kChartMarks[0]},
-        {7, 4, kChartMarks[1]},
-        {4, 8, kChartMarks[2]},
-        {9, 12, kChartMarks[3]},
-        {9, 90, kChartStop},
-        {1, 113, kChartHeading},
-        {1, 169, kChartHeading},
-        {0, 141, kChartBackground},
-        // the cursor on kept step 11, column 5, from top to bottom
-        {5, 0, kChartCursor},
-        {5, 169, kChartCursor},
-        {4, 0, kChartBackground},
-    };
+    // Step 15 has slot 3; last, the cursor on kept step 11, column 5, from top to bottom.
+    const Px expected[] = {{2, 18, kChartSensorOn},    {3, 18, kChartRowOff},     {2, 27, kHalfOn},
+                           {4, 27, kChartSensorOn},    {3, 27, kChartSensorOn},   {7, 36, kChartRowOff},
+                           {8, 36, kChartAbsent},      {8, 37, kChartBackground}, {1, 100, kLine5},
+                           {3, 100, kHalfLine2},       {4, 100, kChartRowOff},    {6, 0, kChartMarks[0]},
+                           {7, 4, kChartMarks[1]},     {4, 8, kChartMarks[2]},    {9, 12, kChartMarks[3]},
+                           {9, 90, kChartStop},        {1, 113, kChartHeading},   {1, 169, kChartHeading},
+                           {0, 141, kChartBackground}, {5, 0, kChartCursor},      {5, 169, kChartCursor},
+                           {4, 0, kChartBackground}};
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
