@@ -83,8 +83,9 @@ TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
 }
 
 TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
-    const std::string row1 = "1,,,,1,0,0,0,0,0,0,0,1,1 0 0 0 0 0 0 0 -20,0";
-    const std::string row2 = "2,,,,0,0,0,0,0,0,0,0,0,,1";
+    // Older rows dropped by the record: the log may start at any step.
+    const std::string row1 = "41,-90,105.5,-3e-2,1,0,0,0,0,0,0,0,1,\"1 0 0 0 0 0 0 0 \"\"x\"\"\",0";
+    const std::string row2 = "42,0,1,2,0,0,0,0,0,0,0,0,0,,1";
     const std::string header = kHeader.substr(0, kHeader.size() - 1);
     struct Case {
         const char* name;
@@ -103,22 +104,12 @@ TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
         SCOPED_TRACE(c.name);
         const RunLog log = read(c.text);
         ASSERT_EQ(log.steps.size(), 2u);
-        EXPECT_EQ(std::tuple(log.skippedLines, log.steps[0].sensors, std::string(log.ruleText(log.steps[0])),
-                             log.steps[0].stop, log.steps[1].stop),
-                  std::tuple(c.skipped, 1, "1 0 0 0 0 0 0 0 -20", false, true));
+        const LoggedStep& l = log.steps[0];
+        EXPECT_EQ(std::tuple(log.skippedLines, l.step, l.hasPose, l.heading, l.x, l.y, l.sensors,
+                             std::string(log.ruleText(l)), l.stop, log.steps[1].stop),
+                  std::tuple(c.skipped, 41u, true, -90.0f, 105.5f, -0.03f, 1, "1 0 0 0 0 0 0 0 \"x\"", false,
+                             true));
     }
-}
-
-TEST(RunLogReader, QuotedRuleTextsAndPosesRead) {
-    const RunLog log = read(kHeader +
-                            "41,-90,105.5,-3e-2,0,1,0,0,0,0,0,0,3,\"0 1 0 0 0 0 0 0 2,5\",0\n"
-                            "42,0,1,2,0,1,0,0,0,0,0,0,2,\"0 1 0 0 0 0 0 0 \"\"x\"\"\",1\n");
-    ASSERT_EQ(log.steps.size(), 2u);
-    const LoggedStep& l = log.steps[0];  // step 41: older rows dropped by the record
-    EXPECT_EQ(std::tuple(l.step, l.hasPose, l.heading, l.x, l.y),
-              std::tuple(41u, true, -90.0f, 105.5f, -0.03f));
-    EXPECT_EQ(log.ruleText(log.steps[0]), "0 1 0 0 0 0 0 0 2,5");
-    EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"x\"");
 }
 
 TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
