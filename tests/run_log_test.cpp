@@ -238,12 +238,6 @@ TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
     const RunCounts full = simulateCounts(*prepared.setup, 1, 1000);
     EXPECT_EQ(std::tuple(full.steps, full.stopped),
               std::tuple(static_cast<std::uint64_t>(evaltest::kStraightSteps), true));
-    EXPECT_EQ(full.patterns[0], full.steps);
-    // One candidate: each step draws it or going straight on, so over 84 steps both happen.
-    ASSERT_EQ(full.lineHits.size(), 1u);
-    EXPECT_GT(full.lineHits[0], 0u);
-    EXPECT_GT(full.noRule, 0u);
-    EXPECT_EQ(full.lineHits[0] + full.noRule, full.steps);
 }
 
 // The simulation counts what the window's own run with that seed does, line by line and pattern
