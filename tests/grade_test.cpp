@@ -169,11 +169,11 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
               std::tuple("prosto", 1.0, 200, 5000, 5489u, false, false));
 
     const std::string track = R"({"workspace": "prosto.vemrik"})";
+    // The JSON reader's own refusals are the workspace format's: one shows they come through.
     const struct {
         std::string text;
         const char* error;
     } bad[] = {
-        {" \n", "plik jest pusty"},
         {"{\"format\": \"vemrik-task\",\n \"version\": 1,",
          "urwany: JSON kończy się przed czasem w wierszu 2"},
         {R"({"format": "vemrik-workspace", "version": 1})", "to nie jest plik zadania Vemrik"},
@@ -182,8 +182,6 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
         {task(""), "tory (\"tracks\"): oczekiwano listy od 1"},
         {task(track, R"(, "run": 5)"), "nieznane pole \"run\""},
         {task(R"({"workspace": "prosto.vemrik", "wieght": 2})"), "tor [0]: nieznane pole \"wieght\""},
-        {task(R"({"workspace": "prosto.vemrik", "workspace": "obok.vemrik"})"),
-         "\"workspace\" występuje więcej"},
         {task(R"({"weight": 2})"), "brak pola tor [0], plik toru"},
         {task(track + R"(, {"workspace": ""})"), "tor [1], plik toru (\"workspace\"): oczekiwano niepustego"},
         {task(R"({"workspace": "missing.vemrik"})"), "tor [0], plik „"},
@@ -203,12 +201,7 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
          "szum, odwrócenie odczytu (\"flip\"): 1.5; potrzeba liczby od 0 do 1"},
         {task(track, R"(, "noise": {"shift": -1})"), "szum, przesunięcie startu (\"shift\"): -1"},
         {task(track, R"(, "noise": {"turn": 361})"), "szum, obrót startu (\"turn\"): 361"},
-        {task(track, R"(, "noise": {"turn": 1e400})"), "liczba poza zakresem"},
         {task(track, R"(, "noise": {"flipp": 0})"), "szum (\"noise\"): nieznane pole \"flipp\""},
-        // The JSON reader stops at a NUL byte, and a path would end at a NUL character.
-        {task(track) + std::string(1, '\0') + "{{{ \"zoom\": 1",
-         "bajt zerowy (NUL) w wierszu 1, kolumnie 84"},
-        {task(R"({"workspace": "prosto.vemrik\u0000junk"})"), "znak NUL (\\u0000) w wierszu 1, kolumnie 80"},
     };
     for (const auto& b : bad) {
         const ParsedTask p = parseTask(b.text, kDir.string());
