@@ -173,7 +173,6 @@ private slots:
         d->failedRuns()->setCurrentRow(0);
         QVERIFY(d->showSelectedRun());
         QCOMPARE(w.form().engine.record.steps(), 30u);  // 20 steps before the 50th
-        QCOMPARE(w.notebook()->currentIndex(), kSimulationPage);
         QVERIFY(w.form().TrailShown && w.findChild<QAction*>("actionShowTrail")->isChecked());
     }
 
