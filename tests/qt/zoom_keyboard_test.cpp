@@ -76,6 +76,7 @@ private slots:
             ProgramWindow whole;
             whole.show();
             QVERIFY(QTest::qWaitForWindowActive(&whole.window()));
+            QCOMPARE(whole.window().zoom(), kZooms[0]);  // ×1 when nothing was chosen
             whole.window().findChild<QAction*>("actionZoom150")->trigger();
             QCOMPARE(whole.window().zoom(), kZooms[1]);
             QTest::keyClick(&whole.window(), Qt::Key_Q, Qt::ControlModifier);
