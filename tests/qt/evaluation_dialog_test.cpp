@@ -74,8 +74,7 @@ private slots:
     }
 
     void cancelReportsWhatFinishedInARunOrASweepAndClosingWaitsForTheJob() {
-        const Workspace ws = endlessTrack();
-        EvaluationDialog d([&] { return ws; });
+        EvaluationDialog d(endlessTrack);
         d.show();
         d.runsBox()->setValue(1000000);
         d.maxStepsBox()->setValue(20000);
@@ -109,8 +108,7 @@ private slots:
     }
 
     void theSeedBoxTakesEveryRunSeedAndTheNextRunWrapsToZero() {
-        const Workspace ws = endlessTrack();
-        EvaluationDialog d([&] { return ws; });
+        EvaluationDialog d(endlessTrack);
         d.show();
         d.seedBox()->selectAll();
         QTest::keyClicks(d.seedBox(), "4294967295");
