@@ -171,6 +171,9 @@ private slots:
         d->failedRuns()->setCurrentRow(0);
         QVERIFY(d->showSelectedRun());
         QCOMPARE(w.form().engine.record.steps(), 30u);  // 20 steps before the 50th
+        const qttest::Seen noisy = qttest::seen(w.form());
+        w.handle([&] { w.form().ReplaySeededRun(w.form().engine.seed, 30); });
+        QVERIFY(!(qttest::seen(w.form()) == noisy));  // the same draws without the noise end elsewhere
         QVERIFY(w.form().TrailShown && w.findChild<QAction*>("actionShowTrail")->isChecked());
     }
 
