@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "app/program_state.h"
+#include "map/map_editor.h"
 #include "map/map_view.h"
 #include "simulation/printed_track.h"
 
@@ -32,13 +33,7 @@ Grid mapWith(std::initializer_list<std::tuple<int, int, MapCode>> cells) {
 /// Brush segments, each {x0, y0, x1, y1}.
 Grid strokesOf(std::initializer_list<std::array<int, 4>> segments) {
     Grid strokes;
-    strokes.setColumns(static_cast<int>(segments.size()));
-    int e = 0;
-    for (const auto& s : segments) {
-        strokes.setLength(e, 4);
-        for (int i = 0; i < 4; ++i) strokes.at(e, i) = s[static_cast<std::size_t>(i)];
-        ++e;
-    }
+    for (const auto& [x0, y0, x1, y1] : segments) appendStroke(strokes, x0, y0, x1, y1);
     return strokes;
 }
 

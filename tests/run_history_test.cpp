@@ -15,22 +15,18 @@ using namespace vemrik;
 
 namespace {
 
-struct Seen {
-    std::tuple<float, float, float, std::array<std::int32_t, kSensorSlots>, std::int32_t> pose;
-    std::uint64_t steps, hits, trail;
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen(const TForm1& f) {
-    std::uint64_t hits = 0;
-    for (int i = 0; i < static_cast<int>(f.ListBox1.lines.size()); ++i)
-        hits += f.engine.record.hits(i) * (i + 1);
-    const ProgramState& s = f.State;
-    return {{s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart},
-            f.engine.record.steps(),
-            hits,
-            f.engine.record.trail().size()};
+/// What a run shows: the pose, the senses and the held flag, and the record's steps, hits of
+/// every rule, trail, stop seen and last rule.
+auto runOf(const Engine& e) {
+    std::vector<std::uint64_t> hits;
+    for (std::size_t i = 0; i < e.rules.size(); ++i) hits.push_back(e.record.hits(static_cast<int>(i)));
+    const ProgramState& s = e.state;
+    return std::tuple(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart,
+                      e.record.steps(), hits, e.record.trail().size(), e.record.stopReachedAt(),
+                      e.record.lastRule().line);
 }
+using Seen = decltype(runOf(std::declval<const Engine&>()));
+Seen seen(const TForm1& f) { return runOf(f.engine); }
 
 /// A run tick as the window has it: the step, then the refresh redraws and senses. Every
 /// seventh step the page is away, so two steps go without a sensing pass; before step 150 the
@@ -125,18 +121,6 @@ TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
         EXPECT_EQ(failed, 3) << noise.flip << " " << noise.shift;
     }
 }
-
-namespace {
-
-/// The pose, the senses, the held flag and the record's counts and last rule of an engine's run.
-auto runOf(const Engine& e) {
-    const ProgramState& s = e.state;
-    return std::tuple(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart,
-                      e.record.steps(), e.record.hits(0), e.record.hits(1), e.record.trail().size(),
-                      e.record.stopReachedAt(), e.record.lastRule().line);
-}
-
-}  // namespace
 
 // Runs kept at steps 150 to 157 and put back, into another engine over the same work or into the
 // one they came from after it went on, go on step for step as the original. The timer's order: a

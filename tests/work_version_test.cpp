@@ -51,23 +51,14 @@ Workspace smallWork() {
     return ::testing::AssertionSuccess();
 }
 
-void press(TForm1& f, void (TForm1::*down)(int, int), void (TForm1::*up)(int, int), int x, int y) {
-    (f.*down)(x, y);
-    (f.*up)(x, y);
-}
-
 }  // namespace
 
 TEST(WorkVersion, EveryEditThroughTheFormIsSeenByTheNextRedraws) {
     TForm1 form;
     applyWorkspace(form, smallWork());
     ASSERT_TRUE(redrawsAreFresh(form));
-    const auto robotPress = [&](int x, int y) {
-        press(form, &TForm1::Image1MouseDown, &TForm1::Image1MouseUp, x, y);
-    };
-    const auto mapPress = [&](int x, int y) {
-        press(form, &TForm1::Image2MouseDown, &TForm1::Image2MouseUp, x, y);
-    };
+    const auto robotPress = [&](int x, int y) { form.Image1MouseDown(x, y), form.Image1MouseUp(x, y); };
+    const auto mapPress = [&](int x, int y) { form.Image2MouseDown(x, y), form.Image2MouseUp(x, y); };
     // The pages are redrawn between the press and the move, as the refresh cycle may do.
     const auto robotDrag = [&](int x0, int y0, int x1, int y1) {
         form.Image1MouseDown(x0, y0), redrawsAreFresh(form);

@@ -75,13 +75,8 @@ void run(TForm1& form, const std::string& line) {
         form.checkSensor(n, x != 0);
     } else if (command == "track") {
         in >> n >> x;
-        if (n == 1) {
-            form.TrackBar1.position = x;
-            form.TrackBar1Change();
-        } else {
-            form.TrackBar2.position = x;
-            form.TrackBar2Change();
-        }
+        (n == 1 ? form.TrackBar1 : form.TrackBar2).position = x;
+        n == 1 ? form.TrackBar1Change() : form.TrackBar2Change();
     } else if (command == "select") {
         in >> n;
         form.SelectRule(n);

@@ -289,30 +289,27 @@ class PageTest(unittest.TestCase):
         self.assertEqual("zigzag.vemrik", path.name)
         self.assertEqual((EXAMPLES / "zigzag.vemrik").read_bytes(), path.read_bytes())
 
-    def test_a_bad_file_is_refused_and_the_work_stays(self):
+    def assert_refused(self, field, path, message):
+        """Sends `path` to the file field: an error dialog saying `message`, and the oval's work kept."""
+        self.driver.find_element(By.ID, field).send_keys(str(path))
+        dialog = self.driver.find_element(By.ID, "text-dialog")
+        WebDriverWait(self.driver, 10).until(lambda d: dialog.is_displayed())
+        self.assertEqual("Błąd", dialog.find_element(By.TAG_NAME, "h2").text)
+        text = dialog.find_element(By.TAG_NAME, "pre").text
+        self.assertNotEqual("", text)
+        self.assertIn(message, text)
+        dialog.find_element(By.TAG_NAME, "button").click()
+        self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
+
+    def test_a_bad_file_or_picture_is_refused_and_the_work_stays(self):
         self.site.open("&przyklad=oval")
         with tempfile.TemporaryDirectory() as folder:
             for name, text in [("cut.vemrik", (EXAMPLES / "oval.vemrik").read_text()[:200]),
                                ("not-json.vemrik", "robot: none"), ("empty.vemrik", "")]:
                 with self.subTest(name):
-                    bad = pathlib.Path(folder) / name
-                    bad.write_text(text)
-                    self.driver.find_element(By.ID, "open-file").send_keys(str(bad))
-                    dialog = self.driver.find_element(By.ID, "text-dialog")
-                    WebDriverWait(self.driver, 10).until(lambda d: dialog.is_displayed())
-                    self.assertEqual("Błąd", dialog.find_element(By.TAG_NAME, "h2").text)
-                    self.assertNotEqual("", dialog.find_element(By.TAG_NAME, "pre").text)
-                    dialog.find_element(By.TAG_NAME, "button").click()
-                    self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
-
-    def test_a_file_that_is_no_picture_is_refused_and_the_track_stays(self):
-        self.site.open("&przyklad=oval")
-        self.driver.find_element(By.ID, "open-picture").send_keys(str(EXAMPLES / "oval.vemrik"))
-        dialog = self.driver.find_element(By.ID, "text-dialog")
-        WebDriverWait(self.driver, 10).until(lambda d: dialog.is_displayed())
-        self.assertIn("„oval.vemrik” nie jest obrazem", dialog.find_element(By.TAG_NAME, "pre").text)
-        dialog.find_element(By.TAG_NAME, "button").click()
-        self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
+                    (pathlib.Path(folder) / name).write_text(text)
+                    self.assert_refused("open-file", pathlib.Path(folder) / name, "")
+        self.assert_refused("open-picture", EXAMPLES / "oval.vemrik", "„oval.vemrik” nie jest obrazem")
 
     def test_the_evaluation_in_a_worker_reports_as_vemrik_eval(self):
         self.site.open("&przyklad=oval")
