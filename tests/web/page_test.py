@@ -311,6 +311,17 @@ class PageTest(unittest.TestCase):
                     self.assert_refused("open-file", pathlib.Path(folder) / name, "")
         self.assert_refused("open-picture", EXAMPLES / "oval.vemrik", "„oval.vemrik” nie jest obrazem")
 
+    def test_the_status_line_stays_in_view_in_a_small_window(self):
+        # A 1024 x 600 window leaves Chromium's page 457 pixels of height: less than the form takes.
+        self.driver.set_window_size(1024, 600)
+        self.addCleanup(self.driver.set_window_size, 1100, 700)
+        self.site.open("&przyklad=oval")
+        seen = self.js("""
+            const r = document.getElementById('status').getBoundingClientRect();
+            const inView = r.top >= 0 && r.bottom <= innerHeight && r.right <= innerWidth;
+            return [inView, document.elementFromPoint(r.left + 5, r.top + r.height / 2)?.id];""")
+        self.assertEqual([True, "status"], seen)
+
     def test_the_evaluation_in_a_worker_reports_as_vemrik_eval(self):
         self.site.open("&przyklad=oval")
         self.menu("Symulacja", "Oceń algorytm")
