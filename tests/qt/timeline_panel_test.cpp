@@ -78,20 +78,40 @@ private slots:
 
         // The chart saved as PNG and SVG, or why not.
         QTemporaryDir dir;
-        QString path;
+        QString path, filter = "Obraz PNG (*.png)";
         QStringList errors;
-        shown->chooseChartPath = [&](const QString&) { return path; };
+        shown->chooseChartFile = [&](const QString&) { return chartFileFor(path, filter); };
         shown->showError = [&](const QString& m) { errors << m; };
         QVERIFY(!shown->saveChart());  // cancelled
         path = dir.filePath("wykres.png");
         QVERIFY(shown->saveChart());
         QCOMPARE(QImage(path).size(), shown->chart()->chartSize());
-        path = dir.filePath("wykres.svg");
+        path = dir.filePath("wykres");
+        filter = "Rysunek SVG (*.svg)";
         QVERIFY(shown->saveChart());
-        const QString svg = readFile(path);
+        const QString svg = readFile(path + ".svg");
         QVERIFY(svg.contains("<svg") && svg.contains("#3a7d44"));  // a sensor on, as a shape
         path = dir.filePath("brak/wykres.svg");
         QVERIFY(!shown->saveChart() && errors.size() == 1 && !QFile::exists(path));
+    }
+
+    // The type chosen in the save dialog gives a bare name its suffix, and its format to a name
+    // with a suffix neither PNG's nor SVG's; a typed .png or .svg is what it says.
+    void theChosenTypeDecidesTheSuffixAndTheFormat() {
+        const QString png = "Obraz PNG (*.png)", svg = "SVG drawing (*.svg)";
+        const struct {
+            QString typed, filter, path;
+            bool svg;
+        } cases[] = {
+            {"/t/wykres", svg, "/t/wykres.svg", true},         {"/t/wykres", png, "/t/wykres.png", false},
+            {"/t/a.b/wykres", svg, "/t/a.b/wykres.svg", true}, {"/t/wykres.SVG", png, "/t/wykres.SVG", true},
+            {"/t/wykres.png", svg, "/t/wykres.png", false},    {"/t/wykres.v2", svg, "/t/wykres.v2", true},
+            {"/t/wykres.v2", png, "/t/wykres.v2", false},      {"", svg, "", false},  // cancelled
+        };
+        for (const auto& c : cases) {
+            const ChartFile file = chartFileFor(c.typed, c.filter);
+            QVERIFY2(file.path == c.path && file.svg == c.svg, qPrintable(c.typed + " " + c.filter));
+        }
     }
 };
 

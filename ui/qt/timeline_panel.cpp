@@ -4,6 +4,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -31,18 +33,38 @@ const char* const kMarkNames[] = {
     QT_TRANSLATE_NOOP("Vemrik", "zjechał z mapy"), QT_TRANSLATE_NOOP("Vemrik", "wrócił na mapę"),
     QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop")};
 
+QString suffixOf(const QString& filter) {
+    return filter.contains(QStringLiteral("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
+}
+
+ChartFile chartFileFromDialog(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, Vemrik::tr("Zapisz wykres"), suggested,
+                       Vemrik::tr("Obraz PNG (*.png);;Rysunek SVG (*.svg)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The suffix of the type chosen, so that the dialog asks before replacing the very file written.
+    const auto follow = [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return chartFileFor(dialog.selectedFiles().value(0), dialog.selectedNameFilter());
+}
+
 QString swatch(std::uint32_t colour) {
     return QStringLiteral("<span style=\"color:%1\">■</span>").arg(QColor::fromRgb(colour).name());
 }
 
 }  // namespace
 
+ChartFile chartFileFor(const QString& typed, const QString& chosenFilter) {
+    if (typed.isEmpty()) return {};
+    const QString chosen = suffixOf(chosenFilter);
+    if (!QFileInfo(typed).fileName().contains(u'.')) return {typed + u'.' + chosen, chosen == u"svg"};
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    return {typed, suffix == u"svg" || (suffix != u"png" && chosen == u"svg")};
+}
+
 TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
-    chooseChartPath = [this](const QString& suggested) {
-        return savePathFromDialog(&window_, Vemrik::tr("Zapisz wykres"), suggested,
-                                  Vemrik::tr("Obraz PNG (*.png);;Rysunek SVG (*.svg)"),
-                                  QStringLiteral("png"));
-    };
+    chooseChartFile = [this](const QString& suggested) { return chartFileFromDialog(&window_, suggested); };
     showError = [this](const QString& message) {
         QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
     };
@@ -224,16 +246,17 @@ void TimelinePanel::showLegend() {
 }
 
 bool TimelinePanel::saveChart() {
-    const QString path = chooseChartPath(QDir::current().filePath(Vemrik::tr("wykres.png")));
-    if (path.isEmpty()) return false;
-    return write(path);
+    const ChartFile file = chooseChartFile(QDir::current().filePath(Vemrik::tr("wykres.png")));
+    if (file.path.isEmpty()) return false;
+    return write(file);
 }
 
-bool TimelinePanel::write(const QString& path) {
+bool TimelinePanel::write(const ChartFile& file) {
+    const QString& path = file.path;
     const QSize size = chart_->chartSize();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    if (file.svg) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(size);

@@ -19,6 +19,17 @@ namespace vemrik {
 class MainWindow;
 class TimelineWidget;
 
+/// A file the chart is saved to, and whether as SVG (else PNG).
+struct ChartFile {
+    QString path;
+    bool svg = false;
+};
+
+/// The file for a name typed in the save dialog under the type chosen there (its name filter): a
+/// name without a dot gets the type's suffix, as the dialog adds it; a name ending in .png or .svg
+/// is saved as that, any other as the type chosen.
+ChartFile chartFileFor(const QString& typed, const QString& chosenFilter);
+
 /// "Przebieg w czasie" in the menu "Symulacja": a dock under the window, hidden at start, with the
 /// chart of the run since "Start". It follows the run the form holds (a replayed or stepped-back
 /// one too), a click on the chart shows that step as the step slider would, and "Zapisz
@@ -28,12 +39,12 @@ class TimelinePanel : public QObject {
 public:
     explicit TimelinePanel(MainWindow& window);
 
-    /// Where to save the chart; empty when cancelled. Replaceable where no one can click.
-    std::function<QString(const QString& suggested)> chooseChartPath;
+    /// Where and how to save the chart; an empty path when cancelled. Replaceable where no one
+    /// can click.
+    std::function<ChartFile(const QString& suggested)> chooseChartFile;
     std::function<void(const QString& message)> showError;
 
-    /// "Zapisz wykres…" to the path chosen: SVG for a name ending in .svg, PNG otherwise; false
-    /// when cancelled or not written.
+    /// "Zapisz wykres…" to the file chosen; false when cancelled or not written.
     bool saveChart();
     /// Brings the chart to the form's run; does nothing while hidden or showing a log.
     void refresh();
@@ -60,7 +71,7 @@ private:
     void showLegend();
     const std::vector<std::string>& ruleTexts() const;
     void clickShowsStep();
-    bool write(const QString& path);
+    bool write(const ChartFile& file);
 
     MainWindow& window_;
     QDockWidget* dock_ = nullptr;
