@@ -8,6 +8,7 @@
 
 #include "engine/engine.h"
 #include "engine/noise.h"
+#include "evaluation/job_limits.h"
 #include "evaluation/run_many.h"
 #include "evaluation/run_setup.h"
 #include "evaluation/sweep.h"
@@ -17,9 +18,9 @@ namespace vemrik {
 
 /// What an evaluation is asked to do, as the command line and the dialog both take it.
 struct JobSettings {
-    int runs = 200;
-    int maxSteps = 5000;
-    std::uint32_t seed = Engine::kDefaultSeed;
+    int runs = kRunsSetting.start;
+    int maxSteps = kMaxStepsSetting.start;
+    std::uint32_t seed = kSeedSetting.start;
     Noise noise;
     /// Empty: one evaluation with `noise`; otherwise a sweep over these levels of it.
     std::vector<double> levels;

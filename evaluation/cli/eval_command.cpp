@@ -10,6 +10,7 @@
 #include "evaluation/cli/grade_command.h"
 #include "evaluation/evaluation_csv.h"
 #include "evaluation/grade/printable_text.h"
+#include "evaluation/job_limits.h"
 #include "evaluation/job_report.h"
 #include "evaluation/sweep.h"
 #include "workspace/workspace_file.h"
@@ -113,19 +114,19 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         bool ok = true;
         JobSettings& job = o.job;
         if (a == "--runs")
-            ok = parseNumber(args[++i], 1, 1000000, job.runs);
+            ok = parseNumber(args[++i], kRunsSetting.low, kRunsSetting.high, job.runs);
         else if (a == "--max-steps")
-            ok = parseNumber(args[++i], 1, 100000000, job.maxSteps);
+            ok = parseNumber(args[++i], kMaxStepsSetting.low, kMaxStepsSetting.high, job.maxSteps);
         else if (a == "--seed")
-            ok = parseNumber<std::uint32_t>(args[++i], 0, 4294967295u, job.seed);
+            ok = parseNumber(args[++i], kSeedSetting.low, kSeedSetting.high, job.seed);
         else if (a == "--csv")
             o.csv = args[++i];
         else if (a == "--flip")
-            ok = parseReal(args[++i], 0.0, 1.0, job.noise.flip);
+            ok = parseReal(args[++i], kFlipSetting.low, kFlipSetting.high, job.noise.flip);
         else if (a == "--shift")
-            ok = parseReal(args[++i], 0.0, kMostShift, job.noise.shift);
+            ok = parseReal(args[++i], kShiftSetting.low, kShiftSetting.high, job.noise.shift);
         else if (a == "--turn")
-            ok = parseReal(args[++i], 0.0, kMostTurn, job.noise.turn);
+            ok = parseReal(args[++i], kTurnSetting.low, kTurnSetting.high, job.noise.turn);
         else if (a == "--levels")
             ok = parseLevels(args[++i], job.levels);
         else if (a == "--sweep") {

@@ -322,6 +322,19 @@ class PageTest(unittest.TestCase):
             return [inView, document.elementFromPoint(r.left + 5, r.top + r.height / 2)?.id];""")
         self.assertEqual([True, "status"], seen)
 
+    def test_the_evaluation_starts_where_the_window_and_vemrik_eval_start(self):
+        self.site.open("&przyklad=oval")
+        self.menu("Symulacja", "Oceń algorytm")
+        fields = {field: [self.driver.find_element(By.ID, field).get_attribute(a) for a in ("value", "min", "max")]
+                  for field in ("eval-seed", "eval-runs", "eval-steps")}
+        self.assertEqual({"eval-seed": ["5489", "0", "4294967295"], "eval-runs": ["200", "1", "1000000"],
+                          "eval-steps": ["5000", "1", "100000000"]}, fields)
+        runs = self.driver.find_element(By.ID, "eval-runs")
+        runs.clear()
+        runs.send_keys("1000001")
+        self.click("eval-start")
+        self.assertIn("przebiegów (1 … 1000000)", self.driver.find_element(By.ID, "eval-report").text)
+
     def test_the_evaluation_in_a_worker_reports_as_vemrik_eval(self):
         self.site.open("&przyklad=oval")
         self.menu("Symulacja", "Oceń algorytm")

@@ -176,5 +176,8 @@ test('evaluation refuses what it cannot run', () => {
   const text = example('oval.vemrik');
   for (const seed of [-1, 1.5, 2 ** 32])
     assert.throws(() => m.evaluateCsv(text, seed, 1, 100), Error, String(seed));
+  // The runs and the step limit the window's dialog and vemrik-eval take, and no others.
+  for (const [runs, steps] of [[0, 100], [-5, 100], [1000001, 100], [1, 0], [1, 100000001]])
+    assert.throws(() => m.evaluateCsv(text, 1, runs, steps), Error, `${runs} ${steps}`);
   assert.throws(() => m.evaluateCsv('{}', 1, 1, 100), Error);
 });

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "evaluation/job_limits.h"
 #include "evaluation/job_report.h"
 #include "ui/form.h"
 #include "ui/qt/language.h"
@@ -33,8 +34,6 @@ namespace vemrik {
 
 namespace {
 
-constexpr int kDefaultRuns = 200;
-constexpr int kDefaultMaxSteps = 5000;
 constexpr int kHistogramBins = 30;
 // More failed runs than anyone reads one by one.
 constexpr std::size_t kFailedRunsListed = 1000;
@@ -44,40 +43,38 @@ constexpr int kStepsBeforeEnd = 20;
 constexpr int kColumnWidth = 520;
 constexpr int kNoteWidth = 460;
 constexpr int kSummaryLines = 9;
-constexpr double kMostSeed = 4294967295.0;
 const QSize kSpinBoxSize(120, 22);
 const QSize kButtonSize(90, 25);
 // What a small screen shows of the settings before they scroll: the first fields and buttons.
 const QSize kLeastContents(360, 200);
 
-QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, int value) {
+QSpinBox* spinBox(QWidget* parent, const char* name, const SettingRange<int>& range) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(name);
-    box->setRange(low, high);
-    box->setValue(value);
+    box->setRange(range.low, range.high);
+    box->setValue(range.start);
     box->setFixedSize(kSpinBoxSize);
     return box;
 }
 
-QDoubleSpinBox* realBox(QWidget* parent, const char* name, double high, int decimals, double step,
-                        const QString& suffix) {
+QDoubleSpinBox* realBox(QWidget* parent, const char* name, const SettingRange<double>& range, int decimals,
+                        double step, const QString& suffix) {
     auto* box = new QDoubleSpinBox(parent);
     box->setObjectName(name);
-    box->setRange(0.0, high);
+    box->setRange(range.low, range.high);
     box->setDecimals(decimals);
     box->setSingleStep(step);
     box->setSuffix(suffix);
     box->setLocale(numberLocale());  // the decimal sign the summary writes
-    box->setValue(0.0);
+    box->setValue(range.start);
     box->setFixedSize(kSpinBoxSize);
     return box;
 }
 
 /// Every seed a run can have, as whole numbers: a double holds them all exactly.
 QDoubleSpinBox* wholeSeedBox(QWidget* parent) {
-    QDoubleSpinBox* box = realBox(parent, "seed", kMostSeed, 0, 1.0, {});
-    box->setValue(Engine::kDefaultSeed);
-    return box;
+    const SettingRange<double> seeds{kSeedSetting.low, kSeedSetting.high, kSeedSetting.start};
+    return realBox(parent, "seed", seeds, 0, 1.0, {});
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
@@ -137,8 +134,8 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     setObjectName("evaluationDialog");
     setWindowTitle(Vemrik::tr("Oceń algorytm"));
 
-    runs_ = spinBox(this, "runs", 1, 1000000, kDefaultRuns);
-    maxSteps_ = spinBox(this, "maxSteps", 1, 100000000, kDefaultMaxSteps);
+    runs_ = spinBox(this, "runs", kRunsSetting);
+    maxSteps_ = spinBox(this, "maxSteps", kMaxStepsSetting);
     seed_ = wholeSeedBox(this);
     startButton_ = button(this, "start", Vemrik::tr("&Oceń"));
     cancelButton_ = button(this, "cancel", Vemrik::tr("&Anuluj"));
@@ -146,7 +143,7 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     progress_ = new QProgressBar(this);
     progress_->setObjectName("progress");
     progress_->setFixedSize(kColumnWidth, 20);
-    progress_->setRange(0, kDefaultRuns);
+    progress_->setRange(0, kRunsSetting.start);
     progress_->setValue(0);
     summary_ = new QLabel(this);
     summary_->setObjectName("summary");
@@ -220,9 +217,9 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
 
 QWidget* EvaluationDialog::noiseBox() {
     auto* group = new QGroupBox(Vemrik::tr("Zakłócenia"), this);
-    flip_ = realBox(group, "flip", 1.0, 3, 0.01, {});
-    shift_ = realBox(group, "shift", 1000.0, 1, 1.0, QStringLiteral(" px"));
-    turn_ = realBox(group, "turn", 180.0, 1, 1.0, QStringLiteral("°"));
+    flip_ = realBox(group, "flip", kFlipSetting, 3, 0.01, {});
+    shift_ = realBox(group, "shift", kShiftSetting, 1, 1.0, QStringLiteral(" px"));
+    turn_ = realBox(group, "turn", kTurnSetting, 1, 1.0, QStringLiteral("°"));
     sweepButton_ = new QPushButton(Vemrik::tr("&Badaj odporność"), group);
     sweepButton_->setObjectName("sweep");
     sweepButton_->setAutoDefault(false);

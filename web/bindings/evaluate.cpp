@@ -4,6 +4,7 @@
 
 #include "evaluation/evaluation_csv.h"
 #include "evaluation/evaluation_job.h"
+#include "evaluation/job_limits.h"
 #include "evaluation/job_report.h"
 #include "web/bindings/js_error.h"
 #include "workspace/workspace_json.h"
@@ -23,9 +24,23 @@ Noise noiseOf(const emscripten::val& v) {
 }
 
 std::uint32_t seedOf(double seed) {
-    if (!(seed >= 0 && seed <= 4294967295.0) || seed != static_cast<double>(static_cast<std::uint64_t>(seed)))
-        throwJsError("Ziarno musi być liczbą całkowitą od 0 do 4294967295.");
+    if (!(seed >= kSeedSetting.low && seed <= kSeedSetting.high) ||
+        seed != static_cast<double>(static_cast<std::uint64_t>(seed)))
+        throwJsError("Ziarno musi być liczbą całkowitą od " + std::to_string(kSeedSetting.low) + " do " +
+                     std::to_string(kSeedSetting.high) + ".");
     return static_cast<std::uint32_t>(seed);
+}
+
+int countOf(int value, const SettingRange<int>& range, const char* what) {
+    if (!range.holds(value))
+        throwJsError(std::string(what) + " musi być od " + std::to_string(range.low) + " do " +
+                     std::to_string(range.high) + ".");
+    return value;
+}
+
+template <class T>
+nlohmann::json rangeJson(const SettingRange<T>& range) {
+    return {{"low", range.low}, {"high", range.high}, {"start", range.start}};
 }
 
 /// The job, or a JS Error with the reason in Polish.
@@ -40,8 +55,8 @@ PreparedJob preparedJob(const std::string& workspaceText, const JobSettings& set
 JobSettings settingsOf(double firstSeed, int runs, int maxSteps, const Noise& noise) {
     JobSettings s;
     s.seed = seedOf(firstSeed);
-    s.runs = runs;
-    s.maxSteps = maxSteps;
+    s.runs = countOf(runs, kRunsSetting, "Liczba przebiegów");
+    s.maxSteps = countOf(maxSteps, kMaxStepsSetting, "Limit kroków");
     s.noise = noise;
     return s;
 }
@@ -77,6 +92,13 @@ std::string evaluate(const std::string& workspaceText, double firstSeed, int run
                                {"y", r.result.y},
                                {"heading", r.result.heading}});
     return out.dump();
+}
+
+std::string evaluationSettings() {
+    return nlohmann::json{{"seed", rangeJson(kSeedSetting)},         {"runs", rangeJson(kRunsSetting)},
+                          {"maxSteps", rangeJson(kMaxStepsSetting)}, {"flip", rangeJson(kFlipSetting)},
+                          {"shift", rangeJson(kShiftSetting)},       {"turn", rangeJson(kTurnSetting)}}
+        .dump();
 }
 
 std::string evaluateCsv(const std::string& workspaceText, double firstSeed, int runs, int maxSteps) {

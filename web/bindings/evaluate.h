@@ -13,6 +13,10 @@ namespace vemrik::web {
 std::string evaluate(const std::string& workspaceText, double firstSeed, int runs, int maxSteps,
                      const emscripten::val& noise, const emscripten::val& progress);
 
+/// The settings "Oceń algorytm" asks for, each as {low, high, start}, as JSON: the window's and
+/// vemrik-eval's, so that the page starts where they do.
+std::string evaluationSettings();
+
 /// The CSV vemrik-eval --csv writes for the same workspace and options, byte for byte.
 std::string evaluateCsv(const std::string& workspaceText, double firstSeed, int runs, int maxSteps);
 

@@ -58,6 +58,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("layout", &vemrik::web::layoutJson);
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
+    function("evaluationSettings", &vemrik::web::evaluationSettings);
     class_<WebForm>("WebForm")
         .constructor<>()
         .function("controls", &WebForm::controls)

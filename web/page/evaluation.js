@@ -1,9 +1,18 @@
 // The "Oceń algorytm" dialog: the settings, a progress bar, "Anuluj", and the report.
 
+// The fields and the settings of the module's evaluationSettings() they take.
+const kFields = [['eval-seed', 'seed'], ['eval-runs', 'runs'], ['eval-steps', 'maxSteps']];
+
 export class EvaluationDialog {
-  // `work()` gives the workspace to judge: {text, name}.
-  constructor(work) {
+  // `work()` gives the workspace to judge: {text, name}. `limits` are the module's
+  // evaluationSettings(), so the page starts where the window and vemrik-eval start.
+  constructor(work, limits) {
     this.work = work;
+    this.limits = limits;
+    for (const [id, name] of kFields) {
+      const {low, high, start} = limits[name];
+      Object.assign(document.getElementById(id), {min: low, max: high, value: start});
+    }
     this.dialog = document.getElementById('evaluate-dialog');
     this.progress = document.getElementById('eval-progress');
     this.report = document.getElementById('eval-report');
@@ -22,18 +31,28 @@ export class EvaluationDialog {
     this.dialog.showModal();
   }
 
+  // The fields' values by setting, or null when one is not a whole number in its range.
   settings() {
-    const number = (id) => Number(document.getElementById(id).value);
-    return {seed: number('eval-seed'), runs: number('eval-runs'), maxSteps: number('eval-steps')};
+    const values = {};
+    for (const [id, name] of kFields) {
+      const text = document.getElementById(id).value;
+      const value = text === '' ? NaN : Number(text);
+      const {low, high} = this.limits[name];
+      if (!(Number.isInteger(value) && value >= low && value <= high)) return null;
+      values[name] = value;
+    }
+    return values;
   }
 
   start() {
-    const {seed, runs, maxSteps} = this.settings();
-    if (!(Number.isInteger(seed) && seed >= 0 && seed <= 4294967295 && Number.isInteger(runs) && runs >= 1 &&
-          Number.isInteger(maxSteps) && maxSteps >= 1)) {
-      this.report.textContent = 'Podaj całkowite ziarno (0 … 4294967295), liczbę przebiegów i kroków (co najmniej 1).';
+    const asked = this.settings();
+    if (!asked) {
+      const {seed, runs, maxSteps} = this.limits;
+      this.report.textContent = `Podaj całkowite ziarno (${seed.low} … ${seed.high}), liczbę przebiegów ` +
+          `(${runs.low} … ${runs.high}) i kroków (${maxSteps.low} … ${maxSteps.high}).`;
       return;
     }
+    const {seed, runs, maxSteps} = asked;
     this.cancel('');
     this.report.textContent = 'Ocenianie…';
     this.progress.max = runs;

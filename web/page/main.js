@@ -162,7 +162,8 @@ function openFile(file) {
   file.text().then((text) => openText(text, file.name), showError);
 }
 
-const evaluation = new EvaluationDialog(() => ({text: form.save(), name: fileName}));
+const evaluation =
+    new EvaluationDialog(() => ({text: form.save(), name: fileName}), JSON.parse(m.evaluationSettings()));
 const openInput = document.getElementById('open-file');
 const pictureInput = document.getElementById('open-picture');
 openInput.addEventListener('change', () => {
