@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "robot_export/sketch_plan.h"
+#include "workspace/workspace_file.h"
 
 namespace vemrik {
 
@@ -19,8 +21,24 @@ struct SketchFiles {
 };
 SketchFiles sketchFiles(const std::string& dir, const std::string& name);
 
+/// Writes `text` to the file at `path` whole or not at all; the error in Polish, or nothing.
+using FileWriter =
+    std::function<std::optional<std::string>(const std::string& path, const std::string& text)>;
+
+/// What writing a sketch folder did.
+struct SketchSave {
+    /// Why nothing was written; empty when the folder was written.
+    std::string error;
+    /// The error is that an existing sketch would be lost (not one of ours, from another
+    /// workspace, or with settings for other sensors): asking with `replace` writes over it.
+    bool wouldReplace = false;
+};
+
 /// Writes the sketch folder as the Arduino IDE expects it, with the wiring picture beside the
-/// sketch; each file whole or not at all. Returns the error in Polish, or nothing.
-[[nodiscard]] std::optional<std::string> writeSketchFolder(const SketchPlan& plan, const std::string& dir);
+/// sketch: both files or neither, every target checked first. A sketch this workspace wrote before
+/// keeps its settings block; any other existing sketch is only replaced when `replace` says so.
+/// `write` stages each file beside its target before both are renamed into place.
+[[nodiscard]] SketchSave writeSketchFolder(const SketchPlan& plan, const std::string& dir,
+                                           bool replace = false, const FileWriter& write = saveAtomically);
 
 }  // namespace vemrik

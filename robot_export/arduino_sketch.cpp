@@ -6,12 +6,18 @@
 #include "app/decimal.h"
 #include "engine/run_csv.h"
 #include "robot_export/default_pins.h"
+#include "robot_export/sketch_size.h"
 
 namespace vemrik {
 
 namespace {
 
 constexpr int kDrawsPerLine = 20;
+// Where the user's settings begin and where they end.
+constexpr std::string_view kSettingsHeading =
+    "// ======================== Ustawienia ========================\n";
+constexpr std::string_view kTableHeading =
+    "// ============ Tabela decyzji z Vemrik (nie zmieniaj) ============\n";
 
 std::string patternText(int pattern) {
     std::string text;
@@ -22,17 +28,17 @@ std::string patternText(int pattern) {
 std::string header(const SketchPlan& p) {
     return "// Vemrik: robot „" + p.name +
            "” jako szkic Arduino dla płytek z ATmega328P (Uno, Nano).\n"
-           "// Ustawienia poniżej zmieniaj śmiało. Reguły zmieniaj w Vemrik i eksportuj szkic ponownie:\n"
-           "// tabela decyzji pochodzi z programu, więc robot wybiera dokładnie tak jak symulacja.\n"
-           "// Każdy krok wypisuje wiersz CSV w kolumnach „Zapisz przebieg…” (monitor portu szeregowego).\n"
-           "\n#include <Arduino.h>\n#include <avr/pgmspace.h>\n\n";
+           "// Ustawienia poniżej zmieniaj śmiało, ponowny eksport je zachowa. Reguły zmieniaj w Vemrik\n"
+           "// i eksportuj szkic ponownie: "
+           "tabela decyzji pochodzi z programu, więc robot wybiera dokładnie tak jak\n"
+           "// symulacja.\n"
+           "// Każdy krok wypisuje wiersz CSV w kolumnach „Zapisz przebieg…” (monitor portu szeregowego).\n" +
+           sourceLine(p) + "\n#include <Arduino.h>\n#include <avr/pgmspace.h>\n\n";
 }
 
-std::string sensorSettings(const SketchPlan& p) {
-    const std::size_t n = p.sensors.size();
-    std::string pins, places;
-    for (std::size_t k = 0; k < n; ++k) {
-        pins += (k ? ", " : "") + std::string(kSensorPins[k]);
+std::string sensorBlock(const SketchPlan& p) {
+    std::string places;
+    for (std::size_t k = 0; k < p.sensors.size(); ++k) {
         const SensorPlace at = sensorPlace(p.sensors[k]);
         const std::string side = at.rightMm == 0  ? "na środku"
                                  : at.rightMm > 0 ? std::to_string(at.rightMm) + " mm w prawo"
@@ -42,7 +48,7 @@ std::string sensorSettings(const SketchPlan& p) {
         places += "//   S" + std::to_string(k + 1) + ": " + side + ", " + ahead + "\n";
     }
     std::string s =
-        "// ======================== Ustawienia ========================\n"
+        "// ============ Czujniki robota z Vemrik (nie zmieniaj) ============\n"
         "// Czujniki w kolejności robota z Vemrik (wiersze od przodu, w wierszu od lewej). Miejsca od\n"
         "// punktu, wokół którego robot obraca się w Vemrik (w prawdziwym: środek osi kół), przy trasie\n"
         "// drukowanej 20 mm na pole:\n" +
@@ -50,19 +56,21 @@ std::string sensorSettings(const SketchPlan& p) {
     if (p.unwiredSensors > 0)
         s += "// Czujniki za ósmym (" + std::to_string(p.unwiredSensors) +
              ") w symulacji widzą tylko pole Stop; tu się ich nie podłącza.\n";
-    s += "const uint8_t SENSOR_COUNT = " + std::to_string(n) +
-         ";  // liczba czujników robota (nie zmieniaj)\n"
-         "const uint8_t SENSOR_PINS[SENSOR_COUNT] = {" +
-         pins +
-         "};  // piny S1, S2, …\n"
-         "const bool SENSORS_ANALOG = false;  // true: analogowe (analogRead, tylko piny A0 … A7), false: "
-         "cyfrowe\n"
-         "const int SENSOR_THRESHOLD = 512;   // próg czujnika analogowego, 0 … 1023\n"
-         "const bool DARK_READS_HIGH = true;  // true: nad ciemnym czujnik daje HIGH albo odczyt powyżej "
-         "progu\n"
-         "const bool LINE_IS_DARK = true;     // true: ciemna linia na jasnym podłożu, false: jasna na "
-         "ciemnym\n\n";
-    return s;
+    return s + sensorCountLine(p) + "\n";
+}
+
+std::string sensorSettings(const SketchPlan& p) {
+    std::string pins;
+    for (std::size_t k = 0; k < p.sensors.size(); ++k) pins += (k ? ", " : "") + std::string(kSensorPins[k]);
+    return std::string(kSettingsHeading) + "const uint8_t SENSOR_PINS[SENSOR_COUNT] = {" + pins +
+           "};  // piny S1, S2, …\n"
+           "const bool SENSORS_ANALOG = false;  // true: analogowe (analogRead, tylko piny A0 … A7), false: "
+           "cyfrowe\n"
+           "const int SENSOR_THRESHOLD = 512;   // próg czujnika analogowego, 0 … 1023\n"
+           "const bool DARK_READS_HIGH = true;  // true: nad ciemnym czujnik daje HIGH albo odczyt powyżej "
+           "progu\n"
+           "const bool LINE_IS_DARK = true;     // true: ciemna linia na jasnym podłożu, false: jasna na "
+           "ciemnym\n\n";
 }
 
 std::string motorSettings(const SketchPlan& p) {
@@ -95,14 +103,15 @@ std::string motorSettings(const SketchPlan& p) {
 
 std::string rulesBlock(const SketchPlan& p) {
     std::string s =
-        "// ============ Tabela decyzji z Vemrik (nie zmieniaj) ============\n"
+        std::string(kTableHeading) +
         "// Reguły, które mogą zadziałać: numer wiersza na liście, kąt (stopnie, dodatni w prawo), tekst do "
         "CSV.\n";
     for (std::size_t i = 0; i < p.rules.size(); ++i)
         s += "const char RULE_TEXT_" + std::to_string(i) +
              "[] PROGMEM = " + cStringLiteral(csvField(p.rules[i].text)) + ";\n";
     if (p.rules.empty()) s += "const char RULE_TEXT_NONE[] PROGMEM = \"\";\n";
-    s += "struct Rule {\n  uint16_t line;\n  float angle;\n  const char* text;\n};\nconst Rule RULES[] "
+    s += "struct Rule {\n  " + std::string(wideLineNumbers(p) ? "uint32_t" : "uint16_t") +
+         " line;\n  float angle;\n  const char* text;\n};\nconst Rule RULES[] "
          "PROGMEM = {\n";
     for (std::size_t i = 0; i < p.rules.size(); ++i) {
         const SketchRule& r = p.rules[i];
@@ -355,8 +364,37 @@ std::string floatLiteral(float v) {
 }
 
 std::string arduinoSketch(const SketchPlan& plan) {
-    return header(plan) + sensorSettings(plan) + motorSettings(plan) + rulesBlock(plan) + drawsBlock(plan) +
-           kProgram;
+    return header(plan) + sensorBlock(plan) + sensorSettings(plan) + motorSettings(plan) + rulesBlock(plan) +
+           drawsBlock(plan) + kProgram;
+}
+
+std::string sourceLine(const SketchPlan& plan) {
+    if (plan.workspaceFile.empty()) return "// Z obszaru roboczego, którego nie zapisano.\n";
+    // Nothing of the name may end the comment or carry it onto the next line.
+    std::string name = plan.workspaceFile;
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '\\') c = '?';
+    return "// Z obszaru roboczego „" + name + "”.\n";
+}
+
+std::string sensorCountLine(const SketchPlan& plan) {
+    return "const uint8_t SENSOR_COUNT = " + std::to_string(plan.sensors.size()) +
+           ";  // liczba czujników robota\n";
+}
+
+std::optional<std::string_view> settingsBlock(std::string_view sketch) {
+    const std::size_t from = sketch.find(kSettingsHeading);
+    if (from == std::string_view::npos || (from > 0 && sketch[from - 1] != '\n')) return std::nullopt;
+    const std::size_t to = sketch.find(kTableHeading, from);
+    if (to == std::string_view::npos || sketch[to - 1] != '\n') return std::nullopt;
+    return sketch.substr(from, to - from);
+}
+
+std::string withSettings(const std::string& sketch, std::string_view settings) {
+    const std::optional<std::string_view> own = settingsBlock(sketch);
+    if (!own) return sketch;
+    const auto at = static_cast<std::size_t>(own->data() - sketch.data());
+    return sketch.substr(0, at) + std::string(settings) + sketch.substr(at + own->size());
 }
 
 }  // namespace vemrik

@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "engine/engine.h"
 #include "engine/rule_table.h"
+#include "robot_export/sketch_size.h"
 #include "workspace/rule_line.h"
 
 namespace vemrik {
@@ -11,6 +12,17 @@ namespace {
 
 // A printed track has 20 mm per cell of 10 pixels.
 constexpr int kMmPerPixel = 2;
+// Eight sensor states, each followed by a blank, before the angle.
+constexpr std::size_t kSensorPart = 16;
+
+/// A valid rule line with the blanks around its angle left out: the angle reads the same, and the
+/// text must fit the board's memory.
+std::string trimmedRule(const std::string& line) {
+    const std::size_t first = line.find_first_not_of(" \t", kSensorPart);
+    const std::size_t last = line.find_last_not_of(" \t");
+    if (first == std::string::npos || last < first) return line.substr(0, kSensorPart);
+    return line.substr(0, kSensorPart) + line.substr(first, last + 1 - first);
+}
 
 /// The candidates of every pattern, as the steps of a run take them; the rules they name in list
 /// order.
@@ -24,7 +36,7 @@ void readTable(const RuleTable& table, const std::vector<std::string>& lines, Sk
     for (std::size_t line = 0; line < lines.size(); ++line) {
         if (indexOfLine[line] < 0) continue;
         indexOfLine[line] = static_cast<int>(plan.rules.size());
-        plan.rules.push_back({static_cast<int>(line) + 1, 0.0f, lines[line]});
+        plan.rules.push_back({static_cast<int>(line) + 1, 0.0f, trimmedRule(lines[line])});
     }
     for (int p = 0; p < kPatternCount; ++p) {
         const Candidates& c = table.candidates(p);
@@ -65,6 +77,7 @@ PlannedSketch planSketch(const Workspace& ws, const std::string& name, std::uint
     decltype(Engine::randomEngine) draws(seed);
     plan.draws.resize(static_cast<std::size_t>(drawCount));
     for (std::uint8_t& d : plan.draws) d = static_cast<std::uint8_t>(draws() % kDrawModulus);
+    if (auto tooLarge = unoSizeProblem(plan)) return {std::nullopt, std::move(*tooLarge)};
     return {std::move(plan), {}};
 }
 

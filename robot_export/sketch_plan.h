@@ -22,7 +22,7 @@ inline constexpr std::uint32_t kDrawModulus = 60;
 struct SketchRule {
     int line = 0;  ///< counted from 1, as the status bar and the run's CSV count
     float angle = 0.0f;
-    std::string text;
+    std::string text;  ///< the line without blanks around its angle
 };
 
 /// The candidates of one sensor pattern, as indices into SketchPlan::rules, in list order.
@@ -35,6 +35,9 @@ struct SketchChoices {
 /// rule table and random source.
 struct SketchPlan {
     std::string name;
+    /// The name of the workspace's file, empty for one never saved: a sketch of the same name from
+    /// another workspace is not replaced unasked.
+    std::string workspaceFile;
     std::uint32_t seed = 0;
     /// The sensors that have a state, in sensor order: at most eight.
     std::vector<Sensor> sensors;
@@ -54,8 +57,8 @@ struct PlannedSketch {
     std::string error;
 };
 
-/// The plan for this workspace. Refuses a robot without sensors and a rule list with a line a
-/// step would fail on, naming the line.
+/// The plan for this workspace. Refuses a robot without sensors, a rule list with a line a step
+/// would fail on, naming the line, and a sketch too large for an Uno, with the figures.
 PlannedSketch planSketch(const Workspace& ws, const std::string& name, std::uint32_t seed,
                          int drawCount = kSketchDraws);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <set>
 #include <sstream>
 
@@ -40,6 +41,9 @@ namespace turns_sketch {
 namespace wide_sketch {
 #include "wide/wide.ino"
 }
+namespace far_sketch {
+#include "far/far.ino"
+}
 namespace turns_stop_sketch {
 #include "turns_stop/turns_stop.ino"
 }
@@ -63,7 +67,7 @@ struct Sketch {
 const Sketch kSketches[] = {SKETCH(oval_sketch, "oval"),     SKETCH(figure_eight_sketch, "figure_eight"),
                             SKETCH(zigzag_sketch, "zigzag"), SKETCH(tape_loop_sketch, "tape_loop"),
                             SKETCH(busy_sketch, "busy"),     SKETCH(turns_sketch, "turns"),
-                            SKETCH(wide_sketch, "wide")};
+                            SKETCH(wide_sketch, "wide"),     SKETCH(far_sketch, "far")};
 
 /// The lines the sketch printed since the last call, without their line ends.
 std::vector<std::string> takeLines() {
@@ -199,12 +203,33 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     badAngle.rules.push_back("1 0 0 0 0 0 0 0 lewo");
     Workspace badFirst = turnsWorkspace();
     badFirst.rules.insert(badFirst.rules.begin(), "0 0 0 0 0 0 0 0 prosto");
-    for (const Case& c : {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "},
-                          Case{badFirst, "reguła 1: "}}) {
+    // Four rules of "… 1" for each of the 256 patterns: 1,024 texts of 18 bytes and entries of 8, 256
+    // choices of 10, 5,000 draws and the 5,200 of the code: 39,384 bytes; RAM 224 + 3 a sensor.
+    Workspace tooMany = wideWorkspace();
+    tooMany.rules.clear();
+    for (int p = 0; p < 1024; ++p) {
+        std::string line;
+        for (int k = 0; k < kSensorSlots; ++k) line += ((p / 4 >> k) & 1) ? "1 " : "0 ";
+        tooMany.rules.push_back(line + "1");
+    }
+    for (const Case& c :
+         {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "},
+          Case{badFirst, "reguła 1: "},
+          Case{tooMany,
+               "szkic nie zmieści się w Arduino Uno: zajmie do 39384 B pamięci programu z 32256 B i "
+               "do 248 B RAM z 2048 B;"}}) {
         const PlannedSketch p = planSketch(c.ws, "x", 1);
         EXPECT_FALSE(p.plan);
         EXPECT_EQ(p.error.rfind(c.error, 0), 0u) << p.error;
     }
+}
+
+TEST(ArduinoSketch, RuleTextsLeaveOutTheBlanksAroundTheAngle) {
+    Workspace ws = turnsWorkspace();
+    ws.rules[0] = "1 0 0 0 0 0 0 0" + std::string(300000, ' ') + "-450 \t";
+    const PlannedSketch p = planSketch(ws, "x", 1);
+    ASSERT_TRUE(p.plan) << p.error;
+    EXPECT_EQ(p.plan->rules[0].text, "1 0 0 0 0 0 0 0 -450");
 }
 
 TEST(ArduinoSketch, NamesTheArduinoIdeTakes) {
@@ -245,6 +270,8 @@ TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
         {{"arduino", "--out", dir}, kEvalBadArguments, ""},
         {{"arduino", oval, "--out", dir, "--seed", "-1"}, kEvalBadArguments, ""},
         {{"arduino", oval, "--out"}, kEvalBadArguments, ""},
+        {{"arduino", oval, "--out", ""}, kEvalBadArguments, ""},
+        {{"arduino", oval, "--out", dir, "--name", "a", "--name", "b"}, kEvalBadArguments, ""},
         {{"arduino", dir + "/missing.vemrik", "--out", dir}, kEvalBadWorkspace, ""},
         {{"arduino", oval, "--out", oval}, kEvalCsvNotWritten, ""},
     };
@@ -257,6 +284,109 @@ TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
         EXPECT_EQ(err.str().empty(), c.code == kEvalOk) << err.str();
     }
     EXPECT_NE(readTextFile(dir + "/Moj_robot/Moj_robot.ino").text->find("z ziarnem 7."), std::string::npos);
+}
+
+/// The text of the file at `path`, or "" when there is none.
+std::string textOf(const std::string& path) { return readTextFile(path).text.value_or(""); }
+
+TEST(ArduinoCommand, ReexportKeepsTheSettingsAndReplacesAnotherSketchOnlyWithForce) {
+    const std::string dir = ::testing::TempDir() + "vemrik-arduino-again";
+    std::filesystem::remove_all(dir);
+    const std::string oval = std::string(VEMRIK_EXAMPLES_DIR) + "/oval.vemrik";
+    const std::string eight = std::string(VEMRIK_EXAMPLES_DIR) + "/figure-eight.vemrik";
+    const std::string sketch = dir + "/oval/oval.ino";
+    const auto run = [](const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        return runEvalCommand(args, out, err);
+    };
+    ASSERT_EQ(run({"arduino", oval, "--out", dir}), kEvalOk);
+    std::string edited = textOf(sketch);
+    edited.replace(edited.find("MS_PER_DEGREE = 5.0f"), 20, "MS_PER_DEGREE = 7.5f");
+    ASSERT_FALSE(saveAtomically(sketch, edited));
+    std::filesystem::create_directories(dir + "/mine");
+    ASSERT_FALSE(saveAtomically(dir + "/mine/mine.ino", "void setup() {}\nvoid loop() {}\n"));
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string file;
+        std::vector<const char*> holds;
+    };
+    const Case cases[] = {
+        {{"arduino", oval, "--out", dir, "--seed", "9"}, kEvalOk, sketch, {"= 7.5f", "z ziarnem 9."}},
+        {{"arduino", eight, "--out", dir, "--name", "oval"},
+         kEvalCsvNotWritten,
+         sketch,
+         {"= 7.5f", "ziarnem 9."}},
+        {{"arduino", eight, "--out", dir, "--name", "oval", "--force"},
+         kEvalOk,
+         sketch,
+         {"= 5.0f", "„figure-eight"}},
+        {{"arduino", oval, "--out", dir, "--name", "mine"},
+         kEvalCsvNotWritten,
+         dir + "/mine/mine.ino",
+         {"setup() {}"}},
+        {{"arduino", oval, "--out", dir, "--name", "mine", "--force"},
+         kEvalOk,
+         dir + "/mine/mine.ino",
+         {"= 5.0f"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(run(c.args), c.code) << c.args.back();
+        for (const char* part : c.holds) EXPECT_NE(textOf(c.file).find(part), std::string::npos) << part;
+    }
+}
+
+TEST(ArduinoExport, ReplacesUnaskedOnlyAnEarlierExportOfTheSameWorkspaceAndSensors) {
+    struct Case {
+        const char* file;
+        int sensors;
+        bool asks;
+    };
+    const Case cases[] = {
+        {"turns.vemrik", 1, false}, {"", 1, true}, {"other.vemrik", 1, true}, {"turns.vemrik", 2, true}};
+    const std::string dir = ::testing::TempDir() + "vemrik-arduino-same";
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir);
+        SketchPlan first = *planSketch(turnsWorkspace(), "turns", 1).plan;
+        first.workspaceFile = "turns.vemrik";
+        ASSERT_EQ(writeSketchFolder(first, dir).error, "");
+        const std::string sketch = sketchFiles(dir, "turns").sketch;
+        std::string edited = textOf(sketch);
+        edited.replace(edited.find("DRIVE_SPEED = 150"), 17, "DRIVE_SPEED = 99");
+        ASSERT_FALSE(saveAtomically(sketch, edited));
+        Workspace ws = turnsWorkspace();
+        if (c.sensors == 2) ws.robot.at(11, 5) = kSensor;
+        SketchPlan again = *planSketch(ws, "turns", 2).plan;
+        again.workspaceFile = c.file;
+        const SketchSave saved = writeSketchFolder(again, dir);
+        EXPECT_EQ(saved.wouldReplace, c.asks) << saved.error;
+        EXPECT_EQ(saved.error.empty(), !c.asks) << saved.error;
+        EXPECT_NE(textOf(sketch).find("DRIVE_SPEED = 99"), std::string::npos);
+        EXPECT_EQ(textOf(sketch).find("z ziarnem 2.") == std::string::npos, c.asks);
+    }
+}
+
+TEST(ArduinoExport, WritesBothFilesOrNeither) {
+    const std::string dir = ::testing::TempDir() + "vemrik-arduino-both";
+    std::filesystem::remove_all(dir);
+    SketchPlan plan = *planSketch(turnsWorkspace(), "turns", 1).plan;
+    plan.workspaceFile = "turns.vemrik";
+    ASSERT_EQ(writeSketchFolder(plan, dir).error, "");
+    const SketchFiles files = sketchFiles(dir, "turns");
+    const std::string before = textOf(files.sketch);
+    plan.seed = 2;
+    const FileWriter failsOnThePicture = [](const std::string& path,
+                                            const std::string& text) -> std::optional<std::string> {
+        if (path.find("wiring") == std::string::npos) return saveAtomically(path, text);
+        return "dysk pełny";
+    };
+    EXPECT_EQ(writeSketchFolder(plan, dir, false, failsOnThePicture).error, files.wiring + ": dysk pełny");
+    // A folder where the picture goes, which root cannot write over either.
+    std::filesystem::remove(files.wiring);
+    std::filesystem::create_directory(files.wiring);
+    EXPECT_NE(writeSketchFolder(plan, dir).error, "");
+    EXPECT_EQ(textOf(files.sketch), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.folder), {}), 2);
 }
 
 }  // namespace

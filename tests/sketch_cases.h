@@ -35,20 +35,31 @@ inline Workspace wideWorkspace() {
     return ws;
 }
 
+/// One sensor, and a rule acting on line 65,537, past what 16 bits number: the lines before it
+/// repeat the first, so only the first four of them act.
+inline Workspace farWorkspace() {
+    Workspace ws;
+    ws.robot.at(10, 5) = kSensor;
+    ws.rules.assign(65536, "0 0 0 0 0 0 0 0 5");
+    ws.rules.push_back("1 0 0 0 0 0 0 0 -90");
+    return ws;
+}
+
 struct SketchCase {
     const char* name;
     std::uint32_t seed;
 };
 
 /// The four examples with the program's seed, the busy scene's 100 rules (8 of its 9 sensors
-/// wired) with another, the turns, and 320 rules.
+/// wired) with another, the turns, 320 rules, and a line past 65,535.
 inline constexpr SketchCase kSketchCases[] = {{"oval", Engine::kDefaultSeed},
                                               {"figure_eight", Engine::kDefaultSeed},
                                               {"zigzag", Engine::kDefaultSeed},
                                               {"tape_loop", Engine::kDefaultSeed},
                                               {"busy", 20261207u},
                                               {"turns", Engine::kDefaultSeed},
-                                              {"wide", 77u}};
+                                              {"wide", 77u},
+                                              {"far", Engine::kDefaultSeed}};
 
 /// The sensor pattern the sketch tests show at step `step` (from 0): every pattern the robot can
 /// give in turn, shifted each round so that each meets many draws. tests/simavr uses the same.
@@ -72,6 +83,7 @@ inline Workspace sketchCaseWorkspace(const std::string& name, const std::string&
     if (name == "busy") return busyScene();
     if (name == "turns") return turnsWorkspace();
     if (name == "wide") return wideWorkspace();
+    if (name == "far") return farWorkspace();
     std::string file = name;
     for (char& c : file)
         if (c == '_') c = '-';

@@ -21,8 +21,10 @@ int main(int argc, char** argv) {
             std::cerr << c.name << ": " << planned.error << "\n";
             return 1;
         }
-        if (const auto error = vemrik::writeSketchFolder(*planned.plan, argv[2])) {
-            std::cerr << *error << "\n";
+        // Made afresh at each build: settings changed by hand would be the tests' own.
+        if (const auto saved = vemrik::writeSketchFolder(*planned.plan, argv[2], true);
+            !saved.error.empty()) {
+            std::cerr << saved.error << "\n";
             return 1;
         }
         const int sensors = static_cast<int>(planned.plan->sensors.size());

@@ -27,6 +27,25 @@ private slots:
         QVERIFY(readFile(dir.filePath("oval/wiring.svg")).startsWith(QStringLiteral("<svg")));
     }
 
+    void aSketchOfTheSameNameFromAnotherWorkspaceIsReplacedOnlyWhenAsked() {
+        // "1.vemrik", "2.vemrik" and an unsaved workspace all make the sketch "robot".
+        QTemporaryDir dir;
+        MainWindow w;
+        WorkspaceMenu menu{w};
+        QVERIFY(menu.openFile(QStringLiteral(VEMRIK_EXAMPLES_DIR "/oval.vemrik")));
+        const QString sketch = dir.filePath("robot/robot.ino");
+        QVERIFY(exportArduinoSketch(w, dir.filePath("1.vemrik"), dir.path()).written);
+        for (const QString& other : {dir.filePath("2.vemrik"), QString()}) {
+            const ArduinoExportResult asked = exportArduinoSketch(w, other, dir.path());
+            QVERIFY(!asked.written && asked.asksToReplace);
+            QVERIFY2(asked.message.contains(QStringLiteral("Zastąpić plik nowym szkicem?")),
+                     qPrintable(asked.message));
+            QVERIFY(readFile(sketch).contains(QStringLiteral("„1.vemrik”")));
+        }
+        QVERIFY(exportArduinoSketch(w, dir.filePath("2.vemrik"), dir.path(), true).written);
+        QVERIFY(readFile(sketch).contains(QStringLiteral("„2.vemrik”")));
+    }
+
     void aRobotWithoutSensorsIsRefusedAndNothingWritten() {
         QTemporaryDir dir;
         MainWindow w;

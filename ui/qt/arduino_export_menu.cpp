@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "robot_export/arduino_export.h"
 #include "ui/qt/main_window.h"
@@ -31,20 +33,41 @@ void exportAsking(WorkspaceMenu& menu, MainWindow& window) {
     const QString dir = QFileDialog::getExistingDirectory(
         &window, Vemrik::tr("Eksportuj na Arduino: folder na szkic"), start);
     if (dir.isEmpty()) return;
-    tell(window, exportArduinoSketch(window, menu.filePath(), dir));
+    const QString workspacePath = menu.filePath();
+    const ArduinoExportResult result = exportArduinoSketch(window, workspacePath, dir);
+    if (!result.asksToReplace) return tell(window, result);
+    auto* box =
+        new QMessageBox(QMessageBox::Question, title(), result.message, QMessageBox::NoButton, &window);
+    QPushButton* replace = box->addButton(Vemrik::tr("Zastąp"), QMessageBox::DestructiveRole);
+    box->setDefaultButton(box->addButton(Vemrik::tr("Anuluj"), QMessageBox::RejectRole));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::buttonClicked, &window,
+                     [&window, replace, workspacePath, dir](auto* b) {
+                         if (b == replace)
+                             tell(window, exportArduinoSketch(window, workspacePath, dir, true));
+                     });
+    box->open();
 }
 
 }  // namespace
 
-ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath,
-                                        const QString& dir) {
+ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath, const QString& dir,
+                                        bool replace) {
     const Engine& engine = window.form().engine;
     const std::string name = sketchName(QFileInfo(workspacePath).completeBaseName().toStdString());
-    const PlannedSketch planned = planSketch(engine.work(), name, engine.seed);
+    PlannedSketch planned = planSketch(engine.work(), name, engine.seed);
     if (!planned.plan)
         return {false, Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
-    if (const auto error = writeSketchFolder(*planned.plan, dir.toStdString()))
-        return {false, Vemrik::tr("Nie można zapisać szkicu: %1").arg(QString::fromStdString(*error))};
+    planned.plan->workspaceFile = QFile::encodeName(QFileInfo(workspacePath).fileName()).toStdString();
+    const SketchSave saved = writeSketchFolder(*planned.plan, dir.toStdString(), replace);
+    if (saved.wouldReplace)
+        return {false,
+                Vemrik::tr(
+                    "Nie zapisano szkicu: %1.\n\nZastąpić plik nowym szkicem? Jego obecna treść przepadnie.")
+                    .arg(QString::fromStdString(saved.error)),
+                true};
+    if (!saved.error.empty())
+        return {false, Vemrik::tr("Nie można zapisać szkicu: %1").arg(QString::fromStdString(saved.error))};
     const SketchFiles files = sketchFiles(dir.toStdString(), name);
     return {true, Vemrik::tr("Zapisano szkic „%1” (ziarno losowania %2):\n\n%3\n%4\n\n"
                              "Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: "

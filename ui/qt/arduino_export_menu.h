@@ -13,14 +13,18 @@ class WorkspaceMenu;
 struct ArduinoExportResult {
     bool written = false;
     QString message;
+    /// Nothing was written as a sketch there would be lost: the message asks whether to replace it.
+    bool asksToReplace = false;
 };
 
 /// Writes the window's robot and rules as the sketch folder `dir`/NAME, NAME taken from the open
-/// file's name ("robot" with none), with the seed in effect.
-ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath, const QString& dir);
+/// file's name ("robot" with none), with the seed in effect. A sketch that is not this workspace's
+/// earlier export is only replaced with `replace`.
+ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath, const QString& dir,
+                                        bool replace = false);
 
-/// Adds "Plik" → "Eksportuj na Arduino…": asks for a folder, exports, and says where the sketch
-/// went or why it could not.
+/// Adds "Plik" → "Eksportuj na Arduino…": asks for a folder, exports, asks before replacing a
+/// sketch that is not the workspace's own, and says where the sketch went or why it could not.
 QAction* addArduinoExportAction(WorkspaceMenu& menu, MainWindow& window);
 
 }  // namespace vemrik

@@ -20,6 +20,18 @@
         <translation>Cannot save the sketch: %1</translation>
     </message>
     <message>
+        <source>Nie zapisano szkicu: %1.
+
+Zastąpić plik nowym szkicem? Jego obecna treść przepadnie.</source>
+        <translation>The sketch was not saved: %1.
+
+Replace the file with a new sketch? What it holds now will be lost.</translation>
+    </message>
+    <message>
+        <source>Zastąp</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
         <source>Zapisano szkic „%1” (ziarno losowania %2):
 
 %3
