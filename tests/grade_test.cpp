@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <sstream>
 
 #include "evaluation/cli/eval_command.h"
+#include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/grading.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/task.h"
@@ -248,6 +250,49 @@ TEST(WeightedScore, OnlyTheRatiosOfTheWeightsCountDownToTheSmallestDouble) {
     for (const auto& c : cases) EXPECT_NEAR(score(c.weights, c.rates), c.expected, 1e-15) << c.weights[0];
 }
 
+// Standard competition ranking on the exact scores, never on their rounding for people; -1 is a
+// file that could not be run.
+TEST(GradePlaces, EqualScoresShareAPlaceInTheTableTheCsvAndThePage) {
+    const struct {
+        const char* what;
+        std::vector<double> scores;
+        std::vector<int> places;
+    } cases[] = {
+        {"a copy beside its original", {1.0, 0.75, 0.75, 0.0, -1}, {1, 2, 2, 4, 5}},
+        {"all equal", {0.5, 0.5, 0.5}, {1, 1, 1}},
+        {"the broken share theirs", {0.25, -1, -1}, {1, 2, 2}},
+        {"both 65,2 % when printed", {0.6524, 0.6521}, {1, 2}},
+        {"a last bit apart", {0.75, std::nextafter(0.75, 0.0)}, {1, 2}},
+    };
+    Task task;
+    task.tracks.push_back({"t", "t", nullptr, 1.0});
+    for (const auto& c : cases) {
+        std::vector<StudentResult> ranked;
+        for (const double score : c.scores) {
+            const std::string name = "s" + std::to_string(ranked.size());
+            StudentResult& r = ranked.emplace_back(StudentResult{name, "/k/" + name, "", 1, 0.0, {}});
+            if (score < 0)
+                r.error = "x";
+            else
+                r.score = score, r.tracks.emplace_back().success.value = score;
+        }
+        rankResults(ranked);
+        const std::string table = gradeTableText(task, "t", ranked), csv = gradeCsvText(task, ranked);
+        const std::string html = gradeHtmlText(task, "t", ranked);
+        for (std::size_t i = 0; i < ranked.size(); ++i) {
+            const std::string name = ranked[i].name, place = std::to_string(c.places[i]);
+            const std::size_t row = table.rfind('\n', table.find("  " + name + "\n")) + 1;
+            EXPECT_EQ(table.substr(row, place.size() + 2), place + ". ") << c.what << " " << name << "\n"
+                                                                         << table;
+            EXPECT_NE(csv.find("\n" + place + "," + name + ","), std::string::npos) << c.what << " " << name;
+            for (const std::string& cell :
+                 {"<td class=\"number\">" + place + ".</td><td title=\"/k/" + name + "\">",
+                  "<h3>" + place + ". " + name + " — "})
+                EXPECT_NE(html.find(cell), std::string::npos) << c.what << " " << cell;
+        }
+    }
+}
+
 TEST_F(Grade, TheSmallestWeightIsReadAndTheSameTrackFileIsReadOnceUnderAnyName) {
     fs::create_symlink("prosto.vemrik", path("link.vemrik"));
     fs::create_hard_link(path("prosto.vemrik"), path("hard.vemrik"));
@@ -275,14 +320,14 @@ TEST_F(Grade, EverythingInAFolderNamedVemrikGetsARowAndNothingIsWaitedOn) {
     write("odd/notatki.txt", "?");
     ASSERT_EQ(grade({path("task.vemrik-task"), path("odd")}), kEvalOk) << err_.str();
     const std::string table = out_.str();
-    // The unreadable ones last, by name; "—" takes one column of the score's nine.
+    // The unreadable ones last, by name, all in one place; "—" takes one column of the score's nine.
     for (const char* row :
          {"1.       100,0 %  1       dobry\n",
           "2.       —        0       folder\n         błąd: to jest katalog, a nie plik\n",
-          "3.       —        0       petla\n         błąd: dowiązania symboliczne tworzą pętlę\n",
-          "4.       —        0       rura\n         błąd: to nie jest zwykły plik\n",
-          "5.       —        0       urzadzenie\n         błąd: to nie jest zwykły plik\n",
-          "6.       —        0       wiszacy\n         błąd: plik lub katalog nie istnieje\n"})
+          "2.       —        0       petla\n         błąd: dowiązania symboliczne tworzą pętlę\n",
+          "2.       —        0       rura\n         błąd: to nie jest zwykły plik\n",
+          "2.       —        0       urzadzenie\n         błąd: to nie jest zwykły plik\n",
+          "2.       —        0       wiszacy\n         błąd: plik lub katalog nie istnieje\n"})
         EXPECT_NE(table.find(row), std::string::npos) << row << "\n" << table;
     EXPECT_EQ(table.find("notatki"), std::string::npos);
 }

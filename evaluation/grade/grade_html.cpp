@@ -81,10 +81,11 @@ std::string table(const Task& task, const std::vector<StudentResult>& ranked) {
         out += say({"<th>{1} <small>(waga {2})</small></th>", "<th>{1} <small>(weight {2})</small></th>"},
                    {escaped(t.name), report::weightText(t.weight)});
     out += "</tr>\n";
+    const std::vector<int> place = places(ranked);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
-        out += "<tr><td class=\"number\">" + std::to_string(i + 1) + ".</td><td title=\"" + escaped(r.path) +
-               "\">" + escaped(r.name) + "</td><td class=\"number\">" +
+        out += "<tr><td class=\"number\">" + std::to_string(place[i]) + ".</td><td title=\"" +
+               escaped(r.path) + "\">" + escaped(r.name) + "</td><td class=\"number\">" +
                (r.graded() ? percent(r.score) : "—") + "</td><td class=\"number\">" +
                std::to_string(r.ruleLines) + "</td>";
         if (r.graded())
@@ -129,9 +130,10 @@ std::string charts(const Task& task, const std::vector<StudentResult>& ranked) {
          "przedział ufności 95 %.</small></p>\n",
          "<h2>Success on the tracks</h2>\n<p><small>Bar: the share of runs that ended at the finish; line: "
          "the 95 % confidence interval.</small></p>\n"});
+    const std::vector<int> place = places(ranked);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
-        out += "<section><h3>" + std::to_string(i + 1) + ". " + escaped(r.name) + " — " +
+        out += "<section><h3>" + std::to_string(place[i]) + ". " + escaped(r.name) + " — " +
                (r.graded() ? percent(r.score) : say({"błąd", "error"})) + "</h3>\n";
         out += r.graded() ? chart(task, r) : "<p class=\"broken\">" + escaped(r.error) + "</p>\n";
         out += "</section>\n";

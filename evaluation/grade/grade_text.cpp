@@ -63,10 +63,11 @@ std::string gradeTableText(const Task& task, const std::string& taskPath,
                    {percent(task.noise.flip), report::commaDecimal(task.noise.shift, 1),
                     report::commaDecimal(task.noise.turn, 1)});
     out += say({"\nMiejsce  Wynik    Reguły  Uczeń\n", "\nRank     Score    Rules   Student\n"});
+    const std::vector<int> place = places(ranked);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
         const std::string score = r.graded() ? percent(r.score) : "—";
-        out += padded(std::to_string(i + 1) + ".", 9) + padded(score, r.graded() ? 9 : 11) +
+        out += padded(std::to_string(place[i]) + ".", 9) + padded(score, r.graded() ? 9 : 11) +
                padded(std::to_string(r.ruleLines), 8) + printableText(r.name) + "\n";
         if (!r.graded())
             out += "         " + say({"błąd: {1}", "error: {1}"}, {printableText(r.error)}) + "\n";
@@ -80,10 +81,11 @@ std::string gradeCsvText(const Task& task, const std::vector<StudentResult>& ran
     std::string out =
         "rank,student,file,score,rule_lines,track,weight,runs,successes,success_rate,success_low,"
         "success_high,median_steps,lost_rate,timeout_rate,error\n";
+    const std::vector<int> place = places(ranked);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
         for (std::size_t t = 0; t < task.tracks.size(); ++t) {
-            out += std::to_string(i + 1) + ',' + csvField(r.name) + ',' + csvField(r.path) + ',' +
+            out += std::to_string(place[i]) + ',' + csvField(r.name) + ',' + csvField(r.path) + ',' +
                    (r.graded() ? pointNumber(r.score) : "") + ',' + std::to_string(r.ruleLines) + ',' +
                    csvField(task.tracks[t].name) + ',' + shortestNumber(task.tracks[t].weight) + ',';
             if (r.graded()) {

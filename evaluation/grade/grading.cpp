@@ -59,11 +59,25 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
     return r;
 }
 
+namespace {
+
+/// What places a result: names and paths only order the results of one place.
+auto merit(const StudentResult& r) { return std::tuple(!r.graded(), r.graded() ? -r.score : 0.0); }
+
+}  // namespace
+
 void rankResults(std::vector<StudentResult>& results) {
     std::stable_sort(results.begin(), results.end(), [](const StudentResult& a, const StudentResult& b) {
-        return std::tuple(!a.graded(), -a.score, a.name, a.path) <
-               std::tuple(!b.graded(), -b.score, b.name, b.path);
+        return std::tuple_cat(merit(a), std::tie(a.name, a.path)) <
+               std::tuple_cat(merit(b), std::tie(b.name, b.path));
     });
+}
+
+std::vector<int> places(const std::vector<StudentResult>& ranked) {
+    std::vector<int> out(ranked.size());
+    for (std::size_t i = 0; i < ranked.size(); ++i)
+        out[i] = i > 0 && merit(ranked[i]) == merit(ranked[i - 1]) ? out[i - 1] : static_cast<int>(i) + 1;
+    return out;
 }
 
 }  // namespace vemrik

@@ -34,4 +34,8 @@ double weightedScore(const Task& task, const std::vector<Summary>& tracks);
 /// Best first: graded before broken, then by score, then by name and path.
 void rankResults(std::vector<StudentResult>& results);
 
+/// The place of each ranked result, from 1; equal scores, and the broken among themselves, share
+/// the place of the first of them and the next place counts them all (1, 2, 2, 4).
+std::vector<int> places(const std::vector<StudentResult>& ranked);
+
 }  // namespace vemrik
