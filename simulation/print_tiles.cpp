@@ -7,13 +7,14 @@ namespace vemrik {
 
 namespace {
 
-/// Sheets along one side; 0 when a sheet would not move on.
+/// Sheets along one side; 0 when a sheet would not move on, or would take more than kMostSheets.
 int sheetsAlong(double track, double printable, double overlap) {
     const double step = printable - overlap;
     if (!(step > 0) || !(track >= 0)) return 0;
     if (track <= printable) return 1;
     // A hair of tolerance so a track that fits exactly does not get a sheet of rounding error.
-    return 1 + static_cast<int>(std::ceil((track - printable) / step - 1e-9));
+    const double more = std::ceil((track - printable) / step - 1e-9);
+    return more < kMostSheets ? 1 + static_cast<int>(more) : 0;
 }
 
 double printableWidth(const PrintLayout& l) { return l.pageWidth - 2 * l.margin; }
@@ -24,7 +25,7 @@ double printableHeight(const PrintLayout& l) { return l.pageHeight - 2 * l.margi
 TileGrid tileGrid(const PrintLayout& layout) {
     TileGrid grid{sheetsAlong(layout.trackWidth, printableWidth(layout), layout.overlap),
                   sheetsAlong(layout.trackHeight, printableHeight(layout), layout.overlap)};
-    if (grid.columns == 0 || grid.rows == 0) grid = {};
+    if (grid.columns == 0 || grid.rows == 0 || grid.columns > kMostSheets / grid.rows) grid = {};
     return grid;
 }
 

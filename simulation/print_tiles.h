@@ -19,7 +19,11 @@ struct PrintLayout {
     double overlap = 10;
 };
 
-/// How many sheets across and down; both 0 when the sheet has no room for more than the overlap.
+/// The most sheets one track is printed on; a paper that would need more has no room for it.
+inline constexpr int kMostSheets = 10000;
+
+/// How many sheets across and down; both 0 when the sheet has no room for more than the overlap
+/// or the track would take more than kMostSheets.
 struct TileGrid {
     int columns = 0;
     int rows = 0;

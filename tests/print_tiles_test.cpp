@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <tuple>
 
 #include "app/program_state.h"
@@ -60,6 +61,11 @@ TEST(PrintTiles, SheetsAcrossAndDown) {
         {"a millimetre more", {371, 545, 210, 297, 10, 10}, 3, 3},
         {"no overlap", {380, 10, 210, 297, 10, 0}, 2, 1},
         {"overlap as large as the sheet", {1402, 802, 210, 297, 10, 190}, 0, 0},
+        // A sheet moving on by a hundredth of a millimetre: 700,000 columns of 400,000 rows.
+        {"paper a hair wider than margins and overlap", {7010, 4010, 30.01, 30.01, 10, 10}, 0, 0},
+        {"the most sheets", {3000, 3000, 30, 30, 0, 0}, 100, 100},
+        {"one row more than the most", {3000, 3001, 30, 30, 0, 0}, 0, 0},
+        {"a track of no size a number has", {std::numeric_limits<double>::infinity(), 100}, 0, 0},
     };
     for (const Case& c : cases) {
         const TileGrid grid = tileGrid(c.layout);
