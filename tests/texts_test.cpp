@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <tuple>
 
 #include "app/language.h"
+#include "app/system_error.h"
 #include "engine/rule_texts.h"
 #include "simulation/run_status.h"
 
@@ -75,6 +77,33 @@ TEST_F(TextsTest, NumbersTakeTheLanguagesDecimalSign) {
     speakCore(Language::English);
     EXPECT_EQ(std::tuple(spokenDecimal(0.5, 1), spokenDecimal(-3.75, 2), simulatedTimeText(12)),
               std::tuple("0.5", "-3.75", "time: 2.4 s"));
+}
+
+// The causes a user can mend are said in the message's language; the rest keep the system's words.
+TEST_F(TextsTest, SystemErrorsSpeakTheMessagesLanguage) {
+    struct Case {
+        int error;
+        const char *pl, *en;
+    };
+    const Case cases[] = {
+        {EACCES, "brak uprawnień", "permission denied"},
+        {EPERM, "brak uprawnień", "permission denied"},
+        {ENOTDIR, "część ścieżki nie jest katalogiem", "a part of the path is not a folder"},
+        {ENOENT, "plik lub katalog nie istnieje", "the file or folder does not exist"},
+        {ENOSPC, "brak miejsca na dysku", "no space left on the disk"},
+        {EROFS, "system plików jest tylko do odczytu", "the file system is read-only"},
+        {EFBIG, "plik przekroczył dopuszczalny rozmiar", "the file went over the size allowed"},
+        {EBUSY, "błąd systemu (Device or resource busy)", "system error (Device or resource busy)"},
+    };
+    for (const Language language : {Language::Polish, Language::English}) {
+        speakCore(language);
+        for (const Case& c : cases) {
+            const char* want = language == Language::Polish ? c.pl : c.en;
+            EXPECT_EQ(systemErrorText(c.error), want);
+            // std::filesystem reports in the system's category, not the generic one.
+            EXPECT_EQ(systemErrorText(std::error_code(c.error, std::system_category())), want);
+        }
+    }
 }
 
 // With no sensors the summary takes a sentence of its own.

@@ -6,47 +6,16 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 
+#include "app/system_error.h"
 #include "app/texts.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
 
 namespace {
-
-/// What went wrong in a system call, in words for the user.
-std::string systemError(int err) {
-    switch (err) {
-        case ENOENT:
-            return say({"plik lub katalog nie istnieje", "the file or folder does not exist"});
-        case EACCES:
-        case EPERM:
-            return say({"brak uprawnień", "permission denied"});
-        case EISDIR:
-            return say({"to jest katalog, a nie plik", "this is a folder, not a file"});
-        case ENOTDIR:
-            return say({"część ścieżki nie jest katalogiem", "a part of the path is not a folder"});
-        case ENOSPC:
-            return say({"brak miejsca na dysku", "no space left on the disk"});
-        case EDQUOT:
-            return say({"przekroczony przydział miejsca na dysku", "the disk quota is exceeded"});
-        case EROFS:
-            return say({"system plików jest tylko do odczytu", "the file system is read-only"});
-        case EFBIG:
-            return say({"plik przekroczył dopuszczalny rozmiar", "the file went over the size allowed"});
-        case ENAMETOOLONG:
-            return say({"za długa nazwa pliku", "the file name is too long"});
-        case EIO:
-            return say({"błąd wejścia-wyjścia", "input/output error"});
-        case ELOOP:
-            return say({"dowiązania symboliczne tworzą pętlę", "symbolic links form a loop"});
-        default:
-            return say({"błąd systemu ({1})", "system error ({1})"}, {std::strerror(err)});
-    }
-}
 
 /// Closes a descriptor when it goes out of scope.
 class Descriptor {
@@ -85,7 +54,7 @@ bool writeAll(int fd, const std::string& text) {
 
 /// Why a file of this kind is not written over.
 std::string notRegular(mode_t mode) {
-    if (S_ISDIR(mode)) return systemError(EISDIR);
+    if (S_ISDIR(mode)) return systemErrorText(EISDIR);
     if (S_ISFIFO(mode))
         return say({"to jest potok nazwany (FIFO), a nie zwykły plik",
                     "this is a named pipe (FIFO), not a regular file"});
@@ -102,7 +71,7 @@ std::string notRegular(mode_t mode) {
 
 /// Why a file of this kind is not read, or nothing for a regular file.
 std::optional<std::string> notReadable(const struct stat& st) {
-    if (S_ISDIR(st.st_mode)) return systemError(EISDIR);
+    if (S_ISDIR(st.st_mode)) return systemErrorText(EISDIR);
     if (!S_ISREG(st.st_mode)) return say({"to nie jest zwykły plik", "this is not a regular file"});
     return std::nullopt;
 }
@@ -118,12 +87,12 @@ SaveTarget saveTarget(const std::string& path) {
     SaveTarget t{path, std::nullopt, {}};
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) {
-        if (errno != ENOENT) t.error = systemError(errno);
+        if (errno != ENOENT) t.error = systemErrorText(errno);
     } else if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) {
         // A dangling link is refused rather than followed: its target may well be a typo.
         t.error = errno == ENOENT ? say({"dowiązanie symboliczne wskazuje na plik, którego nie ma",
                                          "the symbolic link points to a file that does not exist"})
-                                  : systemError(errno);
+                                  : systemErrorText(errno);
     } else if (!S_ISREG(st.st_mode)) {
         t.error = notRegular(st.st_mode);
     } else if ((st.st_mode & 0222) == 0) {
@@ -131,14 +100,14 @@ SaveTarget saveTarget(const std::string& path) {
         t.error = say({"plik jest tylko do odczytu", "the file is read-only"});
     } else if (::access(path.c_str(), W_OK) != 0) {
         t.error = errno == EACCES ? say({"plik jest tylko do odczytu", "the file is read-only"})
-                                  : systemError(errno);
+                                  : systemErrorText(errno);
     } else {
         t.old = st;
         if (char* real = ::realpath(path.c_str(), nullptr)) {
             t.path = real;
             std::free(real);
         } else {
-            t.error = systemError(errno);
+            t.error = systemErrorText(errno);
         }
     }
     if (!t.error.empty()) return t;
@@ -146,7 +115,7 @@ SaveTarget saveTarget(const std::string& path) {
     if (::access(dir.c_str(), W_OK | X_OK) != 0)
         t.error = errno == EACCES
                       ? say({"brak uprawnień do zapisu w katalogu", "no permission to write in the folder"})
-                      : systemError(errno);
+                      : systemErrorText(errno);
     return t;
 }
 
@@ -211,12 +180,12 @@ void syncDirectory(const std::filesystem::path& dir) {
 FileText readTextFile(const std::string& path, std::size_t maxBytes) {
     // The kind is asked before anything is opened: opening a device can set it going.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {std::nullopt, systemError(errno)};
+    if (::stat(path.c_str(), &st) != 0) return {std::nullopt, systemErrorText(errno)};
     if (auto refusal = notReadable(st)) return {std::nullopt, std::move(*refusal)};
     // Non-blocking, so that a named pipe put in the file's place since is refused, not waited on.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return {std::nullopt, systemError(errno)};
-    if (::fstat(fd.get(), &st) != 0) return {std::nullopt, systemError(errno)};
+    if (fd.get() < 0) return {std::nullopt, systemErrorText(errno)};
+    if (::fstat(fd.get(), &st) != 0) return {std::nullopt, systemErrorText(errno)};
     if (auto refusal = notReadable(st)) return {std::nullopt, std::move(*refusal)};
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
         return {std::nullopt,
@@ -227,7 +196,8 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
     for (;;) {
         const ssize_t n = ::read(fd.get(), buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {std::nullopt, say({"błąd odczytu: {1}", "read error: {1}"}, {systemError(errno)})};
+        if (n < 0)
+            return {std::nullopt, say({"błąd odczytu: {1}", "read error: {1}"}, {systemErrorText(errno)})};
         if (n == 0) break;
         text.append(buf, static_cast<std::size_t>(n));
         // The file may grow while it is read.
@@ -261,13 +231,13 @@ std::optional<std::string> saveAtomically(const std::string& path, const std::st
         raw = besideTarget(target.path, named, [](const char* name) {
             return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         });
-        if (raw < 0) return systemError(errno);
+        if (raw < 0) return systemErrorText(errno);
     }
     Descriptor fd(raw);
     const auto failed = [&](int err) {
         if (fd.get() >= 0) fd.close();
         if (!named.empty()) ::unlink(named.c_str());
-        return systemError(err);
+        return systemErrorText(err);
     };
     if (target.old && !keepOwnerAndMode(fd.get(), *target.old)) return failed(errno);
     if (!writeAll(fd.get(), text)) return failed(errno);

@@ -1,9 +1,11 @@
 // Files in a page: the module's own in-memory folder, which nothing else writes and no crash
 // outlives, so a plain write and rename is safe enough.
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "app/system_error.h"
 #include "app/texts.h"
 #include "workspace/workspace_file.h"
 
@@ -18,8 +20,6 @@ std::string tooLarge(std::size_t maxBytes) {
                {std::to_string(maxBytes >> 20)});
 }
 
-std::string missing() { return say({"plik lub katalog nie istnieje", "the file or folder does not exist"}); }
-
 std::string notRegular() { return say({"to nie jest zwykły plik", "this is not a regular file"}); }
 
 }  // namespace
@@ -27,7 +27,7 @@ std::string notRegular() { return say({"to nie jest zwykły plik", "this is not 
 FileText readTextFile(const std::string& path, std::size_t maxBytes) {
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
-    if (!fs::exists(st)) return {std::nullopt, missing()};
+    if (!fs::exists(st)) return {std::nullopt, ec ? systemErrorText(ec) : systemErrorText(ENOENT)};
     if (!fs::is_regular_file(st)) return {std::nullopt, notRegular()};
     if (fs::file_size(path, ec) > maxBytes) return {std::nullopt, tooLarge(maxBytes)};
     std::ifstream in(path, std::ios::binary);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/system_error.h"
 #include "app/texts.h"
 #include "evaluation/cli/eval_command.h"
 #include "evaluation/grade/grade_report.h"
@@ -77,7 +78,7 @@ std::optional<std::vector<std::string>> studentFiles(const std::vector<std::stri
             if (it->path().extension() == ".vemrik") inFolder.push_back(it->path().string());
         if (ec) {
             why = say({"nie można przejrzeć folderu „{1}”: {2}", "cannot look through the folder “{1}”: {2}"},
-                      {a, ec.message()});
+                      {a, systemErrorText(ec)});
             return std::nullopt;
         }
         std::sort(inFolder.begin(), inFolder.end());
