@@ -2,7 +2,8 @@
 # Builds exported sketches for the Uno as the Arduino IDE would (avr-g++, the Arduino core alone)
 # and checks each fits the board; the one named first must fit in half of its flash and RAM. With a
 # simulated board (tests/simavr) the first sketch and that one also run there, their sensors driven,
-# and must choose as the engine (NAME.expected beside the folder) for the first steps.
+# and must choose as the engine (NAME.expected beside the folder) for the first steps. None may
+# take more than the export reckoned (NAME.size).
 # Usage: arduino_board_test.sh HALF_SKETCH SIMULATED_BOARD|"" SKETCH_FOLDER...
 set -euo pipefail
 core=/usr/share/arduino/hardware/arduino/avr/cores/arduino
@@ -52,6 +53,11 @@ for folder in "$@"; do
   echo "$name: flash $flash B (at most $limit_f), RAM $ram B (at most $limit_r)"
   if [ "$flash" -gt "$limit_f" ] || [ "$ram" -gt "$limit_r" ]; then
     echo "$name: too large for the Uno"
+    failed=1
+  fi
+  read -r reckoned_f reckoned_r < "$folder.size"
+  if [ "$flash" -gt "$reckoned_f" ] || [ "$ram" -gt "$reckoned_r" ]; then
+    echo "$name: larger than the export reckoned ($reckoned_f B flash, $reckoned_r B RAM): it may let through what cannot fit"
     failed=1
   fi
   if [ -n "$board" ] && { [ "$name" = "$half" ] || [ "$folder" = "$first" ]; }; then

@@ -1,12 +1,14 @@
 // Exports the sketches of tests/sketch_cases.h into a folder: sketch_export_tool EXAMPLES OUT.
 // Beside each sketch folder NAME, NAME.expected holds the sensor count and the engine's choice at
-// each step of the drive the tests give, for the run on the simulated board.
+// each step of the drive the tests give, for the run on the simulated board; NAME.size the flash
+// and RAM the export reckoned with, which the build for the Uno must not exceed.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "robot_export/arduino_export.h"
 #include "robot_export/arduino_sketch.h"
+#include "robot_export/sketch_size.h"
 #include "tests/sketch_cases.h"
 
 int main(int argc, char** argv) {
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
         for (const int rule : vemrik::engineChoices(ws, c.seed, sensors, vemrik::kSketchDraws))
             expected << rule << "\n";
         if (!expected.flush()) return 1;
+        const vemrik::SketchSize size = vemrik::sketchSize(*planned.plan);
+        std::ofstream(std::string(argv[2]) + "/" + c.name + ".size") << size.flash << " " << size.ram << "\n";
     }
     // The turns again with two settings changed as a user would change them.
     const vemrik::PlannedSketch turns = vemrik::planSketch(vemrik::turnsWorkspace(), "turns", 5489u);
