@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/system_error.h"
 #include "app/texts.h"
 #include "robot_export/arduino_sketch.h"
 #include "robot_export/wiring_svg.h"
@@ -27,7 +28,7 @@ std::optional<std::string> targetProblem(const SketchFiles& files) {
     if (folder.type() == fs::file_type::not_found) return std::nullopt;
     if (ec)
         return say({"nie można sprawdzić folderu „{1}”: {2}", "cannot check the folder “{1}”: {2}"},
-                   {files.folder, ec.message()});
+                   {files.folder, systemErrorText(ec)});
     if (!fs::is_directory(folder))
         return say({"„{1}” nie jest folderem", "“{1}” is not a folder"}, {files.folder});
     for (const std::string& path : {files.sketch, files.wiring})
@@ -93,7 +94,7 @@ std::optional<std::string> install(const Staged (&files)[2], const std::optional
         const std::string error =
             files[i].path + ": " +
             say({"nie można przenieść pliku na miejsce: {1}", "cannot move the file into place: {1}"},
-                {ec.message()});
+                {systemErrorText(ec)});
         if (i == 1) {
             // The sketch is already new: it goes back to what it was.
             if (oldSketch)
@@ -162,7 +163,7 @@ SketchSave writeSketchFolder(const SketchPlan& plan, const std::string& dir, boo
     fs::create_directories(files.folder, ec);
     if (ec)
         return {say({"nie można utworzyć folderu „{1}”: {2}", "cannot create the folder “{1}”: {2}"},
-                    {files.folder, ec.message()}),
+                    {files.folder, systemErrorText(ec)}),
                 false};
     const Staged both[] = {{files.sketch, std::move(sketch)}, {files.wiring, wiringSvg(plan)}};
     return {install(both, old, write).value_or(""), false};

@@ -389,5 +389,13 @@ TEST(ArduinoExport, WritesBothFilesOrNeither) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.folder), {}), 2);
 }
 
+// The system's own words ("Not a directory") would break into the Polish message.
+TEST(ArduinoCommand, AFolderUnderAFileIsRefusedInTheMessagesLanguage) {
+    const std::string oval = std::string(VEMRIK_EXAMPLES_DIR) + "/oval.vemrik";
+    std::ostringstream out, err;
+    EXPECT_EQ(runEvalCommand({"arduino", oval, "--out", oval}, out, err), kEvalCsvNotWritten);
+    EXPECT_NE(err.str().find("/oval”: część ścieżki nie jest katalogiem"), std::string::npos) << err.str();
+}
+
 }  // namespace
 }  // namespace vemrik
