@@ -34,7 +34,7 @@ constexpr Text kUsage{
     "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
     "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
-    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA]\n"
+    "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA] [--force]\n"
     "Każde z nich przyjmuje też --lang pl|en (domyślnie według LC_ALL, LC_MESSAGES, LANG).\n",
     "Usage: vemrik-eval WORKSPACE_FILE [--runs N] [--max-steps M] [--seed S] [--csv FILE]\n"
     "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
@@ -50,7 +50,7 @@ constexpr Text kUsage{
     "  --sweep        evaluate at the noise levels 0, 0.25, 0.5, 0.75, 1 (shares of the given)\n"
     "  --levels L,…   own levels, each 0 … 1, at most 20 (with points: 0,0.5,1)\n"
     "or: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--html FILE]\n"
-    "or: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME]\n"
+    "or: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME] [--force]\n"
     "Each of them also takes --lang pl|en (by default after LC_ALL, LC_MESSAGES, LANG).\n"};
 
 constexpr std::size_t kMostLevels = 20;
