@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace vemrik {
 
@@ -14,7 +15,9 @@ using namespace chart_rows;
 // At most 64 pixel columns for one step.
 constexpr double kMinStepsPerColumn = 1.0 / 64.0;
 // The heading scale goes by this many degrees.
-constexpr float kHeadingGrain = 15.0f;
+constexpr double kHeadingGrain = 15.0;
+// The least span of the heading scale, as a share of its low end.
+constexpr double kLeastShareOfSpan = 1e-9;
 
 constexpr std::uint32_t kRulePalette[] = {0xFF1E88E5u, 0xFFE53935u, 0xFF43A047u, 0xFFFB8C00u, 0xFF8E24AAu,
                                           0xFF00ACC1u, 0xFF6D4C41u, 0xFFD81B60u, 0xFF7CB342u, 0xFF3949ABu};
@@ -197,23 +200,26 @@ void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& 
     ranges_.resize(w);
     for (std::size_t x = 0; x < w; ++x) ranges_[x] = columnSteps(view, static_cast<int>(x), timeline.size());
     timeline.summariseRanges(ranges_, columns_);
-    bool any = false;
-    float lo = 0.0f, hi = 0.0f;
+    // Only finite headings set the scale; the rest are drawn at its ends.
+    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
     for (const TimelineSummary& c : columns_) {
         if (c.steps == 0) continue;
-        lo = any ? std::min(lo, c.headingMin) : c.headingMin;
-        hi = any ? std::max(hi, c.headingMax) : c.headingMax;
-        any = true;
+        for (const float h : {c.headingMin, c.headingMax})
+            if (std::isfinite(h)) lo = std::min<double>(lo, h), hi = std::max<double>(hi, h);
     }
+    if (lo > hi) lo = hi = 0.0;
     low_ = std::floor(lo / kHeadingGrain) * kHeadingGrain;
     high_ = std::ceil(hi / kHeadingGrain) * kHeadingGrain;
-    if (high_ <= low_) high_ = low_ + kHeadingGrain;
-    rowsPerDegree_ = (kHeadingHeight - 1) / (static_cast<double>(high_) - low_);
+    // Far from zero a grain is below the numbers' rounding: the span grows with them instead.
+    if (high_ <= low_) high_ = low_ + std::max(kHeadingGrain, std::abs(low_) * kLeastShareOfSpan);
+    rowsPerDegree_ = (kHeadingHeight - 1) / (high_ - low_);
 }
 
-int TimelineChart::headingRow(float heading) const {
-    // Every heading shown lies on the scale, so the rows are never negative: half up is rounding.
-    const double rows = (static_cast<double>(heading) - low_) * rowsPerDegree_;
+int TimelineChart::headingRow(double heading) const {
+    // Headings off the scale, not finite or rounded past its ends, keep to the band's edges.
+    double rows = (heading - low_) * rowsPerDegree_;
+    if (!(rows >= 0.0)) rows = 0.0;
+    rows = std::min(rows, static_cast<double>(kHeadingHeight - 1));
     return kHeadingTop + (kHeadingHeight - 1) - static_cast<int>(rows + 0.5);
 }
 

@@ -75,10 +75,11 @@ public:
     /// The summary of column x, its kept steps and the heading scale of the picture.
     const TimelineSummary& column(int x) const { return columns_[static_cast<std::size_t>(x)]; }
     std::pair<std::size_t, std::size_t> range(int x) const { return ranges_[static_cast<std::size_t>(x)]; }
-    float headingLow() const { return low_; }
-    float headingHigh() const { return high_; }
-    /// The pixel row of a heading on the scale.
-    int headingRow(float heading) const;
+    double headingLow() const { return low_; }
+    double headingHigh() const { return high_; }
+    /// The pixel row of a heading on the scale; any heading, finite or not, gets a row of the
+    /// heading band.
+    int headingRow(double heading) const;
 
 private:
     void sumColumns(const RunTimeline& timeline, const TimelineView& view);
@@ -104,8 +105,8 @@ private:
     std::vector<std::uint8_t> cursor_;
     // 191 / the steps of each column, for the shades.
     std::vector<double> per_;
-    float low_ = 0.0f;
-    float high_ = 1.0f;
+    double low_ = 0.0;
+    double high_ = 1.0;
     double rowsPerDegree_ = 1.0;
 };
 

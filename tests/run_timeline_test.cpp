@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <random>
 #include <tuple>
 
@@ -108,6 +110,44 @@ TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
                            {0, 141, kChartBackground}, {5, 0, kChartCursor},      {5, 169, kChartCursor},
                            {4, 0, kChartBackground}};
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
+}
+
+// Headings far past a float's grain of 15 degrees, or past any number: each step, one a column,
+// lands on its row of the heading band (row 169 - round(56 * (h - low) / (high - low))).
+TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
+    constexpr float kMax = std::numeric_limits<float>::max();
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* what;
+        std::vector<float> headings;
+        std::vector<int> rows;
+    } cases[] = {
+        // 999999990 .. 1000000005: 10 degrees above the bottom is 37.3 rows.
+        {"all 1e9", {1e9f, 1e9f, 1e9f}, {132, 132, 132}},
+        {"all 3e8, on the grain", {3e8f, 3e8f}, {169, 169}},
+        // -1000000005 .. -999999990: 5 degrees above the bottom is 18.7 rows.
+        {"all -1e9", {-1e9f, -1e9f}, {150, 150}},
+        {"huge beside small", {0.5f, 1e9f, 0.5f}, {169, 113, 169}},
+        {"the float's ends", {kMax, -kMax}, {113, 169}},
+        {"all at the float's end", {kMax, kMax}, {169, 169}},
+        // Not finite: the scale of the rest, 0 .. 30, and the band's ends.
+        {"not finite", {0.0f, kInf, 30.0f, -kInf, std::nanf("")}, {169, 113, 113, 169, 169}},
+    };
+    for (const auto& c : cases) {
+        RunTimeline t;
+        for (const float h : c.headings) t.append(makeStep(h, -1, 0, 1));
+        TimelineChart chart;
+        const int width = static_cast<int>(c.headings.size());
+        chart.paint(t, TimelineView{0.0, 1.0}, width, 99);
+        EXPECT_GT(chart.headingHigh(), chart.headingLow()) << c.what;
+        for (int x = 0; x < width; ++x) {
+            const int row = chart.headingRow(c.headings[static_cast<std::size_t>(x)]);
+            EXPECT_EQ(row, c.rows[static_cast<std::size_t>(x)]) << c.what << ", column " << x;
+            if (row >= kHeadingTop && row < kHeight) {
+                EXPECT_EQ(chart.pixel(x, row), kChartHeading) << c.what;
+            }
+        }
+    }
 }
 
 namespace {

@@ -176,16 +176,16 @@ void TimelineWidget::drawLabels(QPainter& p) const {
 
 void TimelineWidget::drawHeadingScale(QPainter& p, int textRight) const {
     // Its ends, each written inside the heading's rows, and its middle.
-    const float low = chart_.headingLow(), high = chart_.headingHigh();
-    for (const float h : {high, (low + high) / 2.0f, low}) {
+    const double low = chart_.headingLow(), high = chart_.headingHigh();
+    for (const double h : {high, (low + high) / 2.0, low}) {
         const int y = chart_.headingRow(h);
         p.drawLine(kLabelWidth - 3, y, kLabelWidth - 1, y);
     }
     const int highRow = chart_.headingRow(high), lowRow = chart_.headingRow(low);
     p.drawText(QRect(0, highRow, textRight, 10), Qt::AlignRight | Qt::AlignTop,
-               QStringLiteral("%1°").arg(static_cast<double>(high)));
+               QStringLiteral("%1°").arg(high));
     p.drawText(QRect(0, lowRow - 9, textRight, 10), Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("%1°").arg(static_cast<double>(low)));
+               QStringLiteral("%1°").arg(low));
 }
 
 void TimelineWidget::drawStepAxis(QPainter& p, int textRight) const {
