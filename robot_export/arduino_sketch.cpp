@@ -28,10 +28,9 @@ std::string patternText(int pattern) {
 std::string header(const SketchPlan& p) {
     return "// Vemrik: robot „" + p.name +
            "” jako szkic Arduino dla płytek z ATmega328P (Uno, Nano).\n"
-           "// Ustawienia poniżej zmieniaj śmiało, ponowny eksport je zachowa. Reguły zmieniaj w Vemrik\n"
-           "// i eksportuj szkic ponownie: "
-           "tabela decyzji pochodzi z programu, więc robot wybiera dokładnie tak jak\n"
-           "// symulacja.\n"
+           "// Ustawienia poniżej zmieniaj śmiało; ponowny eksport je zachowa. Reguły zmieniaj w Vemrik\n"
+           "// i eksportuj szkic ponownie: tabela decyzji pochodzi z programu, więc robot wybiera\n"
+           "// dokładnie tak jak symulacja.\n"
            "// Każdy krok wypisuje wiersz CSV w kolumnach „Zapisz przebieg…” (monitor portu szeregowego).\n" +
            sourceLine(p) + "\n#include <Arduino.h>\n#include <avr/pgmspace.h>\n\n";
 }
