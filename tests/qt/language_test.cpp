@@ -75,25 +75,37 @@ void openCompanions(ProgramWindow& program) {
     w.findChild<QAction*>("actionEvaluate")->trigger();
 }
 
-// Each caption fits its button at the form's own sizes and the dialogs' fixed ones, and the
-// tabs their notebook.
-void checkNothingCutOff(Speech speech) {
-    Catalogue::instance().speak(Speech::Polish);  // each window opens in Polish and is switched
+// Shown, or shown once its notebook page is brought to the front.
+bool shownOnItsPage(const QWidget* w) {
+    for (; !w->isWindow(); w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget*>(w->parentWidget())) return false;
+    return true;
+}
+
+// Each caption fits its button at the form's own sizes and the dialogs' fixed ones, each label
+// its own size, and the tabs their notebook; on every page, not only the one in front.
+void checkNothingCutOff(Speech opened, Speech speech) {
+    Catalogue::instance().speak(opened);
     ProgramWindow program;
     program.show();
     openCompanions(program);
-    Catalogue::instance().speak(speech);
+    if (speech != opened) Catalogue::instance().speak(speech);
     for (QPushButton* b : program.window().findChildren<QPushButton*>()) {
         const bool fixed = b->minimumWidth() == b->maximumWidth();
-        if (!b->isVisible() || (!fixed && !program.window().formWidget()->isAncestorOf(b))) continue;
+        if (!shownOnItsPage(b) || (!fixed && !program.window().formWidget()->isAncestorOf(b))) continue;
         QStyleOptionButton option;
         option.initFrom(b);
         const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
         const int needed = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'));
         QVERIFY2(needed <= room, qPrintable(b->text() + QString(": %1 > %2").arg(needed).arg(room)));
     }
-    for (QLabel* l : program.window().formWidget()->findChildren<QLabel*>())
-        if (l->wordWrap()) QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
+    // A label that does not wrap keeps its lines as they are, rich text and line breaks too.
+    for (QLabel* l : program.window().formWidget()->findChildren<QLabel*>()) {
+        if (!shownOnItsPage(l)) continue;
+        const QSize needed = l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
+        QVERIFY2(needed.width() <= l->width() && needed.height() <= l->height(),
+                 qPrintable(l->objectName() + ": " + l->text()));
+    }
     QTabWidget* notebook = program.window().notebook();
     QVERIFY(notebook->tabBar()->sizeHint().width() <= notebook->width());
 }
@@ -166,7 +178,11 @@ private slots:
     }
 
     void nothingIsCutOff() {
-        for (const Speech speech : {Speech::English, Speech::Pseudo}) checkNothingCutOff(speech);
+        // Opened in Polish and switched, or opened in English.
+        for (const auto& [opened, speech] : {std::pair{Speech::Polish, Speech::English},
+                                             {Speech::Polish, Speech::Pseudo},
+                                             {Speech::English, Speech::English}})
+            checkNothingCutOff(opened, speech);
     }
 
     // The language of a new window: what was chosen in the menu, before the environment.

@@ -50,7 +50,11 @@ QPixmap headingArrow(int degrees, bool strong, int size) {
 
 HeadingMarks::HeadingMarks(MainWindow& window) : window_(window) {
     build();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { shown_ = false; });
+    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); },
+                                             [this] {
+                                                 shown_ = false;
+                                                 fitFront();
+                                             });
     refresh();
 }
 
@@ -63,7 +67,8 @@ void HeadingMarks::build() {
                               "<td valign=\"middle\">przód robota<br>jest u góry planszy</td></tr></table>"),
                    robotPage);
     front_->setObjectName("LabelFront");
-    front_->setGeometry(kFrontGeometry);
+    front_->move(kFrontGeometry.topLeft());
+    fitFront();
     front_->setToolTip(
         Vemrik::tr("Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda "
                    "do góry, 90° w prawo, -90° w lewo."));
@@ -80,6 +85,11 @@ void HeadingMarks::build() {
     const QString tip = Vemrik::tr("Kierunek, w którym „Start” puści robota (suwak nad „Start”)");
     caption_->setToolTip(tip);
     arrow_->setToolTip(tip);
+}
+
+void HeadingMarks::fitFront() {
+    // Longer words in another language widen it into the free room on its right; Polish fits.
+    front_->resize(kFrontGeometry.size().expandedTo(front_->sizeHint()));
 }
 
 void HeadingMarks::refresh() {

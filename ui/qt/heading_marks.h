@@ -27,6 +27,7 @@ public:
 private:
     void build();
     void refresh();
+    void fitFront();
 
     MainWindow& window_;
     QLabel* front_ = nullptr;
