@@ -202,6 +202,20 @@ private slots:
         QCOMPARE(area->horizontalScrollBar()->value(), 0);
     }
 
+    // A zoom change brings the form's top-left corner into view, however far it was scrolled.
+    void aZoomChangeShowsTheTopLeftCorner() {
+        MainWindow w;
+        w.show();
+        auto* area = qobject_cast<QScrollArea*>(w.centralWidget());
+        QScrollBar *across = area->horizontalScrollBar(), *down = area->verticalScrollBar();
+        for (const int zoom : {1, 2, 1, 0}) {
+            across->setValue(across->maximum());
+            down->setValue(down->maximum());
+            w.setZoom(kZooms[zoom]);
+            QCOMPARE(QPoint(across->value(), down->value()), QPoint(0, 0));
+        }
+    }
+
     // The cursor shows only while the board has the keyboard's focus.
     void theCursorIsDrawnOnlyWithFocus() {
         MainWindow w;

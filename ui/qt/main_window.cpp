@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSlider>
 #include <QTabWidget>
@@ -297,6 +298,9 @@ void MainWindow::setZoom(Zoom zoom) {
     zoom_ = zoom;
     zoomForm(client_, zoom);
     fitToScreen();
+    // Where the form was scrolled to at the old size is elsewhere at the new one.
+    scroll_->horizontalScrollBar()->setValue(0);
+    scroll_->verticalScrollBar()->setValue(0);
 }
 
 void MainWindow::fitToScreen() {
