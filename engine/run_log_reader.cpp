@@ -5,12 +5,13 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <unordered_map>
+#include <utility>
 
 #include "app/decimal.h"
 #include "app/texts.h"
 #include "engine/rule_table.h"
 #include "engine/run_csv.h"
+#include "workspace/rule_line.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
@@ -22,6 +23,8 @@ constexpr std::array<std::string_view, kColumns> kColumnNames = {
     "step", "heading", "x",  "y",  "s1",         "s2",        "s3",  "s4",
     "s5",   "s6",      "s7", "s8", "rule_index", "rule_text", "stop"};
 constexpr std::size_t kHeading = 1, kFirstSensor = 4, kRuleIndex = 12, kRuleText = 13, kStop = 14;
+// The shortest row a log can hold, with its line end: "1,,,,0,0,0,0,0,0,0,0,0,,".
+constexpr std::size_t kShortestRow = 25;
 // A field shown in a message is cut to this many bytes.
 constexpr std::size_t kShownField = 40;
 
@@ -33,48 +36,52 @@ std::string shown(std::string_view field) {
     return "„" + std::string(field.substr(0, cut)) + "…”";
 }
 
-/// Splits one line into its CSV fields, unquoting as csvField quotes; the first `count` strings of
-/// `fields` are the line's, the rest kept only for their memory. Empty on success.
-std::string splitFields(std::string_view line, std::vector<std::string>& fields, std::size_t& count) {
-    count = 0;
-    std::size_t i = 0;
-    for (;;) {
-        if (count == fields.size()) fields.emplace_back();
-        std::string& field = fields[count++];
-        field.clear();
-        const std::string name =
-            count <= kColumns ? std::string(kColumnNames[count - 1]) : say({"nadmiarowe", "in excess"});
-        if (i < line.size() && line[i] == '"') {
-            for (++i;; ++i) {
-                if (i >= line.size())
-                    return say({"cudzysłów otwierający pole {1} nie jest zamknięty",
-                                "the quote opening the field {1} is not closed"},
-                               {name});
-                if (line[i] != '"') {
-                    field += line[i];
-                } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                    field += '"';
-                    ++i;
-                } else {
-                    break;
-                }
-            }
+constexpr Text kNotClosed = {"cudzysłów otwierający pole {1} nie jest zamknięty",
+                             "the quote opening the field {1} is not closed"};
+constexpr Text kAfterQuote = {"po cudzysłowie zamykającym pole {1} jest jeszcze tekst",
+                              "there is more text after the quote closing the field {1}"};
+constexpr Text kInnerQuote = {"cudzysłów w środku pola {1}; takie pole musi być całe w cudzysłowie",
+                              "a quote inside the field {1}; such a field must be quoted whole"};
+
+/// Reads the CSV field at `i`, unquoting as csvField quotes, into `field` when one is given, and
+/// leaves `i` on the comma after it or at the line end. Null on success, else what is wrong.
+const Text* readField(std::string_view line, std::size_t& i, std::string* field) {
+    if (i >= line.size() || line[i] != '"') {
+        const std::size_t end = std::min(line.find(',', i), line.size());
+        const std::string_view plain = line.substr(i, end - i);
+        if (plain.find('"') != std::string_view::npos) return &kInnerQuote;
+        if (field) field->assign(plain);
+        i = end;
+        return nullptr;
+    }
+    for (++i;; ++i) {
+        if (i >= line.size()) return &kNotClosed;
+        if (line[i] != '"') {
+            if (field) *field += line[i];
+        } else if (i + 1 < line.size() && line[i + 1] == '"') {
+            if (field) *field += '"';
             ++i;
-            if (i < line.size() && line[i] != ',')
-                return say({"po cudzysłowie zamykającym pole {1} jest jeszcze tekst",
-                            "there is more text after the quote closing the field {1}"},
-                           {name});
         } else {
-            const std::size_t end = std::min(line.find(',', i), line.size());
-            field.assign(line.substr(i, end - i));
-            if (field.find('"') != std::string::npos)
-                return say({"cudzysłów w środku pola {1}; takie pole musi być całe w cudzysłowie",
-                            "a quote inside the field {1}; such a field must be quoted whole"},
-                           {name});
-            i = end;
+            break;
         }
+    }
+    ++i;
+    return i < line.size() && line[i] != ',' ? &kAfterQuote : nullptr;
+}
+
+/// Splits one line into its CSV fields. Fields past the columns are only counted, so a line of
+/// nothing but commas costs no memory. Empty on success; `count` is the line's number of fields.
+std::string splitFields(std::string_view line, std::array<std::string, kColumns>& fields,
+                        std::size_t& count) {
+    count = 0;
+    for (std::size_t i = 0;; ++i) {  // ++i: past the comma
+        std::string* field = count < kColumns ? &fields[count] : nullptr;
+        if (field) field->clear();
+        ++count;
+        if (const Text* problem = readField(line, i, field))
+            return say(*problem, {count <= kColumns ? std::string(kColumnNames[count - 1])
+                                                    : say({"nadmiarowe", "in excess"})});
         if (i >= line.size()) return {};
-        ++i;  // the comma
     }
 }
 
@@ -99,6 +106,58 @@ bool hasControl(std::string_view text) {
         if (static_cast<unsigned char>(c) < 0x20u || c == '\x7f') return true;
     return false;
 }
+
+/// The texts of a log, each kept once and found again by its hash. A log may name a new text in
+/// every row: a million of them must stay quick to find and take little more than themselves.
+class TextIndices {
+public:
+    explicit TextIndices(std::vector<std::string>& texts) : texts_(texts) {}
+
+    /// The index of `text` among the texts, or -1.
+    int find(std::string_view text) const {
+        if (slots_.empty()) return -1;
+        const std::uint32_t hash = hashOf(text);
+        for (std::size_t at = hash & mask(); slots_[at].index >= 0; at = (at + 1) & mask())
+            if (slots_[at].hash == hash && texts_[static_cast<std::size_t>(slots_[at].index)] == text)
+                return slots_[at].index;
+        return -1;
+    }
+
+    /// Adds a text not among them and gives its index.
+    int add(std::string_view text) {
+        if (2 * (texts_.size() + 1) > slots_.size()) grow();
+        const int index = static_cast<int>(texts_.size());
+        texts_.emplace_back(text);
+        place({hashOf(text), index});
+        return index;
+    }
+
+private:
+    struct Slot {
+        std::uint32_t hash = 0;
+        int index = -1;  // -1: empty
+    };
+
+    static std::uint32_t hashOf(std::string_view text) {
+        return static_cast<std::uint32_t>(std::hash<std::string_view>{}(text));
+    }
+    std::size_t mask() const { return slots_.size() - 1; }
+    void place(Slot slot) {
+        std::size_t at = slot.hash & mask();
+        while (slots_[at].index >= 0) at = (at + 1) & mask();
+        slots_[at] = slot;
+    }
+    // At most half full, so that a search soon meets an empty slot.
+    void grow() {
+        const std::vector<Slot> old =
+            std::exchange(slots_, std::vector<Slot>(std::max<std::size_t>(64, 2 * slots_.size())));
+        for (const Slot& slot : old)
+            if (slot.index >= 0) place(slot);
+    }
+
+    std::vector<std::string>& texts_;
+    std::vector<Slot> slots_;
+};
 
 /// Reads the rows after the header, one at a time, into a log.
 class RowReader {
@@ -192,8 +251,7 @@ private:
             return say({"reguła {1} nie jest regułą dla stanów czujników s1…s8 tego wiersza",
                         "the rule {1} is not a rule for this row's sensor states s1…s8"},
                        {shown(text)});
-        s.text = textIndex(text);
-        return {};
+        return textIndex(text, s.text);
     }
 
     std::string readStop(LoggedStep& s) const {
@@ -206,16 +264,21 @@ private:
         return {};
     }
 
-    int textIndex(const std::string& text) {
-        const auto [at, added] = textIndices_.try_emplace(text, static_cast<int>(log_.texts.size()));
-        if (added) log_.texts.push_back(text);
-        return at->second;
+    /// Finds the text among those met, or checks it once and adds it. Empty on success.
+    std::string textIndex(std::string_view text, int& index) {
+        index = texts_.find(text);
+        if (index >= 0) return {};
+        // A step never acts on a line it cannot read; the verdict is the text's alone.
+        if (const std::optional<std::string> problem = ruleLineProblem(text))
+            return say({"rule_text {1} nie jest regułą: {2}", "rule_text {1} is not a rule: {2}"},
+                       {shown(text), *problem});
+        index = texts_.add(text);
+        return {};
     }
 
     RunLog& log_;
-    std::vector<std::string> fields_;
-    // A log may name a new text in every row; a lookup keeps a million of them quick.
-    std::unordered_map<std::string, int> textIndices_;
+    std::array<std::string, kColumns> fields_;
+    TextIndices texts_{log_.texts};
 };
 
 /// The text's lines one at a time, numbered from 1, with a CR before the line end taken off.
@@ -239,6 +302,12 @@ public:
         return true;
     }
     int number() const { return number_; }
+    /// At most how many lines follow the current one.
+    std::size_t linesLeft() const {
+        return done_ ? 0 : static_cast<std::size_t>(std::count(rest_.begin(), rest_.end(), '\n')) + 1;
+    }
+    /// The bytes after the current line.
+    std::size_t bytesLeft() const { return done_ ? 0 : rest_.size(); }
     /// Whether no line after the current one holds anything but a line end.
     bool restBlank() const { return done_ || rest_.find_first_not_of("\r\n") == std::string_view::npos; }
 
@@ -268,6 +337,9 @@ ParsedRunLog parseRunLog(std::string_view text) {
             say({"nie ma wiersza nagłówka „{1}”; to nie jest przebieg zapisany przez Vemrik ani przez robota",
                  "there is no header row “{1}”; this is not a run saved by Vemrik or by the robot"},
                 {kRunCsvHeader})};
+    // Room for every step at once (grown step by step, the old and the new array would be held
+    // together), but no more than the lines left could hold.
+    log.steps.reserve(std::min({lines.linesLeft(), lines.bytesLeft() / kShortestRow + 1, kMaxLogSteps}));
     RowReader rows(log);
     while (lines.next(line)) {
         if (line.empty()) {

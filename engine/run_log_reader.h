@@ -20,17 +20,17 @@ inline constexpr std::size_t kMaxLogFileBytes = std::size_t{128} << 20;
 /// One step of a log in the columns of "Zapisz przebieg…".
 struct LoggedStep {
     std::uint64_t step = 0;
-    /// Heading and position are what only the simulation knows: a robot leaves them empty.
-    bool hasPose = false;
     float heading = 0.0f;
     float x = 0.0f;
     float y = 0.0f;
-    /// Bit k: sensor s(k+1) was on.
-    std::uint8_t sensors = 0;
     /// The acting rule's line counted from 1, or 0 when none acted.
     int ruleIndex = 0;
     /// Index of the acting rule's text in RunLog::texts, or -1 when none acted.
     int text = -1;
+    /// Heading and position are what only the simulation knows: a robot leaves them empty.
+    bool hasPose = false;
+    /// Bit k: sensor s(k+1) was on.
+    std::uint8_t sensors = 0;
     /// A stop cell seen; an empty column counts as not seen.
     bool stop = false;
 };

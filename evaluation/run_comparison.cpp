@@ -22,9 +22,33 @@ void countStep(RunCounts& counts, int pattern, int line) {
 
 }  // namespace
 
-RunCounts countLog(const RunLog& log) {
+std::uint64_t RunCounts::hits(std::size_t line) const {
+    if (line < lineHits.size()) return lineHits[line];
+    const auto at = std::lower_bound(beyond.begin(), beyond.end(), line, [](const auto& b, std::size_t l) {
+        return static_cast<std::size_t>(b.first) < l;
+    });
+    return at != beyond.end() && static_cast<std::size_t>(at->first) == line ? at->second : 0;
+}
+
+RunCounts countLog(const RunLog& log, std::size_t lines) {
     RunCounts counts;
-    for (const LoggedStep& s : log.steps) countStep(counts, s.sensors, s.ruleIndex - 1);
+    counts.lineHits.assign(lines, 0);
+    std::vector<int> past;
+    for (const LoggedStep& s : log.steps) {
+        const int line = s.ruleIndex - 1;
+        if (line >= 0 && static_cast<std::size_t>(line) >= lines) {
+            ++counts.steps;
+            ++counts.patterns[s.sensors];
+            past.push_back(line);
+        } else {
+            countStep(counts, s.sensors, line);
+        }
+    }
+    std::sort(past.begin(), past.end());
+    for (const int line : past) {
+        if (counts.beyond.empty() || counts.beyond.back().first != line) counts.beyond.emplace_back(line, 0);
+        ++counts.beyond.back().second;
+    }
     return counts;
 }
 
@@ -54,16 +78,19 @@ std::vector<int> uncoveredPatterns(const RunCounts& run, const std::vector<std::
     return uncovered;
 }
 
-std::vector<int> otherLines(const RunLog& log, const std::vector<std::string>& rules) {
-    std::vector<int> other;
+std::vector<OtherLine> otherLines(const RunLog& log, const std::vector<std::string>& rules) {
+    std::vector<OtherLine> other;
     for (const LoggedStep& s : log.steps) {
         if (s.ruleIndex == 0) continue;
         const auto line = static_cast<std::size_t>(s.ruleIndex - 1);
         if (line < rules.size() && rules[line] == log.ruleText(s)) continue;
-        other.push_back(s.ruleIndex - 1);
+        other.push_back({s.ruleIndex - 1, s.text});
     }
-    std::sort(other.begin(), other.end());
-    other.erase(std::unique(other.begin(), other.end()), other.end());
+    // Stable, so that of a line's texts the first the log gives stays first.
+    const auto byLine = [](const OtherLine& a, const OtherLine& b) { return a.line < b.line; };
+    std::stable_sort(other.begin(), other.end(), byLine);
+    const auto sameLine = [](const OtherLine& a, const OtherLine& b) { return a.line == b.line; };
+    other.erase(std::unique(other.begin(), other.end(), sameLine), other.end());
     return other;
 }
 

@@ -1,6 +1,7 @@
 // libFuzzer target for the run log reader: any bytes must give either a log or an error naming
-// why, never a crash; a log that was read holds what the reader promises and, written out again
-// the way "Zapisz przebieg…" writes, reads back the same.
+// why, never a crash; a log that was read holds what the reader promises (every rule text a rule
+// of its row's pattern) and, written out again the way "Zapisz przebieg…" writes, reads back the
+// same.
 #include <array>
 #include <charconv>
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include "engine/rule_table.h"
 #include "engine/run_csv.h"
 #include "engine/run_log_reader.h"
+#include "workspace/rule_line.h"
 
 namespace {
 
@@ -45,7 +47,8 @@ bool holdsPromises(const RunLog& log) {
         if (s.step == 0 || (i > 0 && s.step != log.steps[i - 1].step + 1)) return false;
         if (s.hasPose != log.steps[0].hasPose) return false;
         if ((s.ruleIndex == 0) != (s.text < 0)) return false;
-        if (s.text >= 0 && rulePattern(log.ruleText(s)) != s.sensors) return false;
+        if (s.text >= 0 && (rulePattern(log.ruleText(s)) != s.sensors || ruleLineProblem(log.ruleText(s))))
+            return false;
     }
     return true;
 }

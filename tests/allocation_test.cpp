@@ -1,14 +1,18 @@
 // Once the program is warm, a redraw of any page, a pointer move over the map and a simulation
-// step allocate nothing, and a headless run allocates nothing at all: every heap allocation of
-// this test program is counted.
+// step allocate nothing, and a headless run allocates nothing at all; a hostile file costs no
+// more than a small multiple of its size: every heap allocation of this test program is counted.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <new>
 
+#include "engine/run_csv.h"
+#include "engine/run_log_reader.h"
 #include "evaluation/headless_run.h"
+#include "evaluation/run_comparison.h"
 #include "scenes/scenes.h"
 #include "simulation/timeline_feed.h"
 #include "ui/form.h"
@@ -16,11 +20,25 @@
 
 namespace {
 std::atomic<std::uint64_t> gAllocations{0};
+// Bytes held, and the most held at once since peakBytes last started.
+std::atomic<std::uint64_t> gLiveBytes{0}, gPeakBytes{0};
+
+/// The most bytes `work` held at once beyond what was held before it.
+std::uint64_t peakBytes(const std::function<void()>& work) {
+    const std::uint64_t before = gLiveBytes;
+    gPeakBytes = before;
+    work();
+    return gPeakBytes - before;
+}
 }  // namespace
 
 void* operator new(std::size_t n) {
     ++gAllocations;
-    if (void* p = std::malloc(n ? n : 1)) return p;
+    if (void* p = std::malloc(n ? n : 1)) {
+        const std::uint64_t live = gLiveBytes += malloc_usable_size(p);
+        if (live > gPeakBytes) gPeakBytes = live;
+        return p;
+    }
     throw std::bad_alloc();
 }
 
@@ -28,8 +46,11 @@ void* operator new(std::size_t n) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpragmas"
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    gLiveBytes -= malloc_usable_size(p);
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 #pragma GCC diagnostic pop
 
 using namespace vemrik;
@@ -100,4 +121,44 @@ TEST(Allocation, TheTimeLineTakesStepsWithoutAllocating) {
     TimelineStep s;
     for (std::size_t i = timeline.size(); i < RunTimeline::kCapacity + 10; ++i) timeline.append(s);
     EXPECT_EQ(gAllocations - before, 0u);
+}
+
+// Hostile logs: what the reader and the counting hold stays within a small multiple of the text,
+// whatever counts or line numbers the text claims.
+TEST(Allocation, AHostileRunLogCostsAtMostASmallMultipleOfItsSize) {
+    const std::string header = std::string(kRunCsvHeader) + "\n", sensors = ",,,,0,0,0,0,0,0,0,0,";
+    std::string quoted = header, distinct = header;
+    for (int i = 0; i < 1000000; ++i) quoted += "\"\",";
+    for (int i = 1; i <= 100000; ++i) {
+        const std::string n = std::to_string(i);
+        distinct += n + sensors + n + ",0 0 0 0 0 0 0 0 " + n + ",\n";
+    }
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"a million commas", header + std::string(1000000, ','), "wiersz 2: jest 1000001 pól zamiast 15"},
+        {"a million quoted fields", quoted, "wiersz 2: jest 1000001 pól zamiast 15"},
+        {"a quote never closed", header + "1,\"" + std::string(1000000, 'x'),
+         "wiersz 2: cudzysłów otwierający pole heading nie jest zamknięty"},
+        {"a million lines of noise", std::string(1000000, '\n') + "x", "nie ma wiersza nagłówka"},
+        {"a million empty rows", header + std::string(1000000, '\n') + "x",
+         "wiersz 2: pusty wiersz, a po nim są jeszcze dane"},
+        {"the highest line", header + "1" + sensors + "2147483647,0 0 0 0 0 0 0 0 1,\n", ""},
+        {"a new rule text in every row", distinct, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string error;
+        const std::uint64_t peak = peakBytes([&] {
+            const ParsedRunLog read = parseRunLog(c.text);
+            error = read.error.substr(0, c.error.size());
+            // What the dialog works out of a log: counts against eight lines and the lines that differ.
+            if (read.log) countLog(*read.log, 8), otherLines(*read.log, {});
+        });
+        EXPECT_EQ(error, c.error);
+        EXPECT_LE(peak, 4 * c.text.size() + (std::size_t{1} << 16)) << peak / c.text.size();
+    }
 }

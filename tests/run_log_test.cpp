@@ -61,7 +61,7 @@ TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
         std::tuple(1u, 3, kNoRule, -1, 0b1001, 7));
     EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
 
-    const RunCounts robot = countLog(log);
+    const RunCounts robot = countLog(log, kOvalRules.size());
     EXPECT_EQ(robot.steps, 8u);
     // Line 4 twice (steps 1 and 6), lines 5, 6 and 8 once, no rule three times.
     EXPECT_EQ(robot.lineHits, (std::vector<std::uint64_t>{0, 0, 0, 2, 1, 1, 0, 1}));
@@ -72,19 +72,20 @@ TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
     patterns[4] = patterns[12] = patterns[14] = patterns[9] = patterns[0] = 1;
     EXPECT_EQ(robot.patterns, patterns);
     EXPECT_EQ(uncoveredPatterns(robot, kOvalRules), (std::vector<int>{9, 14}));
-    EXPECT_EQ(otherLines(log, kOvalRules), std::vector<int>{});
+    EXPECT_EQ(otherLines(log, kOvalRules), std::vector<OtherLine>{});
     EXPECT_EQ(patternText(14), "0 1 1 1 0 0 0 0");
     // Against other rules than the open ones: line 5 changed, line 8 gone.
     std::vector<std::string> rules = kOvalRules;
     rules[4] = "0 0 1 0 0 0 0 0 6";
     rules.pop_back();
-    EXPECT_EQ(otherLines(log, rules), (std::vector<int>{4, 7}));
+    // With the texts the log gives them: the second and the fourth it met.
+    EXPECT_EQ(otherLines(log, rules), (std::vector<OtherLine>{{4, 1}, {7, 3}}));
     EXPECT_EQ(uncoveredPatterns(robot, rules), (std::vector<int>{0, 9, 14}));
 }
 
 TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
     // Older rows dropped by the record: the log may start at any step.
-    const std::string row1 = "41,-90,105.5,-3e-2,1,0,0,0,0,0,0,0,1,\"1 0 0 0 0 0 0 0 \"\"x\"\"\",0";
+    const std::string row1 = "41,-90,105.5,-3e-2,1,0,0,0,0,0,0,0,1,\"1 0 0 0 0 0 0 0 -2,5\",0";
     const std::string row2 = "42,0,1,2,0,0,0,0,0,0,0,0,0,,1";
     const std::string header = kHeader.substr(0, kHeader.size() - 1);
     struct Case {
@@ -105,15 +106,15 @@ TEST(RunLogReader, WhatASerialMonitorAddsIsAccepted) {
         const RunLog log = read(c.text);
         ASSERT_EQ(log.steps.size(), 2u);
         const LoggedStep& l = log.steps[0];
-        EXPECT_EQ(std::tuple(log.skippedLines, l.step, l.hasPose, l.heading, l.x, l.y, l.sensors,
-                             std::string(log.ruleText(l)), l.stop, log.steps[1].stop),
-                  std::tuple(c.skipped, 41u, true, -90.0f, 105.5f, -0.03f, 1, "1 0 0 0 0 0 0 0 \"x\"", false,
-                             true));
+        EXPECT_EQ(
+            std::tuple(log.skippedLines, l.step, l.hasPose, l.heading, l.x, l.y, l.sensors,
+                       std::string(log.ruleText(l)), l.stop, log.steps[1].stop),
+            std::tuple(c.skipped, 41u, true, -90.0f, 105.5f, -0.03f, 1, "1 0 0 0 0 0 0 0 -2,5", false, true));
     }
 }
 
 TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
-    const std::vector<std::string> rules = {"1 0 0 0 0 0 0 0 -20", "0 1 0 0 0 0 0 0 \"a, b\""};
+    const std::vector<std::string> rules = {"1 0 0 0 0 0 0 0 -20", "0 1 0 0 0 0 0 0 7,5"};
     RunRecord record;
     ProgramState s;
     const struct {
@@ -141,7 +142,7 @@ TEST(RunLogReader, OwnRunCsvReadsBackExactly) {
                              steps[i].rule + 1, steps[i].stop))
             << i;
     }
-    EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 \"a, b\"");
+    EXPECT_EQ(log.ruleText(log.steps[1]), "0 1 0 0 0 0 0 0 7,5");
 }
 
 TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
@@ -201,6 +202,13 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: reguła „0 0 0 0 0 0 0 0 1” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,-20,\n",
          "wiersz 2: reguła „-20” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
+        // The pattern fits and the step cannot read the rest: no rule ever acts so.
+        {kHeader + "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 banana,\n",
+         "wiersz 2: rule_text „0 1 1 0 0 0 0 0 banana” nie jest regułą: kąt „banana” nie jest liczbą"},
+        {kHeader + "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 ,\n",
+         "wiersz 2: rule_text „0 1 1 0 0 0 0 0 ” nie jest regułą: po wzorcu brakuje kąta"},
+        {kHeader + "1,,,,1,0,0,0,0,0,0,0,1,\"1 0 0 0 0 0 0 0 \"\"x\"\"\",\n",
+         "wiersz 2: rule_text „1 0 0 0 0 0 0 0 \"x\"” nie jest regułą: kąt „\"x\"” nie jest liczbą"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 1\t,\n",
          "wiersz 2: rule_text zawiera znak sterujący"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1,\n",
@@ -226,6 +234,20 @@ TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
     for (std::size_t i = 1; i <= kMaxLogSteps + 1; ++i)
         text += std::to_string(i) + ",,,,0,0,0,0,0,0,0,0,0,,\n";
     EXPECT_EQ(parseRunLog(text).error, "wiersz 1000002: więcej niż 1000000 kroków");
+}
+
+// However high a line a log names, counting takes memory only for the lines it names.
+TEST(RunComparison, LinesPastTheRulesAreCountedByTheLinesNamed) {
+    const std::string none = "0,0,0,0,0,0,0,0,";
+    const RunLog log = read(kHeader + "1,,,," + none + "2147483647,0 0 0 0 0 0 0 0 1,\n" + "2,,,," + none +
+                            "9,0 0 0 0 0 0 0 0 1,\n" + "3,,,," + none + "2147483647,0 0 0 0 0 0 0 0 1,\n" +
+                            "4,,,," + none + "1,0 0 0 0 0 0 0 0 1,\n" + "5,,,," + none + "0,,\n");
+    const RunCounts counts = countLog(log, kOvalRules.size());
+    EXPECT_EQ(counts.lineHits, (std::vector<std::uint64_t>{1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(counts.beyond, (std::vector<std::pair<int, std::uint64_t>>{{8, 1}, {2147483646, 2}}));
+    EXPECT_EQ(std::tuple(counts.steps, counts.noRule, counts.patterns[0], counts.hits(8),
+                         counts.hits(2147483646), counts.hits(9)),
+              std::tuple(5u, 1u, 5u, 1u, 2u, 0u));
 }
 
 TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {

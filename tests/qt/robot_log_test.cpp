@@ -122,13 +122,53 @@ private slots:
         RobotLogDialog dialog(program.window());
         QVERIFY(dialog.openLog(VEMRIK_EXAMPLES_DIR "/oval-robot.csv"));
         QVERIFY(dialog.summary()->text().contains(QStringLiteral("Nie można zasymulować tych reguł: ")));
-        // Every line the robot names is beyond the empty list, and every pattern is uncovered.
-        QCOMPARE(dialog.lines()->rowCount(), 9);
-        QCOMPARE(cell(dialog.lines(), 7, 1),
+        // Every line the robot names is beyond the empty list, a row each, and every pattern is
+        // uncovered.
+        QCOMPARE(dialog.lines()->rowCount(), 5);
+        QCOMPARE(cell(dialog.lines(), 3, 0), QStringLiteral("8"));
+        QCOMPARE(cell(dialog.lines(), 3, 1),
                  QStringLiteral("(nie ma jej w otwartych regułach) — u robota: „0 0 0 0 0 0 0 0 10”"));
-        QCOMPARE(cell(dialog.lines(), 7, 3), QStringLiteral("—"));
+        QCOMPARE(cell(dialog.lines(), 3, 3), QStringLiteral("—"));
         QCOMPARE(dialog.uncovered()->text().count('\n'), 5);
         QCOMPARE(cell(dialog.patterns(), 0, 2), QStringLiteral("—"));
+    }
+
+    // A line far past the oval's eight is named where the robot named it, not reached row by row;
+    // a log naming many lines shows the first ones and counts the rest.
+    void linesPastTheRulesAreNamedAndListsAreCapped() {
+        ProgramWindow program;
+        QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
+        RobotLogDialog dialog(program.window());
+        const QString header =
+            QStringLiteral("step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n");
+        const auto row = [](int step, int line) {
+            return QStringLiteral("%1,,,,0,0,0,0,0,0,0,0,%2,0 0 0 0 0 0 0 0 10,\n").arg(step).arg(line);
+        };
+        const QString far = dir_.filePath("far.csv");
+        QVERIFY(writeFile(far, (header + row(1, 2147483647)).toUtf8()));
+        QVERIFY(dialog.openLog(far));
+        QCOMPARE(dialog.lines()->rowCount(), 10);
+        QCOMPARE(cell(dialog.lines(), 8, 0) + ' ' + cell(dialog.lines(), 8, 2),
+                 QStringLiteral("2147483647 1"));
+        QVERIFY(dialog.summary()->text().endsWith(
+            QStringLiteral("\nUwaga: robot działał w liniach 2147483647, których nie ma w otwartych regułach "
+                           "(mają linii: 8).")));
+
+        // Row i names line i with the text of line 8: lines 1 to 7 differ, 9 to 150 are past the rules.
+        QString text = header;
+        for (int i = 1; i <= 150; ++i) text += row(i, i);
+        const QString many = dir_.filePath("many.csv");
+        QVERIFY(writeFile(many, text.toUtf8()));
+        QVERIFY(dialog.openLog(many));
+        QTableWidget* lines = dialog.lines();
+        QCOMPARE(lines->rowCount(), 102);  // 100 lines, the rest, none
+        QCOMPARE(cell(lines, 99, 0), QStringLiteral("100"));
+        QCOMPARE(cell(lines, 100, 1) + ' ' + cell(lines, 100, 2) + ' ' + cell(lines, 100, 3),
+                 QStringLiteral("i 50 więcej 50 0"));
+        QVERIFY(dialog.summary()->text().endsWith(QStringLiteral(
+            "\nUwaga: robot działał w liniach 1, 2, 3, 4, 5, 6, 7 według innych reguł niż otwarte."
+            "\nUwaga: robot działał w liniach 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, "
+            "25, 26, 27, 28 i 122 więcej, których nie ma w otwartych regułach (mają linii: 8).")));
     }
 
     void theOvalsLogOpensOnTheTimeLineAndGoesBack() {

@@ -80,11 +80,17 @@ QString share(std::uint64_t n, std::uint64_t of) {
            QStringLiteral(" (%1)").arg(count(n));
 }
 
-/// The text the log gives line `line` (from 0) the first time it acted.
-QString loggedText(const RunLog& log, int line) {
-    for (const LoggedStep& s : log.steps)
-        if (s.ruleIndex == line + 1) return qs(log.ruleText(s));
-    return {};
+// Most rows of the line table and most numbers or patterns a list shows; the rest are counted.
+constexpr std::size_t kShownRows = 100;
+constexpr std::size_t kShownItems = 20;
+
+/// "5, 6, 7 i 12 więcej": the lines (from 0) of `lines`, counted from 1, in a list of `total`.
+QString lineList(const std::vector<int>& lines, std::size_t total) {
+    QStringList numbers;
+    for (const int line : lines) numbers << QString::number(line + 1);
+    const QString shown = numbers.join(QStringLiteral(", "));
+    if (total <= lines.size()) return shown;
+    return Vemrik::tr("%1 i %2 więcej").arg(shown, count(total - lines.size()));
 }
 
 }  // namespace
@@ -154,8 +160,8 @@ void RobotLogDialog::showOnTimeline() {
 }
 
 void RobotLogDialog::compare(const QString& path) {
-    const RunCounts robot = countLog(*log_);
     const Workspace ws = captureWorkspace(window_.form());
+    const RunCounts robot = countLog(*log_, ws.rules.size());
     std::optional<RunCounts> simulated;
     QString simulationError;
     try {
@@ -167,7 +173,7 @@ void RobotLogDialog::compare(const QString& path) {
     } catch (const std::exception& e) {
         simulationError = qs(e.what());
     }
-    const std::vector<int> other = otherLines(*log_, ws.rules);
+    const std::vector<OtherLine> other = otherLines(*log_, ws.rules);
     showSummary(path, robot, simulated, simulationError, other);
     showLines(robot, simulated, other);
     showUncovered(robot);
@@ -176,7 +182,7 @@ void RobotLogDialog::compare(const QString& path) {
 
 void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
                                  const std::optional<RunCounts>& simulated, const QString& simulationError,
-                                 const std::vector<int>& other) {
+                                 const std::vector<OtherLine>& other) {
     QString text =
         Vemrik::tr("Przebieg robota „%1”, kroków: %2").arg(QFileInfo(path).fileName(), count(robot.steps));
     if (log_->skippedLines > 0)
@@ -190,35 +196,72 @@ void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
     } else {
         text += Vemrik::tr("Nie można zasymulować tych reguł: %1.").arg(simulationError);
     }
-    if (!other.empty()) {
-        QStringList numbers;
-        for (const int line : other) numbers << QString::number(line + 1);
+    const std::size_t rules = robot.lineHits.size();
+    std::vector<int> changed;
+    std::size_t changedCount = 0;
+    for (const OtherLine& o : other) {
+        if (static_cast<std::size_t>(o.line) >= rules) break;
+        if (++changedCount <= kShownItems) changed.push_back(o.line);
+    }
+    if (changedCount > 0)
         text += Vemrik::tr("\nUwaga: robot działał w liniach %1 według innych reguł niż otwarte.")
-                    .arg(numbers.join(QStringLiteral(", ")));
+                    .arg(lineList(changed, changedCount));
+    if (!robot.beyond.empty()) {
+        // Named, not every line up to the highest: that number is the robot's, not a size.
+        std::vector<int> past;
+        for (std::size_t i = 0; i < robot.beyond.size() && i < kShownItems; ++i)
+            past.push_back(robot.beyond[i].first);
+        text += Vemrik::tr(
+                    "\nUwaga: robot działał w liniach %1, których nie ma w otwartych regułach "
+                    "(mają linii: %2).")
+                    .arg(lineList(past, robot.beyond.size()), count(rules));
     }
     summary_->setText(text);
 }
 
 void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated,
-                               const std::vector<int>& other) {
+                               const std::vector<OtherLine>& other) {
     const std::vector<std::string>& rules = window_.form().engine.rules;
-    const std::size_t shown = std::max(rules.size(), robot.lineHits.size());
-    lines_->setRowCount(static_cast<int>(shown) + 1);
-    for (std::size_t i = 0; i < shown; ++i) {
+    // The open rules' lines, then those past them the robot named, as far as the table goes.
+    std::vector<int> lines;
+    for (std::size_t i = 0; i < rules.size() && lines.size() < kShownRows; ++i)
+        lines.push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < robot.beyond.size() && lines.size() < kShownRows; ++i)
+        lines.push_back(robot.beyond[i].first);
+    const std::size_t rest = rules.size() + robot.beyond.size() - lines.size();
+    const int rows = static_cast<int>(lines.size()) + (rest > 0 ? 1 : 0);
+    lines_->setRowCount(rows + 1);
+    std::uint64_t robotShown = 0, simulatedShown = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int line = lines[i];
+        const auto at = static_cast<std::size_t>(line);
         const int row = static_cast<int>(i);
-        QString rule = i < rules.size() ? qs(rules[i]) : Vemrik::tr("(nie ma jej w otwartych regułach)");
-        if (std::binary_search(other.begin(), other.end(), row))
-            rule += Vemrik::tr(" — u robota: „%1”").arg(loggedText(*log_, row));
-        setCell(lines_, row, 0, QString::number(row + 1), true);
+        QString rule = at < rules.size() ? qs(rules[at]) : Vemrik::tr("(nie ma jej w otwartych regułach)");
+        const auto o = std::lower_bound(other.begin(), other.end(), line,
+                                        [](const OtherLine& a, int l) { return a.line < l; });
+        if (o != other.end() && o->line == line)
+            rule += Vemrik::tr(" — u robota: „%1”").arg(qs(log_->texts[static_cast<std::size_t>(o->text)]));
+        robotShown += robot.hits(at);
+        if (simulated) simulatedShown += simulated->hits(at);
+        setCell(lines_, row, 0, QString::number(line + 1), true);
         setCell(lines_, row, 1, rule);
-        setCell(lines_, row, 2, count(robot.hits(i)), true);
-        setCell(lines_, row, 3, simulated ? count(simulated->hits(i)) : QStringLiteral("—"), true);
+        setCell(lines_, row, 2, count(robot.hits(at)), true);
+        setCell(lines_, row, 3, simulated ? count(simulated->hits(at)) : QStringLiteral("—"), true);
     }
-    const int last = static_cast<int>(shown);
-    setCell(lines_, last, 0, QStringLiteral("—"), true);
-    setCell(lines_, last, 1, Vemrik::tr("żadna: prosto"));
-    setCell(lines_, last, 2, count(robot.noRule), true);
-    setCell(lines_, last, 3, simulated ? count(simulated->noRule) : QStringLiteral("—"), true);
+    if (rest > 0) {
+        const int row = rows - 1;
+        setCell(lines_, row, 0, QStringLiteral("…"), true);
+        setCell(lines_, row, 1, Vemrik::tr("i %1 więcej").arg(count(rest)));
+        setCell(lines_, row, 2, count(robot.steps - robot.noRule - robotShown), true);
+        setCell(
+            lines_, row, 3,
+            simulated ? count(simulated->steps - simulated->noRule - simulatedShown) : QStringLiteral("—"),
+            true);
+    }
+    setCell(lines_, rows, 0, QStringLiteral("—"), true);
+    setCell(lines_, rows, 1, Vemrik::tr("żadna: prosto"));
+    setCell(lines_, rows, 2, count(robot.noRule), true);
+    setCell(lines_, rows, 3, simulated ? count(simulated->noRule) : QStringLiteral("—"), true);
     fitRows(lines_, 1);
 }
 
@@ -229,9 +272,11 @@ void RobotLogDialog::showUncovered(const RunCounts& robot) {
         return;
     }
     QStringList text;
-    for (const int p : found)
+    for (std::size_t i = 0; i < found.size() && i < kShownItems; ++i)
         text << Vemrik::tr("%1   kroków: %2")
-                    .arg(qs(patternText(p)), count(robot.patterns[static_cast<std::size_t>(p)]));
+                    .arg(qs(patternText(found[i])),
+                         count(robot.patterns[static_cast<std::size_t>(found[i])]));
+    if (found.size() > kShownItems) text << Vemrik::tr("i %1 więcej").arg(count(found.size() - kShownItems));
     uncovered_->setText(text.join('\n'));
 }
 

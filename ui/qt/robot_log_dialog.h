@@ -44,9 +44,9 @@ public:
 private:
     void compare(const QString& path);
     void showSummary(const QString& path, const RunCounts& robot, const std::optional<RunCounts>& simulated,
-                     const QString& simulationError, const std::vector<int>& other);
+                     const QString& simulationError, const std::vector<OtherLine>& other);
     void showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated,
-                   const std::vector<int>& other);
+                   const std::vector<OtherLine>& other);
     void showUncovered(const RunCounts& robot);
     void showPatterns(const RunCounts& robot, const std::optional<RunCounts>& simulated);
 

@@ -424,6 +424,20 @@ Note: in lines %1 the robot followed other rules than the open ones.</translatio
         <translation>(not among the open rules)</translation>
     </message>
     <message>
+        <source>
+Uwaga: robot działał w liniach %1, których nie ma w otwartych regułach (mają linii: %2).</source>
+        <translation>
+Note: the robot acted in lines %1, which the open rules do not have (they have %2 lines).</translation>
+    </message>
+    <message>
+        <source>%1 i %2 więcej</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>i %1 więcej</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
         <source> — u robota: „%1”</source>
         <translation> — on the robot: “%1”</translation>
     </message>
