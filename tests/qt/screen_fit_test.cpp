@@ -1,10 +1,13 @@
 #include "ui/qt/screen_fit.h"
 
+#include "engine/run_log_reader.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
+#include "ui/qt/timeline_panel.h"
+#include "ui/qt/timeline_widget.h"
 #include "ui/qt/track_import_dialog.h"
 #include "ui/workspace_form.h"
 
@@ -14,6 +17,13 @@ namespace {
 
 // A 1366 × 768 laptop at 150 %, in the logical pixels widgets are laid out in.
 const QRect kLaptop(0, 0, 910, 512);
+
+// The screens the tests run on, side by side: Qt's own offscreen one first, then that laptop at
+// 100 % and at 150 %.
+constexpr char kScreens[] = R"({"screens": [
+    {"name": "0 offscreen", "x": 0, "y": 0, "width": 800, "height": 600},
+    {"name": "1 laptop", "x": 800, "y": 0, "width": 1366, "height": 768},
+    {"name": "2 laptop150", "x": 2166, "y": 0, "width": 910, "height": 512}]})";
 
 bool inside(const QWidget* dialog, const QWidget* control) {
     return control->isVisibleTo(dialog) &&
@@ -46,7 +56,11 @@ void checkWholeOnALargeScreen(QDialog& dialog) {
 class ScreenFitTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settings_;
+
 private slots:
+    void initTestCase() { qttest::keepSettingsIn(settings_); }
+
     void aFrameIsMovedAndShrunkOntoTheScreen() {
         const QSize none(0, 0);
         const struct {
@@ -105,6 +119,36 @@ private slots:
         QVERIFY(available.contains(w.frameGeometry()) && area->verticalScrollBar()->maximum() > 0);
     }
 
+    // The time line, opened from the menu or with a robot's log, at ×1 and ×1.5, zoomed before or
+    // after: the window stays on the screen, its status bar too, and the chart is whole.
+    void theTimeLineKeepsTheWindowAndItsStatusBarOnTheScreen() {
+        const ParsedRunLog log = parseRunLog(
+            "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
+            "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 0,\n");
+        QVERIFY(log.log);
+        for (QScreen* screen : QGuiApplication::screens().mid(1))
+            for (const int zoom : {0, 1})
+                for (const int way : {0, 1, 2}) {  // the menu; a log; the menu, the zoom, then a log
+                    ProgramWindow program;
+                    MainWindow& w = program.window();
+                    TimelinePanel* panel = timelinePanelOf(w);
+                    w.setScreen(screen);
+                    w.move(screen->geometry().topLeft() + QPoint(51, 127));
+                    w.show();
+                    if (way != 2) w.setZoom(kZooms[zoom]);
+                    if (way != 1) panel->action()->trigger();
+                    QCoreApplication::processEvents();
+                    if (way == 2) w.setZoom(kZooms[zoom]);
+                    if (way != 0) panel->showLog(*log.log, "robot.csv");
+                    QCoreApplication::processEvents();
+                    const QString what = QStringLiteral("%1 ×%2 %3").arg(screen->name()).arg(zoom).arg(way);
+                    QVERIFY2(screen->availableGeometry().contains(w.frameGeometry()), qPrintable(what));
+                    QVERIFY2(w.rect().contains(w.statusBar()->geometry()), qPrintable(what));
+                    QVERIFY2(panel->chart()->visibleRegion().boundingRect() == panel->chart()->rect(),
+                             qPrintable(what));
+                }
+    }
+
     // Help comes last, after every feature's menu, and its guide is the one shipped in the program.
     void theGuideIsShippedAndFitsASmallScreen() {
         ProgramWindow program;
@@ -121,5 +165,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(ScreenFitTest)
+int main(int argc, char** argv) {
+    QTemporaryFile screens;
+    if (!screens.open() || screens.write(kScreens) != qint64(sizeof kScreens - 1) || !screens.flush())
+        return 2;
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toUtf8());
+    QApplication application(argc, argv);
+    ScreenFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "screen_fit_test.moc"

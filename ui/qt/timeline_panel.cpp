@@ -9,12 +9,17 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QSvgGenerator>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -111,7 +116,12 @@ void TimelinePanel::build() {
     legend_->setWordWrap(true);
     legend_->setTextFormat(Qt::RichText);
     layout->addWidget(legend_);
-    dock_->setWidget(body);
+    // Where the screen leaves the dock less than all of it, its contents scroll.
+    auto* area = new QScrollArea(dock_);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(body);
+    dock_->setWidget(area);
 
     chart_->rules = [this]() -> const std::vector<std::string>& { return ruleTexts(); };
     clickShowsStep();
@@ -127,12 +137,38 @@ void TimelinePanel::build() {
     window_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
     dock_->hide();
     connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
-        if (shown) refresh();
+        if (!shown) return;
+        refresh();
+        fitWindow();
     });
     QAction* entry = action();
     entry->setText(Vemrik::tr("Przebieg w &czasie"));
     entry->setObjectName("actionRunTimeline");
     window_.simulationMenu()->addAction(entry);
+}
+
+void TimelinePanel::claimRoom() {
+    const QScreen* screen = window_.screen();
+    if (!screen) return;
+    QScrollArea* area = static_cast<QScrollArea*>(dock_->widget());
+    const auto height = [](const QWidget* w) { return w ? w->sizeHint().height() : 0; };
+    const int frame = window_.frameGeometry().height() - window_.height();
+    const int room = screen->availableGeometry().height() - frame - height(window_.menuWidget()) -
+                     height(window_.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly));
+    const int title =
+        dock_->minimumSizeHint().height() - area->minimumSizeHint().expandedTo(area->minimumSize()).height();
+    // The form keeps a third of the room, or less when it needs less; the rest may go to the chart.
+    const int form = std::min(height(window_.centralWidget()), room / 3);
+    area->setMinimumHeight(std::max(0, std::min(height(area->widget()), room - form - title)));
+}
+
+void TimelinePanel::fitWindow() {
+    claimRoom();
+    // Once the window has made room for the dock: it must not reach past the screen.
+    QTimer::singleShot(0, this, [this] {
+        window_.layout()->activate();
+        window_.fitToScreen();
+    });
 }
 
 void TimelinePanel::clickShowsStep() {
@@ -160,6 +196,7 @@ void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
     source_->show();
     back_->show();
     legendLines_ = ~std::size_t{0};
+    if (dock_->isVisible()) fitWindow();  // else once shown
     dock_->show();
     dock_->raise();
     shownVersion_ = timeline_.version();

@@ -70,6 +70,10 @@ private:
     void build();
     void showLegend();
     const std::vector<std::string>& ruleTexts() const;
+    /// Keeps the dock the room its chart needs, as far as the screen allows, the form scrolling
+    /// in what is left, and the window on the screen.
+    void fitWindow();
+    void claimRoom();
     void clickShowsStep();
     bool write(const ChartFile& file);
 
