@@ -192,6 +192,8 @@ FileText readTextFile(const std::string& path, std::size_t maxBytes) {
                 say({"plik jest za duży (ponad {1} MiB)", "the file is too large (over {1} MiB)"},
                     {std::to_string(maxBytes >> 20)})};
     std::string text;
+    // Grown as it is read, the text would be copied over and over and held twice while it moves.
+    text.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buf, sizeof buf);
