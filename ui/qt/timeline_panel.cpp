@@ -196,7 +196,6 @@ void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
     source_->show();
     back_->show();
     legendLines_ = ~std::size_t{0};
-    if (dock_->isVisible()) fitWindow();  // else once shown
     dock_->show();
     dock_->raise();
     shownVersion_ = timeline_.version();
