@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <span>
 
@@ -192,16 +193,17 @@ bool integerWithin(const Json& v, std::int64_t lo, std::int64_t hi) {
     return v.is_number_integer() && v.get<std::int64_t>() >= lo && v.get<std::int64_t>() <= hi;
 }
 
-std::int32_t readCoordinate(const Json& v, const std::string& name) {
+/// `name` names the number in a message, and is asked only for one.
+std::int32_t readCoordinate(const Json& v, const std::function<std::string()>& name) {
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
     if (!v.is_number_integer())
         fail(say({"{1}: {2} zamiast liczby całkowitej", "{1}: {2} instead of a whole number"},
-                 {name, describeValue(v)}));
+                 {name(), describeValue(v)}));
     if (!integerWithin(v, lo, hi))
         fail(say(
             {"{1}: liczba {2} poza zakresem {3} … {4}", "{1}: the number {2} is outside the range {3} … {4}"},
-            {name, v.dump(), std::to_string(lo), std::to_string(hi)}));
+            {name(), v.dump(), std::to_string(lo), std::to_string(hi)}));
     return static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 
@@ -218,17 +220,19 @@ Grid readStrokes(const Json& root) {
     strokes.setColumns(static_cast<int>(v.size()));
     for (std::size_t i = 0; i < v.size(); ++i) {
         const Json& e = v[i];
-        const std::string entryName = say({"{1}, odcinek {2}", "{1}, segment {2}"}, {name, at(i)});
+        // Named only for a message: a file may hold millions of segments.
+        const auto entryName = [&] { return say({"{1}, odcinek {2}", "{1}, segment {2}"}, {name, at(i)}); };
         if (!e.is_array() || e.size() != 4)
             fail(say({"{1}: odcinek musi być listą czterech liczb całkowitych [x0, y0, x1, y1]",
                       "{1}: a segment must be a list of four whole numbers [x0, y0, x1, y1]"},
-                     {entryName}));
+                     {entryName()}));
         const int col = static_cast<int>(i);
         strokes.setLength(col, 4);
         for (int k = 0; k < 4; ++k)
-            strokes.at(col, k) = readCoordinate(
-                e[static_cast<std::size_t>(k)],
-                say({"{1}, liczba {2}", "{1}, number {2}"}, {entryName, at(static_cast<std::size_t>(k))}));
+            strokes.at(col, k) = readCoordinate(e[static_cast<std::size_t>(k)], [&] {
+                return say({"{1}, liczba {2}", "{1}, number {2}"},
+                           {entryName(), at(static_cast<std::size_t>(k))});
+            });
     }
     return strokes;
 }
@@ -243,11 +247,11 @@ std::vector<std::string> readRules(const Json& root) {
     std::vector<std::string> rules;
     rules.reserve(v.size());
     for (std::size_t i = 0; i < v.size(); ++i) {
-        const std::string ruleName = say({"{1}, reguła {2}", "{1}, rule {2}"}, {name, at(i)});
+        const auto ruleName = [&] { return say({"{1}, reguła {2}", "{1}, rule {2}"}, {name, at(i)}); };
         if (!v[i].is_string())
-            fail(say({"{1}: reguła musi być napisem", "{1}: a rule must be a string"}, {ruleName}));
+            fail(say({"{1}: reguła musi być napisem", "{1}: a rule must be a string"}, {ruleName()}));
         const std::string& line = v[i].get_ref<const std::string&>();
-        if (const auto problem = ruleLineProblem(line)) fail(ruleName + ": " + *problem);
+        if (const auto problem = ruleLineProblem(line)) fail(ruleName() + ": " + *problem);
         rules.push_back(line);
     }
     return rules;
