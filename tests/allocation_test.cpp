@@ -17,6 +17,7 @@
 #include "simulation/timeline_feed.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
+#include "workspace/workspace_json.h"
 
 namespace {
 std::atomic<std::uint64_t> gAllocations{0};
@@ -160,5 +161,32 @@ TEST(Allocation, AHostileRunLogCostsAtMostASmallMultipleOfItsSize) {
         });
         EXPECT_EQ(error, c.error);
         EXPECT_LE(peak, 4 * c.text.size() + (std::size_t{1} << 16)) << peak / c.text.size();
+    }
+}
+
+// Hostile workspaces: lists of a quarter million entries, read whole or refused at the last.
+TEST(Allocation, AHostileWorkspaceCostsAtMostASmallMultipleOfItsSize) {
+    const std::string empty = toJson(Workspace{});
+    const auto with = [&](const char* key, const std::string& entry, const std::string& last) {
+        std::string list;
+        for (int i = 0; i < 250000; ++i) list += entry + ",";
+        std::string text = empty;
+        const std::string field = "\"" + std::string(key) + "\": []";
+        return text.replace(text.find(field), field.size(),
+                            "\"" + std::string(key) + "\": [" + list + last + "]");
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {with("strokes", "[1,-2,3,4]", "[0,0,0,0]"), ""},
+        {with("strokes", "[1,-2,3,4]", "[0,0,0,0.5]"), "odcinek [250000], liczba [3]: liczba 0.5 zamiast"},
+        {with("rules", "\"0 1 0 0 0 0 0 0 -5\"", "\"0 0 0 0 0 0 0 0 1\""), ""},
+        {with("rules", "\"0 1 0 0 0 0 0 0 -5\"", "\"0 0 0 0 0 0 0 0 x\""), "reguła [250000]: kąt „x”"},
+    };
+    for (const auto& [text, error] : cases) {
+        SCOPED_TRACE(error);
+        std::string read;
+        const std::uint64_t peak = peakBytes([&] { read = parseWorkspace(text).error; });
+        EXPECT_NE(read.find(error), std::string::npos) << read;
+        // A segment kept as the form keeps it, a column of its own, takes five times its text.
+        EXPECT_LE(peak, 8 * text.size() + (std::size_t{1} << 16)) << peak / text.size();
     }
 }

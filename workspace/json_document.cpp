@@ -51,7 +51,7 @@ std::string quotedKey(std::string_view key) {
 
 }  // namespace
 
-JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
+JsonDocument parseJsonDocument(std::string_view text, int maxDepth, const JsonTaker& taker) {
     if (blank(text)) return {std::nullopt, say({"plik jest pusty", "the file is empty"})};
     // The JSON reader would take a NUL byte for the end of the text and never look past it.
     if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
@@ -73,7 +73,7 @@ JsonDocument parseJsonDocument(std::string_view text, int maxDepth) {
         if (event == Json::parse_event_t::key && !openObjects.empty() &&
             !openObjects.back().insert(parsed.get<std::string>()).second && repeated.empty())
             repeated = parsed.get<std::string>();
-        return !tooDeep;
+        return !tooDeep && (!taker || taker(depth, event, parsed));
     };
     Json root;
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -16,9 +17,14 @@ struct JsonDocument {
     std::string error;
 };
 
+/// Sees each value as it is parsed (nlohmann's parser callback: depth, event, value) and gives
+/// false to leave it out of the document, having taken it itself.
+using JsonTaker = std::function<bool(int depth, nlohmann::json::parse_event_t event, nlohmann::json& parsed)>;
+
 /// Parses the text of a file of ours. Refuses blank text, nesting deeper than maxDepth (before it
 /// can cost memory) and a key repeated within one object, which plain JSON would silently drop.
-JsonDocument parseJsonDocument(std::string_view text, int maxDepth);
+/// `taker`, when given, may take values out of the document as they are parsed.
+JsonDocument parseJsonDocument(std::string_view text, int maxDepth, const JsonTaker& taker = {});
 
 /// A field of a file of ours: its key and its name for the user.
 struct JsonField {

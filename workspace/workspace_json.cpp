@@ -86,12 +86,6 @@ void writeRules(std::string& out, const std::vector<std::string>& rules) {
 
 // ---- reading
 
-Json parseJson(std::string_view text) {
-    JsonDocument doc = parseJsonDocument(text, kMaxDepth);
-    if (!doc.root) fail(std::move(doc.error));
-    return std::move(*doc.root);
-}
-
 const Json& field(const Json& root, const Field& f) {
     const auto it = root.find(f.key);
     if (it == root.end()) fail(say({"brak pola {1}", "the field {1} is missing"}, {fieldName(f)}));
@@ -207,19 +201,91 @@ std::int32_t readCoordinate(const Json& v, const std::function<std::string()>& n
     return static_cast<std::int32_t>(v.get<std::int64_t>());
 }
 
-Grid readStrokes(const Json& root) {
+/// Segments and rules taken while the JSON is parsed, so that a file of millions of them never
+/// holds them all as JSON values as well: of each list, every entry up to the first that is not a
+/// segment (four whole numbers in range) or a rule. That one and those after it stay in the
+/// document, where readStrokes and readRules find them for their message.
+class EarlyLists {
+public:
+    /// A JsonTaker: false for an entry taken.
+    bool take(int depth, Json::parse_event_t event, Json& parsed) {
+        using Event = Json::parse_event_t;
+        if (depth == 1) {
+            if (event == Event::key) key_ = parsed.get<std::string>();
+            list_ = event != Event::array_start ? nullptr
+                    : key_ == kStrokes.key      ? &stoppedSegments_
+                    : key_ == kRules.key        ? &stoppedRules_
+                                                : nullptr;
+            return true;
+        }
+        const bool endsEntry =
+            event == Event::value || event == Event::array_end || event == Event::object_end;
+        if (!list_ || *list_ || depth != 2 || !endsEntry) return true;
+        const bool taken = list_ == &stoppedSegments_ ? takeSegment(parsed) : takeRule(parsed);
+        *list_ = !taken;
+        return !taken;
+    }
+
+    /// The segments taken, in file order; handed over once.
+    Grid segments() { return std::move(segments_); }
+    /// The rules taken, in file order; handed over once.
+    std::vector<std::string> rules() { return std::move(rules_); }
+
+private:
+    bool takeSegment(const Json& v) {
+        constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+        constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+        if (!v.is_array() || v.size() != 4 ||
+            !std::all_of(v.begin(), v.end(), [](const Json& n) { return integerWithin(n, lo, hi); }))
+            return false;
+        const int col = segments_.columns();
+        segments_.setColumns(col + 1);
+        segments_.setLength(col, 4);
+        for (int k = 0; k < 4; ++k)
+            segments_.at(col, k) =
+                static_cast<std::int32_t>(v[static_cast<std::size_t>(k)].get<std::int64_t>());
+        return true;
+    }
+
+    bool takeRule(Json& v) {
+        if (!v.is_string() || ruleLineProblem(v.get_ref<const std::string&>())) return false;
+        rules_.push_back(std::move(v.get_ref<std::string&>()));
+        return true;
+    }
+
+    std::string key_;  // of the top-level field being parsed
+    // Whether the list being parsed has met an entry it leaves in the document; null outside both.
+    bool* list_ = nullptr;
+    bool stoppedSegments_ = false;
+    bool stoppedRules_ = false;
+    Grid segments_;
+    std::vector<std::string> rules_;
+};
+
+Json parseJson(std::string_view text, EarlyLists& early) {
+    JsonDocument doc =
+        parseJsonDocument(text, kMaxDepth, [&early](int depth, Json::parse_event_t event, Json& parsed) {
+            return early.take(depth, event, parsed);
+        });
+    if (!doc.root) fail(std::move(doc.error));
+    return std::move(*doc.root);
+}
+
+/// The segments taken early, then those left in the document, which are checked one by one.
+Grid readStrokes(const Json& root, EarlyLists& early) {
     const Json& v = field(root, kStrokes);
     const std::string name = fieldName(kStrokes);
     if (!v.is_array())
         fail(say({"{1}: oczekiwano listy odcinków [x0, y0, x1, y1]",
                   "{1}: a list of segments [x0, y0, x1, y1] was expected"},
                  {name}));
-    if (v.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    Grid strokes = early.segments();
+    const auto first = static_cast<std::size_t>(strokes.columns());
+    if (first + v.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         fail(say({"{1}: za dużo odcinków", "{1}: too many segments"}, {name}));
-    Grid strokes;
-    strokes.setColumns(static_cast<int>(v.size()));
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        const Json& e = v[i];
+    strokes.setColumns(static_cast<int>(first + v.size()));
+    for (std::size_t i = first; i < first + v.size(); ++i) {
+        const Json& e = v[i - first];
         // Named only for a message: a file may hold millions of segments.
         const auto entryName = [&] { return say({"{1}, odcinek {2}", "{1}, segment {2}"}, {name, at(i)}); };
         if (!e.is_array() || e.size() != 4)
@@ -237,20 +303,23 @@ Grid readStrokes(const Json& root) {
     return strokes;
 }
 
-std::vector<std::string> readRules(const Json& root) {
+/// The rules taken early, then those left in the document, which are checked one by one.
+std::vector<std::string> readRules(const Json& root, EarlyLists& early) {
     const Json& v = field(root, kRules);
     const std::string name = fieldName(kRules);
     if (!v.is_array())
         fail(say({"{1}: oczekiwano listy napisów, np. [\"1 0 0 0 0 0 0 1 -30\"]",
                   "{1}: a list of strings was expected, e.g. [\"1 0 0 0 0 0 0 1 -30\"]"},
                  {name}));
-    std::vector<std::string> rules;
-    rules.reserve(v.size());
-    for (std::size_t i = 0; i < v.size(); ++i) {
+    std::vector<std::string> rules = early.rules();
+    const std::size_t first = rules.size();
+    rules.reserve(first + v.size());
+    for (std::size_t i = first; i < first + v.size(); ++i) {
         const auto ruleName = [&] { return say({"{1}, reguła {2}", "{1}, rule {2}"}, {name, at(i)}); };
-        if (!v[i].is_string())
+        const Json& entry = v[i - first];
+        if (!entry.is_string())
             fail(say({"{1}: reguła musi być napisem", "{1}: a rule must be a string"}, {ruleName()}));
-        const std::string& line = v[i].get_ref<const std::string&>();
+        const std::string& line = entry.get_ref<const std::string&>();
         if (const auto problem = ruleLineProblem(line)) fail(ruleName() + ": " + *problem);
         rules.push_back(line);
     }
@@ -266,15 +335,15 @@ int readPosition(const Json& root, const Field& f) {
     return static_cast<int>(v.get<std::int64_t>());
 }
 
-Workspace readWorkspace(const Json& root) {
+Workspace readWorkspace(const Json& root, EarlyLists& early) {
     static constexpr int kRobotCodes[] = {kRobotEmpty, kBody, kWheel, kSensor, kDoubleHalf};
     static constexpr int kMapCodes[] = {kMapEmpty, kLine, kStart, kStop};
     checkHeader(root);
     Workspace ws;
     ws.robot = readBoard(root, kRobot, kRobotCells, kRobotCells, kRobotCodes);
     ws.map = readBoard(root, kMap, kMapColumns, kMapRows, kMapCodes);
-    ws.strokes = readStrokes(root);
-    ws.rules = readRules(root);
+    ws.strokes = readStrokes(root, early);
+    ws.rules = readRules(root, early);
     ws.ruleAngle = readPosition(root, kRuleAngle);
     ws.startHeading = readPosition(root, kStartHeading);
     return ws;
@@ -298,7 +367,9 @@ std::string toJson(const Workspace& ws) {
 
 ParsedWorkspace parseWorkspace(std::string_view text) {
     try {
-        return {readWorkspace(parseJson(text)), {}};
+        EarlyLists early;
+        const Json root = parseJson(text, early);
+        return {readWorkspace(root, early), {}};
     } catch (const FormatError& e) {
         return {std::nullopt, e.message};
     }
