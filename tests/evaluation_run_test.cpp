@@ -199,7 +199,7 @@ TEST_F(EvalCommand, BadArgumentsExitOneAndABadWorkspaceTwoNamingTheFault) {
         EXPECT_NE(err_.str().find("Użycie: vemrik-eval"), std::string::npos) << line;
     };
     for (const char* bad : {"", "WS --runs", "WS --runs 0", "WS --runs 12x", "WS --max-steps -5",
-                            "WS --seed 4294967296", "WS --fast", "WS WS"})
+                            "WS --seed 4294967296", "WS --fast", "WS WS", "WS --runs 2 --runs 3"})
         refused(bad);
     for (const char* noise :
          {"--flip 1.5", "--flip -0.1", "--flip nan", "--flip", "--shift -1", "--shift inf", "--turn 1e999",

@@ -144,6 +144,8 @@ TEST_F(Grade, ABadTaskExitsTwoAndAReportOverAnInputIsRefusedBeforeAnyRun) {
     EXPECT_EQ(grade({path("task.vemrik-task")}), kEvalBadArguments);
     EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--csv", path("r"), "--html", path("r")}),
               kEvalBadArguments);
+    EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--csv", path("a"), "--csv", path("b")}),
+              kEvalBadArguments);
 }
 
 TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {

@@ -3,10 +3,12 @@
 #include <charconv>
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "app/texts.h"
 #include "engine/engine.h"
 #include "evaluation/cli/eval_command.h"
+#include "evaluation/cli/option_once.h"
 #include "robot_export/arduino_export.h"
 #include "workspace/workspace_file.h"
 
@@ -26,8 +28,6 @@ constexpr Text kUsage{
     "  --name NAME   the sketch's name (default the workspace file's name)\n"
     "  --force       replace a sketch that is not an earlier export of this workspace\n"};
 
-constexpr Text kGivenTwice{"opcja {1} podana więcej niż raz", "the option {1} was given more than once"};
-
 struct Options {
     std::string workspace;
     std::optional<std::string> out;
@@ -36,12 +36,10 @@ struct Options {
     bool force = false;
 };
 
-/// Reads the value of option `a` into `into`; false with `why` for an empty or a second one.
+/// Reads the value of option `a` into `into`; false with `why` for an empty one.
 bool takeValue(const std::string& a, const std::string& v, std::optional<std::string>& into,
                std::string& why) {
-    if (into)
-        why = say(kGivenTwice, {a});
-    else if (v.empty())
+    if (v.empty())
         why = say({"pusta wartość dla {1}", "an empty value for {1}"}, {a});
     else
         into = v;
@@ -51,8 +49,10 @@ bool takeValue(const std::string& a, const std::string& v, std::optional<std::st
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& why) {
     Options o;
     std::optional<std::string> seed;
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a.starts_with("--") && !givenOnce(given, a, why)) return std::nullopt;
         if (a == "--out" || a == "--seed" || a == "--name") {
             if (i + 1 == args.size()) {
                 why = say({"brak wartości po {1}", "no value after {1}"}, {a});
@@ -61,10 +61,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             if (!takeValue(a, args[++i], a == "--out" ? o.out : a == "--name" ? o.name : seed, why))
                 return std::nullopt;
         } else if (a == "--force") {
-            if (o.force) {
-                why = say(kGivenTwice, {a});
-                return std::nullopt;
-            }
             o.force = true;
         } else if (a.size() > 1 && a[0] == '-') {
             why = say({"nieznana opcja {1}", "unknown option {1}"}, {a});

@@ -4,10 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <set>
 
 #include "app/texts.h"
 #include "evaluation/cli/arduino_command.h"
 #include "evaluation/cli/grade_command.h"
+#include "evaluation/cli/option_once.h"
 #include "evaluation/evaluation_csv.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/job_limits.h"
@@ -103,8 +105,10 @@ bool parseLevels(const std::string& text, std::vector<double>& out) {
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& why) {
     Options o;
     bool haveFile = false;
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a.starts_with("--") && !givenOnce(given, a, why)) return std::nullopt;
         const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv" ||
                                 a == "--flip" || a == "--shift" || a == "--turn" || a == "--levels";
         if (takesValue && i + 1 == args.size()) {

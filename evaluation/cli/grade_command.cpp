@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "app/system_error.h"
 #include "app/texts.h"
 #include "evaluation/cli/eval_command.h"
+#include "evaluation/cli/option_once.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "workspace/workspace_file.h"
@@ -37,8 +39,10 @@ struct Options {
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& why) {
     Options o;
     std::vector<std::string> files;
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a.starts_with("--") && !givenOnce(given, a, why)) return std::nullopt;
         if (a == "--csv" || a == "--html") {
             if (i + 1 == args.size()) {
                 why = say({"brak wartości po {1}", "no value after {1}"}, {a});
