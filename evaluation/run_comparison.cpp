@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "evaluation/headless_run.h"
+#include "workspace/rule_line.h"
 
 namespace vemrik {
 
@@ -79,11 +80,16 @@ std::vector<int> uncoveredPatterns(const RunCounts& run, const std::vector<std::
 }
 
 std::vector<OtherLine> otherLines(const RunLog& log, const std::vector<std::string>& rules) {
+    // An exported robot logs its rules without the blanks around their angles.
+    std::vector<std::string> trimmed;
+    trimmed.reserve(rules.size());
+    for (const std::string& rule : rules) trimmed.push_back(trimmedRule(rule));
     std::vector<OtherLine> other;
     for (const LoggedStep& s : log.steps) {
         if (s.ruleIndex == 0) continue;
         const auto line = static_cast<std::size_t>(s.ruleIndex - 1);
-        if (line < rules.size() && rules[line] == log.ruleText(s)) continue;
+        if (line < rules.size() && (trimmed[line] == log.ruleText(s) || rules[line] == log.ruleText(s)))
+            continue;
         other.push_back({s.ruleIndex - 1, s.text});
     }
     // Stable, so that of a line's texts the first the log gives stays first.

@@ -12,18 +12,6 @@ namespace {
 
 // A printed track has 20 mm per cell of 10 pixels.
 constexpr int kMmPerPixel = 2;
-// Eight sensor states, each followed by a blank, before the angle.
-constexpr std::size_t kSensorPart = 16;
-
-/// A valid rule line with the blanks around its angle left out: the angle reads the same, and the
-/// text must fit the board's memory.
-std::string trimmedRule(const std::string& line) {
-    const std::size_t first = line.find_first_not_of(" \t", kSensorPart);
-    const std::size_t last = line.find_last_not_of(" \t");
-    if (first == std::string::npos || last < first) return line.substr(0, kSensorPart);
-    return line.substr(0, kSensorPart) + line.substr(first, last + 1 - first);
-}
-
 /// The candidates of every pattern, as the steps of a run take them; the rules they name in list
 /// order.
 void readTable(const RuleTable& table, const std::vector<std::string>& lines, SketchPlan& plan) {

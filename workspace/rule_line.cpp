@@ -44,4 +44,12 @@ std::optional<std::string> ruleLineProblem(std::string_view line) {
     return std::nullopt;
 }
 
+std::string trimmedRule(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t", kPatternLength);
+    const std::size_t last = line.find_last_not_of(" \t");
+    const std::string_view head = line.substr(0, kPatternLength);
+    if (first == std::string_view::npos || last < first) return std::string(head);
+    return std::string(head) + std::string(line.substr(first, last + 1 - first));
+}
+
 }  // namespace vemrik

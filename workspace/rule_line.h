@@ -11,4 +11,8 @@ namespace vemrik {
 /// is a number for StrToFloat.
 std::optional<std::string> ruleLineProblem(std::string_view line);
 
+/// The rule line as an exported robot writes it: the blanks around its angle left out, so that
+/// the angle reads the same and the text fits the board's memory.
+std::string trimmedRule(std::string_view line);
+
 }  // namespace vemrik
