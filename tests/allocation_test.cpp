@@ -43,6 +43,16 @@ void* operator new(std::size_t n) {
     throw std::bad_alloc();
 }
 
+// std::stable_sort borrows its buffer through this one: left to the sanitizer's own, the buffer
+// would come from there and go back through the delete below.
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    try {
+        return operator new(n);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 // GCC sees malloc behind operator new once both are inlined and warns of a mismatch that is none.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpragmas"
@@ -52,6 +62,7 @@ void operator delete(void* p) noexcept {
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { operator delete(p); }
 #pragma GCC diagnostic pop
 
 using namespace vemrik;
