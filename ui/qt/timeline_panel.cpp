@@ -154,7 +154,7 @@ void TimelinePanel::claimRoom() {
     const auto height = [](const QWidget* w) { return w ? w->sizeHint().height() : 0; };
     const int frame = window_.frameGeometry().height() - window_.height();
     const int room = screen->availableGeometry().height() - frame - height(window_.menuWidget()) -
-                     height(window_.findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly));
+                     height(window_.statusBar());
     const int title =
         dock_->minimumSizeHint().height() - area->minimumSizeHint().expandedTo(area->minimumSize()).height();
     // The form keeps a third of the room, or less when it needs less; the rest may go to the chart.
