@@ -1,0 +1,104 @@
+#include "ui/commands.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "engine/run_control.h"
+#include "simulation/run_options.h"
+#include "ui/form.h"
+
+namespace vemrik {
+
+namespace {
+
+using K = CommandKind;
+using M = MenuId;
+
+constexpr Text kNoSubmenu{"", ""};
+constexpr Text kZoom{"&Powiększenie", "&Zoom"};
+constexpr Text kLanguage{"&Język", "&Language"};
+constexpr Text kSpeed{"S&zybkość", "&Speed"};
+
+constexpr std::array kMenus = {
+    MenuSpec{M::File, "file", {"&Plik", "&File"}},
+    MenuSpec{M::View, "view", {"&Widok", "&View"}},
+    MenuSpec{M::Simulation, "simulation", {"&Symulacja", "S&imulation"}},
+    MenuSpec{M::Help, "help", {"Po&moc", "&Help"}},
+};
+
+// Each language is named in its own tongue, the same whichever is spoken.
+constexpr std::array kCommands = {
+    Command{"file.new", M::File, kNoSubmenu, {"&Nowy", "&New"}, "Ctrl+N"},
+    Command{"file.open", M::File, kNoSubmenu, {"&Otwórz…", "&Open…"}, "Ctrl+O"},
+    Command{"file.examples", M::File, kNoSubmenu, {"Otwórz &przykład", "Open e&xample"}, "", K::Filled},
+    Command{"file.save", M::File, kNoSubmenu, {"&Zapisz", "&Save"}, "Ctrl+S"},
+    Command{"file.saveAs", M::File, kNoSubmenu, {"Zapisz &jako…", "Save &as…"}, "Ctrl+Shift+S"},
+    Command{"file.exportImage", M::File, kNoSubmenu, {"&Eksportuj obraz…", "&Export image…"}, "", K::Action, true},
+    Command{"file.print", M::File, kNoSubmenu, {"&Drukuj trasę…", "&Print track…"}, "Ctrl+P"},
+    Command{"file.arduino", M::File, kNoSubmenu, {"Eksportuj na &Arduino…", "Export to Ard&uino…"}, ""},
+    Command{"file.importTrack", M::File, kNoSubmenu, {"&Importuj trasę z obrazu…", "&Import track from picture…"}, ""},
+    Command{"file.undoImport", M::File, kNoSubmenu, {"Cofnij import&u", "Undo impor&t"}, ""},
+    Command{"file.recent", M::File, kNoSubmenu, {"Ostatnio o&twierane", "&Recent files"}, "", K::Filled},
+    Command{"file.robotLog", M::File, kNoSubmenu, {"Otwórz przebieg &robota…", "Open robot &log…"}, ""},
+    Command{"file.quit", M::File, kNoSubmenu, {"Za&kończ", "&Quit"}, "Ctrl+Q", K::Action, true},
+    Command{"view.zoom100", M::View, kZoom, {"×&1", "×&1"}, "", K::Choice},
+    Command{"view.zoom150", M::View, kZoom, {"×1,&5", "×1.&5"}, "", K::Choice},
+    Command{"view.zoom200", M::View, kZoom, {"×&2", "×&2"}, "", K::Choice},
+    Command{"view.polish", M::View, kLanguage, {"&Polski", "&Polski"}, "", K::Choice},
+    Command{"view.english", M::View, kLanguage, {"&English", "&English"}, "", K::Choice},
+    Command{"run.pause", M::Simulation, kNoSubmenu, {"P&auza", "&Pause"}, "Space", K::Action, false,
+            &TForm1::PauseClick},
+    Command{"run.stepBack", M::Simulation, kNoSubmenu, {"Krok wst&ecz", "Step &back"}, "", K::Action, false,
+            &TForm1::StepBackClick},
+    Command{"run.trail", M::Simulation, kNoSubmenu, {"&Pokaż ślad", "Show &trail"}, "", K::Toggle, true},
+    Command{"run.speed1", M::Simulation, kSpeed, {"×&1", "×&1"}, "", K::Choice},
+    Command{"run.speed2", M::Simulation, kSpeed, {"×&2", "×&2"}, "", K::Choice},
+    Command{"run.speed4", M::Simulation, kSpeed, {"×&4", "×&4"}, "", K::Choice},
+    Command{"run.seed", M::Simulation, kNoSubmenu, {"Ziarno &losowania…", "Random s&eed…"}, "", K::Action, true},
+    Command{"run.repeatable", M::Simulation, kNoSubmenu, {"Powtarzalne p&rzebiegi", "&Repeatable runs"}, "",
+            K::Toggle},
+    Command{"run.saveRun", M::Simulation, kNoSubmenu, {"Zapi&sz przebieg…", "Save r&un…"}, "", K::Action, true},
+    Command{"run.evaluate", M::Simulation, kNoSubmenu, {"&Oceń algorytm…", "E&valuate algorithm…"}, "",
+            K::Action, true},
+    Command{"run.inspector", M::Simulation, kNoSubmenu, {"&Inspektor reguł", "Rule &inspector"}, "", K::Toggle},
+    Command{"run.ruleCheck", M::Simulation, kNoSubmenu, {"Sp&rawdź reguły…", "Check &rules…"}, ""},
+    Command{"run.timeline", M::Simulation, kNoSubmenu, {"Przebieg w &czasie", "Run time&line"}, "", K::Toggle},
+    Command{"help.guide", M::Help, kNoSubmenu, {"&Przewodnik", "&Guide"}, "F1"},
+    Command{"help.about", M::Help, kNoSubmenu, {"&O programie", "&About Vemrik"}, ""},
+};
+
+bool speedIs(const TForm1& form, RunSpeed speed) { return form.Timer2.interval == runInterval(speed); }
+
+}  // namespace
+
+std::span<const MenuSpec> menus() { return kMenus; }
+
+std::span<const Command> commands() { return kCommands; }
+
+const Command* findCommand(std::string_view id) {
+    const auto it = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command& c) { return c.id == id; });
+    return it == kCommands.end() ? nullptr : &*it;
+}
+
+CommandState commandState(const TForm1& form, std::string_view id) {
+    if (id == "run.pause") return {runState(form.State, form.Timer2.enabled) == RunState::Running, false};
+    if (id == "run.stepBack") return {form.History.shown() > 0, false};
+    if (id == "run.trail") return {true, form.TrailShown};
+    if (id == "run.repeatable") return {true, form.engine.repeatableRuns};
+    if (id == "run.speed1") return {true, speedIs(form, RunSpeed::Normal)};
+    if (id == "run.speed2") return {true, speedIs(form, RunSpeed::Double)};
+    if (id == "run.speed4") return {true, speedIs(form, RunSpeed::Quadruple)};
+    return {};
+}
+
+std::string plainCaption(std::string_view text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+}  // namespace vemrik
