@@ -6,6 +6,7 @@
 #include "bench/bench_scenes.h"
 #include "map/map_editor.h"
 #include "ui/form.h"
+#include "ui/workspace_form.h"
 
 namespace vemrik::bench {
 
@@ -116,6 +117,37 @@ void Timer1TimerIdle(benchmark::State& state) {
     }
 }
 
+// The window's idle refresh tick with what follows every handled event: asking whether the work
+// still is the one saved.
+void Timer1TimerIdleModified(benchmark::State& state, Scene scene) {
+    TForm1 form;
+    prepareForm(form, scene);
+    form.TabbedNotebook1Change(kSimulationPage);
+    form.Shell.RedrawPending = 0;
+    const Workspace saved = captureWorkspace(form);
+    for (auto _ : state) {
+        form.Shell.TickCounter = 0;
+        form.Timer1Timer();
+        benchmark::DoNotOptimize(formHolds(form, saved));
+        benchmark::ClobberMemory();
+    }
+}
+
+// One tick of a running robot as the window makes it: the run timer's step and the refresh
+// tick's sensing and redraw, each event followed by the question whether the work is modified.
+void Timer2TimerRunning(benchmark::State& state, Scene scene) {
+    TForm1 form;
+    prepareForm(form, scene);
+    const Workspace saved = captureWorkspace(form);
+    for (auto _ : state) {
+        form.Timer2Timer();
+        benchmark::DoNotOptimize(formHolds(form, saved));
+        form.Timer1Timer();
+        benchmark::DoNotOptimize(formHolds(form, saved));
+        benchmark::ClobberMemory();
+    }
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(BitBtn2Click, empty, Scene::kEmpty);
@@ -141,5 +173,9 @@ BENCHMARK_CAPTURE(Image2MouseMoveAfterStroke, typical, Scene::kTypical);
 BENCHMARK_CAPTURE(Image2MouseMoveAfterStroke, busy, Scene::kBusy);
 BENCHMARK(BitBtn6ClickHundredRules);
 BENCHMARK(Timer1TimerIdle);
+BENCHMARK_CAPTURE(Timer1TimerIdleModified, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(Timer1TimerIdleModified, busy, Scene::kBusy);
+BENCHMARK_CAPTURE(Timer2TimerRunning, typical, Scene::kTypical);
+BENCHMARK_CAPTURE(Timer2TimerRunning, busy, Scene::kBusy);
 
 }  // namespace vemrik::bench
