@@ -1,6 +1,6 @@
 #include "app/errors.h"
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/decimal.h"
 #include "app/errors.h"
+#include "platform/decimal.h"
 
 namespace vemrik {
 

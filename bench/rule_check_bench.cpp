@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "algorithm/rule_text.h"
-#include "engine/rule_check.h"
+#include "analysis/rule_check.h"
 
 namespace vemrik::bench {
 

@@ -4,7 +4,7 @@
 
 #include "algorithm/rule_parse.h"
 #include "algorithm/rule_text.h"
-#include "engine/rule_reading.h"
+#include "engine/line_reading.h"
 
 namespace vemrik {
 

@@ -1,6 +1,6 @@
 #include "evaluation/evaluation_csv.h"
 
-#include "app/decimal.h"
+#include "platform/decimal.h"
 
 namespace vemrik {
 

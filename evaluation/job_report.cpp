@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/texts.h"
 #include "evaluation/summary.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

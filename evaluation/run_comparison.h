@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/run_log_reader.h"
 #include "engine/rule_table.h"
-#include "engine/run_log_reader.h"
 #include "evaluation/run_setup.h"
 
 namespace vemrik {

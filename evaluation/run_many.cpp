@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <mutex>
 
-#include "evaluation/workers.h"
+#include "platform/threads.h"
 
 namespace vemrik {
 

@@ -6,9 +6,9 @@
 
 #include "algorithm/rule_parse.h"
 #include "algorithm/rule_text.h"
-#include "app/texts.h"
 #include "engine/sensing.h"
 #include "map/map_view.h"
+#include "platform/texts.h"
 #include "raster/raster.h"
 #include "robot/robot_cells.h"
 #include "workspace/rule_line.h"

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/decimal.h"
-#include "app/texts.h"
+#include "platform/decimal.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -1,6 +1,6 @@
 #include "evaluation/sweep.h"
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

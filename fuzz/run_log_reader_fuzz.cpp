@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/run_csv.h"
+#include "analysis/run_log_reader.h"
 #include "engine/rule_table.h"
-#include "engine/run_csv.h"
-#include "engine/run_log_reader.h"
 #include "workspace/rule_line.h"
 
 namespace {

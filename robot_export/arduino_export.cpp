@@ -4,11 +4,11 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/system_error.h"
-#include "app/texts.h"
+#include "platform/files.h"
+#include "platform/system_error.h"
+#include "platform/texts.h"
 #include "robot_export/arduino_sketch.h"
 #include "robot_export/wiring_svg.h"
-#include "workspace/workspace_file.h"
 
 namespace vemrik {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/files.h"
 #include "robot_export/sketch_plan.h"
-#include "workspace/workspace_file.h"
 
 namespace vemrik {
 

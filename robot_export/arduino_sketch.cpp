@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "app/decimal.h"
-#include "engine/run_csv.h"
+#include "analysis/run_csv.h"
+#include "platform/decimal.h"
 #include "robot_export/default_pins.h"
 #include "robot_export/sketch_size.h"
 

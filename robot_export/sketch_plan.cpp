@@ -1,8 +1,8 @@
 #include "robot_export/sketch_plan.h"
 
-#include "app/texts.h"
 #include "engine/engine.h"
 #include "engine/rule_table.h"
+#include "platform/texts.h"
 #include "robot_export/sketch_size.h"
 #include "workspace/rule_line.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/texts.h"
-#include "engine/run_csv.h"
+#include "analysis/run_csv.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/texts.h"
 #include "engine/sensing.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

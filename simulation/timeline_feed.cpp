@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

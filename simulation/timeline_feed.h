@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/rule_reading.h"
-#include "engine/run_log_reader.h"
+#include "analysis/rule_reading.h"
+#include "analysis/run_log_reader.h"
 #include "engine/run_record.h"
 #include "simulation/run_timeline.h"
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <new>
 
-#include "engine/run_csv.h"
-#include "engine/run_log_reader.h"
+#include "analysis/run_csv.h"
+#include "analysis/run_log_reader.h"
 #include "evaluation/headless_run.h"
 #include "evaluation/run_comparison.h"
 #include "scenes/scenes.h"

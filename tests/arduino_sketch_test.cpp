@@ -9,10 +9,10 @@
 #include <set>
 #include <sstream>
 
+#include "analysis/run_csv.h"
+#include "cli/eval_command.h"
 #include "engine/rule_table.h"
-#include "engine/run_csv.h"
 #include "engine/step.h"
-#include "evaluation/cli/eval_command.h"
 #include "robot_export/arduino_export.h"
 #include "tests/csv_fields.h"
 #include "tests/sketch_cases.h"

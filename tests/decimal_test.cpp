@@ -1,6 +1,6 @@
 // Number texts, built twice: with the desktop's conversions, and with the page's, which must give
 // what the desktop's library gives, as the page has no floating-point to_chars of its own.
-#include "app/decimal.h"
+#include "platform/decimal.h"
 
 #include <gtest/gtest.h>
 

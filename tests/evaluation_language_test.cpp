@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/texts.h"
-#include "evaluation/cli/eval_command.h"
-#include "evaluation/cli/language_option.h"
+#include "cli/eval_command.h"
+#include "cli/language_option.h"
+#include "platform/texts.h"
 
 using namespace vemrik;
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "evaluation/cli/eval_command.h"
+#include "cli/eval_command.h"
 #include "evaluation/headless_run.h"
 #include "evaluation/run_many.h"
 #include "evaluation/run_setup.h"

@@ -8,7 +8,7 @@
 #include <limits>
 #include <sstream>
 
-#include "evaluation/cli/eval_command.h"
+#include "cli/eval_command.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/grading.h"
 #include "evaluation/grade/printable_text.h"

@@ -1,5 +1,5 @@
 // The rule check and the inspector's odds, on lists and robots worked out by hand.
-#include "engine/rule_check.h"
+#include "analysis/rule_check.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include "analysis/rule_texts.h"
 #include "engine/engine.h"
-#include "engine/rule_texts.h"
 #include "robot/robot_cells.h"
 
 using namespace vemrik;

@@ -5,8 +5,8 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/run_csv.h"
-#include "engine/run_log_reader.h"
+#include "analysis/run_csv.h"
+#include "analysis/run_log_reader.h"
 #include "engine/run_record.h"
 #include "evaluation/run_comparison.h"
 #include "tests/evaluation_tracks.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/run_csv.h"
+#include "analysis/run_csv.h"
 #include "scenes/scenes.h"
 #include "simulation/run_options.h"
 #include "simulation/run_status.h"

@@ -1,5 +1,5 @@
 // Choosing the language and saying the core's messages in it.
-#include "app/texts.h"
+#include "platform/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <tuple>
 
-#include "app/language.h"
-#include "app/system_error.h"
-#include "engine/rule_texts.h"
+#include "analysis/rule_texts.h"
+#include "platform/language.h"
+#include "platform/system_error.h"
 #include "simulation/run_status.h"
 
 using namespace vemrik;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

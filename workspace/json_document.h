@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

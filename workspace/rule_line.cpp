@@ -3,7 +3,7 @@
 #include "algorithm/rule_parse.h"
 #include "algorithm/rule_text.h"
 #include "app/errors.h"
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

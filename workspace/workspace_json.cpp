@@ -7,7 +7,7 @@
 #include <span>
 
 #include "app/program_state.h"
-#include "app/texts.h"
+#include "platform/texts.h"
 #include "workspace/json_document.h"
 #include "workspace/rule_line.h"
 

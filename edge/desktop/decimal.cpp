@@ -1,5 +1,5 @@
 // Numbers as text on the desktop: the C++ library's own conversions, locale-free.
-#include "app/decimal.h"
+#include "platform/decimal.h"
 
 #include <charconv>
 

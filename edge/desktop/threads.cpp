@@ -1,10 +1,10 @@
 // Workers on a desktop: threads, one per core.
+#include "platform/threads.h"
+
 #include <algorithm>
 #include <system_error>
 #include <thread>
 #include <vector>
-
-#include "evaluation/workers.h"
 
 namespace vemrik {
 

@@ -1,7 +1,7 @@
 // Numbers as text in the page, whose C++ library cannot convert floating point to and from text
 // itself: through printf and strtod, which the page's never-changed "C" locale keeps locale-free.
 // Written to give exactly what the desktop's std::to_chars and std::from_chars give.
-#include "app/decimal.h"
+#include "platform/decimal.h"
 
 #include <algorithm>
 #include <cerrno>

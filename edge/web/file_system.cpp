@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/system_error.h"
-#include "app/texts.h"
-#include "workspace/workspace_file.h"
+#include "platform/files.h"
+#include "platform/system_error.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

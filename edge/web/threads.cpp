@@ -1,5 +1,5 @@
 // Workers in a page: its module has one thread, so every run is this one's.
-#include "evaluation/workers.h"
+#include "platform/threads.h"
 
 namespace vemrik {
 

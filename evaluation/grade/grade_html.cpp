@@ -1,9 +1,9 @@
 #include <filesystem>
 
-#include "app/texts.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -1,9 +1,9 @@
-#include "app/decimal.h"
-#include "app/texts.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
 #include "evaluation/run_many.h"
+#include "platform/decimal.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

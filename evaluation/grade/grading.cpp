@@ -4,8 +4,8 @@
 #include <atomic>
 #include <tuple>
 
-#include "app/texts.h"
 #include "evaluation/run_setup.h"
+#include "platform/texts.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {

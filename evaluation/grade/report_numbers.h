@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/decimal.h"
-#include "app/texts.h"
+#include "platform/decimal.h"
+#include "platform/texts.h"
 
 namespace vemrik::report {
 

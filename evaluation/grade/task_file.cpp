@@ -1,9 +1,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/texts.h"
 #include "evaluation/grade/task.h"
 #include "evaluation/run_setup.h"
+#include "platform/texts.h"
 #include "workspace/json_document.h"
 #include "workspace/workspace_file.h"
 

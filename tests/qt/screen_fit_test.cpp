@@ -1,6 +1,6 @@
 #include "ui/qt/screen_fit.h"
 
-#include "engine/run_log_reader.h"
+#include "analysis/run_log_reader.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/program_window.h"

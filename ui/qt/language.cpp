@@ -16,7 +16,7 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/language.h"
+#include "platform/language.h"
 
 namespace vemrik {
 

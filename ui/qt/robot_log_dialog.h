@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "engine/run_log_reader.h"
+#include "analysis/run_log_reader.h"
 #include "evaluation/run_comparison.h"
 
 class QAction;

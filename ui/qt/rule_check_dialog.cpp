@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "engine/rule_check.h"
-#include "engine/rule_texts.h"
+#include "analysis/rule_check.h"
+#include "analysis/rule_texts.h"
 #include "robot/robot_cells.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "algorithm/rule_text.h"
-#include "engine/rule_texts.h"
+#include "analysis/rule_texts.h"
 #include "robot/robot_cells.h"
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/rule_reading.h"
+#include "analysis/rule_reading.h"
 
 class QAction;
 class QDockWidget;

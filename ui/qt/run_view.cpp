@@ -11,13 +11,13 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "analysis/run_csv.h"
 #include "engine/run_control.h"
-#include "engine/run_csv.h"
+#include "platform/files.h"
 #include "simulation/run_status.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
-#include "workspace/workspace_file.h"
 
 namespace vemrik {
 

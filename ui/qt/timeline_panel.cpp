@@ -23,12 +23,12 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/files.h"
 #include "robot/robot_cells.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/timeline_widget.h"
-#include "workspace/workspace_file.h"
 
 namespace vemrik {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/run_log_reader.h"
+#include "analysis/run_log_reader.h"
 #include "simulation/run_timeline.h"
 #include "simulation/timeline_feed.h"
 

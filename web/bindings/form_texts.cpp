@@ -3,10 +3,10 @@
 #include <nlohmann/json.hpp>
 
 #include "algorithm/rule_text.h"
-#include "engine/rule_check.h"
-#include "engine/rule_reading.h"
+#include "analysis/rule_check.h"
+#include "analysis/rule_reading.h"
+#include "analysis/rule_texts.h"
 #include "engine/rule_table.h"
-#include "engine/rule_texts.h"
 #include "engine/run_control.h"
 #include "robot/robot_cells.h"
 #include "simulation/run_status.h"

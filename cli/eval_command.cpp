@@ -1,4 +1,4 @@
-#include "evaluation/cli/eval_command.h"
+#include "cli/eval_command.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,15 +6,15 @@
 #include <optional>
 #include <set>
 
-#include "app/texts.h"
-#include "evaluation/cli/arduino_command.h"
-#include "evaluation/cli/grade_command.h"
-#include "evaluation/cli/option_once.h"
+#include "cli/arduino_command.h"
+#include "cli/grade_command.h"
+#include "cli/option_once.h"
 #include "evaluation/evaluation_csv.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/job_limits.h"
 #include "evaluation/job_report.h"
 #include "evaluation/sweep.h"
+#include "platform/texts.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {

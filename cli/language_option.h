@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "platform/language.h"
 
 namespace vemrik {
 

@@ -1,4 +1,4 @@
-#include "evaluation/cli/language_option.h"
+#include "cli/language_option.h"
 
 namespace vemrik {
 

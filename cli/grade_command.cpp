@@ -1,16 +1,16 @@
-#include "evaluation/cli/grade_command.h"
+#include "cli/grade_command.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <set>
 
-#include "app/system_error.h"
-#include "app/texts.h"
-#include "evaluation/cli/eval_command.h"
-#include "evaluation/cli/option_once.h"
+#include "cli/eval_command.h"
+#include "cli/option_once.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
+#include "platform/system_error.h"
+#include "platform/texts.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {

@@ -1,4 +1,4 @@
-#include "app/texts.h"
+#include "platform/texts.h"
 
 #include <atomic>
 #include <cstdio>

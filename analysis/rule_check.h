@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/rule_reading.h"
+#include "analysis/rule_reading.h"
 
 namespace vemrik {
 

@@ -1,9 +1,9 @@
-#include "engine/rule_texts.h"
+#include "analysis/rule_texts.h"
 
 #include <algorithm>
 
 #include "algorithm/rule_text.h"
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/texts.h"
-#include "evaluation/cli/eval_command.h"
-#include "evaluation/cli/language_option.h"
+#include "cli/eval_command.h"
+#include "cli/language_option.h"
+#include "platform/texts.h"
 #include "workspace/size_limit_signal.h"
 
 int main(int argc, char** argv) {

@@ -1,8 +1,8 @@
-#include "app/system_error.h"
+#include "platform/system_error.h"
 
 #include <cerrno>
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

@@ -1,14 +1,14 @@
-#include "evaluation/cli/arduino_command.h"
+#include "cli/arduino_command.h"
 
 #include <charconv>
 #include <filesystem>
 #include <optional>
 #include <set>
 
-#include "app/texts.h"
+#include "cli/eval_command.h"
+#include "cli/option_once.h"
 #include "engine/engine.h"
-#include "evaluation/cli/eval_command.h"
-#include "evaluation/cli/option_once.h"
+#include "platform/texts.h"
 #include "robot_export/arduino_export.h"
 #include "workspace/workspace_file.h"
 

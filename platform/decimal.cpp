@@ -1,4 +1,4 @@
-#include "app/decimal.h"
+#include "platform/decimal.h"
 
 namespace vemrik {
 

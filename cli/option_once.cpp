@@ -1,6 +1,6 @@
-#include "evaluation/cli/option_once.h"
+#include "cli/option_once.h"
 
-#include "app/texts.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 

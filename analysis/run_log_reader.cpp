@@ -1,4 +1,4 @@
-#include "engine/run_log_reader.h"
+#include "analysis/run_log_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -7,12 +7,12 @@
 #include <limits>
 #include <utility>
 
-#include "app/decimal.h"
-#include "app/texts.h"
+#include "analysis/run_csv.h"
 #include "engine/rule_table.h"
-#include "engine/run_csv.h"
+#include "platform/decimal.h"
+#include "platform/files.h"
+#include "platform/texts.h"
 #include "workspace/rule_line.h"
-#include "workspace/workspace_file.h"
 
 namespace vemrik {
 

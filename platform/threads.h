@@ -4,6 +4,8 @@
 
 namespace vemrik {
 
+// The evaluation's workers: threads on the desktop, the calling thread alone in the page (edge/).
+
 /// How many workers the machine offers at once; at least 1.
 int workerSlots();
 

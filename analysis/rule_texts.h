@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/rule_check.h"
-#include "engine/rule_reading.h"
+#include "analysis/rule_check.h"
+#include "analysis/rule_reading.h"
 
 namespace vemrik {
 

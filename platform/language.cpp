@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "platform/language.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "engine/rule_check.h"
+#include "analysis/rule_check.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,10 +1,10 @@
-#include "engine/run_csv.h"
+#include "analysis/run_csv.h"
 
 #include <array>
 #include <charconv>
 #include <type_traits>
 
-#include "app/decimal.h"
+#include "platform/decimal.h"
 
 namespace vemrik {
 
