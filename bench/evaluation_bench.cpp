@@ -20,7 +20,7 @@ namespace {
 RunSetup typicalSetup(bool withStop) {
     TForm1 form;
     applyWorkspace(form, typicalScene());
-    if (!withStop) form.State.MapGrid.at(10, 20) = kLine;
+    if (!withStop) form.engine.editTrack([](ProgramState& s) { return (s.MapGrid.at(10, 20) = kLine), true; });
     return std::move(*prepareRun(captureWorkspace(form)).setup);
 }
 

@@ -14,7 +14,8 @@ namespace {
 void BM_StepsWithNoise(benchmark::State& state) {
     TForm1 form;
     applyWorkspace(form, typicalScene());
-    form.State.MapGrid.at(10, 20) = kLine;  // no stop: every run laps to its limit
+    // No stop: every run laps to its limit.
+    form.engine.editTrack([](ProgramState& s) { return (s.MapGrid.at(10, 20) = kLine), true; });
     RunSetup setup = std::move(*prepareRun(captureWorkspace(form)).setup);
     if (state.range(0) != 0) setup.noise = {0.05, 5.0, 10.0};
     constexpr int kSteps = 100000;

@@ -52,9 +52,11 @@ void BitBtn5ClickTurned(benchmark::State& state, Scene scene) {
 // After a map edit the simulation page paints its track again: one cell changes every time.
 void BitBtn5ClickAfterEdit(benchmark::State& state, Scene scene) {
     repeat(state, scene, [](TForm1& f) {
-        std::int32_t& cell = f.State.MapGrid.at(69, 39);
-        cell = cell == kMapEmpty ? kLine : kMapEmpty;
-        f.engine.trackEdited();
+        f.engine.editTrack([](ProgramState& s) {
+            std::int32_t& cell = s.MapGrid.at(69, 39);
+            cell = cell == kMapEmpty ? kLine : kMapEmpty;
+            return true;
+        });
         f.BitBtn5Click();
     });
 }
@@ -84,7 +86,7 @@ void Image2MouseMoveAfterStroke(benchmark::State& state, Scene scene) {
         if (added)
             form.Button10Click();
         else
-            appendStroke(form.State.StrokeList, 300, 200, 340, 230), form.engine.trackEdited();
+            form.engine.editTrack([](ProgramState& s) { return appendStroke(s.StrokeList, 300, 200, 340, 230), true; });
         added = !added;
         form.Image2MouseMove(300, 200);
         benchmark::ClobberMemory();
@@ -97,7 +99,7 @@ void BitBtn6ClickHundredRules(benchmark::State& state) {
     TForm1 form;
     prepareForm(form, Scene::kBusy);
     for (auto _ : state) {
-        form.State.SensorStates.fill(1);
+        for (int k = 0; k < kSensorSlots; ++k) form.engine.setSensorState(k, true);
         form.BitBtn6Click();
         benchmark::ClobberMemory();
     }
@@ -124,7 +126,7 @@ void Timer1TimerIdleModified(benchmark::State& state, Scene scene) {
     prepareForm(form, scene);
     form.TabbedNotebook1Change(kSimulationPage);
     form.Shell.RedrawPending = 0;
-    const Workspace saved = captureWorkspace(form);
+    const WorkVersion saved = form.engine.workVersion();
     for (auto _ : state) {
         form.Shell.TickCounter = 0;
         form.Timer1Timer();
@@ -138,7 +140,7 @@ void Timer1TimerIdleModified(benchmark::State& state, Scene scene) {
 void Timer2TimerRunning(benchmark::State& state, Scene scene) {
     TForm1 form;
     prepareForm(form, scene);
-    const Workspace saved = captureWorkspace(form);
+    const WorkVersion saved = form.engine.workVersion();
     for (auto _ : state) {
         form.Timer2Timer();
         benchmark::DoNotOptimize(formHolds(form, saved));

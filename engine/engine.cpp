@@ -8,13 +8,13 @@
 
 namespace vemrik {
 
-Engine::Engine() { createState(state); }
+Engine::Engine() { createState(state_); }
 
 /// The engine's run for a tick: it senses a painted layer through the sample points, steps by
 /// the rule table, and keeps a record and a log of every step.
 class Engine::Ticked {
 public:
-    Ticked(Engine& e, const Raster* track, Memo* log) : e_(e), s_(e.state), track_(track), log_(log) {}
+    Ticked(Engine& e, const Raster* track, Memo* log) : e_(e), s_(e.state_), track_(track), log_(log) {}
 
     void placeIfHeld() {
         wasHeld_ = s_.ReturnToStart == 1;
@@ -28,16 +28,20 @@ public:
     }
     void keepSensed(Sensed sensed) {
         recordSensed(s_, sensed, e_.samples_.counted());
-        if (!wasHeld_ && s_.ReturnToStart == 1) e_.record.noteStopSeen();
+        if (!wasHeld_ && s_.ReturnToStart == 1) e_.run_.record.noteStopSeen();
+    }
+    void beforeStep() {
+        if (e_.observer_) e_.observer_->beforeStep(e_);
     }
     const Candidates& candidates() const { return e_.table_.candidates(patternOf(s_.SensorStates)); }
-    std::uint32_t draw() { return static_cast<std::uint32_t>(e_.randomEngine()); }
+    std::uint32_t draw() { return static_cast<std::uint32_t>(e_.run_.draws()); }
     NextPose next(const Candidates& c, int choice) const { return nextPose(s_, c, choice); }
     void moveTo(const NextPose& next) {
         const float fromX = s_.RobotPosX, fromY = s_.RobotPosY;
         vemrik::moveTo(s_, next, log_);
-        e_.record.recordStep(fromX, fromY, s_, next.rule, e_.rules);
+        e_.run_.record.recordStep(fromX, fromY, s_, next.rule, e_.rules_);
         acted_ = next.rule;
+        if (e_.observer_) e_.observer_->stepped(e_);
     }
     /// The list index of the rule that acted in the step, or kNoRule.
     int acted() const { return acted_; }
@@ -54,37 +58,71 @@ private:
 PoseTransform Engine::placeAndSense(const Raster& trackLayer, NoiseDraws* noise) {
     Ticked run(*this, &trackLayer, nullptr);
     tick<TickPart::Sense>(run, noise);
-    return currentPose(state);
+    return currentPose(state_);
 }
 
-int Engine::step(Memo* log) {
-    table_.follow(rules);
-    Ticked run(*this, nullptr, log);
-    if (tick<TickPart::Step>(run, nullptr) == TickEnd::NotFinite) throw NonFiniteStepError();
+int Engine::advance(std::uint64_t steps, Memo* log, const Raster* track, NoiseDraws* noise, bool senseLast) {
+    table_.follow(rules_);
+    Ticked run(*this, track, log);
+    if (vemrik::advance(run, noise, steps, senseLast && track) < steps) throw NonFiniteStepError();
     return run.acted();
 }
 
-RunSnapshot Engine::snapshot() const { return {momentOf(state, record.stopPending()), randomEngine, record}; }
+void Engine::setRuleAngle(int angle) {
+    if (angle == ruleAngle_) return;
+    ruleAngle_ = angle;
+    anglesVersion_ = newStamp();
+}
 
-void Engine::restore(const RunSnapshot& run) {
-    putMoment(state, run.moment);
-    randomEngine = run.draws;
-    record = run.record;
+void Engine::setStartHeading(int heading) {
+    headingFromTrackBar(state_, heading);
+    if (heading == startHeading_) return;
+    startHeading_ = heading;
+    anglesVersion_ = newStamp();
+}
+
+void Engine::addRule(std::string_view line) {
+    rules_.add(line);
+    run_.record.followList(rules_);
+}
+
+void Engine::deleteRule(int i) {
+    rules_.erase(i);
+    run_.record.followList(rules_);
+}
+
+void Engine::setRules(RuleList rules) {
+    rules_ = std::move(rules);
+    run_.record.followList(rules_);
+}
+
+void Engine::setSensorState(int sensor, bool on) {
+    state_.SensorStates.at(static_cast<std::size_t>(sensor)) = on ? 1 : 0;
+}
+
+RunSnapshot Engine::snapshot() const {
+    return {momentOf(state_, run_.record.stopPending()), run_.draws, run_.record};
+}
+
+void Engine::restore(RunSnapshot run) {
+    putMoment(state_, run.moment);
+    run_.draws = run.draws;
+    run_.record = std::move(run.record);
 }
 
 Workspace Engine::work() const {
     Workspace ws;
-    ws.robot = state.RobotGrid;
-    ws.map = state.MapGrid;
-    ws.strokes = state.StrokeList;
-    ws.rules = rules;
-    ws.ruleAngle = ruleAngle;
-    ws.startHeading = startHeading;
+    ws.robot = state_.RobotGrid;
+    ws.map = state_.MapGrid;
+    ws.strokes = state_.StrokeList;
+    ws.rules = rules_;
+    ws.ruleAngle = ruleAngle_;
+    ws.startHeading = startHeading_;
     return ws;
 }
 
 void Engine::load(const Workspace& ws) {
-    ProgramState& s = state;
+    ProgramState& s = state_;
     s.ReturnToStart = 1;
     s.RobotPosX = s.RobotPosY = s.RobotHeading = 0.0f;
     s.SensorStates.fill(0);
@@ -93,26 +131,34 @@ void Engine::load(const Workspace& ws) {
     s.RobotGrid = ws.robot;
     s.MapGrid = ws.map;
     s.StrokeList = ws.strokes;
-    rules = ws.rules;
-    ruleAngle = ws.ruleAngle;
-    startHeading = ws.startHeading;
-    robotEdited();
-    trackEdited();
-    anglesEdited();
-    record.clear();  // an old trail and old counts belong to the old track
+    rules_ = ws.rules;
+    ruleAngle_ = ws.ruleAngle;
+    startHeading_ = ws.startHeading;
+    robotVersion_ = newStamp();
+    trackVersion_ = newStamp();
+    anglesVersion_ = newStamp();
+    run_.running = false;
+    run_.record.clear();  // an old trail and old counts belong to the old track
+    run_.record.followList(rules_);
     // As after start-up, so a run does not depend on how many draws came before.
     restartDraws();
 }
 
 void Engine::start() {
-    startRun(state, startHeading);
-    record.clear();
-    if (repeatableRuns) restartDraws();
+    startRun(state_, startHeading_);
+    run_.record.clear();
+    if (run_.repeatable) restartDraws();
 }
 
 void Engine::sendBack() {
-    sendBackToStart(state, startHeading);
-    record.clearTrail();
+    sendBackToStart(state_, startHeading_);
+    run_.record.clearTrail();
 }
+
+void Engine::switchOn() { switchRunOn(state_, run_.running); }
+
+void Engine::switchOff() { switchRunOff(state_, run_.running); }
+
+void Engine::stopIfHeld() { stopTimerIfHeld(state_, run_.running); }
 
 }  // namespace vemrik

@@ -8,12 +8,7 @@ namespace vemrik {
 
 namespace {
 
-RunMoment momentOf(const Engine& e) { return momentOf(e.state, e.record.stopPending()); }
-
-void putMoment(Engine& e, const RunMoment& m) {
-    putMoment(e.state, m);
-    e.record.keepStopPending(m.stopPending);
-}
+RunMoment momentOf(const Engine& e) { return momentOf(e.state(), e.record().stopPending()); }
 
 }  // namespace
 
@@ -22,12 +17,12 @@ void RunHistory::begin(const Engine& e) {
     start_ = momentOf(e);
     robot_ = e.robotVersion();
     track_ = e.trackVersion();
-    rules_ = e.rules;
+    rules_ = e.rules();
     kept_.clear();
     // Reserved once, so no step of a run allocates; untouched pages cost nothing.
     kept_.reserve(kHistoryBound);
     draws_.clear();
-    keepDraws(0, e.randomEngine);
+    keepDraws(0, e.run().draws);
     steps_ = shown_ = 0;
     attempted_ = false;
 }
@@ -48,7 +43,7 @@ void RunHistory::forget() {
 
 bool RunHistory::follow(const Engine& e) {
     if (!active()) return false;
-    if (e.robotVersion() != robot_ || e.trackVersion() != track_ || e.rules.stamp() != rules_.stamp())
+    if (e.robotVersion() != robot_ || e.trackVersion() != track_ || e.rules().stamp() != rules_.stamp())
         end(HistoryEnd::Edited);
     return active();
 }
@@ -75,36 +70,41 @@ void RunHistory::beforeStep(const Engine& e) {
     }
     // The try before failed after its draw, perhaps: from here the source is not the kept one
     // wound on.
-    if (attempted_) keepDraws(steps_, e.randomEngine);
+    if (attempted_) keepDraws(steps_, e.run().draws);
     attempted_ = true;
-    fromX_ = e.state.RobotPosX;
-    fromY_ = e.state.RobotPosY;
+    fromX_ = e.state().RobotPosX;
+    fromY_ = e.state().RobotPosY;
 }
 
 void RunHistory::stepped(const Engine& e) {
     if (!active()) return;
-    const RunRow& row = e.record.row(e.record.rowCount() - 1);
+    const RunRow& row = e.record().row(e.record().rowCount() - 1);
     kept_.push_back({momentOf(e), fromX_, fromY_, row.rule, row.stop});
     shown_ = ++steps_;
     attempted_ = false;
-    if (steps_ % kDrawsInterval == 0) keepDraws(steps_, e.randomEngine);
+    if (steps_ % kDrawsInterval == 0) keepDraws(steps_, e.run().draws);
 }
 
 void RunHistory::show(Engine& e, std::uint64_t step) {
     if (!active() || step > steps_) return;
     const auto kept = std::prev(std::upper_bound(
         draws_.begin(), draws_.end(), step, [](std::uint64_t n, const KeptDraws& k) { return n < k.step; }));
-    e.randomEngine = kept->draws;
-    e.randomEngine.discard(step - kept->step);
-    e.record.clear();
-    e.record.followList(rules_);
-    for (std::uint64_t i = 0; i < step; ++i) {
-        const KeptStep& k = kept_[i];
-        putMoment(e, k.after);
-        e.record.keepStopPending(k.stop);
-        e.record.recordFollowed(k.fromX, k.fromY, e.state, k.rule);
-    }
-    putMoment(e, step == 0 ? start_ : kept_[step - 1].after);
+    e.rewriteRun([&](RunSnapshot& run) {
+        run.draws = kept->draws;
+        run.draws.discard(step - kept->step);
+        run.record.clear();
+        run.record.followList(rules_);
+        // The record reads only the pose and senses after each step.
+        ProgramState after;
+        for (std::uint64_t i = 0; i < step; ++i) {
+            const KeptStep& k = kept_[i];
+            putMoment(after, k.after);
+            run.record.keepStopPending(k.stop);
+            run.record.recordFollowed(k.fromX, k.fromY, after, k.rule);
+        }
+        run.moment = step == 0 ? start_ : kept_[step - 1].after;
+        run.record.keepStopPending(run.moment.stopPending);
+    });
     shown_ = step;
     attempted_ = false;
 }

@@ -8,12 +8,12 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
+#include "engine/engine.h"
 #include "engine/rule_list.h"
 #include "engine/run_snapshot.h"
 
 namespace vemrik {
 
-class Engine;
 
 /// Most steps since "Start" that can be shown again; a longer run ends its history.
 inline constexpr std::uint64_t kHistoryBound = 100000;
@@ -27,8 +27,9 @@ enum class HistoryEnd { NotStarted, Edited, TooLong, SentBack };
 /// the nearest kept one and rebuilds the run record from the kept steps, so no sensing or step
 /// is done again: any step of a run at the bound is shown within a few milliseconds. Memory:
 /// sizeof(KeptStep) (72 bytes) a step, some 7 MB at the bound, and 5 kB per kept random source.
-/// Nothing of the run depends on it until a step is shown again.
-class RunHistory {
+/// Nothing of the run depends on it until a step is shown again. It observes the engine's steps
+/// (Engine::observe).
+class RunHistory final : public StepObserver {
 public:
     /// Steps between two kept random sources; winding on from one costs a few microseconds.
     static constexpr std::uint64_t kDrawsInterval = 4096;
@@ -44,9 +45,9 @@ public:
     bool follow(const Engine& e);
 
     /// Before a step: a step from an earlier shown step forgets the later ones.
-    void beforeStep(const Engine& e);
+    void beforeStep(const Engine& e) override;
     /// After a step that succeeded.
-    void stepped(const Engine& e);
+    void stepped(const Engine& e) override;
 
     /// Puts the engine, its random source and its run record at step `step` (0 is "Start"); a
     /// step outside 0 .. steps() does nothing.

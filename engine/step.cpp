@@ -21,14 +21,6 @@ Stride strideAlong(float heading) {
             static_cast<float>(kStepLength * std::sin(static_cast<double>(theta)))};
 }
 
-NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice) {
-    NextPose p = turnBy(s, candidates, choice);
-    const Stride d = strideAlong(p.heading);
-    p.x = s.RobotPosX + d.dx;
-    p.y = s.RobotPosY + d.dy;
-    return p;
-}
-
 void logStep(Memo& log, const NextPose& p) {
     log.append(FloatToStr(p.heading));
     log.append("XXX");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <concepts>
 #include <cstdint>
 #include <cstring>
 
@@ -19,6 +20,21 @@ struct NextPose {
     float x = 0.0f;
     float y = 0.0f;
     int rule = kNoRule;
+};
+
+/// The robot's pose under the program state's names: all a run without a window keeps of it.
+struct RobotPose {
+    float RobotPosX = 0.0f;
+    float RobotPosY = 0.0f;
+    float RobotHeading = 0.0f;
+};
+
+/// A pose a step reads and writes: the program state or a RobotPose.
+template <class P>
+concept StepPose = requires(P& p) {
+    { p.RobotPosX } -> std::same_as<float&>;
+    { p.RobotPosY } -> std::same_as<float&>;
+    { p.RobotHeading } -> std::same_as<float&>;
 };
 
 /// The move of one step along a heading: 3 pixels, each axis rounded to single.
@@ -53,7 +69,8 @@ private:
 
 /// The heading after turning by candidate `choice` (no turn for a choice of `count` or none at
 /// all) and the rule that acted; the position is left at 0.
-inline NextPose turnBy(const ProgramState& s, const Candidates& candidates, int choice) {
+template <StepPose P>
+NextPose turnBy(const P& s, const Candidates& candidates, int choice) {
     NextPose p;
     p.heading = s.RobotHeading;
     // Slot `count` holds 0, so choosing it, like choosing with no candidates, keeps the heading.
@@ -66,11 +83,18 @@ inline NextPose turnBy(const ProgramState& s, const Candidates& candidates, int 
 
 /// The pose after turning by candidate `choice` and moving 3 pixels along the new heading;
 /// changes nothing.
-NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice);
+template <StepPose P>
+NextPose nextPose(const P& s, const Candidates& candidates, int choice) {
+    NextPose p = turnBy(s, candidates, choice);
+    const Stride d = strideAlong(p.heading);
+    p.x = s.RobotPosX + d.dx;
+    p.y = s.RobotPosY + d.dy;
+    return p;
+}
 
 /// nextPose with the stride taken from a cache.
-inline NextPose nextPose(const ProgramState& s, const Candidates& candidates, int choice,
-                         StrideCache& strides) {
+template <StepPose P>
+NextPose nextPose(const P& s, const Candidates& candidates, int choice, StrideCache& strides) {
     NextPose p = turnBy(s, candidates, choice);
     const Stride& d = strides.along(p.heading);
     p.x = s.RobotPosX + d.dx;
@@ -87,7 +111,8 @@ inline bool isFinite(const NextPose& p) {
 void logStep(Memo& log, const NextPose& p);
 
 /// Puts the robot at `p`, logs the step when a log is given.
-inline void moveTo(ProgramState& s, const NextPose& p, Memo* log) {
+template <StepPose P>
+void moveTo(P& s, const NextPose& p, Memo* log) {
     if (log) logStep(*log, p);
     s.RobotHeading = p.heading;
     s.RobotPosX = p.x;

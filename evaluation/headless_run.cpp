@@ -35,10 +35,7 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
 }
 
 bool HeadlessRun::step() noexcept {
-    // The window's order: the step acts on the last sensing, and the next one follows the move.
-    if (tick<TickPart::Step>(*this, noise()) == TickEnd::NotFinite) return false;
-    tick<TickPart::Sense>(*this, noise());
-    return true;
+    return advance(*this, noise(), 1, true) == 1;
 }
 
 bool HeadlessRun::beyondReach() const {

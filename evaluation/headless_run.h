@@ -5,7 +5,6 @@
 #include <optional>
 #include <random>
 
-#include "app/program_state.h"
 #include "engine/noise.h"
 #include "engine/step.h"
 #include "engine/turned_samples.h"
@@ -35,7 +34,7 @@ struct RunResult {
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
 /// that the next redraw does, again and again. The seed drives the generator as
-/// Engine::randomEngine.seed(seed) before "Start" does: one draw per step. The setup's noise, if
+/// Engine::setSeed(seed) and Engine::restartDraws() before "Start" do: one draw per step. The setup's noise, if
 /// any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's
 /// sensor states flipped. Sensing and stepping are the window's own tick (engine/run_tick.h).
 class HeadlessRun {
@@ -75,8 +74,9 @@ public:
     int lastRule() const { return rule_; }
 
     // What a tick asks of a run (run_tick.h): the setup's classified track and rule table, the
-    // pose placed once, and nothing kept of a step but its rule.
+    // pose placed once, no observer, and nothing kept of a step but its rule.
     void placeIfHeld() {}
+    void beforeStep() {}
     Sensed sense() { return turned_.sense(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading); }
     void keepSensed(Sensed sensed) {
         pattern_ = sensed.pattern;
@@ -114,8 +114,7 @@ private:
     std::mt19937 engine_;
     /// Empty without noise: then nothing but the rule choice is drawn.
     std::optional<NoiseDraws> noise_;
-    /// Only the pose is used; the step's arithmetic works on it.
-    ProgramState pose_;
+    RobotPose pose_;
     /// The stride of the current heading and the sample points turned by it, kept between steps
     /// that go straight on.
     StrideCache strides_;

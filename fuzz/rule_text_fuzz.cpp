@@ -17,9 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vemrik;
     if (size == 0) return 0;
     static Engine engine;  // kept: the step reads no board, and a fresh one would allocate them
-    ProgramState& s = engine.state;
-    s.RobotPosX = s.RobotPosY = s.RobotHeading = 0.0f;
-    for (int k = 0; k < kSensorSlots; ++k) s.SensorStates[static_cast<std::size_t>(k)] = (data[0] >> k) & 1;
+    RunSnapshot run = engine.snapshot();
+    run.moment.x = run.moment.y = run.moment.heading = 0.0f;
+    for (int k = 0; k < kSensorSlots; ++k) run.moment.sensors[static_cast<std::size_t>(k)] = (data[0] >> k) & 1;
+    engine.restore(std::move(run));
+    const ProgramState& s = engine.state();
     std::vector<std::string> rules;
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
     while (!rest.empty()) {
@@ -27,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rules.emplace_back(rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
-    engine.rules = rules;
+    engine.setRules(RuleList(rules));
     for (const std::string& line : rules) {
         if (ruleLineProblem(line)) continue;
         try {
@@ -36,14 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();  // the file reader let through a line the step cannot read
         }
     }
-    const ProgramState before = s;
+    const RunMoment before = momentOf(s, false);
     static Memo log;  // kept: a fresh one would allocate its whole ring every run
     log.clear();
     try {
-        engine.step(&log);
+        engine.advance(1, &log);
     } catch (const ConversionError&) {
-        if (s.RobotHeading != before.RobotHeading || s.RobotPosX != before.RobotPosX ||
-            s.RobotPosY != before.RobotPosY || log.size() != 0)
+        if (momentOf(s, false) != before || log.size() != 0)
             __builtin_trap();  // a failed step must leave everything as it was
         return 0;
     }

@@ -28,8 +28,8 @@ bool writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press) {
     return changed;
 }
 
-void pressRobot(ProgramState& s, std::int32_t tool, int x, int y) {
-    writeRobotTool(s.RobotGrid, tool, x, y, true);
+bool pressRobot(ProgramState& s, std::int32_t tool, int x, int y) {
+    return writeRobotTool(s.RobotGrid, tool, x, y, true);
 }
 
 void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y) {

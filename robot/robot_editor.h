@@ -23,8 +23,8 @@ enum RobotTool : std::int32_t {
 /// that came before it. Returns whether a cell changed.
 bool writeRobotTool(Grid& robot, std::int32_t tool, int x, int y, bool press);
 
-/// A press on the board image: the tool's press write.
-void pressRobot(ProgramState& s, std::int32_t tool, int x, int y);
+/// A press on the board image: the tool's press write. Returns whether a cell changed.
+bool pressRobot(ProgramState& s, std::int32_t tool, int x, int y);
 
 /// The shape the tool would place, drawn over the cell under pointer (x, y); nothing for no tool.
 void paintRobotPreview(Raster& image, std::int32_t tool, int x, int y);

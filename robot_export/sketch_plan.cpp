@@ -62,7 +62,7 @@ PlannedSketch planSketch(const Workspace& ws, const std::string& name, std::uint
                                    ruleLineProblem(ws.rules[static_cast<std::size_t>(fault)]).value_or("")})};
     readTable(table, ws.rules, plan);
 
-    decltype(Engine::randomEngine) draws(seed);
+    decltype(LiveRun::draws) draws(seed);
     plan.draws.resize(static_cast<std::size_t>(drawCount));
     for (std::uint8_t& d : plan.draws) d = static_cast<std::uint8_t>(draws() % kDrawModulus);
     if (auto tooLarge = unoSizeProblem(plan)) return {std::nullopt, std::move(*tooLarge)};

@@ -99,14 +99,14 @@ void drawRobot(const ProgramState& s, const PoseTransform& pose, Raster& image) 
 }
 
 void paintSimulationView(const Engine& engine, Raster& image) {
-    paintTrack(engine.state, image);
-    drawOverTrack(engine.state, image);
+    paintTrack(engine.state(), image);
+    drawOverTrack(engine.state(), image);
 }
 
 void paintSimulationView(const Engine& engine, Raster& image, TrackCache& cache) {
     cache.restore(engine, image);
-    const PoseTransform pose = drawOverTrack(engine.state, image);
-    cache.drawnOver(image, robotArea(pose, drawnCells(engine.state.RobotGrid)));
+    const PoseTransform pose = drawOverTrack(engine.state(), image);
+    cache.drawnOver(image, robotArea(pose, drawnCells(engine.state().RobotGrid)));
 }
 
 void drawTrail(const Trail& trail, Raster& image) {

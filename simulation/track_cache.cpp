@@ -3,7 +3,7 @@
 namespace vemrik {
 
 void TrackCache::update(const Engine& engine, int width, int height) {
-    const ProgramState& s = engine.state;
+    const ProgramState& s = engine.state();
     updated_ =
         enclosing(updated_, track_.update(s.StrokeList, s.MapGrid, engine.trackVersion(), width, height));
 }

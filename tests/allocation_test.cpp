@@ -18,6 +18,7 @@
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
+#include "tests/engine_edits.h"
 
 namespace {
 std::atomic<std::uint64_t> gAllocations{0};
@@ -80,7 +81,10 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
         {"step and redraw", [](TForm1& f) { f.Timer2Timer(), f.BitBtn5Click(); }},
         // The track is painted again, but the kept copy of the map has the same shape.
         {"redraw after a cell edit",
-         [](TForm1& f) { f.State.MapGrid.at(3, 3) ^= kLine, f.engine.trackEdited(), f.BitBtn5Click(); }},
+         [](TForm1& f) {
+             setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 3) ^= kLine; });
+             f.BitBtn5Click();
+         }},
     };
     for (const int page : {kRobotPage, kMapPage, kAlgorithmPage, kSimulationPage})
         actions.emplace_back("page " + std::to_string(page) + " redraw", [page](TForm1& f) {
@@ -123,7 +127,7 @@ TEST(Allocation, TheTimeLineTakesStepsWithoutAllocating) {
     RunTimeline timeline;
     const auto stepAndFollow = [&] {
         form.Timer2Timer(), form.BitBtn5Click();
-        followRun(timeline, form.engine.record, feed);
+        followRun(timeline, form.engine.record(), feed);
     };
     for (int i = 0; i < 2000; ++i) stepAndFollow();  // warm: every rule that acts has acted
     const std::uint64_t before = gAllocations;

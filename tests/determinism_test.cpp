@@ -71,7 +71,7 @@ void hashRun(TForm1& form, int steps, Hash& h, RunTimeline* timeline = nullptr) 
              k < form.Memo1.size(); ++k)
             h.text(form.Memo1.line(k));
         if (timeline)
-            followRun(*timeline, form.engine.record, TimelineFeed{form.History.steps(), 8, 701, 401, {}});
+            followRun(*timeline, form.engine.record(), TimelineFeed{form.History.steps(), 8, 701, 401, {}});
         const ProgramState& s = form.State;
         h.add(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart);
     }
@@ -168,7 +168,8 @@ std::uint64_t formRunsHash(bool followed = false) {
     for (const Workspace& scene : {typicalScene(), busyScene()}) {
         TForm1 form;
         applyWorkspace(form, scene);
-        form.engine.randomEngine.seed(7);
+        form.engine.setSeed(7);
+        form.engine.restartDraws();
         hashRun(form, 1500, h, t);
     }
     TForm1 edited;

@@ -112,7 +112,8 @@ TEST(HeadlessRun, ARobotTurningOffTheMapRunsOnAndReachesTheStopAsInTheWindow) {
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         TForm1 f;
         applyWorkspace(f, ws);
-        f.engine.randomEngine.seed(seed);
+        f.engine.setSeed(seed);
+        f.engine.restartDraws();
         f.TabbedNotebook1Change(kSimulationPage);
         f.Timer1Timer();  // places the robot
         f.Button15Click();

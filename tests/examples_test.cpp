@@ -34,7 +34,7 @@ std::vector<Point> runExample(const Workspace& ws, std::size_t limit, std::optio
     form.Button15Click();
     for (int i = 0; i < earlierSteps; ++i) redraw(), form.BitBtn6Click();
     applyWorkspace(form, ws);
-    if (seed) form.engine.randomEngine.seed(*seed);
+    if (seed) form.engine.setSeed(*seed), form.engine.restartDraws();
     form.Timer1Timer();  // places the robot
     form.Button15Click();
     form.BitBtn7Click();

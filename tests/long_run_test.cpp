@@ -6,6 +6,7 @@
 
 #include "scenes/scenes.h"
 #include "ui/workspace_form.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -14,7 +15,8 @@ TEST(LongRun, AMillionStepsOnALoopingTrackStayBounded) {
     const long steps = env && *env ? std::atol(env) : 1000000;
     TForm1 form;
     applyWorkspace(form, typicalScene());
-    form.State.MapGrid.at(10, 20) = kLine;  // no stop: the robot laps for ever
+    // No stop: the robot laps for ever.
+    setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(10, 20) = kLine; });
     form.TabbedNotebook1Change(kSimulationPage);
     form.Timer1Timer();  // placed on the start cell
     form.Button15Click();

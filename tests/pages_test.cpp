@@ -14,6 +14,7 @@
 #include "robot/robot_view.h"
 #include "ui/form.h"
 #include "ui/refresh_cycle.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -64,9 +65,12 @@ int changedFromEmpty(const Raster& r) {
 TEST(RobotView, RepaintsInFullAndClipsAtTheEdges) {
     TForm1 form;
     form.Image1.canvas.fill(kGreen);
-    Grid& g = form.State.RobotGrid;
-    g.at(19, 5) = g.at(20, 5) = kDoubleHalf;  // clipped at x = 200: 11 x 10 pixels change
-    g.at(20, 3) = g.at(0, 20) = kSensor;      // the last column and row are never drawn
+    setRobot(form.engine, [](ProgramState& s) {
+        Grid& g = s.RobotGrid;
+        g.at(19, 5) = g.at(20, 5) = kDoubleHalf;  // clipped at x = 200: 11 x 10 pixels change
+        g.at(20, 3) = g.at(0, 20) = kSensor;      // the last column and row are never drawn
+    });
+    const Grid& g = form.State.RobotGrid;
     form.BitBtn2Click();
     // The empty board: black dots every 10 pixels over the grey cross at 100, else white.
     const auto field = [](int x, int y) {
@@ -79,7 +83,7 @@ TEST(RobotView, RepaintsInFullAndClipsAtTheEdges) {
 
 TEST(RobotEditor, ToolsWriteTheCellUnderThePointerAndFailBeforeTheWriteOffTheBoard) {
     TForm1 form;
-    form.State.RobotGrid.at(5, 12) = kBody;
+    setRobot(form.engine, [](ProgramState& s) { s.RobotGrid.at(5, 12) = kBody; });
     form.Button2Click();
     form.Image1MouseDown(57, 123);  // erased
     form.Button12Click();
@@ -97,7 +101,7 @@ TEST(RobotEditor, ToolsWriteTheCellUnderThePointerAndFailBeforeTheWriteOffTheBoa
 // Hover previews last only until the next redraw.
 TEST(RobotEditor, HoverDrawsTheToolsShapeOverAFreshBoard) {
     TForm1 form;
-    form.State.RobotGrid.at(5, 12) = kBody;
+    setRobot(form.engine, [](ProgramState& s) { s.RobotGrid.at(5, 12) = kBody; });
     // Each tool: the colour at the cell's centre and at its corners; then the pixel to the right.
     for (auto [tool, centre, corner, right] :
          {std::tuple{&TForm1::Button1Click, kGrey, kGrey, kWhite},
@@ -189,7 +193,7 @@ TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensorAndAsksForARedraw) {
 
 TEST(AlgorithmPage, RemoveTakesOnlyTheSelectedLineAndKeepsTheSelectionInTheList) {
     TForm1 form;
-    form.ListBox1.lines = {"a", "b", "c", "d"};
+    form.engine.setRules(RuleList({"a", "b", "c", "d"}));
     for (int selected : {-1, 4, 1, 2}) {  // nothing, past the end, then the middle and the last
         form.ListBox1.itemIndex = selected;
         form.Button14Click();
@@ -207,8 +211,10 @@ TEST(AlgorithmPage, RemoveTakesOnlyTheSelectedLineAndKeepsTheSelectionInTheList)
 TEST(AlgorithmView, TheLastDrawnCellIsOutlinedOverAFreshBackground) {
     TForm1 form;
     form.Image3.canvas.fill(kGreen);
-    form.State.RobotGrid.at(19, 19) = kWheel;
-    form.State.RobotGrid.at(20, 20) = kWheel;  // the last column and row are never drawn
+    setRobot(form.engine, [](ProgramState& s) {
+        s.RobotGrid.at(19, 19) = kWheel;
+        s.RobotGrid.at(20, 20) = kWheel;  // the last column and row are never drawn
+    });
     form.BitBtn4Click();
     // White with the grey cross at 100; the cell's 2-pixel outline covers 189 .. 200 less 191 .. 198.
     const auto want = [](int x, int y) {
@@ -220,10 +226,13 @@ TEST(AlgorithmView, TheLastDrawnCellIsOutlinedOverAFreshBackground) {
 
 TEST(AlgorithmView, TheFirstEightSensorsInRowOrderShowTheirStatesAndEveryOneIsMarked) {
     TForm1 form;
-    Grid& g = form.State.RobotGrid;
-    g.at(19, 2) = g.at(20, 2) = kDoubleHalf;           // sensor 0: its square straddles both cells
-    for (int x = 0; x < 8; ++x) g.at(x, 3) = kSensor;  // sensors 1 .. 8
-    form.State.SensorStates = {0, 1, 1, 1, 1, 1, 1, 1};
+    setRobot(form.engine, [](ProgramState& s) {
+        Grid& g = s.RobotGrid;
+        g.at(19, 2) = g.at(20, 2) = kDoubleHalf;           // sensor 0: its square straddles both cells
+        for (int x = 0; x < 8; ++x) g.at(x, 3) = kSensor;  // sensors 1 .. 8
+    });
+    const Grid& g = form.State.RobotGrid;
+    setRun(form.engine, [](RunMoment& m) { m.sensors = {0, 1, 1, 1, 1, 1, 1, 1}; });
     form.BitBtn4Click();
     EXPECT_EQ(drawSensorStates(form.Image4.canvas, g, form.State.SensorStates), 8);
     // Sensor 0 red, clipped at the right edge; sensor 7 green; the ninth gets no square.

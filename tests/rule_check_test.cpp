@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/rule_texts.h"
+#include "app/startup.h"
 #include "engine/engine.h"
 #include "robot/robot_cells.h"
 
@@ -127,8 +128,9 @@ TEST(RuleOdds, AgreeWithTheStepsTableAndSayWhatTheNextStepDoes) {
 
 // Ten sensors in a row give eight states; a run of three double halves gives two sensors.
 TEST(RuleCheck, TheRobotHasAStateForItsFirstEightSensors) {
-    Engine e;
-    Grid& robot = e.state.RobotGrid;
+    ProgramState s;
+    createState(s);
+    Grid& robot = s.RobotGrid;
     EXPECT_EQ(stateSensorCount(robot), 0);
     for (int x = 5; x < 8; ++x) robot.at(x, 2) = kDoubleHalf;
     EXPECT_EQ(stateSensorCount(robot), 2);

@@ -10,6 +10,7 @@
 #include "simulation/simulation_view.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -19,11 +20,11 @@ namespace {
 /// every rule, trail, stop seen and last rule.
 auto runOf(const Engine& e) {
     std::vector<std::uint64_t> hits;
-    for (std::size_t i = 0; i < e.rules.size(); ++i) hits.push_back(e.record.hits(static_cast<int>(i)));
-    const ProgramState& s = e.state;
+    for (std::size_t i = 0; i < e.rules().size(); ++i) hits.push_back(e.record().hits(static_cast<int>(i)));
+    const ProgramState& s = e.state();
     return std::tuple(s.RobotPosX, s.RobotPosY, s.RobotHeading, s.SensorStates, s.ReturnToStart,
-                      e.record.steps(), hits, e.record.trail().size(), e.record.stopReachedAt(),
-                      e.record.lastRule().line);
+                      e.record().steps(), hits, e.record().trail().size(), e.record().stopReachedAt(),
+                      e.record().lastRule().line);
 }
 using Seen = decltype(runOf(std::declval<const Engine&>()));
 Seen seen(const TForm1& f) { return runOf(f.engine); }
@@ -85,8 +86,8 @@ TEST(RunHistory, AnEditOrWrocEndsTheHistoryAndStepBackThenChangesNothing) {
         TForm1 f;
         startTypical(f);
         for (std::uint64_t n = 1; n <= 20; ++n) tick(f, n);
-        if (edit == 0) f.State.MapGrid.at(3, 3) ^= kLine, f.engine.trackEdited();
-        if (edit == 1) f.State.RobotGrid.at(0, 0) = kBody, f.engine.robotEdited();
+        if (edit == 0) setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 3) ^= kLine; });
+        if (edit == 1) setRobot(f.engine, [](ProgramState& s) { s.RobotGrid.at(0, 0) = kBody; });
         if (edit == 2) f.ListBox1.add("0 0 0 0 0 0 0 0 5");
         if (edit == 3) f.Button16Click();
         const Seen before = seen(f);
@@ -113,7 +114,7 @@ TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
             ++failed;
             f.ReplaySeededRun(seed, static_cast<std::uint64_t>(r.steps - byHand), noise);
             for (int n = 0; n < byHand; ++n) f.Timer1Timer(), f.BitBtn6Click();
-            EXPECT_EQ(std::tuple(f.engine.record.steps(), f.State.RobotPosX, f.State.RobotPosY,
+            EXPECT_EQ(std::tuple(f.engine.record().steps(), f.State.RobotPosX, f.State.RobotPosY,
                                  f.State.RobotHeading),
                       std::tuple(std::uint64_t(r.steps), r.x, r.y, r.heading))
                 << noise.flip << " " << noise.shift << " " << seed;
@@ -132,8 +133,8 @@ TEST(RunSnapshot, AKeptRunPutBackGoesOnAsTheOriginal) {
     Engine original;
     original.load(work);
     Raster track(701, 401);
-    paintTrack(original.state, track);
-    const auto tickOn = [&track](Engine& e) { e.step(nullptr), e.placeAndSense(track); };
+    paintTrack(original.state(), track);
+    const auto tickOn = [&track](Engine& e) { e.advance(1, nullptr, &track, nullptr, true); };
     original.placeAndSense(track);
     original.start();
     original.placeAndSense(track);
@@ -145,7 +146,7 @@ TEST(RunSnapshot, AKeptRunPutBackGoesOnAsTheOriginal) {
         expected.push_back(runOf(original));
     }
     // The run sees the stop and is put back on the start cell within the steps compared.
-    ASSERT_TRUE(original.record.stopReachedAt());
+    ASSERT_TRUE(original.record().stopReachedAt());
 
     Engine other;
     other.load(work);

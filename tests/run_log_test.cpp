@@ -277,7 +277,7 @@ TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
     const RunCounts simulated = simulateCounts(setup, kSeed, kSteps);
     ASSERT_EQ(simulated.steps, kSteps);
     f.ReplaySeededRun(kSeed, kSteps);
-    const RunRecord& run = f.engine.record;
+    const RunRecord& run = f.engine.record();
     ASSERT_EQ(run.rowCount(), kSteps);
     std::array<std::uint64_t, kPatternCount> patterns{};
     std::uint64_t noRule = 0;

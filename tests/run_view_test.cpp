@@ -16,6 +16,7 @@
 #include "simulation/simulation_view.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -42,8 +43,8 @@ void typicalRun(TForm1& f) {
 // counts then follow their lines through edits of the list, and "Start" forgets them.
 TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
     TForm1 f;
-    f.ListBox1.lines = {"1 0 0 0 0 0 0 1 -30", kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "-20"};
-    const RunRecord& run = f.engine.record;
+    f.engine.setRules(RuleList({"1 0 0 0 0 0 0 1 -30", kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "-20"}));
+    const RunRecord& run = f.engine.record();
     std::mt19937 draws(Engine::kDefaultSeed);
     std::uint64_t hits[3] = {};
     std::uint32_t r = 0;
@@ -65,12 +66,10 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
     // Line 0 goes; the new last line has line 1's text but no hits of its own.
     f.ListBox1.deleteAt(0);
     f.ListBox1.add(kAllOff + "10");
-    f.engine.record.followList(f.ListBox1.lines);
     EXPECT_EQ(std::tuple(run.hits(0), run.hits(1), run.hits(2), run.hits(3)),
               std::tuple(hits[0], 0u, hits[1], 0u));
     EXPECT_EQ(run.lastRule().line, 2);
     f.ListBox1.deleteAt(2);
-    f.engine.record.followList(f.ListBox1.lines);
     EXPECT_EQ(lastRuleText(run.lastRule()), "reguła usunięta: 0 0 0 0 0 0 0 0 -20");
     const RunRow& last = run.row(run.rowCount() - 1);  // still names the rule as it was
     EXPECT_EQ(std::tuple(last.rule, std::string(run.ruleText(last))), std::tuple(3, kAllOff + "-20"));
@@ -81,9 +80,9 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
 
 TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
     Engine e;
-    for (std::size_t i = 0; i < kRunRowBound + 10; ++i) e.step(nullptr);
+    for (std::size_t i = 0; i < kRunRowBound + 10; ++i) e.advance(1, nullptr);
     EXPECT_EQ(
-        std::tuple(e.record.steps(), e.record.rowCount(), e.record.row(0).step, e.record.trail().size()),
+        std::tuple(e.record().steps(), e.record().rowCount(), e.record().row(0).step, e.record().trail().size()),
         std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
 }
 
@@ -92,21 +91,21 @@ TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
 TEST(RunCsv, EachStepIsOneRowWithTheShortestNumbersAQuotedRuleAndTheStopItActedOn) {
     TForm1 f;
     f.ListBox1.add(kAllOff + "0,0");
-    f.State.RobotGrid.at(10, 10) = kSensor;  // samples (354 .. 356, 201 .. 203) at pose (350.1, 197)
-    f.State.MapGrid.at(35, 20) = kStop;
-    f.State.RobotPosX = 350.1f;
-    f.State.RobotPosY = 200.0f;
+    // Samples (354 .. 356, 201 .. 203) at pose (350.1, 197).
+    setRobot(f.engine, [](ProgramState& s) { s.RobotGrid.at(10, 10) = kSensor; });
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(35, 20) = kStop; });
+    setRun(f.engine, [](RunMoment& m) { m.x = 350.1f, m.y = 200.0f; });
     std::mt19937 draws(Engine::kDefaultSeed);
     const auto rule = [&] { return draws() % 2 == 0 ? "1,\"0 0 0 0 0 0 0 0 0,0\"" : "0,"; };
     const std::string first = rule(), second = (draws(), rule());
     f.Button15Click();
     f.BitBtn6Click();
     f.BitBtn5Click();
-    f.State.SensorStates = {1, 0, 0, 0, 0, 0, 0, 1};  // no rule matches
+    setRun(f.engine, [](RunMoment& m) { m.sensors = {1, 0, 0, 0, 0, 0, 0, 1}; });  // no rule matches
     f.BitBtn6Click();
     f.BitBtn5Click();  // still red, but already held: no new stop
     f.BitBtn6Click();
-    EXPECT_EQ(runCsv(f.engine.record),
+    EXPECT_EQ(runCsv(f.engine.record()),
               "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
               "1,0,350.1,197,0,0,0,0,0,0,0,0," +
                   first + ",0\n" + "2,0,350.1,194,1,0,0,0,0,0,0,1,0,,1\n" + "3,0,350.1,191,0,0,0,0,0,0,0,0," +
@@ -116,11 +115,11 @@ TEST(RunCsv, EachStepIsOneRowWithTheShortestNumbersAQuotedRuleAndTheStopItActedO
 
 TEST(RunOptions, SeedsAreWholeNumbersThatFitIn32BitsAndStartRestartsTheDrawsFromOneWhenAsked) {
     TForm1 f;
-    f.engine.seed = 777;
+    f.engine.setSeed(777);
     f.BitBtn6Click();
-    f.engine.repeatableRuns = true;
+    f.engine.setRepeatableRuns(true);
     f.Button15Click();
-    EXPECT_EQ(f.engine.randomEngine, std::mt19937(777));
+    EXPECT_EQ(f.engine.run().draws, std::mt19937(777));
     EXPECT_EQ(seedFromText("  42\t"), 42u);
     EXPECT_EQ(seedFromText("4294967295"), 4294967295u);
     for (const char* bad : {"", "  ", "4294967296", "-1", "+5", "12a", "1 2", "0x10", "3.5"})
@@ -131,10 +130,9 @@ TEST(RunOptions, SeedsAreWholeNumbersThatFitIn32BitsAndStartRestartsTheDrawsFrom
 TEST(Trail, FollowsTheReferencePointStepByStepButDoesNotJoinAJump) {
     TForm1 f;
     f.ShowTrail(true);
-    f.State.RobotPosX = f.State.RobotPosY = 100.0f;
-    f.State.RobotHeading = 90.0f;
+    setRun(f.engine, [](RunMoment& m) { m.x = m.y = 100.0f, m.heading = 90.0f; });
     for (int i = 0; i < 3; ++i) f.BitBtn6Click();    // to (109, 100)
-    f.State.RobotPosX = f.State.RobotPosY = 200.5f;  // moved by something other than a step
+    setRun(f.engine, [](RunMoment& m) { m.x = m.y = 200.5f; });  // moved by something other than a step
     f.BitBtn6Click();                                // to (203.5, 200.5)
     f.BitBtn5Click();
     const Raster& image = f.Image5.canvas;
@@ -187,16 +185,18 @@ namespace {
 /// 4 .. 6 pixels right of and 44 .. 46 above the reference point. Started with "Start" and "Włącz".
 void upwardRun(TForm1& f, int startRow, int stopRow = -1) {
     f.TabbedNotebook1Change(kSimulationPage);
-    f.State.RobotGrid.at(10, 5) = kSensor;
-    f.State.MapGrid.at(10, startRow) = kStart;  // centre (105, 10 * startRow + 5)
-    if (stopRow >= 0) f.State.MapGrid.at(10, stopRow) = kStop;
+    setRobot(f.engine, [](ProgramState& s) { s.RobotGrid.at(10, 5) = kSensor; });
+    setTrack(f.engine, [&](ProgramState& s) {
+        s.MapGrid.at(10, startRow) = kStart;  // centre (105, 10 * startRow + 5)
+        if (stopRow >= 0) s.MapGrid.at(10, stopRow) = kStop;
+    });
     f.Timer1Timer();  // placed on it
     f.Button15Click();
     f.BitBtn7Click();
 }
 
 std::string eventOf(const TForm1& f) {
-    return runEventText(runState(f.State, f.Timer2.enabled), f.engine.record, f.State, f.StartRefused);
+    return runEventText(runState(f.State, f.Timer2.enabled), f.engine.record(), f.State, f.StartRefused);
 }
 
 /// A run tick and the redraw after it.
@@ -218,7 +218,7 @@ TEST(RunStatus, AStoppedRunSaysInHowManyStepsItReachedTheStop) {
     EXPECT_EQ(std::tuple(eventOf(f), runState(f.State, f.Timer2.enabled)),
               std::tuple(std::string("dojechał do stopu w 17 krokach"), RunState::Stopping));
     runTick(f);
-    EXPECT_EQ(std::tuple(eventOf(f), f.engine.record.steps(), f.State.RobotPosY, f.Timer2.enabled),
+    EXPECT_EQ(std::tuple(eventOf(f), f.engine.record().steps(), f.State.RobotPosY, f.Timer2.enabled),
               std::tuple(std::string("dojechał do stopu w 17 krokach"), 18u, 305.0f, false));
     f.Button15Click();
     EXPECT_EQ(eventOf(f), "");
@@ -235,16 +235,15 @@ TEST(RunStatus, ARobotOffTheMapSaysSinceWhichStep) {
         runTick(f);
         EXPECT_EQ(eventOf(f), "poza mapą od kroku 6") << step;
     }
-    f.State.RobotHeading = 180.0f;
+    setRun(f.engine, [](RunMoment& m) { m.heading = 180.0f; });
     for (int step = 11; step <= 14; ++step) runTick(f);
     EXPECT_EQ(eventOf(f), "poza mapą od kroku 6");
     runTick(f);
     EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), 0.0f));
-    f.State.RobotHeading = 0.0f;
+    setRun(f.engine, [](RunMoment& m) { m.heading = 0.0f; });
     runTick(f);
     EXPECT_EQ(eventOf(f), "poza mapą od kroku 16");
-    f.State.MapGrid.at(10, 1) = kMapEmpty;
-    f.engine.trackEdited();
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(10, 1) = kMapEmpty; });
     f.BitBtn8Click();  // "Wyłącz": held, with no start cell to go back to
     f.BitBtn5Click();
     EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), -3.0f));
@@ -262,15 +261,16 @@ TEST(RunStatus, TheDrawnMapEndsBeforeTheLastColumnAndRowOfCells) {
 // says why, until the map has one.
 TEST(RunStatus, StartWithoutAStartCellHoldsTheRobotAndSaysWhy) {
     TForm1 f;
-    f.State.RobotPosX = 40.0f;
     f.TrackBar2.position = 90;
-    f.State.MapGrid.at(70, 5) = kStart;  // in the column never looked at
+    f.TrackBar2Change();
+    setRun(f.engine, [](RunMoment& m) { m.x = 40.0f, m.heading = 0.0f; });
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(70, 5) = kStart; });  // in the column never looked at
     f.StartFromStartCell();
     EXPECT_EQ(std::tuple(runState(f.State, false), f.State.RobotHeading, eventOf(f)),
               std::tuple(RunState::Held, 0.0f, std::string("Brak pola Start na mapie")));
     f.BitBtn7Click();
     EXPECT_FALSE(f.Timer2.enabled);
-    f.State.MapGrid.at(3, 39) = kStart;
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 39) = kStart; });
     EXPECT_EQ(eventOf(f), "");
     f.StartFromStartCell();
     EXPECT_EQ(std::tuple(runState(f.State, false), f.State.RobotHeading, f.StartRefused),
@@ -285,7 +285,7 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
         f->ShowTrail(true);
     }
     const auto kept = [](const TForm1& f) {
-        return std::tuple(pose(f), f.engine.record.steps(), f.engine.record.trail().size(),
+        return std::tuple(pose(f), f.engine.record().steps(), f.engine.record().trail().size(),
                           f.History.steps());
     };
     for (int step = 1; step <= 120; ++step) {
@@ -301,7 +301,7 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
         EXPECT_EQ(std::get<1>(before), 40u);
         paused.BitBtn6Click();  // "Krok" goes on by one step and stays paused
         paused.Timer1Timer();
-        EXPECT_EQ(std::tuple(paused.engine.record.steps(), paused.History.steps(), paused.Paused),
+        EXPECT_EQ(std::tuple(paused.engine.record().steps(), paused.History.steps(), paused.Paused),
                   std::tuple(41u, 41u, true));
         paused.BitBtn7Click();
         EXPECT_EQ(std::tuple(paused.Timer2.enabled, paused.Paused), std::tuple(true, false));
@@ -309,7 +309,7 @@ TEST(RunStatus, APauseKeepsTheRunWhereItIsAndItGoesOnAsIfNeverPaused) {
         for (int r = 0; r < 8; ++r) plain.Timer1Timer();
     }
     EXPECT_EQ(pose(paused), pose(plain));
-    EXPECT_EQ(paused.engine.record.trail().size(), plain.engine.record.trail().size());
+    EXPECT_EQ(paused.engine.record().trail().size(), plain.engine.record().trail().size());
 }
 
 // Opening a file after a run and after an edit: there is nothing for the status bar to regret.
@@ -317,8 +317,7 @@ TEST(RunStatus, OpeningAFileEndsTheHistoryWithoutSayingItWasEdited) {
     TForm1 f;
     typicalRun(f);
     f.Timer2Timer();
-    f.State.MapGrid.at(0, 0) = kLine;
-    f.engine.trackEdited();
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(0, 0) = kLine; });
     f.History.follow(f.engine);
     ASSERT_EQ(historyText(f.History), "nie można cofać: zmieniono robota, mapę lub reguły");
     for (int open = 0; open < 2; ++open) {

@@ -8,6 +8,7 @@
 #include "app/errors.h"
 #include "engine/run_control.h"
 #include "ui/form.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -18,18 +19,18 @@ TEST(Step, AnUnreadableMatchingAngleFailsBeforeAnythingChanges) {
     for (const std::string& bad :
          {kAllOff + "abc", kAllOff, kAllOff + "1e", kAllOff + "nan", kAllOff + "1e39"}) {
         Engine e;
-        e.state.RobotPosY = 50.0f;
-        e.rules = {kAllOff + "10", bad};
+        setRun(e, [](RunMoment& m) { m.y = 50.0f; });
+        e.setRules(RuleList({kAllOff + "10", bad}));
         Memo memo;
-        EXPECT_THROW(e.step(&memo), ConversionError) << bad;
-        EXPECT_EQ(std::tuple(e.state.RobotPosY, e.state.RobotHeading, memo.total() + e.record.steps()),
+        EXPECT_THROW(e.advance(1, &memo), ConversionError) << bad;
+        EXPECT_EQ(std::tuple(e.state().RobotPosY, e.state().RobotHeading, memo.total() + e.record().steps()),
                   std::tuple(50.0f, 0.0f, 0u));
     }
     // A bad line that does not match, or that comes after the fourth match, is never read.
     Engine e;
-    e.rules = {"1 1 1 1 1 1 1 1 x", kAllOff + "0", kAllOff + "0",
-               kAllOff + "0",       kAllOff + "0", kAllOff + "x"};
-    EXPECT_NO_THROW(e.step(nullptr));
+    e.setRules(RuleList(
+        {"1 1 1 1 1 1 1 1 x", kAllOff + "0", kAllOff + "0", kAllOff + "0", kAllOff + "0", kAllOff + "x"}));
+    EXPECT_NO_THROW(e.advance(1, nullptr));
 }
 
 // The step reads the list as every kind of edit leaves it; an index outside the list changes
@@ -44,17 +45,16 @@ TEST(Step, EveryEditOfTheRuleListReachesTheNextStep) {
         {"add", [](TForm1& f) { f.ListBox1.add(kAllOff + "7"); }, 0.0f},
         {"delete", [](TForm1& f) { f.ListBox1.deleteAt(0); }, 0.0f},
         {"delete outside", [](TForm1& f) { f.ListBox1.deleteAt(1); }, 10.0f},
-        {"assign", [](TForm1& f) { f.engine.rules = {kAllOff + "30"}; }, 30.0f},
-        {"copy", [](TForm1& f) { f.engine.rules = RuleList({kAllOff + "-5"}); }, -5.0f},
+        {"replace", [](TForm1& f) { f.engine.setRules(RuleList({kAllOff + "-5"})); }, -5.0f},
     };
     for (const auto& e : edits) {
         TForm1 f;
-        f.engine.rules = {kAllOff + "10"};
-        f.engine.step(nullptr);  // the table has read the list before the edit
+        f.engine.setRules(RuleList({kAllOff + "10"}));
+        f.engine.advance(1, nullptr);  // the table has read the list before the edit
         e.apply(f);
         f.engine.restartDraws();
         const float before = f.State.RobotHeading;
-        f.engine.step(nullptr);
+        f.engine.advance(1, nullptr);
         EXPECT_EQ(f.State.RobotHeading - before, e.turn) << e.edit;
     }
 }
@@ -90,14 +90,16 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
         for (std::size_t i = 0; i < from.size(); ++i) {
             TForm1 f;  // a stop cell under its one sensor, so that a redraw senses red
             f.TabbedNotebook1Change(kSimulationPage);
-            f.State.RobotGrid.at(10, 10) = kSensor;  // square (404 .. 406, 204 .. 206) at pose (400, 200)
-            f.State.MapGrid.at(40, 20) = kStop;
-            f.State.RobotPosX = 400.0f;
-            f.State.RobotPosY = 200.0f;
+            // Square (404 .. 406, 204 .. 206) at pose (400, 200).
+            setRobot(f.engine, [](ProgramState& s) { s.RobotGrid.at(10, 10) = kSensor; });
+            setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(40, 20) = kStop; });
             f.TrackBar2.position = 45;
+            f.TrackBar2Change();
+            setRun(f.engine, [](RunMoment& m) { m.x = 400.0f, m.y = 200.0f, m.heading = 0.0f, m.returnToStart = 0; });
+            if (from[i] == Running || from[i] == Stopping) f.engine.switchOn();
+            f.Timer2.enabled = f.engine.running();
+            if (from[i] == Held || from[i] == Stopping) setRun(f.engine, [](RunMoment& m) { m.returnToStart = 1; });
             f.Shell.RedrawPending = 0;
-            f.State.ReturnToStart = (from[i] == Held || from[i] == Stopping) ? 1 : 0;
-            f.Timer2.enabled = from[i] == Running || from[i] == Stopping;
             const std::uint64_t logged = f.Memo1.total();
             (f.*e.act)();
             const std::string what = std::string(e.what) + " from " + names[i];
@@ -112,13 +114,13 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
 // 3e38 + 3e38 is past the float range: the turn that would make the heading infinite fails.
 TEST(RunControl, AStepThatWouldLeaveTheFiniteNumbersChangesNothingAndEndsTheRun) {
     TForm1 f;
-    f.State.ReturnToStart = 0;
-    f.Timer2.enabled = true;
-    f.ListBox1.lines = {"0 0 0 0 0 0 0 0 3e38"};
+    f.Button15Click();
+    f.BitBtn7Click();
+    f.engine.setRules(RuleList({"0 0 0 0 0 0 0 0 3e38"}));
     bool failed = false;
     const auto snapshot = [&] {
         return std::tuple(f.State.RobotHeading, f.State.RobotPosX, f.State.RobotPosY, f.Memo1.total(),
-                          f.engine.record.steps());
+                          f.engine.record().steps());
     };
     for (int tick = 0; tick < 64 && !failed; ++tick) {
         const auto before = snapshot();

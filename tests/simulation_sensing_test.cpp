@@ -6,21 +6,24 @@
 #include <random>
 #include <tuple>
 
+#include "app/startup.h"
 #include "engine/sensing.h"
 #include "engine/turned_samples.h"
 #include "simulation/simulation_view.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
 namespace {
 
-/// A fresh engine, running (not held) at pose (x, y).
-Engine runningAt(float x, float y) {
-    Engine e;
-    e.state.ReturnToStart = 0;
-    e.state.RobotPosX = x;
-    e.state.RobotPosY = y;
-    return e;
+/// Fresh boards, running (not held) at pose (x, y).
+ProgramState runningAt(float x, float y) {
+    ProgramState s;
+    createState(s);
+    s.ReturnToStart = 0;
+    s.RobotPosX = x;
+    s.RobotPosY = y;
+    return s;
 }
 
 void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
@@ -32,8 +35,7 @@ void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
 }  // namespace
 
 TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothing) {
-    Engine e = runningAt(100.0f, 100.0f);
-    ProgramState& s = e.state;
+    ProgramState s = runningAt(100.0f, 100.0f);
     for (int x = 0; x < 10; ++x)
         s.RobotGrid.at(x, 3) = kSensor;  // sensor x samples 10x+4 .. 10x+6, rows 34 .. 36
     Raster image(701, 401);
@@ -51,8 +53,8 @@ TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothin
 }
 
 TEST(placeAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNeverLookedAt) {
-    Engine e;
-    ProgramState& s = e.state;
+    ProgramState s;
+    createState(s);
     s.MapGrid.at(5, 30) = kStart;
     s.MapGrid.at(12, 3) = kStart;
     s.MapGrid.at(70, 1) = kStart;
@@ -64,12 +66,15 @@ TEST(placeAtStart, TheLastStartCellColumnByColumnWinsButTheLastColumnAndRowAreNe
 
 // Outlines are 2 pixels wide: the body's top edge along y = 210 covers rows 209 and 210.
 TEST(SimulationView, ARobotHalfOffTheImageIsClippedSensesWhatIsOnAndLeavesPenWidthZero) {
-    Engine e = runningAt(0.0f, 200.0f);
-    ProgramState& s = e.state;
-    s.MapGrid.at(9, 20) = kLine;
-    s.RobotGrid.at(0, 10) = kSensor;                             // samples x -96 .. -94: off the image
-    s.RobotGrid.at(19, 10) = kSensor;                            // (94 .. 96, 204 .. 206): on the line
-    for (int x = 0; x < 20; ++x) s.RobotGrid.at(x, 11) = kBody;  // cells from x = -100 to 100
+    Engine e;
+    setRun(e, [](RunMoment& m) { m.returnToStart = 0, m.x = 0.0f, m.y = 200.0f; });
+    setTrack(e, [](ProgramState& s) { s.MapGrid.at(9, 20) = kLine; });
+    setRobot(e, [](ProgramState& s) {
+        s.RobotGrid.at(0, 10) = kSensor;                             // samples x -96 .. -94: off the image
+        s.RobotGrid.at(19, 10) = kSensor;                            // (94 .. 96, 204 .. 206): on the line
+        for (int x = 0; x < 20; ++x) s.RobotGrid.at(x, 11) = kBody;  // cells from x = -100 to 100
+    });
+    const ProgramState& s = e.state();
     Raster image(701, 401);
     image.fill(kBlack);  // a full repaint leaves nothing of what was there, to the last pixel
     Raster track(701, 401);

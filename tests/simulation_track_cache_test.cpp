@@ -12,6 +12,7 @@
 #include "simulation/simulation_view.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -21,15 +22,16 @@ namespace {
 /// pen and brush, and what the sensors read.
 bool redrawIsFresh(TForm1& form) {
     Engine fresh;
-    fresh.state = form.State;
+    fresh.load(form.engine.work());
+    fresh.restore(form.engine.snapshot());
     Raster image(701, 401);
-    paintTrack(fresh.state, image);
+    paintTrack(fresh.state(), image);
     fresh.placeAndSense(image);
     paintSimulationView(fresh, image);
     form.BitBtn5Click();
     const Raster& shown = form.Image5.canvas;
     return std::memcmp(shown.data(), image.data(), 4u * 701 * 401) == 0 &&
-           form.State.SensorStates == fresh.state.SensorStates &&
+           form.State.SensorStates == fresh.state().SensorStates &&
            shown.brushColour() == image.brushColour() && shown.penColour() == image.penColour() &&
            shown.penWidth() == image.penWidth();
 }
@@ -51,11 +53,11 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
     run(40, "start");
     const std::pair<const char*, std::function<void()>> edits[] = {
         {"back at 37 degrees, where the robot's box is widest",
-         [&] { form.TrackBar2.position = 37, form.Button16Click(); }},
+         [&] { form.TrackBar2.position = 37, form.TrackBar2Change(), form.Button16Click(); }},
         {"start", [&] { form.Button15Click(); }},
-        {"stop cell", [&] { form.State.MapGrid.at(35, 33) = kStop, form.engine.trackEdited(); }},
+        {"stop cell", [&] { setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(35, 33) = kStop; }); }},
         {"stroke",
-         [&] { appendStroke(form.State.StrokeList, 300, 300, 400, 350), form.engine.trackEdited(); }},
+         [&] { setTrack(form.engine, [](ProgramState& s) { appendStroke(s.StrokeList, 300, 300, 400, 350); }); }},
         {"strokes removed", [&] { form.Button11Click(); }},
         {"drawn from outside, far from the robot", [&] { form.Image5.canvas.setPixel(5, 5, kRed); }},
         {"new image", [&] { form.Image5.canvas = Raster(701, 401); }},
@@ -66,21 +68,22 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
         run(2, what);
     }
     for (const float x : {695.0f, -60.0f, 3.0e9f, 350.0f, std::numeric_limits<float>::quiet_NaN(), 350.0f}) {
-        form.State.RobotPosX = x;
+        setRun(form.engine, [x](RunMoment& m) { m.x = x; });
         ASSERT_TRUE(redrawIsFresh(form)) << "x " << x;
     }
     // Cells on the board's very edges draw right up to the box the page puts back; a double
     // sensor in the last drawn column outlines the column beyond.
-    Grid& robot = form.State.RobotGrid;
-    for (int i = 0; i < 20; ++i)
-        robot.at(i, 0) = robot.at(19, i) = kBody, robot.at(0, i) = robot.at(i, 19) = kWheel;
-    robot.at(19, 5) = robot.at(20, 5) = kDoubleHalf;
-    robot.at(19, 19) = kSensor;
-    form.engine.robotEdited();
+    setRobot(form.engine, [](ProgramState& s) {
+        Grid& robot = s.RobotGrid;
+        for (int i = 0; i < 20; ++i)
+            robot.at(i, 0) = robot.at(19, i) = kBody, robot.at(0, i) = robot.at(i, 19) = kWheel;
+        robot.at(19, 5) = robot.at(20, 5) = kDoubleHalf;
+        robot.at(19, 19) = kSensor;
+    });
     form.Button15Click();
-    form.State.RobotPosY = 200.0f;  // the whole board on the map
+    setRun(form.engine, [](RunMoment& m) { m.y = 200.0f; });  // the whole board on the map
     for (const int heading : {0, 90, 45, 10, 180, 271}) {
-        form.State.RobotHeading = float(heading);
+        setRun(form.engine, [heading](RunMoment& m) { m.heading = float(heading); });
         run(2, "heading " + std::to_string(heading));
     }
 }

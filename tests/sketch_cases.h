@@ -69,7 +69,7 @@ inline int drivenPattern(int step, int sensors) { return (step * 97 + step / 256
 inline std::vector<int> engineChoices(const Workspace& ws, std::uint32_t seed, int sensors, int steps) {
     RuleTable table;
     table.follow(ws.rules);
-    decltype(Engine::randomEngine) draws(seed);
+    decltype(LiveRun::draws) draws(seed);
     std::vector<int> out;
     for (int i = 0; i < steps; ++i) {
         const Candidates& c = table.candidates(drivenPattern(i, sensors));

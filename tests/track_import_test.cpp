@@ -15,6 +15,7 @@
 #include "track_import/thinning.h"
 #include "track_import/threshold.h"
 #include "workspace/workspace.h"
+#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -159,35 +160,36 @@ TEST(TrackImport, CellModeMarksCellsAtLeastHalfDark) {
 }
 
 TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {
-    ProgramState s;
-    s.MapGrid = Workspace().map;
-    s.MapGrid.at(1, 1) = kStart;
-    s.MapGrid.at(2, 1) = kStop;
-    s.MapGrid.at(3, 1) = kLine;
-    appendStroke(s.StrokeList, 0, 0, 5, 5);
+    const auto track0 = [](ProgramState& s) {
+        s.MapGrid.at(1, 1) = kStart;
+        s.MapGrid.at(2, 1) = kStop;
+        s.MapGrid.at(3, 1) = kLine;
+        appendStroke(s.StrokeList, 0, 0, 5, 5);
+    };
     const ImportedTrack track{{{10, 10, 20, 10}, {20, 10, 30, 12}}, {{1, 1}, {4, 1}}};
 
-    ProgramState added = s;
+    Engine added;
+    setTrack(added, track0);
+    const ProgramState s = added.state();
     const ImportUndo undo = applyImport(added, track, ImportPlacement::Add);
-    EXPECT_EQ(std::tuple(added.StrokeList.columns(), added.StrokeList.at(2, 3), added.MapGrid.at(1, 1),
-                         added.MapGrid.at(2, 1), added.MapGrid.at(4, 1)),
+    const ProgramState& a = added.state();
+    EXPECT_EQ(std::tuple(a.StrokeList.columns(), a.StrokeList.at(2, 3), a.MapGrid.at(1, 1), a.MapGrid.at(2, 1),
+                         a.MapGrid.at(4, 1)),
               std::tuple(3, 12, kStart, kStop, kLine));
 
-    ProgramState replaced = s;
+    Engine replaced;
+    setTrack(replaced, track0);
     applyImport(replaced, track, ImportPlacement::Replace);
-    EXPECT_EQ(std::tuple(replaced.StrokeList.columns(), replaced.MapGrid.at(1, 1), replaced.MapGrid.at(2, 1),
-                         replaced.MapGrid.at(3, 1)),
+    const ProgramState& r = replaced.state();
+    EXPECT_EQ(std::tuple(r.StrokeList.columns(), r.MapGrid.at(1, 1), r.MapGrid.at(2, 1), r.MapGrid.at(3, 1)),
               std::tuple(2, kLine, kMapEmpty, kMapEmpty));
 
-    // Taken back whole only while nothing was changed after it.
+    // Taken back whole only while nothing was edited after it, even an edit undone.
     EXPECT_TRUE(importUndoable(added, undo));
-    ProgramState edited = added;
-    edited.MapGrid.at(9, 9) = kLine;
-    EXPECT_FALSE(importUndoable(edited, undo));
-    undoStroke(edited);
-    EXPECT_FALSE(importUndoable(edited, undo));
+    added.editTrack([](ProgramState& t) { return undoStroke(t); });
+    EXPECT_FALSE(importUndoable(added, undo));
     undoImport(added, undo);
-    EXPECT_TRUE(added.MapGrid == s.MapGrid && added.StrokeList == s.StrokeList);
+    EXPECT_TRUE(a.MapGrid == s.MapGrid && a.StrokeList == s.StrokeList);
 }
 
 // A whisker off a line is cut back to the junction, whether its tip is one pixel or the end of a

@@ -14,23 +14,27 @@ void clearTrack(ProgramState& s) {
 
 }  // namespace
 
-ImportUndo applyImport(ProgramState& s, const ImportedTrack& track, ImportPlacement placement) {
-    ImportUndo undo{{s.MapGrid, s.StrokeList}, {}};
+void importInto(ProgramState& s, const ImportedTrack& track, ImportPlacement placement) {
     if (placement == ImportPlacement::Replace) clearTrack(s);
     for (const auto& [x0, y0, x1, y1] : track.strokes) appendStroke(s.StrokeList, x0, y0, x1, y1);
     for (const auto& [cx, cy] : track.lineCells)
         if (s.MapGrid.at(cx, cy) == kMapEmpty) s.MapGrid.at(cx, cy) = kLine;
-    undo.after = {s.MapGrid, s.StrokeList};
+}
+
+ImportUndo applyImport(Engine& e, const ImportedTrack& track, ImportPlacement placement) {
+    ImportUndo undo{{e.state().MapGrid, e.state().StrokeList}, e.trackVersion(), 0};
+    e.editTrack([&](ProgramState& s) { return importInto(s, track, placement), true; });
+    undo.after = e.trackVersion();
     return undo;
 }
 
-bool importUndoable(const ProgramState& s, const ImportUndo& undo) {
-    return s.StrokeList == undo.after.strokes && s.MapGrid == undo.after.map;
-}
+bool importUndoable(const Engine& e, const ImportUndo& undo) { return e.trackVersion() == undo.after; }
 
-void undoImport(ProgramState& s, const ImportUndo& undo) {
-    s.MapGrid = undo.before.map;
-    s.StrokeList = undo.before.strokes;
+void undoImport(Engine& e, const ImportUndo& undo) {
+    e.revertTrack(undo.versionBefore, [&](ProgramState& s) {
+        s.MapGrid = undo.before.map;
+        s.StrokeList = undo.before.strokes;
+    });
 }
 
 }  // namespace vemrik

@@ -2,6 +2,7 @@
 
 #include "app/grid.h"
 #include "app/program_state.h"
+#include "engine/engine.h"
 #include "track_import/track_import.h"
 
 namespace vemrik {
@@ -13,26 +14,31 @@ enum class ImportPlacement { Replace, Add };
 struct TrackLayers {
     Grid map;
     Grid strokes;
-    bool operator==(const TrackLayers&) const = default;
 };
 
-/// The track before an import and as the import left it, to take the import back whole.
+/// The track before an import and the track's versions before and after it, to take the import
+/// back whole.
 struct ImportUndo {
     TrackLayers before;
-    TrackLayers after;
+    std::uint64_t versionBefore = 0;
+    std::uint64_t after = 0;
 };
+
+/// Puts the imported track on these boards, as applyImport does; for a preview.
+void importInto(ProgramState& s, const ImportedTrack& track, ImportPlacement placement);
 
 /// Puts the imported track on the map. Replacing empties every cell (start
 /// and stop too, since they were placed for the old track) and every stroke first; adding keeps
 /// all there is, appends the strokes after the existing ones and turns only empty cells into
 /// line cells, so start and stop cells stay.
-ImportUndo applyImport(ProgramState& s, const ImportedTrack& track, ImportPlacement placement);
+ImportUndo applyImport(Engine& e, const ImportedTrack& track, ImportPlacement placement);
 
-/// Whether the track is still exactly as the import left it. Only then may the import be taken
-/// back whole: after any later edit that would throw the edit away too.
-bool importUndoable(const ProgramState& s, const ImportUndo& undo);
+/// Whether the track was not edited since the import. Only then may the import be taken back
+/// whole: after any later edit that would throw the edit away too (even one undone by hand).
+bool importUndoable(const Engine& e, const ImportUndo& undo);
 
-/// Puts back the track as it was before the import.
-void undoImport(ProgramState& s, const ImportUndo& undo);
+/// Puts back the track as it was before the import, with its version then; only while
+/// importUndoable.
+void undoImport(Engine& e, const ImportUndo& undo);
 
 }  // namespace vemrik

@@ -118,10 +118,10 @@ const Command* findCommand(std::string_view id) {
 }
 
 CommandState commandState(const TForm1& form, std::string_view id) {
-    if (id == "run.pause") return {runState(form.State, form.Timer2.enabled) == RunState::Running, false};
+    if (id == "run.pause") return {runState(form.State, form.engine.running()) == RunState::Running, false};
     if (id == "run.stepBack") return {form.History.shown() > 0, false};
     if (id == "run.trail") return {true, form.TrailShown};
-    if (id == "run.repeatable") return {true, form.engine.repeatableRuns};
+    if (id == "run.repeatable") return {true, form.engine.repeatableRuns()};
     if (id == "run.speed1") return {true, speedIs(form, RunSpeed::Normal)};
     if (id == "run.speed2") return {true, speedIs(form, RunSpeed::Double)};
     if (id == "run.speed4") return {true, speedIs(form, RunSpeed::Quadruple)};

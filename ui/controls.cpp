@@ -3,13 +3,13 @@
 namespace vemrik {
 
 void ListBox::add(std::string_view line) {
-    lines.add(line);
+    engine_.addRule(line);
     ++version;
 }
 
 void ListBox::deleteAt(int i) {
     if (i < 0 || i >= count()) return;
-    lines.erase(i);
+    engine_.deleteRule(i);
     if (itemIndex >= count()) itemIndex = count() - 1;
     ++version;
 }

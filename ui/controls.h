@@ -8,6 +8,7 @@
 
 #include "app/memo.h"
 #include "app/number_text.h"
+#include "engine/engine.h"
 #include "engine/rule_list.h"
 #include "raster/raster.h"
 
@@ -24,9 +25,9 @@ struct CheckBox {
     bool checked = false;
 };
 
-/// Its position is the engine's angle that it shows.
+/// Its position is the slider's; its change handler hands it to the engine.
 struct TrackBar {
-    int& position;
+    int position = 0;
     int min = -360;
     int max = 360;
 };
@@ -35,9 +36,11 @@ struct Label {
     std::string caption;
 };
 
-/// Its lines are the engine's rule list.
+/// Its lines are the engine's rule list, edited through the engine.
 struct ListBox {
-    RuleList& lines;
+    explicit ListBox(Engine& e) : lines(e.rules()), engine_(e) {}
+
+    const RuleList& lines;
     int itemIndex = -1;
     /// Grows whenever lines change, so the window knows when to mirror them.
     std::uint64_t version = 0;
@@ -46,6 +49,9 @@ struct ListBox {
     void add(std::string_view line);
     /// Deletes line i; an index outside the list (-1 above all) deletes nothing.
     void deleteAt(int i);
+
+private:
+    Engine& engine_;
 };
 
 struct Timer {

@@ -4,7 +4,10 @@
 
 namespace vemrik {
 
-TForm1::TForm1() { FormCreate(); }
+TForm1::TForm1() {
+    engine.observe(&History);
+    FormCreate();
+}
 
 CheckBox& TForm1::checkBox(int n) {
     CheckBox* boxes[] = {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4,

@@ -23,10 +23,11 @@ public:
     TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
+    ~TForm1() { engine.observe(nullptr); }
 
     Engine engine;
-    /// The boards, strokes, pose and senses: the engine's.
-    ProgramState& State = engine.state;
+    /// The boards, strokes, pose and senses: the engine's, written through its edits.
+    const ProgramState& State = engine.state();
     /// The window's own part: tool, mouse, refresh cycle, page in front.
     FormState Shell;
 
@@ -40,18 +41,19 @@ public:
     Image Image3{Raster(201, 201)};
     Image Image4{Raster(201, 201)};
     CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8;
-    TrackBar TrackBar1{engine.ruleAngle};
+    TrackBar TrackBar1;
     Label Label1{"0"};
     Label Label2{"0 0 0 0 0 0 0 0 0"};
-    ListBox ListBox1{engine.rules};
+    ListBox ListBox1{engine};
     // Page 3, "Symulacja"
     Image Image5{Raster(701, 401)};
     /// Image5's track layer between redraws; no state of the program, only saved work.
     TrackCache Image5Track;
-    TrackBar TrackBar2{engine.startHeading};
+    TrackBar TrackBar2;
     // On the form
     Memo Memo1;
     Timer Timer1{true, 25};
+    /// The run timer; enabled mirrors engine.running().
     Timer Timer2{false, 200};
     int NotebookPageIndex = 3;
 

@@ -1,5 +1,4 @@
 #include "algorithm/algorithm_view.h"
-#include "algorithm/rule_editor.h"
 #include "algorithm/rule_text.h"
 #include "ui/form.h"
 
@@ -13,7 +12,7 @@ void TForm1::BitBtn4Click() {
 }
 
 void TForm1::checkSensor(int sensor, bool checked) {
-    setSensorState(State, sensor, checked);
+    engine.setSensorState(sensor, checked);
     Shell.RedrawPending = 1;
 }
 
@@ -27,7 +26,7 @@ void TForm1::CheckBox7Click() { checkSensor(6, CheckBox7.checked); }
 void TForm1::CheckBox8Click() { checkSensor(7, CheckBox8.checked); }
 
 void TForm1::TrackBar1Change() {
-    engine.anglesEdited();
+    engine.setRuleAngle(TrackBar1.position);
     Label1.caption = IntToStr(TrackBar1.position).view();
     Shell.RedrawPending = 1;
 }

@@ -14,7 +14,7 @@ void TForm1::Image2MouseDown(int x, int y) {
     {
         Shell.RedrawPending = 1;
         Shell.MouseHeld = 1;
-        if (pressMap(State, Shell.EditTool, x, y)) engine.trackEdited();
+        engine.editTrack([&](ProgramState& s) { return pressMap(s, Shell.EditTool, x, y); });
     }
 }
 
@@ -24,13 +24,20 @@ void TForm1::Image2MouseMove(int x, int y) {
         Image2Track.drawnOver(Image2.canvas, paintMapPreview(Image2.canvas, Shell.EditTool, x, y));
     }
     if (Shell.MouseHeld == 1) {
-        const MapDrag drag = dragMap(State, Shell.EditTool, Image2.canvas, x, y);
-        if (drag.changed) engine.trackEdited();
+        MapDrag drag;
+        engine.editTrack([&](ProgramState& s) {
+            drag = dragMap(s, Shell.EditTool, Image2.canvas, x, y);
+            return drag.changed;
+        });
         if (drag.segment)
             for (const ShortText& line : segmentLines(*drag.segment)) Memo1.append(line);
         Shell.RedrawPending = 1;
     }
-    moveBrushAnchor(State, x, y);
+    // The anchor is no part of the work: no version moves.
+    engine.editTrack([&](ProgramState& s) {
+        moveBrushAnchor(s, x, y);
+        return false;
+    });
 }
 
 void TForm1::Image2MouseUp(int, int) { Shell.MouseHeld = 0; }
@@ -41,26 +48,22 @@ void TForm1::Button7Click() { Shell.EditTool = kToolBrush; }
 void TForm1::Button8Click() { Shell.EditTool = kToolStart; }
 void TForm1::Button9Click() { Shell.EditTool = kToolStop; }
 void TForm1::Button10Click() {
-    if (!undoStroke(State)) return;
-    engine.trackEdited();
+    if (!engine.editTrack([](ProgramState& s) { return undoStroke(s); })) return;
     Shell.RedrawPending = 1;
 }
 void TForm1::Button11Click() {
-    if (!clearStrokes(State)) return;
-    engine.trackEdited();
+    if (!engine.editTrack([](ProgramState& s) { return clearStrokes(s); })) return;
     Shell.RedrawPending = 1;
 }
 
 ImportUndo TForm1::ImportTrack(const ImportedTrack& track, ImportPlacement placement) {
-    ImportUndo undo = applyImport(State, track, placement);
-    engine.trackEdited();
+    ImportUndo undo = applyImport(engine, track, placement);
     Shell.RedrawPending = 1;
     return undo;
 }
 
 void TForm1::UndoImport(const ImportUndo& undo) {
-    undoImport(State, undo);
-    engine.trackEdited();
+    undoImport(engine, undo);
     Shell.RedrawPending = 1;
 }
 

@@ -12,10 +12,7 @@ void TForm1::Image1MouseDown(int x, int y) {
     // Both flags before the write, which may fail off the board.
     Shell.RedrawPending = 1;
     Shell.MouseHeld = 1;
-    // Reported before the write: a double sensor's second half may fail after the first is
-    // written.
-    engine.robotEdited();
-    pressRobot(State, Shell.EditTool, x, y);
+    engine.editRobot([&](ProgramState& s) { return pressRobot(s, Shell.EditTool, x, y); });
 }
 
 void TForm1::Image1MouseMove(int x, int y) {
@@ -24,7 +21,8 @@ void TForm1::Image1MouseMove(int x, int y) {
         paintRobotPreview(Image1.canvas, Shell.EditTool, x, y);
     }
     if (Shell.MouseHeld == 1) {
-        if (writeRobotTool(State.RobotGrid, Shell.EditTool, x, y, false)) engine.robotEdited();
+        engine.editRobot(
+            [&](ProgramState& s) { return writeRobotTool(s.RobotGrid, Shell.EditTool, x, y, false); });
         Shell.RedrawPending = 1;
     }
 }

@@ -14,25 +14,24 @@ void TForm1::BitBtn5Click() {
     engine.placeAndSense(track);
     paintSimulationView(engine, Image5.canvas, Image5Track);
     // After the sensing, so the trail can never change what the sensors read.
-    if (TrailShown) drawTrail(engine.record.trail(), Image5.canvas);
+    if (TrailShown) drawTrail(engine.record().trail(), Image5.canvas);
 }
 
 void TForm1::BitBtn6Click() {
     try {
-        History.beforeStep(engine);
-        engine.step(&Memo1);
+        // The sensing after the step is the refresh cycle's, when it next redraws "Symulacja".
+        engine.advance(1, &Memo1);
         Shell.RedrawPending = 1;
-        History.stepped(engine);
     } catch (const NonFiniteStepError&) {
         // The rules that broke this step still match at the same pose: the run ends here.
-        Timer2.enabled = false;
+        engine.stopRunning();
+        Timer2.enabled = engine.running();
         throw;
     }
 }
 
 void TForm1::TrackBar2Change() {
-    engine.anglesEdited();
-    headingFromTrackBar(State, TrackBar2.position);
+    engine.setStartHeading(TrackBar2.position);
     Shell.RedrawPending = 1;
 }
 
@@ -52,13 +51,15 @@ void TForm1::Button16Click() {
 }
 
 void TForm1::BitBtn7Click() {
-    switchRunOn(State, Timer2.enabled);
+    engine.switchOn();
+    Timer2.enabled = engine.running();
     if (Timer2.enabled) Paused = false;
 }
 
 void TForm1::BitBtn8Click() {
     Paused = false;
-    switchRunOff(State, Timer2.enabled);
+    engine.switchOff();
+    Timer2.enabled = engine.running();
 }
 
 void TForm1::StartFromStartCell() {
@@ -69,13 +70,15 @@ void TForm1::StartFromStartCell() {
 }
 
 void TForm1::PauseClick() {
-    if (runState(State, Timer2.enabled) != RunState::Running) return;
-    Timer2.enabled = false;
+    if (runState(State, engine.running()) != RunState::Running) return;
+    engine.stopRunning();
+    Timer2.enabled = engine.running();
     Paused = true;
 }
 
 void TForm1::Timer2Timer() {
-    stopTimerIfHeld(State, Timer2.enabled);
+    engine.stopIfHeld();
+    Timer2.enabled = engine.running();
     BitBtn6Click();
 }
 
@@ -85,31 +88,32 @@ void TForm1::StepBackClick() {
 
 void TForm1::ShowStep(std::uint64_t step) {
     if (!History.follow(engine) || step > History.steps()) return;
-    Timer2.enabled = false;
+    engine.stopRunning();
+    Timer2.enabled = engine.running();
     History.show(engine, step);
     Shell.RedrawPending = 1;
 }
 
 void TForm1::ReplaySeededRun(std::uint32_t seed, std::uint64_t stopAt, const Noise& noise) {
-    Timer2.enabled = false;
+    engine.stopRunning();
+    Timer2.enabled = engine.running();
     Button16Click();
     const Raster& track = Image5Track.layer(engine, Image5.canvas.width(), Image5.canvas.height());
     engine.placeAndSense(track);  // the redraw that puts the held robot on its start cell
-    engine.seed = seed;
+    engine.setSeed(seed);
     engine.start();
     engine.restartDraws();
     std::optional<NoiseDraws> draws;
     if (noise.any()) {
         draws.emplace(noise, seed, State.SensorCount);
-        draws->moveStart(State.RobotPosX, State.RobotPosY, State.RobotHeading);
+        engine.moveStart(*draws);
     }
+    NoiseDraws* flips = draws ? &*draws : nullptr;
     History.begin(engine);
-    for (std::uint64_t i = 0; i < stopAt; ++i) {
-        engine.placeAndSense(track, draws ? &*draws : nullptr);
-        History.beforeStep(engine);
-        engine.step(nullptr);
-        History.stepped(engine);
-    }
+    if (stopAt == 0) return ShowTrail(true);
+    // The sensing at the start, then the steps; the last one's sensing is the next redraw's.
+    engine.placeAndSense(track, flips);
+    engine.advance(stopAt, nullptr, &track, flips);
     ShowTrail(true);
 }
 

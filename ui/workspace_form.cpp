@@ -7,11 +7,13 @@ namespace vemrik {
 Workspace captureWorkspace(const TForm1& form) { return form.engine.work(); }
 
 void applyWorkspace(TForm1& form, const Workspace& ws) {
-    form.Timer2.enabled = false;
     // Nothing was edited: the status bar has nothing to say about the history.
     form.History.forget();
     form.Paused = form.StartRefused = false;
     form.engine.load(ws);
+    form.Timer2.enabled = form.engine.running();
+    form.TrackBar1.position = ws.ruleAngle;
+    form.TrackBar2.position = ws.startHeading;
     form.Shell.EditTool = 0;
     form.Shell.MouseHeld = 0;
     form.Shell.RedrawPending = 1;
@@ -27,6 +29,6 @@ void applyWorkspace(TForm1& form, const Workspace& ws) {
     form.ComposeRuleText();
 }
 
-bool formHolds(const TForm1& form, const Workspace& ws) { return form.engine.work() == ws; }
+bool formHolds(const TForm1& form, const WorkVersion& version) { return form.engine.workVersion() == version; }
 
 }  // namespace vemrik

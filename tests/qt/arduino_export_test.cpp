@@ -16,7 +16,7 @@ private slots:
         WorkspaceMenu menu{w};
         const QString oval = QStringLiteral(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
         QVERIFY(menu.openFile(oval));
-        w.form().engine.seed = 7;
+        w.form().engine.setSeed(7);
         const ArduinoExportResult result = exportArduinoSketch(w, oval, dir.path());
         QVERIFY2(result.written, qPrintable(result.message));
         QVERIFY(result.message.contains(dir.filePath("oval/oval.ino")));

@@ -2,6 +2,7 @@
 // boxes following the rule text, the sliders' values, which way the robot faces, and the pause.
 #include "ui/qt/control_hints.h"
 
+#include "tests/engine_edits.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/heading_marks.h"
 #include "ui/qt/pause_action.h"
@@ -34,8 +35,9 @@ private slots:
         w.show();
         TForm1& form = w.form();
         w.handle([&] {
-            for (int x : {2, 5, 8}) form.State.RobotGrid.at(x, 0) = kSensor;
-            form.engine.robotEdited();
+            setRobot(form.engine, [](ProgramState& s) {
+                for (int x : {2, 5, 8}) s.RobotGrid.at(x, 0) = kSensor;
+            });
         });
         w.notebook()->setCurrentIndex(kAlgorithmPage);
         for (int n = 1; n <= 8; ++n) {
@@ -54,13 +56,14 @@ private slots:
         QTest::mouseClick(hints.box(6), Qt::LeftButton, {}, QPoint(6, 8));
         QCOMPARE(form.State.SensorStates[5], 1);
         w.handle([&] {
-            for (int x = 10; x < 15; ++x) form.State.RobotGrid.at(x, 3) = kSensor;
-            form.engine.robotEdited();
+            setRobot(form.engine, [](ProgramState& s) {
+                for (int x = 10; x < 15; ++x) s.RobotGrid.at(x, 3) = kSensor;
+            });
         });
         for (int n = 1; n <= 8; ++n) QVERIFY(!hints.greyed(n));
 
         w.notebook()->setCurrentIndex(kSimulationPage);
-        w.handle([&] { form.State.SensorStates = {0, 1, 0, 0, 0, 0, 0, 1}; });
+        w.handle([&] { setRun(form.engine, [](RunMoment& m) { m.sensors = {0, 1, 0, 0, 0, 0, 0, 1}; }); });
         w.notebook()->setCurrentIndex(kAlgorithmPage);
         QString ticks;
         for (int n = 1; n <= 8; ++n) ticks += hints.box(n)->isChecked() ? '1' : '0';
@@ -95,7 +98,7 @@ private slots:
         const QColor strong(20, 60, 200), pale(170, 170, 170);
         QCOMPARE(colourAt(10, 22), strong);
         QVERIFY(colourAt(22, 10) != strong);
-        w.handle([&] { w.form().State.MapGrid.at(5, 5) = kStart, w.form().engine.trackEdited(); });
+        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(5, 5) = kStart; }); });
         w.findChild<QPushButton*>("Button15")->click();
         QCOMPARE(colourAt(10, 22), pale);
         const QImage right = headingArrow(90, true, 44).toImage();
@@ -117,18 +120,18 @@ private slots:
         auto* step = w.findChild<QPushButton*>("BitBtn6");
         QTest::mouseClick(w.findChild<QPushButton*>("Button15"), Qt::LeftButton);
         QVERIFY(view.statusText().contains("stan: zatrzymany | Brak pola Start na mapie"));
-        w.handle([&] { form.State.MapGrid.at(35, 20) = kStart, form.engine.trackEdited(); });
+        w.handle([&] { setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(35, 20) = kStart; }); });
         QTest::mouseClick(w.findChild<QPushButton*>("Button15"), Qt::LeftButton);
         QTest::mouseClick(on, Qt::LeftButton);
         QVERIFY(form.Timer2.enabled && !on->hasFocus());
         w.handle([&] { form.Timer2Timer(); });
         pressSpace(w);
         QVERIFY(!form.Timer2.enabled && form.Paused && view.statusText().contains("stan: pauza"));
-        QCOMPARE(form.engine.record.steps(), 1u);
+        QCOMPARE(form.engine.record().steps(), 1u);
 
         step->setFocus(Qt::TabFocusReason);
         pressSpace(w);
-        QVERIFY(form.engine.record.steps() == 2u && form.Paused);
+        QVERIFY(form.engine.record().steps() == 2u && form.Paused);
         QTest::mouseClick(on, Qt::LeftButton);
         w.notebook()->setCurrentIndex(kRobotPage);
         QVERIFY(pause.action()->shortcut().isEmpty());

@@ -3,6 +3,7 @@
 #include "ui/qt/evaluation_dialog.h"
 
 #include "tests/evaluation_tracks.h"
+#include "tests/engine_edits.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/step_histogram.h"
@@ -57,7 +58,7 @@ private slots:
                  qPrintable(d->summaryLabel()->text()));
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
         QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty, w.form().engine.trackEdited(); });
+        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
         d->start();
         QCOMPARE(std::tuple(d->running(), d->summaryLines()),
                  std::tuple(false, QStringList{"Nie można ocenić: na mapie nie ma pola startu."}));
@@ -140,18 +141,18 @@ private slots:
         QCOMPARE(d->failedRuns()->item(1)->text(),
                  QStringLiteral("przebieg 2, ziarno 5490: bez stopu po 100 krokach"));
         d->failedRuns()->setCurrentRow(1);
-        w.handle([&] { w.form().TrackBar2.position = 7; });
+        w.handle([&] { w.form().TrackBar2.position = 7, w.form().TrackBar2Change(); });
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
         // A work that cannot be judged does not become the work the listed runs belong to.
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kMapEmpty, w.form().engine.trackEdited(); });
+        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
         d->start();
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
-        w.handle([&] { w.form().State.MapGrid.at(10, 35) = kStart, w.form().engine.trackEdited(); });
-        w.handle([&] { w.form().TrackBar2.position = ws.startHeading; });
+        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kStart; }); });
+        w.handle([&] { w.form().TrackBar2.position = ws.startHeading, w.form().TrackBar2Change(); });
         QVERIFY(d->showSelectedRun());
         QTRY_VERIFY(d.isNull());
         const TForm1& f = w.form();
-        QVERIFY(f.engine.record.steps() == 80 && f.engine.seed == 5490 && f.TrailShown && !f.Timer2.enabled &&
+        QVERIFY(f.engine.record().steps() == 80 && f.engine.seed() == 5490 && f.TrailShown && !f.Timer2.enabled &&
                 w.notebook()->currentIndex() == kSimulationPage);
     }
 
@@ -170,9 +171,9 @@ private slots:
         QVERIFY(d->summaryLines().first().startsWith("Zakłócenia: odwrócenie 0,000, przesunięcie 3,0 px"));
         d->failedRuns()->setCurrentRow(0);
         QVERIFY(d->showSelectedRun());
-        QCOMPARE(w.form().engine.record.steps(), 30u);  // 20 steps before the 50th
+        QCOMPARE(w.form().engine.record().steps(), 30u);  // 20 steps before the 50th
         const qttest::Seen noisy = qttest::seen(w.form());
-        w.handle([&] { w.form().ReplaySeededRun(w.form().engine.seed, 30); });
+        w.handle([&] { w.form().ReplaySeededRun(w.form().engine.seed(), 30); });
         QVERIFY(!(qttest::seen(w.form()) == noisy));  // the same draws without the noise end elsewhere
         QVERIFY(w.form().TrailShown && w.findChild<QAction*>("actionShowTrail")->isChecked());
     }

@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(w.statusBar()->findChild<QLabel*>("statusSteps")->text(), QStringLiteral("steps: 1"));
         QCOMPARE(w.statusBar()->findChild<QLabel*>("statusTime")->text(), QStringLiteral("time: 0.2 s"));
         QCOMPARE(w.form().ListBox1.lines, rules);
-        QCOMPARE(w.form().engine.record.steps(), 1u);
+        QCOMPARE(w.form().engine.record().steps(), 1u);
         QVERIFY(!program.menu().modified());
         QCOMPARE(QSettings().value("language").toString(), QStringLiteral("en"));
         QVERIFY(w.findChild<QTextBrowser*>("guideText")

@@ -47,8 +47,8 @@ private slots:
         QVERIFY2(parsed.workspace.has_value(), parsed.error.c_str());
         Engine engine;
         engine.load(*parsed.workspace);
-        paintTrack(engine.state, oval_);
-        ovalMap_ = engine.state.MapGrid;
+        paintTrack(engine.state(), oval_);
+        ovalMap_ = engine.state().MapGrid;
     }
 
     // The oval in black, 630 x 230 pixels with the margin, 1260 x 460 mm, is 7 x 2 on A4 upright.

@@ -56,7 +56,7 @@ struct Seen {
 
 inline Seen seen(const TForm1& f) {
     return {f.State.RobotHeading, f.State.RobotPosX,       f.State.RobotPosY,
-            f.State.SensorStates, f.engine.record.steps(), f.History.shown()};
+            f.State.SensorStates, f.engine.record().steps(), f.History.shown()};
 }
 
 /// `steps` ticks of the run timer, each followed by a redraw.

@@ -239,7 +239,7 @@ private slots:
         w.handle([&] { w.form().BitBtn7Click(); });
         runSteps(w, 3);
         QCOMPARE(panel->timeline().size(), std::size_t{3});
-        QCOMPARE(w.form().engine.record.steps(), std::uint64_t{3});
+        QCOMPARE(w.form().engine.record().steps(), std::uint64_t{3});
     }
 };
 

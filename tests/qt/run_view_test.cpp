@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "tests/engine_edits.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
@@ -22,8 +23,8 @@ private slots:
         TForm1& form = w.form();
         for (const char* name : {"actionSpeed4", "actionShowTrail", "actionRepeatable"})
             view.action(name)->trigger();
-        QVERIFY(form.Timer2.interval == 50 && form.TrailShown && form.engine.repeatableRuns);
-        form.State.RobotPosX = 100;
+        QVERIFY(form.Timer2.interval == 50 && form.TrailShown && form.engine.repeatableRuns());
+        setRun(form.engine, [](RunMoment& m) { m.x = 100; });
         w.handle([&] { form.ListBox1.add("1 1 1 1 1 1 1 1 5"), form.ListBox1.add("0 0 0 0 0 0 0 0 0"); });
         auto* list = w.findChild<QListWidget*>("ListBox1");
         std::mt19937 draws(Engine::kDefaultSeed);
@@ -41,7 +42,7 @@ private slots:
             QCOMPARE(list->item(1)->toolTip(), QString("trafienia od startu: %1").arg(hits));
         }
         // Without a start cell "Start" would keep the run held.
-        w.handle([&] { form.State.MapGrid.at(69, 39) = kStart, form.engine.trackEdited(); });
+        w.handle([&] { setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(69, 39) = kStart; }); });
         w.findChild<QPushButton*>("Button15")->click();  // "Start"
         QVERIFY(view.statusText().startsWith("kroki: 0 | czas: 0,0 s | stan: gotowy"));
         QCOMPARE(list->item(1)->toolTip(), QString("trafienia od startu: 0"));
@@ -62,7 +63,7 @@ private slots:
         QVERIFY(!view.chooseSeed());
         answer = std::nullopt;
         QVERIFY(!view.chooseSeed() && !view.saveRun());  // both cancelled
-        QVERIFY(w.form().engine.seed == 42 && errors.size() == 1);
+        QVERIFY(w.form().engine.seed() == 42 && errors.size() == 1);
         path = dir.filePath("przebieg.csv");
         QVERIFY(view.saveRun() && QFile::exists(path));
         path = dir.filePath("brak/przebieg.csv");
@@ -115,7 +116,7 @@ private slots:
         QVERIFY(overlapsNothing(controls.button()) && overlapsNothing(controls.slider()));
         QVERIFY(!controls.button()->isEnabled());
         // Far from the robot at (0, 0).
-        w.handle([&] { w.form().State.MapGrid.at(69, 39) = kStart, w.form().engine.trackEdited(); });
+        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(69, 39) = kStart; }); });
         w.findChild<QPushButton*>("Button15")->click();
         for (int n = 0; n < 3; ++n) w.findChild<QPushButton*>("BitBtn6")->click();
         controls.button()->click();

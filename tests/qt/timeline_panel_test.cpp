@@ -58,7 +58,7 @@ private slots:
         }
         // Going on from the step shown forgets the later ones.
         runSteps(w, 1);
-        QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record.steps()});
+        QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record().steps()});
     }
 
     // Hidden, the panel takes no step; shown or hidden, the run is the same. The chart it shows

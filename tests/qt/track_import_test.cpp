@@ -2,6 +2,7 @@
 #include <atomic>
 #include <semaphore>
 
+#include "tests/engine_edits.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/picture_device.h"
 #include "ui/qt/qt_helpers.h"
@@ -43,7 +44,7 @@ struct Window {
         importMenu.reading().waitForFinished();
         QCoreApplication::sendPostedEvents();
     }
-    ProgramState& state() { return w.form().State; }
+    const ProgramState& state() { return w.form().State; }
 };
 
 quint32 crc32(const QByteArray& bytes) {
@@ -189,8 +190,7 @@ private slots:
         Window win;
         win.importPicture(kExamples + "/track-picture.png");
         QVERIFY(win.menu.modified());
-        win.state().MapGrid.at(35, 30) = kStart;
-        win.state().MapGrid.at(38, 30) = kStop;
+        setTrack(win.w.form().engine, [](ProgramState& s) { s.MapGrid.at(35, 30) = kStart, s.MapGrid.at(38, 30) = kStop; });
         const ParsedWorkspace example = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/tape-loop.vemrik");
         QVERIFY2(example.workspace.has_value(), example.error.c_str());
         QCOMPARE(qs(toJson(captureWorkspace(win.w.form()))), qs(toJson(*example.workspace)));

@@ -1,6 +1,7 @@
 // The "Plik" menu with its recent files.
 #include "ui/qt/workspace_menu.h"
 
+#include "tests/engine_edits.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/recent_files.h"
 #include "workspace/workspace_json.h"
@@ -33,8 +34,7 @@ struct Window {
     int wheel() { return w.form().State.RobotGrid.at(4, 6); }
     void draw() {  // as a user would: a wheel, a rule, the rule angle
         w.handle([&] {
-            w.form().State.RobotGrid.at(4, 6) = 3;
-            w.form().engine.robotEdited();
+            setRobot(w.form().engine, [](ProgramState& s) { s.RobotGrid.at(4, 6) = 3; });
             w.form().ListBox1.add("1 0 0 0 0 0 0 1 -30");
         });
         slider()->setValue(-30);

@@ -55,7 +55,7 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
                                         bool replace) {
     const Engine& engine = window.form().engine;
     const std::string name = sketchName(QFileInfo(workspacePath).completeBaseName().toStdString());
-    PlannedSketch planned = planSketch(engine.work(), name, engine.seed);
+    PlannedSketch planned = planSketch(engine.work(), name, engine.seed());
     if (!planned.plan)
         return {false, Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
     planned.plan->workspaceFile = QFile::encodeName(QFileInfo(workspacePath).fileName()).toStdString();
@@ -74,7 +74,7 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
                              "piny czujników i silników, prędkości, czasy obrotu i kroku. "
                              "Połączenia pokazuje wiring.svg.")
                       .arg(QString::fromStdString(name))
-                      .arg(engine.seed)
+                      .arg(engine.seed())
                       .arg(QString::fromStdString(files.sketch), QString::fromStdString(files.wiring))};
 }
 

@@ -400,7 +400,7 @@ void EvaluationDialog::setRunning(bool on) {
 
 QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& judged, const Noise& noise,
                          std::uint32_t seed, int steps) {
-    if (!formHolds(window.form(), judged))
+    if (!(captureWorkspace(window.form()) == judged))
         return Vemrik::tr(
             "Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.");
     if (static_cast<std::uint64_t>(steps) > kHistoryBound)

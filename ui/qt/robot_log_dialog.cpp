@@ -167,7 +167,7 @@ void RobotLogDialog::compare(const QString& path) {
     try {
         const PreparedRun prepared = prepareRun(ws);
         if (prepared.setup)
-            simulated = simulateCounts(*prepared.setup, window_.form().engine.seed, log_->steps.size());
+            simulated = simulateCounts(*prepared.setup, window_.form().engine.seed(), log_->steps.size());
         else
             simulationError = qs(prepared.error);
     } catch (const std::exception& e) {
@@ -190,7 +190,7 @@ void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
     text += QStringLiteral(".\n");
     if (simulated) {
         text += Vemrik::tr("Symulacja tych samych reguł na otwartej trasie, ziarno %1, kroków: %2")
-                    .arg(window_.form().engine.seed)
+                    .arg(window_.form().engine.seed())
                     .arg(count(simulated->steps));
         text += simulated->stopped ? Vemrik::tr(" (dojechała do pola stop).") : QStringLiteral(".");
     } else {
@@ -221,7 +221,7 @@ void RobotLogDialog::showSummary(const QString& path, const RunCounts& robot,
 
 void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated,
                                const std::vector<OtherLine>& other) {
-    const std::vector<std::string>& rules = window_.form().engine.rules;
+    const std::vector<std::string>& rules = window_.form().engine.rules();
     // The open rules' lines, then those past them the robot named, as far as the table goes.
     std::vector<int> lines;
     for (std::size_t i = 0; i < rules.size() && lines.size() < kShownRows; ++i)
@@ -266,7 +266,7 @@ void RobotLogDialog::showLines(const RunCounts& robot, const std::optional<RunCo
 }
 
 void RobotLogDialog::showUncovered(const RunCounts& robot) {
-    const std::vector<int> found = uncoveredPatterns(robot, window_.form().engine.rules);
+    const std::vector<int> found = uncoveredPatterns(robot, window_.form().engine.rules());
     if (found.empty()) {
         uncovered_->setText(Vemrik::tr("Brak: na każdy wzorzec, który robot napotkał, jest reguła."));
         return;

@@ -115,7 +115,7 @@ void RuleInspector::refresh() {
     const int count = stateSensorCount(form.State.RobotGrid);
     showSensors(count);
     showMatches(patternOf(form.State.SensorStates));
-    const LastRule last = form.engine.record.lastRule();
+    const LastRule last = form.engine.record().lastRule();
     const QString lastText =
         Vemrik::tr("Ostatni krok: ") +
         (last.stepped ? qs(lastRuleText(last)) : Vemrik::tr("jeszcze żadnego od „Start”"));

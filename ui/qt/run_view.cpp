@@ -90,7 +90,7 @@ void RunView::buildMenu() {
     repeatable->setObjectName("actionRepeatable");
     repeatable->setCheckable(true);
     connect(repeatable, &QAction::toggled, this,
-            [this, &form](bool on) { window_.handle([&form, on] { form.engine.repeatableRuns = on; }); });
+            [this, &form](bool on) { window_.handle([&form, on] { form.engine.setRepeatableRuns(on); }); });
 
     menu->addSeparator();
     QAction* save = menu->addAction(Vemrik::tr("Zapi&sz przebieg…"));
@@ -130,21 +130,21 @@ QString RunView::statusText() const {
 
 bool RunView::chooseSeed() {
     TForm1& form = window_.form();
-    const std::optional<QString> text = askSeed(form.engine.seed);
+    const std::optional<QString> text = askSeed(form.engine.seed());
     if (!text) return false;
     const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
     if (!seed) {
         showError(Vemrik::tr("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
         return false;
     }
-    window_.handle([&form, s = *seed] { form.engine.seed = s; });
+    window_.handle([&form, s = *seed] { form.engine.setSeed(s); });
     return true;
 }
 
 bool RunView::saveRun() {
     const QString path = chooseCsvPath(QDir::current().filePath(Vemrik::tr("przebieg.csv")));
     if (path.isEmpty()) return false;
-    const std::string csv = runCsv(window_.form().engine.record);
+    const std::string csv = runCsv(window_.form().engine.record());
     if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
         showError(Vemrik::tr("Nie można zapisać przebiegu „%1”:\n%2").arg(path, qs(*error)));
         return false;
@@ -154,8 +154,7 @@ bool RunView::saveRun() {
 
 void RunView::refresh() {
     TForm1& form = window_.form();
-    RunRecord& run = form.engine.record;
-    run.followList(form.ListBox1.lines);
+    const RunRecord& run = form.engine.record();
     // At once, so the status bar says the history ended when the edit is made.
     form.History.follow(form.engine);
     const LastRule last = run.lastRule();
@@ -168,7 +167,7 @@ void RunView::refresh() {
         poseText(form.State),
         lastRuleText(last),
         historyText(form.History),
-        seedText(form.engine.seed, form.engine.repeatableRuns),
+        seedText(form.engine.seed(), form.engine.repeatableRuns()),
     };
     for (int i = 0; i < kParts; ++i) {
         const QString text = qs(texts[i]);
@@ -188,7 +187,7 @@ void RunView::markRules() {
         markedRow_ = -1;
         shownHits_.assign(static_cast<std::size_t>(list_->count()), ~std::uint64_t{0});
     }
-    const LastRule last = form.engine.record.lastRule();
+    const LastRule last = form.engine.record().lastRule();
     const int fired = last.line < list_->count() ? last.line : -1;
     if (fired != markedRow_) {
         if (QListWidgetItem* old = list_->item(markedRow_)) old->setBackground(QBrush());
@@ -197,7 +196,7 @@ void RunView::markRules() {
     }
     shownHits_.resize(static_cast<std::size_t>(list_->count()), ~std::uint64_t{0});
     for (int i = 0; i < list_->count(); ++i) {
-        const std::uint64_t hits = form.engine.record.hits(i);
+        const std::uint64_t hits = form.engine.record().hits(i);
         std::uint64_t& shown = shownHits_[static_cast<std::size_t>(i)];
         if (shown == hits) continue;
         list_->item(i)->setToolTip(qs(hitsText(hits)));

@@ -243,7 +243,7 @@ void TimelinePanel::refresh() {
     feed_.sensorCount = stateSensorCount(form.State.RobotGrid);
     feed_.width = form.Image5.canvas.width();
     feed_.height = form.Image5.canvas.height();
-    followRun(timeline_, form.engine.record, feed_);
+    followRun(timeline_, form.engine.record(), feed_);
 
     // The step shown again, while the run goes on past it.
     std::size_t cursor = ~std::size_t{0};

@@ -156,7 +156,7 @@ void TrackImportDialog::recompute() {
     result_ = importTrack(grey_, options());
     current_ = true;
     ProgramState after = track_;
-    applyImport(after, result_, placement());
+    importInto(after, result_, placement());
     paintTrack(after, preview_);
     previewView_->refresh();
     summary_->setText(options().mode == ImportMode::Cells

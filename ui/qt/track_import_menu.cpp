@@ -124,7 +124,7 @@ void TrackImportMenu::pictureRead() {
 }
 
 void TrackImportMenu::undo() {
-    if (!last_ || !importUndoable(window_.form().State, *last_)) return;
+    if (!last_ || !importUndoable(window_.form().engine, *last_)) return;
     window_.handle([this] {
         window_.form().UndoImport(*last_);
         last_.reset();
@@ -133,7 +133,7 @@ void TrackImportMenu::undo() {
 
 void TrackImportMenu::refresh() {
     import_->setEnabled(!reading_);
-    undo_->setEnabled(!reading_ && last_ && importUndoable(window_.form().State, *last_));
+    undo_->setEnabled(!reading_ && last_ && importUndoable(window_.form().engine, *last_));
 }
 
 }  // namespace vemrik

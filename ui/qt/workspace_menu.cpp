@@ -33,7 +33,7 @@ std::string fileName(const QString& path) { return QFile::encodeName(path).toStd
 
 }  // namespace
 
-WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
+WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window), saved_(window.form().engine.workVersion()) {
     askToSave = [this] {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), Vemrik::tr("Zapisać zmiany?"),
                         QMessageBox::NoButton, &window_);
@@ -170,7 +170,7 @@ bool WorkspaceMenu::saveTo(const QString& path) {
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = ws;
+    saved_ = window_.form().engine.workVersion();
     refresh();
     showTitle();
     fileUsed(path_);
@@ -203,7 +203,7 @@ void WorkspaceMenu::load(const Workspace& ws, const QString& path) {
     window_.handle([&] { applyWorkspace(window_.form(), ws); });
     showInputs();
     path_ = path;
-    saved_ = ws;
+    saved_ = window_.form().engine.workVersion();
     refresh();
     showTitle();
     for (const auto& observer : loadObservers_) observer();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/engine.h"
 #include "workspace/workspace.h"
 
 class QAction;
@@ -77,7 +78,8 @@ private:
     void showTitle();
 
     MainWindow& window_;
-    Workspace saved_;
+    /// The work's version when it was last saved or opened.
+    WorkVersion saved_;
     QString path_;
     bool modified_ = false;
     int afterHandleKey_ = -1;

@@ -28,12 +28,12 @@ std::string joined(const std::vector<std::string>& lines, const char* between) {
 }  // namespace
 
 std::string statusText(const TForm1& form) {
-    const RunRecord& run = form.engine.record;
+    const RunRecord& run = form.engine.record();
     const RunState state = runState(form.State, form.Timer2.enabled);
     return joined({stepsText(run.steps()), simulatedTimeText(run.steps()), runStateText(state, form.Paused),
                    runEventText(state, run, form.State, form.StartRefused), poseText(form.State),
                    lastRuleText(run.lastRule()), historyText(form.History),
-                   seedText(form.engine.seed, form.engine.repeatableRuns)},
+                   seedText(form.engine.seed(), form.engine.repeatableRuns())},
                   " | ");
 }
 
@@ -61,7 +61,7 @@ std::string controlsJson(const TForm1& form) {
         {"runTimer", {{"enabled", form.Timer2.enabled}, {"interval", form.Timer2.interval}}},
         {"status", statusText(form)},
         {"held", runState(form.State, form.Timer2.enabled) == RunState::Held},
-        {"stepCount", form.engine.record.steps()},
+        {"stepCount", form.engine.record().steps()},
         {"canStepBack", anyHistory && h.shown() > 0},
         {"history", {{"steps", anyHistory ? h.steps() : 0}, {"shown", anyHistory ? h.shown() : 0}}},
     };
@@ -94,7 +94,7 @@ std::string inspectorText(const TForm1& form) {
                 "): " + matchVerdict(line, reading[static_cast<std::size_t>(line)], odds);
     }
     text += "\n" + straightVerdict(odds) + (odds.lines.empty() ? " (żadna reguła nie pasuje)" : "");
-    const LastRule last = form.engine.record.lastRule();
+    const LastRule last = form.engine.record().lastRule();
     text +=
         "\nOstatni krok: " + (last.stepped ? lastRuleText(last) : std::string("jeszcze żadnego od „Start”"));
     return text;

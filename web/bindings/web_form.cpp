@@ -33,7 +33,6 @@ void WebForm::handle(Handler&& handler) {
 }
 
 void WebForm::afterEvent() {
-    form_->engine.record.followList(form_->ListBox1.lines);
     form_->History.follow(form_->engine);
 }
 
