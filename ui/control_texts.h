@@ -21,12 +21,14 @@ struct ControlTexts {
     static constexpr Text stepOf{"Krok {1} z {2}", "Step {1} of {2}"};
     static constexpr Text noStep{"Krok: brak", "Step: none"};
     static constexpr Text startHeading{"kierunek startu: {1}°", "start heading: {1}°"};
-    static constexpr Text startHeadingTip{"Kierunek, w którym „Start” puści robota (suwak nad „Start”)",
-                                          "The heading “Start” will release the robot in (the slider above “Start”)"};
+    static constexpr Text startHeadingTip{
+        "Kierunek, w którym „Start” puści robota (suwak nad „Start”)",
+        "The heading “Start” will release the robot in (the slider above “Start”)"};
     static constexpr Text frontTip{
         "Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda do góry, 90° w prawo, "
         "-90° w lewo.",
-        "The robot drives towards the top edge of the board. On the map, heading 0° drives up, 90° to the right, "
+        "The robot drives towards the top edge of the board. On the map, heading 0° drives up, 90° to the "
+        "right, "
         "-90° to the left."};
     static constexpr Text sensorName{"Czujnik {1}", "Sensor {1}"};
     static constexpr Text ruleAngleName{"Kąt reguły", "Rule angle"};

@@ -20,10 +20,19 @@ constexpr std::array kLayout = {
     ControlSpec{K::Button, "robot.clear", "Button2", 0, 224, 32, 75, 25, {"&Czysc", "&Clear"}, true},
     ControlSpec{K::Button, "robot.wheel", "Button3", 0, 224, 56, 75, 25, {"Ko&lo", "&Wheel"}, true},
     ControlSpec{K::Button, "robot.sensor", "Button4", 0, 224, 80, 75, 25, {"C&zujnik", "&Sensor"}, true},
-    ControlSpec{K::Button, "robot.sensor2", "Button12", 0, 296, 80, 75, 25, {"Czujnik &2", "Sensor &2"}, true},
+    ControlSpec{
+        K::Button, "robot.sensor2", "Button12", 0, 296, 80, 75, 25, {"Czujnik &2", "Sensor &2"}, true},
     // Right of the board, under the tool buttons; wider when another language's words need it.
-    ControlSpec{K::Note, "robot.front", "LabelFront", 0, 224, 112, 160, 40,
-                {"przód robota\njest u góry planszy", "the robot’s front\nis at the top of the board"}, true},
+    ControlSpec{K::Note,
+                "robot.front",
+                "LabelFront",
+                0,
+                224,
+                112,
+                160,
+                40,
+                {"przód robota\njest u góry planszy", "the robot’s front\nis at the top of the board"},
+                true},
     // Page 1, "Mapa"
     ControlSpec{K::Image, "map.board", "Image2", 1, 0, 0, 701, 401, kNone, true},
     ControlSpec{K::Button, "map.line", "Button5", 1, 704, 0, 75, 25, {"&Linia", "&Line"}, true},
@@ -48,11 +57,20 @@ constexpr std::array kLayout = {
     ControlSpec{K::Label, "rules.angleText", "Label1", 2, 744, 24, 0, 0, {"0", "0"}, true},
     ControlSpec{K::Button, "rules.add", "Button13", 2, 440, 48, 75, 17, {"&Dodaj", "&Add"}, true},
     ControlSpec{K::Button, "rules.delete", "Button14", 2, 520, 48, 75, 17, {"&Usuń", "&Delete"}, true},
-    ControlSpec{K::Label, "rules.text", "Label2", 2, 608, 48, 0, 0, {"0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0"}, true},
+    ControlSpec{
+        K::Label, "rules.text", "Label2", 2, 608, 48, 0, 0, {"0 0 0 0 0 0 0 0 0", "0 0 0 0 0 0 0 0 0"}, true},
     ControlSpec{K::ListBox, "rules.list", "ListBox1", 2, 440, 72, 225, 217, kNone, true},
     // Under the rule list, clear of every control of the page.
-    ControlSpec{K::Button, "rules.check", "ButtonCheckRules", 2, 440, 296, 120, 21,
-                {"Sp&rawdź reguły…", "Check &rules…"}, true},
+    ControlSpec{K::Button,
+                "rules.check",
+                "ButtonCheckRules",
+                2,
+                440,
+                296,
+                120,
+                21,
+                {"Sp&rawdź reguły…", "Check &rules…"},
+                true},
     // Page 3, "Symulacja"
     ControlSpec{K::Image, "sim.view", "Image5", 3, 0, 0, 701, 401, kNone, true},
     ControlSpec{K::TrackBar, "sim.heading", "TrackBar2", 3, 704, 8, 78, 25, kNone, true},
@@ -63,7 +81,16 @@ constexpr std::array kLayout = {
     ControlSpec{K::BitButton, "sim.off", "BitBtn8", 3, 704, 128, 75, 17, {"W&yłącz", "&Off"}, true},
     // The column of the run buttons goes on below "Wyłącz", clear of the image and the track bar:
     // the step back, the step shown (two lines, so "Krok 99999 z 100000" fits), the start heading.
-    ControlSpec{K::Button, "sim.stepBack", "ButtonStepBack", 3, 704, 152, 75, 17, {"Krok wst&ecz", "Step &back"}, true},
+    ControlSpec{K::Button,
+                "sim.stepBack",
+                "ButtonStepBack",
+                3,
+                704,
+                152,
+                75,
+                17,
+                {"Krok wst&ecz", "Step &back"},
+                true},
     ControlSpec{K::Caption, "sim.stepText", "LabelStep", 3, 704, 174, 84, 34, kNone, true},
     ControlSpec{K::Slider, "sim.stepSlider", "SliderStep", 3, 704, 210, 78, 22, kNone, true},
     ControlSpec{K::Caption, "sim.headingText", "LabelStartHeading", 3, 704, 238, 84, 28, kNone, true},
@@ -82,7 +109,8 @@ constexpr std::array kLayout = {
 std::span<const ControlSpec> formLayout() { return kLayout; }
 
 const ControlSpec* findControl(std::string_view id) {
-    const auto it = std::find_if(kLayout.begin(), kLayout.end(), [&](const ControlSpec& c) { return c.id == id; });
+    const auto it =
+        std::find_if(kLayout.begin(), kLayout.end(), [&](const ControlSpec& c) { return c.id == id; });
     return it == kLayout.end() ? nullptr : &*it;
 }
 

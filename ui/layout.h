@@ -10,7 +10,20 @@ namespace vemrik {
 /// Slider, Caption, Note and Arrow are the front ends' own additions to the form: the step slider,
 /// the texts a front end composes (the step, the start heading), a fixed note and the heading's
 /// arrow.
-enum class ControlKind { Image, Button, BitButton, CheckBox, TrackBar, Label, ListBox, Memo, Slider, Caption, Note, Arrow };
+enum class ControlKind {
+    Image,
+    Button,
+    BitButton,
+    CheckBox,
+    TrackBar,
+    Label,
+    ListBox,
+    Memo,
+    Slider,
+    Caption,
+    Note,
+    Arrow
+};
 
 /// One control of the form as it is laid out: page -1 is the form itself, outside the notebook.
 /// A width or height of 0 sizes the control to its caption.

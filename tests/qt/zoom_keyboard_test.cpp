@@ -1,4 +1,5 @@
 #include "tests/qt/qt_test.h"
+#include "ui/commands.h"
 #include "ui/qt/image_view.h"
 #include "ui/qt/keyboard_aids.h"
 #include "ui/qt/program_window.h"
@@ -248,7 +249,7 @@ private slots:
         for (const ControlSpec& c : formLayout()) {
             if (auto* button = w.findChild<QPushButton*>(qs(c.name)))
                 QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
-                         qs(c.caption));
+                         qs(plainCaption(c.caption.pl)));
         }
         auto* start = w.findChild<QPushButton*>("Button15");
         QPushButton plain(QStringLiteral("Start"), start->parentWidget());

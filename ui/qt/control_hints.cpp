@@ -49,12 +49,12 @@ int sensorsOf(const Grid& robot) {
 ControlHints::ControlHints(MainWindow& window) : window_(window) {
     for (int n = 1; n <= kSensorSlots; ++n)
         boxes_[static_cast<std::size_t>(n - 1)] =
-            window_.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
-    if (boxes_[0]) numberBoxes();
-    if (auto* angle = window_.findChild<QSlider*>(QStringLiteral("TrackBar1")))
-        showValueWhileDragging(angle, QT_TRANSLATE_NOOP("Vemrik", "kąt reguły: %1°"));
-    if (auto* start = window_.findChild<QSlider*>(QStringLiteral("TrackBar2")))
-        showValueWhileDragging(start, QT_TRANSLATE_NOOP("Vemrik", "kierunek startu: %1°"));
+            window_.control<QCheckBox>("rules.sensor" + std::to_string(n));
+    numberBoxes();
+    showValueWhileDragging(window_.control<QSlider>("rules.angle"),
+                           QT_TRANSLATE_NOOP("Vemrik", "kąt reguły: %1°"));
+    showValueWhileDragging(window_.control<QSlider>("sim.heading"),
+                           QT_TRANSLATE_NOOP("Vemrik", "kierunek startu: %1°"));
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { shownSensors_ = -1; });
     refresh();
 }

@@ -6,22 +6,24 @@
 #include <QPainterPath>
 #include <QTabWidget>
 
+#include "ui/control_texts.h"
+#include "ui/layout.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
 
-// Right of the robot board, under the tool buttons.
-const QRect kFrontGeometry(224, 112, 160, 40);
-// In the column of the run buttons, under the step slider.
-const QRect kCaptionGeometry(704, 238, 84, 28);
-const QRect kArrowGeometry(704, 268, 78, 48);
-constexpr int kArrowSize = 44;
-
 const QColor kStrongArrow(20, 60, 200);
 const QColor kPaleArrow(170, 170, 170);
+
+// The note's lines beside a large arrow up.
+QString frontText(const std::string& lines) {
+    return QStringLiteral("<table><tr><td style=\"font-size:22px\">↑&nbsp;</td><td valign=\"middle\">") +
+           qs(lines).replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</td></tr></table>");
+}
 
 }  // namespace
 
@@ -53,7 +55,7 @@ HeadingMarks::HeadingMarks(MainWindow& window) : window_(window) {
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); },
                                              [this] {
                                                  shown_ = false;
-                                                 fitFront();
+                                                 sayFront();
                                              });
     refresh();
 }
@@ -61,35 +63,21 @@ HeadingMarks::HeadingMarks(MainWindow& window) : window_(window) {
 HeadingMarks::~HeadingMarks() { window_.removeAfterHandle(afterHandleKey_); }
 
 void HeadingMarks::build() {
-    QWidget* robotPage = window_.notebook()->widget(kRobotPage);
-    front_ =
-        new QLabel(Vemrik::tr("<table><tr><td style=\"font-size:22px\">↑&nbsp;</td>"
-                              "<td valign=\"middle\">przód robota<br>jest u góry planszy</td></tr></table>"),
-                   robotPage);
-    front_->setObjectName("LabelFront");
-    front_->move(kFrontGeometry.topLeft());
-    fitFront();
-    front_->setToolTip(
-        Vemrik::tr("Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda "
-                   "do góry, 90° w prawo, -90° w lewo."));
-
-    QWidget* page = window_.notebook()->widget(kSimulationPage);
-    caption_ = new QLabel(page);
-    caption_->setObjectName("LabelStartHeading");
-    caption_->setGeometry(kCaptionGeometry);
-    caption_->setWordWrap(true);
-    arrow_ = new QLabel(page);
-    arrow_->setObjectName("LabelStartArrow");
-    arrow_->setGeometry(kArrowGeometry);
-    arrow_->setAlignment(Qt::AlignCenter);
-    const QString tip = Vemrik::tr("Kierunek, w którym „Start” puści robota (suwak nad „Start”)");
+    front_ = window_.control<QLabel>("robot.front");
+    sayFront();
+    front_->setToolTip(Vemrik::tr(ControlTexts::frontTip.pl.data()));
+    caption_ = window_.control<QLabel>("sim.headingText");
+    arrow_ = window_.control<QLabel>("sim.headingArrow");
+    const QString tip = Vemrik::tr(ControlTexts::startHeadingTip.pl.data());
     caption_->setToolTip(tip);
     arrow_->setToolTip(tip);
 }
 
-void HeadingMarks::fitFront() {
+void HeadingMarks::sayFront() {
+    const ControlSpec& note = *findControl("robot.front");
+    front_->setText(frontText(say(note.caption)));
     // Longer words in another language widen it into the free room on its right; Polish fits.
-    front_->resize(kFrontGeometry.size().expandedTo(front_->sizeHint()));
+    front_->resize(QSize(note.width, note.height).expandedTo(front_->sizeHint()));
 }
 
 void HeadingMarks::refresh() {
@@ -97,8 +85,8 @@ void HeadingMarks::refresh() {
     const int heading = form.TrackBar2.position;
     const bool held = form.State.ReturnToStart == 1;
     if (shown_ && heading == shownHeading_ && held == shownHeld_) return;
-    caption_->setText(Vemrik::tr("kierunek startu: %1°").arg(heading));
-    arrow_->setPixmap(headingArrow(heading, held, kArrowSize));
+    caption_->setText(qs(say(ControlTexts::startHeading, {std::to_string(heading)})));
+    arrow_->setPixmap(headingArrow(heading, held, kHeadingArrowSize));
     arrow_->setAccessibleName(caption_->text());
     shownHeading_ = heading;
     shownHeld_ = held;

@@ -27,7 +27,8 @@ public:
 private:
     void build();
     void refresh();
-    void fitFront();
+    /// The note in the language spoken, as wide as its words need.
+    void sayFront();
 
     MainWindow& window_;
     QLabel* front_ = nullptr;

@@ -15,6 +15,7 @@
 #include <array>
 #include <exception>
 
+#include "ui/control_texts.h"
 #include "ui/form_handlers.h"
 #include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
@@ -32,43 +33,6 @@ namespace {
 
 // The boards' cells, as both editors read a pixel.
 constexpr int kCellPixels = 10;
-
-// The captions with the letter that Alt presses them by; shown as the captions alone, with the
-// letter underlined while Alt is held. No letter repeats on a page, and none is one of the menus'.
-constexpr std::array<std::pair<std::string_view, const char*>, 19> kMnemonicCaptions = {{
-    {"Button1", QT_TRANSLATE_NOOP("Vemrik", "&Konstrukcja")},
-    {"Button2", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},
-    {"Button3", QT_TRANSLATE_NOOP("Vemrik", "Ko&lo")},
-    {"Button4", QT_TRANSLATE_NOOP("Vemrik", "C&zujnik")},
-    {"Button12", QT_TRANSLATE_NOOP("Vemrik", "Czujnik &2")},
-    {"Button5", QT_TRANSLATE_NOOP("Vemrik", "&Linia")},
-    {"Button6", QT_TRANSLATE_NOOP("Vemrik", "&Czysc")},
-    {"Button8", QT_TRANSLATE_NOOP("Vemrik", "S&tart")},
-    {"Button9", QT_TRANSLATE_NOOP("Vemrik", "St&op")},
-    {"Button7", QT_TRANSLATE_NOOP("Vemrik", "P&endzel")},
-    {"Button10", QT_TRANSLATE_NOOP("Vemrik", "Co&fnij")},
-    {"Button11", QT_TRANSLATE_NOOP("Vemrik", "&Usun")},
-    {"Button13", QT_TRANSLATE_NOOP("Vemrik", "&Dodaj")},
-    {"Button14", QT_TRANSLATE_NOOP("Vemrik", "&Usuń")},
-    {"Button15", QT_TRANSLATE_NOOP("Vemrik", "S&tart")},
-    {"BitBtn6", QT_TRANSLATE_NOOP("Vemrik", "&Krok")},
-    {"Button16", QT_TRANSLATE_NOOP("Vemrik", "W&róć")},
-    {"BitBtn7", QT_TRANSLATE_NOOP("Vemrik", "Włą&cz")},
-    {"BitBtn8", QT_TRANSLATE_NOOP("Vemrik", "W&yłącz")},
-}};
-
-QString buttonCaption(const ControlSpec& control) {
-    const auto it = std::find_if(kMnemonicCaptions.begin(), kMnemonicCaptions.end(),
-                                 [&](const auto& m) { return m.first == control.name; });
-    return it == kMnemonicCaptions.end() ? qs(control.caption) : Vemrik::tr(it->second);
-}
-
-constexpr std::array<const char*, 4> kPageTitles = {
-    QT_TRANSLATE_NOOP("Vemrik", "Robot"),
-    QT_TRANSLATE_NOOP("Vemrik", "Mapa"),
-    QT_TRANSLATE_NOOP("Vemrik", "Algorytm"),
-    QT_TRANSLATE_NOOP("Vemrik", "Symulacja"),
-};
 
 constexpr std::array<FormHandler, 8> kCheckBoxHandlers = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
@@ -118,9 +82,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 void MainWindow::nameSensorBoxes() {
-    for (int n = 1; n <= kSensorSlots; ++n)
-        if (auto* box = client_->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n)))
-            box->setAccessibleName(Vemrik::tr("Czujnik %1").arg(n));
+    int n = 0;
+    for (const ControlSpec& c : formLayout())
+        if (c.kind == ControlKind::CheckBox)
+            control(c.id)->setAccessibleName(qs(say(ControlTexts::sensorName, {std::to_string(++n)})));
 }
 
 void MainWindow::buildNotebook() {
@@ -131,11 +96,12 @@ void MainWindow::buildNotebook() {
     for (int i = 0; i < 4; ++i) {
         pages[i] = new QWidget();
         pages[i]->setObjectName(QString("Page%1").arg(i));
-        notebook_->addTab(pages[i], Vemrik::tr(kPageTitles[static_cast<std::size_t>(i)]));
+        notebook_->addTab(pages[i], Vemrik::tr(kPageTitles[static_cast<std::size_t>(i)].pl.data()));
     }
     for (const ControlSpec& control : formLayout()) {
         if (!control.visible || control.page < 0) continue;  // hidden controls need no widget
-        buildControl(control, pages[static_cast<std::size_t>(control.page)]);
+        if (QWidget* w = buildControl(control, pages[static_cast<std::size_t>(control.page)]))
+            controls_.emplace(control.id, w);
     }
     // The notebook opens on "Symulacja" before the change handler is attached.
     notebook_->setCurrentIndex(kInitialPage);
@@ -174,7 +140,8 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         }
         case ControlKind::Button:
         case ControlKind::BitButton:
-            w = new QPushButton(buttonCaption(control), page);
+            // Shown without the marker; the letter is underlined while Alt is held.
+            w = new QPushButton(Vemrik::tr(control.caption.pl.data()), page);
             wireButton(w, control.name);
             break;
         case ControlKind::CheckBox: {
@@ -195,7 +162,8 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             slider->setValue(bar.position);
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(first ? 30 : 90);
-            slider->setAccessibleName(first ? Vemrik::tr("Kąt reguły") : Vemrik::tr("Kierunek startu"));
+            slider->setAccessibleName(
+                Vemrik::tr((first ? ControlTexts::ruleAngleName : ControlTexts::headingName).pl.data()));
             connect(slider, &QSlider::valueChanged, this, [this, first, &bar](int v) {
                 bar.position = v;
                 handle([this, first] { first ? form_.TrackBar1Change() : form_.TrackBar2Change(); });
@@ -204,14 +172,14 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(qs(control.caption), page);
+            auto* label = new QLabel(qs(control.caption.pl), page);
             (control.name == "Label1" ? label1_ : label2_) = label;
             w = label;
             break;
         }
         case ControlKind::ListBox: {
             list_ = new QListWidget(page);
-            list_->setAccessibleName(Vemrik::tr("Reguły"));
+            list_->setAccessibleName(Vemrik::tr(ControlTexts::rulesName.pl.data()));
             // The selection, not the current row: Ctrl+click deselects a line but leaves it
             // current, and "Usuń" must then delete nothing.
             connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -219,6 +187,24 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
                 form_.ListBox1.itemIndex = selected.isEmpty() ? -1 : list_->row(selected.first());
             });
             w = list_;
+            break;
+        }
+        case ControlKind::Slider:
+            w = new QSlider(Qt::Horizontal, page);
+            break;
+        case ControlKind::Caption: {
+            auto* label = new QLabel(page);
+            label->setWordWrap(true);
+            w = label;
+            break;
+        }
+        case ControlKind::Note:
+            w = new QLabel(page);
+            break;
+        case ControlKind::Arrow: {
+            auto* label = new QLabel(page);
+            label->setAlignment(Qt::AlignCenter);
+            w = label;
             break;
         }
         case ControlKind::Memo:
@@ -283,6 +269,11 @@ bool MainWindow::event(QEvent* event) {
     for (const auto& [key, forget] : languageChange_) forget();
     for (const auto& [key, f] : afterHandle_) f();
     return done;
+}
+
+QWidget* MainWindow::control(std::string_view id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
 }
 
 QMenu* MainWindow::simulationMenu() {

@@ -51,6 +51,13 @@ public:
     /// (none for -1).
     void selectRuleOnClick(QListWidget* list);
 
+    /// The widget of the layout's control `id` ("sim.stepBack"), or nullptr for one without.
+    QWidget* control(std::string_view id) const;
+    template <class W>
+    W* control(std::string_view id) const {
+        return static_cast<W*>(control(id));
+    }
+
     /// The "Symulacja" menu of the menu bar, made on first use; run features add their entries.
     QMenu* simulationMenu();
 
@@ -96,6 +103,7 @@ private:
     std::map<int, std::function<void()>> languageChange_;
     int nextAfterHandleKey_ = 0;
     QMenu* simulationMenu_ = nullptr;
+    std::map<std::string_view, QWidget*> controls_;
 };
 
 }  // namespace vemrik

@@ -22,8 +22,6 @@ namespace vemrik {
 
 namespace {
 
-// Under the rule list (440, 72, 225 × 217), clear of every control of the page.
-const QRect kButtonGeometry(440, 296, 120, 21);
 // Over the previews at the left of "Algorytm", so the rule list it selects in stays in sight.
 const QSize kDialogSize(425, 380);
 const QPoint kDialogOffset(4, 48);
@@ -89,10 +87,7 @@ void RuleCheckDialog::refresh() {
 }
 
 QPushButton* addRuleCheck(MainWindow& window) {
-    QWidget* page = window.notebook()->widget(kAlgorithmPage);
-    auto* button = new QPushButton(Vemrik::tr("Sp&rawdź reguły…"), page);
-    button->setObjectName("ButtonCheckRules");
-    button->setGeometry(kButtonGeometry);
+    auto* button = window.control<QPushButton>("rules.check");
     auto dialog = std::make_shared<QPointer<RuleCheckDialog>>();
     QObject::connect(button, &QPushButton::clicked, &window, [&window, dialog] {
         if (!*dialog) {

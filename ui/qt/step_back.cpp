@@ -7,20 +7,12 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "ui/control_texts.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 
 namespace vemrik {
-
-namespace {
-
-// Below "Wyłącz", in the column of the run buttons, clear of the image and the track bar.
-const QRect kButtonGeometry(704, 152, 75, 17);
-// Two lines, so "Krok 99999 z 100000" fits the column.
-const QRect kCaptionGeometry(704, 174, 84, 34);
-const QRect kSliderGeometry(704, 210, 78, 22);
-
-}  // namespace
 
 StepBackControls::StepBackControls(MainWindow& window) : window_(window) {
     build();
@@ -31,18 +23,10 @@ StepBackControls::StepBackControls(MainWindow& window) : window_(window) {
 StepBackControls::~StepBackControls() { window_.removeAfterHandle(afterHandleKey_); }
 
 void StepBackControls::build() {
-    QWidget* page = window_.notebook()->widget(kSimulationPage);
-    button_ = new QPushButton(Vemrik::tr("Krok wst&ecz"), page);
-    button_->setObjectName("ButtonStepBack");
-    button_->setGeometry(kButtonGeometry);
-    caption_ = new QLabel(page);
-    caption_->setObjectName("LabelStep");
-    caption_->setGeometry(kCaptionGeometry);
-    caption_->setWordWrap(true);
-    slider_ = new QSlider(Qt::Horizontal, page);
-    slider_->setObjectName("SliderStep");
-    slider_->setAccessibleName(Vemrik::tr("Krok przebiegu"));
-    slider_->setGeometry(kSliderGeometry);
+    button_ = window_.control<QPushButton>("sim.stepBack");
+    caption_ = window_.control<QLabel>("sim.stepText");
+    slider_ = window_.control<QSlider>("sim.stepSlider");
+    slider_->setAccessibleName(Vemrik::tr(ControlTexts::stepSliderName.pl.data()));
     slider_->setFocusPolicy(Qt::StrongFocus);
     caption_->setBuddy(slider_);
 
@@ -67,7 +51,8 @@ void StepBackControls::refresh() {
         slider_->setRange(0, steps);
         slider_->setValue(shown);
     }
-    const QString text = any ? Vemrik::tr("Krok %1 z %2").arg(shown).arg(steps) : Vemrik::tr("Krok: brak");
+    const QString text = qs(any ? say(ControlTexts::stepOf, {std::to_string(shown), std::to_string(steps)})
+                                : say(ControlTexts::noStep));
     if (caption_->text() != text) caption_->setText(text);
 }
 
