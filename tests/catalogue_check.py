@@ -4,10 +4,13 @@
     catalogue_check.py LUPDATE SOURCE_DIR CATALOGUE.ts
 
 lupdate reads the sources into a copy of the catalogue: a text new in the code comes back
-unfinished, one gone from the code vanished. Every text must then be translated, keep its %1
-arguments, its one mnemonic, its leading and trailing blanks and its rich-text form, and no two
-Polish texts may share an English one (the window finds a text's source by what it shows).
+unfinished, one gone from the code vanished. The texts both front ends show (menus, commands,
+controls) are the core tables' in ../ (Text{"pl", "en"}), which the window looks up first: the
+catalogue must not hold them again. Every text must then be translated, keep its %1 (in the core
+{1}) arguments, its one mnemonic, its leading and trailing blanks and its rich-text form, and no
+two Polish texts may share an English one (the window finds a text's source by what it shows).
 """
+import os
 import re
 import shutil
 import subprocess
@@ -16,6 +19,25 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 ARGUMENT = re.compile(r"%\d+")
+CORE_ARGUMENT = re.compile(r"\{\d+\}")
+CORE_TABLES = ("layout.cpp", "commands.cpp", "control_texts.h")
+LITERALS = r'((?:"(?:[^"\\]|\\.)*"\s*)+)'
+TEXT = re.compile(r"\{\s*" + LITERALS + r",\s*" + LITERALS + r"\}")
+
+
+def joined(literals):
+    parts = re.findall(r'"((?:[^"\\]|\\.)*)"', literals)
+    return "".join(parts).replace("\\n", "\n").replace('\\"', '"')
+
+
+def read_core_texts(folder):
+    texts = {}
+    for name in CORE_TABLES:
+        with open(os.path.join(folder, name), encoding="utf-8") as f:
+            for pl, en in TEXT.findall(f.read()):
+                if joined(pl):
+                    texts[joined(pl)] = joined(en)
+    return texts
 MNEMONIC = re.compile(r"&(?!&|[a-z]+;|#)")
 
 
@@ -29,13 +51,13 @@ def read_messages(path):
     return messages
 
 
-def problems_of(source, english, kind):
+def problems_of(source, english, kind, argument=ARGUMENT):
     if kind:
         return [f"{kind}"]
     found = []
     if not english:
         found.append("untranslated")
-    if sorted(ARGUMENT.findall(source)) != sorted(ARGUMENT.findall(english)):
+    if sorted(argument.findall(source)) != sorted(argument.findall(english)):
         found.append("arguments differ")
     if len(MNEMONIC.findall(source)) != len(MNEMONIC.findall(english)):
         found.append("mnemonics differ")
@@ -55,16 +77,24 @@ def main(lupdate, sources, catalogue):
                         "-target-language", "en", "-locations", "none", "-silent", "-ts", copy],
                        check=True, capture_output=True)
         messages = read_messages(copy)
+    core = read_core_texts(os.path.join(sources, ".."))
     failures = []
     owners = {}
+    for source, english in core.items():
+        failures += [f"{source!r}: {p}" for p in problems_of(source, english, None, CORE_ARGUMENT)]
+        owners[english] = source
     for source, english, kind in messages:
+        if source in core:
+            if kind != "unfinished":
+                failures.append(f"{source!r}: held by the core tables, not to be repeated here")
+            continue
         failures += [f"{source!r}: {p}" for p in problems_of(source, english, kind)]
         if english in owners and owners[english] != source:
             failures.append(f"{source!r} and {owners[english]!r} share {english!r}")
         owners[english] = source
     for failure in failures:
         print(failure)
-    print(f"{len(messages)} texts, {len(failures)} problems")
+    print(f"{len(messages)} texts, {len(core)} in the core, {len(failures)} problems")
     return 1 if failures or not messages else 0
 
 

@@ -17,6 +17,8 @@
 #include <functional>
 
 #include "platform/texts.h"
+#include "ui/core_texts.h"
+#include "ui/qt/qt_helpers.h"
 
 namespace vemrik {
 
@@ -85,6 +87,13 @@ void Catalogue::speak(Speech speech) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
+QString Catalogue::english(const char* context, const char* source, const char* disambiguation, int n) const {
+    // The core's tables hold the texts both front ends show; the .ts file only the window's own.
+    if (const Text* core = coreText(source)) return qs(core->en);
+    const QString text = english_.translate(context, source, disambiguation, n);
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
+}
+
 QString Catalogue::translate(const char* context, const char* source, const char* disambiguation,
                              int n) const {
     if (qstrcmp(context, kContext) != 0 || !source) return {};  // Qt's own texts
@@ -94,8 +103,7 @@ QString Catalogue::translate(const char* context, const char* source, const char
             text = QString::fromUtf8(source);
             break;
         case Speech::English:
-            text = english_.translate(context, source, disambiguation, n);
-            if (text.isEmpty()) text = QString::fromUtf8(source);
+            text = english(context, source, disambiguation, n);
             break;
         case Speech::Pseudo:
             text = pseudoText(QString::fromUtf8(source));

@@ -46,6 +46,8 @@ public:
     static Catalogue& instance();
 
 private:
+    QString english(const char* context, const char* source, const char* disambiguation, int n) const;
+
     Speech speech_ = Speech::Polish;
     QTranslator english_;
     QTranslator qtPolish_;

@@ -46,10 +46,6 @@ Otwórz plik .ino w Arduino IDE i przejrzyj ustawienia na jego początku: piny c
 Open the .ino file in the Arduino IDE and check the settings at its top: the sensor and motor pins, the speeds, the turn and step times. wiring.svg shows the connections.</translation>
     </message>
     <message>
-        <source>Eksportuj na &amp;Arduino…</source>
-        <translation>Export to Ard&amp;uino…</translation>
-    </message>
-    <message>
         <source>kąt reguły: %1°</source>
         <translation>rule angle: %1°</translation>
     </message>
@@ -66,24 +62,8 @@ Open the .ino file in the Arduino IDE and check the settings at its top: the sen
         <translation>sensor %1</translation>
     </message>
     <message>
-        <source>Otwórz &amp;przykład</source>
-        <translation>Open e&amp;xample</translation>
-    </message>
-    <message>
         <source>nieznany błąd</source>
         <translation>unknown error</translation>
-    </message>
-    <message>
-        <source>&lt;table&gt;&lt;tr&gt;&lt;td style=&quot;font-size:22px&quot;&gt;↑&amp;nbsp;&lt;/td&gt;&lt;td valign=&quot;middle&quot;&gt;przód robota&lt;br&gt;jest u góry planszy&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table&gt;&lt;tr&gt;&lt;td style=&quot;font-size:22px&quot;&gt;↑&amp;nbsp;&lt;/td&gt;&lt;td valign=&quot;middle&quot;&gt;the robot’s front&lt;br&gt;is at the top of the board&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
-    </message>
-    <message>
-        <source>Robot jedzie w stronę górnego brzegu planszy. Na mapie kierunek 0° to jazda do góry, 90° w prawo, -90° w lewo.</source>
-        <translation>The robot drives towards the top edge of the board. On the map, heading 0° drives up, 90° to the right, -90° to the left.</translation>
-    </message>
-    <message>
-        <source>Kierunek, w którym „Start” puści robota (suwak nad „Start”)</source>
-        <translation>The heading “Start” will release the robot in (the slider above “Start”)</translation>
     </message>
     <message>
         <source>Brak przewodnika w tej kopii programu.</source>
@@ -104,134 +84,6 @@ Open the .ino file in the Arduino IDE and check the settings at its top: the sen
     <message>
         <source>Zamknij</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>Po&amp;moc</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Przewodnik</source>
-        <translation>&amp;Guide</translation>
-    </message>
-    <message>
-        <source>&amp;O programie</source>
-        <translation>&amp;About Vemrik</translation>
-    </message>
-    <message>
-        <source>&amp;Widok</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>&amp;Język</source>
-        <translation>&amp;Language</translation>
-    </message>
-    <message>
-        <source>&amp;Konstrukcja</source>
-        <translation>&amp;Body</translation>
-    </message>
-    <message>
-        <source>&amp;Czysc</source>
-        <translation>&amp;Clear</translation>
-    </message>
-    <message>
-        <source>Ko&amp;lo</source>
-        <translation>&amp;Wheel</translation>
-    </message>
-    <message>
-        <source>C&amp;zujnik</source>
-        <translation>&amp;Sensor</translation>
-    </message>
-    <message>
-        <source>Czujnik &amp;2</source>
-        <translation>Sensor &amp;2</translation>
-    </message>
-    <message>
-        <source>&amp;Linia</source>
-        <translation>&amp;Line</translation>
-    </message>
-    <message>
-        <source>S&amp;tart</source>
-        <translation>S&amp;tart</translation>
-    </message>
-    <message>
-        <source>St&amp;op</source>
-        <translation>St&amp;op</translation>
-    </message>
-    <message>
-        <source>P&amp;endzel</source>
-        <translation>B&amp;rush</translation>
-    </message>
-    <message>
-        <source>Co&amp;fnij</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Usun</source>
-        <translation>&amp;Erase</translation>
-    </message>
-    <message>
-        <source>&amp;Dodaj</source>
-        <translation>&amp;Add</translation>
-    </message>
-    <message>
-        <source>&amp;Usuń</source>
-        <translation>&amp;Delete</translation>
-    </message>
-    <message>
-        <source>&amp;Krok</source>
-        <translation>&amp;Step</translation>
-    </message>
-    <message>
-        <source>W&amp;róć</source>
-        <translation>&amp;Reset</translation>
-    </message>
-    <message>
-        <source>Włą&amp;cz</source>
-        <translation>O&amp;n</translation>
-    </message>
-    <message>
-        <source>W&amp;yłącz</source>
-        <translation>&amp;Off</translation>
-    </message>
-    <message>
-        <source>Robot</source>
-        <translation>Robot</translation>
-    </message>
-    <message>
-        <source>Mapa</source>
-        <translation>Map</translation>
-    </message>
-    <message>
-        <source>Algorytm</source>
-        <translation>Algorithm</translation>
-    </message>
-    <message>
-        <source>Symulacja</source>
-        <translation>Simulation</translation>
-    </message>
-    <message>
-        <source>Czujnik %1</source>
-        <translation>Sensor %1</translation>
-    </message>
-    <message>
-        <source>Kąt reguły</source>
-        <translation>Rule angle</translation>
-    </message>
-    <message>
-        <source>Kierunek startu</source>
-        <translation>Start heading</translation>
-    </message>
-    <message>
-        <source>Reguły</source>
-        <translation>Rules</translation>
-    </message>
-    <message>
-        <source>&amp;Symulacja</source>
-        <translation>S&amp;imulation</translation>
-    </message>
-    <message>
-        <source>P&amp;auza</source>
-        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”</source>
@@ -328,14 +180,6 @@ Draw a line, a start and a stop on the “Map” page.</translation>
     <message>
         <source>Nie udało się dokończyć wydruku.</source>
         <translation>Could not finish printing.</translation>
-    </message>
-    <message>
-        <source>&amp;Drukuj trasę…</source>
-        <translation>&amp;Print track…</translation>
-    </message>
-    <message>
-        <source>Ostatnio o&amp;twierane</source>
-        <translation>&amp;Recent files</translation>
     </message>
     <message>
         <source>Plik „%1” już nie istnieje.
@@ -454,10 +298,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
         <translation>%1   steps: %2</translation>
     </message>
     <message>
-        <source>Otwórz przebieg &amp;robota…</source>
-        <translation>Open robot &amp;log…</translation>
-    </message>
-    <message>
         <source>Otwórz przebieg robota</source>
         <translation>Open robot log</translation>
     </message>
@@ -478,10 +318,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <source>Sp&amp;rawdź reguły…</source>
-        <translation>Check &amp;rules…</translation>
-    </message>
-    <message>
         <source>Inspektor reguł</source>
         <translation>Rule inspector</translation>
     </message>
@@ -492,10 +328,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
     <message>
         <source>Pasujące reguły</source>
         <translation>Matching rules</translation>
-    </message>
-    <message>
-        <source>&amp;Inspektor reguł</source>
-        <translation>Rule &amp;inspector</translation>
     </message>
     <message>
         <source>Ostatni krok: </source>
@@ -550,26 +382,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
         <translation>CSV files (*.csv);;All files (*)</translation>
     </message>
     <message>
-        <source>&amp;Pokaż ślad</source>
-        <translation>Show &amp;trail</translation>
-    </message>
-    <message>
-        <source>S&amp;zybkość</source>
-        <translation>&amp;Speed</translation>
-    </message>
-    <message>
-        <source>Ziarno &amp;losowania…</source>
-        <translation>Random s&amp;eed…</translation>
-    </message>
-    <message>
-        <source>Powtarzalne p&amp;rzebiegi</source>
-        <translation>&amp;Repeatable runs</translation>
-    </message>
-    <message>
-        <source>Zapi&amp;sz przebieg…</source>
-        <translation>Save r&amp;un…</translation>
-    </message>
-    <message>
         <source>„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.</source>
         <translation>“%1” is not a seed: give a whole number from 0 to 4294967295.</translation>
     </message>
@@ -582,22 +394,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
 %2</source>
         <translation>Cannot save the run “%1”:
 %2</translation>
-    </message>
-    <message>
-        <source>Krok wst&amp;ecz</source>
-        <translation>Step &amp;back</translation>
-    </message>
-    <message>
-        <source>Krok przebiegu</source>
-        <translation>Run step</translation>
-    </message>
-    <message>
-        <source>Krok %1 z %2</source>
-        <translation>Step %1 of %2</translation>
-    </message>
-    <message>
-        <source>Krok: brak</source>
-        <translation>Step: none</translation>
     </message>
     <message>
         <source>Dojazd do stopu a poziom zakłóceń</source>
@@ -666,10 +462,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
     <message>
         <source>Wykres przebiegu</source>
         <translation>Run chart</translation>
-    </message>
-    <message>
-        <source>Przebieg w &amp;czasie</source>
-        <translation>Run time&amp;line</translation>
     </message>
     <message>
         <source>, na wykresie ostatnie %1</source>
@@ -798,14 +590,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
         <translation>Pictures (*.png *.jpg *.jpeg *.bmp *.gif);;All files (*)</translation>
     </message>
     <message>
-        <source>&amp;Importuj trasę z obrazu…</source>
-        <translation>&amp;Import track from picture…</translation>
-    </message>
-    <message>
-        <source>Cofnij import&amp;u</source>
-        <translation>Undo impor&amp;t</translation>
-    </message>
-    <message>
         <source>Wczytywanie obrazu „%1”…</source>
         <translation>Reading the picture “%1”…</translation>
     </message>
@@ -878,34 +662,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
         <translation>PNG images (*.png)</translation>
     </message>
     <message>
-        <source>&amp;Plik</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>&amp;Nowy</source>
-        <translation>&amp;New</translation>
-    </message>
-    <message>
-        <source>&amp;Otwórz…</source>
-        <translation>&amp;Open…</translation>
-    </message>
-    <message>
-        <source>&amp;Zapisz</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
-        <source>Zapisz &amp;jako…</source>
-        <translation>Save &amp;as…</translation>
-    </message>
-    <message>
-        <source>&amp;Eksportuj obraz…</source>
-        <translation>&amp;Export image…</translation>
-    </message>
-    <message>
-        <source>Za&amp;kończ</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
         <source>Nie można otworzyć „%1”:
 %2</source>
         <translation>Cannot open “%1”:
@@ -934,14 +690,6 @@ The file keeps what it held before.</translation>
 %2</source>
         <translation>Cannot save the image “%1”:
 %2</translation>
-    </message>
-    <message>
-        <source>×1,&amp;5</source>
-        <translation>×1.&amp;5</translation>
-    </message>
-    <message>
-        <source>&amp;Powiększenie</source>
-        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>Oceń algorytm</source>
@@ -1034,10 +782,6 @@ The file keeps what it held before.</translation>
     <message>
         <source>Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.</source>
         <translation>This run has more than %1 steps: too long to show.</translation>
-    </message>
-    <message>
-        <source>&amp;Oceń algorytm…</source>
-        <translation>E&amp;valuate algorithm…</translation>
     </message>
     <message>
         <source>Kroki do stopu (przebiegi zakończone sukcesem)</source>

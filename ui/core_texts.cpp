@@ -1,0 +1,40 @@
+#include "ui/core_texts.h"
+
+#include <array>
+
+#include "ui/commands.h"
+#include "ui/control_texts.h"
+#include "ui/layout.h"
+
+namespace vemrik {
+
+namespace {
+
+constexpr std::array kControlTexts = {
+    &ControlTexts::stepOf,          &ControlTexts::noStep,      &ControlTexts::startHeading,
+    &ControlTexts::startHeadingTip, &ControlTexts::frontTip,    &ControlTexts::sensorName,
+    &ControlTexts::ruleAngleName,   &ControlTexts::headingName, &ControlTexts::rulesName,
+    &ControlTexts::stepSliderName,
+};
+
+bool is(const Text& text, std::string_view pl) { return !pl.empty() && text.pl == pl; }
+
+}  // namespace
+
+const Text* coreText(std::string_view pl) {
+    for (const MenuSpec& m : menus())
+        if (is(m.caption, pl)) return &m.caption;
+    for (const Command& c : commands()) {
+        if (is(c.caption, pl)) return &c.caption;
+        if (is(c.submenu, pl)) return &c.submenu;
+    }
+    for (const ControlSpec& c : formLayout())
+        if (is(c.caption, pl)) return &c.caption;
+    for (const Text& title : kPageTitles)
+        if (is(title, pl)) return &title;
+    for (const Text* text : kControlTexts)
+        if (is(*text, pl)) return text;
+    return nullptr;
+}
+
+}  // namespace vemrik
