@@ -20,10 +20,11 @@ constexpr Text kZoom{"&Powiększenie", "&Zoom"};
 constexpr Text kLanguage{"&Język", "&Language"};
 constexpr Text kSpeed{"S&zybkość", "&Speed"};
 
+// In the window's order, left to right: "Symulacja" comes before "Widok".
 constexpr std::array kMenus = {
     MenuSpec{M::File, "file", {"&Plik", "&File"}},
-    MenuSpec{M::View, "view", {"&Widok", "&View"}},
     MenuSpec{M::Simulation, "simulation", {"&Symulacja", "S&imulation"}},
+    MenuSpec{M::View, "view", {"&Widok", "&View"}},
     MenuSpec{M::Help, "help", {"Po&moc", "&Help"}},
 };
 
@@ -32,31 +33,22 @@ constexpr std::array kCommands = {
     Command{"file.new", M::File, kNoSubmenu, {"&Nowy", "&New"}, "Ctrl+N"},
     Command{"file.open", M::File, kNoSubmenu, {"&Otwórz…", "&Open…"}, "Ctrl+O"},
     Command{"file.examples", M::File, kNoSubmenu, {"Otwórz &przykład", "Open e&xample"}, "", K::Filled},
+    Command{"file.recent", M::File, kNoSubmenu, {"Ostatnio o&twierane", "&Recent files"}, "", K::Filled},
+    Command{"file.robotLog", M::File, kNoSubmenu, {"Otwórz przebieg &robota…", "Open robot &log…"}, ""},
     Command{"file.save", M::File, kNoSubmenu, {"&Zapisz", "&Save"}, "Ctrl+S"},
     Command{"file.saveAs", M::File, kNoSubmenu, {"Zapisz &jako…", "Save &as…"}, "Ctrl+Shift+S"},
-    Command{"file.exportImage",
-            M::File,
-            kNoSubmenu,
-            {"&Eksportuj obraz…", "&Export image…"},
-            "",
-            K::Action,
-            true},
-    Command{"file.print", M::File, kNoSubmenu, {"&Drukuj trasę…", "&Print track…"}, "Ctrl+P"},
-    Command{"file.arduino", M::File, kNoSubmenu, {"Eksportuj na &Arduino…", "Export to Ard&uino…"}, ""},
     Command{"file.importTrack",
             M::File,
             kNoSubmenu,
             {"&Importuj trasę z obrazu…", "&Import track from picture…"},
-            ""},
+            "",
+            K::Action,
+            true},
     Command{"file.undoImport", M::File, kNoSubmenu, {"Cofnij import&u", "Undo impor&t"}, ""},
-    Command{"file.recent", M::File, kNoSubmenu, {"Ostatnio o&twierane", "&Recent files"}, "", K::Filled},
-    Command{"file.robotLog", M::File, kNoSubmenu, {"Otwórz przebieg &robota…", "Open robot &log…"}, ""},
+    Command{"file.exportImage", M::File, kNoSubmenu, {"&Eksportuj obraz…", "&Export image…"}, ""},
+    Command{"file.arduino", M::File, kNoSubmenu, {"Eksportuj na &Arduino…", "Export to Ard&uino…"}, ""},
+    Command{"file.print", M::File, kNoSubmenu, {"&Drukuj trasę…", "&Print track…"}, "Ctrl+P"},
     Command{"file.quit", M::File, kNoSubmenu, {"Za&kończ", "&Quit"}, "Ctrl+Q", K::Action, true},
-    Command{"view.zoom100", M::View, kZoom, {"×&1", "×&1"}, "", K::Choice},
-    Command{"view.zoom150", M::View, kZoom, {"×1,&5", "×1.&5"}, "", K::Choice},
-    Command{"view.zoom200", M::View, kZoom, {"×&2", "×&2"}, "", K::Choice},
-    Command{"view.polish", M::View, kLanguage, {"&Polski", "&Polski"}, "", K::Choice},
-    Command{"view.english", M::View, kLanguage, {"&English", "&English"}, "", K::Choice},
     Command{"run.pause",
             M::Simulation,
             kNoSubmenu,
@@ -65,14 +57,6 @@ constexpr std::array kCommands = {
             K::Action,
             false,
             &TForm1::PauseClick},
-    Command{"run.stepBack",
-            M::Simulation,
-            kNoSubmenu,
-            {"Krok wst&ecz", "Step &back"},
-            "",
-            K::Action,
-            false,
-            &TForm1::StepBackClick},
     Command{"run.trail", M::Simulation, kNoSubmenu, {"&Pokaż ślad", "Show &trail"}, "", K::Toggle, true},
     Command{"run.speed1", M::Simulation, kSpeed, {"×&1", "×&1"}, "", K::Choice},
     Command{"run.speed2", M::Simulation, kSpeed, {"×&2", "×&2"}, "", K::Choice},
@@ -87,20 +71,33 @@ constexpr std::array kCommands = {
             K::Toggle},
     Command{
         "run.saveRun", M::Simulation, kNoSubmenu, {"Zapi&sz przebieg…", "Save r&un…"}, "", K::Action, true},
-    Command{"run.evaluate",
+    Command{"run.evaluate", M::Simulation, kNoSubmenu, {"&Oceń algorytm…", "E&valuate algorithm…"}, ""},
+    Command{"run.inspector",
             M::Simulation,
             kNoSubmenu,
-            {"&Oceń algorytm…", "E&valuate algorithm…"},
+            {"&Inspektor reguł", "Rule &inspector"},
             "",
-            K::Action,
+            K::Toggle,
             true},
     Command{
-        "run.inspector", M::Simulation, kNoSubmenu, {"&Inspektor reguł", "Rule &inspector"}, "", K::Toggle},
-    Command{"run.ruleCheck", M::Simulation, kNoSubmenu, {"Sp&rawdź reguły…", "Check &rules…"}, ""},
-    Command{
         "run.timeline", M::Simulation, kNoSubmenu, {"Przebieg w &czasie", "Run time&line"}, "", K::Toggle},
+    Command{"view.zoom100", M::View, kZoom, {"×&1", "×&1"}, "", K::Choice},
+    Command{"view.zoom150", M::View, kZoom, {"×1,&5", "×1.&5"}, "", K::Choice},
+    Command{"view.zoom200", M::View, kZoom, {"×&2", "×&2"}, "", K::Choice},
+    Command{"view.polish", M::View, kLanguage, {"&Polski", "&Polski"}, "", K::Choice},
+    Command{"view.english", M::View, kLanguage, {"&English", "&English"}, "", K::Choice},
     Command{"help.guide", M::Help, kNoSubmenu, {"&Przewodnik", "&Guide"}, "F1"},
     Command{"help.about", M::Help, kNoSubmenu, {"&O programie", "&About Vemrik"}, ""},
+    // The buttons' own, in no menu.
+    Command{"run.stepBack",
+            M::None,
+            kNoSubmenu,
+            {"Krok wst&ecz", "Step &back"},
+            "",
+            K::Action,
+            false,
+            &TForm1::StepBackClick},
+    Command{"run.ruleCheck", M::None, kNoSubmenu, {"Sp&rawdź reguły…", "Check &rules…"}, ""},
 };
 
 bool speedIs(const TForm1& form, RunSpeed speed) { return form.Timer2.interval == runInterval(speed); }
@@ -118,8 +115,8 @@ const Command* findCommand(std::string_view id) {
 }
 
 CommandState commandState(const TForm1& form, std::string_view id) {
-    if (id == "run.pause") return {runState(form.State, form.engine.running()) == RunState::Running, false};
     if (id == "run.stepBack") return {form.History.shown() > 0, false};
+    if (id == "run.pause") return {runState(form.State, form.engine.running()) == RunState::Running, false};
     if (id == "run.trail") return {true, form.TrailShown};
     if (id == "run.repeatable") return {true, form.engine.repeatableRuns()};
     if (id == "run.speed1") return {true, speedIs(form, RunSpeed::Normal)};

@@ -10,8 +10,8 @@ namespace vemrik {
 
 class TForm1;
 
-/// The menus of the menu bar, left to right.
-enum class MenuId { File, View, Simulation, Help };
+/// The menus of the menu bar; None for a command that only a control of the form gives.
+enum class MenuId { File, View, Simulation, Help, None };
 
 struct MenuSpec {
     MenuId id;
