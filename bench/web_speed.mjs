@@ -50,14 +50,14 @@ console.log(`${'all'.padEnd(20)} ${String(nativeSteps).padStart(8)} steps   nati
 for (const name of ['oval.vemrik', 'zigzag.vemrik']) {
   const f = new m.WebForm();
   f.open(readFileSync(path.join(examples, name), 'utf8'));
-  f.call('Button15');
-  f.call('BitBtn7');
+  f.press('sim.start');
+  f.press('sim.on');
   const times = [];
   for (let i = -20; i < 300; ++i) {
     const t0 = performance.now();
     f.runTick();
-    f.call('BitBtn1');
-    f.imageRGBA(5);
+    f.press('form.zm');
+    f.imageRGBA('sim.view');
     if (i >= 0) times.push(performance.now() - t0);
   }
   times.sort((a, b) => a - b);

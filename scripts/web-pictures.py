@@ -20,8 +20,8 @@ def main():
         driver.execute_script("""
             document.querySelector('[role=tab][data-page="3"]').click();
             vemrikPage.clock.advance(15 * 25);
-            document.getElementById('Button15').click();
-            document.getElementById('BitBtn7').click();
+            document.getElementById('sim.start').click();
+            document.getElementById('sim.on').click();
             vemrikPage.clock.advance(200 * 120);""")
         for number, caption in enumerate(PAGES):
             driver.execute_script(f"""

@@ -54,8 +54,8 @@ def busy_steps(site):
         while (times.length < arguments[0]) {
           if (!controls().runTimer.enabled) {
             page.clock.advance(400);
-            document.getElementById('Button15').click();
-            document.getElementById('BitBtn7').click();
+            document.getElementById('sim.start').click();
+            document.getElementById('sim.on').click();
           }
           const before = controls().stepCount;
           const t0 = performance.now();

@@ -1,10 +1,10 @@
 // The desktop's side of the browser tests: the toolkit-free form driven by a script of events on
 // standard input, writing what the window would show. One command a line:
-//   open PATH | page N | call NAME | mouse N down|move|up X Y | ticks K
-//   check SENSOR 0|1 | track N POSITION | select LINE
-//   image N PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
+//   open PATH | page N | press ID | mouse ID down|move|up X Y | ticks K
+//   check ID 0|1 | track ID POSITION | select LINE
+//   image ID PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
+// IDs are the layout's, reaching the handlers the page reaches.
 //   busy PATH (the busy scene's workspace file, for measuring the page)
-#include <array>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -13,7 +13,7 @@
 
 #include "scenes/scenes.h"
 #include "ui/form.h"
-#include "ui/form_handlers.h"
+#include "ui/control_events.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 
@@ -21,19 +21,14 @@ namespace {
 
 using vemrik::TForm1;
 
-vemrik::Image& imageOf(TForm1& form, int n) {
-    std::array images = {&form.Image1, &form.Image2, &form.Image3, &form.Image4, &form.Image5};
-    return *images.at(static_cast<std::size_t>(n - 1));
-}
-
-void mouse(TForm1& form, int n, const std::string& kind, int x, int y) {
-    const vemrik::BoardHandlers& board = *vemrik::boardHandlers("Image" + std::to_string(n));
+void mouse(TForm1& form, const std::string& id, const std::string& kind, int x, int y) {
+    const vemrik::BoardHandlers& board = *vemrik::boardHandlersOf(id);
     (form.*(kind == "down" ? board.press : kind == "move" ? board.move : board.release))(x, y);
 }
 
 // The raster keeps 0x00BBGGRR pixels; a canvas shows RGBA bytes, opaque.
-void writeImage(TForm1& form, int n, const std::string& path) {
-    const vemrik::Raster& raster = imageOf(form, n).canvas;
+void writeImage(TForm1& form, const std::string& id, const std::string& path) {
+    const vemrik::Raster& raster = vemrik::imageOf(form, id)->canvas;
     std::string bytes;
     for (int y = 0; y < raster.height(); ++y) {
         for (int x = 0; x < raster.width(); ++x) {
@@ -54,7 +49,7 @@ std::string readFile(const std::string& path) {
 
 void run(TForm1& form, const std::string& line) {
     std::istringstream in(line);
-    std::string command, word;
+    std::string command, word, id;
     in >> command;
     int n = 0, x = 0, y = 0;
     if (command == "open") {
@@ -63,20 +58,21 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "page") {
         in >> n;
         form.TabbedNotebook1Change(n);
-    } else if (command == "call") {
-        in >> word;
-        if (const vemrik::FormHandler h = vemrik::clickHandler(word)) (form.*h)();
+    } else if (command == "press") {
+        in >> id;
+        (form.*vemrik::pressHandler(id))();
     } else if (command == "mouse") {
-        in >> n >> word >> x >> y;
-        mouse(form, n, word, x, y);
+        in >> id >> word >> x >> y;
+        mouse(form, id, word, x, y);
     } else if (command == "check") {
-        in >> n >> x;
-        form.checkBox(n + 1).checked = x != 0;
-        form.checkSensor(n, x != 0);
+        in >> id >> x;
+        const int sensor = vemrik::sensorOf(id);
+        form.checkBox(sensor + 1).checked = x != 0;
+        form.checkSensor(sensor, x != 0);
     } else if (command == "track") {
-        in >> n >> x;
-        (n == 1 ? form.TrackBar1 : form.TrackBar2).position = x;
-        n == 1 ? form.TrackBar1Change() : form.TrackBar2Change();
+        in >> id >> x;
+        vemrik::trackBarOf(form, id)->position = x;
+        (form.*vemrik::trackBarChange(id))();
     } else if (command == "select") {
         in >> n;
         form.SelectRule(n);
@@ -84,8 +80,8 @@ void run(TForm1& form, const std::string& line) {
         in >> n;
         for (int i = 0; i < n; ++i) form.Timer1Timer();
     } else if (command == "image") {
-        in >> n >> word;
-        writeImage(form, n, word);
+        in >> id >> word;
+        writeImage(form, id, word);
     } else if (command == "busy") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::busyScene());

@@ -60,6 +60,9 @@ class Site:
         self.driver = start_browser(self.profile)
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": str(self.downloads)})
+        # The page in Polish, whatever language the browser has: the tests read its Polish words.
+        self.driver.get(self.url)
+        self.driver.execute_script("localStorage.setItem('vemrik.language', 'pl')")
 
     def open(self, query=""):
         """Loads the page on the test's clock (`query` adds to the address) and waits until it is up."""

@@ -1,4 +1,4 @@
-// The page's module under node: the form driven as the page drives it.
+// The page's module under node: the form driven as the page drives it, by command and layout ids.
 // Usage: node --test tests/web/web_form_test.mjs  (VEMRIK_WASM_DIR: the wasm build, build/wasm)
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -15,21 +15,20 @@ before(async () => {
 
 const controls = (f) => JSON.parse(f.controls());
 
-test('the layout names each control once and holds the five boards', () => {
-  const layout = JSON.parse(m.layout());
-  const names = layout.map((c) => c.name);
-  assert.equal(new Set(names).size, names.length);
-  assert.equal(layout.filter((c) => c.kind === 'Image').length, 5);
-});
-
-test('image sizes and pixels', () => {
+test('every control of the layout takes its events by its id', () => {
   const f = new m.WebForm();
-  const sizes = [1, 2, 3, 4, 5].map((n) => [f.imageWidth(n), f.imageHeight(n)]);
-  assert.deepEqual(sizes, [[201, 201], [701, 401], [201, 201], [201, 201], [701, 401]]);
-  const rgba = f.imageRGBA(5);
+  const layout = JSON.parse(m.layout());
+  assert.equal(new Set(layout.map((c) => c.id)).size, layout.length);
+  const sizes = layout.filter((c) => c.kind === 'Image').map((c) => [c.id, f.imageWidth(c.id), f.imageHeight(c.id)]);
+  assert.deepEqual(sizes, [['robot.board', 201, 201], ['map.board', 701, 401], ['rules.sensors', 201, 201],
+    ['rules.preview', 201, 201], ['sim.view', 701, 401]]);
+  const rgba = f.imageRGBA('sim.view');
   assert.equal(rgba.length, 701 * 401 * 4);
   for (let i = 3; i < rgba.length; i += 4) if (rgba[i] !== 255) assert.fail(`alpha ${rgba[i]} at ${i}`);
-  assert.throws(() => f.imageWidth(6), Error);
+  // Each button presses a handler of the form, or is a command the page runs.
+  for (const c of layout.filter((c) => c.kind.endsWith('Button') && c.visible && !c.command)) f.press(c.id);
+  assert.deepEqual(layout.filter((c) => c.command).map((c) => [c.id, c.command]),
+    [['rules.check', 'run.ruleCheck'], ['sim.stepBack', 'run.stepBack']]);
 });
 
 test('bad input throws a JS Error with the message and leaves the state as it was', () => {
@@ -40,11 +39,17 @@ test('bad input throws a JS Error with the message and leaves the state as it wa
     () => f.open('{"format": "vemrik-workspace", "version": 99}'),
     () => f.open('nie json'),
     () => f.open(''),
-    () => f.call('Button99'),
-    () => f.mouse(2, 'drag', 1, 1),
-    () => f.check(8, true),
-    () => f.setTrack(3, 0),
+    () => f.press('sim.nothing'),
+    () => f.press('rules.check'),  // the page's dialog, not the form's
+    () => f.command('file.open'),  // the page's, not the form's
+    () => f.command('run.nothing'),
+    () => f.mouse('map.board', 'drag', 1, 1),
+    () => f.mouse('map.line', 'down', 1, 1),
+    () => f.check('rules.angle', true),
+    () => f.setTrack('rules.sensor1', 0),
+    () => f.imageWidth('rules.list'),
     () => f.page(4),
+    () => m.setLanguage('de'),
     () => f.importPicture(new Uint8Array(4), 2, 2),
     () => f.importPicture(new Uint8Array(702 * 4), 702, 1),
   ];
@@ -55,99 +60,63 @@ test('bad input throws a JS Error with the message and leaves the state as it wa
   assert.throws(() => f.open('nie json'), (e) => /[ąćęłńóśźż]|JSON|błąd|Błąd/.test(e.message));
 });
 
-test('the refresh timer draws at once, then on every 15th tick counted from the first', () => {
-  const f = new m.WebForm();
-  const drew = [];
-  for (let i = 0; i < 31; ++i) drew.push(f.tick());
-  assert.deepEqual(drew.flatMap((d, i) => (d ? [i] : [])), [0, 14, 29]);
-});
-
-test('sensors, track bars and pages as the window sets them', () => {
+test('sensors, track bars and pages as the window sets them, read back by id', () => {
   const f = new m.WebForm();
   f.page(2);
-  f.check(0, true);
-  f.check(7, true);
-  f.setTrack(1, 45);
-  f.setTrack(2, 1000);  // beyond the end: held at it
-  const c = controls(f);
-  assert.equal(c.page, 2);
-  assert.deepEqual(c.checks, [true, false, false, false, false, false, false, true]);
-  assert.equal(c.track1, 45);
-  assert.equal(c.track2, 360);
-  f.check(7, false);
-  assert.equal(controls(f).checks[7], false);
+  f.check('rules.sensor1', true);
+  f.check('rules.sensor8', true);
+  f.setTrack('rules.angle', 45);
+  f.setTrack('sim.heading', 1000);  // beyond the end: held at it
+  const { page, values } = controls(f);
+  assert.equal(page, 2);
+  assert.deepEqual([1, 2, 3, 4, 5, 6, 7, 8].map((k) => values[`rules.sensor${k}`]),
+    [true, false, false, false, false, false, false, true]);
+  assert.deepEqual([values['rules.angle'], values['rules.angleText'], values['sim.heading']], [45, '45', 360]);
 });
 
-test('on "Algorytm" the boxes show the sensed pattern, so "Dodaj" adds what they show', () => {
+test('a run by the commands: start, the run timer, pause, a step back, the speed and the trail', () => {
   const f = new m.WebForm();
   f.open(example('oval.vemrik'));
-  f.tick();  // the redraw that places the robot on the start cell
-  f.call('Button15');
-  for (let i = 0; i < 40; ++i) {  // on the line, sensed at each redraw
-    f.call('BitBtn6');
-    for (let k = 0; k < 15; ++k) f.tick();
-  }
-  f.page(2);
-  for (let i = 0; i < 15; ++i) f.tick();
-  const c = controls(f);
-  const pattern = c.label2.split(' ').slice(0, 8).map((v) => v === '1');
-  assert.ok(pattern.includes(true), c.label2);
-  assert.deepEqual(c.checks, pattern);
-});
-
-test('a run: start, steps by the run timer, back a step', () => {
-  const f = new m.WebForm();
-  f.open(example('oval.vemrik'));
+  const commands = () => controls(f).commands;
   assert.equal(f.runTick(), false);  // the run timer is off
-  assert.equal(controls(f).canStepBack, false);
-  f.call('Button15');
-  f.call('BitBtn7');
-  assert.deepEqual(controls(f).runTimer, { enabled: true, interval: 200 });
+  f.press('sim.start');
+  f.press('sim.on');
+  f.command('run.speed2');
+  assert.deepEqual(controls(f).runTimer, { enabled: true, interval: 100 });
   for (let i = 0; i < 5; ++i) assert.equal(f.runTick(), true);
-  let c = controls(f);
-  assert.equal(c.stepCount, 5);
-  assert.equal(c.held, false);
-  assert.equal(c.canStepBack, true);
-  f.stepBack();
-  c = controls(f);
-  assert.equal(c.runTimer.enabled, false);
-  assert.deepEqual(c.history, { steps: 5, shown: 4 });
+  assert.equal(commands()['run.pause'].enabled, true);
+  f.command('run.pause');
+  assert.equal(controls(f).runTimer.enabled, false);
+  assert.equal(commands()['run.stepBack'].enabled, true);
+  f.press('sim.stepBack');
+  assert.deepEqual(controls(f).history, { steps: 5, shown: 4 });
   f.showStep(0);
-  assert.equal(controls(f).canStepBack, false);
+  assert.equal(commands()['run.stepBack'].enabled, false);
+  for (const id of ['run.trail', 'run.repeatable']) {
+    f.command(id);
+    assert.equal(commands()[id].checked, true, id);
+  }
+  // The form runs exactly the commands the table says it runs.
+  const table = JSON.parse(m.commands());
+  assert.deepEqual(table.filter((c) => c.form).map((c) => c.id).sort(),
+    ['run.pause', 'run.repeatable', 'run.speed1', 'run.speed2', 'run.speed4', 'run.stepBack', 'run.trail']);
 });
 
-test('"Start" on a map without a start cell leaves the robot held and says why', () => {
-  const f = new m.WebForm();
-  f.call('Button15');
-  const c = controls(f);
-  assert.equal(c.held, true);
-  assert.match(c.status, /Brak pola Start na mapie/);
-});
-
-test('the inspector and the rule check speak Polish', () => {
+test('the core speaks the language set: the status line, the inspector, the rule check', () => {
   const f = new m.WebForm();
   f.open(example('oval.vemrik'));
-  assert.match(f.inspect(), /^Czujniki z ostatniego pomiaru \(robot ma 4 z 8\):/);
-  assert.match(f.inspect(), /\nOstatni krok: jeszcze żadnego od „Start”$/);
-  assert.ok(f.ruleCheck().length > 0);
-});
-
-test('a picture of a dark line becomes the track', () => {
-  const f = new m.WebForm();
-  const [w, h] = [200, 100];
-  const rgba = new Uint8Array(w * h * 4).fill(255);
-  for (let x = 20; x < 180; ++x)
-    for (let y = 45; y < 55; ++y) rgba.fill(0, (y * w + x) * 4, (y * w + x) * 4 + 3);
-  const blank = f.save();
-  // The map page shows the new track at its next redraw, not the layer kept from before.
-  const dark = () => f.imageRGBA(2).filter((v, i) => i % 4 === 0 && v < 255).length;
-  f.page(1);
-  f.tick();
-  const before = dark();
-  f.importPicture(rgba, w, h);
-  assert.notEqual(f.save(), blank);
-  assert.equal(f.tick(), true);
-  assert.ok(dark() > before + 100, `${dark()} dark pixels against ${before}`);
+  try {
+    m.setLanguage('en');
+    assert.match(controls(f).status, /^steps: 0 \|/);
+    assert.match(f.inspect(), /^Sensors at the last reading \(the robot has 4 of 8\):/);
+    assert.match(f.inspect(), /\nLast step: none yet since “Start”$/);
+    const english = f.ruleCheck();
+    m.setLanguage('pl');
+    assert.match(f.inspect(), /^Czujniki z ostatniego pomiaru \(robot ma 4 z 8\):/);
+    assert.notEqual(f.ruleCheck(), english);
+  } finally {
+    m.setLanguage('pl');
+  }
 });
 
 test('evaluation: seeds counted from the first, the CSV and the runs agree', () => {

@@ -12,8 +12,4 @@ std::string controlsJson(const TForm1& form);
 std::string statusText(const TForm1& form);
 /// "Sprawdź reguły": the summary line, then one line per finding.
 std::string ruleCheckText(const TForm1& form);
-/// The rule inspector: the sensors last sensed, the pattern, the rules that match it and what they
-/// would do, the last step's rule; one line each.
-std::string inspectorText(const TForm1& form);
-
 }  // namespace vemrik::web

@@ -1,51 +1,22 @@
 // The page's module: what web/page reads and calls, as web-api.md in web/ describes.
 #include <emscripten/bind.h>
 
-#include <nlohmann/json.hpp>
+#include <string>
 
-#include "ui/layout.h"
+#include "platform/texts.h"
+#include "web/bindings/app_model.h"
 #include "web/bindings/evaluate.h"
+#include "web/bindings/js_error.h"
 #include "web/bindings/web_form.h"
 
 namespace vemrik::web {
 
 namespace {
 
-const char* kindName(ControlKind k) {
-    switch (k) {
-        case ControlKind::Image:
-            return "Image";
-        case ControlKind::Button:
-            return "Button";
-        case ControlKind::BitButton:
-            return "BitButton";
-        case ControlKind::CheckBox:
-            return "CheckBox";
-        case ControlKind::TrackBar:
-            return "TrackBar";
-        case ControlKind::Label:
-            return "Label";
-        case ControlKind::ListBox:
-            return "ListBox";
-        case ControlKind::Memo:
-            return "Memo";
-    }
-    return "?";
-}
-
-std::string layoutJson() {
-    nlohmann::json out = nlohmann::json::array();
-    for (const ControlSpec& c : formLayout())
-        out.push_back({{"kind", kindName(c.kind)},
-                       {"name", c.name},
-                       {"page", c.page},
-                       {"left", c.left},
-                       {"top", c.top},
-                       {"width", c.width},
-                       {"height", c.height},
-                       {"caption", c.caption},
-                       {"visible", c.visible}});
-    return out.dump();
+// The core's texts (the status line, the reports, the inspector) in "pl" or "en".
+void setLanguage(const std::string& code) {
+    if (code != "pl" && code != "en") throwJsError("Nie ma języka „" + code + "”");
+    speakCore(code == "en" ? Language::English : Language::Polish);
 }
 
 }  // namespace
@@ -56,6 +27,10 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     using namespace emscripten;
     using vemrik::web::WebForm;
     function("layout", &vemrik::web::layoutJson);
+    function("menus", &vemrik::web::menusJson);
+    function("commands", &vemrik::web::commandsJson);
+    function("texts", &vemrik::web::controlTextsJson);
+    function("setLanguage", &vemrik::web::setLanguage);
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
@@ -65,7 +40,8 @@ EMSCRIPTEN_BINDINGS(vemrik) {
         .function("imageWidth", &WebForm::imageWidth)
         .function("imageHeight", &WebForm::imageHeight)
         .function("imageRGBA", &WebForm::imageRGBA)
-        .function("call", &WebForm::call)
+        .function("command", &WebForm::command)
+        .function("press", &WebForm::press)
         .function("mouse", &WebForm::mouse)
         .function("check", &WebForm::check)
         .function("setTrack", &WebForm::setTrack)
@@ -73,8 +49,6 @@ EMSCRIPTEN_BINDINGS(vemrik) {
         .function("page", &WebForm::page)
         .function("tick", &WebForm::tick)
         .function("runTick", &WebForm::runTick)
-        .function("pause", &WebForm::pause)
-        .function("stepBack", &WebForm::stepBack)
         .function("showStep", &WebForm::showStep)
         .function("save", &WebForm::save)
         .function("open", &WebForm::open)

@@ -1,12 +1,15 @@
 #include "web/bindings/web_form.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "engine/run_control.h"
-#include "ui/form_handlers.h"
+#include "ui/control_events.h"
+#include "ui/inspector_text.h"
 #include "ui/refresh_cycle.h"
 #include "ui/workspace_form.h"
+#include "web/bindings/app_model.h"
 #include "web/bindings/form_texts.h"
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
@@ -36,44 +39,38 @@ void WebForm::afterEvent() {
     form_->History.follow(form_->engine);
 }
 
-const Raster& WebForm::canvas(int n) const {
-    switch (n) {
-        case 1:
-            return form_->Image1.canvas;
-        case 2:
-            return form_->Image2.canvas;
-        case 3:
-            return form_->Image3.canvas;
-        case 4:
-            return form_->Image4.canvas;
-        case 5:
-            return form_->Image5.canvas;
-        default:
-            throwJsError("Nie ma obrazu " + std::to_string(n));
-    }
+const Raster& WebForm::canvas(const std::string& id) const {
+    const Image* image = imageOf(*form_, id);
+    if (!image) throwJsError("Nie ma obrazu „" + id + "”");
+    return image->canvas;
 }
 
 std::string WebForm::controls() { return controlsJson(*form_); }
 
-int WebForm::imageWidth(int n) const { return canvas(n).width(); }
-int WebForm::imageHeight(int n) const { return canvas(n).height(); }
+int WebForm::imageWidth(const std::string& id) const { return canvas(id).width(); }
+int WebForm::imageHeight(const std::string& id) const { return canvas(id).height(); }
 
-emscripten::val WebForm::imageRGBA(int n) {
-    const Raster& c = canvas(n);
+emscripten::val WebForm::imageRGBA(const std::string& id) {
+    const Raster& c = canvas(id);
     rgba_.resize(static_cast<std::size_t>(c.width()) * static_cast<std::size_t>(c.height()) * 4);
     toRGBA(c, rgba_.data());
     return emscripten::val(emscripten::typed_memory_view(rgba_.size(), rgba_.data()));
 }
 
-void WebForm::call(const std::string& name) {
-    const FormHandler h = clickHandler(name);
-    if (!h) throwJsError("Nie ma przycisku „" + name + "”");
+void WebForm::command(const std::string& id) {
+    if (!takesCommand(id)) throwJsError("Nie ma polecenia „" + id + "”");
+    handle([&] { runCommand(*form_, id); });
+}
+
+void WebForm::press(const std::string& id) {
+    const FormHandler h = pressHandler(id);
+    if (!h) throwJsError("Nie ma przycisku „" + id + "”");
     handle([this, h] { (form_.get()->*h)(); });
 }
 
-void WebForm::mouse(int n, const std::string& kind, int x, int y) {
-    if (n < 1 || n > 5) throwJsError("Nie ma obrazu " + std::to_string(n));
-    const BoardHandlers* h = boardHandlers("Image" + std::to_string(n));
+void WebForm::mouse(const std::string& id, const std::string& kind, int x, int y) {
+    if (!imageOf(*form_, id)) throwJsError("Nie ma obrazu „" + id + "”");
+    const BoardHandlers* h = boardHandlersOf(id);
     if (!h) return;
     TForm1& f = *form_;
     if (kind == "down")
@@ -88,19 +85,21 @@ void WebForm::mouse(int n, const std::string& kind, int x, int y) {
         throwJsError("Nieznane zdarzenie myszy „" + kind + "”");
 }
 
-void WebForm::check(int sensor, bool on) {
-    if (sensor < 0 || sensor >= kSensorSlots) throwJsError("Nie ma czujnika " + std::to_string(sensor));
+void WebForm::check(const std::string& id, bool on) {
+    const int sensor = sensorOf(id);
+    if (sensor < 0) throwJsError("Nie ma czujnika „" + id + "”");
     // As the window's box: ticked first, then its handler.
     form_->checkBox(sensor + 1).checked = on;
     handle([&] { form_->checkSensor(sensor, on); });
 }
 
-void WebForm::setTrack(int n, int value) {
-    if (n != 1 && n != 2) throwJsError("Nie ma suwaka " + std::to_string(n));
-    TrackBar& bar = n == 1 ? form_->TrackBar1 : form_->TrackBar2;
+void WebForm::setTrack(const std::string& id, int value) {
+    TrackBar* bar = trackBarOf(*form_, id);
+    if (!bar) throwJsError("Nie ma suwaka „" + id + "”");
     // As a slider does: it cannot be set beyond its ends.
-    bar.position = std::clamp(value, bar.min, bar.max);
-    handle([&] { n == 1 ? form_->TrackBar1Change() : form_->TrackBar2Change(); });
+    bar->position = std::clamp(value, bar->min, bar->max);
+    const FormHandler change = trackBarChange(id);
+    handle([&] { (form_.get()->*change)(); });
 }
 
 void WebForm::selectRule(int line) {
@@ -131,14 +130,6 @@ bool WebForm::runTick() {
     return true;
 }
 
-void WebForm::pause() {
-    handle([&] { form_->PauseClick(); });
-}
-
-void WebForm::stepBack() {
-    handle([&] { form_->StepBackClick(); });
-}
-
 void WebForm::showStep(double step) {
     if (!(step >= 0)) throwJsError("Nie ma kroku " + std::to_string(step));
     handle([&] { form_->ShowStep(static_cast<std::uint64_t>(step)); });
@@ -154,7 +145,7 @@ void WebForm::open(const std::string& text) {
 
 std::string WebForm::ruleCheck() const { return ruleCheckText(*form_); }
 
-std::string WebForm::inspect() const { return inspectorText(*form_); }
+std::string WebForm::inspect() const { return vemrik::inspectorText(*form_); }
 
 void WebForm::importPicture(const emscripten::val& rgba, int width, int height) {
     const std::vector<std::uint8_t> bytes = emscripten::convertJSArrayToNumberVector<std::uint8_t>(rgba);

@@ -11,27 +11,27 @@
 
 namespace vemrik::web {
 
-/// The form as the page drives it: the window's events by name, the canvases as RGBA, the
-/// controls' state as JSON. After every event it does what the window does after one.
+/// The form as the page drives it: the commands by their ids, the controls' events by their layout
+/// ids, the canvases as RGBA, the controls' state as JSON. After every event it does what the
+/// window does after one.
 class WebForm {
 public:
     WebForm();
 
     std::string controls();
-    int imageWidth(int n) const;
-    int imageHeight(int n) const;
-    emscripten::val imageRGBA(int n);
+    int imageWidth(const std::string& id) const;
+    int imageHeight(const std::string& id) const;
+    emscripten::val imageRGBA(const std::string& id);
 
-    void call(const std::string& name);
-    void mouse(int n, const std::string& kind, int x, int y);
-    void check(int sensor, bool on);
-    void setTrack(int n, int value);
+    void command(const std::string& id);
+    void press(const std::string& id);
+    void mouse(const std::string& id, const std::string& kind, int x, int y);
+    void check(const std::string& id, bool on);
+    void setTrack(const std::string& id, int value);
     void selectRule(int line);
     void page(int n);
     bool tick();
     bool runTick();
-    void pause();
-    void stepBack();
     void showStep(double step);
 
     std::string save() const;
@@ -48,7 +48,7 @@ private:
     void handle(Handler&& handler);
     /// What the window refreshes after every event that touches the run's record.
     void afterEvent();
-    const Raster& canvas(int n) const;
+    const Raster& canvas(const std::string& id) const;
 
     std::unique_ptr<TForm1> form_;
     std::vector<std::uint8_t> rgba_;

@@ -8,6 +8,7 @@ const ready = createVemrik();
 self.onmessage = async ({data}) => {
   try {
     const m = await ready;
+    m.setLanguage(data.language ?? 'pl');
     // About two hundred steps of the bar are plenty; a message for each of 100,000 runs is not.
     const every = Math.max(1, Math.floor(data.runs / 200));
     const result = m.evaluate(data.workspace, data.seed, data.runs, data.maxSteps, 0, (done, total) => {

@@ -1,4 +1,5 @@
 // The "Oceń algorytm" dialog: the settings, a progress bar, "Anuluj", and the report.
+import {pageLanguage, word} from './language.js';
 
 // The fields and the settings of the module's evaluationSettings() they take.
 const kFields = [['eval-seed', 'seed'], ['eval-runs', 'runs'], ['eval-steps', 'maxSteps']];
@@ -20,12 +21,14 @@ export class EvaluationDialog {
     this.cancelButton = document.getElementById('eval-cancel');
     this.worker = null;
     this.startButton.addEventListener('click', () => this.start());
-    this.cancelButton.addEventListener('click', () => this.cancel('Anulowano.'));
+    this.cancelButton.addEventListener('click', () => this.cancel(word('cancelled')));
     document.getElementById('eval-close').addEventListener('click', () => this.dialog.close());
     this.dialog.addEventListener('close', () => this.cancel(''));
   }
 
-  show() {
+  // Its title is the command's caption, in the page's language.
+  show(title) {
+    this.dialog.querySelector('h2').textContent = title;
     this.report.textContent = '';
     this.progress.value = 0;
     this.dialog.showModal();
@@ -48,21 +51,21 @@ export class EvaluationDialog {
     const asked = this.settings();
     if (!asked) {
       const {seed, runs, maxSteps} = this.limits;
-      this.report.textContent = `Podaj całkowite ziarno (${seed.low} … ${seed.high}), liczbę przebiegów ` +
-          `(${runs.low} … ${runs.high}) i kroków (${maxSteps.low} … ${maxSteps.high}).`;
+      this.report.textContent =
+          word('badSettings', seed.low, seed.high, runs.low, runs.high, maxSteps.low, maxSteps.high);
       return;
     }
     const {seed, runs, maxSteps} = asked;
     this.cancel('');
-    this.report.textContent = 'Ocenianie…';
+    this.report.textContent = word('evaluating');
     this.progress.max = runs;
     this.progress.value = 0;
     this.worker = new Worker('evaluation-worker.js');
     this.worker.onmessage = ({data}) => this.heard(data);
-    this.worker.onerror = (e) => this.finish(`Błąd: ${e.message}`);
+    this.worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
     const {text, name} = this.work();
-    this.heading = `Ocena: ${name}`;
-    this.worker.postMessage({workspace: text, seed, runs, maxSteps});
+    this.heading = word('evaluationHeading', name);
+    this.worker.postMessage({workspace: text, seed, runs, maxSteps, language: pageLanguage()});
     this.setRunning(true);
   }
 
@@ -74,7 +77,7 @@ export class EvaluationDialog {
       this.progress.value = this.progress.max;
       this.finish(`${this.heading}\n${data.result.summary}`);
     } else {
-      this.finish(`Błąd: ${data.message}`);
+      this.finish(`${word('error')}: ${data.message}`);
     }
   }
 

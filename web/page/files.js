@@ -1,9 +1,10 @@
 // Workspace files in and out of the page: the file picker, dropping a file on the page, the
 // examples served beside it (examples/index.json lists them), a download for "Zapisz", and a picture made into the track.
+import {word} from './language.js';
 
 export async function fetchText(url) {
   const response = await fetch(url);
-  if (!response.ok) throw new Error(`Nie można wczytać „${url}” (${response.status}).`);
+  if (!response.ok) throw new Error(word('cannotFetch', url, response.status));
   return response.text();
 }
 
@@ -35,10 +36,10 @@ export async function decodePicture(file) {
     // The file's own pixels, as the desktop reads them: no colour profile, no premultiplied alpha.
     bitmap = await createImageBitmap(file, {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
   } catch {
-    throw new Error(`Plik „${file.name}” nie jest obrazem, który przeglądarka umie odczytać.`);
+    throw new Error(word('notAPicture', file.name));
   }
   const [width, height] = fittedSize(bitmap.width, bitmap.height);
-  if (width < 1 || height < 1) throw new Error(`Obraz „${file.name}” nie ma żadnych pikseli.`);
+  if (width < 1 || height < 1) throw new Error(word('noPixels', file.name));
   const canvas = document.createElement('canvas');
   canvas.width = width;
   canvas.height = height;

@@ -1,38 +1,47 @@
-// The form's controls as page elements, placed from the engine's layout table, and the state
-// the engine reports mirrored onto them.
-
-const kPageOfImage = {};
+// The form's controls as page elements: the notebook's tabs and pages, every control where the
+// program's layout table puts it, each reached by its layout id, its words in the page's
+// language; and the state the engine reports mirrored onto them.
+import {drawHeadingArrow} from './heading-mark.js';
+import {pick, say} from './language.js';
 
 function place(el, c) {
   el.style.left = `${c.left}px`;
   el.style.top = `${c.top}px`;
   if (c.width > 0) el.style.width = `${c.width}px`;
   if (c.height > 0) el.style.height = `${c.height}px`;
-  el.id = c.name;
+  el.id = c.id;
   return el;
 }
 
-function imageOf(name) {
-  return Number(name.slice('Image'.length));
+// Where a caption's "&" marks its letter, the letter underlined, as the window shows it.
+function setCaption(el, text) {
+  el.replaceChildren();
+  for (let i = 0; i < text.length; ++i) {
+    if (text[i] === '&' && i + 1 < text.length && text[i + 1] !== '&') {
+      const u = document.createElement('u');
+      u.textContent = text[++i];
+      el.append(u);
+    } else {
+      el.append(text[i] === '&' ? text[++i] : text[i]);
+    }
+  }
 }
 
 function makeImage(c, view) {
-  const n = imageOf(c.name);
   const canvas = place(document.createElement('canvas'), c);
   canvas.className = 'board';
-  canvas.width = view.form().imageWidth(n);
-  canvas.height = view.form().imageHeight(n);
+  canvas.width = view.form().imageWidth(c.id);
+  canvas.height = view.form().imageHeight(c.id);
   canvas.style.width = `${canvas.width}px`;
   canvas.style.height = `${canvas.height}px`;
-  kPageOfImage[n] = c.page;
-  view.canvases[n] = canvas;
-  if (n === 1 || n === 2) listenForDrawing(canvas, n, view);
+  view.canvases[c.id] = {canvas, page: c.page};
+  if (c.pointer) listenForDrawing(canvas, c.id, view);
   return canvas;
 }
 
 // The boards draw with any pointer (mouse, pen, finger); the pointer is captured while pressed so
 // a stroke ends where it is let go, as the window's does, even outside the board.
-function listenForDrawing(canvas, n, view) {
+function listenForDrawing(canvas, id, view) {
   canvas.style.touchAction = 'none';
   const at = (e) => {
     const box = canvas.getBoundingClientRect();
@@ -42,70 +51,116 @@ function listenForDrawing(canvas, n, view) {
   canvas.addEventListener('pointerdown', (e) => {
     if (e.button !== 0) return;
     canvas.setPointerCapture(e.pointerId);
-    view.act(() => view.form().mouse(n, 'down', ...at(e)));
+    view.act(() => view.form().mouse(id, 'down', ...at(e)));
   });
-  canvas.addEventListener('pointermove', (e) => view.act(() => view.form().mouse(n, 'move', ...at(e))));
+  canvas.addEventListener('pointermove', (e) => view.act(() => view.form().mouse(id, 'move', ...at(e))));
   canvas.addEventListener('pointerup', (e) => {
     if (e.button !== 0) return;
-    view.act(() => view.form().mouse(n, 'up', ...at(e)));
+    view.act(() => view.form().mouse(id, 'up', ...at(e)));
   });
 }
 
 function makeButton(c, view) {
   const button = place(document.createElement('button'), c);
   button.type = 'button';
-  button.textContent = c.caption;
   // As in the window, a click leaves the keyboard where it was, so the space bar still pauses.
   button.addEventListener('mousedown', (e) => e.preventDefault());
-  button.addEventListener('click', () => view.act(() => view.form().call(c.name)));
+  button.addEventListener('click', () => {
+    if (c.command) view.runCommand(c.command);
+    else view.act(() => view.form().press(c.id));
+  });
+  view.captioned.push([button, c]);
+  if (c.command) view.commandButtons.push([button, c.command]);
   return button;
 }
 
 function makeCheckBox(c, view) {
-  const sensor = Number(c.name.slice('CheckBox'.length)) - 1;
+  const sensor = view.checks.length + 1;
   const box = place(document.createElement('input'), c);
   box.type = 'checkbox';
   box.style.width = box.style.height = '13px';
-  box.setAttribute('aria-label', `Czujnik ${sensor + 1}`);
-  box.title = `Czujnik ${sensor + 1}`;
-  box.addEventListener('change', () => view.act(() => view.form().check(sensor, box.checked)));
-  view.checks[sensor] = box;
+  box.addEventListener('change', () => view.act(() => view.form().check(c.id, box.checked)));
+  view.named.push([box, 'sensorName', sensor]);
   const number = document.createElement('span');
   number.className = 'sensor-number';
-  number.textContent = String(sensor + 1);
+  number.textContent = String(sensor);
   number.style.left = `${c.left}px`;
   number.style.top = `${c.top - 15}px`;
   number.setAttribute('aria-hidden', 'true');
-  view.numbers[sensor] = number;
+  view.checks.push({id: c.id, box, number});
   return [number, box];
 }
 
+// The form's two sliders, a rule's angle and the start heading, and what a screen reader calls them.
+const kTrackNames = {'rules.angle': 'ruleAngleName', 'sim.heading': 'headingName'};
+
 function makeTrackBar(c, view) {
-  const n = Number(c.name.slice('TrackBar'.length));
   const slider = place(document.createElement('input'), c);
   slider.type = 'range';
   slider.min = -360;
   slider.max = 360;
   slider.value = 0;
-  slider.setAttribute('aria-label', n === 1 ? 'Kąt reguły' : 'Kierunek startu');
-  slider.addEventListener('input', () => view.act(() => view.form().setTrack(n, Number(slider.value))));
-  view.tracks[n] = slider;
+  slider.addEventListener('input', () => view.act(() => view.form().setTrack(c.id, Number(slider.value))));
+  view.tracks[c.id] = slider;
+  view.named.push([slider, kTrackNames[c.id]]);
   return slider;
+}
+
+// The run's steps: 0 .. the steps recorded, the one shown.
+function makeSlider(c, view) {
+  const slider = place(document.createElement('input'), c);
+  slider.type = 'range';
+  slider.min = 0;
+  slider.max = 0;
+  slider.value = 0;
+  slider.addEventListener('input', () => view.act(() => view.form().showStep(Number(slider.value))));
+  view.stepSlider = slider;
+  view.named.push([slider, 'stepSliderName']);
+  return slider;
+}
+
+// Words the page composes from the state: the step shown, the start heading.
+function makeCaption(c, view) {
+  const caption = place(document.createElement('span'), c);
+  caption.className = 'caption';
+  view.captions[c.id] = caption;
+  return caption;
+}
+
+// A fixed note beside a board, its lines as the table breaks them, widening to longer words.
+function makeNote(c, view) {
+  const note = place(document.createElement('p'), c);
+  note.className = 'note';
+  note.style.width = '';
+  note.style.minWidth = `${c.width}px`;
+  view.notes.push([note, c]);
+  return note;
+}
+
+// The start heading's arrow, drawn at its size in the middle of its control.
+function makeArrow(c, view) {
+  const arrow = document.createElement('canvas');
+  arrow.width = arrow.height = c.drawn;
+  arrow.setAttribute('role', 'img');
+  place(arrow, {...c, left: c.left + (c.width - c.drawn) / 2, top: c.top + (c.height - c.drawn) / 2,
+                width: c.drawn, height: c.drawn});
+  view.arrow = arrow;
+  return arrow;
 }
 
 function makeLabel(c, view) {
   const label = place(document.createElement('span'), c);
-  label.textContent = c.caption;
-  view.labels[c.name] = label;
+  view.labels[c.id] = label;
+  view.captioned.push([label, c]);
   return label;
 }
 
 function makeListBox(c, view) {
   const list = place(document.createElement('select'), c);
   list.size = 2;  // a list, not a drop-down; its height comes from the layout
-  list.setAttribute('aria-label', 'Reguły');
   list.addEventListener('change', () => view.act(() => view.form().selectRule(list.selectedIndex)));
   view.list = list;
+  view.named.push([list, 'rulesName']);
   return list;
 }
 
@@ -117,71 +172,137 @@ const kMakers = {
   TrackBar: makeTrackBar,
   Label: makeLabel,
   ListBox: makeListBox,
+  Slider: makeSlider,
+  Caption: makeCaption,
+  Note: makeNote,
+  Arrow: makeArrow,
 };
 
 export class FormView {
-  // `form` gives the engine's form now (it is replaced by "Nowy"); `act` runs a call into it and
-  // reports what fails.
-  constructor(layout, form, act) {
+  // `form()` gives the engine's form now (it is replaced by "Nowy"); `act` runs a call into it and
+  // reports what fails; `runCommand(id)` runs a command of the menus, for the buttons that are one.
+  // `texts` are the module's texts(): the page titles and the controls' changing words.
+  constructor(layout, texts, form, act, runCommand) {
     this.form = form;
     this.act = act;
+    this.runCommand = runCommand;
+    this.texts = texts;
     this.canvases = {};
     this.checks = [];
-    this.numbers = [];
     this.tracks = {};
     this.labels = {};
+    this.captions = {};
+    this.commandButtons = [];
+    this.notes = [];
+    this.arrow = null;
+    this.captioned = [];
+    this.named = [];
     this.list = null;
+    this.stepSlider = null;
     this.rulesShown = null;
+    this.pageShown = -1;
+    this.makeNotebook(texts.pages.length);
     for (const c of layout) {
       if (!c.visible || c.page < 0) continue;
       const make = kMakers[c.kind];
       if (!make) continue;
-      const page = document.querySelector(`.page[data-page="${c.page}"]`);
-      const made = make(c, this);
-      for (const el of [].concat(made)) page.appendChild(el);
+      const page = this.pages[c.page];
+      for (const el of [].concat(make(c, this))) page.appendChild(el);
     }
   }
 
-  pageOfImage(n) {
-    return kPageOfImage[n];
+  makeNotebook(count) {
+    const tabs = document.querySelector('.tabs');
+    const notebook = document.getElementById('notebook');
+    this.tabs = [];
+    this.pages = [];
+    for (let page = 0; page < count; ++page) {
+      const tab = document.createElement('button');
+      tab.setAttribute('role', 'tab');
+      tab.dataset.page = page;
+      tab.addEventListener('click', () => this.act(() => this.form().page(page)));
+      const section = document.createElement('section');
+      section.className = 'page';
+      section.dataset.page = page;
+      section.setAttribute('role', 'tabpanel');
+      tabs.appendChild(tab);
+      notebook.appendChild(section);
+      this.tabs.push(tab);
+      this.pages.push(section);
+    }
   }
 
-  // Puts image n's pixels on its canvas. The engine's bytes are only valid until the next call
+  // Every word in the page's language.
+  speak() {
+    this.tabs.forEach((tab, page) => {
+      tab.textContent = pick(this.texts.pages[page]);
+      this.pages[page].setAttribute('aria-label', tab.textContent);
+    });
+    for (const [el, c] of this.captioned) setCaption(el, pick(c.caption));
+    for (const [note, c] of this.notes) {
+      const lines = document.createElement('span');
+      lines.append(...pick(c.caption).split('\n').flatMap((line, i) => (i ? [document.createElement('br'), line] : [line])));
+      note.replaceChildren(lines);
+      note.title = pick(this.texts.frontTip);
+    }
+    for (const id of ['sim.headingText']) {
+      if (this.captions[id]) this.captions[id].title = pick(this.texts.startHeadingTip);
+    }
+    if (this.arrow) this.arrow.title = pick(this.texts.startHeadingTip);
+    for (const [el, key, ...args] of this.named) {
+      el.setAttribute('aria-label', say(this.texts[key], ...args));
+      el.title = el.getAttribute('aria-label');
+    }
+    this.headingShown = null;
+  }
+
+  shownPage() {
+    return this.pageShown < 0 ? 3 : this.pageShown;
+  }
+
+  // After "Nowy": the new form's pages are drawn when shown.
+  forget() {
+    this.pageShown = -1;
+  }
+
+  // Puts image `id`'s pixels on its canvas. The engine's bytes are only valid until the next call
   // into the form; putImageData copies them at once. Seen as clamped bytes in place: converting
   // them into a new array would cost ten times the redraw itself.
-  drawImage(n) {
-    const canvas = this.canvases[n];
-    const view = this.form().imageRGBA(n);
+  drawImage(id) {
+    const {canvas} = this.canvases[id];
+    const view = this.form().imageRGBA(id);
     const pixels = new Uint8ClampedArray(view.buffer, view.byteOffset, view.length);
     canvas.getContext('2d').putImageData(new ImageData(pixels, canvas.width, canvas.height), 0, 0);
   }
 
   drawPage(page) {
-    for (const n of Object.keys(this.canvases).map(Number)) {
-      if (kPageOfImage[n] === page) this.drawImage(n);
+    for (const [id, board] of Object.entries(this.canvases)) {
+      if (board.page === page) this.drawImage(id);
     }
   }
 
   drawAll() {
-    for (const n of Object.keys(this.canvases).map(Number)) this.drawImage(n);
+    for (const id of Object.keys(this.canvases)) this.drawImage(id);
   }
 
   mirror(state) {
-    state.checks.forEach((on, i) => { this.checks[i].checked = on; });
-    state.sensorPresent.forEach((present, i) => {
-      this.checks[i].classList.toggle('missing', !present);
-      this.numbers[i].classList.toggle('missing', !present);
-    });
-    this.mirrorTrack(1, state.track1);
-    this.mirrorTrack(2, state.track2);
-    this.labels.Label1.textContent = state.label1;
-    this.labels.Label2.textContent = state.label2;
+    for (const {id, box, number} of this.checks) {
+      box.checked = state.values[id];
+      box.classList.toggle('missing', !state.sensorPresent[id]);
+      number.classList.toggle('missing', !state.sensorPresent[id]);
+    }
+    for (const [id, slider] of Object.entries(this.tracks)) {
+      if (Number(slider.value) !== state.values[id]) slider.value = state.values[id];
+    }
+    for (const [id, label] of Object.entries(this.labels)) {
+      if (id in state.values) label.textContent = state.values[id];
+    }
+    // A button that is a command can be pressed when the command can be chosen.
+    for (const [button, command] of this.commandButtons) button.disabled = !state.commands[command].enabled;
     this.mirrorRules(state.rules, state.ruleIndex);
-  }
-
-  mirrorTrack(n, value) {
-    const slider = this.tracks[n];
-    if (Number(slider.value) !== value) slider.value = value;
+    this.mirrorSteps(state);
+    this.mirrorHeading(state);
+    this.showPage(state.page);
   }
 
   mirrorRules(rules, index) {
@@ -191,5 +312,34 @@ export class FormView {
       this.rulesShown = text;
     }
     if (this.list.selectedIndex !== index) this.list.selectedIndex = index;
+  }
+
+  mirrorSteps(state) {
+    const {steps, shown} = state.history;
+    const slider = this.stepSlider;
+    slider.max = steps;
+    slider.value = shown;
+    slider.disabled = steps === 0;
+    this.captions['sim.stepText'].textContent =
+        steps === 0 ? pick(this.texts.noStep) : say(this.texts.stepOf, shown, steps);
+  }
+
+  mirrorHeading(state) {
+    const heading = state.values['sim.heading'];
+    const key = `${heading} ${state.held}`;
+    if (key === this.headingShown) return;
+    this.headingShown = key;
+    const caption = say(this.texts.startHeading, heading);
+    this.captions['sim.headingText'].textContent = caption;
+    this.arrow.setAttribute('aria-label', caption);
+    drawHeadingArrow(this.arrow, heading, state.held);
+  }
+
+  showPage(page) {
+    if (page === this.pageShown) return;
+    this.pageShown = page;
+    this.pages.forEach((section, n) => section.classList.toggle('shown', n === page));
+    this.tabs.forEach((tab, n) => tab.setAttribute('aria-selected', String(n === page)));
+    this.drawPage(page);
   }
 }

@@ -1,5 +1,5 @@
-// The heading "Start" will give, under the run buttons: a caption and an arrow, strong while the
-// robot is held at its start and pale once it runs, as the window draws it.
+// The arrow of the heading "Start" will give, under the run buttons: strong while the robot is
+// held at its start and pale once it runs, as the window draws it.
 
 const kStrong = 'rgb(20, 60, 200)';
 const kPale = 'rgb(170, 170, 170)';
@@ -33,21 +33,4 @@ export function drawHeadingArrow(canvas, degrees, strong) {
   g.lineTo(-r * 0.35, -r * 0.3);
   g.closePath();
   g.fill();
-}
-
-export class HeadingMark {
-  constructor(caption, arrow) {
-    this.caption = caption;
-    this.arrow = arrow;
-    this.shown = null;
-  }
-
-  show(degrees, held) {
-    const key = `${degrees} ${held}`;
-    if (key === this.shown) return;
-    this.shown = key;
-    this.caption.textContent = `kierunek startu: ${degrees}°`;
-    this.arrow.setAttribute('aria-label', this.caption.textContent);
-    drawHeadingArrow(this.arrow, degrees, held);
-  }
 }

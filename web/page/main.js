@@ -1,12 +1,11 @@
-// Vemrik in a browser: the engine's form behind the page's controls.
+// Vemrik in a browser: the engine's form behind the page's controls, its menus and its controls
+// both from the program's own tables.
 import {Clock, runOnBrowserTime} from './clock.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FormView} from './form-view.js';
-import {HeadingMark} from './heading-mark.js';
-import {listenToMenus} from './menu.js';
-
-const kUntitled = 'bez nazwy.vemrik';
+import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
+import {MenuBar} from './menu.js';
 
 const params = new URLSearchParams(location.search);
 // The example asked for in the address and the examples' list load while the module compiles.
@@ -15,39 +14,44 @@ const firstText = firstExample ? fetchText(`examples/${firstExample}.vemrik`) : 
 const exampleList = fetchText('examples/index.json');
 firstText?.catch(() => {});
 exampleList.catch(() => {});
+setPageLanguage(firstLanguage());
 
 async function loadEngine() {
   try {
     return await createVemrik();
   } catch (error) {
-    document.getElementById('status').textContent = `Nie można uruchomić programu: ${error.message ?? error}`;
+    document.getElementById('status').textContent = word('cannotStart', error.message ?? error);
     throw error;
   }
 }
 
 const m = await loadEngine();
+m.setLanguage(pageLanguage());
 let form = new m.WebForm();
-let fileName = kUntitled;
+// The file's name, null until the work has one ("bez nazwy.vemrik" in the page's language).
+let fileName = null;
+const nameOfFile = () => fileName ?? word('untitled');
 let state = null;
+let zoom = 1;
 // Opening a file leaves the images blank until the refresh cycle draws them; the first drawing
 // after start-up is when the page has shown its first example.
 let awaitingFirstDraw = false;
 
+const commands = JSON.parse(m.commands());
+const caption = (id) => pick(commands.find((c) => c.id === id).caption).replace(/&(.)/g, '$1');
+const title = (id) => caption(id).replace(/…$/, '');
 const textDialog = document.getElementById('text-dialog');
 const statusLine = document.getElementById('status');
-const stepSlider = document.getElementById('step-slider');
-const stepLabel = document.getElementById('step-label');
-const stepBackButton = document.getElementById('step-back');
 
-function showText(title, text) {
-  textDialog.querySelector('h2').textContent = title;
+function showText(kind, heading, text) {
+  textDialog.querySelector('h2').textContent = heading;
   textDialog.querySelector('pre').textContent = text;
-  textDialog.dataset.kind = title;
+  textDialog.dataset.kind = kind;
   if (!textDialog.open) textDialog.showModal();
 }
 
 function showError(error) {
-  showText('Błąd', error.message ?? String(error));
+  showText('error', word('error'), error.message ?? String(error));
 }
 
 // Every call into the form goes through here: a refusal is shown, the form keeps its state, and
@@ -61,55 +65,34 @@ function act(call) {
   update();
 }
 
-const view = new FormView(JSON.parse(m.layout()), () => form, act);
-const headingMark = new HeadingMark(document.getElementById('heading-caption'),
-                                    document.getElementById('heading-arrow'));
+const view = new FormView(JSON.parse(m.layout()), JSON.parse(m.texts()), () => form, act, (id) => runCommand(id));
 
-function shownPage() {
-  return state ? state.page : 3;
+// The ticks only the page knows: the zoom, the language, the inspector's dialog.
+function pageStates() {
+  const ticked = (on) => ({enabled: true, checked: on});
+  return {
+    'view.zoom100': ticked(zoom === 1), 'view.zoom150': ticked(zoom === 1.5), 'view.zoom200': ticked(zoom === 2),
+    'view.polish': ticked(pageLanguage() === 'pl'), 'view.english': ticked(pageLanguage() === 'en'),
+    'run.inspector': ticked(textDialog.open && textDialog.dataset.kind === 'inspector'),
+  };
 }
 
 function update() {
   state = JSON.parse(form.controls());
   view.mirror(state);
-  showPage(state.page);
   statusLine.textContent = state.status;
   clock.setRunTimer(state.runTimer.enabled ? state.runTimer.interval : 0);
-  mirrorSteps();
-  headingMark.show(state.track2, state.held);
-  if (textDialog.open && textDialog.dataset.kind === 'Inspektor reguł') {
+  menuBar.mirror({...state.commands, ...pageStates()});
+  if (textDialog.open && textDialog.dataset.kind === 'inspector') {
     textDialog.querySelector('pre').textContent = form.inspect();
   }
-}
-
-function mirrorSteps() {
-  const {steps, shown} = state.history;
-  stepSlider.max = steps;
-  stepSlider.value = shown;
-  stepSlider.disabled = steps === 0;
-  stepLabel.textContent = steps === 0 ? 'Krok: brak' : `Krok ${shown} z ${steps}`;
-  stepBackButton.disabled = !state.canStepBack;
-}
-
-let pageShown = -1;
-function showPage(page) {
-  if (page === pageShown) return;
-  pageShown = page;
-  for (const section of document.querySelectorAll('.page')) {
-    section.classList.toggle('shown', Number(section.dataset.page) === page);
-  }
-  for (const tab of document.querySelectorAll('[role="tab"]')) {
-    const selected = Number(tab.dataset.page) === page;
-    tab.setAttribute('aria-selected', String(selected));
-  }
-  view.drawPage(page);
 }
 
 const clock = new Clock(
     () => {
       // Drawing only the page in front keeps a redraw of the busy map within a frame.
       if (form.tick()) {
-        view.drawPage(shownPage());
+        view.drawPage(view.shownPage());
         update();
         if (awaitingFirstDraw) {
           awaitingFirstDraw = false;
@@ -123,7 +106,7 @@ function replaceForm(next, name) {
   form.delete();
   form = next;
   fileName = name;
-  pageShown = -1;
+  view.forget();
   update();
 }
 
@@ -132,7 +115,7 @@ function openText(text, name) {
     form.open(text);
     fileName = name;
   } catch (error) {
-    showText('Błąd', `Nie można otworzyć „${name}”:\n${error.message ?? error}`);
+    showText('error', word('error'), word('cannotOpen', name, error.message ?? error));
   }
   update();
 }
@@ -163,7 +146,7 @@ function openFile(file) {
 }
 
 const evaluation =
-    new EvaluationDialog(() => ({text: form.save(), name: fileName}), JSON.parse(m.evaluationSettings()));
+    new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}), JSON.parse(m.evaluationSettings()));
 const openInput = document.getElementById('open-file');
 const pictureInput = document.getElementById('open-picture');
 openInput.addEventListener('change', () => {
@@ -175,58 +158,94 @@ pictureInput.addEventListener('change', () => {
   pictureInput.value = '';
 });
 
-const actions = {
-  new: () => replaceForm(new m.WebForm(), kUntitled),
-  open: () => openInput.click(),
-  save: () => download(form.save(), fileName),
-  import: () => pictureInput.click(),
-  pause: () => act(() => form.pause()),
-  stepBack: () => act(() => form.stepBack()),
-  inspect: () => showText('Inspektor reguł', form.inspect()),
-  ruleCheck: () => showText('Sprawdź reguły', form.ruleCheck()),
-  evaluate: () => evaluation.show(),
+function saveAs() {
+  const name = prompt(word('fileName'), nameOfFile())?.trim();
+  if (!name) return;
+  fileName = name.endsWith('.vemrik') ? name : `${name}.vemrik`;
+  download(form.save(), fileName);
+}
+
+function setZoom(factor) {
+  zoom = factor;
+  document.getElementById('form').style.zoom = String(factor);
+  update();
+}
+
+function toggleInspector() {
+  if (textDialog.open && textDialog.dataset.kind === 'inspector') textDialog.close();
+  else showText('inspector', title('run.inspector'), form.inspect());
+  update();
+}
+
+function setLanguage(code) {
+  setPageLanguage(code);
+  keepLanguage(code);
+  m.setLanguage(code);
+  speak();
+}
+
+// What the page does itself; the form's own commands go to the form.
+const pageCommands = {
+  'file.new': () => replaceForm(new m.WebForm(), null),
+  'file.open': () => openInput.click(),
+  'file.save': () => download(form.save(), nameOfFile()),
+  'file.saveAs': saveAs,
+  'file.importTrack': () => pictureInput.click(),
+  'view.zoom100': () => setZoom(1),
+  'view.zoom150': () => setZoom(1.5),
+  'view.zoom200': () => setZoom(2),
+  'view.polish': () => setLanguage('pl'),
+  'view.english': () => setLanguage('en'),
+  'run.inspector': toggleInspector,
+  'run.ruleCheck': () => showText('ruleCheck', title('run.ruleCheck'), form.ruleCheck()),
+  'run.evaluate': () => evaluation.show(title('run.evaluate')),
 };
 
-async function listExamples() {
-  const group = document.getElementById('examples');
-  try {
-    for (const {name, description} of JSON.parse(await exampleList)) {
-      const item = document.createElement('button');
-      item.setAttribute('role', 'menuitem');
-      item.dataset.example = name;
-      item.textContent = `${name}: ${description}`;
-      group.appendChild(item);
-    }
-  } catch {
-    group.hidden = true;  // served without its examples; the rest of the page works
+function runCommand(id, example) {
+  if (id === 'file.examples') openExample(example);
+  else if (pageCommands[id]) pageCommands[id]();
+  else act(() => form.command(id));
+}
+
+let examples = [];
+function fillExamples(command, group) {
+  for (const {name, description, descriptionEn} of examples) {
+    const item = document.createElement('button');
+    item.setAttribute('role', 'menuitem');
+    item.dataset.example = name;
+    item.textContent = `${name}: ${pick({pl: description, en: descriptionEn || description})}`;
+    group.appendChild(item);
   }
 }
 
-listenToMenus((item) => {
-  if (item.dataset.example) openExample(item.dataset.example);
-  else actions[item.dataset.action]?.();
+const menuBar = new MenuBar(document.querySelector('.menubar'), JSON.parse(m.menus()), commands, {
+  run: runCommand,
+  fill: fillExamples,
+  usable: (c) => c.form || c.id in pageCommands || (c.id === 'file.examples' && examples.length > 0),
 });
-document.getElementById('rule-check-button').addEventListener('click', actions.ruleCheck);
-stepBackButton.addEventListener('click', actions.stepBack);
-stepSlider.addEventListener('input', () => act(() => form.showStep(Number(stepSlider.value))));
-for (const tab of document.querySelectorAll('[role="tab"]')) {
-  tab.addEventListener('click', () => act(() => form.page(Number(tab.dataset.page))));
+
+// Every word on the page in its language: the menus, the controls, the dialogs, the core's texts.
+function speak() {
+  fillWords();
+  menuBar.render();
+  view.speak();
+  update();
 }
-document.addEventListener('keydown', (e) => {
-  // The space bar pauses a run on "Symulacja", unless a control has the keyboard.
-  if (e.key === ' ' && shownPage() === 3 && e.target === document.body) {
-    e.preventDefault();
-    actions.pause();
-  }
-});
+
+textDialog.addEventListener('close', update);
 acceptDrops(document.getElementById('drop-hint'), openFile);
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
-window.vemrikPage = {form: () => form, fileName: () => fileName, clock, update, layout: m.layout()};
+window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, layout: m.layout(),
+                     commands: m.commands(), texts: m.texts()};
 
-update();
+try {
+  examples = JSON.parse(await exampleList);
+} catch {
+  examples = [];  // served without its examples; the rest of the page works
+}
+speak();
 view.drawAll();
-await listExamples();
 if (firstExample) {
   awaitingFirstDraw = true;
   await openExample(firstExample, firstText);
