@@ -17,10 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vemrik;
     if (size == 0) return 0;
     static Engine engine;  // kept: the step reads no board, and a fresh one would allocate them
-    RunSnapshot run = engine.snapshot();
-    run.moment.x = run.moment.y = run.moment.heading = 0.0f;
-    for (int k = 0; k < kSensorSlots; ++k) run.moment.sensors[static_cast<std::size_t>(k)] = (data[0] >> k) & 1;
-    engine.restore(std::move(run));
+    engine.rewriteRun([&](RunSnapshot& run) {
+        run.moment.x = run.moment.y = run.moment.heading = 0.0f;
+        for (int k = 0; k < kSensorSlots; ++k)
+            run.moment.sensors[static_cast<std::size_t>(k)] = (data[0] >> k) & 1;
+    });
     const ProgramState& s = engine.state();
     std::vector<std::string> rules;
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
