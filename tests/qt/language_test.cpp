@@ -3,7 +3,10 @@
 #include "ui/qt/language.h"
 
 #include "tests/qt/qt_test.h"
+#include "ui/commands.h"
+#include "ui/layout.h"
 #include "ui/qt/program_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "ui/qt/workspace_menu.h"
 
 using namespace vemrik;
@@ -110,6 +113,41 @@ void checkNothingCutOff(Speech opened, Speech speech) {
     QVERIFY(notebook->tabBar()->sizeHint().width() <= notebook->width());
 }
 
+// A menu's entries as the window shows them, "—" for a separator, "▸" before a submenu's entries.
+QStringList shownEntries(const QMenu* menu) {
+    QStringList entries;
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            entries << QStringLiteral("—");
+            continue;
+        }
+        const QString kind = a->menu()           ? QStringLiteral("submenu")
+                             : !a->isCheckable() ? QStringLiteral("action")
+                             : a->actionGroup()  ? QStringLiteral("choice")
+                                                 : QStringLiteral("toggle");
+        entries << a->text() + " | " + a->shortcut().toString() + " | " + kind;
+        if (a->menu() && a->menu()->objectName() != "menuExamples" && a->menu()->objectName() != "menuRecent")
+            for (const QString& e : shownEntries(a->menu())) entries << "▸ " + e;
+    }
+    return entries;
+}
+
+// The same, as the command table lays out the menu `id` in the language spoken.
+QStringList tableEntries(MenuId id) {
+    static const char* kinds[] = {"action", "toggle", "choice", "submenu"};
+    QStringList entries;
+    std::string_view submenu;
+    for (const Command& c : commands()) {
+        if (c.menu != id) continue;
+        if (c.separatorBefore) entries << QStringLiteral("—");
+        if (!c.submenu.pl.empty() && c.submenu.pl != submenu) entries << qs(say(c.submenu)) + " |  | submenu";
+        submenu = c.submenu.pl;
+        entries << (c.submenu.pl.empty() ? "" : "▸ ") + qs(say(c.caption)) + " | " +
+                       QKeySequence(qs(c.shortcut)).toString() + " | " + kinds[static_cast<int>(c.kind)];
+    }
+    return entries;
+}
+
 }  // namespace
 
 class LanguageTest : public QObject {
@@ -141,6 +179,37 @@ private slots:
             if (hasLetters(text) && !looksPseudo(text)) plain << it.key() + ": " + text;
         }
         QVERIFY2(plain.isEmpty(), qPrintable(plain.join('\n')));
+    }
+
+    // The menu bar is the command table, and each control of the pages the layout table: their
+    // places at ×1 and their captions, in either language.
+    void theWindowShowsTheTablesInEitherLanguage() {
+        for (const Speech speech : {Speech::Polish, Speech::English}) {
+            Catalogue::instance().speak(speech);
+            ProgramWindow program;
+            MainWindow& w = program.window();
+            const QList<QAction*> bar = w.menuBar()->actions();
+            QCOMPARE(bar.size(), qsizetype(menus().size()));
+            for (std::size_t i = 0; i < menus().size(); ++i) {
+                QCOMPARE(bar[qsizetype(i)]->text(), qs(say(menus()[i].caption)));
+                QCOMPARE(shownEntries(bar[qsizetype(i)]->menu()), tableEntries(menus()[i].id));
+            }
+            for (const ControlSpec& c : formLayout()) {
+                QWidget* shown = w.control(c.id);
+                if (!c.visible || c.kind == ControlKind::Memo) {
+                    QVERIFY(!shown);
+                    continue;
+                }
+                QVERIFY2(shown && shown->objectName() == qs(c.name), c.id.data());
+                const QRect placed(c.left, c.top, c.width, c.height);
+                if (c.width == 0 || c.kind == ControlKind::Note)  // sized to what it shows
+                    QCOMPARE(shown->pos(), placed.topLeft());
+                else
+                    QCOMPARE(shown->geometry(), placed);
+                if (auto* button = qobject_cast<QPushButton*>(shown))
+                    QCOMPARE(button->text(), qs(say(c.caption)));
+            }
+        }
     }
 
     // Switching keeps the open work and its state; Polish again is every text as before.
