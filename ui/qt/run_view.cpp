@@ -48,7 +48,7 @@ RunView::RunView(MainWindow& window) : window_(window) {
         QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
     };
 
-    list_ = window_.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    list_ = window_.control<QListWidget>("rules.list");
     buildMenu();
     buildStatusBar();
     afterHandleKey_ =

@@ -129,10 +129,9 @@ void TimelinePanel::build() {
     connect(save, &QPushButton::clicked, this, [this] { saveChart(); });
     connect(back_, &QPushButton::clicked, this, [this] { followWindow(); });
     // "Start" begins a run of the window's own: that is what the chart shows from then on.
-    if (auto* start = window_.findChild<QPushButton*>(QStringLiteral("Button15")))
-        connect(start, &QPushButton::clicked, this, [this] {
-            if (showingLog_) followWindow();
-        });
+    connect(window_.control<QPushButton>("sim.start"), &QPushButton::clicked, this, [this] {
+        if (showingLog_) followWindow();
+    });
 
     window_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
     dock_->hide();

@@ -211,18 +211,16 @@ void WorkspaceMenu::load(const Workspace& ws, const QString& path) {
 
 void WorkspaceMenu::showInputs() {
     TForm1& form = window_.form();
-    for (const auto& [name, bar] :
-         {std::pair{"TrackBar1", &form.TrackBar1}, std::pair{"TrackBar2", &form.TrackBar2}}) {
-        if (auto* slider = window_.findChild<QSlider*>(name)) {
-            const QSignalBlocker block(slider);
-            slider->setValue(bar->position);
-        }
+    for (const auto& [id, bar] :
+         {std::pair{"rules.angle", &form.TrackBar1}, std::pair{"sim.heading", &form.TrackBar2}}) {
+        auto* slider = window_.control<QSlider>(id);
+        const QSignalBlocker block(slider);
+        slider->setValue(bar->position);
     }
-    for (int n = 1; n <= 8; ++n) {
-        if (auto* box = window_.findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n))) {
-            const QSignalBlocker block(box);
-            box->setChecked(form.checkBox(n).checked);
-        }
+    for (int n = 1; n <= kSensorSlots; ++n) {
+        auto* box = window_.control<QCheckBox>("rules.sensor" + std::to_string(n));
+        const QSignalBlocker block(box);
+        box->setChecked(form.checkBox(n).checked);
     }
 }
 
