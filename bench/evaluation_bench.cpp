@@ -20,7 +20,8 @@ namespace {
 RunSetup typicalSetup(bool withStop) {
     TForm1 form;
     applyWorkspace(form, typicalScene());
-    if (!withStop) form.engine.editTrack([](ProgramState& s) { return (s.MapGrid.at(10, 20) = kLine), true; });
+    if (!withStop)
+        form.engine.editTrack([](ProgramState& s) { return (s.MapGrid.at(10, 20) = kLine), true; });
     return std::move(*prepareRun(captureWorkspace(form)).setup);
 }
 

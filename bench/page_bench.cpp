@@ -86,7 +86,8 @@ void Image2MouseMoveAfterStroke(benchmark::State& state, Scene scene) {
         if (added)
             form.Button10Click();
         else
-            form.engine.editTrack([](ProgramState& s) { return appendStroke(s.StrokeList, 300, 200, 340, 230), true; });
+            form.engine.editTrack(
+                [](ProgramState& s) { return appendStroke(s.StrokeList, 300, 200, 340, 230), true; });
         added = !added;
         form.Image2MouseMove(300, 200);
         benchmark::ClobberMemory();

@@ -136,7 +136,9 @@ public:
     int advance(std::uint64_t steps, Memo* log, const Raster* track = nullptr, NoiseDraws* noise = nullptr,
                 bool senseLast = false);
     /// A noisy robot's start: the pose moved by the noise's first draws.
-    void moveStart(NoiseDraws& noise) { noise.moveStart(state_.RobotPosX, state_.RobotPosY, state_.RobotHeading); }
+    void moveStart(NoiseDraws& noise) {
+        noise.moveStart(state_.RobotPosX, state_.RobotPosY, state_.RobotHeading);
+    }
     /// "Start": the start heading, the robot released, the record cleared.
     void start();
     /// "Wróć": held on the start cell again with the start heading; the trail forgotten.

@@ -14,7 +14,6 @@
 
 namespace vemrik {
 
-
 /// Most steps since "Start" that can be shown again; a longer run ends its history.
 inline constexpr std::uint64_t kHistoryBound = 100000;
 

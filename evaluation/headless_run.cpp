@@ -34,9 +34,7 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
     noise_->moveStart(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
 }
 
-bool HeadlessRun::step() noexcept {
-    return advance(*this, noise(), 1, true) == 1;
-}
+bool HeadlessRun::step() noexcept { return advance(*this, noise(), 1, true) == 1; }
 
 bool HeadlessRun::beyondReach() const {
     const float x = pose_.RobotPosX, y = pose_.RobotPosY;

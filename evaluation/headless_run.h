@@ -34,9 +34,9 @@ struct RunResult {
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
 /// that the next redraw does, again and again. The seed drives the generator as
-/// Engine::setSeed(seed) and Engine::restartDraws() before "Start" do: one draw per step. The setup's noise, if
-/// any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's
-/// sensor states flipped. Sensing and stepping are the window's own tick (engine/run_tick.h).
+/// Engine::setSeed(seed) and Engine::restartDraws() before "Start" do: one draw per step. The setup's noise,
+/// if any, comes from a generator of its own (NoiseDraws): the start pose moved once, each sensing's sensor
+/// states flipped. Sensing and stepping are the window's own tick (engine/run_tick.h).
 class HeadlessRun {
 public:
     HeadlessRun(const RunSetup& setup, std::uint32_t seed);

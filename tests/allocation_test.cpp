@@ -15,10 +15,10 @@
 #include "evaluation/run_comparison.h"
 #include "scenes/scenes.h"
 #include "simulation/timeline_feed.h"
+#include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
-#include "tests/engine_edits.h"
 
 namespace {
 std::atomic<std::uint64_t> gAllocations{0};

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "scenes/scenes.h"
-#include "ui/workspace_form.h"
 #include "tests/engine_edits.h"
+#include "ui/workspace_form.h"
 
 using namespace vemrik;
 

@@ -12,9 +12,9 @@
 #include "algorithm/algorithm_view.h"
 #include "app/errors.h"
 #include "robot/robot_view.h"
+#include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/refresh_cycle.h"
-#include "tests/engine_edits.h"
 
 using namespace vemrik;
 

@@ -8,9 +8,9 @@
 #include "evaluation/run_setup.h"
 #include "scenes/scenes.h"
 #include "simulation/simulation_view.h"
+#include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
-#include "tests/engine_edits.h"
 
 using namespace vemrik;
 

@@ -14,9 +14,9 @@
 #include "simulation/run_options.h"
 #include "simulation/run_status.h"
 #include "simulation/simulation_view.h"
+#include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
-#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -43,7 +43,8 @@ void typicalRun(TForm1& f) {
 // counts then follow their lines through edits of the list, and "Start" forgets them.
 TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
     TForm1 f;
-    f.engine.setRules(RuleList({"1 0 0 0 0 0 0 1 -30", kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "-20"}));
+    f.engine.setRules(
+        RuleList({"1 0 0 0 0 0 0 1 -30", kAllOff + "10", "1 1 1 1 1 1 1 1 5", kAllOff + "-20"}));
     const RunRecord& run = f.engine.record();
     std::mt19937 draws(Engine::kDefaultSeed);
     std::uint64_t hits[3] = {};
@@ -81,9 +82,9 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
 TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
     Engine e;
     for (std::size_t i = 0; i < kRunRowBound + 10; ++i) e.advance(1, nullptr);
-    EXPECT_EQ(
-        std::tuple(e.record().steps(), e.record().rowCount(), e.record().row(0).step, e.record().trail().size()),
-        std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
+    EXPECT_EQ(std::tuple(e.record().steps(), e.record().rowCount(), e.record().row(0).step,
+                         e.record().trail().size()),
+              std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
 }
 
 // Heading 0 moves 3 pixels straight up; the one rule acts when its draw is even. A sensor over a
@@ -131,9 +132,9 @@ TEST(Trail, FollowsTheReferencePointStepByStepButDoesNotJoinAJump) {
     TForm1 f;
     f.ShowTrail(true);
     setRun(f.engine, [](RunMoment& m) { m.x = m.y = 100.0f, m.heading = 90.0f; });
-    for (int i = 0; i < 3; ++i) f.BitBtn6Click();    // to (109, 100)
+    for (int i = 0; i < 3; ++i) f.BitBtn6Click();                // to (109, 100)
     setRun(f.engine, [](RunMoment& m) { m.x = m.y = 200.5f; });  // moved by something other than a step
-    f.BitBtn6Click();                                // to (203.5, 200.5)
+    f.BitBtn6Click();                                            // to (203.5, 200.5)
     f.BitBtn5Click();
     const Raster& image = f.Image5.canvas;
     for (int x = 99; x <= 204; ++x)
@@ -264,7 +265,8 @@ TEST(RunStatus, StartWithoutAStartCellHoldsTheRobotAndSaysWhy) {
     f.TrackBar2.position = 90;
     f.TrackBar2Change();
     setRun(f.engine, [](RunMoment& m) { m.x = 40.0f, m.heading = 0.0f; });
-    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(70, 5) = kStart; });  // in the column never looked at
+    setTrack(f.engine,
+             [](ProgramState& s) { s.MapGrid.at(70, 5) = kStart; });  // in the column never looked at
     f.StartFromStartCell();
     EXPECT_EQ(std::tuple(runState(f.State, false), f.State.RobotHeading, eventOf(f)),
               std::tuple(RunState::Held, 0.0f, std::string("Brak pola Start na mapie")));

@@ -7,8 +7,8 @@
 
 #include "app/errors.h"
 #include "engine/run_control.h"
-#include "ui/form.h"
 #include "tests/engine_edits.h"
+#include "ui/form.h"
 
 using namespace vemrik;
 
@@ -95,10 +95,12 @@ TEST(RunControl, EveryEventTakesEveryRunStateWhereTheTableSays) {
             setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(40, 20) = kStop; });
             f.TrackBar2.position = 45;
             f.TrackBar2Change();
-            setRun(f.engine, [](RunMoment& m) { m.x = 400.0f, m.y = 200.0f, m.heading = 0.0f, m.returnToStart = 0; });
+            setRun(f.engine,
+                   [](RunMoment& m) { m.x = 400.0f, m.y = 200.0f, m.heading = 0.0f, m.returnToStart = 0; });
             if (from[i] == Running || from[i] == Stopping) f.engine.switchOn();
             f.Timer2.enabled = f.engine.running();
-            if (from[i] == Held || from[i] == Stopping) setRun(f.engine, [](RunMoment& m) { m.returnToStart = 1; });
+            if (from[i] == Held || from[i] == Stopping)
+                setRun(f.engine, [](RunMoment& m) { m.returnToStart = 1; });
             f.Shell.RedrawPending = 0;
             const std::uint64_t logged = f.Memo1.total();
             (f.*e.act)();

@@ -10,9 +10,9 @@
 #include "map/map_editor.h"
 #include "scenes/scenes.h"
 #include "simulation/simulation_view.h"
+#include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
-#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -57,7 +57,9 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
         {"start", [&] { form.Button15Click(); }},
         {"stop cell", [&] { setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(35, 33) = kStop; }); }},
         {"stroke",
-         [&] { setTrack(form.engine, [](ProgramState& s) { appendStroke(s.StrokeList, 300, 300, 400, 350); }); }},
+         [&] {
+             setTrack(form.engine, [](ProgramState& s) { appendStroke(s.StrokeList, 300, 300, 400, 350); });
+         }},
         {"strokes removed", [&] { form.Button11Click(); }},
         {"drawn from outside, far from the robot", [&] { form.Image5.canvas.setPixel(5, 5, kRed); }},
         {"new image", [&] { form.Image5.canvas = Raster(701, 401); }},

@@ -9,13 +9,13 @@
 #include <tuple>
 
 #include "map/map_editor.h"
+#include "tests/engine_edits.h"
 #include "track_import/import_apply.h"
 #include "track_import/prune.h"
 #include "track_import/skeleton_trace.h"
 #include "track_import/thinning.h"
 #include "track_import/threshold.h"
 #include "workspace/workspace.h"
-#include "tests/engine_edits.h"
 
 using namespace vemrik;
 
@@ -173,8 +173,8 @@ TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {
     const ProgramState s = added.state();
     const ImportUndo undo = applyImport(added, track, ImportPlacement::Add);
     const ProgramState& a = added.state();
-    EXPECT_EQ(std::tuple(a.StrokeList.columns(), a.StrokeList.at(2, 3), a.MapGrid.at(1, 1), a.MapGrid.at(2, 1),
-                         a.MapGrid.at(4, 1)),
+    EXPECT_EQ(std::tuple(a.StrokeList.columns(), a.StrokeList.at(2, 3), a.MapGrid.at(1, 1),
+                         a.MapGrid.at(2, 1), a.MapGrid.at(4, 1)),
               std::tuple(3, 12, kStart, kStop, kLine));
 
     Engine replaced;

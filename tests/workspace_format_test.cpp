@@ -4,10 +4,10 @@
 #include <functional>
 #include <tuple>
 
+#include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
-#include "tests/engine_edits.h"
 
 using namespace vemrik;
 

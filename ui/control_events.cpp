@@ -113,7 +113,9 @@ const TrackBar* trackBarOf(const TForm1& form, std::string_view id) {
     return trackBarOf(const_cast<TForm1&>(form), id);
 }
 
-FormHandler trackBarChange(std::string_view id) { return lookUp(kTrackBarChanges, nameOf(id, ControlKind::TrackBar)); }
+FormHandler trackBarChange(std::string_view id) {
+    return lookUp(kTrackBarChanges, nameOf(id, ControlKind::TrackBar));
+}
 
 const Label* labelOf(const TForm1& form, std::string_view id) {
     Label TForm1::*member = lookUp(kLabels, nameOf(id, ControlKind::Label));

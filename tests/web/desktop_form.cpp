@@ -12,8 +12,8 @@
 #include <string>
 
 #include "scenes/scenes.h"
-#include "ui/form.h"
 #include "ui/control_events.h"
+#include "ui/form.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 

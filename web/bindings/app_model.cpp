@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "ui/commands.h"
-#include "ui/control_texts.h"
 #include "ui/control_events.h"
+#include "ui/control_texts.h"
 #include "ui/layout.h"
 
 namespace vemrik::web {

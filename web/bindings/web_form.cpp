@@ -35,9 +35,7 @@ void WebForm::handle(Handler&& handler) {
     if (failed) throwJsError(error.empty() ? "Nieoczekiwany błąd" : error);
 }
 
-void WebForm::afterEvent() {
-    form_->History.follow(form_->engine);
-}
+void WebForm::afterEvent() { form_->History.follow(form_->engine); }
 
 const Raster& WebForm::canvas(const std::string& id) const {
     const Image* image = imageOf(*form_, id);
