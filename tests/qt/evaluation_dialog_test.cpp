@@ -2,8 +2,8 @@
 // the noise sweep, and showing a failed run in the window.
 #include "ui/qt/evaluation_dialog.h"
 
-#include "tests/evaluation_tracks.h"
 #include "tests/engine_edits.h"
+#include "tests/evaluation_tracks.h"
 #include "tests/qt/qt_test.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/step_histogram.h"
@@ -58,7 +58,8 @@ private slots:
                  qPrintable(d->summaryLabel()->text()));
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
         QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
-        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
+        w.handle(
+            [&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
         d->start();
         QCOMPARE(std::tuple(d->running(), d->summaryLines()),
                  std::tuple(false, QStringList{"Nie można ocenić: na mapie nie ma pola startu."}));
@@ -144,7 +145,8 @@ private slots:
         w.handle([&] { w.form().TrackBar2.position = 7, w.form().TrackBar2Change(); });
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
         // A work that cannot be judged does not become the work the listed runs belong to.
-        w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
+        w.handle(
+            [&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
         d->start();
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
         w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kStart; }); });
@@ -152,8 +154,8 @@ private slots:
         QVERIFY(d->showSelectedRun());
         QTRY_VERIFY(d.isNull());
         const TForm1& f = w.form();
-        QVERIFY(f.engine.record().steps() == 80 && f.engine.seed() == 5490 && f.TrailShown && !f.Timer2.enabled &&
-                w.notebook()->currentIndex() == kSimulationPage);
+        QVERIFY(f.engine.record().steps() == 80 && f.engine.seed() == 5490 && f.TrailShown &&
+                !f.Timer2.enabled && w.notebook()->currentIndex() == kSimulationPage);
     }
 
     // A noisy run is made again with its noise, up to the steps before its end; the program's own

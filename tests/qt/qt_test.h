@@ -55,7 +55,7 @@ struct Seen {
 };
 
 inline Seen seen(const TForm1& f) {
-    return {f.State.RobotHeading, f.State.RobotPosX,       f.State.RobotPosY,
+    return {f.State.RobotHeading, f.State.RobotPosX,         f.State.RobotPosY,
             f.State.SensorStates, f.engine.record().steps(), f.History.shown()};
 }
 

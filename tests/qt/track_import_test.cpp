@@ -190,7 +190,8 @@ private slots:
         Window win;
         win.importPicture(kExamples + "/track-picture.png");
         QVERIFY(win.menu.modified());
-        setTrack(win.w.form().engine, [](ProgramState& s) { s.MapGrid.at(35, 30) = kStart, s.MapGrid.at(38, 30) = kStop; });
+        setTrack(win.w.form().engine,
+                 [](ProgramState& s) { s.MapGrid.at(35, 30) = kStart, s.MapGrid.at(38, 30) = kStop; });
         const ParsedWorkspace example = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/tape-loop.vemrik");
         QVERIFY2(example.workspace.has_value(), example.error.c_str());
         QCOMPARE(qs(toJson(captureWorkspace(win.w.form()))), qs(toJson(*example.workspace)));

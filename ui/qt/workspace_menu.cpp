@@ -33,7 +33,8 @@ std::string fileName(const QString& path) { return QFile::encodeName(path).toStd
 
 }  // namespace
 
-WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window), saved_(window.form().engine.workVersion()) {
+WorkspaceMenu::WorkspaceMenu(MainWindow& window)
+    : window_(window), saved_(window.form().engine.workVersion()) {
     askToSave = [this] {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), Vemrik::tr("Zapisać zmiany?"),
                         QMessageBox::NoButton, &window_);
