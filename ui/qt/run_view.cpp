@@ -1,13 +1,11 @@
 #include "ui/qt/run_view.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -18,6 +16,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
+#include "ui/status_line.h"
 
 namespace vemrik {
 
@@ -25,8 +24,6 @@ namespace {
 
 // A light yellow that the list's text stays readable on.
 const QColor kFiredRuleBackground(255, 236, 150);
-
-enum Part { kSteps, kTime, kState, kEvent, kPose, kRule, kHistory, kSeed, kParts };
 
 }  // namespace
 
@@ -49,7 +46,7 @@ RunView::RunView(MainWindow& window) : window_(window) {
     };
 
     list_ = window_.control<QListWidget>("rules.list");
-    buildMenu();
+    connectMenu();
     buildStatusBar();
     afterHandleKey_ =
         window_.addAfterHandle([this] { refresh(); }, [this] { listVersion_ = ~std::uint64_t{0}; });
@@ -58,67 +55,38 @@ RunView::RunView(MainWindow& window) : window_(window) {
 
 RunView::~RunView() { window_.removeAfterHandle(afterHandleKey_); }
 
-void RunView::buildMenu() {
-    QMenu* menu = window_.simulationMenu();
+void RunView::connectMenu() {
     TForm1& form = window_.form();
-
-    trail_ = menu->addAction(Vemrik::tr("&Pokaż ślad"));
-    trail_->setObjectName("actionShowTrail");
-    trail_->setCheckable(true);
-    connect(trail_, &QAction::toggled, this,
-            [this, &form](bool on) { window_.handle([&form, on] { form.ShowTrail(on); }); });
-
-    QMenu* speed = menu->addMenu(Vemrik::tr("S&zybkość"));
-    speed->setObjectName("menuSpeed");
-    auto* speeds = new QActionGroup(speed);
-    for (const RunSpeed s : {RunSpeed::Normal, RunSpeed::Double, RunSpeed::Quadruple}) {
-        const int factor = static_cast<int>(s);
-        QAction* a = speed->addAction(QStringLiteral("×&%1").arg(factor));
-        a->setObjectName(QStringLiteral("actionSpeed%1").arg(factor));
-        a->setCheckable(true);
-        a->setChecked(form.Timer2.interval == runInterval(s));
-        speeds->addAction(a);
-        connect(a, &QAction::triggered, this,
-                [this, &form, s] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
-    }
-
-    menu->addSeparator();
-    QAction* seed = menu->addAction(Vemrik::tr("Ziarno &losowania…"));
-    seed->setObjectName("actionSeed");
-    connect(seed, &QAction::triggered, this, [this] { chooseSeed(); });
-    QAction* repeatable = menu->addAction(Vemrik::tr("Powtarzalne p&rzebiegi"));
-    repeatable->setObjectName("actionRepeatable");
-    repeatable->setCheckable(true);
-    connect(repeatable, &QAction::toggled, this,
-            [this, &form](bool on) { window_.handle([&form, on] { form.engine.setRepeatableRuns(on); }); });
-
-    menu->addSeparator();
-    QAction* save = menu->addAction(Vemrik::tr("Zapi&sz przebieg…"));
-    save->setObjectName("actionSaveRun");
-    connect(save, &QAction::triggered, this, [this] { saveRun(); });
+    const auto on = [this](std::string_view id, auto slot) {
+        connect(window_.commandAction(id), &QAction::triggered, this, slot);
+    };
+    on("run.trail", [this, &form](bool shown) { window_.handle([&form, shown] { form.ShowTrail(shown); }); });
+    for (const auto& [id, speed] : {std::pair{"run.speed1", RunSpeed::Normal}, std::pair{"run.speed2", RunSpeed::Double},
+                                    std::pair{"run.speed4", RunSpeed::Quadruple}})
+        on(id, [this, &form, s = speed] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
+    on("run.seed", [this] { chooseSeed(); });
+    on("run.repeatable",
+       [this, &form](bool on) { window_.handle([&form, on] { form.engine.setRepeatableRuns(on); }); });
+    on("run.saveRun", [this] { saveRun(); });
 }
 
 void RunView::buildStatusBar() {
     QStatusBar* bar = window_.statusBar();
     bar->setObjectName("statusBar");
     bar->setSizeGripEnabled(false);
-    static constexpr const char* kNames[kParts] = {"statusSteps",   "statusTime", "statusState",
-                                                   "statusEvent",   "statusPose", "statusRule",
-                                                   "statusHistory", "statusSeed"};
-    for (int i = 0; i < kParts; ++i) {
+    static constexpr const char* kNames[StatusLine::kParts] = {"statusSteps",   "statusTime", "statusState",
+                                                               "statusEvent",   "statusPose", "statusRule",
+                                                               "statusHistory", "statusSeed"};
+    for (int i = 0; i < StatusLine::kParts; ++i) {
         auto* label = new QLabel(bar);
         label->setObjectName(kNames[i]);
         label->setContentsMargins(4, 0, 8, 0);
-        if (i == kSeed)
+        if (i == StatusLine::Seed)
             bar->addPermanentWidget(label);
         else
             bar->addWidget(label);
         labels_.push_back(label);
     }
-}
-
-QAction* RunView::action(const char* objectName) const {
-    return window_.simulationMenu()->findChild<QAction*>(QString::fromLatin1(objectName));
 }
 
 QString RunView::statusText() const {
@@ -154,27 +122,15 @@ bool RunView::saveRun() {
 
 void RunView::refresh() {
     TForm1& form = window_.form();
-    const RunRecord& run = form.engine.record();
     // At once, so the status bar says the history ended when the edit is made.
     form.History.follow(form.engine);
-    const LastRule last = run.lastRule();
-    const RunState state = runState(form.State, form.Timer2.enabled);
-    const std::string texts[kParts] = {
-        stepsText(run.steps()),
-        simulatedTimeText(run.steps()),
-        runStateText(state, form.Paused),
-        runEventText(state, run, form.State, form.StartRefused),
-        poseText(form.State),
-        lastRuleText(last),
-        historyText(form.History),
-        seedText(form.engine.seed(), form.engine.repeatableRuns()),
-    };
-    for (int i = 0; i < kParts; ++i) {
-        const QString text = qs(texts[i]);
+    const StatusLine line = statusLine(form);
+    for (int i = 0; i < StatusLine::kParts; ++i) {
+        const QString text = qs(line.parts[static_cast<std::size_t>(i)]);
         if (labels_[static_cast<std::size_t>(i)]->text() != text)
             labels_[static_cast<std::size_t>(i)]->setText(text);
     }
-    labels_[kRule]->setToolTip(last.line >= 0 ? qs(hitsText(run.hits(last.line))) : QString());
+    labels_[StatusLine::Rule]->setToolTip(qs(line.ruleHint));
     markRules();
 }
 

@@ -9,33 +9,12 @@
 #include "simulation/run_status.h"
 #include "ui/control_events.h"
 #include "ui/layout.h"
+#include "ui/status_line.h"
 #include "web/bindings/app_model.h"
 
 namespace vemrik::web {
 
-namespace {
-
-std::string joined(const std::vector<std::string>& lines, const char* between) {
-    std::string text;
-    for (const std::string& line : lines) {
-        if (line.empty()) continue;
-        if (!text.empty()) text += between;
-        text += line;
-    }
-    return text;
-}
-
-}  // namespace
-
-std::string statusText(const TForm1& form) {
-    const RunRecord& run = form.engine.record();
-    const RunState state = runState(form.State, form.Timer2.enabled);
-    return joined({stepsText(run.steps()), simulatedTimeText(run.steps()), runStateText(state, form.Paused),
-                   runEventText(state, run, form.State, form.StartRefused), poseText(form.State),
-                   lastRuleText(run.lastRule()), historyText(form.History),
-                   seedText(form.engine.seed(), form.engine.repeatableRuns())},
-                  " | ");
-}
+std::string statusText(const TForm1& form) { return statusLine(form).joined(); }
 
 namespace {
 
