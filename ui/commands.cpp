@@ -56,7 +56,8 @@ constexpr std::array kCommands = {
             "Space",
             K::Action,
             false,
-            &TForm1::PauseClick},
+            &TForm1::PauseClick,
+            kSimulationPage},
     Command{"run.trail", M::Simulation, kNoSubmenu, {"&Pokaż ślad", "Show &trail"}, "", K::Toggle, true},
     Command{"run.speed1", M::Simulation, kSpeed, {"×&1", "×&1"}, "", K::Choice},
     Command{"run.speed2", M::Simulation, kSpeed, {"×&2", "×&2"}, "", K::Choice},
@@ -114,7 +115,9 @@ const Command* findCommand(std::string_view id) {
     return it == kCommands.end() ? nullptr : &*it;
 }
 
-CommandState commandState(const TForm1& form, std::string_view id) {
+namespace {
+
+CommandState decided(const TForm1& form, std::string_view id) {
     if (id == "run.stepBack") return {form.History.shown() > 0, false};
     if (id == "run.pause") return {runState(form.State, form.engine.running()) == RunState::Running, false};
     if (id == "run.trail") return {true, form.TrailShown};
@@ -123,6 +126,15 @@ CommandState commandState(const TForm1& form, std::string_view id) {
     if (id == "run.speed2") return {true, speedIs(form, RunSpeed::Double)};
     if (id == "run.speed4") return {true, speedIs(form, RunSpeed::Quadruple)};
     return {};
+}
+
+}  // namespace
+
+CommandState commandState(const TForm1& form, std::string_view id) {
+    CommandState state = decided(form, id);
+    const Command* c = findCommand(id);
+    state.keyWorks = !c || c->shortcutPage < 0 || c->shortcutPage == form.NotebookPageIndex;
+    return state;
 }
 
 std::string plainCaption(std::string_view text) {

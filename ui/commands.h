@@ -41,6 +41,9 @@ struct Command {
     /// The form's own handler that runs it, for commands that are the form's; the front end runs
     /// the others (dialogs, files).
     void (TForm1::*run)() = nullptr;
+    /// The page on which its key works, -1 for every page: elsewhere the same key belongs to the
+    /// controls (the space bar ticks a box on "Algorytm").
+    int shortcutPage = -1;
 };
 
 /// Every menu, left to right.
@@ -57,6 +60,8 @@ const Command* findCommand(std::string_view id);
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    /// Whether its key runs it on the page in front.
+    bool keyWorks = true;
 };
 CommandState commandState(const TForm1& form, std::string_view id);
 

@@ -211,6 +211,10 @@ class PageTest(unittest.TestCase):
         self.click("sim.on")
         self.advance(30 * 200)
         self.assertEqual((False, True), self.arrow_colours())
+        self.tab("Algorytm")
+        self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.SPACE)
+        self.assertTrue(self.state()["runTimer"]["enabled"])  # the space bar pauses on Symulacja alone
+        self.tab("Symulacja")
         self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.SPACE)
         self.assertFalse(self.state()["runTimer"]["enabled"])
         self.assertIn("stan: pauza", self.state()["status"])

@@ -151,7 +151,7 @@ json commandStates(const TForm1& form) {
     json out = json::object();
     for (const Command& c : commands()) {
         const CommandState s = commandState(form, c.id);
-        out[std::string(c.id)] = {{"enabled", s.enabled}, {"checked", s.checked}};
+        out[std::string(c.id)] = {{"enabled", s.enabled}, {"checked", s.checked}, {"keyWorks", s.keyWorks}};
     }
     return out;
 }

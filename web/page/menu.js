@@ -203,7 +203,8 @@ export class MenuBar {
     const key = keyOf(e);
     const command = this.commands.find((c) => c.shortcut === key);
     const item = command && this.items[command.id];
-    if (!item || item.disabled || document.querySelector('dialog[open]')) return;
+    if (!item || item.disabled || this.states[command.id]?.keyWorks === false) return;
+    if (document.querySelector('dialog[open]')) return;
     if (key === 'Space' && e.target !== document.body) return;
     e.preventDefault();
     this.run(command.id);
