@@ -38,8 +38,8 @@ private slots:
     void anEvaluationRunsFromTheMenuOnTheWindowsWorkspaceAndEndsWithTheWindow() {
         auto window = std::make_unique<MainWindow>();
         MainWindow& w = *window;
-        addEvaluationAction(w, nullptr);
-        QAction* action = w.simulationMenu()->findChild<QAction*>("actionEvaluate");
+        addEvaluationAction(w);
+        QAction* action = w.commandAction("run.evaluate");
         w.handle([&] { applyWorkspace(w.form(), evaltest::straightTrack()); });
         action->trigger();
         action->trigger();
@@ -131,10 +131,10 @@ private slots:
     // Every run turns on the map until the limit; one shown stops 20 steps before it.
     void aFailedRunIsShownInTheWindowUnlessTheWorkChangedSinceTheEvaluation() {
         MainWindow w;
-        addEvaluationAction(w, nullptr);
+        addEvaluationAction(w);
         const Workspace ws = endlessTrack();
         w.handle([&] { applyWorkspace(w.form(), ws), w.form().TabbedNotebook1Change(kMapPage); });
-        w.simulationMenu()->findChild<QAction*>("actionEvaluate")->trigger();
+        w.commandAction("run.evaluate")->trigger();
         QPointer<EvaluationDialog> d = w.findChild<EvaluationDialog*>();
         d->runsBox()->setValue(3), d->maxStepsBox()->setValue(100);
         d->start();

@@ -7,7 +7,6 @@
 #include "map/map_view.h"
 #include "simulation/simulation_view.h"
 #include "tests/qt/qt_test.h"
-#include "ui/qt/workspace_menu.h"
 #include "workspace/workspace_file.h"
 
 using namespace vemrik;
@@ -125,8 +124,7 @@ private slots:
         QVERIFY(!QFile::exists(printer.outputFileName()));
 
         MainWindow window;
-        WorkspaceMenu menu(window);
-        QAction* print = addPrintTrackAction(menu, window);
+        QAction* print = addPrintTrackAction(window);
         // Should the print dialog open after all, close it instead of waiting on it.
         QTimer::singleShot(0, &window, [] {
             if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();

@@ -21,8 +21,7 @@ private slots:
         MainWindow w;
         RunView view(w);
         TForm1& form = w.form();
-        for (const char* name : {"actionSpeed4", "actionShowTrail", "actionRepeatable"})
-            view.action(name)->trigger();
+        for (const char* id : {"run.speed4", "run.trail", "run.repeatable"}) w.commandAction(id)->trigger();
         QVERIFY(form.Timer2.interval == 50 && form.TrailShown && form.engine.repeatableRuns());
         setRun(form.engine, [](RunMoment& m) { m.x = 100; });
         w.handle([&] { form.ListBox1.add("1 1 1 1 1 1 1 1 5"), form.ListBox1.add("0 0 0 0 0 0 0 0 0"); });

@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(win.wheel(), 0);
         win.draw();
         win.answer = Answer::Discard;
-        win.menu.action("actionQuit")->trigger();
+        win.w.commandAction("file.quit")->trigger();
         QCOMPARE(std::tuple(win.questions, win.w.isVisible()), std::tuple(5, false));
     }
 

@@ -79,12 +79,7 @@ ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& works
 }
 
 QAction* addArduinoExportAction(WorkspaceMenu& menu, MainWindow& window) {
-    auto* action = new QAction(Vemrik::tr("Eksportuj na &Arduino…"), menu.fileMenu());
-    action->setObjectName("actionExportArduino");
-    // With the other ways the work leaves the program.
-    const QList<QAction*> entries = menu.fileMenu()->actions();
-    const qsizetype exportAt = entries.indexOf(menu.action("actionExportImage"));
-    menu.fileMenu()->insertAction(entries.value(exportAt + 1), action);
+    QAction* action = window.commandAction("file.arduino");
     QObject::connect(action, &QAction::triggered, &window, [&menu, &window] { exportAsking(menu, window); });
     return action;
 }

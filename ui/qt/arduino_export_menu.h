@@ -23,8 +23,8 @@ struct ArduinoExportResult {
 ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath, const QString& dir,
                                         bool replace = false);
 
-/// Adds "Plik" → "Eksportuj na Arduino…": asks for a folder, exports, asks before replacing a
-/// sketch that is not the workspace's own, and says where the sketch went or why it could not.
+/// Makes "Plik" → "Eksportuj na Arduino…" ask for a folder, export, ask before replacing a
+/// sketch that is not the workspace's own, and say where the sketch went or why it could not.
 QAction* addArduinoExportAction(WorkspaceMenu& menu, MainWindow& window);
 
 }  // namespace vemrik

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -398,8 +397,8 @@ void EvaluationDialog::setRunning(bool on) {
     showRunButton_->setEnabled(!on && failed_->currentRow() >= 0);
 }
 
-QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& judged, const Noise& noise,
-                         std::uint32_t seed, int steps) {
+QString showEvaluatedRun(MainWindow& window, const Workspace& judged, const Noise& noise, std::uint32_t seed,
+                         int steps) {
     if (!(captureWorkspace(window.form()) == judged))
         return Vemrik::tr(
             "Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.");
@@ -407,24 +406,19 @@ QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& ju
         return Vemrik::tr("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
     const auto stopAt = static_cast<std::uint64_t>(std::max(0, steps - kStepsBeforeEnd));
     replayInWindow(window, noise, seed, stopAt);
-    // The menu's check mark follows the trail the replay switched on.
-    if (trail) trail->setChecked(true);
     window.notebook()->setCurrentIndex(kSimulationPage);
     return {};
 }
 
-void addEvaluationAction(MainWindow& window, QAction* trail) {
-    QAction* action = window.simulationMenu()->addAction(Vemrik::tr("&Oceń algorytm…"));
-    action->setObjectName("actionEvaluate");
+void addEvaluationAction(MainWindow& window) {
     auto dialog = std::make_shared<QPointer<EvaluationDialog>>();
-    QPointer<QAction> trailEntry(trail);
-    QObject::connect(action, &QAction::triggered, &window, [&window, dialog, trailEntry] {
+    QObject::connect(window.commandAction("run.evaluate"), &QAction::triggered, &window, [&window, dialog] {
         if (!*dialog) {
             *dialog = new EvaluationDialog([&window] { return captureWorkspace(window.form()); }, &window);
             (*dialog)->setAttribute(Qt::WA_DeleteOnClose);
-            (*dialog)->showRun = [&window, trailEntry](const Workspace& judged, const Noise& noise,
-                                                       std::uint32_t seed, int steps) {
-                return showEvaluatedRun(window, trailEntry, judged, noise, seed, steps);
+            (*dialog)->showRun = [&window](const Workspace& judged, const Noise& noise, std::uint32_t seed,
+                                           int steps) {
+                return showEvaluatedRun(window, judged, noise, seed, steps);
             };
             fitOnScreen(*dialog, (*dialog)->sizeHint());
         }

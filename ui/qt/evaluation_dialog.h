@@ -121,13 +121,11 @@ private:
 };
 
 /// Shows run `seed` of an evaluation of `judged` with `noise` in the window, stopped 20 steps
-/// before its `steps`, on "Symulacja" with the trail on (`trail`, the menu's entry, checked
-/// to match, when there is one); returns why it cannot, or an empty text.
-QString showEvaluatedRun(MainWindow& window, QAction* trail, const Workspace& judged, const Noise& noise,
-                         std::uint32_t seed, int steps);
+/// before its `steps`, on "Symulacja" with the trail on; returns why it cannot, or an empty text.
+QString showEvaluatedRun(MainWindow& window, const Workspace& judged, const Noise& noise, std::uint32_t seed,
+                         int steps);
 
-/// Adds "Oceń algorytm…" to the window's "Symulacja" menu; it opens one dialog for the window.
-/// `trail` is the menu's trail entry, which a shown run switches on; may be null.
-void addEvaluationAction(MainWindow& window, QAction* trail);
+/// Makes "Oceń algorytm…" of the window's "Symulacja" menu open one dialog for the window.
+void addEvaluationAction(MainWindow& window);
 
 }  // namespace vemrik

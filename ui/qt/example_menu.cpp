@@ -9,6 +9,7 @@
 #include <QSettings>
 
 #include "ui/qt/language.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/workspace_menu.h"
 
@@ -58,9 +59,7 @@ QStringList exampleFolders() {
 }
 
 QMenu* addExampleMenu(WorkspaceMenu& menu, const QStringList& folders) {
-    auto* examples = new QMenu(Vemrik::tr("Otwórz &przykład"), menu.fileMenu());
-    examples->setObjectName("menuExamples");
-    menu.fileMenu()->insertMenu(menu.action("actionSave"), examples);
+    QMenu* examples = menu.window().commandMenu("file.examples");
     for (const QString& folder : folders) {
         const QDir dir(folder);
         const QStringList names = dir.entryList({"*.vemrik"}, QDir::Files | QDir::Readable, QDir::Name);

@@ -12,7 +12,7 @@ class WorkspaceMenu;
 /// program runs from its build folder.
 QStringList exampleFolders();
 
-/// Adds "Plik" → "Otwórz przykład": every `*.vemrik` of these folders by name, each with its line
+/// Fills "Plik" → "Otwórz przykład" with every `*.vemrik` of these folders by name, each with its line
 /// from the folder's `descriptions.ini`. Opening one asks about unsaved changes first.
 QMenu* addExampleMenu(WorkspaceMenu& menu, const QStringList& folders);
 

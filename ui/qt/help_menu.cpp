@@ -4,12 +4,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
@@ -75,22 +76,16 @@ QDialog* makeGuideDialog(MainWindow& window) {
     return dialog;
 }
 
-void addHelpMenu(MainWindow& window) {
-    QMenu* menu = window.menuBar()->addMenu(Vemrik::tr("Po&moc"));
-    menu->setObjectName("menuHelp");
-    QAction* guide = menu->addAction(Vemrik::tr("&Przewodnik"));
-    guide->setObjectName("actionGuide");
-    guide->setShortcut(QKeySequence::HelpContents);
-    QObject::connect(guide, &QAction::triggered, &window, [&window] {
-        QDialog* dialog = window.findChild<QDialog*>("guideDialog");
-        if (!dialog) dialog = makeGuideDialog(window);
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
+void connectHelpMenu(MainWindow& window) {
+    auto dialog = std::make_shared<QPointer<QDialog>>();
+    QObject::connect(window.commandAction("help.guide"), &QAction::triggered, &window, [&window, dialog] {
+        if (!*dialog) *dialog = makeGuideDialog(window);
+        (*dialog)->show();
+        (*dialog)->raise();
+        (*dialog)->activateWindow();
     });
-    QAction* about = menu->addAction(Vemrik::tr("&O programie"));
-    about->setObjectName("actionAbout");
-    QObject::connect(about, &QAction::triggered, &window, [&window] { showAbout(window); });
+    QObject::connect(window.commandAction("help.about"), &QAction::triggered, &window,
+                     [&window] { showAbout(window); });
 }
 
 }  // namespace vemrik

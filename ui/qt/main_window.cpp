@@ -19,6 +19,7 @@
 #include "ui/form_handlers.h"
 #include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
+#include "ui/qt/command_menus.h"
 #include "ui/qt/form_zoom.h"
 #include "ui/qt/image_view.h"
 #include "ui/qt/language.h"
@@ -276,13 +277,14 @@ QWidget* MainWindow::control(std::string_view id) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
-QMenu* MainWindow::simulationMenu() {
-    if (!simulationMenu_) {
-        simulationMenu_ = menuBar()->addMenu(Vemrik::tr("&Symulacja"));
-        simulationMenu_->setObjectName("menuSimulation");
-    }
-    return simulationMenu_;
+CommandMenus& MainWindow::commandMenus() {
+    if (!commandMenus_) commandMenus_ = std::make_unique<CommandMenus>(*this);
+    return *commandMenus_;
 }
+
+QAction* MainWindow::commandAction(std::string_view id) { return commandMenus().action(id); }
+
+QMenu* MainWindow::commandMenu(std::string_view id) { return commandMenus().menu(id); }
 
 void MainWindow::setZoom(Zoom zoom) {
     if (zoom == zoom_) return;

@@ -6,12 +6,14 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "ui/form.h"
 #include "ui/layout.h"
 #include "ui/qt/refresh_timer.h"
 #include "ui/zoom.h"
 
+class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -19,6 +21,7 @@ class QTabWidget;
 
 namespace vemrik {
 
+class CommandMenus;
 class FittingScrollArea;
 class ImageView;
 
@@ -58,8 +61,13 @@ public:
         return static_cast<W*>(control(id));
     }
 
-    /// The "Symulacja" menu of the menu bar, made on first use; run features add their entries.
-    QMenu* simulationMenu();
+    /// The menu bar built from the command table, made on first use; features take their
+    /// entries from it.
+    CommandMenus& commandMenus();
+    /// The entry of the command `id` ("file.save"), or nullptr.
+    QAction* commandAction(std::string_view id);
+    /// The submenu a filled command stands for ("file.examples"), or nullptr.
+    QMenu* commandMenu(std::string_view id);
 
     /// The form: the notebook and the controls, inside an area that scrolls when the screen is
     /// smaller than the form.
@@ -102,8 +110,9 @@ private:
     std::map<int, std::function<void()>> afterHandle_;
     std::map<int, std::function<void()>> languageChange_;
     int nextAfterHandleKey_ = 0;
-    QMenu* simulationMenu_ = nullptr;
     std::map<std::string_view, QWidget*> controls_;
+    // Last, so it is gone before the after-handle list it is on.
+    std::unique_ptr<CommandMenus> commandMenus_;
 };
 
 }  // namespace vemrik

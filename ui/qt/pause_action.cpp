@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
 
@@ -26,16 +25,8 @@ bool usesSpace(const QObject* o) {
 }  // namespace
 
 PauseAction::PauseAction(MainWindow& window) : window_(window) {
-    QMenu* menu = window_.simulationMenu();
-    action_ = new QAction(Vemrik::tr("P&auza"), menu);
-    action_->setObjectName("actionPause");
+    action_ = window_.commandAction("run.pause");
     action_->setToolTip(Vemrik::tr("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
-    QAction* first = menu->actions().value(0);
-    menu->insertAction(first, action_);
-    if (first) menu->insertSeparator(first);
-    TForm1& form = window_.form();
-    connect(action_, &QAction::triggered, this,
-            [this, &form] { window_.handle([&form] { form.PauseClick(); }); });
 
     // A mouse click on a run button must not take the focus, or the space bar would press that
     // button again instead of pausing; Tab still reaches them.

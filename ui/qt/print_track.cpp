@@ -19,7 +19,6 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
-#include "ui/qt/workspace_menu.h"
 
 namespace vemrik {
 
@@ -305,14 +304,8 @@ TrackPrintResult printTrack(const PrintedTrack& track, const PrintLayout& reques
     return result;
 }
 
-QAction* addPrintTrackAction(WorkspaceMenu& menu, MainWindow& window) {
-    auto* action = new QAction(Vemrik::tr("&Drukuj trasę…"), menu.fileMenu());
-    action->setObjectName("actionPrintTrack");
-    action->setShortcut(QKeySequence::Print);
-    // Beside "Eksportuj obraz…", the other way the work leaves the program.
-    const QList<QAction*> entries = menu.fileMenu()->actions();
-    const qsizetype exportAt = entries.indexOf(menu.action("actionExportImage"));
-    menu.fileMenu()->insertAction(entries.value(exportAt + 1), action);
+QAction* addPrintTrackAction(MainWindow& window) {
+    QAction* action = window.commandAction("file.print");
     QObject::connect(action, &QAction::triggered, &window, [&window] { printTrackAsking(window); });
     return action;
 }

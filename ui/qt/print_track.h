@@ -15,7 +15,6 @@ class QPrinter;
 namespace vemrik {
 
 class MainWindow;
-class WorkspaceMenu;
 
 /// What the user chooses before printing the track.
 struct TrackPrintOptions {
@@ -57,9 +56,9 @@ double paintSheetTrack(QPainter& painter, const QImage& picture, const PrintedTr
 /// dashed lines where the next sheets are laid and each sheet's name in its margin.
 TrackPrintResult printTrack(const PrintedTrack& track, const PrintLayout& layout, QPrinter& printer);
 
-/// Adds "Plik" → "Drukuj trasę…": the map's track, the scale, paper and look asked in a small
+/// Makes "Plik" → "Drukuj trasę…" print the map's track, the scale, paper and look asked in a small
 /// dialog, then a print preview from which it goes to a printer or a PDF file. A map with no track
 /// gets a message instead.
-QAction* addPrintTrackAction(WorkspaceMenu& menu, MainWindow& window);
+QAction* addPrintTrackAction(MainWindow& window);
 
 }  // namespace vemrik

@@ -27,13 +27,13 @@ namespace vemrik {
 ProgramWindow::ProgramWindow() {
     menu_ = std::make_unique<WorkspaceMenu>(window_);
     addExampleMenu(*menu_, exampleFolders());
-    addPrintTrackAction(*menu_, window_);
+    addPrintTrackAction(window_);
     addArduinoExportAction(*menu_, window_);
     trackImport_ = std::make_unique<TrackImportMenu>(*menu_, window_);
     recent_ = std::make_unique<RecentFiles>(*menu_);
     addRobotLogAction(*menu_, window_);
     runView_ = std::make_unique<RunView>(window_);
-    addEvaluationAction(window_, runView_->trailAction());
+    addEvaluationAction(window_);
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);
@@ -43,11 +43,11 @@ ProgramWindow::ProgramWindow() {
     headingMarks_ = std::make_unique<HeadingMarks>(window_);
     hints_ = std::make_unique<ControlHints>(window_);
     // The zoom places every control of the pages, those the features above added too.
-    addZoomMenu(window_);
-    addLanguageMenu(window_);
+    connectZoomMenu(window_);
+    connectLanguageMenu(window_);
     new FocusOutline(window_.formWidget());
     underlines_ = std::make_unique<MnemonicUnderlines>(window_.formWidget());
-    addHelpMenu(window_);
+    connectHelpMenu(window_);
     fitCaptions(window_.formWidget());
 }
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/workspace_menu.h"
 
@@ -19,10 +20,8 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 }  // namespace
 
 RecentFiles::RecentFiles(WorkspaceMenu& menu) : QObject(&menu), workspace_(menu) {
-    menu_ = new QMenu(Vemrik::tr("Ostatnio o&twierane"), menu.fileMenu());
-    menu_->setObjectName("menuRecent");
+    menu_ = menu.window().commandMenu("file.recent");
     menu_->setToolTipsVisible(true);
-    menu.fileMenu()->insertMenu(menu.action("actionSave"), menu_);
     rebuild();
 
     menu.fileUsed = [this](const QString& path) { add(path); };

@@ -305,10 +305,7 @@ void RobotLogDialog::showPatterns(const RunCounts& robot, const std::optional<Ru
 }
 
 QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window) {
-    auto* action = new QAction(Vemrik::tr("Otwórz przebieg &robota…"), menu.fileMenu());
-    action->setObjectName("actionOpenRobotLog");
-    // With the other entries that open something, before "Zapisz".
-    menu.fileMenu()->insertAction(menu.action("actionSave"), action);
+    QAction* action = window.commandAction("file.robotLog");
     auto dialog = std::make_shared<QPointer<RobotLogDialog>>();
     QObject::connect(action, &QAction::triggered, &window, [&window, &menu, dialog] {
         const QString dir =

@@ -60,8 +60,8 @@ private:
     QPushButton* timeline_ = nullptr;
 };
 
-/// Adds "Plik" → "Otwórz przebieg robota…" after the entries that open workspaces; it asks for a
-/// file and shows it in one dialog for the window.
+/// Makes "Plik" → "Otwórz przebieg robota…" ask for a file and show it in one dialog for the
+/// window.
 QAction* addRobotLogAction(WorkspaceMenu& menu, MainWindow& window);
 
 }  // namespace vemrik

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 #include "analysis/rule_texts.h"
 #include "robot/robot_cells.h"
 #include "simulation/run_status.h"
+#include "ui/qt/command_menus.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
@@ -46,8 +46,6 @@ RuleInspector::RuleInspector(MainWindow& window) : window_(window) {
 }
 
 RuleInspector::~RuleInspector() { window_.removeAfterHandle(afterHandleKey_); }
-
-QAction* RuleInspector::action() const { return dock_->toggleViewAction(); }
 
 void RuleInspector::build() {
     dock_ = new QDockWidget(Vemrik::tr("Inspektor reguł"), &window_);
@@ -97,12 +95,8 @@ void RuleInspector::build() {
         QTimer::singleShot(0, &window_, [this] { window_.fitToScreen(); });
     });
 
-    QAction* entry = action();
-    entry->setText(Vemrik::tr("&Inspektor reguł"));
-    entry->setObjectName("actionRuleInspector");
-    QMenu* menu = window_.simulationMenu();
-    menu->addSeparator();
-    menu->addAction(entry);
+    action_ = window_.commandAction("run.inspector");
+    followDock(action_, dock_);
 }
 
 void RuleInspector::refresh() {

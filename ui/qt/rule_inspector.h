@@ -27,7 +27,7 @@ public:
     ~RuleInspector() override;
 
     /// The checkable menu entry that shows and hides the dock.
-    QAction* action() const;
+    QAction* action() const { return action_; }
     QDockWidget* dock() const { return dock_; }
     QListWidget* matches() const { return matches_; }
     /// The state shown for sensor slot k (0 .. 7).
@@ -43,6 +43,7 @@ private:
 
     MainWindow& window_;
     QDockWidget* dock_ = nullptr;
+    QAction* action_ = nullptr;
     QLabel* count_ = nullptr;
     std::array<QLabel*, 8> sensors_{};
     QLabel* pattern_ = nullptr;

@@ -61,8 +61,9 @@ void RunView::connectMenu() {
         connect(window_.commandAction(id), &QAction::triggered, this, slot);
     };
     on("run.trail", [this, &form](bool shown) { window_.handle([&form, shown] { form.ShowTrail(shown); }); });
-    for (const auto& [id, speed] : {std::pair{"run.speed1", RunSpeed::Normal}, std::pair{"run.speed2", RunSpeed::Double},
-                                    std::pair{"run.speed4", RunSpeed::Quadruple}})
+    for (const auto& [id, speed] :
+         {std::pair{"run.speed1", RunSpeed::Normal}, std::pair{"run.speed2", RunSpeed::Double},
+          std::pair{"run.speed4", RunSpeed::Quadruple}})
         on(id, [this, &form, s = speed] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
     on("run.seed", [this] { chooseSeed(); });
     on("run.repeatable",

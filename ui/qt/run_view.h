@@ -7,7 +7,6 @@
 #include <optional>
 #include <vector>
 
-class QAction;
 class QLabel;
 class QListWidget;
 
@@ -35,15 +34,11 @@ public:
     /// "Zapisz przebieg…"; false when cancelled or the file could not be written.
     bool saveRun();
 
-    /// The menu entry of that object name ("actionShowTrail", "actionSpeed4", …), or nullptr.
-    QAction* action(const char* objectName) const;
-    /// "Pokaż ślad", for features that switch the trail on themselves.
-    QAction* trailAction() const { return trail_; }
     /// The status bar's text, its parts joined by " | ".
     QString statusText() const;
 
 private:
-    void buildMenu();
+    void connectMenu();
     void buildStatusBar();
     /// Shows the form's run as it is now: status texts, the rule mark and the hit counts.
     void refresh();
@@ -51,7 +46,6 @@ private:
 
     MainWindow& window_;
     QListWidget* list_ = nullptr;
-    QAction* trail_ = nullptr;
     std::vector<QLabel*> labels_;
     int afterHandleKey_ = -1;
     // What the rule list shows, for the items mirror() last built.

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -25,6 +24,7 @@
 
 #include "platform/files.h"
 #include "robot/robot_cells.h"
+#include "ui/qt/command_menus.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
@@ -77,8 +77,6 @@ TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
     // Owned by the dock, and taken down after the chart that reads its time line.
     setParent(dock_);
 }
-
-QAction* TimelinePanel::action() const { return dock_->toggleViewAction(); }
 
 void TimelinePanel::build() {
     dock_ = new QDockWidget(Vemrik::tr("Przebieg w czasie"), &window_);
@@ -140,10 +138,8 @@ void TimelinePanel::build() {
         refresh();
         fitWindow();
     });
-    QAction* entry = action();
-    entry->setText(Vemrik::tr("Przebieg w &czasie"));
-    entry->setObjectName("actionRunTimeline");
-    window_.simulationMenu()->addAction(entry);
+    action_ = window_.commandAction("run.timeline");
+    followDock(action_, dock_);
 }
 
 void TimelinePanel::claimRoom() {

@@ -59,7 +59,7 @@ public:
     QLabel* source() const { return source_; }
     QPushButton* backButton() const { return back_; }
 
-    QAction* action() const;
+    QAction* action() const { return action_; }
     QDockWidget* dock() const { return dock_; }
     TimelineWidget* chart() const { return chart_; }
     QLabel* legend() const { return legend_; }
@@ -79,6 +79,7 @@ private:
 
     MainWindow& window_;
     QDockWidget* dock_ = nullptr;
+    QAction* action_ = nullptr;
     TimelineWidget* chart_ = nullptr;
     QLabel* legend_ = nullptr;
     QLabel* source_ = nullptr;

@@ -42,14 +42,8 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
     };
     connect(&watcher_, &QFutureWatcherBase::finished, this, [this] { pictureRead(); });
 
-    import_ = new QAction(Vemrik::tr("&Importuj trasę z obrazu…"), menu.fileMenu());
-    import_->setObjectName("actionImportTrack");
-    undo_ = new QAction(Vemrik::tr("Cofnij import&u"), menu.fileMenu());
-    undo_->setObjectName("actionUndoImport");
-    // Beside "Eksportuj obraz…": pictures come in where they go out.
-    QAction* exportImage = menu.action("actionExportImage");
-    menu.fileMenu()->insertAction(exportImage, import_);
-    menu.fileMenu()->insertAction(exportImage, undo_);
+    import_ = window_.commandAction("file.importTrack");
+    undo_ = window_.commandAction("file.undoImport");
     connect(import_, &QAction::triggered, this, [this] { importAsking(); });
     connect(undo_, &QAction::triggered, this, [this] { undo(); });
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });

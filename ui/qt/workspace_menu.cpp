@@ -68,7 +68,7 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window)
     startFolder = [] { return QDir::currentPath(); };
     fileUsed = [](const QString&) {};
 
-    buildMenu();
+    connectMenu();
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { showTitle(); });
     window_.installEventFilter(this);
     refresh();
@@ -79,33 +79,20 @@ WorkspaceMenu::~WorkspaceMenu() {
     window_.removeEventFilter(this);
 }
 
-void WorkspaceMenu::buildMenu() {
-    QMenu* menu = window_.menuBar()->addMenu(Vemrik::tr("&Plik"));
-    menu->setObjectName("menuFile");
-    const auto add = [&](const char* name, const QString& text, const QString& keys, auto slot) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(name);
-        if (!keys.isEmpty()) a->setShortcut(QKeySequence(keys));
-        connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+void WorkspaceMenu::connectMenu() {
+    const auto on = [&](std::string_view id, auto slot) {
+        connect(window_.commandAction(id), &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     };
-    add("actionNew", Vemrik::tr("&Nowy"), "Ctrl+N", &WorkspaceMenu::newWorkspace);
-    add("actionOpen", Vemrik::tr("&Otwórz…"), "Ctrl+O", &WorkspaceMenu::open);
-    add("actionSave", Vemrik::tr("&Zapisz"), "Ctrl+S", &WorkspaceMenu::save);
-    add("actionSaveAs", Vemrik::tr("Zapisz &jako…"), "Ctrl+Shift+S", &WorkspaceMenu::saveAs);
-    menu->addSeparator();
-    add("actionExportImage", Vemrik::tr("&Eksportuj obraz…"), QString(), &WorkspaceMenu::exportImage);
-    menu->addSeparator();
-    add("actionQuit", Vemrik::tr("Za&kończ"), "Ctrl+Q", &WorkspaceMenu::closeWindow);
+    on("file.new", &WorkspaceMenu::newWorkspace);
+    on("file.open", &WorkspaceMenu::open);
+    on("file.save", &WorkspaceMenu::save);
+    on("file.saveAs", &WorkspaceMenu::saveAs);
+    on("file.exportImage", &WorkspaceMenu::exportImage);
+    on("file.quit", &WorkspaceMenu::closeWindow);
     // The menu bar sits above the form, not in it: the form keeps its size and its place on the
     // screen, and the window grows upwards by the bar.
     window_.move(kFormLeft, kFormTop - window_.menuBar()->sizeHint().height());
 }
-
-QAction* WorkspaceMenu::action(const char* objectName) const {
-    return window_.menuBar()->findChild<QAction*>(QString::fromLatin1(objectName));
-}
-
-QMenu* WorkspaceMenu::fileMenu() const { return window_.menuBar()->findChild<QMenu*>("menuFile"); }
 
 bool WorkspaceMenu::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_ && event->type() == QEvent::Close && !mayDiscard()) {

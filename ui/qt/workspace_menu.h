@@ -8,9 +8,6 @@
 #include "engine/engine.h"
 #include "workspace/workspace.h"
 
-class QAction;
-class QMenu;
-
 namespace vemrik {
 
 class MainWindow;
@@ -58,16 +55,13 @@ public:
 
     QString filePath() const { return path_; }
     bool modified() const { return modified_; }
-    /// The menu entry of that object name ("actionNew", "actionOpen", …), or nullptr.
-    QAction* action(const char* objectName) const;
-    /// The "Plik" menu itself, for entries added from outside.
-    QMenu* fileMenu() const;
+    MainWindow& window() const { return window_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildMenu();
+    void connectMenu();
     /// Asks before unsaved changes would be dropped; false when the user cancels.
     bool mayDiscard();
     bool saveTo(const QString& path);

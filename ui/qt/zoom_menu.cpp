@@ -1,10 +1,9 @@
 #include "ui/qt/zoom_menu.h"
 
-#include <QActionGroup>
-#include <QMenu>
-#include <QMenuBar>
+#include <QAction>
 #include <QMessageBox>  // the window's error box pointer needs the whole type
 #include <QSettings>
+#include <algorithm>
 
 #include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
@@ -18,33 +17,25 @@ const QString kZoomKey = QStringLiteral("view/zoomPercent");
 struct ZoomEntry {
     Zoom zoom;
     int percent;
-    const char* name;
-    const char* caption;
+    const char* command;
 };
 
 constexpr ZoomEntry kEntries[] = {
-    {kZooms[0], 100, "actionZoom100", "×&1"},
-    {kZooms[1], 150, "actionZoom150", QT_TRANSLATE_NOOP("Vemrik", "×1,&5")},
-    {kZooms[2], 200, "actionZoom200", "×&2"},
+    {kZooms[0], 100, "view.zoom100"},
+    {kZooms[1], 150, "view.zoom150"},
+    {kZooms[2], 200, "view.zoom200"},
 };
 
 }  // namespace
 
-QMenu* addZoomMenu(MainWindow& window) {
-    QMenu* view = window.menuBar()->addMenu(Vemrik::tr("&Widok"));
-    view->setObjectName("menuView");
-    QMenu* zoom = view->addMenu(Vemrik::tr("&Powiększenie"));
-    zoom->setObjectName("menuZoom");
-    auto* group = new QActionGroup(zoom);
-    group->setExclusive(true);
+void connectZoomMenu(MainWindow& window) {
     // An unknown value (an older or hand-edited file) is ×1, the form as it always was.
     const int kept = QSettings().value(kZoomKey, 100).toInt();
+    const bool known = std::any_of(std::begin(kEntries), std::end(kEntries),
+                                   [kept](const ZoomEntry& e) { return e.percent == kept; });
     for (const ZoomEntry& entry : kEntries) {
-        QAction* a = zoom->addAction(Vemrik::tr(entry.caption));
-        a->setObjectName(entry.name);
-        a->setCheckable(true);
-        group->addAction(a);
-        if (entry.percent == kept) {
+        QAction* a = window.commandAction(entry.command);
+        if (entry.percent == (known ? kept : 100)) {
             a->setChecked(true);
             window.setZoom(entry.zoom);
         }
@@ -53,8 +44,6 @@ QMenu* addZoomMenu(MainWindow& window) {
             QSettings().setValue(kZoomKey, entry.percent);
         });
     }
-    if (!group->checkedAction()) group->actions().first()->setChecked(true);
-    return view;
 }
 
 }  // namespace vemrik
