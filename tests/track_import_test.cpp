@@ -11,6 +11,7 @@
 #include "map/map_editor.h"
 #include "tests/engine_edits.h"
 #include "track_import/import_apply.h"
+#include "track_import/picture_fit.h"
 #include "track_import/prune.h"
 #include "track_import/skeleton_trace.h"
 #include "track_import/thinning.h"
@@ -157,6 +158,14 @@ TEST(TrackImport, CellModeMarksCellsAtLeastHalfDark) {
     const ImportedTrack track = importTrack(g, options(g, ImportMode::Cells));
     const std::vector<std::pair<int, int>> expected{{3, 2}, {5, 2}, {8, 2}};
     EXPECT_EQ(track.lineCells, expected);
+}
+
+TEST(TrackImport, PictureFitsTheMapKeepingItsShapeRoundedDown) {
+    const std::pair<PictureSize, PictureSize> cases[] = {
+        {{1402, 802}, {701, 401}}, {{100, 100}, {401, 401}}, {{3000, 1000}, {701, 233}},
+        {{2, 3000}, {0, 401}},     {{0, 5}, {0, 0}},         {{5, -1}, {0, 0}},
+    };
+    for (const auto& [picture, fitted] : cases) EXPECT_EQ(fittedPictureSize(picture, {701, 401}), fitted);
 }
 
 TEST(TrackImport, AddingKeepsTheTrackAndReplacingStartsClean) {

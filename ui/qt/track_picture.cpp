@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "track_import/picture_fit.h"
 #include "ui/qt/picture_device.h"
 #include "ui/qt/texts.h"
 
@@ -55,6 +56,12 @@ QString sizeError(const QString& name, QSize size, int bitsPerPixel) {
         .arg(most / 1'000'000);
 }
 
+QSize fittedTo(QSize picture, QSize map) {
+    const PictureSize fitted =
+        fittedPictureSize({picture.width(), picture.height()}, {map.width(), map.height()});
+    return {fitted.width, fitted.height};
+}
+
 TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     QImageReader reader(&device);
     reader.setAllocationLimit(kMaxDecodedMb);  // Qt's megabytes are a little larger
@@ -66,7 +73,7 @@ TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     if (const QString error = sizeError(name, size, bits); !error.isEmpty()) return failure(error);
     // A large photo is decoded straight at the map's size where the decoder can do it without
     // holding the whole picture; Qt's PNG decoder holds a 16-bit one whole and then copies it.
-    const QSize fitted = size.isValid() ? size.scaled(map, Qt::KeepAspectRatio) : QSize();
+    const QSize fitted = size.isValid() ? fittedTo(size, map) : QSize();
     if (fitted.isValid() && !fitted.isEmpty() && fitted.width() < size.width() && bits <= 32 &&
         reader.supportsOption(QImageIOHandler::ScaledSize))
         reader.setScaledSize(fitted);
@@ -74,7 +81,7 @@ TrackPicture decode(PictureDevice& device, const QString& name, QSize map) {
     if (image.isNull())
         return failure(
             Vemrik::tr("Nie można odczytać obrazu „%1”: plik jest uszkodzony albo za duży.").arg(name));
-    const QSize target = image.size().scaled(map, Qt::KeepAspectRatio);
+    const QSize target = fittedTo(image.size(), map);
     if (target.isEmpty()) return failure(Vemrik::tr("Obraz „%1” nie ma żadnych pikseli.").arg(name));
     return {onWhite(shrunk(std::move(image), target), target), QString()};
 }

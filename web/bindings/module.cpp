@@ -4,9 +4,11 @@
 #include <string>
 
 #include "platform/texts.h"
+#include "track_import/picture_fit.h"
 #include "web/bindings/app_model.h"
 #include "web/bindings/evaluate.h"
 #include "web/bindings/js_error.h"
+#include "web/bindings/picture.h"
 #include "web/bindings/web_form.h"
 
 namespace vemrik::web {
@@ -17,6 +19,15 @@ namespace {
 void setLanguage(const std::string& code) {
     if (code != "pl" && code != "en") throwJsError("Nie ma języka „" + code + "”");
     speakCore(code == "en" ? Language::English : Language::Polish);
+}
+
+// [width, height] of a picture fitted to the map's image, as the window fits it.
+emscripten::val fittedPicture(int width, int height) {
+    const PictureSize fitted = fittedPictureSize({width, height}, {kPictureWidth, kPictureHeight});
+    emscripten::val size = emscripten::val::array();
+    size.call<void>("push", fitted.width);
+    size.call<void>("push", fitted.height);
+    return size;
 }
 
 }  // namespace
@@ -31,6 +42,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("commands", &vemrik::web::commandsJson);
     function("texts", &vemrik::web::controlTextsJson);
     function("setLanguage", &vemrik::web::setLanguage);
+    function("fittedPicture", &vemrik::web::fittedPicture);
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);

@@ -19,18 +19,10 @@ export function download(text, fileName) {
   setTimeout(() => URL.revokeObjectURL(url), 1000);
 }
 
-export const kMapWidth = 701;
-export const kMapHeight = 401;
-
-// The largest size of the picture's shape within the map's image, rounded as the window rounds it.
-export function fittedSize(width, height) {
-  const byHeight = Math.floor(kMapHeight * width / height);
-  return byHeight <= kMapWidth ? [byHeight, kMapHeight] : [kMapWidth, Math.floor(kMapWidth * height / width)];
-}
-
 // The picture's pixels as the engine takes them: fitted to the map's image on white floor (so
-// transparent parts are no line), RGBA, top row first.
-export async function decodePicture(file) {
+// transparent parts are no line), RGBA, top row first. `fit(width, height)` gives its size on
+// the map, the module's fittedPicture.
+export async function decodePicture(file, fit) {
   let bitmap;
   try {
     // The file's own pixels, as the desktop reads them: no colour profile, no premultiplied alpha.
@@ -38,7 +30,7 @@ export async function decodePicture(file) {
   } catch {
     throw new Error(word('notAPicture', file.name));
   }
-  const [width, height] = fittedSize(bitmap.width, bitmap.height);
+  const [width, height] = fit(bitmap.width, bitmap.height);
   if (width < 1 || height < 1) throw new Error(word('noPixels', file.name));
   const canvas = document.createElement('canvas');
   canvas.width = width;

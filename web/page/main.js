@@ -130,7 +130,7 @@ async function openExample(name, text = fetchText(`examples/${name}.vemrik`)) {
 
 async function importPicture(file) {
   try {
-    const {rgba, width, height} = await decodePicture(file);
+    const {rgba, width, height} = await decodePicture(file, m.fittedPicture);
     act(() => form.importPicture(rgba, width, height));
   } catch (error) {
     showError(error);
