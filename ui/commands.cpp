@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/run_control.h"
@@ -117,21 +118,23 @@ const Command* findCommand(std::string_view id) {
 
 namespace {
 
-CommandState decided(const TForm1& form, std::string_view id) {
-    if (id == "run.stepBack") return {form.History.shown() > 0, false};
-    if (id == "run.pause") return {runState(form.State, form.engine.running()) == RunState::Running, false};
-    if (id == "run.trail") return {true, form.TrailShown};
-    if (id == "run.repeatable") return {true, form.engine.repeatableRuns()};
-    if (id == "run.speed1") return {true, speedIs(form, RunSpeed::Normal)};
-    if (id == "run.speed2") return {true, speedIs(form, RunSpeed::Double)};
-    if (id == "run.speed4") return {true, speedIs(form, RunSpeed::Quadruple)};
-    return {};
+std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
+    if (id == "run.stepBack") return {{form.History.shown() > 0, false}};
+    if (id == "run.pause") return {{runState(form.State, form.engine.running()) == RunState::Running, false}};
+    if (id == "run.trail") return {{true, form.TrailShown}};
+    if (id == "run.repeatable") return {{true, form.engine.repeatableRuns()}};
+    if (id == "run.speed1") return {{true, speedIs(form, RunSpeed::Normal)}};
+    if (id == "run.speed2") return {{true, speedIs(form, RunSpeed::Double)}};
+    if (id == "run.speed4") return {{true, speedIs(form, RunSpeed::Quadruple)}};
+    return std::nullopt;
 }
 
 }  // namespace
 
 CommandState commandState(const TForm1& form, std::string_view id) {
-    CommandState state = decided(form, id);
+    const std::optional<CommandState> held = decided(form, id);
+    CommandState state = held.value_or(CommandState{});
+    state.formHolds = held.has_value();
     const Command* c = findCommand(id);
     state.keyWorks = !c || c->shortcutPage < 0 || c->shortcutPage == form.NotebookPageIndex;
     return state;

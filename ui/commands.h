@@ -62,6 +62,8 @@ struct CommandState {
     bool checked = false;
     /// Whether its key runs it on the page in front.
     bool keyWorks = true;
+    /// Whether the form decides the two above; when not, the front end keeps them.
+    bool formHolds = false;
 };
 CommandState commandState(const TForm1& form, std::string_view id);
 

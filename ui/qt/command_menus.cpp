@@ -57,10 +57,6 @@ constexpr std::pair<std::string_view, const char*> kObjectNames[] = {
     {"help.about", "actionAbout"},
 };
 
-// The commands whose state the form holds; the front end keeps the state of the others.
-constexpr std::string_view kFormDecides[] = {"run.pause",  "run.trail",  "run.repeatable",
-                                             "run.speed1", "run.speed2", "run.speed4"};
-
 QString objectName(std::string_view key) {
     for (const auto& [k, name] : kObjectNames)
         if (k == key) return QString::fromLatin1(name);
@@ -132,10 +128,9 @@ void CommandMenus::runOnTrigger(QAction* action, const Command& c) {
 
 void CommandMenus::showState() {
     for (const Command& c : commands()) {
-        if (std::find(std::begin(kFormDecides), std::end(kFormDecides), c.id) == std::end(kFormDecides))
-            continue;
-        QAction* action = this->action(c.id);
         const CommandState state = commandState(window_.form(), c.id);
+        QAction* action = this->action(c.id);
+        if (!state.formHolds || !action) continue;
         if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
         if (action->isChecked() != state.checked) action->setChecked(state.checked);
     }
