@@ -15,6 +15,7 @@
 #include <array>
 #include <exception>
 
+#include "ui/control_events.h"
 #include "ui/control_texts.h"
 #include "ui/form_handlers.h"
 #include "ui/layout.h"
@@ -38,17 +39,6 @@ constexpr int kCellPixels = 10;
 constexpr std::array<FormHandler, 8> kCheckBoxHandlers = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
     &TForm1::CheckBox5Click, &TForm1::CheckBox6Click, &TForm1::CheckBox7Click, &TForm1::CheckBox8Click,
-};
-
-struct ShownImage {
-    std::string_view name;
-    Image TForm1::*image;
-};
-
-constexpr std::array kImages = {
-    ShownImage{"Image1", &TForm1::Image1}, ShownImage{"Image2", &TForm1::Image2},
-    ShownImage{"Image3", &TForm1::Image3}, ShownImage{"Image4", &TForm1::Image4},
-    ShownImage{"Image5", &TForm1::Image5},
 };
 
 }  // namespace
@@ -115,15 +105,13 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
     QWidget* w = nullptr;
     switch (control.kind) {
         case ControlKind::Image: {
-            const auto& h = *std::find_if(kImages.begin(), kImages.end(),
-                                          [&](const ShownImage& i) { return i.name == control.name; });
-            const Raster& canvas = (form_.*h.image).canvas;
+            const Raster& canvas = imageOf(form_, control.id)->canvas;
             auto* view = new ImageView(canvas, page);
             if (const TrackCache* track = form_.trackCacheOf(canvas))
                 view->changedOnlyIn = [track, &canvas](std::uint64_t v, Area& a) {
                     return track->changedOnlyIn(canvas, v, a);
                 };
-            if (const BoardHandlers* board = boardHandlers(control.name)) {
+            if (const BoardHandlers* board = boardHandlersOf(control.id)) {
                 view->onPress = [this, f = board->press](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
                 };
@@ -147,7 +135,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             break;
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(page);
-            const int n = name.mid(8).toInt();  // "CheckBoxN"
+            const int n = sensorOf(control.id) + 1;
             connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
                 form_.checkBox(n).checked = on;
                 handle([this, n] { (form_.*kCheckBoxHandlers[static_cast<std::size_t>(n - 1)])(); });
@@ -157,24 +145,25 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
         }
         case ControlKind::TrackBar: {
             auto* slider = new QSlider(Qt::Horizontal, page);
-            const bool first = control.name == "TrackBar1";
-            TrackBar& bar = first ? form_.TrackBar1 : form_.TrackBar2;
+            const bool first = control.id == "rules.angle";
+            TrackBar& bar = *trackBarOf(form_, control.id);
             slider->setRange(bar.min, bar.max);
             slider->setValue(bar.position);
             slider->setTickPosition(QSlider::TicksBelow);
             slider->setTickInterval(first ? 30 : 90);
             slider->setAccessibleName(
                 Vemrik::tr((first ? ControlTexts::ruleAngleName : ControlTexts::headingName).pl.data()));
-            connect(slider, &QSlider::valueChanged, this, [this, first, &bar](int v) {
-                bar.position = v;
-                handle([this, first] { first ? form_.TrackBar1Change() : form_.TrackBar2Change(); });
-            });
+            connect(slider, &QSlider::valueChanged, this,
+                    [this, change = trackBarChange(control.id), &bar](int v) {
+                        bar.position = v;
+                        handle([this, change] { (form_.*change)(); });
+                    });
             w = slider;
             break;
         }
         case ControlKind::Label: {
             auto* label = new QLabel(qs(control.caption.pl), page);
-            (control.name == "Label1" ? label1_ : label2_) = label;
+            (control.id == "rules.angleText" ? label1_ : label2_) = label;
             w = label;
             break;
         }
