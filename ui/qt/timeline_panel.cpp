@@ -316,10 +316,9 @@ bool TimelinePanel::write(const ChartFile& file) {
 }
 
 TimelinePanel* timelinePanelOf(MainWindow& window) {
-    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("runTimeline"), Qt::FindDirectChildrenOnly);
-    if (!dock) return nullptr;
-    for (QObject* child : dock->children())
-        if (auto* panel = dynamic_cast<TimelinePanel*>(child)) return panel;
+    for (const QDockWidget* dock : window.findChildren<QDockWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QObject* child : dock->children())
+            if (auto* panel = dynamic_cast<TimelinePanel*>(child)) return panel;
     return nullptr;
 }
 
