@@ -80,10 +80,10 @@ CommandMenus::CommandMenus(MainWindow& window) : window_(window) {
 CommandMenus::~CommandMenus() { window_.removeAfterHandle(afterHandleKey_); }
 
 void CommandMenus::build() {
-    for (const MenuSpec& spec : menus()) {
-        QMenu* menu = window_.menuBar()->addMenu(caption(spec.caption));
-        menu->setObjectName(objectName(spec.name));
-        menus_[spec.id] = menu;
+    for (const MenuSpec& heading : menus()) {
+        QMenu* menu = window_.menuBar()->addMenu(caption(heading.caption));
+        menu->setObjectName(objectName(heading.name));
+        menus_[heading.id] = menu;
     }
     QMenu* submenu = nullptr;
     std::string_view submenuCaption;

@@ -58,22 +58,22 @@ export class MenuBar {
     this.mirror(this.states);
   }
 
-  menu(spec) {
+  menu(heading) {
     const box = document.createElement('div');
     box.className = 'menu';
-    box.dataset.menu = spec.name;
+    box.dataset.menu = heading.name;
     const title = document.createElement('button');
     title.className = 'menu-title';
     title.setAttribute('aria-haspopup', 'true');
     title.setAttribute('aria-expanded', 'false');
-    title.dataset.mnemonic = mnemonic(pick(spec.caption));
-    title.append(...captionNodes(pick(spec.caption)));
+    title.dataset.mnemonic = mnemonic(pick(heading.caption));
+    title.append(...captionNodes(pick(heading.caption)));
     const items = document.createElement('div');
     items.className = 'menu-items';
     items.setAttribute('role', 'menu');
     items.hidden = true;
     let group = null;
-    for (const command of this.commands.filter((c) => c.menu === spec.name)) {
+    for (const command of this.commands.filter((c) => c.menu === heading.name)) {
       const submenu = pick(command.submenu);
       if (!submenu) group = null;
       else if (group?.dataset.submenu !== submenu) group = this.group(items, submenu, command.separator);
