@@ -1,0 +1,45 @@
+#include "ui/cell_cursor.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace vemrik;
+
+using Edges = std::array<int, 4>;
+
+// From the first cell, one move: kept on the board at every edge; the pixel is the cell's middle
+// unless the image ends first, and the frame at a zoom ends where the zoomed image does.
+TEST(CellCursor, MovesStayOnTheBoardAndActAtTheCellsMiddleWithinTheImage) {
+    const struct {
+        int width, height;  // 201 x 201 is the robot, 701 x 401 the map; cells of 10
+        int dx, dy;
+        int column, row;
+        CellCursor::Point pixel;
+        Zoom zoom;
+        Edges frame;
+    } cases[] = {
+        {201, 201, -1, -1, 0, 0, {5, 5}, kZooms[0], {0, 0, 10, 10}},
+        {201, 201, 3, 2, 3, 2, {35, 25}, kZooms[1], {45, 30, 60, 45}},
+        {201, 201, 25, 20, 20, 20, {200, 200}, kZooms[1], {300, 300, 302, 302}},
+        {701, 401, 80, 50, 70, 40, {700, 400}, kZooms[2], {1400, 800, 1402, 802}},
+        {701, 401, -5, 39, 0, 39, {5, 395}, kZooms[0], {0, 390, 10, 400}},
+        {200, 100, 30, 30, 19, 9, {195, 95}, kZooms[0], {190, 90, 200, 100}},  // filled exactly
+    };
+    for (const auto& c : cases) {
+        CellCursor cursor(c.width, c.height, 10);
+        cursor.move(c.dx, c.dy);
+        const Area frame = cursor.area(c.zoom);
+        EXPECT_EQ((std::array{cursor.column(), cursor.row()}), (std::array{c.column, c.row}))
+            << c.dx << "," << c.dy;
+        EXPECT_EQ(cursor.pixel(), c.pixel) << c.dx << "," << c.dy;
+        EXPECT_EQ((Edges{frame.x1, frame.y1, frame.x2, frame.y2}), c.frame) << c.dx << "," << c.dy;
+    }
+}
+
+// A held space bar repeats; the button is pressed once and let go once.
+TEST(CellCursor, TheSpaceBarPressesAndReleasesOnce) {
+    CellCursor cursor(201, 201, 10);
+    EXPECT_EQ((std::array{cursor.press(), cursor.press()}), (std::array{true, false}));
+    EXPECT_EQ((std::array{cursor.release(), cursor.release()}), (std::array{true, false}));
+}
