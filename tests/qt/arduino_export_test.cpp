@@ -20,11 +20,8 @@ private slots:
         const ArduinoExportResult result = exportArduinoSketch(w, oval, dir.path());
         QVERIFY2(result.written, qPrintable(result.message));
         QVERIFY(result.message.contains(dir.filePath("oval/oval.ino")));
-        const QString sketch = readFile(dir.filePath("oval/oval.ino"));
-        QVERIFY(sketch.contains(QStringLiteral("generator Mersenne Twister (std::mt19937) z ziarnem 7.")));
-        QVERIFY(
-            sketch.contains(QStringLiteral("const uint8_t SENSOR_PINS[SENSOR_COUNT] = {A0, A1, A2, A3};")));
-        QVERIFY(readFile(dir.filePath("oval/wiring.svg")).startsWith(QStringLiteral("<svg")));
+        QVERIFY(readFile(dir.filePath("oval/oval.ino"))
+                    .contains(QStringLiteral("generator Mersenne Twister (std::mt19937) z ziarnem 7.")));
     }
 
     void aSketchOfTheSameNameFromAnotherWorkspaceIsReplacedOnlyWhenAsked() {

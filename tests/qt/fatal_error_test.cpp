@@ -7,18 +7,6 @@
 
 using namespace vemrik;
 
-namespace {
-
-QString readAll(std::FILE* f) {
-    std::rewind(f);
-    QByteArray bytes;
-    char buffer[256];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, f)) bytes.append(buffer, qsizetype(n));
-    return QString::fromUtf8(bytes);
-}
-
-}  // namespace
-
 class FatalErrorTest : public QObject {
     Q_OBJECT
 
@@ -43,7 +31,10 @@ private slots:
                          c.body, [&](const QString& m) { shown = m; }, err),
                      c.code);
             QCOMPARE(shown, c.said);
-            const QString written = readAll(err);
+            std::rewind(err);
+            QFile file;
+            QVERIFY(file.open(err, QIODevice::ReadOnly));
+            const QString written = QString::fromUtf8(file.readAll());
             QCOMPARE(written.isEmpty(), c.said.isEmpty());
             QVERIFY(written.contains(c.said));
             std::fclose(err);
