@@ -15,6 +15,8 @@ CheckBox& TForm1::checkBox(int n) {
     return *boxes[(n >= 1 && n <= 8) ? n - 1 : 0];
 }
 
+void TForm1::afterEvent() { History.follow(engine); }
+
 void TForm1::FormCreate() {
     // The window's double buffering, the one setting this step switches on, belongs to the Qt
     // layer; the engine has sized and zeroed the boards.

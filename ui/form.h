@@ -9,6 +9,7 @@
 #include "simulation/track_cache.h"
 #include "track_import/import_apply.h"
 #include "ui/controls.h"
+#include "ui/document.h"
 #include "ui/form_state.h"
 
 namespace vemrik {
@@ -30,6 +31,8 @@ public:
     const ProgramState& State = engine.state();
     /// The window's own part: tool, mouse, refresh cycle, page in front.
     FormState Shell;
+    /// The file the work was last saved to or opened from; none at start-up.
+    Document document{{}, engine.workVersion()};
 
     // Page 0, "Robot"
     Image Image1{Raster(201, 201)};
@@ -69,6 +72,9 @@ public:
 
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
+    /// What every front end does after each event it handled, so the window and the page see the
+    /// same form: a run's history ends with an edit at once.
+    void afterEvent();
 
     // Shell
     void FormCreate();
