@@ -106,8 +106,7 @@ TEST(EvaluationJob, AWorkspaceThatCannotRunGivesNoJobAndSaysWhy) {
     Workspace ws = evaltest::straightTrack();
     ws.map.at(10, 35) = kMapEmpty;
     const PreparedJob p = prepareJob(ws, {});
-    EXPECT_EQ(std::tuple(p.job == nullptr, p.error),
-              std::tuple(true, std::string("na mapie nie ma pola startu")));
+    EXPECT_EQ(std::tuple(p.job == nullptr, p.error), std::tuple(true, "na mapie nie ma pola startu"));
 }
 
 // 3 of 4: Wilson's interval 0.3006 … 0.9544; steps 10, 20, 30 by nearest rank: 2nd and 3rd.

@@ -63,25 +63,24 @@ Ended runClosedOutput(const std::string& line, rlim_t sizeLimit) {
             text("stderr")};
 }
 
-class EvalProcess : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fs::create_directories(kDir);
-        Workspace student = evaltest::straightTrack();
-        student.rules = {"0 0 0 0 0 0 0 0 0"};
-        std::ofstream(path("straight.vemrik")) << toJson(evaltest::straightTrack());
-        std::ofstream(path("student.vemrik")) << toJson(student);
-        std::ofstream(path("task.vemrik-task"))
-            << R"({"format": "vemrik-task", "version": 1, "tracks": [{"workspace": "straight.vemrik"}],
-                  "runs": 20, "maxSteps": 100})";
-        std::ofstream(path("old.csv")) << "stary";
-    }
-    void TearDown() override { fs::remove_all(kDir); }
-};
+/// The inputs: the straight track, a student who reaches its stop, a task of it, and a file the
+/// runs must leave as it was.
+void writeInputs() {
+    fs::create_directories(kDir);
+    Workspace student = evaltest::straightTrack();
+    student.rules = {"0 0 0 0 0 0 0 0 0"};
+    std::ofstream(path("straight.vemrik")) << toJson(evaltest::straightTrack());
+    std::ofstream(path("student.vemrik")) << toJson(student);
+    std::ofstream(path("task.vemrik-task"))
+        << R"({"format": "vemrik-task", "version": 1, "tracks": [{"workspace": "straight.vemrik"}],
+              "runs": 20, "maxSteps": 100})";
+    std::ofstream(path("old.csv")) << "stary";
+}
 
 }  // namespace
 
-TEST_F(EvalProcess, AClosedOutputLosesNothingButTheSummaryAndASizeLimitIsReportedNotFatal) {
+TEST(EvalProcess, AClosedOutputLosesNothingButTheSummaryAndASizeLimitIsReportedNotFatal) {
+    writeInputs();
     const std::string lost = "vemrik-eval: nie można wypisać wyniku na standardowe wyjście\n";
     const std::string tooBig = "”: plik przekroczył dopuszczalny rozmiar\n";
     const struct {
@@ -109,4 +108,5 @@ TEST_F(EvalProcess, AClosedOutputLosesNothingButTheSummaryAndASizeLimitIsReporte
     EXPECT_NE(text("grade.csv").find("\n1,student,"), std::string::npos);
     EXPECT_NE(text("grade.html").find("</html>"), std::string::npos);
     EXPECT_EQ(text("old.csv"), "stary");
+    fs::remove_all(kDir);
 }

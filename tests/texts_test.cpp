@@ -41,7 +41,7 @@ TEST(LanguageTest, TheFirstSetVariableDecidesAndPolishIsTheFallback) {
     EXPECT_EQ(languageFromEnvironment("pl_PL", nullptr, "en_US"), Polish);
 }
 
-TEST_F(TextsTest, ArgumentsTakeTheirPlacesInEitherLanguage) {
+TEST_F(TextsTest, ArgumentsTakeTheirPlacesInEitherLanguageUndecorated) {
     constexpr Text text{"krok {1} z {2}", "step {1} of {2}"};
     EXPECT_EQ(say(text, {"3", "40"}), "krok 3 z 40");
     speakCore(Language::English);
@@ -50,9 +50,7 @@ TEST_F(TextsTest, ArgumentsTakeTheirPlacesInEitherLanguage) {
     EXPECT_EQ(say({"{2} przed {1}", ""}, {"a", "b"}), "b przed a");
     EXPECT_EQ(say({"{2} brak", ""}, {"a"}), "{2} brak");
     EXPECT_EQ(say({"{1}{1}", ""}, {"{2}", "x"}), "{2}{2}");  // an argument is never read again
-}
-
-TEST_F(TextsTest, TheDecorationMarksTheTextButNotTheArguments) {
+    // A decoration marks the text, not the arguments.
     speakCore(Language::Polish, &bracketed);
     EXPECT_EQ(say({"ziarno {1}", "seed {1}"}, {"5489"}), "[ziarno 5489]");
     EXPECT_EQ(say({"{1}", "{1}"}, {"plik.vemrik"}), "[plik.vemrik]");
