@@ -88,7 +88,6 @@ private slots:
         QListWidget* matches = inspector.matches();
         QCOMPARE(matches->count(), 3);
         QCOMPARE(matches->item(1)->text(), QString("linia 2 (kąt 0): szansa 1/3 (33 %)"));
-        QCOMPARE(matches->item(2)->text(), QString("prosto: szansa 1/3 (33 %)"));
         QCOMPARE(inspector.sensor(0)->text(), QString("–"));
         QVERIFY(inspector.lastStep()->text().startsWith("Ostatni krok: "));
         auto* rules = w.findChild<QListWidget*>("ListBox1");
