@@ -66,7 +66,7 @@ void ImageView::setZoom(Zoom zoom) {
 }
 
 void ImageView::enableCellCursor(int cellPixels) {
-    cellPixels_ = cellPixels;
+    cursor_.emplace(raster_.width(), raster_.height(), cellPixels);
     // Not from a click: the mouse draws as ever, and the cursor appears only for the keyboard.
     setFocusPolicy(Qt::TabFocus);
 }
@@ -89,7 +89,7 @@ QImage ImageView::zoomedImage() const {
 void ImageView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, zoom_ == Zoom{} ? rasterImage(raster_) : zoomedImage());
-    if (cursorShown_ && hasFocus()) paintCursor(painter);
+    if (cursor_ && cursor_->shown && hasFocus()) paintCursor(painter);
     shown_ = raster_.version();
     shownPixels_.assign(raster_.data(), raster_.data() + pixelCount());
 }
@@ -99,11 +99,8 @@ std::size_t ImageView::pixelCount() const {
 }
 
 QRect ImageView::cursorRect() const {
-    const int x1 = zoomedLength(cursor_.x() * cellPixels_, zoom_);
-    const int y1 = zoomedLength(cursor_.y() * cellPixels_, zoom_);
-    const int x2 = std::min(zoomedLength((cursor_.x() + 1) * cellPixels_, zoom_), width());
-    const int y2 = std::min(zoomedLength((cursor_.y() + 1) * cellPixels_, zoom_), height());
-    return {x1, y1, x2 - x1, y2 - y1};
+    const Area cell = cursor_->area(zoom_);
+    return {cell.x1, cell.y1, cell.x2 - cell.x1, cell.y2 - cell.y1};
 }
 
 void ImageView::paintCursor(QPainter& painter) const {
@@ -115,16 +112,12 @@ void ImageView::paintCursor(QPainter& painter) const {
     painter.drawRect(cell.adjusted(0, 0, -1, -1));
 }
 
-QPoint ImageView::cursorPixel() const {
-    const int middle = cellPixels_ / 2;
-    return {std::min(cursor_.x() * cellPixels_ + middle, raster_.width() - 1),
-            std::min(cursor_.y() * cellPixels_ + middle, raster_.height() - 1)};
+void ImageView::reportAtCursor(const MouseHandler& handler) const {
+    if (handler) handler(cursor_->pixel().x, cursor_->pixel().y);
 }
 
 void ImageView::moveCursor(int dx, int dy) {
-    const int columns = (raster_.width() + cellPixels_ - 1) / cellPixels_;
-    const int rows = (raster_.height() + cellPixels_ - 1) / cellPixels_;
-    cursor_ = {std::clamp(cursor_.x() + dx, 0, columns - 1), std::clamp(cursor_.y() + dy, 0, rows - 1)};
+    cursor_->move(dx, dy);
     update();
     // Where the form scrolls, the cursor stays in sight.
     for (QWidget* p = parentWidget(); p; p = p->parentWidget())
@@ -134,15 +127,15 @@ void ImageView::moveCursor(int dx, int dy) {
             area->ensureVisible(middle.x(), middle.y(), cell.width(), cell.height());
             break;
         }
-    if (onMove) onMove(cursorPixel().x(), cursorPixel().y());
+    reportAtCursor(onMove);
 }
 
 void ImageView::keyPressEvent(QKeyEvent* e) {
-    if (cellPixels_ == 0) return QWidget::keyPressEvent(e);
+    if (!cursor_) return QWidget::keyPressEvent(e);
     const bool drawing = e->key() == Qt::Key_Space || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right ||
                          e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
-    if (drawing && !cursorShown_) {
-        cursorShown_ = true;
+    if (drawing && !cursor_->shown) {
+        cursor_->shown = true;
         update();
     }
     switch (e->key()) {
@@ -155,11 +148,7 @@ void ImageView::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Down:
             return moveCursor(0, 1);
         case Qt::Key_Space:
-            // A held key repeats; the button it stands for is pressed once.
-            if (!e->isAutoRepeat() && !spaceHeld_) {
-                spaceHeld_ = true;
-                if (onPress) onPress(cursorPixel().x(), cursorPixel().y());
-            }
+            if (!e->isAutoRepeat() && cursor_->press()) reportAtCursor(onPress);
             return;
         default:
             return QWidget::keyPressEvent(e);
@@ -167,29 +156,26 @@ void ImageView::keyPressEvent(QKeyEvent* e) {
 }
 
 void ImageView::keyReleaseEvent(QKeyEvent* e) {
-    if (cellPixels_ == 0 || e->key() != Qt::Key_Space || e->isAutoRepeat())
-        return QWidget::keyReleaseEvent(e);
-    if (!spaceHeld_) return;
-    spaceHeld_ = false;
-    if (onRelease) onRelease(cursorPixel().x(), cursorPixel().y());
+    if (!cursor_ || e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
+    if (cursor_->release()) reportAtCursor(onRelease);
 }
 
 void ImageView::focusInEvent(QFocusEvent* e) {
     // Focus passed on by a page switched with the mouse shows nothing until a key is used.
     const Qt::FocusReason reason = e->reason();
-    cursorShown_ = cellPixels_ > 0 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                                       reason == Qt::ShortcutFocusReason);
+    if (cursor_)
+        cursor_->shown = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                         reason == Qt::ShortcutFocusReason;
     update();
     QWidget::focusInEvent(e);
 }
 
 void ImageView::focusOutEvent(QFocusEvent* e) {
     // Leaving with space held lets go of the button, as a mouse released outside would.
-    if (spaceHeld_) {
-        spaceHeld_ = false;
-        if (onRelease) onRelease(cursorPixel().x(), cursorPixel().y());
+    if (cursor_) {
+        if (cursor_->release()) reportAtCursor(onRelease);
+        cursor_->shown = false;
     }
-    cursorShown_ = false;
     update();
     QWidget::focusOutEvent(e);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "raster/raster.h"
+#include "ui/cell_cursor.h"
 #include "ui/zoom.h"
 
 namespace vemrik {
@@ -34,8 +35,6 @@ public:
     /// Takes focus from the keyboard only, and shows a cursor over cells of that many pixels while
     /// it has focus that came from the keyboard or since a key moved it.
     void enableCellCursor(int cellPixels);
-    /// The cursor's cell, column and row.
-    QPoint cursorCell() const { return cursor_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -49,13 +48,11 @@ protected:
 
 private:
     QImage zoomedImage() const;
-    /// The cursor's cell in widget pixels, as far as the widget shows it.
     QRect cursorRect() const;
     void paintCursor(QPainter& painter) const;
-    /// The image pixel the keyboard acts on: the middle of the cursor's cell, within the image.
-    QPoint cursorPixel() const;
-    /// Moves the cursor by whole cells, kept on the board; reports a move at its new cell.
+    /// Moves the cursor by whole cells and keeps it in sight; reports a move at its new cell.
     void moveCursor(int dx, int dy);
+    void reportAtCursor(const MouseHandler& handler) const;
 
     std::size_t pixelCount() const;
     /// Whether the raster's pixels inside the area are those shown.
@@ -65,10 +62,7 @@ private:
     std::uint64_t shown_ = ~std::uint64_t{0};
     std::vector<Colour> shownPixels_;
     Zoom zoom_;
-    int cellPixels_ = 0;
-    QPoint cursor_{0, 0};
-    bool spaceHeld_ = false;
-    bool cursorShown_ = false;
+    std::optional<CellCursor> cursor_;
 };
 
 }  // namespace vemrik
