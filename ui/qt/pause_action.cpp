@@ -8,13 +8,17 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <string_view>
 
+#include "ui/commands.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
 
 namespace vemrik {
 
 namespace {
+
+constexpr std::string_view kPause = "run.pause";
 
 // Widgets whose own space bar presses, ticks, selects or opens.
 bool usesSpace(const QObject* o) {
@@ -25,24 +29,31 @@ bool usesSpace(const QObject* o) {
 }  // namespace
 
 PauseAction::PauseAction(MainWindow& window) : window_(window) {
-    action_ = window_.commandAction("run.pause");
+    action_ = window_.commandAction(kPause);
+    const Command& pause = *findCommand(kPause);
+    key_ = QKeySequence(QString::fromLatin1(pause.shortcut));
     action_->setToolTip(Vemrik::tr("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
 
     // A mouse click on a run button must not take the focus, or the space bar would press that
     // button again instead of pausing; Tab still reaches them.
-    QWidget* page = window_.notebook()->widget(kSimulationPage);
+    QWidget* page = window_.notebook()->widget(pause.shortcutPage);
     for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
         if (b->focusPolicy() == Qt::StrongFocus) b->setFocusPolicy(Qt::TabFocus);
 
-    connect(window_.notebook(), &QTabWidget::currentChanged, this, [this](int p) { followPage(p); });
-    followPage(window_.notebook()->currentIndex());
+    // A page switch reaches the form through a handled event, so the key follows every one.
+    afterHandleKey_ = window_.addAfterHandle([this] { followCore(); });
+    followCore();
     qApp->installEventFilter(this);
 }
 
-PauseAction::~PauseAction() { qApp->removeEventFilter(this); }
+PauseAction::~PauseAction() {
+    qApp->removeEventFilter(this);
+    window_.removeAfterHandle(afterHandleKey_);
+}
 
-void PauseAction::followPage(int page) {
-    action_->setShortcut(page == kSimulationPage ? QKeySequence(Qt::Key_Space) : QKeySequence());
+void PauseAction::followCore() {
+    const QKeySequence key = commandState(window_.form(), kPause).keyWorks ? key_ : QKeySequence();
+    if (action_->shortcut() != key) action_->setShortcut(key);
 }
 
 bool PauseAction::eventFilter(QObject* watched, QEvent* event) {

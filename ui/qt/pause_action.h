@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 
 class QAction;
@@ -23,11 +24,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    /// The space bar is the shortcut on "Symulacja" only: elsewhere it ticks boxes and selects.
-    void followPage(int page);
+    /// The space bar is the shortcut only where the core says its key works: elsewhere it ticks
+    /// boxes and selects.
+    void followCore();
 
     MainWindow& window_;
     QAction* action_ = nullptr;
+    QKeySequence key_;
+    int afterHandleKey_ = -1;
 };
 
 }  // namespace vemrik
