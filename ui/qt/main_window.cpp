@@ -226,6 +226,8 @@ void MainWindow::handle(const std::function<void()>& handler) {
     } catch (...) {
         reportError(QString());
     }
+    // The page does the same after its events, so both show the same form.
+    form_.afterEvent();
     mirror();
     for (const auto& [key, f] : afterHandle_) f();
     timer1_.wakeIfDue();

@@ -122,10 +122,7 @@ bool RunView::saveRun() {
 }
 
 void RunView::refresh() {
-    TForm1& form = window_.form();
-    // At once, so the status bar says the history ended when the edit is made.
-    form.History.follow(form.engine);
-    const StatusLine line = statusLine(form);
+    const StatusLine line = statusLine(window_.form());
     for (int i = 0; i < StatusLine::kParts; ++i) {
         const QString text = qs(line.parts[static_cast<std::size_t>(i)]);
         if (labels_[static_cast<std::size_t>(i)]->text() != text)

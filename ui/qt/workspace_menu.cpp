@@ -27,20 +27,18 @@ namespace vemrik {
 namespace {
 
 QString filter() { return Vemrik::tr("Pliki Vemrik (*.vemrik);;Wszystkie pliki (*)"); }
-QString untitled() { return Vemrik::tr("Bez nazwy"); }
-
 std::string fileName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
-WorkspaceMenu::WorkspaceMenu(MainWindow& window)
-    : window_(window), saved_(window.form().engine.workVersion()) {
+WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     askToSave = [this] {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), Vemrik::tr("Zapisać zmiany?"),
                         QMessageBox::NoButton, &window_);
         box.setInformativeText(
-            path_.isEmpty() ? Vemrik::tr("Zmiany nie są zapisane.")
-                            : Vemrik::tr("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(path_).fileName()));
+            filePath().isEmpty()
+                ? Vemrik::tr("Zmiany nie są zapisane.")
+                : Vemrik::tr("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(filePath()).fileName()));
         QPushButton* yes = box.addButton(Vemrik::tr("Tak"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(Vemrik::tr("Nie"), QMessageBox::NoRole);
         QPushButton* cancel = box.addButton(Vemrik::tr("Anuluj"), QMessageBox::RejectRole);
@@ -51,7 +49,7 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window)
         return box.clickedButton() == no ? SaveAnswer::Discard : SaveAnswer::Cancel;
     };
     chooseOpenPath = [this] {
-        const QString dir = path_.isEmpty() ? startFolder() : QFileInfo(path_).absolutePath();
+        const QString dir = filePath().isEmpty() ? startFolder() : QFileInfo(filePath()).absolutePath();
         return QFileDialog::getOpenFileName(&window_, Vemrik::tr("Otwórz"), dir, filter());
     };
     chooseSavePath = [this](const QString& suggested) {
@@ -69,9 +67,9 @@ WorkspaceMenu::WorkspaceMenu(MainWindow& window)
     fileUsed = [](const QString&) {};
 
     connectMenu();
-    afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { showTitle(); });
+    afterHandleKey_ = window_.addAfterHandle([this] { showTitle(); });
     window_.installEventFilter(this);
-    refresh();
+    showTitle();
 }
 
 WorkspaceMenu::~WorkspaceMenu() {
@@ -102,9 +100,12 @@ bool WorkspaceMenu::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+QString WorkspaceMenu::filePath() const { return QFile::decodeName(window_.form().document.path.c_str()); }
+
+bool WorkspaceMenu::modified() const { return window_.form().document.modified(window_.form().engine); }
+
 bool WorkspaceMenu::mayDiscard() {
-    refresh();
-    if (!modified_) return true;
+    if (!modified()) return true;
     switch (askToSave()) {
         case SaveAnswer::Save:
             return save();
@@ -135,17 +136,17 @@ bool WorkspaceMenu::openFile(const QString& path) {
         return false;
     }
     load(*read.workspace, QFileInfo(path).absoluteFilePath());
-    fileUsed(path_);
+    fileUsed(filePath());
     return true;
 }
 
 bool WorkspaceMenu::openAsking(const QString& path) { return mayDiscard() && openFile(path); }
 
-bool WorkspaceMenu::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
+bool WorkspaceMenu::save() { return filePath().isEmpty() ? saveAs() : saveTo(filePath()); }
 
 bool WorkspaceMenu::saveAs() {
     const QString suggested =
-        path_.isEmpty() ? QDir(startFolder()).filePath(Vemrik::tr("bez nazwy.vemrik")) : path_;
+        filePath().isEmpty() ? QDir(startFolder()).filePath(Vemrik::tr("bez nazwy.vemrik")) : filePath();
     const QString path = chooseSavePath(suggested);
     return !path.isEmpty() && saveTo(path);
 }
@@ -157,20 +158,20 @@ bool WorkspaceMenu::saveTo(const QString& path) {
                       .arg(path, qs(*error)));
         return false;
     }
-    path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = window_.form().engine.workVersion();
-    refresh();
+    TForm1& form = window_.form();
+    form.document.keep(fileName(QFileInfo(path).absoluteFilePath()), form.engine);
     showTitle();
-    fileUsed(path_);
+    fileUsed(filePath());
     return true;
 }
 
 bool WorkspaceMenu::exportImage() {
     const int page = window_.notebook()->currentIndex();
     if (page < 0) return false;
-    const QString base = path_.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(path_).completeBaseName();
+    const QString file = filePath();
+    const QString base = file.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(file).completeBaseName();
     const QString pageName = window_.notebook()->tabText(page).toLower();
-    const QDir dir = path_.isEmpty() ? QDir(startFolder()) : QFileInfo(path_).dir();
+    const QDir dir = file.isEmpty() ? QDir(startFolder()) : QFileInfo(file).dir();
     const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
     if (path.isEmpty()) return false;
     const QByteArray png = pngBytes(pageImage(window_.form(), page));
@@ -188,12 +189,12 @@ bool WorkspaceMenu::exportImage() {
 void WorkspaceMenu::closeWindow() { window_.close(); }
 
 void WorkspaceMenu::load(const Workspace& ws, const QString& path) {
-    window_.handle([&] { applyWorkspace(window_.form(), ws); });
+    TForm1& form = window_.form();
+    window_.handle([&] {
+        applyWorkspace(form, ws);
+        form.document.keep(fileName(path), form.engine);
+    });
     showInputs();
-    path_ = path;
-    saved_ = window_.form().engine.workVersion();
-    refresh();
-    showTitle();
     for (const auto& observer : loadObservers_) observer();
 }
 
@@ -212,21 +213,8 @@ void WorkspaceMenu::showInputs() {
     }
 }
 
-void WorkspaceMenu::refresh() {
-    const bool modified = !formHolds(window_.form(), saved_);
-    if (modified == modified_) return;
-    modified_ = modified;
-    showTitle();
-}
-
 void WorkspaceMenu::showTitle() {
-    const QString caption = qs(kFormCaption);
-    if (path_.isEmpty() && !modified_) {
-        window_.setWindowTitle(caption);  // as the program always was
-        return;
-    }
-    const QString name = path_.isEmpty() ? untitled() : QFileInfo(path_).fileName();
-    window_.setWindowTitle(name + (modified_ ? "*" : "") + " - " + caption);
+    window_.setWindowTitle(qs(window_.form().document.title(window_.form().engine)));
 }
 
 }  // namespace vemrik

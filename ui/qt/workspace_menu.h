@@ -5,16 +5,15 @@
 #include <functional>
 #include <vector>
 
-#include "engine/engine.h"
 #include "workspace/workspace.h"
 
 namespace vemrik {
 
 class MainWindow;
 
-/// The "Plik" menu: new, open, save, save as, export the page's picture, quit. Keeps the name
-/// of the open file and the workspace last saved or opened, shows both in the title, and asks
-/// "Zapisać zmiany?" before anything would drop unsaved changes, closing the window included.
+/// The "Plik" menu: new, open, save, save as, export the page's picture, quit. Keeps the form's
+/// document to the file last saved or opened, shows its title, and asks "Zapisać zmiany?" before
+/// anything would drop unsaved changes, closing the window included.
 class WorkspaceMenu : public QObject {
 public:
     enum class SaveAnswer { Save, Discard, Cancel };
@@ -53,8 +52,9 @@ public:
     /// "Zakończ": closes the window, which asks first like any close.
     void closeWindow();
 
-    QString filePath() const { return path_; }
-    bool modified() const { return modified_; }
+    /// The form's document: its file, empty while there is none, and whether it was edited since.
+    QString filePath() const;
+    bool modified() const;
     MainWindow& window() const { return window_; }
 
 protected:
@@ -68,14 +68,9 @@ private:
     void load(const Workspace& ws, const QString& path);
     /// The sliders and check boxes only report to the form, so a load sets them here.
     void showInputs();
-    void refresh();
     void showTitle();
 
     MainWindow& window_;
-    /// The work's version when it was last saved or opened.
-    WorkVersion saved_;
-    QString path_;
-    bool modified_ = false;
     int afterHandleKey_ = -1;
     std::vector<std::function<void()>> loadObservers_;
 };
