@@ -50,5 +50,20 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(std::string(argv[2]) + "/" + name);
         std::ofstream(std::string(argv[2]) + "/" + name + "/" + name + ".ino") << text;
     }
-    return 0;
+    // For the host test: every sketch in a namespace of its own, as all of them name their settings
+    // and functions alike, and VEMRIK_SKETCHES, each one's {name, pins, count, setup, loop}: the
+    // cases' in their order, then the two variants.
+    std::ofstream all(std::string(argv[2]) + "/sketches.h");
+    std::string table = "#define VEMRIK_SKETCHES";
+    std::vector<std::string> names;
+    for (const vemrik::SketchCase& c : vemrik::kSketchCases) names.push_back(c.name);
+    for (const auto& [name, change] : variants) names.push_back(name);
+    for (const std::string& name : names) {
+        const std::string ns = name + "_sketch::";
+        all << "namespace " << name << "_sketch {\n#include \"" << name << "/" << name << ".ino\"\n}\n";
+        table += " {\"" + name + "\", " + ns + "SENSOR_PINS, " + ns + "SENSOR_COUNT, " + ns + "setup, " + ns +
+                 "loop},";
+    }
+    all << table << "\n";
+    return all.flush() ? 0 : 1;
 }

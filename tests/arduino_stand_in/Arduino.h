@@ -3,6 +3,7 @@
 // serial port that collects what the sketch prints.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -29,11 +30,8 @@ namespace stand_in {
 
 inline constexpr int kPins = 22;
 
-/// A wait of the sketch and the motor pins' levels while it lasted.
-struct Wait {
-    unsigned long ms;
-    std::vector<int> levels;
-};
+/// A wait of the sketch: {ms, left forward, left back, right forward, right back} as it lasted.
+using Wait = std::array<unsigned long, 5>;
 
 struct Board {
     int level[kPins] = {};   ///< digitalRead, and what digitalWrite set

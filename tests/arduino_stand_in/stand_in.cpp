@@ -21,5 +21,6 @@ unsigned long millis() { return stand_in::board().now; }
 void delay(unsigned long ms) {
     stand_in::Board& b = stand_in::board();
     b.now += ms;
-    b.waits.push_back({ms, std::vector<int>(b.level, b.level + stand_in::kPins)});
+    const auto level = [&](int pin) { return static_cast<unsigned long>(b.level[pin]); };
+    b.waits.push_back({ms, level(7), level(8), level(9), level(10)});
 }

@@ -17,13 +17,9 @@
 
 namespace {
 
-struct Pin {
-    char port;
-    int bit;
-};
-// The sketch's default sensor pins A0 … A5, 2, 3.
-constexpr Pin kSensorPins[8] = {{'C', 0}, {'C', 1}, {'C', 2}, {'C', 3},
-                                {'C', 4}, {'C', 5}, {'D', 2}, {'D', 3}};
+// The sketch's default sensor pins A0 … A5, 2, 3: their ports and bits.
+constexpr char kPorts[] = "CCCCCCDD";
+constexpr int kBits[] = {0, 1, 2, 3, 4, 5, 2, 3};
 
 struct Run {
     avr_t* avr = nullptr;
@@ -40,8 +36,7 @@ int patternOf(int step, int sensors) { return (step * 97 + step / 256) & ((1 << 
 void showPattern(Run& r, int step) {
     const int pattern = patternOf(step, r.sensors);
     for (int k = 0; k < r.sensors; ++k)
-        avr_raise_irq(avr_io_getirq(r.avr, AVR_IOCTL_IOPORT_GETIRQ(kSensorPins[k].port), kSensorPins[k].bit),
-                      (pattern >> k) & 1);
+        avr_raise_irq(avr_io_getirq(r.avr, AVR_IOCTL_IOPORT_GETIRQ(kPorts[k]), kBits[k]), (pattern >> k) & 1);
 }
 
 void checkLine(Run& r) {
