@@ -622,10 +622,6 @@ Note: the robot acted in lines %1, which the open rules do not have (they have %
         <translation>Vemrik files (*.vemrik);;All files (*)</translation>
     </message>
     <message>
-        <source>Bez nazwy</source>
-        <translation>Untitled</translation>
-    </message>
-    <message>
         <source>Zapisać zmiany?</source>
         <translation>Save the changes?</translation>
     </message>
