@@ -61,6 +61,7 @@ test('bad input throws a JS Error with the message and leaves the state as it wa
 test('the form as the page drives it: pages, boxes, bars, the run timer, commands, the language', () => {
   const f = new m.WebForm();
   f.open(example('oval.vemrik'));
+  f.keep('oval.vemrik');
   f.page(3);
   f.check('rules.sensor8', true);
   f.setTrack('rules.angle', 45);
@@ -85,6 +86,7 @@ test('the form as the page drives it: pages, boxes, bars, the run timer, command
   try {
     m.setLanguage('en');
     assert.match(controls(f).status, /^steps: 0 \|/);
+    assert.equal(controls(f).document.title, 'oval.vemrik* - Vemrik - vemrik@example.org');
     assert.match(f.inspect(), /^Sensors at the last reading/);
     const english = f.ruleCheck();
     m.setLanguage('pl');
