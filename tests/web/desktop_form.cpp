@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -20,11 +21,6 @@
 namespace {
 
 using vemrik::TForm1;
-
-void mouse(TForm1& form, const std::string& id, const std::string& kind, int x, int y) {
-    const vemrik::BoardHandlers& board = *vemrik::boardHandlersOf(id);
-    (form.*(kind == "down" ? board.press : kind == "move" ? board.move : board.release))(x, y);
-}
 
 // The raster keeps 0x00BBGGRR pixels; a canvas shows RGBA bytes, opaque.
 void writeImage(TForm1& form, const std::string& id, const std::string& path) {
@@ -40,13 +36,6 @@ void writeImage(TForm1& form, const std::string& id, const std::string& path) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void run(TForm1& form, const std::string& line) {
     std::istringstream in(line);
     std::string command, word, id;
@@ -54,7 +43,9 @@ void run(TForm1& form, const std::string& line) {
     int n = 0, x = 0, y = 0;
     if (command == "open") {
         in >> word;
-        applyWorkspace(form, *vemrik::parseWorkspace(readFile(word)).workspace);
+        std::ifstream file(word, std::ios::binary);
+        applyWorkspace(
+            form, *vemrik::parseWorkspace(std::string(std::istreambuf_iterator<char>(file), {})).workspace);
     } else if (command == "page") {
         in >> n;
         form.TabbedNotebook1Change(n);
@@ -63,7 +54,8 @@ void run(TForm1& form, const std::string& line) {
         (form.*vemrik::pressHandler(id))();
     } else if (command == "mouse") {
         in >> id >> word >> x >> y;
-        mouse(form, id, word, x, y);
+        const vemrik::BoardHandlers& board = *vemrik::boardHandlersOf(id);
+        (form.*(word == "down" ? board.press : word == "move" ? board.move : board.release))(x, y);
     } else if (command == "check") {
         in >> id >> x;
         const int sensor = vemrik::sensorOf(id);

@@ -15,18 +15,13 @@ from selenium.webdriver.support.ui import WebDriverWait
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
 
-def built_site():
-    """The page's folder as the wasm build gathers it: page, module, examples and their list."""
-    folder = pathlib.Path(os.environ.get("VEMRIK_WASM_DIR", ROOT / "build" / "wasm")) / "site"
-    if not (folder / "vemrik.wasm").exists():
-        raise FileNotFoundError(f"no {folder}: cmake --preset wasm && cmake --build --preset wasm")
-    return folder
-
-
 def assemble(site, extra_examples):
-    """The built site with the page's files as they are now (edited since the build or not), and
-    `extra_examples`, name to content, among the examples."""
-    shutil.copytree(built_site(), site, dirs_exist_ok=True)
+    """The site the wasm build gathers, with the page's files as they are now (edited since the
+    build or not), and `extra_examples`, name to content, among the examples."""
+    built = pathlib.Path(os.environ.get("VEMRIK_WASM_DIR", ROOT / "build" / "wasm")) / "site"
+    if not (built / "vemrik.wasm").exists():
+        raise FileNotFoundError(f"no {built}: cmake --preset wasm && cmake --build --preset wasm")
+    shutil.copytree(built, site, dirs_exist_ok=True)
     for item in (ROOT / "web" / "page").iterdir():
         shutil.copy(item, site)
     for name, content in extra_examples.items():
@@ -49,8 +44,7 @@ class Site:
         self.downloads = self.folder / "downloads"
         self.profile = self.folder / "profile"
         site = self.folder / "site"
-        for folder in [self.downloads, self.profile]:
-            folder.mkdir()
+        self.downloads.mkdir()
         assemble(site, extra_examples or {})
         handler = functools.partial(QuietHandler, directory=str(site))
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
