@@ -384,19 +384,16 @@ TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
     // The run that follows knows its heading again.
     t.clear();
     EXPECT_TRUE(t.headingKnown());
-}
-
-TEST(TimelineFeed, ofALongerLogTheLastStepsItKeeps) {
-    std::vector<RunRow> rows(RunTimeline::kCapacity + 5);
+    // Of a longer log, the last steps it keeps.
+    rows.assign(RunTimeline::kCapacity + 5, RunRow{});
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i].step = i + 1;
     rows.back().rule = 3;
-    RunTimeline t;
     showRecordedSteps(t, rows, true);
     EXPECT_EQ(std::tuple(t.size(), t.firstStep(), t.step(t.size() - 1).rule, t.headingKnown()),
               std::tuple(RunTimeline::kCapacity, 6u, 3, true));
 }
 
-TEST(TimelineFeed, ruleTextsByLineFromTheLog) {
+TEST(TimelineFeed, ruleTextsByLineFromTheLogAndPatternsByTheLines) {
     const ParsedRunLog read = parseRunLog(
         "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
         "1,,,,1,0,0,0,0,0,0,0,3,1 0 0 0 0 0 0 0 5,\n"
@@ -411,4 +408,9 @@ TEST(TimelineFeed, ruleTextsByLineFromTheLog) {
     expected[2] = "1 0 0 0 0 0 0 0 5";
     expected[32767] = "0 0 0 0 0 0 0 0 7";
     EXPECT_EQ(loggedRuleTexts(*read.log), expected);
+    // Pattern 0 is a line with no sensor on; -1 and 256 are none.
+    const auto matched =
+        matchedPatterns({{.pattern = 0}, {.pattern = -1}, {.pattern = 255}, {.pattern = 256}});
+    EXPECT_EQ(std::tuple(std::count(matched.begin(), matched.end(), true), matched[0], matched[255]),
+              std::tuple(2, true, true));
 }
