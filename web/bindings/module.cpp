@@ -64,6 +64,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
         .function("showStep", &WebForm::showStep)
         .function("save", &WebForm::save)
         .function("open", &WebForm::open)
+        .function("keep", &WebForm::keep)
         .function("ruleCheck", &WebForm::ruleCheck)
         .function("inspect", &WebForm::inspect)
         .function("importPicture", &WebForm::importPicture);

@@ -31,11 +31,10 @@ void WebForm::handle(Handler&& handler) {
     } catch (...) {
         failed = true;
     }
-    afterEvent();
+    // As the window after each of its events, so both show the same form.
+    form_->afterEvent();
     if (failed) throwJsError(error.empty() ? "Nieoczekiwany błąd" : error);
 }
-
-void WebForm::afterEvent() { form_->History.follow(form_->engine); }
 
 const Raster& WebForm::canvas(const std::string& id) const {
     const Image* image = imageOf(*form_, id);
@@ -140,6 +139,8 @@ void WebForm::open(const std::string& text) {
     if (!read.workspace) throwJsError(read.error);
     handle([&] { applyWorkspace(*form_, *read.workspace); });
 }
+
+void WebForm::keep(const std::string& fileName) { form_->document.keep(fileName, form_->engine); }
 
 std::string WebForm::ruleCheck() const { return ruleCheckText(*form_); }
 

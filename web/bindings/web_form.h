@@ -36,6 +36,8 @@ public:
 
     std::string save() const;
     void open(const std::string& text);
+    /// The work is now the file of this name, as just saved or opened.
+    void keep(const std::string& fileName);
     std::string ruleCheck() const;
     std::string inspect() const;
     void importPicture(const emscripten::val& rgba, int width, int height);
@@ -46,8 +48,6 @@ private:
     /// Runs one handler as the window's handle() does; a failure becomes a JS Error.
     template <class Handler>
     void handle(Handler&& handler);
-    /// What the window refreshes after every event that touches the run's record.
-    void afterEvent();
     const Raster& canvas(const std::string& id) const;
 
     std::unique_ptr<TForm1> form_;

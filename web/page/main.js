@@ -28,10 +28,9 @@ async function loadEngine() {
 const m = await loadEngine();
 m.setLanguage(pageLanguage());
 let form = new m.WebForm();
-// The file's name, null until the work has one ("bez nazwy.vemrik" in the page's language).
-let fileName = null;
-const nameOfFile = () => fileName ?? word('untitled');
 let state = null;
+// The file's name the form keeps, "bez nazwy.vemrik" in the page's language until it has one.
+const nameOfFile = () => state.document.file || word('untitled');
 let zoom = 1;
 // Opening a file leaves the images blank until the refresh cycle draws them; the first drawing
 // after start-up is when the page has shown its first example.
@@ -81,6 +80,7 @@ function update() {
   state = JSON.parse(form.controls());
   view.mirror(state);
   statusLine.textContent = state.status;
+  document.title = state.document.title;
   clock.setRunTimer(state.runTimer.enabled ? state.runTimer.interval : 0);
   menuBar.mirror({...state.commands, ...pageStates()});
   if (textDialog.open && textDialog.dataset.kind === 'inspector') {
@@ -102,10 +102,9 @@ const clock = new Clock(
     },
     () => act(() => form.runTick()));
 
-function replaceForm(next, name) {
+function replaceForm(next) {
   form.delete();
   form = next;
-  fileName = name;
   view.forget();
   update();
 }
@@ -113,7 +112,7 @@ function replaceForm(next, name) {
 function openText(text, name) {
   try {
     form.open(text);
-    fileName = name;
+    form.keep(name);
   } catch (error) {
     showText('error', word('error'), word('cannotOpen', name, error.message ?? error));
   }
@@ -158,11 +157,15 @@ pictureInput.addEventListener('change', () => {
   pictureInput.value = '';
 });
 
+function saveTo(name) {
+  download(form.save(), name);
+  form.keep(name);
+  update();
+}
+
 function saveAs() {
   const name = prompt(word('fileName'), nameOfFile())?.trim();
-  if (!name) return;
-  fileName = name.endsWith('.vemrik') ? name : `${name}.vemrik`;
-  download(form.save(), fileName);
+  if (name) saveTo(name.endsWith('.vemrik') ? name : `${name}.vemrik`);
 }
 
 function setZoom(factor) {
@@ -186,9 +189,9 @@ function setLanguage(code) {
 
 // What the page does itself; the form's own commands go to the form.
 const pageCommands = {
-  'file.new': () => replaceForm(new m.WebForm(), null),
+  'file.new': () => replaceForm(new m.WebForm()),
   'file.open': () => openInput.click(),
-  'file.save': () => download(form.save(), nameOfFile()),
+  'file.save': () => saveTo(nameOfFile()),
   'file.saveAs': saveAs,
   'file.importTrack': () => pictureInput.click(),
   'view.zoom100': () => setZoom(1),
