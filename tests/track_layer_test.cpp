@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <functional>
-#include <random>
 
 #include "app/program_state.h"
 #include "map/map_editor.h"
@@ -68,6 +68,8 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
             {"cell while there are no strokes", [&] { t.cells.at(10, 10) = kStop; }},
             {"the image's own pen, no strokes", [&] { image.setPenWidth(3), image.moveTo(7, 9); }},
             {"first stroke again", [&] { appendStroke(t.strokes, 100, 100, 100, 300); }},
+            {"its start moved", [&] { t.strokes.at(0, 0) = 150; }},
+            {"and back on to its y", [&] { t.strokes.at(0, 0) = 100; }},
             {"cells of another shape", [&] { t.cells.setColumns(20); }},
         };
         for (const auto& [what, edit] : edits) {
@@ -83,29 +85,22 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
     }
 }
 
-TEST(TrackLayer, RandomStrokesAndCellsComeOutAsFromScratch) {
-    std::mt19937 random(17);
-    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    TrackLayer layer(TrackField::kDotted);
-    Raster image(701, 401);
+// What the layer says changed is all a page copies again: nothing for the undrawn last column
+// and row, the whole image when only its height changed.
+TEST(TrackLayer, UpdateGivesTheAreaThatChanged) {
+    TrackLayer layer(TrackField::kPlain);
     Track t = scene(typicalScene());
-    const std::int32_t codes[] = {kMapEmpty, kLine, kStart, kStop};
-    for (int i = 0; i < 300; ++i) {
-        switch (pick(0, 3)) {
-            case 0:
-                t.cells.at(pick(0, 70), pick(0, 40)) = codes[pick(0, 3)];
-                break;
-            case 1:
-                appendStroke(t.strokes, pick(-20, 720), pick(-20, 420), pick(-20, 720), pick(-20, 420));
-                break;
-            case 2:
-                t.strokes.setColumns(std::max(t.strokes.columns() - pick(1, 3), 1));
-                break;
-            default:
-                t.strokes.at(pick(0, t.strokes.columns() - 1), pick(0, 3)) = pick(-20, 720);
-        }
-        ASSERT_TRUE(patchedIsFresh(layer, t, image, TrackField::kDotted)) << "edit " << i;
-    }
+    const std::uint64_t version = newStamp();
+    const auto area = [&](std::uint64_t v, int height) {
+        const Area a = layer.update(t.strokes, t.cells, v, 701, height);
+        return std::array{a.x1, a.y1, a.x2, a.y2};
+    };
+    for (const int height : {401, 300, 401})
+        EXPECT_EQ(area(version, height), (std::array{0, 0, 701, height}));
+    t.cells.at(70, 3) = t.cells.at(3, 40) = kLine;
+    EXPECT_EQ(area(newStamp(), 401), (std::array{0, 0, 0, 0}));
+    t.cells.at(0, 1) = kStop;
+    EXPECT_EQ(area(newStamp(), 401), (std::array{0, 10, 10, 20}));
 }
 
 // The map page keeps its layer too and puts back only where the hover square was: every pointer
