@@ -91,6 +91,10 @@ TEST(Raster, DrawingsCoverExactlyTheseGrids) {
         {drawn(3, 2, {{'p', -1, 0}, {'p', 3, 0}, {'p', 0, -1}, {'p', 0, 2}}), "...|..."}};
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(picture(cases[i].first), cases[i].second) << "case " << i;
+    // Such a line costs only its visible part: a step at a time from far off would take minutes.
+    Raster far = drawn(4, 2, {});
+    for (int i = 0; i < 50; ++i) far.moveTo(INT_MIN, 1), far.lineTo(INT_MAX, 1);
+    EXPECT_EQ(picture(far), "....|####");
 }
 
 TEST(Raster, CopiesAreClippedAndTakePenColourAndPosition) {

@@ -113,8 +113,9 @@ TEST(BadWorkspaceText, EachFaultIsRefusedWithWhatAndWhere) {
 TEST(WorkspaceOnForm, ApplyPutsTheFormBackToStartUpAndCaptureGivesItBack) {
     TForm1 form;
     form.Button15Click();
-    form.BitBtn7Click();  // the run timer on
-    form.BitBtn6Click();  // a step of an old run: its trail and counts must go
+    form.BitBtn7Click();                       // the run timer on
+    form.BitBtn6Click(), form.BitBtn6Click();  // steps of an old run: their trail and counts must go
+    EXPECT_EQ(form.engine.record().trail().size(), 3u);  // one piece: each step goes on from the last
     form.CheckBox8.checked = true;
     const ProgramState& s = form.State;
     FormState& shell = form.Shell;
