@@ -106,11 +106,9 @@ TEST(Allocation, AHeadlessRunAllocatesNothingWithOrWithoutNoise) {
     RunSetup noisy = *prepared.setup;
     noisy.noise = {0.1, 5.0, 10.0};
     const std::uint64_t before = gAllocations;
-    const RunResult r = runOnce(*prepared.setup, 1u, 20000);
-    const RunResult n = runOnce(noisy, 1u, 2000);
+    const auto steps = runOnce(*prepared.setup, 1u, 20000).steps, noisySteps = runOnce(noisy, 1u, 2000).steps;
     EXPECT_EQ(gAllocations - before, 0u);
-    EXPECT_GT(r.steps, 0);
-    EXPECT_GT(n.steps, 0);
+    EXPECT_TRUE(steps > 0 && noisySteps > 0);
 }
 
 // The time line takes the steps of a run as the panel does, after each: once its rules have
@@ -120,10 +118,7 @@ TEST(Allocation, TheTimeLineTakesStepsWithoutAllocating) {
     applyWorkspace(form, typicalScene());
     form.BitBtn5Click();
     form.Button15Click();
-    TimelineFeed feed;
-    feed.sensorCount = 8;
-    feed.width = 701;
-    feed.height = 401;
+    const TimelineFeed feed{0, 8, 701, 401, {}};
     RunTimeline timeline;
     const auto stepAndFollow = [&] {
         form.Timer2Timer(), form.BitBtn5Click();

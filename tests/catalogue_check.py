@@ -42,31 +42,23 @@ MNEMONIC = re.compile(r"&(?!&|[a-z]+;|#)")
 
 
 def read_messages(path):
-    messages = []
-    for context in ET.parse(path).getroot().iter("context"):
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            messages.append((message.findtext("source") or "", translation.text or "",
-                             translation.get("type")))
-    return messages
+    return [(m.findtext("source") or "", m.find("translation").text or "", m.find("translation").get("type"))
+            for m in ET.parse(path).getroot().iter("message")]
 
 
 def problems_of(source, english, kind, argument=ARGUMENT):
     if kind:
         return [f"{kind}"]
-    found = []
-    if not english:
-        found.append("untranslated")
-    if sorted(argument.findall(source)) != sorted(argument.findall(english)):
-        found.append("arguments differ")
-    if len(MNEMONIC.findall(source)) != len(MNEMONIC.findall(english)):
-        found.append("mnemonics differ")
-    for edge in (lambda t: t[:len(t) - len(t.lstrip())], lambda t: t[len(t.rstrip()):]):
-        if edge(source) != edge(english):
-            found.append("leading or trailing blanks differ")
-    if source.startswith("<") != english.startswith("<"):
-        found.append("rich text only in one language")
-    return found
+    checks = [
+        ("untranslated", not english),
+        ("arguments differ", sorted(argument.findall(source)) != sorted(argument.findall(english))),
+        ("mnemonics differ", len(MNEMONIC.findall(source)) != len(MNEMONIC.findall(english))),
+        ("leading or trailing blanks differ", source[:len(source) - len(source.lstrip())]
+         != english[:len(english) - len(english.lstrip())]),
+        ("leading or trailing blanks differ", source[len(source.rstrip()):] != english[len(english.rstrip()):]),
+        ("rich text only in one language", source.startswith("<") != english.startswith("<")),
+    ]
+    return [problem for problem, found in checks if found]
 
 
 def main(lupdate, sources, catalogue):

@@ -19,8 +19,6 @@ namespace {
 
 using Point = std::complex<double>;
 
-std::string examplePath(const std::string& name) { return std::string(VEMRIK_EXAMPLES_DIR) + "/" + name; }
-
 /// The positions at each redraw after "Start" (8 refresh ticks to each run tick, as 25 ms to
 /// 200 ms) until a sensing pass touches the stop; empty when no stop within the limit. The
 /// workspace is opened after `earlierSteps` steps of it, as the user would have made them.
@@ -73,7 +71,7 @@ TEST(Examples, EachIsAsSavedTakesItsTrackAndStops) {
          {45, 135, 115, 256, 185, 135, 255, 256, 325, 135, 395, 256, 465, 135, 535, 256, 605, 135}},
     };
     for (const auto& e : examples) {
-        const FileText file = readTextFile(examplePath(e.name));
+        const FileText file = readTextFile(std::string(VEMRIK_EXAMPLES_DIR) + "/" + e.name);
         const ParsedWorkspace parsed = parseWorkspace(file.text.value_or(""));
         ASSERT_TRUE(parsed.workspace) << e.name << ": " << file.error << parsed.error;
         EXPECT_EQ(toJson(*parsed.workspace), *file.text) << e.name;

@@ -29,7 +29,7 @@ TEST(Pose, TruncationGoesTowardZeroAndNeverOverflows) {
     for (std::size_t i = 0; i < std::size(in); ++i) EXPECT_EQ(truncateToPixel(in[i]), want[i]) << in[i];
 }
 
-TEST(SensorLayout, SensorsAreNumberedRowsFirstAndDoubleOnlyInPairs) {
+TEST(SensorLayout, SensorsAreNumberedRowsFirstDoubleOnlyInPairsAndTheFirstEightHaveAState) {
     ProgramState s;
     createState(s);
     Grid& g = s.RobotGrid;
@@ -42,6 +42,9 @@ TEST(SensorLayout, SensorsAreNumberedRowsFirstAndDoubleOnlyInPairs) {
     Ints seen;                                           // x, y and whether double, of each sensor in turn
     forEachSensor(g, [&](const Sensor& x) { seen.insert(seen.end(), {x.x, x.y, x.isDouble}); });
     EXPECT_EQ(seen, (Ints{2, 0, 0, 1, 1, 0, 19, 2, 1, 0, 4, 1, 3, 4, 0, 5, 6, 1, 6, 6, 1}));
+    EXPECT_EQ(stateSensorCount(g), 7);
+    g.at(0, 12) = g.at(1, 12) = kSensor;  // only the first eight of nine have a state
+    EXPECT_EQ(stateSensorCount(g), 8);
 }
 
 // The evaluation turns its points many at a time; each must come out as turned() gives it.

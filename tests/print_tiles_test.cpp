@@ -45,12 +45,11 @@ Raster painted(const Grid& strokes, const Grid& map) {
 }
 
 TEST(PrintTiles, SheetsAcrossAndDown) {
-    struct Case {
+    const struct {
         const char* what;
         PrintLayout layout;
         int columns, rows;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // 190 x 277 printable, moving on by 180 and 267: 1 + ceil(1212 / 180), 1 + ceil(525 / 267).
         {"A4 upright", kA4, 8, 3},
         {"A4 turned", turned(kA4), 6, 5},
@@ -67,22 +66,21 @@ TEST(PrintTiles, SheetsAcrossAndDown) {
         {"one row more than the most", {3000, 3001, 30, 30, 0, 0}, 0, 0},
         {"a track of no size a number has", {std::numeric_limits<double>::infinity(), 100}, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const TileGrid grid = tileGrid(c.layout);
-        EXPECT_EQ(grid.columns, c.columns) << c.what;
-        EXPECT_EQ(grid.rows, c.rows) << c.what;
-        EXPECT_EQ(printTiles(c.layout).size(), static_cast<std::size_t>(c.columns * c.rows)) << c.what;
+        EXPECT_EQ(std::tuple(grid.columns, grid.rows, printTiles(c.layout).size()),
+                  std::tuple(c.columns, c.rows, static_cast<std::size_t>(c.columns * c.rows)))
+            << c.what;
     }
 }
 
 TEST(PrintedTrack, OnlyTheTrackWithAOneCellMarginIsPrinted) {
-    struct Case {
+    const struct {
         const char* what;
         Grid strokes;
         Grid map;
         Area ink, black;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"blank map", {}, mapWith({}), {0, 0, 0, 0}, {0, 0, 0, 0}},
         // Cells 0 .. 2 of row 0 cover pixels 0 .. 29 by 0 .. 9; the margin reaches off the map.
         {"three cells in the corner",
@@ -108,7 +106,7 @@ TEST(PrintedTrack, OnlyTheTrackWithAOneCellMarginIsPrinted) {
          {690, 390, 700, 400},
          {680, 380, 710, 410}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Raster track = painted(c.strokes, c.map);
         EXPECT_TRUE(inkArea(track) == c.ink) << c.what;
         EXPECT_TRUE(printArea(track, PrintLook::kBlackLine) == c.black) << c.what;
@@ -122,8 +120,7 @@ TEST(PrintedTrack, OnlyWhatASensorTakesForLinePrintsBlack) {
     const Colour colours[] = {kGrey, kRed, kBlue, kWhite, 0x0080FF};
     for (int x = 0; x < 5; ++x) track.setPixel(x, 0, colours[x]);
     const Raster black = lineInBlack(track);
-    const Colour expected[] = {kBlack, kWhite, kWhite, kWhite, kWhite};
-    for (int x = 0; x < 5; ++x) EXPECT_EQ(black.pixel(x, 0), expected[x]) << "pixel " << x;
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(black.pixel(x, 0), x == 0 ? kBlack : kWhite) << "pixel " << x;
 }
 
 TEST(PrintedTrack, StartAndStopBecomeMarksOverAWhiteCell) {
@@ -142,14 +139,13 @@ TEST(PrintedTrack, StartAndStopBecomeMarksOverAWhiteCell) {
 }
 
 TEST(PrintTiles, OnlyTheSheetsTheTrackNeeds) {
-    struct Case {
+    const struct {
         const char* what;
         Area area;
         double paperWidth, paperHeight;
         double trackWidth, trackHeight, pageWidth;
         int pages;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // 50 x 30 pixels at 2 mm: 100 x 60 mm fits the 190 x 277 printable part of one sheet.
         {"a few cells in a corner", {-10, -10, 40, 20}, 210, 297, 100, 60, 210, 1},
         // The oval with its margin, 630 x 230 pixels: 1260 x 460 mm. Upright 1 + ceil(1070 / 180) = 7
@@ -160,12 +156,12 @@ TEST(PrintTiles, OnlyTheSheetsTheTrackNeeds) {
         // 200 x 10 pixels, 400 x 20 mm: 1 + ceil(210 / 180) = 3 upright, 1 + ceil(123 / 267) = 2 turned.
         {"a long thin track", {0, 0, 200, 10}, 210, 297, 400, 20, 297, 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const PrintLayout layout = printLayout(c.area, 20, c.paperWidth, c.paperHeight);
-        EXPECT_DOUBLE_EQ(layout.trackWidth, c.trackWidth) << c.what;
-        EXPECT_DOUBLE_EQ(layout.trackHeight, c.trackHeight) << c.what;
-        EXPECT_DOUBLE_EQ(layout.pageWidth, c.pageWidth) << c.what;
-        EXPECT_EQ(tileGrid(layout).pages(), c.pages) << c.what;
+        EXPECT_EQ(
+            std::tuple(layout.trackWidth, layout.trackHeight, layout.pageWidth, tileGrid(layout).pages()),
+            std::tuple(c.trackWidth, c.trackHeight, c.pageWidth, c.pages))
+            << c.what;
     }
     // Row by row, every sheet of the oval starts where the one before it ends, less the overlap.
     const std::vector<PrintTile> tiles = printTiles(printLayout({35, 90, 665, 320}, 20, 210, 297));
