@@ -18,7 +18,8 @@ namespace {
 
 /// What a run shows: the pose, the senses and the held flag, and the record's steps, hits of
 /// every rule, trail, stop seen and last rule.
-auto runOf(const Engine& e) {
+auto seen(const TForm1& f) {
+    const Engine& e = f.engine;
     std::vector<std::uint64_t> hits;
     for (std::size_t i = 0; i < e.rules().size(); ++i) hits.push_back(e.record().hits(static_cast<int>(i)));
     const ProgramState& s = e.state();
@@ -26,8 +27,7 @@ auto runOf(const Engine& e) {
                       e.record().steps(), hits, e.record().trail().size(), e.record().stopReachedAt(),
                       e.record().lastRule().line);
 }
-using Seen = decltype(runOf(std::declval<const Engine&>()));
-Seen seen(const TForm1& f) { return runOf(f.engine); }
+using Seen = decltype(seen(std::declval<const TForm1&>()));
 
 /// A run tick as the window has it: the step, then the refresh redraws and senses. Every
 /// seventh step the page is away, so two steps go without a sensing pass; before step 150 the
@@ -120,42 +120,5 @@ TEST(RunHistory, AReplayedFailedRunEndsAtTheEvaluationsStepAndPose) {
                 << noise.flip << " " << noise.shift << " " << seed;
         }
         EXPECT_EQ(failed, 3) << noise.flip << " " << noise.shift;
-    }
-}
-
-// Runs kept at steps 150 to 157 and put back, into another engine over the same work or into the
-// one they came from after it went on, go on step for step as the original. The timer's order: a
-// step on what was sensed, then the redraw's sensing, so the kept senses decide the first step
-// (the first draws of a few kept runs pass over every rule, hence eight of them).
-TEST(RunSnapshot, AKeptRunPutBackGoesOnAsTheOriginal) {
-    constexpr int kFirstKept = 150, kKept = 8, kOn = 400;
-    const Workspace work = typicalScene();
-    Engine original;
-    original.load(work);
-    Raster track(701, 401);
-    paintTrack(original.state(), track);
-    const auto tickOn = [&track](Engine& e) { e.advance(1, nullptr, &track, nullptr, true); };
-    original.placeAndSense(track);
-    original.start();
-    original.placeAndSense(track);
-    std::vector<RunSnapshot> kept;
-    std::vector<decltype(runOf(original))> expected;
-    for (int n = 0; n < kFirstKept + kKept + kOn; ++n) {
-        if (n >= kFirstKept && n < kFirstKept + kKept) kept.push_back(original.snapshot());
-        tickOn(original);
-        expected.push_back(runOf(original));
-    }
-    // The run sees the stop and is put back on the start cell within the steps compared.
-    ASSERT_TRUE(original.record().stopReachedAt());
-
-    Engine other;
-    other.load(work);
-    for (Engine* e : {&other, &original}) {
-        for (int k = 0; k < kKept; ++k) {
-            e->restore(kept[static_cast<std::size_t>(k)]);
-            for (int n = kFirstKept + k; n < kFirstKept + k + kOn; ++n)
-                ASSERT_EQ((tickOn(*e), runOf(*e)), expected[static_cast<std::size_t>(n)])
-                    << "kept at " << kFirstKept + k << ", step " << n + 1;
-        }
     }
 }
