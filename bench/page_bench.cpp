@@ -6,7 +6,6 @@
 #include "bench/bench_scenes.h"
 #include "map/map_editor.h"
 #include "ui/form.h"
-#include "ui/workspace_form.h"
 
 namespace vemrik::bench {
 
@@ -127,11 +126,11 @@ void Timer1TimerIdleModified(benchmark::State& state, Scene scene) {
     prepareForm(form, scene);
     form.TabbedNotebook1Change(kSimulationPage);
     form.Shell.RedrawPending = 0;
-    const WorkVersion saved = form.engine.workVersion();
+    form.document.keep("", form.engine);
     for (auto _ : state) {
         form.Shell.TickCounter = 0;
         form.Timer1Timer();
-        benchmark::DoNotOptimize(formHolds(form, saved));
+        benchmark::DoNotOptimize(form.document.modified(form.engine));
         benchmark::ClobberMemory();
     }
 }
@@ -141,12 +140,12 @@ void Timer1TimerIdleModified(benchmark::State& state, Scene scene) {
 void Timer2TimerRunning(benchmark::State& state, Scene scene) {
     TForm1 form;
     prepareForm(form, scene);
-    const WorkVersion saved = form.engine.workVersion();
+    form.document.keep("", form.engine);
     for (auto _ : state) {
         form.Timer2Timer();
-        benchmark::DoNotOptimize(formHolds(form, saved));
+        benchmark::DoNotOptimize(form.document.modified(form.engine));
         form.Timer1Timer();
-        benchmark::DoNotOptimize(formHolds(form, saved));
+        benchmark::DoNotOptimize(form.document.modified(form.engine));
         benchmark::ClobberMemory();
     }
 }

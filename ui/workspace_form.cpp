@@ -29,8 +29,4 @@ void applyWorkspace(TForm1& form, const Workspace& ws) {
     form.ComposeRuleText();
 }
 
-bool formHolds(const TForm1& form, const WorkVersion& version) {
-    return form.engine.workVersion() == version;
-}
-
 }  // namespace vemrik

@@ -14,9 +14,4 @@ Workspace captureWorkspace(const TForm1& form);
 /// of the program, as parseWorkspace and captureWorkspace give it.
 void applyWorkspace(TForm1& form, const Workspace& ws);
 
-/// Whether the form's work is still at this version (taken when it was saved or opened): no
-/// edit since, though one undone by hand counts as an edit. Compares four numbers, so it is
-/// cheap enough for every event.
-bool formHolds(const TForm1& form, const WorkVersion& version);
-
 }  // namespace vemrik
