@@ -116,16 +116,6 @@ TEST(RobotEditor, HoverDrawsTheToolsShapeOverAFreshBoard) {
     }
 }
 
-TEST(MapView, RepaintsInFullAndNeverDrawsTheLastColumnAndRow) {
-    TForm1 form;
-    press(form, &TForm1::Button5Click, 700, 400);
-    press(form, &TForm1::Button8Click, 700, 55);
-    press(form, &TForm1::Button9Click, 55, 400);
-    form.Image2.canvas.fill(kRed);
-    form.BitBtn3Click();
-    EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 0);
-}
-
 TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnlyWhenThereIsOne) {
     TForm1 form;
     press(form, &TForm1::Button8Click, 15, 5);
@@ -154,15 +144,21 @@ TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnl
     EXPECT_EQ(form.Shell.RedrawPending, 0);
 }
 
-TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecords) {
+// The last column and row of cells are never drawn, and a redraw repaints in full.
+TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecordsAndTheLastColumnAndRowAreNotDrawn) {
     TForm1 form;
     press(form, &TForm1::Button9Click, 709, 15);  // still column 70
+    press(form, &TForm1::Button8Click, 700, 55);
+    press(form, &TForm1::Button5Click, 55, 400);
     EXPECT_EQ(form.State.MapGrid.at(70, 1), kStop);
     EXPECT_THROW(press(form, &TForm1::Button9Click, 300, 410), RangeError);
     form.Button7Click();
     form.Image2MouseDown(709, 15);
     form.Image2MouseMove(710, 425);
     EXPECT_EQ(nonZero(form.State.StrokeList), "0,0=709 0,1=15 0,2=710 0,3=425 ");
+    form.Image2.canvas.fill(kRed);
+    form.BitBtn3Click();
+    EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 0);
 }
 
 // Hover previews last only until the next redraw.

@@ -28,10 +28,9 @@ try {
       continue;
     }
     failed++;
-    const a = desktop.split('\n');
-    const b = page.split('\n');
-    const i = a.findIndex((line, k) => line !== b[k]);
-    console.log(`${name}: differs first at line ${i + 1}\n  desktop: ${a[i]}\n  page:    ${b[i]}`);
+    const pageLines = page.split('\n');
+    const at = desktop.split('\n').findIndex((line, k) => line !== pageLines[k]);
+    console.log(`${name}: differs first at line ${at + 1}\n  desktop: ${desktop.split('\n')[at]}\n  page:    ${pageLines[at]}`);
   }
 } finally {
   rmSync(scratch, { recursive: true, force: true });

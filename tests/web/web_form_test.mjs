@@ -97,7 +97,7 @@ test('the form as the page drives it: pages, boxes, bars, the run timer, command
   }
 });
 
-test('evaluation: seeds counted from the first, the CSV and the runs agree', () => {
+test('evaluation: seeds counted from the first, the CSV and the runs agree, progress, a stop and refusals', () => {
   const text = example('oval.vemrik');
   const csv = m.evaluateCsv(text, 7, 3, 5000).split('\n');
   assert.deepEqual(csv.slice(1, 4).map((l) => l.split(',').slice(0, 2)), [['0', '7'], ['1', '8'], ['2', '9']]);
@@ -106,16 +106,12 @@ test('evaluation: seeds counted from the first, the CSV and the runs agree', () 
   assert.deepEqual(result.runs.map((r) => [r.seed, r.outcome, String(r.steps)]),
     csv.slice(1, 4).map((l) => { const f = l.split(','); return [Number(f[1]), f[2], f[3]]; }));
   assert.match(result.summary, /\n/);
-});
-
-test('evaluation reports progress, stops when told and refuses what it cannot run', () => {
-  const text = example('oval.vemrik');
   const heard = [];
-  const result = JSON.parse(m.evaluate(text, 1, 10, 5000, 0, (done, total) => {
+  const stopped = JSON.parse(m.evaluate(text, 1, 10, 5000, 0, (done, total) => {
     heard.push([done, total]);
     return done === 2;
   }));
-  assert.deepEqual([heard, result.cancelled, result.runs.length], [[[1, 10], [2, 10]], true, 2]);
+  assert.deepEqual([heard, stopped.cancelled, stopped.runs.length], [[[1, 10], [2, 10]], true, 2]);
   // Seeds are whole 32-bit numbers; the runs and the step limit are those of vemrik-eval.
   for (const [seed, runs, steps] of [[-1, 1, 1], [1.5, 1, 1], [2 ** 32, 1, 1], [1, 0, 1], [1, 1000001, 1],
     [1, 1, 0], [1, 1, 100000001]])
