@@ -8,7 +8,9 @@
 #include "analysis/run_csv.h"
 #include "analysis/run_log_reader.h"
 #include "engine/run_record.h"
+#include "evaluation/robot_log_report.h"
 #include "evaluation/run_comparison.h"
+#include "platform/texts.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/form.h"
 #include "ui/workspace_form.h"
@@ -33,6 +35,22 @@ RunLog ovalLog() {
     const ParsedRunLog parsed = readRunLogFile(VEMRIK_EXAMPLES_DIR "/oval-robot.csv");
     EXPECT_TRUE(parsed.log) << parsed.error;
     return parsed.log.value_or(RunLog{});
+}
+
+Workspace ovalWorkspace() {
+    const ParsedWorkspace oval = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
+    EXPECT_TRUE(oval.workspace) << oval.error;
+    TForm1 f;
+    applyWorkspace(f, oval.workspace.value_or(Workspace{}));
+    return captureWorkspace(f);
+}
+
+/// A row's cells between bars, a number's marked with '>' for its alignment.
+std::string joined(const ReportRow& row) {
+    std::string text;
+    for (const ReportCell& cell : row)
+        text += std::string(text.empty() ? "" : "|") + (cell.number ? ">" : "") + cell.text;
+    return text;
 }
 
 }  // namespace
@@ -62,18 +80,8 @@ TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
     EXPECT_EQ(log.texts[static_cast<std::size_t>(rows[0].ruleText)], "0 1 1 0 0 0 0 0 0");
 
     const RunCounts robot = countLog(log, kOvalRules.size());
-    EXPECT_EQ(robot.steps, 8u);
     // Line 4 twice (steps 1 and 6), lines 5, 6 and 8 once, no rule three times.
     EXPECT_EQ(robot.lineHits, (std::vector<std::uint64_t>{0, 0, 0, 2, 1, 1, 0, 1}));
-    EXPECT_EQ(robot.noRule, 3u);
-    // s2 s3 = 6 three times; s3 = 4, s3 s4 = 12, s2 s3 s4 = 14, s1 s4 = 9 and none = 0 once.
-    std::array<std::uint64_t, kPatternCount> patterns{};
-    patterns[6] = 3;
-    patterns[4] = patterns[12] = patterns[14] = patterns[9] = patterns[0] = 1;
-    EXPECT_EQ(robot.patterns, patterns);
-    EXPECT_EQ(uncoveredPatterns(robot, kOvalRules), (std::vector<int>{9, 14}));
-    EXPECT_EQ(otherLines(log, kOvalRules), std::vector<OtherLine>{});
-    EXPECT_EQ(patternText(14), "0 1 1 1 0 0 0 0");
     // Against other rules than the open ones: line 5 changed, line 8 gone; line 4 only gained the
     // blanks an exported robot leaves out of what it logs.
     std::vector<std::string> rules = kOvalRules;
@@ -238,32 +246,6 @@ TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
     EXPECT_EQ(parseRunLog(text).error, "wiersz 1000002: więcej niż 1000000 kroków");
 }
 
-// However high a line a log names, counting takes memory only for the lines it names.
-TEST(RunComparison, LinesPastTheRulesAreCountedByTheLinesNamed) {
-    const std::string none = "0,0,0,0,0,0,0,0,";
-    const RunLog log = read(kHeader + "1,,,," + none + "2147483647,0 0 0 0 0 0 0 0 1,\n" + "2,,,," + none +
-                            "9,0 0 0 0 0 0 0 0 1,\n" + "3,,,," + none + "2147483647,0 0 0 0 0 0 0 0 1,\n" +
-                            "4,,,," + none + "1,0 0 0 0 0 0 0 0 1,\n" + "5,,,," + none + "0,,\n");
-    const RunCounts counts = countLog(log, kOvalRules.size());
-    EXPECT_EQ(counts.lineHits, (std::vector<std::uint64_t>{1, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(counts.beyond, (std::vector<std::pair<int, std::uint64_t>>{{8, 1}, {2147483646, 2}}));
-    EXPECT_EQ(std::tuple(counts.steps, counts.noRule, counts.patterns[0], counts.hits(8),
-                         counts.hits(2147483646), counts.hits(9)),
-              std::tuple(5u, 1u, 5u, 1u, 2u, 0u));
-}
-
-TEST(RunComparison, SimulationStepsAsManyAsTheLogOrToTheStop) {
-    Workspace ws = evaltest::straightTrack();
-    ws.rules = {"0 0 0 0 0 0 0 0 0"};  // acts or not, straight on either way
-    PreparedRun prepared = prepareRun(ws);
-    ASSERT_TRUE(prepared.setup) << prepared.error;
-    const RunCounts shortRun = simulateCounts(*prepared.setup, 1, 10);
-    EXPECT_EQ(std::tuple(shortRun.steps, shortRun.stopped), std::tuple(10u, false));
-    const RunCounts full = simulateCounts(*prepared.setup, 1, 1000);
-    EXPECT_EQ(std::tuple(full.steps, full.stopped),
-              std::tuple(static_cast<std::uint64_t>(evaltest::kStraightSteps), true));
-}
-
 // The simulation counts what the window's own run with that seed does, line by line and pattern
 // by pattern.
 TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
@@ -289,4 +271,98 @@ TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
     EXPECT_EQ(simulated.noRule, noRule);
     for (int line = 0; line < 8; ++line)
         EXPECT_EQ(simulated.hits(static_cast<std::size_t>(line)), run.hits(line)) << line;
+}
+
+// The report a front end lists as it is: the oval's robot by hand, a workspace that cannot run,
+// a log naming too many lines to list, a simulation reaching its stop.
+TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
+    const auto row = [](int step, int line, const std::string& rule = "0 0 0 0 0 0 0 0 10") {
+        return std::to_string(step) + ",,,,0,0,0,0,0,0,0,0," + std::to_string(line) + "," + rule + ",\n";
+    };
+    // Row i names line i with the text of line 8: lines 1 to 7 differ, 9 to 150 are past the rules.
+    std::string many = kHeader;
+    for (int i = 1; i <= 150; ++i) many += row(i, i);
+    std::string straight = kHeader;
+    for (int i = 1; i <= 90; ++i) straight += row(i, 1, "0 0 0 0 0 0 0 0 0");
+    Workspace straightTrack = evaltest::straightTrack();
+    straightTrack.rules = {"0 0 0 0 0 0 0 0 0"};
+    const Workspace oval = ovalWorkspace();
+    struct Case {
+        const char* name;
+        Language language;
+        RunLog log;
+        Workspace ws;
+        std::string summary;
+        std::vector<std::pair<std::size_t, std::string>> lines;  // by index, the last the table's last
+        std::string uncovered;
+        std::vector<std::string> patterns;
+    };
+    const std::string robotOnLine8 = " — u robota: „0 0 0 0 0 0 0 0 10”";
+    const Case cases[] = {
+        {"oval",
+         Language::Polish,
+         ovalLog(),
+         oval,
+         "Przebieg robota „robot.csv”, kroków: 8.\n"
+         "Symulacja tych samych reguł na otwartej trasie, ziarno 5489, kroków: 8.",
+         {{3, ">4|0 1 1 0 0 0 0 0 0|>2|>4"},
+          {7, ">8|0 0 0 0 0 0 0 0 10|>1|>0"},
+          {8, ">—|żadna: prosto|>3|>4"}},
+         "1 0 0 1 0 0 0 0   kroków: 1\n0 1 1 1 0 0 0 0   kroków: 1",
+         {"0 1 1 0 0 0 0 0|>37,5 % (3)|>100,0 % (8)", "0 0 0 0 0 0 0 0|>12,5 % (1)|>0,0 % (0)",
+          "0 0 1 0 0 0 0 0|>12,5 % (1)|>0,0 % (0)", "1 0 0 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)",
+          "0 0 1 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)", "0 1 1 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)"}},
+        // Lines far past the empty list are named where the robot named them, not reached row by row.
+        {"no start cell",
+         Language::Polish,
+         read("noise\n" + kHeader + row(1, 2147483647) + row(2, 9) + row(3, 2147483647)),
+         Workspace{},
+         "Przebieg robota „robot.csv”, kroków: 3 (pominięte wiersze przed nagłówkiem: 1).\nNie można "
+         "zasymulować tych reguł: na mapie nie ma pola startu.\nUwaga: robot działał w liniach 9, "
+         "2147483647, "
+         "których nie ma w otwartych regułach (mają linii: 0).",
+         {{0, ">9|(nie ma jej w otwartych regułach)" + robotOnLine8 + "|>1|>—"},
+          {1, ">2147483647|(nie ma jej w otwartych regułach)" + robotOnLine8 + "|>2|>—"},
+          {2, ">—|żadna: prosto|>0|>—"}},
+         "0 0 0 0 0 0 0 0   kroków: 3",
+         {"0 0 0 0 0 0 0 0|>100,0 % (3)|>—"}},
+        {"many lines",
+         Language::English,
+         read(many),
+         oval,
+         "Robot run “robot.csv”, steps: 150.\nSimulating the same rules on the open track, seed 5489, steps: "
+         "150.\nNote: in lines 1, 2, 3, 4, 5, 6, 7 the robot followed other rules than the open ones.\n"
+         "Note: the robot acted in lines 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, "
+         "26, 27, 28 and 122 more, which the open rules do not have (they have 8 lines).",
+         {{0, ">1|1 0 0 0 0 0 0 0 -20 — on the robot: “0 0 0 0 0 0 0 0 10”|>1|>0"},
+          {99, ">100|(not among the open rules) — on the robot: “0 0 0 0 0 0 0 0 10”|>1|>0"},
+          {100, ">…|and 50 more|>50|>0"},
+          {101, ">—|none: straight on|>0|>69"}},
+         "None: every pattern the robot met has a rule.",
+         {"0 0 0 0 0 0 0 0|>100.0 % (150)|>0.0 % (0)", "0 1 1 0 0 0 0 0|>0.0 % (0)|>64.0 % (96)",
+          "0 0 1 0 0 0 0 0|>0.0 % (0)|>32.7 % (49)", "0 0 1 1 0 0 0 0|>0.0 % (0)|>2.7 % (4)",
+          "0 1 0 0 0 0 0 0|>0.0 % (0)|>0.7 % (1)"}},
+        {"stop",
+         Language::Polish,
+         read(straight),
+         straightTrack,
+         "Przebieg robota „robot.csv”, kroków: 90.\n"
+         "Symulacja tych samych reguł na otwartej trasie, ziarno 5489, kroków: 84 (dojechała do pola stop).",
+         {{0, ">1|0 0 0 0 0 0 0 0 0|>90|>45"}, {1, ">—|żadna: prosto|>0|>39"}},
+         "Brak: na każdy wzorzec, który robot napotkał, jest reguła.",
+         {"0 0 0 0 0 0 0 0|>100,0 % (90)|>100,0 % (84)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        speakCore(c.language);
+        const RobotLogReport report = robotLogReport(c.log, c.ws, 5489, "robot.csv");
+        speakCore(Language::Polish);
+        EXPECT_EQ(report.summary, c.summary);
+        ASSERT_EQ(report.lines.size(), c.lines.back().first + 1);
+        for (const auto& [at, cells] : c.lines) EXPECT_EQ(joined(report.lines[at]), cells) << at;
+        EXPECT_EQ(report.uncovered, c.uncovered);
+        std::vector<std::string> patterns;
+        for (const ReportRow& r : report.patterns) patterns.push_back(joined(r));
+        EXPECT_EQ(patterns, c.patterns);
+    }
 }

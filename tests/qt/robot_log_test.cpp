@@ -33,58 +33,34 @@ class RobotLogTest : public QObject {
         return item ? item->text() : QStringLiteral("?");
     }
 
-    static int columnSum(const QTableWidget* t, int column) {
-        int sum = 0;
-        for (int r = 0; r < t->rowCount(); ++r) sum += cell(t, r, column).toInt();
-        return sum;
-    }
-
 private slots:
-    void robotLogOfTheOvalShowsTheCountsWorkedOutByHand() {
-        ProgramWindow program;
-        QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
-        RobotLogDialog dialog(program.window());
-        QVERIFY(dialog.openLog(VEMRIK_EXAMPLES_DIR "/oval-robot.csv"));
-
-        QTableWidget* lines = dialog.lines();
-        QCOMPARE(lines->rowCount(), 9);  // the oval's 8 lines and "none"
-        const char* robot[] = {"0", "0", "0", "2", "1", "1", "0", "1", "3"};
-        for (int r = 0; r < 9; ++r) QCOMPARE(cell(lines, r, 2), QString::fromLatin1(robot[r]));
-        QCOMPARE(cell(lines, 3, 1), QStringLiteral("0 1 1 0 0 0 0 0 0"));
-        QCOMPARE(cell(lines, 8, 1), QStringLiteral("żadna: prosto"));
-        // The simulation made as many steps as the robot, each counted once.
-        QCOMPARE(columnSum(lines, 3), 8);
-        QVERIFY(dialog.summary()->text().contains(
-            QStringLiteral("Przebieg robota „oval-robot.csv”, kroków: 8.")));
-        QVERIFY(dialog.summary()->text().contains(QStringLiteral("ziarno 5489, kroków: 8")));
-
-        QCOMPARE(dialog.uncovered()->text(),
-                 QStringLiteral("1 0 0 1 0 0 0 0   kroków: 1\n0 1 1 1 0 0 0 0   kroków: 1"));
-
-        QTableWidget* patterns = dialog.patterns();
-        QCOMPARE(cell(patterns, 0, 0), QStringLiteral("0 1 1 0 0 0 0 0"));
-        QCOMPARE(cell(patterns, 0, 1), QStringLiteral("37,5 % (3)"));
-        int robotRows = 0;
-        for (int r = 0; r < patterns->rowCount(); ++r)
-            if (cell(patterns, r, 1) != QStringLiteral("0,0 % (0)")) {
-                ++robotRows;
-                if (r > 0) QCOMPARE(cell(patterns, r, 1), QStringLiteral("12,5 % (1)"));
-            }
-        QCOMPARE(robotRows, 6);
-
-        QVERIFY(dialog.width() <= 910 && dialog.height() <= 512);
-        QVERIFY(std::ranges::any_of(dialog.findChildren<QPushButton*>(),
-                                    [](auto* b) { return b->text() == "Zamknij"; }));
-    }
-
-    void aBadLogIsReportedWithItsLineAndChangesNothing() {
+    // The dialog lists the core's report as it is, its numbers right-aligned; a log that cannot be
+    // read is reported with its line and changes nothing.
+    void listsTheReportAndReportsABadLog() {
         ProgramWindow program;
         QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
         RobotLogDialog dialog(program.window());
         QString error;
         dialog.showError = [&error](const QString& message) { error = message; };
         QVERIFY(dialog.openLog(VEMRIK_EXAMPLES_DIR "/oval-robot.csv"));
-        const QString before = dialog.summary()->text();
+        const TForm1& form = program.window().form();
+        const RobotLogReport report =
+            robotLogReport(*dialog.log(), form.engine.work(), form.engine.seed(), "oval-robot.csv");
+        QCOMPARE(dialog.summary()->text(), QString::fromStdString(report.summary));
+        QCOMPARE(dialog.uncovered()->text(), QString::fromStdString(report.uncovered));
+        for (const auto& [t, rows] :
+             {std::pair{dialog.lines(), &report.lines}, {dialog.patterns(), &report.patterns}}) {
+            QCOMPARE(t->rowCount(), static_cast<int>(rows->size()));
+            for (int r = 0; r < t->rowCount(); ++r)
+                for (int c = 0; c < t->columnCount(); ++c) {
+                    const ReportCell& want = rows->at(r).at(c);
+                    QCOMPARE(cell(t, r, c), QString::fromStdString(want.text));
+                    QCOMPARE(bool(t->item(r, c)->textAlignment() & Qt::AlignRight), want.number);
+                }
+        }
+        QVERIFY(dialog.width() <= 910 && dialog.height() <= 512);
+        QVERIFY(std::ranges::any_of(dialog.findChildren<QPushButton*>(),
+                                    [](auto* b) { return b->text() == "Zamknij"; }));
 
         const QString bad = dir_.filePath("bad.csv");
         QVERIFY(writeFile(bad,
@@ -98,8 +74,7 @@ private slots:
                 "Nie można otworzyć przebiegu „%1”:\nwiersz 3: rule_index jest 1, a rule_text jest pusty")
                 .arg(bad));
         QCOMPARE(dialog.log()->steps.size(), std::size_t{8});
-        QCOMPARE(dialog.summary()->text(), before);
-        QCOMPARE(cell(dialog.lines(), 3, 2), QStringLiteral("2"));
+        QCOMPARE(dialog.summary()->text(), QString::fromStdString(report.summary));
 
         // A log of our own run has a heading, and the chart keeps it.
         const QString run = dir_.filePath("run.csv");
@@ -110,60 +85,6 @@ private slots:
         dialog.showOnTimeline();
         TimelinePanel* panel = timelinePanelOf(program.window());
         QVERIFY(panel->showingLog() && panel->timeline().headingKnown());
-    }
-
-    void withoutAStartCellOnlyTheRobotIsCounted() {
-        ProgramWindow program;  // a fresh workspace: no rules, no start cell
-        RobotLogDialog dialog(program.window());
-        QVERIFY(dialog.openLog(VEMRIK_EXAMPLES_DIR "/oval-robot.csv"));
-        QVERIFY(dialog.summary()->text().contains(QStringLiteral("Nie można zasymulować tych reguł: ")));
-        // Every line the robot names is beyond the empty list, a row each, and every pattern is
-        // uncovered.
-        QCOMPARE(dialog.lines()->rowCount(), 5);
-        QCOMPARE(cell(dialog.lines(), 3, 0), QStringLiteral("8"));
-        QCOMPARE(cell(dialog.lines(), 3, 1),
-                 QStringLiteral("(nie ma jej w otwartych regułach) — u robota: „0 0 0 0 0 0 0 0 10”"));
-        QCOMPARE(cell(dialog.lines(), 3, 3), QStringLiteral("—"));
-        QCOMPARE(dialog.uncovered()->text().count('\n'), 5);
-        QCOMPARE(cell(dialog.patterns(), 0, 2), QStringLiteral("—"));
-    }
-
-    // A line far past the oval's eight is named where the robot named it, not reached row by row;
-    // a log naming many lines shows the first ones and counts the rest.
-    void linesPastTheRulesAreNamedAndListsAreCapped() {
-        ProgramWindow program;
-        QVERIFY(program.menu().openFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik"));
-        RobotLogDialog dialog(program.window());
-        const QString header =
-            QStringLiteral("step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n");
-        const auto row = [](int step, int line) {
-            return QStringLiteral("%1,,,,0,0,0,0,0,0,0,0,%2,0 0 0 0 0 0 0 0 10,\n").arg(step).arg(line);
-        };
-        const QString far = dir_.filePath("far.csv");
-        QVERIFY(writeFile(far, (header + row(1, 2147483647)).toUtf8()));
-        QVERIFY(dialog.openLog(far));
-        QCOMPARE(dialog.lines()->rowCount(), 10);
-        QCOMPARE(cell(dialog.lines(), 8, 0) + ' ' + cell(dialog.lines(), 8, 2),
-                 QStringLiteral("2147483647 1"));
-        QVERIFY(dialog.summary()->text().endsWith(
-            QStringLiteral("\nUwaga: robot działał w liniach 2147483647, których nie ma w otwartych regułach "
-                           "(mają linii: 8).")));
-
-        // Row i names line i with the text of line 8: lines 1 to 7 differ, 9 to 150 are past the rules.
-        QString text = header;
-        for (int i = 1; i <= 150; ++i) text += row(i, i);
-        const QString many = dir_.filePath("many.csv");
-        QVERIFY(writeFile(many, text.toUtf8()));
-        QVERIFY(dialog.openLog(many));
-        QTableWidget* lines = dialog.lines();
-        QCOMPARE(lines->rowCount(), 102);  // 100 lines, the rest, none
-        QCOMPARE(cell(lines, 99, 0), QStringLiteral("100"));
-        QCOMPARE(cell(lines, 100, 1) + ' ' + cell(lines, 100, 2) + ' ' + cell(lines, 100, 3),
-                 QStringLiteral("i 50 więcej 50 0"));
-        QVERIFY(dialog.summary()->text().endsWith(QStringLiteral(
-            "\nUwaga: robot działał w liniach 1, 2, 3, 4, 5, 6, 7 według innych reguł niż otwarte."
-            "\nUwaga: robot działał w liniach 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, "
-            "25, 26, 27, 28 i 122 więcej, których nie ma w otwartych regułach (mają linii: 8).")));
     }
 
     void theOvalsLogOpensOnTheTimeLineAndGoesBack() {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "analysis/run_log_reader.h"
-#include "evaluation/run_comparison.h"
+#include "evaluation/robot_log_report.h"
 
 class QAction;
 class QLabel;
@@ -42,13 +42,7 @@ public:
     void showOnTimeline();
 
 private:
-    void compare(const QString& path);
-    void showSummary(const QString& path, const RunCounts& robot, const std::optional<RunCounts>& simulated,
-                     const QString& simulationError, const std::vector<OtherLine>& other);
-    void showLines(const RunCounts& robot, const std::optional<RunCounts>& simulated,
-                   const std::vector<OtherLine>& other);
-    void showUncovered(const RunCounts& robot);
-    void showPatterns(const RunCounts& robot, const std::optional<RunCounts>& simulated);
+    void showReport(const RobotLogReport& report);
 
     MainWindow& window_;
     std::optional<RunLog> log_;

@@ -238,66 +238,6 @@ It was removed from “Recent files”.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Przebieg robota „%1”, kroków: %2</source>
-        <translation>Robot run “%1”, steps: %2</translation>
-    </message>
-    <message>
-        <source> (pominięte wiersze przed nagłówkiem: %1)</source>
-        <translation> (lines skipped before the header: %1)</translation>
-    </message>
-    <message>
-        <source>Symulacja tych samych reguł na otwartej trasie, ziarno %1, kroków: %2</source>
-        <translation>Simulating the same rules on the open track, seed %1, steps: %2</translation>
-    </message>
-    <message>
-        <source> (dojechała do pola stop).</source>
-        <translation> (it reached the stop cell).</translation>
-    </message>
-    <message>
-        <source>Nie można zasymulować tych reguł: %1.</source>
-        <translation>Cannot simulate these rules: %1.</translation>
-    </message>
-    <message>
-        <source>
-Uwaga: robot działał w liniach %1 według innych reguł niż otwarte.</source>
-        <translation>
-Note: in lines %1 the robot followed other rules than the open ones.</translation>
-    </message>
-    <message>
-        <source>(nie ma jej w otwartych regułach)</source>
-        <translation>(not among the open rules)</translation>
-    </message>
-    <message>
-        <source>
-Uwaga: robot działał w liniach %1, których nie ma w otwartych regułach (mają linii: %2).</source>
-        <translation>
-Note: the robot acted in lines %1, which the open rules do not have (they have %2 lines).</translation>
-    </message>
-    <message>
-        <source>%1 i %2 więcej</source>
-        <translation>%1 and %2 more</translation>
-    </message>
-    <message>
-        <source>i %1 więcej</source>
-        <translation>and %1 more</translation>
-    </message>
-    <message>
-        <source> — u robota: „%1”</source>
-        <translation> — on the robot: “%1”</translation>
-    </message>
-    <message>
-        <source>żadna: prosto</source>
-        <translation>none: straight on</translation>
-    </message>
-    <message>
-        <source>Brak: na każdy wzorzec, który robot napotkał, jest reguła.</source>
-        <translation>None: every pattern the robot met has a rule.</translation>
-    </message>
-    <message>
-        <source>%1   kroków: %2</source>
-        <translation>%1   steps: %2</translation>
-    </message>
-    <message>
         <source>Otwórz przebieg robota</source>
         <translation>Open robot log</translation>
     </message>

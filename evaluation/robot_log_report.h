@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "analysis/run_log_reader.h"
+#include "workspace/workspace.h"
+
+namespace vemrik {
+
+/// One cell of a report's table; a number is right-aligned where it is shown.
+struct ReportCell {
+    std::string text;
+    bool number = false;
+    friend bool operator==(const ReportCell&, const ReportCell&) = default;
+};
+
+using ReportRow = std::vector<ReportCell>;
+
+/// A robot's log beside a headless run of the workspace's rules on its track with the seed, as
+/// many steps long, in the words the core speaks now. Front ends only lay it out.
+struct RobotLogReport {
+    /// The log, the simulation (or why there is none) and warnings about the log's lines.
+    std::string summary;
+    /// Line, rule, the robot's hits, the simulation's: the rules' lines and those past them the
+    /// robot named, as far as the table goes, then the rest counted, then the steps with no rule.
+    std::vector<ReportRow> lines;
+    /// The patterns the robot met with no rule written for them, a line each, or that there are none.
+    std::string uncovered;
+    /// Pattern, the robot's share of steps, the simulation's: the patterns either met, the robot's
+    /// commonest first.
+    std::vector<ReportRow> patterns;
+};
+
+RobotLogReport robotLogReport(const RunLog& log, const Workspace& ws, std::uint32_t seed,
+                              const std::string& fileName);
+
+}  // namespace vemrik
