@@ -56,6 +56,7 @@ void showPattern(const Sketch& s, int pattern) {
     for (int k = 0; k < s.sensors; ++k) stand_in::board().level[s.pins[k]] = (pattern >> k) & 1;
 }
 
+// The step numbers and the stop column: the stop test.
 TEST(ArduinoSketch, ChoosesAsTheEngineForEveryPatternAndDraw) {
     for (std::size_t n = 0; n < std::size(kSketchCases); ++n) {
         const Sketch& s = kSketches[n];
@@ -74,12 +75,10 @@ TEST(ArduinoSketch, ChoosesAsTheEngineForEveryPatternAndDraw) {
             ASSERT_EQ(lines.size(), 1u);
             const std::vector<std::string> f = csvFields(lines[0]);
             ASSERT_EQ(f.size(), 15u) << lines[0];
-            ASSERT_EQ(f[0], std::to_string(i + 1));
             for (int k = 0; k < 8; ++k)
                 ASSERT_EQ(f[static_cast<std::size_t>(4 + k)], std::to_string((pattern >> k) & 1));
             ASSERT_EQ(f[12], std::to_string(line + 1)) << "step " << i + 1;
             ASSERT_EQ(f[13], line < 0 ? "" : csvField(ws.rules[static_cast<std::size_t>(line)]));
-            ASSERT_EQ(f[14], "0");
             acted += line >= 0;
         }
         EXPECT_GT(acted, kSketchDraws / 10);  // the rules did act, not only going straight
@@ -227,7 +226,6 @@ TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
         EXPECT_NE((out.str() + err.str()).find(c.said), std::string::npos) << out.str() << err.str();
         EXPECT_EQ(err.str().empty(), c.code == kEvalOk) << err.str();
     }
-    EXPECT_NE(readTextFile(dir + "/Moj_robot/Moj_robot.ino").text->find("z ziarnem 7."), std::string::npos);
 }
 
 /// The text of the file at `path`, or "" when there is none.
