@@ -88,9 +88,7 @@ TEST(Allocation, WarmRedrawsMovesAndStepsOfTheTypicalSceneAllocateNothing) {
     };
     for (const int page : {kRobotPage, kMapPage, kAlgorithmPage, kSimulationPage})
         actions.emplace_back("page " + std::to_string(page) + " redraw", [page](TForm1& f) {
-            f.TabbedNotebook1Change(page);
-            f.Shell.RedrawPending = 1;
-            f.Timer1Timer();
+            f.TabbedNotebook1Change(page), f.Shell.RedrawPending = 1, f.Timer1Timer();
         });
     for (const auto& [name, run] : actions) run(form);  // warm up
     for (const auto& [name, run] : actions) {

