@@ -58,6 +58,13 @@ private slots:
                     QCOMPARE(bool(t->item(r, c)->textAlignment() & Qt::AlignRight), want.number);
                 }
         }
+        // A language change words the same comparison again.
+        program.window().findChild<QAction*>("actionEnglish")->trigger();
+        const std::string english =
+            robotLogReport(*dialog.log(), form.engine.work(), form.engine.seed(), "oval-robot.csv").summary;
+        QVERIFY(english != report.summary);
+        QCOMPARE(dialog.summary()->text(), QString::fromStdString(english));
+        program.window().findChild<QAction*>("actionPolish")->trigger();
         QVERIFY(dialog.width() <= 910 && dialog.height() <= 512);
         QVERIFY(std::ranges::any_of(dialog.findChildren<QPushButton*>(),
                                     [](auto* b) { return b->text() == "Zamknij"; }));

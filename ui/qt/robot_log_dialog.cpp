@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -132,8 +133,9 @@ bool RobotLogDialog::openLog(const QString& path) {
     log_ = std::move(read.log);
     fileName_ = QFileInfo(path).fileName();
     timeline_->setEnabled(timelinePanelOf(window_) != nullptr);
-    showReport(robotLogReport(*log_, captureWorkspace(window_.form()), window_.form().engine.seed(),
-                              fileName_.toStdString()));
+    compared_ = captureWorkspace(window_.form());
+    seed_ = window_.form().engine.seed();
+    showReport();
     return true;
 }
 
@@ -142,7 +144,13 @@ void RobotLogDialog::showOnTimeline() {
     if (log_ && panel) panel->showLog(*log_, fileName_);
 }
 
-void RobotLogDialog::showReport(const RobotLogReport& report) {
+void RobotLogDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && log_) showReport();
+}
+
+void RobotLogDialog::showReport() {
+    const RobotLogReport report = robotLogReport(*log_, compared_, seed_, fileName_.toStdString());
     summary_->setText(qs(report.summary));
     list(lines_, report.lines);
     fitRows(lines_, 1);

@@ -2,11 +2,13 @@
 
 #include <QDialog>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
 #include "analysis/run_log_reader.h"
 #include "evaluation/robot_log_report.h"
+#include "workspace/workspace.h"
 
 class QAction;
 class QLabel;
@@ -41,12 +43,18 @@ public:
     QPushButton* timelineButton() const { return timeline_; }
     void showOnTimeline();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    void showReport(const RobotLogReport& report);
+    void showReport();
 
     MainWindow& window_;
     std::optional<RunLog> log_;
     QString fileName_;
+    // What the log was compared with when opened, so a language change words the same report.
+    Workspace compared_;
+    std::uint32_t seed_ = 0;
     QLabel* summary_ = nullptr;
     QTableWidget* lines_ = nullptr;
     QLabel* uncovered_ = nullptr;
