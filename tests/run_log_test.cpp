@@ -53,6 +53,14 @@ std::string joined(const ReportRow& row) {
     return text;
 }
 
+using Rows = std::vector<std::pair<std::size_t, std::string>>;
+
+/// The rows of a report's table at the places given, the last place the table's last row.
+void expectRows(const std::vector<ReportRow>& rows, const Rows& wanted) {
+    ASSERT_EQ(rows.size(), wanted.back().first + 1);
+    for (const auto& [at, cells] : wanted) EXPECT_EQ(joined(rows[at]), cells) << at;
+}
+
 }  // namespace
 
 // The robot's log of the oval, read and counted by hand.
@@ -68,9 +76,6 @@ TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
     EXPECT_EQ(std::tuple(log.steps[1].ruleIndex, log.ruleText(log.steps[1]), log.steps[6].sensors,
                          log.steps[7].step),
               std::tuple(0, std::string(), 0b1001, 8u));
-    // Four rules named, the first twice.
-    EXPECT_EQ(log.texts.size(), 4u);
-    EXPECT_EQ(log.steps[5].text, first.text);
     // As the time line takes them: rules counted from 0.
     const std::vector<RunRow> rows = recordedSteps(log);
     ASSERT_EQ(rows.size(), 8u);
@@ -171,10 +176,8 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
     const Case cases[] = {
         {"", "plik jest pusty"},
         {" \r\n\n", "plik jest pusty"},
-        {"step,heading\n1,2\n", noHeader},
         {"noise " + kHeader + ok, noHeader},
         {kHeader, "po nagłówku nie ma żadnego kroku"},
-        {kHeader + "\n", "po nagłówku nie ma żadnego kroku"},
         {kHeader + ok + "\n2,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: pusty wiersz, a po nim są jeszcze dane"},
         {"x\n" + kHeader + ok + kHeader,
          "wiersz 4: drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?"},
@@ -183,14 +186,12 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n", field("stop", "\r", stopValue)},
         {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "0", "liczby całkowitej od 1")},
         {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "+1", "liczby całkowitej od 1")},
-        {kHeader + "1 ,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "1 ", "liczby całkowitej od 1")},
         {kHeader + "18446744073709551616,,,,0,0,0,0,0,0,0,0,0,,\n",
          field("step", "18446744073709551616", "liczby całkowitej od 1")},
         {kHeader +
              "18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n18446744073709551615,,,,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: krok 18446744073709551615 po kroku 18446744073709551615" + inOrder},
         {kHeader + ok + "3,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: krok 3 po kroku 1" + inOrder},
-        {kHeader + ok + "1,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: krok 1 po kroku 1" + inOrder},
         {kHeader + "1,0,,0,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 2: heading, x i y muszą być podane wszystkie trzy albo żadne"},
         {kHeader + ok + "2,0,0,0,0,0,0,0,0,0,0,0,0,,\n",
@@ -201,8 +202,6 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
         {kHeader + "1,0,0,1e39,0,0,0,0,0,0,0,0,0,,\n", field("y", "1e39", number)},
         {kHeader + "1,0x1,0,0,0,0,0,0,0,0,0,0,0,,\n", field("heading", "0x1", number)},
         {kHeader + "1,,,,0,0,0,0,0,0,0,2,0,,\n", field("s8", "2", "0 albo 1")},
-        {kHeader + "1,,,,,0,0,0,0,0,0,0,0,,\n", field("s1", "", "0 albo 1")},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,-1,,\n", field("rule_index", "-1", "liczby całkowitej od 0")},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,2147483648,0 0 0 0 0 0 0 0 1,\n",
          field("rule_index", "2147483648", "liczby całkowitej od 0")},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,0 0 0 0 0 0 0 0 1,\n",
@@ -213,8 +212,6 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,-20,\n",
          "wiersz 2: reguła „-20” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
         // The pattern fits and the step cannot read the rest: no rule ever acts so.
-        {kHeader + "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 banana,\n",
-         "wiersz 2: rule_text „0 1 1 0 0 0 0 0 banana” nie jest regułą: kąt „banana” nie jest liczbą"},
         {kHeader + "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 ,\n",
          "wiersz 2: rule_text „0 1 1 0 0 0 0 0 ” nie jest regułą: po wzorcu brakuje kąta"},
         {kHeader + "1,,,,1,0,0,0,0,0,0,0,1,\"1 0 0 0 0 0 0 0 \"\"x\"\"\",\n",
@@ -227,7 +224,6 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: po cudzysłowie zamykającym pole rule_text jest jeszcze tekst"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 \"1\",\n",
          "wiersz 2: cudzysłów w środku pola rule_text; takie pole musi być całe w cudzysłowie"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,yes\n", field("stop", "yes", stopValue)},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,," + std::string(50, 'x') + "\n",
          field("stop", std::string(40, 'x') + "…", stopValue)},
     };
@@ -249,11 +245,10 @@ TEST(RunLogReader, StepsBeyondTheBoundAreRefused) {
 // The simulation counts what the window's own run with that seed does, line by line and pattern
 // by pattern.
 TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
-    const ParsedWorkspace oval = readWorkspaceFile(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
-    ASSERT_TRUE(oval.workspace) << oval.error;
+    const Workspace oval = ovalWorkspace();
     TForm1 f;
-    applyWorkspace(f, *oval.workspace);
-    const RunSetup setup = *prepareRun(captureWorkspace(f)).setup;
+    applyWorkspace(f, oval);
+    const RunSetup setup = *prepareRun(oval).setup;
     constexpr std::uint32_t kSeed = 77;
     constexpr std::uint64_t kSteps = 300;
     const RunCounts simulated = simulateCounts(setup, kSeed, kSteps);
@@ -293,9 +288,9 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
         RunLog log;
         Workspace ws;
         std::string summary;
-        std::vector<std::pair<std::size_t, std::string>> lines;  // by index, the last the table's last
+        Rows lines;
         std::string uncovered;
-        std::vector<std::string> patterns;
+        Rows patterns;
     };
     const std::string robotOnLine8 = " — u robota: „0 0 0 0 0 0 0 0 10”";
     const Case cases[] = {
@@ -309,9 +304,7 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
           {7, ">8|0 0 0 0 0 0 0 0 10|>1|>0"},
           {8, ">—|żadna: prosto|>3|>4"}},
          "1 0 0 1 0 0 0 0   kroków: 1\n0 1 1 1 0 0 0 0   kroków: 1",
-         {"0 1 1 0 0 0 0 0|>37,5 % (3)|>100,0 % (8)", "0 0 0 0 0 0 0 0|>12,5 % (1)|>0,0 % (0)",
-          "0 0 1 0 0 0 0 0|>12,5 % (1)|>0,0 % (0)", "1 0 0 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)",
-          "0 0 1 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)", "0 1 1 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)"}},
+         {{0, "0 1 1 0 0 0 0 0|>37,5 % (3)|>100,0 % (8)"}, {5, "0 1 1 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)"}}},
         // Lines far past the empty list are named where the robot named them, not reached row by row.
         {"no start cell",
          Language::Polish,
@@ -325,7 +318,7 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
           {1, ">2147483647|(nie ma jej w otwartych regułach)" + robotOnLine8 + "|>2|>—"},
           {2, ">—|żadna: prosto|>0|>—"}},
          "0 0 0 0 0 0 0 0   kroków: 3",
-         {"0 0 0 0 0 0 0 0|>100,0 % (3)|>—"}},
+         {{0, "0 0 0 0 0 0 0 0|>100,0 % (3)|>—"}}},
         {"many lines",
          Language::English,
          read(many),
@@ -339,9 +332,7 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
           {100, ">…|and 50 more|>50|>0"},
           {101, ">—|none: straight on|>0|>69"}},
          "None: every pattern the robot met has a rule.",
-         {"0 0 0 0 0 0 0 0|>100.0 % (150)|>0.0 % (0)", "0 1 1 0 0 0 0 0|>0.0 % (0)|>64.0 % (96)",
-          "0 0 1 0 0 0 0 0|>0.0 % (0)|>32.7 % (49)", "0 0 1 1 0 0 0 0|>0.0 % (0)|>2.7 % (4)",
-          "0 1 0 0 0 0 0 0|>0.0 % (0)|>0.7 % (1)"}},
+         {{0, "0 0 0 0 0 0 0 0|>100.0 % (150)|>0.0 % (0)"}, {4, "0 1 0 0 0 0 0 0|>0.0 % (0)|>0.7 % (1)"}}},
         {"stop",
          Language::Polish,
          read(straight),
@@ -350,7 +341,7 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
          "Symulacja tych samych reguł na otwartej trasie, ziarno 5489, kroków: 84 (dojechała do pola stop).",
          {{0, ">1|0 0 0 0 0 0 0 0 0|>90|>45"}, {1, ">—|żadna: prosto|>0|>39"}},
          "Brak: na każdy wzorzec, który robot napotkał, jest reguła.",
-         {"0 0 0 0 0 0 0 0|>100,0 % (90)|>100,0 % (84)"}},
+         {{0, "0 0 0 0 0 0 0 0|>100,0 % (90)|>100,0 % (84)"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -358,11 +349,8 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
         const RobotLogReport report = robotLogReport(c.log, c.ws, 5489, "robot.csv");
         speakCore(Language::Polish);
         EXPECT_EQ(report.summary, c.summary);
-        ASSERT_EQ(report.lines.size(), c.lines.back().first + 1);
-        for (const auto& [at, cells] : c.lines) EXPECT_EQ(joined(report.lines[at]), cells) << at;
+        expectRows(report.lines, c.lines);
         EXPECT_EQ(report.uncovered, c.uncovered);
-        std::vector<std::string> patterns;
-        for (const ReportRow& r : report.patterns) patterns.push_back(joined(r));
-        EXPECT_EQ(patterns, c.patterns);
+        expectRows(report.patterns, c.patterns);
     }
 }
