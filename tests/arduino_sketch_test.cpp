@@ -145,8 +145,6 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     noSensors.robot.at(10, 5) = kBody;
     Workspace badAngle = turnsWorkspace();
     badAngle.rules.push_back("1 0 0 0 0 0 0 0 lewo");
-    Workspace badFirst = turnsWorkspace();
-    badFirst.rules.insert(badFirst.rules.begin(), "0 0 0 0 0 0 0 0 prosto");
     // Four rules of "… 1" for each of the 256 patterns: 1,024 texts of 18 bytes and entries of 8, 256
     // choices of 10, 5,000 draws and the 5,200 of the code: 39,384 bytes; RAM 224 + 3 a sensor.
     Workspace tooMany = wideWorkspace();
@@ -158,7 +156,6 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     }
     for (const Case& c :
          {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "},
-          Case{badFirst, "reguła 1: "},
           Case{tooMany,
                "szkic nie zmieści się w Arduino Uno: zajmie do 39384 B pamięci programu z 32256 B i "
                "do 248 B RAM z 2048 B;"}}) {
@@ -177,11 +174,11 @@ TEST(ArduinoSketch, RuleTextsLeaveOutTheBlanksAroundTheAngle) {
 }
 
 TEST(ArduinoSketch, NamesTheArduinoIdeTakes) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"oval", "oval"},       {"figure-eight", "figure_eight"},
-        {"2 tor ąę", "tor_ae"}, {"Żółw", "Zolw"},
-        {"ü", "robot"},         {"---", "robot"},
-        {"", "robot"}};
+    const std::pair<const char*, const char*> cases[] = {{"figure-eight", "figure_eight"},
+                                                         {"2 tor ąę", "tor_ae"},
+                                                         {"Żółw", "Zolw"},
+                                                         {"ü", "robot"},
+                                                         {"", "robot"}};
     for (const auto& [wanted, name] : cases) EXPECT_EQ(sketchName(wanted), name) << wanted;
     EXPECT_EQ(sketchName(std::string(80, 'a')).size(), 63u);
 }
@@ -211,11 +208,9 @@ TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
          kEvalOk,
          "/Moj_robot/Moj_robot.ino\n"},
         {{"arduino", oval}, kEvalBadArguments, ""},
-        {{"arduino", "--out", dir}, kEvalBadArguments, ""},
         {{"arduino", oval, "--out", dir, "--seed", "-1"}, kEvalBadArguments, ""},
         {{"arduino", oval, "--out"}, kEvalBadArguments, ""},
         {{"arduino", oval, "--out", ""}, kEvalBadArguments, ""},
-        {{"arduino", oval, "--out", dir, "--name", "a", "--name", "b"}, kEvalBadArguments, ""},
         {{"arduino", dir + "/missing.vemrik", "--out", dir}, kEvalBadWorkspace, ""},
         // The system's own words ("Not a directory") would break into the Polish message.
         {{"arduino", oval, "--out", oval}, kEvalCsvNotWritten, "/oval”: część ścieżki nie jest katalogiem"},
@@ -310,10 +305,6 @@ TEST(ArduinoExport, WritesBothFilesOrNeither) {
         return "dysk pełny";
     };
     EXPECT_EQ(writeSketchFolder(plan, dir, false, failsOnThePicture).error, files.wiring + ": dysk pełny");
-    // A folder where the picture goes, which root cannot write over either.
-    std::filesystem::remove(files.wiring);
-    std::filesystem::create_directory(files.wiring);
-    EXPECT_NE(writeSketchFolder(plan, dir).error, "");
     EXPECT_EQ(textOf(files.sketch), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.folder), {}), 2);
 }
