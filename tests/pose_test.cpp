@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "app/startup.h"
@@ -45,23 +44,4 @@ TEST(SensorLayout, SensorsAreNumberedRowsFirstDoubleOnlyInPairsAndTheFirstEightH
     EXPECT_EQ(stateSensorCount(g), 7);
     g.at(0, 12) = g.at(1, 12) = kSensor;  // only the first eight of nine have a state
     EXPECT_EQ(stateSensorCount(g), 8);
-}
-
-// The evaluation turns its points many at a time; each must come out as turned() gives it.
-TEST(Pose, TurningManyPointsAtOnceGivesTheFloatsOfTurningEach) {
-    std::vector<float> x, y;
-    for (int i = 0; i < 41; ++i) {  // an odd count: the last point goes alone
-        x.push_back(-100.0f + 4.7f * static_cast<float>(i));
-        y.push_back(93.0f - 4.3f * static_cast<float>(i));
-    }
-    std::vector<float> tx(x.size()), ty(x.size());
-    for (const float heading : {0.0f, 30.0f, -17.25f, 90.0f, 359.9f, 1234.5f, 1e7f}) {
-        const PoseTransform pose(0.0f, 0.0f, heading);
-        pose.turnedAll(x.data(), y.data(), tx.data(), ty.data(), x.size());
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            const FramePoint t = pose.turned({x[i], y[i]});
-            ASSERT_EQ(std::memcmp(&t.x, &tx[i], sizeof t.x), 0) << heading << " " << i;
-            ASSERT_EQ(std::memcmp(&t.y, &ty[i], sizeof t.y), 0) << heading << " " << i;
-        }
-    }
 }

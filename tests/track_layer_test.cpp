@@ -51,8 +51,6 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
             {"nothing", [] {}},
             {"line in the top-left corner", [&] { t.cells.at(0, 0) = kLine; }},
             {"start in the bottom-right corner", [&] { t.cells.at(69, 39) = kStart; }},
-            {"stop on the right edge", [&] { t.cells.at(69, 17) = kStop; }},
-            {"line on the bottom edge", [&] { t.cells.at(23, 39) = kLine; }},
             {"cell cleared under strokes", [&] { t.cells.at(35, 5) = kMapEmpty; }},
             {"undrawn last column", [&] { t.cells.at(70, 3) = kLine; }},
             {"stroke across cells", [&] { appendStroke(t.strokes, 5, 5, 690, 395); }},
