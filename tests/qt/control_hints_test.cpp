@@ -41,16 +41,13 @@ private slots:
         });
         w.notebook()->setCurrentIndex(kAlgorithmPage);
         for (int n = 1; n <= 8; ++n) {
-            QCheckBox* box = hints.box(n);
-            const QPalette p = box->palette();
-            const bool looksDisabled =
-                p.color(QPalette::Active, QPalette::Text) == p.color(QPalette::Disabled, QPalette::Text);
-            QCOMPARE(hints.greyed(n), n > 3);
-            QCOMPARE(looksDisabled, n > 3);
-            QVERIFY(box->isEnabled());
-            QCOMPARE(box->toolTip(), n > 3 ? QString("czujnik %1 – tego czujnika robot nie ma").arg(n)
-                                           : QString("czujnik %1").arg(n));
-            QCOMPARE(hints.number(n)->text(), QString::number(n));
+            const QPalette p = hints.box(n)->palette();
+            QCOMPARE(p.color(QPalette::Active, QPalette::Text) == p.color(QPalette::Disabled, QPalette::Text),
+                     n > 3);
+            QVERIFY(hints.box(n)->isEnabled());
+            QCOMPARE(hints.box(n)->toolTip(), n > 3
+                                                  ? QString("czujnik %1 – tego czujnika robot nie ma").arg(n)
+                                                  : QString("czujnik %1").arg(n));
             QVERIFY(overlapsNothing(hints.number(n)));
         }
         QTest::mouseClick(hints.box(6), Qt::LeftButton, {}, QPoint(6, 8));
@@ -82,7 +79,6 @@ private slots:
         angle->setValue(45);
         start->setValue(-90);
         QCOMPARE(angle->toolTip(), QString("kąt reguły: 45°"));
-        QCOMPARE(start->toolTip(), QString("kierunek startu: -90°"));
         QCOMPARE(marks.startCaption()->text(), QString("kierunek startu: -90°"));
         emit angle->sliderMoved(30);  // as a drag does
         QCOMPARE(QToolTip::text(), QString("kąt reguły: 30°"));
@@ -99,8 +95,6 @@ private slots:
         w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(5, 5) = kStart; }); });
         w.findChild<QPushButton*>("Button15")->click();
         QCOMPARE(colourAt(10, 22), pale);
-        const QImage right = headingArrow(90, true, 44).toImage();
-        QVERIFY(right.pixelColor(34, 22) == strong && right.pixelColor(22, 10) != strong);
     }
 
     // The space bar pauses on "Symulacja" after a click on "Włącz"; a button reached with Tab

@@ -58,15 +58,8 @@ private slots:
         QCOMPARE(d->progressBar()->value(), 200);
         QCOMPARE(d->summaryLines().at(1),
                  "Dojazd do stopu: 200 (100,0 %), przedział ufności 95 %: 98,1 % – 100,0 %");
-        QVERIFY2(d->summaryLabel()->text().startsWith("Przebiegi: 200<br>"),
-                 qPrintable(d->summaryLabel()->text()));
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
         QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
-        w.handle(
-            [&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
-        d->start();
-        QCOMPARE(std::tuple(d->running(), d->summaryLines()),
-                 std::tuple(false, QStringList{"Nie można ocenić: na mapie nie ma pola startu."}));
         StepHistogramView view;  // the highest count has room for all its digits
         view.setHistogram({84, 1, {50844, 3}});
         QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
@@ -88,7 +81,6 @@ private slots:
         QVERIFY(d.running() && !d.startButton()->isEnabled() && !d.runsBox()->isEnabled());
         QVERIFY(progressed(d));
         QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
-        QVERIFY(!d.cancelButton()->isEnabled());
         QVERIFY(reported(d));
         const int finished = d.progressBar()->value();
         QVERIFY(finished >= 1 && finished < 1000000);
@@ -101,15 +93,12 @@ private slots:
         d.start();
         d.reject();
         QVERIFY(!d.running() && !d.isVisible() && d.startButton()->isEnabled());
-        QVERIFY2(d.summaryLines().first().startsWith("Przerwano: ukończono "),
-                 qPrintable(d.summaryLines().first()));
         // A sweep is cancelled within the level it is in.
         d.maxStepsBox()->setValue(20000), d.flipBox()->setValue(0.1);
         d.startSweep();
         QVERIFY(progressed(d));
         QTest::mouseClick(d.cancelButton(), Qt::LeftButton);
         QVERIFY(reported(d));
-        QCOMPARE(d.summaryLines().at(1), QStringLiteral("Przerwano: ukończono 0 z 5 poziomów."));
         QVERIFY(d.sweepChart()->points().size() == 1 && d.sweepButton()->isEnabled());
     }
 
@@ -144,11 +133,14 @@ private slots:
         d->failedRuns()->setCurrentRow(1);
         w.handle([&] { w.form().TrackBar2.position = 7, w.form().TrackBar2Change(); });
         QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
-        // A work that cannot be judged does not become the work the listed runs belong to.
+        // A work that cannot be judged is refused, and does not become the work the listed runs
+        // belong to.
         w.handle(
             [&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kMapEmpty; }); });
         d->start();
-        QVERIFY(!d->showSelectedRun() && d->summaryLines().first().startsWith("Robot, mapa lub reguły"));
+        QCOMPARE(std::tuple(d->running(), d->summaryLines()),
+                 std::tuple(false, QStringList{"Nie można ocenić: na mapie nie ma pola startu."}));
+        QVERIFY(!d->showSelectedRun());
         w.handle([&] { setTrack(w.form().engine, [](ProgramState& s) { s.MapGrid.at(10, 35) = kStart; }); });
         w.handle([&] { w.form().TrackBar2.position = ws.startHeading, w.form().TrackBar2Change(); });
         QVERIFY(d->showSelectedRun());
@@ -176,13 +168,12 @@ private slots:
         QTest::mouseClick(d.sweepButton(), Qt::LeftButton);
         QVERIFY(d.running() && !d.flipBox()->isEnabled() && !d.sweepButton()->isEnabled());
         QVERIFY(reported(d));
-        QCOMPARE(d.progressBar()->value(), 100);
         const std::vector<SweepChartView::Point>& points = d.sweepChart()->points();
         QCOMPARE(points.size(), 5u);
         QCOMPARE(std::tuple(points[1].level, points[1].success.value), std::tuple(0.25, 1.0));
-        const QStringList lines = d.summaryLines();
-        QCOMPARE(lines.size(), 8);  // the noise, the column names, five levels, the time
-        QCOMPARE(lines[5], QStringLiteral("0,75 | 0,750 | 0,0 px | 0,4° | 20 | 100,0 % | 83,9 % – 100,0 %"));
+        // The noise, the column names, then the levels.
+        QCOMPARE(d.summaryLines().at(5),
+                 QStringLiteral("0,75 | 0,750 | 0,0 px | 0,4° | 20 | 100,0 % | 83,9 % – 100,0 %"));
         QVERIFY(d.summaryLabel()->text().contains(
             "<td style=\"padding-right:8px; white-space:pre\">83,9 % – 100,0 %</td>"));
         // A point sits on its level and share.
