@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <functional>
 
@@ -81,24 +80,6 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
         t.strokes.setLength(0, 4);
         ASSERT_TRUE(patchedIsFresh(layer, t, image, field));
     }
-}
-
-// What the layer says changed is all a page copies again: nothing for the undrawn last column
-// and row, the whole image when only its height changed.
-TEST(TrackLayer, UpdateGivesTheAreaThatChanged) {
-    TrackLayer layer(TrackField::kPlain);
-    Track t = scene(typicalScene());
-    const std::uint64_t version = newStamp();
-    const auto area = [&](std::uint64_t v, int height) {
-        const Area a = layer.update(t.strokes, t.cells, v, 701, height);
-        return std::array{a.x1, a.y1, a.x2, a.y2};
-    };
-    for (const int height : {401, 300, 401})
-        EXPECT_EQ(area(version, height), (std::array{0, 0, 701, height}));
-    t.cells.at(70, 3) = t.cells.at(3, 40) = kLine;
-    EXPECT_EQ(area(newStamp(), 401), (std::array{0, 0, 0, 0}));
-    t.cells.at(0, 1) = kStop;
-    EXPECT_EQ(area(newStamp(), 401), (std::array{0, 10, 10, 20}));
 }
 
 // The map page keeps its layer too and puts back only where the hover square was: every pointer

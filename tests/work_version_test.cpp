@@ -70,8 +70,6 @@ TEST(WorkVersion, EachEditMovesTheVersionOfItsOwnPartOnly) {
          [&] { form.TrackBar2.position = 90, form.TrackBar2Change(); }},
         {"a rule added", false, false, true, [&] { form.Button13Click(); }},
         {"no rule selected to remove", false, false, false, [&] { form.Button14Click(); }},
-        {"a sensor ticked", false, false, false,
-         [&] { form.CheckBox3.checked = true, form.CheckBox3Click(); }},
         {"a redraw, a step, and a run started, timed, paused and stepped back", false, false, false,
          [&] {
              form.BitBtn5Click(), form.BitBtn6Click();
