@@ -183,15 +183,12 @@ TEST(ArduinoSketch, NamesTheArduinoIdeTakes) {
     EXPECT_EQ(sketchName(std::string(80, 'a')).size(), 63u);
 }
 
-TEST(ArduinoSketch, LiteralsReadBackExactly) {
+TEST(ArduinoSketch, StringLiteralsReadBackExactly) {
     const std::pair<std::string, std::string> strings[] = {{"0 0 1 5", "\"0 0 1 5\""},
                                                            {"a\"b\\c", "\"a\\\"b\\\\c\""},
                                                            {"?\?=\n1", "\"\\077\\077=\\0121\""},
                                                            {"ą", "\"\\304\\205\""}};
     for (const auto& [text, literal] : strings) EXPECT_EQ(cStringLiteral(text), literal);
-    const std::pair<float, const char*> floats[] = {
-        {-20.0f, "-20.0f"}, {2.5f, "2.5f"}, {0.1f, "0.1f"}, {1e30f, "1e+30f"}};
-    for (const auto& [v, literal] : floats) EXPECT_EQ(floatLiteral(v), literal);
 }
 
 TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {

@@ -215,7 +215,6 @@ TEST(WeightedScore, OnlyTheRatiosOfTheWeightsCountDownToTheSmallestDouble) {
         {{kTiny}, {0.88}, 0.88},
         {{kTiny, 2 * kTiny}, {1.0, 0.0}, 1.0 / 3},
         {{kTiny, 3 * kTiny}, {0.2, 0.6}, 0.5},  // (0.2 + 3 · 0.6) / 4
-        {{1e6, 1e6, 2e6}, {1.0, 0.0, 0.25}, 0.375},
     };
     for (const auto& c : cases) EXPECT_NEAR(score(c.weights, c.rates), c.expected, 1e-15) << c.weights[0];
 }
@@ -240,22 +239,6 @@ TEST(GradePlaces, EqualScoresShareAPlace) {
         rankResults(ranked);
         EXPECT_EQ(places(ranked), c.places) << c.what;
     }
-}
-
-TEST_F(Grade, TheSmallestWeightIsReadAndTheSameTrackFileIsReadOnceUnderAnyName) {
-    fs::create_symlink("prosto.vemrik", path("link.vemrik"));
-    fs::create_hard_link(path("prosto.vemrik"), path("hard.vemrik"));
-    const ParsedTask p = parseTask(task(R"({"workspace": "prosto.vemrik", "weight": 5e-324},
-                                           {"workspace": "./prosto.vemrik"}, {"workspace": "link.vemrik"},
-                                           {"workspace": "hard.vemrik"}, {"workspace": "obok.vemrik"},
-                                           {"workspace": "class/../prosto.vemrik"})"),
-                                   kDir.string());
-    ASSERT_TRUE(p.task) << p.error;
-    const std::vector<TaskTrack>& t = p.task->tracks;
-    EXPECT_EQ(t[0].weight, std::numeric_limits<double>::denorm_min());
-    for (const std::size_t same : {1u, 2u, 3u, 5u}) EXPECT_EQ(t[same].setup, t[0].setup) << same;
-    EXPECT_NE(t[4].setup, t[0].setup);
-    EXPECT_EQ(std::tuple(t[2].name, t[4].name), std::tuple("link", "obok"));
 }
 
 TEST_F(Grade, EverythingInAFolderNamedVemrikGetsARowNothingIsWaitedOnAndNoNameObeyed) {
@@ -296,7 +279,6 @@ TEST_F(Grade, EverythingInAFolderNamedVemrikGetsARowNothingIsWaitedOnAndNoNameOb
 TEST(PrintableText, ControlsAndBrokenUtf8AreShownAsEscapesAndEverythingElseAsItIs) {
     const std::pair<std::string, std::string> cases[] = {
         {"zażółć gęślą jaźń €😀", "zażółć gęślą jaźń €😀"},
-        {"a\nb\tc\rd", "a\\nb\\tc\\rd"},
         {"\x1b[2J\x07\x7f", "\\x1b[2J\\x07\\x7f"},
         {std::string("a\0b", 3), "a\\x00b"},
         {"\xc2\x9b"

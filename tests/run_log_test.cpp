@@ -73,9 +73,6 @@ TEST(RunLogReader, RobotLogReadsWithoutPosesAndCountsByLineAndPattern) {
     EXPECT_EQ(std::tuple(first.step, first.hasPose, first.sensors, first.ruleIndex, log.ruleText(first),
                          first.stop),
               std::tuple(1u, false, 0b0110, 4, std::string("0 1 1 0 0 0 0 0 0"), false));
-    EXPECT_EQ(std::tuple(log.steps[1].ruleIndex, log.ruleText(log.steps[1]), log.steps[6].sensors,
-                         log.steps[7].step),
-              std::tuple(0, std::string(), 0b1001, 8u));
     // As the time line takes them: rules counted from 0.
     const std::vector<RunRow> rows = recordedSteps(log);
     ASSERT_EQ(rows.size(), 8u);
@@ -175,17 +172,14 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
     };
     const Case cases[] = {
         {"", "plik jest pusty"},
-        {" \r\n\n", "plik jest pusty"},
         {"noise " + kHeader + ok, noHeader},
         {kHeader, "po nagłówku nie ma żadnego kroku"},
         {kHeader + ok + "\n2,,,,0,0,0,0,0,0,0,0,0,,\n", "wiersz 3: pusty wiersz, a po nim są jeszcze dane"},
         {"x\n" + kHeader + ok + kHeader,
          "wiersz 4: drugi nagłówek; czy płytka uruchomiła się od nowa w trakcie zapisu?"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,\n", "wiersz 2: jest 14 pól zamiast 15"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,,\n", "wiersz 2: jest 16 pól zamiast 15"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,,\r\r\n", field("stop", "\r", stopValue)},
         {kHeader + "0,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "0", "liczby całkowitej od 1")},
-        {kHeader + "+1,,,,0,0,0,0,0,0,0,0,0,,\n", field("step", "+1", "liczby całkowitej od 1")},
         {kHeader + "18446744073709551616,,,,0,0,0,0,0,0,0,0,0,,\n",
          field("step", "18446744073709551616", "liczby całkowitej od 1")},
         {kHeader +
@@ -196,11 +190,8 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: heading, x i y muszą być podane wszystkie trzy albo żadne"},
         {kHeader + ok + "2,0,0,0,0,0,0,0,0,0,0,0,0,,\n",
          "wiersz 3: heading, x i y są podane, a w pierwszym kroku były puste"},
-        {kHeader + "1,0,0,0,0,0,0,0,0,0,0,0,0,,\n" + "2,,,,0,0,0,0,0,0,0,0,0,,\n",
-         "wiersz 3: heading, x i y są puste, a w pierwszym kroku były podane"},
         {kHeader + "1,0,nan,0,0,0,0,0,0,0,0,0,0,,\n", field("x", "nan", number)},
         {kHeader + "1,0,0,1e39,0,0,0,0,0,0,0,0,0,,\n", field("y", "1e39", number)},
-        {kHeader + "1,0x1,0,0,0,0,0,0,0,0,0,0,0,,\n", field("heading", "0x1", number)},
         {kHeader + "1,,,,0,0,0,0,0,0,0,2,0,,\n", field("s8", "2", "0 albo 1")},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,2147483648,0 0 0 0 0 0 0 0 1,\n",
          field("rule_index", "2147483648", "liczby całkowitej od 0")},
@@ -209,8 +200,6 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,3,,\n", "wiersz 2: rule_index jest 3, a rule_text jest pusty"},
         {kHeader + "1,,,,1,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 1,\n",
          "wiersz 2: reguła „0 0 0 0 0 0 0 0 1” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,-20,\n",
-         "wiersz 2: reguła „-20” nie jest regułą dla stanów czujników s1…s8 tego wiersza"},
         // The pattern fits and the step cannot read the rest: no rule ever acts so.
         {kHeader + "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 ,\n",
          "wiersz 2: rule_text „0 1 1 0 0 0 0 0 ” nie jest regułą: po wzorcu brakuje kąta"},
@@ -220,8 +209,6 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: rule_text zawiera znak sterujący"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1,\n",
          "wiersz 2: cudzysłów otwierający pole rule_text nie jest zamknięty"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1\"x,\n",
-         "wiersz 2: po cudzysłowie zamykającym pole rule_text jest jeszcze tekst"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 \"1\",\n",
          "wiersz 2: cudzysłów w środku pola rule_text; takie pole musi być całe w cudzysłowie"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,," + std::string(50, 'x') + "\n",
