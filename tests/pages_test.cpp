@@ -98,25 +98,7 @@ TEST(RobotEditor, ToolsWriteTheCellUnderThePointerAndFailBeforeTheWriteOffTheBoa
     EXPECT_EQ(nonZero(form.State.RobotGrid), "0,4=5 20,4=5 20,6=5 ");
 }
 
-// Hover previews last only until the next redraw.
-TEST(RobotEditor, HoverDrawsTheToolsShapeOverAFreshBoard) {
-    TForm1 form;
-    setRobot(form.engine, [](ProgramState& s) { s.RobotGrid.at(5, 12) = kBody; });
-    // Each tool: the colour at the cell's centre and at its corners; then the pixel to the right.
-    for (auto [tool, centre, corner, right] :
-         {std::tuple{&TForm1::Button1Click, kGrey, kGrey, kWhite},
-          {&TForm1::Button2Click, kWhite, kWhite, kWhite},  // hides body, dot
-          {&TForm1::Button3Click, kBlack, kBlack, kWhite},
-          {&TForm1::Button4Click, kRed, kGrey, kWhite},
-          {&TForm1::Button12Click, kGrey, kGrey, kRed}}) {
-        (form.*tool)();
-        form.Image1MouseMove(57, 123);
-        expectPixels(form.Image1.canvas,
-                     {{55, 125, centre}, {50, 120, corner}, {59, 129, corner}, {60, 125, right}});
-    }
-}
-
-TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnlyWhenThereIsOne) {
+TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveAndUndoAndClearAskARedraw) {
     TForm1 form;
     press(form, &TForm1::Button8Click, 15, 5);
     form.Button7Click();
@@ -138,10 +120,6 @@ TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoAndClearAskARedrawOnl
     EXPECT_EQ(form.Shell.RedrawPending, 1);
     form.BitBtn3Click();
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 100);  // only the start cell is left
-    form.Shell.RedrawPending = 0;
-    form.Button10Click();
-    form.Button11Click();
-    EXPECT_EQ(form.Shell.RedrawPending, 0);
 }
 
 // The last column and row of cells are never drawn, and a redraw repaints in full.
@@ -159,15 +137,6 @@ TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecordsAndTheLastColumnAndRow
     form.Image2.canvas.fill(kRed);
     form.BitBtn3Click();
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 0);
-}
-
-// Hover previews last only until the next redraw.
-TEST(MapEditor, HoverPreviewColoursTheCellUnderThePointer) {
-    TForm1 form;
-    form.Button8Click();
-    form.Image2MouseMove(157, 103);
-    expectPixels(form.Image2.canvas,
-                 {{150, 100, kBlue}, {159, 109, kBlue}, {160, 105, kWhite}, {149, 105, kWhite}});
 }
 
 TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensorAndAsksForARedraw) {

@@ -81,19 +81,26 @@ TEST(RunHistory, SteppingBackShowsEachStepAsItWasAndGoesOnAsIfNeverSteppedBack) 
     }
 }
 
+// Opening a file after an edit ends the history without saying it was edited.
 TEST(RunHistory, AnEditOrWrocEndsTheHistoryAndStepBackThenChangesNothing) {
-    for (const int edit : {0, 1, 2, 3}) {
+    const HistoryEnd ends[] = {HistoryEnd::Edited, HistoryEnd::Edited, HistoryEnd::Edited,
+                               HistoryEnd::SentBack, HistoryEnd::NotStarted};
+    for (const int edit : {0, 1, 2, 3, 4}) {
         TForm1 f;
         startTypical(f);
         for (std::uint64_t n = 1; n <= 20; ++n) tick(f, n);
-        if (edit == 0) setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 3) ^= kLine; });
+        if (edit == 0 || edit == 4) setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 3) ^= kLine; });
         if (edit == 1) setRobot(f.engine, [](ProgramState& s) { s.RobotGrid.at(0, 0) = kBody; });
         if (edit == 2) f.ListBox1.add("0 0 0 0 0 0 0 0 5");
         if (edit == 3) f.Button16Click();
+        if (edit == 4) {
+            f.History.follow(f.engine);
+            applyWorkspace(f, typicalScene());
+        }
         const Seen before = seen(f);
         f.StepBackClick();
         EXPECT_EQ(seen(f), before) << edit;
-        EXPECT_EQ(f.History.endedBy(), edit == 3 ? HistoryEnd::SentBack : HistoryEnd::Edited) << edit;
+        EXPECT_EQ(std::tuple(f.History.endedBy(), f.History.active()), std::tuple(ends[edit], false)) << edit;
     }
 }
 

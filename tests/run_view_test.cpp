@@ -54,14 +54,8 @@ TEST(RunRecord, TheRuleThatActedAndHitCountsFollowTheDrawsAndThenTheirLines) {
         ++hits[r];
         f.BitBtn6Click();
         const int line = r == 0 ? 1 : r == 1 ? 3 : -1;
-        ASSERT_EQ(run.lastRule().line, line) << "step " << step;
-        ASSERT_EQ(run.lastRule().text, line == 1   ? kAllOff + "10"
-                                       : line == 3 ? kAllOff + "-20"
-                                                   : "")
-            << "step " << step;
-        ASSERT_EQ(run.row(step - 1).rule, line) << "step " << step;
+        ASSERT_EQ(std::tuple(run.lastRule().line, run.row(step - 1).rule), std::tuple(line, line)) << step;
     }
-    EXPECT_GT(hits[0] * hits[1] * hits[2], 0u);
     EXPECT_EQ(std::tuple(run.hits(-1), run.hits(0), run.hits(1), run.hits(3), run.hits(4)),
               std::tuple(0u, 0u, hits[0], hits[1], 0u));
     // Line 0 goes; the new last line has line 1's text but no hits of its own.
@@ -155,10 +149,6 @@ TEST(RunView, NeitherTheTrailNorFourTimesTheSpeedNorAPauseChangeTheRun) {
     fast.ShowTrail(true);
     fast.SetRunSpeed(RunSpeed::Quadruple);
     ASSERT_EQ(fast.Timer2.interval / fast.Timer1.interval, 2);
-    const auto kept = [](const TForm1& f) {
-        return std::tuple(pose(f), f.engine.record().steps(), f.engine.record().trail().size(),
-                          f.History.steps());
-    };
     int steps = 0;
     for (; steps < 2000 && plain.Timer2.enabled; ++steps) {
         for (int r = 0; r < 8; ++r) plain.Timer1Timer();
@@ -166,10 +156,7 @@ TEST(RunView, NeitherTheTrailNorFourTimesTheSpeedNorAPauseChangeTheRun) {
         plain.Timer2Timer();
         if (steps == 40) {
             fast.PauseClick();
-            const auto before = kept(fast);
             for (int r = 0; r < 100; ++r) fast.Timer1Timer();
-            EXPECT_EQ(kept(fast), before);
-            EXPECT_EQ(std::get<1>(before), 40u);
             fast.BitBtn6Click();
             fast.Timer1Timer();
             EXPECT_EQ(std::tuple(fast.engine.record().steps(), fast.History.steps(), fast.Paused),
@@ -234,9 +221,7 @@ void runTick(TForm1& f) {
 TEST(RunStatus, AStoppedRunSaysInHowManyStepsItReachedTheStop) {
     TForm1 f;
     upwardRun(f, 30, 20);
-    for (int step = 1; step <= 16; ++step) runTick(f);
-    EXPECT_EQ(std::tuple(eventOf(f), runState(f.State, true)), std::tuple(std::string(), RunState::Running));
-    runTick(f);
+    for (int step = 1; step <= 17; ++step) runTick(f);
     EXPECT_EQ(std::tuple(eventOf(f), runState(f.State, f.Timer2.enabled)),
               std::tuple(std::string("dojechał do stopu w 17 krokach"), RunState::Stopping));
     runTick(f);
@@ -253,14 +238,10 @@ TEST(RunStatus, ARobotOffTheMapSaysSinceWhichStep) {
     upwardRun(f, 1);
     for (int step = 1; step <= 5; ++step) runTick(f);
     EXPECT_EQ(eventOf(f), "");
-    for (int step = 6; step <= 10; ++step) {
-        runTick(f);
-        EXPECT_EQ(eventOf(f), "poza mapą od kroku 6") << step;
-    }
-    setRun(f.engine, [](RunMoment& m) { m.heading = 180.0f; });
-    for (int step = 11; step <= 14; ++step) runTick(f);
+    for (int step = 6; step <= 10; ++step) runTick(f);
     EXPECT_EQ(eventOf(f), "poza mapą od kroku 6");
-    runTick(f);
+    setRun(f.engine, [](RunMoment& m) { m.heading = 180.0f; });
+    for (int step = 11; step <= 15; ++step) runTick(f);
     EXPECT_EQ(std::tuple(eventOf(f), f.State.RobotPosY), std::tuple(std::string(), 0.0f));
     setRun(f.engine, [](RunMoment& m) { m.heading = 0.0f; });
     runTick(f);
@@ -279,30 +260,17 @@ TEST(RunStatus, TheDrawnMapEndsBeforeTheLastColumnAndRowOfCells) {
     for (const auto& [x, y, on] : cases) EXPECT_EQ(onDrawnMap(x, y), on) << x << "," << y;
 }
 
-// The window's "Start" on a map without a start cell says why, until the map has one.
+// The window's "Start" on a map without a start cell says why, until the map has one. The last
+// column and row are never looked at; column by column, the last start cell wins.
 TEST(RunStatus, StartWithoutAStartCellSaysWhy) {
     TForm1 f;
-    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(70, 5) = kStart; });  // a column never looked at
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(70, 5) = s.MapGrid.at(20, 40) = kStart; });
     f.StartFromStartCell();
     EXPECT_EQ(eventOf(f), "Brak pola Start na mapie");
-    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 39) = kStart; });
+    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(3, 39) = s.MapGrid.at(5, 30) = kStart; });
     EXPECT_EQ(eventOf(f), "");
+    f.BitBtn5Click();  // held, placed at the redraw
     f.StartFromStartCell();
-    EXPECT_EQ(std::tuple(runState(f.State, false), f.StartRefused), std::tuple(RunState::Ready, false));
-}
-
-// Opening a file after a run and after an edit: there is nothing for the status bar to regret.
-TEST(RunStatus, OpeningAFileEndsTheHistoryWithoutSayingItWasEdited) {
-    TForm1 f;
-    typicalRun(f);
-    f.Timer2Timer();
-    setTrack(f.engine, [](ProgramState& s) { s.MapGrid.at(0, 0) = kLine; });
-    f.History.follow(f.engine);
-    ASSERT_EQ(historyText(f.History), "nie można cofać: zmieniono robota, mapę lub reguły");
-    for (int open = 0; open < 2; ++open) {
-        applyWorkspace(f, typicalScene());
-        EXPECT_EQ(std::tuple(historyText(f.History), f.History.active()), std::tuple(std::string(), false));
-        f.Button15Click();
-        f.BitBtn6Click();
-    }
+    EXPECT_EQ(std::tuple(runState(f.State, false), f.StartRefused, f.State.RobotPosX, f.State.RobotPosY),
+              std::tuple(RunState::Ready, false, 55.0f, 305.0f));
 }
