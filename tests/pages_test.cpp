@@ -14,7 +14,6 @@
 #include "robot/robot_view.h"
 #include "tests/engine_edits.h"
 #include "ui/form.h"
-#include "ui/refresh_cycle.h"
 
 using namespace vemrik;
 
@@ -98,26 +97,20 @@ TEST(RobotEditor, ToolsWriteTheCellUnderThePointerAndFailBeforeTheWriteOffTheBoa
     EXPECT_EQ(nonZero(form.State.RobotGrid), "0,4=5 20,4=5 20,6=5 ");
 }
 
-TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveAndUndoAndClearAskARedraw) {
+TEST(MapEditor, TheBrushRecordsAndLogsOneSegmentPerMoveUndoTakesTheLastAndClearTheRest) {
     TForm1 form;
     press(form, &TForm1::Button8Click, 15, 5);
     form.Button7Click();
-    form.Shell.RedrawPending = 0;
     form.Image2MouseDown(100, 100);
-    EXPECT_TRUE(refreshDue(form.Shell));  // the press shows at the next tick
     for (auto [x, y] : {std::pair{110, 100}, {120, 105}, {130, 105}}) form.Image2MouseMove(x, y);
     EXPECT_EQ(form.Image2.canvas.penWidth(), 0);
     std::string memo;
     for (std::size_t i = 0; i < form.Memo1.size(); ++i) memo += std::string(form.Memo1.line(i)) + " ";
     EXPECT_EQ(memo, "100 100 110 100 110 100 120 105 120 105 130 105 ");
-    form.Shell.RedrawPending = 0;
     form.Button10Click();
     EXPECT_EQ(nonZero(form.State.StrokeList),
               "0,0=100 0,1=100 0,2=110 0,3=100 1,0=110 1,1=100 1,2=120 1,3=105 ");
-    EXPECT_EQ(form.Shell.RedrawPending, 1);
-    form.Shell.RedrawPending = 0;
     form.Button11Click();
-    EXPECT_EQ(form.Shell.RedrawPending, 1);
     form.BitBtn3Click();
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 100);  // only the start cell is left
 }
@@ -139,17 +132,15 @@ TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecordsAndTheLastColumnAndRow
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 0);
 }
 
-TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensorAndAsksForARedraw) {
+TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensor) {
     TForm1 form;
     void (TForm1::*clicks[])() = {&TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click,
                                   &TForm1::CheckBox4Click, &TForm1::CheckBox5Click, &TForm1::CheckBox6Click,
                                   &TForm1::CheckBox7Click, &TForm1::CheckBox8Click};
     for (std::size_t n = 0; n < 8; ++n) {  // checked one after another
         form.checkBox(static_cast<int>(n) + 1).checked = true;
-        form.Shell.RedrawPending = 0;
         (form.*clicks[n])();
         EXPECT_EQ(form.State.SensorStates[n], 1) << "check box " << n + 1;
-        EXPECT_EQ(form.Shell.RedrawPending, 1);
     }
     form.CheckBox8.checked = false;
     form.CheckBox8Click();

@@ -63,8 +63,6 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     RunTimeline t = handMadeRun();
     TimelineChart chart;
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
-    EXPECT_EQ(chart.headingLow(), -60.0f);
-    EXPECT_EQ(chart.headingHigh(), 0.0f);
     // In order: the marks (left the map at 13, column 12, back at 15, no rule at 10, stop at 19; a
     // gap row); sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15),
     // slot 4; the stop row 90-97, the rule band 100-109; heading 0 at row 113, -30 at 141, -60 at
@@ -132,7 +130,6 @@ TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
         TimelineChart chart;
         const int width = static_cast<int>(c.headings.size());
         chart.paint(t, TimelineView{0.0, 1.0}, width, 99);
-        EXPECT_GT(chart.headingHigh(), chart.headingLow()) << c.what;
         for (int x = 0; x < width; ++x) {
             const int row = chart.headingRow(c.headings[static_cast<std::size_t>(x)]);
             EXPECT_EQ(row, c.rows[static_cast<std::size_t>(x)]) << c.what << ", column " << x;

@@ -143,7 +143,6 @@ class PageTest(unittest.TestCase):
                     }))];""", [[c["id"], c["page"]] for c in layout])
                 self.assertEqual([[t[language] for t in texts["pages"]],
                                   {c["id"]: plain(c["caption"][language]) for c in layout}], words)
-                self.assertEqual(language == "en", self.state()["status"].startswith("steps:"))
 
     def test_drawing_on_the_boards_paints_what_the_desktop_paints(self):
         # A stroke of each tool that draws on a board, on the oval's robot and map.
@@ -181,9 +180,7 @@ class PageTest(unittest.TestCase):
                   "check rules.sensor3 1", "check rules.sensor3 0", "check rules.sensor6 1",
                   *[f"track rules.angle {-k}" for k in range(1, 8)], "ticks 15", "press rules.add", "select 1",
                   "press rules.delete", "save {file}"]
-        saved = self.saved().read_bytes()
-        self.assertEqual(desktop(script, "file")["file"], saved)
-        self.assertIn('"1 0 0 0 0 1 0 0 -7"', saved.decode())
+        self.assertEqual(desktop(script, "file")["file"], self.saved().read_bytes())
 
     def test_the_space_bar_pauses_on_symulacja_and_the_slider_takes_keys(self):
         self.site.open("&przyklad=oval")
