@@ -136,8 +136,7 @@ TEST(Allocation, TheTimeLineTakesStepsWithoutAllocating) {
 // whatever counts or line numbers the text claims.
 TEST(Allocation, AHostileRunLogCostsAtMostASmallMultipleOfItsSize) {
     const std::string header = std::string(kRunCsvHeader) + "\n", sensors = ",,,,0,0,0,0,0,0,0,0,";
-    std::string quoted = header, distinct = header;
-    for (int i = 0; i < 1000000; ++i) quoted += "\"\",";
+    std::string distinct = header;
     for (int i = 1; i <= 100000; ++i) {
         const std::string n = std::to_string(i);
         distinct += n + sensors + n + ",0 0 0 0 0 0 0 0 " + n + ",\n";
@@ -149,7 +148,6 @@ TEST(Allocation, AHostileRunLogCostsAtMostASmallMultipleOfItsSize) {
     };
     const Case cases[] = {
         {"a million commas", header + std::string(1000000, ','), "wiersz 2: jest 1000001 pól zamiast 15"},
-        {"a million quoted fields", quoted, "wiersz 2: jest 1000001 pól zamiast 15"},
         {"a quote never closed", header + "1,\"" + std::string(1000000, 'x'),
          "wiersz 2: cudzysłów otwierający pole heading nie jest zamknięty"},
         {"a million lines of noise", std::string(1000000, '\n') + "x", "nie ma wiersza nagłówka"},
@@ -187,7 +185,6 @@ TEST(Allocation, AHostileWorkspaceCostsAtMostASmallMultipleOfItsSize) {
         {with("strokes", "[1,-2,3,4]", "[0,0,0,0]"), ""},
         {with("strokes", "[1,-2,3,4]", "[0,0,0,0.5]"), "odcinek [250000], liczba [3]: liczba 0.5 zamiast"},
         {with("rules", "\"0 1 0 0 0 0 0 0 -5\"", "\"0 0 0 0 0 0 0 0 1\""), ""},
-        {with("rules", "\"0 1 0 0 0 0 0 0 -5\"", "\"0 0 0 0 0 0 0 0 x\""), "reguła [250000]: kąt „x”"},
     };
     for (const auto& [text, error] : cases) {
         SCOPED_TRACE(error);

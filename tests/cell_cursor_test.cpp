@@ -23,7 +23,6 @@ TEST(CellCursor, MovesStayOnTheBoardAndActAtTheCellsMiddleWithinTheImage) {
         {201, 201, 3, 2, 3, 2, {35, 25}, kZooms[1], {45, 30, 60, 45}},
         {201, 201, 25, 20, 20, 20, {200, 200}, kZooms[1], {300, 300, 302, 302}},
         {701, 401, 80, 50, 70, 40, {700, 400}, kZooms[2], {1400, 800, 1402, 802}},
-        {701, 401, -5, 39, 0, 39, {5, 395}, kZooms[0], {0, 390, 10, 400}},
         {200, 100, 30, 30, 19, 9, {195, 95}, kZooms[0], {190, 90, 200, 100}},  // filled exactly
     };
     for (const auto& c : cases) {

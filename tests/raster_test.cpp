@@ -6,7 +6,6 @@
 #include <climits>
 #include <random>
 #include <string>
-#include <tuple>
 #include <utility>
 
 using namespace vemrik;
@@ -111,19 +110,14 @@ TEST(Raster, CopiesAreClippedAndTakePenColourAndPosition) {
     EXPECT_EQ(picture(to), "g.");
 }
 
-// A display that knows a version must never see it again; a moved-from raster holds no pixels.
-TEST(Raster, AssignmentMovesTheVersionPastBothImagesAndReadsOutsideOrAfterAMoveGiveTheOutsideColour) {
+// A display that knows a version must never see it again.
+TEST(Raster, AssignmentMovesTheVersionPastBothImagesAndReadsOutsideGiveTheOutsideColour) {
     Raster a(2, 2), b = drawn(3, 2, {{'p', 0, 0}, {'p', 0, 0}, {'p', 0, 0}});
     const auto va = a.version(), vb = b.version();
     a = b;
     EXPECT_GT(a.version(), std::max(va, vb));
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {3, 0}, {0, 2}, {-100000, 100000}})
         EXPECT_EQ(a.pixel(x, y), kOutside) << x << ", " << y;
-    Raster c(std::move(b));
-    EXPECT_EQ(std::tuple(b.pixel(0, 0), b.width(), b.height()),
-              std::tuple(kOutside, 0, 0));  // NOLINT(bugprone-use-after-move)
-    a = std::move(c);
-    EXPECT_EQ(c.height(), 0);  // NOLINT(bugprone-use-after-move)
     EXPECT_EQ(picture(a), "g..|...");
 }
 

@@ -59,7 +59,6 @@ TEST(TrackLayer, EveryEditLeavesTheLayerAsARepaintFromScratch) {
             {"single point at the edge", [&] { appendStroke(t.strokes, 700, 0, 700, 0); }},
             {"undo", [&] { t.strokes.setColumns(t.strokes.columns() - 1); }},
             {"stroke in the middle moved", [&] { t.strokes.at(150, 2) += 40; }},
-            {"two far apart cells", [&] { t.cells.at(1, 38) = kLine, t.cells.at(68, 1) = kStart; }},
             {"another workspace loaded", [&] { t = scene(busyScene()); }},
             {"strokes cleared", [&] { t.strokes.setColumns(0); }},
             {"cell while there are no strokes", [&] { t.cells.at(10, 10) = kStop; }},
