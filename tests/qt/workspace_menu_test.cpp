@@ -1,18 +1,22 @@
-// The "Plik" menu with its recent files.
+// The "Plik" menu with its recent files and its export of the robot and rules as an Arduino
+// sketch folder.
 #include "ui/qt/workspace_menu.h"
 
 #include "tests/engine_edits.h"
 #include "tests/qt/qt_test.h"
+#include "ui/qt/arduino_export_menu.h"
 #include "ui/qt/recent_files.h"
 #include "workspace/workspace_json.h"
 
 using namespace vemrik;
 using Answer = WorkspaceMenu::SaveAnswer;
+using qttest::readFile;
 using qttest::writeFile;
 
 namespace {
 
 const QString kCaption = QStringLiteral("Vemrik - vemrik@example.org");
+const QString kOval = QStringLiteral(VEMRIK_EXAMPLES_DIR "/oval.vemrik");
 
 /// A window with its "Plik" menu whose dialogs the test answers, counting the questions.
 struct Window {
@@ -122,6 +126,40 @@ private slots:
         QVERIFY(win.errors[0].contains(paths[8]) && !recent.files().contains(paths[8]));
         QDir(dir_.filePath("tory")).removeRecursively();
         QCOMPARE(win.menu.startFolder(), QDir::currentPath());
+    }
+
+    void theSketchTakesTheOpenFilesNameAndTheSeedInEffect() {
+        Window win;
+        QVERIFY(win.menu.openFile(kOval));
+        win.w.form().engine.setSeed(7);
+        const ArduinoExportResult result = exportArduinoSketch(win.w, kOval, dir_.path());
+        QVERIFY2(result.written, qPrintable(result.message));
+        QVERIFY(result.message.contains(dir_.filePath("oval/oval.ino")));
+        QVERIFY(readFile(dir_.filePath("oval/oval.ino"))
+                    .contains(QStringLiteral("generator Mersenne Twister (std::mt19937) z ziarnem 7.")));
+    }
+
+    void aSketchOfTheSameNameFromAnotherWorkspaceIsReplacedOnlyWhenAsked() {
+        // "1.vemrik", "2.vemrik" and an unsaved workspace all make the sketch "robot".
+        Window win;
+        QVERIFY(win.menu.openFile(kOval));
+        const QString sketch = dir_.filePath("robot/robot.ino");
+        QVERIFY(exportArduinoSketch(win.w, dir_.filePath("1.vemrik"), dir_.path()).written);
+        for (const QString& other : {dir_.filePath("2.vemrik"), QString()}) {
+            const ArduinoExportResult asked = exportArduinoSketch(win.w, other, dir_.path());
+            QVERIFY(!asked.written && asked.asksToReplace);
+            QVERIFY(readFile(sketch).contains(QStringLiteral("„1.vemrik”")));
+        }
+        QVERIFY(exportArduinoSketch(win.w, dir_.filePath("2.vemrik"), dir_.path(), true).written);
+        QVERIFY(readFile(sketch).contains(QStringLiteral("„2.vemrik”")));
+    }
+
+    void aRobotWithoutSensorsGetsNoSketch() {
+        QTemporaryDir empty;
+        Window win;
+        const ArduinoExportResult result = exportArduinoSketch(win.w, QString(), empty.path());
+        QVERIFY(!result.written && result.message.contains(QStringLiteral("robot nie ma czujników")));
+        QVERIFY(QDir(empty.path()).isEmpty());
     }
 };
 

@@ -1,9 +1,7 @@
 #include "tests/qt/qt_test.h"
-#include "ui/commands.h"
 #include "ui/qt/image_view.h"
 #include "ui/qt/keyboard_aids.h"
 #include "ui/qt/program_window.h"
-#include "ui/qt/qt_helpers.h"
 
 using namespace vemrik;
 using namespace vemrik::qttest;
@@ -27,12 +25,6 @@ ImageView* image(MainWindow& w, const char* name) {
     return dynamic_cast<ImageView*>(w.findChild<QWidget*>(name));
 }
 
-/// The letter after the single "&" of a caption, upper case; 0 when there is none.
-QChar mnemonic(const QString& caption) {
-    const qsizetype at = caption.indexOf('&');
-    return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toUpper();
-}
-
 }  // namespace
 
 class ZoomKeyboardTest : public QObject {
@@ -42,33 +34,6 @@ class ZoomKeyboardTest : public QObject {
 
 private slots:
     void initTestCase() { keepSettingsIn(settingsDir_); }
-
-    // Each menu's entries, and each page's buttons with the menu bar's, have a letter each and
-    // no letter twice: a repeated one would only move the focus between them.
-    void everyEntryAndButtonHasItsOwnLetter() {
-        ProgramWindow whole;
-        const auto own = [](QSet<QChar>& letters, const QString& caption) {
-            const QChar letter = mnemonic(caption);
-            const bool fresh = !letter.isNull() && !letters.contains(letter);
-            letters.insert(letter);
-            return fresh;
-        };
-        QSet<QChar> bar;
-        for (QAction* top : whole.window().menuBar()->actions())
-            QVERIFY2(own(bar, top->text()), qPrintable(top->text()));
-        for (QMenu* menu : whole.window().menuBar()->findChildren<QMenu*>()) {
-            QSet<QChar> letters;  // the examples and the numbered recent files keep letters of their own
-            for (QAction* a : menu->actions())
-                QVERIFY2(a->isSeparator() || own(letters, a->text()) ||
-                             menu->objectName() == "menuExamples" || a->text().startsWith('&'),
-                         qPrintable(a->text()));
-        }
-        for (int page = 0; page < 4; ++page) {
-            QSet<QChar> letters = bar;
-            for (auto* button : whole.window().notebook()->widget(page)->findChildren<QPushButton*>())
-                QVERIFY2(own(letters, button->text()), qPrintable(button->text()));
-        }
-    }
 
     // A fresh window takes the focus itself, so Ctrl+Q works before any click; the zoom chosen
     // comes back in the next window.
@@ -208,27 +173,6 @@ private slots:
         QCOMPARE(grabbed(robot), plain);
         key(robot, Qt::Key_Left);
         QCOMPARE(grabbed(robot).pixel(0, 5), qRgb(255, 200, 0));
-    }
-
-    // The captions read as they are, for screen readers and for tests that find buttons by them;
-    // the letter is underlined only while Alt is held.
-    void mnemonicsKeepTheCaptions() {
-        MainWindow w;
-        MnemonicUnderlines underlines(w.formWidget());
-        w.show();
-        for (const ControlSpec& c : formLayout()) {
-            if (auto* button = w.findChild<QPushButton*>(qs(c.name)))
-                QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
-                         qs(plainCaption(c.caption.pl)));
-        }
-        auto* start = w.findChild<QPushButton*>("Button15");
-        QPushButton plain(QStringLiteral("Start"), start->parentWidget());
-        plain.setGeometry(start->geometry().translated(0, 300));
-        plain.show();
-        QTest::keyPress(&w, Qt::Key_Alt);
-        QVERIFY(grabbed(start) != grabbed(&plain));
-        QTest::keyRelease(&w, Qt::Key_Alt);
-        QCOMPARE(grabbed(start), grabbed(&plain));
     }
 
     // Alt and the letter press the button of the page on show; the outline follows the keyboard's
