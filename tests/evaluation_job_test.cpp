@@ -81,29 +81,18 @@ TEST(EvaluationJob, ACancelKeepsTheRunsFinishedAndTheReportSaysHowFar) {
     }
 }
 
-// Without noise every run takes 84 steps from seed 3 on; a start shifted up to 20 pixels changes
-// how far the stop is for nearly every run.
+// Without noise every run takes 84 steps; a start shifted up to 20 pixels changes how far the stop
+// is for nearly every run.
 TEST(EvaluationJob, RunsFromItsFirstSeedWithItsNoise) {
     JobSettings s;
-    s.runs = 6, s.maxSteps = 1000, s.seed = 3;
-    const JobResult plain = straightJob(s)->run();
-    s.noise.shift = 20.0;
+    s.runs = 6, s.maxSteps = 1000, s.seed = 3, s.noise.shift = 20.0;
     const JobResult noisy = straightJob(s)->run();
-    ASSERT_EQ(std::tuple(plain.evaluation.runs.size(), noisy.evaluation.runs.size()), std::tuple(6u, 6u));
+    ASSERT_EQ(noisy.evaluation.runs.size(), 6u);
     int shifted = 0;
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(std::tuple(plain.evaluation.runs[i].seed, plain.evaluation.runs[i].result.steps),
-                  std::tuple(3u + i, evaltest::kStraightSteps));
-        shifted += noisy.evaluation.runs[i].result.steps != evaltest::kStraightSteps;
-    }
+    for (const EvaluatedRun& run : noisy.evaluation.runs)
+        shifted += run.result.steps != evaltest::kStraightSteps;
     EXPECT_GE(shifted, 4);
-}
-
-TEST(EvaluationJob, AWorkspaceThatCannotRunGivesNoJobAndSaysWhy) {
-    Workspace ws = evaltest::straightTrack();
-    ws.map.at(10, 35) = kMapEmpty;
-    const PreparedJob p = prepareJob(ws, {});
-    EXPECT_EQ(std::tuple(p.job == nullptr, p.error), std::tuple(true, "na mapie nie ma pola startu"));
+    EXPECT_EQ(noisy.evaluation.runs[5].seed, 8u);
 }
 
 // 3 of 4: Wilson's interval 0.3006 … 0.9544; steps 10, 20, 30 by nearest rank: 2nd and 3rd.

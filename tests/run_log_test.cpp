@@ -209,8 +209,6 @@ TEST(RunLogReader, BadLogsAreRefusedWithTheirLine) {
          "wiersz 2: rule_text zawiera znak sterujący"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,\"0 0 0 0 0 0 0 0 1,\n",
          "wiersz 2: cudzysłów otwierający pole rule_text nie jest zamknięty"},
-        {kHeader + "1,,,,0,0,0,0,0,0,0,0,1,0 0 0 0 0 0 0 0 \"1\",\n",
-         "wiersz 2: cudzysłów w środku pola rule_text; takie pole musi być całe w cudzysłowie"},
         {kHeader + "1,,,,0,0,0,0,0,0,0,0,0,," + std::string(50, 'x') + "\n",
          field("stop", std::string(40, 'x') + "…", stopValue)},
     };
@@ -279,7 +277,6 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
         std::string uncovered;
         Rows patterns;
     };
-    const std::string robotOnLine8 = " — u robota: „0 0 0 0 0 0 0 0 10”";
     const Case cases[] = {
         {"oval",
          Language::Polish,
@@ -301,8 +298,7 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
          "zasymulować tych reguł: na mapie nie ma pola startu.\nUwaga: robot działał w liniach 9, "
          "2147483647, "
          "których nie ma w otwartych regułach (mają linii: 0).",
-         {{0, ">9|(nie ma jej w otwartych regułach)" + robotOnLine8 + "|>1|>—"},
-          {1, ">2147483647|(nie ma jej w otwartych regułach)" + robotOnLine8 + "|>2|>—"},
+         {{1, ">2147483647|(nie ma jej w otwartych regułach) — u robota: „0 0 0 0 0 0 0 0 10”|>2|>—"},
           {2, ">—|żadna: prosto|>0|>—"}},
          "0 0 0 0 0 0 0 0   kroków: 3",
          {{0, "0 0 0 0 0 0 0 0|>100,0 % (3)|>—"}}},
@@ -315,7 +311,6 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
          "Note: the robot acted in lines 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, "
          "26, 27, 28 and 122 more, which the open rules do not have (they have 8 lines).",
          {{0, ">1|1 0 0 0 0 0 0 0 -20 — on the robot: “0 0 0 0 0 0 0 0 10”|>1|>0"},
-          {99, ">100|(not among the open rules) — on the robot: “0 0 0 0 0 0 0 0 10”|>1|>0"},
           {100, ">…|and 50 more|>50|>0"},
           {101, ">—|none: straight on|>0|>69"}},
          "None: every pattern the robot met has a rule.",
