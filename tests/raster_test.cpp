@@ -95,21 +95,6 @@ TEST(Raster, DrawingsCoverExactlyTheseGrids) {
     EXPECT_EQ(picture(far), "....|####");
 }
 
-TEST(Raster, CopiesAreClippedAndTakePenColourAndPosition) {
-    Raster from = drawn(5, 4, {{'m', 0, 1}});
-    from.fill(kGrey);
-    from.setPenColour(kRed);
-    Raster to = drawn(5, 4, {{'m', 4, 0}});
-    to.copyFrom(from, {3, -2, 9, 2});  // parts of rows
-    to.copyFrom(from, {1, 2, 3, 3});
-    to.copyFrom(from, {-1, 3, 7, 9});  // whole rows
-    to.copyFrom(from, {2, 1, 2, 5});   // empty: only the pen
-    to.lineTo(2, 1);
-    EXPECT_EQ(picture(to), "...gg|rr.gg|.gg..|ggggg");
-    to.copyFrom(drawn(2, 1, {{'p', 0, 0}}));  // another size: all of it, size included
-    EXPECT_EQ(picture(to), "g.");
-}
-
 // A display that knows a version must never see it again.
 TEST(Raster, AssignmentMovesTheVersionPastBothImagesAndReadsOutsideGiveTheOutsideColour) {
     Raster a(2, 2), b = drawn(3, 2, {{'p', 0, 0}, {'p', 0, 0}, {'p', 0, 0}});
