@@ -192,11 +192,8 @@ class PageTest(unittest.TestCase):
             self.tab(caption)
             self.driver.find_element(By.TAG_NAME, "body").send_keys(Keys.SPACE)
             self.assertEqual(running, self.state()["runTimer"]["enabled"], caption)
-        label = self.driver.find_element(By.ID, "sim.stepText")
-        slider = self.driver.find_element(By.ID, "sim.stepSlider")
-        for keys, shown in [([Keys.HOME], "Krok 0 z 30"), ([Keys.ARROW_RIGHT] * 12, "Krok 12 z 30")]:
-            slider.send_keys(*keys)
-            self.assertEqual(shown, label.text)
+        self.driver.find_element(By.ID, "sim.stepSlider").send_keys(Keys.HOME, *[Keys.ARROW_RIGHT] * 12)
+        self.assertEqual("Krok 12 z 30", self.driver.find_element(By.ID, "sim.stepText").text)
 
     def saved(self):
         """Ctrl+S (the browser's own "save page" kept from it), and the file the browser downloaded."""
