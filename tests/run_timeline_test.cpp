@@ -334,10 +334,6 @@ TEST(TimelineFeed, aLogsStepsTakeThePlaceOfTheRun) {
     t.summarise(1, 2, sum);
     EXPECT_EQ(columnTooltip(t, 1, 2, sum, {}),
               "krok 4\nwzorzec: 0 0 0 0 0 0 0 0\nprosto\nkierunek: nieznany\nżadna reguła nie pasuje\nstop");
-    // A span names a mark met once in it.
-    t.summarise(1, 3, sum);
-    EXPECT_TRUE(columnTooltip(t, 1, 3, sum, {}).ends_with("\nżadna reguła nie pasuje\nstop"))
-        << columnTooltip(t, 1, 3, sum, {});
     t.summarise(0, 1, sum);
     EXPECT_TRUE(columnTooltip(t, 0, 1, sum, {"0 1 0 1", "b"})
                     .starts_with("krok 3\nwzorzec: 1 0 1 0 0 0 0 0\nreguła 1: 0 1 0 1\n"));
