@@ -13,15 +13,6 @@ using namespace vemrik;
 
 using Ints = std::vector<int>;
 
-// Heading 30 turns clockwise about the pose: sensor [10][5] samples the corners of 4 .. 6 less 100.
-TEST(Pose, SamplePointsLandWhereWorkedOutByHand) {
-    const PoseTransform pose(355, 205, 30);
-    Ints got;
-    for (FramePoint p : samplePoints({10, 5, false}))
-        got.insert(got.end(), {pose.robotToMap(p).x, pose.robotToMap(p).y});
-    EXPECT_EQ(got, (Ints{381, 167, 380, 168, 382, 169, 383, 168, 381, 167}));
-}
-
 TEST(Pose, TruncationGoesTowardZeroAndNeverOverflows) {
     const float in[] = {12.9f, -0.7f, -1.5f, 2147483648.0f, -2147483648.0f, -1e30f, NAN};
     const int want[] = {12, 0, -1, INT_MAX, INT_MIN, INT_MIN, INT_MIN};
