@@ -40,15 +40,6 @@ void checkFitsTheLaptop(QDialog& dialog, std::initializer_list<const QWidget*> b
     for (const QWidget* button : buttons) QVERIFY2(inside(&dialog, button), qPrintable(button->objectName()));
 }
 
-/// On a large screen the dialog opens whole, as it did before it could scroll.
-void checkWholeOnALargeScreen(QDialog& dialog) {
-    fitWithin(&dialog, dialog.sizeHint(), QRect(0, 0, 2560, 1440));
-    dialog.show();
-    dialog.layout()->activate();
-    auto* area = dialog.findChild<QScrollArea*>();
-    QVERIFY(area->horizontalScrollBar()->maximum() == 0 && area->verticalScrollBar()->maximum() == 0);
-}
-
 }  // namespace
 
 class ScreenFitTest : public QObject {
@@ -78,19 +69,16 @@ private slots:
         for (const auto& c : cases) QVERIFY2(fittedFrame(c.wanted, c.least, c.available) == c.fitted, c.what);
     }
 
-    // The evaluation and the import scroll, so on a large screen they open whole.
-    void theDialogsFitALaptopAndTheScrollingOnesAreWholeOnALargeScreen() {
+    void theDialogsFitALaptop() {
         EvaluationDialog evaluation([] { return Workspace{}; });
         checkFitsTheLaptop(evaluation, {evaluation.startButton(), evaluation.findChild<QPushButton*>("close"),
                                         evaluation.findChild<QPushButton*>("showRun")});
-        checkWholeOnALargeScreen(evaluation);
         QImage picture(701, 401, QImage::Format_RGB32);
         picture.fill(Qt::white);
         TrackImportDialog dialog(picture, ProgramState{}, nullptr);
         const auto* box = dialog.findChild<QDialogButtonBox*>();
         checkFitsTheLaptop(dialog,
                            {box->button(QDialogButtonBox::Ok), box->button(QDialogButtonBox::Cancel)});
-        checkWholeOnALargeScreen(dialog);
         MainWindow w;
         RuleCheckDialog check(w);
         checkFitsTheLaptop(check, {check.findChild<QDialogButtonBox*>()->buttons().first()});

@@ -211,16 +211,13 @@ private slots:
         QBuffer buffer(&png);
         QVERIFY(bar.convertToFormat(QImage::Format_Indexed8).save(&buffer, "png"));
         const QByteArray text = QByteArray("uwagi\0\0", 7) + qCompress(QByteArray(100'000, 'a')).mid(4);
-        QByteArray extra = chunk("tEXt", "Autor\0Ktos") +
-                           chunk("iTXt", QByteArray("opis\0\0\0pl\0\0tekst", 17)) +
-                           chunk("gAMA", QByteArray(4, '\1')) + chunk("vpAg", "xyz");
+        QByteArray extra = chunk("vpAg", "xyz");  // a kind no decoder knows
         for (int i = 0; i < 50; ++i) extra += chunk("zTXt", text);
         png.insert(33, extra);  // right after the header
         const QString pngPath = dir_.filePath("z_tekstem.png");
         QVERIFY(writeFile(pngPath, png));
         const QByteArray pngRead = throughDevice(pngPath);
-        for (const char* kind : {"tEXt", "iTXt", "zTXt", "gAMA", "vpAg"})
-            QVERIFY2(!pngRead.contains(kind), kind);
+        QVERIFY(!pngRead.contains("zTXt") && !pngRead.contains("vpAg"));
         QVERIFY(pngRead.contains("PLTE") && pngRead.contains("tRNS"));  // the colours as they look
 
         QByteArray jpeg;
@@ -280,18 +277,14 @@ private slots:
         QVERIFY(win.importMenu.importAction()->isEnabled() && progress->isHidden());
     }
 
-    void automaticThresholdComesBack() {
+    void theThresholdDecidesWhatIsTrack() {
         Window win;
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(QColor(200, 200, 200));
         TrackImportDialog dialog(picture, win.state(), &win.w);
-        auto* value = dialog.findChild<QSpinBox*>("importThresholdValue");
-        const int otsu = value->value();
+        QVERIFY(dialog.result().strokes.empty());
         dialog.findChild<QSlider*>("importThreshold")->setValue(250);
         QVERIFY(!dialog.result().strokes.empty());  // everything dark now
-        dialog.findChild<QPushButton*>("importAutomaticThreshold")->click();
-        QCOMPARE(value->value(), otsu);
-        QVERIFY(dialog.result().strokes.empty());
     }
 };
 
