@@ -183,16 +183,36 @@ TEST(ArduinoSketch, StringLiteralsReadBackExactly) {
     for (const auto& [text, literal] : strings) EXPECT_EQ(cStringLiteral(text), literal);
 }
 
-TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
+/// The text of the file at `path`, or "" when there is none.
+std::string textOf(const std::string& path) { return readTextFile(path).text.value_or(""); }
+
+// Each case runs on the folder the ones before it left: the oval exported once, its settings then
+// edited by hand, and a sketch of another's named "mine".
+TEST(ArduinoCommand, WritesTheSketchFolderKeepingItsSettingsOrSaysWhyNot) {
     const std::string dir = ::testing::TempDir() + "vemrik-arduino-cli";
+    std::filesystem::remove_all(dir);
     const std::string oval = std::string(VEMRIK_EXAMPLES_DIR) + "/oval.vemrik";
+    const std::string sketch = dir + "/oval/oval.ino", mine = dir + "/mine/mine.ino";
+    std::ostringstream ignored;
+    ASSERT_EQ(runEvalCommand({"arduino", oval, "--out", dir}, ignored, ignored), kEvalOk);
+    std::string edited = textOf(sketch);
+    edited.replace(edited.find("MS_PER_DEGREE = 5.0f"), 20, "MS_PER_DEGREE = 7.5f");
+    ASSERT_FALSE(saveAtomically(sketch, edited));
+    std::filesystem::create_directories(dir + "/mine");
+    ASSERT_FALSE(saveAtomically(mine, "void setup() {}\nvoid loop() {}\n"));
     struct Case {
         std::vector<std::string> args;
         int code;
         const char* said;
+        std::string file = {};
+        std::vector<const char*> holds = {};
     };
     const Case cases[] = {
-        {{"arduino", oval, "--out", dir}, kEvalOk, "/oval/oval.ino\n"},
+        {{"arduino", oval, "--out", dir, "--seed", "9"},
+         kEvalOk,
+         "/oval/oval.ino\n",
+         sketch,
+         {"= 7.5f", "z ziarnem 9."}},
         {{"arduino", oval, "--out", dir, "--name", "Mój robot", "--seed", "7"},
          kEvalOk,
          "/Moj_robot/Moj_robot.ino\n"},
@@ -203,52 +223,14 @@ TEST(ArduinoCommand, WritesTheSketchFolderOrSaysWhyNot) {
         {{"arduino", dir + "/missing.vemrik", "--out", dir}, kEvalBadWorkspace, ""},
         // The system's own words ("Not a directory") would break into the Polish message.
         {{"arduino", oval, "--out", oval}, kEvalCsvNotWritten, "/oval”: część ścieżki nie jest katalogiem"},
+        {{"arduino", oval, "--out", dir, "--name", "mine"}, kEvalCsvNotWritten, "", mine, {"setup() {}"}},
+        {{"arduino", oval, "--out", dir, "--name", "mine", "--force"}, kEvalOk, "", mine, {"= 5.0f"}},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(runEvalCommand(c.args, out, err), c.code) << err.str();
         EXPECT_NE((out.str() + err.str()).find(c.said), std::string::npos) << out.str() << err.str();
         EXPECT_EQ(err.str().empty(), c.code == kEvalOk) << err.str();
-    }
-}
-
-/// The text of the file at `path`, or "" when there is none.
-std::string textOf(const std::string& path) { return readTextFile(path).text.value_or(""); }
-
-TEST(ArduinoCommand, ReexportKeepsTheSettingsAndReplacesAnotherSketchOnlyWithForce) {
-    const std::string dir = ::testing::TempDir() + "vemrik-arduino-again";
-    std::filesystem::remove_all(dir);
-    const std::string oval = std::string(VEMRIK_EXAMPLES_DIR) + "/oval.vemrik";
-    const std::string sketch = dir + "/oval/oval.ino";
-    const auto run = [](const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        return runEvalCommand(args, out, err);
-    };
-    ASSERT_EQ(run({"arduino", oval, "--out", dir}), kEvalOk);
-    std::string edited = textOf(sketch);
-    edited.replace(edited.find("MS_PER_DEGREE = 5.0f"), 20, "MS_PER_DEGREE = 7.5f");
-    ASSERT_FALSE(saveAtomically(sketch, edited));
-    std::filesystem::create_directories(dir + "/mine");
-    ASSERT_FALSE(saveAtomically(dir + "/mine/mine.ino", "void setup() {}\nvoid loop() {}\n"));
-    struct Case {
-        std::vector<std::string> args;
-        int code;
-        std::string file;
-        std::vector<const char*> holds;
-    };
-    const Case cases[] = {
-        {{"arduino", oval, "--out", dir, "--seed", "9"}, kEvalOk, sketch, {"= 7.5f", "z ziarnem 9."}},
-        {{"arduino", oval, "--out", dir, "--name", "mine"},
-         kEvalCsvNotWritten,
-         dir + "/mine/mine.ino",
-         {"setup() {}"}},
-        {{"arduino", oval, "--out", dir, "--name", "mine", "--force"},
-         kEvalOk,
-         dir + "/mine/mine.ino",
-         {"= 5.0f"}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(run(c.args), c.code) << c.args.back();
         for (const char* part : c.holds) EXPECT_NE(textOf(c.file).find(part), std::string::npos) << part;
     }
 }
