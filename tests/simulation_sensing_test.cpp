@@ -16,16 +16,6 @@ using namespace vemrik;
 
 namespace {
 
-/// Fresh boards, running (not held) at pose (x, y).
-ProgramState runningAt(float x, float y) {
-    ProgramState s;
-    createState(s);
-    s.ReturnToStart = 0;
-    s.RobotPosX = x;
-    s.RobotPosY = y;
-    return s;
-}
-
 void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
     image.setBrushColour(c);
     image.setPenColour(c);
@@ -35,7 +25,10 @@ void paint(Raster& image, int x1, int y1, int x2, int y2, Colour c) {
 }  // namespace
 
 TEST(Sensing, OnlyEightSensorsHaveStatesTheTenthStillStopsAndOffTheImageIsNothing) {
-    ProgramState s = runningAt(100.0f, 100.0f);
+    ProgramState s;  // fresh boards, running (not held) at (100, 100)
+    createState(s);
+    s.ReturnToStart = 0;
+    s.RobotPosX = s.RobotPosY = 100.0f;
     for (int x = 0; x < 10; ++x)
         s.RobotGrid.at(x, 3) = kSensor;  // sensor x samples 10x+4 .. 10x+6, rows 34 .. 36
     Raster image(701, 401);

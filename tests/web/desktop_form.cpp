@@ -11,6 +11,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "scenes/scenes.h"
 #include "ui/control_events.h"
@@ -22,18 +23,13 @@ namespace {
 
 using vemrik::TForm1;
 
-// The raster keeps 0x00BBGGRR pixels; a canvas shows RGBA bytes, opaque.
+// The raster keeps 0x00BBGGRR pixels, little-endian bytes R, G, B, 0; a canvas shows RGBA, opaque.
 void writeImage(TForm1& form, const std::string& id, const std::string& path) {
     const vemrik::Raster& raster = vemrik::imageOf(form, id)->canvas;
-    std::string bytes;
-    for (int y = 0; y < raster.height(); ++y) {
-        for (int x = 0; x < raster.width(); ++x) {
-            const std::uint32_t p = raster.pixel(x, y);
-            bytes += {static_cast<char>(p & 0xFF), static_cast<char>((p >> 8) & 0xFF),
-                      static_cast<char>((p >> 16) & 0xFF), static_cast<char>(0xFF)};
-        }
-    }
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::vector<std::uint32_t> pixels(raster.data(), raster.data() + raster.width() * raster.height());
+    for (std::uint32_t& p : pixels) p |= 0xFF000000u;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(4 * pixels.size()));
 }
 
 void run(TForm1& form, const std::string& line) {
