@@ -65,17 +65,16 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
     // In order: the marks (left the map at 13, column 12, back at 15, no rule at 10, stop at 19; a
     // gap row); sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15),
-    // slot 4; the stop row 90-97, the rule band 100-109; heading 0 at row 113, -30 at 141, -60 at
+    // the stop row 90-97, the rule band 100-109; heading 0 at row 113, -30 at 141, -60 at
     // 169, each column joined to the one before; past the run.
     const Px expected[] = {{12, 0, kChartMarks[0]},   {13, 0, kChartBackground},  {14, 4, kChartMarks[1]},
                            {9, 8, kChartMarks[2]},    {18, 12, kChartMarks[3]},   {19, 12, kChartBackground},
                            {5, 18, kChartSensorOn},   {6, 18, kChartRowOff},      {5, 26, kChartBackground},
                            {4, 27, kChartRowOff},     {5, 27, kChartSensorOn},    {10, 27, kChartRowOff},
                            {14, 36, kChartRowOff},    {15, 36, kChartAbsent},     {15, 37, kChartBackground},
-                           {0, 45, kChartAbsent},     {0, 46, kChartBackground},  {17, 90, kChartRowOff},
-                           {18, 90, kChartStop},      {1, 100, kChartRowOff},     {2, 100, kLine5},
-                           {3, 109, kLine5},          {4, 100, kChartRowOff},     {7, 105, kLine2},
-                           {0, 113, kChartHeading},   {0, 114, kChartBackground}, {2, 113, kChartHeading},
+                           {17, 90, kChartRowOff},    {18, 90, kChartStop},       {1, 100, kChartRowOff},
+                           {2, 100, kLine5},          {3, 109, kLine5},           {4, 100, kChartRowOff},
+                           {7, 105, kLine2},          {0, 113, kChartHeading},    {2, 113, kChartHeading},
                            {2, 141, kChartHeading},   {2, 142, kChartBackground}, {3, 140, kChartBackground},
                            {3, 141, kChartHeading},   {3, 169, kChartHeading},    {4, 168, kChartBackground},
                            {7, 141, kChartHeading},   {7, 169, kChartHeading},    {8, 142, kChartBackground},
