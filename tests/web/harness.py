@@ -42,7 +42,6 @@ class Site:
     def __init__(self, extra_examples=None):
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vemrik-web-"))
         self.downloads = self.folder / "downloads"
-        self.profile = self.folder / "profile"
         site = self.folder / "site"
         self.downloads.mkdir()
         assemble(site, extra_examples or {})
@@ -51,7 +50,7 @@ class Site:
         self.server.daemon_threads = True
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/index.html"
-        self.driver = start_browser(self.profile)
+        self.driver = start_browser(self.folder / "profile")
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": str(self.downloads)})
         # The page in Polish, whatever language the browser has: the tests read its Polish words.
