@@ -166,12 +166,6 @@ TEST(RunSetup, NamesTheFirstRuleWithABadAngle) {
     EXPECT_EQ(prepareRun(ws).error.rfind("reguła 2: kąt „x”", 0), 0u) << prepareRun(ws).error;
 }
 
-// Other intervals are checked as the report and the grading show them.
-TEST(Summary, NothingKnownIsAnIntervalOfEverything) {
-    const Rate r = wilsonRate(0, 0);
-    EXPECT_EQ(std::tuple(r.value, r.low, r.high), std::tuple(0.0, 0.0, 1.0));
-}
-
 TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) {
     std::vector<EvaluatedRun> runs;
     for (int steps : {100, 20, 90, 40, 30, 60, 80, 50, 10, 70})
@@ -184,6 +178,9 @@ TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) 
     // 91 step counts from 10 to 100 in at most 4 bins: width ceil(91 / 4) = 23, ceil(91 / 23) = 4 bins.
     const Histogram h = stepHistogram(runs, 4);
     EXPECT_EQ(std::tuple(h.first, h.width, h.counts), std::tuple(10, 23, std::vector<int>{3, 2, 2, 3}));
+    // Nothing known is an interval of everything; others are checked as the report shows them.
+    const Rate none = wilsonRate(0, 0);
+    EXPECT_EQ(std::tuple(none.value, none.low, none.high), std::tuple(0.0, 0.0, 1.0));
 }
 
 TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
@@ -282,13 +279,10 @@ TEST(Noise, AFlipOfOneInvertsEveryReadingButNotTheStop) {
     const RunSetup plain = setupOf(ws);
     const RunSetup flipped = setupOf(ws, {1.0, 0.0, 0.0});
     HeadlessRun a(plain, 3u), b(flipped, 3u);
-    int sawLine = 0;
     for (int step = 0; step < kStraightSteps; ++step, a.step(), b.step()) {
         EXPECT_EQ(b.pattern(), a.pattern() ^ 0b11) << "step " << step;
         EXPECT_EQ(b.stopSensed(), a.stopSensed());
-        sawLine += a.pattern() != 0;
     }
-    EXPECT_GT(sawLine, 0);
     EXPECT_EQ(poseOf(runOnce(flipped, 3u, 1000)), poseOf(runOnce(plain, 3u, 1000)));
 }
 
