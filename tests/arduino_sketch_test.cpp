@@ -228,49 +228,43 @@ TEST(ArduinoCommand, WritesTheSketchFolderKeepingItsSettingsOrSaysWhyNot) {
     }
 }
 
-TEST(ArduinoExport, ReplacesUnaskedOnlyAnEarlierExportOfTheSameWorkspaceAndSensors) {
+// Replaced unasked only by an export of the same workspace and sensors, and then only whole: a
+// picture that cannot be written leaves the sketch as it was.
+TEST(ArduinoExport, ReplacesUnaskedOnlyAnEarlierExportOfTheSameWorkspaceAndSensorsAndBothFilesOrNeither) {
     struct Case {
         const char* file;
         int sensors;
-        bool asks;
+        bool asks, pictureFails = false;
     };
-    const Case cases[] = {
-        {"turns.vemrik", 1, false}, {"", 1, true}, {"other.vemrik", 1, true}, {"turns.vemrik", 2, true}};
+    const Case cases[] = {{"turns.vemrik", 1, false},
+                          {"", 1, true},
+                          {"other.vemrik", 1, true},
+                          {"turns.vemrik", 2, true},
+                          {"turns.vemrik", 1, false, true}};
+    const FileWriter failsOnThePicture = [](const std::string& path,
+                                            const std::string& text) -> std::optional<std::string> {
+        if (path.find("wiring") == std::string::npos) return saveAtomically(path, text);
+        return "dysk pełny";
+    };
     const std::string dir = ::testing::TempDir() + "vemrik-arduino-same";
     for (const Case& c : cases) {
         std::filesystem::remove_all(dir);
         SketchPlan first = *planSketch(turnsWorkspace(), "turns", 1).plan;
         first.workspaceFile = "turns.vemrik";
         ASSERT_EQ(writeSketchFolder(first, dir).error, "");
-        const std::string sketch = sketchFiles(dir, "turns").sketch;
+        const SketchFiles files = sketchFiles(dir, "turns");
         Workspace ws = turnsWorkspace();
         if (c.sensors == 2) ws.robot.at(11, 5) = kSensor;
         SketchPlan again = *planSketch(ws, "turns", 2).plan;
         again.workspaceFile = c.file;
-        const SketchSave saved = writeSketchFolder(again, dir);
+        const SketchSave saved = writeSketchFolder(
+            again, dir, false, c.pictureFails ? failsOnThePicture : FileWriter(saveAtomically));
         EXPECT_EQ(saved.wouldReplace, c.asks) << saved.error;
-        EXPECT_EQ(saved.error.empty(), !c.asks) << saved.error;
-        EXPECT_EQ(textOf(sketch).find("z ziarnem 2.") == std::string::npos, c.asks);
+        EXPECT_EQ(saved.error == files.wiring + ": dysk pełny", c.pictureFails) << saved.error;
+        EXPECT_EQ(saved.error.empty(), !c.asks && !c.pictureFails) << saved.error;
+        EXPECT_EQ(textOf(files.sketch).find("z ziarnem 2.") == std::string::npos, c.asks || c.pictureFails);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.folder), {}), 2);
     }
-}
-
-TEST(ArduinoExport, WritesBothFilesOrNeither) {
-    const std::string dir = ::testing::TempDir() + "vemrik-arduino-both";
-    std::filesystem::remove_all(dir);
-    SketchPlan plan = *planSketch(turnsWorkspace(), "turns", 1).plan;
-    plan.workspaceFile = "turns.vemrik";
-    ASSERT_EQ(writeSketchFolder(plan, dir).error, "");
-    const SketchFiles files = sketchFiles(dir, "turns");
-    const std::string before = textOf(files.sketch);
-    plan.seed = 2;
-    const FileWriter failsOnThePicture = [](const std::string& path,
-                                            const std::string& text) -> std::optional<std::string> {
-        if (path.find("wiring") == std::string::npos) return saveAtomically(path, text);
-        return "dysk pełny";
-    };
-    EXPECT_EQ(writeSketchFolder(plan, dir, false, failsOnThePicture).error, files.wiring + ": dysk pełny");
-    EXPECT_EQ(textOf(files.sketch), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.folder), {}), 2);
 }
 
 }  // namespace
