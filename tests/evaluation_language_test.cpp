@@ -55,7 +55,6 @@ TEST(EvaluationLanguageTest, TheLastLangOptionChoosesAndIsTakenOut) {
     };
     const Case cases[] = {
         {{"a.vemrik"}, Language::Polish, {"a.vemrik"}},
-        {{"--lang", "en", "a.vemrik"}, Language::English, {"a.vemrik"}},
         {{"grade", "t", "--lang", "en", "s"}, Language::English, {"grade", "t", "s"}},
         {{"--lang", "en", "x", "--lang", "pl"}, Language::Polish, {"x"}},
         {{"x", "--lang"}, std::nullopt, {"x", "--lang"}},

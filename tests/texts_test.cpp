@@ -65,10 +65,8 @@ TEST_F(TextsTest, PolishCountsInThreeFormsEnglishInTwo) {
               std::tuple("1 sensor", "2 sensors", "0 sensors"));
 }
 
+// The Polish comma: in the run view's and the reports' tests.
 TEST_F(TextsTest, NumbersTakeTheLanguagesDecimalSign) {
-    EXPECT_EQ(std::tuple(spokenDecimal(0.5, 1), spokenDecimal(-3.75, 2), spokenDecimal(12.0, 0),
-                         simulatedTimeText(12)),
-              std::tuple("0,5", "-3,75", "12", "czas: 2,4 s"));
     speakCore(Language::English);
     EXPECT_EQ(std::tuple(spokenDecimal(0.5, 1), spokenDecimal(-3.75, 2), simulatedTimeText(12)),
               std::tuple("0.5", "-3.75", "time: 2.4 s"));
