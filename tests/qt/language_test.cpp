@@ -132,6 +132,37 @@ QStringList shownEntries(const QMenu* menu) {
     return entries;
 }
 
+// The letter after the "&" of a caption, upper case; none when there is no "&".
+QChar mnemonic(const QString& caption) {
+    const qsizetype at = caption.indexOf('&');
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption.at(at + 1).toUpper();
+}
+
+// Captions without a letter of their own in their menu, or on their page beside the menu bar's:
+// Alt with a repeated letter only moves the focus between them.
+QStringList lettersMissingOrTwice(MainWindow& w) {
+    QStringList wrong;
+    const auto own = [&wrong](QSet<QChar>& letters, const QString& caption) {
+        const QChar letter = mnemonic(caption);
+        if (letter.isNull() || letters.contains(letter)) wrong << caption;
+        letters.insert(letter);
+    };
+    QSet<QChar> bar;
+    for (QAction* top : w.menuBar()->actions()) own(bar, top->text());
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
+        if (menu->objectName() == "menuExamples") continue;  // file names, no letters
+        QSet<QChar> letters;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator() && !a->text().startsWith('&')) own(letters, a->text());  // recent: "&1 …"
+    }
+    for (int page = 0; page < 4; ++page) {
+        QSet<QChar> letters = bar;
+        for (auto* button : w.notebook()->widget(page)->findChildren<QPushButton*>())
+            own(letters, button->text());
+    }
+    return wrong;
+}
+
 // The same, as the command table lays out the menu `id` in the language spoken.
 QStringList tableEntries(MenuId id) {
     static const char* kinds[] = {"action", "toggle", "choice", "submenu"};
@@ -182,7 +213,7 @@ private slots:
     }
 
     // The menu bar is the command table, and each control of the pages the layout table: their
-    // places at ×1 and their captions, in either language.
+    // places at ×1 and their captions, each with a letter of its own, in either language.
     void theWindowShowsTheTablesInEitherLanguage() {
         for (const Speech speech : {Speech::Polish, Speech::English}) {
             Catalogue::instance().speak(speech);
@@ -194,6 +225,8 @@ private slots:
                 QCOMPARE(bar[qsizetype(i)]->text(), qs(say(menus()[i].caption)));
                 QCOMPARE(shownEntries(bar[qsizetype(i)]->menu()), tableEntries(menus()[i].id));
             }
+            const QStringList wrong = lettersMissingOrTwice(w);
+            QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));
             for (const ControlSpec& c : formLayout()) {
                 QWidget* shown = w.control(c.id);
                 if (!c.visible || c.kind == ControlKind::Memo) {
