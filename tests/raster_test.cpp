@@ -71,6 +71,8 @@ TEST(Raster, DrawingsCoverExactlyTheseGrids) {
         {drawn(5, 5, {{'g'}, {'r', 0, 0, 5, 5}}), "#####|#ggg#|#ggg#|#ggg#|#####"},
         // Clipped at every edge, also with a border.
         {drawn(4, 3, {{'r', -5, -5, 2, 1}, {'g'}, {'r', 2, 1, 100, 100}}), "##..|..##|..#g"},
+        // A border's bottom row just below the last one: the row past the end is not written.
+        {drawn(4, 3, {{'g'}, {'r', 1, 1, 3, 4}}), "....|.##.|.##."},
         // Thin pens (width 0 and 1) stop before the end point, either way.
         {drawn(6, 3, {{'w', 0}, {'m', 0, 1}, {'l', 5, 1}}), "......|#####.|......"},
         {drawn(6, 3, {{'m', 5, 2}, {'l', 0, 2}}), "......|......|.#####"},
