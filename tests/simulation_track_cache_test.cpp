@@ -60,6 +60,21 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
          [&] {
              setTrack(form.engine, [](ProgramState& s) { appendStroke(s.StrokeList, 300, 300, 400, 350); });
          }},
+        {"stroke along a row over a cell",
+         [&] {
+             setTrack(form.engine, [](ProgramState& s) {
+                 s.MapGrid.at(35, 1) = kLine;
+                 appendStroke(s.StrokeList, 300, 15, 400, 15);
+             });
+         }},
+        // The stroke starts left of the cell and must show again where the cell was.
+        {"the cell erased",
+         [&] { setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(35, 1) = kMapEmpty; }); }},
+        // As "Cofnij" and the stroke drawn again from one pixel further right leave the list.
+        {"the last stroke's start moved",
+         [&] {
+             setTrack(form.engine, [](ProgramState& s) { ++s.StrokeList.at(s.StrokeList.columns() - 1, 0); });
+         }},
         {"strokes removed", [&] { form.Button11Click(); }},
         {"drawn from outside, far from the robot", [&] { form.Image5.canvas.setPixel(5, 5, kRed); }},
         {"new image", [&] { form.Image5.canvas = Raster(701, 401); }},
