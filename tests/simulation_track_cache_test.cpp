@@ -71,9 +71,13 @@ TEST(CachedRedraw, EveryRedrawIsAsFromScratch) {
         {"the cell erased",
          [&] { setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(35, 1) = kMapEmpty; }); }},
         // As "Cofnij" and the stroke drawn again from one pixel further right leave the list.
-        {"the last stroke's start moved",
+        {"the last stroke's start moved right",
          [&] {
              setTrack(form.engine, [](ProgramState& s) { ++s.StrokeList.at(s.StrokeList.columns() - 1, 0); });
+         }},
+        {"and down",
+         [&] {
+             setTrack(form.engine, [](ProgramState& s) { ++s.StrokeList.at(s.StrokeList.columns() - 1, 1); });
          }},
         {"strokes removed", [&] { form.Button11Click(); }},
         {"drawn from outside, far from the robot", [&] { form.Image5.canvas.setPixel(5, 5, kRed); }},
