@@ -131,13 +131,17 @@ std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
 
 }  // namespace
 
-CommandState commandState(const TForm1& form, std::string_view id) {
-    const std::optional<CommandState> held = decided(form, id);
+CommandState commandState(const TForm1& form, const Command& command) {
+    const std::optional<CommandState> held = decided(form, command.id);
     CommandState state = held.value_or(CommandState{});
     state.formHolds = held.has_value();
-    const Command* c = findCommand(id);
-    state.keyWorks = !c || c->shortcutPage < 0 || c->shortcutPage == form.NotebookPageIndex;
+    state.keyWorks = command.shortcutPage < 0 || command.shortcutPage == form.NotebookPageIndex;
     return state;
+}
+
+CommandState commandState(const TForm1& form, std::string_view id) {
+    const Command* c = findCommand(id);
+    return c ? commandState(form, *c) : CommandState{};
 }
 
 std::string plainCaption(std::string_view text) {

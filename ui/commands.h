@@ -65,6 +65,7 @@ struct CommandState {
     /// Whether the form decides the two above; when not, the front end keeps them.
     bool formHolds = false;
 };
+CommandState commandState(const TForm1& form, const Command& command);
 CommandState commandState(const TForm1& form, std::string_view id);
 
 /// `text` without its mnemonic marker: "&Otwórz…" -> "Otwórz…", "&&" -> "&".

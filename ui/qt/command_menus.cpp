@@ -128,9 +128,16 @@ void CommandMenus::runOnTrigger(QAction* action, const Command& c) {
 
 void CommandMenus::showState() {
     for (const Command& c : commands()) {
-        const CommandState state = commandState(window_.form(), c.id);
+        const CommandState state = commandState(window_.form(), c);
         QAction* action = this->action(c.id);
-        if (!state.formHolds || !action) continue;
+        if (!action) continue;
+        // Elsewhere the same key belongs to the page's controls (the space bar ticks a box).
+        if (c.shortcutPage >= 0) {
+            const QKeySequence key =
+                state.keyWorks ? QKeySequence(QString::fromLatin1(c.shortcut)) : QKeySequence();
+            if (action->shortcut() != key) action->setShortcut(key);
+        }
+        if (!state.formHolds) continue;
         if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
         if (action->isChecked() != state.checked) action->setChecked(state.checked);
     }

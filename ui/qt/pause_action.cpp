@@ -31,7 +31,6 @@ bool usesSpace(const QObject* o) {
 PauseAction::PauseAction(MainWindow& window) : window_(window) {
     action_ = window_.commandAction(kPause);
     const Command& pause = *findCommand(kPause);
-    key_ = QKeySequence(QString::fromLatin1(pause.shortcut));
     action_->setToolTip(Vemrik::tr("Zatrzymuje przebieg w miejscu; dalej: „Włącz” albo „Krok”"));
 
     // A mouse click on a run button must not take the focus, or the space bar would press that
@@ -39,22 +38,10 @@ PauseAction::PauseAction(MainWindow& window) : window_(window) {
     QWidget* page = window_.notebook()->widget(pause.shortcutPage);
     for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
         if (b->focusPolicy() == Qt::StrongFocus) b->setFocusPolicy(Qt::TabFocus);
-
-    // A page switch reaches the form through a handled event, so the key follows every one.
-    afterHandleKey_ = window_.addAfterHandle([this] { followCore(); });
-    followCore();
     qApp->installEventFilter(this);
 }
 
-PauseAction::~PauseAction() {
-    qApp->removeEventFilter(this);
-    window_.removeAfterHandle(afterHandleKey_);
-}
-
-void PauseAction::followCore() {
-    const QKeySequence key = commandState(window_.form(), kPause).keyWorks ? key_ : QKeySequence();
-    if (action_->shortcut() != key) action_->setShortcut(key);
-}
+PauseAction::~PauseAction() { qApp->removeEventFilter(this); }
 
 bool PauseAction::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && usesSpace(watched)) {

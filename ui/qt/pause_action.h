@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QKeySequence>
 #include <QObject>
 
 class QAction;
@@ -24,14 +23,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    /// The space bar is the shortcut only where the core says its key works: elsewhere it ticks
-    /// boxes and selects.
-    void followCore();
-
     MainWindow& window_;
     QAction* action_ = nullptr;
-    QKeySequence key_;
-    int afterHandleKey_ = -1;
 };
 
 }  // namespace vemrik
