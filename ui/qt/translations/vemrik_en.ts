@@ -724,6 +724,14 @@ The file keeps what it held before.</translation>
         <translation>Steps to the stop (runs that succeeded)</translation>
     </message>
     <message>
+        <source>kroki do mety</source>
+        <translation>steps to the finish</translation>
+    </message>
+    <message>
+        <source>liczba prób</source>
+        <translation>number of runs</translation>
+    </message>
+    <message>
         <source>brak przebiegów, które dojechały</source>
         <translation>no run arrived</translation>
     </message>
