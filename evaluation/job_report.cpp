@@ -1,6 +1,7 @@
 #include "evaluation/job_report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "evaluation/summary.h"
@@ -28,12 +29,22 @@ std::string paddedRow(const std::vector<std::string>& cells) {
     return line;
 }
 
-std::vector<std::string> evaluationLines(const JobResult& r) {
+// Genitive after "z" and "potrzebował": z 1 próby, z 2 prób; 1 kroku, 2 kroków.
+constexpr CountedText kTries{{"próby", "run"}, {"prób", "runs"}, {"prób", "runs"}};
+constexpr CountedText kStepsNeeded{{"kroku", "step"}, {"kroków", "steps"}, {"kroków", "steps"}};
+
+/// A whole percentage that says neither none nor all unless it is so.
+std::string wholePercent(int hits, int n) {
+    const long long whole =
+        std::clamp(std::llround(100.0 * hits / n), hits > 0 ? 1LL : 0LL, hits < n ? 99LL : 100LL);
+    return std::to_string(whole) + " %";
+}
+
+std::vector<std::string> evaluationLines(const JobResult& r, const Summary& summary) {
     std::vector<std::string> lines;
     if (r.settings.noise.any())
         lines.push_back(say({"Zakłócenia: {1}", "Noise: {1}"}, {noiseText(r.settings.noise)}));
-    for (std::string& line : summaryLines(summarize(r.evaluation.runs), r.evaluation))
-        lines.push_back(std::move(line));
+    for (std::string& line : summaryLines(summary, r.evaluation)) lines.push_back(std::move(line));
     return lines;
 }
 
@@ -49,20 +60,41 @@ std::vector<std::string> sweepHead(const JobResult& r) {
 
 }  // namespace
 
+std::string headline(const Summary& s) {
+    if (s.runs == 0) return say({"Robot nie odbył żadnej próby.", "The robot made no run."});
+    if (s.successes == 0)
+        return s.runs == 1 ? say({"Robot nie dojechał do mety w jedynej próbie.",
+                                  "The robot did not reach the finish in its only run."})
+                           : say({"Robot nie dojechał do mety w żadnej z {1} prób.",
+                                  "The robot did not reach the finish in any of the {1} runs."},
+                                 {std::to_string(s.runs)});
+    const std::string arrived =
+        say({"Robot dojechał do mety w {1} z {2} ({3})", "The robot reached the finish in {1} of {2} ({3})"},
+            {std::to_string(s.successes), sayCounted(s.runs, kTries), wholePercent(s.successes, s.runs)});
+    const std::string steps = sayCounted(s.medianSteps.value_or(0), kStepsNeeded);
+    return arrived + (s.successes == 1
+                          ? say({"; potrzebował {1}.", "; it needed {1}."}, {steps})
+                          : say({"; zwykle potrzebował {1}.", "; it usually needed {1}."}, {steps}));
+}
+
 JobReport jobReport(const JobResult& r) {
     JobReport report;
     if (r.settings.sweeps()) {
         report.lines = sweepHead(r);
         report.table = sweepTable(r.sweep);
     } else {
-        report.lines = evaluationLines(r);
+        const Summary summary = summarize(r.evaluation.runs);
+        report.headline = headline(summary);
+        report.lines = evaluationLines(r, summary);
     }
     report.time = say({"Czas: {1}", "Time: {1}"}, {secondsText(r.seconds)});
     return report;
 }
 
 std::vector<std::string> reportLines(const JobReport& report) {
-    std::vector<std::string> lines = report.lines;
+    std::vector<std::string> lines;
+    if (!report.headline.empty()) lines.push_back(report.headline);
+    lines.insert(lines.end(), report.lines.begin(), report.lines.end());
     for (const std::vector<std::string>& row : report.table) lines.push_back(paddedRow(row));
     lines.push_back(report.time);
     return lines;

@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "evaluation/evaluation_job.h"
+#include "evaluation/summary.h"
 
 namespace vemrik {
 
 /// What a job says to people, in Polish, with decimal commas. Every front end shows these texts as
 /// they are; only how the table is laid out is theirs.
 struct JobReport {
+    /// One plain sentence of how often the robot arrived and how many steps it usually needed,
+    /// read before any statistics; empty for a sweep.
+    std::string headline;
     /// The lines before the table: the noise, a cancel, one evaluation's summary.
     std::vector<std::string> lines;
     /// A sweep's column names, then one row a level; empty for one evaluation.
@@ -21,7 +25,10 @@ struct JobReport {
 
 JobReport jobReport(const JobResult& r);
 
-/// The report as a terminal shows it: the lines, the table's columns padded with spaces to line
+/// "Robot dojechał do mety w 196 z 200 prób (98 %); zwykle potrzebował 446 kroków."
+std::string headline(const Summary& s);
+
+/// The report as a terminal shows it: the headline, the lines, the table's columns padded with spaces to line
 /// up in a fixed-width font, the time.
 std::vector<std::string> reportLines(const JobReport& report);
 

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "evaluation/job_report.h"
+#include "platform/texts.h"
 #include "tests/evaluation_tracks.h"
 
 using namespace vemrik;
@@ -104,6 +105,7 @@ TEST(JobReport, OneEvaluationNamesItsNoiseThenSummarisesThenTimes) {
     r.seconds = 1.25;
     EXPECT_EQ(reportLines(jobReport(r)),
               (std::vector<std::string>{
+                  "Robot dojechał do mety w 3 z 4 prób (75 %); zwykle potrzebował 20 kroków.",
                   "Zakłócenia: odwrócenie 0,050, przesunięcie 5,0 px, obrót 10,0°",
                   "Przebiegi: 4",
                   "Dojazd do stopu: 3 (75,0 %), przedział ufności 95 %: 30,1 % – 95,4 %",
@@ -112,6 +114,37 @@ TEST(JobReport, OneEvaluationNamesItsNoiseThenSummarisesThenTimes) {
                   "Limit kroków: 0 (0,0 %)",
                   "Czas: 1,250 s",
               }));
+}
+
+// Genitive after "z" and "potrzebował"; a share rounded to neither 0 nor 100 % unless it is.
+TEST(JobReport, TheHeadlineSaysInPlainWordsHowOftenAndHowLong) {
+    struct Case {
+        int runs, successes, median;
+        const char* pl;
+        const char* en;
+    };
+    const Case cases[] = {
+        {1, 1, 1, "Robot dojechał do mety w 1 z 1 próby (100 %); potrzebował 1 kroku.",
+         "The robot reached the finish in 1 of 1 run (100 %); it needed 1 step."},
+        {200, 199, 2, "Robot dojechał do mety w 199 z 200 prób (99 %); zwykle potrzebował 2 kroków.",
+         "The robot reached the finish in 199 of 200 runs (99 %); it usually needed 2 steps."},
+        {1000, 1, 22, "Robot dojechał do mety w 1 z 1000 prób (1 %); potrzebował 22 kroków.",
+         "The robot reached the finish in 1 of 1000 runs (1 %); it needed 22 steps."},
+        {3, 0, 0, "Robot nie dojechał do mety w żadnej z 3 prób.",
+         "The robot did not reach the finish in any of the 3 runs."},
+        {1, 0, 0, "Robot nie dojechał do mety w jedynej próbie.",
+         "The robot did not reach the finish in its only run."},
+        {0, 0, 0, "Robot nie odbył żadnej próby.", "The robot made no run."},
+    };
+    for (const Case& c : cases) {
+        Summary s;
+        s.runs = c.runs, s.successes = c.successes;
+        if (c.successes > 0) s.medianSteps = c.median;
+        EXPECT_EQ(headline(s), c.pl);
+        speakCore(Language::English);
+        EXPECT_EQ(headline(s), c.en);
+        speakCore(Language::Polish);
+    }
 }
 
 // 2 of 2: low 2 / (2 + 1.96²) = 0.342; 1 of 2: 0.095 … 0.905.

@@ -185,7 +185,10 @@ TEST(Summary, StepsToTheStopCountOnlySuccessesByNearestRankAndFillTheHistogram) 
 
 TEST_F(EvalCommand, PrintsTheSummaryAndOneCsvRowPerRun) {
     ASSERT_EQ(run("WS --runs 20 --max-steps 1000 --seed 7 --csv " + path("runs.csv")), 0) << err_.str();
-    EXPECT_NE(out_.str().find("Limit kroków 1000, ziarna 7 … 26\nPrzebiegi: 20\n"), std::string::npos)
+    EXPECT_NE(out_.str().find("Limit kroków 1000, ziarna 7 … 26\n"
+                              "Robot dojechał do mety w 20 z 20 prób (100 %); zwykle potrzebował 84 kroków.\n"
+                              "Przebiegi: 20\n"),
+              std::string::npos)
         << out_.str();
     const std::string rows = contents(path("runs.csv"));  // y = 355 - 3 * 84
     EXPECT_EQ(rows.rfind("run,seed,outcome,steps,x,y,heading\n0,7,success,84,105,103,0\n1,8,", 0), 0u)

@@ -34,6 +34,14 @@ bool progressed(EvaluationDialog& d) {
     return moved.wait(20000);
 }
 
+/// Whether anything but white is painted within `r`.
+bool inked(const QImage& image, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (image.pixelColor(x, y) != Qt::white) return true;
+    return false;
+}
+
 }  // namespace
 
 class EvaluationDialogTest : public QObject {
@@ -56,13 +64,22 @@ private slots:
         QVERIFY(d->running() && !d->startButton()->isEnabled() && !d->seedBox()->isEnabled());
         QVERIFY(reported(*d));
         QCOMPARE(d->progressBar()->value(), 200);
-        QCOMPARE(d->summaryLines().at(1),
-                 "Dojazd do stopu: 200 (100,0 %), przedział ufności 95 %: 98,1 % – 100,0 %");
+        QCOMPARE(
+            d->summaryLines().mid(0, 3),
+            (QStringList{"Robot dojechał do mety w 200 z 200 prób (100 %); zwykle potrzebował 84 kroków.",
+                         "Przebiegi: 200",
+                         "Dojazd do stopu: 200 (100,0 %), przedział ufności 95 %: 98,1 % – 100,0 %"}));
+        QVERIFY(d->summaryLabel()->text().startsWith("<b>Robot dojechał"));
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
         QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());
         StepHistogramView view;  // the highest count has room for all its digits
         view.setHistogram({84, 1, {50844, 3}});
         QVERIFY(view.topCountRect().width() >= view.fontMetrics().horizontalAdvance(QStringLiteral("50844")));
+        // The axes' names: upright left of the counts, and beneath the step range.
+        const QImage drawn = view.grab().toImage();
+        const int line = view.fontMetrics().height();
+        QVERIFY(inked(drawn, QRect(4, 40, line, 60)) &&
+                inked(drawn, QRect(150, view.height() - line - 4, 160, line)));
         w.handle([&] { applyWorkspace(w.form(), endlessTrack()); });
         d->runsBox()->setValue(1000000), d->maxStepsBox()->setValue(100000000);
         d->start();
@@ -84,7 +101,7 @@ private slots:
         QVERIFY(reported(d));
         const int finished = d.progressBar()->value();
         QVERIFY(finished >= 1 && finished < 1000000);
-        QCOMPARE(d.summaryLines().first(),
+        QCOMPARE(d.summaryLines().at(1),
                  QStringLiteral("Przerwano: ukończono %1 z 1000000 przebiegów").arg(finished));
         QCOMPARE(d.failedRuns()->count(), std::min(finished, 1000));
         QVERIFY(d.histogramView()->histogram().counts.empty() && d.startButton()->isEnabled());

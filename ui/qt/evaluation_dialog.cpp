@@ -41,7 +41,7 @@ constexpr int kStepsBeforeEnd = 20;
 // The results' column, wide enough for a sweep's table on one line a level.
 constexpr int kColumnWidth = 520;
 constexpr int kNoteWidth = 460;
-constexpr int kSummaryLines = 9;
+constexpr int kSummaryLines = 10;
 const QSize kSpinBoxSize(120, 22);
 const QSize kButtonSize(90, 25);
 // What a small screen shows of the settings before they scroll: the first fields and buttons.
@@ -86,9 +86,12 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 QString escaped(const std::string& text) { return qs(text).toHtmlEscaped(); }
 
-/// The report's lines as paragraphs and a sweep's table as a table, the time last.
+/// The headline in bold, the report's lines as paragraphs and a sweep's table as a table, the time
+/// last.
 QString reportHtml(const JobReport& report) {
     QStringList lines;
+    if (!report.headline.empty())
+        lines << QStringLiteral("<b>") + escaped(report.headline) + QStringLiteral("</b>");
     for (const std::string& line : report.lines) lines << escaped(line);
     // A table is a block of its own: a line break before it would leave an empty line.
     QString html = lines.join(QStringLiteral("<br>"));
@@ -110,6 +113,7 @@ QString reportHtml(const JobReport& report) {
 /// The report's text without its layout: the table's cells joined by " | ".
 QStringList plainLines(const JobReport& report) {
     QStringList lines;
+    if (!report.headline.empty()) lines << qs(report.headline);
     for (const std::string& line : report.lines) lines << qs(line);
     for (const std::vector<std::string>& row : report.table) {
         QStringList cells;
@@ -146,7 +150,8 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     progress_->setValue(0);
     summary_ = new QLabel(this);
     summary_->setObjectName("summary");
-    // Room for a sweep's report: the noise, a cancel, the column names, five levels and the time.
+    // Room for a sweep's report (the noise, a cancel, the column names, five levels, the time) and
+    // for one evaluation's, whose headline may take two lines.
     summary_->setFixedSize(kColumnWidth, kSummaryLines * summary_->fontMetrics().lineSpacing() + 4);
     summary_->setTextFormat(Qt::RichText);
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -9,8 +9,9 @@ namespace vemrik {
 
 namespace {
 
-const QSize kSize(460, 170);
-// The count scale left of the plot: a margin, the counts' column, a gap to the bars.
+const QSize kSize(460, 190);
+// The count scale left of the plot: a margin, the axis's name turned upright, the counts' column,
+// a gap to the bars.
 constexpr int kCountMargin = 4;
 constexpr int kCountMinWidth = 28;
 constexpr int kCountGap = 4;
@@ -44,14 +45,26 @@ int StepHistogramView::most() const {
 QRect StepHistogramView::plotRect() const {
     const int line = fontMetrics().height();
     const int countWidth = std::max(kCountMinWidth, fontMetrics().horizontalAdvance(QString::number(most())));
-    const int left = kCountMargin + countWidth + kCountGap;
-    return QRect(left, line + 8, width() - left - 12, height() - 2 * line - 16);
+    const int left = kCountMargin + line + countWidth + kCountGap;
+    return QRect(left, line + 8, width() - left - 12, height() - 3 * line - 18);
 }
 
 QRect StepHistogramView::topCountRect() const {
     const QRect plot = plotRect();
     const int line = fontMetrics().height();
-    return QRect(kCountMargin, plot.top() - line / 2, plot.left() - kCountGap - kCountMargin, line);
+    const int left = kCountMargin + line;
+    return QRect(left, plot.top() - line / 2, plot.left() - kCountGap - left, line);
+}
+
+void StepHistogramView::paintAxisNames(QPainter& p, const QRect& plot) const {
+    const int line = fontMetrics().height();
+    p.drawText(QRect(plot.left(), plot.bottom() + 3 + line, plot.width(), line), Qt::AlignCenter,
+               Vemrik::tr("kroki do mety"));
+    p.save();
+    p.translate(kCountMargin, plot.bottom());
+    p.rotate(-90);
+    p.drawText(QRect(0, 0, plot.height(), line), Qt::AlignCenter, Vemrik::tr("liczba prób"));
+    p.restore();
 }
 
 void StepHistogramView::paintBars(QPainter& p, const QRect& plot) const {
@@ -94,6 +107,7 @@ void StepHistogramView::paintEvent(QPaintEvent*) {
     paintBars(p, plot);
     p.setPen(Qt::black);
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    paintAxisNames(p, plot);
     const int bins = static_cast<int>(histogram_.counts.size());
     const int last = histogram_.first + histogram_.width * bins - 1;
     const QRect under(plot.left(), plot.bottom() + 3, plot.width(), line);

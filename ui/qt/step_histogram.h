@@ -7,7 +7,7 @@
 
 namespace vemrik {
 
-/// Bars of the successful runs by steps to the stop, with the step range beneath.
+/// Bars of the successful runs by steps to the stop, with the step range and the axes' names.
 class StepHistogramView : public QWidget {
     Q_OBJECT
 
@@ -28,6 +28,7 @@ private:
     int most() const;
     QRect plotRect() const;
     void paintBars(QPainter& p, const QRect& plot) const;
+    void paintAxisNames(QPainter& p, const QRect& plot) const;
 
     Histogram histogram_;
     bool shown_ = false;
