@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "platform/decimal.h"
+#include "platform/texts.h"
 
 namespace vemrik {
 
@@ -53,6 +54,24 @@ void appendRow(std::string& out, const RunRecord& record, const RunRow& r) {
     out += '\n';
 }
 
+std::string sheetCsv(const RunRecord& record) {
+    std::vector<std::string> header = {say({"krok", "step"}), say({"kierunek", "heading"}), "x", "y"};
+    for (int k = 1; k <= 8; ++k) header.push_back(say({"czujnik {1}", "sensor {1}"}, {std::to_string(k)}));
+    header.insert(header.end(),
+                  {say({"nr reguły", "rule line"}), say({"reguła", "rule"}), say({"meta", "stop"})});
+    std::string out = std::string(kUtf8Bom) + sheetRow(header);
+    for (std::size_t i = 0; i < record.rowCount(); ++i) {
+        const RunRow& r = record.row(i);
+        std::vector<std::string> fields = {std::to_string(r.step), sheetNumber(r.heading), sheetNumber(r.x),
+                                           sheetNumber(r.y)};
+        for (int k = 0; k < 8; ++k) fields.push_back(((r.sensors >> k) & 1u) != 0 ? "1" : "0");
+        fields.insert(fields.end(),
+                      {std::to_string(r.rule + 1), std::string(record.ruleText(r)), r.stop ? "1" : "0"});
+        out += sheetRow(fields);
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string csvField(std::string_view text) {
@@ -61,7 +80,8 @@ std::string csvField(std::string_view text) {
     return out;
 }
 
-std::string runCsv(const RunRecord& record) {
+std::string runCsv(const RunRecord& record, CsvForm form) {
+    if (form == CsvForm::Sheet) return sheetCsv(record);
     std::string out(kRunCsvHeader);
     out += '\n';
     out.reserve(out.size() + record.rowCount() * 64);

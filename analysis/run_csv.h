@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/sheet_csv.h"
 #include "engine/run_record.h"
 
 namespace vemrik {
@@ -14,8 +15,9 @@ inline constexpr std::string_view kRunCsvHeader =
 /// The kept steps of a run as CSV: the header, then one line per step, oldest first, each line
 /// ended by "\n". Numbers are written so that they read back to the very same float; rule_index
 /// counts lines from 1 as the status bar does, and 0 with an empty rule_text means no rule
-/// acted; stop is 1 when the sensing the step acted on saw a stop cell.
-std::string runCsv(const RunRecord& record);
+/// acted; stop is 1 when the sensing the step acted on saw a stop cell. In the spreadsheet form the
+/// same columns under names in the language spoken.
+std::string runCsv(const RunRecord& record, CsvForm form = CsvForm::Plain);
 
 /// A CSV field: as it is, or in double quotes with inner quotes doubled when it holds a comma,
 /// a quote or a line break.

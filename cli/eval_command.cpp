@@ -7,6 +7,7 @@
 #include <set>
 
 #include "cli/arduino_command.h"
+#include "cli/csv_form_option.h"
 #include "cli/grade_command.h"
 #include "cli/option_once.h"
 #include "evaluation/evaluation_csv.h"
@@ -29,13 +30,15 @@ constexpr Text kUsage{
     "  --seed S       ziarno pierwszego przebiegu, 0 … 4294967295 (domyślnie 5489);\n"
     "                 przebieg i dostaje ziarno S + i\n"
     "  --csv PLIK     zapisz wiersz CSV na każdy przebieg\n"
+    "  --csv-format F standard (przecinki, kropki dziesiętne; domyślnie) albo arkusz\n"
+    "                 (dla arkusza kalkulacyjnego: średniki, przecinki dziesiętne, polskie nagłówki)\n"
     "Zakłócenia (domyślnie brak), losowane z ziarna przebiegu:\n"
     "  --flip P       szansa odwrócenia odczytu czujnika, 0 … 1\n"
     "  --shift D      przesunięcie startu o najwyżej D pikseli w dowolną stronę, 0 … 10000\n"
     "  --turn A       obrót kierunku startu o najwyżej A stopni w obie strony, 0 … 360\n"
     "  --sweep        oceń przy poziomach zakłóceń 0; 0,25; 0,5; 0,75; 1 (ułamki podanych)\n"
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
-    "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
+    "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--csv-format F] [--html PLIK]\n"
     "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA] [--force]\n"
     "Każde z nich przyjmuje też --lang pl|en (domyślnie według LC_ALL, LC_MESSAGES, LANG).\n",
     "Usage: vemrik-eval WORKSPACE_FILE [--runs N] [--max-steps M] [--seed S] [--csv FILE]\n"
@@ -45,13 +48,15 @@ constexpr Text kUsage{
     "  --seed S       seed of the first run, 0 … 4294967295 (default 5489);\n"
     "                 run i gets the seed S + i\n"
     "  --csv FILE     save a CSV row for each run\n"
+    "  --csv-format F standard (the default) or arkusz (for a spreadsheet: a byte-order mark,\n"
+    "                 headers in the language spoken)\n"
     "Noise (none by default), drawn from the run's seed:\n"
     "  --flip P       chance that a sensor reading flips, 0 … 1\n"
     "  --shift D      start moved by at most D pixels in any direction, 0 … 10000\n"
     "  --turn A       start heading turned by at most A degrees either way, 0 … 360\n"
     "  --sweep        evaluate at the noise levels 0, 0.25, 0.5, 0.75, 1 (shares of the given)\n"
     "  --levels L,…   own levels, each 0 … 1, at most 20 (with points: 0,0.5,1)\n"
-    "or: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--html FILE]\n"
+    "or: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--csv-format F] [--html FILE]\n"
     "or: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME] [--force]\n"
     "Each of them also takes --lang pl|en (by default after LC_ALL, LC_MESSAGES, LANG).\n"};
 
@@ -60,6 +65,7 @@ constexpr std::size_t kMostLevels = 20;
 struct Options {
     std::string workspace;
     std::optional<std::string> csv;
+    CsvForm csvForm = CsvForm::Plain;
     JobSettings job;
 };
 
@@ -110,7 +116,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         const std::string& a = args[i];
         if (a.starts_with("--") && !givenOnce(given, a, why)) return std::nullopt;
         const bool takesValue = a == "--runs" || a == "--max-steps" || a == "--seed" || a == "--csv" ||
-                                a == "--flip" || a == "--shift" || a == "--turn" || a == "--levels";
+                                a == "--csv-format" || a == "--flip" || a == "--shift" || a == "--turn" ||
+                                a == "--levels";
         if (takesValue && i + 1 == args.size()) {
             why = say({"brak wartości po {1}", "no value after {1}"}, {a});
             return std::nullopt;
@@ -125,7 +132,11 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             ok = parseNumber(args[++i], kSeedSetting.low, kSeedSetting.high, job.seed);
         else if (a == "--csv")
             o.csv = args[++i];
-        else if (a == "--flip")
+        else if (a == "--csv-format") {
+            const std::optional<CsvForm> form = csvFormOption(args[++i], why);
+            if (!form) return std::nullopt;
+            o.csvForm = *form;
+        } else if (a == "--flip")
             ok = parseReal(args[++i], kFlipSetting.low, kFlipSetting.high, job.noise.flip);
         else if (a == "--shift")
             ok = parseReal(args[++i], kShiftSetting.low, kShiftSetting.high, job.noise.shift);
@@ -180,8 +191,8 @@ int checked(std::ostream& out, std::ostream& err, int code) {
 }
 
 /// The runs of the job as CSV rows.
-std::string csvOf(const JobResult& r) {
-    return r.settings.sweeps() ? sweepCsvText(r.sweep) : csvText(r.evaluation);
+std::string csvOf(const JobResult& r, CsvForm form) {
+    return r.settings.sweeps() ? sweepCsvText(r.sweep, form) : csvText(r.evaluation, form);
 }
 
 }  // namespace
@@ -231,7 +242,7 @@ int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     // output (a closed pipe, a full disk, a reader that stops reading) can cost the file.
     bool saved = true;
     if (o->csv) {
-        if (const auto error = saveAtomically(*o->csv, csvOf(result))) {
+        if (const auto error = saveAtomically(*o->csv, csvOf(result, o->csvForm))) {
             err << say({"Nie można zapisać pliku „{1}”: {2}", "Cannot save the file “{1}”: {2}"},
                        {printableText(*o->csv), *error})
                 << "\n";

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 
+#include "cli/csv_form_option.h"
 #include "cli/eval_command.h"
 #include "cli/option_once.h"
 #include "evaluation/grade/grade_report.h"
@@ -20,19 +21,24 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr Text kUsage{
-    "Użycie: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--html PLIK]\n"
-    "  UCZEŃ        plik .vemrik albo folder z plikami .vemrik\n"
-    "  --csv PLIK   zapisz wiersz CSV na każdego ucznia i tor\n"
-    "  --html PLIK  zapisz raport jako stronę HTML z wykresami\n",
-    "Usage: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--html FILE]\n"
-    "  STUDENT      a .vemrik file or a folder of .vemrik files\n"
-    "  --csv FILE   save a CSV row for each student and track\n"
-    "  --html FILE  save the report as an HTML page with charts\n"};
+    "Użycie: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--csv-format F] [--html PLIK]\n"
+    "  UCZEŃ           plik .vemrik albo folder z plikami .vemrik\n"
+    "  --csv PLIK      zapisz wiersz CSV na każdego ucznia i tor\n"
+    "  --csv-format F  standard (domyślnie) albo arkusz: dla arkusza kalkulacyjnego, wiersz na\n"
+    "                  ucznia, kolumna na tor, średniki, przecinki dziesiętne, procenty\n"
+    "  --html PLIK     zapisz raport jako stronę HTML z wykresami\n",
+    "Usage: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--csv-format F] [--html FILE]\n"
+    "  STUDENT         a .vemrik file or a folder of .vemrik files\n"
+    "  --csv FILE      save a CSV row for each student and track\n"
+    "  --csv-format F  standard (the default) or arkusz: for a spreadsheet, a row per student,\n"
+    "                  a column per track, percentages\n"
+    "  --html FILE     save the report as an HTML page with charts\n"};
 
 struct Options {
     std::string task;
     std::vector<std::string> students;
     std::optional<std::string> csv;
+    CsvForm csvForm = CsvForm::Plain;
     std::optional<std::string> html;
 };
 
@@ -43,12 +49,18 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.starts_with("--") && !givenOnce(given, a, why)) return std::nullopt;
-        if (a == "--csv" || a == "--html") {
+        if (a == "--csv" || a == "--html" || a == "--csv-format") {
             if (i + 1 == args.size()) {
                 why = say({"brak wartości po {1}", "no value after {1}"}, {a});
                 return std::nullopt;
             }
-            (a == "--csv" ? o.csv : o.html) = args[++i];
+            if (a == "--csv-format") {
+                const std::optional<CsvForm> form = csvFormOption(args[++i], why);
+                if (!form) return std::nullopt;
+                o.csvForm = *form;
+            } else {
+                (a == "--csv" ? o.csv : o.html) = args[++i];
+            }
         } else if (a.size() > 1 && a[0] == '-') {
             why = say({"nieznana opcja {1}", "unknown option {1}"}, {a});
             return std::nullopt;
@@ -181,7 +193,7 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
 
     // The reports are saved before the table goes out, so that nothing that becomes of standard
     // output (a closed pipe, a full disk, a reader that stops reading) can cost them.
-    const bool csvSaved = save(o->csv, gradeCsvText(task, results), err);
+    const bool csvSaved = save(o->csv, gradeCsvText(task, results, o->csvForm), err);
     const bool htmlSaved = save(o->html, gradeHtmlText(task, o->task, results), err);
     out << gradeTableText(task, o->task, results);
     const int code = checked(out, err, kEvalOk);

@@ -9,9 +9,11 @@
 #include <sstream>
 
 #include "cli/eval_command.h"
+#include "evaluation/evaluation_csv.h"
 #include "evaluation/grade/grading.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/task.h"
+#include "platform/texts.h"
 #include "tests/evaluation_tracks.h"
 #include "workspace/workspace_file.h"
 #include "workspace/workspace_json.h"
@@ -35,10 +37,11 @@ Workspace offsetTrack() {
     return ws;
 }
 
-Workspace student(std::vector<int> sensorColumns, std::string rule) {
+Workspace student(std::vector<int> sensorColumns, std::string rule, std::string secondRule = "") {
     Workspace ws;
     for (const int x : sensorColumns) ws.robot.at(x, 5) = kSensor;
     ws.rules = {std::move(rule)};
+    if (!secondRule.empty()) ws.rules.push_back(std::move(secondRule));
     return ws;
 }
 
@@ -131,6 +134,71 @@ TEST_F(Grade, ABadTaskExitsTwoAndAReportOverAnInputIsRefusedBeforeAnyRun) {
     EXPECT_EQ(grade({path("task.vemrik-task")}), kEvalBadArguments);
     EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--csv", path("r"), "--html", path("r")}),
               kEvalBadArguments);
+    EXPECT_EQ(grade({path("task.vemrik-task"), path("class"), "--csv-format", "excel"}), kEvalBadArguments);
+    EXPECT_NE(err_.str().find("vemrik-eval: nieznany format CSV „excel”: podaj standard albo arkusz\n"),
+              std::string::npos)
+        << err_.str();
+}
+
+// The same robot and rules, in any order, are one work; another robot is another. Rule 2 never
+// acts, so the copies score as a-always does, and d as b-half.
+TEST_F(Grade, TheSpreadsheetFormHasARowPerStudentAndEveryReportMarksTheSameWork) {
+    const std::string off = "0 0 0 0 0 0 0 0 0", on = "1 1 1 1 1 1 1 1 0";
+    fs::create_directories(kDir / "copies");
+    write("copies/a.vemrik", toJson(student({8, 10}, off, on)));
+    write("copies/b.vemrik", toJson(student({8, 10}, off, on)));
+    write("copies/c.vemrik", toJson(student({8, 10}, on, off)));
+    write("copies/d.vemrik", toJson(student({10}, off, on)));
+    write("copies/e;pusty.vemrik", toJson(Workspace{}));
+    const std::vector<std::string> args = {
+        path("task.vemrik-task"), path("copies"), "--csv",  path("r.csv"),
+        "--csv-format",           "arkusz",       "--html", path("r.html")};
+    ASSERT_EQ(grade(args), kEvalOk) << err_.str();
+    const std::string p = path("copies/");
+    EXPECT_EQ(text(path("r.csv")),
+              "\xEF\xBB\xBFMiejsce;Uczeń;Plik;Wynik;Reguły;prosto (waga 3);obok (waga 1);Błąd;Taki sam jak\n"
+              "1;a;" +
+                  p +
+                  "a.vemrik;100,0%;2;100,0%;100,0%;;b, c\n"
+                  "1;b;" +
+                  p +
+                  "b.vemrik;100,0%;2;100,0%;100,0%;;a, c\n"
+                  "1;c;" +
+                  p +
+                  "c.vemrik;100,0%;2;100,0%;100,0%;;a, b\n"
+                  "4;d;" +
+                  p +
+                  "d.vemrik;75,0%;2;100,0%;0,0%;;\n"
+                  "5;\"e;pusty\";\"" +
+                  p + "e;pusty.vemrik\";;0;;;brak reguł;\n");
+    EXPECT_NE(out_.str().find("1.       100,0 %  2       a\n         taki sam jak: b, c\n         prosto"),
+              std::string::npos)
+        << out_.str();
+    EXPECT_NE(out_.str().find("2       d\n         prosto"), std::string::npos) << out_.str();
+    EXPECT_NE(text(path("r.html")).find(">c<br><small class=\"copy\">taki sam jak: a, b</small></td>"),
+              std::string::npos);
+    // In English a spreadsheet reads decimal points and commas between fields.
+    speakCore(Language::English);
+    EXPECT_EQ(grade(args), kEvalOk) << err_.str();
+    speakCore(Language::Polish);
+    EXPECT_NE(
+        text(path("r.csv")).find("Error,Same as\n1,a," + p + "a.vemrik,100.0%,2,100.0%,100.0%,,\"b, c\"\n"),
+        std::string::npos)
+        << text(path("r.csv"));
+}
+
+TEST(EvaluationCsv, TheSpreadsheetFormNamesColumnsAndOutcomesWithDecimalCommas) {
+    const Evaluation e{{{1, 5490, {Outcome::Lost, 12, 1.5f, -2.25f, 90.0f, false}},
+                        {2, 5491, {Outcome::Timeout, 300, 0.1f, 3.0f, 0.0f, false}}},
+                       2,
+                       false};
+    EXPECT_EQ(csvText(e, CsvForm::Sheet),
+              "\xEF\xBB\xBFprzebieg;ziarno;wynik;kroki;x;y;kierunek\n"
+              "1;5490;zgubiony;12;1,5;-2,25;90\n"
+              "2;5491;limit kroków;300;0,1;3;0\n");
+    const std::string sweep = sweepCsvText({{0.25, {}, e, {}}}, CsvForm::Sheet);
+    EXPECT_TRUE(sweep.starts_with("\xEF\xBB\xBFpoziom zakłóceń;przebieg;")) << sweep;
+    EXPECT_TRUE(sweep.ends_with("\n0,25;2;5491;limit kroków;300;0,1;3;0\n")) << sweep;
 }
 
 TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
@@ -228,7 +296,8 @@ TEST(GradePlaces, EqualScoresShareAPlace) {
     for (const auto& c : cases) {
         std::vector<StudentResult> ranked;
         for (const double score : c.scores)
-            ranked.push_back({"s" + std::to_string(ranked.size()), "", score < 0 ? "x" : "", 1, score, {}});
+            ranked.push_back(
+                {"s" + std::to_string(ranked.size()), "", score < 0 ? "x" : "", 1, score, {}, {}});
         rankResults(ranked);
         EXPECT_EQ(places(ranked), c.places) << c.what;
     }

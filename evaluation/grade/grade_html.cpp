@@ -54,12 +54,20 @@ th, td { border: 1px solid #bbb; padding: 0.3em 0.6em; text-align: left; vertica
 th { background: #eee; }
 td.number { text-align: right; white-space: nowrap; }
 small { color: #555; }
-.broken { color: #a00; }
+.broken, .copy { color: #a00; }
 section { display: inline-block; margin: 0 2em 1.5em 0; vertical-align: top; }
 h2 { margin-top: 1.5em; }
 h3 { font-size: 1em; margin: 0 0 0.3em 0; }
 </style>
 )";
+
+/// Under a student's name, the others who handed in the same work.
+std::string sameAsNote(const std::vector<std::string>& names) {
+    if (names.empty()) return "";
+    std::string list;
+    for (const std::string& n : names) list += (list.empty() ? "" : ", ") + escaped(n);
+    return "<br><small class=\"copy\">" + say({"taki sam jak: {1}", "same as: {1}"}, {list}) + "</small>";
+}
 
 /// Rate, interval and median in one cell.
 std::string trackCell(const Summary& s) {
@@ -82,12 +90,13 @@ std::string table(const Task& task, const std::vector<StudentResult>& ranked) {
                    {escaped(t.name), report::weightText(t.weight)});
     out += "</tr>\n";
     const std::vector<int> place = places(ranked);
+    const std::vector<std::vector<std::string>> same = sameWork(ranked);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
         out += "<tr><td class=\"number\">" + std::to_string(place[i]) + ".</td><td title=\"" +
-               escaped(r.path) + "\">" + escaped(r.name) + "</td><td class=\"number\">" +
-               (r.graded() ? percent(r.score) : "—") + "</td><td class=\"number\">" +
-               std::to_string(r.ruleLines) + "</td>";
+               escaped(r.path) + "\">" + escaped(r.name) + sameAsNote(same[i]) +
+               "</td><td class=\"number\">" + (r.graded() ? percent(r.score) : "—") +
+               "</td><td class=\"number\">" + std::to_string(r.ruleLines) + "</td>";
         if (r.graded())
             for (const Summary& s : r.tracks) out += trackCell(s);
         else

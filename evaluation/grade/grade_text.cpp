@@ -1,3 +1,4 @@
+#include "analysis/sheet_csv.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "evaluation/grade/report_numbers.h"
@@ -36,6 +37,37 @@ std::string csvField(const std::string& s) {
     return q + "\"";
 }
 
+/// The names of the students with the same work, for people.
+std::string sameAsText(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& n : names) list += (list.empty() ? "" : ", ") + printableText(n);
+    return say({"taki sam jak: {1}", "same as: {1}"}, {list});
+}
+
+std::string sheetCsv(const Task& task, const std::vector<StudentResult>& ranked) {
+    std::vector<std::string> header = {say({"Miejsce", "Rank"}), say({"Uczeń", "Student"}),
+                                       say({"Plik", "File"}), say({"Wynik", "Score"}),
+                                       say({"Reguły", "Rules"})};
+    for (const TaskTrack& t : task.tracks)
+        header.push_back(say({"{1} (waga {2})", "{1} (weight {2})"}, {t.name, sheetNumber(t.weight)}));
+    header.insert(header.end(), {say({"Błąd", "Error"}), say({"Taki sam jak", "Same as"})});
+    std::string out = std::string(kUtf8Bom) + sheetRow(header);
+    const std::vector<int> place = places(ranked);
+    const std::vector<std::vector<std::string>> same = sameWork(ranked);
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const StudentResult& r = ranked[i];
+        std::vector<std::string> row = {std::to_string(place[i]), r.name, r.path,
+                                        r.graded() ? sheetPercent(r.score) : "", std::to_string(r.ruleLines)};
+        for (std::size_t t = 0; t < task.tracks.size(); ++t)
+            row.push_back(t < r.tracks.size() ? sheetPercent(r.tracks[t].success.value) : "");
+        std::string sameAs;
+        for (const std::string& n : same[i]) sameAs += (sameAs.empty() ? "" : ", ") + n;
+        row.insert(row.end(), {r.error, sameAs});
+        out += sheetRow(row);
+    }
+    return out;
+}
+
 std::string shortestNumber(double v) { return shortestText(v); }
 
 /// A share with a decimal point; six places keep a rounding residue such as 1e-18 out of the file.
@@ -64,6 +96,7 @@ std::string gradeTableText(const Task& task, const std::string& taskPath,
                     report::commaDecimal(task.noise.turn, 1)});
     out += say({"\nMiejsce  Wynik    Reguły  Uczeń\n", "\nRank     Score    Rules   Student\n"});
     const std::vector<int> place = places(ranked);
+    const std::vector<std::vector<std::string>> same = sameWork(ranked);
     for (std::size_t i = 0; i < ranked.size(); ++i) {
         const StudentResult& r = ranked[i];
         const std::string score = r.graded() ? percent(r.score) : "—";
@@ -71,13 +104,15 @@ std::string gradeTableText(const Task& task, const std::string& taskPath,
                padded(std::to_string(r.ruleLines), 8) + printableText(r.name) + "\n";
         if (!r.graded())
             out += "         " + say({"błąd: {1}", "error: {1}"}, {printableText(r.error)}) + "\n";
+        if (!same[i].empty()) out += "         " + sameAsText(same[i]) + "\n";
         for (std::size_t t = 0; t < r.tracks.size(); ++t)
             out += "         " + trackLine(task.tracks[t], r.tracks[t]) + "\n";
     }
     return out;
 }
 
-std::string gradeCsvText(const Task& task, const std::vector<StudentResult>& ranked) {
+std::string gradeCsvText(const Task& task, const std::vector<StudentResult>& ranked, CsvForm form) {
+    if (form == CsvForm::Sheet) return sheetCsv(task, ranked);
     std::string out =
         "rank,student,file,score,rule_lines,track,weight,runs,successes,success_rate,success_low,"
         "success_high,median_steps,lost_rate,timeout_rate,error\n";

@@ -29,7 +29,7 @@ double weightedScore(const Task& task, const std::vector<Summary>& tracks) {
 }
 
 StudentResult gradeStudent(const Task& task, const std::string& name, const std::string& path) {
-    StudentResult r{name, path, {}, 0, 0.0, {}};
+    StudentResult r{name, path, {}, 0, 0.0, {}, std::nullopt};
     const ParsedWorkspace read = readWorkspaceFile(path);
     if (!read.workspace) {
         r.error = read.error;
@@ -41,6 +41,8 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
         return r;
     }
     const Grid& robot = task.robot ? *task.robot : read.workspace->robot;
+    r.work = Work{robot, read.workspace->rules};
+    std::sort(r.work->rules.begin(), r.work->rules.end());
     std::vector<RunSetup> setups;
     for (const TaskTrack& track : task.tracks) {
         PreparedRun p = withRobotAndRules(*track.setup, robot, read.workspace->rules);
@@ -65,6 +67,15 @@ namespace {
 auto merit(const StudentResult& r) { return std::tuple(!r.graded(), r.graded() ? -r.score : 0.0); }
 
 }  // namespace
+
+std::vector<std::vector<std::string>> sameWork(const std::vector<StudentResult>& results) {
+    std::vector<std::vector<std::string>> out(results.size());
+    for (std::size_t i = 0; i < results.size(); ++i)
+        for (std::size_t j = 0; j < results.size(); ++j)
+            if (i != j && results[i].work && results[i].work == results[j].work)
+                out[i].push_back(results[j].name);
+    return out;
+}
 
 void rankResults(std::vector<StudentResult>& results) {
     std::stable_sort(results.begin(), results.end(), [](const StudentResult& a, const StudentResult& b) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,14 @@
 #include "evaluation/summary.h"
 
 namespace vemrik {
+
+/// What a student handed in, as graded: the robot driven and the rules sorted, so that the same
+/// rules in another order are the same work.
+struct Work {
+    Grid robot;
+    std::vector<std::string> rules;
+    bool operator==(const Work&) const = default;
+};
 
 /// How one student's workspace did on a task.
 struct StudentResult {
@@ -19,6 +28,8 @@ struct StudentResult {
     double score = 0.0;
     /// One per track of the task, in its order; none when the workspace could not be run.
     std::vector<Summary> tracks;
+    /// None when the file could not be read or holds no rules.
+    std::optional<Work> work;
 
     bool graded() const { return error.empty(); }
 };
@@ -30,6 +41,9 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
 
 /// The weighted mean of the success rates, the task's track weights as weights.
 double weightedScore(const Task& task, const std::vector<Summary>& tracks);
+
+/// Per result, the names of the others that handed in the same work, in their order.
+std::vector<std::vector<std::string>> sameWork(const std::vector<StudentResult>& results);
 
 /// Best first: graded before broken, then by score, then by name and path.
 void rankResults(std::vector<StudentResult>& results);
