@@ -278,6 +278,9 @@ class PageTest(unittest.TestCase):
         self.click("eval-start")
         WebDriverWait(self.driver, 60).until(lambda d: "Przebiegi" in report.text)
         self.assertEqual("Ocena: oval.vemrik", report.text.splitlines()[0])
+        self.assertTrue(report.text.splitlines()[2].startswith("Robot dojechał do mety w "), report.text)
+        self.assertEqual(["kroki do mety", "liczba prób"], [e.text for e in self.driver.find_elements(
+            By.CSS_SELECTOR, "#eval-histogram .axis-x, #eval-histogram .axis-y")])
         self.fill({"eval-runs": "100000"})
         self.click("eval-start")
         self.click("eval-cancel")

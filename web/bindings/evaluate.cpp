@@ -6,12 +6,16 @@
 #include "evaluation/evaluation_job.h"
 #include "evaluation/job_limits.h"
 #include "evaluation/job_report.h"
+#include "evaluation/summary.h"
 #include "web/bindings/js_error.h"
 #include "workspace/workspace_json.h"
 
 namespace vemrik::web {
 
 namespace {
+
+// As many bars as the window's dialog draws.
+constexpr int kHistogramBins = 30;
 
 Noise noiseOf(const emscripten::val& v) {
     if (v.isNumber()) return {v.as<double>(), 0.0, 0.0};
@@ -83,6 +87,8 @@ std::string evaluate(const std::string& workspaceText, double firstSeed, int run
     nlohmann::json out;
     out["summary"] = reportText(result);
     out["cancelled"] = result.cancelled();
+    const Histogram bins = stepHistogram(result.evaluation.runs, kHistogramBins);
+    out["histogram"] = {{"first", bins.first}, {"width", bins.width}, {"counts", bins.counts}};
     out["runs"] = nlohmann::json::array();
     for (const EvaluatedRun& r : result.evaluation.runs)
         out["runs"].push_back({{"seed", r.seed},

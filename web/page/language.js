@@ -33,6 +33,8 @@ const kWords = {
   badSettings: ['Podaj całkowite ziarno ({1} … {2}), liczbę przebiegów ({3} … {4}) i kroków ({5} … {6}).',
                 'Give a whole seed ({1} … {2}), number of runs ({3} … {4}) and of steps ({5} … {6}).'],
   evaluationHeading: ['Ocena: {1}', 'Evaluation: {1}'],
+  stepsToFinish: ['kroki do mety', 'steps to the finish'],
+  numberOfRuns: ['liczba prób', 'number of runs'],
   cannotFetch: ['Nie można wczytać „{1}” ({2}).', 'Cannot load “{1}” ({2}).'],
   notAPicture: ['Plik „{1}” nie jest obrazem, który przeglądarka umie odczytać.',
                 'The file “{1}” is not a picture the browser can read.'],
