@@ -103,6 +103,8 @@ TEST(RunCsv, EachStepIsOneRowWithTheShortestNumbersAQuotedRuleAndTheStopItActedO
               "1,0,350.1,197,0,0,0,0,0,0,0,0," +
                   first + ",0\n" + "2,0,350.1,194,1,0,0,0,0,0,0,1,0,,1\n" + "3,0,350.1,191,0,0,0,0,0,0,0,0," +
                   second + ",0\n");
+    EXPECT_NE(runCsv(f.engine.record(), CsvForm::Sheet).find("\n2;0;350,1;194;1;0;0;0;0;0;0;1;0;;1\n"),
+              std::string::npos);
     EXPECT_EQ(csvField("a\nb"), "\"a\nb\"");
 }
 

@@ -71,7 +71,8 @@ private slots:
         QString path;
         QStringList errors;
         view.askSeed = [&](std::uint32_t) { return answer; };
-        view.chooseCsvPath = [&](const QString&) { return path; };
+        CsvForm form = CsvForm::Plain;
+        view.chooseCsvPath = [&](const QString&) { return RunView::CsvChoice{path, form}; };
         view.showError = [&](const QString& m) { errors << m; };
         QVERIFY(view.chooseSeed());
         answer = QString("4294967296");
@@ -83,6 +84,12 @@ private slots:
         QVERIFY(view.saveRun() && QFile::exists(path));
         path = dir.filePath("brak/przebieg.csv");
         QVERIFY(!view.saveRun() && errors.size() == 2);
+        std::tie(path, form) = std::pair(dir.filePath("arkusz.csv"), CsvForm::Sheet);
+        QFile sheet(path);
+        QVERIFY(view.saveRun() && sheet.open(QIODevice::ReadOnly));
+        QCOMPARE(sheet.readLine(),
+                 QByteArray("\xEF\xBB\xBFkrok;kierunek;x;y;czujnik 1;czujnik 2;czujnik 3;czujnik 4;"
+                            "czujnik 5;czujnik 6;czujnik 7;czujnik 8;nr reguły;reguła;meta\n"));
     }
 
     // A robot without sensors, two lines of all off and one wanting sensor 1. The inspector

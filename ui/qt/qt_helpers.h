@@ -21,6 +21,15 @@ inline QImage rasterImage(const Raster& raster) {
                   raster.width() * 4, QImage::Format_RGBX8888);
 }
 
+/// What the user picks in a save dialog: the path, empty when cancelled, and the place of the file
+/// filter chosen among those of `filter`, which are separated by ";;".
+struct SaveChoice {
+    QString path;
+    int filter = 0;
+};
+SaveChoice saveChoiceFromDialog(QWidget* parent, const QString& title, const QString& suggested,
+                                const QString& filter, const QString& suffix);
+
 /// The path the user picks in a save dialog, the suffix added when none is typed; empty when
 /// cancelled.
 QString savePathFromDialog(QWidget* parent, const QString& title, const QString& suggested,

@@ -37,9 +37,11 @@ RunView::RunView(MainWindow& window) : window_(window) {
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
     chooseCsvPath = [this](const QString& suggested) {
-        return savePathFromDialog(&window_, Vemrik::tr("Zapisz przebieg"), suggested,
-                                  Vemrik::tr("Pliki CSV (*.csv);;Wszystkie pliki (*)"),
-                                  QStringLiteral("csv"));
+        const SaveChoice c = saveChoiceFromDialog(
+            &window_, Vemrik::tr("Zapisz przebieg"), suggested,
+            Vemrik::tr("Pliki CSV (*.csv);;Arkusz kalkulacyjny (*.csv);;Wszystkie pliki (*)"),
+            QStringLiteral("csv"));
+        return CsvChoice{c.path, c.filter == 1 ? CsvForm::Sheet : CsvForm::Plain};
     };
     showError = [this](const QString& message) {
         QMessageBox::critical(&window_, QStringLiteral("Vemrik"), message);
@@ -111,9 +113,9 @@ bool RunView::chooseSeed() {
 }
 
 bool RunView::saveRun() {
-    const QString path = chooseCsvPath(QDir::current().filePath(Vemrik::tr("przebieg.csv")));
+    const auto [path, form] = chooseCsvPath(QDir::current().filePath(Vemrik::tr("przebieg.csv")));
     if (path.isEmpty()) return false;
-    const std::string csv = runCsv(window_.form().engine.record());
+    const std::string csv = runCsv(window_.form().engine.record(), form);
     if (const auto error = saveAtomically(QFile::encodeName(path).toStdString(), csv)) {
         showError(Vemrik::tr("Nie można zapisać przebiegu „%1”:\n%2").arg(path, qs(*error)));
         return false;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/sheet_csv.h"
+
 class QLabel;
 class QListWidget;
 
@@ -25,8 +27,12 @@ public:
     // The dialogs, replaceable where no one can click them.
     /// The text the user typed for the seed, or nothing when cancelled.
     std::function<std::optional<QString>(std::uint32_t current)> askSeed;
-    /// Where to save the run; empty when cancelled.
-    std::function<QString(const QString& suggested)> chooseCsvPath;
+    /// Where to save the run, empty when cancelled, and in which form.
+    struct CsvChoice {
+        QString path;
+        CsvForm form = CsvForm::Plain;
+    };
+    std::function<CsvChoice(const QString& suggested)> chooseCsvPath;
     std::function<void(const QString& message)> showError;
 
     /// "Ziarno losowania…"; false when cancelled or the text is not a seed.

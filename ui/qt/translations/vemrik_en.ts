@@ -318,8 +318,8 @@ It was removed from “Recent files”.</translation>
         <translation>Save run</translation>
     </message>
     <message>
-        <source>Pliki CSV (*.csv);;Wszystkie pliki (*)</source>
-        <translation>CSV files (*.csv);;All files (*)</translation>
+        <source>Pliki CSV (*.csv);;Arkusz kalkulacyjny (*.csv);;Wszystkie pliki (*)</source>
+        <translation>CSV files (*.csv);;Spreadsheet (*.csv);;All files (*)</translation>
     </message>
     <message>
         <source>„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.</source>
