@@ -96,6 +96,29 @@ void Engine::setRules(RuleList rules) {
     run_.record.followList(rules_);
 }
 
+void Engine::putBack(const WorkPart& part) {
+    struct PutBack {
+        Engine& e;
+        void operator()(const RobotPart& p) {
+            e.state_.RobotGrid = p.grid;
+            e.robotVersion_ = p.version;
+        }
+        void operator()(const TrackPart& p) {
+            e.state_.MapGrid = p.map;
+            e.state_.StrokeList = p.strokes;
+            e.trackVersion_ = p.version;
+        }
+        void operator()(const RuleList& rules) { e.setRules(rules); }
+        void operator()(const AnglesPart& p) {
+            if (p.startHeading != e.startHeading_) headingFromTrackBar(e.state_, p.startHeading);
+            e.ruleAngle_ = p.ruleAngle;
+            e.startHeading_ = p.startHeading;
+            e.anglesVersion_ = p.version;
+        }
+    };
+    std::visit(PutBack{*this}, part);
+}
+
 void Engine::setSensorState(int sensor, bool on) {
     state_.SensorStates.at(static_cast<std::size_t>(sensor)) = on ? 1 : 0;
 }

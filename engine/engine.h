@@ -16,6 +16,7 @@
 #include "engine/run_record.h"
 #include "engine/run_snapshot.h"
 #include "engine/sensing.h"
+#include "engine/work_part.h"
 #include "raster/raster.h"
 #include "robot/pose.h"
 #include "workspace/workspace.h"
@@ -113,6 +114,10 @@ public:
     /// Deletes line i; an index outside the list deletes nothing.
     void deleteRule(int i);
     void setRules(RuleList rules);
+    /// Puts a part of the work back as this engine's work held it at the part's version, and
+    /// that version with it, so work saved then is not modified. The rest of the work and the
+    /// run stay; a start heading put back turns the robot as the heading slider does.
+    void putBack(const WorkPart& part);
 
     // The run.
     void setSeed(std::uint32_t seed) { run_.seed = seed; }

@@ -24,6 +24,7 @@ constexpr Text kSpeed{"S&zybkość", "&Speed"};
 // In the window's order, left to right: "Symulacja" comes before "Widok".
 constexpr std::array kMenus = {
     MenuSpec{M::File, "file", {"&Plik", "&File"}},
+    MenuSpec{M::Edit, "edit", {"&Edycja", "&Edit"}},
     MenuSpec{M::Simulation, "simulation", {"&Symulacja", "S&imulation"}},
     MenuSpec{M::View, "view", {"&Widok", "&View"}},
     MenuSpec{M::Help, "help", {"Po&moc", "&Help"}},
@@ -50,6 +51,24 @@ constexpr std::array kCommands = {
     Command{"file.arduino", M::File, kNoSubmenu, {"Eksportuj na &Arduino…", "Export to Ard&uino…"}, ""},
     Command{"file.print", M::File, kNoSubmenu, {"&Drukuj trasę…", "&Print track…"}, "Ctrl+P"},
     Command{"file.quit", M::File, kNoSubmenu, {"Za&kończ", "&Quit"}, "Ctrl+Q", K::Action, true},
+    Command{"edit.undo",
+            M::Edit,
+            kNoSubmenu,
+            {"Cofnij &zmianę", "&Undo change"},
+            "Ctrl+Z",
+            K::Action,
+            false,
+            &TForm1::UndoChangeClick},
+    Command{"edit.redo",
+            M::Edit,
+            kNoSubmenu,
+            {"&Ponów", "&Redo"},
+            "Ctrl+Shift+Z",
+            K::Action,
+            false,
+            &TForm1::RedoClick,
+            -1,
+            "Ctrl+Y"},
     Command{"run.pause",
             M::Simulation,
             kNoSubmenu,
@@ -128,6 +147,8 @@ std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
     if (id == "run.speed4") return {{true, speedIs(form, RunSpeed::Quadruple)}};
     return std::nullopt;
 }
+    if (id == "edit.undo") return {{form.Edits.canUndo(form.engine), false}};
+    if (id == "edit.redo") return {{form.Edits.canRedo(), false}};
 
 }  // namespace
 

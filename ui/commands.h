@@ -11,7 +11,7 @@ namespace vemrik {
 class TForm1;
 
 /// The menus of the menu bar; None for a command that only a control of the form gives.
-enum class MenuId { File, View, Simulation, Help, None };
+enum class MenuId { File, Edit, View, Simulation, Help, None };
 
 struct MenuSpec {
     MenuId id;
@@ -44,6 +44,8 @@ struct Command {
     /// The page on which its key works, -1 for every page: elsewhere the same key belongs to the
     /// controls (the space bar ticks a box on "Algorytm").
     int shortcutPage = -1;
+    /// A second key that runs it too, not shown in the menu ("Ctrl+Y" beside "Ctrl+Shift+Z").
+    std::string_view otherShortcut = {};
 };
 
 /// Every menu, left to right.

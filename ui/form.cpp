@@ -15,7 +15,10 @@ CheckBox& TForm1::checkBox(int n) {
     return *boxes[(n >= 1 && n <= 8) ? n - 1 : 0];
 }
 
-void TForm1::afterEvent() { History.follow(engine); }
+void TForm1::afterEvent() {
+    History.follow(engine);
+    if (!Shell.MouseHeld) Edits.follow(engine);
+}
 
 void TForm1::FormCreate() {
     // The window's double buffering, the one setting this step switches on, belongs to the Qt

@@ -10,6 +10,7 @@
 #include "track_import/import_apply.h"
 #include "ui/controls.h"
 #include "ui/document.h"
+#include "ui/edit_history.h"
 #include "ui/form_state.h"
 
 namespace vemrik {
@@ -35,6 +36,8 @@ public:
     Document document{{}, engine.workVersion()};
 
     // Page 0, "Robot"
+    /// The edits of the work since start-up or the file was opened, one step per event.
+    EditHistory Edits{engine};
     Image Image1{Raster(201, 201)};
     // Page 1, "Mapa"
     Image Image2{Raster(701, 401)};
@@ -73,7 +76,8 @@ public:
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
     /// What every front end does after each event it handled, so the window and the page see the
-    /// same form: a run's history ends with an edit at once.
+    /// same form: a run's history ends with an edit at once, and the edit is a step to undo (a
+    /// drag once the mouse is let go).
     void afterEvent();
 
     // Shell
@@ -83,6 +87,13 @@ public:
     const TrackCache* trackCacheOf(const Raster& canvas) const;
     void Timer1Timer();
     void BitBtn1Click();
+    /// "Edycja" → "Cofnij zmianę" / "Ponów": the work as before the last step, or after the step
+    /// undone last. A run goes on, as after any edit.
+    void UndoChangeClick();
+    void RedoClick();
+    /// The controls that show the work (the two sliders, the rule list) brought to it after a
+    /// part was put back, and a redraw asked for.
+    void ShowWorkPutBack();
     /// Rule text of the current sensor states and TrackBar1 into Label2's caption.
     void ComposeRuleText();
 

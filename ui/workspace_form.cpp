@@ -11,6 +11,8 @@ void applyWorkspace(TForm1& form, const Workspace& ws) {
     form.History.forget();
     form.Paused = form.StartRefused = false;
     form.engine.load(ws);
+    // Another document: undo must not reach the work before it.
+    form.Edits.restart(form.engine);
     form.Timer2.enabled = form.engine.running();
     form.TrackBar1.position = ws.ruleAngle;
     form.TrackBar2.position = ws.startHeading;

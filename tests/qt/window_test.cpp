@@ -107,3 +107,35 @@ private slots:
 
 QTEST_MAIN(WindowTest)
 #include "window_test.moc"
+
+    // "Usun" takes every stroke at once; "Edycja" → "Cofnij zmianę" gives them back, and puts a
+    // slider moved after it back too.
+    void undoChangeGivesBackTheStrokesUsunTook() {
+        MainWindow w;
+        w.commandMenus();
+        w.show();
+        w.refreshTimer().driveByHand();
+        const auto entry = [&](const QString& menu, const QString& caption) -> QAction* {
+            for (QAction* top : w.menuBar()->actions())
+                if (top->text().remove('&') == menu)
+                    for (QAction* a : top->menu()->actions())
+                        if (a->text().remove('&') == caption) return a;
+            return nullptr;
+        };
+        QAction* undo = entry("Edycja", "Cofnij zmianę");
+        QVERIFY(undo && !undo->isEnabled());
+        w.notebook()->setCurrentIndex(1);
+        w.findChild<QPushButton*>("Button7")->click();  // "Pendzel"
+        QWidget* map = w.findChild<QWidget*>("Image2");
+        sendMouse(map, QEvent::MouseButtonPress, {100, 100});
+        sendMouse(map, QEvent::MouseMove, {200, 150});
+        sendMouse(map, QEvent::MouseButtonRelease, {200, 150});
+        const Grid strokes = w.form().State.StrokeList;
+        QVERIFY(strokes.columns() > 0);
+        w.findChild<QPushButton*>("Button11")->click();  // "Usun"
+        w.findChild<QSlider*>("TrackBar2")->setValue(90);
+        undo->trigger();
+        QCOMPARE(w.findChild<QSlider*>("TrackBar2")->value(), 0);
+        undo->trigger();
+        QCOMPARE(w.form().State.StrokeList, strokes);
+    }

@@ -18,6 +18,7 @@ namespace {
 // The object names the entries always had: tests and UI automation find them by these.
 constexpr std::pair<std::string_view, const char*> kObjectNames[] = {
     {"file", "menuFile"},
+    {"edit", "menuEdit"},
     {"simulation", "menuSimulation"},
     {"view", "menuView"},
     {"help", "menuHelp"},
@@ -37,6 +38,8 @@ constexpr std::pair<std::string_view, const char*> kObjectNames[] = {
     {"file.arduino", "actionExportArduino"},
     {"file.print", "actionPrintTrack"},
     {"file.quit", "actionQuit"},
+    {"edit.undo", "actionUndo"},
+    {"edit.redo", "actionRedo"},
     {"run.pause", "actionPause"},
     {"run.trail", "actionShowTrail"},
     {"run.speed1", "actionSpeed1"},
@@ -117,6 +120,8 @@ QAction* CommandMenus::addCommand(QMenu* menu, const Command& c) {
     action->setObjectName(objectName(c.id));
     if (!c.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
     action->setCheckable(c.kind == CommandKind::Toggle || c.kind == CommandKind::Choice);
+    if (!c.otherShortcut.empty())
+        action->setShortcuts({action->shortcut(), QKeySequence(QString::fromLatin1(c.otherShortcut))});
     if (c.run) runOnTrigger(action, c);
     return actions_[c.id] = action;
 }

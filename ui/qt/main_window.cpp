@@ -366,3 +366,11 @@ void MainWindow::mirror() {
 }
 
 }  // namespace vemrik
+    // An undone edit moves the angles without the sliders.
+    for (const auto& [id, bar] :
+         {std::pair{"rules.angle", &form_.TrackBar1}, std::pair{"sim.heading", &form_.TrackBar2}}) {
+        auto* slider = control<QSlider>(id);
+        if (!slider || slider->value() == bar->position) continue;
+        const QSignalBlocker block(slider);
+        slider->setValue(bar->position);
+    }

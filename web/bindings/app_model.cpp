@@ -104,6 +104,7 @@ std::string commandsJson() {
                        {"submenu", both(c.submenu)},
                        {"caption", both(c.caption)},
                        {"shortcut", c.shortcut},
+                       {"otherShortcut", c.otherShortcut},
                        {"kind", kindName(c.kind)},
                        {"separator", c.separatorBefore},
                        {"form", takesCommand(c.id)}});

@@ -201,7 +201,7 @@ export class MenuBar {
   // unless a dialog is open; the space bar only when no control has the keyboard.
   shortcut(e) {
     const key = keyOf(e);
-    const command = this.commands.find((c) => c.shortcut === key);
+    const command = this.commands.find((c) => c.shortcut === key || c.otherShortcut === key);
     const item = command && this.items[command.id];
     if (!item || item.disabled || this.states[command.id]?.keyWorks === false) return;
     if (document.querySelector('dialog[open]')) return;
