@@ -158,6 +158,7 @@ class PageTest(unittest.TestCase):
                 self.site.open("&przyklad=oval")
                 self.tab(caption)
                 self.click(tool)
+                self.assertEqual("true", self.driver.find_element(By.ID, tool).get_attribute("aria-pressed"))
                 events = self.drag(board, points)
                 self.advance(FORCED_REDRAW)
                 script = ["open " + str(EXAMPLES / "oval.vemrik"), f"page {page}", f"press {tool}", *events,
@@ -196,6 +197,19 @@ class PageTest(unittest.TestCase):
             self.assertEqual(running, self.state()["runTimer"]["enabled"], caption)
         self.driver.find_element(By.ID, "sim.stepSlider").send_keys(Keys.HOME, *[Keys.ARROW_RIGHT] * 12)
         self.assertEqual("Krok 12 z 30", self.driver.find_element(By.ID, "sim.stepText").text)
+        self.driver.find_element(By.ID, "sim.heading").send_keys(Keys.PAGE_DOWN, Keys.ARROW_LEFT)
+        self.assertEqual("-16°", self.driver.find_element(By.ID, "sim.headingValue").text)
+
+    def test_ctrl_z_gives_back_the_strokes_usun_took_and_ctrl_y_takes_them_again(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Mapa")
+        strokes = lambda: json.loads(self.js("return vemrikPage.form().save()"))["strokes"]
+        drawn = strokes()
+        self.click("map.erase")
+        for key, want in [("z", drawn), ("y", [])]:
+            ActionChains(self.driver).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL).perform()
+            self.assertEqual(want, strokes(), key)
+        self.assertTrue(drawn)
 
     def saved(self):
         """Ctrl+S (the browser's own "save page" kept from it), and the file the browser downloaded."""
