@@ -253,6 +253,16 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
         {task(track, R"(, "noise": {"shift": -1})"), "szum, przesunięcie startu (\"shift\"): -1"},
         {task(track, R"(, "noise": {"turn": 361})"), "szum, obrót startu (\"turn\"): 361"},
         {task(track, R"(, "noise": {"flipp": 0})"), "szum (\"noise\"): nieznane pole \"flipp\""},
+        // The common slips get a hint after the place, found from the text around it.
+        {task(R"({"workspace": "prosto.vemrik", "weight": 1,5})"),
+         "kolumnie 95; liczby piszemy z kropką: 1.5, nie 1,5"},
+        {task(track + ",\n"), "wierszu 2, kolumnie 1; usuń przecinek przed ]"},
+        {task(R"({"workspace": prosto.vemrik})"), "; brakuje cudzysłowu: napisy i nazwy pól piszemy w"},
+        {"{\"format\": \"vemrik-task,\n\"version\": 1}", "; brakuje cudzysłowu zamykającego napis"},
+        {task(track + R"(, "runs": 5)"), "; brakuje nawiasu ]"},
+        {"{\"format\": \"vemrik-task\"", "przed czasem w wierszu 1, kolumnie 25; brakuje nawiasu }"},
+        {task(R"({"workspace": "tory\prosto.vemrik"})"), "; w ścieżkach używaj /"},
+        {task(R"({"workspace": "prosto.vemrik" "weight": 2})"), "; brakuje przecinka"},
     };
     for (const auto& b : bad) {
         const ParsedTask p = parseTask(b.text, kDir.string());

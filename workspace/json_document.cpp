@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/texts.h"
+#include "workspace/json_slip.h"
 
 namespace vemrik {
 
@@ -21,6 +22,13 @@ std::string position(std::string_view text, std::size_t i) {
     const std::size_t column = lineStart == std::string_view::npos || i == 0 ? i + 1 : i - lineStart;
     return say({"w wierszu {1}, kolumnie {2}", "in line {1}, column {2}"},
                {std::to_string(line), std::to_string(column)});
+}
+
+/// The place, and after it what was most likely mistyped there, if anything fits.
+std::string placeAndHint(std::string_view text, std::size_t at) {
+    std::string said = position(text, at);
+    if (const std::string hint = jsonSlipHint(text, at); !hint.empty()) said += "; " + hint;
+    return said;
 }
 
 bool blank(std::string_view text) {
@@ -82,10 +90,10 @@ JsonDocument parseJsonDocument(std::string_view text, int maxDepth, const JsonTa
         if (e.byte > text.size())
             return {std::nullopt, say({"plik jest urwany: JSON kończy się przed czasem {1}",
                                        "the file is cut short: the JSON ends early {1}"},
-                                      {position(text, text.size())})};
+                                      {placeAndHint(text, text.size())})};
         return {std::nullopt,
                 say({"to nie jest poprawny JSON: błąd {1}", "this is not valid JSON: an error {1}"},
-                    {position(text, e.byte > 0 ? e.byte - 1 : 0)})};
+                    {placeAndHint(text, e.byte > 0 ? e.byte - 1 : 0)})};
     } catch (const Json::out_of_range&) {
         return {std::nullopt,
                 say({"to nie jest plik Vemrik: liczba poza zakresem liczb zmiennoprzecinkowych",
