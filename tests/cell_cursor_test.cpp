@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "ui/zoom.h"
+
 using namespace vemrik;
 
 using Edges = std::array<int, 4>;
@@ -41,4 +43,26 @@ TEST(CellCursor, TheSpaceBarPressesAndReleasesOnce) {
     CellCursor cursor(201, 201, 10);
     EXPECT_EQ((std::array{cursor.press(), cursor.press()}), (std::array{true, false}));
     EXPECT_EQ((std::array{cursor.release(), cursor.release()}), (std::array{true, false}));
+}
+
+// The form with its bars at ×1 and a window frame, on screens' available room: ×1 always, the
+// larger zooms only where the whole window fits, and the fit the largest of those.
+TEST(Zoom, OnlyTheZoomsThatFitTheScreenAreOffered) {
+    const Extent form{940, 477}, frame{2, 30};
+    using Offered = std::array<bool, 3>;
+    const struct {
+        Extent available;
+        Offered offered;
+        Zoom fitted;
+    } cases[] = {
+        {{1366, 740}, {true, false, false}, kZooms[0]}, {{1024, 740}, {true, false, false}, kZooms[0]},
+        {{910, 512}, {true, false, false}, kZooms[0]},  // not even ×1 fits: the form scrolls
+        {{1920, 1040}, {true, true, true}, kZooms[2]},  {{1440, 870}, {true, true, false}, kZooms[1]},
+        {{1412, 746}, {true, true, false}, kZooms[1]},  // exactly
+        {{1411, 746}, {true, false, false}, kZooms[0]}, {{1412, 745}, {true, false, false}, kZooms[0]},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(offeredZooms(form, frame, c.available), c.offered) << c.available.width;
+        EXPECT_EQ(fittedZoom(form, frame, c.available), c.fitted) << c.available.width;
+    }
 }

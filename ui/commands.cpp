@@ -105,6 +105,7 @@ constexpr std::array kCommands = {
     Command{"view.zoom100", M::View, kZoom, {"×&1", "×&1"}, "", K::Choice},
     Command{"view.zoom150", M::View, kZoom, {"×1,&5", "×1.&5"}, "", K::Choice},
     Command{"view.zoom200", M::View, kZoom, {"×&2", "×&2"}, "", K::Choice},
+    Command{"view.zoomFit", M::View, kZoom, {"&Dopasuj do ekranu", "&Fit to screen"}, "", K::Choice, true},
     Command{"view.polish", M::View, kLanguage, {"&Polski", "&Polski"}, "", K::Choice},
     Command{"view.english", M::View, kLanguage, {"&English", "&English"}, "", K::Choice},
     Command{"help.guide", M::Help, kNoSubmenu, {"&Przewodnik", "&Guide"}, "F1"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstddef>
 #include <cstdint>
 
 namespace vemrik {
@@ -39,6 +40,36 @@ constexpr int zoomedPosition(int v, Zoom z) {
 /// so a drag outside keeps moving by whole pixels as at ×1.
 constexpr int imagePixelAt(int p, Zoom z) {
     return zoom_detail::saturate(zoom_detail::floorDiv(std::int64_t{p} * z.den, z.num));
+}
+
+struct Extent {
+    int width = 0;
+    int height = 0;
+};
+
+/// Whether a window fits `available` at zoom `z`: `grows` is what is larger with the zoom (the form,
+/// the menus and bars, whose text grows too) as it is at ×1, `fixed` what is not (the window's frame).
+constexpr bool zoomFits(Zoom z, Extent grows, Extent fixed, Extent available) {
+    return zoomedLength(grows.width, z) + fixed.width <= available.width &&
+           zoomedLength(grows.height, z) + fixed.height <= available.height;
+}
+
+/// Which of kZooms are offered: those that fit, and ×1 always, the smallest there is, where the
+/// form scrolls as it always did.
+constexpr std::array<bool, kZooms.size()> offeredZooms(Extent grows, Extent fixed, Extent available) {
+    std::array<bool, kZooms.size()> offered{};
+    for (std::size_t i = 0; i < kZooms.size(); ++i)
+        offered[i] = i == 0 || zoomFits(kZooms[i], grows, fixed, available);
+    return offered;
+}
+
+/// "Dopasuj do ekranu": the largest zoom offered.
+constexpr Zoom fittedZoom(Extent grows, Extent fixed, Extent available) {
+    const auto offered = offeredZooms(grows, fixed, available);
+    Zoom best = kZooms[0];
+    for (std::size_t i = 0; i < kZooms.size(); ++i)
+        if (offered[i]) best = kZooms[i];
+    return best;
 }
 
 }  // namespace vemrik

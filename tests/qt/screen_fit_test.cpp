@@ -18,10 +18,16 @@ namespace {
 // A 1366 × 768 laptop at 150 %, in the logical pixels widgets are laid out in.
 const QRect kLaptop(0, 0, 910, 512);
 
-// The screens the tests run on, side by side: Qt's own offscreen one first, then that laptop.
+// The screens the tests run on, side by side: Qt's own offscreen one first, then that laptop, a laptop at
+// 100 %, an old projector and a large screen.
 constexpr char kScreens[] = R"({"screens": [
     {"name": "0 offscreen", "x": 0, "y": 0, "width": 800, "height": 600},
-    {"name": "1 laptop150", "x": 800, "y": 0, "width": 910, "height": 512}]})";
+    {"name": "1 laptop150", "x": 800, "y": 0, "width": 910, "height": 512},
+    {"name": "2 laptop", "x": 1710, "y": 0, "width": 1366, "height": 768},
+    {"name": "3 xga", "x": 3076, "y": 0, "width": 1024, "height": 768},
+    {"name": "4 fullhd", "x": 4100, "y": 0, "width": 1920, "height": 1080}]})";
+
+bool shownWhole(const QWidget* w) { return w->visibleRegion().boundingRect() == w->rect(); }
 
 bool inside(const QWidget* dialog, const QWidget* control) {
     return control->isVisibleTo(dialog) &&
@@ -100,38 +106,70 @@ private slots:
         QTRY_VERIFY(available.contains(w.frameGeometry()));
         QVERIFY(
             available.contains(QRect(inspector.dock()->mapToGlobal(QPoint(0, 0)), inspector.dock()->size())));
-        w.setZoom(kZooms[2]);
-        QVERIFY(available.contains(w.frameGeometry()) && area->verticalScrollBar()->maximum() > 0);
     }
 
-    // The time line, opened from the menu or with a robot's log, at ×1 and ×1.5, zoomed before or
-    // after: the window stays on the screen, its status bar too, and the chart is whole.
+    // On each screen the zooms offered keep the window on it and the run buttons in sight, the fit
+    // takes the largest, and the texts grow with the zoom.
+    void theRunButtonsStayInSightAtEveryZoomOffered() {
+        const struct {
+            int screen;
+            std::vector<const char*> offered;
+        } cases[] = {
+            {1, {"actionZoom100"}},
+            {2, {"actionZoom100"}},
+            {3, {"actionZoom100"}},
+            {4, {"actionZoom100", "actionZoom150", "actionZoom200"}},
+        };
+        for (const auto& c : cases) {
+            QScreen* screen = QGuiApplication::screens()[c.screen];
+            const QRect available = screen->availableGeometry();
+            ProgramWindow program;
+            MainWindow& w = program.window();
+            w.setScreen(screen);
+            w.move(available.topLeft() + QPoint(51, 109));
+            w.show();
+            std::vector<const char*> offered;
+            for (const char* zoom : {"actionZoom100", "actionZoom150", "actionZoom200", "actionZoomFit"}) {
+                QAction* action = w.findChild<QAction*>(zoom);
+                if (!action->isEnabled()) continue;
+                if (zoom != std::string_view("actionZoomFit")) offered.push_back(zoom);
+                action->trigger();
+                QCoreApplication::processEvents();
+                const QString what = screen->name() + u' ' + zoom;
+                QVERIFY2(available.contains(w.frameGeometry()), qPrintable(what));
+                for (const char* button : {"sim.start", "sim.step", "sim.on", "sim.off"})
+                    QVERIFY2(shownWhole(w.control(button)), qPrintable(what + u' ' + button));
+            }
+            QCOMPARE(offered, c.offered);
+            QCOMPARE(w.zoom(), c.offered.size() == 3 ? kZooms[2] : kZooms[0]);  // the fit
+            QCOMPARE(w.statusBar()->font().pixelSize(), c.offered.size() == 3 ? 22 : 11);
+        }
+    }
+
+    // The time line, opened from the menu or with a robot's log: the window stays on the screen,
+    // its status bar too, and the chart is whole.
     void theTimeLineKeepsTheWindowAndItsStatusBarOnTheScreen() {
         const ParsedRunLog log = parseRunLog(
             "step,heading,x,y,s1,s2,s3,s4,s5,s6,s7,s8,rule_index,rule_text,stop\n"
             "1,,,,0,1,1,0,0,0,0,0,1,0 1 1 0 0 0 0 0 0,\n");
         QVERIFY(log.log);
-        QScreen* screen = QGuiApplication::screens().last();
-        for (const int zoom : {0, 1})
-            for (const int way : {0, 1, 2}) {  // the menu; a log; the menu, the zoom, then a log
-                ProgramWindow program;
-                MainWindow& w = program.window();
-                TimelinePanel* panel = timelinePanelOf(w);
-                w.setScreen(screen);
-                w.move(screen->geometry().topLeft() + QPoint(51, 127));
-                w.show();
-                if (way != 2) w.setZoom(kZooms[zoom]);
-                if (way != 1) panel->action()->trigger();
-                QCoreApplication::processEvents();
-                if (way == 2) w.setZoom(kZooms[zoom]);
-                if (way != 0) panel->showLog(*log.log, "robot.csv");
-                QCoreApplication::processEvents();
-                const QString what = QStringLiteral("×%1 %2").arg(zoom).arg(way);
-                QVERIFY2(screen->availableGeometry().contains(w.frameGeometry()), qPrintable(what));
-                QVERIFY2(w.rect().contains(w.statusBar()->geometry()), qPrintable(what));
-                QVERIFY2(panel->chart()->visibleRegion().boundingRect() == panel->chart()->rect(),
-                         qPrintable(what));
-            }
+        QScreen* screen = QGuiApplication::screens()[1];
+        for (const int way : {0, 1, 2}) {  // the menu; a log; the menu, then a log
+            ProgramWindow program;
+            MainWindow& w = program.window();
+            TimelinePanel* panel = timelinePanelOf(w);
+            w.setScreen(screen);
+            w.move(screen->geometry().topLeft() + QPoint(51, 127));
+            w.show();
+            if (way != 1) panel->action()->trigger();
+            QCoreApplication::processEvents();
+            if (way != 0) panel->showLog(*log.log, "robot.csv");
+            QCoreApplication::processEvents();
+            const QString what = QString::number(way);
+            QVERIFY2(screen->availableGeometry().contains(w.frameGeometry()), qPrintable(what));
+            QVERIFY2(w.rect().contains(w.statusBar()->geometry()), qPrintable(what));
+            QVERIFY2(shownWhole(panel->chart()), qPrintable(what));
+        }
     }
 
     // The guide is the one shipped in the program; a second request shows the same window.

@@ -54,6 +54,7 @@ constexpr std::pair<std::string_view, const char*> kObjectNames[] = {
     {"view.zoom100", "actionZoom100"},
     {"view.zoom150", "actionZoom150"},
     {"view.zoom200", "actionZoom200"},
+    {"view.zoomFit", "actionZoomFit"},
     {"view.polish", "actionPolish"},
     {"view.english", "actionEnglish"},
     {"help.guide", "actionGuide"},

@@ -1,5 +1,6 @@
 #include "ui/qt/form_zoom.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTabWidget>
 #include <QVariant>
@@ -12,7 +13,21 @@ namespace {
 
 // Where each widget is at ×1, kept on it the first time the form is zoomed.
 constexpr const char* kBaseGeometry = "vemrikBaseGeometry";
-constexpr const char* kBaseFontPixels = "vemrikBaseFontPixels";
+constexpr const char* kBaseFont = "vemrikBaseFont";
+
+QFont zoomedFont(QFont font, Zoom z) {
+    if (z == Zoom{}) return font;  // exactly as it was, what it inherits too
+    if (font.pixelSize() > 0)
+        font.setPixelSize(zoomedLength(font.pixelSize(), z));
+    else
+        font.setPointSizeF(font.pointSizeF() * z.num / z.den);
+    return font;
+}
+
+QFont baseFont(QObject* holder, const QFont& now) {
+    if (!holder->property(kBaseFont).isValid()) holder->setProperty(kBaseFont, now);
+    return holder->property(kBaseFont).value<QFont>();
+}
 
 QRect baseGeometry(QWidget* w) {
     if (!w->property(kBaseGeometry).isValid()) w->setProperty(kBaseGeometry, w->geometry());
@@ -35,7 +50,11 @@ void zoomControl(QWidget* control, Zoom zoom) {
     auto* label = qobject_cast<QLabel*>(control);
     if (label && !label->wordWrap()) {  // sized to its text, as the form sizes it
         label->move(zoomed(base, zoom).topLeft());
-        label->adjustSize();
+        // At ×1 as large as the layout made it, which may be more than its text needs.
+        if (zoom == Zoom{})
+            label->resize(base.size().expandedTo(label->sizeHint()));
+        else
+            label->adjustSize();
         return;
     }
     control->setGeometry(zoomed(base, zoom));
@@ -43,16 +62,13 @@ void zoomControl(QWidget* control, Zoom zoom) {
 
 }  // namespace
 
+void zoomTexts(QWidget* window, Zoom zoom) {
+    // The dialogs and menus are windows of their own, which take the application's font.
+    QApplication::setFont(zoomedFont(baseFont(qApp, QApplication::font()), zoom));
+    window->setFont(zoomedFont(baseFont(window, window->font()), zoom));
+}
+
 void zoomForm(QWidget* form, Zoom zoom) {
-    if (!form->property(kBaseFontPixels).isValid())
-        form->setProperty(kBaseFontPixels, form->font().pixelSize());
-    if (zoom == Zoom{}) {
-        form->setFont(QFont());  // inherited again, exactly as before
-    } else {
-        QFont font = form->font();
-        font.setPixelSize(zoomedLength(form->property(kBaseFontPixels).toInt(), zoom));
-        form->setFont(font);
-    }
     form->setFixedSize(zoomed(QRect(QPoint(0, 0), baseGeometry(form).size()), zoom).size());
     auto* notebook = form->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly);
     if (!notebook) return;

@@ -280,6 +280,7 @@ QMenu* MainWindow::commandMenu(std::string_view id) { return commandMenus().menu
 void MainWindow::setZoom(Zoom zoom) {
     if (zoom == zoom_) return;
     zoom_ = zoom;
+    zoomTexts(this, zoom);
     zoomForm(client_, zoom);
     fitToScreen();
     // Where the form was scrolled to at the old size is elsewhere at the new one.
