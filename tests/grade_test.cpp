@@ -140,14 +140,15 @@ TEST_F(Grade, ABadTaskExitsTwoAndAReportOverAnInputIsRefusedBeforeAnyRun) {
         << err_.str();
 }
 
-// The same robot and rules, in any order, are one work; another robot is another. Rule 2 never
+// The same robot and rules, in any order and with the angle written either way, are one work;
+// another robot is another. Rule 2 never
 // acts, so the copies score as a-always does, and d as b-half.
 TEST_F(Grade, TheSpreadsheetFormHasARowPerStudentAndEveryReportMarksTheSameWork) {
     const std::string off = "0 0 0 0 0 0 0 0 0", on = "1 1 1 1 1 1 1 1 0";
     fs::create_directories(kDir / "copies");
     write("copies/a.vemrik", toJson(student({8, 10}, off, on)));
     write("copies/b.vemrik", toJson(student({8, 10}, off, on)));
-    write("copies/c.vemrik", toJson(student({8, 10}, on, off)));
+    write("copies/c.vemrik", toJson(student({8, 10}, on + ".0", off)));
     write("copies/d.vemrik", toJson(student({10}, off, on)));
     write("copies/e;pusty.vemrik", toJson(Workspace{}));
     const std::vector<std::string> args = {

@@ -4,11 +4,29 @@
 #include <atomic>
 #include <tuple>
 
+#include "engine/line_reading.h"
 #include "evaluation/run_setup.h"
+#include "platform/decimal.h"
 #include "platform/texts.h"
 #include "workspace/workspace_file.h"
 
 namespace vemrik {
+
+namespace {
+
+/// The rules as a step reads them, sorted: "… 10" and "… 10.0" are one rule, in any place.
+std::vector<std::string> readRules(const std::vector<std::string>& rules) {
+    const std::vector<LineReading> read = readLines(rules);
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < rules.size(); ++i)
+        out.push_back(read[i].readable
+                          ? std::to_string(read[i].pattern) + ' ' + shortestText(read[i].angle)
+                          : '\n' + rules[i]);  // no rule line holds a break, so no reading equals it
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace
 
 double weightedScore(const Task& task, const std::vector<Summary>& tracks) {
     const std::size_t n = std::min(tracks.size(), task.tracks.size());
@@ -41,8 +59,7 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
         return r;
     }
     const Grid& robot = task.robot ? *task.robot : read.workspace->robot;
-    r.work = Work{robot, read.workspace->rules};
-    std::sort(r.work->rules.begin(), r.work->rules.end());
+    r.work = Work{robot, readRules(read.workspace->rules)};
     std::vector<RunSetup> setups;
     for (const TaskTrack& track : task.tracks) {
         PreparedRun p = withRobotAndRules(*track.setup, robot, read.workspace->rules);

@@ -9,8 +9,8 @@
 
 namespace vemrik {
 
-/// What a student handed in, as graded: the robot driven and the rules sorted, so that the same
-/// rules in another order are the same work.
+/// What a student handed in, as graded: the robot driven and the rules as a step reads them,
+/// sorted, so that the same rules in another order or spelling are the same work.
 struct Work {
     Grid robot;
     std::vector<std::string> rules;
