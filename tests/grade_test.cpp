@@ -141,8 +141,8 @@ TEST_F(Grade, ABadTaskExitsTwoAndAReportOverAnInputIsRefusedBeforeAnyRun) {
 }
 
 // The same robot and rules, in any order and with the angle written either way, are one work;
-// another robot is another. Rule 2 never
-// acts, so the copies score as a-always does, and d as b-half.
+// another robot is another. Rule 2 never acts, so the copies score as a-always does, and d as
+// b-half.
 TEST_F(Grade, TheSpreadsheetFormHasARowPerStudentAndEveryReportMarksTheSameWork) {
     const std::string off = "0 0 0 0 0 0 0 0 0", on = "1 1 1 1 1 1 1 1 0";
     fs::create_directories(kDir / "copies");
