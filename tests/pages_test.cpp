@@ -11,7 +11,9 @@
 
 #include "app/errors.h"
 #include "tests/engine_edits.h"
+#include "ui/control_events.h"
 #include "ui/form.h"
+#include "ui/layout.h"
 
 using namespace vemrik;
 
@@ -126,6 +128,24 @@ TEST(MapEditor, CellToolsFailOffTheBoardButTheBrushRecordsAndTheLastColumnAndRow
     form.Image2.canvas.fill(kRed);
     form.BitBtn3Click();
     EXPECT_EQ(changedFromEmpty(form.Image2.canvas), 0);
+}
+
+TEST(ToolButtons, OnlyTheChosenToolsButtonOnThePageInFrontIsDown) {
+    TForm1 form;
+    const auto down = [&form] {
+        std::string ids;
+        for (const ControlSpec& c : formLayout())
+            if (buttonDown(form, c.id)) ids += std::string(c.id) + " ";
+        return ids;
+    };
+    EXPECT_EQ(down(), "");  // no tool at start-up
+    form.TabbedNotebook1Change(kRobotPage);
+    for (const char* id : {"robot.body", "robot.clear", "robot.wheel", "robot.sensor", "robot.sensor2",
+                           "map.line", "map.clear", "map.brush", "map.start", "map.stop"}) {
+        if (findControl(id)->page != form.NotebookPageIndex) form.TabbedNotebook1Change(kMapPage);
+        (form.*pressHandler(id))();
+        EXPECT_EQ(down(), std::string(id) + " ");
+    }
 }
 
 TEST(AlgorithmPage, EachCheckBoxSetsOnlyItsOwnSensor) {

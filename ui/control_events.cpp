@@ -4,6 +4,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "map/map_editor.h"
+#include "robot/robot_editor.h"
 #include "ui/commands.h"
 #include "ui/layout.h"
 
@@ -61,9 +63,30 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kCommandB
     {"ButtonCheckRules", "run.ruleCheck"},
 }};
 
+// The buttons that choose a board's tool; the robot's and the map's tools share their numbers.
+constexpr std::array<std::pair<std::string_view, std::int32_t>, 10> kToolButtons = {{
+    {"Button1", kToolBody},
+    {"Button2", kToolErase},
+    {"Button3", kToolWheel},
+    {"Button4", kToolSensor},
+    {"Button12", kToolDoubleSensor},
+    {"Button5", kToolLine},
+    {"Button6", kToolClearCell},
+    {"Button7", kToolBrush},
+    {"Button8", kToolStart},
+    {"Button9", kToolStop},
+}};
+
 std::string_view buttonName(std::string_view id) {
     const std::string_view name = nameOf(id, ControlKind::Button);
     return name.empty() ? nameOf(id, ControlKind::BitButton) : name;
+}
+
+std::int32_t toolOf(std::string_view id) {
+    const std::string_view name = nameOf(id, ControlKind::Button);
+    for (const auto& [button, tool] : kToolButtons)
+        if (!name.empty() && button == name) return tool;
+    return kRobotNoTool;
 }
 
 }  // namespace
@@ -120,6 +143,14 @@ FormHandler trackBarChange(std::string_view id) {
 const Label* labelOf(const TForm1& form, std::string_view id) {
     Label TForm1::*member = lookUp(kLabels, nameOf(id, ControlKind::Label));
     return member ? &(form.*member) : nullptr;
+}
+
+bool choosesTool(std::string_view id) { return toolOf(id) != kRobotNoTool; }
+
+bool buttonDown(const TForm1& form, std::string_view id) {
+    // The boards share the tools' numbers: a tool chosen on one is no tool of the other.
+    return choosesTool(id) && toolOf(id) == form.Shell.EditTool &&
+           findControl(id)->page == form.NotebookPageIndex;
 }
 
 }  // namespace vemrik

@@ -28,5 +28,9 @@ const TrackBar* trackBarOf(const TForm1& form, std::string_view id);
 /// The slider's change handler, run after its position was set.
 FormHandler trackBarChange(std::string_view id);
 const Label* labelOf(const TForm1& form, std::string_view id);
+/// Whether the button chooses a board's tool, and so is shown down while that tool is chosen.
+bool choosesTool(std::string_view id);
+/// Whether the button is shown down: it chooses the tool the form has chosen on the page in front.
+bool buttonDown(const TForm1& form, std::string_view id);
 
 }  // namespace vemrik

@@ -11,10 +11,10 @@ namespace vemrik {
 namespace {
 
 constexpr std::array kControlTexts = {
-    &ControlTexts::stepOf,          &ControlTexts::noStep,      &ControlTexts::startHeading,
-    &ControlTexts::startHeadingTip, &ControlTexts::frontTip,    &ControlTexts::sensorName,
-    &ControlTexts::ruleAngleName,   &ControlTexts::headingName, &ControlTexts::rulesName,
-    &ControlTexts::stepSliderName,
+    &ControlTexts::stepOf,          &ControlTexts::noStep,       &ControlTexts::startHeading,
+    &ControlTexts::startHeadingTip, &ControlTexts::frontTip,     &ControlTexts::sensorName,
+    &ControlTexts::ruleAngleName,   &ControlTexts::headingName,  &ControlTexts::rulesName,
+    &ControlTexts::stepSliderName,  &ControlTexts::startCellTip, &ControlTexts::headingValue,
 };
 
 bool is(const Text& text, std::string_view pl) { return !pl.empty() && text.pl == pl; }

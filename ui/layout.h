@@ -47,6 +47,8 @@ inline constexpr int kNotebookWidth = 793;
 inline constexpr int kNotebookHeight = 433;
 inline constexpr int kInitialPage = 3;
 inline constexpr std::string_view kFormCaption = "Vemrik - vemrik@example.org";
+/// The start heading's slider moves by a degree for an arrow key or the wheel, by this for a page.
+inline constexpr int kHeadingPageStep = 15;
 /// The start heading's arrow is drawn this many pixels square, centred in its control.
 inline constexpr int kHeadingArrowSize = 44;
 

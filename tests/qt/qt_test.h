@@ -30,6 +30,14 @@ inline bool overlapsNothing(const QWidget* added) {
     return true;
 }
 
+/// The widget under `root` whose caption, without its letter's marker, is `caption`.
+template <class W>
+W* byCaption(const QWidget* root, const QString& caption) {
+    for (W* w : root->findChildren<W*>())
+        if (QString(w->text()).remove(u'&') == caption) return w;
+    return nullptr;
+}
+
 /// Settings kept in `folder`, so that no test reads or leaves a user's.
 inline void keepSettingsIn(const QTemporaryDir& folder) {
     QCoreApplication::setOrganizationName("VemrikTest");

@@ -199,8 +199,18 @@ private slots:
         start->setValue(-90);
         QCOMPARE(angle->toolTip(), QString("kąt reguły: 45°"));
         QCOMPARE(marks.startCaption()->text(), QString("kierunek startu: -90°"));
+        QCOMPARE(marks.startValue()->text(), QString("-90°"));
+        // A degree for a key or a notch of the wheel, fifteen for a page.
+        QCOMPARE(std::pair(start->singleStep(), start->pageStep()), std::pair(1, 15));
+        QWheelEvent notch({5, 5}, start->mapToGlobal(QPoint(5, 5)), {}, {0, 120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(start, &notch);
+        QCOMPARE(w.form().TrackBar2.position, -89);
+        QLabel* name = byCaption<QLabel>(start->parentWidget(), "Kierunek startu");
+        QVERIFY(name && name->buddy() == start);
 
-        for (QLabel* label : {marks.front(), marks.startCaption(), marks.startArrow()})
+        for (QLabel* label :
+             {marks.front(), marks.startCaption(), marks.startArrow(), marks.startValue(), name})
             QVERIFY(overlapsNothing(label));
         // Held, the arrow is strong; at -90 it points left: its head is 12 pixels left of the centre.
         const auto colourAt = [&](int x, int y) {

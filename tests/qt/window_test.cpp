@@ -79,6 +79,22 @@ private slots:
         QCOMPARE(shown, 2);
     }
 
+    // The chosen tool's button stays down, and only it, until the page changes.
+    void theChosenToolsButtonIsDown() {
+        MainWindow w;
+        w.notebook()->setCurrentIndex(kMapPage);
+        QWidget* page = w.notebook()->currentWidget();
+        auto* start = byCaption<QPushButton>(page, "Start");
+        auto* line = byCaption<QPushButton>(page, "Linia");
+        QVERIFY(!start->isChecked());
+        for (int n = 0; n < 2; ++n) start->click();  // a second click keeps it down
+        QVERIFY(start->isChecked() && !line->isChecked());
+        line->click();
+        QVERIFY(line->isChecked() && !start->isChecked());
+        w.notebook()->setCurrentIndex(kRobotPage);
+        QVERIFY(!line->isChecked());
+    }
+
     // The window opens on the simulation page without a change event; the rule editor's widgets
     // reach their handlers and show what the form holds.
     void opensOnSimulationAndTheRuleEditorWorksThroughTheWindow() {
@@ -103,10 +119,6 @@ private slots:
         w.findChild<QPushButton*>("Button14")->click();
         QCOMPARE(list->count(), 2);
     }
-};
-
-QTEST_MAIN(WindowTest)
-#include "window_test.moc"
 
     // "Usun" takes every stroke at once; "Edycja" → "Cofnij zmianę" gives them back, and puts a
     // slider moved after it back too.
@@ -139,3 +151,7 @@ QTEST_MAIN(WindowTest)
         undo->trigger();
         QCOMPARE(w.form().State.StrokeList, strokes);
     }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

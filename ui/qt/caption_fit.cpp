@@ -1,5 +1,6 @@
 #include "ui/qt/caption_fit.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -11,11 +12,28 @@ namespace {
 // Narrower than this and letters are hard to read; a caption that needs more is cut as before.
 constexpr int kNarrowestStretch = 60;
 constexpr const char* kNarrowed = "vemrikNarrowed";
+constexpr const char* kWithinWidth = "vemrikWithinWidth";
 
-int captionWidth(const QPushButton* button, const QFontMetrics& metrics) {
-    QString caption = button->text();
+template <class W>
+int captionWidth(const W* w, const QFontMetrics& metrics) {
+    QString caption = w->text();
     caption.remove(u'&');  // the mnemonic marker takes no room
     return metrics.horizontalAdvance(caption);
+}
+
+template <class W>
+void narrowUntilFits(W* w, int room) {
+    if (w->property(kNarrowed).toBool()) {
+        w->setFont(QFont());  // the inherited font again
+        w->setProperty(kNarrowed, false);
+    }
+    for (int stretch = 100; captionWidth(w, w->fontMetrics()) > room && stretch > kNarrowestStretch;) {
+        stretch -= 5;
+        QFont narrower;
+        narrower.setStretch(stretch);  // only the stretch: size and family still follow the form
+        w->setFont(narrower);
+        w->setProperty(kNarrowed, true);
+    }
 }
 
 }  // namespace
@@ -28,21 +46,12 @@ int captionRoom(const QPushButton* button) {
 }
 
 void fitCaptions(QWidget* root) {
-    for (QPushButton* button : root->findChildren<QPushButton*>()) {
-        const int room = captionRoom(button);
-        if (button->property(kNarrowed).toBool()) {
-            button->setFont(QFont());  // the inherited font again
-            button->setProperty(kNarrowed, false);
-        }
-        for (int stretch = 100;
-             captionWidth(button, button->fontMetrics()) > room && stretch > kNarrowestStretch;) {
-            stretch -= 5;
-            QFont narrower;
-            narrower.setStretch(stretch);  // only the stretch: size and family still follow the form
-            button->setFont(narrower);
-            button->setProperty(kNarrowed, true);
-        }
-    }
+    for (QPushButton* button : root->findChildren<QPushButton*>())
+        narrowUntilFits(button, captionRoom(button));
+    for (QLabel* label : root->findChildren<QLabel*>())
+        if (label->property(kWithinWidth).toBool()) narrowUntilFits(label, label->contentsRect().width());
 }
+
+void keepWithinWidth(QLabel* label) { label->setProperty(kWithinWidth, true); }
 
 }  // namespace vemrik

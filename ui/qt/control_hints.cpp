@@ -13,6 +13,8 @@
 #include <algorithm>
 
 #include "robot/robot_cells.h"
+#include "ui/control_texts.h"
+#include "ui/qt/degree_slider.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
 
@@ -55,6 +57,7 @@ ControlHints::ControlHints(MainWindow& window) : window_(window) {
                            QT_TRANSLATE_NOOP("Vemrik", "kąt reguły: %1°"));
     showValueWhileDragging(window_.control<QSlider>("sim.heading"),
                            QT_TRANSLATE_NOOP("Vemrik", "kierunek startu: %1°"));
+    window_.control("map.start")->setToolTip(Vemrik::tr(ControlTexts::startCellTip.pl.data()));
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); }, [this] { shownSensors_ = -1; });
     refresh();
 }
@@ -83,7 +86,8 @@ void ControlHints::showValueWhileDragging(QSlider* slider, const char* format) {
             [slider, format](int v) { slider->setToolTip(Vemrik::tr(format).arg(v)); });
     // Above the pointer, which is on the handle while it is dragged.
     connect(slider, &QSlider::sliderMoved, this, [slider, format](int v) {
-        QToolTip::showText(QCursor::pos() - QPoint(0, 32), Vemrik::tr(format).arg(v), slider);
+        const QString tip = Vemrik::tr(format).arg(v);
+        QToolTip::showText(tipInside(slider, QCursor::pos() - QPoint(0, 32), tip), tip, slider);
     });
 }
 

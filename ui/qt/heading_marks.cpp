@@ -8,6 +8,7 @@
 
 #include "ui/control_texts.h"
 #include "ui/layout.h"
+#include "ui/qt/caption_fit.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
@@ -67,6 +68,11 @@ void HeadingMarks::build() {
     sayFront();
     front_->setToolTip(Vemrik::tr(ControlTexts::frontTip.pl.data()));
     caption_ = window_.control<QLabel>("sim.headingText");
+    value_ = window_.control<QLabel>("sim.headingValue");
+    value_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* name = window_.control<QLabel>("sim.headingName");
+    name->setBuddy(window_.control("sim.heading"));
+    keepWithinWidth(name);
     arrow_ = window_.control<QLabel>("sim.headingArrow");
     const QString tip = Vemrik::tr(ControlTexts::startHeadingTip.pl.data());
     caption_->setToolTip(tip);
@@ -86,6 +92,7 @@ void HeadingMarks::refresh() {
     const bool held = form.State.ReturnToStart == 1;
     if (shown_ && heading == shownHeading_ && held == shownHeld_) return;
     caption_->setText(qs(say(ControlTexts::startHeading, {std::to_string(heading)})));
+    value_->setText(qs(say(ControlTexts::headingValue, {std::to_string(heading)})));
     arrow_->setPixmap(headingArrow(heading, held, kHeadingArrowSize));
     arrow_->setAccessibleName(caption_->text());
     shownHeading_ = heading;

@@ -14,7 +14,8 @@ QPixmap headingArrow(int degrees, bool strong, int size);
 
 /// Which way the robot faces, as labels beside the controls: "przód ↑" beside the robot board,
 /// and on "Symulacja", under the run controls, the heading "Start" gives as an arrow with its
-/// degrees, strong while the robot is held at its start and pale once it is released.
+/// degrees, strong while the robot is held at its start and pale once it is released; and the
+/// degrees alone under the start heading's slider.
 class HeadingMarks : public QObject {
 public:
     explicit HeadingMarks(MainWindow& window);
@@ -22,6 +23,8 @@ public:
 
     QLabel* front() const { return front_; }
     QLabel* startCaption() const { return caption_; }
+    /// Beside the slider, its value alone.
+    QLabel* startValue() const { return value_; }
     QLabel* startArrow() const { return arrow_; }
 
 private:
@@ -33,6 +36,7 @@ private:
     MainWindow& window_;
     QLabel* front_ = nullptr;
     QLabel* caption_ = nullptr;
+    QLabel* value_ = nullptr;
     QLabel* arrow_ = nullptr;
     int afterHandleKey_ = -1;
     // What the arrow shows now.

@@ -21,6 +21,7 @@
 #include "ui/layout.h"
 #include "ui/qt/caption_fit.h"
 #include "ui/qt/command_menus.h"
+#include "ui/qt/degree_slider.h"
 #include "ui/qt/form_zoom.h"
 #include "ui/qt/image_view.h"
 #include "ui/qt/language.h"
@@ -132,6 +133,10 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             // Shown without the marker; the letter is underlined while Alt is held.
             w = new QPushButton(Vemrik::tr(control.caption.pl.data()), page);
             wireButton(w, control.name);
+            if (choosesTool(control.id)) {
+                static_cast<QPushButton*>(w)->setCheckable(true);
+                toolButtons_.emplace_back(control.id, static_cast<QPushButton*>(w));
+            }
             break;
         case ControlKind::CheckBox: {
             auto* box = new QCheckBox(page);
@@ -153,6 +158,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             slider->setTickInterval(first ? 30 : 90);
             slider->setAccessibleName(
                 Vemrik::tr((first ? ControlTexts::ruleAngleName : ControlTexts::headingName).pl.data()));
+            if (!first) stepByDegrees(slider, kHeadingPageStep);
             connect(slider, &QSlider::valueChanged, this,
                     [this, change = trackBarChange(control.id), &bar](int v) {
                         bar.position = v;
@@ -189,7 +195,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
             break;
         }
         case ControlKind::Note:
-            w = new QLabel(page);
+            w = new QLabel(Vemrik::tr(control.caption.pl.data()), page);
             break;
         case ControlKind::Arrow: {
             auto* label = new QLabel(page);
@@ -360,13 +366,6 @@ void MainWindow::mirror() {
         listShown_ = form_.ListBox1.version;
     }
     mirrorSelection();
-    if (form_.Timer1.enabled != timer1_.isActive()) form_.Timer1.enabled ? timer1_.start() : timer1_.stop();
-    if (timer2_.interval() != form_.Timer2.interval) timer2_.setInterval(form_.Timer2.interval);
-    if (form_.Timer2.enabled != timer2_.isActive()) form_.Timer2.enabled ? timer2_.start() : timer2_.stop();
-    for (ImageView* view : images_) view->refresh();
-}
-
-}  // namespace vemrik
     // An undone edit moves the angles without the sliders.
     for (const auto& [id, bar] :
          {std::pair{"rules.angle", &form_.TrackBar1}, std::pair{"sim.heading", &form_.TrackBar2}}) {
@@ -375,3 +374,13 @@ void MainWindow::mirror() {
         const QSignalBlocker block(slider);
         slider->setValue(bar->position);
     }
+    // A click toggles a checkable button on its own; the form decides what stays down.
+    for (const auto& [id, button] : toolButtons_)
+        if (button->isChecked() != buttonDown(form_, id)) button->setChecked(buttonDown(form_, id));
+    if (form_.Timer1.enabled != timer1_.isActive()) form_.Timer1.enabled ? timer1_.start() : timer1_.stop();
+    if (timer2_.interval() != form_.Timer2.interval) timer2_.setInterval(form_.Timer2.interval);
+    if (form_.Timer2.enabled != timer2_.isActive()) form_.Timer2.enabled ? timer2_.start() : timer2_.stop();
+    for (ImageView* view : images_) view->refresh();
+}
+
+}  // namespace vemrik

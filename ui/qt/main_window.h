@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "ui/form.h"
 #include "ui/layout.h"
@@ -17,6 +18,7 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 
 namespace vemrik {
@@ -104,6 +106,7 @@ private:
     QListWidget* list_ = nullptr;
     std::uint64_t listShown_ = ~std::uint64_t{0};
     std::vector<ImageView*> images_;
+    std::vector<std::pair<std::string_view, QPushButton*>> toolButtons_;
     RefreshTimer timer1_{form_.Shell};
     QTimer timer2_;
     QPointer<QMessageBox> errorBox_;

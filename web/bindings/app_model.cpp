@@ -124,8 +124,10 @@ std::string layoutJson() {
                        {"caption", both(c.caption)},
                        {"visible", c.visible},
                        {"pointer", boardHandlersOf(c.id) != nullptr},
-                       {"command", buttonCommand(c.id)}});
+                       {"command", buttonCommand(c.id)},
+                       {"tool", choosesTool(c.id)}});
         if (c.kind == ControlKind::Arrow) out.back()["drawn"] = kHeadingArrowSize;
+        if (c.id == "sim.heading") out.back()["pageStep"] = kHeadingPageStep;
     }
     return out.dump();
 }
@@ -144,7 +146,9 @@ std::string controlTextsJson() {
                 {"ruleAngleName", both(T::ruleAngleName)},
                 {"headingName", both(T::headingName)},
                 {"rulesName", both(T::rulesName)},
-                {"stepSliderName", both(T::stepSliderName)}}
+                {"stepSliderName", both(T::stepSliderName)},
+                {"startCellTip", both(T::startCellTip)},
+                {"headingValue", both(T::headingValue)}}
         .dump();
 }
 

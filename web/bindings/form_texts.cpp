@@ -42,11 +42,15 @@ std::string controlsJson(const TForm1& form) {
     json values = json::object();
     json present = json::object();
     addValues(form, values, present);
+    json down = json::array();
+    for (const ControlSpec& c : formLayout())
+        if (buttonDown(form, c.id)) down.push_back(c.id);
     const RunHistory& h = form.History;
     const bool anyHistory = h.active() && h.steps() > 0;
     json j = {
         {"page", form.NotebookPageIndex},
         {"values", values},
+        {"down", down},
         {"sensorPresent", present},
         {"rules", form.ListBox1.lines},
         {"ruleIndex", form.ListBox1.itemIndex},

@@ -71,6 +71,11 @@ function makeButton(c, view) {
   });
   view.captioned.push([button, c]);
   if (c.command) view.commandButtons.push([button, c.command]);
+  // A tool's button stays pressed while its tool is chosen.
+  if (c.tool) {
+    button.setAttribute('aria-pressed', 'false');
+    view.toolButtons.push([button, c.id]);
+  }
   return button;
 }
 
@@ -101,9 +106,29 @@ function makeTrackBar(c, view) {
   slider.max = 360;
   slider.value = 0;
   slider.addEventListener('input', () => view.act(() => view.form().setTrack(c.id, Number(slider.value))));
+  if (c.pageStep) stepByDegrees(slider, c.pageStep);
   view.tracks[c.id] = slider;
   view.named.push([slider, kTrackNames[c.id]]);
   return slider;
+}
+
+// A degree for an arrow key, as the browser does, and for a notch of the wheel; `pageStep` for
+// Page Up and Down.
+function stepByDegrees(slider, pageStep) {
+  const move = (by) => {
+    slider.value = Number(slider.value) + by;
+    slider.dispatchEvent(new Event('input'));
+  };
+  slider.addEventListener('keydown', (e) => {
+    if (e.key !== 'PageUp' && e.key !== 'PageDown') return;
+    e.preventDefault();
+    move(e.key === 'PageUp' ? pageStep : -pageStep);
+  });
+  slider.addEventListener('wheel', (e) => {
+    if (!e.deltaY) return;
+    e.preventDefault();
+    move(e.deltaY < 0 ? 1 : -1);
+  }, {passive: false});
 }
 
 // The run's steps: 0 .. the steps recorded, the one shown.
@@ -193,6 +218,7 @@ export class FormView {
     this.labels = {};
     this.captions = {};
     this.commandButtons = [];
+    this.toolButtons = [];
     this.notes = [];
     this.arrow = null;
     this.captioned = [];
@@ -239,11 +265,13 @@ export class FormView {
       this.pages[page].setAttribute('aria-label', tab.textContent);
     });
     for (const [el, c] of this.captioned) setCaption(el, pick(c.caption));
+    const start = document.getElementById('map.start');
+    if (start) start.title = pick(this.texts.startCellTip);
     for (const [note, c] of this.notes) {
       const lines = document.createElement('span');
       lines.append(...pick(c.caption).split('\n').flatMap((line, i) => (i ? [document.createElement('br'), line] : [line])));
       note.replaceChildren(lines);
-      note.title = pick(this.texts.frontTip);
+      if (c.id === 'robot.front') note.title = pick(this.texts.frontTip);
     }
     for (const id of ['sim.headingText']) {
       if (this.captions[id]) this.captions[id].title = pick(this.texts.startHeadingTip);
@@ -299,6 +327,7 @@ export class FormView {
     }
     // A button that is a command can be pressed when the command can be chosen.
     for (const [button, command] of this.commandButtons) button.disabled = !state.commands[command].enabled;
+    for (const [button, id] of this.toolButtons) button.setAttribute('aria-pressed', String(state.down.includes(id)));
     this.mirrorRules(state.rules, state.ruleIndex);
     this.mirrorSteps(state);
     this.mirrorHeading(state);
@@ -331,6 +360,8 @@ export class FormView {
     this.headingShown = key;
     const caption = say(this.texts.startHeading, heading);
     this.captions['sim.headingText'].textContent = caption;
+    this.captions['sim.headingValue'].style.textAlign = 'center';
+    this.captions['sim.headingValue'].textContent = say(this.texts.headingValue, heading);
     this.arrow.setAttribute('aria-label', caption);
     drawHeadingArrow(this.arrow, heading, state.held);
   }
