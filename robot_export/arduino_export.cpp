@@ -143,6 +143,12 @@ SketchFiles sketchFiles(const std::string& dir, const std::string& name) {
     return {folder.string(), (folder / (name + ".ino")).string(), (folder / "wiring.svg").string()};
 }
 
+std::string sketchFolderNote(const std::string& name) {
+    return say({"W wybranym katalogu powstanie katalog {1} z plikami {1}.ino i wiring.svg",
+                "In the folder you choose, a folder {1} will be made holding {1}.ino and wiring.svg"},
+               {name});
+}
+
 SketchSave writeSketchFolder(const SketchPlan& plan, const std::string& dir, bool replace,
                              const FileWriter& write) {
     const SketchFiles files = sketchFiles(dir, plan.name);

@@ -21,6 +21,10 @@ struct SketchFiles {
 };
 SketchFiles sketchFiles(const std::string& dir, const std::string& name);
 
+/// What exporting the sketch `name` into a folder yet to be chosen makes there, in the language
+/// spoken, for the picker to say before anything is written.
+std::string sketchFolderNote(const std::string& name);
+
 /// Writes `text` to the file at `path` whole or not at all; the error in Polish, or nothing.
 using FileWriter =
     std::function<std::optional<std::string>(const std::string& path, const std::string& text)>;

@@ -31,26 +31,30 @@ std::string header(const SketchPlan& p) {
            "// Ustawienia poniżej zmieniaj śmiało; ponowny eksport je zachowa. Reguły zmieniaj w Vemrik\n"
            "// i eksportuj szkic ponownie: tabela decyzji pochodzi z programu, więc robot wybiera\n"
            "// dokładnie tak jak symulacja.\n"
-           "// Każdy krok wypisuje wiersz CSV w kolumnach „Zapisz przebieg…” (monitor portu szeregowego).\n" +
+           "// Każdy krok wypisuje wiersz CSV w kolumnach „Zapisz przebieg…” (monitor portu szeregowego).\n"
+           "// Połączenia pokazuje wiring.svg obok szkicu. Na mostku L298N zdejmij zworki ENA i ENB: szkic\n"
+           "// nadaje prędkość sygnałem PWM na te piny, a zworka łączy je z 5 V (silnik zawsze na pełnej\n"
+           "// prędkości, pin Arduino zwarty z 5 V).\n"
+           "// Zasilanie: bateria 7 … 12 V (np. dwa ogniwa 18650 albo 6 × AA) plusem do zacisku +12V\n"
+           "// mostka i do pinu VIN Arduino, minusem do GND mostka i GND Arduino. Przy USB z komputera\n"
+           "// bateria zasila same silniki; GND i tak wspólne.\n" +
            sourceLine(p) + "\n#include <Arduino.h>\n#include <avr/pgmspace.h>\n\n";
 }
 
 std::string sensorBlock(const SketchPlan& p) {
-    std::string places;
+    std::string places =
+        "//   | czujnik | w prawo, mm | do przodu, mm |\n//   |---------|-------------|---------------|\n";
     for (std::size_t k = 0; k < p.sensors.size(); ++k) {
         const SensorPlace at = sensorPlace(p.sensors[k]);
-        const std::string side = at.rightMm == 0  ? "na środku"
-                                 : at.rightMm > 0 ? std::to_string(at.rightMm) + " mm w prawo"
-                                                  : std::to_string(-at.rightMm) + " mm w lewo";
-        const std::string ahead = at.forwardMm >= 0 ? std::to_string(at.forwardMm) + " mm do przodu"
-                                                    : std::to_string(-at.forwardMm) + " mm do tyłu";
-        places += "//   S" + std::to_string(k + 1) + ": " + side + ", " + ahead + "\n";
+        char row[64];
+        std::snprintf(row, sizeof row, "//   | S%-6zu | %11d | %13d |\n", k + 1, at.rightMm, at.forwardMm);
+        places += row;
     }
     std::string s =
         "// ============ Czujniki robota z Vemrik (nie zmieniaj) ============\n"
         "// Czujniki w kolejności robota z Vemrik (wiersze od przodu, w wierszu od lewej). Miejsca od\n"
-        "// punktu, wokół którego robot obraca się w Vemrik (w prawdziwym: środek osi kół), przy trasie\n"
-        "// drukowanej 20 mm na pole:\n" +
+        "// punktu, wokół którego robot obraca się w Vemrik (w prawdziwym: środek osi kół), w mm przy\n"
+        "// trasie drukowanej 20 mm na pole: pole planszy robota to też 20 mm. Ujemne: w lewo, do tyłu.\n" +
         places;
     if (p.unwiredSensors > 0)
         s += "// Czujniki za ósmym (" + std::to_string(p.unwiredSensors) +
@@ -72,8 +76,20 @@ std::string sensorSettings(const SketchPlan& p) {
            "ciemnym\n\n";
 }
 
+/// How many readings of the stop pattern stop the robot, with why.
+std::string stopReadings(const SketchPlan& p) {
+    if (p.sensors.size() == 1)
+        return "// Z jednym czujnikiem wzorzec zatrzymania to sama linia, więc domyślnie robot nie staje.\n"
+               "const uint8_t STOP_READINGS = 0;    // ile odczytów z rzędu; 0 = nigdy nie staje\n\n";
+    return "// 3: poprzeczka głęboka na pole (20 mm) jest pod rzędem czujników przez 3 albo 4 kroki po 6 "
+           "mm,\n"
+           "// a zwykła linia nie zakrywa naraz wszystkich czujników.\n"
+           "const uint8_t STOP_READINGS = 3;    // ile odczytów z rzędu; 0 = nigdy nie staje\n\n";
+}
+
 std::string motorSettings(const SketchPlan& p) {
-    return "// Sterownik silników (mostek H, np. L298N): pin PWM i dwa piny kierunku na stronę.\n"
+    return "// Sterownik silników (mostek H, np. L298N bez zworek ENA i ENB): pin PWM i dwa piny kierunku\n"
+           "// na stronę.\n"
            "const uint8_t LEFT_PWM = 5;         // lewy silnik: prędkość (ENA, pin z PWM)\n"
            "const uint8_t LEFT_FORWARD = 7;     // lewy silnik: HIGH = do przodu (IN1)\n"
            "const uint8_t LEFT_BACKWARD = 8;    // lewy silnik: HIGH = do tyłu (IN2)\n"
@@ -96,8 +112,7 @@ std::string motorSettings(const SketchPlan& p) {
            "odczytów.\n"
            "const char STOP_PATTERN[] = \"" +
            patternText((1 << p.sensors.size()) - 1).substr(0, 2 * p.sensors.size() - 1) +
-           "\";  // wzorzec zatrzymania\n"
-           "const uint8_t STOP_READINGS = 0;    // ile odczytów z rzędu; 0 = nigdy nie staje\n\n";
+           "\";  // wzorzec zatrzymania\n" + stopReadings(p);
 }
 
 std::string rulesBlock(const SketchPlan& p) {

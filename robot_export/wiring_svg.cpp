@@ -65,6 +65,19 @@ std::string topView(const SketchPlan& plan, int x, int y, int size) {
     return out + text(cx, y + size + 20, "od osi do brzegu: " + num(reach) + " mm", "middle");
 }
 
+/// Each sensor's place in millimetres, as the sketch's comment gives it, below the top view.
+std::string placeTable(const SketchPlan& plan, int x, int y) {
+    std::string out = text(x, y, "Miejsca czujników, mm", "start", "bold") +
+                      text(x + 110, y + 20, "w prawo", "end") + text(x + 200, y + 20, "do przodu", "end");
+    for (std::size_t k = 0; k < plan.sensors.size(); ++k) {
+        const SensorPlace p = sensorPlace(plan.sensors[k]);
+        const int row = y + 20 * (static_cast<int>(k) + 2);
+        out += text(x, row, "S" + num(static_cast<int>(k) + 1)) + text(x + 110, row, num(p.rightMm), "end") +
+               text(x + 200, row, num(p.forwardMm), "end");
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string wiringSvg(const SketchPlan& plan) {
@@ -98,10 +111,19 @@ std::string wiringSvg(const SketchPlan& plan) {
            text(out + 30, motorTop + 3 * kRow + 22, "prawy silnik") +
            text(out + 30, motorTop + 3 * kRow + 44, "OUT3, OUT4") +
            line(out - 10, motorTop + kRow, out + 20, motorTop + kRow, "#555") +
-           line(out - 10, motorTop + 4 * kRow, out + 20, motorTop + 4 * kRow, "#555") +
-           text(30, height - 14,
-                "Silniki zasila osobna bateria przez mostek H (wejście VS / 12V); jej minus do GND Arduino.");
-    svg += topView(plan, out + 250, kTop - 45, 200);
+           line(out - 10, motorTop + 4 * kRow, out + 20, motorTop + 4 * kRow, "#555");
+    // The battery feeds the driver's +12V terminal and the board's VIN; the jumpers would tie ENA
+    // and ENB to 5 V against the PWM pins.
+    const int battery = motorTop + 6 * kRow;
+    svg +=
+        rect(out + 20, battery, 200, 2 * kRow, "#fff4c2") +
+        text(out + 30, battery + 22, "bateria 7 … 12 V", "start", "bold") +
+        text(out + 30, battery + 44, "+ do +12V mostka i VIN") +
+        text(kPartLeft + 10, kTop + (motorRow - 1) * kRow + 5, "zdejmij zworki ENA i ENB", "start", "bold") +
+        text(30, height - 14,
+             "Bateria (np. 2 × 18650 albo 6 × AA): plus do zacisku +12V mostka H i do VIN Arduino, "
+             "minus do GND obu.");
+    svg += topView(plan, out + 250, kTop - 45, 200) + placeTable(plan, out + 250, kTop + 210);
     return svg + "</svg>\n";
 }
 

@@ -13,6 +13,7 @@
 #include "engine/rule_table.h"
 #include "engine/step.h"
 #include "robot_export/arduino_export.h"
+#include "robot_export/wiring_svg.h"
 #include "tests/csv_fields.h"
 #include "tests/sketch_cases.h"
 
@@ -100,11 +101,11 @@ TEST(ArduinoSketch, TurnsOnTheSpotRightForPositiveAnglesAsTheSimulation) {
 }
 
 TEST(ArduinoSketch, AStopPatternHeldForItsReadingsStopsForGood) {
-    // STOP_READINGS = 3 with the one sensor's pattern "1": readings 1 1 0 1 1 1 stop at the sixth,
-    // which makes no step and logs stop 1.
-    const Sketch& s = kSketches[8];  // turns_stop
+    // The oval's defaults, STOP_READINGS = 3 and "1 1 1 1": readings 1111 1111 0 1111 1111 1111 stop
+    // at the sixth, which makes no step and logs stop 1.
+    const Sketch& s = kSketches[0];
     startSketch(s);
-    const int readings[] = {1, 1, 0, 1, 1, 1, 1, 1};
+    const int readings[] = {15, 15, 0, 15, 15, 15, 15, 15};
     std::vector<std::string> stops;
     for (const int on : readings) {
         showPattern(s, on);
@@ -121,12 +122,30 @@ TEST(ArduinoSketch, CalibrationTurnsAFullCircleThenDrivesTenSteps) {
     std::vector<stand_in::Wait> expected = {{3000, 0, 0, 0, 0}, {1800, 1, 0, 0, 1}, {1000, 0, 0, 0, 0}};
     for (int i = 0; i < 10; ++i) expected.push_back({60, 1, 0, 1, 0});
     stand_in::board() = stand_in::Board{};
-    kSketches[9].setup();  // turns_calibration
-    kSketches[9].loop();
+    kSketches[8].setup();  // turns_calibration
+    kSketches[8].loop();
     EXPECT_EQ(stand_in::board().waits, expected);
     EXPECT_EQ(takeLines(),
               (std::vector<std::string>{"Kalibracja: pełny obrót w prawo, potem 10 kroków prosto.",
                                         "Koniec kalibracji."}));
+}
+
+// What a builder needs besides the pins: the stop a one-sensor robot cannot tell from the line, the
+// L298N's jumpers, the battery and the sensors' places (the oval's S1 30 mm left, 70 mm ahead).
+TEST(ArduinoSketch, SaysTheStopTheJumpersTheBatteryAndWhereTheSensorsSit) {
+    const SketchPlan oval = *planSketch(sketchCaseWorkspace("oval", VEMRIK_EXAMPLES_DIR), "oval", 1).plan;
+    const SketchPlan turns = *planSketch(turnsWorkspace(), "turns", 1).plan;
+    const std::pair<std::string, std::vector<const char*>> cases[] = {
+        {arduinoSketch(oval),
+         {"STOP_READINGS = 3;", "zdejmij zworki ENA i ENB", "bateria 7 … 12 V", "+12V",
+          "//   | S1      |         -30 |            70 |\n//   | S2      |         -10 |            70 |"}},
+        {arduinoSketch(turns), {"STOP_READINGS = 0;", "//   | S1      |          10 |            90 |\n"}},
+        {wiringSvg(oval),
+         {"zdejmij zworki ENA i ENB", "bateria 7 … 12 V", "+ do +12V mostka i VIN",
+          "<text x=\"870\" y=\"350\" text-anchor=\"start\" font-weight=\"normal\">S1</text>\n"
+          "<text x=\"980\" y=\"350\" text-anchor=\"end\" font-weight=\"normal\">-30</text>"}}};
+    for (const auto& [text, parts] : cases)
+        for (const char* part : parts) EXPECT_NE(text.find(part), std::string::npos) << part;
 }
 
 TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
@@ -139,7 +158,7 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     Workspace badAngle = turnsWorkspace();
     badAngle.rules.push_back("1 0 0 0 0 0 0 0 lewo");
     // Four rules of "… 1" for each of the 256 patterns: 1,024 texts of 18 bytes and entries of 8, 256
-    // choices of 10, 5,000 draws and the 5,200 of the code: 39,384 bytes; RAM 224 + 3 a sensor.
+    // choices of 10, 5,000 draws and the 5,250 of the code: 39,434 bytes; RAM 224 + 3 a sensor.
     Workspace tooMany = wideWorkspace();
     tooMany.rules.clear();
     for (int p = 0; p < 1024; ++p) {
@@ -150,7 +169,7 @@ TEST(ArduinoSketch, RefusesWhatNoBoardCanRun) {
     for (const Case& c :
          {Case{noSensors, "robot nie ma czujników"}, Case{badAngle, "reguła 5: "},
           Case{tooMany,
-               "szkic nie zmieści się w Arduino Uno: zajmie do 39384 B pamięci programu z 32256 B i "
+               "szkic nie zmieści się w Arduino Uno: zajmie do 39434 B pamięci programu z 32256 B i "
                "do 248 B RAM z 2048 B;"}}) {
         const PlannedSketch p = planSketch(c.ws, "x", 1);
         EXPECT_FALSE(p.plan);
@@ -165,6 +184,9 @@ TEST(ArduinoSketch, NamesTheArduinoIdeTakes) {
                                                          {"ü", "robot"},
                                                          {"", "robot"}};
     for (const auto& [wanted, name] : cases) EXPECT_EQ(sketchName(wanted), name) << wanted;
+    EXPECT_EQ(sketchFolderNote("tor_ae"),
+              "W wybranym katalogu powstanie katalog tor_ae z plikami tor_ae.ino i "
+              "wiring.svg");
     EXPECT_EQ(sketchName(std::string(80, 'a')).size(), 63u);
 }
 

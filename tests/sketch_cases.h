@@ -62,7 +62,8 @@ inline constexpr SketchCase kSketchCases[] = {{"oval", Engine::kDefaultSeed},
                                               {"far", Engine::kDefaultSeed}};
 
 /// The sensor pattern the sketch tests show at step `step` (from 0): every pattern the robot can
-/// give in turn, shifted each round so that each meets many draws. tests/simavr uses the same.
+/// give in turn, shifted each round so that each meets many draws. tests/simavr uses the same. No
+/// pattern lasts three readings, so the default stop never ends the drive.
 inline int drivenPattern(int step, int sensors) { return (step * 97 + step / 256) & ((1 << sensors) - 1); }
 
 /// The engine's choice at each step of that drive, from the seed: rule_index as the log writes it.

@@ -38,11 +38,10 @@ int main(int argc, char** argv) {
         const vemrik::SketchSize size = vemrik::sketchSize(*planned.plan);
         std::ofstream(std::string(argv[2]) + "/" + c.name + ".size") << size.flash << " " << size.ram << "\n";
     }
-    // The turns again with two settings changed as a user would change them.
+    // The turns again with a setting changed as a user would change it.
     const vemrik::PlannedSketch turns = vemrik::planSketch(vemrik::turnsWorkspace(), "turns", 5489u);
     const std::string sketch = vemrik::arduinoSketch(*turns.plan);
     const std::pair<const char*, std::pair<const char*, const char*>> variants[] = {
-        {"turns_stop", {"STOP_READINGS = 0;", "STOP_READINGS = 3;"}},
         {"turns_calibration", {"CALIBRATION = false;", "CALIBRATION = true;"}}};
     for (const auto& [name, change] : variants) {
         std::string text = sketch;
@@ -52,7 +51,7 @@ int main(int argc, char** argv) {
     }
     // For the host test: every sketch in a namespace of its own, as all of them name their settings
     // and functions alike, and VEMRIK_SKETCHES, each one's {name, pins, count, setup, loop}: the
-    // cases' in their order, then the two variants.
+    // cases' in their order, then the variant.
     std::ofstream all(std::string(argv[2]) + "/sketches.h");
     std::string table = "#define VEMRIK_SKETCHES";
     std::vector<std::string> names;

@@ -139,6 +139,22 @@ private slots:
                     .contains(QStringLiteral("generator Mersenne Twister (std::mt19937) z ziarnem 7.")));
     }
 
+    void theFolderPickerSaysWhatTheExportWillMake() {
+        Window win;
+        QVERIFY(win.menu.openFile(kOval));
+        QString note;
+        QTimer::singleShot(0, [&note] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* picker = qobject_cast<QFileDialog*>(w); picker && picker->isVisible()) {
+                    note = picker->findChild<QLabel*>("arduinoExportNote")->text();
+                    picker->reject();
+                }
+        });
+        addArduinoExportAction(win.menu, win.w)->trigger();
+        QCOMPARE(note, QStringLiteral(
+                           "W wybranym katalogu powstanie katalog oval z plikami oval.ino i wiring.svg"));
+    }
+
     void aSketchOfTheSameNameFromAnotherWorkspaceIsReplacedOnlyWhenAsked() {
         // "1.vemrik", "2.vemrik" and an unsaved workspace all make the sketch "robot".
         Window win;

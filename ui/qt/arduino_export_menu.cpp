@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,13 +29,34 @@ void tell(MainWindow& window, const ArduinoExportResult& result) {
     box->open();
 }
 
+/// The sketch's name for the workspace file at `path`: "robot" for none.
+std::string nameFor(const QString& path) {
+    return sketchName(QFileInfo(path).completeBaseName().toStdString());
+}
+
+/// The folder the user picks, or "" when cancelled; the picker says what the export will make there.
+QString chooseFolder(MainWindow& window, const QString& start, const std::string& name) {
+    QFileDialog picker(&window, Vemrik::tr("Eksportuj na Arduino: folder na szkic"), start);
+    picker.setObjectName("arduinoExportPicker");
+    picker.setFileMode(QFileDialog::Directory);
+    // Qt's own dialog, as the system's has no room for the note.
+    picker.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(picker.layout())) {
+        auto* note = new QLabel(QString::fromStdString(sketchFolderNote(name)), &picker);
+        note->setObjectName("arduinoExportNote");
+        note->setWordWrap(true);
+        grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty()) return {};
+    return picker.selectedFiles().constFirst();
+}
+
 void exportAsking(WorkspaceMenu& menu, MainWindow& window) {
     const QString start =
         menu.filePath().isEmpty() ? QDir::currentPath() : QFileInfo(menu.filePath()).absolutePath();
-    const QString dir = QFileDialog::getExistingDirectory(
-        &window, Vemrik::tr("Eksportuj na Arduino: folder na szkic"), start);
-    if (dir.isEmpty()) return;
     const QString workspacePath = menu.filePath();
+    const QString dir = chooseFolder(window, start, nameFor(workspacePath));
+    if (dir.isEmpty()) return;
     const ArduinoExportResult result = exportArduinoSketch(window, workspacePath, dir);
     if (!result.asksToReplace) return tell(window, result);
     auto* box =
@@ -54,7 +77,7 @@ void exportAsking(WorkspaceMenu& menu, MainWindow& window) {
 ArduinoExportResult exportArduinoSketch(MainWindow& window, const QString& workspacePath, const QString& dir,
                                         bool replace) {
     const Engine& engine = window.form().engine;
-    const std::string name = sketchName(QFileInfo(workspacePath).completeBaseName().toStdString());
+    const std::string name = nameFor(workspacePath);
     PlannedSketch planned = planSketch(engine.work(), name, engine.seed());
     if (!planned.plan)
         return {false, Vemrik::tr("Nie można wyeksportować: %1.").arg(QString::fromStdString(planned.error))};
