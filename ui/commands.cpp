@@ -24,7 +24,7 @@ constexpr Text kSpeed{"S&zybkość", "&Speed"};
 // In the window's order, left to right: "Symulacja" comes before "Widok".
 constexpr std::array kMenus = {
     MenuSpec{M::File, "file", {"&Plik", "&File"}},
-    MenuSpec{M::Edit, "edit", {"&Edycja", "&Edit"}},
+    MenuSpec{M::Edit, "edit", {"Edyc&ja", "Edit histor&y"}},
     MenuSpec{M::Simulation, "simulation", {"&Symulacja", "S&imulation"}},
     MenuSpec{M::View, "view", {"&Widok", "&View"}},
     MenuSpec{M::Help, "help", {"Po&moc", "&Help"}},
@@ -139,6 +139,8 @@ const Command* findCommand(std::string_view id) {
 namespace {
 
 std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
+    if (id == "edit.undo") return {{form.Edits.canUndo(form.engine), false}};
+    if (id == "edit.redo") return {{form.Edits.canRedo(), false}};
     if (id == "run.stepBack") return {{form.History.shown() > 0, false}};
     if (id == "run.pause") return {{runState(form.State, form.engine.running()) == RunState::Running, false}};
     if (id == "run.trail") return {{true, form.TrailShown}};
@@ -148,8 +150,6 @@ std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
     if (id == "run.speed4") return {{true, speedIs(form, RunSpeed::Quadruple)}};
     return std::nullopt;
 }
-    if (id == "edit.undo") return {{form.Edits.canUndo(form.engine), false}};
-    if (id == "edit.redo") return {{form.Edits.canRedo(), false}};
 
 }  // namespace
 

@@ -34,10 +34,10 @@ public:
     FormState Shell;
     /// The file the work was last saved to or opened from; none at start-up.
     Document document{{}, engine.workVersion()};
-
-    // Page 0, "Robot"
     /// The edits of the work since start-up or the file was opened, one step per event.
     EditHistory Edits{engine};
+
+    // Page 0, "Robot"
     Image Image1{Raster(201, 201)};
     // Page 1, "Mapa"
     Image Image2{Raster(701, 401)};
@@ -79,6 +79,13 @@ public:
     /// same form: a run's history ends with an edit at once, and the edit is a step to undo (a
     /// drag once the mouse is let go).
     void afterEvent();
+    /// "Edycja" → "Cofnij zmianę" / "Ponów": the work as before the last step, or after the step
+    /// undone last. A run goes on, as after any edit.
+    void UndoChangeClick();
+    void RedoClick();
+    /// The controls that show the work (the two sliders, the rule list) brought to it after a
+    /// part was put back, and a redraw asked for.
+    void ShowWorkPutBack();
 
     // Shell
     void FormCreate();
@@ -87,13 +94,6 @@ public:
     const TrackCache* trackCacheOf(const Raster& canvas) const;
     void Timer1Timer();
     void BitBtn1Click();
-    /// "Edycja" → "Cofnij zmianę" / "Ponów": the work as before the last step, or after the step
-    /// undone last. A run goes on, as after any edit.
-    void UndoChangeClick();
-    void RedoClick();
-    /// The controls that show the work (the two sliders, the rule list) brought to it after a
-    /// part was put back, and a redraw asked for.
-    void ShowWorkPutBack();
     /// Rule text of the current sensor states and TrackBar1 into Label2's caption.
     void ComposeRuleText();
 

@@ -120,9 +120,9 @@ QAction* CommandMenus::addCommand(QMenu* menu, const Command& c) {
     QAction* action = menu->addAction(caption(c.caption));
     action->setObjectName(objectName(c.id));
     if (!c.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
-    action->setCheckable(c.kind == CommandKind::Toggle || c.kind == CommandKind::Choice);
     if (!c.otherShortcut.empty())
         action->setShortcuts({action->shortcut(), QKeySequence(QString::fromLatin1(c.otherShortcut))});
+    action->setCheckable(c.kind == CommandKind::Toggle || c.kind == CommandKind::Choice);
     if (c.run) runOnTrigger(action, c);
     return actions_[c.id] = action;
 }
