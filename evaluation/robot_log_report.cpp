@@ -5,9 +5,11 @@
 #include <optional>
 #include <utility>
 
+#include "evaluation/largest_difference.h"
 #include "evaluation/run_comparison.h"
 #include "evaluation/summary.h"
 #include "platform/texts.h"
+#include "robot/robot_cells.h"
 
 namespace vemrik {
 
@@ -64,6 +66,48 @@ std::string simulationSentence(const Simulation& simulated, std::uint32_t seed) 
                {std::to_string(seed), count(simulated.counts->steps)}) +
            (simulated.counts->stopped ? say({" (dojechała do pola stop).", " (it reached the stop cell)."})
                                       : std::string("."));
+}
+
+/// The robot's sensors, or more where either run saw a sensor past them (a log of another robot).
+int shownSensors(const Workspace& ws, const RunCounts& robot, const Simulation& simulated) {
+    int sensors = std::max(1, stateSensorCount(ws.robot));
+    for (int p = 0; p < kPatternCount; ++p) {
+        const auto at = static_cast<std::size_t>(p);
+        if (robot.patterns[at] > 0 || (simulated.counts && simulated.counts->patterns[at] > 0))
+            while ((p >> sensors) != 0) ++sensors;
+    }
+    return sensors;
+}
+
+/// The sentence the report opens with: where the robot's run and the simulation's differ most.
+std::string headlineText(const RunCounts& robot, const Simulation& simulated,
+                         const std::vector<std::string>& rules, int sensors) {
+    if (!simulated.counts || robot.steps == 0 || simulated.counts->steps == 0)
+        return say({"Nie ma czego porównać: brak kroków robota albo symulacji.",
+                    "There is nothing to compare: the robot or the simulation has no steps."});
+    const LargestDifference d = largestDifference(robot, *simulated.counts, rules);
+    if (d.pattern < 0)
+        return say(
+            {"Robot i symulacja widziały każdy wzorzec w podobnej części kroków (różnica poniżej 5 "
+             "punktów procentowych).",
+             "The robot and the simulation met every pattern in about the same share of steps (less "
+             "than 5 percentage points apart)."});
+    const bool more = d.robotShare > d.simulatedShare;
+    std::string text =
+        say(more ? Text{"Robot częściej niż symulacja widział wzorzec {1} (w {2} kroków, symulacja w {3})",
+                        "The robot met the pattern {1} more often than the simulation (in {2} of its "
+                        "steps, the simulation in {3})"}
+                 : Text{"Robot rzadziej niż symulacja widział wzorzec {1} (w {2} kroków, symulacja w {3})",
+                        "The robot met the pattern {1} less often than the simulation (in {2} of its "
+                        "steps, the simulation in {3})"},
+            {patternText(d.pattern, sensors), percentText(d.robotShare), percentText(d.simulatedShare)});
+    if (d.line < 0) return text + say({": nie ma dla niego reguły.", ": no rule is written for it."});
+    const auto at = static_cast<std::size_t>(d.line);
+    const CountedText times{{"raz", "time"}, {"razy", "times"}, {"razy", "times"}};
+    return text + say({": linia {1} działała u robota {2}, w symulacji {3}.",
+                       ": line {1} acted {2} on the robot, {3} in the simulation."},
+                      {std::to_string(d.line + 1), sayCounted(static_cast<long long>(robot.hits(at)), times),
+                       simulated.hits(at)});
 }
 
 /// The warnings about the lines the robot ran with other rules and those past the open rules.
@@ -153,21 +197,21 @@ std::vector<ReportRow> lineRows(const RunLog& log, const std::vector<std::string
     return rows;
 }
 
-std::string uncoveredText(const RunCounts& robot, const std::vector<std::string>& rules) {
+std::string uncoveredText(const RunCounts& robot, const std::vector<std::string>& rules, int sensors) {
     const std::vector<int> found = uncoveredPatterns(robot, rules);
     if (found.empty())
         return say({"Brak: na każdy wzorzec, który robot napotkał, jest reguła.",
                     "None: every pattern the robot met has a rule."});
     std::string text;
     for (std::size_t i = 0; i < found.size() && i < kShownItems; ++i)
-        text += (i > 0 ? "\n" : "") +
-                say({"{1}   kroków: {2}", "{1}   steps: {2}"},
-                    {patternText(found[i]), count(robot.patterns[static_cast<std::size_t>(found[i])])});
+        text += (i > 0 ? "\n" : "") + say({"{1}   kroków: {2}", "{1}   steps: {2}"},
+                                          {patternText(found[i], sensors),
+                                           count(robot.patterns[static_cast<std::size_t>(found[i])])});
     if (found.size() > kShownItems) text += "\n" + say(kMore, {count(found.size() - kShownItems)});
     return text;
 }
 
-std::vector<ReportRow> patternRows(const RunCounts& robot, const Simulation& simulated) {
+std::vector<ReportRow> patternRows(const RunCounts& robot, const Simulation& simulated, int sensors) {
     const RunCounts* sim = simulated.counts ? &*simulated.counts : nullptr;
     std::vector<int> met;
     for (int p = 0; p < kPatternCount; ++p) {
@@ -183,7 +227,7 @@ std::vector<ReportRow> patternRows(const RunCounts& robot, const Simulation& sim
     std::vector<ReportRow> rows;
     for (const int p : met) {
         const auto at = static_cast<std::size_t>(p);
-        rows.push_back({{patternText(p)},
+        rows.push_back({{patternText(p, sensors)},
                         number(share(robot.patterns[at], robot.steps)),
                         number(sim ? share(sim->patterns[at], sim->steps) : kNone)});
     }
@@ -197,9 +241,13 @@ RobotLogReport robotLogReport(const RunLog& log, const Workspace& ws, std::uint3
     const RunCounts robot = countLog(log, ws.rules.size());
     const Simulation simulated = simulate(ws, seed, log.steps.size());
     const std::vector<OtherLine> other = otherLines(log, ws.rules);
-    return {summaryText(log, robot, simulated, seed, fileName, other),
-            lineRows(log, ws.rules, robot, simulated, other), uncoveredText(robot, ws.rules),
-            patternRows(robot, simulated)};
+    const int sensors = shownSensors(ws, robot, simulated);
+    return {headlineText(robot, simulated, ws.rules, sensors),
+            summaryText(log, robot, simulated, seed, fileName, other),
+            lineRows(log, ws.rules, robot, simulated, other),
+            uncoveredText(robot, ws.rules, sensors),
+            patternRows(robot, simulated, sensors),
+            sensors};
 }
 
 }  // namespace vemrik

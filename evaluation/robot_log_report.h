@@ -21,6 +21,9 @@ using ReportRow = std::vector<ReportCell>;
 /// A robot's log beside a headless run of the workspace's rules on its track with the seed, as
 /// many steps long, in the words the core speaks now. Front ends only lay it out.
 struct RobotLogReport {
+    /// One sentence first: the pattern whose share of steps differs most and its line's hits in
+    /// both, that none differs worth saying, or that there is nothing to compare.
+    std::string headline;
     /// The log, the simulation (or why there is none) and warnings about the log's lines.
     std::string summary;
     /// Line, rule, the robot's hits, the simulation's: the rules' lines and those past them the
@@ -29,8 +32,10 @@ struct RobotLogReport {
     /// The patterns the robot met with no rule written for them, a line each, or that there are none.
     std::string uncovered;
     /// Pattern, the robot's share of steps, the simulation's: the patterns either met, the robot's
-    /// commonest first.
+    /// commonest first. Every pattern of the report has as many digits as the robot has sensors.
     std::vector<ReportRow> patterns;
+    /// The digits of a pattern: the robot's sensors, or more where a run saw a sensor past them.
+    int sensors = 8;
 };
 
 RobotLogReport robotLogReport(const RunLog& log, const Workspace& ws, std::uint32_t seed,

@@ -100,9 +100,9 @@ std::vector<OtherLine> otherLines(const RunLog& log, const std::vector<std::stri
     return other;
 }
 
-std::string patternText(int pattern) {
+std::string patternText(int pattern, int sensors) {
     std::string text;
-    for (int k = 0; k < kSensorSlots; ++k) {
+    for (int k = 0; k < sensors; ++k) {
         if (k > 0) text += ' ';
         text += ((pattern >> k) & 1) != 0 ? '1' : '0';
     }

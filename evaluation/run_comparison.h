@@ -56,7 +56,7 @@ struct OtherLine {
 /// ascending, in one pass over the log.
 std::vector<OtherLine> otherLines(const RunLog& log, const std::vector<std::string>& rules);
 
-/// A pattern as a rule writes it: "1 0 0 0 0 0 0 0", s1 first.
-std::string patternText(int pattern);
+/// A pattern as a rule writes it, s1 first, for a robot of `sensors` sensors: "1 0 0 1" for four.
+std::string patternText(int pattern, int sensors = kSensorSlots);
 
 }  // namespace vemrik

@@ -250,7 +250,8 @@ TEST(RunComparison, SimulationCountsTheWindowsOwnRun) {
 }
 
 // The report a front end lists as it is: the oval's robot by hand, a workspace that cannot run,
-// a log naming too many lines to list, a simulation reaching its stop.
+// a log naming too many lines to list, a simulation reaching its stop. It opens with where the two
+// differ most, or that they do not, and writes patterns with the robot's four sensors, or one.
 TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
     const auto row = [](int step, int line, const std::string& rule = "0 0 0 0 0 0 0 0 10") {
         return std::to_string(step) + ",,,,0,0,0,0,0,0,0,0," + std::to_string(line) + "," + rule + ",\n";
@@ -268,6 +269,7 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
         Language language;
         RunLog log;
         Workspace ws;
+        std::string headline;
         std::string summary;
         Rows lines;
         std::string uncovered;
@@ -278,30 +280,36 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
          Language::Polish,
          ovalLog(),
          oval,
+         "Robot rzadziej niż symulacja widział wzorzec 0 1 1 0 (w 37,5 % kroków, symulacja w 100,0 %): linia "
+         "4 "
+         "działała u robota 2 razy, w symulacji 4.",
          "Przebieg robota „robot.csv”, kroków: 8.\n"
          "Symulacja tych samych reguł na otwartej trasie, ziarno 5489, kroków: 8.",
          {{3, ">4|0 1 1 0 0 0 0 0 0|>2|>4"},
           {7, ">8|0 0 0 0 0 0 0 0 10|>1|>0"},
           {8, ">—|żadna: prosto|>3|>4"}},
-         "1 0 0 1 0 0 0 0   kroków: 1\n0 1 1 1 0 0 0 0   kroków: 1",
-         {{0, "0 1 1 0 0 0 0 0|>37,5 % (3)|>100,0 % (8)"}, {5, "0 1 1 1 0 0 0 0|>12,5 % (1)|>0,0 % (0)"}}},
+         "1 0 0 1   kroków: 1\n0 1 1 1   kroków: 1",
+         {{0, "0 1 1 0|>37,5 % (3)|>100,0 % (8)"}, {5, "0 1 1 1|>12,5 % (1)|>0,0 % (0)"}}},
         // Lines far past the empty list are named where the robot named them, not reached row by row.
         {"no start cell",
          Language::Polish,
          read("noise\n" + kHeader + row(1, 2147483647) + row(2, 9) + row(3, 2147483647)),
          Workspace{},
+         "Nie ma czego porównać: brak kroków robota albo symulacji.",
          "Przebieg robota „robot.csv”, kroków: 3 (pominięte wiersze przed nagłówkiem: 1).\nNie można "
          "zasymulować tych reguł: na mapie nie ma pola startu.\nUwaga: robot działał w liniach 9, "
          "2147483647, "
          "których nie ma w otwartych regułach (mają linii: 0).",
          {{1, ">2147483647|(nie ma jej w otwartych regułach) — u robota: „0 0 0 0 0 0 0 0 10”|>2|>—"},
           {2, ">—|żadna: prosto|>0|>—"}},
-         "0 0 0 0 0 0 0 0   kroków: 3",
-         {{0, "0 0 0 0 0 0 0 0|>100,0 % (3)|>—"}}},
+         "0   kroków: 3",
+         {{0, "0|>100,0 % (3)|>—"}}},
         {"many lines",
          Language::English,
          read(many),
          oval,
+         "The robot met the pattern 0 0 0 0 more often than the simulation (in 100.0 % of its steps, the "
+         "simulation in 0.0 %): line 8 acted 1 time on the robot, 0 in the simulation.",
          "Robot run “robot.csv”, steps: 150.\nSimulating the same rules on the open track, seed 5489, steps: "
          "150.\nNote: in lines 1, 2, 3, 4, 5, 6, 7 the robot followed other rules than the open ones.\n"
          "Note: the robot acted in lines 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, "
@@ -310,22 +318,25 @@ TEST(RobotLogReport, SaysWhatTheRobotAndTheSimulationDid) {
           {100, ">…|and 50 more|>50|>0"},
           {101, ">—|none: straight on|>0|>69"}},
          "None: every pattern the robot met has a rule.",
-         {{0, "0 0 0 0 0 0 0 0|>100.0 % (150)|>0.0 % (0)"}, {4, "0 1 0 0 0 0 0 0|>0.0 % (0)|>0.7 % (1)"}}},
+         {{0, "0 0 0 0|>100.0 % (150)|>0.0 % (0)"}, {4, "0 1 0 0|>0.0 % (0)|>0.7 % (1)"}}},
         {"stop",
          Language::Polish,
          read(straight),
          straightTrack,
+         "Robot i symulacja widziały każdy wzorzec w podobnej części kroków (różnica poniżej 5 punktów "
+         "procentowych).",
          "Przebieg robota „robot.csv”, kroków: 90.\n"
          "Symulacja tych samych reguł na otwartej trasie, ziarno 5489, kroków: 84 (dojechała do pola stop).",
          {{0, ">1|0 0 0 0 0 0 0 0 0|>90|>45"}, {1, ">—|żadna: prosto|>0|>39"}},
          "Brak: na każdy wzorzec, który robot napotkał, jest reguła.",
-         {{0, "0 0 0 0 0 0 0 0|>100,0 % (90)|>100,0 % (84)"}}},
+         {{0, "0|>100,0 % (90)|>100,0 % (84)"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         speakCore(c.language);
         const RobotLogReport report = robotLogReport(c.log, c.ws, 5489, "robot.csv");
         speakCore(Language::Polish);
+        EXPECT_EQ(report.headline, c.headline);
         EXPECT_EQ(report.summary, c.summary);
         expectRows(report.lines, c.lines);
         EXPECT_EQ(report.uncovered, c.uncovered);

@@ -88,6 +88,14 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
 
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
+    headline_ = new QLabel(content);
+    headline_->setObjectName("robotLogHeadline");
+    headline_->setWordWrap(true);
+    headline_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = headline_->font();
+    bold.setBold(true);
+    headline_->setFont(bold);
+    column->addWidget(headline_);
     summary_ = new QLabel(content);
     summary_->setObjectName("robotLogSummary");
     summary_->setWordWrap(true);
@@ -100,8 +108,7 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     uncovered_->setObjectName("robotLogUncovered");
     uncovered_->setWordWrap(true);
     column->addWidget(group(content, Vemrik::tr("Wzorce bez reguły, które napotkał robot"), uncovered_));
-    patterns_ = table(content, "robotLogPatterns",
-                      {Vemrik::tr("Wzorzec s1…s8"), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
+    patterns_ = table(content, "robotLogPatterns", {QString(), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
     column->addWidget(group(content, Vemrik::tr("Udział kroków na wzorzec"), patterns_));
     column->addStretch(1);
 
@@ -151,7 +158,9 @@ void RobotLogDialog::changeEvent(QEvent* event) {
 
 void RobotLogDialog::showReport() {
     const RobotLogReport report = robotLogReport(*log_, compared_, seed_, fileName_.toStdString());
+    headline_->setText(qs(report.headline));
     summary_->setText(qs(report.summary));
+    patterns_->horizontalHeaderItem(0)->setText(Vemrik::tr("Wzorzec s1…s%1").arg(report.sensors));
     list(lines_, report.lines);
     fitRows(lines_, 1);
     uncovered_->setText(qs(report.uncovered));

@@ -35,6 +35,8 @@ public:
     std::function<void(const QString& message)> showError;
 
     const std::optional<RunLog>& log() const { return log_; }
+    /// The report's first sentence: where the robot and the simulation differ most.
+    QLabel* headline() const { return headline_; }
     QLabel* summary() const { return summary_; }
     QTableWidget* lines() const { return lines_; }
     QLabel* uncovered() const { return uncovered_; }
@@ -55,6 +57,7 @@ private:
     // What the log was compared with when opened, so a language change words the same report.
     Workspace compared_;
     std::uint32_t seed_ = 0;
+    QLabel* headline_ = nullptr;
     QLabel* summary_ = nullptr;
     QTableWidget* lines_ = nullptr;
     QLabel* uncovered_ = nullptr;

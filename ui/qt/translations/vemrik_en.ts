@@ -216,8 +216,8 @@ It was removed from “Recent files”.</translation>
         <translation>Patterns without a rule that the robot met</translation>
     </message>
     <message>
-        <source>Wzorzec s1…s8</source>
-        <translation>Pattern s1…s8</translation>
+        <source>Wzorzec s1…s%1</source>
+        <translation>Pattern s1…s%1</translation>
     </message>
     <message>
         <source>Udział kroków na wzorzec</source>
