@@ -36,38 +36,49 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
 
 bool HeadlessRun::step() noexcept { return advance(*this, noise(), 1, true) == 1; }
 
-bool HeadlessRun::beyondReach() const {
-    const float x = pose_.RobotPosX, y = pose_.RobotPosY;
-    const auto width = static_cast<float>(setup_.width), height = static_cast<float>(setup_.height);
-    const double outX = std::max({-kReadableMargin - x, 0.0f, x - width});
-    const double outY = std::max({-kReadableMargin - y, 0.0f, y - height});
-    const double reach = setup_.reach;
-    return outX * outX + outY * outY > reach * reach;
-}
+namespace {
 
-bool HeadlessRun::turnsBlind() const {
-    const int last = setup_.noise.flip > 0.0 ? (1 << setup_.samples.counted()) - 1 : 0;
+/// Whether a rule for a pattern the robot may read off the map turns it: only the all-0 pattern
+/// without flips, any pattern of its sensors with them.
+bool turnsBlind(const RunSetup& setup) {
+    const int last = setup.noise.flip > 0.0 ? (1 << setup.samples.counted()) - 1 : 0;
     for (int pattern = 0; pattern <= last; ++pattern) {
-        const Candidates& c = setup_.rules.candidates(pattern);
+        const Candidates& c = setup.rules.candidates(pattern);
         for (int i = 0; i < c.count; ++i)
             if (c.angles[static_cast<std::size_t>(i)] != 0.0f) return true;
     }
     return false;
 }
 
-bool HeadlessRun::cannotComeBack() const {
+/// The rest of lostForGood, for a robot off the map.
+bool cannotComeBack(const RunSetup& setup, const RobotPose& pose) {
     // Off the map every sensor reads 0 (flips aside); a rule that turns may bring it back.
-    if (turnsBlind()) return false;
-    const Candidates& blind = setup_.rules.candidates(0);
+    if (turnsBlind(setup)) return false;
+    const Candidates& blind = setup.rules.candidates(0);
     // The heading stays, so every step adds the same float to each coordinate and each moves one
     // way for good: the distance to the image cannot shrink unless an axis outside moves back.
-    const NextPose next = nextPose(pose_, blind, blind.count);
-    const float x = pose_.RobotPosX, y = pose_.RobotPosY;
+    const NextPose next = nextPose(pose, blind, blind.count);
+    const float x = pose.RobotPosX, y = pose.RobotPosY;
     const bool xBack =
-        (x < -kReadableMargin && next.x > x) || (x > static_cast<float>(setup_.width) && next.x < x);
+        (x < -kReadableMargin && next.x > x) || (x > static_cast<float>(setup.width) && next.x < x);
     const bool yBack =
-        (y < -kReadableMargin && next.y > y) || (y > static_cast<float>(setup_.height) && next.y < y);
+        (y < -kReadableMargin && next.y > y) || (y > static_cast<float>(setup.height) && next.y < y);
     return !xBack && !yBack;
+}
+
+}  // namespace
+
+bool beyondReach(const RunSetup& setup, const RobotPose& pose) {
+    const float x = pose.RobotPosX, y = pose.RobotPosY;
+    const auto width = static_cast<float>(setup.width), height = static_cast<float>(setup.height);
+    const double outX = std::max({-kReadableMargin - x, 0.0f, x - width});
+    const double outY = std::max({-kReadableMargin - y, 0.0f, y - height});
+    const double reach = setup.reach;
+    return outX * outX + outY * outY > reach * reach;
+}
+
+bool lostForGood(const RunSetup& setup, const RobotPose& pose) {
+    return offMap(setup, pose) && cannotComeBack(setup, pose);
 }
 
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {

@@ -31,6 +31,26 @@ struct RunResult {
     bool stepFailed = false;
 };
 
+/// Truncation toward zero sends a point up to one pixel left of or above the image onto its first
+/// column or row, so the pixels a point can read lie within (-1, -1) .. (width, height).
+inline constexpr float kReadableMargin = 1.0f;
+
+/// Whether the reference point lies farther outside the setup's image than the robot's reach:
+/// then no sample point reads anything, and the sensors read all 0.
+bool beyondReach(const RunSetup& setup, const RobotPose& pose);
+inline bool offMap(const RunSetup& setup, const RobotPose& pose) {
+    const float x = pose.RobotPosX, y = pose.RobotPosY;
+    // Over the image and its readable margin the distance is 0: the common case, at once.
+    if (x >= -kReadableMargin && x <= static_cast<float>(setup.width) && y >= -kReadableMargin &&
+        y <= static_cast<float>(setup.height))
+        return false;
+    return beyondReach(setup, pose);
+}
+/// What ends a run as lost: off the map, and it can never read it again, since no rule turns it on
+/// the all-0 pattern and its straight path comes no nearer to the image on either axis. The window's
+/// runs ask it too, when the user wants a lost run ended.
+bool lostForGood(const RunSetup& setup, const RobotPose& pose);
+
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
 /// that the next redraw does, again and again. The seed drives the generator as
@@ -52,17 +72,10 @@ public:
     bool stopSensed() const { return stop_; }
     /// Whether the reference point lies farther outside the image than `reach`: then no sample
     /// point reads anything, and the sensors read all 0.
-    bool offMap() const {
-        const float x = pose_.RobotPosX, y = pose_.RobotPosY;
-        // Over the image and its readable margin the distance is 0: the common case, at once.
-        if (x >= -kReadableMargin && x <= static_cast<float>(setup_.width) && y >= -kReadableMargin &&
-            y <= static_cast<float>(setup_.height))
-            return false;
-        return beyondReach();
-    }
+    bool offMap() const { return vemrik::offMap(setup_, pose_); }
     /// Whether the robot is off the map and can never read it again: no rule turns it on the
     /// all-0 pattern, and its straight path comes no nearer to the image on either axis.
-    bool lostForGood() const { return offMap() && cannotComeBack(); }
+    bool lostForGood() const { return vemrik::lostForGood(setup_, pose_); }
 
     int steps() const { return steps_; }
     float x() const { return pose_.RobotPosX; }
@@ -92,23 +105,12 @@ public:
     }
 
 private:
-    // Truncation toward zero sends a point up to one pixel left of or above the image onto its
-    // first column or row, so the pixels a point can read lie within (-1, -1) .. (width, height).
-    static constexpr float kReadableMargin = 1.0f;
-
-    /// The rest of offMap: the distance from the readable area against the reach.
-    bool beyondReach() const;
     /// The one place the start pose is set: the setup's start cell and heading.
     void placeAtStart();
     /// Draws the start pose's noise and gets the flips of the sensings ready.
     void startNoise(std::uint32_t seed);
     /// The noise's draws, or null for a run without noise.
     NoiseDraws* noise() { return noise_ ? &*noise_ : nullptr; }
-    /// Whether a rule for a pattern the robot may read off the map turns it: only the all-0
-    /// pattern without flips, any pattern of its sensors with them.
-    bool turnsBlind() const;
-    /// The rest of lostForGood, for a robot off the map.
-    bool cannotComeBack() const;
 
     const RunSetup& setup_;
     std::mt19937 engine_;
