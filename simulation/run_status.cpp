@@ -71,6 +71,15 @@ std::string runEventText(RunState state, const RunRecord& run, const ProgramStat
     return {};
 }
 
+std::string stopStepsText(const RunRecord& run) {
+    const auto stop = run.stopReachedAt();
+    if (!stop || *stop + 1 != run.steps()) return {};
+    return say(
+        {"czujnik zobaczył stop po kroku {1}; zegar przebiegu zrobił jeszcze krok {2}, zanim robot stanął",
+         "a sensor saw the stop after step {1}; the run timer made step {2} before the robot stopped"},
+        {std::to_string(*stop), std::to_string(run.steps())});
+}
+
 std::string lastRuleText(const LastRule& rule) {
     if (!rule.stepped) return {};
     if (rule.text.empty()) return say({"prosto", "straight on"});

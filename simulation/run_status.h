@@ -27,6 +27,9 @@ std::string poseText(const ProgramState& s);
 /// once the held run has seen a stop cell, "poza mapą od kroku 212" while the released robot is
 /// off the drawn map; otherwise empty.
 std::string runEventText(RunState state, const RunRecord& run, const ProgramState& s, bool startRefused);
+/// Why "kroki" counts one more than the steps to the stop, once it does: the run timer's tick after
+/// the sensing that saw the stop still makes its step. Empty otherwise.
+std::string stopStepsText(const RunRecord& run);
 /// The last step's rule, numbered from 1: "reguła 3: 1 0 0 0 0 0 0 1 -30", "prosto" when none
 /// acted, "reguła usunięta: …" when its line is gone; empty before the first step.
 std::string lastRuleText(const LastRule& rule);

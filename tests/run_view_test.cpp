@@ -16,6 +16,8 @@
 #include "simulation/simulation_view.h"
 #include "tests/engine_edits.h"
 #include "ui/form.h"
+#include "ui/simulation_notice.h"
+#include "ui/status_line.h"
 #include "ui/workspace_form.h"
 
 using namespace vemrik;
@@ -269,4 +271,90 @@ TEST(RunStatus, StartWithoutAStartCellSaysWhy) {
     f.StartFromStartCell();
     EXPECT_EQ(std::tuple(runState(f.State, false), f.StartRefused, f.State.RobotPosX, f.State.RobotPosY),
               std::tuple(RunState::Ready, false, 55.0f, 305.0f));
+}
+
+namespace {
+
+/// A run tick and the redraw, each followed by the after-event step, as the window gives them.
+void windowTick(TForm1& f) {
+    f.Timer2Timer();
+    f.afterEvent();
+    f.BitBtn5Click();
+    f.afterEvent();
+}
+
+struct Shown {
+    NoticeKind kind;
+    std::string text;
+    std::vector<std::string_view> buttons;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown shown(const TForm1& f) {
+    const SimulationNotice n = simulationNotice(f);
+    Shown s{n.kind, {}, {}};
+    for (const NoticeText& line : n.lines) s.text += line.spoken();
+    for (const NoticeButton& b : n.buttons) s.buttons.push_back(b.id);
+    return s;
+}
+
+}  // namespace
+
+// Which notice the image shows: the first start on empty work, off the map from its step with the
+// edge mark, a stop cell under the body (column 13) that the sensor (x 109 .. 111) never touches
+// from step 17, the finish in the steps the status says; the last two until an event changes
+// the form. Sensors see all 0 off the map and no rule turns: the lost rule ends the run at the
+// step y drops below -1 minus the reach (about 51), the 23rd, when asked.
+TEST(SimulationNotice, WhatIsShownOverTheImageInEachState) {
+    TForm1 empty;
+    EXPECT_EQ(shown(empty), (Shown{NoticeKind::FirstStart,
+                                   "Witaj w Vemriku!Robot jeździ po mapie według reguł. Od czego zaczniesz?",
+                                   {"file.examples", kRobotPageButton, "help.guide"}}));
+
+    TForm1 off;
+    upwardRun(off, 1);
+    for (int step = 1; step <= 10; ++step) windowTick(off);
+    EXPECT_EQ(shown(off), (Shown{NoticeKind::OffMap, "Robot wyjechał poza mapę w kroku 6", {"sim.back"}}));
+    const EdgeMark edge = *simulationNotice(off).edge;
+    EXPECT_EQ(std::tuple(edge.x, edge.y, edge.dx, edge.dy), std::tuple(105, 0, 0.0f, -1.0f));
+    off.Button16Click();
+    EXPECT_EQ(shown(off).kind, NoticeKind::None);
+
+    TForm1 unseen;
+    upwardRun(unseen, 30);
+    setRobot(unseen.engine, [](ProgramState& s) { s.RobotGrid.at(12, 10) = kBody; });
+    setTrack(unseen.engine, [](ProgramState& s) { s.MapGrid.at(13, 25) = kStop; });
+    for (int step = 1; step <= 16; ++step) windowTick(unseen);
+    EXPECT_EQ(shown(unseen).kind, NoticeKind::None);
+    for (int step = 17; step <= 25; ++step) windowTick(unseen);
+    EXPECT_EQ(shown(unseen).kind, NoticeKind::UnseenStop);
+    unseen.ShowTrail(true);
+    unseen.afterEvent();
+    EXPECT_EQ(shown(unseen).kind, NoticeKind::None);
+
+    TForm1 finish;
+    upwardRun(finish, 30, 20);
+    for (int step = 1; step <= 18; ++step) windowTick(finish);
+    EXPECT_EQ(shown(finish), (Shown{NoticeKind::Finish, "Meta! 17 kroków", {}}));
+    EXPECT_EQ(
+        statusLine(finish).stepsHint,
+        "czujnik zobaczył stop po kroku 17; zegar przebiegu zrobił jeszcze krok 18, zanim robot stanął");
+    finish.Timer1Timer();  // a redraw changes nothing
+    finish.afterEvent();
+    EXPECT_TRUE(simulationNotice(finish).large);
+    finish.TabbedNotebook1Change(kMapPage);
+    finish.afterEvent();
+    finish.TabbedNotebook1Change(kSimulationPage);
+    finish.afterEvent();
+    EXPECT_EQ(shown(finish).kind, NoticeKind::None);
+
+    for (const bool endLost : {false, true}) {
+        TForm1 lost;
+        upwardRun(lost, 1);
+        if (endLost) lost.ToggleEndLostRun();
+        for (int step = 1; step <= 30 && lost.Timer2.enabled; ++step) windowTick(lost);
+        EXPECT_EQ(std::tuple(lost.engine.record().steps(), lost.Timer2.enabled),
+                  std::tuple(endLost ? 23u : 30u, !endLost));
+        EXPECT_EQ(shown(lost).kind, NoticeKind::OffMap);
+    }
 }

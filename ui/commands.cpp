@@ -92,6 +92,14 @@ constexpr std::array kCommands = {
             K::Toggle},
     Command{
         "run.saveRun", M::Simulation, kNoSubmenu, {"Zapi&sz przebieg…", "Save r&un…"}, "", K::Action, true},
+    Command{"run.endLost",
+            M::Simulation,
+            kNoSubmenu,
+            {"&Kończ przebieg, gdy robot się zgubi", "E&nd the run when the robot is lost"},
+            "",
+            K::Toggle,
+            false,
+            &TForm1::ToggleEndLostRun},
     Command{"run.evaluate", M::Simulation, kNoSubmenu, {"&Oceń algorytm…", "E&valuate algorithm…"}, ""},
     Command{"run.inspector",
             M::Simulation,
@@ -145,6 +153,7 @@ std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
     if (id == "run.pause") return {{runState(form.State, form.engine.running()) == RunState::Running, false}};
     if (id == "run.trail") return {{true, form.TrailShown}};
     if (id == "run.repeatable") return {{true, form.engine.repeatableRuns()}};
+    if (id == "run.endLost") return {{true, form.EndLostRun}};
     if (id == "run.speed1") return {{true, speedIs(form, RunSpeed::Normal)}};
     if (id == "run.speed2") return {{true, speedIs(form, RunSpeed::Double)}};
     if (id == "run.speed4") return {{true, speedIs(form, RunSpeed::Quadruple)}};

@@ -18,6 +18,7 @@ CheckBox& TForm1::checkBox(int n) {
 void TForm1::afterEvent() {
     History.follow(engine);
     if (!Shell.MouseHeld) Edits.follow(engine);
+    Notices.follow(*this);
 }
 
 void TForm1::FormCreate() {

@@ -12,6 +12,8 @@
 #include "ui/document.h"
 #include "ui/edit_history.h"
 #include "ui/form_state.h"
+#include "ui/lost_run.h"
+#include "ui/simulation_notice.h"
 
 namespace vemrik {
 
@@ -72,6 +74,12 @@ public:
     bool Paused = false;
     /// The window's "Start" found no start cell on the map and left the robot held.
     bool StartRefused = false;
+    /// "Kończ przebieg, gdy robot się zgubi": the run timer stops once the robot is lost as the
+    /// evaluation counts a run lost. Off at start-up.
+    bool EndLostRun = false;
+    LostRunCheck LostRun;
+    /// When the notices over "Symulacja" were met; they only watch.
+    NoticeWatch Notices;
 
     /// Check box n (1 .. 8).
     CheckBox& checkBox(int n);
@@ -178,6 +186,8 @@ public:
     void ShowTrail(bool on);
     /// Sets the run timer's interval and nothing else.
     void SetRunSpeed(RunSpeed speed);
+    /// Switches EndLostRun.
+    void ToggleEndLostRun();
 };
 
 }  // namespace vemrik

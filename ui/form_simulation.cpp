@@ -80,6 +80,9 @@ void TForm1::Timer2Timer() {
     engine.stopIfHeld();
     Timer2.enabled = engine.running();
     BitBtn6Click();
+    if (!EndLostRun || !LostRun.lost(engine, Image5.canvas.width(), Image5.canvas.height())) return;
+    engine.stopRunning();
+    Timer2.enabled = engine.running();
 }
 
 void TForm1::StepBackClick() {
@@ -123,5 +126,7 @@ void TForm1::ShowTrail(bool on) {
 }
 
 void TForm1::SetRunSpeed(RunSpeed speed) { Timer2.interval = runInterval(speed); }
+
+void TForm1::ToggleEndLostRun() { EndLostRun = !EndLostRun; }
 
 }  // namespace vemrik

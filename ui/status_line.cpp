@@ -24,7 +24,8 @@ StatusLine statusLine(const TForm1& form) {
         {stepsText(run.steps()), simulatedTimeText(run.steps()), runStateText(state, form.Paused),
          runEventText(state, run, form.State, form.StartRefused), poseText(form.State), lastRuleText(last),
          historyText(form.History), seedText(form.engine.seed(), form.engine.repeatableRuns())},
-        last.line >= 0 ? hitsText(run.hits(last.line)) : std::string()};
+        last.line >= 0 ? hitsText(run.hits(last.line)) : std::string(),
+        stopStepsText(run)};
 }
 
 }  // namespace vemrik

@@ -14,6 +14,8 @@ struct StatusLine {
     std::array<std::string, kParts> parts;
     /// How often the rule that acted last has acted, for a hint over its part; empty before any.
     std::string ruleHint;
+    /// Why the steps counted are one more than the steps to the stop, for a hint over the steps.
+    std::string stepsHint;
 
     /// The parts that say something, joined by " | ".
     std::string joined() const;

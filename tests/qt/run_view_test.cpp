@@ -9,6 +9,7 @@
 #include "tests/qt/qt_test.h"
 #include "ui/qt/control_hints.h"
 #include "ui/qt/heading_marks.h"
+#include "ui/qt/notice_overlay.h"
 #include "ui/qt/pause_action.h"
 #include "ui/qt/rule_check_dialog.h"
 #include "ui/qt/rule_inspector.h"
@@ -31,6 +32,39 @@ class RunViewTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The notice over the image is widgets of its own: at start-up the first start's buttons, and
+    // a released robot off the map the banner, whose "Wróć" sends it back as the page's button does.
+    void theNoticeOverTheImageIsButtonsFoundByCaption() {
+        MainWindow w;
+        NoticeOverlay notices(w);
+        TForm1& form = w.form();
+        const auto shown = [&w](const QString& caption) -> QAbstractButton* {
+            for (auto* b : w.control("sim.view")->findChildren<QPushButton*>())
+                if (QString(b->text()).remove('&') == caption && b->isVisibleTo(&w)) return b;
+            return nullptr;
+        };
+        for (const char* caption : {"Otwórz przykład", "Zacznij od zera", "Przewodnik"})
+            QVERIFY(shown(caption));
+        shown("Zacznij od zera")->click();
+        QCOMPARE(w.notebook()->currentIndex(), int(kRobotPage));
+        w.handle([&] {
+            setRobot(form.engine, [](ProgramState& s) { s.RobotGrid.at(10, 5) = kSensor; });
+            setTrack(form.engine, [](ProgramState& s) { s.MapGrid.at(69, 39) = kStart; });
+        });
+        w.notebook()->setCurrentIndex(kSimulationPage);
+        QVERIFY(!shown("Otwórz przykład"));
+        w.findChild<QPushButton*>("Button15")->click();  // "Start"
+        setRun(form.engine, [](RunMoment& m) { m.x = 100, m.y = 4; });
+        for (int step = 1; step <= 3; ++step) w.findChild<QPushButton*>("BitBtn6")->click();
+        auto* banner = w.control("sim.view")->findChild<QLabel*>("noticeText");
+        QVERIFY(banner && banner->isVisibleTo(&w));
+        QCOMPARE(banner->text(), QString("Robot wyjechał poza mapę w kroku 2"));
+        QVERIFY(w.control("sim.view")->findChild<QWidget*>("noticeEdgeMark")->isVisibleTo(&w));
+        shown("Wróć")->click();
+        QCOMPARE(runState(form.State, false), RunState::Held);
+        QVERIFY(!shown("Wróć"));
+    }
+
     // One rule of no turn matches all sensors off: a draw r acts with it when r is even. The
     // list's items carry the mark of the rule that acted last and each line's hits as a tooltip.
     void theMenuSetsTheOptionsAndEachStepShowsItsCountersRuleMarkAndHits() {

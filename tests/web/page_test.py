@@ -144,6 +144,14 @@ class PageTest(unittest.TestCase):
                 self.assertEqual([[t[language] for t in texts["pages"]],
                                   {c["id"]: plain(c["caption"][language]) for c in layout}], words)
 
+    def test_a_fresh_page_offers_a_first_start_whose_otworz_przyklad_opens_the_easiest_example(self):
+        self.site.open()
+        panel = self.driver.find_element(By.CSS_SELECTOR, ".notice-layer .notice")
+        self.assertTrue(panel.is_displayed())
+        panel.find_element(By.XPATH, ".//button[normalize-space()='Otwórz przykład']").click()
+        WebDriverWait(self.driver, 10).until(lambda d: self.js("return vemrikPage.fileName()") == "oval.vemrik")
+        self.assertEqual([], self.driver.find_elements(By.CSS_SELECTOR, ".notice-layer .notice"))
+
     def test_drawing_on_the_boards_paints_what_the_desktop_paints(self):
         # A stroke of each tool that draws on a board, on the oval's robot and map.
         cases = [

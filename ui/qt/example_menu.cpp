@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <algorithm>
+#include <climits>
 
 #include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
@@ -20,17 +22,38 @@ namespace {
 const char* const kFolderProperty = "exampleFolder";
 const char* const kNameProperty = "exampleName";
 
-// "oval.vemrik — its line": the line in the language spoken, from the folder's descriptions.ini
-// (the English ones in its [en] group), or the name alone when there is none.
+// A value of the folder's descriptions.ini in the language spoken (the English in its [en] group),
+// or empty when there is none.
+QString described(const QSettings& descriptions, const QString& key) {
+    QString text;
+    if (Catalogue::instance().speech() == Speech::English) text = descriptions.value("en/" + key).toString();
+    if (text.isEmpty()) text = descriptions.value(key).toString();
+    if (Catalogue::instance().speech() == Speech::Pseudo && !text.isEmpty()) text = pseudoText(text);
+    return text;
+}
+
+// "Owal — its line": the example's title and line from the folder's descriptions.ini, the file's
+// name where it has no title.
 QString exampleCaption(const QString& folder, const QString& name) {
     const QSettings descriptions(QDir(folder).filePath("descriptions.ini"), QSettings::IniFormat);
     const QString base = QFileInfo(name).completeBaseName();
-    QString about;
-    if (Catalogue::instance().speech() == Speech::English)
-        about = descriptions.value("en/" + base).toString();
-    if (about.isEmpty()) about = descriptions.value(base).toString();
-    if (Catalogue::instance().speech() == Speech::Pseudo && !about.isEmpty()) about = pseudoText(about);
-    return about.isEmpty() ? name : name + QStringLiteral(" — ") + about;
+    const QString title = described(descriptions, base + ".title");
+    const QString about = described(descriptions, base);
+    const QString shown = title.isEmpty() ? name : title;
+    return about.isEmpty() ? shown : shown + QStringLiteral(" — ") + about;
+}
+
+// The folder's examples, easiest first as descriptions.ini orders them; those it does not order
+// after them by name.
+QStringList examplesInOrder(const QDir& dir) {
+    QStringList names = dir.entryList({"*.vemrik"}, QDir::Files | QDir::Readable, QDir::Name);
+    const QSettings descriptions(dir.filePath("descriptions.ini"), QSettings::IniFormat);
+    const auto order = [&](const QString& name) {
+        return descriptions.value(QFileInfo(name).completeBaseName() + ".order", INT_MAX).toInt();
+    };
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const QString& a, const QString& b) { return order(a) < order(b); });
+    return names;
 }
 
 // Says the examples' lines again when the language changes.
@@ -62,7 +85,7 @@ QMenu* addExampleMenu(WorkspaceMenu& menu, const QStringList& folders) {
     QMenu* examples = menu.window().commandMenu("file.examples");
     for (const QString& folder : folders) {
         const QDir dir(folder);
-        const QStringList names = dir.entryList({"*.vemrik"}, QDir::Files | QDir::Readable, QDir::Name);
+        const QStringList names = examplesInOrder(dir);
         if (!names.isEmpty() && !examples->isEmpty()) examples->addSeparator();
         for (const QString& name : names) {
             QAction* a = examples->addAction(exampleCaption(folder, name));

@@ -9,6 +9,7 @@
 #include "ui/qt/help_menu.h"
 #include "ui/qt/keyboard_aids.h"
 #include "ui/qt/language_menu.h"
+#include "ui/qt/notice_overlay.h"
 #include "ui/qt/pause_action.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
@@ -41,6 +42,7 @@ ProgramWindow::ProgramWindow() {
     // After every control of "Symulacja" is built: it keeps their clicks from taking the focus.
     pause_ = std::make_unique<PauseAction>(window_);
     headingMarks_ = std::make_unique<HeadingMarks>(window_);
+    notices_ = std::make_unique<NoticeOverlay>(window_);
     hints_ = std::make_unique<ControlHints>(window_);
     // The zoom places every control of the pages, those the features above added too.
     connectZoomMenu(window_);
@@ -59,6 +61,7 @@ void ProgramWindow::show() {
 ProgramWindow::~ProgramWindow() {
     underlines_.reset();
     hints_.reset();
+    notices_.reset();
     headingMarks_.reset();
     pause_.reset();
     stepBack_.reset();

@@ -9,6 +9,7 @@ namespace vemrik {
 class ControlHints;
 class HeadingMarks;
 class MnemonicUnderlines;
+class NoticeOverlay;
 class PauseAction;
 class RecentFiles;
 class RuleInspector;
@@ -42,6 +43,7 @@ private:
     std::unique_ptr<StepBackControls> stepBack_;
     std::unique_ptr<PauseAction> pause_;
     std::unique_ptr<HeadingMarks> headingMarks_;
+    std::unique_ptr<NoticeOverlay> notices_;
     std::unique_ptr<ControlHints> hints_;
     std::unique_ptr<MnemonicUnderlines> underlines_;
 };

@@ -131,6 +131,7 @@ void RunView::refresh() {
             labels_[static_cast<std::size_t>(i)]->setText(text);
     }
     labels_[StatusLine::Rule]->setToolTip(qs(line.ruleHint));
+    labels_[StatusLine::Steps]->setToolTip(qs(line.stepsHint));
     markRules();
 }
 

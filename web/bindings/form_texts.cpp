@@ -9,6 +9,7 @@
 #include "simulation/run_status.h"
 #include "ui/control_events.h"
 #include "ui/layout.h"
+#include "ui/simulation_notice.h"
 #include "ui/status_line.h"
 #include "web/bindings/app_model.h"
 
@@ -35,6 +36,36 @@ void addValues(const TForm1& form, nlohmann::json& values, nlohmann::json& prese
     }
 }
 
+const char* kindName(NoticeKind kind) {
+    switch (kind) {
+        case NoticeKind::FirstStart:
+            return "firstStart";
+        case NoticeKind::OffMap:
+            return "offMap";
+        case NoticeKind::UnseenStop:
+            return "unseenStop";
+        case NoticeKind::Finish:
+            return "finish";
+        default:
+            return "";
+    }
+}
+
+// What is shown over the "Symulacja" canvas, in the language spoken.
+nlohmann::json noticeJson(const TForm1& form) {
+    const SimulationNotice n = simulationNotice(form);
+    nlohmann::json lines = nlohmann::json::array(), buttons = nlohmann::json::array();
+    for (const NoticeText& line : n.lines) lines.push_back(line.spoken());
+    for (const NoticeButton& b : n.buttons) buttons.push_back({{"id", b.id}, {"caption", say(b.caption)}});
+    nlohmann::json j = {{"kind", kindName(n.kind)},
+                        {"place", n.place == NoticePlace::Middle ? "middle" : "top"},
+                        {"lines", lines},
+                        {"buttons", buttons},
+                        {"large", n.large}};
+    if (n.edge) j["edge"] = {{"x", n.edge->x}, {"y", n.edge->y}, {"dx", n.edge->dx}, {"dy", n.edge->dy}};
+    return j;
+}
+
 }  // namespace
 
 std::string controlsJson(const TForm1& form) {
@@ -56,6 +87,8 @@ std::string controlsJson(const TForm1& form) {
         {"ruleIndex", form.ListBox1.itemIndex},
         {"runTimer", {{"enabled", form.Timer2.enabled}, {"interval", form.Timer2.interval}}},
         {"status", statusText(form)},
+        {"stepsHint", statusLine(form).stepsHint},
+        {"notice", noticeJson(form)},
         {"held", runState(form.State, form.Timer2.enabled) == RunState::Held},
         {"stepCount", form.engine.record().steps()},
         {"history", {{"steps", anyHistory ? h.steps() : 0}, {"shown", anyHistory ? h.shown() : 0}}},

@@ -36,7 +36,53 @@ function makeImage(c, view) {
   canvas.style.height = `${canvas.height}px`;
   view.canvases[c.id] = {canvas, page: c.page};
   if (c.pointer) listenForDrawing(canvas, c.id, view);
-  return canvas;
+  if (c.id !== 'sim.view') return canvas;
+  // What the form says over the simulation's picture, in elements of its own above the canvas.
+  const layer = document.createElement('div');
+  layer.className = 'notice-layer';
+  Object.assign(layer.style, {left: `${c.left}px`, top: `${c.top}px`, width: canvas.style.width,
+                              height: canvas.style.height});
+  view.noticeLayer = layer;
+  return [canvas, layer];
+}
+
+// The notice's button `id`: a control of the form pressed, or a command run as its menu entry runs it.
+function pressNotice(view, id) {
+  if (id === 'page.robot') view.act(() => view.form().page(0));
+  else if (id.startsWith('sim.')) view.act(() => view.form().press(id));
+  else view.runCommand(id);
+}
+
+function makeNotice(notice, view) {
+  const box = document.createElement('div');
+  box.className = `notice notice-${notice.place}${notice.large ? ' notice-large' : ''}`;
+  box.setAttribute('role', notice.buttons.length ? 'dialog' : 'status');
+  for (const line of notice.lines) {
+    const p = document.createElement('p');
+    p.textContent = line;
+    box.append(p);
+  }
+  const row = document.createElement('div');
+  for (const {id, caption} of notice.buttons) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    setCaption(button, caption);
+    button.disabled = !view.canRun(id);
+    button.addEventListener('click', () => pressNotice(view, id));
+    row.append(button);
+  }
+  if (notice.buttons.length) box.append(row);
+  return box;
+}
+
+// A triangle at the map's edge, pointing to the robot beyond it.
+function makeEdgeMark(edge) {
+  const mark = document.createElement('div');
+  mark.className = 'notice-edge';
+  const angle = Math.atan2(edge.dy, edge.dx) * 180 / Math.PI;
+  Object.assign(mark.style, {left: `${edge.x}px`, top: `${edge.y}px`,
+                             transform: `translate(-50%, -50%) rotate(${angle}deg)`});
+  return mark;
 }
 
 // The boards draw with any pointer (mouse, pen, finger); the pointer is captured while pressed so
@@ -207,8 +253,11 @@ export class FormView {
   // `form()` gives the engine's form now (it is replaced by "Nowy"); `act` runs a call into it and
   // reports what fails; `runCommand(id)` runs a command of the menus, for the buttons that are one.
   // `texts` are the module's texts(): the page titles and the controls' changing words.
-  constructor(layout, texts, form, act, runCommand) {
+  constructor(layout, texts, form, act, runCommand, canRun = () => true) {
     this.form = form;
+    this.canRun = canRun;
+    this.noticeLayer = null;
+    this.noticeShown = null;
     this.act = act;
     this.runCommand = runCommand;
     this.texts = texts;
@@ -260,6 +309,7 @@ export class FormView {
 
   // Every word in the page's language.
   speak() {
+    this.noticeShown = null;
     this.tabs.forEach((tab, page) => {
       tab.textContent = pick(this.texts.pages[page]);
       this.pages[page].setAttribute('aria-label', tab.textContent);
@@ -331,7 +381,18 @@ export class FormView {
     this.mirrorRules(state.rules, state.ruleIndex);
     this.mirrorSteps(state);
     this.mirrorHeading(state);
+    this.mirrorNotice(state.notice);
     this.showPage(state.page);
+  }
+
+  mirrorNotice(notice) {
+    const key = JSON.stringify(notice);
+    if (!this.noticeLayer || key === this.noticeShown) return;
+    this.noticeShown = key;
+    const shown = [];
+    if (notice.kind) shown.push(makeNotice(notice, this));
+    if (notice.edge) shown.push(makeEdgeMark(notice.edge));
+    this.noticeLayer.replaceChildren(...shown);
   }
 
   mirrorRules(rules, index) {

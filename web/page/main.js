@@ -64,7 +64,11 @@ function act(call) {
   update();
 }
 
-const view = new FormView(JSON.parse(m.layout()), JSON.parse(m.texts()), () => form, act, (id) => runCommand(id));
+// Whether the page does a command at all: the form's, the page's own, an example when there is one.
+const canRun = (id) =>
+  commands.find((c) => c.id === id)?.form || id in pageCommands || (id === 'file.examples' && examples.length > 0);
+const view = new FormView(JSON.parse(m.layout()), JSON.parse(m.texts()), () => form, act, (id) => runCommand(id),
+                          canRun);
 
 // The ticks only the page knows: the zoom, the language, the inspector's dialog.
 function pageStates() {
@@ -205,18 +209,20 @@ const pageCommands = {
 };
 
 function runCommand(id, example) {
-  if (id === 'file.examples') openExample(example);
+  // Without a name, the first example: the list is easiest first.
+  if (id === 'file.examples') openExample(example ?? examples[0]?.name);
   else if (pageCommands[id]) pageCommands[id]();
   else act(() => form.command(id));
 }
 
 let examples = [];
 function fillExamples(command, group) {
-  for (const {name, description, descriptionEn} of examples) {
+  for (const {name, title, titleEn, description, descriptionEn} of examples) {
     const item = document.createElement('button');
     item.setAttribute('role', 'menuitem');
     item.dataset.example = name;
-    item.textContent = `${name}: ${pick({pl: description, en: descriptionEn || description})}`;
+    const shown = pick({pl: title, en: titleEn || title}) || name;
+    item.textContent = `${shown} — ${pick({pl: description, en: descriptionEn || description})}`;
     group.appendChild(item);
   }
 }
@@ -224,7 +230,7 @@ function fillExamples(command, group) {
 const menuBar = new MenuBar(document.querySelector('.menubar'), JSON.parse(m.menus()), commands, {
   run: runCommand,
   fill: fillExamples,
-  usable: (c) => c.form || c.id in pageCommands || (c.id === 'file.examples' && examples.length > 0),
+  usable: (c) => canRun(c.id),
 });
 
 // Every word on the page in its language: the menus, the controls, the dialogs, the core's texts.
@@ -243,7 +249,7 @@ window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, layo
                      commands: m.commands(), texts: m.texts()};
 
 try {
-  examples = JSON.parse(await exampleList);
+  examples = JSON.parse(await exampleList).sort((a, b) => a.order - b.order);
 } catch {
   examples = [];  // served without its examples; the rest of the page works
 }
