@@ -201,7 +201,7 @@ function makeCaption(c, view) {
 // A fixed note beside a board, its lines as the table breaks them, widening to longer words.
 function makeNote(c, view) {
   const note = place(document.createElement('p'), c);
-  note.className = 'note';
+  note.className = c.id === 'robot.front' ? 'note front' : 'note';
   note.style.width = '';
   note.style.minWidth = `${c.width}px`;
   view.notes.push([note, c]);
