@@ -18,6 +18,14 @@ constexpr double kMinStepsPerColumn = 1.0 / 64.0;
 constexpr double kHeadingGrain = 15.0;
 // The least span of the heading scale, as a share of its low end.
 constexpr double kLeastShareOfSpan = 1e-9;
+constexpr double kTurn = 360.0;
+
+constexpr std::size_t laneOf(std::uint8_t fact) {
+    return static_cast<std::size_t>(std::find(kMarkFacts.begin(), kMarkFacts.end(), fact) -
+                                    kMarkFacts.begin());
+}
+constexpr std::size_t kLeftLane = laneOf(kFactLeft), kBackLane = laneOf(kFactBack);
+static_assert(kLeftLane < kMarkFacts.size() && kBackLane < kMarkFacts.size());
 
 constexpr std::uint32_t kRulePalette[] = {0xFF1E88E5u, 0xFFE53935u, 0xFF43A047u, 0xFFFB8C00u, 0xFF8E24AAu,
                                           0xFF00ACC1u, 0xFF6D4C41u, 0xFFD81B60u, 0xFF7CB342u, 0xFF3949ABu};
@@ -128,6 +136,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     per_.resize(w);
     absent_.resize(w);
     cursor_.resize(w);
+    marked_.resize(w);
     // The columns' sums are kept while the steps, the view and the width stay.
     if (summed_.version != timeline.version() || summed_.first != view.first ||
         summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ ||
@@ -140,7 +149,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     static const std::array<bool, kHeight> kBandRows = [] {
         std::array<bool, kHeight> band{};
         const auto mark = [&](int top, int height) { std::fill_n(band.begin() + top, height, true); };
-        for (int m = 0; m < 4; ++m) mark(kMarkTop + m * kMarkHeight, kMarkHeight - 1);
+        for (int m = 0; m < kMarkLanes; ++m) mark(kMarkTop + m * kMarkHeight, kMarkHeight - 1);
         for (int k = 0; k < 8; ++k) mark(kSensorTop + k * kRowPitch, kRowHeight);
         mark(kStopTop, kRowHeight);
         mark(kRuleTop, kRuleHeight);
@@ -155,13 +164,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
         per_[x] = b > a ? 191.0 / static_cast<double>(b - a) : 0.0;
     }
 
-    for (std::size_t m = 0; m < kMarkFacts.size(); ++m) {
-        for (std::size_t x = 0; x < w; ++x) {
-            line_[x] = columns_[x].marks[m] > 0 ? kChartMarks[m] : kChartBackground;
-            absent_[x] = 0;
-        }
-        paintBand(kMarkTop + static_cast<int>(m) * kMarkHeight, kMarkHeight - 1, false);
-    }
+    paintMarks();
     for (std::size_t k = 0; k < 8; ++k) {
         for (std::size_t x = 0; x < w; ++x) {
             const TimelineSummary& c = columns_[x];
@@ -189,7 +192,8 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
                                      : kChartRowOff;
     }
     paintBand(kRuleTop, kRuleHeight, false);
-    if (timeline.headingKnown()) paintHeading();
+    scaleHeading();
+    if (timeline.headingKnown()) wrapped_ ? paintWrappedHeading() : paintHeading();
     for (std::size_t x = 0; x < w; ++x)
         if (cursor_[x])
             for (int y = 0; y < kHeight; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartCursor;
@@ -208,11 +212,47 @@ void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& 
             if (std::isfinite(h)) lo = std::min<double>(lo, h), hi = std::max<double>(hi, h);
     }
     if (lo > hi) lo = hi = 0.0;
-    low_ = std::floor(lo / kHeadingGrain) * kHeadingGrain;
-    high_ = std::ceil(hi / kHeadingGrain) * kHeadingGrain;
+    unwrappedLow_ = std::floor(lo / kHeadingGrain) * kHeadingGrain;
+    unwrappedHigh_ = std::ceil(hi / kHeadingGrain) * kHeadingGrain;
     // Far from zero a grain is below the numbers' rounding: the span grows with them instead.
-    if (high_ <= low_) high_ = low_ + std::max(kHeadingGrain, std::abs(low_) * kLeastShareOfSpan);
+    if (unwrappedHigh_ <= unwrappedLow_)
+        unwrappedHigh_ = unwrappedLow_ + std::max(kHeadingGrain, std::abs(unwrappedLow_) * kLeastShareOfSpan);
+    // The left lane is a band while the robot is off the map, from before the view on.
+    offBefore_ = false;
+    if (!ranges_.empty() && ranges_[0].first > 0) {
+        TimelineSummary before;
+        timeline.summarise(0, std::min(ranges_[0].first, timeline.size()), before);
+        offBefore_ = before.marks[kLeftLane] > before.marks[kBackLane];
+    }
+}
+
+void TimelineChart::scaleHeading() {
+    low_ = wrapped_ ? 0.0 : unwrappedLow_;
+    high_ = wrapped_ ? kTurn : unwrappedHigh_;
     rowsPerDegree_ = (kHeadingHeight - 1) / (high_ - low_);
+}
+
+void TimelineChart::paintMarks() {
+    const int w = width_;
+    bool off = offBefore_;
+    for (std::size_t m = 0; m < kMarkFacts.size(); ++m) {
+        for (int x = 0; x < w; ++x) {
+            const TimelineSummary& c = columns_[static_cast<std::size_t>(x)];
+            marked_[static_cast<std::size_t>(x)] = c.marks[m] > 0 || (m == kLeftLane && off && c.steps > 0);
+            if (m == kLeftLane && c.steps > 0)
+                off = c.marks[kLeftLane] > c.marks[kBackLane] ||
+                      (off && c.marks[kLeftLane] == c.marks[kBackLane]);
+        }
+        // Each mark kMarkReach columns wider on either side, within the chart.
+        for (int x = 0; x < w; ++x) {
+            bool seen = false;
+            for (int d = std::max(0, x - kMarkReach); d <= std::min(w - 1, x + kMarkReach) && !seen; ++d)
+                seen = marked_[static_cast<std::size_t>(d)] != 0;
+            line_[static_cast<std::size_t>(x)] = seen ? kChartMarks[m] : kChartBackground;
+            absent_[static_cast<std::size_t>(x)] = 0;
+        }
+        paintBand(kMarkTop + static_cast<int>(m) * kMarkHeight, kMarkHeight - 1, false);
+    }
 }
 
 int TimelineChart::headingRow(double heading) const {
@@ -253,6 +293,38 @@ void TimelineChart::paintHeading() {
         for (int y = top; y <= bottom; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartHeading;
         before = headingRow(c.headingLast);
         joined = true;
+    }
+}
+
+void TimelineChart::paintHeadingRows(std::size_t x, double low, double high) {
+    const std::size_t w = static_cast<std::size_t>(width_);
+    for (int y = headingRow(high); y <= headingRow(low); ++y)
+        pixels_[static_cast<std::size_t>(y) * w + x] = kChartHeading;
+}
+
+void TimelineChart::paintWrappedHeading() {
+    // Each column's turn, joined to the last heading before it, counted on and then folded into
+    // 0 … 360°: a turn over north is drawn at both ends of the band.
+    const std::size_t w = static_cast<std::size_t>(width_);
+    bool joined = false;
+    double before = 0.0;
+    for (std::size_t x = 0; x < w; ++x) {
+        const TimelineSummary& c = columns_[x];
+        if (c.steps == 0) {
+            joined = false;
+            continue;
+        }
+        double low = c.headingMin, high = c.headingMax;
+        if (joined) low = std::min(low, before), high = std::max(high, before);
+        before = c.headingLast;
+        joined = true;
+        if (!(high - low < kTurn)) {  // a whole turn or more, or not a number
+            paintHeadingRows(x, 0.0, kTurn);
+            continue;
+        }
+        const double from = low - std::floor(low / kTurn) * kTurn, to = from + (high - low);
+        paintHeadingRows(x, from, std::min(to, kTurn));
+        if (to > kTurn) paintHeadingRows(x, 0.0, to - kTurn);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -13,7 +14,8 @@ namespace vemrik {
 namespace chart_rows {
 inline constexpr int kMarkTop = 0;
 inline constexpr int kMarkHeight = 4;  // one lane per mark of kMarkFacts
-inline constexpr int kSensorTop = 18;
+inline constexpr int kMarkLanes = static_cast<int>(kMarkFacts.size());
+inline constexpr int kSensorTop = kMarkTop + kMarkLanes * kMarkHeight + 2;  // 18 for four marks
 inline constexpr int kRowHeight = 8;
 inline constexpr int kRowPitch = 9;
 inline constexpr int kStopTop = kSensorTop + 8 * kRowPitch;  // 90
@@ -24,6 +26,9 @@ inline constexpr int kHeadingHeight = 57;
 inline constexpr int kHeight = kHeadingTop + kHeadingHeight;  // 170
 }  // namespace chart_rows
 
+/// A mark is drawn this many pixel columns either side of its own, so that one step is seen.
+inline constexpr int kMarkReach = 2;
+
 /// Pixels are 0xFFRRGGBB.
 inline constexpr std::uint32_t kChartBackground = 0xFFFFFFFFu;
 inline constexpr std::uint32_t kChartRowOff = 0xFFF2F2F2u;
@@ -32,8 +37,11 @@ inline constexpr std::uint32_t kChartSensorOn = 0xFF3A7D44u;
 inline constexpr std::uint32_t kChartStop = 0xFFC62828u;
 inline constexpr std::uint32_t kChartHeading = 0xFF1F3F9Fu;
 inline constexpr std::uint32_t kChartCursor = 0xFFFF8C00u;
-/// The marks' colours, in the order of kMarkFacts: left the map, came back, no rule, stop.
-inline constexpr std::uint32_t kChartMarks[4] = {0xFF8E24AAu, 0xFF00897Bu, 0xFFF9A825u, 0xFFC62828u};
+/// The marks' colours, in the order of kMarkFacts: left the map, came back, no rule, stop, and
+/// spares for marks to come.
+inline constexpr std::uint32_t kChartMarks[] = {0xFF8E24AAu, 0xFF00897Bu, 0xFFF9A825u,
+                                                0xFFC62828u, 0xFF6D4C41u, 0xFF546E7Au};
+static_assert(kMarkFacts.size() <= std::size(kChartMarks));
 
 /// The colour of rule list line `line` (from 0).
 std::uint32_t ruleColour(int line);
@@ -66,6 +74,10 @@ public:
     /// (none when past the end). The sums are kept: painted again with the same steps, view and
     /// width, as when only the cursor moves, the columns are not summed again.
     void paint(const RunTimeline& timeline, const TimelineView& view, int width, std::size_t cursor);
+    /// Headings within 0 … 360°, as the status bar shows them (the start), or the whole turn
+    /// counted on; painted so at the next paint.
+    void setHeadingWrapped(bool wrapped) { wrapped_ = wrapped; }
+    bool headingWrapped() const { return wrapped_; }
 
     int width() const { return width_; }
     int height() const { return chart_rows::kHeight; }
@@ -83,8 +95,12 @@ public:
 
 private:
     void sumColumns(const RunTimeline& timeline, const TimelineView& view);
+    void scaleHeading();
     void paintBand(int top, int height, bool hatchAbsent);
+    void paintMarks();
     void paintHeading();
+    void paintWrappedHeading();
+    void paintHeadingRows(std::size_t x, double low, double high);
 
     int width_ = 0;
     // What the kept sums are of.
@@ -103,6 +119,13 @@ private:
     std::vector<std::uint32_t> hatch_;
     std::vector<std::uint8_t> absent_;
     std::vector<std::uint8_t> cursor_;
+    std::vector<std::uint8_t> marked_;
+    // Whether the robot was off the map before the first column.
+    bool offBefore_ = false;
+    bool wrapped_ = true;
+    // The scale of the headings counted on, from the sums.
+    double unwrappedLow_ = 0.0;
+    double unwrappedHigh_ = 1.0;
     // 191 / the steps of each column, for the shades.
     std::vector<double> per_;
     double low_ = 0.0;

@@ -62,13 +62,16 @@ struct Px {
 TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     RunTimeline t = handMadeRun();
     TimelineChart chart;
+    chart.setHeadingWrapped(false);
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
-    // In order: the marks (left the map at 13, column 12, back at 15, no rule at 10, stop at 19; a
-    // gap row); sensor 1 rows 18-25, sensor 2 rows 27-34, slot 3 rows 36-43 (absent from column 15),
-    // the stop row 90-97, the rule band 100-109; heading 0 at row 113, -30 at 141, -60 at
-    // 169, each column joined to the one before; past the run.
-    const Px expected[] = {{12, 0, kChartMarks[0]},   {13, 0, kChartBackground},  {14, 4, kChartMarks[1]},
-                           {9, 8, kChartMarks[2]},    {18, 12, kChartMarks[3]},   {19, 12, kChartBackground},
+    // In order: the marks, each kMarkReach columns wider (left the map at 13, column 12, a band
+    // until back at 15, no rule at 10, stop at 19; a gap row); sensor 1 rows 18-25, sensor 2 rows 27-34, slot
+    // 3 rows 36-43 (absent from column 15), the stop row 90-97, the rule band 100-109; heading 0 at row 113,
+    // -30 at 141, -60 at 169, each column joined to the one before; past the run.
+    const Px expected[] = {{10, 0, kChartMarks[0]},   {15, 0, kChartMarks[0]},    {9, 0, kChartBackground},
+                           {17, 0, kChartBackground}, {16, 4, kChartMarks[1]},    {17, 4, kChartBackground},
+                           {7, 8, kChartMarks[2]},    {12, 8, kChartBackground},  {16, 12, kChartMarks[3]},
+                           {20, 12, kChartMarks[3]},  {15, 12, kChartBackground}, {21, 12, kChartBackground},
                            {5, 18, kChartSensorOn},   {6, 18, kChartRowOff},      {5, 26, kChartBackground},
                            {4, 27, kChartRowOff},     {5, 27, kChartSensorOn},    {10, 27, kChartRowOff},
                            {14, 36, kChartRowOff},    {15, 36, kChartAbsent},     {15, 37, kChartBackground},
@@ -84,6 +87,9 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     t.append(makeStep(-30.0f, -1, 1, 3));
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
     EXPECT_EQ(chart.pixel(20, 18), kChartSensorOn);
+    // A view that starts while the robot is off the map begins with the band.
+    chart.paint(t, TimelineView{13.0, 1.0}, 5, 99);
+    EXPECT_EQ(chart.pixel(0, 0), kChartMarks[0]);
 }
 
 // Two steps a column: one of two is shaded, a mark of either step shows, the band takes the rule
@@ -91,6 +97,7 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
 TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
     const RunTimeline t = handMadeRun();
     TimelineChart chart;
+    chart.setHeadingWrapped(false);
     chart.paint(t, TimelineView{0.0, 2.0}, 10, 11);
     constexpr std::uint32_t kHalfOn = 0xFF85AE8Bu;     // 0x3A7D44 at level 64 + 191 / 2 = 159
     constexpr std::uint32_t kHalfLine2 = 0xFFEF8482u;  // 0xE53935 at level 159
@@ -100,7 +107,7 @@ TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
         {3, 27, kChartSensorOn}, {8, 36, kChartAbsent},  {1, 100, kLine5},        {3, 100, kHalfLine2},
         {4, 100, kChartRowOff},  {6, 0, kChartMarks[0]}, {7, 4, kChartMarks[1]},  {4, 8, kChartMarks[2]},
         {9, 12, kChartMarks[3]}, {9, 90, kChartStop},    {1, 113, kChartHeading}, {1, 169, kChartHeading},
-        {5, 0, kChartCursor},    {5, 169, kChartCursor}, {4, 0, kChartBackground}};
+        {5, 0, kChartCursor},    {5, 169, kChartCursor}, {3, 0, kChartBackground}};
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
@@ -127,6 +134,7 @@ TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
         RunTimeline t;
         for (const float h : c.headings) t.append(makeStep(h, -1, 0, 1));
         TimelineChart chart;
+        chart.setHeadingWrapped(false);
         const int width = static_cast<int>(c.headings.size());
         chart.paint(t, TimelineView{0.0, 1.0}, width, 99);
         for (int x = 0; x < width; ++x) {
@@ -136,6 +144,32 @@ TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
                 EXPECT_EQ(chart.pixel(x, row), kChartHeading) << c.what;
             }
         }
+    }
+}
+
+// As the status bar shows it, the heading within 0 … 360° on a scale of 0 to 360 (row 169 - round(56 * h /
+// 360)), a turn over north at both ends of the band; counted on, on a scale of the run's own.
+TEST(TimelineChart, theHeadingIsShownWithin0To360OrCountedOn) {
+    const struct {
+        std::vector<float> headings;
+        bool wrapped;
+        int column;
+        std::vector<int> painted, clear;
+    } cases[] = {
+        {{-480.0f}, true, 0, {132}, {131, 133}},                             // 240°
+        {{-480.0f}, false, 0, {169}, {168}},                                 // the low end of -480 .. -465
+        {{350.0f, 370.0f}, true, 1, {113, 115, 167, 169}, {116, 140, 166}},  // 350 .. 360, 0 .. 10
+        {{350.0f, 370.0f}, false, 1, {122, 160}, {121, 161}},                // 345 .. 375
+    };
+    for (const auto& c : cases) {
+        RunTimeline t;
+        for (const float h : c.headings) t.append(makeStep(h, -1, 0, 1));
+        TimelineChart chart;
+        chart.setHeadingWrapped(c.wrapped);
+        chart.paint(t, TimelineView{0.0, 1.0}, static_cast<int>(c.headings.size()), 99);
+        for (const int row : c.painted) EXPECT_EQ(chart.pixel(c.column, row), kChartHeading) << row;
+        for (const int row : c.clear) EXPECT_EQ(chart.pixel(c.column, row), kChartBackground) << row;
+        EXPECT_EQ(chart.headingHigh() == 360.0, c.wrapped);
     }
 }
 

@@ -57,13 +57,16 @@ private slots:
         TimelineWidget* chart = panel->chart();
         QCOMPARE(panel->timeline().size(), std::size_t{2000});
         QVERIFY(chart->following());
-        // Four columns a step, then the whole run: over two steps a column.
-        for (const double zoom : {1.0, 30.0}) {
+        // The whole run at first; zoomed in below a step a column, then out to the whole run again.
+        QVERIFY(chart->fitting() && chart->chart().range(0).first == 0 &&
+                chart->chart().range(chart->chart().width() - 1).second == 2000);
+        for (const double zoom : {0.25, 30.0}) {
             chart->zoom(zoom, 0);
+            QVERIFY(!chart->fitting());
             const int column = chart->chart().width() / 3;
             const auto [a, b] = chart->chart().range(column);
-            QVERIFY(a < b && (zoom == 1.0 ? b - a == 1 : b - a > 1));
-            QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(TimelineWidget::kLabelWidth + column, 40));
+            QVERIFY(a < b && (zoom < 1.0 ? b - a == 1 : b - a > 1));
+            QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->labelWidth() + column, 40));
             const Seen clicked = seen(w.form());
             QCOMPARE(clicked.shown, std::uint64_t{b});
             QCOMPARE(chart->chart().pixel(column, 0), kChartCursor);
@@ -71,10 +74,21 @@ private slots:
             controls.slider()->setValue(0);
             controls.slider()->setValue(static_cast<int>(b));
             QVERIFY(seen(w.form()) == clicked);
-            QVERIFY(chart->tooltipAt(column).startsWith(zoom == 1.0
+            QVERIFY(chart->tooltipAt(column).startsWith(zoom < 1.0
                                                             ? QString("krok %1\nwzorzec: ").arg(b)
                                                             : QString("kroki %1–%2").arg(a + 1).arg(b)));
         }
+        // The labels in the window's font, which grows with the zoom, the rows as tall as a line of
+        // it; the heading within 0 … 360° unless the turn is to be counted on.
+        QCOMPARE(QFontInfo(chart->font()).pixelSize(), 11);
+        QVERIFY(chart->chartSize().height() >= chart_rows::kHeight * 11 / 9);
+        QVERIFY(chart->chart().headingWrapped());
+        w.findChild<QCheckBox*>("timelineTurns")->click();
+        QVERIFY(!chart->chart().headingWrapped());
+        w.setZoom(kZooms[2]);
+        QCOMPARE(QFontInfo(chart->font()).pixelSize(), 22);
+        QVERIFY(chart->chartSize().height() >= chart_rows::kHeight * 22 / 9);
+        w.setZoom(kZooms[0]);
         // Going on from the step shown forgets the later ones.
         runSteps(w, 1);
         QCOMPARE(panel->timeline().size(), std::size_t{w.form().engine.record().steps()});
@@ -224,7 +238,7 @@ private slots:
         QCOMPARE(chart->tooltipAt(x4),
                  QStringLiteral(
                      "krok 4\nwzorzec: 0 0 1 1 0 0 0 0\nreguła 6: 0 0 1 1 0 0 0 0 10\nkierunek: nieznany"));
-        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(TimelineWidget::kLabelWidth + x4, 40));
+        QTest::mouseClick(chart, Qt::LeftButton, {}, QPoint(chart->labelWidth() + x4, 40));
         QVERIFY(seen(w.form()) == running && panel->showingLog());
 
         // "Wróć do symulacji": the window's run since its "Start", all 35 steps.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -95,9 +96,13 @@ void TimelinePanel::build() {
     back_->setObjectName("timelineBack");
     back_->setToolTip(Vemrik::tr("Wykres znów pokazuje przebieg w oknie"));
     back_->hide();
+    auto* turns = new QCheckBox(Vemrik::tr("Licz obroty dalej niż 360°"), body);
+    turns->setObjectName("timelineTurns");
+    turns->setToolTip(Vemrik::tr("Kierunek bez powrotu do 0° po pełnym obrocie, np. −480°"));
     buttons->addWidget(fit);
     buttons->addWidget(save);
     buttons->addWidget(back_);
+    buttons->addWidget(turns);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     source_ = new QLabel(body);
@@ -126,6 +131,8 @@ void TimelinePanel::build() {
     connect(fit, &QPushButton::clicked, chart_, [this] { chart_->fitAll(); });
     connect(save, &QPushButton::clicked, this, [this] { saveChart(); });
     connect(back_, &QPushButton::clicked, this, [this] { followWindow(); });
+    connect(turns, &QCheckBox::toggled, chart_,
+            [this](bool counted) { chart_->setHeadingWrapped(!counted); });
     // "Start" begins a run of the window's own: that is what the chart shows from then on.
     connect(window_.control<QPushButton>("sim.start"), &QPushButton::clicked, this, [this] {
         if (showingLog_) followWindow();
@@ -238,6 +245,7 @@ void TimelinePanel::refresh() {
     feed_.sensorCount = stateSensorCount(form.State.RobotGrid);
     feed_.width = form.Image5.canvas.width();
     feed_.height = form.Image5.canvas.height();
+    feed_.boards = &form.State;
     followRun(timeline_, form.engine.record(), feed_);
 
     // The step shown again, while the run goes on past it.
@@ -266,14 +274,14 @@ void TimelinePanel::showLegend() {
         parts << swatch(ruleColour(line)) + Vemrik::tr(" linia %1: %2").arg(line + 1).arg(text);
     }
     QStringList marks;
-    for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
+    for (std::size_t m = 0; m < std::min(kMarkFacts.size(), std::size(kMarkNames)); ++m)
         marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + Vemrik::tr(kMarkNames[m]);
     legend_->setText(
-        Vemrik::tr("Reguły (pasek „reguła”, pusto: prosto): ") +
+        Vemrik::tr("Reguły (pasek „reguła”; puste miejsce: robot jechał prosto): ") +
         (parts.isEmpty() ? Vemrik::tr("żadna jeszcze nie zadziałała") : parts.join(QStringLiteral("; "))) +
-        Vemrik::tr("<br>Znaczniki: ") + marks.join(QStringLiteral("; ")) +
-        Vemrik::tr("<br>Odcień: udział kroków kolumny, w których czujnik widział linię "
-                   "(szare paski: robot nie ma czujnika)."));
+        Vemrik::tr("<br>Zdarzenia: ") + marks.join(QStringLiteral("; ")) +
+        Vemrik::tr("<br>Im ciemniejszy zielony, tym częściej czujnik widział linię "
+                   "(szare paski: robot nie ma tego czujnika)."));
 }
 
 bool TimelinePanel::saveChart() {

@@ -18,8 +18,6 @@ namespace {
 
 using namespace chart_rows;
 
-// A new run shows four pixel columns a step until it fills the plot.
-constexpr double kStartStepsPerColumn = 0.25;
 // A move shorter than this is a click, not a drag.
 constexpr int kDragSlack = 3;
 constexpr double kWheelZoom = 1.25;
@@ -30,8 +28,9 @@ QImage chartImage(const TimelineChart& chart) {
                   chart.width() * 4, QImage::Format_RGB32);
 }
 
-// The plot as rectangles of one colour: equal rows merged, runs of a colour within a row.
-void drawPlotShapes(QPainter& p, const TimelineChart& chart, int left) {
+// The plot as rectangles of one colour: equal rows merged, runs of a colour within a row; the
+// painter scaled to the widget's rows.
+void drawPlotShapes(QPainter& p, const TimelineChart& chart) {
     const int w = chart.width();
     const std::uint32_t* px = chart.pixels();
     int top = 0;
@@ -43,7 +42,7 @@ void drawPlotShapes(QPainter& p, const TimelineChart& chart, int left) {
             int end = x + 1;
             while (end < w && row[end] == row[x]) ++end;
             if (row[x] != kChartBackground)
-                p.fillRect(QRect(left + x, top, end - x, y - top), QColor::fromRgb(row[x]));
+                p.fillRect(QRect(x, top, end - x, y - top), QColor::fromRgb(row[x]));
             x = end;
         }
         top = y;
@@ -54,23 +53,56 @@ void drawPlotShapes(QPainter& p, const TimelineChart& chart, int left) {
 
 TimelineWidget::TimelineWidget(const RunTimeline& timeline, QWidget* parent)
     : QWidget(parent), timeline_(timeline) {
-    view_.stepsPerColumn = kStartStepsPerColumn;
-    setMinimumHeight(kHeight + kAxisHeight);
+    setMinimumHeight(plotHeight() + axisHeight());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::ClickFocus);
 }
 
-QSize TimelineWidget::sizeHint() const { return {700, kHeight + kAxisHeight}; }
+QSize TimelineWidget::sizeHint() const { return {700, plotHeight() + axisHeight()}; }
 
-int TimelineWidget::plotWidth() const { return std::max(0, width() - kLabelWidth); }
+double TimelineWidget::rowScale() const {
+    return std::max(1.0, QFontInfo(font()).pixelSize() / static_cast<double>(kRowPitch));
+}
+
+int TimelineWidget::rowAt(int row) const { return static_cast<int>(std::lround(row * rowScale())); }
+
+int TimelineWidget::axisHeight() const { return fontMetrics().height() + 4; }
+
+int TimelineWidget::labelWidth() const {
+    // The longest row name, and room for the heading scale's numbers.
+    const QFontMetrics m = fontMetrics();
+    int widest = m.horizontalAdvance(QStringLiteral("−1440°"));
+    for (const QString& text : {Vemrik::tr("zdarzenia"), Vemrik::tr("czujnik %1").arg(8),
+                                Vemrik::tr("reguła"), Vemrik::tr("kierunek"), Vemrik::tr("stop")})
+        widest = std::max(widest, m.horizontalAdvance(text));
+    return widest + 8;
+}
+
+int TimelineWidget::plotWidth() const { return std::max(0, width() - labelWidth()); }
 
 int TimelineWidget::columnAt(int x) const {
-    const int column = x - kLabelWidth;
+    const int column = x - labelWidth();
     return column >= 0 && column < chart_.width() ? column : -1;
 }
 
+void TimelineWidget::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::FontChange) return;
+    setMinimumHeight(plotHeight() + axisHeight());
+    updateGeometry();
+    timelineChanged();
+}
+
 void TimelineWidget::timelineChanged() {
-    if (follow_) followEnd();
+    if (fitting_)
+        view_ = fitView(timeline_.size(), plotWidth());
+    else if (follow_)
+        followEnd();
+    repaintChart();
+}
+
+void TimelineWidget::setHeadingWrapped(bool wrapped) {
+    chart_.setHeadingWrapped(wrapped);
     repaintChart();
 }
 
@@ -81,27 +113,21 @@ void TimelineWidget::markStep(std::size_t index) {
 }
 
 void TimelineWidget::fitAll() {
-    // Not laid out yet: fitted when it is.
-    fitOnResize_ = plotWidth() == 0;
-    view_ = fitView(timeline_.size(), plotWidth());
-    follow_ = true;
-    repaintChart();
-}
-
-void TimelineWidget::resetView() {
-    view_ = TimelineView{0.0, kStartStepsPerColumn};
-    follow_ = true;
-    fitOnResize_ = false;
+    fitting_ = follow_ = true;
     timelineChanged();
 }
 
+void TimelineWidget::resetView() { fitAll(); }
+
 void TimelineWidget::zoom(double factor, int column) {
+    fitting_ = false;
     view_ = zoomView(view_, factor, column, timeline_.size(), plotWidth());
     follow_ = view_.first + plotWidth() * view_.stepsPerColumn >= static_cast<double>(timeline_.size());
     repaintChart();
 }
 
 void TimelineWidget::pan(int columns) {
+    fitting_ = false;
     view_ = panView(view_, columns, timeline_.size(), plotWidth());
     follow_ = view_.first + plotWidth() * view_.stepsPerColumn >= static_cast<double>(timeline_.size());
     repaintChart();
@@ -142,79 +168,81 @@ void TimelineWidget::paintEvent(QPaintEvent*) {
 }
 
 void TimelineWidget::render(QPainter& p, bool vector) const {
-    if (vector)
-        drawPlotShapes(p, chart_, kLabelWidth);
-    else if (chart_.width() > 0)
-        p.drawImage(kLabelWidth, 0, chartImage(chart_));
+    const int left = labelWidth();
+    if (vector) {
+        p.save();
+        p.translate(left, 0);
+        p.scale(1.0, rowScale());
+        drawPlotShapes(p, chart_);
+        p.restore();
+    } else if (chart_.width() > 0) {
+        // Each chart row a band of whole widget rows, unblurred.
+        p.drawImage(QRect(left, 0, chart_.width(), plotHeight()), chartImage(chart_));
+    }
     drawLabels(p);
 }
 
 void TimelineWidget::drawLabels(QPainter& p) const {
-    QFont font = p.font();
-    font.setPixelSize(8);
-    p.setFont(font);
+    p.setFont(font());
     p.setPen(kLabelColour);
-    const int textRight = kLabelWidth - 4;
+    const int left = labelWidth(), textRight = left - 4;
     const auto label = [&](int top, int height, const QString& text) {
-        p.drawText(QRect(0, top, textRight, height), Qt::AlignRight | Qt::AlignVCenter, text);
+        p.drawText(QRect(0, rowAt(top), textRight, rowAt(top + height) - rowAt(top)),
+                   Qt::AlignRight | Qt::AlignVCenter, text);
     };
-    label(kMarkTop, 4 * kMarkHeight, Vemrik::tr("znaczniki"));
+    label(kMarkTop, kMarkLanes * kMarkHeight, Vemrik::tr("zdarzenia"));
     for (int k = 0; k < 8; ++k)
         label(kSensorTop + k * kRowPitch, kRowPitch, Vemrik::tr("czujnik %1").arg(k + 1));
     label(kStopTop, kRowPitch, Vemrik::tr("stop"));
     label(kRuleTop, kRuleHeight, Vemrik::tr("reguła"));
-    label(kHeadingTop + kHeadingHeight / 2 - 6, 12, Vemrik::tr("kierunek"));
+    label(kHeadingTop, kHeadingHeight, Vemrik::tr("kierunek"));
 
     if (timeline_.headingKnown())
         drawHeadingScale(p, textRight);
     else
-        p.drawText(QRect(kLabelWidth + 4, kHeadingTop, std::max(chart_.width() - 4, 0), kHeadingHeight),
+        p.drawText(QRect(left + 4, rowAt(kHeadingTop), std::max(chart_.width() - 4, 0),
+                         rowAt(kHeight) - rowAt(kHeadingTop)),
                    Qt::AlignLeft | Qt::AlignVCenter,
-                   Vemrik::tr("kierunek nieznany: dziennik robota go nie podaje"));
+                   Vemrik::tr("kierunek nieznany: plik robota go nie podaje"));
     drawStepAxis(p, textRight);
 }
 
 void TimelineWidget::drawHeadingScale(QPainter& p, int textRight) const {
     // Its ends, each written inside the heading's rows, and its middle.
+    const int left = labelWidth();
     const double low = chart_.headingLow(), high = chart_.headingHigh();
     for (const double h : {high, (low + high) / 2.0, low}) {
-        const int y = chart_.headingRow(h);
-        p.drawLine(kLabelWidth - 3, y, kLabelWidth - 1, y);
+        const int y = rowAt(chart_.headingRow(h));
+        p.drawLine(left - 3, y, left - 1, y);
     }
-    const int highRow = chart_.headingRow(high), lowRow = chart_.headingRow(low);
-    p.drawText(QRect(0, highRow, textRight, 10), Qt::AlignRight | Qt::AlignTop,
+    const int line = fontMetrics().height();
+    const int highRow = rowAt(chart_.headingRow(high)), lowRow = rowAt(chart_.headingRow(low) + 1);
+    p.drawText(QRect(0, highRow, textRight, line), Qt::AlignRight | Qt::AlignTop,
                QStringLiteral("%1°").arg(high));
-    p.drawText(QRect(0, lowRow - 9, textRight, 10), Qt::AlignRight | Qt::AlignBottom,
+    p.drawText(QRect(0, lowRow - line, textRight, line), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("%1°").arg(low));
 }
 
 void TimelineWidget::drawStepAxis(QPainter& p, int textRight) const {
     // The first, middle and last column's first step.
-    const int w = chart_.width();
-    const int axisTop = kHeight + 2;
+    const int left = labelWidth(), w = chart_.width();
+    const int plotBottom = plotHeight(), axisTop = plotBottom + 2, textHeight = axisHeight() - 2;
     for (const int column : {0, w / 2, w - 1}) {
         if (column < 0 || column >= w) continue;
         const auto [a, b] = chart_.range(column);
         if (a == b) continue;
-        const int x = kLabelWidth + column;
-        p.drawLine(x, kHeight, x, axisTop);
+        const int x = left + column;
+        p.drawLine(x, plotBottom, x, axisTop);
         const QString text = QString::number(timeline_.firstStep() + a);
         const int tw = p.fontMetrics().horizontalAdvance(text);
-        const int left = std::clamp(x - tw / 2, kLabelWidth, kLabelWidth + w - tw);
-        p.drawText(QRect(left, axisTop, tw + 1, kAxisHeight - 2), Qt::AlignLeft | Qt::AlignVCenter, text);
+        const int at = std::clamp(x - tw / 2, left, left + w - tw);
+        p.drawText(QRect(at, axisTop, tw + 1, textHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
-    p.drawText(QRect(0, axisTop, textRight, kAxisHeight - 2), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRect(0, axisTop, textRight, textHeight), Qt::AlignRight | Qt::AlignVCenter,
                Vemrik::tr("krok"));
 }
 
-void TimelineWidget::resizeEvent(QResizeEvent*) {
-    if (fitOnResize_ && plotWidth() > 0) {
-        fitOnResize_ = false;
-        view_ = fitView(timeline_.size(), plotWidth());
-    }
-    if (follow_) followEnd();
-    repaintChart();
-}
+void TimelineWidget::resizeEvent(QResizeEvent*) { timelineChanged(); }
 
 void TimelineWidget::wheelEvent(QWheelEvent* e) {
     const int column = columnAt(static_cast<int>(e->position().x()));

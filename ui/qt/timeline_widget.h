@@ -13,15 +13,12 @@ class QPainter;
 
 namespace vemrik {
 
-/// The chart of a run over its steps, with its row names, heading scale and step axis. The wheel
-/// zooms about the pointer, a drag pans, a click picks a step; it follows the end of a growing
-/// run until the user moves away from it.
+/// The chart of a run over its steps, with its row names, heading scale and step axis, in the
+/// widget's font, the chart's rows as tall as a line of it. The wheel zooms about the pointer, a
+/// drag pans, a click picks a step; the whole run fits the plot until the user zooms or pans, and
+/// from then on it follows the end of a growing run until the user moves away from it.
 class TimelineWidget : public QWidget {
 public:
-    /// Room for the row names left of the plot and the step axis under it.
-    static constexpr int kLabelWidth = 78;
-    static constexpr int kAxisHeight = 16;
-
     explicit TimelineWidget(const RunTimeline& timeline, QWidget* parent = nullptr);
 
     /// A click on a column: the run's step number of its last step. Without it a click shows the
@@ -40,10 +37,16 @@ public:
     void resetView();
     void zoom(double factor, int column);
     void pan(int columns);
+    /// Headings within 0 … 360° (the start), or the turn counted on.
+    void setHeadingWrapped(bool wrapped);
 
     const TimelineChart& chart() const { return chart_; }
     const TimelineView& view() const { return view_; }
     bool following() const { return follow_; }
+    /// Whether the whole run is kept in the plot.
+    bool fitting() const { return fitting_; }
+    /// Room for the row names left of the plot.
+    int labelWidth() const;
     int plotWidth() const;
     /// The plot column under a widget x, or -1.
     int columnAt(int x) const;
@@ -52,11 +55,12 @@ public:
 
     /// The chart as the screen shows it, labels included; `vector` draws the plot as shapes.
     void render(QPainter& p, bool vector) const;
-    QSize chartSize() const { return {kLabelWidth + chart_.width(), chart_rows::kHeight + kAxisHeight}; }
+    QSize chartSize() const { return {labelWidth() + chart_.width(), plotHeight() + axisHeight()}; }
 
 protected:
     QSize sizeHint() const override;
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void wheelEvent(QWheelEvent* e) override;
@@ -67,6 +71,12 @@ protected:
 private:
     void repaintChart();
     void followEnd();
+    /// Widget rows per chart row, so that a sensor's row is as tall as a line of the labels.
+    double rowScale() const;
+    /// The widget row of chart row `row`.
+    int rowAt(int row) const;
+    int plotHeight() const { return rowAt(chart_rows::kHeight); }
+    int axisHeight() const;
     void drawLabels(QPainter& p) const;
     void drawHeadingScale(QPainter& p, int textRight) const;
     void drawStepAxis(QPainter& p, int textRight) const;
@@ -76,7 +86,7 @@ private:
     TimelineChart chart_;
     std::size_t cursor_ = static_cast<std::size_t>(-1);
     bool follow_ = true;
-    bool fitOnResize_ = false;
+    bool fitting_ = true;
     bool dragging_ = false;
     int pressX_ = 0;
     int lastX_ = 0;

@@ -384,6 +384,14 @@ It was removed from “Recent files”.</translation>
         <translation>Whole run</translation>
     </message>
     <message>
+        <source>Licz obroty dalej niż 360°</source>
+        <translation>Count turns past 360°</translation>
+    </message>
+    <message>
+        <source>Kierunek bez powrotu do 0° po pełnym obrocie, np. −480°</source>
+        <translation>The heading not back at 0° after a whole turn, e.g. −480°</translation>
+    </message>
+    <message>
         <source>Cały przebieg na szerokość wykresu (kółko myszy przybliża, przeciąganie przesuwa)</source>
         <translation>The whole run across the chart (the mouse wheel zooms, dragging moves)</translation>
     </message>
@@ -416,20 +424,20 @@ It was removed from “Recent files”.</translation>
         <translation> line %1: %2</translation>
     </message>
     <message>
-        <source>Reguły (pasek „reguła”, pusto: prosto): </source>
-        <translation>Rules (the “rule” strip, empty: straight on): </translation>
+        <source>Reguły (pasek „reguła”; puste miejsce: robot jechał prosto): </source>
+        <translation>Rules (the “rule” strip; an empty place: the robot drove straight on): </translation>
     </message>
     <message>
         <source>żadna jeszcze nie zadziałała</source>
         <translation>none has acted yet</translation>
     </message>
     <message>
-        <source>&lt;br&gt;Znaczniki: </source>
-        <translation>&lt;br&gt;Marks: </translation>
+        <source>&lt;br&gt;Zdarzenia: </source>
+        <translation>&lt;br&gt;Events: </translation>
     </message>
     <message>
-        <source>&lt;br&gt;Odcień: udział kroków kolumny, w których czujnik widział linię (szare paski: robot nie ma czujnika).</source>
-        <translation>&lt;br&gt;Shade: the share of the column’s steps in which the sensor saw the line (grey strips: the robot has no such sensor).</translation>
+        <source>&lt;br&gt;Im ciemniejszy zielony, tym częściej czujnik widział linię (szare paski: robot nie ma tego czujnika).</source>
+        <translation>&lt;br&gt;The darker the green, the more often the sensor saw the line (grey strips: the robot has no such sensor).</translation>
     </message>
     <message>
         <source>wykres.png</source>
@@ -442,8 +450,8 @@ It was removed from “Recent files”.</translation>
 %2</translation>
     </message>
     <message>
-        <source>znaczniki</source>
-        <translation>marks</translation>
+        <source>zdarzenia</source>
+        <translation>events</translation>
     </message>
     <message>
         <source>reguła</source>
@@ -454,8 +462,8 @@ It was removed from “Recent files”.</translation>
         <translation>heading</translation>
     </message>
     <message>
-        <source>kierunek nieznany: dziennik robota go nie podaje</source>
-        <translation>heading unknown: the robot log does not give it</translation>
+        <source>kierunek nieznany: plik robota go nie podaje</source>
+        <translation>heading unknown: the robot’s file does not give it</translation>
     </message>
     <message>
         <source>krok</source>
