@@ -48,11 +48,11 @@ void EditHistory::follow(const Engine& e) {
     for (std::size_t i = 0; i < kWorkParts; ++i)
         if (versions[i] != versionOf(now_[i])) step.parts.push_back(std::exchange(now_[i], partOf(e, i)));
     if (step.parts.empty()) return;
-    const bool redone = !redo_.empty();
+    const bool afterUndo = !redo_.empty();
     for (Step& s : redo_) drop(s);
     redo_.clear();
     // The step before it keeps the angle as it was before both.
-    if (!redone && movesTheSameAngle(step)) return;
+    if (!afterUndo && movesTheSameAngle(step)) return;
     step.bytes = bytesOf(step.parts);
     kept_ += step.bytes;
     undo_.push_back(std::move(step));
