@@ -28,9 +28,6 @@ TEST(EditHistory, EachEditIsOneStepUndoneAndRedoneWithItsVersion) {
     };
     const Case cases[] = {
         {"a robot body cell", {[&] { f.Button1Click(), f.Image1MouseDown(15, 15), f.Image1MouseUp(0, 0); }}},
-        {"a robot drag",
-         {[&] { f.Image1MouseDown(45, 45); }, [&] { f.Image1MouseMove(65, 45); },
-          [&] { f.Image1MouseMove(85, 45); }, [&] { f.Image1MouseUp(0, 0); }}},
         {"a line cell", {[&] { f.Button5Click(), f.Image2MouseDown(15, 15), f.Image2MouseUp(0, 0); }}},
         {"a brush drag",
          {[&] { f.Button7Click(), f.Image2MouseDown(5, 5); }, [&] { f.Image2MouseMove(50, 50); },
