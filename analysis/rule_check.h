@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct Finding {
         NoRule,
         /// The line repeats the angle of `earlier[0]` at the same pattern.
         Repeated,
+        /// In a trial run with `seed` the robot's body was over a stop cell after `steps` steps and
+        /// none of its sensors touched it.
+        UnseenStop,
     };
     Kind kind = BadAngle;
     /// The line's index in the list; -1 for NoRule.
@@ -38,6 +42,9 @@ struct Finding {
     /// Crowded: the four lines that take the pattern's draw; Repeated: the first line of the angle.
     std::array<int, kMaxCandidates> earlier{-1, -1, -1, -1};
     PatternCube cube;
+    /// UnseenStop: the trial run's seed and the steps made when the robot was over the stop.
+    std::uint32_t seed = 0;
+    int steps = 0;
     /// Repeated: the angle's share of the draw with the line and without it, and going straight
     /// on with and without it.
     Chance with, without, straightWith, straightWithout;

@@ -13,6 +13,8 @@ std::string number(int n) { return std::to_string(n); }
 
 constexpr CountedText kSensors{{"czujnik", "sensor"}, {"czujniki", "sensors"}, {"czujników", "sensors"}};
 constexpr CountedText kPatterns{{"wzorzec", "pattern"}, {"wzorce", "patterns"}, {"wzorców", "patterns"}};
+// Locative after "po": po 1 kroku, po 2 krokach.
+constexpr CountedText kStepsAfter{{"kroku", "step"}, {"krokach", "steps"}, {"krokach", "steps"}};
 constexpr CountedText kLayouts{{"układ", "layout"}, {"układy", "layouts"}, {"układów", "layouts"}};
 
 std::string lineName(int line) { return say({"Linia {1}", "Line {1}"}, {number(line + 1)}); }
@@ -119,6 +121,15 @@ std::string findingText(const Finding& f, const std::vector<std::string>& rules,
                  "the angle the odds {4} instead of {5}, and driving straight on {6} instead of {7}."},
                 {lineName(f.line), angleOf(rule), number(f.earlier[0] + 1), fraction(f.with),
                  fraction(f.without), fraction(f.straightWith), fraction(f.straightWithout)});
+        case Finding::UnseenStop:
+            return say(
+                {"Czujniki robota nie najadą na pole Stop: w próbnym przebiegu (ziarno {1}) po {2} robot "
+                 "przejechał nad polem Stop, a żaden czujnik go nie dotknął. Przesuń czujniki tak, by "
+                 "któryś najeżdżał na pole Stop.",
+                 "The robot's sensors will not run over the stop cell: in a trial run (seed {1}), after {2} "
+                 "the robot drove over the stop cell and no sensor touched it. Move the sensors so that "
+                 "one of them runs over the stop cell."},
+                {std::to_string(f.seed), sayCounted(f.steps, kStepsAfter)});
     }
     return {};
 }

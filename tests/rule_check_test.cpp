@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "analysis/rule_texts.h"
 #include "engine/engine.h"
+#include "ui/stop_trial.h"
+#include "workspace/workspace_file.h"
 
 using namespace vemrik;
 
@@ -108,4 +111,32 @@ TEST(RuleOdds, AgreeWithTheStepsTableAndSayWhatTheNextStepDoes) {
     const PatternOdds failing = oddsAt(lines, 2);
     EXPECT_EQ(matchVerdict(3, lines[3], failing), "nie da się odczytać kąta: krok zakończy się błędem");
     EXPECT_EQ(straightVerdict(failing), "prosto: krok zakończy się błędem na linii 4");
+}
+
+// Driving straight east along row 20 over the stop at column 40: sensors 15 pixels either side of
+// the middle pass it by while the body covers it; sensors 5 pixels out run over it.
+TEST(UnseenStops, ATrialRunFindsAStopTheBodyCoversUnseenAndNoExampleHasOne) {
+    Workspace ws;
+    for (int x = 5; x <= 65; ++x) ws.map.at(x, 20) = kLine;
+    ws.map.at(6, 20) = kStart;
+    ws.map.at(40, 20) = kStop;
+    ws.startHeading = 90;
+    ws.rules = {"0 0 0 0 0 0 0 0 0"};
+    for (int y = 6; y <= 12; ++y) ws.robot.at(9, y) = ws.robot.at(10, y) = kBody;
+    Workspace narrow = ws;
+    ws.robot.at(8, 5) = ws.robot.at(11, 5) = kSensor;
+    narrow.robot.at(9, 5) = narrow.robot.at(10, 5) = kSensor;
+    const std::optional<Finding> unseen = stopPassedInTrial(ws, 7);
+    ASSERT_TRUE(unseen);
+    EXPECT_EQ(findingText(*unseen, {}, 2),
+              "Czujniki robota nie najadą na pole Stop: w próbnym przebiegu (ziarno 7) po 100 krokach robot "
+              "przejechał nad polem Stop, a żaden czujnik go nie dotknął. Przesuń czujniki tak, by któryś "
+              "najeżdżał na pole Stop.");
+    EXPECT_FALSE(stopPassedInTrial(narrow, 7));
+    for (const auto& file : std::filesystem::directory_iterator(VEMRIK_EXAMPLES_DIR)) {
+        if (file.path().extension() != ".vemrik") continue;
+        const ParsedWorkspace read = readWorkspaceFile(file.path().string());
+        ASSERT_TRUE(read.workspace) << read.error;
+        EXPECT_FALSE(stopPassedInTrial(*read.workspace, 5489)) << file.path();
+    }
 }

@@ -17,6 +17,7 @@
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/texts.h"
+#include "ui/stop_trial.h"
 
 namespace vemrik {
 
@@ -73,11 +74,11 @@ void RuleCheckDialog::showEvent(QShowEvent* event) {
 void RuleCheckDialog::refresh() {
     const TForm1& form = window_.form();
     const int sensors = stateSensorCount(form.State.RobotGrid);
-    if (form.ListBox1.version == checkedVersion_ && sensors == checkedSensors_) return;
-    checkedVersion_ = form.ListBox1.version;
+    if (form.engine.workVersion() == checkedWork_ && sensors == checkedSensors_) return;
+    checkedWork_ = form.engine.workVersion();
     checkedSensors_ = sensors;
     const std::vector<std::string>& rules = form.ListBox1.lines;
-    const std::vector<Finding> found = checkRules(rules, sensors);
+    const std::vector<Finding> found = ruleCheckFindings(form);
     summary_->setText(qs(checkSummary(found.size(), sensors)));
     list_->clear();
     for (const Finding& f : found) {

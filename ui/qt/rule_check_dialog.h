@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "engine/engine.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -11,8 +13,9 @@ namespace vemrik {
 
 class MainWindow;
 
-/// "Sprawdź reguły": the findings of the rule check on the rules and the robot the window holds,
-/// checked again whenever either changes while the dialog is open. Clicking a finding that names
+/// "Sprawdź reguły": the findings of the rule check on the work the window holds (a stop the robot
+/// drives over unseen, then the rules for its robot), checked again whenever the work changes while
+/// the dialog is open. Clicking a finding that names
 /// a line selects that line on "Algorytm".
 class RuleCheckDialog : public QDialog {
 public:
@@ -26,14 +29,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    /// Checks again when the rule list or the robot's sensor count changed since the last check.
+    /// Checks again when the work (the rules, the robot, the track) changed since the last check.
     void refresh();
 
     MainWindow& window_;
     QLabel* summary_ = nullptr;
     QListWidget* list_ = nullptr;
     int afterHandleKey_ = -1;
-    std::uint64_t checkedVersion_ = ~std::uint64_t{0};
+    WorkVersion checkedWork_;  // no work has version 0
     int checkedSensors_ = -1;
 };
 

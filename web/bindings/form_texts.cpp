@@ -11,6 +11,7 @@
 #include "ui/layout.h"
 #include "ui/simulation_notice.h"
 #include "ui/status_line.h"
+#include "ui/stop_trial.h"
 #include "web/bindings/app_model.h"
 
 namespace vemrik::web {
@@ -101,7 +102,7 @@ std::string controlsJson(const TForm1& form) {
 std::string ruleCheckText(const TForm1& form) {
     const int sensors = stateSensorCount(form.State.RobotGrid);
     const std::vector<std::string>& rules = form.ListBox1.lines;
-    const std::vector<Finding> found = checkRules(rules, sensors);
+    const std::vector<Finding> found = ruleCheckFindings(form);
     std::string text = checkSummary(found.size(), sensors);
     for (const Finding& f : found) text += "\n" + findingText(f, rules, sensors);
     return text;
