@@ -22,6 +22,9 @@ enum TimelineFact : std::uint8_t {
     kFactLeft = 8,        ///< off the image after a step on it
     kFactBack = 16,       ///< on the image after a step off it
     kFactStopped = 32,    ///< the stop signal came on
+    /// the body came over a stop cell no sensor touches (from the feed; no lane of the chart yet);
+    /// bit 6 is where the totals count the steps a rule turned in
+    kFactUnseenStop = 128,
 };
 
 /// The marks of the chart, in lane order, as facts.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/texts.h"
+#include "simulation/unseen_stop.h"
 
 namespace vemrik {
 
@@ -28,6 +29,13 @@ constexpr Text kMarkNames[4] = {{"zjechał z mapy", "left the map"},
                                 {"wrócił na mapę", "came back onto the map"},
                                 {"żadna reguła nie pasuje", "no rule matches"},
                                 {"stop", "stop"}};
+constexpr Text kUnseenStopName{"przejechał nad polem Stop, którego żaden czujnik nie dotknął",
+                               "drove over a Stop cell no sensor touched"};
+
+bool overUnseenStop(const RunRow& row, const TimelineFeed& feed) {
+    return feed.boards &&
+           stopPassedUnseen(feed.boards->RobotGrid, feed.boards->MapGrid, row.x, row.y, row.heading);
+}
 
 }  // namespace
 
@@ -64,10 +72,17 @@ void followRun(RunTimeline& timeline, const RunRecord& record, const TimelineFee
             timeline.clear();
     }
     if (timeline.size() == 0 || end() < oldest) timeline.clear(oldest);
-    for (std::size_t i = static_cast<std::size_t>(end() - oldest); i < rows; ++i) {
+    const std::size_t first = static_cast<std::size_t>(end() - oldest);
+    // One mark, at the step the body comes over the stop.
+    bool overBefore = first > 0 && overUnseenStop(record.row(first - 1), feed);
+    for (std::size_t i = first; i < rows; ++i) {
         const RunRow& row = record.row(i);
-        timeline.append(
-            timelineStepOf(row, feed.sensorCount, feed.matched[row.sensors], feed.width, feed.height));
+        TimelineStep step =
+            timelineStepOf(row, feed.sensorCount, feed.matched[row.sensors], feed.width, feed.height);
+        const bool over = overUnseenStop(row, feed);
+        if (over && !overBefore) step.facts |= kFactUnseenStop;
+        overBefore = over;
+        timeline.append(step);
     }
 }
 
@@ -131,6 +146,9 @@ std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_
     }
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
         if (facts & kMarkFacts[m]) text += "\n" + say(kMarkNames[m]);
+    // No lane sums it up, so the range is looked through.
+    for (std::size_t i = a; i < b; ++i)
+        if (timeline.step(i).facts & kFactUnseenStop) return text + "\n" + say(kUnseenStopName);
     return text;
 }
 

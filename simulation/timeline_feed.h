@@ -22,6 +22,9 @@ struct TimelineFeed {
     int height = 0;
     /// Whether some rule line has pattern p.
     std::array<bool, 256> matched{};
+    /// The robot and the map, to mark the step the body comes over a stop cell no sensor
+    /// touches; without them no step is so marked.
+    const ProgramState* boards = nullptr;
 };
 
 /// The patterns some line of this reading of the list is for.

@@ -1,6 +1,6 @@
 #include "simulation/unseen_stop.h"
 
-#include "engine/sensing.h"
+#include "robot/pose.h"
 #include "robot/robot_cells.h"
 
 namespace vemrik {
@@ -20,14 +20,17 @@ FramePoint cellMiddle(int x, int y) {
 }  // namespace
 
 bool stopPassedUnseen(const ProgramState& s) {
-    const PoseTransform pose = currentPose(s);
+    return stopPassedUnseen(s.RobotGrid, s.MapGrid, s.RobotPosX, s.RobotPosY, s.RobotHeading);
+}
+
+bool stopPassedUnseen(const Grid& robot, const Grid& map, float x, float y, float heading) {
+    const PoseTransform pose(x, y, heading);
     bool bodyOver = false, sensorOn = false;
-    forEachDrawnCell(s.RobotGrid, CellOrder::RowByRow, [&](const RobotCell& c) {
+    forEachDrawnCell(robot, CellOrder::RowByRow, [&](const RobotCell& c) {
         if (c.isSensor) {
-            for (const FramePoint p : samplePoints(c.sensor))
-                sensorOn |= onStopCell(s.MapGrid, pose.robotToMap(p));
+            for (const FramePoint p : samplePoints(c.sensor)) sensorOn |= onStopCell(map, pose.robotToMap(p));
         } else if (c.code == kBody || c.code == kWheel) {
-            bodyOver |= onStopCell(s.MapGrid, pose.robotToMap(cellMiddle(c.x, c.y)));
+            bodyOver |= onStopCell(map, pose.robotToMap(cellMiddle(c.x, c.y)));
         }
     });
     return bodyOver && !sensorOn;

@@ -14,6 +14,7 @@
 #include "simulation/run_options.h"
 #include "simulation/run_status.h"
 #include "simulation/simulation_view.h"
+#include "simulation/timeline_feed.h"
 #include "tests/engine_edits.h"
 #include "ui/form.h"
 #include "ui/simulation_notice.h"
@@ -328,6 +329,12 @@ TEST(SimulationNotice, WhatIsShownOverTheImageInEachState) {
     EXPECT_EQ(shown(unseen).kind, NoticeKind::None);
     for (int step = 17; step <= 25; ++step) windowTick(unseen);
     EXPECT_EQ(shown(unseen).kind, NoticeKind::UnseenStop);
+    RunTimeline timeline;  // the time line marks the one step the pass began at
+    followRun(timeline, unseen.engine.record(), TimelineFeed{0, 1, 701, 401, {}, &unseen.State});
+    std::vector<std::uint64_t> marked;
+    for (std::size_t i = 0; i < timeline.size(); ++i)
+        if (timeline.step(i).facts & kFactUnseenStop) marked.push_back(timeline.firstStep() + i);
+    EXPECT_EQ(marked, std::vector<std::uint64_t>{17});
     unseen.ShowTrail(true);
     unseen.afterEvent();
     EXPECT_EQ(shown(unseen).kind, NoticeKind::None);

@@ -132,6 +132,7 @@ void RunView::refresh() {
     }
     labels_[StatusLine::Rule]->setToolTip(qs(line.ruleHint));
     labels_[StatusLine::Steps]->setToolTip(qs(line.stepsHint));
+    if (QWidget* step = window_.control("sim.stepText")) step->setToolTip(qs(line.stepsHint));
     markRules();
 }
 

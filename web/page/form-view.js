@@ -412,6 +412,8 @@ export class FormView {
     slider.disabled = steps === 0;
     this.captions['sim.stepText'].textContent =
         steps === 0 ? pick(this.texts.noStep) : say(this.texts.stepOf, shown, steps);
+    // Why the steps counted are one more than those to the stop, where they are.
+    this.captions['sim.stepText'].title = state.stepsHint;
   }
 
   mirrorHeading(state) {

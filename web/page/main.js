@@ -84,6 +84,7 @@ function update() {
   state = JSON.parse(form.controls());
   view.mirror(state);
   statusLine.textContent = state.status;
+  statusLine.title = state.stepsHint;
   document.title = state.document.title;
   clock.setRunTimer(state.runTimer.enabled ? state.runTimer.interval : 0);
   menuBar.mirror({...state.commands, ...pageStates()});
