@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -113,7 +114,8 @@ void NoticeOverlay::build(const SimulationNotice& notice) {
     box_->setFrameShape(QFrame::StyledPanel);
     box_->setStyleSheet(
         QStringLiteral("#simulationNotice { background: #fffbe6; border: 2px solid #c8a000; }"));
-    auto* column = new QVBoxLayout(box_);
+    // A panel stacks its lines over its buttons; a banner has its button beside its line.
+    QBoxLayout* lines = middle_ ? static_cast<QBoxLayout*>(new QVBoxLayout(box_)) : new QHBoxLayout(box_);
     const double scale = static_cast<double>(view_->width()) / window_.form().Image5.canvas.width();
     for (const NoticeText& line : notice.lines) {
         auto* label = new QLabel(qs(line.spoken()), box_);
@@ -127,7 +129,7 @@ void NoticeOverlay::build(const SimulationNotice& notice) {
         } else {
             label->setWordWrap(true);
         }
-        column->addWidget(label);
+        lines->addWidget(label, 1);
     }
     if (!notice.buttons.empty()) {
         auto* row = new QHBoxLayout;
@@ -137,7 +139,7 @@ void NoticeOverlay::build(const SimulationNotice& notice) {
             connect(button, &QPushButton::clicked, this, [this, id = qs(b.id)] { press(id); });
             row->addWidget(button);
         }
-        column->addLayout(row);
+        lines->addLayout(row);
     }
     // Wide enough for a line of the banner, narrower than the image.
     box_->setMaximumWidth(view_->width() * 9 / 10);
