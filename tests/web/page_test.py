@@ -148,6 +148,7 @@ class PageTest(unittest.TestCase):
         self.site.open()
         panel = self.driver.find_element(By.CSS_SELECTOR, ".notice-layer .notice")
         self.assertTrue(panel.is_displayed())
+        self.assertTrue(panel.find_element(By.XPATH, ".//button[normalize-space()='Zacznij od zera']").is_enabled())
         panel.find_element(By.XPATH, ".//button[normalize-space()='Otwórz przykład']").click()
         WebDriverWait(self.driver, 10).until(lambda d: self.js("return vemrikPage.fileName()") == "oval.vemrik")
         self.assertEqual([], self.driver.find_elements(By.CSS_SELECTOR, ".notice-layer .notice"))

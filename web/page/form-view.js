@@ -46,7 +46,9 @@ function makeImage(c, view) {
   return [canvas, layer];
 }
 
-// The notice's button `id`: a control of the form pressed, or a command run as its menu entry runs it.
+// The notice's button `id`: the "Robot" page, a control of the form pressed, or a command run as
+// its menu entry runs it (one the page does not do stays greyed).
+const formsOwn = (id) => id === 'page.robot' || id.startsWith('sim.');
 function pressNotice(view, id) {
   if (id === 'page.robot') view.act(() => view.form().page(0));
   else if (id.startsWith('sim.')) view.act(() => view.form().press(id));
@@ -67,7 +69,7 @@ function makeNotice(notice, view) {
     const button = document.createElement('button');
     button.type = 'button';
     setCaption(button, caption);
-    button.disabled = !view.canRun(id);
+    button.disabled = !formsOwn(id) && !view.canRun(id);
     button.addEventListener('click', () => pressNotice(view, id));
     row.append(button);
   }
