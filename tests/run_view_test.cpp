@@ -312,6 +312,16 @@ TEST(SimulationNotice, WhatIsShownOverTheImageInEachState) {
                                    "Witaj w Vemriku!Robot jeździ po mapie według reguł. Od czego zaczniesz?",
                                    {"file.examples", kRobotPageButton, "help.guide"}}));
 
+    // Any one part of the work made ends the first start.
+    for (int part = 0; part < 4; ++part) {
+        TForm1 made;
+        if (part == 0) made.engine.setRules(RuleList({kAllOff + "0"}));
+        if (part == 1) setTrack(made.engine, [](ProgramState& s) { s.MapGrid.at(3, 3) = kLine; });
+        if (part == 2) setTrack(made.engine, [](ProgramState& s) { s.StrokeList.setColumns(1); });
+        if (part == 3) setRobot(made.engine, [](ProgramState& s) { s.RobotGrid.at(3, 3) = kWheel; });
+        EXPECT_EQ(shown(made).kind, NoticeKind::None) << part;
+    }
+
     TForm1 off;
     upwardRun(off, 1);
     for (int step = 1; step <= 10; ++step) windowTick(off);
