@@ -155,7 +155,8 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
         mark(kRuleTop, kRuleHeight);
         return band;
     }();
-    for (int y = 0; y < kHeight; ++y)
+    const int cleared = timeline.headingKnown() && wrapped_ ? kHeadingTop : kHeight;
+    for (int y = 0; y < cleared; ++y)
         if (!kBandRows[static_cast<std::size_t>(y)])
             std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_, width_, kChartBackground);
     for (std::size_t x = 0; x < w; ++x) {
@@ -243,12 +244,14 @@ void TimelineChart::paintMarks() {
                 off = c.marks[kLeftLane] > c.marks[kBackLane] ||
                       (off && c.marks[kLeftLane] == c.marks[kBackLane]);
         }
-        // Each mark kMarkReach columns wider on either side, within the chart.
+        // Each mark kMarkReach columns wider on either side, within the chart: the marks in a
+        // window of columns that slides along.
+        int inWindow = 0;
+        for (int x = 0; x < std::min(w, kMarkReach); ++x) inWindow += marked_[static_cast<std::size_t>(x)];
         for (int x = 0; x < w; ++x) {
-            bool seen = false;
-            for (int d = std::max(0, x - kMarkReach); d <= std::min(w - 1, x + kMarkReach) && !seen; ++d)
-                seen = marked_[static_cast<std::size_t>(d)] != 0;
-            line_[static_cast<std::size_t>(x)] = seen ? kChartMarks[m] : kChartBackground;
+            if (x + kMarkReach < w) inWindow += marked_[static_cast<std::size_t>(x + kMarkReach)];
+            if (x - kMarkReach - 1 >= 0) inWindow -= marked_[static_cast<std::size_t>(x - kMarkReach - 1)];
+            line_[static_cast<std::size_t>(x)] = inWindow > 0 ? kChartMarks[m] : kChartBackground;
             absent_[static_cast<std::size_t>(x)] = 0;
         }
         paintBand(kMarkTop + static_cast<int>(m) * kMarkHeight, kMarkHeight - 1, false);
@@ -296,20 +299,22 @@ void TimelineChart::paintHeading() {
     }
 }
 
-void TimelineChart::paintHeadingRows(std::size_t x, double low, double high) {
-    const std::size_t w = static_cast<std::size_t>(width_);
-    for (int y = headingRow(high); y <= headingRow(low); ++y)
-        pixels_[static_cast<std::size_t>(y) * w + x] = kChartHeading;
-}
-
 void TimelineChart::paintWrappedHeading() {
     // Each column's turn, joined to the last heading before it, counted on and then folded into
-    // 0 … 360°: a turn over north is drawn at both ends of the band.
+    // 0 … 360°: a turn over north is drawn at both ends of the band. Such spans are tall, so the
+    // band is written row by row rather than down each column.
     const std::size_t w = static_cast<std::size_t>(width_);
+    spans_.assign(4 * w, 0);
+    std::int16_t* top = spans_.data();
+    std::int16_t* bottom = top + w;
+    std::int16_t* overTop = bottom + w;
+    std::int16_t* overBottom = overTop + w;
+    const auto row = [this](double heading) { return static_cast<std::int16_t>(headingRow(heading)); };
     bool joined = false;
     double before = 0.0;
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
+        top[x] = overTop[x] = kHeight;  // none
         if (c.steps == 0) {
             joined = false;
             continue;
@@ -319,12 +324,43 @@ void TimelineChart::paintWrappedHeading() {
         before = c.headingLast;
         joined = true;
         if (!(high - low < kTurn)) {  // a whole turn or more, or not a number
-            paintHeadingRows(x, 0.0, kTurn);
+            top[x] = row(kTurn), bottom[x] = row(0.0);
             continue;
         }
         const double from = low - std::floor(low / kTurn) * kTurn, to = from + (high - low);
-        paintHeadingRows(x, from, std::min(to, kTurn));
-        if (to > kTurn) paintHeadingRows(x, 0.0, to - kTurn);
+        top[x] = row(std::min(to, kTurn)), bottom[x] = row(from);
+        if (to > kTurn) overTop[x] = row(to - kTurn), overBottom[x] = row(0.0);
+    }
+    // Unsigned: a row above a span's top is far past its length. Eight columns at a time into a
+    // row of their own, which the compiler turns into a few vector steps.
+    const std::size_t padded = (w + 7) / 8 * 8;
+    starts_.assign(2 * padded, kHeight);
+    lengths_.assign(2 * padded, 0);
+    for (std::size_t x = 0; x < w; ++x) {
+        starts_[x] = static_cast<std::uint32_t>(top[x]),
+        lengths_[x] = static_cast<std::uint32_t>(bottom[x] - top[x]);
+        starts_[padded + x] = static_cast<std::uint32_t>(overTop[x]);
+        lengths_[padded + x] = static_cast<std::uint32_t>(overBottom[x] - overTop[x]);
+    }
+    using Lanes = std::uint32_t __attribute__((vector_size(16)));
+    constexpr std::size_t kLanes = sizeof(Lanes) / sizeof(std::uint32_t);
+    const auto load = [](const auto* from) {
+        Lanes v;
+        std::memcpy(&v, from, sizeof v);
+        return v;
+    };
+    scratch_.resize(padded);
+    for (int y = kHeadingTop; y < kHeight; ++y) {
+        const Lanes row = Lanes{} + static_cast<std::uint32_t>(y);
+        for (std::size_t x = 0; x < padded; x += kLanes) {
+            const auto in = row - load(&starts_[x]) <= load(&lengths_[x]);
+            const auto over = row - load(&starts_[padded + x]) <= load(&lengths_[padded + x]);
+            const Lanes inked = reinterpret_cast<const Lanes&>(in) | reinterpret_cast<const Lanes&>(over);
+            const Lanes shown = kChartBackground ^ (inked & (kChartBackground ^ kChartHeading));
+            std::memcpy(&scratch_[x], &shown, sizeof shown);
+        }
+        std::memcpy(pixels_.data() + static_cast<std::size_t>(y) * w, scratch_.data(),
+                    w * sizeof(std::uint32_t));
     }
 }
 

@@ -100,7 +100,6 @@ private:
     void paintMarks();
     void paintHeading();
     void paintWrappedHeading();
-    void paintHeadingRows(std::size_t x, double low, double high);
 
     int width_ = 0;
     // What the kept sums are of.
@@ -120,6 +119,13 @@ private:
     std::vector<std::uint8_t> absent_;
     std::vector<std::uint8_t> cursor_;
     std::vector<std::uint8_t> marked_;
+    // The wrapped heading's rows of each column: the top and bottom of its span, and of the part
+    // over north, each a row of the chart's width.
+    std::vector<std::int16_t> spans_;
+    std::vector<std::uint32_t> starts_;
+    std::vector<std::uint32_t> lengths_;
+    std::vector<std::uint32_t> scratch_;
+
     // Whether the robot was off the map before the first column.
     bool offBefore_ = false;
     bool wrapped_ = true;
