@@ -170,8 +170,10 @@ QStringList tableEntries(MenuId id) {
     std::string_view submenu;
     for (const Command& c : commands()) {
         if (c.menu != id) continue;
-        if (c.separatorBefore) entries << QStringLiteral("—");
-        if (!c.submenu.pl.empty() && c.submenu.pl != submenu) entries << qs(say(c.submenu)) + " |  | submenu";
+        // A line goes into a submenu already open, else above the entry or the submenu it opens.
+        const bool opens = !c.submenu.pl.empty() && c.submenu.pl != submenu;
+        if (c.separatorBefore) entries << (opens || c.submenu.pl.empty() ? "—" : "▸ —");
+        if (opens) entries << qs(say(c.submenu)) + " |  | submenu";
         submenu = c.submenu.pl;
         entries << (c.submenu.pl.empty() ? "" : "▸ ") + qs(say(c.caption)) + " | " +
                        QKeySequence(qs(c.shortcut)).toString() + " | " + kinds[static_cast<int>(c.kind)];
