@@ -49,6 +49,11 @@ private slots:
         }
         ProgramWindow again;
         QVERIFY(again.window().findChild<QAction*>("actionZoomFit")->isChecked());
+        // ×2 kept from a larger screen: this one offers ×1 only, which is checked instead.
+        QSettings().setValue("view/zoomPercent", 200);
+        ProgramWindow small;
+        QVERIFY(small.window().zoom() == kZooms[0] &&
+                small.window().findChild<QAction*>("actionZoom100")->isChecked());
     }
 
     // Widget pixel p is image pixel p / factor rounded down, for the pointer and the picture alike,

@@ -104,13 +104,11 @@ private:
             window_.commandAction(kEntries[i].command)->setEnabled(offered[i]);
         const bool fitting = chosen_ < 0 || !offered[static_cast<std::size_t>(chosen_)];
         const Zoom zoom = fitting ? fittedZoom(grows(), fixed(), available) : kEntries[chosen_].zoom;
-        (chosen_ < 0 ? fit_ : window_.commandAction(kEntries[std::max(chosen_, 0)].command))
-            ->setChecked(true);
-        if (fitting && chosen_ >= 0) {
-            // The choice no longer fits this screen: the largest that does is checked instead.
-            for (const ZoomEntry& e : kEntries)
-                if (e.zoom == zoom) window_.commandAction(e.command)->setChecked(true);
-        }
+        // A zoom chosen that does not fit this screen: the largest that does is checked instead.
+        QAction* ticked = fit_;
+        for (const ZoomEntry& e : kEntries)
+            if (chosen_ >= 0 && e.zoom == zoom) ticked = window_.commandAction(e.command);
+        ticked->setChecked(true);
         window_.setZoom(zoom);
     }
 
