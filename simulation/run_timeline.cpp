@@ -23,7 +23,7 @@ constexpr std::array<std::array<std::uint8_t, 8>, 256> kBitBytes = [] {
 }();
 
 // The bit of each mark of kMarkFacts and of the stop signal.
-constexpr std::array<unsigned, 4> kMarkBits = {3, 4, 2, 5};
+constexpr std::array<unsigned, kMarkFacts.size()> kMarkBits = {3, 4, 2, 5, 7};
 constexpr unsigned kStopBit = 1;
 
 constexpr std::uint8_t kDerived = kFactLeft | kFactBack | kFactStopped;

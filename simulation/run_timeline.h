@@ -22,13 +22,14 @@ enum TimelineFact : std::uint8_t {
     kFactLeft = 8,        ///< off the image after a step on it
     kFactBack = 16,       ///< on the image after a step off it
     kFactStopped = 32,    ///< the stop signal came on
-    /// the body came over a stop cell no sensor touches (from the feed; no lane of the chart yet);
-    /// bit 6 is where the totals count the steps a rule turned in
+    /// the body came over a stop cell no sensor touches (from the feed); bit 6 is where the totals
+    /// count the steps a rule turned in
     kFactUnseenStop = 128,
 };
 
 /// The marks of the chart, in lane order, as facts.
-inline constexpr std::array<std::uint8_t, 4> kMarkFacts = {kFactLeft, kFactBack, kFactNoRule, kFactStopped};
+inline constexpr std::array<std::uint8_t, 5> kMarkFacts = {kFactLeft, kFactBack, kFactNoRule, kFactStopped,
+                                                           kFactUnseenStop};
 
 /// One step as the time line takes it: a plain list of these (from a run record, a replay or a
 /// file) feeds it.
@@ -62,7 +63,7 @@ struct TimelineSummary {
     std::array<std::uint32_t, 8> present{};
     std::uint32_t stop = 0;
     /// Steps with each mark of kMarkFacts.
-    std::array<std::uint32_t, 4> marks{};
+    std::array<std::uint32_t, kMarkFacts.size()> marks{};
     /// Steps in which some rule acted; the rule that acted most (ties: the lower line) and how
     /// often; -1 and 0 when none did.
     std::uint32_t turned = 0;

@@ -15,15 +15,15 @@ namespace chart_rows {
 inline constexpr int kMarkTop = 0;
 inline constexpr int kMarkHeight = 4;  // one lane per mark of kMarkFacts
 inline constexpr int kMarkLanes = static_cast<int>(kMarkFacts.size());
-inline constexpr int kSensorTop = kMarkTop + kMarkLanes * kMarkHeight + 2;  // 18 for four marks
+inline constexpr int kSensorTop = kMarkTop + kMarkLanes * kMarkHeight + 2;  // 22 for five marks
 inline constexpr int kRowHeight = 8;
 inline constexpr int kRowPitch = 9;
-inline constexpr int kStopTop = kSensorTop + 8 * kRowPitch;  // 90
-inline constexpr int kRuleTop = kStopTop + 10;               // 100
+inline constexpr int kStopTop = kSensorTop + 8 * kRowPitch;  // 94
+inline constexpr int kRuleTop = kStopTop + 10;               // 104
 inline constexpr int kRuleHeight = 10;
-inline constexpr int kHeadingTop = kRuleTop + kRuleHeight + 3;  // 113
+inline constexpr int kHeadingTop = kRuleTop + kRuleHeight + 3;  // 117
 inline constexpr int kHeadingHeight = 57;
-inline constexpr int kHeight = kHeadingTop + kHeadingHeight;  // 170
+inline constexpr int kHeight = kHeadingTop + kHeadingHeight;  // 174
 }  // namespace chart_rows
 
 /// A mark is drawn this many pixel columns either side of its own, so that one step is seen.
@@ -37,8 +37,8 @@ inline constexpr std::uint32_t kChartSensorOn = 0xFF3A7D44u;
 inline constexpr std::uint32_t kChartStop = 0xFFC62828u;
 inline constexpr std::uint32_t kChartHeading = 0xFF1F3F9Fu;
 inline constexpr std::uint32_t kChartCursor = 0xFFFF8C00u;
-/// The marks' colours, in the order of kMarkFacts: left the map, came back, no rule, stop, and
-/// spares for marks to come.
+/// The marks' colours, in the order of kMarkFacts: left the map, came back, no rule, stop, a
+/// stop passed unseen, and a spare.
 inline constexpr std::uint32_t kChartMarks[] = {0xFF8E24AAu, 0xFF00897Bu, 0xFFF9A825u,
                                                 0xFFC62828u, 0xFF6D4C41u, 0xFF546E7Au};
 static_assert(kMarkFacts.size() <= std::size(kChartMarks));

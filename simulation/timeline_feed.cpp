@@ -25,12 +25,13 @@ std::string ruleLine(int line, const std::vector<std::string>& rules) {
     return s;
 }
 
-constexpr Text kMarkNames[4] = {{"zjechał z mapy", "left the map"},
-                                {"wrócił na mapę", "came back onto the map"},
-                                {"żadna reguła nie pasuje", "no rule matches"},
-                                {"stop", "stop"}};
-constexpr Text kUnseenStopName{"przejechał nad polem Stop, którego żaden czujnik nie dotknął",
-                               "drove over a Stop cell no sensor touched"};
+constexpr Text kMarkNames[] = {{"zjechał z mapy", "left the map"},
+                               {"wrócił na mapę", "came back onto the map"},
+                               {"żadna reguła nie pasuje", "no rule matches"},
+                               {"stop", "stop"},
+                               {"przejechał nad polem Stop, którego żaden czujnik nie dotknął",
+                                "drove over a Stop cell no sensor touched"}};
+static_assert(std::size(kMarkNames) == kMarkFacts.size());
 
 bool overUnseenStop(const RunRow& row, const TimelineFeed& feed) {
     return feed.boards &&
@@ -146,9 +147,6 @@ std::string columnTooltip(const RunTimeline& timeline, std::size_t a, std::size_
     }
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
         if (facts & kMarkFacts[m]) text += "\n" + say(kMarkNames[m]);
-    // No lane sums it up, so the range is looked through.
-    for (std::size_t i = a; i < b; ++i)
-        if (timeline.step(i).facts & kFactUnseenStop) return text + "\n" + say(kUnseenStopName);
     return text;
 }
 

@@ -41,6 +41,7 @@ RunTimeline handMadeRun() {
         std::uint8_t facts = 0;
         if (i == 12 || i == 13) facts |= kFactOffMap;
         if (i == 9) facts |= kFactNoRule;
+        if (i == 6) facts |= kFactUnseenStop;
         if (i >= 18) facts |= kFactStopSignal;
         t.append(makeStep(heading, rule, sensors, i >= 15 ? 2 : 3, facts));
     }
@@ -65,28 +66,30 @@ TEST(TimelineChart, aHandMadeRunAtOneStepAColumn) {
     chart.setHeadingWrapped(false);
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
     // In order: the marks, each kMarkReach columns wider (left the map at 13, column 12, a band
-    // until back at 15, no rule at 10, stop at 19; a gap row); sensor 1 rows 18-25, sensor 2 rows 27-34, slot
-    // 3 rows 36-43 (absent from column 15), the stop row 90-97, the rule band 100-109; heading 0 at row 113,
-    // -30 at 141, -60 at 169, each column joined to the one before; past the run.
+    // until back at 15, no rule at 10, stop at 19, a stop
+    // passed unseen at 6; a gap row); sensor 1 rows 22-29, sensor 2 rows 31-38, slot
+    // 3 rows 40-47 (absent from column 15), the stop row 94-101, the rule band 104-113; heading 0 at row 117,
+    // -30 at 145, -60 at 173, each column joined to the one before; past the run.
     const Px expected[] = {{10, 0, kChartMarks[0]},   {15, 0, kChartMarks[0]},    {9, 0, kChartBackground},
                            {17, 0, kChartBackground}, {16, 4, kChartMarks[1]},    {17, 4, kChartBackground},
                            {7, 8, kChartMarks[2]},    {12, 8, kChartBackground},  {16, 12, kChartMarks[3]},
                            {20, 12, kChartMarks[3]},  {15, 12, kChartBackground}, {21, 12, kChartBackground},
-                           {5, 18, kChartSensorOn},   {6, 18, kChartRowOff},      {5, 26, kChartBackground},
-                           {4, 27, kChartRowOff},     {5, 27, kChartSensorOn},    {10, 27, kChartRowOff},
-                           {14, 36, kChartRowOff},    {15, 36, kChartAbsent},     {15, 37, kChartBackground},
-                           {17, 90, kChartRowOff},    {18, 90, kChartStop},       {1, 100, kChartRowOff},
-                           {2, 100, kLine5},          {3, 109, kLine5},           {4, 100, kChartRowOff},
-                           {7, 105, kLine2},          {0, 113, kChartHeading},    {2, 113, kChartHeading},
-                           {2, 141, kChartHeading},   {2, 142, kChartBackground}, {3, 140, kChartBackground},
-                           {3, 141, kChartHeading},   {3, 169, kChartHeading},    {4, 168, kChartBackground},
-                           {7, 141, kChartHeading},   {7, 169, kChartHeading},    {8, 142, kChartBackground},
-                           {20, 18, kChartBackground}};
+                           {4, 16, kChartMarks[4]},   {8, 16, kChartMarks[4]},    {9, 16, kChartBackground},
+                           {5, 22, kChartSensorOn},   {6, 22, kChartRowOff},      {5, 30, kChartBackground},
+                           {4, 31, kChartRowOff},     {5, 31, kChartSensorOn},    {10, 31, kChartRowOff},
+                           {14, 40, kChartRowOff},    {15, 40, kChartAbsent},     {15, 41, kChartBackground},
+                           {17, 94, kChartRowOff},    {18, 94, kChartStop},       {1, 104, kChartRowOff},
+                           {2, 104, kLine5},          {3, 113, kLine5},           {4, 104, kChartRowOff},
+                           {7, 109, kLine2},          {0, 117, kChartHeading},    {2, 117, kChartHeading},
+                           {2, 145, kChartHeading},   {2, 146, kChartBackground}, {3, 144, kChartBackground},
+                           {3, 145, kChartHeading},   {3, 173, kChartHeading},    {4, 172, kChartBackground},
+                           {7, 145, kChartHeading},   {7, 173, kChartHeading},    {8, 146, kChartBackground},
+                           {20, 22, kChartBackground}};
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
     // One step more, the same view: the chart follows the run, not the sums it kept.
     t.append(makeStep(-30.0f, -1, 1, 3));
     chart.paint(t, TimelineView{0.0, 1.0}, 24, 99);
-    EXPECT_EQ(chart.pixel(20, 18), kChartSensorOn);
+    EXPECT_EQ(chart.pixel(20, kSensorTop), kChartSensorOn);
     // A view that starts while the robot is off the map begins with the band.
     chart.paint(t, TimelineView{13.0, 1.0}, 5, 99);
     EXPECT_EQ(chart.pixel(0, 0), kChartMarks[0]);
@@ -103,16 +106,16 @@ TEST(TimelineChart, aHandMadeRunAtTwoStepsAColumn) {
     constexpr std::uint32_t kHalfLine2 = 0xFFEF8482u;  // 0xE53935 at level 159
     // Step 15 has slot 3; last, the cursor on kept step 11, column 5, from top to bottom.
     const Px expected[] = {
-        {2, 18, kChartSensorOn}, {3, 18, kChartRowOff},  {2, 27, kHalfOn},        {4, 27, kChartSensorOn},
-        {3, 27, kChartSensorOn}, {8, 36, kChartAbsent},  {1, 100, kLine5},        {3, 100, kHalfLine2},
-        {4, 100, kChartRowOff},  {6, 0, kChartMarks[0]}, {7, 4, kChartMarks[1]},  {4, 8, kChartMarks[2]},
-        {9, 12, kChartMarks[3]}, {9, 90, kChartStop},    {1, 113, kChartHeading}, {1, 169, kChartHeading},
-        {5, 0, kChartCursor},    {5, 169, kChartCursor}, {3, 0, kChartBackground}};
+        {2, 22, kChartSensorOn}, {3, 22, kChartRowOff},  {2, 31, kHalfOn},        {4, 31, kChartSensorOn},
+        {3, 31, kChartSensorOn}, {8, 40, kChartAbsent},  {1, 104, kLine5},        {3, 104, kHalfLine2},
+        {4, 104, kChartRowOff},  {6, 0, kChartMarks[0]}, {7, 4, kChartMarks[1]},  {4, 8, kChartMarks[2]},
+        {9, 12, kChartMarks[3]}, {9, 94, kChartStop},    {1, 117, kChartHeading}, {1, 173, kChartHeading},
+        {5, 0, kChartCursor},    {5, 173, kChartCursor}, {3, 0, kChartBackground}};
     for (const Px& p : expected) EXPECT_EQ(chart.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
 // Headings far past a float's grain of 15 degrees, or past any number: each step, one a column,
-// lands on its row of the heading band (row 169 - round(56 * (h - low) / (high - low))).
+// lands on its row of the heading band (row 173 - round(56 * (h - low) / (high - low))).
 TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
     constexpr float kMax = std::numeric_limits<float>::max();
     constexpr float kInf = std::numeric_limits<float>::infinity();
@@ -122,13 +125,13 @@ TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
         std::vector<int> rows;
     } cases[] = {
         // 999999990 .. 1000000005: 10 degrees above the bottom is 37.3 rows.
-        {"all 1e9", {1e9f, 1e9f, 1e9f}, {132, 132, 132}},
-        {"all 3e8, on the grain", {3e8f, 3e8f}, {169, 169}},
-        {"huge beside small", {0.5f, 1e9f, 0.5f}, {169, 113, 169}},
-        {"the float's ends", {kMax, -kMax}, {113, 169}},
-        {"all at the float's end", {kMax, kMax}, {169, 169}},
+        {"all 1e9", {1e9f, 1e9f, 1e9f}, {136, 136, 136}},
+        {"all 3e8, on the grain", {3e8f, 3e8f}, {173, 173}},
+        {"huge beside small", {0.5f, 1e9f, 0.5f}, {173, 117, 173}},
+        {"the float's ends", {kMax, -kMax}, {117, 173}},
+        {"all at the float's end", {kMax, kMax}, {173, 173}},
         // Not finite: the scale of the rest, 0 .. 30, and the band's ends.
-        {"not finite", {0.0f, kInf, 30.0f, -kInf, std::nanf("")}, {169, 113, 113, 169, 169}},
+        {"not finite", {0.0f, kInf, 30.0f, -kInf, std::nanf("")}, {173, 117, 117, 173, 173}},
     };
     for (const auto& c : cases) {
         RunTimeline t;
@@ -147,7 +150,7 @@ TEST(TimelineChart, anyHeadingStaysInsideTheHeadingBand) {
     }
 }
 
-// As the status bar shows it, the heading within 0 … 360° on a scale of 0 to 360 (row 169 - round(56 * h /
+// As the status bar shows it, the heading within 0 … 360° on a scale of 0 to 360 (row 173 - round(56 * h /
 // 360)), a turn over north at both ends of the band; counted on, on a scale of the run's own.
 TEST(TimelineChart, theHeadingIsShownWithin0To360OrCountedOn) {
     const struct {
@@ -156,10 +159,10 @@ TEST(TimelineChart, theHeadingIsShownWithin0To360OrCountedOn) {
         int column;
         std::vector<int> painted, clear;
     } cases[] = {
-        {{-480.0f}, true, 0, {132}, {131, 133}},                             // 240°
-        {{-480.0f}, false, 0, {169}, {168}},                                 // the low end of -480 .. -465
-        {{350.0f, 370.0f}, true, 1, {113, 115, 167, 169}, {116, 140, 166}},  // 350 .. 360, 0 .. 10
-        {{350.0f, 370.0f}, false, 1, {122, 160}, {121, 161}},                // 345 .. 375
+        {{-480.0f}, true, 0, {136}, {135, 137}},                             // 240°
+        {{-480.0f}, false, 0, {173}, {172}},                                 // the low end of -480 .. -465
+        {{350.0f, 370.0f}, true, 1, {117, 119, 171, 173}, {120, 144, 170}},  // 350 .. 360, 0 .. 10
+        {{350.0f, 370.0f}, false, 1, {126, 164}, {125, 165}},                // 345 .. 375
     };
     for (const auto& c : cases) {
         RunTimeline t;
@@ -188,7 +191,7 @@ TimelineSummary plainSum(const RunTimeline& t, std::size_t a, std::size_t b) {
             s.on[static_cast<std::size_t>(k)] += present && (st.sensors >> k & 1);
         }
         s.stop += (st.facts & kFactStopSignal) != 0;
-        for (std::size_t m = 0; m < 4; ++m) s.marks[m] += (st.facts & kMarkFacts[m]) != 0;
+        for (std::size_t m = 0; m < kMarkFacts.size(); ++m) s.marks[m] += (st.facts & kMarkFacts[m]) != 0;
         if (st.rule >= 0) ++rules[static_cast<std::size_t>(st.rule)], ++s.turned;
         s.headingMin = std::min(s.headingMin, st.heading);
         s.headingMax = std::max(s.headingMax, st.heading);

@@ -37,7 +37,8 @@ namespace {
 
 const char* const kMarkNames[] = {
     QT_TRANSLATE_NOOP("Vemrik", "zjechał z mapy"), QT_TRANSLATE_NOOP("Vemrik", "wrócił na mapę"),
-    QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop")};
+    QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop"),
+    QT_TRANSLATE_NOOP("Vemrik", "nad polem Stop, żaden czujnik go nie dotknął")};
 
 QString suffixOf(const QString& filter) {
     return filter.contains(QStringLiteral("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
@@ -274,7 +275,8 @@ void TimelinePanel::showLegend() {
         parts << swatch(ruleColour(line)) + Vemrik::tr(" linia %1: %2").arg(line + 1).arg(text);
     }
     QStringList marks;
-    for (std::size_t m = 0; m < std::min(kMarkFacts.size(), std::size(kMarkNames)); ++m)
+    static_assert(std::size(kMarkNames) == kMarkFacts.size());
+    for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
         marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + Vemrik::tr(kMarkNames[m]);
     legend_->setText(
         Vemrik::tr("Reguły (pasek „reguła”; puste miejsce: robot jechał prosto): ") +

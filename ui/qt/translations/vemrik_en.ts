@@ -364,6 +364,10 @@ It was removed from “Recent files”.</translation>
         <translation>no rule matches</translation>
     </message>
     <message>
+        <source>nad polem Stop, żaden czujnik go nie dotknął</source>
+        <translation>over a Stop cell, no sensor touched it</translation>
+    </message>
+    <message>
         <source>stop</source>
         <translation>stop</translation>
     </message>
