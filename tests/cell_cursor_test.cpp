@@ -46,23 +46,27 @@ TEST(CellCursor, TheSpaceBarPressesAndReleasesOnce) {
 }
 
 // The form with its bars at ×1 and a window frame, on screens' available room: ×1 always, the
-// larger zooms only where the whole window fits, and the fit the largest of those.
+// larger zooms only where the whole window fits; the largest of those, and the fit in tenths.
 TEST(Zoom, OnlyTheZoomsThatFitTheScreenAreOffered) {
     const Extent form{940, 477}, frame{2, 30};
     using Offered = std::array<bool, 3>;
     const struct {
         Extent available;
         Offered offered;
-        Zoom fitted;
+        Zoom largest, fitted;
     } cases[] = {
-        {{1366, 740}, {true, false, false}, kZooms[0]}, {{1024, 740}, {true, false, false}, kZooms[0]},
-        {{910, 512}, {true, false, false}, kZooms[0]},  // not even ×1 fits: the form scrolls
-        {{1920, 1040}, {true, true, true}, kZooms[2]},  {{1440, 870}, {true, true, false}, kZooms[1]},
-        {{1412, 746}, {true, true, false}, kZooms[1]},  // exactly
-        {{1411, 746}, {true, false, false}, kZooms[0]}, {{1412, 745}, {true, false, false}, kZooms[0]},
+        {{1366, 740}, {true, false, false}, kZooms[0], {7, 5}},
+        {{1024, 740}, {true, false, false}, kZooms[0], kZooms[0]},
+        {{910, 512}, {true, false, false}, kZooms[0], kZooms[0]},  // not even ×1 fits: the form scrolls
+        {{1920, 1040}, {true, true, true}, kZooms[2], kZooms[2]},
+        {{1440, 870}, {true, true, false}, kZooms[1], kZooms[1]},
+        {{1412, 746}, {true, true, false}, kZooms[1], kZooms[1]},  // exactly
+        {{1411, 746}, {true, false, false}, kZooms[0], {7, 5}},
+        {{1412, 745}, {true, false, false}, kZooms[0], {7, 5}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(offeredZooms(form, frame, c.available), c.offered) << c.available.width;
+        EXPECT_EQ(largestOfferedZoom(form, frame, c.available), c.largest) << c.available.width;
         EXPECT_EQ(fittedZoom(form, frame, c.available), c.fitted) << c.available.width;
     }
 }

@@ -73,12 +73,13 @@ constexpr std::array kLayout = {
                 true},
     // Page 3, "Symulacja"
     ControlSpec{K::Image, "sim.view", "Image5", 3, 0, 0, 701, 401, kNone, true},
-    // The start heading over "Start": its name, the slider, and its value under the slider.
+    // The start heading over "Start": its name (a little left of the column, so that a zoomed font
+    // stays clear of the page's edge), the slider, and its value under the slider.
     ControlSpec{K::Note,
                 "sim.headingName",
                 "LabelHeadingName",
                 3,
-                704,
+                702,
                 2,
                 85,
                 14,

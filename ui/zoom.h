@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <numeric>
 
 namespace vemrik {
 
@@ -63,13 +64,24 @@ constexpr std::array<bool, kZooms.size()> offeredZooms(Extent grows, Extent fixe
     return offered;
 }
 
-/// "Dopasuj do ekranu": the largest zoom offered.
-constexpr Zoom fittedZoom(Extent grows, Extent fixed, Extent available) {
+/// The largest zoom offered: what is shown when the zoom chosen does not fit this screen.
+constexpr Zoom largestOfferedZoom(Extent grows, Extent fixed, Extent available) {
     const auto offered = offeredZooms(grows, fixed, available);
     Zoom best = kZooms[0];
     for (std::size_t i = 0; i < kZooms.size(); ++i)
         if (offered[i]) best = kZooms[i];
     return best;
+}
+
+/// "Dopasuj do ekranu": the largest zoom in tenths from ×1 to ×2 that fits, in lowest terms, so
+/// that a projector's 1366 × 768 gets ×1.4 where the menu's steps would leave it at ×1.
+constexpr Zoom fittedZoom(Extent grows, Extent fixed, Extent available) {
+    constexpr int kTenths = 10;
+    Zoom best = kZooms[0];
+    for (int n = kTenths; n <= 2 * kTenths; ++n)
+        if (zoomFits(Zoom{n, kTenths}, grows, fixed, available)) best = Zoom{n, kTenths};
+    const int d = std::gcd(best.num, best.den);
+    return Zoom{best.num / d, best.den / d};
 }
 
 }  // namespace vemrik

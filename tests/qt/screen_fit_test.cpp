@@ -109,16 +109,18 @@ private slots:
     }
 
     // On each screen the zooms offered keep the window on it and the run buttons in sight, the fit
-    // takes the largest, and the texts grow with the zoom.
+    // takes the largest in tenths, and the texts grow with the zoom.
     void theRunButtonsStayInSightAtEveryZoomOffered() {
         const struct {
             int screen;
             std::vector<const char*> offered;
+            Zoom fit;
+            int statusPixels;
         } cases[] = {
-            {1, {"actionZoom100"}},
-            {2, {"actionZoom100"}},
-            {3, {"actionZoom100"}},
-            {4, {"actionZoom100", "actionZoom150", "actionZoom200"}},
+            {1, {"actionZoom100"}, kZooms[0], 11},
+            {2, {"actionZoom100"}, {7, 5}, 16},
+            {3, {"actionZoom100"}, kZooms[0], 11},
+            {4, {"actionZoom100", "actionZoom150", "actionZoom200"}, kZooms[2], 22},
         };
         for (const auto& c : cases) {
             QScreen* screen = QGuiApplication::screens()[c.screen];
@@ -141,8 +143,8 @@ private slots:
                     QVERIFY2(shownWhole(w.control(button)), qPrintable(what + u' ' + button));
             }
             QCOMPARE(offered, c.offered);
-            QCOMPARE(w.zoom(), c.offered.size() == 3 ? kZooms[2] : kZooms[0]);  // the fit
-            QCOMPARE(w.statusBar()->font().pixelSize(), c.offered.size() == 3 ? 22 : 11);
+            QCOMPARE(w.zoom(), c.fit);
+            QCOMPARE(w.statusBar()->font().pixelSize(), c.statusPixels);
         }
     }
 

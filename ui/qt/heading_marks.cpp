@@ -71,6 +71,7 @@ void HeadingMarks::build() {
     value_ = window_.control<QLabel>("sim.headingValue");
     value_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* name = window_.control<QLabel>("sim.headingName");
+    name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     name->setBuddy(window_.control("sim.heading"));
     keepWithinWidth(name);
     arrow_ = window_.control<QLabel>("sim.headingArrow");

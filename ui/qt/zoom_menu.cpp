@@ -102,8 +102,10 @@ private:
         const auto offered = offeredZooms(grows(), fixed(), available);
         for (std::size_t i = 0; i < std::size(kEntries); ++i)
             window_.commandAction(kEntries[i].command)->setEnabled(offered[i]);
-        const bool fitting = chosen_ < 0 || !offered[static_cast<std::size_t>(chosen_)];
-        const Zoom zoom = fitting ? fittedZoom(grows(), fixed(), available) : kEntries[chosen_].zoom;
+        const Zoom zoom = chosen_ < 0 ? fittedZoom(grows(), fixed(), available)
+                          : offered[static_cast<std::size_t>(chosen_)]
+                              ? kEntries[chosen_].zoom
+                              : largestOfferedZoom(grows(), fixed(), available);
         // A zoom chosen that does not fit this screen: the largest that does is checked instead.
         QAction* ticked = fit_;
         for (const ZoomEntry& e : kEntries)
