@@ -178,28 +178,20 @@ private slots:
         QCOMPARE(qs(toJson(captureWorkspace(win.w.form()))), qs(toJson(*example.workspace)));
     }
 
+    // Add against replace, and an edit ending the undo, are the core's; here the menu entry follows.
     void undoImportTakesTheWholeImportBackOnlyWhileUntouched() {
-        for (const char* placement : {"importReplace", "importAdd"}) {
-            Window win;
-            win.placement = placement;
-            const ProgramState before = win.state();
-            QAction* undo = win.importMenu.undoAction();
-            QVERIFY(!undo->isEnabled());
-            win.importPicture(kExamples + "/track-picture.png");
-            QVERIFY(win.state().StrokeList != before.StrokeList && undo->isEnabled());
-            undo->trigger();
-            QVERIFY(win.state().StrokeList == before.StrokeList && win.state().MapGrid == before.MapGrid);
-            QVERIFY(!undo->isEnabled() && !win.menu.modified());
-
-            // "Cofnij" after the import takes one segment, and the import can no longer go whole.
-            win.importPicture(kExamples + "/track-picture.png");
-            const int imported = win.state().StrokeList.columns();
-            win.w.findChild<QPushButton*>("Button10")->click();
-            QCOMPARE(win.state().StrokeList.columns(), imported - 1);
-            QVERIFY(!undo->isEnabled());
-            win.importMenu.undo();
-            QCOMPARE(win.state().StrokeList.columns(), imported - 1);
-        }
+        Window win;
+        const ProgramState before = win.state();
+        QAction* undo = win.importMenu.undoAction();
+        QVERIFY(!undo->isEnabled());
+        win.importPicture(kExamples + "/track-picture.png");
+        QVERIFY(win.state().StrokeList != before.StrokeList && undo->isEnabled());
+        undo->trigger();
+        QVERIFY(win.state().StrokeList == before.StrokeList && win.state().MapGrid == before.MapGrid);
+        QVERIFY(!undo->isEnabled() && !win.menu.modified());
+        win.importPicture(kExamples + "/track-picture.png");
+        win.w.findChild<QPushButton*>("Button10")->click();  // "Cofnij"
+        QVERIFY(!undo->isEnabled());
     }
 
     // A compressed text chunk of a few kilobytes can unpack to megabytes, and a PNG may hold a
