@@ -64,11 +64,8 @@ private slots:
         QVERIFY(d->running() && !d->startButton()->isEnabled() && !d->seedBox()->isEnabled());
         QVERIFY(reported(*d));
         QCOMPARE(d->progressBar()->value(), 200);
-        QCOMPARE(
-            d->summaryLines().mid(0, 3),
-            (QStringList{"Robot dojechał do mety w 200 z 200 prób (100 %); zwykle potrzebował 84 kroków.",
-                         "Przebiegi: 200",
-                         "Dojazd do stopu: 200 (100,0 %), przedział ufności 95 %: 98,1 % – 100,0 %"}));
+        QCOMPARE(d->summaryLines().at(2),  // the report's words are the core's
+                 QStringLiteral("Dojazd do stopu: 200 (100,0 %), przedział ufności 95 %: 98,1 % – 100,0 %"));
         QVERIFY(d->summaryLabel()->text().startsWith("<b>Robot dojechał"));
         QCOMPARE(d->histogramView()->histogram().counts, std::vector<int>{200});
         QVERIFY(d->isVisible() && d->startButton()->isEnabled() && !d->cancelButton()->isEnabled());

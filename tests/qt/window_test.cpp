@@ -79,20 +79,15 @@ private slots:
         QCOMPARE(shown, 2);
     }
 
-    // The chosen tool's button stays down, and only it, until the page changes.
+    // Which tool is down is the core's; a checkable button a second click would raise stays down.
     void theChosenToolsButtonIsDown() {
         MainWindow w;
         w.notebook()->setCurrentIndex(kMapPage);
-        QWidget* page = w.notebook()->currentWidget();
-        auto* start = byCaption<QPushButton>(page, "Start");
-        auto* line = byCaption<QPushButton>(page, "Linia");
-        QVERIFY(!start->isChecked());
-        for (int n = 0; n < 2; ++n) start->click();  // a second click keeps it down
-        QVERIFY(start->isChecked() && !line->isChecked());
-        line->click();
-        QVERIFY(line->isChecked() && !start->isChecked());
+        auto* start = byCaption<QPushButton>(w.notebook()->currentWidget(), "Start");
+        for (int n = 0; n < 2; ++n) start->click();
+        QVERIFY(start->isChecked());
         w.notebook()->setCurrentIndex(kRobotPage);
-        QVERIFY(!line->isChecked());
+        QVERIFY(!start->isChecked());
     }
 
     // The window opens on the simulation page without a change event; the rule editor's widgets
