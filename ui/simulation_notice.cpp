@@ -123,8 +123,11 @@ void NoticeWatch::follow(const TForm1& form) {
     // A new run, or a step shown again, starts before the pass was met.
     if (unseenStop_ && steps < unseenStop_->at.steps) unseenStop_.reset();
     if (unseenStop_ && unseenMoment(form) != unseenStop_->at) unseenStop_->gone = true;
-    if (!unseenStop_ && !held(form) && !form.engine.record().stopReachedAt() && stopPassedUnseen(form.State))
+    const auto looking = std::pair(steps, form.engine.workVersion());
+    if (!unseenStop_ && !held(form) && !form.engine.record().stopReachedAt() && looked_ != looking &&
+        stopPassedUnseen(form.State))
         unseenStop_ = Met{unseenMoment(form)};
+    looked_ = looking;
 }
 
 FormMoment NoticeWatch::unseenMoment(const TForm1& form) const {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/engine.h"
@@ -93,6 +94,9 @@ private:
     std::optional<Met> finish_;
     std::optional<Met> unseenStop_;
     bool wasRunning_ = false;
+    /// The steps and the work the pass was last looked for at: the 25 ms ticks between two steps
+    /// leave the pose as it was.
+    std::optional<std::pair<std::uint64_t, WorkVersion>> looked_;
 };
 
 /// Whether nothing of the work is made yet: no robot or map cell, no stroke, no rule.
