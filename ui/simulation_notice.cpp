@@ -124,9 +124,14 @@ void NoticeWatch::follow(const TForm1& form) {
     if (unseenStop_ && steps < unseenStop_->at.steps) unseenStop_.reset();
     if (unseenStop_ && unseenMoment(form) != unseenStop_->at) unseenStop_->gone = true;
     const auto looking = std::pair(steps, form.engine.workVersion());
-    if (!unseenStop_ && !held(form) && !form.engine.record().stopReachedAt() && looked_ != looking &&
-        stopPassedUnseen(form.State))
-        unseenStop_ = Met{unseenMoment(form)};
+    // A stop the body stands on at the start (a lap's finish behind its start line) counts only
+    // once the robot has been clear of it, as in the rule check's trial.
+    if (held(form) || (looked_ && steps < looked_->first)) clearOfStop_ = false;
+    if (!unseenStop_ && !held(form) && !form.engine.record().stopReachedAt() && looked_ != looking) {
+        const bool passing = stopPassedUnseen(form.State);
+        if (passing && clearOfStop_) unseenStop_ = Met{unseenMoment(form)};
+        clearOfStop_ |= !passing;
+    }
     looked_ = looking;
 }
 

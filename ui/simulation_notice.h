@@ -97,6 +97,7 @@ private:
     /// The steps and the work the pass was last looked for at: the 25 ms ticks between two steps
     /// leave the pose as it was.
     std::optional<std::pair<std::uint64_t, WorkVersion>> looked_;
+    bool clearOfStop_ = false;
 };
 
 /// Whether nothing of the work is made yet: no robot or map cell, no stroke, no rule.
