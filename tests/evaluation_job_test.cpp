@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "evaluation/job_report.h"
+#include "evaluation/job_shares.h"
 #include "platform/texts.h"
 #include "tests/evaluation_tracks.h"
 
@@ -93,6 +94,34 @@ TEST(EvaluationJob, RunsFromItsFirstSeedWithItsNoise) {
         shifted += run.result.steps != evaltest::kStraightSteps;
     EXPECT_GE(shifted, 4);
     EXPECT_EQ(noisy.evaluation.runs.at(5).seed, 8u);
+}
+
+// Workers that each make a share of the runs give the report and the runs one worker gives.
+TEST(JobShares, AnyNumberOfSharesMakesTheSameRunsAndReport) {
+    EXPECT_EQ((std::vector{runShare(7, 0, 3).from, runShare(7, 0, 3).count, runShare(7, 1, 3).from,
+                           runShare(7, 2, 3).from, runShare(7, 2, 3).count}),
+              (std::vector{0, 3, 3, 5, 2}));
+    for (const std::vector<double>& levels : {std::vector<double>{}, defaultSweepLevels()}) {
+        JobSettings whole;
+        whole.runs = 7, whole.maxSteps = 300, whole.seed = 4294967293u, whole.noise = {0.02, 20.0, 5.0};
+        whole.levels = levels;
+        std::vector<std::string> reports;
+        for (const int parts : {1, 3, 7}) {
+            std::vector<JobResult> shares;
+            for (int part = 0; part < parts; ++part)
+                shares.push_back(straightJob(shareSettings(whole, runShare(whole.runs, part, parts)))->run());
+            const JobResult r = mergedShares(whole, shares, 0.5);
+            const std::vector<EvaluatedRun>& runs =
+                levels.empty() ? r.evaluation.runs : r.sweep.at(4).evaluation.runs;
+            EXPECT_EQ(std::tuple(runs.at(6).run, runs.at(6).seed, r.cancelled()), std::tuple(6, 3u, false));
+            std::string report;
+            for (const std::string& line : reportLines(jobReport(r))) report += line + '\n';
+            for (const EvaluatedRun& run : runs) report += failedRunLine(run) + '\n';
+            reports.push_back(report);
+        }
+        EXPECT_EQ(reports.at(1), reports.at(0));
+        EXPECT_EQ(reports.at(2), reports.at(0));
+    }
 }
 
 // 3 of 4: Wilson's interval 0.3006 … 0.9544; steps 10, 20, 30 by nearest rank: 2nd and 3rd.
