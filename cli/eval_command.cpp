@@ -7,6 +7,7 @@
 #include <set>
 
 #include "cli/arduino_command.h"
+#include "cli/challenge_command.h"
 #include "cli/csv_form_option.h"
 #include "cli/grade_command.h"
 #include "cli/option_once.h"
@@ -40,6 +41,7 @@ constexpr Text kUsage{
     "  --levels L,…   własne poziomy, każdy 0 … 1, najwyżej 20 (z kropką: 0,0.5,1)\n"
     "albo: vemrik-eval grade PLIK_ZADANIA UCZEŃ… [--csv PLIK] [--csv-format F] [--html PLIK]\n"
     "albo: vemrik-eval arduino PLIK_OBSZARU --out FOLDER [--seed S] [--name NAZWA] [--force]\n"
+    "albo: vemrik-eval challenge POZIOM PLIK_OBSZARU [--progress PLIK]\n"
     "Każde z nich przyjmuje też --lang pl|en (domyślnie według LC_ALL, LC_MESSAGES, LANG).\n",
     "Usage: vemrik-eval WORKSPACE_FILE [--runs N] [--max-steps M] [--seed S] [--csv FILE]\n"
     "                   [--flip P] [--shift D] [--turn A] [--sweep] [--levels L,L,…]\n"
@@ -58,6 +60,7 @@ constexpr Text kUsage{
     "  --levels L,…   own levels, each 0 … 1, at most 20 (with points: 0,0.5,1)\n"
     "or: vemrik-eval grade TASK_FILE STUDENT… [--csv FILE] [--csv-format F] [--html FILE]\n"
     "or: vemrik-eval arduino WORKSPACE_FILE --out FOLDER [--seed S] [--name NAME] [--force]\n"
+    "or: vemrik-eval challenge LEVEL WORKSPACE_FILE [--progress FILE]\n"
     "Each of them also takes --lang pl|en (by default after LC_ALL, LC_MESSAGES, LANG).\n"};
 
 constexpr std::size_t kMostLevels = 20;
@@ -199,6 +202,8 @@ std::string csvOf(const JobResult& r, CsvForm form) {
 
 int runEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args[0] == "grade") return runGradeCommand({args.begin() + 1, args.end()}, out, err);
+    if (!args.empty() && args[0] == "challenge")
+        return runChallengeCommand({args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && args[0] == "arduino")
         return runArduinoCommand({args.begin() + 1, args.end()}, out, err);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {

@@ -29,6 +29,21 @@ struct TaskTrack {
     double weight = 1.0;  ///< > 0
 };
 
+/// What makes a task a level of the challenges: the goal as the learner reads it, the caps on the
+/// work handed in, and what earns each star (see docs/task-format.md).
+struct Challenge {
+    std::string goalPl;
+    std::string goalEn;
+    std::optional<int> maxRules;
+    std::optional<int> maxSensors;
+    /// The goal, one star: at least this weighted share of the runs reach the stop.
+    double success = 1.0;
+    /// Two stars: the goal, and no track's median steps to the stop above this.
+    int stepsForTwoStars = 0;
+    /// Three stars: two, and at most this many rule lines.
+    int rulesForThreeStars = 0;
+};
+
 /// What a teacher sets: the tracks every student's rules drive on, and how they are judged.
 struct Task {
     std::vector<TaskTrack> tracks;
@@ -39,6 +54,8 @@ struct Task {
     int maxSteps = 5000;
     std::uint32_t seed = 5489;
     Noise noise;
+    /// Set when the task is a level of the challenges.
+    std::optional<Challenge> challenge;
 };
 
 /// A task read from text, or why it could not be.

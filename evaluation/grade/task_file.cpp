@@ -35,7 +35,9 @@ constexpr Field kRuns{"runs", {"liczba przebiegów", "number of runs"}};
 constexpr Field kMaxSteps{"maxSteps", {"limit kroków", "step limit"}};
 constexpr Field kSeed{"seed", {"ziarno", "seed"}};
 constexpr Field kNoise{"noise", {"szum", "noise"}};
-constexpr Field kTaskFields[] = {kFormat, kVersion, kTracks, kRobot, kRuns, kMaxSteps, kSeed, kNoise};
+constexpr Field kChallenge{"challenge", {"wyzwanie", "challenge"}};
+constexpr Field kTaskFields[] = {kFormat,   kVersion, kTracks, kRobot,    kRuns,
+                                 kMaxSteps, kSeed,    kNoise,  kChallenge};
 
 constexpr Field kWorkspace{"workspace", {"plik toru", "track file"}};
 constexpr Field kWeight{"weight", {"waga", "weight"}};
@@ -46,6 +48,17 @@ constexpr Field kFlip{"flip", {"odwrócenie odczytu", "reading flip"}};
 constexpr Field kShift{"shift", {"przesunięcie startu", "start shift"}};
 constexpr Field kTurn{"turn", {"obrót startu", "start turn"}};
 constexpr Field kNoiseFields[] = {kFlip, kShift, kTurn};
+
+constexpr Field kGoal{"goal", {"cel", "goal"}};
+constexpr Field kPolish{"pl", {"po polsku", "in Polish"}};
+constexpr Field kEnglish{"en", {"po angielsku", "in English"}};
+constexpr Field kGoalFields[] = {kPolish, kEnglish};
+constexpr Field kMaxRules{"maxRules", {"najwięcej reguł", "most rules"}};
+constexpr Field kMaxSensors{"maxSensors", {"najwięcej czujników", "most sensors"}};
+constexpr Field kSuccess{"success", {"odsetek dojazdów", "success rate"}};
+constexpr Field kStepsForTwo{"stepsForTwoStars", {"kroki na dwie gwiazdki", "steps for two stars"}};
+constexpr Field kRulesForThree{"rulesForThreeStars", {"reguły na trzy gwiazdki", "rules for three stars"}};
+constexpr Field kChallengeFields[] = {kGoal, kMaxRules, kMaxSensors, kSuccess, kStepsForTwo, kRulesForThree};
 
 /// Refuses an object that is not one or holds a key not among `known`: a misspelt key is caught
 /// instead of silently ignored.
@@ -190,6 +203,43 @@ Noise readNoise(const Json& root) {
     return n;
 }
 
+/// A field the object must hold.
+const Json& required(const Json& object, const Field& f, const std::string& prefix) {
+    if (!object.contains(f.key))
+        fail(say({"brak pola {1}", "the field {1} is missing"}, {fieldName(f, prefix)}));
+    return object.at(f.key);
+}
+
+std::optional<int> readCap(const Json& object, const Field& f, const std::string& prefix) {
+    if (!object.contains(f.key)) return std::nullopt;
+    return readInteger(object, f, prefix, 0, 1000, 0);
+}
+
+std::optional<Challenge> readChallenge(const Json& root) {
+    const auto it = root.find(kChallenge.key);
+    if (it == root.end()) return std::nullopt;
+    checkKeys(*it, kChallengeFields, fieldName(kChallenge));
+    const std::string prefix = say({"wyzwanie, ", "challenge, "});
+    const std::string goalPrefix = prefix + say({"cel, ", "goal, "});
+    const Json& goal = required(*it, kGoal, prefix);
+    checkKeys(goal, kGoalFields, fieldName(kGoal, prefix));
+    required(goal, kPolish, goalPrefix);
+    required(goal, kEnglish, goalPrefix);
+    required(*it, kSuccess, prefix);
+    required(*it, kStepsForTwo, prefix);
+    required(*it, kRulesForThree, prefix);
+    Challenge c;
+    c.goalPl = readText(goal, kPolish, goalPrefix);
+    c.goalEn = readText(goal, kEnglish, goalPrefix);
+    c.maxRules = readCap(*it, kMaxRules, prefix);
+    c.maxSensors = readCap(*it, kMaxSensors, prefix);
+    c.success = readNumber(*it, kSuccess, prefix, 0.0, 1.0, false, 1.0,
+                           {"większej od 0, najwyżej 1", "above 0, at most 1"});
+    c.stepsForTwoStars = readInteger(*it, kStepsForTwo, prefix, 1, 100000000, 1);
+    c.rulesForThreeStars = readInteger(*it, kRulesForThree, prefix, 0, 1000, 0);
+    return c;
+}
+
 Task readTask(const Json& root, const std::string& folder) {
     checkHeader(root);
     Task task;
@@ -202,6 +252,7 @@ Task readTask(const Json& root, const std::string& folder) {
     task.maxSteps = readInteger(root, kMaxSteps, "", 1, 100000000, task.maxSteps);
     task.seed = readInteger<std::uint32_t>(root, kSeed, "", 0, 4294967295u, task.seed);
     task.noise = readNoise(root);
+    task.challenge = readChallenge(root);
     return task;
 }
 
