@@ -170,9 +170,7 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     const ParsedTask read = readTaskFile(o->task);
     if (!read.task) {
-        err << say({"Błąd w pliku zadania „{1}”: {2}", "Error in the task file “{1}”: {2}"},
-                   {printableText(o->task), printableText(read.error)})
-            << "\n";
+        err << taskErrorText(o->task, read.error) << "\n";
         return kEvalBadWorkspace;
     }
     const Task& task = *read.task;
@@ -186,10 +184,7 @@ int runGradeCommand(const std::vector<std::string>& args, std::ostream& out, std
         }
     }
 
-    std::vector<StudentResult> results;
-    for (const std::string& file : *students)
-        results.push_back(gradeStudent(task, fs::path(file).stem().string(), file));
-    rankResults(results);
+    const std::vector<StudentResult> results = gradeClass(task, *students);
 
     // The reports are saved before the table goes out, so that nothing that becomes of standard
     // output (a closed pipe, a full disk, a reader that stops reading) can cost them.

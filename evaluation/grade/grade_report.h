@@ -14,6 +14,9 @@ namespace vemrik {
 std::string gradeTableText(const Task& task, const std::string& taskPath,
                            const std::vector<StudentResult>& ranked);
 
+/// Why the task file at `path` cannot be graded, with the reader's `error`, for people.
+std::string taskErrorText(const std::string& path, const std::string& error);
+
 /// The results for other programs: a header, then one row per student and track, numbers with a
 /// decimal point; a student that could not be run has a row per track with the reason and no
 /// numbers. The spreadsheet form has one row per student instead, the score and each track's success

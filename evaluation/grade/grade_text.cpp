@@ -75,6 +75,11 @@ std::string pointNumber(double v) { return fixedText(v, 6); }
 
 }  // namespace
 
+std::string taskErrorText(const std::string& path, const std::string& error) {
+    return say({"Błąd w pliku zadania „{1}”: {2}", "Error in the task file “{1}”: {2}"},
+               {printableText(path), printableText(error)});
+}
+
 std::string gradeTableText(const Task& task, const std::string& taskPath,
                            const std::vector<StudentResult>& ranked) {
     // Names come from files and folders: a terminal must show them, never obey them.

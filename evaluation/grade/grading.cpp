@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <tuple>
 
 #include "engine/line_reading.h"
@@ -76,6 +77,17 @@ StudentResult gradeStudent(const Task& task, const std::string& name, const std:
             summarize(runMany(setup, task.runs, task.maxSteps, task.seed, nullptr, never).runs));
     r.score = weightedScore(task, r.tracks);
     return r;
+}
+
+std::vector<StudentResult> gradeClass(const Task& task, const std::vector<std::string>& files,
+                                      const std::function<void(int, int)>& graded) {
+    std::vector<StudentResult> results;
+    for (const std::string& file : files) {
+        results.push_back(gradeStudent(task, std::filesystem::path(file).stem().string(), file));
+        if (graded) graded(static_cast<int>(results.size()), static_cast<int>(files.size()));
+    }
+    rankResults(results);
+    return results;
 }
 
 namespace {

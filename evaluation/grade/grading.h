@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,11 @@ struct StudentResult {
 /// the task's runs with its seeds, step limit and noise. A file that cannot be read, holds no
 /// rules or cannot be run gives a result with the reason, never an exception.
 StudentResult gradeStudent(const Task& task, const std::string& name, const std::string& path);
+
+/// Grades every file, named by its file name without ".vemrik", and ranks the results; `graded`,
+/// when given, hears (done, total) after each student.
+std::vector<StudentResult> gradeClass(const Task& task, const std::vector<std::string>& files,
+                                      const std::function<void(int, int)>& graded = nullptr);
 
 /// The weighted mean of the success rates, the task's track weights as weights.
 double weightedScore(const Task& task, const std::vector<Summary>& tracks);
