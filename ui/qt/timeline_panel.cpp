@@ -24,21 +24,16 @@
 #include <algorithm>
 
 #include "platform/files.h"
-#include "robot/robot_cells.h"
 #include "ui/qt/command_menus.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/timeline_widget.h"
+#include "ui/timeline_texts.h"
 
 namespace vemrik {
 
 namespace {
-
-const char* const kMarkNames[] = {
-    QT_TRANSLATE_NOOP("Vemrik", "zjechał z mapy"), QT_TRANSLATE_NOOP("Vemrik", "wrócił na mapę"),
-    QT_TRANSLATE_NOOP("Vemrik", "żadna reguła nie pasuje"), QT_TRANSLATE_NOOP("Vemrik", "stop"),
-    QT_TRANSLATE_NOOP("Vemrik", "nad polem Stop, żaden czujnik go nie dotknął")};
 
 QString suffixOf(const QString& filter) {
     return filter.contains(QStringLiteral("*.svg")) ? QStringLiteral("svg") : QStringLiteral("png");
@@ -235,24 +230,9 @@ void TimelinePanel::followWindow() {
 
 void TimelinePanel::refresh() {
     if (!dock_->isVisible() || showingLog_) return;
-    const TForm1& form = window_.form();
-    if (readVersion_ != form.ListBox1.version) {
-        feed_.matched = matchedPatterns(readLines(form.ListBox1.lines));
-        readVersion_ = form.ListBox1.version;
-        legendLines_ = ~std::size_t{0};
-    }
-    const RunHistory& history = form.History;
-    feed_.runSteps = history.active() ? history.steps() : 0;
-    feed_.sensorCount = stateSensorCount(form.State.RobotGrid);
-    feed_.width = form.Image5.canvas.width();
-    feed_.height = form.Image5.canvas.height();
-    feed_.boards = &form.State;
-    followRun(timeline_, form.engine.record(), feed_);
-
-    // The step shown again, while the run goes on past it.
-    std::size_t cursor = ~std::size_t{0};
-    if (history.active() && history.shown() < history.steps() && history.shown() >= timeline_.firstStep())
-        cursor = static_cast<std::size_t>(history.shown() - timeline_.firstStep());
+    bool rulesRead = false;
+    const std::size_t cursor = followForm(timeline_, feed_, window_.form(), &rulesRead);
+    if (rulesRead) legendLines_ = ~std::size_t{0};
     chart_->markStep(cursor);
     if (shownVersion_ != timeline_.version()) {
         shownVersion_ = timeline_.version();
@@ -264,26 +244,16 @@ void TimelinePanel::refresh() {
 void TimelinePanel::showLegend() {
     if (legendLines_ == timeline_.rules().size()) return;
     legendLines_ = timeline_.rules().size();
-    std::vector<int> lines = timeline_.rules();
-    std::sort(lines.begin(), lines.end());
-    const auto& rules = ruleTexts();
-    QStringList parts;
-    for (const int line : lines) {
-        const QString text = line < static_cast<int>(rules.size())
-                                 ? qs(rules[static_cast<std::size_t>(line)]).toHtmlEscaped()
-                                 : QString();
-        parts << swatch(ruleColour(line)) + Vemrik::tr(" linia %1: %2").arg(line + 1).arg(text);
-    }
-    QStringList marks;
-    static_assert(std::size(kMarkNames) == kMarkFacts.size());
-    for (std::size_t m = 0; m < kMarkFacts.size(); ++m)
-        marks << swatch(kChartMarks[m]) + QStringLiteral(" ") + Vemrik::tr(kMarkNames[m]);
-    legend_->setText(
-        Vemrik::tr("Reguły (pasek „reguła”; puste miejsce: robot jechał prosto): ") +
-        (parts.isEmpty() ? Vemrik::tr("żadna jeszcze nie zadziałała") : parts.join(QStringLiteral("; "))) +
-        Vemrik::tr("<br>Zdarzenia: ") + marks.join(QStringLiteral("; ")) +
-        Vemrik::tr("<br>Im ciemniejszy zielony, tym częściej czujnik widział linię "
-                   "(szare paski: robot nie ma tego czujnika)."));
+    const TimelineLegend legend = timelineLegend(timeline_, ruleTexts());
+    const auto swatches = [](const std::vector<LegendEntry>& entries) {
+        QStringList parts;
+        for (const LegendEntry& e : entries) parts << swatch(e.colour) + qs(e.text).toHtmlEscaped();
+        return parts.join(QStringLiteral("; "));
+    };
+    legend_->setText(qs(legend.rulesHeading).toHtmlEscaped() +
+                     (legend.rules.empty() ? qs(legend.noRule) : swatches(legend.rules)) +
+                     QStringLiteral("<br>") + qs(legend.marksHeading) + swatches(legend.marks) +
+                     QStringLiteral("<br>") + qs(legend.sensors));
 }
 
 bool TimelinePanel::saveChart() {

@@ -8,6 +8,7 @@
 #include "analysis/run_log_reader.h"
 #include "simulation/run_timeline.h"
 #include "simulation/timeline_feed.h"
+#include "ui/timeline_view.h"
 
 class QAction;
 class QDockWidget;
@@ -87,8 +88,7 @@ private:
     bool showingLog_ = false;
     std::vector<std::string> logRules_;
     RunTimeline timeline_;
-    TimelineFeed feed_;
-    std::uint64_t readVersion_ = ~std::uint64_t{0};
+    FormFeed feed_;
     std::uint64_t shownVersion_ = ~std::uint64_t{0};
     std::size_t legendLines_ = ~std::size_t{0};
     QString logFile_;

@@ -6,11 +6,11 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <cmath>
-#include <cstring>
 
 #include "simulation/timeline_feed.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
+#include "ui/timeline_texts.h"
 
 namespace vemrik {
 
@@ -28,31 +28,10 @@ QImage chartImage(const TimelineChart& chart) {
                   chart.width() * 4, QImage::Format_RGB32);
 }
 
-// The plot as rectangles of one colour: equal rows merged, runs of a colour within a row; the
-// painter scaled to the widget's rows.
-void drawPlotShapes(QPainter& p, const TimelineChart& chart) {
-    const int w = chart.width();
-    const std::uint32_t* px = chart.pixels();
-    int top = 0;
-    for (int y = 1; y <= chart.height(); ++y) {
-        if (y < chart.height() && std::memcmp(px + y * w, px + top * w, static_cast<std::size_t>(w) * 4) == 0)
-            continue;
-        const std::uint32_t* row = px + top * w;
-        for (int x = 0; x < w;) {
-            int end = x + 1;
-            while (end < w && row[end] == row[x]) ++end;
-            if (row[x] != kChartBackground)
-                p.fillRect(QRect(x, top, end - x, y - top), QColor::fromRgb(row[x]));
-            x = end;
-        }
-        top = y;
-    }
-}
-
 }  // namespace
 
 TimelineWidget::TimelineWidget(const RunTimeline& timeline, QWidget* parent)
-    : QWidget(parent), timeline_(timeline) {
+    : QWidget(parent), timeline_(timeline), viewer_(timeline) {
     setMinimumHeight(plotHeight() + axisHeight());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::ClickFocus);
@@ -72,9 +51,8 @@ int TimelineWidget::labelWidth() const {
     // The longest row name, and room for the heading scale's numbers.
     const QFontMetrics m = fontMetrics();
     int widest = m.horizontalAdvance(QStringLiteral("−1440°"));
-    for (const QString& text : {Vemrik::tr("zdarzenia"), Vemrik::tr("czujnik %1").arg(8),
-                                Vemrik::tr("reguła"), Vemrik::tr("kierunek"), Vemrik::tr("stop")})
-        widest = std::max(widest, m.horizontalAdvance(text));
+    for (const TimelineRowName& name : timelineRowNames())
+        widest = std::max(widest, m.horizontalAdvance(qs(name.text)));
     return widest + 8;
 }
 
@@ -82,7 +60,7 @@ int TimelineWidget::plotWidth() const { return std::max(0, width() - labelWidth(
 
 int TimelineWidget::columnAt(int x) const {
     const int column = x - labelWidth();
-    return column >= 0 && column < chart_.width() ? column : -1;
+    return column >= 0 && column < chart().width() ? column : -1;
 }
 
 void TimelineWidget::changeEvent(QEvent* e) {
@@ -94,60 +72,53 @@ void TimelineWidget::changeEvent(QEvent* e) {
 }
 
 void TimelineWidget::timelineChanged() {
-    if (fitting_)
-        view_ = fitView(timeline_.size(), plotWidth());
-    else if (follow_)
-        followEnd();
+    viewer_.setWidth(plotWidth());
+    viewer_.timelineChanged();
     repaintChart();
 }
 
 void TimelineWidget::setHeadingWrapped(bool wrapped) {
-    chart_.setHeadingWrapped(wrapped);
+    viewer_.setHeadingWrapped(wrapped);
     repaintChart();
 }
 
 void TimelineWidget::markStep(std::size_t index) {
-    if (index == cursor_) return;
-    cursor_ = index;
-    repaintChart();
+    if (viewer_.markStep(index)) repaintChart();
 }
 
 void TimelineWidget::fitAll() {
-    fitting_ = follow_ = true;
-    timelineChanged();
+    viewer_.setWidth(plotWidth());
+    viewer_.fitAll();
+    repaintChart();
 }
 
 void TimelineWidget::resetView() { fitAll(); }
 
 void TimelineWidget::zoom(double factor, int column) {
-    fitting_ = false;
-    view_ = zoomView(view_, factor, column, timeline_.size(), plotWidth());
-    follow_ = view_.first + plotWidth() * view_.stepsPerColumn >= static_cast<double>(timeline_.size());
+    viewer_.setWidth(plotWidth());
+    viewer_.zoom(factor, column);
     repaintChart();
 }
 
 void TimelineWidget::pan(int columns) {
-    fitting_ = false;
-    view_ = panView(view_, columns, timeline_.size(), plotWidth());
-    follow_ = view_.first + plotWidth() * view_.stepsPerColumn >= static_cast<double>(timeline_.size());
+    viewer_.setWidth(plotWidth());
+    viewer_.pan(columns);
     repaintChart();
 }
 
-void TimelineWidget::followEnd() {
-    view_.first = std::max(0.0, static_cast<double>(timeline_.size()) - plotWidth() * view_.stepsPerColumn);
-}
-
 void TimelineWidget::repaintChart() {
-    chart_.paint(timeline_, view_, plotWidth(), cursor_);
+    // The labels' width may have changed with the language.
+    viewer_.setWidth(plotWidth());
+    viewer_.paint();
     update();
 }
 
 QString TimelineWidget::tooltipAt(int column) const {
-    if (column < 0 || column >= chart_.width()) return {};
-    const auto [a, b] = chart_.range(column);
+    if (column < 0 || column >= chart().width()) return {};
+    const auto [a, b] = chart().range(column);
     if (a == b) return {};
     static const std::vector<std::string> none;
-    return qs(columnTooltip(timeline_, a, b, chart_.column(column), rules ? rules() : none));
+    return qs(columnTooltip(timeline_, a, b, chart().column(column), rules ? rules() : none));
 }
 
 bool TimelineWidget::event(QEvent* e) {
@@ -173,11 +144,12 @@ void TimelineWidget::render(QPainter& p, bool vector) const {
         p.save();
         p.translate(left, 0);
         p.scale(1.0, rowScale());
-        drawPlotShapes(p, chart_);
+        for (const ChartRect& r : chartRectangles(chart()))
+            p.fillRect(QRect(r.x, r.y, r.width, r.height), QColor::fromRgb(r.colour));
         p.restore();
-    } else if (chart_.width() > 0) {
+    } else if (chart().width() > 0) {
         // Each chart row a band of whole widget rows, unblurred.
-        p.drawImage(QRect(left, 0, chart_.width(), plotHeight()), chartImage(chart_));
+        p.drawImage(QRect(left, 0, chart().width(), plotHeight()), chartImage(chart()));
     }
     drawLabels(p);
 }
@@ -190,33 +162,28 @@ void TimelineWidget::drawLabels(QPainter& p) const {
         p.drawText(QRect(0, rowAt(top), textRight, rowAt(top + height) - rowAt(top)),
                    Qt::AlignRight | Qt::AlignVCenter, text);
     };
-    label(kMarkTop, kMarkLanes * kMarkHeight, Vemrik::tr("zdarzenia"));
-    for (int k = 0; k < 8; ++k)
-        label(kSensorTop + k * kRowPitch, kRowPitch, Vemrik::tr("czujnik %1").arg(k + 1));
-    label(kStopTop, kRowPitch, Vemrik::tr("stop"));
-    label(kRuleTop, kRuleHeight, Vemrik::tr("reguła"));
-    label(kHeadingTop, kHeadingHeight, Vemrik::tr("kierunek"));
+    for (const TimelineRowName& name : timelineRowNames()) label(name.top, name.height, qs(name.text));
 
     if (timeline_.headingKnown())
         drawHeadingScale(p, textRight);
     else
-        p.drawText(QRect(left + 4, rowAt(kHeadingTop), std::max(chart_.width() - 4, 0),
+        p.drawText(QRect(left + 4, rowAt(kHeadingTop), std::max(chart().width() - 4, 0),
                          rowAt(kHeight) - rowAt(kHeadingTop)),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   Vemrik::tr("kierunek nieznany: plik robota go nie podaje"));
+                   Qt::AlignLeft | Qt::AlignVCenter, qs(say(TimelineTexts::headingUnknown)));
     drawStepAxis(p, textRight);
 }
 
 void TimelineWidget::drawHeadingScale(QPainter& p, int textRight) const {
     // Its ends, each written inside the heading's rows, and its middle.
     const int left = labelWidth();
-    const double low = chart_.headingLow(), high = chart_.headingHigh();
+    const TimelineChart& plot = chart();
+    const double low = plot.headingLow(), high = plot.headingHigh();
     for (const double h : {high, (low + high) / 2.0, low}) {
-        const int y = rowAt(chart_.headingRow(h));
+        const int y = rowAt(plot.headingRow(h));
         p.drawLine(left - 3, y, left - 1, y);
     }
     const int line = fontMetrics().height();
-    const int highRow = rowAt(chart_.headingRow(high)), lowRow = rowAt(chart_.headingRow(low) + 1);
+    const int highRow = rowAt(plot.headingRow(high)), lowRow = rowAt(plot.headingRow(low) + 1);
     p.drawText(QRect(0, highRow, textRight, line), Qt::AlignRight | Qt::AlignTop,
                QStringLiteral("%1°").arg(high));
     p.drawText(QRect(0, lowRow - line, textRight, line), Qt::AlignRight | Qt::AlignBottom,
@@ -225,11 +192,12 @@ void TimelineWidget::drawHeadingScale(QPainter& p, int textRight) const {
 
 void TimelineWidget::drawStepAxis(QPainter& p, int textRight) const {
     // The first, middle and last column's first step.
-    const int left = labelWidth(), w = chart_.width();
+    const TimelineChart& plot = chart();
+    const int left = labelWidth(), w = plot.width();
     const int plotBottom = plotHeight(), axisTop = plotBottom + 2, textHeight = axisHeight() - 2;
     for (const int column : {0, w / 2, w - 1}) {
         if (column < 0 || column >= w) continue;
-        const auto [a, b] = chart_.range(column);
+        const auto [a, b] = plot.range(column);
         if (a == b) continue;
         const int x = left + column;
         p.drawLine(x, plotBottom, x, axisTop);
@@ -239,7 +207,7 @@ void TimelineWidget::drawStepAxis(QPainter& p, int textRight) const {
         p.drawText(QRect(at, axisTop, tw + 1, textHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     p.drawText(QRect(0, axisTop, textRight, textHeight), Qt::AlignRight | Qt::AlignVCenter,
-               Vemrik::tr("krok"));
+               qs(say(TimelineTexts::step)));
 }
 
 void TimelineWidget::resizeEvent(QResizeEvent*) { timelineChanged(); }
@@ -270,11 +238,10 @@ void TimelineWidget::mouseMoveEvent(QMouseEvent* e) {
 void TimelineWidget::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton || dragging_) return;
     const int column = columnAt(static_cast<int>(e->position().x()));
-    if (column < 0) return;
-    const auto [a, b] = chart_.range(column);
-    if (a >= b) return;
+    const std::optional<std::uint64_t> step = viewer_.stepAt(column);
+    if (!step) return;
     if (stepClicked)
-        stepClicked(timeline_.firstStep() + b - 1);
+        stepClicked(*step);
     else
         QToolTip::showText(e->globalPosition().toPoint(), tooltipAt(column), this);
 }

@@ -8,6 +8,7 @@
 
 #include "simulation/run_timeline.h"
 #include "simulation/timeline_chart.h"
+#include "ui/timeline_view.h"
 
 class QPainter;
 
@@ -40,11 +41,11 @@ public:
     /// Headings within 0 … 360° (the start), or the turn counted on.
     void setHeadingWrapped(bool wrapped);
 
-    const TimelineChart& chart() const { return chart_; }
-    const TimelineView& view() const { return view_; }
-    bool following() const { return follow_; }
+    const TimelineChart& chart() const { return viewer_.chart(); }
+    const TimelineView& view() const { return viewer_.view(); }
+    bool following() const { return viewer_.following(); }
     /// Whether the whole run is kept in the plot.
-    bool fitting() const { return fitting_; }
+    bool fitting() const { return viewer_.fitting(); }
     /// Room for the row names left of the plot.
     int labelWidth() const;
     int plotWidth() const;
@@ -55,7 +56,7 @@ public:
 
     /// The chart as the screen shows it, labels included; `vector` draws the plot as shapes.
     void render(QPainter& p, bool vector) const;
-    QSize chartSize() const { return {labelWidth() + chart_.width(), plotHeight() + axisHeight()}; }
+    QSize chartSize() const { return {labelWidth() + chart().width(), plotHeight() + axisHeight()}; }
 
 protected:
     QSize sizeHint() const override;
@@ -70,7 +71,6 @@ protected:
 
 private:
     void repaintChart();
-    void followEnd();
     /// Widget rows per chart row, so that a sensor's row is as tall as a line of the labels.
     double rowScale() const;
     /// The widget row of chart row `row`.
@@ -82,11 +82,7 @@ private:
     void drawStepAxis(QPainter& p, int textRight) const;
 
     const RunTimeline& timeline_;
-    TimelineView view_;
-    TimelineChart chart_;
-    std::size_t cursor_ = static_cast<std::size_t>(-1);
-    bool follow_ = true;
-    bool fitting_ = true;
+    TimelineViewer viewer_;
     bool dragging_ = false;
     int pressX_ = 0;
     int lastX_ = 0;
