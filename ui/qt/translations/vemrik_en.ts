@@ -352,26 +352,6 @@ It was removed from “Recent files”.</translation>
         <translation>Robustness to noise</translation>
     </message>
     <message>
-        <source>zjechał z mapy</source>
-        <translation>left the map</translation>
-    </message>
-    <message>
-        <source>wrócił na mapę</source>
-        <translation>came back onto the map</translation>
-    </message>
-    <message>
-        <source>żadna reguła nie pasuje</source>
-        <translation>no rule matches</translation>
-    </message>
-    <message>
-        <source>nad polem Stop, żaden czujnik go nie dotknął</source>
-        <translation>over a Stop cell, no sensor touched it</translation>
-    </message>
-    <message>
-        <source>stop</source>
-        <translation>stop</translation>
-    </message>
-    <message>
         <source>Zapisz wykres</source>
         <translation>Save chart</translation>
     </message>
@@ -424,26 +404,6 @@ It was removed from “Recent files”.</translation>
         <translation>The chart shows the robot run from the file “%1” (steps: %2), not the run in the window. “Start” or “Back to the simulation” returns to the run in the window.</translation>
     </message>
     <message>
-        <source> linia %1: %2</source>
-        <translation> line %1: %2</translation>
-    </message>
-    <message>
-        <source>Reguły (pasek „reguła”; puste miejsce: robot jechał prosto): </source>
-        <translation>Rules (the “rule” strip; an empty place: the robot drove straight on): </translation>
-    </message>
-    <message>
-        <source>żadna jeszcze nie zadziałała</source>
-        <translation>none has acted yet</translation>
-    </message>
-    <message>
-        <source>&lt;br&gt;Zdarzenia: </source>
-        <translation>&lt;br&gt;Events: </translation>
-    </message>
-    <message>
-        <source>&lt;br&gt;Im ciemniejszy zielony, tym częściej czujnik widział linię (szare paski: robot nie ma tego czujnika).</source>
-        <translation>&lt;br&gt;The darker the green, the more often the sensor saw the line (grey strips: the robot has no such sensor).</translation>
-    </message>
-    <message>
         <source>wykres.png</source>
         <translation>chart.png</translation>
     </message>
@@ -452,26 +412,6 @@ It was removed from “Recent files”.</translation>
 %2</source>
         <translation>Cannot save the chart “%1”:
 %2</translation>
-    </message>
-    <message>
-        <source>zdarzenia</source>
-        <translation>events</translation>
-    </message>
-    <message>
-        <source>reguła</source>
-        <translation>rule</translation>
-    </message>
-    <message>
-        <source>kierunek</source>
-        <translation>heading</translation>
-    </message>
-    <message>
-        <source>kierunek nieznany: plik robota go nie podaje</source>
-        <translation>heading unknown: the robot’s file does not give it</translation>
-    </message>
-    <message>
-        <source>krok</source>
-        <translation>step</translation>
     </message>
     <message>
         <source>Importuj trasę z obrazu</source>
