@@ -311,6 +311,47 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.driver.find_element(By.ID, "eval-start").is_enabled())
         self.assertFalse(self.driver.find_element(By.ID, "eval-cancel").is_enabled())
 
+    def downloaded(self, names):
+        """The files the browser downloaded under `names`, once each is whole."""
+        def finished(_):
+            paths = [self.site.downloads / n for n in names]
+            return all(p.exists() and p.stat().st_size > 0 for p in paths) and [p.read_bytes() for p in paths]
+        return WebDriverWait(self.driver, 10, ignored_exceptions=(FileNotFoundError,)).until(finished)
+
+    def test_a_class_graded_in_the_page_gives_vemrik_eval_grades_reports(self):
+        with tempfile.TemporaryDirectory() as folder:
+            root = pathlib.Path(folder)
+            students = root / "class" / "students"
+            students.mkdir(parents=True)
+            for track in ["oval.vemrik", "figure-eight.vemrik"]:
+                (root / track).write_bytes((EXAMPLES / track).read_bytes())
+            task = root / "class" / "laps.vemrik-task"
+            task.write_bytes((EXAMPLES / "grading" / "laps.vemrik-task").read_bytes())
+            for name in ["ania", "bartek", "celina"]:
+                (students / f"{name}.vemrik").write_bytes((EXAMPLES / "grading" / "students" / f"{name}.vemrik").read_bytes())
+            (students / "dawid.vemrik").write_bytes((EXAMPLES / "oval.vemrik").read_bytes()[:300])
+            want = {}
+            for form, files in [("standard", ["laps.csv", "laps.html"]), ("arkusz", ["laps-arkusz.csv"])]:
+                table = subprocess.run([BUILD / "vemrik-eval", "grade", task.name, "students", "--csv-format", form,
+                                        "--csv", root / files[0], *(["--html", root / files[1]] if files[1:] else [])],
+                                       cwd=task.parent, capture_output=True, check=True).stdout.decode()
+                want.update({name: (root / name).read_bytes() for name in files})
+            self.site.open()
+            self.command("run.evaluate")
+            self.click("eval-grade")
+            self.driver.find_element(By.ID, "grade-task").send_keys(
+                "\n".join(str(p) for p in [task, root / "oval.vemrik", root / "figure-eight.vemrik"]))
+            self.driver.find_element(By.ID, "grade-folder").send_keys(str(students))
+            self.click("grade-start")
+            shown = self.driver.find_element(By.ID, "grade-table")
+            WebDriverWait(self.driver, 60).until(lambda d: "dawid" in shown.text)
+            self.assertEqual(table, self.js("return arguments[0].textContent", shown))
+            for old in self.site.downloads.iterdir():
+                old.unlink()
+            for button in ["grade-save-csv", "grade-save-html", "grade-save-sheet"]:
+                self.click(button)
+            self.assertEqual([want[n] for n in want], self.downloaded(list(want)))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -7,6 +7,7 @@
 #include "track_import/picture_fit.h"
 #include "web/bindings/app_model.h"
 #include "web/bindings/evaluate.h"
+#include "web/bindings/grade.h"
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
 #include "web/bindings/web_form.h"
@@ -46,6 +47,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
+    function("gradeClass", &vemrik::web::gradeClass);
     class_<WebForm>("WebForm")
         .constructor<>()
         .function("controls", &WebForm::controls)

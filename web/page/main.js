@@ -4,6 +4,7 @@ import {Clock, runOnBrowserTime} from './clock.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FormView} from './form-view.js';
+import {GradingDialog} from './grading.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
 
@@ -151,6 +152,7 @@ function openFile(file) {
 
 const evaluation =
     new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}), JSON.parse(m.evaluationSettings()));
+new GradingDialog(document.getElementById('eval-grade'));
 const openInput = document.getElementById('open-file');
 const pictureInput = document.getElementById('open-picture');
 openInput.addEventListener('change', () => {

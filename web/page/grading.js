@@ -1,0 +1,156 @@
+// "Oceń klasę": a task file with its tracks, the students' files (a folder, several files or
+// dropped ones), graded in a worker; the table shown, the HTML report opened and saved, the CSV in
+// both forms saved, each the bytes vemrik-eval grade writes for the same files.
+import {download} from './files.js';
+import {pageLanguage, word} from './language.js';
+
+const isWorkspace = (file) => file.name.endsWith('.vemrik');
+
+// As vemrik-eval takes a folder: the .vemrik files directly in it, under the folder's name.
+function folderStudents(files) {
+  return files.filter((f) => isWorkspace(f) && f.webkitRelativePath.split('/').length === 2)
+      .map((f) => ({path: f.webkitRelativePath, file: f}));
+}
+
+async function withBytes({path, file}) {
+  return {path, bytes: new Uint8Array(await file.arrayBuffer())};
+}
+
+export class GradingDialog {
+  // `opener`, "Oceń klasę…" in the evaluation dialog, closes that dialog and shows this one.
+  constructor(opener) {
+    opener.addEventListener('click', () => {
+      opener.closest('dialog').close();
+      this.show();
+    });
+    this.dialog = document.getElementById('grade-dialog');
+    this.chosen = document.getElementById('grade-chosen');
+    this.progress = document.getElementById('grade-progress');
+    this.table = document.getElementById('grade-table');
+    this.startButton = document.getElementById('grade-start');
+    this.outputs = [...this.dialog.querySelectorAll('[data-output]')];
+    this.task = null;
+    this.tracks = [];
+    this.students = new Map();
+    this.worker = null;
+    this.result = null;
+    this.ranking = [];
+    const input = (id, take) => {
+      const field = document.getElementById(id);
+      field.addEventListener('change', () => take([...field.files]));
+    };
+    input('grade-task', (files) => this.takeTask(files));
+    input('grade-folder', (files) => this.takeStudents(folderStudents(files), true));
+    input('grade-files', (files) =>
+      this.takeStudents(files.filter(isWorkspace).map((f) => ({path: f.name, file: f})), true));
+    this.startButton.addEventListener('click', () => this.start());
+    document.getElementById('grade-open').addEventListener('click', () => this.openReport());
+    for (const button of this.outputs) button.addEventListener('click', () => this.save(button.dataset.output));
+    document.getElementById('grade-close').addEventListener('click', () => this.dialog.close());
+    this.dialog.addEventListener('close', () => this.stopWorker());
+    this.acceptDrops();
+  }
+
+  show() {
+    this.showChosen();
+    this.dialog.showModal();
+  }
+
+  // A dropped task file is the task; the workspaces dropped with it are students.
+  acceptDrops() {
+    this.dialog.addEventListener('dragover', (e) => e.preventDefault());
+    this.dialog.addEventListener('drop', (e) => {
+      e.preventDefault();
+      e.stopPropagation();  // not the page's "open this workspace"
+      const files = [...e.dataTransfer.files];
+      const tasks = files.filter((f) => !isWorkspace(f));
+      if (tasks.length > 0) this.takeTask([tasks[0]]);
+      this.takeStudents(files.filter(isWorkspace).map((f) => ({path: f.name, file: f})), false);
+    });
+  }
+
+  // The task file, and the track and robot files it names among the others chosen with it.
+  takeTask(files) {
+    this.task = files.find((f) => !isWorkspace(f)) ?? null;
+    this.tracks = files.filter(isWorkspace);
+    this.showChosen();
+  }
+
+  takeStudents(students, replace) {
+    if (replace) this.students.clear();
+    for (const s of students) this.students.set(s.path, s);
+    this.showChosen();
+  }
+
+  showChosen() {
+    const names = [...this.students.keys()].sort();
+    this.chosen.textContent = word('gradeChosen', this.task?.name ?? '—', this.tracks.map((f) => f.name).join(', ') || '—',
+                                   names.length, names.join(', '));
+    this.startButton.disabled = !this.task || names.length === 0 || this.worker !== null;
+  }
+
+  async start() {
+    this.stopWorker();
+    this.setResult(null);
+    this.table.textContent = word('grading');
+    this.progress.value = 0;
+    const students = [...this.students.values()].sort((a, b) => (a.path < b.path ? -1 : a.path > b.path ? 1 : 0));
+    const message = {
+      language: pageLanguage(),
+      task: await withBytes({path: this.task.name, file: this.task}),
+      tracks: await Promise.all(this.tracks.map((f) => withBytes({path: f.name, file: f}))),
+      students: await Promise.all(students.map(withBytes)),
+    };
+    this.worker = new Worker('grading-worker.js');
+    this.worker.onmessage = ({data}) => this.heard(data);
+    this.worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
+    this.worker.postMessage(message);
+    this.showChosen();
+  }
+
+  heard(data) {
+    if (data.kind === 'progress') {
+      this.progress.max = data.total;
+      this.progress.value = data.done;
+    } else if (data.kind === 'done') {
+      this.setResult(data.result);
+      this.finish(data.result.table);
+    } else {
+      this.finish(`${word('error')}: ${data.message}`);
+    }
+  }
+
+  setResult(result) {
+    this.result = result;
+    // The ranking as data, for whatever reads the class's results next.
+    this.ranking = result ? JSON.parse(result.ranking) : [];
+    for (const button of [document.getElementById('grade-open'), ...this.outputs]) button.disabled = !result;
+  }
+
+  finish(text) {
+    this.table.textContent = text;
+    this.stopWorker();
+  }
+
+  stopWorker() {
+    if (this.worker) this.worker.terminate();
+    this.worker = null;
+    this.showChosen();
+  }
+
+  baseName() {
+    return this.task.name.replace(/\.[^.]*$/, '');
+  }
+
+  openReport() {
+    const url = URL.createObjectURL(new Blob([this.result.html], {type: 'text/html'}));
+    window.open(url, '_blank');
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  // `kind` is "html", "csv" or "sheet", the file vemrik-eval's --html, --csv or --csv-format arkusz writes.
+  save(kind) {
+    const suffix = {html: '.html', csv: '.csv', sheet: '-arkusz.csv'}[kind];
+    download(this.result[kind], this.baseName() + suffix);
+  }
+}
