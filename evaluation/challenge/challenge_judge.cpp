@@ -127,8 +127,10 @@ ChallengeVerdict judgeChallenge(const Task& level, const Workspace& work, int th
     v.sentence = sentenceOf(c, v);
     v.failedRuns = failedRunTexts(runs);
     v.hints = starHints(c, v);
-    for (const Finding& f : checkRules(work.rules, v.sensors))
-        v.hints.push_back(findingText(f, work.rules, v.sensors));
+    // A missed goal is where the rule check's findings help; past it they are noise.
+    if (!v.goalMet)
+        for (const Finding& f : checkRules(work.rules, v.sensors))
+            v.hints.push_back(findingText(f, work.rules, v.sensors));
     return v;
 }
 

@@ -29,7 +29,7 @@ struct ChallengeVerdict {
     int sensors = 0;
     /// The runs that missed the stop, at most a few, as "przebieg 3, ziarno 5491: zgubiony po …".
     std::vector<std::string> failedRuns;
-    /// What to try next: the star missed and how far, then the rule check's findings.
+    /// What to try next: the star missed and how far; with the goal missed, the rule check's findings.
     std::vector<std::string> hints;
 };
 
