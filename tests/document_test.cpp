@@ -3,10 +3,14 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/texts.h"
 #include "tests/engine_edits.h"
+#include "ui/file_names.h"
 #include "ui/form.h"
+#include "ui/recent_files.h"
 #include "ui/workspace_form.h"
 
 using namespace vemrik;
@@ -68,4 +72,26 @@ TEST(Document, ModifiedByVersionsWithTheTitleInEitherLanguage) {
         EXPECT_EQ(form.document.title(form.engine), step.en);
         speakCore(Language::Polish);
     }
+}
+
+TEST(Document, RecentFilesNewestFirstOnceAndAtMostEight) {
+    std::vector<std::string> list;
+    for (const char* file : {"a", "b", "c", "d", "e", "f", "g", "h", "i"}) list = recentWith(list, file);
+    EXPECT_EQ(list, (std::vector<std::string>{"i", "h", "g", "f", "e", "d", "c", "b"}));
+    list = recentWith(list, "e");
+    EXPECT_EQ(list, (std::vector<std::string>{"e", "i", "h", "g", "f", "d", "c", "b"}));
+    EXPECT_EQ(recentWithout(list, "i").size(), 7u);
+    EXPECT_EQ(recentCaption(0, "oval.vemrik"), "&1 oval.vemrik");
+}
+
+TEST(Document, NamesOfSavedFilesAndPictures) {
+    const std::pair<std::string, std::string> names[] = {
+        {savedFileName("  tor ", "vemrik"), "tor.vemrik"},
+        {savedFileName("tor.vemrik", "vemrik"), "tor.vemrik"},
+        {savedFileName("tor.csv", "vemrik"), "tor.csv.vemrik"},
+        {savedFileName(" \t", "csv"), ""},
+        {pictureFileName("/home/a/oval.v2.vemrik", "mapa"), "oval.v2-mapa.png"},
+        {pictureFileName("", "robot"), "vemrik-robot.png"},
+    };
+    for (const auto& [got, want] : names) EXPECT_EQ(got, want);
 }

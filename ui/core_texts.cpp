@@ -4,6 +4,7 @@
 
 #include "ui/commands.h"
 #include "ui/control_texts.h"
+#include "ui/file_texts.h"
 #include "ui/layout.h"
 
 namespace vemrik {
@@ -15,6 +16,11 @@ constexpr std::array kControlTexts = {
     &ControlTexts::startHeadingTip, &ControlTexts::frontTip,     &ControlTexts::sensorName,
     &ControlTexts::ruleAngleName,   &ControlTexts::headingName,  &ControlTexts::rulesName,
     &ControlTexts::stepSliderName,  &ControlTexts::startCellTip, &ControlTexts::headingValue,
+};
+
+constexpr std::array kFileTexts = {
+    &FileTexts::seedTitle, &FileTexts::seedPrompt, &FileTexts::notASeed,
+    &FileTexts::runFile,   &FileTexts::csvKinds,   &FileTexts::clearRecent,
 };
 
 bool is(const Text& text, std::string_view pl) { return !pl.empty() && text.pl == pl; }
@@ -33,6 +39,8 @@ const Text* coreText(std::string_view pl) {
     for (const Text& title : kPageTitles)
         if (is(title, pl)) return &title;
     for (const Text* text : kControlTexts)
+        if (is(*text, pl)) return text;
+    for (const Text* text : kFileTexts)
         if (is(*text, pl)) return text;
     return nullptr;
 }

@@ -7,8 +7,10 @@
 #include <QSettings>
 
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/recent_files.h"
 
 namespace vemrik {
 
@@ -16,6 +18,18 @@ namespace {
 
 const QString kFilesKey = QStringLiteral("recentFiles");
 const QString kFolderKey = QStringLiteral("lastFolder");
+
+std::vector<std::string> plainList(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& path : list) out.push_back(path.toStdString());
+    return out;
+}
+
+QStringList qtList(const std::vector<std::string>& list) {
+    QStringList out;
+    for (const std::string& path : list) out << qs(path);
+    return out;
+}
 
 }  // namespace
 
@@ -45,16 +59,11 @@ QString RecentFiles::rememberFolder(const QString& chosenPath) {
 }
 
 void RecentFiles::add(const QString& path) {
-    QStringList list = files();
-    list.removeAll(path);
-    list.prepend(path);
-    store(list.mid(0, kMaxFiles));
+    store(qtList(recentWith(plainList(files()), path.toStdString())));
 }
 
 void RecentFiles::remove(const QString& path) {
-    QStringList list = files();
-    list.removeAll(path);
-    store(list);
+    store(qtList(recentWithout(plainList(files()), path.toStdString())));
 }
 
 void RecentFiles::store(const QStringList& files) {
@@ -81,7 +90,8 @@ void RecentFiles::rebuild() {
     const QStringList list = files();
     for (int i = 0; i < list.size(); ++i) {
         const QString& path = list[i];
-        QAction* a = menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        QAction* a = menu_->addAction(
+            qs(recentCaption(static_cast<std::size_t>(i), QFileInfo(path).fileName().toStdString())));
         a->setToolTip(QDir::toNativeSeparators(path));
         connect(a, &QAction::triggered, this, [this, path] { open(path); });
     }

@@ -13,8 +13,6 @@ class WorkspaceMenu;
 /// settings together with the folder the file dialogs last chose from.
 class RecentFiles : public QObject {
 public:
-    static constexpr int kMaxFiles = 8;
-
     /// Adds the submenu under "Otwórz…" and follows every file the menu opens or saves.
     explicit RecentFiles(WorkspaceMenu& menu);
 

@@ -13,6 +13,7 @@
 #include "engine/run_control.h"
 #include "platform/files.h"
 #include "simulation/run_status.h"
+#include "ui/file_texts.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
@@ -105,7 +106,7 @@ bool RunView::chooseSeed() {
     if (!text) return false;
     const std::optional<std::uint32_t> seed = seedFromText(text->toStdString());
     if (!seed) {
-        showError(Vemrik::tr("„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.").arg(*text));
+        showError(qs(say(FileTexts::notASeed, {text->toStdString()})));
         return false;
     }
     window_.handle([&form, s = *seed] { form.engine.setSeed(s); });

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "ui/file_names.h"
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
@@ -169,10 +170,10 @@ bool WorkspaceMenu::exportImage() {
     const int page = window_.notebook()->currentIndex();
     if (page < 0) return false;
     const QString file = filePath();
-    const QString base = file.isEmpty() ? QStringLiteral("vemrik") : QFileInfo(file).completeBaseName();
     const QString pageName = window_.notebook()->tabText(page).toLower();
     const QDir dir = file.isEmpty() ? QDir(startFolder()) : QFileInfo(file).dir();
-    const QString path = chooseImagePath(dir.filePath(base + "-" + pageName + ".png"));
+    const QString path = chooseImagePath(
+        dir.filePath(qs(pictureFileName(QFileInfo(file).fileName().toStdString(), pageName.toStdString()))));
     if (path.isEmpty()) return false;
     const QByteArray png = pngBytes(pageImage(window_.form(), page));
     const auto error =

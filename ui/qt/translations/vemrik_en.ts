@@ -188,10 +188,6 @@ Usunięto go z listy „Ostatnio otwierane”.</source>
 It was removed from “Recent files”.</translation>
     </message>
     <message>
-        <source>&amp;Wyczyść listę</source>
-        <translation>&amp;Clear the list</translation>
-    </message>
-    <message>
         <source>Przebiegi CSV (*.csv *.txt *.log);;Wszystkie pliki (*)</source>
         <translation>CSV runs (*.csv *.txt *.log);;All files (*)</translation>
     </message>
@@ -306,28 +302,8 @@ It was removed from “Recent files”.</translation>
         <translation> (no rule matches)</translation>
     </message>
     <message>
-        <source>Ziarno losowania</source>
-        <translation>Random seed</translation>
-    </message>
-    <message>
-        <source>Ziarno (liczba całkowita od 0 do 4294967295):</source>
-        <translation>Seed (a whole number from 0 to 4294967295):</translation>
-    </message>
-    <message>
         <source>Zapisz przebieg</source>
         <translation>Save run</translation>
-    </message>
-    <message>
-        <source>Pliki CSV (*.csv);;Arkusz kalkulacyjny (*.csv);;Wszystkie pliki (*)</source>
-        <translation>CSV files (*.csv);;Spreadsheet (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>„%1” nie jest ziarnem: podaj liczbę całkowitą od 0 do 4294967295.</source>
-        <translation>“%1” is not a seed: give a whole number from 0 to 4294967295.</translation>
-    </message>
-    <message>
-        <source>przebieg.csv</source>
-        <translation>run.csv</translation>
     </message>
     <message>
         <source>Nie można zapisać przebiegu „%1”:
