@@ -1,6 +1,5 @@
 #include "cli/grade_command.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -8,9 +7,9 @@
 #include "cli/csv_form_option.h"
 #include "cli/eval_command.h"
 #include "cli/option_once.h"
+#include "evaluation/grade/class_files.h"
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
-#include "platform/system_error.h"
 #include "platform/texts.h"
 #include "workspace/workspace_file.h"
 
@@ -76,47 +75,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     o.task = files.front();
     o.students.assign(files.begin() + 1, files.end());
     return o;
-}
-
-/// The student files named: a folder stands for everything in it named *.vemrik, by name; anything
-/// else is taken as a file. Nothing is opened here, so whatever cannot be read (a pipe, a device, a
-/// dangling link) gets its row with the reason instead of vanishing from the class.
-std::optional<std::vector<std::string>> studentFiles(const std::vector<std::string>& args, std::string& why) {
-    std::vector<std::string> files;
-    for (const std::string& a : args) {
-        std::error_code ec;
-        if (!fs::is_directory(a, ec)) {
-            files.push_back(a);
-            continue;
-        }
-        std::vector<std::string> inFolder;
-        for (fs::directory_iterator it(a, ec), end; !ec && it != end; it.increment(ec))
-            if (it->path().extension() == ".vemrik") inFolder.push_back(it->path().string());
-        if (ec) {
-            why = say({"nie można przejrzeć folderu „{1}”: {2}", "cannot look through the folder “{1}”: {2}"},
-                      {a, systemErrorText(ec)});
-            return std::nullopt;
-        }
-        std::sort(inFolder.begin(), inFolder.end());
-        files.insert(files.end(), inFolder.begin(), inFolder.end());
-    }
-    return files;
-}
-
-/// Why a report cannot be saved at `path`, asked before the grading rather than after it: every
-/// file the grading reads is refused, so a report never replaces a student's work.
-std::optional<std::string> reportRefusal(const std::string& path, const Task& task,
-                                         const std::string& taskPath,
-                                         const std::vector<std::string>& students) {
-    if (sameFile(path, taskPath)) return say({"to jest plik zadania", "this is the task file"});
-    for (const TaskTrack& t : task.tracks)
-        if (sameFile(path, t.path))
-            return say({"to jest plik toru zadania", "this is a track file of the task"});
-    if (task.robot && sameFile(path, task.robotPath))
-        return say({"to jest plik robota zadania", "this is the task's robot file"});
-    for (const std::string& s : students)
-        if (sameFile(path, s)) return say({"to jest plik ucznia", "this is a student's file"});
-    return saveRefusal(path);
 }
 
 bool samePath(const std::string& a, const std::string& b) {
