@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "ui/zoom.h"
+#include "ui/zoom_choice.h"
 
 using namespace vemrik;
 
@@ -46,27 +49,68 @@ TEST(CellCursor, TheSpaceBarPressesAndReleasesOnce) {
 }
 
 // The form with its bars at ×1 and a window frame, on screens' available room: ×1 always, the
-// larger zooms only where the whole window fits; the largest of those, and the fit in tenths.
+// larger zooms only where the whole window fits; ×2 chosen shows and ticks the largest of those;
+// the fit in tenths, with "Dopasuj do ekranu" ticked.
 TEST(Zoom, OnlyTheZoomsThatFitTheScreenAreOffered) {
     const Extent form{940, 477}, frame{2, 30};
     using Offered = std::array<bool, 3>;
     const struct {
         Extent available;
         Offered offered;
-        Zoom largest, fitted;
+        Zoom largest;
+        std::string_view largestTicked;
+        Zoom fitted;
     } cases[] = {
-        {{1366, 740}, {true, false, false}, kZooms[0], {7, 5}},
-        {{1024, 740}, {true, false, false}, kZooms[0], kZooms[0]},
-        {{910, 512}, {true, false, false}, kZooms[0], kZooms[0]},  // not even ×1 fits: the form scrolls
-        {{1920, 1040}, {true, true, true}, kZooms[2], kZooms[2]},
-        {{1440, 870}, {true, true, false}, kZooms[1], kZooms[1]},
-        {{1412, 746}, {true, true, false}, kZooms[1], kZooms[1]},  // exactly
-        {{1411, 746}, {true, false, false}, kZooms[0], {7, 5}},
-        {{1412, 745}, {true, false, false}, kZooms[0], {7, 5}},
+        {{1366, 740}, {true, false, false}, kZooms[0], "view.zoom100", {7, 5}},
+        {{1024, 740}, {true, false, false}, kZooms[0], "view.zoom100", kZooms[0]},
+        {{910, 512}, {true, false, false}, kZooms[0], "view.zoom100", kZooms[0]},  // the form scrolls
+        {{1920, 1040}, {true, true, true}, kZooms[2], "view.zoom200", kZooms[2]},
+        {{1440, 870}, {true, true, false}, kZooms[1], "view.zoom150", kZooms[1]},
+        {{1412, 746}, {true, true, false}, kZooms[1], "view.zoom150", kZooms[1]},  // exactly
+        {{1411, 746}, {true, false, false}, kZooms[0], "view.zoom100", {7, 5}},
+        {{1412, 745}, {true, false, false}, kZooms[0], "view.zoom100", {7, 5}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(offeredZooms(form, frame, c.available), c.offered) << c.available.width;
-        EXPECT_EQ(largestOfferedZoom(form, frame, c.available), c.largest) << c.available.width;
-        EXPECT_EQ(fittedZoom(form, frame, c.available), c.fitted) << c.available.width;
+        const ZoomShown twice = zoomShown(200, form, frame, c.available);
+        const ZoomShown fit = zoomShown(kZoomFitPercent, form, frame, c.available);
+        EXPECT_EQ(twice.offered, c.offered) << c.available.width;
+        EXPECT_EQ((std::pair{twice.zoom, twice.ticked}), (std::pair{c.largest, c.largestTicked}))
+            << c.available.width;
+        EXPECT_EQ((std::pair{fit.zoom, fit.ticked}), (std::pair{c.fitted, kZoomFitCommand}))
+            << c.available.width;
+    }
+}
+
+// A step that fits is shown as chosen; an unknown percentage kept is ×1.
+TEST(Zoom, AStepThatFitsIsShownAsChosen) {
+    const Extent form{940, 477}, frame{2, 30}, room{1920, 1040};
+    EXPECT_EQ(zoomShown(150, form, frame, room).ticked, "view.zoom150");
+    EXPECT_EQ(zoomShown(120, form, frame, room).zoom, kZooms[0]);
+}
+
+// The keys a board takes: arrows move and show the cursor, the space bar presses once and lets go,
+// leaving the board lets go too and hides it; the pixel follows the cell.
+TEST(CellCursor, KeysStandForThePointersHandlers) {
+    CellCursor cursor(201, 201, kBoardCellPixels);
+    const struct {
+        CursorKey key;
+        PointerAct act;
+        bool shown;
+        CellCursor::Point pixel;
+    } steps[] = {
+        {CursorKey::SpaceUp, PointerAct::None, false, {5, 5}},
+        {CursorKey::Right, PointerAct::Move, true, {15, 5}},
+        {CursorKey::SpaceDown, PointerAct::Press, true, {15, 5}},
+        {CursorKey::SpaceDown, PointerAct::None, true, {15, 5}},
+        {CursorKey::Down, PointerAct::Move, true, {15, 15}},
+        {CursorKey::Up, PointerAct::Move, true, {15, 5}},
+        {CursorKey::Left, PointerAct::Move, true, {5, 5}},
+        {CursorKey::SpaceUp, PointerAct::Release, true, {5, 5}},
+        {CursorKey::SpaceDown, PointerAct::Press, true, {5, 5}},
+        {CursorKey::Leave, PointerAct::Release, false, {5, 5}},
+    };
+    for (const auto& s : steps) {
+        EXPECT_EQ(cursor.key(s.key), s.act) << static_cast<int>(s.key);
+        EXPECT_EQ((std::pair{cursor.shown, cursor.pixel()}), (std::pair{s.shown, s.pixel}));
     }
 }

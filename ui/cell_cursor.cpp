@@ -31,4 +31,29 @@ bool CellCursor::press() { return !std::exchange(held_, true); }
 
 bool CellCursor::release() { return std::exchange(held_, false); }
 
+PointerAct CellCursor::key(CursorKey key) {
+    // Any key that draws shows the cursor, so a board reached by a click shows it once used.
+    shown = key != CursorKey::Leave && (shown || key != CursorKey::SpaceUp);
+    switch (key) {
+        case CursorKey::Left:
+            move(-1, 0);
+            return PointerAct::Move;
+        case CursorKey::Right:
+            move(1, 0);
+            return PointerAct::Move;
+        case CursorKey::Up:
+            move(0, -1);
+            return PointerAct::Move;
+        case CursorKey::Down:
+            move(0, 1);
+            return PointerAct::Move;
+        case CursorKey::SpaceDown:
+            return press() ? PointerAct::Press : PointerAct::None;
+        case CursorKey::SpaceUp:
+        case CursorKey::Leave:
+            break;
+    }
+    return release() ? PointerAct::Release : PointerAct::None;
+}
+
 }  // namespace vemrik

@@ -5,6 +5,14 @@
 
 namespace vemrik {
 
+/// The boards' cells, as both editors read a pixel.
+inline constexpr int kBoardCellPixels = 10;
+
+/// The keys a board's cursor answers, and the board losing the keyboard.
+enum class CursorKey { Left, Right, Up, Down, SpaceDown, SpaceUp, Leave };
+/// The pointer's handler a key stands for, at the cursor's pixel().
+enum class PointerAct { None, Press, Move, Release };
+
 /// The keyboard's cursor on a board drawn cell by cell. The arrows move it a cell and the space
 /// bar is a button held at its cell, so every front end draws by keyboard through the pointer's
 /// handlers and the form cannot tell the two apart.
@@ -34,6 +42,10 @@ public:
     bool press();
     /// The space bar came up or the board lost the keyboard: whether that releases the button.
     bool release();
+
+    /// A key on the board: moves, shows or hides the cursor, and says which pointer handler acts.
+    /// A front end passes no repeats of the space bar.
+    PointerAct key(CursorKey key);
 
     /// Whether the cursor is drawn: once the keyboard reached or used the board, so one the
     /// mouse draws on shows none.

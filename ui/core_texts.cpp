@@ -4,6 +4,7 @@
 
 #include "ui/commands.h"
 #include "ui/control_texts.h"
+#include "ui/help_texts.h"
 #include "ui/file_texts.h"
 #include "ui/layout.h"
 
@@ -17,6 +18,8 @@ constexpr std::array kControlTexts = {
     &ControlTexts::ruleAngleName,   &ControlTexts::headingName,  &ControlTexts::rulesName,
     &ControlTexts::stepSliderName,  &ControlTexts::startCellTip, &ControlTexts::headingValue,
 };
+constexpr std::array kHelpTexts = {&HelpTexts::aboutTitle, &HelpTexts::about, &HelpTexts::guideTitle,
+                                   &HelpTexts::noGuide};
 
 constexpr std::array kFileTexts = {
     &FileTexts::seedTitle, &FileTexts::seedPrompt, &FileTexts::notASeed,
@@ -39,6 +42,8 @@ const Text* coreText(std::string_view pl) {
     for (const Text& title : kPageTitles)
         if (is(title, pl)) return &title;
     for (const Text* text : kControlTexts)
+        if (is(*text, pl)) return text;
+    for (const Text* text : kHelpTexts)
         if (is(*text, pl)) return text;
     for (const Text* text : kFileTexts)
         if (is(*text, pl)) return text;

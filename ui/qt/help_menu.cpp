@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "ui/help_texts.h"
 #include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
@@ -27,18 +28,13 @@ QString guideText() {
     registerHelpResource();
     QFile file(Catalogue::instance().speech() == Speech::English ? QStringLiteral(":/help/en/guide.md")
                                                                  : QStringLiteral(":/help/pl/przewodnik.md"));
-    if (!file.open(QIODevice::ReadOnly)) return Vemrik::tr("Brak przewodnika w tej kopii programu.");
+    if (!file.open(QIODevice::ReadOnly)) return Vemrik::tr(HelpTexts::noGuide.pl.data());
     return QString::fromUtf8(file.readAll());
 }
 
 void showAbout(MainWindow& window) {
-    QMessageBox::about(&window, Vemrik::tr("O programie"),
-                       Vemrik::tr("<h3>Vemrik %1</h3>"
-                                  "<p>Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły "
-                                  "i zobacz, jak jedzie.</p>"
-                                  "<p>Licencja: Apache License 2.0. Program można używać, kopiować, "
-                                  "zmieniać i uczyć z nim bez opłat.</p>")
-                           .arg(QStringLiteral(VEMRIK_VERSION)));
+    QMessageBox::about(&window, Vemrik::tr(HelpTexts::aboutTitle.pl.data()),
+                       Vemrik::tr(HelpTexts::about.pl.data()).arg(QStringLiteral(VEMRIK_VERSION)));
 }
 
 // Shows the guide of the language spoken once the language changes.
@@ -57,7 +53,7 @@ public:
 QDialog* makeGuideDialog(MainWindow& window) {
     auto* dialog = new QDialog(&window);
     dialog->setObjectName("guideDialog");
-    dialog->setWindowTitle(Vemrik::tr("Przewodnik"));
+    dialog->setWindowTitle(Vemrik::tr(HelpTexts::guideTitle.pl.data()));
     auto* text = new QTextBrowser(dialog);
     text->setObjectName("guideText");
     // The guides name their pictures as the repository holds them, beside their own folder.

@@ -116,9 +116,7 @@ void ImageView::reportAtCursor(const MouseHandler& handler) const {
     if (handler) handler(cursor_->pixel().x, cursor_->pixel().y);
 }
 
-void ImageView::moveCursor(int dx, int dy) {
-    cursor_->move(dx, dy);
-    update();
+void ImageView::keepCursorInSight() {
     // Where the form scrolls, the cursor stays in sight.
     for (QWidget* p = parentWidget(); p; p = p->parentWidget())
         if (auto* area = qobject_cast<QScrollArea*>(p)) {
@@ -127,28 +125,32 @@ void ImageView::moveCursor(int dx, int dy) {
             area->ensureVisible(middle.x(), middle.y(), cell.width(), cell.height());
             break;
         }
-    reportAtCursor(onMove);
+}
+
+void ImageView::cursorKey(CursorKey key) {
+    const PointerAct act = cursor_->key(key);
+    update();
+    if (act == PointerAct::Move) keepCursorInSight();
+    const MouseHandler* handler = act == PointerAct::Press     ? &onPress
+                                  : act == PointerAct::Move    ? &onMove
+                                  : act == PointerAct::Release ? &onRelease
+                                                               : nullptr;
+    if (handler) reportAtCursor(*handler);
 }
 
 void ImageView::keyPressEvent(QKeyEvent* e) {
     if (!cursor_) return QWidget::keyPressEvent(e);
-    const bool drawing = e->key() == Qt::Key_Space || e->key() == Qt::Key_Left || e->key() == Qt::Key_Right ||
-                         e->key() == Qt::Key_Up || e->key() == Qt::Key_Down;
-    if (drawing && !cursor_->shown) {
-        cursor_->shown = true;
-        update();
-    }
     switch (e->key()) {
         case Qt::Key_Left:
-            return moveCursor(-1, 0);
+            return cursorKey(CursorKey::Left);
         case Qt::Key_Right:
-            return moveCursor(1, 0);
+            return cursorKey(CursorKey::Right);
         case Qt::Key_Up:
-            return moveCursor(0, -1);
+            return cursorKey(CursorKey::Up);
         case Qt::Key_Down:
-            return moveCursor(0, 1);
+            return cursorKey(CursorKey::Down);
         case Qt::Key_Space:
-            if (!e->isAutoRepeat() && cursor_->press()) reportAtCursor(onPress);
+            if (!e->isAutoRepeat()) cursorKey(CursorKey::SpaceDown);
             return;
         default:
             return QWidget::keyPressEvent(e);
@@ -157,7 +159,7 @@ void ImageView::keyPressEvent(QKeyEvent* e) {
 
 void ImageView::keyReleaseEvent(QKeyEvent* e) {
     if (!cursor_ || e->key() != Qt::Key_Space || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
-    if (cursor_->release()) reportAtCursor(onRelease);
+    cursorKey(CursorKey::SpaceUp);
 }
 
 void ImageView::focusInEvent(QFocusEvent* e) {
@@ -172,10 +174,7 @@ void ImageView::focusInEvent(QFocusEvent* e) {
 
 void ImageView::focusOutEvent(QFocusEvent* e) {
     // Leaving with space held lets go of the button, as a mouse released outside would.
-    if (cursor_) {
-        if (cursor_->release()) reportAtCursor(onRelease);
-        cursor_->shown = false;
-    }
+    if (cursor_) cursorKey(CursorKey::Leave);
     update();
     QWidget::focusOutEvent(e);
 }

@@ -50,8 +50,9 @@ private:
     QImage zoomedImage() const;
     QRect cursorRect() const;
     void paintCursor(QPainter& painter) const;
-    /// Moves the cursor by whole cells and keeps it in sight; reports a move at its new cell.
-    void moveCursor(int dx, int dy);
+    /// A key on the cursor, and the pointer's handler it stands for at the cursor's cell.
+    void cursorKey(CursorKey key);
+    void keepCursorInSight();
     void reportAtCursor(const MouseHandler& handler) const;
 
     std::size_t pixelCount() const;

@@ -34,9 +34,6 @@ namespace vemrik {
 
 namespace {
 
-// The boards' cells, as both editors read a pixel.
-constexpr int kCellPixels = 10;
-
 constexpr std::array<FormHandler, 8> kCheckBoxHandlers = {
     &TForm1::CheckBox1Click, &TForm1::CheckBox2Click, &TForm1::CheckBox3Click, &TForm1::CheckBox4Click,
     &TForm1::CheckBox5Click, &TForm1::CheckBox6Click, &TForm1::CheckBox7Click, &TForm1::CheckBox8Click,
@@ -122,7 +119,7 @@ QWidget* MainWindow::buildControl(const ControlSpec& control, QWidget* page) {
                 view->onRelease = [this, f = board->release](int x, int y) {
                     handle([=, this] { (form_.*f)(x, y); });
                 };
-                view->enableCellCursor(kCellPixels);
+                view->enableCellCursor(kBoardCellPixels);
             }
             images_.push_back(view);
             w = view;

@@ -13,41 +13,24 @@
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
+#include "ui/zoom_choice.h"
 
 namespace vemrik {
 
 namespace {
 
 const QString kZoomKey = QStringLiteral("view/zoomPercent");
-// Kept for "Dopasuj do ekranu", which is no percentage.
-constexpr int kFitPercent = 0;
-
-struct ZoomEntry {
-    Zoom zoom;
-    int percent;
-    const char* command;
-};
-
-constexpr ZoomEntry kEntries[] = {
-    {kZooms[0], 100, "view.zoom100"},
-    {kZooms[1], 150, "view.zoom150"},
-    {kZooms[2], 200, "view.zoom200"},
-};
 
 // Offers the zooms that fit the window's screen and keeps the fit following it.
 class ZoomMenu : public QObject {
 public:
     explicit ZoomMenu(MainWindow& window) : QObject(&window), window_(window) {
-        // An unknown value (an older or hand-edited file) is ×1, the form as it always was.
-        const int kept = QSettings().value(kZoomKey, 100).toInt();
-        fit_ = window.commandAction("view.zoomFit");
-        chosen_ = kept == kFitPercent ? -1 : 0;
-        for (std::size_t i = 0; i < std::size(kEntries); ++i) {
-            if (kEntries[i].percent == kept) chosen_ = static_cast<int>(i);
-            QObject::connect(window.commandAction(kEntries[i].command), &QAction::triggered, this,
-                             [this, i] { choose(static_cast<int>(i)); });
-        }
-        QObject::connect(fit_, &QAction::triggered, this, [this] { choose(-1); });
+        kept_ = QSettings().value(kZoomKey, 100).toInt();
+        for (const ZoomEntry& e : kZoomEntries)
+            QObject::connect(window.commandAction(e.command), &QAction::triggered, this,
+                             [this, percent = e.percent] { choose(percent); });
+        QObject::connect(window.commandAction(kZoomFitCommand), &QAction::triggered, this,
+                         [this] { choose(kZoomFitPercent); });
         window.installEventFilter(this);
         follow();
     }
@@ -73,9 +56,9 @@ private:
                 QObject::connect(screen, &QScreen::availableGeometryChanged, this, [this] { follow(); });
     }
 
-    void choose(int entry) {
-        chosen_ = entry;
-        QSettings().setValue(kZoomKey, entry < 0 ? kFitPercent : kEntries[entry].percent);
+    void choose(int percent) {
+        kept_ = percent;
+        QSettings().setValue(kZoomKey, percent);
         follow();
     }
 
@@ -99,24 +82,15 @@ private:
         const QScreen* screen = window_.screen();
         const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, kFormWidth, kFormHeight);
         const Extent available{room.width(), room.height()};
-        const auto offered = offeredZooms(grows(), fixed(), available);
-        for (std::size_t i = 0; i < std::size(kEntries); ++i)
-            window_.commandAction(kEntries[i].command)->setEnabled(offered[i]);
-        const Zoom zoom = chosen_ < 0 ? fittedZoom(grows(), fixed(), available)
-                          : offered[static_cast<std::size_t>(chosen_)]
-                              ? kEntries[chosen_].zoom
-                              : largestOfferedZoom(grows(), fixed(), available);
-        // A zoom chosen that does not fit this screen: the largest that does is checked instead.
-        QAction* ticked = fit_;
-        for (const ZoomEntry& e : kEntries)
-            if (chosen_ >= 0 && e.zoom == zoom) ticked = window_.commandAction(e.command);
-        ticked->setChecked(true);
-        window_.setZoom(zoom);
+        const ZoomShown shown = zoomShown(kept_, grows(), fixed(), available);
+        for (std::size_t i = 0; i < kZoomEntries.size(); ++i)
+            window_.commandAction(kZoomEntries[i].command)->setEnabled(shown.offered[i]);
+        window_.commandAction(shown.ticked)->setChecked(true);
+        window_.setZoom(shown.zoom);
     }
 
     MainWindow& window_;
-    QAction* fit_ = nullptr;
-    int chosen_ = 0;  // an entry of kEntries, or -1 for the fit
+    int kept_ = 100;  // the choice as kept: a step's percentage or kZoomFitPercent
     bool watched_ = false;
     QMetaObject::Connection screenWatch_;
 };

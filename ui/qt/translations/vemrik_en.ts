@@ -66,22 +66,6 @@ Open the .ino file in the Arduino IDE and check the settings at its top: the sen
         <translation>unknown error</translation>
     </message>
     <message>
-        <source>Brak przewodnika w tej kopii programu.</source>
-        <translation>This copy of the program has no guide.</translation>
-    </message>
-    <message>
-        <source>O programie</source>
-        <translation>About Vemrik</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Vemrik %1&lt;/h3&gt;&lt;p&gt;Robot jeżdżący po linii: zbuduj go, narysuj trasę, napisz reguły i zobacz, jak jedzie.&lt;/p&gt;&lt;p&gt;Licencja: Apache License 2.0. Program można używać, kopiować, zmieniać i uczyć z nim bez opłat.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Vemrik %1&lt;/h3&gt;&lt;p&gt;A line-following robot: build it, draw its track, write its rules and watch it drive.&lt;/p&gt;&lt;p&gt;Licence: Apache License 2.0. The program may be used, copied, changed and taught with free of charge.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Przewodnik</source>
-        <translation>Guide</translation>
-    </message>
-    <message>
         <source>Zamknij</source>
         <translation>Close</translation>
     </message>
