@@ -35,6 +35,9 @@ expected=(
   share/vemrik/examples/track-picture.png
   share/vemrik/examples/zigzag.vemrik
 )
+for level in 01-straight 02-gentle-curve 03-sharp-corner 04-crossing 05-gap 06-figure-eight 07-zigzag 08-noise 09-four-rules 10-two-sensors 11-picture 12-fast-lap; do
+  expected+=("share/vemrik/challenges/$level.vemrik" "share/vemrik/challenges/$level.vemrik-task")
+done
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort)
 test -x bin/vemrik && test -x bin/vemrik-eval
@@ -46,6 +49,11 @@ done
 # The task finds its tracks beside itself, wherever it was installed and whatever the folder.
 (cd / && "$prefix/bin/vemrik-eval" grade "$prefix/share/vemrik/examples/grading/laps.vemrik-task" \
   "$prefix/share/vemrik/examples/grading/students" >/dev/null)
+# The levels find their tracks too; a track's own empty rules drive straight, so only the first
+# level's goal is met (exit code 5).
+rc=0
+bin/vemrik-eval challenge share/vemrik/challenges share/vemrik/challenges/01-straight.vemrik >/dev/null || rc=$?
+test "$rc" = 5
 
 if command -v file >/dev/null; then
   for size in 16 32 48 64 128 256; do
