@@ -9,6 +9,7 @@
 #include "evaluation/job_shares.h"
 #include "platform/texts.h"
 #include "tests/evaluation_tracks.h"
+#include "ui/evaluation_texts.h"
 
 using namespace vemrik;
 
@@ -122,6 +123,17 @@ TEST(JobShares, AnyNumberOfSharesMakesTheSameRunsAndReport) {
         EXPECT_EQ(reports.at(1), reports.at(0));
         EXPECT_EQ(reports.at(2), reports.at(0));
     }
+}
+
+// A failed run is shown held 20 steps before its end, unless the form no longer holds what was
+// judged or the history cannot keep it; a sweep scales noise, so it needs some.
+TEST(EvaluatedRun, ShownBeforeItsEndUnlessTheWorkChangedOrItIsTooLong) {
+    EXPECT_EQ((std::vector{evaluatedRunStop(5), evaluatedRunStop(20), evaluatedRunStop(121)}),
+              (std::vector<std::uint64_t>{0, 0, 101}));
+    EXPECT_EQ((std::vector{evaluatedRunRefusal(false, 100000).empty(),
+                           evaluatedRunRefusal(false, 100001).empty(), evaluatedRunRefusal(true, 10).empty(),
+                           sweepRefusal({}).empty(), sweepRefusal({0.0, 0.0, 1.0}).empty()}),
+              (std::vector{true, false, false, false, true}));
 }
 
 // 3 of 4: Wilson's interval 0.3006 … 0.9544; steps 10, 20, 30 by nearest rank: 2nd and 3rd.

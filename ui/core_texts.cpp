@@ -4,8 +4,9 @@
 
 #include "ui/commands.h"
 #include "ui/control_texts.h"
-#include "ui/help_texts.h"
+#include "ui/evaluation_texts.h"
 #include "ui/file_texts.h"
+#include "ui/help_texts.h"
 #include "ui/layout.h"
 
 namespace vemrik {
@@ -25,6 +26,15 @@ constexpr std::array kFileTexts = {
     &FileTexts::seedTitle, &FileTexts::seedPrompt, &FileTexts::notASeed,
     &FileTexts::runFile,   &FileTexts::csvKinds,   &FileTexts::clearRecent,
 };
+constexpr std::array kEvaluationTexts = {
+    &EvaluationTexts::runs,       &EvaluationTexts::maxSteps,       &EvaluationTexts::firstSeed,
+    &EvaluationTexts::seedNote,   &EvaluationTexts::noise,          &EvaluationTexts::flip,
+    &EvaluationTexts::shift,      &EvaluationTexts::turn,           &EvaluationTexts::noiseNote,
+    &EvaluationTexts::sweep,      &EvaluationTexts::evaluating,     &EvaluationTexts::sweeping,
+    &EvaluationTexts::failedRuns, &EvaluationTexts::failedRunsName, &EvaluationTexts::showRun,
+    &EvaluationTexts::chartTitle, &EvaluationTexts::chartName,      &EvaluationTexts::chartLevel,
+    &EvaluationTexts::chartShare,
+};
 
 bool is(const Text& text, std::string_view pl) { return !pl.empty() && text.pl == pl; }
 
@@ -43,9 +53,11 @@ const Text* coreText(std::string_view pl) {
         if (is(title, pl)) return &title;
     for (const Text* text : kControlTexts)
         if (is(*text, pl)) return text;
+    for (const Text* text : kFileTexts)
+        if (is(*text, pl)) return text;
     for (const Text* text : kHelpTexts)
         if (is(*text, pl)) return text;
-    for (const Text* text : kFileTexts)
+    for (const Text* text : kEvaluationTexts)
         if (is(*text, pl)) return text;
     return nullptr;
 }

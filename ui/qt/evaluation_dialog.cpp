@@ -19,6 +19,7 @@
 
 #include "evaluation/job_limits.h"
 #include "evaluation/job_report.h"
+#include "ui/evaluation_texts.h"
 #include "ui/form.h"
 #include "ui/qt/language.h"
 #include "ui/qt/main_window.h"
@@ -36,8 +37,6 @@ namespace {
 constexpr int kHistogramBins = 30;
 // More failed runs than anyone reads one by one.
 constexpr std::size_t kFailedRunsListed = 1000;
-// Where a shown run stops before its end, so its last steps can be made with "Krok".
-constexpr int kStepsBeforeEnd = 20;
 // The results' column, wide enough for a sweep's table on one line a level.
 constexpr int kColumnWidth = 520;
 constexpr int kNoteWidth = 460;
@@ -83,6 +82,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     b->setAutoDefault(false);
     return b;
 }
+
+// The window retranslates its texts by their Polish; the core's table gives their English.
+QString said(const Text& text) { return Vemrik::tr(text.pl.data()); }
 
 QString escaped(const std::string& text) { return qs(text).toHtmlEscaped(); }
 
@@ -161,18 +163,18 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     histogram_->setFixedWidth(kColumnWidth);
     failed_ = new QListWidget(this);
     failed_->setObjectName("failedRuns");
-    failed_->setAccessibleName(Vemrik::tr("Przebiegi nieudane"));
+    failed_->setAccessibleName(said(EvaluationTexts::failedRunsName));
     failed_->setFixedSize(kColumnWidth, 110);
-    showRunButton_ = new QPushButton(Vemrik::tr("&Pokaż przebieg"), this);
+    showRunButton_ = new QPushButton(said(EvaluationTexts::showRun), this);
     showRunButton_->setObjectName("showRun");
     showRunButton_->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(Vemrik::tr("Liczba przebiegów:"), this), 0, 0);
+    fields->addWidget(new QLabel(said(EvaluationTexts::runs), this), 0, 0);
     fields->addWidget(runs_, 0, 1);
-    fields->addWidget(new QLabel(Vemrik::tr("Limit kroków:"), this), 1, 0);
+    fields->addWidget(new QLabel(said(EvaluationTexts::maxSteps), this), 1, 0);
     fields->addWidget(maxSteps_, 1, 1);
-    fields->addWidget(new QLabel(Vemrik::tr("Ziarno pierwszego przebiegu:"), this), 2, 0);
+    fields->addWidget(new QLabel(said(EvaluationTexts::firstSeed), this), 2, 0);
     fields->addWidget(seed_, 2, 1);
     fields->setColumnStretch(2, 1);
     auto* buttons = new QHBoxLayout;
@@ -186,13 +188,12 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
     columns->addLayout(column);
     columns->addWidget(noiseBox(), 0, Qt::AlignTop);
     column->addLayout(fields);
-    column->addWidget(new QLabel(Vemrik::tr("Przebieg i dostaje ziarno: ziarno pierwszego + i."), this));
+    column->addWidget(new QLabel(said(EvaluationTexts::seedNote), this));
     column->addLayout(buttons);
     column->addWidget(progress_);
     column->addWidget(summary_);
     column->addWidget(histogram_);
-    auto* failedCaption =
-        new QLabel(Vemrik::tr("Przebiegi nieudane (zgubione lub bez stopu w limicie):"), this);
+    auto* failedCaption = new QLabel(said(EvaluationTexts::failedRuns), this);
     failedCaption->setBuddy(failed_);
     column->addWidget(failedCaption);
     column->addWidget(failed_);
@@ -220,31 +221,25 @@ EvaluationDialog::EvaluationDialog(std::function<Workspace()> capture, QWidget* 
 }
 
 QWidget* EvaluationDialog::noiseBox() {
-    auto* group = new QGroupBox(Vemrik::tr("Zakłócenia"), this);
+    auto* group = new QGroupBox(said(EvaluationTexts::noise), this);
     flip_ = realBox(group, "flip", kFlipSetting, 3, 0.01, {});
     shift_ = realBox(group, "shift", kShiftSetting, 1, 1.0, QStringLiteral(" px"));
     turn_ = realBox(group, "turn", kTurnSetting, 1, 1.0, QStringLiteral("°"));
-    sweepButton_ = new QPushButton(Vemrik::tr("&Badaj odporność"), group);
+    sweepButton_ = new QPushButton(said(EvaluationTexts::sweep), group);
     sweepButton_->setObjectName("sweep");
     sweepButton_->setAutoDefault(false);
     sweepChart_ = new SweepChartView(group);
     auto* fields = new QGridLayout;
-    const std::pair<const char*, QDoubleSpinBox*> rows[] = {
-        {QT_TRANSLATE_NOOP("Vemrik", "Szansa odwrócenia odczytu czujnika:"), flip_},
-        {QT_TRANSLATE_NOOP("Vemrik", "Przesunięcie startu najwyżej o:"), shift_},
-        {QT_TRANSLATE_NOOP("Vemrik", "Obrót startu najwyżej o:"), turn_}};
+    const std::pair<Text, QDoubleSpinBox*> rows[] = {
+        {EvaluationTexts::flip, flip_}, {EvaluationTexts::shift, shift_}, {EvaluationTexts::turn, turn_}};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(Vemrik::tr(rows[i].first), group);
+        auto* label = new QLabel(said(rows[i].first), group);
         label->setBuddy(rows[i].second);
         fields->addWidget(label, i, 0);
         fields->addWidget(rows[i].second, i, 1);
     }
     fields->setColumnStretch(2, 1);
-    auto* note =
-        new QLabel(Vemrik::tr("Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc "
-                              "przebieg się powtarza. Badanie odporności ocenia przy poziomach "
-                              "0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach."),
-                   group);
+    auto* note = new QLabel(said(EvaluationTexts::noiseNote), group);
     note->setWordWrap(true);
     note->setFixedWidth(kNoteWidth);
     auto* sweepRow = new QHBoxLayout;
@@ -285,7 +280,7 @@ bool EvaluationDialog::launch(const JobSettings& settings) {
     }
     if (!prepared.job) {
         // The runs still listed stay those of the work judged last.
-        showMessage(Vemrik::tr("Nie można ocenić: %1.").arg(qs(prepared.error)));
+        showMessage(qs(say(EvaluationTexts::cannotEvaluate, {prepared.error})));
         histogram_->clear();
         return false;
     }
@@ -306,19 +301,19 @@ bool EvaluationDialog::launch(const JobSettings& settings) {
 
 void EvaluationDialog::start() {
     if (running()) return;
-    if (launch(settingsAsked())) showMessage(Vemrik::tr("Trwa ocena…"));
+    if (launch(settingsAsked())) showMessage(said(EvaluationTexts::evaluating));
 }
 
 void EvaluationDialog::startSweep() {
     if (running()) return;
     JobSettings settings = settingsAsked();
-    if (!settings.noise.any()) {
-        showMessage(Vemrik::tr("Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno."));
+    if (const std::string refusal = sweepRefusal(settings.noise); !refusal.empty()) {
+        showMessage(qs(refusal));
         return;
     }
     settings.levels = defaultSweepLevels();
     sweepChart_->clear();
-    if (launch(settings)) showMessage(Vemrik::tr("Trwa badanie odporności…"));
+    if (launch(settings)) showMessage(said(EvaluationTexts::sweeping));
 }
 
 void EvaluationDialog::cancel() {
@@ -404,13 +399,9 @@ void EvaluationDialog::setRunning(bool on) {
 
 QString showEvaluatedRun(MainWindow& window, const Workspace& judged, const Noise& noise, std::uint32_t seed,
                          int steps) {
-    if (!(captureWorkspace(window.form()) == judged))
-        return Vemrik::tr(
-            "Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.");
-    if (static_cast<std::uint64_t>(steps) > kHistoryBound)
-        return Vemrik::tr("Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.").arg(kHistoryBound);
-    const auto stopAt = static_cast<std::uint64_t>(std::max(0, steps - kStepsBeforeEnd));
-    replayInWindow(window, noise, seed, stopAt);
+    const std::string refusal = evaluatedRunRefusal(!(captureWorkspace(window.form()) == judged), steps);
+    if (!refusal.empty()) return qs(refusal);
+    replayInWindow(window, noise, seed, evaluatedRunStop(steps));
     window.notebook()->setCurrentIndex(kSimulationPage);
     return {};
 }

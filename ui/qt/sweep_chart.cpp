@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <algorithm>
 
+#include "ui/evaluation_texts.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
 
@@ -23,7 +24,7 @@ constexpr int kDot = 3;
 
 SweepChartView::SweepChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("sweepChart");
-    setAccessibleName(Vemrik::tr("Dojazd do stopu a poziom zakłóceń"));
+    setAccessibleName(Vemrik::tr(EvaluationTexts::chartName.pl.data()));
     setFixedSize(kChartSize);
 }
 
@@ -80,9 +81,9 @@ void SweepChartView::paintAxes(QPainter& p, const QRect& plot) const {
                    qs(decimalText(level, 2)));
     }
     p.drawText(QRect(plot.left(), plot.bottom() + 3 + line, plot.width(), line),
-               Qt::AlignHCenter | Qt::AlignVCenter, Vemrik::tr("poziom zakłóceń (1 = ustawione)"));
+               Qt::AlignHCenter | Qt::AlignVCenter, Vemrik::tr(EvaluationTexts::chartLevel.pl.data()));
     p.drawText(QRect(6, 2 + line, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
-               Vemrik::tr("dojazd do stopu, z przedziałem ufności 95 %"));
+               Vemrik::tr(EvaluationTexts::chartShare.pl.data()));
 }
 
 void SweepChartView::paintEvent(QPaintEvent*) {
@@ -92,7 +93,7 @@ void SweepChartView::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setPen(Qt::black);
     p.drawText(QRect(6, 2, width() - 12, fontMetrics().height()), Qt::AlignLeft | Qt::AlignVCenter,
-               Vemrik::tr("Odporność na zakłócenia"));
+               Vemrik::tr(EvaluationTexts::chartTitle.pl.data()));
     const QRect plot = plotRect();
     paintAxes(p, plot);
     if (points_.empty()) return;

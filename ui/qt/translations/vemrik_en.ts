@@ -296,22 +296,6 @@ It was removed from “Recent files”.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Dojazd do stopu a poziom zakłóceń</source>
-        <translation>Reaching the stop against the noise level</translation>
-    </message>
-    <message>
-        <source>poziom zakłóceń (1 = ustawione)</source>
-        <translation>noise level (1 = as set)</translation>
-    </message>
-    <message>
-        <source>dojazd do stopu, z przedziałem ufności 95 %</source>
-        <translation>reached the stop, with a 95 % confidence interval</translation>
-    </message>
-    <message>
-        <source>Odporność na zakłócenia</source>
-        <translation>Robustness to noise</translation>
-    </message>
-    <message>
         <source>Zapisz wykres</source>
         <translation>Save chart</translation>
     </message>
@@ -552,84 +536,8 @@ The file keeps what it held before.</translation>
         <translation>C&amp;ancel</translation>
     </message>
     <message>
-        <source>Przebiegi nieudane</source>
-        <translation>Failed runs</translation>
-    </message>
-    <message>
-        <source>&amp;Pokaż przebieg</source>
-        <translation>&amp;Show run</translation>
-    </message>
-    <message>
-        <source>Liczba przebiegów:</source>
-        <translation>Number of runs:</translation>
-    </message>
-    <message>
-        <source>Limit kroków:</source>
-        <translation>Step limit:</translation>
-    </message>
-    <message>
-        <source>Ziarno pierwszego przebiegu:</source>
-        <translation>Seed of the first run:</translation>
-    </message>
-    <message>
-        <source>Przebieg i dostaje ziarno: ziarno pierwszego + i.</source>
-        <translation>Run i gets the seed: the first seed + i.</translation>
-    </message>
-    <message>
-        <source>Przebiegi nieudane (zgubione lub bez stopu w limicie):</source>
-        <translation>Failed runs (lost or without a stop within the limit):</translation>
-    </message>
-    <message>
-        <source>Zakłócenia</source>
-        <translation>Noise</translation>
-    </message>
-    <message>
-        <source>&amp;Badaj odporność</source>
-        <translation>&amp;Test robustness</translation>
-    </message>
-    <message>
-        <source>Szansa odwrócenia odczytu czujnika:</source>
-        <translation>Chance a sensor reading flips:</translation>
-    </message>
-    <message>
-        <source>Przesunięcie startu najwyżej o:</source>
-        <translation>Start shifted by at most:</translation>
-    </message>
-    <message>
-        <source>Obrót startu najwyżej o:</source>
-        <translation>Start turned by at most:</translation>
-    </message>
-    <message>
-        <source>Zera: bez zakłóceń. Zakłócenia losuje ziarno przebiegu, więc przebieg się powtarza. Badanie odporności ocenia przy poziomach 0; 0,25; 0,5; 0,75 i 1 ustawionych zakłóceń, przy tych samych ziarnach.</source>
-        <translation>Zeros: no noise. The run’s seed draws the noise, so a run repeats. Testing robustness evaluates at the levels 0, 0.25, 0.5, 0.75 and 1 of the noise set, with the same seeds.</translation>
-    </message>
-    <message>
-        <source>Nie można ocenić: %1.</source>
-        <translation>Cannot evaluate: %1.</translation>
-    </message>
-    <message>
-        <source>Trwa ocena…</source>
-        <translation>Evaluating…</translation>
-    </message>
-    <message>
-        <source>Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno.</source>
-        <translation>Testing robustness needs noise: set at least one kind.</translation>
-    </message>
-    <message>
-        <source>Trwa badanie odporności…</source>
-        <translation>Testing robustness…</translation>
-    </message>
-    <message>
         <source>Ocena nie powiodła się: %1.</source>
         <translation>The evaluation failed: %1.</translation>
-    </message>
-    <message>
-        <source>Robot, mapa lub reguły zmieniły się od oceny: oceń jeszcze raz, by pokazać przebieg.</source>
-        <translation>The robot, the map or the rules changed since the evaluation: evaluate again to show a run.</translation>
-    </message>
-    <message>
-        <source>Ten przebieg ma ponad %1 kroków: za długi, by go pokazać.</source>
-        <translation>This run has more than %1 steps: too long to show.</translation>
     </message>
     <message>
         <source>Kroki do stopu (przebiegi zakończone sukcesem)</source>
