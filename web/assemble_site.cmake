@@ -6,6 +6,9 @@ if(EXISTS ${SOURCE}/web/page)
   file(COPY ${SOURCE}/web/page/ DESTINATION ${SITE})
 endif()
 file(COPY ${MODULE}/vemrik.js ${MODULE}/vemrik.wasm DESTINATION ${SITE})
+# The program's icon, for the page's manifest.
+file(COPY_FILE ${SOURCE}/desktop/icons/org.example.Vemrik.svg ${SITE}/icon.svg)
+file(COPY_FILE ${SOURCE}/desktop/icons/vemrik-256.png ${SITE}/icon-256.png)
 
 file(GLOB workspaces RELATIVE ${SOURCE}/examples ${SOURCE}/examples/*.vemrik)
 list(SORT workspaces)

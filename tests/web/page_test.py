@@ -352,6 +352,44 @@ class PageTest(unittest.TestCase):
                 self.click(button)
             self.assertEqual([want[n] for n in want], self.downloaded(list(want)))
 
+    def run_to_the_stop(self):
+        """Starts the run on "Symulacja" and steps the page's clock until the run timer stops."""
+        return self.js("""
+            const page = vemrikPage, controls = () => JSON.parse(page.form().controls());
+            document.querySelector('[role=tab][data-page="3"]').click();
+            page.clock.advance(400);
+            document.getElementById('sim.start').click();
+            document.getElementById('sim.on').click();
+            for (let ms = 0; controls().runTimer.enabled && ms < 600000; ms += 100) page.clock.advance(100);
+            return controls().status;""")
+
+    def test_vemrik_html_from_disk_runs_every_example_to_the_stop_in_vemrik_evals_steps(self):
+        one_file = (self.site.folder / "site" / "vemrik.html").as_uri()
+        for example in sorted(EXAMPLES.glob("*.vemrik")):
+            with self.subTest(example.stem), tempfile.TemporaryDirectory() as folder:
+                csv = pathlib.Path(folder) / "run.csv"
+                subprocess.run([BUILD / "vemrik-eval", example, "--runs", "1", "--csv", csv], check=True,
+                               capture_output=True)
+                steps = csv.read_text().splitlines()[1].split(",")[3]
+                self.driver.get(f"{one_file}?zegar=reczny&przyklad={example.stem}")
+                WebDriverWait(self.driver, 30).until(
+                    lambda d: d.execute_script("return document.body.dataset.ready === 'true'"))
+                status = self.run_to_the_stop()
+                self.assertEqual(steps, re.search(r"(?:dojechał do stopu|reached the stop) \D*(\d+)", status)[1])
+
+    def test_a_served_page_loaded_once_starts_again_offline(self):
+        self.site.open()
+        self.driver.set_script_timeout(30)
+        self.driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+        offline = {"latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": True})
+        try:
+            self.site.open("&przyklad=zigzag")
+            self.assertEqual("zigzag.vemrik", self.state()["document"]["file"])
+        finally:
+            self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
+
 
 if __name__ == "__main__":
     unittest.main()

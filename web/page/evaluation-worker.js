@@ -1,9 +1,10 @@
 // "Oceń algorytm…" off the page's thread, on a module instance of its own. One message starts an
 // evaluation; progress and the result come back as messages. "Anuluj" ends the whole worker,
 // since a running evaluation never returns to read another message.
-importScripts('vemrik.js');
+// The one-file page's worker starts with the module and its wasm already there (worker-source.js).
+if (typeof createVemrik === 'undefined') importScripts('vemrik.js');
 
-const ready = createVemrik();
+const ready = createVemrik(self.vemrikOptions);
 
 self.onmessage = async ({data}) => {
   try {

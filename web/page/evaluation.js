@@ -1,5 +1,6 @@
 // The "Oceń algorytm" dialog: the settings, a progress bar, "Anuluj", and the report.
 import {pageLanguage, word} from './language.js';
+import {startWorker} from './worker-source.js';
 
 const kSvg = 'http://www.w3.org/2000/svg';
 // The plot within the 460 × 190 picture, as the window's histogram lays it out.
@@ -100,7 +101,7 @@ export class EvaluationDialog {
     this.histogram.setAttribute('hidden', '');
     this.progress.max = runs;
     this.progress.value = 0;
-    this.worker = new Worker('evaluation-worker.js');
+    this.worker = startWorker('evaluation-worker.js');
     this.worker.onmessage = ({data}) => this.heard(data);
     this.worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
     const {text, name} = this.work();

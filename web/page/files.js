@@ -1,8 +1,11 @@
 // Workspace files in and out of the page: the file picker, dropping a file on the page, the
 // examples served beside it (examples/index.json lists them), a download for "Zapisz", and a picture made into the track.
+import {carried} from './carried-files.js';
 import {word} from './language.js';
 
 export async function fetchText(url) {
+  const inside = carried(url);
+  if (inside !== undefined) return inside;
   const response = await fetch(url);
   if (!response.ok) throw new Error(word('cannotFetch', url, response.status));
   return response.text();

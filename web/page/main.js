@@ -1,12 +1,14 @@
 // Vemrik in a browser: the engine's form behind the page's controls, its menus and its controls
 // both from the program's own tables.
 import {Clock, runOnBrowserTime} from './clock.js';
+import {engineOptions} from './carried-files.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FormView} from './form-view.js';
 import {GradingDialog} from './grading.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
+import {keepForOffline} from './offline.js';
 
 const params = new URLSearchParams(location.search);
 // The example asked for in the address and the examples' list load while the module compiles.
@@ -19,7 +21,7 @@ setPageLanguage(firstLanguage());
 
 async function loadEngine() {
   try {
-    return await createVemrik();
+    return await createVemrik(engineOptions());
   } catch (error) {
     document.getElementById('status').textContent = word('cannotStart', error.message ?? error);
     throw error;
@@ -264,3 +266,4 @@ if (firstExample) {
 }
 if (params.get('zegar') !== 'reczny') runOnBrowserTime(clock);
 document.body.dataset.ready = 'true';
+keepForOffline();

@@ -1,0 +1,47 @@
+# Writes SITE/vemrik.html: the page of the assembled folder SITE in one file that starts when opened
+# from disk. The style and the scripts (bundled by ESBUILD) are inlined; the module's wasm, the
+# workers' scripts, the examples and the guides ride along in base64 (carried-files.js).
+# Run as cmake -DSITE=... -DESBUILD=... -P single_file.cmake.
+execute_process(COMMAND ${ESBUILD} ${SITE}/main.js --bundle --format=esm --charset=utf8 --log-level=warning
+                OUTPUT_VARIABLE bundle COMMAND_ERROR_IS_FATAL ANY)
+file(READ ${SITE}/index.html page)
+file(READ ${SITE}/style.css style)
+file(READ ${SITE}/vemrik.js module)
+
+# Text inside <script> ends at the first "</script"; the scripts that run there may hold none. The
+# carried files are in base64, which never does.
+function(check_inlinable name text)
+  string(TOLOWER "${text}" lower)
+  string(FIND "${lower}" "</script" at)
+  string(FIND "${lower}" "<!--" comment)
+  if(NOT at EQUAL -1 OR NOT comment EQUAL -1)
+    message(FATAL_ERROR "${name} cannot be put inside a <script> of vemrik.html")
+  endif()
+endfunction()
+check_inlinable(vemrik.js "${module}")
+check_inlinable(main.js "${bundle}")
+
+file(GLOB workers RELATIVE ${SITE} ${SITE}/*-worker.js)
+list(REMOVE_ITEM workers service-worker.js)
+file(GLOB examples RELATIVE ${SITE} ${SITE}/examples/*.vemrik)
+file(GLOB guides RELATIVE ${SITE} ${SITE}/help/*/guide.html)
+set(carried "")
+foreach(name vemrik.wasm ${workers} examples/index.json ${examples} ${guides})
+  execute_process(COMMAND base64 -w0 ${SITE}/${name} OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
+  string(APPEND carried "<script type=\"text/plain\" data-file=\"${name}\">${text}</script>\n")
+endforeach()
+
+# Each place the folder's page names a file beside it, and what the one file has there instead.
+function(inline from to)
+  string(FIND "${page}" "${from}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "index.html no longer holds ${from}")
+  endif()
+  string(REPLACE "${from}" "${to}" replaced "${page}")
+  set(page "${replaced}" PARENT_SCOPE)
+endfunction()
+inline("<link rel=\"manifest\" href=\"manifest.webmanifest\">\n" "")
+inline("<link rel=\"stylesheet\" href=\"style.css\">" "<style>\n${style}</style>")
+inline("<script defer src=\"vemrik.js\"></script>" "<script data-file=\"vemrik.js\">\n${module}</script>")
+inline("<script type=\"module\" src=\"main.js\"></script>" "${carried}<script type=\"module\">\n${bundle}</script>")
+file(WRITE ${SITE}/vemrik.html "${page}")
