@@ -114,3 +114,21 @@ test('evaluation: seeds counted from the first, the CSV and the runs agree, prog
     assert.throws(() => m.evaluateCsv(text, seed, runs, steps), Error, `${seed} ${runs} ${steps}`);
   assert.throws(() => m.evaluateCsv('{}', 1, 1, 100), Error);
 });
+
+test('evaluation in shares: one worker or three give the same report, failed runs and sweep', () => {
+  const text = example('oval.vemrik');
+  const noise = {flip: 0.4, shift: 10, turn: 20};
+  for (const job of [{seed: 4294967290, runs: 10, maxSteps: 3000, noise}, {seed: 3, runs: 4, maxSteps: 3000, noise, sweep: true}]) {
+    const asked = JSON.stringify(job);
+    const merged = (parts) => {
+      const shares = Array.from({length: parts}, (_, part) => m.evaluateShare(text, asked, part, parts, null));
+      const result = JSON.parse(m.evaluationResult(asked, shares));
+      return {...result, summary: result.summary.replace(/\nCzas: .*$/, '')};
+    };
+    const one = merged(1);
+    assert.deepEqual(merged(3), one);
+    assert.equal(one.sweep.length, job.sweep ? 5 : 0);
+    assert.ok(job.sweep || one.failed.length > 0);
+  }
+  assert.throws(() => m.evaluateShare(text, JSON.stringify({seed: 1, runs: 2, maxSteps: 10, sweep: true}), 0, 1, null), /zakłóceń/);
+});

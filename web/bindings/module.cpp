@@ -7,6 +7,7 @@
 #include "track_import/picture_fit.h"
 #include "web/bindings/app_model.h"
 #include "web/bindings/evaluate.h"
+#include "web/bindings/evaluate_shares.h"
 #include "web/bindings/grade.h"
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
@@ -47,6 +48,9 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
+    function("evaluationTexts", &vemrik::web::evaluationTexts);
+    function("evaluateShare", &vemrik::web::evaluateShare);
+    function("evaluationResult", &vemrik::web::evaluationResult);
     function("gradeClass", &vemrik::web::gradeClass);
     class_<WebForm>("WebForm")
         .constructor<>()
@@ -69,5 +73,6 @@ EMSCRIPTEN_BINDINGS(vemrik) {
         .function("keep", &WebForm::keep)
         .function("ruleCheck", &WebForm::ruleCheck)
         .function("inspect", &WebForm::inspect)
-        .function("importPicture", &WebForm::importPicture);
+        .function("importPicture", &WebForm::importPicture)
+        .function("showEvaluatedRun", &WebForm::showEvaluatedRun);
 }

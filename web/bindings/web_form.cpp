@@ -6,10 +6,12 @@
 
 #include "engine/run_control.h"
 #include "ui/control_events.h"
+#include "ui/evaluation_texts.h"
 #include "ui/inspector_text.h"
 #include "ui/refresh_cycle.h"
 #include "ui/workspace_form.h"
 #include "web/bindings/app_model.h"
+#include "web/bindings/evaluate.h"
 #include "web/bindings/form_texts.h"
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
@@ -130,6 +132,18 @@ bool WebForm::runTick() {
 void WebForm::showStep(double step) {
     if (!(step >= 0)) throwJsError("Nie ma kroku " + std::to_string(step));
     handle([&] { form_->ShowStep(static_cast<std::uint64_t>(step)); });
+}
+
+std::string WebForm::showEvaluatedRun(const std::string& judgedText, double seed, int steps,
+                                      const emscripten::val& noise) {
+    const std::string refusal = evaluatedRunRefusal(save() != judgedText, steps);
+    if (!refusal.empty()) return refusal;
+    const Noise judgedNoise = noiseOf(noise);
+    handle([&] {
+        form_->ReplaySeededRun(static_cast<std::uint32_t>(seed), evaluatedRunStop(steps), judgedNoise);
+    });
+    page(kSimulationPage);
+    return {};
 }
 
 std::string WebForm::save() const { return toJson(captureWorkspace(*form_)); }

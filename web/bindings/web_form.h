@@ -41,6 +41,10 @@ public:
     std::string ruleCheck() const;
     std::string inspect() const;
     void importPicture(const emscripten::val& rgba, int width, int height);
+    /// "Pokaż przebieg": the run of `seed` and `steps` steps of an evaluation of `judgedText` with
+    /// `noise`, made again on "Symulacja" as the window does; why it cannot, or "".
+    std::string showEvaluatedRun(const std::string& judgedText, double seed, int steps,
+                                 const emscripten::val& noise);
 
     TForm1& form() { return *form_; }
 
