@@ -113,12 +113,12 @@ int runChallengeCommand(const std::vector<std::string>& args, std::ostream& out,
                 << "\n";
             return kEvalBadWorkspace;
         }
-        out << say({"Poziom {1}: {2}", "Level {1}: {2}"}, {levelId(path), challengeGoal(*level.task)})
+        out << say({"Poziom {1}: {2}", "Level {1}: {2}"}, {level.task->levelId, challengeGoal(*level.task)})
             << "\n";
         const ChallengeVerdict verdict = judgeChallenge(*level.task, *work.workspace);
         printVerdict(verdict, out);
         allMet = allMet && verdict.goalMet;
-        if (progress) recordProgress(*progress, levelId(path), verdict, *text.text);
+        if (progress) recordProgress(*progress, level.task->levelId, verdict, *text.text);
     }
     if (progress) {
         if (const auto error = saveAtomically(*o->progress, progressText(*progress))) {

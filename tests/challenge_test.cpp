@@ -8,6 +8,7 @@
 #include "cli/challenge_command.h"
 #include "cli/eval_command.h"
 #include "evaluation/challenge/challenge_series.h"
+#include "evaluation/grade/grading.h"
 #include "platform/files.h"
 #include "platform/texts.h"
 #include "workspace/workspace_file.h"
@@ -120,6 +121,11 @@ TEST(ChallengeCommand, ExitsZeroOnTheGoalFiveWhenMissedTwoOnBadInputAndSavesProg
     ASSERT_TRUE(saved.progress);
     EXPECT_EQ(saved.progress->size(), 12u);
     EXPECT_EQ(saved.progress->at("01-straight").stars, 3);
+    // grade takes a progress file for a student's workspace: the one kept for the task's level.
+    Task t = level(first);
+    EXPECT_EQ(gradeStudent(t, "p", progress).score, 1.0);
+    t.levelId = "13-none";
+    EXPECT_NE(gradeStudent(t, "p", progress).error.find("nie ma poziomu „13-none”"), std::string::npos);
     EXPECT_EQ(run({sol, sol}), kEvalBadWorkspace);
     EXPECT_EQ(run({first}), kEvalBadArguments);
     fs::remove_all(dir);

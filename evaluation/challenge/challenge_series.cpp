@@ -53,8 +53,6 @@ ChallengeSeries readChallengeSeries(const std::string& folder) {
     return series;
 }
 
-std::string levelId(const std::string& taskPath) { return fs::path(taskPath).stem().string(); }
-
 bool betterProgress(const LevelProgress& candidate, const LevelProgress& kept) {
     return rank(candidate) < rank(kept);
 }

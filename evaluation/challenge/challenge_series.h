@@ -18,9 +18,6 @@ struct ChallengeSeries {
 };
 ChallengeSeries readChallengeSeries(const std::string& folder);
 
-/// A level's id in progress files: its task file's name without the folder and ".vemrik-task".
-std::string levelId(const std::string& taskPath);
-
 /// The best a learner did on one level.
 struct LevelProgress {
     int stars = 0;

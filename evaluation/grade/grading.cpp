@@ -6,10 +6,12 @@
 #include <tuple>
 
 #include "engine/line_reading.h"
+#include "evaluation/challenge/challenge_series.h"
 #include "evaluation/run_setup.h"
 #include "platform/decimal.h"
 #include "platform/texts.h"
 #include "workspace/workspace_file.h"
+#include "workspace/workspace_json.h"
 
 namespace vemrik {
 
@@ -25,6 +27,22 @@ std::vector<std::string> readRules(const std::vector<std::string>& rules) {
                           : '\n' + rules[i]);  // no rule line holds a break, so no reading equals it
     std::sort(out.begin(), out.end());
     return out;
+}
+
+/// The student's workspace: the file itself, or from a challenge progress file the best solution
+/// kept for the task's level.
+ParsedWorkspace readWork(const Task& task, const std::string& path) {
+    ParsedWorkspace read = readWorkspaceFile(path);
+    if (read.workspace) return read;
+    const FileText file = readTextFile(path);
+    const ParsedProgress progress = file.text ? parseProgress(*file.text) : ParsedProgress{};
+    if (!progress.progress) return read;
+    const auto level = progress.progress->find(task.levelId);
+    if (level == progress.progress->end())
+        return {std::nullopt,
+                say({"w pliku postępów nie ma poziomu „{1}”", "the progress file holds no level “{1}”"},
+                    {task.levelId})};
+    return parseWorkspace(level->second.workspace);
 }
 
 }  // namespace
@@ -49,7 +67,7 @@ double weightedScore(const Task& task, const std::vector<Summary>& tracks) {
 
 StudentResult gradeStudent(const Task& task, const std::string& name, const std::string& path) {
     StudentResult r{name, path, {}, 0, 0.0, {}, std::nullopt};
-    const ParsedWorkspace read = readWorkspaceFile(path);
+    const ParsedWorkspace read = readWork(task, path);
     if (!read.workspace) {
         r.error = read.error;
         return r;

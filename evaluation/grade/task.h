@@ -56,6 +56,8 @@ struct Task {
     Noise noise;
     /// Set when the task is a level of the challenges.
     std::optional<Challenge> challenge;
+    /// The task file's name without its folder and extension: a level's key in progress files.
+    std::string levelId;
 };
 
 /// A task read from text, or why it could not be.

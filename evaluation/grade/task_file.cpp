@@ -271,7 +271,9 @@ ParsedTask parseTask(std::string_view text, const std::string& folder) {
 ParsedTask readTaskFile(const std::string& path) {
     const FileText file = readTextFile(path);
     if (!file.text) return {std::nullopt, file.error};
-    return parseTask(*file.text, fs::path(path).parent_path().string());
+    ParsedTask read = parseTask(*file.text, fs::path(path).parent_path().string());
+    if (read.task) read.task->levelId = fs::path(path).stem().string();
+    return read;
 }
 
 }  // namespace vemrik
