@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/files.h"
+#include "platform/stored_zip.h"
 #include "platform/system_error.h"
 #include "platform/texts.h"
 #include "robot_export/arduino_sketch.h"
@@ -147,6 +148,12 @@ std::string sketchFolderNote(const std::string& name) {
     return say({"W wybranym katalogu powstanie katalog {1} z plikami {1}.ino i wiring.svg",
                 "In the folder you choose, a folder {1} will be made holding {1}.ino and wiring.svg"},
                {name});
+}
+
+std::string sketchZip(const SketchPlan& plan) {
+    const std::string folder = plan.name + "/";
+    return storedZip(
+        {{folder + plan.name + ".ino", arduinoSketch(plan)}, {folder + "wiring.svg", wiringSvg(plan)}});
 }
 
 SketchSave writeSketchFolder(const SketchPlan& plan, const std::string& dir, bool replace,

@@ -25,6 +25,10 @@ SketchFiles sketchFiles(const std::string& dir, const std::string& name);
 /// spoken, for the picker to say before anything is written.
 std::string sketchFolderNote(const std::string& name);
 
+/// The sketch folder as a download: NAME/NAME.ino and NAME/wiring.svg in a ZIP archive, each
+/// member the bytes a first export of the plan writes into a folder.
+std::string sketchZip(const SketchPlan& plan);
+
 /// Writes `text` to the file at `path` whole or not at all; the error in Polish, or nothing.
 using FileWriter =
     std::function<std::optional<std::string>(const std::string& path, const std::string& text)>;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/grid.h"
+#include "platform/texts.h"
 #include "raster/raster.h"
 
 namespace vemrik {
@@ -14,6 +15,12 @@ enum class PrintLook { kBlackLine, kAsOnScreen };
 /// White left around the track on paper, in map pixels: one cell, room for the sensors to see
 /// white beside the line at its outermost points.
 inline constexpr int kPrintMarginPixels = 10;
+
+/// Why a map with no track is not printed.
+inline constexpr Text kNothingToPrint{
+    "Na mapie nie ma trasy, więc nie ma czego drukować.\nNarysuj linię, start i stop na stronie „Mapa”.",
+    "The map has no track, so there is nothing to print.\nDraw a line, a start and a stop on the “Map” "
+    "page."};
 
 /// A start or stop cell, printed as an outlined mark instead of its screen colour.
 struct PrintMark {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -12,6 +13,7 @@
 #include "cli/eval_command.h"
 #include "engine/rule_table.h"
 #include "engine/step.h"
+#include "platform/stored_zip.h"
 #include "robot_export/arduino_export.h"
 #include "robot_export/wiring_svg.h"
 #include "tests/csv_fields.h"
@@ -245,6 +247,30 @@ TEST(ArduinoCommand, WritesTheSketchFolderKeepingItsSettingsOrSaysWhyNot) {
         EXPECT_NE((out.str() + err.str()).find(c.said), std::string::npos) << out.str() << err.str();
         EXPECT_EQ(err.str().empty(), c.code == kEvalOk) << err.str();
         for (const char* part : c.holds) EXPECT_NE(textOf(c.file).find(part), std::string::npos) << part;
+    }
+}
+
+// The download holds, byte for byte, the folder the command writes; Python's zipfile checks the
+// archive and its CRCs as it reads it back.
+TEST(ArduinoExport, TheZipHoldsTheFilesTheFolderExportWrites) {
+    EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
+    const std::string dir = ::testing::TempDir() + "vemrik-arduino-zip";
+    std::filesystem::remove_all(dir);
+    const std::string oval = std::string(VEMRIK_EXAMPLES_DIR) + "/oval.vemrik";
+    std::ostringstream ignored;
+    ASSERT_EQ(runEvalCommand({"arduino", oval, "--out", dir + "/written"}, ignored, ignored), kEvalOk);
+    PlannedSketch planned = planSketch(*readWorkspaceFile(oval).workspace, "oval", Engine::kDefaultSeed);
+    planned.plan->workspaceFile = "oval.vemrik";
+    ASSERT_FALSE(saveAtomically(dir + "/oval.zip", sketchZip(*planned.plan)));
+    const std::string unzip =
+        "python3 -c \"import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); "
+        "assert z.testzip() is None; z.extractall(sys.argv[2])\" " +
+        dir + "/oval.zip " + dir + "/read";
+    ASSERT_EQ(std::system(unzip.c_str()), 0);
+    for (const char* file : {"/oval/oval.ino", "/oval/wiring.svg"}) {
+        const std::string written = textOf(dir + "/written" + file);
+        EXPECT_FALSE(written.empty()) << file;
+        EXPECT_EQ(textOf(dir + "/read" + file), written) << file;
     }
 }
 

@@ -10,6 +10,7 @@
 #include "app/program_state.h"
 #include "map/map_editor.h"
 #include "map/map_view.h"
+#include "simulation/print_sheet.h"
 #include "simulation/printed_track.h"
 
 using namespace vemrik;
@@ -147,6 +148,27 @@ TEST(PrintTiles, OnlyTheSheetsTheTrackNeeds) {
     const PrintTile& b2 = tiles.at(8);
     EXPECT_TRUE(b2.row == 1 && b2.column == 1 && b2.x == 180 && b2.y == 267 && b2.width == 190 &&
                 b2.height == 277);
+}
+
+// Four sheet pixels to a map pixel: the track's cells 40 across, the sheet 190 x 277 mm of 2 mm pixels.
+TEST(PrintSheet, PixelsOfTheTrackAndItsMarks) {
+    const Grid map = mapWith({{0, 0, kLine}, {1, 0, kLine}, {2, 0, kStart}, {0, 2, kStop}});
+    const PrintedTrack printed = printedTrack(painted({}, map), map, PrintLook::kBlackLine);
+    const PrintLayout layout = printLayout(printed.area, 20, 210, 297);
+    const Raster sheet = sheetPixels(printed, layout, printTiles(layout).at(0), 4);
+    EXPECT_EQ(std::tuple(sheet.width(), sheet.height()), std::tuple(380, 554));
+    const struct {
+        const char* what;
+        int x, y;
+        Colour colour;
+    } cases[] = {
+        {"the margin off the map", 0, 0, kWhite}, {"the line's first pixel", 41, 41, kBlack},
+        {"the start's outline", 120, 40, kBlack}, {"its far corner", 159, 79, kBlack},
+        {"inside the outline", 123, 43, kWhite},  {"the S's middle", 140, 60, kBlack},
+        {"the stop's outline", 60, 121, kBlack},  {"beside its cross", 60, 123, kWhite},
+        {"the cross's middle", 60, 140, kBlack},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sheet.pixel(c.x, c.y), c.colour) << c.what;
 }
 
 TEST(PrintTiles, Names) {

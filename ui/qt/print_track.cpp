@@ -215,11 +215,7 @@ PrintLayout trackPrintLayout(Area area, const TrackPrintOptions& options) {
     return printLayout(area, options.mmPerCell, paper.width(), paper.height());
 }
 
-QString emptyMapMessage() {
-    return Vemrik::tr(
-        "Na mapie nie ma trasy, więc nie ma czego drukować.\n"
-        "Narysuj linię, start i stop na stronie „Mapa”.");
-}
+QString emptyMapMessage() { return qs(say(kNothingToPrint)); }
 
 QImage printImage(const PrintedTrack& track) {
     // An opaque copy: the raster's unused top byte would otherwise reach the PDF as transparency.

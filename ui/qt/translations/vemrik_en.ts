@@ -140,12 +140,6 @@ on %4 × %5 = %6 sheets %7, overlapping by %8 mm.</translation>
         <translation>Track print preview</translation>
     </message>
     <message>
-        <source>Na mapie nie ma trasy, więc nie ma czego drukować.
-Narysuj linię, start i stop na stronie „Mapa”.</source>
-        <translation>The map has no track, so there is nothing to print.
-Draw a line, a start and a stop on the “Map” page.</translation>
-    </message>
-    <message>
         <source>Na tym papierze nie zmieści się nic poza marginesami i zakładką.</source>
         <translation>Nothing but the margins and the overlap fits on this paper.</translation>
     </message>
