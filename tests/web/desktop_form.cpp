@@ -16,6 +16,7 @@
 #include "scenes/scenes.h"
 #include "ui/control_events.h"
 #include "ui/form.h"
+#include "ui/timeline_view.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
 
@@ -30,6 +31,26 @@ void writeImage(TForm1& form, const std::string& id, const std::string& path) {
     for (std::uint32_t& p : pixels) p |= 0xFF000000u;
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(4 * pixels.size()));
+}
+
+// The run's chart `width` columns wide, zoomed by `zoom` about `column`, as RGBA; and the step a
+// click on that column shows.
+void writeTimeline(const TForm1& form, int width, double zoom, int column, const std::string& path,
+                   const std::string& stepPath) {
+    vemrik::RunTimeline timeline;
+    vemrik::TimelineViewer viewer(timeline);
+    vemrik::FormFeed feed;
+    viewer.markStep(vemrik::followForm(timeline, feed, form));
+    viewer.setWidth(width);
+    viewer.timelineChanged();
+    viewer.zoom(zoom, column);
+    viewer.paint();
+    std::string rgba;
+    const vemrik::TimelineChart& chart = viewer.chart();
+    for (int i = 0; i < chart.width() * chart.height(); ++i)
+        for (const int shift : {16, 8, 0, 24}) rgba += static_cast<char>(chart.pixels()[i] >> shift);
+    std::ofstream(path, std::ios::binary) << rgba;
+    std::ofstream(stepPath) << viewer.stepAt(column).value_or(0);
 }
 
 void run(TForm1& form, const std::string& line) {
@@ -70,6 +91,14 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "image") {
         in >> id >> word;
         writeImage(form, id, word);
+    } else if (command == "runticks") {
+        in >> n;
+        for (int i = 0; i < n; ++i) form.Timer2Timer();
+    } else if (command == "timeline") {
+        double zoom = 1.0;
+        std::string stepPath;
+        in >> n >> zoom >> x >> word >> stepPath;
+        writeTimeline(form, n, zoom, x, word, stepPath);
     } else if (command == "busy") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::busyScene());

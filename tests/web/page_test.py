@@ -67,13 +67,15 @@ class PageTest(unittest.TestCase):
         menu.find_element(By.CLASS_NAME, "menu-title").click()
         menu.find_element(By.CSS_SELECTOR, f"button[data-command='{command_id}']").click()
 
-    def canvas_rgba(self, n):
+    def canvas_rgba(self, n, box=None):
+        """The canvas's pixels, or those of `box` (left, top, width, height) in it."""
         encoded = self.js("""
             const c = document.getElementById(arguments[0]);
-            const bytes = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+            const [x, y, w, h] = arguments[1] ?? [0, 0, c.width, c.height];
+            const bytes = c.getContext('2d').getImageData(x, y, w, h).data;
             let s = '';
             for (let i = 0; i < bytes.length; i += 0x8000) s += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-            return btoa(s);""", n)
+            return btoa(s);""", n, box)
         return base64.b64decode(encoded)
 
     def drag(self, board, points):
@@ -208,6 +210,28 @@ class PageTest(unittest.TestCase):
         self.assertEqual("Krok 12 z 30", self.driver.find_element(By.ID, "sim.stepText").text)
         self.driver.find_element(By.ID, "sim.heading").send_keys(Keys.PAGE_DOWN, Keys.ARROW_LEFT)
         self.assertEqual("-106°", self.driver.find_element(By.ID, "sim.headingValue").text)  # from -90
+
+    def test_the_time_line_draws_the_desktop_chart_and_a_click_on_a_column_shows_its_step(self):
+        self.site.open("&przyklad=oval")
+        self.command("run.timeline")
+        self.tab("Symulacja")
+        self.click("sim.start")
+        self.click("sim.on")
+        self.advance(100 * 200)
+        self.js("const p = vemrikPage.timeline; p.redraw(() => p.timeline.zoom(2, 100))")
+        width, left = self.js("const p = vemrikPage.timeline; return [p.timeline.width(), p.left]")
+        plot = self.canvas_rgba("timeline-chart", [left, 0, width, 174])
+        want = desktop(["open " + str(EXAMPLES / "oval.vemrik"), "page 3", "press sim.start", "press sim.on",
+                        "runticks 100", f"timeline {width} 2 100 {{raw}} {{step}}"], "raw", "step")
+        self.assertTrue(want["raw"] == plot)
+        box = self.js("const r = document.getElementById('timeline-chart').getBoundingClientRect();"
+                      "return [r.left, r.top];")
+        actions = ActionChains(self.driver, duration=0)
+        actions.w3c_actions.pointer_action.move_to_location(int(box[0]) + left + 100, int(box[1]) + 40)
+        actions.w3c_actions.pointer_action.pointer_down()
+        actions.w3c_actions.pointer_action.pointer_up()
+        actions.perform()
+        self.assertEqual(int(want["step"]), self.state()["history"]["shown"])
 
     def test_ctrl_z_gives_back_the_strokes_usun_took_and_ctrl_y_takes_them_again(self):
         self.site.open("&przyklad=oval")

@@ -9,6 +9,7 @@ import {GradingDialog} from './grading.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
 import {keepForOffline} from './offline.js';
+import {TimelinePanel} from './timeline.js';
 
 const params = new URLSearchParams(location.search);
 // The example asked for in the address and the examples' list load while the module compiles.
@@ -73,6 +74,9 @@ const canRun = (id) =>
 const view = new FormView(JSON.parse(m.layout()), JSON.parse(m.texts()), () => form, act, (id) => runCommand(id),
                           canRun);
 
+const timeline = new TimelinePanel(m, () => form, (step) => act(() => form.showStep(step)));
+document.getElementById('form').after(timeline.section);
+
 // The ticks only the page knows: the zoom, the language, the inspector's dialog.
 function pageStates() {
   const ticked = (on) => ({enabled: true, checked: on});
@@ -80,6 +84,7 @@ function pageStates() {
     'view.zoom100': ticked(zoom === 1), 'view.zoom150': ticked(zoom === 1.5), 'view.zoom200': ticked(zoom === 2),
     'view.polish': ticked(pageLanguage() === 'pl'), 'view.english': ticked(pageLanguage() === 'en'),
     'run.inspector': ticked(textDialog.open && textDialog.dataset.kind === 'inspector'),
+    'run.timeline': ticked(timeline.shown),
   };
 }
 
@@ -94,6 +99,7 @@ function update() {
   if (textDialog.open && textDialog.dataset.kind === 'inspector') {
     textDialog.querySelector('pre').textContent = form.inspect();
   }
+  timeline.refresh();
 }
 
 const clock = new Clock(
@@ -114,6 +120,7 @@ function replaceForm(next) {
   form.delete();
   form = next;
   view.forget();
+  timeline.forget();
   update();
 }
 
@@ -211,6 +218,7 @@ const pageCommands = {
   'run.inspector': toggleInspector,
   'run.ruleCheck': () => showText('ruleCheck', title('run.ruleCheck'), form.ruleCheck()),
   'run.evaluate': () => evaluation.show(title('run.evaluate')),
+  'run.timeline': () => act(() => timeline.toggle()),
 };
 
 function runCommand(id, example) {
@@ -243,6 +251,7 @@ function speak() {
   fillWords();
   menuBar.render();
   view.speak();
+  timeline.speak();
   update();
 }
 
@@ -250,7 +259,7 @@ textDialog.addEventListener('close', update);
 acceptDrops(document.getElementById('drop-hint'), openFile);
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
-window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, layout: m.layout(),
+window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, timeline, layout: m.layout(),
                      commands: m.commands(), texts: m.texts()};
 
 try {
