@@ -51,7 +51,8 @@ TEST(ChallengeSeries, EachSolutionEarnsThreeStarsWhereTheOneBeforeAndGoingStraig
 }
 
 TEST(ChallengeJudge, SaysTheResultInOneSentenceNamesTheFailedSeedsAndRefusesBrokenCaps) {
-    const ChallengeVerdict missed = judgeChallenge(level(kLevels + "/02-gentle-curve.vemrik-task"), solution(1));
+    const ChallengeVerdict missed =
+        judgeChallenge(level(kLevels + "/02-gentle-curve.vemrik-task"), solution(1));
     EXPECT_EQ(missed.sentence, "Cel nieosiągnięty: robot dojechał do mety w 0,0 % prób, a potrzeba 100,0 %.");
     ASSERT_EQ(missed.failedRuns.size(), kVerdictFailedRuns);
     EXPECT_EQ(missed.failedRuns[0].rfind("przebieg 1, ziarno 5489: ", 0), 0u) << missed.failedRuns[0];
