@@ -254,6 +254,10 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
         {task(track, R"(, "noise": {"shift": -1})"), "szum, przesunięcie startu (\"shift\"): -1"},
         {task(track, R"(, "noise": {"turn": 361})"), "szum, obrót startu (\"turn\"): 361"},
         {task(track, R"(, "noise": {"flipp": 0})"), "szum (\"noise\"): nieznane pole \"flipp\""},
+        {task(track, R"(, "challenge": {"success": 1})"), "brak pola wyzwanie, cel (\"goal\")"},
+        {task(track, R"(, "challenge": {"goal": {"pl": "a", "en": "b"}, "success": 0, "stepsForTwoStars": 1,
+                                        "rulesForThreeStars": 0})"),
+         "wyzwanie, odsetek dojazdów (\"success\"): 0; potrzeba liczby większej od 0"},
         // The common slips get a hint after the place, found from the text around it.
         {task(R"({"workspace": "prosto.vemrik", "weight": 1,5})"),
          "kolumnie 95; liczby piszemy z kropką: 1.5, nie 1,5"},
