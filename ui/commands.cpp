@@ -101,6 +101,7 @@ constexpr std::array kCommands = {
             false,
             &TForm1::ToggleEndLostRun},
     Command{"run.evaluate", M::Simulation, kNoSubmenu, {"&Oceń algorytm…", "E&valuate algorithm…"}, ""},
+    Command{"run.grade", M::Simulation, kNoSubmenu, {"Oc&eń klasę…", "&Grade a class…"}, ""},
     Command{"run.inspector",
             M::Simulation,
             kNoSubmenu,

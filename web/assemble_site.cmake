@@ -47,3 +47,22 @@ foreach(w ${workspaces})
 endforeach()
 list(JOIN entries ",\n  " joined)
 file(WRITE ${SITE}/examples/index.json "[\n  ${joined}\n]\n")
+
+# The guides the window shows, made HTML here by Debian's python3-markdown, with the pictures they
+# name. Without the tool the page says it has no guide, as a window built without one does.
+find_program(MARKDOWN markdown_py)
+function(add_guide source language)
+  file(READ ${SOURCE}/docs/${source} text)
+  string(REGEX MATCHALL "\\(\\.\\./images/[^)]+" pictures "${text}")
+  foreach(picture ${pictures})
+    string(REPLACE "(../images/" "" name "${picture}")
+    file(COPY ${SOURCE}/docs/images/${name} DESTINATION ${SITE}/help/images)
+  endforeach()
+  if(MARKDOWN)
+    file(MAKE_DIRECTORY ${SITE}/help/${language})
+    execute_process(COMMAND ${MARKDOWN} -x extra -e utf-8 ${SOURCE}/docs/${source}
+                    OUTPUT_FILE ${SITE}/help/${language}/guide.html COMMAND_ERROR_IS_FATAL ANY)
+  endif()
+endfunction()
+add_guide(pl/przewodnik.md pl)
+add_guide(en/guide.md en)

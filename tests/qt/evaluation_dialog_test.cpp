@@ -2,9 +2,15 @@
 // the noise sweep, and showing a failed run in the window.
 #include "ui/qt/evaluation_dialog.h"
 
+#include <QPlainTextEdit>
+
+#include "evaluation/grade/class_files.h"
+#include "evaluation/grade/grade_report.h"
+
 #include "tests/engine_edits.h"
 #include "tests/evaluation_tracks.h"
 #include "tests/qt/qt_test.h"
+#include "ui/qt/grading_dialog.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
@@ -180,6 +186,27 @@ private slots:
         // A point sits on its level and share.
         QCOMPARE(d.sweepChart()->at(1.0, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x(),
                  4 * (d.sweepChart()->at(0.25, 0.0).x() - d.sweepChart()->at(0.0, 0.0).x()));
+    }
+
+    // The table is the one the core makes for the same files, as vemrik-eval grade prints it.
+    void aClassIsGradedFromTheMenu() {
+        MainWindow w;
+        addGradingAction(w);
+        w.commandAction("run.grade")->trigger();
+        GradingDialog* d = w.findChild<GradingDialog*>();
+        QVERIFY(d && d->isVisible());
+        const std::string task = VEMRIK_EXAMPLES_DIR "/grading/laps.vemrik-task";
+        const std::string students = VEMRIK_EXAMPLES_DIR "/grading/students";
+        d->chooseTask(QString::fromStdString(task));
+        d->chooseStudents({QString::fromStdString(students)});
+        for (QPushButton* b : d->findChildren<QPushButton*>())
+            if (b->text() == "&Oceń") QTest::mouseClick(b, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->running() && d->table()->toPlainText().contains("celina"), 20000);
+        std::string why;
+        const ParsedTask read = readTaskFile(task);
+        const std::string table =
+            gradeTableText(*read.task, task, gradeClass(*read.task, *studentFiles({students}, why)));
+        QCOMPARE(d->table()->toPlainText(), QString::fromStdString(table));
     }
 };
 

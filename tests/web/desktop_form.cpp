@@ -1,7 +1,8 @@
 // The desktop's side of the browser tests: the toolkit-free form driven by a script of events on
 // standard input, writing what the window would show. One command a line:
 //   open PATH | page N | press ID | mouse ID down|move|up X Y | ticks K
-//   check ID 0|1 | track ID POSITION | select LINE
+//   check ID 0|1 | track ID POSITION | select LINE | key ID left|right|up|down|space|spaceup (a board's
+//   cell cursor, as the window's board takes the keys)
 //   image ID PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
 // IDs are the layout's, reaching the handlers the page reaches.
 //   busy PATH (the busy scene's workspace file, for measuring the page)
@@ -9,11 +10,13 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "scenes/scenes.h"
+#include "ui/cell_cursor.h"
 #include "ui/control_events.h"
 #include "ui/form.h"
 #include "ui/timeline_view.h"
@@ -31,6 +34,24 @@ void writeImage(TForm1& form, const std::string& id, const std::string& path) {
     for (std::uint32_t& p : pixels) p |= 0xFF000000u;
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(4 * pixels.size()));
+}
+
+// A key on board `id`'s cursor, reaching the pointer's handler it stands for at the cursor's pixel.
+void key(TForm1& form, const std::string& id, const std::string& name) {
+    static std::map<std::string, vemrik::CellCursor> cursors;
+    const vemrik::Raster& raster = vemrik::imageOf(form, id)->canvas;
+    auto& cursor =
+        cursors.try_emplace(id, raster.width(), raster.height(), vemrik::kBoardCellPixels).first->second;
+    static const std::map<std::string, vemrik::CursorKey> kKeys = {
+        {"left", vemrik::CursorKey::Left},       {"right", vemrik::CursorKey::Right},
+        {"up", vemrik::CursorKey::Up},           {"down", vemrik::CursorKey::Down},
+        {"space", vemrik::CursorKey::SpaceDown}, {"spaceup", vemrik::CursorKey::SpaceUp}};
+    const vemrik::PointerAct act = cursor.key(kKeys.at(name));
+    const vemrik::BoardHandlers& board = *vemrik::boardHandlersOf(id);
+    const auto handler = act == vemrik::PointerAct::Press  ? board.press
+                         : act == vemrik::PointerAct::Move ? board.move
+                                                           : board.release;
+    if (act != vemrik::PointerAct::None) (form.*handler)(cursor.pixel().x, cursor.pixel().y);
 }
 
 // The run's chart `width` columns wide, zoomed by `zoom` about `column`, as RGBA; and the step a
@@ -73,6 +94,9 @@ void run(TForm1& form, const std::string& line) {
         in >> id >> word >> x >> y;
         const vemrik::BoardHandlers& board = *vemrik::boardHandlersOf(id);
         (form.*(word == "down" ? board.press : word == "move" ? board.move : board.release))(x, y);
+    } else if (command == "key") {
+        in >> id >> word;
+        key(form, id, word);
     } else if (command == "check") {
         in >> id >> x;
         const int sensor = vemrik::sensorOf(id);

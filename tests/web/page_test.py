@@ -361,8 +361,7 @@ class PageTest(unittest.TestCase):
                                        cwd=task.parent, capture_output=True, check=True).stdout.decode()
                 want.update({name: (root / name).read_bytes() for name in files})
             self.site.open()
-            self.command("run.evaluate")
-            self.click("eval-grade")
+            self.command("run.grade")
             self.driver.find_element(By.ID, "grade-task").send_keys(
                 "\n".join(str(p) for p in [task, root / "oval.vemrik", root / "figure-eight.vemrik"]))
             self.driver.find_element(By.ID, "grade-folder").send_keys(str(students))

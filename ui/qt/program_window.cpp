@@ -5,6 +5,7 @@
 #include "ui/qt/control_hints.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
+#include "ui/qt/grading_dialog.h"
 #include "ui/qt/heading_marks.h"
 #include "ui/qt/help_menu.h"
 #include "ui/qt/keyboard_aids.h"
@@ -35,6 +36,7 @@ ProgramWindow::ProgramWindow() {
     addRobotLogAction(*menu_, window_);
     runView_ = std::make_unique<RunView>(window_);
     addEvaluationAction(window_);
+    addGradingAction(window_);
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);

@@ -10,6 +10,7 @@
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
 #include "platform/texts.h"
+#include "ui/grading_texts.h"
 #include "web/bindings/js_error.h"
 
 namespace vemrik::web {
@@ -173,6 +174,19 @@ emscripten::val gradeClass(const emscripten::val& task, const emscripten::val& t
     out.set("sheet", bytesOf(reports.sheet));
     out.set("ranking", reports.ranking);
     return out;
+}
+
+std::string gradingTextsJson() {
+    using T = GradingTexts;
+    const std::pair<const char*, Text> texts[] = {
+        {"title", T::title},           {"task", T::task},         {"taskHint", T::taskHint},
+        {"folder", T::folder},         {"files", T::files},       {"dropHint", T::dropHint},
+        {"chosen", T::chosen},         {"grade", T::grade},       {"grading", T::grading},
+        {"openReport", T::openReport}, {"saveHtml", T::saveHtml}, {"saveCsv", T::saveCsv},
+        {"saveSheet", T::saveSheet}};
+    nlohmann::json out;
+    for (const auto& [name, text] : texts) out[name] = {{"pl", text.pl}, {"en", text.en}};
+    return out.dump();
 }
 
 }  // namespace vemrik::web

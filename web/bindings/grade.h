@@ -15,4 +15,7 @@ namespace vemrik::web {
 emscripten::val gradeClass(const emscripten::val& task, const emscripten::val& tracks,
                            const emscripten::val& students, const emscripten::val& graded);
 
+/// The words of the grading dialog, the window's too, as JSON: {name: {pl, en}}.
+std::string gradingTextsJson();
+
 }  // namespace vemrik::web

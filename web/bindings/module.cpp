@@ -52,6 +52,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluateShare", &vemrik::web::evaluateShare);
     function("evaluationResult", &vemrik::web::evaluationResult);
     function("gradeClass", &vemrik::web::gradeClass);
+    function("gradingTexts", &vemrik::web::gradingTextsJson);
     class_<WebForm>("WebForm")
         .constructor<>()
         .function("controls", &WebForm::controls)

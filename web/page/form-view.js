@@ -1,6 +1,7 @@
 // The form's controls as page elements: the notebook's tabs and pages, every control where the
 // program's layout table puts it, each reached by its layout id, its words in the page's
 // language; and the state the engine reports mirrored onto them.
+import {listenForKeys} from './board-keys.js';
 import {drawHeadingArrow} from './heading-mark.js';
 import {pick, say} from './language.js';
 
@@ -35,7 +36,10 @@ function makeImage(c, view) {
   canvas.style.width = `${canvas.width}px`;
   canvas.style.height = `${canvas.height}px`;
   view.canvases[c.id] = {canvas, page: c.page};
-  if (c.pointer) listenForDrawing(canvas, c.id, view);
+  if (c.pointer) {
+    listenForDrawing(canvas, c.id, view);
+    return [canvas, listenForKeys(canvas, c, view)];
+  }
   if (c.id !== 'sim.view') return canvas;
   // What the form says over the simulation's picture, in elements of its own above the canvas.
   const layer = document.createElement('div');

@@ -2,7 +2,7 @@
 // dropped ones), graded in a worker; the table shown, the HTML report opened and saved, the CSV in
 // both forms saved, each the bytes vemrik-eval grade writes for the same files.
 import {download} from './files.js';
-import {pageLanguage, word} from './language.js';
+import {pageLanguage, pick, say, word} from './language.js';
 
 const isWorkspace = (file) => file.name.endsWith('.vemrik');
 
@@ -17,12 +17,9 @@ async function withBytes({path, file}) {
 }
 
 export class GradingDialog {
-  // `opener`, "Oceń klasę…" in the evaluation dialog, closes that dialog and shows this one.
-  constructor(opener) {
-    opener.addEventListener('click', () => {
-      opener.closest('dialog').close();
-      this.show();
-    });
+  // `texts` are the module's gradingTexts(), the window's words for the same dialog.
+  constructor(texts) {
+    this.texts = texts;
     this.dialog = document.getElementById('grade-dialog');
     this.chosen = document.getElementById('grade-chosen');
     this.progress = document.getElementById('grade-progress');
@@ -39,6 +36,9 @@ export class GradingDialog {
       const field = document.getElementById(id);
       field.addEventListener('change', () => take([...field.files]));
     };
+    for (const button of this.dialog.querySelectorAll('[data-picks]')) {
+      button.addEventListener('click', () => document.getElementById(button.dataset.picks).click());
+    }
     input('grade-task', (files) => this.takeTask(files));
     input('grade-folder', (files) => this.takeStudents(folderStudents(files), true));
     input('grade-files', (files) =>
@@ -51,9 +51,17 @@ export class GradingDialog {
     this.acceptDrops();
   }
 
+  // The words of the page's language, without the window's mnemonics.
   show() {
+    for (const el of this.dialog.querySelectorAll('[data-grading]')) {
+      el.textContent = this.text(el.dataset.grading);
+    }
     this.showChosen();
     this.dialog.showModal();
+  }
+
+  text(name) {
+    return pick(this.texts[name]).replace(/&(.)/g, '$1');
   }
 
   // A dropped task file is the task; the workspaces dropped with it are students.
@@ -84,15 +92,20 @@ export class GradingDialog {
 
   showChosen() {
     const names = [...this.students.keys()].sort();
-    this.chosen.textContent = word('gradeChosen', this.task?.name ?? '—', this.tracks.map((f) => f.name).join(', ') || '—',
-                                   names.length, names.join(', '));
+    this.chosen.textContent = say(this.texts.chosen, this.taskShown(), names.join(', ') || '—');
     this.startButton.disabled = !this.task || names.length === 0 || this.worker !== null;
+  }
+
+  // The task with the tracks chosen beside it.
+  taskShown() {
+    if (!this.task) return '—';
+    return this.tracks.length ? `${this.task.name} (${this.tracks.map((f) => f.name).join(', ')})` : this.task.name;
   }
 
   async start() {
     this.stopWorker();
     this.setResult(null);
-    this.table.textContent = word('grading');
+    this.table.textContent = this.text('grading');
     this.progress.value = 0;
     const students = [...this.students.values()].sort((a, b) => (a.path < b.path ? -1 : a.path > b.path ? 1 : 0));
     const message = {

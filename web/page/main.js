@@ -161,7 +161,7 @@ function openFile(file) {
 
 const evaluation =
     new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}), JSON.parse(m.evaluationSettings()));
-new GradingDialog(document.getElementById('eval-grade'));
+const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
 const openInput = document.getElementById('open-file');
 const pictureInput = document.getElementById('open-picture');
 openInput.addEventListener('change', () => {
@@ -218,6 +218,7 @@ const pageCommands = {
   'run.inspector': toggleInspector,
   'run.ruleCheck': () => showText('ruleCheck', title('run.ruleCheck'), form.ruleCheck()),
   'run.evaluate': () => evaluation.show(title('run.evaluate')),
+  'run.grade': () => grading.show(),
   'run.timeline': () => act(() => timeline.toggle()),
 };
 

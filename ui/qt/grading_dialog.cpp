@@ -1,0 +1,187 @@
+#include "ui/qt/grading_dialog.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+#include <memory>
+
+#include "evaluation/grade/class_files.h"
+#include "evaluation/grade/grade_report.h"
+#include "evaluation/grade/printable_text.h"
+#include "platform/files.h"
+#include "ui/grading_texts.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/qt_helpers.h"
+#include "ui/qt/screen_fit.h"
+#include "ui/qt/texts.h"
+
+namespace vemrik {
+
+namespace {
+
+QString said(const Text& text) { return qs(say(text)); }
+
+std::vector<std::string> utf8(const QStringList& paths) {
+    std::vector<std::string> out;
+    for (const QString& p : paths) out.push_back(p.toStdString());
+    return out;
+}
+
+/// The whole grading, off the window's thread: what vemrik-eval grade does between its arguments
+/// and its output.
+GradedClass gradeAll(const std::string& taskPath, const std::vector<std::string>& named) {
+    GradedClass g;
+    g.taskPath = taskPath;
+    std::optional<std::vector<std::string>> students = studentFiles(named, g.refusal);
+    if (!students) return g;
+    if (students->empty()) {
+        g.refusal =
+            say({"w podanych folderach nie ma plików .vemrik", "the folders given hold no .vemrik files"});
+        return g;
+    }
+    ParsedTask read = readTaskFile(taskPath);
+    if (!read.task) {
+        g.refusal = taskErrorText(taskPath, read.error);
+        return g;
+    }
+    const std::vector<StudentResult> ranked = gradeClass(*read.task, *students);
+    g.table = gradeTableText(*read.task, taskPath, ranked);
+    g.html = gradeHtmlText(*read.task, taskPath, ranked);
+    g.csv = gradeCsvText(*read.task, ranked, CsvForm::Plain);
+    g.sheet = gradeCsvText(*read.task, ranked, CsvForm::Sheet);
+    g.task = std::move(read.task);
+    g.students = std::move(*students);
+    return g;
+}
+
+}  // namespace
+
+GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("gradingDialog");
+    setWindowTitle(said(GradingTexts::title));
+    auto* layout = new QVBoxLayout(this);
+    auto* choices = new QHBoxLayout;
+    auto* taskButton = new QPushButton(said(GradingTexts::task), this);
+    auto* folderButton = new QPushButton(said(GradingTexts::folder), this);
+    auto* filesButton = new QPushButton(said(GradingTexts::files), this);
+    for (QPushButton* b : {taskButton, folderButton, filesButton}) choices->addWidget(b);
+    choices->addStretch();
+    layout->addLayout(choices);
+    chosen_ = new QLabel(this);
+    chosen_->setWordWrap(true);
+    layout->addWidget(chosen_);
+    table_ = new QPlainTextEdit(this);
+    table_->setReadOnly(true);
+    table_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(table_, 1);
+    auto* buttons = new QDialogButtonBox(this);
+    gradeButton_ = buttons->addButton(said(GradingTexts::grade), QDialogButtonBox::ActionRole);
+    const QString csvFilter = said(GradingTexts::csvFilter);
+    const struct {
+        const Text& caption;
+        const std::string GradedClass::*text;
+        QString filter, suffix;
+    } outputs[] = {{GradingTexts::saveHtml, &GradedClass::html, said(GradingTexts::htmlFilter), "html"},
+                   {GradingTexts::saveCsv, &GradedClass::csv, csvFilter, "csv"},
+                   {GradingTexts::saveSheet, &GradedClass::sheet, csvFilter, "csv"}};
+    for (const auto& o : outputs) {
+        QPushButton* b = buttons->addButton(said(o.caption), QDialogButtonBox::ActionRole);
+        b->setEnabled(false);
+        connect(b, &QPushButton::clicked, this,
+                [this, o] { save(o.text, said(o.caption).remove('&'), o.filter, o.suffix); });
+        saveButtons_.push_back(b);
+    }
+    buttons->addButton(Vemrik::tr("&Zamknij"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(taskButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, said(GradingTexts::title), task_,
+                                                          said(GradingTexts::taskFilter));
+        if (!path.isEmpty()) chooseTask(path);
+    });
+    connect(folderButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getExistingDirectory(this, said(GradingTexts::title));
+        if (!path.isEmpty()) chooseStudents({path});
+    });
+    connect(filesButton, &QPushButton::clicked, this, [this] {
+        const QStringList paths = QFileDialog::getOpenFileNames(this, said(GradingTexts::title), {},
+                                                                said(GradingTexts::studentFilter));
+        if (!paths.isEmpty()) chooseStudents(paths);
+    });
+    connect(gradeButton_, &QPushButton::clicked, this, &GradingDialog::start);
+    connect(&watcher_, &QFutureWatcher<GradedClass>::finished, this, &GradingDialog::finish);
+    showChosen();
+    resize(720, 480);
+}
+
+GradingDialog::~GradingDialog() { watcher_.waitForFinished(); }
+
+void GradingDialog::chooseTask(const QString& path) {
+    task_ = path;
+    showChosen();
+}
+
+void GradingDialog::chooseStudents(const QStringList& paths) {
+    students_ = paths;
+    showChosen();
+}
+
+void GradingDialog::showChosen() {
+    const auto shown = [](const QString& s) {
+        return s.isEmpty() ? std::string("—") : printableText(s.toStdString());
+    };
+    chosen_->setText(qs(say(GradingTexts::chosen, {shown(task_), shown(students_.join(", "))})));
+    gradeButton_->setEnabled(!task_.isEmpty() && !students_.isEmpty() && !running());
+}
+
+void GradingDialog::start() {
+    if (running() || task_.isEmpty() || students_.isEmpty()) return;
+    for (QPushButton* b : saveButtons_) b->setEnabled(false);
+    table_->setPlainText(said(GradingTexts::grading));
+    watcher_.setFuture(QtConcurrent::run(gradeAll, task_.toStdString(), utf8(students_)));
+    showChosen();
+}
+
+void GradingDialog::finish() {
+    graded_ = watcher_.result();
+    table_->setPlainText(qs(graded_.task ? graded_.table : graded_.refusal));
+    for (QPushButton* b : saveButtons_) b->setEnabled(graded_.task.has_value());
+    showChosen();
+}
+
+void GradingDialog::save(const std::string GradedClass::*text, const QString& title, const QString& filter,
+                         const QString& suffix) {
+    const QString path = savePathFromDialog(this, title, QFileInfo(task_).completeBaseName(), filter, suffix);
+    if (path.isEmpty() || !graded_.task) return;
+    std::optional<std::string> error =
+        reportRefusal(path.toStdString(), *graded_.task, graded_.taskPath, graded_.students);
+    if (!error) error = saveAtomically(path.toStdString(), graded_.*text);
+    if (error)
+        QMessageBox::warning(this, windowTitle(),
+                             qs(say(GradingTexts::cannotSave, {printableText(path.toStdString()), *error})));
+}
+
+void addGradingAction(MainWindow& window) {
+    auto dialog = std::make_shared<QPointer<GradingDialog>>();
+    QObject::connect(window.commandAction("run.grade"), &QAction::triggered, &window, [&window, dialog] {
+        if (!*dialog) *dialog = new GradingDialog(&window);
+        fitOnScreen(*dialog, (*dialog)->sizeHint());
+        (*dialog)->show();
+        (*dialog)->raise();
+        (*dialog)->activateWindow();
+    });
+}
+
+}  // namespace vemrik

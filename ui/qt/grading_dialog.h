@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "evaluation/grade/task.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vemrik {
+
+class MainWindow;
+
+/// What one grading gave: the reports, or why the task could not be graded.
+struct GradedClass {
+    std::string refusal;
+    std::optional<Task> task;
+    std::string taskPath;
+    std::vector<std::string> students;
+    std::string table, html, csv, sheet;
+};
+
+/// "Oceń klasę": a task file and a folder or files of students, graded in Qt's thread pool as
+/// vemrik-eval grade grades them; the table shown, the HTML report and both forms of the CSV saved.
+class GradingDialog : public QDialog {
+public:
+    explicit GradingDialog(QWidget* parent = nullptr);
+    ~GradingDialog() override;
+
+    void chooseTask(const QString& path);
+    /// Files, or folders standing for their .vemrik files.
+    void chooseStudents(const QStringList& paths);
+    /// "Oceń": grades unless a grading runs or nothing is chosen.
+    void start();
+    bool running() const { return watcher_.isRunning(); }
+    QPlainTextEdit* table() const { return table_; }
+
+private:
+    void showChosen();
+    void finish();
+    void save(const std::string GradedClass::*text, const QString& title, const QString& filter,
+              const QString& suffix);
+
+    QString task_;
+    QStringList students_;
+    GradedClass graded_;
+    QFutureWatcher<GradedClass> watcher_;
+    QLabel* chosen_ = nullptr;
+    QPlainTextEdit* table_ = nullptr;
+    QPushButton* gradeButton_ = nullptr;
+    std::vector<QPushButton*> saveButtons_;
+};
+
+/// Opens the one grading dialog on "Oceń klasę…".
+void addGradingAction(MainWindow& window);
+
+}  // namespace vemrik
