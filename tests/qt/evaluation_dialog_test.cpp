@@ -6,7 +6,6 @@
 
 #include "evaluation/grade/class_files.h"
 #include "evaluation/grade/grade_report.h"
-
 #include "tests/engine_edits.h"
 #include "tests/evaluation_tracks.h"
 #include "tests/qt/qt_test.h"
