@@ -309,6 +309,83 @@ class PageTest(unittest.TestCase):
             return [inView, document.elementFromPoint(r.left + 5, r.top + r.height / 2)?.id];""")
         self.assertEqual([True, "status"], seen)
 
+    def test_f1_opens_the_guide_the_window_shows_in_polish_and_after_switching_in_english(self):
+        self.site.open()
+        self.addCleanup(self.js, "localStorage.setItem('vemrik.language', 'pl')")
+        dialog = self.driver.find_element(By.ID, "help-dialog")
+        for choice, guide in [(None, "pl/przewodnik.md"), ("view.english", "en/guide.md")]:
+            if choice:
+                self.command(choice)
+            ActionChains(self.driver).send_keys(Keys.F1).perform()
+            # Open once every picture it shows has loaded.
+            WebDriverWait(self.driver, 10).until(lambda d: self.js(
+                "const all = [...document.querySelectorAll('#help-dialog img')];"
+                "return all.length > 0 && all.every((i) => i.naturalWidth > 0)"))
+            first = (ROOT / "docs" / guide).read_text().splitlines()[0].removeprefix("# ")
+            self.assertEqual([plain(self.js("return JSON.parse(vemrikPage.commands).find((c) => c.id === 'help.guide')"
+                                            ".caption[document.documentElement.lang]")), first],
+                             [dialog.find_element(By.TAG_NAME, "h2").text, dialog.find_element(By.TAG_NAME, "h1").text])
+            ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+            self.assertFalse(dialog.is_displayed())
+
+    def test_the_zoom_offers_and_ticks_as_the_window_and_the_fit_follows_the_window(self):
+        self.addCleanup(self.driver.set_window_size, 1100, 700)
+        self.addCleanup(self.js, "localStorage.removeItem('vemrik.zoom')")
+        self.site.open()
+        shown = lambda: self.js("""
+            const item = (id) => document.querySelector(`.menubar [data-command="${id}"]`);
+            const form = document.getElementById('form');
+            return [['view.zoom100', 'view.zoom150', 'view.zoom200', 'view.zoomFit']
+                      .map((id) => [item(id).disabled, item(id).getAttribute('aria-checked')].join()),
+                    Number(form.style.zoom), form.offsetWidth, innerWidth];""")
+        def resize(width, height):
+            self.driver.set_window_size(width, height)
+            WebDriverWait(self.driver, 10).until(lambda d: shown()[3] == width)
+        # "disabled,ticked" for ×1, ×1.5, ×2 and the fit; ×1.5 chosen where it fits, then where it does
+        # not, which shows the largest zoom offered, ×1.
+        resize(1700, 1100)
+        self.command("view.zoom150")
+        self.assertEqual([["false,false", "false,true", "true,false", "false,false"], 1.5], shown()[:2])
+        resize(1100, 700)
+        self.assertEqual([["false,true", "true,false", "true,false", "false,false"], 1], shown()[:2])
+        self.command("view.zoomFit")
+        for size in [(1100, 700), (1700, 1100)]:
+            resize(*size)
+            ticks, zoom, width, room = shown()
+            self.assertEqual("false,true", ticks[3])
+            # The largest tenth at which the form's width fits; its height is not what limits here.
+            self.assertEqual(min(2, int(room * 10 / width) / 10), zoom, size)
+        self.site.open()
+        self.assertEqual("false,true", shown()[0][3])
+
+    def test_keys_on_the_boards_paint_what_the_desktops_cell_cursor_paints(self):
+        cases = [
+            (0, "Robot", "robot.board", "robot.body", ["right"] * 3 + ["down"] * 2 + ["space"] + ["right"] * 4),
+            (1, "Mapa", "map.board", "map.line", ["down"] * 30 + ["right"] * 5 + ["space"] + ["right"] * 20),
+        ]
+        keys = {"right": Keys.ARROW_RIGHT, "down": Keys.ARROW_DOWN}
+        for page, caption, board, tool, presses in cases:
+            with self.subTest(tool):
+                self.site.open("&przyklad=oval")
+                self.tab(caption)
+                self.click(tool)
+                canvas = self.driver.find_element(By.ID, board)
+                self.js("arguments[0].focus()", canvas)
+                actions = ActionChains(self.driver)
+                for name in presses:
+                    if name == "space":
+                        actions.key_down(Keys.SPACE)
+                    else:
+                        actions.send_keys(keys[name])
+                actions.key_up(Keys.SPACE).perform()
+                self.advance(FORCED_REDRAW)
+                script = ["open " + str(EXAMPLES / "oval.vemrik"), f"page {page}", f"press {tool}",
+                          *[f"key {board} {name}" for name in presses + ["spaceup"]], "ticks 15",
+                          f"image {board} {{raw}}"]
+                want = desktop(script, "raw")["raw"]
+                self.assertTrue(want == self.canvas_rgba(board))
+                self.assertTrue(want != desktop(script[:3] + script[-2:], "raw")["raw"])  # the keys drew
+
     def fill(self, values):
         for field, value in values.items():
             box = self.driver.find_element(By.ID, field)

@@ -3,7 +3,6 @@
 // both forms saved, each the bytes vemrik-eval grade writes for the same files.
 import {download} from './files.js';
 import {pageLanguage, pick, say, word} from './language.js';
-import {startWorker} from './worker-source.js';
 
 const isWorkspace = (file) => file.name.endsWith('.vemrik');
 
@@ -115,7 +114,7 @@ export class GradingDialog {
       tracks: await Promise.all(this.tracks.map((f) => withBytes({path: f.name, file: f}))),
       students: await Promise.all(students.map(withBytes)),
     };
-    this.worker = startWorker('grading-worker.js');
+    this.worker = new Worker('grading-worker.js');
     this.worker.onmessage = ({data}) => this.heard(data);
     this.worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
     this.worker.postMessage(message);

@@ -1,5 +1,5 @@
 // The page's language: the one chosen in "Widok" → "Język", kept for the next visit; on a first
-// visit the browser's, Polish for any language Vemrik does not have (as the desktop decides).
+// visit the browser's first choice: Polish where it is Polish, English for any other.
 // Texts of the core come from the module as {pl, en}; this table holds only the words the
 // desktop program never says.
 
@@ -8,7 +8,8 @@ const kKey = 'vemrik.language';
 export function firstLanguage() {
   const kept = localStorage.getItem(kKey);
   if (kept === 'pl' || kept === 'en') return kept;
-  return (navigator.language ?? '').toLowerCase().startsWith('en') ? 'en' : 'pl';
+  const preferred = navigator.languages?.[0] ?? navigator.language ?? '';
+  return preferred.toLowerCase().startsWith('pl') ? 'pl' : 'en';
 }
 
 export function keepLanguage(code) {

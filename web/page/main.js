@@ -1,13 +1,16 @@
 // Vemrik in a browser: the engine's form behind the page's controls, its menus and its controls
 // both from the program's own tables.
+import {useCellCursors} from './board-keys.js';
 import {Clock, runOnBrowserTime} from './clock.js';
 import {engineOptions} from './carried-files.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FormView} from './form-view.js';
+import {HelpDialog} from './help.js';
 import {GradingDialog} from './grading.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
+import {PageZoom} from './zoom.js';
 import {keepForOffline} from './offline.js';
 import {TimelinePanel} from './timeline.js';
 
@@ -35,7 +38,6 @@ let form = new m.WebForm();
 let state = null;
 // The file's name the form keeps, "bez nazwy.vemrik" in the page's language until it has one.
 const nameOfFile = () => state.document.file || word('untitled');
-let zoom = 1;
 // Opening a file leaves the images blank until the refresh cycle draws them; the first drawing
 // after start-up is when the page has shown its first example.
 let awaitingFirstDraw = false;
@@ -71,6 +73,7 @@ function act(call) {
 // Whether the page does a command at all: the form's, the page's own, an example when there is one.
 const canRun = (id) =>
   commands.find((c) => c.id === id)?.form || id in pageCommands || (id === 'file.examples' && examples.length > 0);
+useCellCursors((width, height) => new m.CellCursor(width, height));
 const view = new FormView(JSON.parse(m.layout()), JSON.parse(m.texts()), () => form, act, (id) => runCommand(id),
                           canRun);
 
@@ -81,7 +84,7 @@ document.getElementById('form').after(timeline.section);
 function pageStates() {
   const ticked = (on) => ({enabled: true, checked: on});
   return {
-    'view.zoom100': ticked(zoom === 1), 'view.zoom150': ticked(zoom === 1.5), 'view.zoom200': ticked(zoom === 2),
+    ...pageZoom.states(),
     'view.polish': ticked(pageLanguage() === 'pl'), 'view.english': ticked(pageLanguage() === 'en'),
     'run.inspector': ticked(textDialog.open && textDialog.dataset.kind === 'inspector'),
     'run.timeline': ticked(timeline.shown),
@@ -184,11 +187,9 @@ function saveAs() {
   if (name) saveTo(name.endsWith('.vemrik') ? name : `${name}.vemrik`);
 }
 
-function setZoom(factor) {
-  zoom = factor;
-  document.getElementById('form').style.zoom = String(factor);
-  update();
-}
+const pageZoom = new PageZoom(m.zoomShown, document.getElementById('form'),
+                              [document.querySelector('.menubar'), statusLine], () => update());
+const help = new HelpDialog(document.getElementById('help-dialog'), JSON.parse(m.helpTexts()));
 
 function toggleInspector() {
   if (textDialog.open && textDialog.dataset.kind === 'inspector') textDialog.close();
@@ -201,6 +202,7 @@ function setLanguage(code) {
   keepLanguage(code);
   m.setLanguage(code);
   speak();
+  help.speak();
 }
 
 // What the page does itself; the form's own commands go to the form.
@@ -210,14 +212,14 @@ const pageCommands = {
   'file.save': () => saveTo(nameOfFile()),
   'file.saveAs': saveAs,
   'file.importTrack': () => pictureInput.click(),
-  'view.zoom100': () => setZoom(1),
-  'view.zoom150': () => setZoom(1.5),
-  'view.zoom200': () => setZoom(2),
+  ...Object.fromEntries(pageZoom.commands().map((id) => [id, () => pageZoom.choose(id)])),
   'view.polish': () => setLanguage('pl'),
   'view.english': () => setLanguage('en'),
   'run.inspector': toggleInspector,
   'run.ruleCheck': () => showText('ruleCheck', title('run.ruleCheck'), form.ruleCheck()),
   'run.evaluate': () => evaluation.show(title('run.evaluate')),
+  'help.guide': () => help.showGuide(),
+  'help.about': () => help.showAbout(),
   'run.grade': () => grading.show(),
   'run.timeline': () => act(() => timeline.toggle()),
 };
@@ -268,6 +270,7 @@ try {
 } catch {
   examples = [];  // served without its examples; the rest of the page works
 }
+pageZoom.follow();
 speak();
 view.drawAll();
 if (firstExample) {
