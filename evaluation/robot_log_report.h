@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/run_log_reader.h"
+#include "platform/texts.h"
 #include "workspace/workspace.h"
 
 namespace vemrik {
@@ -37,6 +38,26 @@ struct RobotLogReport {
     /// The digits of a pattern: the robot's sensors, or more where a run saw a sensor past them.
     int sensors = 8;
 };
+
+/// The words a report is laid out under: the dialog's title, the tables' columns, the groups.
+struct RobotLogHeadings {
+    Text title, line, rule, robot, simulation, lines, uncovered, patterns;
+    /// The patterns' column, {1} the report's sensors.
+    Text pattern;
+    /// A log refused: {1} its file, {2} why.
+    Text cannotOpen;
+};
+inline constexpr RobotLogHeadings kRobotLogHeadings{
+    {"Przebieg robota", "Robot run"},
+    {"Linia", "Line"},
+    {"Reguła", "Rule"},
+    {"Robot", "Robot"},
+    {"Symulacja", "Simulation"},
+    {"Jak często działała każda linia", "How often each line acted"},
+    {"Wzorce bez reguły, które napotkał robot", "Patterns without a rule that the robot met"},
+    {"Udział kroków na wzorzec", "Share of steps per pattern"},
+    {"Wzorzec s1…s{1}", "Pattern s1…s{1}"},
+    {"Nie można otworzyć przebiegu „{1}”:\n{2}", "Cannot open the run “{1}”:\n{2}"}};
 
 RobotLogReport robotLogReport(const RunLog& log, const Workspace& ws, std::uint32_t seed,
                               const std::string& fileName);

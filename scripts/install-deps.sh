@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-de
           nlohmann-json3-dev qt6-translations-l10n xvfb xdotool imagemagick
           desktop-file-utils appstream dpkg-dev file libx11-dev clang-format-14
           gcc-avr avr-libc arduino-core-avr libsimavr-dev simavr
-          emscripten chromium chromium-driver python3-selenium python3-markdown esbuild)
+          emscripten chromium chromium-driver python3-selenium python3-markdown esbuild poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

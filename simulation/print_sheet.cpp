@@ -5,6 +5,8 @@
 #include <iterator>
 #include <utility>
 
+#include "simulation/simulation_view.h"
+
 namespace vemrik {
 
 namespace {
@@ -76,6 +78,17 @@ Raster sheetPixels(const PrintedTrack& track, const PrintLayout& layout, const P
         }
     for (const PrintMark& mark : track.marks) drawMark(sheet, frame, mark);
     return sheet;
+}
+
+TrackPrint trackPrint(const ProgramState& s, int width, int height, PrintLook look, double mmPerCell,
+                      double paperWidth, double paperHeight) {
+    Raster painted(width, height);
+    paintTrack(s, painted);
+    TrackPrint print{printedTrack(painted, s.MapGrid, look), {}, {}};
+    if (print.track.area.x1 >= print.track.area.x2) return print;
+    print.layout = printLayout(print.track.area, mmPerCell, paperWidth, paperHeight);
+    print.tiles = printTiles(print.layout);
+    return print;
 }
 
 }  // namespace vemrik

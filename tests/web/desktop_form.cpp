@@ -4,9 +4,12 @@
 //   check ID 0|1 | track ID POSITION | select LINE | key ID left|right|up|down|space|spaceup (a board's
 //   cell cursor, as the window's board takes the keys)
 //   image ID PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
+//   sheet N SCALE PATH (the N-th printed sheet on A4 at 20 mm a cell, as image)
+//   robotlog LOG PATH (the robot log's report: headline, summary, the rows' cells by tabs, the rest)
 // IDs are the layout's, reaching the handlers the page reaches.
 //   busy PATH (the busy scene's workspace file, for measuring the page)
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -15,7 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "evaluation/robot_log_report.h"
 #include "scenes/scenes.h"
+#include "simulation/print_sheet.h"
 #include "ui/cell_cursor.h"
 #include "ui/control_events.h"
 #include "ui/form.h"
@@ -28,14 +33,16 @@ namespace {
 using vemrik::TForm1;
 
 // The raster keeps 0x00BBGGRR pixels, little-endian bytes R, G, B, 0; a canvas shows RGBA, opaque.
-void writeImage(TForm1& form, const std::string& id, const std::string& path) {
-    const vemrik::Raster& raster = vemrik::imageOf(form, id)->canvas;
+void writeRaster(const vemrik::Raster& raster, const std::string& path) {
     std::vector<std::uint32_t> pixels(raster.data(), raster.data() + raster.width() * raster.height());
     for (std::uint32_t& p : pixels) p |= 0xFF000000u;
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(4 * pixels.size()));
 }
 
+void writeImage(TForm1& form, const std::string& id, const std::string& path) {
+    writeRaster(vemrik::imageOf(form, id)->canvas, path);
+}
 // A key on board `id`'s cursor, reaching the pointer's handler it stands for at the cursor's pixel.
 void key(TForm1& form, const std::string& id, const std::string& name) {
     static std::map<std::string, vemrik::CellCursor> cursors;
@@ -72,6 +79,31 @@ void writeTimeline(const TForm1& form, int width, double zoom, int column, const
         for (const int shift : {16, 8, 0, 24}) rgba += static_cast<char>(chart.pixels()[i] >> shift);
     std::ofstream(path, std::ios::binary) << rgba;
     std::ofstream(stepPath) << viewer.stepAt(column).value_or(0);
+}
+
+// A sheet as "Drukuj trasę…" prints it by default.
+void writeSheet(const TForm1& form, int index, int scale, const std::string& path) {
+    const vemrik::Raster& shown = form.Image2.canvas;
+    const vemrik::TrackPrint print = vemrik::trackPrint(form.State, shown.width(), shown.height(),
+                                                        vemrik::PrintLook::kBlackLine, 20, 210, 297);
+    writeRaster(vemrik::sheetPixels(print.track, print.layout, print.tiles.at(index), scale), path);
+}
+
+void writeRobotLog(const TForm1& form, const std::string& log, const std::string& path) {
+    const vemrik::RobotLogReport r =
+        vemrik::robotLogReport(*vemrik::readRunLogFile(log).log, vemrik::captureWorkspace(form),
+                               form.engine.seed(), std::filesystem::path(log).filename().string());
+    std::ofstream out(path, std::ios::binary);
+    const auto rows = [&](const std::vector<vemrik::ReportRow>& table) {
+        for (const vemrik::ReportRow& row : table) {
+            for (std::size_t c = 0; c < row.size(); ++c) out << (c ? "\t" : "") << row[c].text;
+            out << "\n";
+        }
+    };
+    out << r.headline << "\n" << r.summary << "\n";
+    rows(r.lines);
+    out << r.uncovered << "\n";
+    rows(r.patterns);
 }
 
 void run(TForm1& form, const std::string& line) {
@@ -129,6 +161,12 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "save") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::captureWorkspace(form));
+    } else if (command == "sheet") {
+        in >> n >> x >> word;
+        writeSheet(form, n, x, word);
+    } else if (command == "robotlog") {
+        in >> id >> word;
+        writeRobotLog(form, id, word);
     }
 }
 

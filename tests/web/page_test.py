@@ -1,11 +1,14 @@
 """The page in headless Chromium against the desktop: the same menus, runs, pixels and files."""
 import base64
+import io
 import json
 import pathlib
 import re
 import subprocess
 import tempfile
 import unittest
+import zipfile
+import zlib
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -32,6 +35,35 @@ def desktop(script, *outputs):
 def plain(caption):
     """A caption without its mnemonic marker, as ui/commands.h's plainCaption."""
     return re.sub(r"&(.)", r"\1", caption)
+
+
+def drawn_image_widths(pdf):
+    """The width in points each image of a PDF is drawn at, from its pages' content streams: the
+    transformations in force at each `Do`."""
+    widths = []
+    for stream in re.findall(rb"stream\r?\n(.*?)endstream", pdf, re.S):
+        try:
+            text = zlib.decompress(stream).decode("latin-1")
+        except zlib.error:
+            continue
+        matrix, saved, numbers = (1, 0, 0, 1, 0, 0), [], []
+        for token in text.split():
+            if re.fullmatch(r"-?[\d.]+", token):
+                numbers.append(float(token))
+                continue
+            if token == "q":
+                saved.append(matrix)
+            elif token == "Q":
+                matrix = saved.pop()
+            elif token == "cm":
+                a, b, c, d, e, f = numbers[-6:]
+                m = matrix
+                matrix = (a * m[0] + b * m[2], a * m[1] + b * m[3], c * m[0] + d * m[2], c * m[1] + d * m[3],
+                          e * m[0] + f * m[2] + m[4], e * m[1] + f * m[3] + m[5])
+            elif token == "Do":
+                widths.append(abs(matrix[0]))
+            numbers = []
+    return widths
 
 
 class PageTest(unittest.TestCase):
@@ -490,6 +522,54 @@ class PageTest(unittest.TestCase):
         finally:
             self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
 
+
+    def test_the_sketch_zip_holds_the_files_vemrik_eval_arduino_writes(self):
+        self.site.open("&przyklad=oval")
+        for old in self.site.downloads.iterdir():
+            old.unlink()
+        self.command("file.arduino")
+        self.assertEqual("W wybranym katalogu powstanie katalog oval z plikami oval.ino i wiring.svg",
+                         self.driver.find_element(By.CSS_SELECTOR, "#sketch-dialog p").text)
+        self.click("sketch-save")
+        archive = zipfile.ZipFile(io.BytesIO(self.downloaded(["oval.zip"])[0]))
+        with tempfile.TemporaryDirectory() as folder:
+            subprocess.run([BUILD / "vemrik-eval", "arduino", EXAMPLES / "oval.vemrik", "--out", folder],
+                           check=True, capture_output=True)
+            self.assertEqual(["oval/oval.ino", "oval/wiring.svg"], archive.namelist())
+            for name in archive.namelist():
+                self.assertTrue(archive.read(name) == (pathlib.Path(folder) / name).read_bytes(), name)
+
+    def test_a_robot_log_is_reported_as_the_window_reports_it(self):
+        self.site.open("&przyklad=oval")
+        log = str(EXAMPLES / "oval-robot.csv")
+        self.driver.find_element(By.ID, "open-robot-log").send_keys(log)
+        shown = self.js("""
+            const d = document.getElementById('robot-log-dialog');
+            const rows = (t) => [...t.tBodies[0].rows].map((r) => [...r.cells].map((c) => c.textContent).join('\\t'));
+            const [lines, patterns] = d.querySelectorAll('table');
+            return [d.open, d.querySelector('.headline').textContent, d.querySelector('.summary').textContent,
+                    ...rows(lines), d.querySelector('.uncovered').textContent, ...rows(patterns)].join('\\n') + '\\n';""")
+        want = desktop(["open " + str(EXAMPLES / "oval.vemrik"), f"robotlog {log} {{report}}"], "report")["report"]
+        self.assertEqual("true\n" + want.decode(), shown)
+
+    def test_a_printed_sheet_holds_the_cores_pixels_and_a_cell_is_20_mm_on_the_pdf(self):
+        self.site.open("&przyklad=oval")
+        self.js("window.print = () => { window.printAsked = true; }")  # headless has no dialog to close
+        self.command("file.print")
+        WebDriverWait(self.driver, 30).until(lambda d: d.execute_script("return window.printAsked"))
+        pixels = base64.b64decode(self.js("""
+            const img = document.querySelector('#print-sheets img');
+            const context = new OffscreenCanvas(img.naturalWidth, img.naturalHeight).getContext('2d');
+            context.drawImage(img, 0, 0);
+            const data = context.getImageData(0, 0, img.naturalWidth, img.naturalHeight).data;
+            let s = '';
+            for (let i = 0; i < data.length; i += 0x8000) s += String.fromCharCode(...data.subarray(i, i + 0x8000));
+            return btoa(s);"""))
+        self.assertTrue(desktop(["open " + str(EXAMPLES / "oval.vemrik"), "sheet 0 8 {raw}"], "raw")["raw"] == pixels)
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"])
+        # Each page draws its 760-pixel sheet once, 80 pixels a cell: the width it is drawn at, in mm.
+        widths = [round(w * 25.4 / 72 * 80 / 760, 2) for w in drawn_image_widths(pdf)]
+        self.assertEqual([20.0] * 14, widths)
 
 if __name__ == "__main__":
     unittest.main()

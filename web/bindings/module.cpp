@@ -11,6 +11,9 @@
 #include "web/bindings/grade.h"
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
+#include "web/bindings/print_sheets.h"
+#include "web/bindings/robot_log.h"
+#include "web/bindings/sketch_download.h"
 #include "web/bindings/web_form.h"
 
 namespace vemrik::web {
@@ -48,6 +51,11 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
+    function("printSheets", &vemrik::web::printSheets);
+    function("printSheetRGBA", &vemrik::web::printSheetRGBA);
+    function("sketchNote", &vemrik::web::sketchNote);
+    function("sketchDownload", &vemrik::web::sketchDownload);
+    function("robotLogReport", &vemrik::web::robotLogReportJson);
     function("evaluationTexts", &vemrik::web::evaluationTexts);
     function("evaluateShare", &vemrik::web::evaluateShare);
     function("evaluationResult", &vemrik::web::evaluationResult);

@@ -41,6 +41,7 @@ const kWords = {
                 'The file “{1}” is not a picture the browser can read.'],
   noPixels: ['Obraz „{1}” nie ma żadnych pikseli.', 'The picture “{1}” has no pixels.'],
   fileName: ['Nazwa pliku', 'File name'],
+  download: ['Pobierz', 'Download'],
 };
 
 let current = 'pl';

@@ -10,6 +10,9 @@ import {HelpDialog} from './help.js';
 import {GradingDialog} from './grading.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
+import {RobotLogDialog} from './robot-log.js';
+import {SketchDownload} from './sketch-download.js';
+import {printTrack} from './track-print.js';
 import {PageZoom} from './zoom.js';
 import {keepForOffline} from './offline.js';
 import {TimelinePanel} from './timeline.js';
@@ -165,6 +168,9 @@ function openFile(file) {
 const evaluation =
     new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}), JSON.parse(m.evaluationSettings()));
 const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
+const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));
+const sketch = new SketchDownload(m, () => form, () => state.document.file, showError,
+                                  {save: () => word('download'), cancel: () => word('cancel')});
 const openInput = document.getElementById('open-file');
 const pictureInput = document.getElementById('open-picture');
 openInput.addEventListener('change', () => {
@@ -212,6 +218,9 @@ const pageCommands = {
   'file.save': () => saveTo(nameOfFile()),
   'file.saveAs': saveAs,
   'file.importTrack': () => pictureInput.click(),
+  'file.print': () => printTrack(m, form, (text) => showText('print', title('file.print'), text)),
+  'file.arduino': () => sketch.show(title('file.arduino')),
+  'file.robotLog': () => robotLog.choose(),
   ...Object.fromEntries(pageZoom.commands().map((id) => [id, () => pageZoom.choose(id)])),
   'view.polish': () => setLanguage('pl'),
   'view.english': () => setLanguage('en'),
