@@ -14,8 +14,7 @@ constexpr int kStepsBeforeEnd = 20;
 
 std::string sweepRefusal(const Noise& noise) {
     if (noise.any()) return {};
-    return say({"Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno.",
-                "Testing robustness needs noise: set at least one kind."});
+    return say(EvaluationTexts::needsNoise);
 }
 
 std::string evaluatedRunRefusal(bool workChanged, int steps) {

@@ -26,6 +26,8 @@ struct EvaluationTexts {
         "Zeros: no noise. The run’s seed draws the noise, so a run repeats. Testing robustness evaluates at "
         "the levels 0, 0.25, 0.5, 0.75 and 1 of the noise set, with the same seeds."};
     static constexpr Text sweep{"&Badaj odporność", "&Test robustness"};
+    static constexpr Text needsNoise{"Badanie odporności potrzebuje zakłóceń: ustaw co najmniej jedno.",
+                                     "Testing robustness needs noise: set at least one kind."};
     static constexpr Text evaluating{"Trwa ocena…", "Evaluating…"};
     static constexpr Text sweeping{"Trwa badanie odporności…", "Testing robustness…"};
     static constexpr Text cannotEvaluate{"Nie można ocenić: {1}.", "Cannot evaluate: {1}."};

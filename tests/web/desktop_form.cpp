@@ -4,6 +4,7 @@
 //   check ID 0|1 | track ID POSITION | select LINE | key ID left|right|up|down|space|spaceup (a board's
 //   cell cursor, as the window's board takes the keys)
 //   image ID PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
+//   replay SEED STEP FLIP SHIFT TURN (an evaluation's run made again, as "Pokaż przebieg")
 //   sheet N SCALE PATH (the N-th printed sheet on A4 at 20 mm a cell, as image)
 //   robotlog LOG PATH (the robot log's report: headline, summary, the rows' cells by tabs, the rest)
 // IDs are the layout's, reaching the handlers the page reaches.
@@ -161,6 +162,11 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "save") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::captureWorkspace(form));
+    } else if (command == "replay") {
+        std::uint64_t stopAt = 0;
+        vemrik::Noise noise;
+        in >> word >> stopAt >> noise.flip >> noise.shift >> noise.turn;
+        form.ReplaySeededRun(static_cast<std::uint32_t>(std::stoul(word)), stopAt, noise);
     } else if (command == "sheet") {
         in >> n >> x >> word;
         writeSheet(form, n, x, word);

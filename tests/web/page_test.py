@@ -444,6 +444,29 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.driver.find_element(By.ID, "eval-start").is_enabled())
         self.assertFalse(self.driver.find_element(By.ID, "eval-cancel").is_enabled())
 
+    def test_noisy_and_sweep_reports_are_vemrik_evals_and_a_failed_run_is_shown_as_the_window_shows_it(self):
+        self.site.open("&przyklad=oval")
+        self.command("run.evaluate")
+        asked = {"seed": "4294967290", "runs": "10", "steps": "3000", "flip": "0.4", "shift": "10", "turn": "20"}
+        self.fill({f"eval-{name}": value for name, value in asked.items()})
+        report = self.driver.find_element(By.ID, "eval-report")
+        options = [part for name, value in asked.items() for part in (f"--{name.replace('steps', 'max-steps')}", value)]
+        for button, extra in [("eval-sweep", ["--sweep"]), ("eval-start", [])]:
+            self.click(button)
+            WebDriverWait(self.driver, 60).until(lambda d: "Czas" in report.text)
+            want = subprocess.run([BUILD / "vemrik-eval", EXAMPLES / "oval.vemrik", *options, *extra],
+                                  capture_output=True, text=True, check=True).stdout
+            self.assertEqual(want.splitlines()[1:-1], report.text.splitlines()[1:-1])
+        first = self.driver.find_element(By.CSS_SELECTOR, "#eval-failed option")
+        seed, steps = re.search(r"ziarno (\d+): .* po (\d+) krokach", first.text).groups()
+        first.click()
+        self.click("eval-show-run")
+        self.advance(FORCED_REDRAW)
+        self.assertEqual((3, int(steps) - 20), (self.state()["page"], self.state()["history"]["steps"]))
+        script = ["open " + str(EXAMPLES / "oval.vemrik"), f"replay {seed} {int(steps) - 20} 0.4 10 20", "page 3",
+                  "ticks 15", "image sim.view {raw}"]
+        self.assertTrue(desktop(script, "raw")["raw"] == self.canvas_rgba("sim.view"))
+
     def downloaded(self, names):
         """The files the browser downloaded under `names`, once each is whole."""
         def finished(_):

@@ -169,7 +169,8 @@ std::string evaluationTexts() {
                                                   {"chartName", T::chartName},
                                                   {"chartLevel", T::chartLevel},
                                                   {"chartShare", T::chartShare},
-                                                  {"cannotEvaluate", T::cannotEvaluate}};
+                                                  {"cannotEvaluate", T::cannotEvaluate},
+                                                  {"needsNoise", T::needsNoise}};
     nlohmann::json out;
     for (const auto& [key, text] : texts) out[key] = {{"pl", text.pl}, {"en", text.en}};
     return out.dump();

@@ -1,5 +1,6 @@
-// "Oceń algorytm…" off the page's thread, on a module instance of its own. One message starts an
-// evaluation; progress and the result come back as messages. "Anuluj" ends the whole worker,
+// One share of "Oceń algorytm…" off the page's thread, on a module instance of its own: several
+// such workers make the runs together, and the page merges their shares. One message starts the
+// share; progress and the share's bytes come back as messages. "Anuluj" ends the whole worker,
 // since a running evaluation never returns to read another message.
 // The one-file page's worker starts with the module and its wasm already there (worker-source.js).
 if (typeof createVemrik === 'undefined') importScripts('vemrik.js');
@@ -10,13 +11,13 @@ self.onmessage = async ({data}) => {
   try {
     const m = await ready;
     m.setLanguage(data.language ?? 'pl');
-    // About two hundred steps of the bar are plenty; a message for each of 100,000 runs is not.
-    const every = Math.max(1, Math.floor(data.runs / 200));
-    const result = m.evaluate(data.workspace, data.seed, data.runs, data.maxSteps, 0, (done, total) => {
+    const share = m.evaluateShare(data.workspace, data.job, data.part, data.parts, (done, total) => {
+      // About two hundred steps of the bar are plenty; a message for each of 100,000 runs is not.
+      const every = Math.max(1, Math.floor(total / 200));
       if (done % every === 0 || done === total) self.postMessage({kind: 'progress', done, total});
       return false;
     });
-    self.postMessage({kind: 'done', result: JSON.parse(result)});
+    self.postMessage({kind: 'done', share}, [share.buffer]);
   } catch (error) {
     self.postMessage({kind: 'error', message: error.message ?? String(error)});
   }

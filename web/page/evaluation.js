@@ -1,5 +1,7 @@
-// The "Oceń algorytm" dialog: the settings, a progress bar, "Anuluj", and the report.
-import {pageLanguage, word} from './language.js';
+// The "Oceń algorytm" dialog: the settings and noise, a progress bar, "Anuluj", the report with
+// its histogram or a sweep's chart, and the failed runs, one of which "Pokaż przebieg" shows.
+import {pageLanguage, pick, word} from './language.js';
+import {drawSweepChart} from './sweep-chart.js';
 import {startWorker} from './worker-source.js';
 
 const kSvg = 'http://www.w3.org/2000/svg';
@@ -41,53 +43,83 @@ function drawHistogram(svg, {first, width, counts}) {
 
 // The fields and the settings of the module's evaluationSettings() they take.
 const kFields = [['eval-seed', 'seed'], ['eval-runs', 'runs'], ['eval-steps', 'maxSteps']];
+const kNoiseFields = [['eval-flip', 'flip'], ['eval-shift', 'shift'], ['eval-turn', 'turn']];
+
+// One worker a core, each with a share of the runs; the core merges the shares.
+export const workerCount = (runs) => Math.max(1, Math.min(runs, navigator.hardwareConcurrency || 1));
+
+const byId = (id) => document.getElementById(id);
 
 export class EvaluationDialog {
   // `work()` gives the workspace to judge: {text, name}. `limits` are the module's
-  // evaluationSettings(), so the page starts where the window and vemrik-eval start.
-  constructor(work, limits) {
+  // evaluationSettings(), so the page starts where the window and vemrik-eval start. `engine`:
+  // {texts: evaluationTexts(), merge(job, shares): evaluationResult's JSON, showRun(text, seed,
+  // steps, noise): why the form cannot show that run, or ''}.
+  constructor(work, limits, engine) {
     this.work = work;
     this.limits = limits;
-    for (const [id, name] of kFields) {
+    this.engine = engine;
+    for (const [id, name] of [...kFields, ...kNoiseFields]) {
       const {low, high, start} = limits[name];
-      Object.assign(document.getElementById(id), {min: low, max: high, value: start});
+      Object.assign(byId(id), {min: low, max: high, value: start});
     }
-    this.dialog = document.getElementById('evaluate-dialog');
-    this.progress = document.getElementById('eval-progress');
-    this.report = document.getElementById('eval-report');
-    this.histogram = document.getElementById('eval-histogram');
-    this.startButton = document.getElementById('eval-start');
-    this.cancelButton = document.getElementById('eval-cancel');
-    this.worker = null;
-    this.startButton.addEventListener('click', () => this.start());
+    this.dialog = byId('evaluate-dialog');
+    this.progress = byId('eval-progress');
+    this.report = byId('eval-report');
+    this.histogram = byId('eval-histogram');
+    this.chart = byId('eval-sweep-chart');
+    this.failedList = byId('eval-failed');
+    this.startButton = byId('eval-start');
+    this.sweepButton = byId('eval-sweep');
+    this.cancelButton = byId('eval-cancel');
+    this.showRunButton = byId('eval-show-run');
+    this.workers = [];
+    this.failed = [];
+    this.startButton.addEventListener('click', () => this.start(false));
+    this.sweepButton.addEventListener('click', () => this.start(true));
     this.cancelButton.addEventListener('click', () => this.cancel(word('cancelled')));
-    document.getElementById('eval-close').addEventListener('click', () => this.dialog.close());
+    this.showRunButton.addEventListener('click', () => this.showRun());
+    this.failedList.addEventListener('change', () => this.setRunning(this.running()));
+    this.failedList.addEventListener('dblclick', () => this.showRun());
+    byId('eval-close').addEventListener('click', () => this.dialog.close());
     this.dialog.addEventListener('close', () => this.cancel(''));
   }
 
-  // Its title is the command's caption, in the page's language.
+  said(key) {
+    return pick(this.engine.texts[key]).replace(/&(.)/g, '$1');
+  }
+
+  // Its title is the command's caption; every word in the page's language.
   show(title) {
     this.dialog.querySelector('h2').textContent = title;
+    for (const el of this.dialog.querySelectorAll('[data-eval]')) el.textContent = this.said(el.dataset.eval);
+    this.failedList.setAttribute('aria-label', this.said('failedRunsName'));
     this.report.textContent = '';
     this.histogram.setAttribute('hidden', '');
+    this.chart.setAttribute('hidden', '');
     this.progress.value = 0;
     this.dialog.showModal();
   }
 
-  // The fields' values by setting, or null when one is not a whole number in its range.
+  // The fields' values by setting, or null when one is out of its range (the first three whole).
   settings() {
     const values = {};
-    for (const [id, name] of kFields) {
-      const text = document.getElementById(id).value;
+    for (const [id, name] of [...kFields, ...kNoiseFields]) {
+      const text = byId(id).value;
       const value = text === '' ? NaN : Number(text);
       const {low, high} = this.limits[name];
-      if (!(Number.isInteger(value) && value >= low && value <= high)) return null;
+      const whole = kFields.some(([, n]) => n === name);
+      if (!(value >= low && value <= high && (!whole || Number.isInteger(value)))) return null;
       values[name] = value;
     }
     return values;
   }
 
-  start() {
+  running() {
+    return this.workers.length > 0;
+  }
+
+  start(sweep) {
     const asked = this.settings();
     if (!asked) {
       const {seed, runs, maxSteps} = this.limits;
@@ -95,53 +127,99 @@ export class EvaluationDialog {
           word('badSettings', seed.low, seed.high, runs.low, runs.high, maxSteps.low, maxSteps.high);
       return;
     }
-    const {seed, runs, maxSteps} = asked;
+    const {seed, runs, maxSteps, flip, shift, turn} = asked;
+    const noise = {flip, shift, turn};
+    if (sweep && !(flip > 0 || shift > 0 || turn > 0)) {
+      this.report.textContent = this.said('needsNoise');
+      return;
+    }
     this.cancel('');
-    this.report.textContent = word('evaluating');
+    const {text, name} = this.work();
+    this.judged = {text, noise};
+    this.job = JSON.stringify({seed, runs, maxSteps, noise, sweep});
+    this.heading = word('evaluationHeading', name);
+    this.report.textContent = this.said(sweep ? 'sweeping' : 'evaluating');
     this.histogram.setAttribute('hidden', '');
+    this.chart.setAttribute('hidden', '');
+    this.listFailed([]);
+    const parts = workerCount(runs);
+    this.shares = new Array(parts);
+    this.done = new Array(parts).fill(0);
+    this.totals = new Array(parts).fill(0);
     this.progress.max = runs;
     this.progress.value = 0;
-    this.worker = startWorker('evaluation-worker.js');
-    this.worker.onmessage = ({data}) => this.heard(data);
-    this.worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
-    const {text, name} = this.work();
-    this.heading = word('evaluationHeading', name);
-    this.worker.postMessage({workspace: text, seed, runs, maxSteps, language: pageLanguage()});
+    for (let part = 0; part < parts; ++part) {
+      const worker = startWorker('evaluation-worker.js');
+      worker.onmessage = ({data}) => this.heard(part, data);
+      worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
+      worker.postMessage({workspace: text, job: this.job, part, parts, language: pageLanguage()});
+      this.workers.push(worker);
+    }
     this.setRunning(true);
   }
 
-  heard(data) {
+  heard(part, data) {
     if (data.kind === 'progress') {
-      this.progress.max = data.total;
-      this.progress.value = data.done;
+      this.done[part] = data.done;
+      this.totals[part] = data.total;
+      this.progress.max = Math.max(this.progress.max, this.totals.reduce((a, b) => a + b));
+      this.progress.value = this.done.reduce((a, b) => a + b);
     } else if (data.kind === 'done') {
-      this.progress.value = this.progress.max;
-      this.finish(`${this.heading}\n${data.result.summary}`);
-      drawHistogram(this.histogram, data.result.histogram);
+      this.shares[part] = data.share;
+      if (this.shares.every((share) => share)) this.showResult(JSON.parse(this.engine.merge(this.job, this.shares)));
     } else {
       this.finish(`${word('error')}: ${data.message}`);
     }
   }
 
+  showResult(result) {
+    this.progress.value = this.progress.max;
+    this.finish(`${this.heading}\n${result.summary}`);
+    if (result.sweep.length > 0) {
+      drawSweepChart(this.chart, result.sweep,
+                     {title: this.said('chartTitle'), level: this.said('chartLevel'), share: this.said('chartShare')});
+    } else {
+      drawHistogram(this.histogram, result.histogram);
+      this.listFailed(result.failed);
+    }
+  }
+
+  listFailed(failed) {
+    this.failed = failed;
+    this.failedList.replaceChildren(...failed.map(({line}) => new Option(line)));
+    this.setRunning(this.running());
+  }
+
+  // "Pokaż przebieg": the run chosen made again in the form, and the dialog closed; or why not.
+  showRun() {
+    const chosen = this.failed[this.failedList.selectedIndex];
+    if (!chosen || this.running()) return;
+    const refusal = this.engine.showRun(this.judged.text, chosen.seed, chosen.steps, this.judged.noise);
+    if (refusal) this.report.textContent = refusal;
+    else this.dialog.close();
+  }
+
   finish(text) {
     this.report.textContent = text;
-    this.stopWorker();
+    this.stopWorkers();
   }
 
   cancel(text) {
-    if (!this.worker) return;
-    this.stopWorker();
+    if (!this.running()) return;
+    this.stopWorkers();
     if (text) this.report.textContent = text;
   }
 
-  stopWorker() {
-    if (this.worker) this.worker.terminate();
-    this.worker = null;
+  stopWorkers() {
+    for (const worker of this.workers) worker.terminate();
+    this.workers = [];
     this.setRunning(false);
   }
 
   setRunning(on) {
     this.startButton.disabled = on;
+    this.sweepButton.disabled = on;
     this.cancelButton.disabled = !on;
+    this.showRunButton.disabled = on || this.failedList.selectedIndex < 0;
   }
 }

@@ -165,8 +165,16 @@ function openFile(file) {
   file.text().then((text) => openText(text, file.name), showError);
 }
 
-const evaluation =
-    new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}), JSON.parse(m.evaluationSettings()));
+const evaluation = new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}),
+                                        JSON.parse(m.evaluationSettings()), {
+  texts: JSON.parse(m.evaluationTexts()),
+  merge: (job, shares) => m.evaluationResult(job, shares),
+  showRun: (text, seed, steps, noise) => {
+    let refusal = '';
+    act(() => { refusal = form.showEvaluatedRun(text, seed, steps, noise); });
+    return refusal;
+  },
+});
 const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
 const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));
 const sketch = new SketchDownload(m, () => form, () => state.document.file, showError,
