@@ -81,13 +81,6 @@ TEST(Zoom, OnlyTheZoomsThatFitTheScreenAreOffered) {
     }
 }
 
-// A step that fits is shown as chosen; an unknown percentage kept is ×1.
-TEST(Zoom, AStepThatFitsIsShownAsChosen) {
-    const Extent form{940, 477}, frame{2, 30}, room{1920, 1040};
-    EXPECT_EQ(zoomShown(150, form, frame, room).ticked, "view.zoom150");
-    EXPECT_EQ(zoomShown(120, form, frame, room).zoom, kZooms[0]);
-}
-
 // The keys a board takes: arrows move and show the cursor, the space bar presses once and lets go,
 // leaving the board lets go too and hides it; the pixel follows the cell.
 TEST(CellCursor, KeysStandForThePointersHandlers) {
