@@ -68,12 +68,11 @@ GradedClass gradeAll(const std::string& taskPath, const std::vector<std::string>
 
 GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("gradingDialog");
-    setWindowTitle(said(GradingTexts::title));
     auto* layout = new QVBoxLayout(this);
     auto* choices = new QHBoxLayout;
-    auto* taskButton = new QPushButton(said(GradingTexts::task), this);
-    auto* folderButton = new QPushButton(said(GradingTexts::folder), this);
-    auto* filesButton = new QPushButton(said(GradingTexts::files), this);
+    auto* taskButton = captioned(new QPushButton(this), GradingTexts::task);
+    auto* folderButton = captioned(new QPushButton(this), GradingTexts::folder);
+    auto* filesButton = captioned(new QPushButton(this), GradingTexts::files);
     for (QPushButton* b : {taskButton, folderButton, filesButton}) choices->addWidget(b);
     choices->addStretch();
     layout->addLayout(choices);
@@ -86,23 +85,24 @@ GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
     table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(table_, 1);
     auto* buttons = new QDialogButtonBox(this);
-    gradeButton_ = buttons->addButton(said(GradingTexts::grade), QDialogButtonBox::ActionRole);
-    const QString csvFilter = said(GradingTexts::csvFilter);
+    gradeButton_ =
+        captioned(buttons->addButton(QString(), QDialogButtonBox::ActionRole), GradingTexts::grade);
     const struct {
-        const Text& caption;
+        const Text* caption;
         const std::string GradedClass::*text;
-        QString filter, suffix;
-    } outputs[] = {{GradingTexts::saveHtml, &GradedClass::html, said(GradingTexts::htmlFilter), "html"},
-                   {GradingTexts::saveCsv, &GradedClass::csv, csvFilter, "csv"},
-                   {GradingTexts::saveSheet, &GradedClass::sheet, csvFilter, "csv"}};
+        const Text* filter;
+        const char* suffix;
+    } outputs[] = {{&GradingTexts::saveHtml, &GradedClass::html, &GradingTexts::htmlFilter, "html"},
+                   {&GradingTexts::saveCsv, &GradedClass::csv, &GradingTexts::csvFilter, "csv"},
+                   {&GradingTexts::saveSheet, &GradedClass::sheet, &GradingTexts::csvFilter, "csv"}};
     for (const auto& o : outputs) {
-        QPushButton* b = buttons->addButton(said(o.caption), QDialogButtonBox::ActionRole);
+        QPushButton* b = captioned(buttons->addButton(QString(), QDialogButtonBox::ActionRole), *o.caption);
         b->setEnabled(false);
         connect(b, &QPushButton::clicked, this,
-                [this, o] { save(o.text, said(o.caption).remove('&'), o.filter, o.suffix); });
+                [this, o] { save(o.text, said(*o.caption).remove('&'), said(*o.filter), o.suffix); });
         saveButtons_.push_back(b);
     }
-    buttons->addButton(Vemrik::tr("&Zamknij"), QDialogButtonBox::RejectRole);
+    closeButton_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
@@ -122,8 +122,26 @@ GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
     });
     connect(gradeButton_, &QPushButton::clicked, this, &GradingDialog::start);
     connect(&watcher_, &QFutureWatcher<GradedClass>::finished, this, &GradingDialog::finish);
-    showChosen();
+    speak();
     resize(720, 480);
+}
+
+QPushButton* GradingDialog::captioned(QPushButton* button, const Text& caption) {
+    captions_.emplace_back(button, &caption);
+    return button;
+}
+
+// The dialog lives on; its words follow the window's language.
+void GradingDialog::speak() {
+    setWindowTitle(said(GradingTexts::title));
+    for (const auto& [button, caption] : captions_) button->setText(said(*caption));
+    closeButton_->setText(Vemrik::tr("&Zamknij"));
+    showChosen();
+}
+
+void GradingDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) speak();
+    QDialog::changeEvent(event);
 }
 
 GradingDialog::~GradingDialog() { watcher_.waitForFinished(); }

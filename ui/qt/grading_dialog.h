@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "evaluation/grade/task.h"
+#include "platform/texts.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -41,7 +42,12 @@ public:
     bool running() const { return watcher_.isRunning(); }
     QPlainTextEdit* table() const { return table_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    QPushButton* captioned(QPushButton* button, const Text& caption);
+    void speak();
     void showChosen();
     void finish();
     void save(const std::string GradedClass::*text, const QString& title, const QString& filter,
@@ -55,6 +61,8 @@ private:
     QPlainTextEdit* table_ = nullptr;
     QPushButton* gradeButton_ = nullptr;
     std::vector<QPushButton*> saveButtons_;
+    QPushButton* closeButton_ = nullptr;
+    std::vector<std::pair<QPushButton*, const Text*>> captions_;
 };
 
 /// Opens the one grading dialog on "Oceń klasę…".
