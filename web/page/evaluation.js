@@ -74,6 +74,9 @@ export class EvaluationDialog {
     this.cancelButton = byId('eval-cancel');
     this.showRunButton = byId('eval-show-run');
     this.workers = [];
+    // Idle workers kept between evaluations: a fresh module runs its first long call on V8's
+    // baseline code, at about half speed, so each is warmed up on a few runs when it starts.
+    this.idle = [];
     this.failed = [];
     this.startButton.addEventListener('click', () => this.start(false));
     this.sweepButton.addEventListener('click', () => this.start(true));
@@ -99,6 +102,15 @@ export class EvaluationDialog {
     this.chart.setAttribute('hidden', '');
     this.progress.value = 0;
     this.dialog.showModal();
+    this.warmWorkers(workerCount(Infinity));
+  }
+
+  warmWorkers(count) {
+    while (this.idle.length + this.workers.length < count) {
+      const worker = startWorker('evaluation-worker.js');
+      worker.postMessage({warm: true, workspace: this.work().text});
+      this.idle.push(worker);
+    }
   }
 
   // The fields' values by setting, or null when one is out of its range (the first three whole).
@@ -148,8 +160,9 @@ export class EvaluationDialog {
     this.totals = new Array(parts).fill(0);
     this.progress.max = runs;
     this.progress.value = 0;
+    this.warmWorkers(parts);
     for (let part = 0; part < parts; ++part) {
-      const worker = startWorker('evaluation-worker.js');
+      const worker = this.idle.pop();
       worker.onmessage = ({data}) => this.heard(part, data);
       worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
       worker.postMessage({workspace: text, job: this.job, part, parts, language: pageLanguage()});
@@ -166,7 +179,11 @@ export class EvaluationDialog {
       this.progress.value = this.done.reduce((a, b) => a + b);
     } else if (data.kind === 'done') {
       this.shares[part] = data.share;
-      if (this.shares.every((share) => share)) this.showResult(JSON.parse(this.engine.merge(this.job, this.shares)));
+      if (this.shares.every((share) => share)) {
+        this.idle.push(...this.workers);
+        this.workers = [];
+        this.showResult(JSON.parse(this.engine.merge(this.job, this.shares)));
+      }
     } else {
       this.finish(`${word('error')}: ${data.message}`);
     }
