@@ -3,6 +3,7 @@
 // both forms saved, each the bytes vemrik-eval grade writes for the same files.
 import {download} from './files.js';
 import {pageLanguage, pick, say, word} from './language.js';
+import {startWorker} from './worker-source.js';
 
 const isWorkspace = (file) => file.name.endsWith('.vemrik');
 
@@ -10,6 +11,20 @@ const isWorkspace = (file) => file.name.endsWith('.vemrik');
 function folderStudents(files) {
   return files.filter((f) => isWorkspace(f) && f.webkitRelativePath.split('/').length === 2)
       .map((f) => ({path: f.webkitRelativePath, file: f}));
+}
+
+// The same for a folder dropped on the dialog.
+async function folderEntryStudents(folder) {
+  const reader = folder.createReader();
+  const entries = [];
+  for (let batch; (batch = await new Promise((done, fail) => reader.readEntries(done, fail))).length > 0;) {
+    entries.push(...batch);
+  }
+  const files = entries.filter((entry) => entry.isFile && entry.name.endsWith('.vemrik'));
+  return Promise.all(files.map(async (entry) => ({
+    path: `${folder.name}/${entry.name}`,
+    file: await new Promise((done, fail) => entry.file(done, fail)),
+  })));
 }
 
 async function withBytes({path, file}) {
@@ -64,16 +79,22 @@ export class GradingDialog {
     return pick(this.texts[name]).replace(/&(.)/g, '$1');
   }
 
-  // A dropped task file is the task; the workspaces dropped with it are students.
+  // A dropped task file is the task; the workspaces dropped with it, and those directly in a dropped
+  // folder, are students.
   acceptDrops() {
     this.dialog.addEventListener('dragover', (e) => e.preventDefault());
-    this.dialog.addEventListener('drop', (e) => {
+    this.dialog.addEventListener('drop', async (e) => {
       e.preventDefault();
       e.stopPropagation();  // not the page's "open this workspace"
-      const files = [...e.dataTransfer.files];
+      // The entries are only there during the event itself.
+      const folders = [...e.dataTransfer.items].map((item) => item.webkitGetAsEntry?.()).filter((entry) => entry?.isDirectory);
+      const folderNames = new Set(folders.map((folder) => folder.name));
+      const files = [...e.dataTransfer.files].filter((f) => !folderNames.has(f.name));
       const tasks = files.filter((f) => !isWorkspace(f));
       if (tasks.length > 0) this.takeTask([tasks[0]]);
-      this.takeStudents(files.filter(isWorkspace).map((f) => ({path: f.name, file: f})), false);
+      const students = files.filter(isWorkspace).map((f) => ({path: f.name, file: f}));
+      for (const folder of folders) students.push(...await folderEntryStudents(folder));
+      this.takeStudents(students, false);
     });
   }
 
@@ -114,7 +135,7 @@ export class GradingDialog {
       tracks: await Promise.all(this.tracks.map((f) => withBytes({path: f.name, file: f}))),
       students: await Promise.all(students.map(withBytes)),
     };
-    this.worker = new Worker('grading-worker.js');
+    this.worker = startWorker('grading-worker.js');
     this.worker.onmessage = ({data}) => this.heard(data);
     this.worker.onerror = (e) => this.finish(`${word('error')}: ${e.message}`);
     this.worker.postMessage(message);
