@@ -8,6 +8,7 @@
 
 #include "platform/texts.h"
 #include "tests/engine_edits.h"
+#include "ui/commands.h"
 #include "ui/file_names.h"
 #include "ui/form.h"
 #include "ui/recent_files.h"
@@ -23,7 +24,8 @@ struct Step {
     const char* what;
     std::function<void(TForm1&, ImportUndo&)> act;
     bool modified;
-    std::string pl, en;  // the title in either language
+    std::string pl, en;     // the title in either language
+    bool undoable = false;  // "Cofnij importu"
 };
 
 void keep(TForm1& form, const char* path) { form.document.keep(path, form.engine); }
@@ -44,8 +46,8 @@ TEST(Document, ModifiedByVersionsWithTheTitleInEitherLanguage) {
          [](TForm1& f, ImportUndo& u) {
              u = f.ImportTrack({{}, {{3, 4}}}, ImportPlacement::Add);
          },
-         true, "tor.vemrik* - " + kCaption, "tor.vemrik* - " + kCaption},
-        {"the import taken back", [](TForm1& f, ImportUndo& u) { f.UndoImport(u); }, false,
+         true, "tor.vemrik* - " + kCaption, "tor.vemrik* - " + kCaption, true},
+        {"the import taken back", [](TForm1& f, ImportUndo&) { f.UndoLastImport(); }, false,
          "tor.vemrik - " + kCaption, "tor.vemrik - " + kCaption},
         {"a cell drawn and rubbed out by hand",
          [](TForm1& f, ImportUndo&) {
@@ -67,6 +69,7 @@ TEST(Document, ModifiedByVersionsWithTheTitleInEitherLanguage) {
         SCOPED_TRACE(step.what);
         step.act(form, undo);
         EXPECT_EQ(form.document.modified(form.engine), step.modified);
+        EXPECT_EQ(commandState(form, "file.undoImport").enabled, step.undoable);
         EXPECT_EQ(form.document.title(form.engine), step.pl);
         speakCore(Language::English);
         EXPECT_EQ(form.document.title(form.engine), step.en);

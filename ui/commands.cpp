@@ -153,6 +153,8 @@ std::optional<CommandState> decided(const TForm1& form, std::string_view id) {
     if (id == "run.stepBack") return {{form.History.shown() > 0, false}};
     if (id == "run.pause") return {{runState(form.State, form.engine.running()) == RunState::Running, false}};
     if (id == "run.trail") return {{true, form.TrailShown}};
+    if (id == "file.undoImport")
+        return {{form.LastImport && importUndoable(form.engine, *form.LastImport), false}};
     if (id == "run.repeatable") return {{true, form.engine.repeatableRuns()}};
     if (id == "run.endLost") return {{true, form.EndLostRun}};
     if (id == "run.speed1") return {{true, speedIs(form, RunSpeed::Normal)}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "app/program_state.h"
 #include "engine/engine.h"
@@ -130,10 +131,14 @@ public:
     void Button9Click();
     void Button10Click();
     void Button11Click();
-    /// A track made from a picture put on the map; what taking it back needs.
+    /// A track made from a picture put on the map; what taking it back needs, kept as LastImport.
     ImportUndo ImportTrack(const ImportedTrack& track, ImportPlacement placement);
     /// Puts back the track as it was before that import.
     void UndoImport(const ImportUndo& undo);
+    /// "Cofnij importu": LastImport taken back, while nothing has touched the track since.
+    void UndoLastImport();
+    /// The last picture import, until it is taken back or another workspace is opened.
+    std::optional<ImportUndo> LastImport;
 
     // Algorithm page
     void BitBtn4Click();

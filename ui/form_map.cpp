@@ -59,12 +59,19 @@ void TForm1::Button11Click() {
 ImportUndo TForm1::ImportTrack(const ImportedTrack& track, ImportPlacement placement) {
     ImportUndo undo = applyImport(engine, track, placement);
     Shell.RedrawPending = 1;
+    LastImport = undo;
     return undo;
 }
 
 void TForm1::UndoImport(const ImportUndo& undo) {
     undoImport(engine, undo);
     Shell.RedrawPending = 1;
+}
+
+void TForm1::UndoLastImport() {
+    if (!LastImport || !importUndoable(engine, *LastImport)) return;
+    UndoImport(*LastImport);
+    LastImport.reset();
 }
 
 }  // namespace vemrik

@@ -13,6 +13,8 @@ void applyWorkspace(TForm1& form, const Workspace& ws) {
     form.engine.load(ws);
     // Another document: undo must not reach the work before it.
     form.Edits.restart(form.engine);
+    // Another workspace may happen to hold the imported track; its import is still not this one's.
+    form.LastImport.reset();
     form.Timer2.enabled = form.engine.running();
     form.TrackBar1.position = ws.ruleAngle;
     form.TrackBar2.position = ws.startHeading;

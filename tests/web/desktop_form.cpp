@@ -4,7 +4,10 @@
 //   check ID 0|1 | track ID POSITION | select LINE | key ID left|right|up|down|space|spaceup (a board's
 //   cell cursor, as the window's board takes the keys)
 //   image ID PATH (RGBA bytes, alpha 255) | save PATH (the workspace file)
+//   setting run.trail|run.speed1|run.speed2|run.speed4|run.repeatable (as the window's menu)
+//   seed N | steps K (a refresh tick, then a run step, as the page's tick() and runTick())
 //   replay SEED STEP FLIP SHIFT TURN (an evaluation's run made again, as "Pokaż przebieg")
+//   csv PATH plain|sheet (the run) | picture PAGE PATH (the exported picture, as image)
 //   sheet N SCALE PATH (the N-th printed sheet on A4 at 20 mm a cell, as image)
 //   robotlog LOG PATH (the robot log's report: headline, summary, the rows' cells by tabs, the rest)
 // IDs are the layout's, reaching the handlers the page reaches.
@@ -19,12 +22,15 @@
 #include <string>
 #include <vector>
 
+#include "analysis/run_csv.h"
 #include "evaluation/robot_log_report.h"
 #include "scenes/scenes.h"
 #include "simulation/print_sheet.h"
 #include "ui/cell_cursor.h"
 #include "ui/control_events.h"
 #include "ui/form.h"
+#include "ui/page_picture.h"
+#include "ui/refresh_cycle.h"
 #include "ui/timeline_view.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
@@ -44,6 +50,26 @@ void writeRaster(const vemrik::Raster& raster, const std::string& path) {
 void writeImage(TForm1& form, const std::string& id, const std::string& path) {
     writeRaster(vemrik::imageOf(form, id)->canvas, path);
 }
+
+void setting(TForm1& form, const std::string& id) {
+    if (id == "run.trail") form.ShowTrail(!form.TrailShown);
+    if (id == "run.repeatable") form.engine.setRepeatableRuns(!form.engine.repeatableRuns());
+    if (id.starts_with("run.speed")) form.SetRunSpeed(static_cast<vemrik::RunSpeed>(id.back() - '0'));
+}
+
+// As the page's form.tick() and form.runTick(), each followed by what follows an event.
+void step(TForm1& form) {
+    if (form.Timer1.enabled) {
+        const bool due = vemrik::refreshDue(form.Shell);
+        form.Timer1Timer();
+        if (due) form.afterEvent();
+    }
+    if (form.Timer2.enabled) {
+        form.Timer2Timer();
+        form.afterEvent();
+    }
+}
+
 // A key on board `id`'s cursor, reaching the pointer's handler it stands for at the cursor's pixel.
 void key(TForm1& form, const std::string& id, const std::string& name) {
     static std::map<std::string, vemrik::CellCursor> cursors;
@@ -162,6 +188,19 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "save") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::captureWorkspace(form));
+    } else if (command == "setting") {
+        in >> id;
+        setting(form, id);
+    } else if (command == "seed") {
+        in >> word;
+        form.engine.setSeed(static_cast<std::uint32_t>(std::stoul(word)));
+    } else if (command == "steps") {
+        in >> n;
+        for (int i = 0; i < n; ++i) step(form);
+    } else if (command == "csv") {
+        in >> word >> id;
+        std::ofstream(word, std::ios::binary) << vemrik::runCsv(
+            form.engine.record(), id == "sheet" ? vemrik::CsvForm::Sheet : vemrik::CsvForm::Plain);
     } else if (command == "replay") {
         std::uint64_t stopAt = 0;
         vemrik::Noise noise;
@@ -173,6 +212,9 @@ void run(TForm1& form, const std::string& line) {
     } else if (command == "robotlog") {
         in >> id >> word;
         writeRobotLog(form, id, word);
+    } else if (command == "picture") {
+        in >> n >> word;
+        writeRaster(vemrik::pagePicture(form, n), word);
     }
 }
 

@@ -507,6 +507,7 @@ class PageTest(unittest.TestCase):
                 self.click(button)
             self.assertEqual([want[n] for n in want], self.downloaded(list(want)))
 
+
     def run_to_the_stop(self):
         """Starts the run on "Symulacja" and steps the page's clock until the run timer stops."""
         return self.js("""
@@ -545,6 +546,67 @@ class PageTest(unittest.TestCase):
         finally:
             self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
 
+
+    def download(self, command_id, name=None, kind=None):
+        """Chooses a command that saves, keeps or types the name in its dialog, picks the kind, and
+        returns the suggested name, the downloaded file's name and its bytes."""
+        for old in self.site.downloads.iterdir():
+            old.unlink()
+        self.command(command_id)
+        suggested = self.driver.find_element(By.ID, "name-text").get_attribute("value")
+        if kind is not None:
+            self.driver.find_element(By.CSS_SELECTOR, f"#name-kind option[value='{kind}']").click()
+        if name:
+            self.fill({"name-text": name})
+        self.click("name-ok")
+        def finished(_):
+            files = list(self.site.downloads.iterdir())
+            done = len(files) == 1 and files[0].suffix != ".crdownload" and files[0].stat().st_size > 0
+            return files[0] if done else None
+        path = WebDriverWait(self.driver, 10, ignored_exceptions=(FileNotFoundError,)).until(finished)
+        return suggested, path.name, path.read_bytes()
+
+    def test_the_runs_settings_and_its_saved_csv_of_either_kind_are_the_desktops(self):
+        self.site.open("&przyklad=oval")
+        self.assertIn("1 oval.vemrik", [e.get_attribute("textContent") for e in self.driver.find_elements(
+            By.CSS_SELECTOR, "button[data-command='file.recent']")])
+        settings = ["run.trail", "run.speed4", "run.repeatable"]
+        for command_id in settings:
+            self.command(command_id)
+        self.command("run.seed")
+        self.fill({"name-text": "7"})
+        self.click("name-ok")
+        self.assertEqual([True] * 3, [self.state()["commands"][c]["checked"] for c in settings])
+        self.tab("Symulacja")
+        self.click("sim.start")
+        self.click("sim.on")
+        self.js("const f = vemrikPage.form(); for (let i = 0; i < 400; ++i) { f.tick(); f.runTick(); }")
+        saved = [self.download("run.saveRun", name, kind) for name, kind in [("p", 0), ("a.csv", 1)]]
+        script = ["open " + str(EXAMPLES / "oval.vemrik"), *[f"setting {c}" for c in settings], "seed 7", "page 3",
+                  "press sim.start", "press sim.on", "steps 400", "csv {plain} plain", "csv {sheet} sheet"]
+        want = desktop(script, "plain", "sheet")
+        self.assertEqual([("przebieg.csv", "p.csv", want["plain"]), ("przebieg.csv", "a.csv", want["sheet"])], saved)
+        self.assertGreater(want["plain"].count(b"\n"), 300)
+
+    def test_an_exported_picture_of_algorytm_holds_the_desktops_pixels(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Algorytm")
+        self.advance(FORCED_REDRAW)
+        suggested, name, png = self.download("file.exportImage")
+        pixels = base64.b64decode(self.driver.execute_async_script("""
+            const done = arguments[1];
+            const bytes = Uint8Array.from(atob(arguments[0]), (c) => c.charCodeAt(0));
+            createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none', premultiplyAlpha: 'none'}).then((b) => {
+              const context = new OffscreenCanvas(b.width, b.height).getContext('2d');
+              context.drawImage(b, 0, 0);
+              const data = context.getImageData(0, 0, b.width, b.height).data;
+              let s = '';
+              for (let i = 0; i < data.length; i += 0x8000) s += String.fromCharCode(...data.subarray(i, i + 0x8000));
+              done(btoa(s));
+            });""", base64.b64encode(png).decode()))
+        script = ["open " + str(EXAMPLES / "oval.vemrik"), "page 2", "ticks 15", "picture 2 {raw}"]
+        self.assertEqual(("oval-algorytm.png", "oval-algorytm.png"), (suggested, name))
+        self.assertTrue(desktop(script, "raw")["raw"] == pixels)  # not assertEqual: 300 kB of bytes
 
     def test_the_sketch_zip_holds_the_files_vemrik_eval_arduino_writes(self):
         self.site.open("&przyklad=oval")
@@ -593,6 +655,7 @@ class PageTest(unittest.TestCase):
         # Each page draws its 760-pixel sheet once, 80 pixels a cell: the width it is drawn at, in mm.
         widths = [round(w * 25.4 / 72 * 80 / 760, 2) for w in drawn_image_widths(pdf)]
         self.assertEqual([20.0] * 14, widths)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -45,6 +45,9 @@ test('bad input throws a JS Error with the message and leaves the state as it wa
     () => f.imageWidth('rules.list'),
     () => f.page(4),
     () => m.setLanguage('de'),
+    () => m.setSeed(f, '4294967296'),
+    () => m.runCsv(f, 'xls'),
+    () => m.pagePicture(f, 4),
     () => f.importPicture(new Uint8Array(4), 2, 2),
     () => f.importPicture(new Uint8Array(702 * 4), 702, 1),
   ];

@@ -8,6 +8,7 @@
 #include <QProgressDialog>
 #include <QtConcurrent>
 
+#include "ui/commands.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/texts.h"
 #include "ui/qt/track_import_dialog.h"
@@ -47,11 +48,7 @@ TrackImportMenu::TrackImportMenu(WorkspaceMenu& menu, MainWindow& window) : wind
     connect(import_, &QAction::triggered, this, [this] { importAsking(); });
     connect(undo_, &QAction::triggered, this, [this] { undo(); });
     afterHandleKey_ = window_.addAfterHandle([this] { refresh(); });
-    // Another workspace may happen to hold the imported track; its import is still not this one's.
-    menu.addLoadObserver([this] {
-        last_.reset();
-        refresh();
-    });
+    menu.addLoadObserver([this] { refresh(); });
     refresh();
 }
 
@@ -114,20 +111,17 @@ void TrackImportMenu::pictureRead() {
     if (!runDialog(dialog)) return;
     const ImportedTrack& track = dialog.result();
     const ImportPlacement placement = dialog.placement();
-    window_.handle([&] { last_ = window_.form().ImportTrack(track, placement); });
+    window_.handle([&] { window_.form().ImportTrack(track, placement); });
 }
 
 void TrackImportMenu::undo() {
-    if (!last_ || !importUndoable(window_.form().engine, *last_)) return;
-    window_.handle([this] {
-        window_.form().UndoImport(*last_);
-        last_.reset();
-    });
+    if (reading_) return;
+    window_.handle([this] { window_.form().UndoLastImport(); });
 }
 
 void TrackImportMenu::refresh() {
     import_->setEnabled(!reading_);
-    undo_->setEnabled(!reading_ && last_ && importUndoable(window_.form().engine, *last_));
+    undo_->setEnabled(!reading_ && commandState(window_.form(), "file.undoImport").enabled);
 }
 
 }  // namespace vemrik

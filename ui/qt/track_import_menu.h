@@ -60,7 +60,6 @@ private:
     MainWindow& window_;
     QAction* import_ = nullptr;
     QAction* undo_ = nullptr;
-    std::optional<ImportUndo> last_;
     bool reading_ = false;
     QFutureWatcher<TrackPicture> watcher_;
     QPointer<QProgressDialog> progress_;

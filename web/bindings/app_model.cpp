@@ -71,6 +71,7 @@ void toggleRepeatable(TForm1& f) { f.engine.setRepeatableRuns(!f.engine.repeatab
 void speed1(TForm1& f) { f.SetRunSpeed(RunSpeed::Normal); }
 void speed2(TForm1& f) { f.SetRunSpeed(RunSpeed::Double); }
 void speed4(TForm1& f) { f.SetRunSpeed(RunSpeed::Quadruple); }
+void undoImport(TForm1& f) { f.UndoLastImport(); }
 
 struct FormCommand {
     std::string_view id;
@@ -79,7 +80,7 @@ struct FormCommand {
 constexpr FormCommand kFormCommands[] = {
     {"run.trail", toggleTrail}, {"run.repeatable", toggleRepeatable},
     {"run.speed1", speed1},     {"run.speed2", speed2},
-    {"run.speed4", speed4},
+    {"run.speed4", speed4},     {"file.undoImport", undoImport},
 };
 
 const FormCommand* formCommand(std::string_view id) {

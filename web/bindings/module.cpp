@@ -7,6 +7,7 @@
 #include "track_import/picture_fit.h"
 #include "web/bindings/app_model.h"
 #include "web/bindings/evaluate.h"
+#include "web/bindings/file_commands.h"
 #include "web/bindings/evaluate_shares.h"
 #include "web/bindings/grade.h"
 #include "web/bindings/js_error.h"
@@ -51,6 +52,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
+    vemrik::web::bindFileCommands();
     function("printSheets", &vemrik::web::printSheets);
     function("printSheetRGBA", &vemrik::web::printSheetRGBA);
     function("sketchNote", &vemrik::web::sketchNote);

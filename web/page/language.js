@@ -41,6 +41,8 @@ const kWords = {
                 'The file “{1}” is not a picture the browser can read.'],
   noPixels: ['Obraz „{1}” nie ma żadnych pikseli.', 'The picture “{1}” has no pixels.'],
   fileName: ['Nazwa pliku', 'File name'],
+  tooBigToKeep: ['Plik „{1}” jest za duży, by przeglądarka zapamiętała go na liście „Ostatnio otwierane” (najwyżej {2} KiB).',
+                 'The file “{1}” is too big for the browser to keep in “Recent files” (at most {2} KiB).'],
   download: ['Pobierz', 'Download'],
 };
 

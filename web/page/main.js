@@ -5,6 +5,7 @@ import {Clock, runOnBrowserTime} from './clock.js';
 import {engineOptions} from './carried-files.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
+import {FileCommands} from './file-commands.js';
 import {FormView} from './form-view.js';
 import {HelpDialog} from './help.js';
 import {GradingDialog} from './grading.js';
@@ -134,6 +135,7 @@ function openText(text, name) {
   try {
     form.open(text);
     form.keep(name);
+    files.used(name, text);
   } catch (error) {
     showText('error', word('error'), word('cannotOpen', name, error.message ?? error));
   }
@@ -191,15 +193,16 @@ pictureInput.addEventListener('change', () => {
 });
 
 function saveTo(name) {
-  download(form.save(), name);
+  const text = form.save();
+  download(text, name);
   form.keep(name);
+  files.used(name, text);
   update();
 }
 
-function saveAs() {
-  const name = prompt(word('fileName'), nameOfFile())?.trim();
-  if (name) saveTo(name.endsWith('.vemrik') ? name : `${name}.vemrik`);
-}
+const files = new FileCommands(m, {form: () => form, state: () => state, saveTo, openText, act, title,
+                                   tell: (message) => showText('recent', title('file.recent'), message),
+                                   refill: () => menuBar.render()});
 
 const pageZoom = new PageZoom(m.zoomShown, document.getElementById('form'),
                               [document.querySelector('.menubar'), statusLine], () => update());
@@ -224,7 +227,7 @@ const pageCommands = {
   'file.new': () => replaceForm(new m.WebForm()),
   'file.open': () => openInput.click(),
   'file.save': () => saveTo(nameOfFile()),
-  'file.saveAs': saveAs,
+  ...files.commands(),
   'file.importTrack': () => pictureInput.click(),
   'file.print': () => printTrack(m, form, (text) => showText('print', title('file.print'), text)),
   'file.arduino': () => sketch.show(title('file.arduino')),
@@ -244,7 +247,7 @@ const pageCommands = {
 function runCommand(id, example) {
   // Without a name, the first example: the list is easiest first.
   if (id === 'file.examples') openExample(example ?? examples[0]?.name);
-  else if (pageCommands[id]) pageCommands[id]();
+  else if (pageCommands[id]) pageCommands[id](example);
   else act(() => form.command(id));
 }
 
@@ -262,7 +265,7 @@ function fillExamples(command, group) {
 
 const menuBar = new MenuBar(document.querySelector('.menubar'), JSON.parse(m.menus()), commands, {
   run: runCommand,
-  fill: fillExamples,
+  fill: (command, group) => (command.id === 'file.recent' ? files.fillRecent(group) : fillExamples(command, group)),
   usable: (c) => canRun(c.id),
 });
 

@@ -90,7 +90,7 @@ export class MenuBar {
       if (!item || item.disabled) return;
       e.stopPropagation();
       this.close();
-      this.run(item.dataset.command ?? 'file.examples', item.dataset.example);
+      this.run(item.dataset.command ?? 'file.examples', item.dataset.example ?? item.dataset.entry);
     });
     box.append(title, items);
     return box;
