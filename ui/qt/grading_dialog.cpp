@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtConcurrent>
@@ -39,7 +40,8 @@ std::vector<std::string> utf8(const QStringList& paths) {
 
 /// The whole grading, off the window's thread: what vemrik-eval grade does between its arguments
 /// and its output.
-GradedClass gradeAll(const std::string& taskPath, const std::vector<std::string>& named) {
+GradedClass gradeAll(const std::string& taskPath, const std::vector<std::string>& named,
+                     const std::function<void(int, int)>& graded) {
     GradedClass g;
     g.taskPath = taskPath;
     std::optional<std::vector<std::string>> students = studentFiles(named, g.refusal);
@@ -54,7 +56,7 @@ GradedClass gradeAll(const std::string& taskPath, const std::vector<std::string>
         g.refusal = taskErrorText(taskPath, read.error);
         return g;
     }
-    const std::vector<StudentResult> ranked = gradeClass(*read.task, *students);
+    const std::vector<StudentResult> ranked = gradeClass(*read.task, *students, graded);
     g.table = gradeTableText(*read.task, taskPath, ranked);
     g.html = gradeHtmlText(*read.task, taskPath, ranked);
     g.csv = gradeCsvText(*read.task, ranked, CsvForm::Plain);
@@ -79,6 +81,10 @@ GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
     chosen_ = new QLabel(this);
     chosen_->setWordWrap(true);
     layout->addWidget(chosen_);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    layout->addWidget(progress_);
     table_ = new QPlainTextEdit(this);
     table_->setReadOnly(true);
     table_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -122,6 +128,10 @@ GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
     });
     connect(gradeButton_, &QPushButton::clicked, this, &GradingDialog::start);
     connect(&watcher_, &QFutureWatcher<GradedClass>::finished, this, &GradingDialog::finish);
+    connect(&watcher_, &QFutureWatcher<GradedClass>::progressRangeChanged, progress_,
+            &QProgressBar::setRange);
+    connect(&watcher_, &QFutureWatcher<GradedClass>::progressValueChanged, progress_,
+            &QProgressBar::setValue);
     speak();
     resize(720, 480);
 }
@@ -168,12 +178,21 @@ void GradingDialog::start() {
     if (running() || task_.isEmpty() || students_.isEmpty()) return;
     for (QPushButton* b : saveButtons_) b->setEnabled(false);
     table_->setPlainText(said(GradingTexts::grading));
-    watcher_.setFuture(QtConcurrent::run(gradeAll, task_.toStdString(), utf8(students_)));
+    progress_->setRange(0, 0);
+    watcher_.setFuture(QtConcurrent::run(
+        [task = task_.toStdString(), named = utf8(students_)](QPromise<GradedClass>& promise) {
+            promise.addResult(gradeAll(task, named, [&promise](int done, int total) {
+                promise.setProgressRange(0, total);
+                promise.setProgressValue(done);
+            }));
+        }));
     showChosen();
 }
 
 void GradingDialog::finish() {
     graded_ = watcher_.result();
+    progress_->setRange(0, 1);
+    progress_->setValue(graded_.task ? 1 : 0);
     table_->setPlainText(qs(graded_.task ? graded_.table : graded_.refusal));
     for (QPushButton* b : saveButtons_) b->setEnabled(graded_.task.has_value());
     showChosen();

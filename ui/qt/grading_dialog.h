@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace vemrik {
@@ -59,6 +60,7 @@ private:
     QFutureWatcher<GradedClass> watcher_;
     QLabel* chosen_ = nullptr;
     QPlainTextEdit* table_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     QPushButton* gradeButton_ = nullptr;
     std::vector<QPushButton*> saveButtons_;
     QPushButton* closeButton_ = nullptr;
