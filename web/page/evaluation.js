@@ -155,7 +155,7 @@ export class EvaluationDialog {
     this.chart.setAttribute('hidden', '');
     this.listFailed([]);
     const parts = workerCount(runs);
-    this.shares = new Array(parts);
+    this.shares = new Array(parts).fill(null);
     this.done = new Array(parts).fill(0);
     this.totals = new Array(parts).fill(0);
     this.progress.max = runs;
@@ -185,7 +185,7 @@ export class EvaluationDialog {
         this.showResult(JSON.parse(this.engine.merge(this.job, this.shares)));
       }
     } else {
-      this.finish(`${word('error')}: ${data.message}`);
+      this.finish(this.said('cannotEvaluate').replace('{1}', data.message));
     }
   }
 
