@@ -90,16 +90,8 @@ RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps, const
     Outcome outcome = Outcome::Timeout;
     bool stepFailed = false;
     for (;;) {
-        if (run.stopSensed()) {
-            outcome = Outcome::Success;
-            break;
-        }
-        if (run.lostForGood()) {
-            outcome = Outcome::Lost;
-            break;
-        }
-        if (run.steps() >= maxSteps) {
-            if (run.offMap()) outcome = Outcome::Lost;
+        if (const std::optional<Outcome> end = runEnd(run, maxSteps)) {
+            outcome = *end;
             break;
         }
         if (run.steps() % kCancelCheckSteps == kCancelCheckSteps - 1 &&

@@ -127,6 +127,15 @@ private:
     int steps_ = 0;
 };
 
+/// How a run stands before its next step: its outcome once it has ended (a stop sensed, lost for
+/// good, or the step limit reached, lost when off the map then), nothing while it goes on.
+inline std::optional<Outcome> runEnd(const HeadlessRun& run, int maxSteps) {
+    if (run.stopSensed()) return Outcome::Success;
+    if (run.lostForGood()) return Outcome::Lost;
+    if (run.steps() >= maxSteps) return run.offMap() ? Outcome::Lost : Outcome::Timeout;
+    return std::nullopt;
+}
+
 /// Runs until success, lost for good, a failed step, or maxSteps steps (a stop sensed after the
 /// last step still counts as success; a robot off the map then is lost). The cancel flag is
 /// looked at every few thousand steps; a cancelled run reports Cancelled. Allocates nothing.

@@ -14,6 +14,7 @@
 #include "evaluation/run_setup.h"
 #include "evaluation/summary.h"
 #include "evaluation/sweep.h"
+#include "race/race.h"
 #include "tests/evaluation_tracks.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_file.h"
@@ -307,4 +308,67 @@ TEST(Noise, TheStartMovesWithinTheDiscAndTheTurnWithinItsAngle) {
     const HeadlessRun far(huge, 1u);
     EXPECT_LE(std::hypot(far.x() - huge.startX, far.y() - huge.startY), kMostShift + 1.0);
     EXPECT_LE(std::abs(far.heading()), kMostTurn);
+}
+
+namespace {
+
+Workspace example(const std::string& name) {
+    return *readWorkspaceFile(std::string(VEMRIK_EXAMPLES_DIR) + "/" + name + ".vemrik").workspace;
+}
+
+EntrantFile entrantFile(const std::string& name) { return {name, toJson(example(name))}; }
+
+}  // namespace
+
+// Each robot of a race runs on the race's track exactly as vemrik-eval runs it alone there.
+TEST_F(EvalCommand, EachRaceRowIsVemrikEvalsRowOfThatRobotAloneOnTheTrack) {
+    Race race;
+    ASSERT_EQ(race.setTrack(example("oval")), "");
+    race.setSeed(7);
+    ASSERT_EQ(race.add({entrantFile("oval"), entrantFile("figure-eight"), entrantFile("zigzag")}), "");
+    while (race.step()) {
+    }
+    ASSERT_TRUE(race.finished());
+    std::istringstream rows(race.csv());
+    std::string row;
+    std::getline(rows, row);
+    EXPECT_EQ(row, "name,run,seed,outcome,steps,x,y,heading");
+    for (int i = 0; i < race.size(); ++i) {
+        std::ofstream(path("alone.vemrik")) << toJson(race.raceWork(i));
+        ASSERT_EQ(run("--runs 1 --seed 7 --csv " + path("alone.csv") + " " + path("alone.vemrik")), 0);
+        const std::string alone = contents(path("alone.csv"));
+        std::getline(rows, row);
+        EXPECT_EQ(
+            race.entrants()[static_cast<std::size_t>(i)].name + ',' + alone.substr(alone.find('\n') + 1),
+            row + '\n');
+    }
+    EXPECT_EQ(race.entrants()[static_cast<std::size_t>(race.order()[0])].result->outcome, Outcome::Success);
+}
+
+TEST(Race, RefusedEntrantsLeaveTheRaceAsItWas) {
+    Race race;
+    EXPECT_NE(race.add({entrantFile("oval")}), "");  // no track yet
+    ASSERT_EQ(race.setTrack(example("oval")), "");
+    ASSERT_EQ(race.add({entrantFile("oval")}), "");
+    EXPECT_NE(race.refusal(), "");
+    EXPECT_FALSE(race.step());
+    Workspace noRules = example("zigzag");
+    noRules.rules.clear();
+    Workspace badRule = example("zigzag");
+    badRule.rules.push_back("0 0 0 0 0 0 0 0 x");
+    const std::vector<std::vector<EntrantFile>> refused = {
+        {entrantFile("zigzag"), {"broken", "{"}},
+        {entrantFile("zigzag"), {"empty", toJson(noRules)}},
+        {{"bad", toJson(badRule)}},
+        std::vector<EntrantFile>(Race::kMost, entrantFile("zigzag")),
+    };
+    for (const std::vector<EntrantFile>& files : refused) {
+        EXPECT_NE(race.add(files), "") << files.back().name;
+        ASSERT_EQ(race.size(), 1);
+        EXPECT_EQ(race.entrants()[0].name, "oval");
+    }
+    Workspace noStart = example("oval");
+    noStart.map = Workspace().map;
+    EXPECT_NE(race.setTrack(noStart), "");
+    EXPECT_EQ(race.trackWork(), example("oval"));
 }
