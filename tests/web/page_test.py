@@ -314,6 +314,8 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 30).until(lambda d: json.loads(self.js("return vemrikPage.form().save()"))["strokes"])
         tape_loop = json.loads((EXAMPLES / "tape-loop.vemrik").read_text())
         self.assertEqual(tape_loop["strokes"], json.loads(self.saved().read_text())["strokes"])
+        self.command("file.undoImport")
+        self.assertEqual([], json.loads(self.js("return vemrikPage.form().save()"))["strokes"])
 
     def test_a_bad_file_or_picture_is_refused_and_the_work_stays(self):
         self.site.open("&przyklad=oval")

@@ -81,8 +81,8 @@ test('the form as the page drives it: pages, boxes, bars, the run timer, command
   f.showStep(0);
   assert.equal(controls(f).commands['run.stepBack'].enabled, false);
   assert.deepEqual(JSON.parse(m.commands()).filter((c) => c.form).map((c) => c.id).sort(),
-    ['edit.redo', 'edit.undo', 'run.endLost', 'run.pause', 'run.repeatable', 'run.speed1', 'run.speed2',
-      'run.speed4', 'run.stepBack', 'run.trail']);
+    ['edit.redo', 'edit.undo', 'file.undoImport', 'run.endLost', 'run.pause', 'run.repeatable', 'run.speed1',
+      'run.speed2', 'run.speed4', 'run.stepBack', 'run.trail']);
   try {
     m.setLanguage('en');
     assert.match(controls(f).status, /^steps: 0 \|/);
