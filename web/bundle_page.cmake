@@ -1,9 +1,11 @@
-# Writes SITE/vemrik.html: the page of the assembled folder SITE in one file that starts when opened
-# from disk. The style and the scripts (bundled by ESBUILD) are inlined; the module's wasm, the
-# workers' scripts, the examples and the guides ride along in base64 (carried-files.js).
-# Run as cmake -DSITE=... -DESBUILD=... -P single_file.cmake.
+# Bundles the page's scripts of the assembled folder SITE with ESBUILD into SITE/main.js, so that
+# the served page starts with one script instead of a chain of imports, and writes SITE/vemrik.html:
+# the page in one file that starts when opened from disk. Its style and script are inlined; the
+# module's wasm, the workers' scripts, the examples and the guides ride along in base64
+# (carried-files.js). Run as cmake -DSITE=... -DESBUILD=... -P bundle_page.cmake.
 execute_process(COMMAND ${ESBUILD} ${SITE}/main.js --bundle --format=esm --charset=utf8 --log-level=warning
                 OUTPUT_VARIABLE bundle COMMAND_ERROR_IS_FATAL ANY)
+file(WRITE ${SITE}/main.js "${bundle}")
 file(READ ${SITE}/index.html page)
 file(READ ${SITE}/style.css style)
 file(READ ${SITE}/vemrik.js module)

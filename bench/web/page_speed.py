@@ -1,5 +1,6 @@
-"""Times the page in headless Chromium: from navigation to the first example shown, and on the
-busy scene a step of a run with the redraw it brings. Prints the figures for docs/performance.md.
+"""Times the page as built in headless Chromium: from navigation to the first example shown
+(served, served again from its service worker, and the one file from disk), and on the busy
+scene a step of a run with the redraw it brings. Prints the figures for docs/performance.md.
 
 Needs the release build (its tests/web_desktop_form writes the busy scene) and the wasm build:
     /usr/bin/python3 bench/web/page_speed.py
@@ -26,13 +27,14 @@ def busy_scene():
         return path.read_bytes()
 
 
-def first_example_shown(site):
-    """Milliseconds from navigation until the oval is on the canvases, the page on its own clock;
-    every load from the server, none from the browser's cache."""
-    site.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+def first_example_shown(site, url, from_server):
+    """Milliseconds from navigation until the oval is on the canvases, the page on its own clock.
+    `from_server`: every load from the server, none from the browser's cache or the service worker."""
+    site.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": from_server})
+    site.driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": from_server})
     times = []
     for _ in range(LOADS):
-        site.driver.get(f"{site.url}?przyklad=oval&fresh={len(times)}")
+        site.driver.get(f"{url}?przyklad=oval&fresh={len(times)}")
         site.driver.implicitly_wait(0)
         times.append(site.driver.execute_async_script("""
             const done = arguments[0];
@@ -73,12 +75,17 @@ def describe(name, times):
 
 
 def main():
-    site = Site({"busy.vemrik": busy_scene()})
+    site = Site({"busy.vemrik": busy_scene()}, as_built=True)
     try:
         print("Chromium", site.driver.capabilities.get("browserVersion"))
-        loads = first_example_shown(site)
-        describe("navigation to the first example shown", loads)
-        print("  each load:", " ".join(f"{t:.0f}" for t in loads))
+        site.driver.execute_cdp_cmd("Network.enable", {})
+        one_file = (site.folder / "site" / "vemrik.html").as_uri()
+        for name, url, from_server in [("served folder, every file from the server", site.url, True),
+                                       ("served folder, again, from its service worker", site.url, False),
+                                       ("vemrik.html opened from disk", one_file, False)]:
+            loads = first_example_shown(site, url, from_server)
+            describe(f"navigation to the first example shown: {name}", loads)
+            print("  each load:", " ".join(f"{t:.0f}" for t in loads))
         describe("busy scene: a step with its redraw", busy_steps(site))
     finally:
         site.close()

@@ -15,14 +15,14 @@ from selenium.webdriver.support.ui import WebDriverWait
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
 
-def assemble(site, extra_examples):
+def assemble(site, extra_examples, as_built=False):
     """The site the wasm build gathers, with the page's files as they are now (edited since the
-    build or not), and `extra_examples`, name to content, among the examples."""
+    build or not) unless `as_built`, and `extra_examples`, name to content, among the examples."""
     built = pathlib.Path(os.environ.get("VEMRIK_WASM_DIR", ROOT / "build" / "wasm")) / "site"
     if not (built / "vemrik.wasm").exists():
         raise FileNotFoundError(f"no {built}: cmake --preset wasm && cmake --build --preset wasm")
     shutil.copytree(built, site, dirs_exist_ok=True)
-    for item in (ROOT / "web" / "page").iterdir():
+    for item in [] if as_built else (ROOT / "web" / "page").iterdir():
         shutil.copy(item, site)
     for name, content in extra_examples.items():
         (site / "examples" / name).write_bytes(content)
@@ -39,12 +39,12 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Site:
     """The page on a free local port, and a browser that downloads into a folder of its own."""
 
-    def __init__(self, extra_examples=None):
+    def __init__(self, extra_examples=None, as_built=False):
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="vemrik-web-"))
         self.downloads = self.folder / "downloads"
         site = self.folder / "site"
         self.downloads.mkdir()
-        assemble(site, extra_examples or {})
+        assemble(site, extra_examples or {}, as_built)
         handler = functools.partial(QuietHandler, directory=str(site))
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
         self.server.daemon_threads = True

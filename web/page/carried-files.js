@@ -16,8 +16,16 @@ export function carried(name) {
   return script.type === 'text/plain' ? new TextDecoder().decode(fromBase64(script.textContent)) : script.textContent;
 }
 
-// What createVemrik() takes: the carried wasm, or nothing, so the module fetches vemrik.wasm.
+// What createVemrik() takes: the carried wasm, decoded and compiled by the browser as its bytes
+// come, as a served vemrik.wasm is; or nothing, so the module fetches vemrik.wasm.
 export function engineOptions() {
   const wasm = carriedBase64('vemrik.wasm');
-  return wasm === undefined ? {} : {wasmBinary: fromBase64(wasm)};
+  if (wasm === undefined) return {};
+  return {
+    instantiateWasm(imports, receive) {
+      WebAssembly.instantiateStreaming(fetch(`data:application/wasm;base64,${wasm}`), imports)
+          .then(({instance, module}) => receive(instance, module), (error) => console.error(error));
+      return {};
+    },
+  };
 }
