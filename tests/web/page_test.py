@@ -276,17 +276,22 @@ class PageTest(unittest.TestCase):
             self.assertEqual(want, strokes(), key)
         self.assertTrue(drawn)
 
-    def saved(self):
-        """Ctrl+S (the browser's own "save page" kept from it), and the file the browser downloaded."""
+    def one_download(self, start):
+        """Runs `start`, and returns the one file the browser then downloaded."""
         for old in self.site.downloads.iterdir():
             old.unlink()
-        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("s").key_up(Keys.CONTROL).perform()
+        start()
         # Chromium reserves the name with an empty file and renames its partial download over it.
         def finished(_):
             files = list(self.site.downloads.iterdir())
-            done = len(files) == 1 and files[0].suffix == ".vemrik" and files[0].stat().st_size > 0
+            done = len(files) == 1 and files[0].suffix != ".crdownload" and files[0].stat().st_size > 0
             return files[0] if done else None
         return WebDriverWait(self.driver, 10, ignored_exceptions=(FileNotFoundError,)).until(finished)
+
+    def saved(self):
+        """Ctrl+S (the browser's own "save page" kept from it), and the file the browser downloaded."""
+        return self.one_download(
+            lambda: ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("s").key_up(Keys.CONTROL).perform())
 
     def test_a_dropped_file_saved_or_a_new_workspace_is_the_desktop_file_byte_for_byte(self):
         self.site.open()
@@ -549,23 +554,15 @@ class PageTest(unittest.TestCase):
             self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
 
 
-    def download(self, command_id, name=None, kind=None):
+    def download(self, command_id, name=None, kind=0):
         """Chooses a command that saves, keeps or types the name in its dialog, picks the kind, and
         returns the suggested name, the downloaded file's name and its bytes."""
-        for old in self.site.downloads.iterdir():
-            old.unlink()
         self.command(command_id)
         suggested = self.driver.find_element(By.ID, "name-text").get_attribute("value")
-        if kind is not None:
-            self.driver.find_element(By.CSS_SELECTOR, f"#name-kind option[value='{kind}']").click()
+        self.js("document.getElementById('name-kind').value = arguments[0]", str(kind))
         if name:
             self.fill({"name-text": name})
-        self.click("name-ok")
-        def finished(_):
-            files = list(self.site.downloads.iterdir())
-            done = len(files) == 1 and files[0].suffix != ".crdownload" and files[0].stat().st_size > 0
-            return files[0] if done else None
-        path = WebDriverWait(self.driver, 10, ignored_exceptions=(FileNotFoundError,)).until(finished)
+        path = self.one_download(lambda: self.click("name-ok"))
         return suggested, path.name, path.read_bytes()
 
     def test_the_runs_settings_and_its_saved_csv_of_either_kind_are_the_desktops(self):
