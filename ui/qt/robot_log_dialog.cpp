@@ -69,8 +69,8 @@ void fitRows(QTableWidget* t, int wide) {
     t->setFixedHeight(height);
 }
 
-QGroupBox* group(QWidget* parent, const QString& title, QWidget* content) {
-    auto* box = new QGroupBox(title, parent);
+QGroupBox* group(QWidget* parent, QWidget* content) {
+    auto* box = new QGroupBox(parent);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(content);
     return box;
@@ -80,7 +80,6 @@ QGroupBox* group(QWidget* parent, const QString& title, QWidget* content) {
 
 RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(window) {
     setObjectName("robotLogDialog");
-    setWindowTitle(Vemrik::tr("Przebieg robota"));
     resize(kDialogSize);
     showError = [this](const QString& message) {
         QMessageBox::critical(this, QStringLiteral("Vemrik"), message);
@@ -101,15 +100,17 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(summary_);
-    lines_ = table(content, "robotLogLines",
-                   {Vemrik::tr("Linia"), Vemrik::tr("Reguła"), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
-    column->addWidget(group(content, Vemrik::tr("Jak często działała każda linia"), lines_));
+    lines_ = table(content, "robotLogLines", {QString(), QString(), QString(), QString()});
+    linesGroup_ = group(content, lines_);
+    column->addWidget(linesGroup_);
     uncovered_ = new QLabel(content);
     uncovered_->setObjectName("robotLogUncovered");
     uncovered_->setWordWrap(true);
-    column->addWidget(group(content, Vemrik::tr("Wzorce bez reguły, które napotkał robot"), uncovered_));
-    patterns_ = table(content, "robotLogPatterns", {QString(), Vemrik::tr("Robot"), Vemrik::tr("Symulacja")});
-    column->addWidget(group(content, Vemrik::tr("Udział kroków na wzorzec"), patterns_));
+    uncoveredGroup_ = group(content, uncovered_);
+    column->addWidget(uncoveredGroup_);
+    patterns_ = table(content, "robotLogPatterns", {QString(), QString(), QString()});
+    patternsGroup_ = group(content, patterns_);
+    column->addWidget(patternsGroup_);
     column->addStretch(1);
 
     auto* scroll = new QScrollArea(this);
@@ -129,12 +130,13 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     connect(timeline_, &QPushButton::clicked, this, [this] { showOnTimeline(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    showHeadings();
 }
 
 bool RobotLogDialog::openLog(const QString& path) {
     ParsedRunLog read = readRunLogFile(QFile::encodeName(path).toStdString());
     if (!read.log) {
-        showError(Vemrik::tr("Nie można otworzyć przebiegu „%1”:\n%2").arg(path, qs(read.error)));
+        showError(qs(say(kRobotLogHeadings.cannotOpen, {path.toStdString(), read.error})));
         return false;
     }
     log_ = std::move(read.log);
@@ -153,14 +155,29 @@ void RobotLogDialog::showOnTimeline() {
 
 void RobotLogDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange && log_) showReport();
+    if (event->type() != QEvent::LanguageChange) return;
+    showHeadings();
+    if (log_) showReport();
+}
+
+void RobotLogDialog::showHeadings() {
+    const RobotLogHeadings& h = kRobotLogHeadings;
+    setWindowTitle(qs(say(h.title)));
+    linesGroup_->setTitle(qs(say(h.lines)));
+    uncoveredGroup_->setTitle(qs(say(h.uncovered)));
+    patternsGroup_->setTitle(qs(say(h.patterns)));
+    lines_->setHorizontalHeaderLabels(
+        {qs(say(h.line)), qs(say(h.rule)), qs(say(h.robot)), qs(say(h.simulation))});
+    const QString pattern = patterns_->horizontalHeaderItem(0)->text();
+    patterns_->setHorizontalHeaderLabels({pattern, qs(say(h.robot)), qs(say(h.simulation))});
 }
 
 void RobotLogDialog::showReport() {
     const RobotLogReport report = robotLogReport(*log_, compared_, seed_, fileName_.toStdString());
     headline_->setText(qs(report.headline));
     summary_->setText(qs(report.summary));
-    patterns_->horizontalHeaderItem(0)->setText(Vemrik::tr("Wzorzec s1…s%1").arg(report.sensors));
+    patterns_->horizontalHeaderItem(0)->setText(
+        qs(say(kRobotLogHeadings.pattern, {std::to_string(report.sensors)})));
     list(lines_, report.lines);
     fitRows(lines_, 1);
     uncovered_->setText(qs(report.uncovered));

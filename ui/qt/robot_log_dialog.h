@@ -11,6 +11,7 @@
 #include "workspace/workspace.h"
 
 class QAction;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -49,6 +50,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    /// The title, the groups' and the columns' words in the language the core speaks.
+    void showHeadings();
     void showReport();
 
     MainWindow& window_;
@@ -63,6 +66,9 @@ private:
     QLabel* uncovered_ = nullptr;
     QTableWidget* patterns_ = nullptr;
     QPushButton* timeline_ = nullptr;
+    QGroupBox* linesGroup_ = nullptr;
+    QGroupBox* uncoveredGroup_ = nullptr;
+    QGroupBox* patternsGroup_ = nullptr;
 };
 
 /// Makes "Plik" → "Otwórz przebieg robota…" ask for a file and show it in one dialog for the

@@ -170,46 +170,12 @@ It was removed from “Recent files”.</translation>
         <translation>CSV runs (*.csv *.txt *.log);;All files (*)</translation>
     </message>
     <message>
-        <source>Przebieg robota</source>
-        <translation>Robot run</translation>
-    </message>
-    <message>
-        <source>Linia</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>Reguła</source>
-        <translation>Rule</translation>
-    </message>
-    <message>
-        <source>Jak często działała każda linia</source>
-        <translation>How often each line acted</translation>
-    </message>
-    <message>
-        <source>Wzorce bez reguły, które napotkał robot</source>
-        <translation>Patterns without a rule that the robot met</translation>
-    </message>
-    <message>
-        <source>Wzorzec s1…s%1</source>
-        <translation>Pattern s1…s%1</translation>
-    </message>
-    <message>
-        <source>Udział kroków na wzorzec</source>
-        <translation>Share of steps per pattern</translation>
-    </message>
-    <message>
         <source>Pokaż na osi czasu</source>
         <translation>Show on the timeline</translation>
     </message>
     <message>
         <source>Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)</source>
         <translation>The robot’s steps on the “Run timeline” chart (“Simulation” menu)</translation>
-    </message>
-    <message>
-        <source>Nie można otworzyć przebiegu „%1”:
-%2</source>
-        <translation>Cannot open the run “%1”:
-%2</translation>
     </message>
     <message>
         <source>Otwórz przebieg robota</source>
