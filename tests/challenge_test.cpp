@@ -11,7 +11,9 @@
 #include "evaluation/grade/grading.h"
 #include "platform/files.h"
 #include "platform/texts.h"
+#include "ui/challenge_session.h"
 #include "workspace/workspace_file.h"
+#include "workspace/workspace_json.h"
 
 using namespace vemrik;
 namespace fs = std::filesystem;
@@ -56,6 +58,8 @@ TEST(ChallengeJudge, SaysTheResultInOneSentenceNamesTheFailedSeedsAndRefusesBrok
     EXPECT_EQ(missed.sentence, "Cel nieosiągnięty: robot dojechał do mety w 0,0 % prób, a potrzeba 100,0 %.");
     ASSERT_EQ(missed.failedRuns.size(), kVerdictFailedRuns);
     EXPECT_EQ(missed.failedRuns[0].rfind("przebieg 1, ziarno 5489: ", 0), 0u) << missed.failedRuns[0];
+    ASSERT_EQ(missed.failed.size(), kVerdictFailedRuns);
+    EXPECT_EQ(missed.failed[1].run.seed, 5490u);
     EXPECT_FALSE(missed.hints.empty());  // the rule check's patterns without a rule
 
     const ChallengeVerdict two = judgeChallenge(level(kLevels + "/01-straight.vemrik-task"), solution(2));
@@ -101,6 +105,42 @@ TEST(ChallengeProgress, KeepsTheBestOfEachLevelAndReadsBackWhatItWrites) {
     EXPECT_FALSE(
         parseProgress(R"({"format": "vemrik-progress", "version": 1, "levels": {"a": {"stars": 4}}})")
             .progress);
+}
+
+TEST(ChallengeSession, OpensALevelAsAFreshWorkJudgesItKeepsTheBestAndCarriesItInTheProgressText) {
+    ChallengeSession s;
+    EXPECT_FALSE(s.check(solution(1)).verdict);                          // no level open
+    EXPECT_NE(s.openSeries(VEMRIK_SOURCE_DIR "/tests/challenges"), "");  // solutions, no levels
+    ASSERT_EQ(s.openSeries(kLevels), "");
+    EXPECT_EQ(s.levelCaption(0), "01. Dojedź prosto do mety ☆☆☆");
+    const ChallengeSession::Opened opened = s.openLevel(7);  // the level fixes its robot
+    ASSERT_TRUE(opened.work) << opened.error;
+    const Workspace track = *readWorkspaceFile(kLevels + "/08-noise.vemrik").workspace;
+    EXPECT_EQ(opened.work->map, track.map);
+    EXPECT_EQ(opened.work->robot, *s.openTask()->robot);
+    EXPECT_TRUE(opened.work->rules.empty());
+    ASSERT_TRUE(s.openLevel(0).work);
+    EXPECT_EQ(s.openHeading(), "Poziom 1: Dojedź prosto do mety.");
+    // Each check keeps the best so far: stars first, then fewer steps.
+    const struct {
+        Workspace work;
+        int stars, kept;
+    } checks[] = {{solution(2), 2, 2}, {Workspace{}, 0, 2}, {solution(1), 3, 3}, {solution(2), 2, 3}};
+    for (const auto& c : checks) {
+        const ChallengeSession::Checked r = s.check(c.work);
+        ASSERT_TRUE(r.verdict) << r.error;
+        EXPECT_EQ(r.verdict->stars, c.stars) << c.kept;
+        EXPECT_EQ(s.progress().at("01-straight").stars, c.kept) << c.stars;
+    }
+    EXPECT_EQ(s.progress().at("01-straight").workspace, toJson(solution(1)));
+    EXPECT_EQ(s.levelCaption(0), "01. Dojedź prosto do mety ★★★");
+    ChallengeSession later;
+    ASSERT_EQ(later.takeProgress(s.progressText()), "");
+    ASSERT_EQ(later.openSeries(kLevels), "");
+    EXPECT_EQ(later.levelCaption(0), s.levelCaption(0));
+    EXPECT_EQ(later.progress(), s.progress());
+    EXPECT_NE(later.takeProgress("{}"), "");
+    EXPECT_EQ(later.progress(), s.progress());
 }
 
 TEST(ChallengeCommand, ExitsZeroOnTheGoalFiveWhenMissedTwoOnBadInputAndSavesProgress) {

@@ -11,7 +11,7 @@ namespace vemrik {
 class TForm1;
 
 /// The menus of the menu bar; None for a command that only a control of the form gives.
-enum class MenuId { File, Edit, View, Simulation, Help, None };
+enum class MenuId { File, Edit, View, Simulation, Challenges, Help, None };
 
 struct MenuSpec {
     MenuId id;

@@ -76,13 +76,13 @@ std::vector<std::string> starHints(const Challenge& c, const ChallengeVerdict& v
     return hints;
 }
 
-std::vector<std::string> failedRunTexts(const std::vector<Evaluation>& runs) {
-    std::vector<std::string> lines;
-    for (const Evaluation& e : runs)
-        for (const EvaluatedRun& r : e.runs)
-            if (r.result.outcome != Outcome::Success && lines.size() < kVerdictFailedRuns)
-                lines.push_back(failedRunLine(r));
-    return lines;
+std::vector<ChallengeVerdict::FailedRun> failedOf(const std::vector<Evaluation>& runs) {
+    std::vector<ChallengeVerdict::FailedRun> failed;
+    for (std::size_t t = 0; t < runs.size(); ++t)
+        for (const EvaluatedRun& r : runs[t].runs)
+            if (r.result.outcome != Outcome::Success && failed.size() < kVerdictFailedRuns)
+                failed.push_back({t, r});
+    return failed;
 }
 
 }  // namespace
@@ -125,7 +125,8 @@ ChallengeVerdict judgeChallenge(const Task& level, const Workspace& work, int th
     v.goalMet = v.success >= c.success;
     v.stars = starsOf(c, v);
     v.sentence = sentenceOf(c, v);
-    v.failedRuns = failedRunTexts(runs);
+    v.failed = failedOf(runs);
+    for (const ChallengeVerdict::FailedRun& f : v.failed) v.failedRuns.push_back(failedRunLine(f.run));
     v.hints = starHints(c, v);
     // A missed goal is where the rule check's findings help; past it they are noise.
     if (!v.goalMet)

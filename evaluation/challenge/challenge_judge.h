@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "evaluation/grade/task.h"
+#include "evaluation/run_many.h"
 #include "evaluation/summary.h"
 #include "workspace/workspace.h"
 
@@ -29,6 +30,12 @@ struct ChallengeVerdict {
     int sensors = 0;
     /// The runs that missed the stop, at most a few, as "przebieg 3, ziarno 5491: zgubiony po …".
     std::vector<std::string> failedRuns;
+    /// The same runs with the track they ran on, so a front end can show one.
+    struct FailedRun {
+        std::size_t track = 0;
+        EvaluatedRun run;
+    };
+    std::vector<FailedRun> failed;
     /// What to try next: the star missed and how far; with the goal missed, the rule check's findings.
     std::vector<std::string> hints;
 };
