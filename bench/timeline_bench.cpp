@@ -1,6 +1,6 @@
 // The run's time line: appending a step as the panel does at every step of a run, redrawing the
-// chart of a 100,000-step run at a new view (each pixel column summed anew) at several zooms, and
-// painting it again from the kept column sums.
+// chart of a 100,000-step run at a new view (each pixel column summed anew) at several zooms,
+// panned a column (the rest kept), and painted again from the kept column sums.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -52,12 +52,14 @@ void TimelineAppend(benchmark::State& state) {
 }
 
 // Columns of `stepsPerColumn` steps from the middle of the run; 0 fits the whole run.
-void TimelineRedraw(benchmark::State& state, double stepsPerColumn) {
-    const RunTimeline t = hundredThousandSteps();
-    const TimelineView view = stepsPerColumn == 0.0 ? fitView(t.size(), kPlotWidth)
-                                                    : TimelineView{kRunSteps / 2.0 + 0.37, stepsPerColumn};
-    // Every redraw at a new view: a column further along, so each column is summed anew.
-    const TimelineView next{view.first + view.stepsPerColumn, view.stepsPerColumn};
+TimelineView middleView(double stepsPerColumn) {
+    return stepsPerColumn == 0.0 ? fitView(kRunSteps, kPlotWidth)
+                                 : TimelineView{kRunSteps / 2.0 + 0.37, stepsPerColumn};
+}
+
+// Paints `view` and `next` by turns.
+void alternate(benchmark::State& state, const RunTimeline& t, const TimelineView& view,
+               const TimelineView& next) {
     TimelineChart chart;
     chart.paint(t, view, kPlotWidth, kRunSteps / 2);
     bool odd = false;
@@ -68,11 +70,29 @@ void TimelineRedraw(benchmark::State& state, double stepsPerColumn) {
     }
 }
 
+// Every redraw at a view of other steps in every column: a quarter of the run earlier, or for the
+// whole run a hair zoomed in, so that no column's sums are kept from the view before.
+void TimelineRedraw(benchmark::State& state, double stepsPerColumn) {
+    const RunTimeline t = hundredThousandSteps();
+    const TimelineView view = middleView(stepsPerColumn);
+    const TimelineView next = stepsPerColumn == 0.0
+                                  ? TimelineView{0.0, view.stepsPerColumn * 0.999}
+                                  : TimelineView{view.first - kRunSteps / 4.0, stepsPerColumn};
+    alternate(state, t, view, next);
+}
+
+// A drag: the view a column further along, the other columns' sums kept.
+void TimelinePan(benchmark::State& state, double stepsPerColumn) {
+    const RunTimeline t = hundredThousandSteps();
+    const TimelineView view = middleView(stepsPerColumn);
+    const TimelineView next{view.first + view.stepsPerColumn, view.stepsPerColumn};
+    alternate(state, t, view, next);
+}
+
 // Painted again from the kept sums of the columns, as when the cursor moves.
 void TimelineRepaint(benchmark::State& state, double stepsPerColumn) {
     const RunTimeline t = hundredThousandSteps();
-    const TimelineView view = stepsPerColumn == 0.0 ? fitView(t.size(), kPlotWidth)
-                                                    : TimelineView{kRunSteps / 2.0 + 0.37, stepsPerColumn};
+    const TimelineView view = middleView(stepsPerColumn);
     TimelineChart chart;
     chart.paint(t, view, kPlotWidth, kRunSteps / 2);
     std::size_t cursor = 0;
@@ -91,6 +111,8 @@ BENCHMARK_CAPTURE(TimelineRedraw, 37.3_steps_a_column, 37.3);
 BENCHMARK_CAPTURE(TimelineRedraw, 4.5_steps_a_column, 4.5);
 BENCHMARK_CAPTURE(TimelineRedraw, 1_step_a_column, 1.0);
 BENCHMARK_CAPTURE(TimelineRedraw, 8_columns_a_step, 0.125);
+BENCHMARK_CAPTURE(TimelinePan, 37.3_steps_a_column, 37.3);
+BENCHMARK_CAPTURE(TimelinePan, 1_step_a_column, 1.0);
 BENCHMARK_CAPTURE(TimelineRepaint, whole_run, 0.0);
 BENCHMARK_CAPTURE(TimelineRepaint, 1_step_a_column, 1.0);
 

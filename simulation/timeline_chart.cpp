@@ -141,7 +141,7 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     if (summed_.version != timeline.version() || summed_.first != view.first ||
         summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ ||
         summed_.timeline != &timeline) {
-        sumColumns(timeline, view);
+        sumColumns(timeline, view, summed_.timeline == &timeline && summed_.version == timeline.version());
         summed_ = {&timeline, timeline.version(), view.first, view.stepsPerColumn, width_};
     }
     const Shades& tables = shades();
@@ -200,11 +200,17 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
             for (int y = 0; y < kHeight; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartCursor;
 }
 
-void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& view) {
+void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& view, bool sameSteps) {
     const std::size_t w = static_cast<std::size_t>(width_);
+    if (sameSteps) {
+        keptRanges_.swap(ranges_);
+        keptColumns_.swap(columns_);
+    } else {
+        keptRanges_.clear();
+    }
     ranges_.resize(w);
     for (std::size_t x = 0; x < w; ++x) ranges_[x] = columnSteps(view, static_cast<int>(x), timeline.size());
-    timeline.summariseRanges(ranges_, columns_);
+    reuseOrSum(timeline);
     // Only finite headings set the scale; the rest are drawn at its ends.
     double lo = std::numeric_limits<double>::infinity(), hi = -lo;
     for (const TimelineSummary& c : columns_) {
@@ -225,6 +231,28 @@ void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& 
         timeline.summarise(0, std::min(ranges_[0].first, timeline.size()), before);
         offBefore_ = before.marks[kLeftLane] > before.marks[kBackLane];
     }
+}
+
+void TimelineChart::reuseOrSum(const RunTimeline& timeline) {
+    // A pan by whole columns, or a zoom that keeps some columns' steps, finds those columns among
+    // the kept ones (both in step order); only the rest are summed.
+    const std::size_t w = ranges_.size();
+    columns_.resize(w);
+    missing_.clear();
+    missingAt_.clear();
+    std::size_t k = 0;
+    for (std::size_t x = 0; x < w; ++x) {
+        while (k < keptRanges_.size() && keptRanges_[k] < ranges_[x]) ++k;
+        if (k < keptRanges_.size() && keptRanges_[k] == ranges_[x]) {
+            columns_[x] = keptColumns_[k];
+        } else {
+            missing_.push_back(ranges_[x]);
+            missingAt_.push_back(x);
+        }
+    }
+    if (missing_.empty()) return;
+    timeline.summariseRanges(missing_, missingSums_);
+    for (std::size_t i = 0; i < missing_.size(); ++i) columns_[missingAt_[i]] = missingSums_[i];
 }
 
 void TimelineChart::scaleHeading() {

@@ -94,7 +94,9 @@ public:
     int headingRow(double heading) const;
 
 private:
-    void sumColumns(const RunTimeline& timeline, const TimelineView& view);
+    /// `sameSteps`: the time line is the one the kept sums are of, unchanged since.
+    void sumColumns(const RunTimeline& timeline, const TimelineView& view, bool sameSteps);
+    void reuseOrSum(const RunTimeline& timeline);
     void scaleHeading();
     void paintBand(int top, int height, bool hatchAbsent);
     void paintMarks();
@@ -112,6 +114,12 @@ private:
     } summed_;
     std::vector<TimelineSummary> columns_;
     std::vector<std::pair<std::size_t, std::size_t>> ranges_;
+    // The view before's columns, and the columns of this one not among them.
+    std::vector<TimelineSummary> keptColumns_;
+    std::vector<std::pair<std::size_t, std::size_t>> keptRanges_;
+    std::vector<std::pair<std::size_t, std::size_t>> missing_;
+    std::vector<std::size_t> missingAt_;
+    std::vector<TimelineSummary> missingSums_;
     std::vector<std::uint32_t> pixels_;
     // One colour per column for the band being painted, and its absent mask.
     std::vector<std::uint32_t> line_;

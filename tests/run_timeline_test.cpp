@@ -232,11 +232,19 @@ TEST(RunTimeline, eachColumnSumsUpItsStepsAsAPlainLoopDoes) {
             t.truncate(t.size() / 2 + 1);
             appendRandom(t, rng, rng() % 500);
         }
+        // One chart through the views, so that a view panned from the one before keeps its columns.
+        TimelineChart chart;
+        TimelineView view;
+        int width = 1;
         for (int v = 0; v < 5; ++v) {
-            const int width = 1 + static_cast<int>(rng() % 700);
-            const double spc = std::ldexp(1.0 + (rng() % 1000) / 1000.0, static_cast<int>(rng() % 13) - 6);
-            const TimelineView view{static_cast<double>(rng() % t.size()), spc};
-            TimelineChart chart;
+            if (v % 2 == 0) {
+                width = 1 + static_cast<int>(rng() % 700);
+                view = {static_cast<double>(rng() % t.size()),
+                        std::ldexp(1.0 + (rng() % 1000) / 1000.0, static_cast<int>(rng() % 13) - 6)};
+            } else {
+                view = panView(view, static_cast<int>(rng() % 40) - 20, t.size(), width);
+            }
+            const double spc = view.stepsPerColumn;
             chart.paint(t, view, width, ~std::size_t{0});
             std::size_t next = chart.range(0).first;
             for (int x = 0; x < width; ++x) {

@@ -1,6 +1,6 @@
 // "Przebieg w czasie" in the page's module: a run of the zigzag example (Start, then the run timer
-// until it stops or reaches the step count), and its chart at a new view (panned one column on,
-// or zoomed a little, so every column is summed anew) and painted again from the kept sums (the cursor moved), each
+// until it stops or reaches the step count), and its chart at a new view (other steps in every
+// column), panned one column, and painted again from the kept sums (the cursor moved), each
 // with its RGBA copy as the page takes it; beside it the floor, a plain fill of the 701 × 401
 // map in JS. Medians of 200 after 20 to warm up, in µs.
 // Usage: node bench/web/timeline_speed.mjs BUILD_WASM_DIR [STEPS] [EXAMPLE]
@@ -40,14 +40,21 @@ for (const [name, zoom] of [['whole run', 0], ['37.3 steps a column', 37.3], ['4
   t.fitAll();
   if (zoom > 0) t.zoom(zoom / Math.max(t.steps() / 844, 1 / 64), 422);
   t.rgba();
-  // The whole run cannot pan: it is zoomed in a little and fitted again.
+  // A view of other steps in every column: a quarter of the run on and back, or for the whole run
+  // zoomed in a hair and fitted again; and a drag, a column on and back.
+  const quarter = Math.round(t.steps() / 4 / (zoom || 1));
   const redraw = median((i) => {
-    if (zoom > 0) t.pan(i % 2 ? 1 : -1);
+    if (zoom > 0) t.pan(i % 2 ? quarter : -quarter);
     else if (i % 2) t.zoom(0.999, 422);
     else t.fitAll();
     t.rgba();
   });
+  const pan = median((i) => {
+    t.pan(i % 2 ? 1 : -1);
+    t.rgba();
+  });
   const repaint = median(() => t.rgba());
   console.log(`${name.padEnd(22)} new view ${redraw.toFixed(1).padStart(7)} µs (${(redraw / floor).toFixed(2)} × floor)` +
+              (zoom > 0 ? `   pan ${pan.toFixed(1).padStart(7)} µs (${(pan / floor).toFixed(2)} × floor)` : '') +
               `   repaint ${repaint.toFixed(1).padStart(7)} µs (${(repaint / floor).toFixed(2)} × floor)`);
 }
