@@ -27,6 +27,7 @@ constexpr std::array kMenus = {
     MenuSpec{M::Edit, "edit", {"Edyc&ja", "Edit histor&y"}},
     MenuSpec{M::Simulation, "simulation", {"&Symulacja", "S&imulation"}},
     MenuSpec{M::View, "view", {"&Widok", "&View"}},
+    MenuSpec{M::Challenges, "challenges", {"Wyzwa&nia", "Challen&ges"}},
     MenuSpec{M::Help, "help", {"Po&moc", "&Help"}},
 };
 
@@ -118,6 +119,17 @@ constexpr std::array kCommands = {
     Command{"view.zoomFit", M::View, kZoom, {"&Dopasuj do ekranu", "&Fit to screen"}, "", K::Choice, true},
     Command{"view.polish", M::View, kLanguage, {"&Polski", "&Polski"}, "", K::Choice},
     Command{"view.english", M::View, kLanguage, {"&English", "&English"}, "", K::Choice},
+    Command{"challenges.levels", M::Challenges, kNoSubmenu, {"&Poziomy", "&Levels"}, "", K::Filled},
+    Command{"challenges.check", M::Challenges, kNoSubmenu, {"&Sprawdź wyzwanie", "&Check challenge"}, ""},
+    Command{
+        "challenges.saveProgress", M::Challenges, kNoSubmenu, {"&Zapisz postępy…", "&Save progress…"}, ""},
+    Command{"challenges.openFolder",
+            M::Challenges,
+            kNoSubmenu,
+            {"&Otwórz folder wyzwań…", "&Open challenges folder…"},
+            "",
+            K::Action,
+            true},
     Command{"help.guide", M::Help, kNoSubmenu, {"&Przewodnik", "&Guide"}, "F1"},
     Command{"help.about", M::Help, kNoSubmenu, {"&O programie", "&About Vemrik"}, ""},
     // The buttons' own, in no menu.
