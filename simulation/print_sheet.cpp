@@ -63,11 +63,17 @@ void drawMark(Raster& sheet, const SheetFrame& f, const PrintMark& mark) {
 
 }  // namespace
 
+SheetSize sheetSize(const PrintedTrack& track, const PrintLayout& layout, const PrintTile& tile, int scale) {
+    const double mmPerPixel = layout.trackWidth / (track.area.x2 - track.area.x1);
+    return {static_cast<int>(std::lround(tile.width / mmPerPixel * scale)),
+            static_cast<int>(std::lround(tile.height / mmPerPixel * scale))};
+}
+
 Raster sheetPixels(const PrintedTrack& track, const PrintLayout& layout, const PrintTile& tile, int scale) {
     const double mmPerPixel = layout.trackWidth / (track.area.x2 - track.area.x1);
     const SheetFrame frame{track.area.x1 + tile.x / mmPerPixel, track.area.y1 + tile.y / mmPerPixel, scale};
-    Raster sheet(static_cast<int>(std::lround(tile.width / mmPerPixel * scale)),
-                 static_cast<int>(std::lround(tile.height / mmPerPixel * scale)));
+    const SheetSize size = sheetSize(track, layout, tile, scale);
+    Raster sheet(size.width, size.height);
     sheet.fill(kWhite);
     for (int y = 0; y < sheet.height(); ++y)
         for (int x = 0; x < sheet.width(); ++x) {

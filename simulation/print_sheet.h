@@ -14,6 +14,13 @@ namespace vemrik {
 /// their cells. A browser or any other printer lays it at the layout's millimetres.
 Raster sheetPixels(const PrintedTrack& track, const PrintLayout& layout, const PrintTile& tile, int scale);
 
+/// Width and height of the sheet sheetPixels gives, found without drawing it.
+struct SheetSize {
+    int width = 0;
+    int height = 0;
+};
+SheetSize sheetSize(const PrintedTrack& track, const PrintLayout& layout, const PrintTile& tile, int scale);
+
 /// A whole print: what goes on paper, its layout and its sheets; no sheets for a map with no track.
 struct TrackPrint {
     PrintedTrack track;

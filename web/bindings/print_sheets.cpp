@@ -34,12 +34,12 @@ std::string printSheets(WebForm& form, int scale) {
     const double mmPerPixel = job.layout.trackWidth / (job.track.area.x2 - job.track.area.x1) / scale;
     nlohmann::json sheets = nlohmann::json::array();
     for (const PrintTile& tile : job.tiles) {
-        const Raster sheet = sheetPixels(job.track, job.layout, tile, scale);
+        const SheetSize size = sheetSize(job.track, job.layout, tile, scale);
         sheets.push_back({{"name", tileName(tile.row, tile.column)},
-                          {"width", sheet.width()},
-                          {"height", sheet.height()},
-                          {"widthMm", sheet.width() * mmPerPixel},
-                          {"heightMm", sheet.height() * mmPerPixel},
+                          {"width", size.width},
+                          {"height", size.height},
+                          {"widthMm", size.width * mmPerPixel},
+                          {"heightMm", size.height * mmPerPixel},
                           {"lastColumn", tile.column + 1 == grid.columns},
                           {"lastRow", tile.row + 1 == grid.rows}});
     }
