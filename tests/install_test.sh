@@ -39,7 +39,14 @@ for level in 01-straight 02-gentle-curve 03-sharp-corner 04-crossing 05-gap 06-f
   expected+=("share/vemrik/challenges/$level.vemrik" "share/vemrik/challenges/$level.vemrik-task")
 done
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
-diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort)
+# The page is there when the wasm build was: the one file and the folder with its module.
+if [ -d share/vemrik/web ]; then
+  expected+=(share/vemrik/web/vemrik.html)
+  for file in index.html main.js vemrik.js vemrik.wasm service-worker.js site-files.js examples/oval.vemrik; do
+    test -f "share/vemrik/web/site/$file"
+  done
+fi
+diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -not -path './share/vemrik/web/site/*' -printf '%P\n' | sort)
 test -x bin/vemrik && test -x bin/vemrik-eval
 
 # Every example the package offers must run headless from the installed program.
