@@ -193,6 +193,12 @@ public:
     void SetRunSpeed(RunSpeed speed);
     /// Switches EndLostRun.
     void ToggleEndLostRun();
+    /// The menu's "Pokaż ślad", "Powtarzalne przebiegi" and "Szybkość".
+    void ToggleTrail();
+    void ToggleRepeatableRuns();
+    void RunAtSpeed1();
+    void RunAtSpeed2();
+    void RunAtSpeed4();
 };
 
 }  // namespace vemrik

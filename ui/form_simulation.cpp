@@ -129,4 +129,14 @@ void TForm1::SetRunSpeed(RunSpeed speed) { Timer2.interval = runInterval(speed);
 
 void TForm1::ToggleEndLostRun() { EndLostRun = !EndLostRun; }
 
+void TForm1::ToggleTrail() { ShowTrail(!TrailShown); }
+
+void TForm1::ToggleRepeatableRuns() { engine.setRepeatableRuns(!engine.repeatableRuns()); }
+
+void TForm1::RunAtSpeed1() { SetRunSpeed(RunSpeed::Normal); }
+
+void TForm1::RunAtSpeed2() { SetRunSpeed(RunSpeed::Double); }
+
+void TForm1::RunAtSpeed4() { SetRunSpeed(RunSpeed::Quadruple); }
+
 }  // namespace vemrik

@@ -59,18 +59,11 @@ RunView::RunView(MainWindow& window) : window_(window) {
 RunView::~RunView() { window_.removeAfterHandle(afterHandleKey_); }
 
 void RunView::connectMenu() {
-    TForm1& form = window_.form();
     const auto on = [this](std::string_view id, auto slot) {
         connect(window_.commandAction(id), &QAction::triggered, this, slot);
     };
-    on("run.trail", [this, &form](bool shown) { window_.handle([&form, shown] { form.ShowTrail(shown); }); });
-    for (const auto& [id, speed] :
-         {std::pair{"run.speed1", RunSpeed::Normal}, std::pair{"run.speed2", RunSpeed::Double},
-          std::pair{"run.speed4", RunSpeed::Quadruple}})
-        on(id, [this, &form, s = speed] { window_.handle([&form, s] { form.SetRunSpeed(s); }); });
+    // The trail, the speed and repeatable runs are the command table's own handlers.
     on("run.seed", [this] { chooseSeed(); });
-    on("run.repeatable",
-       [this, &form](bool on) { window_.handle([&form, on] { form.engine.setRepeatableRuns(on); }); });
     on("run.saveRun", [this] { saveRun(); });
 }
 

@@ -65,12 +65,8 @@ std::string_view menuName(MenuId id) {
     return "";
 }
 
-// Commands the window runs on the form without a handler of its own in the table.
-void toggleTrail(TForm1& f) { f.ShowTrail(!f.TrailShown); }
-void toggleRepeatable(TForm1& f) { f.engine.setRepeatableRuns(!f.engine.repeatableRuns()); }
-void speed1(TForm1& f) { f.SetRunSpeed(RunSpeed::Normal); }
-void speed2(TForm1& f) { f.SetRunSpeed(RunSpeed::Double); }
-void speed4(TForm1& f) { f.SetRunSpeed(RunSpeed::Quadruple); }
+// Commands the window runs on the form without a handler of its own in the table: its import menu
+// also waits for a picture being read.
 void undoImport(TForm1& f) { f.UndoLastImport(); }
 
 struct FormCommand {
@@ -78,9 +74,7 @@ struct FormCommand {
     void (*run)(TForm1&);
 };
 constexpr FormCommand kFormCommands[] = {
-    {"run.trail", toggleTrail}, {"run.repeatable", toggleRepeatable},
-    {"run.speed1", speed1},     {"run.speed2", speed2},
-    {"run.speed4", speed4},     {"file.undoImport", undoImport},
+    {"file.undoImport", undoImport},
 };
 
 const FormCommand* formCommand(std::string_view id) {
