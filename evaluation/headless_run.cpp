@@ -34,7 +34,7 @@ void HeadlessRun::startNoise(std::uint32_t seed) {
     noise_->moveStart(pose_.RobotPosX, pose_.RobotPosY, pose_.RobotHeading);
 }
 
-bool HeadlessRun::step() noexcept { return advance(*this, noise(), 1, true) == 1; }
+bool HeadlessRun::step() { return advance(*this, noise(), 1, true) == 1; }
 
 namespace {
 
