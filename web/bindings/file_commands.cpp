@@ -36,10 +36,6 @@ std::string recentWithJson(const std::string& listJson, const std::string& file)
     return json(recentWith(names(listJson), file)).dump();
 }
 
-std::string recentWithoutJson(const std::string& listJson, const std::string& file) {
-    return json(recentWithout(names(listJson), file)).dump();
-}
-
 std::string recentCaptionOf(int index, const std::string& fileName) {
     return recentCaption(static_cast<std::size_t>(std::max(index, 0)), fileName);
 }
@@ -92,7 +88,6 @@ void setSeed(WebForm& f, const std::string& text) {
 void bindFileCommands() {
     using emscripten::function;
     function("recentWith", &recentWithJson);
-    function("recentWithout", &recentWithoutJson);
     function("recentCaption", &recentCaptionOf);
     function(
         "savedFileName",
