@@ -27,7 +27,7 @@ constexpr std::array kMenus = {
     MenuSpec{M::Edit, "edit", {"Edyc&ja", "Edit histor&y"}},
     MenuSpec{M::Simulation, "simulation", {"&Symulacja", "S&imulation"}},
     MenuSpec{M::View, "view", {"&Widok", "&View"}},
-    MenuSpec{M::Challenges, "challenges", {"Wyzwa&nia", "Challen&ges"}},
+    MenuSpec{M::Challenges, "challenges", {"Wyzwa&nia", "S&kill challenges"}},
     MenuSpec{M::Help, "help", {"Po&moc", "&Help"}},
 };
 

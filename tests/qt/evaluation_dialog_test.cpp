@@ -9,11 +9,14 @@
 #include "tests/engine_edits.h"
 #include "tests/evaluation_tracks.h"
 #include "tests/qt/qt_test.h"
+#include "ui/qt/challenge_menu.h"
 #include "ui/qt/grading_dialog.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
+#include "ui/qt/workspace_menu.h"
 #include "ui/workspace_form.h"
+#include "workspace/workspace_file.h"
 
 using namespace vemrik;
 using evaltest::endlessTrack;
@@ -52,7 +55,38 @@ bool inked(const QImage& image, const QRect& r) {
 class EvaluationDialogTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsDir_;
+
 private slots:
+    void initTestCase() { qttest::keepSettingsIn(settingsDir_); }
+
+    // "Wyzwania": the first level opened as a fresh work, the reference solution put in, checked.
+    void aLevelOfTheChallengesIsPlayedThroughToThreeStars() {
+        ProgramWindow program;
+        MainWindow& w = program.window();
+        QVERIFY(program.challenges().openFolder(VEMRIK_SOURCE_DIR "/challenges"));
+        QMenu* levels = w.commandMenu("challenges.levels");
+        levels->actions().first()->trigger();
+        QVERIFY(!program.menu().modified() && program.menu().filePath().isEmpty());
+        const Workspace solution =
+            *readWorkspaceFile(VEMRIK_SOURCE_DIR "/tests/challenges/01-solution.vemrik").workspace;
+        Workspace played = captureWorkspace(w.form());
+        played.rules = solution.rules, played.robot = solution.robot;
+        w.handle([&] { applyWorkspace(w.form(), played); });
+        QCOMPARE(w.findChild<QMenu*>("challenges")->title(), QStringLiteral("Wyzwa&nia"));
+        w.findChild<QAction*>("challenges.check")->trigger();
+        ChallengeDialog* d = program.challenges().dialog();
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(d->stars()->text(), QStringLiteral("★★★"));
+        QCOMPARE(d->sentence()->text(),
+                 QStringLiteral("Cel osiągnięty: robot dojechał do mety w 100,0 % prób, "
+                                "zwykle w 180 krokach; 3 gwiazdki z 3."));
+        QVERIFY(d->failedRuns()->isHidden());
+        emit levels->aboutToShow();
+        QCOMPARE(levels->actions().first()->text(), QStringLiteral("01. Dojedź prosto do mety ★★★"));
+        QVERIFY(QSettings().value("challenges/progress").toString().contains("01-straight"));
+    }
+
     // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %. Left running, the last
     // runs would take days; the pool is idle at once after the window goes.
     void anEvaluationRunsFromTheMenuOnTheWindowsWorkspaceAndEndsWithTheWindow() {

@@ -2,6 +2,7 @@
 
 #include "ui/qt/arduino_export_menu.h"
 #include "ui/qt/caption_fit.h"
+#include "ui/qt/challenge_menu.h"
 #include "ui/qt/control_hints.h"
 #include "ui/qt/evaluation_dialog.h"
 #include "ui/qt/example_menu.h"
@@ -37,6 +38,7 @@ ProgramWindow::ProgramWindow() {
     runView_ = std::make_unique<RunView>(window_);
     addEvaluationAction(window_);
     addGradingAction(window_);
+    challenges_ = std::make_unique<ChallengeMenu>(*menu_, challengeFolders());
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
     stepBack_ = std::make_unique<StepBackControls>(window_);
@@ -69,6 +71,7 @@ ProgramWindow::~ProgramWindow() {
     stepBack_.reset();
     inspector_.reset();
     runView_.reset();
+    challenges_.reset();
     recent_.reset();
     trackImport_.reset();
     menu_.reset();

@@ -6,6 +6,7 @@
 
 namespace vemrik {
 
+class ChallengeMenu;
 class ControlHints;
 class HeadingMarks;
 class MnemonicUnderlines;
@@ -25,6 +26,8 @@ public:
     ProgramWindow();
     ~ProgramWindow();
 
+    ChallengeMenu& challenges() { return *challenges_; }
+
     /// Shows the window and makes it the active one, so its keys (Ctrl+Q among them) work at once
     /// even where no window manager hands out the focus.
     void show();
@@ -38,6 +41,7 @@ private:
     std::unique_ptr<WorkspaceMenu> menu_;
     std::unique_ptr<TrackImportMenu> trackImport_;
     std::unique_ptr<RecentFiles> recent_;
+    std::unique_ptr<ChallengeMenu> challenges_;
     std::unique_ptr<RunView> runView_;
     std::unique_ptr<RuleInspector> inspector_;
     std::unique_ptr<StepBackControls> stepBack_;

@@ -143,6 +143,12 @@ bool WorkspaceMenu::openFile(const QString& path) {
 
 bool WorkspaceMenu::openAsking(const QString& path) { return mayDiscard() && openFile(path); }
 
+bool WorkspaceMenu::openWork(const Workspace& ws) {
+    if (!mayDiscard()) return false;
+    load(ws, QString());
+    return true;
+}
+
 bool WorkspaceMenu::save() { return filePath().isEmpty() ? saveAs() : saveTo(filePath()); }
 
 bool WorkspaceMenu::saveAs() {

@@ -43,6 +43,8 @@ public:
     bool openFile(const QString& path);
     /// Asks about unsaved changes like "Otwórz…", then opens this file.
     bool openAsking(const QString& path);
+    /// Asks the same, then puts `ws` in as a work without a file, not modified.
+    bool openWork(const Workspace& ws);
     /// "Zapisz": to the open file, or as a new one when there is none.
     bool save();
     /// "Zapisz jako…".
