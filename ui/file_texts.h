@@ -16,6 +16,16 @@ struct FileTexts {
     static constexpr Text csvKinds{"Pliki CSV (*.csv);;Arkusz kalkulacyjny (*.csv);;Wszystkie pliki (*)",
                                    "CSV files (*.csv);;Spreadsheet (*.csv);;All files (*)"};
     static constexpr Text clearRecent{"&Wyczyść listę", "&Clear the list"};
+    /// Asked before unsaved work would be dropped; "{1}" is the file's name.
+    static constexpr Text saveChanges{"Zapisać zmiany?", "Save the changes?"};
+    static constexpr Text notSaved{"Zmiany nie są zapisane.", "The changes are not saved."};
+    static constexpr Text notSavedIn{"Zmiany w „{1}” nie są zapisane.",
+                                     "The changes to “{1}” are not saved."};
+    static constexpr Text yes{"Tak", "Yes"};
+    static constexpr Text no{"Nie", "No"};
+    /// A browser closes only the tabs its page opened itself.
+    static constexpr Text closeTab{"Możesz teraz zamknąć kartę przeglądarki.",
+                                   "You can now close the browser tab."};
 };
 
 }  // namespace vemrik

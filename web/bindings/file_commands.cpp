@@ -43,9 +43,18 @@ std::string recentCaptionOf(int index, const std::string& fileName) {
 std::string fileTextsJson() {
     using T = FileTexts;
     const auto both = [](const Text& t) { return json{{"pl", t.pl}, {"en", t.en}}; };
-    return json{{"seedTitle", both(T::seedTitle)}, {"seedPrompt", both(T::seedPrompt)},
-                {"notASeed", both(T::notASeed)},   {"runFile", both(T::runFile)},
-                {"csvKinds", both(T::csvKinds)},   {"clearRecent", both(T::clearRecent)}}
+    return json{{"seedTitle", both(T::seedTitle)},
+                {"seedPrompt", both(T::seedPrompt)},
+                {"notASeed", both(T::notASeed)},
+                {"runFile", both(T::runFile)},
+                {"csvKinds", both(T::csvKinds)},
+                {"clearRecent", both(T::clearRecent)},
+                {"saveChanges", both(T::saveChanges)},
+                {"notSaved", both(T::notSaved)},
+                {"notSavedIn", both(T::notSavedIn)},
+                {"yes", both(T::yes)},
+                {"no", both(T::no)},
+                {"closeTab", both(T::closeTab)}}
         .dump();
 }
 

@@ -94,7 +94,10 @@ std::string controlsJson(const TForm1& form) {
         {"stepCount", form.engine.record().steps()},
         {"history", {{"steps", anyHistory ? h.steps() : 0}, {"shown", anyHistory ? h.shown() : 0}}},
         {"commands", commandStates(form)},
-        {"document", {{"file", form.document.path}, {"title", form.document.title(form.engine)}}},
+        {"document",
+         {{"file", form.document.path},
+          {"title", form.document.title(form.engine)},
+          {"modified", form.document.modified(form.engine)}}},
     };
     return j.dump();
 }

@@ -14,6 +14,7 @@ import {MenuBar} from './menu.js';
 import {RobotLogDialog} from './robot-log.js';
 import {SketchDownload} from './sketch-download.js';
 import {printTrack} from './track-print.js';
+import {Quit} from './quit.js';
 import {PageZoom} from './zoom.js';
 import {keepForOffline} from './offline.js';
 import {TimelinePanel} from './timeline.js';
@@ -204,6 +205,9 @@ const files = new FileCommands(m, {form: () => form, state: () => state, saveTo,
                                    tell: (message) => showText('recent', title('file.recent'), message),
                                    refill: () => menuBar.render()});
 
+const quit = new Quit(files.texts, {document: () => state.document, save: () => saveTo(nameOfFile()),
+                                    tell: (message) => showText('quit', title('file.quit'), message)});
+
 const pageZoom = new PageZoom(m.zoomShown, document.getElementById('form'),
                               [document.querySelector('.menubar'), statusLine], () => update());
 const help = new HelpDialog(document.getElementById('help-dialog'), JSON.parse(m.helpTexts()));
@@ -232,6 +236,7 @@ const pageCommands = {
   'file.print': () => printTrack(m, form, (text) => showText('print', title('file.print'), text)),
   'file.arduino': () => sketch.show(title('file.arduino')),
   'file.robotLog': () => robotLog.choose(),
+  'file.quit': () => quit.quit(),
   ...Object.fromEntries(pageZoom.commands().map((id) => [id, () => pageZoom.choose(id)])),
   'view.polish': () => setLanguage('pl'),
   'view.english': () => setLanguage('en'),
