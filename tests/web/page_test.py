@@ -171,6 +171,13 @@ class PageTest(unittest.TestCase):
                     }))];""", [[c["id"], c["page"]] for c in layout])
                 self.assertEqual([[t[language] for t in texts["pages"]],
                                   {c["id"]: plain(c["caption"][language]) for c in layout}], words)
+        # Dialogs open when the language changes (the menu reached past them) speak it, or close.
+        self.command("run.evaluate")
+        self.driver.find_element(By.ID, "open-robot-log").send_keys(str(EXAMPLES / "oval-robot.csv"))
+        self.js("document.querySelector('[data-command=\"view.english\"]').click()")
+        self.assertEqual(["Robot run", False], self.js(
+            "return [document.querySelector('#robot-log-dialog h2').textContent,"
+            " document.getElementById('evaluate-dialog').open]"))
 
     def test_a_fresh_page_offers_a_first_start_whose_otworz_przyklad_opens_the_easiest_example(self):
         self.site.open()

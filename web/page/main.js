@@ -224,6 +224,14 @@ function setLanguage(code) {
   m.setLanguage(code);
   speak();
   help.speak();
+  robotLog.speak();
+  closeUnspoken();
+}
+
+// A dialog whose words were made in the language left (a report, a refusal, a question) closes.
+function closeUnspoken() {
+  const speaking = ['help-dialog', 'robot-log-dialog'];
+  for (const dialog of document.querySelectorAll('dialog[open]')) if (!speaking.includes(dialog.id)) dialog.close();
 }
 
 // What the page does itself; the form's own commands go to the form.

@@ -58,6 +58,7 @@ export class RobotLogDialog {
       this.showError(error);
       return;
     }
+    this.shown = [text, fileName];
     const h = r.headings;
     const body = element('div', 'report-body');
     body.append(element('p', 'headline', r.headline), element('p', 'summary', r.summary),
@@ -69,5 +70,10 @@ export class RobotLogDialog {
     close.appendChild(element('button', '', this.closeWord()));
     this.dialog.replaceChildren(element('h2', '', h.title), body, close);
     if (!this.dialog.open) this.dialog.showModal();
+  }
+
+  // The report shown made again in the language just chosen.
+  speak() {
+    if (this.dialog.open) this.open(...this.shown);
   }
 }
