@@ -8,8 +8,7 @@ namespace vemrik {
 struct ChallengeTexts {
     static constexpr Text title{"Wyzwanie", "Challenge"};
     static constexpr Text level{"Poziom {1}: {2}", "Level {1}: {2}"};
-    static constexpr Text noLevel{"Najpierw otwórz poziom z menu „Wyzwania” → „Poziomy”.",
-                                  "Open a level from “Challenges” → “Levels” first."};
+    static constexpr Text noLevel{"Najpierw otwórz poziom wyzwania.", "Open a challenge level first."};
     static constexpr Text noLevels{"W folderze „{1}” nie ma poziomów (plików .vemrik-task).",
                                    "The folder “{1}” holds no levels (.vemrik-task files)."};
     static constexpr Text badLevel{"Poziom „{1}”: {2}", "Level “{1}”: {2}"};

@@ -48,6 +48,18 @@ endforeach()
 list(JOIN entries ",\n  " joined)
 file(WRITE ${SITE}/examples/index.json "[\n  ${joined}\n]\n")
 
+# The built-in levels of "Wyzwania" with their tracks, and their list in name order.
+file(GLOB challenges RELATIVE ${SOURCE}/challenges ${SOURCE}/challenges/*.vemrik ${SOURCE}/challenges/*.vemrik-task)
+list(SORT challenges)
+file(MAKE_DIRECTORY ${SITE}/challenges)
+set(names)
+foreach(c ${challenges})
+  file(COPY ${SOURCE}/challenges/${c} DESTINATION ${SITE}/challenges)
+  list(APPEND names "\"${c}\"")
+endforeach()
+list(JOIN names ", " joined)
+file(WRITE ${SITE}/challenges/index.json "[${joined}]\n")
+
 # The guides the window shows, made HTML here by Debian's python3-markdown, with the pictures they
 # name. Without the tool the page says it has no guide, as a window built without one does.
 find_program(MARKDOWN markdown_py)

@@ -1,7 +1,7 @@
 # Bundles the page's scripts of the assembled folder SITE with ESBUILD into SITE/main.js, so that
 # the served page starts with one script instead of a chain of imports, and writes SITE/vemrik.html:
 # the page in one file that starts when opened from disk. Its style and script are inlined; the
-# module's wasm, the workers' scripts, the examples and the guides ride along in base64
+# module's wasm, the workers' scripts, the examples, the levels and the guides ride along in base64
 # (carried-files.js). Run as cmake -DSITE=... -DESBUILD=... -P bundle_page.cmake.
 execute_process(COMMAND ${ESBUILD} ${SITE}/main.js --bundle --format=esm --charset=utf8 --log-level=warning
                 OUTPUT_VARIABLE bundle COMMAND_ERROR_IS_FATAL ANY)
@@ -27,8 +27,9 @@ file(GLOB workers RELATIVE ${SITE} ${SITE}/*-worker.js)
 list(REMOVE_ITEM workers service-worker.js)
 file(GLOB examples RELATIVE ${SITE} ${SITE}/examples/*.vemrik)
 file(GLOB guides RELATIVE ${SITE} ${SITE}/help/*/guide.html)
+file(GLOB challenges RELATIVE ${SITE} ${SITE}/challenges/*)
 set(carried "")
-foreach(name vemrik.wasm ${workers} examples/index.json ${examples} ${guides})
+foreach(name vemrik.wasm ${workers} examples/index.json ${examples} ${guides} ${challenges})
   execute_process(COMMAND base64 -w0 ${SITE}/${name} OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
   string(APPEND carried "<script type=\"text/plain\" data-file=\"${name}\">${text}</script>\n")
 endforeach()

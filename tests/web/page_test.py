@@ -516,6 +516,24 @@ class PageTest(unittest.TestCase):
             self.assertEqual([want[n] for n in want], self.downloaded(list(want)))
 
 
+    def test_the_first_level_played_with_its_solution_earns_vemrik_evals_three_stars_and_sentence(self):
+        level, solution = ROOT / "challenges" / "01-straight.vemrik-task", ROOT / "tests" / "challenges" / "01-solution.vemrik"
+        said = subprocess.run([BUILD / "vemrik-eval", "challenge", level, solution],
+                              capture_output=True, check=True).stdout.decode().splitlines()
+        self.site.open()
+        first = "[data-command='challenges.levels'] [data-entry='0']"
+        WebDriverWait(self.driver, 20).until(lambda d: d.find_elements(By.CSS_SELECTOR, first))
+        self.driver.find_element(By.XPATH, "//div[@data-menu='challenges']/button").click()
+        self.driver.find_element(By.CSS_SELECTOR, first).click()
+        self.assertEqual(json.loads(self.js("return vemrikPage.form().controls()"))["document"]["modified"], False)
+        self.js("""const f = vemrikPage.form(), work = JSON.parse(f.save()), s = JSON.parse(arguments[0]);
+                   f.open(JSON.stringify({...work, rules: s.rules, robot: s.robot}));
+                   vemrikPage.update();""", solution.read_text())
+        self.command("challenges.check")
+        stars = self.driver.find_element(By.ID, "challenge-stars")
+        WebDriverWait(self.driver, 60).until(lambda d: stars.text)
+        self.assertEqual(["Gwiazdki: " + stars.text, self.driver.find_element(By.ID, "challenge-sentence").text], said[1:3])
+
     def run_to_the_stop(self):
         """Starts the run on "Symulacja" and steps the page's clock until the run timer stops."""
         return self.js("""

@@ -6,6 +6,7 @@
 #include "platform/texts.h"
 #include "track_import/picture_fit.h"
 #include "web/bindings/app_model.h"
+#include "web/bindings/challenge.h"
 #include "web/bindings/evaluate.h"
 #include "web/bindings/file_commands.h"
 #include "web/bindings/evaluate_shares.h"
@@ -53,6 +54,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
     vemrik::web::bindFileCommands();
+    vemrik::web::bindChallenges();
     function("printSheets", &vemrik::web::printSheets);
     function("printSheetRGBA", &vemrik::web::printSheetRGBA);
     function("sketchNote", &vemrik::web::sketchNote);

@@ -52,7 +52,8 @@ export function isPicture(file) {
   return file.type.startsWith('image/');
 }
 
-// Dropping a file anywhere on the page hands it to `onFile`; the hint shows while one is dragged.
+// Dropping files anywhere on the page hands them to `onFile(first, all)`; the hint shows while one
+// is dragged.
 export function acceptDrops(hint, onFile) {
   let depth = 0;
   const carriesFile = (e) => [...e.dataTransfer.types].includes('Files');
@@ -73,6 +74,6 @@ export function acceptDrops(hint, onFile) {
     depth = 0;
     hint.hidden = true;
     const file = e.dataTransfer.files[0];
-    if (file) onFile(file);
+    if (file) onFile(file, [...e.dataTransfer.files]);
   });
 }

@@ -3,6 +3,7 @@
 import {useCellCursors} from './board-keys.js';
 import {Clock, runOnBrowserTime} from './clock.js';
 import {engineOptions} from './carried-files.js';
+import {Challenges} from './challenges.js';
 import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FileCommands} from './file-commands.js';
@@ -179,6 +180,8 @@ const evaluation = new EvaluationDialog(() => ({text: form.save(), name: nameOfF
   },
 });
 const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
+const challenges = new Challenges(m, {form: () => form, act, refill: () => menuBar.render(), tell: showError,
+                                      openWork: (text) => act(() => { form.open(text); form.keep(''); })});
 const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));
 const sketch = new SketchDownload(m, () => form, () => state.document.file, showError,
                                   {save: () => word('download'), cancel: () => word('cancel')});
@@ -254,6 +257,7 @@ const pageCommands = {
   'help.guide': () => help.showGuide(),
   'help.about': () => help.showAbout(),
   'run.grade': () => grading.show(),
+  ...challenges.commands(),
   'run.timeline': () => act(() => timeline.toggle()),
 };
 
@@ -278,7 +282,11 @@ function fillExamples(command, group) {
 
 const menuBar = new MenuBar(document.querySelector('.menubar'), JSON.parse(m.menus()), commands, {
   run: runCommand,
-  fill: (command, group) => (command.id === 'file.recent' ? files.fillRecent(group) : fillExamples(command, group)),
+  fill: (command, group) => {
+    if (command.id === 'challenges.levels') challenges.fill(group);
+    else if (command.id === 'file.recent') files.fillRecent(group);
+    else fillExamples(command, group);
+  },
   usable: (c) => canRun(c.id),
 });
 
@@ -292,7 +300,7 @@ function speak() {
 }
 
 textDialog.addEventListener('close', update);
-acceptDrops(document.getElementById('drop-hint'), openFile);
+acceptDrops(document.getElementById('drop-hint'), (file, all) => challenges.takeFiles(all) || openFile(file));
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
 window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, timeline, layout: m.layout(),
@@ -303,6 +311,7 @@ try {
 } catch {
   examples = [];  // served without its examples; the rest of the page works
 }
+challenges.loadBuiltIn().catch(() => {});  // served without its levels; the rest of the page works
 pageZoom.follow();
 speak();
 view.drawAll();

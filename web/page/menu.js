@@ -86,11 +86,13 @@ export class MenuBar {
       if (!wasOpen) this.open(title);
     });
     items.addEventListener('click', (e) => {
-      const item = e.target.closest('button[data-command], button[data-example]');
+      const item = e.target.closest('button[data-command], button[data-example], button[data-entry]');
       if (!item || item.disabled) return;
       e.stopPropagation();
       this.close();
-      this.run(item.dataset.command ?? 'file.examples', item.dataset.example ?? item.dataset.entry);
+      // An entry of a filled submenu without a command of its own is its group's.
+      const command = item.dataset.command ?? item.closest('.menu-group')?.dataset.command ?? 'file.examples';
+      this.run(command, item.dataset.example ?? item.dataset.entry);
     });
     box.append(title, items);
     return box;
