@@ -338,16 +338,26 @@ class PageTest(unittest.TestCase):
                 dialog.find_element(By.TAG_NAME, "button").click()
         self.assertEqual((EXAMPLES / "oval.vemrik").read_bytes(), self.saved().read_bytes())
 
-    def test_the_status_line_stays_in_view_in_a_small_window(self):
-        # A 1024 x 600 window leaves Chromium's page 457 pixels of height: less than the form takes.
-        self.driver.set_window_size(1024, 600)
+    def test_the_status_line_the_run_buttons_and_a_dialogs_buttons_stay_in_view_in_a_small_window(self):
+        # A 1024 x 600 window leaves Chromium's page 457 pixels of height: less than the form takes,
+        # and less than the evaluation dialog takes.
         self.addCleanup(self.driver.set_window_size, 1100, 700)
-        self.site.open("&przyklad=oval")
-        seen = self.js("""
-            const r = document.getElementById('status').getBoundingClientRect();
-            const inView = r.top >= 0 && r.bottom <= innerHeight && r.right <= innerWidth;
-            return [inView, document.elementFromPoint(r.left + 5, r.top + r.height / 2)?.id];""")
-        self.assertEqual([True, "status"], seen)
+        in_view = """return arguments[0].filter((id) => {
+            const el = document.getElementById(id), r = el.getBoundingClientRect();
+            const box = el.closest('dialog')?.getBoundingClientRect() ?? {top: 0, bottom: innerHeight};
+            const inView = r.top >= box.top && r.bottom <= Math.min(box.bottom, innerHeight) && r.right <= innerWidth;
+            return !inView || document.elementFromPoint(r.left + 5, r.top + r.height / 2)?.id !== id;
+          });"""
+        for size in [(1024, 600), (1366, 768)]:
+            with self.subTest(size):
+                self.driver.set_window_size(*size)
+                self.site.open("&przyklad=oval")
+                self.tab("Symulacja")
+                self.assertEqual([], self.js(in_view, ["status", "sim.start", "sim.step", "sim.back", "sim.on", "sim.off"]))
+                self.command("run.evaluate")
+                self.js("for (const id of ['eval-histogram', 'eval-sweep-chart'])"
+                        " document.getElementById(id).removeAttribute('hidden')")  # as a sweep leaves them
+                self.assertEqual([], self.js(in_view, ["eval-start", "eval-close"]))
 
     def test_f1_opens_the_guide_the_window_shows_in_polish_and_after_switching_in_english(self):
         self.site.open()
