@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numeric>
 
 namespace vemrik {
 
@@ -131,12 +132,8 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     width_ = std::max(width, 0);
     const std::size_t w = static_cast<std::size_t>(width_);
     pixels_.resize(w * static_cast<std::size_t>(kHeight));
-    line_.resize(w);
-    hatch_.resize(w);
-    per_.resize(w);
-    absent_.resize(w);
-    cursor_.resize(w);
     marked_.resize(w);
+    spread_.resize(w);
     // The columns' sums are kept while the steps, the view and the width stay.
     if (summed_.version != timeline.version() || summed_.first != view.first ||
         summed_.stepsPerColumn != view.stepsPerColumn || summed_.width != width_ ||
@@ -144,7 +141,6 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
         sumColumns(timeline, view, summed_.timeline == &timeline && summed_.version == timeline.version());
         summed_ = {&timeline, timeline.version(), view.first, view.stepsPerColumn, width_};
     }
-    const Shades& tables = shades();
     // The bands cover their rows whole; only the rows between them and the heading's are cleared.
     static const std::array<bool, kHeight> kBandRows = [] {
         std::array<bool, kHeight> band{};
@@ -155,49 +151,54 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
         mark(kRuleTop, kRuleHeight);
         return band;
     }();
-    const int cleared = timeline.headingKnown() && wrapped_ ? kHeadingTop : kHeight;
+    const int cleared = timeline.headingKnown() ? kHeadingTop : kHeight;
     for (int y = 0; y < cleared; ++y)
         if (!kBandRows[static_cast<std::size_t>(y)])
             std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_, width_, kChartBackground);
-    for (std::size_t x = 0; x < w; ++x) {
-        const auto [a, b] = ranges_[x];
-        cursor_[x] = a <= cursor && cursor < b;
-        per_[x] = b > a ? 191.0 / static_cast<double>(b - a) : 0.0;
-    }
-
     paintMarks();
-    for (std::size_t k = 0; k < 8; ++k) {
-        for (std::size_t x = 0; x < w; ++x) {
-            const TimelineSummary& c = columns_[x];
-            absent_[x] = c.steps > 0 && c.present[k] == 0;
-            line_[x] = c.steps == 0  ? kChartBackground
-                       : absent_[x]  ? kChartAbsent
-                       : c.on[k] > 0 ? shadeWith(tables.on, c.on[k], c.steps, per_[x])
-                                     : kChartRowOff;
-        }
-        paintBand(kSensorTop + static_cast<int>(k) * kRowPitch, kRowHeight, true);
-    }
-    for (std::size_t x = 0; x < w; ++x) {
-        const TimelineSummary& c = columns_[x];
-        absent_[x] = 0;
-        line_[x] = c.steps == 0 ? kChartBackground
-                   : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps, per_[x])
-                                : kChartRowOff;
-    }
-    paintBand(kStopTop, kRowHeight, false);
-    for (std::size_t x = 0; x < w; ++x) {
-        const TimelineSummary& c = columns_[x];
-        line_[x] = c.steps == 0      ? kChartBackground
-                   : c.ruleSteps > 0 ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))],
-                                                 c.ruleSteps, c.steps, per_[x])
-                                     : kChartRowOff;
-    }
-    paintBand(kRuleTop, kRuleHeight, false);
+    paintBands();
     scaleHeading();
     if (timeline.headingKnown()) wrapped_ ? paintWrappedHeading() : paintHeading();
     for (std::size_t x = 0; x < w; ++x)
-        if (cursor_[x])
+        if (ranges_[x].first <= cursor && cursor < ranges_[x].second)
             for (int y = 0; y < kHeight; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartCursor;
+}
+
+void TimelineChart::paintBands() {
+    // The first row of each band (of a sensor's, the hatched second too) in one pass over the
+    // columns, so that each sum is read once; the rows below are copies of those.
+    const Shades& tables = shades();
+    const std::size_t w = static_cast<std::size_t>(width_);
+    const auto row = [this, w](int y) { return pixels_.data() + static_cast<std::size_t>(y) * w; };
+    for (std::size_t x = 0; x < w; ++x) {
+        const TimelineSummary& c = columns_[x];
+        const bool none = c.steps == 0;
+        const double per = none ? 0.0 : 191.0 / static_cast<double>(c.steps);
+        for (std::size_t k = 0; k < 8; ++k) {
+            const int top = kSensorTop + static_cast<int>(k) * kRowPitch;
+            const bool absent = c.present[k] == 0;
+            const std::uint32_t colour = absent        ? kChartAbsent
+                                         : c.on[k] > 0 ? shadeWith(tables.on, c.on[k], c.steps, per)
+                                                       : kChartRowOff;
+            row(top)[x] = none ? kChartBackground : colour;
+            row(top + 1)[x] = none || absent ? kChartBackground : colour;
+        }
+        row(kStopTop)[x] = none         ? kChartBackground
+                           : c.stop > 0 ? shadeWith(tables.stop, c.stop, c.steps, per)
+                                        : kChartRowOff;
+        row(kRuleTop)[x] = none ? kChartBackground
+                           : c.ruleSteps > 0
+                               ? shadeWith(tables.rules[static_cast<std::size_t>(paletteIndex(c.rule))],
+                                           c.ruleSteps, c.steps, per)
+                               : kChartRowOff;
+    }
+    const auto copyDown = [&](int top, int height, int pattern) {
+        for (int y = top + pattern; y < top + height; ++y)
+            std::memcpy(row(y), row(top + (y - top) % pattern), w * sizeof(std::uint32_t));
+    };
+    for (int k = 0; k < 8; ++k) copyDown(kSensorTop + k * kRowPitch, kRowHeight, 2);
+    copyDown(kStopTop, kRowHeight, 1);
+    copyDown(kRuleTop, kRuleHeight, 1);
 }
 
 void TimelineChart::sumColumns(const RunTimeline& timeline, const TimelineView& view, bool sameSteps) {
@@ -262,27 +263,35 @@ void TimelineChart::scaleHeading() {
 }
 
 void TimelineChart::paintMarks() {
-    const int w = width_;
+    // Bit m of a column: mark m in it; the left lane is a band while the robot is off the map.
+    const std::size_t w = static_cast<std::size_t>(width_);
     bool off = offBefore_;
+    for (std::size_t x = 0; x < w; ++x) {
+        const TimelineSummary& c = columns_[x];
+        unsigned bits = 0;
+        for (std::size_t m = 0; m < kMarkFacts.size(); ++m) bits |= (c.marks[m] > 0 ? 1u : 0u) << m;
+        if (c.steps > 0) {
+            if (off) bits |= 1u << kLeftLane;
+            off =
+                c.marks[kLeftLane] > c.marks[kBackLane] || (off && c.marks[kLeftLane] == c.marks[kBackLane]);
+        }
+        marked_[x] = static_cast<std::uint8_t>(bits);
+    }
+    // Each mark kMarkReach columns wider on either side, within the chart.
+    for (std::size_t x = 0; x < w; ++x) {
+        constexpr auto kReach = static_cast<std::size_t>(kMarkReach);
+        const std::size_t from = x >= kReach ? x - kReach : 0, to = std::min(w, x + kReach + 1);
+        std::uint8_t bits = 0;
+        for (std::size_t i = from; i < to; ++i) bits |= marked_[i];
+        spread_[x] = bits;
+    }
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m) {
-        for (int x = 0; x < w; ++x) {
-            const TimelineSummary& c = columns_[static_cast<std::size_t>(x)];
-            marked_[static_cast<std::size_t>(x)] = c.marks[m] > 0 || (m == kLeftLane && off && c.steps > 0);
-            if (m == kLeftLane && c.steps > 0)
-                off = c.marks[kLeftLane] > c.marks[kBackLane] ||
-                      (off && c.marks[kLeftLane] == c.marks[kBackLane]);
-        }
-        // Each mark kMarkReach columns wider on either side, within the chart: the marks in a
-        // window of columns that slides along.
-        int inWindow = 0;
-        for (int x = 0; x < std::min(w, kMarkReach); ++x) inWindow += marked_[static_cast<std::size_t>(x)];
-        for (int x = 0; x < w; ++x) {
-            if (x + kMarkReach < w) inWindow += marked_[static_cast<std::size_t>(x + kMarkReach)];
-            if (x - kMarkReach - 1 >= 0) inWindow -= marked_[static_cast<std::size_t>(x - kMarkReach - 1)];
-            line_[static_cast<std::size_t>(x)] = inWindow > 0 ? kChartMarks[m] : kChartBackground;
-            absent_[static_cast<std::size_t>(x)] = 0;
-        }
-        paintBand(kMarkTop + static_cast<int>(m) * kMarkHeight, kMarkHeight - 1, false);
+        const int top = kMarkTop + static_cast<int>(m) * kMarkHeight;
+        std::uint32_t* first = pixels_.data() + static_cast<std::size_t>(top) * w;
+        for (std::size_t x = 0; x < w; ++x)
+            first[x] = spread_[x] >> m & 1u ? kChartMarks[m] : kChartBackground;
+        for (int y = 1; y < kMarkHeight - 1; ++y)
+            std::memcpy(first + static_cast<std::size_t>(y) * w, first, w * 4);
     }
 }
 
@@ -294,20 +303,10 @@ int TimelineChart::headingRow(double heading) const {
     return kHeadingTop + (kHeadingHeight - 1) - static_cast<int>(rows + 0.5);
 }
 
-void TimelineChart::paintBand(int top, int height, bool hatchAbsent) {
-    // Built once as a line and copied down; an absent slot is hatched on every other row.
-    const std::size_t w = static_cast<std::size_t>(width_);
-    if (hatchAbsent)
-        for (std::size_t x = 0; x < w; ++x) hatch_[x] = absent_[x] ? kChartBackground : line_[x];
-    for (int y = top; y < top + height; ++y) {
-        const std::uint32_t* from = hatchAbsent && (y - top) % 2 == 1 ? hatch_.data() : line_.data();
-        std::memcpy(pixels_.data() + static_cast<std::size_t>(y) * w, from, w * sizeof(std::uint32_t));
-    }
-}
-
 void TimelineChart::paintHeading() {
     // Each column from its lowest to its highest heading, joined to the last heading before it.
     const std::size_t w = static_cast<std::size_t>(width_);
+    spans_.clear();
     bool joined = false;
     int before = 0;
     for (std::size_t x = 0; x < w; ++x) {
@@ -321,28 +320,22 @@ void TimelineChart::paintHeading() {
             top = std::min(top, before);
             bottom = std::max(bottom, before);
         }
-        for (int y = top; y <= bottom; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartHeading;
+        spans_.push_back({static_cast<std::uint32_t>(x), top, bottom});
         before = headingRow(c.headingLast);
         joined = true;
     }
+    inkSpans();
 }
 
 void TimelineChart::paintWrappedHeading() {
     // Each column's turn, joined to the last heading before it, counted on and then folded into
-    // 0 … 360°: a turn over north is drawn at both ends of the band. Such spans are tall, so the
-    // band is written row by row rather than down each column.
+    // 0 … 360°: a turn over north is drawn at both ends of the band.
     const std::size_t w = static_cast<std::size_t>(width_);
-    spans_.assign(4 * w, 0);
-    std::int16_t* top = spans_.data();
-    std::int16_t* bottom = top + w;
-    std::int16_t* overTop = bottom + w;
-    std::int16_t* overBottom = overTop + w;
-    const auto row = [this](double heading) { return static_cast<std::int16_t>(headingRow(heading)); };
+    spans_.clear();
     bool joined = false;
     double before = 0.0;
     for (std::size_t x = 0; x < w; ++x) {
         const TimelineSummary& c = columns_[x];
-        top[x] = overTop[x] = kHeight;  // none
         if (c.steps == 0) {
             joined = false;
             continue;
@@ -351,44 +344,52 @@ void TimelineChart::paintWrappedHeading() {
         if (joined) low = std::min(low, before), high = std::max(high, before);
         before = c.headingLast;
         joined = true;
+        const auto column = static_cast<std::uint32_t>(x);
         if (!(high - low < kTurn)) {  // a whole turn or more, or not a number
-            top[x] = row(kTurn), bottom[x] = row(0.0);
+            spans_.push_back({column, headingRow(kTurn), headingRow(0.0)});
             continue;
         }
         const double from = low - std::floor(low / kTurn) * kTurn, to = from + (high - low);
-        top[x] = row(std::min(to, kTurn)), bottom[x] = row(from);
-        if (to > kTurn) overTop[x] = row(to - kTurn), overBottom[x] = row(0.0);
-    }
-    // Unsigned: a row above a span's top is far past its length. Eight columns at a time into a
-    // row of their own, which the compiler turns into a few vector steps.
-    const std::size_t padded = (w + 7) / 8 * 8;
-    starts_.assign(2 * padded, kHeight);
-    lengths_.assign(2 * padded, 0);
-    for (std::size_t x = 0; x < w; ++x) {
-        starts_[x] = static_cast<std::uint32_t>(top[x]),
-        lengths_[x] = static_cast<std::uint32_t>(bottom[x] - top[x]);
-        starts_[padded + x] = static_cast<std::uint32_t>(overTop[x]);
-        lengths_[padded + x] = static_cast<std::uint32_t>(overBottom[x] - overTop[x]);
-    }
-    using Lanes = std::uint32_t __attribute__((vector_size(16)));
-    constexpr std::size_t kLanes = sizeof(Lanes) / sizeof(std::uint32_t);
-    const auto load = [](const auto* from) {
-        Lanes v;
-        std::memcpy(&v, from, sizeof v);
-        return v;
-    };
-    scratch_.resize(padded);
-    for (int y = kHeadingTop; y < kHeight; ++y) {
-        const Lanes row = Lanes{} + static_cast<std::uint32_t>(y);
-        for (std::size_t x = 0; x < padded; x += kLanes) {
-            const auto in = row - load(&starts_[x]) <= load(&lengths_[x]);
-            const auto over = row - load(&starts_[padded + x]) <= load(&lengths_[padded + x]);
-            const Lanes inked = reinterpret_cast<const Lanes&>(in) | reinterpret_cast<const Lanes&>(over);
-            const Lanes shown = kChartBackground ^ (inked & (kChartBackground ^ kChartHeading));
-            std::memcpy(&scratch_[x], &shown, sizeof shown);
+        const Span turn{column, headingRow(std::min(to, kTurn)), headingRow(from)};
+        if (!(to > kTurn)) {
+            spans_.push_back(turn);
+            continue;
         }
-        std::memcpy(pixels_.data() + static_cast<std::size_t>(y) * w, scratch_.data(),
-                    w * sizeof(std::uint32_t));
+        // Its two parts meet when rounded to rows: one span then, as a pixel is inked once.
+        const Span over{column, headingRow(to - kTurn), headingRow(0.0)};
+        if (over.top <= turn.bottom + 1 && turn.top <= over.bottom + 1)
+            spans_.push_back({column, std::min(turn.top, over.top), std::max(turn.bottom, over.bottom)});
+        else
+            spans_.push_back(turn), spans_.push_back(over);
+    }
+    inkSpans();
+}
+
+void TimelineChart::inkSpans() {
+    // A row of the band is the row above it changed where a span starts or has just ended: the
+    // band goes down copied row by row, only those pixels written. The changes sorted by row:
+    // the count of each row, then each change at its row's next place.
+    const std::size_t w = static_cast<std::size_t>(width_);
+    constexpr std::uint32_t kInk = 1u << 31;
+    std::uint32_t* band = pixels_.data() + static_cast<std::size_t>(kHeadingTop) * w;
+    std::array<std::uint32_t, kHeadingHeight + 2> at{};
+    for (const Span& s : spans_) {
+        ++at[static_cast<std::size_t>(s.top - kHeadingTop) + 1];
+        ++at[static_cast<std::size_t>(s.bottom - kHeadingTop) + 2];
+    }
+    std::partial_sum(at.begin(), at.end(), at.begin());
+    changes_.resize(at.back());
+    for (const Span& s : spans_) {
+        changes_[at[static_cast<std::size_t>(s.top - kHeadingTop)]++] = s.x | kInk;
+        changes_[at[static_cast<std::size_t>(s.bottom - kHeadingTop) + 1]++] = s.x;
+    }
+    std::fill_n(band, w, kChartBackground);
+    std::size_t change = 0;
+    for (std::size_t r = 0; r < static_cast<std::size_t>(kHeadingHeight); ++r) {
+        std::uint32_t* row = band + r * w;
+        if (r > 0) std::memcpy(row, row - w, w * sizeof(std::uint32_t));
+        for (; change < at[r]; ++change)
+            row[changes_[change] & ~kInk] = changes_[change] & kInk ? kChartHeading : kChartBackground;
     }
 }
 

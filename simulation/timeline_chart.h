@@ -98,10 +98,12 @@ private:
     void sumColumns(const RunTimeline& timeline, const TimelineView& view, bool sameSteps);
     void reuseOrSum(const RunTimeline& timeline);
     void scaleHeading();
-    void paintBand(int top, int height, bool hatchAbsent);
+    void paintBands();
     void paintMarks();
     void paintHeading();
     void paintWrappedHeading();
+    /// Paints the heading band from spans_.
+    void inkSpans();
 
     int width_ = 0;
     // What the kept sums are of.
@@ -121,18 +123,17 @@ private:
     std::vector<std::size_t> missingAt_;
     std::vector<TimelineSummary> missingSums_;
     std::vector<std::uint32_t> pixels_;
-    // One colour per column for the band being painted, and its absent mask.
-    std::vector<std::uint32_t> line_;
-    std::vector<std::uint32_t> hatch_;
-    std::vector<std::uint8_t> absent_;
-    std::vector<std::uint8_t> cursor_;
+    // Bit m: mark m in the column; and in it or kMarkReach columns either side.
     std::vector<std::uint8_t> marked_;
-    // The wrapped heading's rows of each column: the top and bottom of its span, and of the part
-    // over north, each a row of the chart's width.
-    std::vector<std::int16_t> spans_;
-    std::vector<std::uint32_t> starts_;
-    std::vector<std::uint32_t> lengths_;
-    std::vector<std::uint32_t> scratch_;
+    std::vector<std::uint8_t> spread_;
+    // The heading's rows of each column, at most two spans, in column order; the changes along
+    // the band's rows that paint them.
+    struct Span {
+        std::uint32_t x = 0;
+        int top = 0, bottom = 0;
+    };
+    std::vector<Span> spans_;
+    std::vector<std::uint32_t> changes_;
 
     // Whether the robot was off the map before the first column.
     bool offBefore_ = false;
@@ -140,8 +141,6 @@ private:
     // The scale of the headings counted on, from the sums.
     double unwrappedLow_ = 0.0;
     double unwrappedHigh_ = 1.0;
-    // 191 / the steps of each column, for the shades.
-    std::vector<double> per_;
     double low_ = 0.0;
     double high_ = 1.0;
     double rowsPerDegree_ = 1.0;
