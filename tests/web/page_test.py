@@ -378,6 +378,25 @@ class PageTest(unittest.TestCase):
             ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
             self.assertFalse(dialog.is_displayed())
 
+    def test_the_keyboard_alone_reaches_every_control_runs_a_menus_entry_and_leaves_its_dialog(self):
+        self.site.open("&przyklad=oval")  # on "Symulacja"
+        self.js("document.querySelector('.menu-title').focus()")  # where a first Tab lands
+        keys = lambda *k: ActionChains(self.driver).send_keys(*k).perform()
+        focused = lambda: self.js("const e = document.activeElement;"
+                                  "return e.dataset.page ? 'tab' + e.dataset.page : e.id || e.className")
+        tabbed = lambda n: [keys(Keys.TAB) or focused() for _ in range(n)]
+        self.assertEqual(["menu-title"] * 5 + ["tab0", "tab1", "tab2", "tab3", "sim.heading", "sim.start"], tabbed(11))
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(*[Keys.TAB] * 5).key_up(Keys.SHIFT).perform()
+        keys(Keys.ENTER)
+        self.assertEqual(["tab1", "tab2", "tab3", "robot.board", "robot.body"], tabbed(5))
+        ActionChains(self.driver).key_down(Keys.ALT).send_keys("m").key_up(Keys.ALT).perform()  # "Po&moc"
+        self.assertEqual("help.guide", self.js("return document.activeElement.dataset.command"))
+        keys(Keys.ENTER)
+        dialog = self.driver.find_element(By.ID, "help-dialog")
+        self.assertTrue(dialog.is_displayed())
+        keys(Keys.ESCAPE)
+        self.assertEqual([False, "robot.body"], [dialog.is_displayed(), focused()])
+
     def test_the_zoom_offers_and_ticks_as_the_window_and_the_fit_follows_the_window(self):
         self.addCleanup(self.driver.set_window_size, 1100, 700)
         self.addCleanup(self.js, "localStorage.removeItem('vemrik.zoom')")

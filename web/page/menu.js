@@ -90,6 +90,8 @@ export class MenuBar {
       if (!item || item.disabled) return;
       e.stopPropagation();
       this.close();
+      // A dialog the entry opens gives the focus back to where it was before the menu.
+      this.returnFocus?.focus();
       // An entry of a filled submenu without a command of its own is its group's.
       const command = item.dataset.command ?? item.closest('.menu-group')?.dataset.command ?? 'file.examples';
       this.run(command, item.dataset.example ?? item.dataset.entry);
@@ -156,6 +158,8 @@ export class MenuBar {
   }
 
   open(title) {
+    // Opened from the keyboard (Alt and a letter) the focus was elsewhere: it goes back there.
+    this.returnFocus = this.nav.contains(document.activeElement) ? null : document.activeElement;
     title.setAttribute('aria-expanded', 'true');
     title.nextElementSibling.hidden = false;
     title.nextElementSibling.querySelector('button:not(:disabled)')?.focus();
@@ -170,7 +174,10 @@ export class MenuBar {
 
   key(e) {
     const openMenu = this.nav.querySelector('.menu-items:not([hidden])');
-    if (e.key === 'Escape') this.close();
+    if (e.key === 'Escape' && openMenu) {
+      this.close();
+      this.returnFocus?.focus();
+    }
     if (openMenu && ['ArrowDown', 'ArrowUp'].includes(e.key)) {
       e.preventDefault();
       const all = [...openMenu.querySelectorAll('button:not(:disabled)')];
