@@ -35,10 +35,10 @@ void drawRacer(Raster& image, const Grid& robot, const HeadlessRun& run, Colour 
     image.setPenWidth(0);
 }
 
-/// The name on a white ground right of the robot, in row `row` of the names.
-void drawName(Raster& image, const Entrant& e, int row) {
+/// The name on a white ground right of the robot, in row `row` of `rows` rows centred on it.
+void drawName(Raster& image, const Entrant& e, int row, int rows) {
     const int x = truncateToPixel(e.run->x() + e.setup->reach) + 4;
-    const int y = truncateToPixel(e.run->y() - e.setup->reach) + row * kNameRow;
+    const int y = truncateToPixel(e.run->y()) + (2 * row - rows) * kNameRow / 2;
     image.setBrushColour(kWhite);
     image.setPenColour(e.colour);
     image.setPenWidth(1);
@@ -90,7 +90,7 @@ const Raster& RaceImage::draw(const Race& race) {
     image_.copyFrom(layer_);
     int row = 0;
     for (const Entrant& e : race.entrants()) drawRacer(image_, e.work.robot, *e.run, e.colour);
-    for (const Entrant& e : race.entrants()) drawName(image_, e, row++);
+    for (const Entrant& e : race.entrants()) drawName(image_, e, row++, race.size());
     return image_;
 }
 

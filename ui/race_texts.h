@@ -8,17 +8,17 @@ namespace vemrik {
 struct RaceTexts {
     static constexpr Text title{"Wyścig", "Race"};
     static constexpr Text currentTrack{"&Tor obszaru roboczego", "&Workspace’s track"};
-    static constexpr Text trackFile{"Tor z &pliku…", "Track from a &file…"};
+    static constexpr Text trackFile{"To&r z pliku…", "Track from a &file…"};
     static constexpr Text addRobots{"&Dodaj roboty…", "&Add robots…"};
     static constexpr Text dropHint{"Pliki robotów (2–6) można też upuścić tutaj.",
                                    "Robot files (2–6) can be dropped here too."};
-    static constexpr Text remove{"&Usuń", "&Remove"};
+    static constexpr Text remove{"&Usuń", "Re&move"};
     static constexpr Text start{"&Start", "&Start"};
     static constexpr Text pause{"P&auza", "&Pause"};
     static constexpr Text step{"&Krok", "S&tep"};
     static constexpr Text reset{"&Od nowa", "&Reset"};
-    static constexpr Text showRun{"&Pokaż przebieg", "&Show run"};
-    static constexpr Text projector{"&Na projektor", "&Projector"};
+    static constexpr Text showRun{"&Pokaż przebieg", "Show r&un"};
+    static constexpr Text projector{"&Na projektor", "Pro&jector"};
     static constexpr Text leaveProjector{"Esc: powrót", "Esc: back"};
     static constexpr Text saveResults{"&Zapisz wyniki…", "Sa&ve results…"};
     static constexpr Text raceBest{"Ścig&aj najlepszych", "R&ace the best"};
@@ -35,6 +35,9 @@ struct RaceTexts {
     static constexpr Text lost{"zgubił się", "lost"};
     static constexpr Text noStop{"bez stopu", "no stop"};
     static constexpr Text running{"jedzie", "running"};
+    static constexpr Text replaceWork{
+        "Obszar roboczy ma niezapisane zmiany. Zastąpić go przebiegiem z wyścigu?",
+        "The workspace has unsaved changes. Replace it with the run from the race?"};
     static constexpr Text cannot{"Nie można: {1}.", "Cannot: {1}."};
     static constexpr Text csvFilter{"Pliki CSV (*.csv)", "CSV files (*.csv)"};
     static constexpr Text workspaceFilter{"Pliki Vemrik (*.vemrik)", "Vemrik files (*.vemrik)"};

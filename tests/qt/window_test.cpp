@@ -1,5 +1,8 @@
 #include "app/errors.h"
 #include "tests/qt/qt_test.h"
+#include "ui/qt/race_window.h"
+#include "ui/workspace_form.h"
+#include "workspace/workspace_file.h"
 
 using namespace vemrik;
 using namespace vemrik::qttest;
@@ -138,6 +141,36 @@ private slots:
         QCOMPARE(w.findChild<QSlider*>("TrackBar2")->value(), 0);
         undo->trigger();
         QVERIFY(strokes.columns() > 0 && w.form().State.StrokeList == strokes);
+    }
+
+    // A race of three on the form's track runs to its end on the run timer, the table in the finish
+    // order; "Pokaż przebieg" puts the winner's run, seed and all, into the form.
+    void aRaceOfThreeRunsToItsEndAndShowsTheWinnersRun() {
+        MainWindow w;
+        addRaceAction(w);
+        const auto example = [](const char* name) {
+            return QString(VEMRIK_EXAMPLES_DIR "/") + name + ".vemrik";
+        };
+        const Workspace zigzag = *readWorkspaceFile(example("zigzag").toStdString()).workspace;
+        w.handle([&] {
+            applyWorkspace(w.form(), zigzag);
+            w.form().document.keep("zigzag.vemrik", w.form().engine);
+        });
+        w.commandAction("run.race")->trigger();
+        RaceWindow& r = *w.findChild<RaceWindow*>("raceWindow");
+        r.addFiles({example("zigzag"), example("oval"), example("figure-eight")});
+        QTest::mouseClick(r.findChild<QPushButton*>("start"), Qt::LeftButton);
+        while (r.board().running()) r.tick();
+        QStringList table;
+        for (int row = 0; row < r.order()->rowCount(); ++row)
+            for (int column = 0; column < 4; ++column) table << r.order()->item(row, column)->text();
+        QCOMPARE(table.join(' '), "1 zigzag 323 stop 2 oval 4816 stop  figure-eight 122 zgubił się");
+        r.order()->setCurrentCell(0, 0);
+        QTest::mouseClick(r.findChild<QPushButton*>("showRun"), Qt::LeftButton);
+        const TForm1& f = w.form();
+        QVERIFY(f.engine.seed() == Race::kDefaultSeed && f.engine.repeatableRuns() &&
+                f.State.RobotGrid == zigzag.robot && f.State.MapGrid == zigzag.map &&
+                w.notebook()->currentIndex() == kSimulationPage);
     }
 };
 

@@ -13,6 +13,7 @@
 #include "ui/qt/language_menu.h"
 #include "ui/qt/notice_overlay.h"
 #include "ui/qt/pause_action.h"
+#include "ui/qt/race_window.h"
 #include "ui/qt/print_track.h"
 #include "ui/qt/recent_files.h"
 #include "ui/qt/robot_log_dialog.h"
@@ -38,6 +39,7 @@ ProgramWindow::ProgramWindow() {
     runView_ = std::make_unique<RunView>(window_);
     addEvaluationAction(window_);
     addGradingAction(window_);
+    addRaceAction(window_);
     challenges_ = std::make_unique<ChallengeMenu>(*menu_, challengeFolders());
     inspector_ = std::make_unique<RuleInspector>(window_);
     addRuleCheck(window_);
