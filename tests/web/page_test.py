@@ -358,6 +358,9 @@ class PageTest(unittest.TestCase):
                 self.js("for (const id of ['eval-histogram', 'eval-sweep-chart'])"
                         " document.getElementById(id).removeAttribute('hidden')")  # as a sweep leaves them
                 self.assertEqual([], self.js(in_view, ["eval-start", "eval-close"]))
+                ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+                self.command("run.timeline")
+                self.assertEqual([], self.js(in_view, ["timeline-chart", "status"]))
 
     def test_f1_opens_the_guide_the_window_shows_in_polish_and_after_switching_in_english(self):
         self.site.open()

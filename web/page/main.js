@@ -258,7 +258,11 @@ const pageCommands = {
   'help.about': () => help.showAbout(),
   'run.grade': () => grading.show(),
   ...challenges.commands(),
-  'run.timeline': () => act(() => timeline.toggle()),
+  'run.timeline': () => {
+    act(() => timeline.toggle());
+    // Below the form, out of sight on a small screen until scrolled to.
+    if (timeline.shown) timeline.section.scrollIntoView({block: 'nearest'});
+  },
 };
 
 function runCommand(id, example) {
