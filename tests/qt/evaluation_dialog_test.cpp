@@ -85,6 +85,18 @@ private slots:
         emit levels->aboutToShow();
         QCOMPARE(levels->actions().first()->text(), QStringLiteral("01. Dojedź prosto do mety ★★★"));
         QVERIFY(QSettings().value("challenges/progress").toString().contains("01-straight"));
+        // The same rules miss the next level's goal; a failed run is shown in the form.
+        program.menu().askToSave = [] { return WorkspaceMenu::SaveAnswer::Discard; };
+        levels->actions().at(1)->trigger();
+        w.handle([&] { w.form().engine.setRules(RuleList(solution.rules)); });
+        w.findChild<QAction*>("challenges.check")->trigger();
+        QPointer<ChallengeDialog> missed = program.challenges().dialog();
+        QCOMPARE(std::tuple(missed->stars()->text(), missed->failedRuns()->count()),
+                 std::tuple(QString("☆☆☆"), 5));
+        missed->failedRuns()->setCurrentRow(1);
+        missed->showRunButton()->click();
+        QTRY_VERIFY(missed.isNull());
+        QVERIFY(w.form().engine.seed() == 5490 && w.notebook()->currentIndex() == kSimulationPage);
     }
 
     // 200 of 200: the interval's lower end is 200 / (200 + 1.96²) = 98,1 %. Left running, the last
