@@ -135,3 +135,24 @@ test('evaluation in shares: one worker or three give the same report, failed run
   }
   assert.throws(() => m.evaluateShare(text, JSON.stringify({seed: 1, runs: 2, maxSteps: 10, sweep: true}), 0, 1, null), /zakłóceń/);
 });
+
+test('a race of three runs each robot as vemrik-eval runs it alone on the track, shown in the form', () => {
+  const f = new m.WebForm();
+  f.open(example('zigzag.vemrik'));
+  const race = new m.WebRace();
+  assert.equal(race.useTrack(f), '');
+  const names = ['zigzag', 'oval', 'figure-eight'];
+  assert.equal(race.add(names.map((name) => ({ name, text: example(`${name}.vemrik`) }))), '');
+  assert.equal(race.start(), '');
+  while (race.running()) race.tick();
+  const rows = race.csv().split('\n');
+  const view = JSON.parse(race.view());
+  assert.deepEqual(view.entrants, [0, 1, 2]);  // at the stop by steps, the lost one last
+  view.entrants.forEach((entrant, row) => {
+    race.showRun(f, row);  // the entrant's work on the race track, as the form holds it
+    const alone = m.evaluateCsv(f.save(), 5489, 1, 5000).split('\n')[1];
+    assert.equal(rows[1 + entrant], `${names[entrant]},${alone}`);
+  });
+  race.delete();
+  f.delete();
+});

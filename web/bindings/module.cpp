@@ -14,6 +14,7 @@
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
 #include "web/bindings/print_sheets.h"
+#include "web/bindings/race.h"
 #include "web/bindings/robot_log.h"
 #include "web/bindings/sketch_download.h"
 #include "web/bindings/web_form.h"
@@ -55,6 +56,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluationSettings", &vemrik::web::evaluationSettings);
     vemrik::web::bindFileCommands();
     vemrik::web::bindChallenges();
+    vemrik::web::bindRace();
     function("printSheets", &vemrik::web::printSheets);
     function("printSheetRGBA", &vemrik::web::printSheetRGBA);
     function("sketchNote", &vemrik::web::sketchNote);

@@ -10,6 +10,7 @@ import {FileCommands} from './file-commands.js';
 import {FormView} from './form-view.js';
 import {HelpDialog} from './help.js';
 import {GradingDialog} from './grading.js';
+import {RaceDialog} from './race.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
 import {RobotLogDialog} from './robot-log.js';
@@ -180,6 +181,7 @@ const evaluation = new EvaluationDialog(() => ({text: form.save(), name: nameOfF
   },
 });
 const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
+const race = new RaceDialog(m, () => form, act, params.get('zegar') === 'reczny');
 const challenges = new Challenges(m, {form: () => form, act, refill: () => menuBar.render(), tell: showError,
                                       openWork: (text) => act(() => { form.open(text); form.keep(''); })});
 const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));
@@ -257,6 +259,7 @@ const pageCommands = {
   'help.guide': () => help.showGuide(),
   'help.about': () => help.showAbout(),
   'run.grade': () => grading.show(),
+  'run.race': () => race.show(),
   ...challenges.commands(),
   'run.timeline': () => {
     act(() => timeline.toggle());
