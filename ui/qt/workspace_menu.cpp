@@ -14,6 +14,7 @@
 #include <QTabWidget>
 
 #include "ui/file_names.h"
+#include "ui/file_texts.h"
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
@@ -34,14 +35,15 @@ std::string fileName(const QString& path) { return QFile::encodeName(path).toStd
 
 WorkspaceMenu::WorkspaceMenu(MainWindow& window) : window_(window) {
     askToSave = [this] {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), Vemrik::tr("Zapisać zmiany?"),
+        // The page asks the same, in the same words.
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Vemrik"), qs(say(FileTexts::saveChanges)),
                         QMessageBox::NoButton, &window_);
         box.setInformativeText(
             filePath().isEmpty()
-                ? Vemrik::tr("Zmiany nie są zapisane.")
-                : Vemrik::tr("Zmiany w „%1” nie są zapisane.").arg(QFileInfo(filePath()).fileName()));
-        QPushButton* yes = box.addButton(Vemrik::tr("Tak"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(Vemrik::tr("Nie"), QMessageBox::NoRole);
+                ? qs(say(FileTexts::notSaved))
+                : qs(say(FileTexts::notSavedIn, {QFileInfo(filePath()).fileName().toStdString()})));
+        QPushButton* yes = box.addButton(qs(say(FileTexts::yes)), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(qs(say(FileTexts::no)), QMessageBox::NoRole);
         QPushButton* cancel = box.addButton(Vemrik::tr("Anuluj"), QMessageBox::RejectRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(cancel);

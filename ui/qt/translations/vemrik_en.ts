@@ -418,26 +418,6 @@ It was removed from “Recent files”.</translation>
         <translation>Vemrik files (*.vemrik);;All files (*)</translation>
     </message>
     <message>
-        <source>Zapisać zmiany?</source>
-        <translation>Save the changes?</translation>
-    </message>
-    <message>
-        <source>Zmiany nie są zapisane.</source>
-        <translation>The changes are not saved.</translation>
-    </message>
-    <message>
-        <source>Zmiany w „%1” nie są zapisane.</source>
-        <translation>The changes to “%1” are not saved.</translation>
-    </message>
-    <message>
-        <source>Tak</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Nie</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Otwórz</source>
         <translation>Open</translation>
     </message>
