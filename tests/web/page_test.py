@@ -4,6 +4,7 @@ import io
 import json
 import pathlib
 import re
+import shutil
 import subprocess
 import tempfile
 import unittest
@@ -547,7 +548,6 @@ class PageTest(unittest.TestCase):
                 self.click(button)
             self.assertEqual([want[n] for n in want], self.downloaded(list(want)))
 
-
     def test_the_first_level_played_with_its_solution_earns_vemrik_evals_three_stars_and_sentence(self):
         level, solution = ROOT / "challenges" / "01-straight.vemrik-task", ROOT / "tests" / "challenges" / "01-solution.vemrik"
         said = subprocess.run([BUILD / "vemrik-eval", "challenge", level, solution],
@@ -578,7 +578,10 @@ class PageTest(unittest.TestCase):
             return controls().status;""")
 
     def test_vemrik_html_from_disk_runs_every_example_to_the_stop_in_vemrik_evals_steps(self):
-        one_file = (self.site.folder / "site" / "vemrik.html").as_uri()
+        # Alone, as it is handed on: nothing beside it to fall back on.
+        alone = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory())) / "vemrik.html"
+        shutil.copy(self.site.folder / "site" / "vemrik.html", alone)
+        one_file = alone.as_uri()
         for example in sorted(EXAMPLES.glob("*.vemrik")):
             with self.subTest(example.stem), tempfile.TemporaryDirectory() as folder:
                 csv = pathlib.Path(folder) / "run.csv"
@@ -590,6 +593,17 @@ class PageTest(unittest.TestCase):
                     lambda d: d.execute_script("return document.body.dataset.ready === 'true'"))
                 status = self.run_to_the_stop()
                 self.assertEqual(steps, re.search(r"(?:dojechał do stopu|reached the stop) \D*(\d+)", status)[1])
+        # The guide's pictures and a worker's module come from the file too.
+        ActionChains(self.driver).send_keys(Keys.F1).perform()
+        WebDriverWait(self.driver, 10).until(lambda d: self.js(
+            "const all = [...document.querySelectorAll('#help-dialog img')];"
+            "return all.length > 0 && all.every((i) => i.naturalWidth > 0)"))
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.command("run.evaluate")
+        self.fill({"eval-runs": "2", "eval-steps": "100"})
+        self.click("eval-start")
+        WebDriverWait(self.driver, 30).until(lambda d: re.search(r"^(Przebiegi|Runs): 2$", self.js(
+            "return document.getElementById('eval-report').textContent"), re.M))
 
     def test_a_served_page_loaded_once_starts_again_offline(self):
         self.site.open()

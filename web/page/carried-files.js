@@ -1,31 +1,44 @@
 // The files the one-file page (vemrik.html) carries inside itself, since a page opened from disk
-// can fetch nothing: each in a <script data-file="NAME">, in base64 as text/plain, unless it is the
-// module, which runs there as it is. A served page carries none.
+// can fetch nothing: each in a <script data-file="NAME">. The module runs there as it is, the
+// workers' scripts are text/plain, pictures are in base64 and everything else is gzipped in base64
+// (application/gzip), which the browser unpacks as it streams. A served page carries none.
 const element = (name) => globalThis.document?.querySelector(`script[data-file="${name}"]`);
 
-// Bytes from base64; kept as source of its own so a worker can run the same function.
-export const fromBase64 = (text) => Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+// A carried file as it lies in the page (a script's source, or base64), or undefined.
+export const carriedAsIs = (name) => element(name)?.textContent;
 
-// A carried file's base64, or undefined.
-export const carriedBase64 = (name) => element(name)?.textContent;
-
-// A carried file's text, or undefined when the page does not carry it.
-export function carried(name) {
-  const script = element(name);
-  if (!script) return undefined;
-  return script.type === 'text/plain' ? new TextDecoder().decode(fromBase64(script.textContent)) : script.textContent;
-}
-
-// What createVemrik() takes: the carried wasm, decoded and compiled by the browser as its bytes
-// come, as a served vemrik.wasm is; or nothing, so the module fetches vemrik.wasm.
-export function engineOptions() {
-  const wasm = carriedBase64('vemrik.wasm');
-  if (wasm === undefined) return {};
+// createVemrik()'s options that compile the gzipped wasm in `base64` as it is unpacked, as a served
+// vemrik.wasm compiles as it arrives. Free of outer names so that a worker can run its source.
+export function carriedWasmOptions(base64) {
   return {
     instantiateWasm(imports, receive) {
-      WebAssembly.instantiateStreaming(fetch(`data:application/wasm;base64,${wasm}`), imports)
+      fetch(`data:application/gzip;base64,${base64}`)
+          .then(({body}) => new Response(body.pipeThrough(new DecompressionStream('gzip')),
+                                         {headers: {'Content-Type': 'application/wasm'}}))
+          .then((wasm) => WebAssembly.instantiateStreaming(wasm, imports))
           .then(({instance, module}) => receive(instance, module), (error) => console.error(error));
       return {};
     },
   };
+}
+
+// A carried file's text, or undefined when the page does not carry it.
+export async function carried(name) {
+  const script = element(name);
+  if (!script) return undefined;
+  if (script.type !== 'application/gzip') return script.textContent;
+  const {body} = await fetch(`data:application/gzip;base64,${script.textContent}`);
+  return new Response(body.pipeThrough(new DecompressionStream('gzip'))).text();
+}
+
+// A carried picture as an address to show it by, or undefined.
+export function carriedPicture(name) {
+  const script = element(name);
+  return script && `data:${script.type};base64,${script.textContent}`;
+}
+
+// What createVemrik() takes: the carried wasm, or nothing, so the module fetches vemrik.wasm.
+export function engineOptions() {
+  const wasm = carriedAsIs('vemrik.wasm');
+  return wasm === undefined ? {} : carriedWasmOptions(wasm);
 }

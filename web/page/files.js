@@ -4,7 +4,7 @@ import {carried} from './carried-files.js';
 import {word} from './language.js';
 
 export async function fetchText(url) {
-  const inside = carried(url);
+  const inside = await carried(url);
   if (inside !== undefined) return inside;
   const response = await fetch(url);
   if (!response.ok) throw new Error(word('cannotFetch', url, response.status));

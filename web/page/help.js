@@ -1,5 +1,6 @@
 // "Pomoc": the guide the window shows, made HTML when the page was built, with its pictures, and
 // "O programie", both in the page's language, in a dialog of their own that Escape closes.
+import {carriedPicture} from './carried-files.js';
 import {fetchText} from './files.js';
 import {pageLanguage, pick} from './language.js';
 
@@ -15,7 +16,8 @@ export class HelpDialog {
   async showGuide() {
     this.open('guide', this.texts.guideTitle);
     const language = pageLanguage();
-    const folder = new URL(`help/${language}/`, location.href);
+    const base = new URL('.', location.href).href;
+    const folder = new URL(`help/${language}/`, base);
     let html;
     try {
       html = await fetchText(`help/${language}/guide.html`);
@@ -28,8 +30,12 @@ export class HelpDialog {
       return;
     }
     this.body.innerHTML = html;
-    // The guide names its pictures as the repository holds them, beside its own folder.
-    for (const img of this.body.querySelectorAll('img')) img.src = new URL(img.getAttribute('src'), folder).href;
+    // The guide names its pictures as the repository holds them, beside its own folder; the one
+    // file carries them by their place in the folder.
+    for (const img of this.body.querySelectorAll('img')) {
+      const address = new URL(img.getAttribute('src'), folder);
+      img.src = carriedPicture(address.href.slice(base.length)) ?? address.href;
+    }
   }
 
   showAbout() {

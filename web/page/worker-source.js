@@ -1,14 +1,14 @@
 // Workers of the page. Served, a worker loads its script beside the page; the one-file page
 // opened from disk cannot load a worker script, so the worker runs the carried module and script
-// from a Blob, with the carried wasm handed over as `self.vemrikOptions`.
-import {carried, carriedBase64, fromBase64} from './carried-files.js';
+// from a Blob, with options that compile the carried wasm as `self.vemrikOptions`.
+import {carriedAsIs, carriedWasmOptions} from './carried-files.js';
 
 const blobUrls = new Map();
 
 function carriedWorkerUrl(script) {
   if (!blobUrls.has(script)) {
-    const options = `self.vemrikOptions = {wasmBinary: (${fromBase64})(${JSON.stringify(carriedBase64('vemrik.wasm'))})};\n`;
-    const blob = new Blob([carried('vemrik.js'), '\n', options, carried(script)], {type: 'text/javascript'});
+    const options = `self.vemrikOptions = (${carriedWasmOptions})(${JSON.stringify(carriedAsIs('vemrik.wasm'))});\n`;
+    const blob = new Blob([carriedAsIs('vemrik.js'), '\n', options, carriedAsIs(script)], {type: 'text/javascript'});
     // Kept for the page's life: each evaluation starts a worker from it again.
     blobUrls.set(script, URL.createObjectURL(blob));
   }
@@ -19,5 +19,5 @@ function carriedWorkerUrl(script) {
 // `importScripts('vemrik.js')` unless createVemrik is already there and calls
 // `createVemrik(self.vemrikOptions)`.
 export function startWorker(script) {
-  return new Worker(carried(script) === undefined ? script : carriedWorkerUrl(script));
+  return new Worker(carriedAsIs(script) === undefined ? script : carriedWorkerUrl(script));
 }
