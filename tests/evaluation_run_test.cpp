@@ -323,7 +323,7 @@ EntrantFile entrantFile(const std::string& name) { return {name, toJson(example(
 // Each robot of a race runs on the race's track exactly as vemrik-eval runs it alone there.
 TEST_F(EvalCommand, EachRaceRowIsVemrikEvalsRowOfThatRobotAloneOnTheTrack) {
     Race race;
-    ASSERT_EQ(race.setTrack(example("oval")), "");
+    ASSERT_EQ(race.setTrack(example("zigzag")), "");
     race.setSeed(7);
     ASSERT_EQ(race.add({entrantFile("oval"), entrantFile("figure-eight"), entrantFile("zigzag")}), "");
     while (race.step()) {
@@ -342,7 +342,7 @@ TEST_F(EvalCommand, EachRaceRowIsVemrikEvalsRowOfThatRobotAloneOnTheTrack) {
             race.entrants()[static_cast<std::size_t>(i)].name + ',' + alone.substr(alone.find('\n') + 1),
             row + '\n');
     }
-    EXPECT_EQ(race.entrants()[static_cast<std::size_t>(race.order()[0])].result->outcome, Outcome::Success);
+    EXPECT_EQ(race.order(), (std::vector<int>{2, 0, 1}));  // at the stop by steps, the lost last
 }
 
 TEST(Race, RefusedEntrantsLeaveTheRaceAsItWas) {

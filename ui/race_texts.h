@@ -21,7 +21,7 @@ struct RaceTexts {
     static constexpr Text projector{"&Na projektor", "Pro&jector"};
     static constexpr Text leaveProjector{"Esc: powrót", "Esc: back"};
     static constexpr Text saveResults{"&Zapisz wyniki…", "Sa&ve results…"};
-    static constexpr Text raceBest{"Ścig&aj najlepszych", "R&ace the best"};
+    static constexpr Text raceBest{"Ści&gaj najlepszych", "R&ace the best"};
     static constexpr Text speed{"Szybkość:", "Speed:"};
     static constexpr Text seed{"Ziarno: {1} (to samo dla wszystkich)", "Seed: {1} (the same for all)"};
     static constexpr Text track{"Tor: {1}", "Track: {1}"};

@@ -12,6 +12,7 @@
 #include "ui/qt/challenge_menu.h"
 #include "ui/qt/grading_dialog.h"
 #include "ui/qt/program_window.h"
+#include "ui/qt/race_window.h"
 #include "ui/qt/step_histogram.h"
 #include "ui/qt/sweep_chart.h"
 #include "ui/qt/workspace_menu.h"
@@ -252,6 +253,14 @@ private slots:
         const std::string table =
             gradeTableText(*read.task, task, gradeClass(*read.task, *studentFiles({students}, why)));
         QCOMPARE(d->table()->toPlainText(), QString::fromStdString(table));
+        // The best graded, up to six, race on the task's first track.
+        addRaceAction(w);
+        QTest::mouseClick(d->findChild<QPushButton*>("raceBest"), Qt::LeftButton);
+        const Race& race = w.findChild<RaceWindow*>("raceWindow")->board().race;
+        QStringList names;
+        for (const Entrant& e : race.entrants()) names << QString::fromStdString(e.name);
+        QCOMPARE(std::tuple(names.join(' '), race.seed()),
+                 std::tuple(QString("ania bartek celina"), read.task->seed));
     }
 };
 

@@ -23,8 +23,10 @@
 #include "ui/grading_texts.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
+#include "ui/qt/race_window.h"
 #include "ui/qt/screen_fit.h"
 #include "ui/qt/texts.h"
+#include "ui/race_texts.h"
 
 namespace vemrik {
 
@@ -61,6 +63,7 @@ GradedClass gradeAll(const std::string& taskPath, const std::vector<std::string>
     g.html = gradeHtmlText(*read.task, taskPath, ranked);
     g.csv = gradeCsvText(*read.task, ranked, CsvForm::Plain);
     g.sheet = gradeCsvText(*read.task, ranked, CsvForm::Sheet);
+    g.ranked = ranked;
     g.task = std::move(read.task);
     g.students = std::move(*students);
     return g;
@@ -108,6 +111,14 @@ GradingDialog::GradingDialog(QWidget* parent) : QDialog(parent) {
                 [this, o] { save(o.text, said(*o.caption).remove('&'), said(*o.filter), o.suffix); });
         saveButtons_.push_back(b);
     }
+    QPushButton* race =
+        captioned(buttons->addButton(QString(), QDialogButtonBox::ActionRole), RaceTexts::raceBest);
+    race->setObjectName("raceBest");
+    race->setEnabled(false);
+    connect(race, &QPushButton::clicked, this, [this] {
+        if (raceBest && graded_.task) raceBest(graded_);
+    });
+    saveButtons_.push_back(race);
     closeButton_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -213,7 +224,16 @@ void GradingDialog::save(const std::string GradedClass::*text, const QString& ti
 void addGradingAction(MainWindow& window) {
     auto dialog = std::make_shared<QPointer<GradingDialog>>();
     QObject::connect(window.commandAction("run.grade"), &QAction::triggered, &window, [&window, dialog] {
-        if (!*dialog) *dialog = new GradingDialog(&window);
+        if (!*dialog) {
+            *dialog = new GradingDialog(&window);
+            (*dialog)->raceBest = [&window](const GradedClass& graded) {
+                RaceWindow& race = openRaceWindow(window);
+                const std::string why = raceTheBest(*graded.task, graded.ranked, race.board());
+                if (!why.empty())
+                    QMessageBox::warning(&race, race.windowTitle(), qs(say(RaceTexts::cannot, {why})));
+                race.refresh();
+            };
+        }
         fitOnScreen(*dialog, (*dialog)->sizeHint());
         (*dialog)->show();
         (*dialog)->raise();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "evaluation/grade/grading.h"
 #include "evaluation/grade/task.h"
 #include "platform/texts.h"
 
@@ -26,6 +27,8 @@ struct GradedClass {
     std::string taskPath;
     std::vector<std::string> students;
     std::string table, html, csv, sheet;
+    /// Best first, as graded.
+    std::vector<StudentResult> ranked;
 };
 
 /// "Oceń klasę": a task file and a folder or files of students, graded in Qt's thread pool as
@@ -42,6 +45,8 @@ public:
     void start();
     bool running() const { return watcher_.isRunning(); }
     QPlainTextEdit* table() const { return table_; }
+    /// "Ścigaj najlepszych" with the class graded last.
+    std::function<void(const GradedClass&)> raceBest;
 
 protected:
     void changeEvent(QEvent* event) override;
