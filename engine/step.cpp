@@ -17,8 +17,10 @@ constexpr double kPi = 3.141592653589793;
 Stride strideAlong(float heading) {
     const float theta =
         static_cast<float>((static_cast<double>(heading) - kHeadingOffset) * kPi * (1.0 / 180.0));
-    return {static_cast<float>(kStepLength * std::cos(static_cast<double>(theta))),
-            static_cast<float>(kStepLength * std::sin(static_cast<double>(theta)))};
+    // Paired for one argument reduction, as in PoseTransform.
+    double sine = 0.0, cosine = 0.0;
+    ::sincos(static_cast<double>(theta), &sine, &cosine);
+    return {static_cast<float>(kStepLength * cosine), static_cast<float>(kStepLength * sine)};
 }
 
 void logStep(Memo& log, const NextPose& p) {
