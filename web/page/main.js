@@ -263,8 +263,9 @@ const pageCommands = {
   ...challenges.commands(),
   'run.timeline': () => {
     act(() => timeline.toggle());
-    // Below the form, out of sight on a small screen until scrolled to.
-    if (timeline.shown) timeline.section.scrollIntoView({block: 'nearest'});
+    // Below the form its chart may start under the status line on a small screen: brought into view.
+    const hidden = timeline.canvas.getBoundingClientRect().top >= statusLine.getBoundingClientRect().top;
+    if (timeline.shown && hidden) timeline.section.scrollIntoView({block: 'nearest'});
   },
 };
 
