@@ -339,18 +339,14 @@ void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const To
         out.ruleSteps = best >> 16;
         if (out.ruleSteps > 0) out.rule = static_cast<int>(0xFFFFu - (best & 0xFFFFu));
     } else {
-        // Counts go in line order: of equal counts the lower line, at the lower key, wins.
-        // Counts lie below 2^31, so they compare as signed.
+        // Counts go in line order: of equal counts the lower line, at the lower key, wins. Count
+        // and key in one number find both in one pass.
         const std::size_t width = lines_.size();
-        std::int32_t most = 0;
+        std::uint64_t best = 0;
         for (std::size_t key = 0; key < width; ++key)
-            most = std::max(most, static_cast<std::int32_t>(rb[key] - ra[key]));
-        out.ruleSteps = static_cast<std::uint32_t>(most);
-        if (most > 0) {
-            std::size_t key = 0;
-            while (static_cast<std::int32_t>(rb[key] - ra[key]) != most) ++key;
-            out.rule = lines_[key];
-        }
+            best = std::max(best, std::uint64_t{rb[key] - ra[key]} << 32 | (0xFFFFFFFFu - key));
+        out.ruleSteps = static_cast<std::uint32_t>(best >> 32);
+        if (out.ruleSteps > 0) out.rule = lines_[0xFFFFFFFFu - (best & 0xFFFFFFFFu)];
     }
     headings(a, b, out);
 }

@@ -56,19 +56,32 @@ ShadeTable shadesOf(std::uint32_t colour) {
     return t;
 }
 
-// The chart's own shaded colours, worked out once.
+// The chart's own colours in one byte order, the shaded ones worked out once.
 struct Shades {
     ShadeTable on, stop;
     std::array<ShadeTable, std::size(kRulePalette)> rules;
+    std::array<std::uint32_t, std::size(kChartMarks)> marks;
+    std::uint32_t heading, cursor;
 };
 
-const Shades& shades() {
-    static const Shades s = [] {
-        Shades t{shadesOf(kChartSensorOn), shadesOf(kChartStop), {}};
-        for (std::size_t i = 0; i < t.rules.size(); ++i) t.rules[i] = shadesOf(kRulePalette[i]);
-        return t;
-    }();
-    return s;
+Shades shadesIn(std::uint32_t (*order)(std::uint32_t)) {
+    Shades t{shadesOf(order(kChartSensorOn)),
+             shadesOf(order(kChartStop)),
+             {},
+             {},
+             order(kChartHeading),
+             order(kChartCursor)};
+    for (std::size_t i = 0; i < t.rules.size(); ++i) t.rules[i] = shadesOf(order(kRulePalette[i]));
+    for (std::size_t i = 0; i < t.marks.size(); ++i) t.marks[i] = order(kChartMarks[i]);
+    return t;
+}
+
+std::uint32_t asIs(std::uint32_t colour) { return colour; }
+
+// The greys and white read the same in either order, so only these need a table of each.
+const Shades& shades(bool canvasOrder) {
+    static const Shades words = shadesIn(asIs), canvas = shadesIn(swapRedBlue);
+    return canvasOrder ? canvas : words;
 }
 
 // 191 / whole is kept per column; a quotient near an integer is at least 1 / whole from the next
@@ -87,6 +100,10 @@ int paletteIndex(int line) {
 }
 
 }  // namespace
+
+std::uint32_t swapRedBlue(std::uint32_t colour) {
+    return (colour & 0xFF00FF00u) | (colour >> 16 & 0xFFu) | (colour & 0xFFu) << 16;
+}
 
 std::uint32_t ruleColour(int line) { return kRulePalette[paletteIndex(line)]; }
 
@@ -161,13 +178,14 @@ void TimelineChart::paint(const RunTimeline& timeline, const TimelineView& view,
     if (timeline.headingKnown()) wrapped_ ? paintWrappedHeading() : paintHeading();
     for (std::size_t x = 0; x < w; ++x)
         if (ranges_[x].first <= cursor && cursor < ranges_[x].second)
-            for (int y = 0; y < kHeight; ++y) pixels_[static_cast<std::size_t>(y) * w + x] = kChartCursor;
+            for (int y = 0; y < kHeight; ++y)
+                pixels_[static_cast<std::size_t>(y) * w + x] = shades(canvasOrder_).cursor;
 }
 
 void TimelineChart::paintBands() {
     // The first row of each band (of a sensor's, the hatched second too) in one pass over the
     // columns, so that each sum is read once; the rows below are copies of those.
-    const Shades& tables = shades();
+    const Shades& tables = shades(canvasOrder_);
     const std::size_t w = static_cast<std::size_t>(width_);
     const auto row = [this, w](int y) { return pixels_.data() + static_cast<std::size_t>(y) * w; };
     for (std::size_t x = 0; x < w; ++x) {
@@ -252,6 +270,10 @@ void TimelineChart::reuseOrSum(const RunTimeline& timeline) {
         }
     }
     if (missing_.empty()) return;
+    if (missing_.size() == w) {  // a view new in every column: summed in place
+        timeline.summariseRanges(ranges_, columns_);
+        return;
+    }
     timeline.summariseRanges(missing_, missingSums_);
     for (std::size_t i = 0; i < missing_.size(); ++i) columns_[missingAt_[i]] = missingSums_[i];
 }
@@ -288,8 +310,8 @@ void TimelineChart::paintMarks() {
     for (std::size_t m = 0; m < kMarkFacts.size(); ++m) {
         const int top = kMarkTop + static_cast<int>(m) * kMarkHeight;
         std::uint32_t* first = pixels_.data() + static_cast<std::size_t>(top) * w;
-        for (std::size_t x = 0; x < w; ++x)
-            first[x] = spread_[x] >> m & 1u ? kChartMarks[m] : kChartBackground;
+        const std::uint32_t colour = shades(canvasOrder_).marks[m];
+        for (std::size_t x = 0; x < w; ++x) first[x] = spread_[x] >> m & 1u ? colour : kChartBackground;
         for (int y = 1; y < kMarkHeight - 1; ++y)
             std::memcpy(first + static_cast<std::size_t>(y) * w, first, w * 4);
     }
@@ -371,6 +393,7 @@ void TimelineChart::inkSpans() {
     // the count of each row, then each change at its row's next place.
     const std::size_t w = static_cast<std::size_t>(width_);
     constexpr std::uint32_t kInk = 1u << 31;
+    const std::uint32_t heading = shades(canvasOrder_).heading;
     std::uint32_t* band = pixels_.data() + static_cast<std::size_t>(kHeadingTop) * w;
     std::array<std::uint32_t, kHeadingHeight + 2> at{};
     for (const Span& s : spans_) {
@@ -389,7 +412,7 @@ void TimelineChart::inkSpans() {
         std::uint32_t* row = band + r * w;
         if (r > 0) std::memcpy(row, row - w, w * sizeof(std::uint32_t));
         for (; change < at[r]; ++change)
-            row[changes_[change] & ~kInk] = changes_[change] & kInk ? kChartHeading : kChartBackground;
+            row[changes_[change] & ~kInk] = changes_[change] & kInk ? heading : kChartBackground;
     }
 }
 

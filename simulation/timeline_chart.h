@@ -43,6 +43,8 @@ inline constexpr std::uint32_t kChartMarks[] = {0xFF8E24AAu, 0xFF00897Bu, 0xFFF9
                                                 0xFFC62828u, 0xFF6D4C41u, 0xFF546E7Au};
 static_assert(kMarkFacts.size() <= std::size(kChartMarks));
 
+/// 0xFFRRGGBB as the bytes R, G, B, 255 of a little-endian word (a canvas's order), and back.
+std::uint32_t swapRedBlue(std::uint32_t colour);
 /// The colour of rule list line `line` (from 0).
 std::uint32_t ruleColour(int line);
 /// `colour` at a share of part / whole (whole > 0): a quarter strength for a lone step among
@@ -78,10 +80,12 @@ public:
     /// counted on; painted so at the next paint.
     void setHeadingWrapped(bool wrapped) { wrapped_ = wrapped; }
     bool headingWrapped() const { return wrapped_; }
+    /// Pixels as swapRedBlue() gives them, so a canvas takes them without a copy; at the next paint.
+    void setCanvasOrder(bool canvas) { canvasOrder_ = canvas; }
 
     int width() const { return width_; }
     int height() const { return chart_rows::kHeight; }
-    /// Row-major 0xFFRRGGBB pixels, width() * height() of them.
+    /// Row-major 0xFFRRGGBB pixels (in canvas order, swapped), width() * height() of them.
     const std::uint32_t* pixels() const { return pixels_.data(); }
     std::uint32_t pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
     /// The summary of column x, its kept steps and the heading scale of the picture.
@@ -138,6 +142,7 @@ private:
     // Whether the robot was off the map before the first column.
     bool offBefore_ = false;
     bool wrapped_ = true;
+    bool canvasOrder_ = false;
     // The scale of the headings counted on, from the sums.
     double unwrappedLow_ = 0.0;
     double unwrappedHigh_ = 1.0;

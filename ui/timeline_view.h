@@ -34,6 +34,7 @@ public:
     /// Moves by `columns` pixel columns (positive shows later steps).
     void pan(int columns);
     void setHeadingWrapped(bool wrapped) { chart_.setHeadingWrapped(wrapped); }
+    void setCanvasOrder(bool canvas) { chart_.setCanvasOrder(canvas); }
     /// The chart at the view now; only painted again where something changed.
     void paint() { chart_.paint(timeline_, view_, width_, cursor_); }
 

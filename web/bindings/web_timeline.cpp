@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "raster/raster.h"
 #include "ui/timeline_texts.h"
 
 namespace vemrik::web {
@@ -53,13 +54,8 @@ emscripten::val WebTimeline::rgba() {
     viewer_.paint();
     const TimelineChart& chart = viewer_.chart();
     const std::size_t n = static_cast<std::size_t>(chart.width()) * static_cast<std::size_t>(chart.height());
-    rgba_.resize(n);
-    const std::uint32_t* p = chart.pixels();
-    // 0xFFRRGGBB to the bytes R, G, B, 255: red and blue swap places in a little-endian word.
-    for (std::size_t i = 0; i < n; ++i)
-        rgba_[i] = (p[i] & 0xFF00FF00u) | ((p[i] >> 16) & 0xFFu) | ((p[i] & 0xFFu) << 16);
     return emscripten::val(
-        emscripten::typed_memory_view(rgba_.size() * 4, reinterpret_cast<const std::uint8_t*>(rgba_.data())));
+        emscripten::typed_memory_view(n * 4, reinterpret_cast<const std::uint8_t*>(chart.pixels())));
 }
 
 double WebTimeline::stepAt(int column) const {
@@ -111,7 +107,7 @@ std::string WebTimeline::legend(WebForm& form) const {
 std::string WebTimeline::shapes() const {
     json out = json::array();
     for (const ChartRect& r : chartRectangles(viewer_.chart()))
-        out.push_back({r.x, r.y, r.width, r.height, colourName(r.colour)});
+        out.push_back({r.x, r.y, r.width, r.height, colourName(swapRedBlue(r.colour))});
     return out.dump();
 }
 
@@ -124,6 +120,11 @@ std::string timelineTextsJson() {
         .dump();
 }
 
+void floorFill() {
+    static Raster image(701, 401);
+    image.fill(kWhite);
+}
+
 }  // namespace vemrik::web
 
 // Its own block beside the module's: the time line is the page's only user of it.
@@ -131,6 +132,7 @@ EMSCRIPTEN_BINDINGS(vemrik_timeline) {
     using namespace emscripten;
     using vemrik::web::WebTimeline;
     function("timelineTexts", &vemrik::web::timelineTextsJson);
+    function("floorFill", &vemrik::web::floorFill);
     class_<WebTimeline>("WebTimeline")
         .constructor<>()
         .function("follow", &WebTimeline::follow)

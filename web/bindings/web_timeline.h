@@ -16,7 +16,7 @@ namespace vemrik::web {
 /// page's view as RGBA, what a click on a column picks, and the words beside it.
 class WebTimeline {
 public:
-    WebTimeline() : viewer_(timeline_) {}
+    WebTimeline() : viewer_(timeline_) { viewer_.setCanvasOrder(true); }
 
     /// Brings the time line to the form's run; true when the chart must be drawn again.
     bool follow(WebForm& form);
@@ -31,7 +31,8 @@ public:
     int width() const { return viewer_.width(); }
     int height() const { return viewer_.chart().height(); }
     std::size_t steps() const { return timeline_.size(); }
-    /// The chart painted at the view now, RGBA with alpha 255; valid until the next call.
+    /// The chart painted at the view now, RGBA with alpha 255: a view of the module's memory, valid
+    /// until the next call.
     emscripten::val rgba();
     /// The run's step of the last step in column `column`, or -1 for none.
     double stepAt(int column) const;
@@ -49,8 +50,10 @@ private:
     TimelineViewer viewer_;
     FormFeed feed_;
     std::uint64_t shownVersion_ = ~std::uint64_t{0};
-    std::vector<std::uint32_t> rgba_;
 };
+
+/// The floor the page's figures are read against, as the window's: one fill of a 701 × 401 raster.
+void floorFill();
 
 /// JSON of the words of the panel, {name: {pl, en}}.
 std::string timelineTextsJson();

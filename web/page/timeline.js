@@ -120,7 +120,7 @@ export class TimelinePanel {
     const height = this.timeline.height();
     this.plot.width = width;
     this.plot.height = height;
-    if (width > 0) this.plot.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
+    if (width > 0) this.plot.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), width, height), 0, 0);
     this.canvas.width = left + width;
     this.canvas.height = height + kAxisHeight;
     this.left = left;
