@@ -24,18 +24,24 @@ try {
     const nativeOnce = () => seconds(execFileSync('taskset',
       ['-c', '0', vemrikEval, file, '--runs', String(runs), '--seed', '1', '--csv', csv], { encoding: 'utf8' }));
     const pageOnce = () => seconds(JSON.parse(m.evaluate(text, 1, runs, 5000, 0, null)).summary);
-    // In turn, best of five each: a busy machine slows both alike.
+    // In turn, best of five each: a busy machine slows both alike. The share of each pair taken
+    // back to back shows how far the machine's load moved it.
     let native = Infinity, page = Infinity;
+    const pairs = [];
     for (let i = 0; i < 5; ++i) {
-      native = Math.min(native, nativeOnce());
-      page = Math.min(page, pageOnce());
+      const n = nativeOnce(), p = pageOnce();
+      native = Math.min(native, n);
+      page = Math.min(page, p);
+      pairs.push(100 * n / p);
     }
+    pairs.sort((a, b) => a - b);
     const steps = readFileSync(csv, 'utf8').trim().split('\n').slice(1)
       .reduce((sum, row) => sum + Number(row.split(',')[3]), 0);
     nativeSteps += steps; nativeTime += native; pageTime += page;
     const rate = (t) => Math.round(steps / t).toLocaleString('en');
     console.log(`${name.padEnd(20)} ${String(steps).padStart(8)} steps   native ${rate(native).padStart(11)}/s   ` +
-      `wasm ${rate(page).padStart(11)}/s   ${(100 * native / page).toFixed(0)} %`);
+      `wasm ${rate(page).padStart(11)}/s   ${(100 * native / page).toFixed(0)} %   ` +
+      `(pairs ${pairs[0].toFixed(0)} … ${pairs[4].toFixed(0)} %)`);
   }
 } finally {
   rmSync(scratch, { recursive: true, force: true });
