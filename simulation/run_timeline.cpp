@@ -210,16 +210,18 @@ void RunTimeline::rebuild() {
     for (std::size_t end = kTimelineBlock; end <= n; end += kTimelineBlock) closeBlock(end);
 }
 
-void RunTimeline::countsBefore(std::size_t x, Totals& t) const {
-    if (x == 0) {
-        t = Totals{};
+void RunTimeline::countsBetween(std::size_t a, std::size_t b, std::array<std::uint32_t, 24>& d) const {
+    // The totals before b less those before a, each a block entry and a step's bytes, taken
+    // straight from the kept records (a < b, so b > 0).
+    const std::array<std::uint32_t, 24>& tb = totals_[(b - 1) / kTimelineBlock].n;
+    const std::array<std::uint8_t, 24>& wb = within_[b - 1].n;
+    if (a == 0) {
+        for (std::size_t k = 0; k < d.size(); ++k) d[k] = tb[k] + wb[k];
         return;
     }
-    // Into a local first: `t` might alias the kept entries, which would keep this from vectorising.
-    const Within& w = within_[x - 1];
-    Totals sum = totals_[(x - 1) / kTimelineBlock];
-    for (std::size_t k = 0; k < sum.n.size(); ++k) sum.n[k] += w.n[k];
-    t = sum;
+    const std::array<std::uint32_t, 24>& ta = totals_[(a - 1) / kTimelineBlock].n;
+    const std::array<std::uint8_t, 24>& wa = within_[a - 1].n;
+    for (std::size_t k = 0; k < d.size(); ++k) d[k] = tb[k] - ta[k] + wb[k] - wa[k];
 }
 
 std::size_t RunTimeline::slotOf(std::size_t i) const {
@@ -257,12 +259,9 @@ void RunTimeline::summarise(std::size_t a, std::size_t b, TimelineSummary& out) 
         scratchA_.resize(width + kSpareSlots);
         scratchB_.resize(width + kSpareSlots);
     }
-    Totals ta, tb;
-    countsBefore(a, ta);
-    countsBefore(b, tb);
     rulesBefore(a, scratchA_.data());
     rulesBefore(b, scratchB_.data());
-    difference(ta, scratchA_.data() + kSpareSlots, tb, scratchB_.data() + kSpareSlots, a, b, out);
+    difference(scratchA_.data() + kSpareSlots, scratchB_.data() + kSpareSlots, a, b, out);
 }
 
 void RunTimeline::summariseRanges(const std::vector<std::pair<std::size_t, std::size_t>>& ranges,
@@ -274,10 +273,9 @@ void RunTimeline::summariseRanges(const std::vector<std::pair<std::size_t, std::
     }
     zeros_.resize(width + kSpareSlots, 0u);  // 0 again after every use
     out.resize(ranges.size());
-    // The totals at the ends of ranges in turn: where a range starts at the last one's end, that
-    // end serves again. The rule counts likewise for ranges of a block or more.
-    std::array<Totals, 2> totals;
-    std::size_t end = 0, countsAt = ~std::size_t{0}, rulesAt = ~std::size_t{0};
+    // The rule counts at the ends of ranges of a block or more in turn: where a range starts at
+    // the last one's end, that end serves again.
+    std::size_t rulesAt = ~std::size_t{0};
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const auto [a, b] = ranges[i];
         if (a == b) {
@@ -292,30 +290,24 @@ void RunTimeline::summariseRanges(const std::vector<std::pair<std::size_t, std::
             oneStep(a, out[i]);
             continue;
         }
-        const Totals& ta = totals[1 - end];
-        Totals& tb = totals[end];
-        if (a != countsAt) countsBefore(a, totals[1 - end]);
-        countsBefore(b, tb);
-        countsAt = b;
         if (b - a < kTimelineBlock) {
             // A short range is cheaper with its rule lines counted step by step.
             for (std::size_t s = a; s < b; ++s) ++zeros_[slotOf(s)];
-            difference(ta, nullptr, tb, zeros_.data() + kSpareSlots, a, b, out[i]);
+            difference(nullptr, zeros_.data() + kSpareSlots, a, b, out[i]);
         } else {
             if (a != rulesAt) rulesBefore(a, scratchA_.data());
             rulesBefore(b, scratchB_.data());
-            difference(ta, scratchA_.data() + kSpareSlots, tb, scratchB_.data() + kSpareSlots, a, b, out[i]);
+            difference(scratchA_.data() + kSpareSlots, scratchB_.data() + kSpareSlots, a, b, out[i]);
             std::swap(scratchA_, scratchB_);
             rulesAt = b;
         }
-        end = 1 - end;
     }
 }
 
-void RunTimeline::difference(const Totals& ta, const std::uint32_t* ra, const Totals& tb, std::uint32_t* rb,
-                             std::size_t a, std::size_t b, TimelineSummary& out) const {
+void RunTimeline::difference(const std::uint32_t* ra, std::uint32_t* rb, std::size_t a, std::size_t b,
+                             TimelineSummary& out) const {
     std::array<std::uint32_t, 24> d;
-    for (std::size_t k = 0; k < d.size(); ++k) d[k] = tb.n[k] - ta.n[k];
+    countsBetween(a, b, d);
     out.steps = static_cast<std::uint32_t>(b - a);
     std::copy_n(d.begin() + kCountOn, 8, out.on.begin());
     std::copy_n(d.begin() + kCountPresent, 8, out.present.begin());

@@ -138,18 +138,18 @@ private:
     void oneStep(std::size_t a, TimelineSummary& out) const;
     /// The within-block record of step i, given the one before it.
     void within(std::size_t i);
-    /// Totals of steps 0 .. x - 1.
-    void countsBefore(std::size_t x, Totals& t) const;
+    /// The counts of steps a .. b - 1 (a < b), by kCount*.
+    void countsBetween(std::size_t a, std::size_t b, std::array<std::uint32_t, 24>& d) const;
     /// Rule counts of steps 0 .. x - 1, into `slots` + kSpareSlots by key; the spare slots before
     /// take the steps no rule acted in.
     void rulesBefore(std::size_t x, std::uint32_t* slots) const;
     /// The lowest and highest heading of steps a .. b - 1.
     void headings(std::size_t a, std::size_t b, TimelineSummary& out) const;
     void rebuild();
-    /// The summary of a .. b - 1 from the totals and rule counts before a and before b; with no
-    /// counts before a, those of `rb` are of the range alone and are set back to 0.
-    void difference(const Totals& ta, const std::uint32_t* ra, const Totals& tb, std::uint32_t* rb,
-                    std::size_t a, std::size_t b, TimelineSummary& out) const;
+    /// The summary of a .. b - 1 from the rule counts before a and before b; with no counts
+    /// before a, those of `rb` are of the range alone and are set back to 0.
+    void difference(const std::uint32_t* ra, std::uint32_t* rb, std::size_t a, std::size_t b,
+                    TimelineSummary& out) const;
 
     std::vector<TimelineStep> steps_;
     std::vector<Within> within_;
