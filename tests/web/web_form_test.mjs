@@ -134,6 +134,9 @@ test('evaluation in shares: one worker or three give the same report, failed run
     assert.ok(job.sweep || one.failed.length > 0);
   }
   assert.throws(() => m.evaluateShare(text, JSON.stringify({seed: 1, runs: 2, maxSteps: 10, sweep: true}), 0, 1, null), /zakłóceń/);
+  const heard = [];
+  m.evaluateShare(text, JSON.stringify({seed: 1, runs: 1001, maxSteps: 10}), 0, 1, (done) => heard.push(done) && false);
+  assert.deepEqual([heard.length, heard[0], heard.at(-1)], [201, 5, 1001]);
 });
 
 test('a race of three runs each robot as vemrik-eval runs it alone on the track, shown in the form', () => {
