@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -56,7 +57,7 @@ ProjectorView::ProjectorView(RaceBoard& board) : view_(new RaceView(board, this)
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
+    layout->addWidget(view_, 1);
     auto* hint = new QLabel(said(RaceTexts::leaveProjector), this);
     hint->setStyleSheet("color: white; background: black");
     layout->addWidget(hint);
@@ -233,6 +234,8 @@ void RaceWindow::saveResults() {
 
 void RaceWindow::showProjector() {
     if (!projector_) projector_ = new ProjectorView(board_);
+    // Where no window manager makes it full screen, the geometry still covers the screen.
+    projector_->setGeometry(screen()->geometry());
     projector_->showFullScreen();
     projector_->raise();
     projector_->activateWindow();
