@@ -256,6 +256,8 @@ class PageTest(unittest.TestCase):
         want = desktop(["open " + str(EXAMPLES / "oval.vemrik"), "page 3", "press sim.start", "press sim.on",
                         "runticks 100", f"timeline {width} 2 100 {{raw}} {{step}}"], "raw", "step")
         self.assertTrue(want["raw"] == plot)
+        for x, y, _, _, colour in json.loads(self.js("return vemrikPage.timeline.timeline.shapes()"))[::50]:
+            self.assertEqual("#" + plot[4 * (y * width + x):][:3].hex(), colour)  # the SVG's colours
         box = self.js("const r = document.getElementById('timeline-chart').getBoundingClientRect();"
                       "return [r.left, r.top];")
         actions = ActionChains(self.driver, duration=0)
