@@ -2,10 +2,13 @@
 
 #include <emscripten/bind.h>
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <vector>
 
 #include "app/program_state.h"
+#include "evaluation/grade/grading.h"
 #include "ui/race_board.h"
 #include "ui/race_texts.h"
 #include "ui/workspace_form.h"
@@ -18,6 +21,19 @@ namespace vemrik::web {
 namespace {
 
 constexpr RunSpeed kSpeeds[] = {RunSpeed::Normal, RunSpeed::Double, RunSpeed::Quadruple};
+
+/// The track and robot files a task's text names.
+std::vector<std::string> namedFiles(const std::string& taskText) {
+    std::vector<std::string> out;
+    const nlohmann::json root = nlohmann::json::parse(taskText, nullptr, false);
+    if (!root.is_object()) return out;
+    if (root.contains("robot") && root["robot"].is_string()) out.push_back(root["robot"].get<std::string>());
+    if (root.contains("tracks") && root["tracks"].is_array())
+        for (const nlohmann::json& t : root["tracks"])
+            if (t.is_object() && t.contains("workspace") && t["workspace"].is_string())
+                out.push_back(t["workspace"].get<std::string>());
+    return out;
+}
 
 /// The race board as the page drives it; every refusal a text, "" when done.
 class WebRace {
@@ -35,6 +51,41 @@ public:
         for (const emscripten::val& f : emscripten::vecFromJSArray<emscripten::val>(files))
             entrants.push_back({f["name"].as<std::string>(), f["text"].as<std::string>()});
         return board_.race.add(entrants);
+    }
+    /// "Ścigaj najlepszych": `students` ([{name, text}]) the graded class's best first, `files` the
+    /// task's track and robot files chosen with it, as the grading read them.
+    std::string raceTask(const std::string& taskText, const emscripten::val& files,
+                         const emscripten::val& students) {
+        namespace fs = std::filesystem;
+        const fs::path root = fs::temp_directory_path() / "vemrik-race", folder = root / "task";
+        fs::remove_all(root);
+        fs::create_directories(folder);
+        const auto placed = [&](const std::string& leaf, const std::string& text) {
+            const fs::path where = (folder / leaf).lexically_normal();
+            fs::create_directories(where.parent_path());
+            std::ofstream(where, std::ios::binary) << text;
+            return where.string();
+        };
+        // Where the task names them, as the grading finds them.
+        for (const emscripten::val& f : emscripten::vecFromJSArray<emscripten::val>(files))
+            for (const std::string& named : namedFiles(taskText))
+                if (fs::path(named).filename() == f["name"].as<std::string>())
+                    placed(named, f["text"].as<std::string>());
+        const ParsedTask read = parseTask(taskText, folder.string());
+        std::vector<StudentResult> ranked;
+        for (const emscripten::val& s : emscripten::vecFromJSArray<emscripten::val>(students)) {
+            const std::string leaf = "student-" + std::to_string(ranked.size()) + ".vemrik";
+            ranked.push_back({s["name"].as<std::string>(),
+                              placed(leaf, s["text"].as<std::string>()),
+                              {},
+                              0,
+                              0.0,
+                              {},
+                              std::nullopt});
+        }
+        std::string why = read.task ? raceTheBest(*read.task, ranked, board_) : read.error;
+        fs::remove_all(root);
+        return why;
     }
     void remove(int i) { board_.race.remove(i); }
     std::string start() { return board_.start(); }
@@ -114,6 +165,7 @@ void bindRace() {
         .function("useTrack", &WebRace::useTrack)
         .function("trackFile", &WebRace::trackFile)
         .function("add", &WebRace::add)
+        .function("raceTask", &WebRace::raceTask)
         .function("remove", &WebRace::remove)
         .function("start", &WebRace::start)
         .function("pause", &WebRace::pause)

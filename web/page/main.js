@@ -182,6 +182,7 @@ const evaluation = new EvaluationDialog(() => ({text: form.save(), name: nameOfF
 });
 const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
 const race = new RaceDialog(m, () => form, act, params.get('zegar') === 'reczny');
+race.offerFor(grading);
 const challenges = new Challenges(m, {form: () => form, act, refill: () => menuBar.render(), tell: showError,
                                       openWork: (text) => act(() => { form.open(text); form.keep(''); })});
 const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));

@@ -94,6 +94,29 @@ export class RaceDialog {
     document.body.append(this.dialog);
   }
 
+  // "Ścigaj najlepszych" beside the grading dialog's report: the best graded students, up to six,
+  // race on the task's first track.
+  offerFor(grading) {
+    const open = document.getElementById('grade-open');
+    const b = element('button', {type: 'button', id: 'grade-race'});
+    open.after(b);
+    grading.dialog.addEventListener('focusin', () => {
+      b.textContent = JSON.parse(this.m.raceTexts()).raceBest.replace(/&(.)/g, '$1');
+    });
+    b.addEventListener('click', async () => {
+      if (!grading.task) return;
+      const best = grading.ranking.filter((r) => !r.error).slice(0, 6);
+      const text = (file) => file?.text() ?? '';
+      const students = await Promise.all(best.map(async (r) =>
+        ({name: r.name, text: await text(grading.students.get(r.file)?.file)})));
+      const files = await Promise.all(grading.tracks.map(async (f) => ({name: f.name, text: await f.text()})));
+      const refusal = this.race.raceTask(await grading.task.text(), files, students);
+      if (refusal) return this.report(refusal);
+      grading.dialog.close();
+      this.show();
+    });
+  }
+
   async add(files) {
     if (files.length > 0) this.report(this.race.add(await entrantFiles(files)));
   }
