@@ -8,8 +8,8 @@
 #include "web/bindings/app_model.h"
 #include "web/bindings/challenge.h"
 #include "web/bindings/evaluate.h"
-#include "web/bindings/file_commands.h"
 #include "web/bindings/evaluate_shares.h"
+#include "web/bindings/file_commands.h"
 #include "web/bindings/grade.h"
 #include "web/bindings/js_error.h"
 #include "web/bindings/picture.h"
@@ -54,6 +54,9 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("evaluate", &vemrik::web::evaluate);
     function("evaluateCsv", &vemrik::web::evaluateCsv);
     function("evaluationSettings", &vemrik::web::evaluationSettings);
+    function("evaluationTexts", &vemrik::web::evaluationTexts);
+    function("evaluateShare", &vemrik::web::evaluateShare);
+    function("evaluationResult", &vemrik::web::evaluationResult);
     vemrik::web::bindFileCommands();
     vemrik::web::bindChallenges();
     vemrik::web::bindRace();
@@ -62,9 +65,6 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     function("sketchNote", &vemrik::web::sketchNote);
     function("sketchDownload", &vemrik::web::sketchDownload);
     function("robotLogReport", &vemrik::web::robotLogReportJson);
-    function("evaluationTexts", &vemrik::web::evaluationTexts);
-    function("evaluateShare", &vemrik::web::evaluateShare);
-    function("evaluationResult", &vemrik::web::evaluationResult);
     function("gradeClass", &vemrik::web::gradeClass);
     function("gradingTexts", &vemrik::web::gradingTextsJson);
     class_<WebForm>("WebForm")

@@ -8,18 +8,18 @@ import {EvaluationDialog} from './evaluation.js';
 import {acceptDrops, decodePicture, download, fetchText, isPicture} from './files.js';
 import {FileCommands} from './file-commands.js';
 import {FormView} from './form-view.js';
-import {HelpDialog} from './help.js';
 import {GradingDialog} from './grading.js';
 import {RaceDialog} from './race.js';
+import {HelpDialog} from './help.js';
 import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLanguage, word} from './language.js';
 import {MenuBar} from './menu.js';
 import {RobotLogDialog} from './robot-log.js';
 import {SketchDownload} from './sketch-download.js';
 import {printTrack} from './track-print.js';
 import {Quit} from './quit.js';
-import {PageZoom} from './zoom.js';
 import {keepForOffline} from './offline.js';
 import {TimelinePanel} from './timeline.js';
+import {PageZoom} from './zoom.js';
 
 const params = new URLSearchParams(location.search);
 // The example asked for in the address and the examples' list load while the module compiles.
@@ -257,8 +257,6 @@ const pageCommands = {
   'run.inspector': toggleInspector,
   'run.ruleCheck': () => showText('ruleCheck', title('run.ruleCheck'), form.ruleCheck()),
   'run.evaluate': () => evaluation.show(title('run.evaluate')),
-  'help.guide': () => help.showGuide(),
-  'help.about': () => help.showAbout(),
   'run.grade': () => grading.show(),
   'run.race': () => race.show(),
   ...challenges.commands(),
@@ -268,6 +266,8 @@ const pageCommands = {
     const hidden = timeline.canvas.getBoundingClientRect().top >= statusLine.getBoundingClientRect().top;
     if (timeline.shown && hidden) timeline.section.scrollIntoView({block: 'nearest'});
   },
+  'help.guide': () => help.showGuide(),
+  'help.about': () => help.showAbout(),
 };
 
 function runCommand(id, example) {
@@ -320,7 +320,8 @@ try {
 } catch {
   examples = [];  // served without its examples; the rest of the page works
 }
-challenges.loadBuiltIn().catch(() => {});  // served without its levels; the rest of the page works
+// Served without its levels the rest of the page works; awaited so the menus are whole before the page says it is ready.
+const levelsLoaded = challenges.loadBuiltIn().catch(() => {});
 pageZoom.follow();
 speak();
 view.drawAll();
@@ -328,6 +329,7 @@ if (firstExample) {
   awaitingFirstDraw = true;
   await openExample(firstExample, firstText);
 }
+await levelsLoaded;
 if (params.get('zegar') !== 'reczny') runOnBrowserTime(clock);
 document.body.dataset.ready = 'true';
 keepForOffline();
