@@ -4,6 +4,7 @@
 #include "raster/pixel_text.h"
 #include "robot/robot_cells.h"
 #include "robot/robot_outline.h"
+#include "simulation/simulation_view.h"
 
 namespace vemrik {
 
@@ -36,28 +37,36 @@ void drawRacer(Raster& image, const Grid& robot, const HeadlessRun& run, Colour 
 }
 
 /// The name on a white ground right of the robot, in row `row` of `rows` rows centred on it.
-void drawName(Raster& image, const Entrant& e, int row, int rows) {
+/// Returns the area it covers.
+Area drawName(Raster& image, const Entrant& e, int row, int rows) {
     const int x = truncateToPixel(e.run->x() + e.setup->reach) + 4;
     const int y = truncateToPixel(e.run->y()) + (2 * row - rows) * kNameRow / 2;
+    const Area ground{x - 2, y - 2, x + textWidth(e.name) + 3, y + kGlyphHeight + 2};
     image.setBrushColour(kWhite);
     image.setPenColour(e.colour);
     image.setPenWidth(1);
-    image.rectangle(x - 2, y - 2, x + textWidth(e.name) + 3, y + kGlyphHeight + 2);
+    image.rectangle(ground.x1, ground.y1, ground.x2, ground.y2);
     drawText(image, x, y, e.name, e.colour);
+    return ground;
 }
 
-/// Trail point i of an entrant, joined to the one before unless it starts a piece.
-void drawTrailPoint(Raster& image, const Trail& trail, std::size_t i, Colour c) {
+/// Trail point i of an entrant, joined to the one before unless it starts a piece. Returns the
+/// area it covers.
+Area drawTrailPoint(Raster& image, const Trail& trail, std::size_t i, Colour c) {
     const TrailPoint& p = trail.point(i);
     const int x = truncateToPixel(p.x), y = truncateToPixel(p.y);
+    Area covered{x, y, x + 1, y + 1};
     if (i > 0 && !p.startsPiece) {
         const TrailPoint& before = trail.point(i - 1);
+        const int bx = truncateToPixel(before.x), by = truncateToPixel(before.y);
         image.setPenColour(c);
         image.setPenWidth(0);
-        image.moveTo(truncateToPixel(before.x), truncateToPixel(before.y));
+        image.moveTo(bx, by);
         image.lineTo(x, y);
+        covered = enclosing(covered, {bx, by, bx + 1, by + 1});
     }
     image.setPixel(x, y, c);
+    return covered;
 }
 
 }  // namespace
@@ -71,7 +80,11 @@ void RaceImage::paintLayer(const Race& race) {
     else
         layer_.fill(kWhite);
     drawnSteps_.assign(race.entrants().size(), 0);
+    cells_.clear();
+    for (const Entrant& e : race.entrants()) cells_.push_back(drawnCells(e.work.robot));
     drawnVersion_ = race.version();
+    image_.copyFrom(layer_);
+    shown_.clear();
 }
 
 void RaceImage::extendTrails(const Race& race) {
@@ -79,18 +92,30 @@ void RaceImage::extendTrails(const Race& race) {
         const Entrant& e = race.entrants()[k];
         const std::size_t made = static_cast<std::size_t>(e.run->steps() - drawnSteps_[k]);
         const std::size_t from = e.trail.size() > made ? e.trail.size() - made : 0;
-        for (std::size_t i = from; i < e.trail.size(); ++i) drawTrailPoint(layer_, e.trail, i, e.colour);
+        Area grown{0, 0, 0, 0};
+        for (std::size_t i = from; i < e.trail.size(); ++i)
+            grown = enclosing(grown, drawTrailPoint(layer_, e.trail, i, e.colour));
+        shown_.push_back(grown);
         drawnSteps_[k] = e.run->steps();
     }
+}
+
+void RaceImage::restoreShown() {
+    for (const Area& area : shown_) image_.copyFrom(layer_, area);
+    shown_.clear();
 }
 
 const Raster& RaceImage::draw(const Race& race) {
     if (race.version() != drawnVersion_) paintLayer(race);
     extendTrails(race);
-    image_.copyFrom(layer_);
+    restoreShown();
+    for (std::size_t k = 0; k < race.entrants().size(); ++k) {
+        const Entrant& e = race.entrants()[k];
+        drawRacer(image_, e.work.robot, *e.run, e.colour);
+        shown_.push_back(robotArea(PoseTransform(e.run->x(), e.run->y(), e.run->heading()), cells_[k]));
+    }
     int row = 0;
-    for (const Entrant& e : race.entrants()) drawRacer(image_, e.work.robot, *e.run, e.colour);
-    for (const Entrant& e : race.entrants()) drawName(image_, e, row++, race.size());
+    for (const Entrant& e : race.entrants()) shown_.push_back(drawName(image_, e, row++, race.size()));
     return image_;
 }
 

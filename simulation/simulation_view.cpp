@@ -28,20 +28,8 @@ PoseTransform drawOverTrack(const ProgramState& s, Raster& image) {
     return pose;
 }
 
-/// Robot board cells, columns x1 .. x2 by rows y1 .. y2; none when x1 > x2.
-struct CellBox {
-    int x1 = 1, y1 = 1, x2 = 0, y2 = 0;
-    void take(int x, int y) {
-        const bool none = x1 > x2;
-        x1 = none ? x : std::min(x1, x);
-        x2 = none ? x : std::max(x2, x);
-        y1 = none ? y : std::min(y1, y);
-        y2 = none ? y : std::max(y2, y);
-    }
-};
+}  // namespace
 
-/// The cells drawRobot outlines (their marks lie inside them): a double sensor in the last
-/// drawn column reaches the column beyond.
 CellBox drawnCells(const Grid& robot) {
     CellBox box;
     forEachDrawnCell(robot, CellOrder::RowByRow, [&box](const RobotCell& c) {
@@ -51,8 +39,6 @@ CellBox drawnCells(const Grid& robot) {
     return box;
 }
 
-/// Every pixel the robot's cells at this pose can have been drawn on: the corners of their box
-/// carried onto the map, widened by the pen's reach and a pixel for rounding.
 Area robotArea(const PoseTransform& pose, const CellBox& cells) {
     if (cells.x1 > cells.x2) return {0, 0, 0, 0};
     constexpr std::int64_t kPad = kRobotPenWidth + 2;
@@ -76,8 +62,6 @@ Area robotArea(const PoseTransform& pose, const CellBox& cells) {
     };
     return {toInt(x1 - kPad), toInt(y1 - kPad), toInt(x2 + kPad + 1), toInt(y2 + kPad + 1)};
 }
-
-}  // namespace
 
 void paintTrack(const ProgramState& s, Raster& image) {
     paintTrackLayer(TrackField::kPlain, s.StrokeList, s.MapGrid, image);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "app/program_state.h"
 #include "engine/engine.h"
 #include "engine/trail.h"
@@ -11,6 +13,26 @@ namespace vemrik {
 
 /// Pen width of the robot's outlines and sensor marks.
 inline constexpr int kRobotPenWidth = 2;
+
+/// Robot board cells, columns x1 .. x2 by rows y1 .. y2; none when x1 > x2.
+struct CellBox {
+    int x1 = 1, y1 = 1, x2 = 0, y2 = 0;
+    void take(int x, int y) {
+        const bool none = x1 > x2;
+        x1 = none ? x : std::min(x1, x);
+        x2 = none ? x : std::max(x2, x);
+        y1 = none ? y : std::min(y1, y);
+        y2 = none ? y : std::max(y2, y);
+    }
+};
+
+/// The cells drawRobot outlines (their marks lie inside them): a double sensor in the last
+/// drawn column reaches the column beyond.
+CellBox drawnCells(const Grid& robot);
+
+/// Every pixel the robot's cells at this pose can have been drawn on: the corners of their box
+/// carried onto the map, widened by the pen's reach and a pixel for rounding.
+Area robotArea(const PoseTransform& pose, const CellBox& cells);
 
 /// The map as the sensors see it: white background over the whole image, the brush strokes,
 /// then the map cells over them.
