@@ -566,6 +566,29 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 60).until(lambda d: stars.text)
         self.assertEqual(["Gwiazdki: " + stars.text, self.driver.find_element(By.ID, "challenge-sentence").text], said[1:3])
 
+    def test_a_race_of_three_runs_to_the_finish_each_robot_as_vemrik_eval_runs_it_alone_on_the_track(self):
+        self.site.open("&przyklad=zigzag")
+        self.command("run.race")
+        robots = self.driver.find_element(By.CSS_SELECTOR, "#race-dialog input[type=file][multiple]")
+        robots.send_keys("\n".join(str(EXAMPLES / f"{n}.vemrik") for n in ("oval", "tape-loop", "zigzag")))
+        WebDriverWait(self.driver, 10).until(lambda d: len(d.find_elements(By.CSS_SELECTOR, "#race-order tbody tr")) == 3)
+        self.driver.find_element(By.CSS_SELECTOR, "#race-dialog [data-race=start]").click()
+        self.js("for (let ms = 0; vemrikPage.race.race.running() && ms < 3e6; ms += 200) vemrikPage.race.clock.advance(200)")
+        rows = self.js("return vemrikPage.race.race.csv()").strip().splitlines()[1:]
+        self.assertEqual(len(rows), 3)
+        for row in rows:  # in the order the robots were added; the table is in the finish order
+            name, evaluated = row.split(",", 1)
+            self.js("""const at = JSON.parse(vemrikPage.race.race.view()).rows.findIndex((r) => r.includes(arguments[0]));
+                       vemrikPage.race.selected = at;
+                       vemrikPage.race.showRun();""", name)
+            with tempfile.TemporaryDirectory() as folder:
+                work, csv = pathlib.Path(folder) / "w.vemrik", pathlib.Path(folder) / "w.csv"
+                work.write_text(self.js("return vemrikPage.form().save()"))
+                subprocess.run([BUILD / "vemrik-eval", work, "--runs", "1", "--seed", "5489", "--csv", csv],
+                               check=True, capture_output=True)
+                self.assertEqual(evaluated, csv.read_text().splitlines()[1])
+            self.command("run.race")
+
     def run_to_the_stop(self):
         """Starts the run on "Symulacja" and steps the page's clock until the run timer stops."""
         return self.js("""

@@ -312,7 +312,7 @@ textDialog.addEventListener('close', update);
 acceptDrops(document.getElementById('drop-hint'), (file, all) => challenges.takeFiles(all) || openFile(file));
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
-window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, timeline, layout: m.layout(),
+window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, timeline, race, layout: m.layout(),
                      commands: m.commands(), texts: m.texts()};
 
 try {
