@@ -94,13 +94,15 @@ RaceWindow::RaceWindow(MainWindow& window, QWidget* parent) : QDialog(parent), w
         files->addWidget(b);
     files->addStretch();
     auto* run = new QHBoxLayout;
-    for (QPushButton* b : {button("start", RaceTexts::start), button("pause", RaceTexts::pause),
-                           button("step", RaceTexts::step), button("reset", RaceTexts::reset)})
-        run->addWidget(b);
+    start_ = button("start", RaceTexts::start);
+    pause_ = button("pause", RaceTexts::pause);
+    step_ = button("step", RaceTexts::step);
+    showRun_ = button("showRun", RaceTexts::showRun);
+    saveResults_ = button("saveResults", RaceTexts::saveResults);
+    for (QPushButton* b : {start_, pause_, step_, button("reset", RaceTexts::reset)}) run->addWidget(b);
     run->addWidget(speed_);
     run->addStretch();
-    for (QPushButton* b : {button("showRun", RaceTexts::showRun), button("projector", RaceTexts::projector),
-                           button("saveResults", RaceTexts::saveResults)})
+    for (QPushButton* b : {showRun_, button("projector", RaceTexts::projector), saveResults_})
         run->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
@@ -261,11 +263,11 @@ void RaceWindow::refresh() {
         }
     order_->setCurrentCell(std::min(selected, static_cast<int>(rows.size()) - 1), 0);
     const bool ready = board_.race.refusal().empty();
-    findChild<QPushButton*>("start")->setEnabled(ready && !board_.running());
-    findChild<QPushButton*>("pause")->setEnabled(board_.running());
-    findChild<QPushButton*>("step")->setEnabled(ready && !board_.race.finished());
-    findChild<QPushButton*>("saveResults")->setEnabled(board_.race.size() > 0 && board_.race.finished());
-    findChild<QPushButton*>("showRun")->setEnabled(board_.race.size() > 0);
+    start_->setEnabled(ready && !board_.running());
+    pause_->setEnabled(board_.running());
+    step_->setEnabled(ready && !board_.race.finished());
+    saveResults_->setEnabled(board_.race.size() > 0 && board_.race.finished());
+    showRun_->setEnabled(board_.race.size() > 0);
     if (board_.running() != timer_.isActive() || timer_.interval() != board_.interval()) {
         timer_.setInterval(board_.interval());
         if (board_.running())

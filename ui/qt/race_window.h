@@ -82,6 +82,12 @@ private:
     RaceView* view_ = nullptr;
     QComboBox* speed_ = nullptr;
     QTableWidget* order_ = nullptr;
+    // The buttons each refresh enables, kept rather than looked up on every tick.
+    QPushButton* start_ = nullptr;
+    QPushButton* pause_ = nullptr;
+    QPushButton* step_ = nullptr;
+    QPushButton* showRun_ = nullptr;
+    QPushButton* saveResults_ = nullptr;
     QPointer<ProjectorView> projector_;
     std::vector<std::pair<QPushButton*, const Text*>> captions_;
 };
