@@ -142,6 +142,44 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 5).until(lambda d: told.is_displayed())
         self.assertEqual("Możesz teraz zamknąć kartę przeglądarki.", told.text)
 
+    def test_every_command_that_replaces_unsaved_work_asks_first_and_anuluj_keeps_it(self):
+        self.site.open("&przyklad=oval")
+        level = "[data-command='challenges.levels'] [data-entry='0']"
+        WebDriverWait(self.driver, 20).until(lambda d: d.find_elements(By.CSS_SELECTOR, level))
+        self.tab("Mapa")
+        self.click("map.erase")
+        erased = self.js("return vemrikPage.form().save()")
+
+        def answer(caption):
+            button = f"//dialog[@id='save-question']//button[text()='{caption}']"
+            WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.XPATH, button)[0].is_displayed())
+            self.driver.find_element(By.XPATH, button).click()
+
+        def entry(menu, selector):
+            self.driver.find_element(By.XPATH, f"//div[@data-menu='{menu}']/button").click()
+            self.driver.find_element(By.CSS_SELECTOR, selector).click()
+
+        drop = """const carrier = new DataTransfer();
+            carrier.items.add(new File([arguments[0]], 'zigzag.vemrik'));
+            document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: carrier, bubbles: true, cancelable: true}));"""
+        replacing = {
+            "file.new": lambda: self.command("file.new"),
+            "file.examples": lambda: entry("file", "[data-command='file.examples'] [data-example='zigzag']"),
+            "file.recent": lambda: entry("file", "button[data-command='file.recent'][data-entry='0']"),
+            "challenges.levels": lambda: entry("challenges", level),
+            "drop": lambda: self.js(drop, (EXAMPLES / "zigzag.vemrik").read_text()),
+        }
+        for name, choose in replacing.items():
+            with self.subTest(name):
+                choose()
+                answer("Anuluj")
+                self.assertEqual([erased, "oval.vemrik", True],
+                                 [self.js("return vemrikPage.form().save()"), self.state()["document"]["file"],
+                                  self.state()["document"]["modified"]])
+        replacing["drop"]()
+        answer("Nie")
+        WebDriverWait(self.driver, 10).until(lambda d: self.js("return vemrikPage.fileName()") == "zigzag.vemrik")
+
     def test_the_menus_and_controls_say_the_tables_words_in_both_languages(self):
         self.site.open()
         self.addCleanup(self.js, "localStorage.setItem('vemrik.language', 'pl')")

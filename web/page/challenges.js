@@ -17,10 +17,10 @@ function element(tag, parent, text = '') {
 
 export class Challenges {
   // `m` is the module; `form()` the page's form; `act(call)` calls it as an event; `openWork(text)`
-  // puts a level's work in as a work without a file; `refill()` builds the menus again;
-  // `tell(message)` shows an error.
-  constructor(m, {form, act, openWork, refill, tell}) {
-    Object.assign(this, {m, form, act, openWork, refill, tell});
+  // puts a level's work in as a work without a file; `mayDrop()` asks about unsaved work;
+  // `refill()` builds the menus again; `tell(message)` shows an error.
+  constructor(m, {form, act, openWork, mayDrop, refill, tell}) {
+    Object.assign(this, {m, form, act, openWork, mayDrop, refill, tell});
     this.texts = JSON.parse(m.challengeTexts());
     this.files = [];
     this.worker = null;
@@ -107,7 +107,8 @@ export class Challenges {
     });
   }
 
-  openLevel(index) {
+  async openLevel(index) {
+    if (!(await this.mayDrop())) return;
     try {
       this.openWork(this.m.challengeOpen(index));
     } catch (error) {

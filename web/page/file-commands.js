@@ -16,7 +16,7 @@ function pngOf({width, height, rgba}) {
 
 export class FileCommands {
   // `page`: {form(), state(), saveTo(name), openText(text, name), act(call), tell(message),
-  // title(id), refill()} from the page's main script.
+  // title(id), refill(), mayDrop()} from the page's main script.
   constructor(m, page) {
     this.m = m;
     this.page = page;
@@ -44,14 +44,14 @@ export class FileCommands {
     this.recent.fill(group);
   }
 
-  openRecent(entry) {
+  async openRecent(entry) {
     if (entry === 'clear') {
       this.recent.clear();
       this.page.refill();
       return;
     }
     const file = this.recent.entry(Number(entry ?? 0));
-    if (file) this.page.openText(file.text, file.name);
+    if (file && (await this.page.mayDrop())) this.page.openText(file.text, file.name);
   }
 
   // The name typed in the dialog with its suffix, or nothing when cancelled or left empty.

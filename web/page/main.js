@@ -16,9 +16,9 @@ import {MenuBar} from './menu.js';
 import {RobotLogDialog} from './robot-log.js';
 import {SketchDownload} from './sketch-download.js';
 import {printTrack} from './track-print.js';
-import {Quit} from './quit.js';
 import {keepForOffline} from './offline.js';
 import {TimelinePanel} from './timeline.js';
+import {UnsavedWork} from './unsaved-work.js';
 import {PageZoom} from './zoom.js';
 
 const params = new URLSearchParams(location.search);
@@ -163,11 +163,13 @@ async function importPicture(file) {
 }
 
 function openFile(file) {
-  if (isPicture(file)) {
-    importPicture(file);
-    return;
-  }
   file.text().then((text) => openText(text, file.name), showError);
+}
+
+// A picture is imported into the work, which "Cofnij importu" takes back; a workspace replaces it.
+function takeDropped(file) {
+  if (isPicture(file)) importPicture(file);
+  else unsaved.guarded(openFile)(file);
 }
 
 const evaluation = new EvaluationDialog(() => ({text: form.save(), name: nameOfFile()}),
@@ -181,9 +183,10 @@ const evaluation = new EvaluationDialog(() => ({text: form.save(), name: nameOfF
   },
 });
 const grading = new GradingDialog(JSON.parse(m.gradingTexts()));
-const race = new RaceDialog(m, () => form, act, params.get('zegar') === 'reczny');
+const mayDrop = () => unsaved.mayDrop();
+const race = new RaceDialog(m, () => form, act, params.get('zegar') === 'reczny', mayDrop);
 race.offerFor(grading);
-const challenges = new Challenges(m, {form: () => form, act, refill: () => menuBar.render(), tell: showError,
+const challenges = new Challenges(m, {form: () => form, act, mayDrop, refill: () => menuBar.render(), tell: showError,
                                       openWork: (text) => act(() => { form.open(text); form.keep(''); })});
 const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));
 const sketch = new SketchDownload(m, () => form, () => state.document.file, showError,
@@ -207,12 +210,12 @@ function saveTo(name) {
   update();
 }
 
-const files = new FileCommands(m, {form: () => form, state: () => state, saveTo, openText, act, title,
+const files = new FileCommands(m, {form: () => form, state: () => state, saveTo, openText, act, title, mayDrop,
                                    tell: (message) => showText('recent', title('file.recent'), message),
                                    refill: () => menuBar.render()});
 
-const quit = new Quit(files.texts, {document: () => state.document, save: () => saveTo(nameOfFile()),
-                                    tell: (message) => showText('quit', title('file.quit'), message)});
+const unsaved = new UnsavedWork(files.texts, {document: () => state.document, save: () => saveTo(nameOfFile()),
+                                           tell: (message) => showText('quit', title('file.quit'), message)});
 
 const pageZoom = new PageZoom(m.zoomShown, document.getElementById('form'),
                               [document.querySelector('.menubar'), statusLine], () => update());
@@ -242,15 +245,15 @@ function closeUnspoken() {
 
 // What the page does itself; the form's own commands go to the form.
 const pageCommands = {
-  'file.new': () => replaceForm(new m.WebForm()),
-  'file.open': () => openInput.click(),
+  'file.new': unsaved.guarded(() => replaceForm(new m.WebForm())),
+  'file.open': unsaved.guarded(() => openInput.click()),
   'file.save': () => saveTo(nameOfFile()),
   ...files.commands(),
   'file.importTrack': () => pictureInput.click(),
   'file.print': () => printTrack(m, form, (text) => showText('print', title('file.print'), text)),
   'file.arduino': () => sketch.show(title('file.arduino')),
   'file.robotLog': () => robotLog.choose(),
-  'file.quit': () => quit.quit(),
+  'file.quit': () => unsaved.quit(),
   ...Object.fromEntries(pageZoom.commands().map((id) => [id, () => pageZoom.choose(id)])),
   'view.polish': () => setLanguage('pl'),
   'view.english': () => setLanguage('en'),
@@ -272,7 +275,7 @@ const pageCommands = {
 
 function runCommand(id, example) {
   // Without a name, the first example: the list is easiest first.
-  if (id === 'file.examples') openExample(example ?? examples[0]?.name);
+  if (id === 'file.examples') unsaved.guarded(openExample)(example ?? examples[0]?.name);
   else if (pageCommands[id]) pageCommands[id](example);
   else act(() => form.command(id));
 }
@@ -309,7 +312,7 @@ function speak() {
 }
 
 textDialog.addEventListener('close', update);
-acceptDrops(document.getElementById('drop-hint'), (file, all) => challenges.takeFiles(all) || openFile(file));
+acceptDrops(document.getElementById('drop-hint'), (file, all) => challenges.takeFiles(all) || takeDropped(file));
 
 // For tests and measurements: the form, and the clock when the address asks for a manual one.
 window.vemrikPage = {form: () => form, fileName: nameOfFile, clock, update, timeline, race, layout: m.layout(),

@@ -19,11 +19,13 @@ async function entrantFiles(files) {
 }
 
 export class RaceDialog {
-  // `form()` gives the page's form now; `act(call)` runs a call on it as the page's events do.
-  constructor(m, form, act, manualClock) {
+  // `form()` gives the page's form now; `act(call)` runs a call on it as the page's events do;
+  // `mayDrop()` asks before a robot's run replaces unsaved work.
+  constructor(m, form, act, manualClock, mayDrop) {
     this.m = m;
     this.form = form;
     this.act = act;
+    this.mayDrop = mayDrop;
     this.race = new m.WebRace();
     this.selected = -1;
     this.clock = new Clock(() => {}, () => this.tick());
@@ -141,8 +143,8 @@ export class RaceDialog {
     this.refresh();
   }
 
-  showRun() {
-    if (this.selected < 0) return;
+  async showRun() {
+    if (this.selected < 0 || !(await this.mayDrop())) return;
     this.act(() => this.race.showRun(this.form(), this.selected));
     this.dialog.close();
   }

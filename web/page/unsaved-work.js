@@ -1,6 +1,6 @@
-// "Zakończ" in a browser: the window's question about unsaved work, then the tab closes where the
-// browser lets a page close it, and is left to the user where it does not. Leaving the page with
-// unsaved work any other way gets the browser's own warning.
+// The window's question before unsaved work would be dropped, asked by every command that replaces
+// the work and by "Zakończ", after which the tab closes where the browser lets a page close it and
+// is left to the user where it does not. Leaving the page any other way gets the browser's warning.
 import {pick, say, word} from './language.js';
 
 let dialog = null;
@@ -32,7 +32,7 @@ function askToSave(texts, fileName) {
   return new Promise((resolve) => dialog.addEventListener('close', () => resolve(dialog.returnValue), {once: true}));
 }
 
-export class Quit {
+export class UnsavedWork {
   // `page`: {document() (the form's {file, modified}), save(), tell(message)}.
   constructor(texts, page) {
     this.texts = texts;
@@ -45,13 +45,24 @@ export class Quit {
     });
   }
 
-  async quit() {
+  // True when the work may go: nothing unsaved, saved now, or the user let it go.
+  async mayDrop() {
     const {file, modified} = this.page.document();
-    if (modified) {
-      const answer = await askToSave(this.texts, file);
-      if (answer === 'cancel') return;
-      if (answer === 'save') this.page.save();
-    }
+    if (!modified) return true;
+    const answer = await askToSave(this.texts, file);
+    if (answer === 'save') this.page.save();
+    return answer !== 'cancel';
+  }
+
+  // `call` only once the unsaved work, if any, is saved or let go.
+  guarded(call) {
+    return async (...args) => {
+      if (await this.mayDrop()) call(...args);
+    };
+  }
+
+  async quit() {
+    if (!(await this.mayDrop())) return;
     this.leaving = true;  // asked already: the browser's warning would ask again
     window.close();
     // Still open: the browser keeps tabs the user opened for the user to close.
