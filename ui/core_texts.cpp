@@ -8,6 +8,7 @@
 #include "ui/file_texts.h"
 #include "ui/help_texts.h"
 #include "ui/layout.h"
+#include "ui/timeline_texts.h"
 
 namespace vemrik {
 
@@ -36,6 +37,13 @@ constexpr std::array kEvaluationTexts = {
     &EvaluationTexts::chartShare,
 };
 
+// The window's panel words them through its catalogue; the page through the module.
+constexpr std::array kTimelineTexts = {
+    &TimelineTexts::title, &TimelineTexts::fit,      &TimelineTexts::fitTip,     &TimelineTexts::save,
+    &TimelineTexts::turns, &TimelineTexts::turnsTip, &TimelineTexts::chartName,  &TimelineTexts::showLog,
+    &TimelineTexts::back,  &TimelineTexts::backTip,  &TimelineTexts::showLogTip,
+};
+
 bool is(const Text& text, std::string_view pl) { return !pl.empty() && text.pl == pl; }
 
 }  // namespace
@@ -58,6 +66,8 @@ const Text* coreText(std::string_view pl) {
     for (const Text* text : kHelpTexts)
         if (is(*text, pl)) return text;
     for (const Text* text : kEvaluationTexts)
+        if (is(*text, pl)) return text;
+    for (const Text* text : kTimelineTexts)
         if (is(*text, pl)) return text;
     return nullptr;
 }

@@ -25,6 +25,19 @@ struct TimelineTexts {
     static constexpr Text headingUnknown{"kierunek nieznany: plik robota go nie podaje",
                                          "heading unknown: the robot’s file does not give it"};
     static constexpr Text step{"krok", "step"};
+    // A robot's log shown in place of the run.
+    static constexpr Text showLog{"Pokaż na osi czasu", "Show on the timeline"};
+    static constexpr Text showLogTip{"Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)",
+                                     "The robot’s steps on the “Run timeline” chart (“Simulation” menu)"};
+    static constexpr Text back{"Wróć do symulacji", "Back to the simulation"};
+    static constexpr Text backTip{"Wykres znów pokazuje przebieg w oknie",
+                                  "The chart shows the run in the window again"};
+    static constexpr Text logSource{
+        "Wykres pokazuje przebieg robota z pliku „{1}” (kroków: {2}), nie przebieg w oknie. "
+        "„Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.",
+        "The chart shows the robot run from the file “{1}” (steps: {2}), not the run in the window. "
+        "“Start” or “Back to the simulation” returns to the run in the window."};
+    static constexpr Text lastShown{", na wykresie ostatnie {1}", ", the chart shows the last {1}"};
 };
 
 /// A row name left of the plot, over chart rows top .. top + height - 1.

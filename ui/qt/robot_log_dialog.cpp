@@ -23,6 +23,7 @@
 #include "ui/qt/texts.h"
 #include "ui/qt/timeline_panel.h"
 #include "ui/qt/workspace_menu.h"
+#include "ui/timeline_texts.h"
 #include "ui/workspace_form.h"
 
 namespace vemrik {
@@ -122,9 +123,9 @@ RobotLogDialog::RobotLogDialog(MainWindow& window) : QDialog(&window), window_(w
     // Our own button, not the stock Close: Qt would put its own caption back on a language change.
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(Vemrik::tr("Zamknij"), QDialogButtonBox::RejectRole);
-    timeline_ = buttons->addButton(Vemrik::tr("Pokaż na osi czasu"), QDialogButtonBox::ActionRole);
+    timeline_ = buttons->addButton(worded(TimelineTexts::showLog), QDialogButtonBox::ActionRole);
     timeline_->setObjectName("robotLogTimeline");
-    timeline_->setToolTip(Vemrik::tr("Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)"));
+    timeline_->setToolTip(worded(TimelineTexts::showLogTip));
     timeline_->setEnabled(false);
     timeline_->setAutoDefault(false);  // Enter still closes the dialog
     connect(timeline_, &QPushButton::clicked, this, [this] { showOnTimeline(); });

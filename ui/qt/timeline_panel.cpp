@@ -76,25 +76,23 @@ TimelinePanel::TimelinePanel(MainWindow& window) : window_(window) {
 }
 
 void TimelinePanel::build() {
-    dock_ = new QDockWidget(Vemrik::tr("Przebieg w czasie"), &window_);
+    dock_ = new QDockWidget(worded(TimelineTexts::title), &window_);
     dock_->setObjectName("runTimeline");
     auto* body = new QWidget(dock_);
     auto* layout = new QVBoxLayout(body);
     auto* buttons = new QHBoxLayout();
-    auto* fit = new QPushButton(Vemrik::tr("Całość"), body);
+    auto* fit = new QPushButton(worded(TimelineTexts::fit), body);
     fit->setObjectName("timelineFit");
-    fit->setToolTip(
-        Vemrik::tr("Cały przebieg na szerokość wykresu (kółko myszy przybliża, "
-                   "przeciąganie przesuwa)"));
-    auto* save = new QPushButton(Vemrik::tr("Zapisz wykres…"), body);
+    fit->setToolTip(worded(TimelineTexts::fitTip));
+    auto* save = new QPushButton(worded(TimelineTexts::save), body);
     save->setObjectName("timelineSave");
-    back_ = new QPushButton(Vemrik::tr("Wróć do symulacji"), body);
+    back_ = new QPushButton(worded(TimelineTexts::back), body);
     back_->setObjectName("timelineBack");
-    back_->setToolTip(Vemrik::tr("Wykres znów pokazuje przebieg w oknie"));
+    back_->setToolTip(worded(TimelineTexts::backTip));
     back_->hide();
-    auto* turns = new QCheckBox(Vemrik::tr("Licz obroty dalej niż 360°"), body);
+    auto* turns = new QCheckBox(worded(TimelineTexts::turns), body);
     turns->setObjectName("timelineTurns");
-    turns->setToolTip(Vemrik::tr("Kierunek bez powrotu do 0° po pełnym obrocie, np. −480°"));
+    turns->setToolTip(worded(TimelineTexts::turnsTip));
     buttons->addWidget(fit);
     buttons->addWidget(save);
     buttons->addWidget(back_);
@@ -108,7 +106,7 @@ void TimelinePanel::build() {
     layout->addWidget(source_);
     chart_ = new TimelineWidget(timeline_, body);
     chart_->setObjectName("timelineChart");
-    chart_->setAccessibleName(Vemrik::tr("Wykres przebiegu"));
+    chart_->setAccessibleName(worded(TimelineTexts::chartName));
     layout->addWidget(chart_);
     legend_ = new QLabel(body);
     legend_->setObjectName("timelineLegend");
@@ -131,7 +129,7 @@ void TimelinePanel::build() {
             [this](bool counted) { chart_->setHeadingWrapped(!counted); });
     // "Start" begins a run of the window's own: that is what the chart shows from then on.
     connect(window_.control<QPushButton>("sim.start"), &QPushButton::clicked, this, [this] {
-        if (showingLog_) followWindow();
+        if (log_.shown()) followWindow();
     });
 
     window_.addDockWidget(Qt::BottomDockWidgetArea, dock_);
@@ -177,19 +175,14 @@ void TimelinePanel::clickShowsStep() {
 }
 
 const std::vector<std::string>& TimelinePanel::ruleTexts() const {
-    return showingLog_ ? logRules_ : window_.form().ListBox1.lines.lines();
+    return log_.rules(window_.form().ListBox1.lines.lines());
 }
 
 void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
-    showingLog_ = true;
-    logRules_ = loggedRuleTexts(log);
-    const bool posed = !log.steps.empty() && log.steps.front().hasPose;
-    showRecordedSteps(timeline_, recordedSteps(log), posed);
+    log_.show(timeline_, log, fileName.toStdString());
     // A log has no pose to show in the window: a click only tells about its step.
     chart_->stepClicked = nullptr;
     chart_->markStep(~std::size_t{0});
-    logFile_ = fileName;
-    logSteps_ = log.steps.size();
     showSource();
     source_->show();
     back_->show();
@@ -201,24 +194,16 @@ void TimelinePanel::showLog(const RunLog& log, const QString& fileName) {
     showLegend();
 }
 
-void TimelinePanel::showSource() {
-    QString steps = QString::number(logSteps_);
-    if (timeline_.size() < logSteps_) steps += Vemrik::tr(", na wykresie ostatnie %1").arg(timeline_.size());
-    source_->setText(Vemrik::tr("Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg "
-                                "w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.")
-                         .arg(logFile_, steps));
-}
+void TimelinePanel::showSource() { source_->setText(qs(log_.source(timeline_))); }
 
 void TimelinePanel::forgetTexts() {
     legendLines_ = ~std::size_t{0};
-    if (showingLog_) showSource();
+    if (log_.shown()) showSource();
 }
 
 void TimelinePanel::followWindow() {
-    if (!showingLog_) return;
-    showingLog_ = false;
-    logRules_.clear();
-    timeline_.clear();
+    if (!log_.shown()) return;
+    log_.clear(timeline_);
     clickShowsStep();
     source_->hide();
     back_->hide();
@@ -229,7 +214,7 @@ void TimelinePanel::followWindow() {
 }
 
 void TimelinePanel::refresh() {
-    if (!dock_->isVisible() || showingLog_) return;
+    if (!dock_->isVisible() || log_.shown()) return;
     bool rulesRead = false;
     const std::size_t cursor = followForm(timeline_, feed_, window_.form(), &rulesRead);
     if (rulesRead) legendLines_ = ~std::size_t{0};
@@ -272,7 +257,7 @@ bool TimelinePanel::write(const ChartFile& file) {
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(Vemrik::tr("Przebieg w czasie"));
+        svg.setTitle(worded(TimelineTexts::title));
         QPainter p(&svg);
         p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
         chart_->render(p, true);

@@ -8,6 +8,7 @@
 #include "analysis/run_log_reader.h"
 #include "simulation/run_timeline.h"
 #include "simulation/timeline_feed.h"
+#include "ui/timeline_log.h"
 #include "ui/timeline_view.h"
 
 class QAction;
@@ -56,7 +57,7 @@ public:
     void showLog(const RunLog& log, const QString& fileName);
     /// "Wróć do symulacji": follows the window's run again.
     void followWindow();
-    bool showingLog() const { return showingLog_; }
+    bool showingLog() const { return log_.shown(); }
     QLabel* source() const { return source_; }
     QPushButton* backButton() const { return back_; }
 
@@ -85,14 +86,11 @@ private:
     QLabel* legend_ = nullptr;
     QLabel* source_ = nullptr;
     QPushButton* back_ = nullptr;
-    bool showingLog_ = false;
-    std::vector<std::string> logRules_;
     RunTimeline timeline_;
+    TimelineLog log_;
     FormFeed feed_;
     std::uint64_t shownVersion_ = ~std::uint64_t{0};
     std::size_t legendLines_ = ~std::size_t{0};
-    QString logFile_;
-    std::size_t logSteps_ = 0;
 };
 
 /// The window's panel, or null where it has none.

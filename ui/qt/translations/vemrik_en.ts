@@ -170,14 +170,6 @@ It was removed from “Recent files”.</translation>
         <translation>CSV runs (*.csv *.txt *.log);;All files (*)</translation>
     </message>
     <message>
-        <source>Pokaż na osi czasu</source>
-        <translation>Show on the timeline</translation>
-    </message>
-    <message>
-        <source>Kroki robota na wykresie „Przebieg w czasie” (menu „Symulacja”)</source>
-        <translation>The robot’s steps on the “Run timeline” chart (“Simulation” menu)</translation>
-    </message>
-    <message>
         <source>Otwórz przebieg robota</source>
         <translation>Open robot log</translation>
     </message>
@@ -262,50 +254,6 @@ It was removed from “Recent files”.</translation>
     <message>
         <source>Obraz PNG (*.png);;Rysunek SVG (*.svg)</source>
         <translation>PNG image (*.png);;SVG drawing (*.svg)</translation>
-    </message>
-    <message>
-        <source>Przebieg w czasie</source>
-        <translation>Run timeline</translation>
-    </message>
-    <message>
-        <source>Całość</source>
-        <translation>Whole run</translation>
-    </message>
-    <message>
-        <source>Licz obroty dalej niż 360°</source>
-        <translation>Count turns past 360°</translation>
-    </message>
-    <message>
-        <source>Kierunek bez powrotu do 0° po pełnym obrocie, np. −480°</source>
-        <translation>The heading not back at 0° after a whole turn, e.g. −480°</translation>
-    </message>
-    <message>
-        <source>Cały przebieg na szerokość wykresu (kółko myszy przybliża, przeciąganie przesuwa)</source>
-        <translation>The whole run across the chart (the mouse wheel zooms, dragging moves)</translation>
-    </message>
-    <message>
-        <source>Zapisz wykres…</source>
-        <translation>Save chart…</translation>
-    </message>
-    <message>
-        <source>Wróć do symulacji</source>
-        <translation>Back to the simulation</translation>
-    </message>
-    <message>
-        <source>Wykres znów pokazuje przebieg w oknie</source>
-        <translation>The chart shows the run in the window again</translation>
-    </message>
-    <message>
-        <source>Wykres przebiegu</source>
-        <translation>Run chart</translation>
-    </message>
-    <message>
-        <source>, na wykresie ostatnie %1</source>
-        <translation>, the chart shows the last %1</translation>
-    </message>
-    <message>
-        <source>Wykres pokazuje przebieg robota z pliku „%1” (kroków: %2), nie przebieg w oknie. „Start” albo „Wróć do symulacji” wraca do przebiegu w oknie.</source>
-        <translation>The chart shows the robot run from the file “%1” (steps: %2), not the run in the window. “Start” or “Back to the simulation” returns to the run in the window.</translation>
     </message>
     <message>
         <source>wykres.png</source>
