@@ -31,6 +31,7 @@
 #include "ui/form.h"
 #include "ui/page_picture.h"
 #include "ui/refresh_cycle.h"
+#include "ui/timeline_log.h"
 #include "ui/timeline_view.h"
 #include "ui/workspace_form.h"
 #include "workspace/workspace_json.h"
@@ -88,6 +89,13 @@ void key(TForm1& form, const std::string& id, const std::string& name) {
     if (act != vemrik::PointerAct::None) (form.*handler)(cursor.pixel().x, cursor.pixel().y);
 }
 
+void writeChart(const vemrik::TimelineChart& chart, const std::string& path) {
+    std::string rgba;
+    for (int i = 0; i < chart.width() * chart.height(); ++i)
+        for (const int shift : {16, 8, 0, 24}) rgba += static_cast<char>(chart.pixels()[i] >> shift);
+    std::ofstream(path, std::ios::binary) << rgba;
+}
+
 // The run's chart `width` columns wide, zoomed by `zoom` about `column`, as RGBA; and the step a
 // click on that column shows.
 void writeTimeline(const TForm1& form, int width, double zoom, int column, const std::string& path,
@@ -100,12 +108,23 @@ void writeTimeline(const TForm1& form, int width, double zoom, int column, const
     viewer.timelineChanged();
     viewer.zoom(zoom, column);
     viewer.paint();
-    std::string rgba;
-    const vemrik::TimelineChart& chart = viewer.chart();
-    for (int i = 0; i < chart.width() * chart.height(); ++i)
-        for (const int shift : {16, 8, 0, 24}) rgba += static_cast<char>(chart.pixels()[i] >> shift);
-    std::ofstream(path, std::ios::binary) << rgba;
+    writeChart(viewer.chart(), path);
     std::ofstream(stepPath) << viewer.stepAt(column).value_or(0);
+}
+
+// A robot's log on a chart `width` columns wide, whole, as RGBA; and the sentence above it.
+void writeLogTimeline(const std::string& log, int width, const std::string& path,
+                      const std::string& sourcePath) {
+    vemrik::RunTimeline timeline;
+    vemrik::TimelineViewer viewer(timeline);
+    vemrik::TimelineLog shown;
+    shown.show(timeline, *vemrik::readRunLogFile(log).log, std::filesystem::path(log).filename().string());
+    viewer.setWidth(width);
+    viewer.timelineChanged();
+    viewer.fitAll();
+    viewer.paint();
+    writeChart(viewer.chart(), path);
+    std::ofstream(sourcePath, std::ios::binary) << shown.source(timeline);
 }
 
 // A sheet as "Drukuj trasę…" prints it by default.
@@ -182,6 +201,10 @@ void run(TForm1& form, const std::string& line) {
         std::string stepPath;
         in >> n >> zoom >> x >> word >> stepPath;
         writeTimeline(form, n, zoom, x, word, stepPath);
+    } else if (command == "logtimeline") {
+        std::string log, sourcePath;
+        in >> log >> n >> word >> sourcePath;
+        writeLogTimeline(log, n, word, sourcePath);
     } else if (command == "busy") {
         in >> word;
         std::ofstream(word, std::ios::binary) << vemrik::toJson(vemrik::busyScene());

@@ -762,6 +762,42 @@ class PageTest(unittest.TestCase):
         want = desktop(["open " + str(EXAMPLES / "oval.vemrik"), f"robotlog {log} {{report}}"], "report")["report"]
         self.assertEqual("true\n" + want.decode(), shown)
 
+    def test_a_robot_log_on_the_time_line_is_the_windows_chart_until_start_takes_it_back(self):
+        self.site.open("&przyklad=oval")
+        self.tab("Symulacja")
+        self.click("sim.start")
+        log = str(EXAMPLES / "oval-robot.csv")
+
+        def show_log():
+            self.driver.find_element(By.ID, "open-robot-log").send_keys(log)
+            button = self.driver.find_element(By.ID, "robot-log-timeline")
+            WebDriverWait(self.driver, 10).until(lambda d: button.is_displayed())
+            button.click()
+
+        show_log()
+        width, left, heading = self.js("const p = vemrikPage.timeline;"
+                                       "return [p.timeline.width(), p.left, JSON.parse(p.timeline.labels()).rows.at(-1)]")
+        want = desktop([f"logtimeline {log} {width} {{raw}} {{source}}"], "raw", "source")
+        # Above the heading's band, which the log leaves empty and says why in words on it.
+        plot = lambda: self.canvas_rgba("timeline-chart", [left, 0, width, heading["top"]])
+        self.assertTrue(want["raw"][:4 * width * heading["top"]] == plot())
+        band = self.canvas_rgba("timeline-chart", [left, heading["top"], width, heading["height"]])
+        self.assertTrue(any(band[i] < 100 for i in range(0, len(band), 4)), "no words on the heading's band")
+        self.assertEqual(want["source"].decode(), self.driver.find_element(By.ID, "timeline-source").text)
+        self.assertIn("0 0 1 1 0 0 0 0 10", self.driver.find_element(By.ID, "timeline-legend").text)
+        # The form's run goes on underneath, not shown, until "Wróć do symulacji".
+        self.js("window.scrollTo(0, 0)")  # the chart was brought into view
+        self.click("sim.on")
+        self.advance(20 * 200)
+        self.assertTrue(want["raw"][:4 * width * heading["top"]] == plot())
+        self.click("timeline-back")
+        self.assertFalse(self.driver.find_element(By.ID, "timeline-source").is_displayed())
+        self.assertGreater(self.js("return vemrikPage.timeline.timeline.steps()"), 15)
+        show_log()
+        self.js("window.scrollTo(0, 0)")
+        self.click("sim.start")
+        self.assertFalse(self.driver.find_element(By.ID, "timeline-source").is_displayed())
+
     def test_a_printed_sheet_holds_the_cores_pixels_and_a_cell_is_20_mm_on_the_pdf(self):
         self.site.open("&przyklad=oval")
         self.js("window.print = () => { window.printAsked = true; }")  # headless has no dialog to close

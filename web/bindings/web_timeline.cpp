@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "analysis/run_log_reader.h"
+#include "evaluation/robot_log_report.h"
 #include "raster/raster.h"
 #include "ui/timeline_texts.h"
+#include "web/bindings/js_error.h"
 
 namespace vemrik::web {
 
@@ -31,6 +34,7 @@ json both(const Text& text) { return {{"pl", text.pl}, {"en", text.en}}; }
 }  // namespace
 
 bool WebTimeline::follow(WebForm& form) {
+    if (log_.shown()) return false;
     const bool moved = viewer_.markStep(followForm(timeline_, feed_, form.form()));
     if (shownVersion_ == timeline_.version()) return moved;
     shownVersion_ = timeline_.version();
@@ -39,10 +43,28 @@ bool WebTimeline::follow(WebForm& form) {
 }
 
 void WebTimeline::clear() {
+    if (log_.shown()) return;
     timeline_.clear();
     feed_ = {};
     shownVersion_ = ~std::uint64_t{0};
     viewer_.fitAll();
+}
+
+void WebTimeline::showLog(const std::string& text, const std::string& fileName) {
+    const ParsedRunLog read = parseRunLog(text);
+    if (!read.log) throwJsError(say(kRobotLogHeadings.cannotOpen, {fileName, read.error}));
+    log_.show(timeline_, *read.log, fileName);
+    // A log has no pose for the form to show: no step is marked, and a click picks none.
+    viewer_.markStep(~std::size_t{0});
+    shownVersion_ = timeline_.version();
+    viewer_.timelineChanged();
+    viewer_.fitAll();
+}
+
+void WebTimeline::leaveLog() {
+    if (!log_.shown()) return;
+    log_.clear(timeline_);
+    clear();
 }
 
 void WebTimeline::setWidth(int columns) {
@@ -59,6 +81,7 @@ emscripten::val WebTimeline::rgba() {
 }
 
 double WebTimeline::stepAt(int column) const {
+    if (log_.shown()) return -1.0;
     const auto step = viewer_.stepAt(column);
     return step ? static_cast<double>(*step) : -1.0;
 }
@@ -68,7 +91,8 @@ std::string WebTimeline::tooltip(WebForm& form, int column) const {
     if (column < 0 || column >= chart.width()) return {};
     const auto [a, b] = chart.range(column);
     if (a == b) return {};
-    return columnTooltip(timeline_, a, b, chart.column(column), form.form().ListBox1.lines.lines());
+    return columnTooltip(timeline_, a, b, chart.column(column),
+                         log_.rules(form.form().ListBox1.lines.lines()));
 }
 
 std::string WebTimeline::labels() const {
@@ -97,7 +121,7 @@ std::string WebTimeline::labels() const {
 }
 
 std::string WebTimeline::legend(WebForm& form) const {
-    const TimelineLegend l = timelineLegend(timeline_, form.form().ListBox1.lines.lines());
+    const TimelineLegend l = timelineLegend(timeline_, log_.rules(form.form().ListBox1.lines.lines()));
     return json{{"rules", {{"heading", l.rulesHeading}, {"entries", entries(l.rules)}, {"none", l.noRule}}},
                 {"marks", {{"heading", l.marksHeading}, {"entries", entries(l.marks)}}},
                 {"sensors", l.sensors}}
@@ -116,7 +140,9 @@ std::string timelineTextsJson() {
     return json{{"title", both(T::title)},         {"fit", both(T::fit)},
                 {"fitTip", both(T::fitTip)},       {"save", both(T::save)},
                 {"turns", both(T::turns)},         {"turnsTip", both(T::turnsTip)},
-                {"chartName", both(T::chartName)}, {"fileName", both(T::fileName)}}
+                {"chartName", both(T::chartName)}, {"fileName", both(T::fileName)},
+                {"showLog", both(T::showLog)},     {"showLogTip", both(T::showLogTip)},
+                {"back", both(T::back)},           {"backTip", both(T::backTip)}}
         .dump();
 }
 
@@ -137,6 +163,10 @@ EMSCRIPTEN_BINDINGS(vemrik_timeline) {
         .constructor<>()
         .function("follow", &WebTimeline::follow)
         .function("clear", &WebTimeline::clear)
+        .function("showLog", &WebTimeline::showLog)
+        .function("leaveLog", &WebTimeline::leaveLog)
+        .function("showingLog", &WebTimeline::showingLog)
+        .function("source", &WebTimeline::source)
         .function("setWidth", &WebTimeline::setWidth)
         .function("fitAll", &WebTimeline::fitAll)
         .function("zoom", &WebTimeline::zoom)

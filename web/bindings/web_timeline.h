@@ -7,21 +7,32 @@
 #include <vector>
 
 #include "simulation/run_timeline.h"
+#include "ui/timeline_log.h"
 #include "ui/timeline_view.h"
 #include "web/bindings/web_form.h"
 
 namespace vemrik::web {
 
-/// "Przebieg w czasie" as the page drives it: the run of a form on a time line, its chart at the
-/// page's view as RGBA, what a click on a column picks, and the words beside it.
+/// "Przebieg w czasie" as the page drives it: the run of a form (or a robot's log in its place) on
+/// a time line, its chart at the page's view as RGBA, what a click on a column picks, and the words
+/// beside it.
 class WebTimeline {
 public:
     WebTimeline() : viewer_(timeline_) { viewer_.setCanvasOrder(true); }
 
-    /// Brings the time line to the form's run; true when the chart must be drawn again.
+    /// Brings the time line to the form's run; true when the chart must be drawn again. Does
+    /// nothing while a log is shown.
     bool follow(WebForm& form);
-    /// Forgets the run followed, as a new form or workspace starts one of its own.
+    /// Forgets the run followed, as a new form or workspace starts one of its own; a log shown stays.
     void clear();
+    /// Shows the robot's log `text`, from the file `fileName`, in place of the run; a log that
+    /// cannot be read is refused and the time line stays as it was.
+    void showLog(const std::string& text, const std::string& fileName);
+    /// "Wróć do symulacji" and "Start": the form's run again, from its start.
+    void leaveLog();
+    bool showingLog() const { return log_.shown(); }
+    /// The sentence above the chart while a log is shown.
+    std::string source() const { return log_.source(timeline_); }
     void setWidth(int columns);
     void fitAll() { viewer_.fitAll(); }
     void zoom(double factor, int column) { viewer_.zoom(factor, column); }
@@ -47,6 +58,7 @@ public:
 
 private:
     RunTimeline timeline_;
+    TimelineLog log_;
     TimelineViewer viewer_;
     FormFeed feed_;
     std::uint64_t shownVersion_ = ~std::uint64_t{0};

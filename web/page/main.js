@@ -86,6 +86,8 @@ const view = new FormView(JSON.parse(m.layout()), JSON.parse(m.texts()), () => f
 
 const timeline = new TimelinePanel(m, () => form, (step) => act(() => form.showStep(step)));
 document.getElementById('form').after(timeline.section);
+// "Start" begins a run of the form's own: that is what the chart shows from then on.
+document.getElementById('sim.start').addEventListener('click', () => timeline.followForm());
 
 // The ticks only the page knows: the zoom, the language, the inspector's dialog.
 function pageStates() {
@@ -188,7 +190,15 @@ const race = new RaceDialog(m, () => form, act, params.get('zegar') === 'reczny'
 race.offerFor(grading);
 const challenges = new Challenges(m, {form: () => form, act, mayDrop, refill: () => menuBar.render(), tell: showError,
                                       openWork: (text) => act(() => { form.open(text); form.keep(''); })});
-const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, () => word('close'));
+const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, (text, name) => {
+  try {
+    timeline.showLog(text, name);
+  } catch (error) {
+    showError(error);
+  }
+  update();
+  timeline.section.scrollIntoView({block: 'nearest'});
+}, () => ({close: word('close'), showLog: pick(timeline.texts.showLog), showLogTip: pick(timeline.texts.showLogTip)}));
 const sketch = new SketchDownload(m, () => form, () => state.document.file, showError,
                                   {save: () => word('download'), cancel: () => word('cancel')});
 const openInput = document.getElementById('open-file');

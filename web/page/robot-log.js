@@ -27,11 +27,13 @@ function group(title, content) {
 }
 
 export class RobotLogDialog {
-  // `report(text, fileName)` is the module's report as JSON; `showError(message)` a refusal.
-  constructor(report, showError, closeWord) {
+  // `report(text, fileName)` is the module's report as JSON; `showError(message)` a refusal;
+  // `onTimeline(text, fileName)` puts the log on the time line; `words()` is {close, showLog, showLogTip}.
+  constructor(report, showError, onTimeline, words) {
     this.report = report;
     this.showError = showError;
-    this.closeWord = closeWord;
+    this.onTimeline = onTimeline;
+    this.words = words;
     this.input = element('input');
     Object.assign(this.input, {type: 'file', accept: '.csv,.txt,.log', hidden: true, id: 'open-robot-log'});
     this.input.addEventListener('change', () => {
@@ -67,7 +69,14 @@ export class RobotLogDialog {
                 group(h.patterns, table([h.pattern, h.robot, h.simulation], r.patterns)));
     const close = element('form');
     close.method = 'dialog';
-    close.appendChild(element('button', '', this.closeWord()));
+    const words = this.words();
+    const timeline = element('button', '', words.showLog);
+    Object.assign(timeline, {type: 'button', id: 'robot-log-timeline', title: words.showLogTip});
+    timeline.addEventListener('click', () => {
+      this.dialog.close();
+      this.onTimeline(text, fileName);
+    });
+    close.append(timeline, ' ', element('button', '', words.close));
     this.dialog.replaceChildren(element('h2', '', h.title), body, close);
     if (!this.dialog.open) this.dialog.showModal();
   }

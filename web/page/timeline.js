@@ -1,6 +1,7 @@
 // "Przebieg w czasie" on the page: the core's chart of the form's run under the form, its row
 // names, heading scale and step axis beside it, the legend, and saving it as PNG or SVG. The wheel
-// zooms about the pointer, a drag pans, a click on a column shows its step, as in the window.
+// zooms about the pointer, a drag pans, a click on a column shows its step, as in the window. It
+// can show a robot's log instead, until "Start" or "Wróć do symulacji" takes it back to the run.
 import {download} from './files.js';
 import {pick} from './language.js';
 
@@ -54,14 +55,17 @@ export class TimelinePanel {
     const buttons = element('div', {className: 'timeline-buttons'}, this.section);
     this.fit = element('button', {id: 'timeline-fit'}, buttons);
     this.save = element('button', {id: 'timeline-save'}, buttons);
+    this.back = element('button', {id: 'timeline-back', hidden: true}, buttons);
     const turns = element('label', {}, buttons);
     this.turns = element('input', {type: 'checkbox', id: 'timeline-turns'}, turns);
     this.turnsText = element('span', {}, turns);
+    this.source = element('p', {id: 'timeline-source', hidden: true}, this.section);
     this.canvas = element('canvas', {id: 'timeline-chart'}, this.section);
     this.plot = element('canvas', {id: 'timeline-plot'});
     this.legend = element('p', {id: 'timeline-legend'}, this.section);
     this.fit.addEventListener('click', () => this.redraw(() => this.timeline.fitAll()));
     this.save.addEventListener('click', () => this.saveChart());
+    this.back.addEventListener('click', () => this.followForm());
     this.turns.addEventListener('change', () => this.redraw(() => this.timeline.setHeadingWrapped(!this.turns.checked)));
     this.takePointer();
     this.speak();
@@ -76,6 +80,30 @@ export class TimelinePanel {
     if (this.shown) this.refresh(true);
   }
 
+  // The robot's log `text` from the file `name` in place of the run; throws what the module refuses.
+  showLog(text, name) {
+    this.timeline.showLog(text, name);
+    this.section.hidden = false;
+    this.showSource();
+    this.draw();
+  }
+
+  // "Wróć do symulacji", and "Start": the form's run again.
+  followForm() {
+    if (!this.timeline.showingLog()) return;
+    this.timeline.leaveLog();
+    this.showSource();
+    this.refresh(true);
+  }
+
+  showSource() {
+    const log = this.timeline.showingLog();
+    this.back.hidden = !log;
+    this.source.hidden = !log;
+    this.source.textContent = log ? this.timeline.source() : '';
+    this.legendRules = -1;
+  }
+
   // A new form: its run is not the one followed.
   forget() {
     this.timeline.clear();
@@ -86,6 +114,9 @@ export class TimelinePanel {
     this.fit.textContent = pick(this.texts.fit);
     this.fit.title = pick(this.texts.fitTip);
     this.save.textContent = pick(this.texts.save);
+    this.back.textContent = pick(this.texts.back);
+    this.back.title = pick(this.texts.backTip);
+    this.showSource();
     this.turnsText.textContent = pick(this.texts.turns);
     this.turns.parentElement.title = pick(this.texts.turnsTip);
     this.canvas.setAttribute('aria-label', pick(this.texts.chartName));
@@ -124,8 +155,10 @@ export class TimelinePanel {
     this.canvas.width = left + width;
     this.canvas.height = height + kAxisHeight;
     this.left = left;
-    this.paintInto(context, left, JSON.parse(this.timeline.labels()), canvasPen(context));
+    const labels = JSON.parse(this.timeline.labels());
+    this.paintInto(context, left, labels, canvasPen(context));
     if (width > 0) context.drawImage(this.plot, left, 0);
+    this.paintOver(context, left, labels, canvasPen(context));
     this.showLegend();
   }
 
@@ -145,9 +178,6 @@ export class TimelinePanel {
       for (const y of labels.scale) line(left - 3, y, left - 1, y);
       text(`${labels.high}°`, right, highRow, 'right', 'top');
       text(`${labels.low}°`, right, lowRow + 1, 'right', 'bottom');
-    } else {
-      const heading = labels.rows[labels.rows.length - 1];
-      text(labels.headingUnknown, left + 4, heading.top + heading.height / 2, 'left', 'middle');
     }
     for (const {column, step} of labels.axis) {
       line(left + column, height, left + column, height + 2);
@@ -155,6 +185,15 @@ export class TimelinePanel {
       text(String(step), at, height + 2, 'center', 'top');
     }
     text(labels.step, right, height + 2, 'right', 'top');
+  }
+
+  // Written on the plot: why its heading row is empty.
+  paintOver(context, left, labels, {text}) {
+    if (labels.headingKnown) return;
+    context.font = kFont;
+    context.fillStyle = kLabelColour;
+    const heading = labels.rows[labels.rows.length - 1];
+    text(labels.headingUnknown, left + 4, heading.top + heading.height / 2, 'left', 'middle');
   }
 
   showLegend() {
@@ -230,11 +269,16 @@ export class TimelinePanel {
     };
     const line = (x0, y0, x1, y1) => parts.push(`<line x1="${x0}" y1="${y0}" x2="${x1}" y2="${y1}" stroke="${kLabelColour}"/>`);
     const sink = {fillRect() {}, set font(_) {}, set fillStyle(_) {}};
-    this.paintInto(sink, this.left, JSON.parse(this.timeline.labels()), {text, line});
+    const labels = JSON.parse(this.timeline.labels());
+    this.paintInto(sink, this.left, labels, {text, line});
     const shapes = JSON.parse(this.timeline.shapes())
         .map(([x, y, w, h, c]) => `<rect x="${x + this.left}" y="${y}" width="${w}" height="${h}" fill="${c}"/>`);
+    const under = parts.length;
+    this.paintOver(sink, this.left, labels, {text, line});
+    const over = parts.splice(under);
     return `<svg xmlns="http://www.w3.org/2000/svg" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}">` +
         `<title>${escapeXml(pick(this.texts.title))}</title><rect width="${width}" height="${height}" fill="#fff"/>` +
-        `<g font-family="sans-serif" font-size="10" fill="${kLabelColour}">${parts.join('')}</g>${shapes.join('')}</svg>`;
+        `<g font-family="sans-serif" font-size="10" fill="${kLabelColour}">${parts.join('')}</g>${shapes.join('')}` +
+        `<g font-family="sans-serif" font-size="10" fill="${kLabelColour}">${over.join('')}</g></svg>`;
   }
 }
