@@ -21,7 +21,7 @@ import xml.etree.ElementTree as ET
 ARGUMENT = re.compile(r"%\d+")
 CORE_ARGUMENT = re.compile(r"\{\d+\}")
 CORE_TABLES = ("layout.cpp", "commands.cpp", "control_texts.h", "file_texts.h", "evaluation_texts.h",
-               "timeline_texts.h")
+               "timeline_texts.h", "print_choice.h")
 LITERALS = r'((?:"(?:[^"\\]|\\.)*"\s*)+)'
 TEXT = re.compile(r"\{\s*" + LITERALS + r",\s*" + LITERALS + r"\}")
 

@@ -12,6 +12,7 @@
 #include "map/map_view.h"
 #include "simulation/print_sheet.h"
 #include "simulation/printed_track.h"
+#include "ui/print_choice.h"
 
 using namespace vemrik;
 
@@ -178,3 +179,20 @@ TEST(PrintTiles, Names) {
 }
 
 }  // namespace
+
+TEST(PrintChoice, ABadChoiceIsBroughtInRangeAndTheSentenceNamesTheSheetsOfThePaperAsTurned) {
+    const auto fields = [](const PrintChoice& c) { return std::tuple(c.mmPerCell, c.paper, c.look); };
+    EXPECT_EQ(std::tuple(100, 0, PrintLook::kBlackLine),
+              fields(PrintChoice{500, 7, static_cast<PrintLook>(9)}.bounded()));
+    EXPECT_EQ(std::tuple(5, 1, PrintLook::kAsOnScreen),
+              fields(PrintChoice{1, 1, PrintLook::kAsOnScreen}.bounded()));
+    EXPECT_EQ(std::tuple(5, 0, PrintLook::kBlackLine),
+              fields(PrintChoice{5, -1, PrintLook::kBlackLine}.bounded()));
+
+    EXPECT_EQ(
+        "Trasa z marginesem 20 mm: 1402 × 802 mm\nna 8 × 3 = 24 arkuszach A4 pionowo, z zakładką 10 mm.",
+        printSummary(kA4, PrintChoice{}));
+    const PrintLayout a3{350.5, 120, 420, 297, 10, 10};
+    EXPECT_EQ("Cała mapa: 350.5 × 120 mm\nna 1 × 1 = 1 arkuszach A3 poziomo, z zakładką 10 mm.",
+              printSummary(a3, PrintChoice{5, 1, PrintLook::kAsOnScreen}));
+}

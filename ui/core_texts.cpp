@@ -8,6 +8,7 @@
 #include "ui/file_texts.h"
 #include "ui/help_texts.h"
 #include "ui/layout.h"
+#include "ui/print_choice.h"
 #include "ui/timeline_texts.h"
 
 namespace vemrik {
@@ -44,6 +45,12 @@ constexpr std::array kTimelineTexts = {
     &TimelineTexts::back,  &TimelineTexts::backTip,  &TimelineTexts::showLogTip,
 };
 
+constexpr std::array kPrintTexts = {
+    &PrintTexts::title,    &PrintTexts::scale,     &PrintTexts::mm,         &PrintTexts::paper,
+    &PrintTexts::look,     &PrintTexts::blackLine, &PrintTexts::asOnScreen, &PrintTexts::preview,
+    &PrintTexts::wholeMap, &PrintTexts::landscape, &PrintTexts::portrait,
+};
+
 bool is(const Text& text, std::string_view pl) { return !pl.empty() && text.pl == pl; }
 
 }  // namespace
@@ -68,6 +75,8 @@ const Text* coreText(std::string_view pl) {
     for (const Text* text : kEvaluationTexts)
         if (is(*text, pl)) return text;
     for (const Text* text : kTimelineTexts)
+        if (is(*text, pl)) return text;
+    for (const Text* text : kPrintTexts)
         if (is(*text, pl)) return text;
     return nullptr;
 }

@@ -14,8 +14,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
+#include <array>
 
 #include "simulation/simulation_view.h"
+#include "ui/print_choice.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_helpers.h"
 #include "ui/qt/texts.h"
@@ -104,39 +106,33 @@ QString sheetText(const PrintTile& tile, int page, int pages, double mmPerCell) 
         .arg(mmPerCell);
 }
 
-QString lookName(PrintLook look) {
-    return look == PrintLook::kBlackLine ? Vemrik::tr("Czarna linia na białym")
-                                         : Vemrik::tr("Jak na ekranie");
-}
-
-QString paperName(QPageSize::PageSizeId paper, const PrintLayout& layout) {
-    return QPageSize::name(paper) +
-           (layout.pageWidth > layout.pageHeight ? Vemrik::tr(" poziomo") : Vemrik::tr(" pionowo"));
-}
+// Qt's names for the papers offered, in their order.
+constexpr std::array kQtPapers{QPageSize::A4, QPageSize::A3};
+static_assert(kQtPapers.size() == kPapers.size());
 
 /// The scale and the paper, with the sheets they give shown as they change.
 class TrackPrintDialog : public QDialog {
 public:
     TrackPrintDialog(const Raster& track, QWidget* parent) : QDialog(parent), track_(track) {
-        setWindowTitle(Vemrik::tr("Drukuj trasę"));
+        setWindowTitle(worded(PrintTexts::title));
+        const PrintChoice first;
         scale_->setObjectName("printScale");
-        scale_->setRange(5, 100);
-        scale_->setValue(20);
-        scale_->setSuffix(Vemrik::tr(" mm"));
+        scale_->setRange(PrintChoice::kLeastMmPerCell, PrintChoice::kMostMmPerCell);
+        scale_->setValue(first.mmPerCell);
+        scale_->setSuffix(worded(PrintTexts::mm));
         paper_->setObjectName("printPaper");
-        paper_->addItem(QStringLiteral("A4"), QPageSize::A4);
-        paper_->addItem(QStringLiteral("A3"), QPageSize::A3);
+        for (const Paper& paper : kPapers) paper_->addItem(qs(std::string(paper.name)));
         look_->setObjectName("printLook");
-        for (const PrintLook look : {PrintLook::kBlackLine, PrintLook::kAsOnScreen})
-            look_->addItem(lookName(look), static_cast<int>(look));
+        look_->addItem(worded(PrintTexts::blackLine), static_cast<int>(PrintLook::kBlackLine));
+        look_->addItem(worded(PrintTexts::asOnScreen), static_cast<int>(PrintLook::kAsOnScreen));
         sheets_->setObjectName("printSheets");
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-        buttons->button(QDialogButtonBox::Ok)->setText(Vemrik::tr("&Podgląd wydruku…"));
+        buttons->button(QDialogButtonBox::Ok)->setText(worded(PrintTexts::preview));
         buttons->button(QDialogButtonBox::Cancel)->setText(Vemrik::tr("Anuluj"));
         auto* form = new QFormLayout(this);
-        form->addRow(Vemrik::tr("&Milimetry na kratkę:"), scale_);
-        form->addRow(Vemrik::tr("P&apier:"), paper_);
-        form->addRow(Vemrik::tr("&Wygląd:"), look_);
+        form->addRow(worded(PrintTexts::scale), scale_);
+        form->addRow(worded(PrintTexts::paper), paper_);
+        form->addRow(worded(PrintTexts::look), look_);
         form->addRow(sheets_);
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -147,29 +143,21 @@ public:
         showSheets();
     }
 
+    PrintChoice choice() const {
+        return PrintChoice{scale_->value(), paper_->currentIndex(),
+                           static_cast<PrintLook>(look_->currentData().toInt())}
+            .bounded();
+    }
+
     TrackPrintOptions options() const {
-        return {static_cast<double>(scale_->value()),
-                static_cast<QPageSize::PageSizeId>(paper_->currentData().toInt()),
-                static_cast<PrintLook>(look_->currentData().toInt())};
+        const PrintChoice c = choice();
+        return {static_cast<double>(c.mmPerCell), kQtPapers.at(static_cast<std::size_t>(c.paper)), c.look};
     }
 
 private:
     void showSheets() {
         const TrackPrintOptions o = options();
-        const PrintLayout layout = trackPrintLayout(printArea(track_, o.look), o);
-        const TileGrid grid = tileGrid(layout);
-        const QString what = o.look == PrintLook::kBlackLine
-                                 ? Vemrik::tr("Trasa z marginesem %1 mm").arg(o.mmPerCell)
-                                 : Vemrik::tr("Cała mapa");
-        sheets_->setText(Vemrik::tr("%1: %2 × %3 mm\nna %4 × %5 = %6 arkuszach %7, z zakładką %8 mm.")
-                             .arg(what)
-                             .arg(layout.trackWidth)
-                             .arg(layout.trackHeight)
-                             .arg(grid.columns)
-                             .arg(grid.rows)
-                             .arg(grid.pages())
-                             .arg(paperName(o.paper, layout))
-                             .arg(layout.overlap));
+        sheets_->setText(qs(printSummary(trackPrintLayout(printArea(track_, o.look), o), choice())));
     }
 
     const Raster& track_;

@@ -78,62 +78,8 @@ Open the .ino file in the Arduino IDE and check the settings at its top: the sen
         <translation>%1 — row %2, column %3 — page %4 of %5 — %6 mm per cell</translation>
     </message>
     <message>
-        <source>Czarna linia na białym</source>
-        <translation>Black line on white</translation>
-    </message>
-    <message>
-        <source>Jak na ekranie</source>
-        <translation>As on the screen</translation>
-    </message>
-    <message>
-        <source> poziomo</source>
-        <translation> landscape</translation>
-    </message>
-    <message>
-        <source> pionowo</source>
-        <translation> portrait</translation>
-    </message>
-    <message>
-        <source>Drukuj trasę</source>
-        <translation>Print track</translation>
-    </message>
-    <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>&amp;Podgląd wydruku…</source>
-        <translation>&amp;Print preview…</translation>
-    </message>
-    <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>&amp;Milimetry na kratkę:</source>
-        <translation>&amp;Millimetres per cell:</translation>
-    </message>
-    <message>
-        <source>P&amp;apier:</source>
-        <translation>P&amp;aper:</translation>
-    </message>
-    <message>
-        <source>&amp;Wygląd:</source>
-        <translation>&amp;Look:</translation>
-    </message>
-    <message>
-        <source>Trasa z marginesem %1 mm</source>
-        <translation>Track with a %1 mm margin</translation>
-    </message>
-    <message>
-        <source>Cała mapa</source>
-        <translation>Whole map</translation>
-    </message>
-    <message>
-        <source>%1: %2 × %3 mm
-na %4 × %5 = %6 arkuszach %7, z zakładką %8 mm.</source>
-        <translation>%1: %2 × %3 mm
-on %4 × %5 = %6 sheets %7, overlapping by %8 mm.</translation>
     </message>
     <message>
         <source>Podgląd wydruku trasy</source>
