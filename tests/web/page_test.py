@@ -798,11 +798,31 @@ class PageTest(unittest.TestCase):
         self.click("sim.start")
         self.assertFalse(self.driver.find_element(By.ID, "timeline-source").is_displayed())
 
-    def test_a_printed_sheet_holds_the_cores_pixels_and_a_cell_is_20_mm_on_the_pdf(self):
+    def pdf_images(self):
+        """The images of the page printed to PDF, a row of `pdfimages -list` each."""
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"])
+        with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
+            file.write(pdf)
+            file.flush()
+            listing = subprocess.run(["pdfimages", "-list", file.name], capture_output=True, text=True, check=True)
+        return [line.split() for line in listing.stdout.splitlines()[2:]]
+
+    def print_with(self, fields):
+        """Chooses "Drukuj trasę…", fills the dialog's fields, and returns its sentence once printed."""
+        self.js("window.printAsked = false")
+        self.command("file.print")
+        for field, value in fields.items():
+            self.js("const f = document.getElementById(arguments[0]); f.value = arguments[1];"
+                    "f.dispatchEvent(new Event('input'));", field, value)
+        summary = self.driver.find_element(By.ID, "print-summary").text
+        self.click("print-ok")
+        WebDriverWait(self.driver, 30).until(lambda d: d.execute_script("return window.printAsked"))
+        return summary
+
+    def test_a_printed_sheet_holds_the_cores_pixels_and_a_cell_is_as_many_mm_as_chosen_on_the_pdf(self):
         self.site.open("&przyklad=oval")
         self.js("window.print = () => { window.printAsked = true; }")  # headless has no dialog to close
-        self.command("file.print")
-        WebDriverWait(self.driver, 30).until(lambda d: d.execute_script("return window.printAsked"))
+        self.assertIn("= 14 arkuszach A4 pionowo", self.print_with({}))
         pixels = base64.b64decode(self.js("""
             const img = document.querySelector('#print-sheets img');
             const context = new OffscreenCanvas(img.naturalWidth, img.naturalHeight).getContext('2d');
@@ -812,17 +832,24 @@ class PageTest(unittest.TestCase):
             for (let i = 0; i < data.length; i += 0x8000) s += String.fromCharCode(...data.subarray(i, i + 0x8000));
             return btoa(s);"""))
         self.assertTrue(desktop(["open " + str(EXAMPLES / "oval.vemrik"), "sheet 0 8 {raw}"], "raw")["raw"] == pixels)
-        pdf = base64.b64decode(self.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"])
-        with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
-            file.write(pdf)
-            file.flush()
-            listing = subprocess.run(["pdfimages", "-list", file.name], capture_output=True, text=True, check=True)
         # One 760-pixel sheet a page, 80 pixels a cell; poppler gives its dots per inch as drawn, rounded.
-        rows = [line.split() for line in listing.stdout.splitlines()[2:]]
+        rows = self.pdf_images()
         self.assertEqual(14, len(rows))
         for row in rows:
             self.assertEqual("760", row[3])
             self.assertAlmostEqual(20, 80 / int(row[12]) * 25.4, delta=0.1)
+        # A larger scale on A3: as many pages as the dialog said, 160 pixels a cell of 40 mm.
+        summary = self.print_with({"print-scale": "40", "print-paper": "A3"})
+        self.assertEqual("Trasa z marginesem 40 mm", summary.split(":")[0])
+        sheets = int(re.search(r"= (\d+) arkuszach A3", summary).group(1))
+        rows = self.pdf_images()
+        self.assertEqual(sheets, len(rows))
+        for row in rows:
+            self.assertAlmostEqual(40, 160 / int(row[12]) * 25.4, delta=0.2)
+        # A scale out of range cannot be printed.
+        self.command("file.print")
+        self.js("const f = document.getElementById('print-scale'); f.value = '500'; f.dispatchEvent(new Event('input'));")
+        self.assertFalse(self.driver.find_element(By.ID, "print-ok").is_enabled())
 
 
 if __name__ == "__main__":

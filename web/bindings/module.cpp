@@ -62,6 +62,7 @@ EMSCRIPTEN_BINDINGS(vemrik) {
     vemrik::web::bindRace();
     function("printSheets", &vemrik::web::printSheets);
     function("printSheetRGBA", &vemrik::web::printSheetRGBA);
+    function("printTexts", &vemrik::web::printTextsJson);
     function("sketchNote", &vemrik::web::sketchNote);
     function("sketchDownload", &vemrik::web::sketchDownload);
     function("robotLogReport", &vemrik::web::robotLogReportJson);

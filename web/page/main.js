@@ -15,7 +15,7 @@ import {fillWords, firstLanguage, keepLanguage, pageLanguage, pick, setPageLangu
 import {MenuBar} from './menu.js';
 import {RobotLogDialog} from './robot-log.js';
 import {SketchDownload} from './sketch-download.js';
-import {printTrack} from './track-print.js';
+import {TrackPrintDialog} from './track-print.js';
 import {keepForOffline} from './offline.js';
 import {TimelinePanel} from './timeline.js';
 import {UnsavedWork} from './unsaved-work.js';
@@ -190,6 +190,7 @@ const race = new RaceDialog(m, () => form, act, params.get('zegar') === 'reczny'
 race.offerFor(grading);
 const challenges = new Challenges(m, {form: () => form, act, mayDrop, refill: () => menuBar.render(), tell: showError,
                                       openWork: (text) => act(() => { form.open(text); form.keep(''); })});
+const trackPrint = new TrackPrintDialog(m, () => form, (text) => showText('print', title('file.print'), text));
 const robotLog = new RobotLogDialog((text, name) => m.robotLogReport(form, text, name), showError, (text, name) => {
   try {
     timeline.showLog(text, name);
@@ -260,7 +261,7 @@ const pageCommands = {
   'file.save': () => saveTo(nameOfFile()),
   ...files.commands(),
   'file.importTrack': () => pictureInput.click(),
-  'file.print': () => printTrack(m, form, (text) => showText('print', title('file.print'), text)),
+  'file.print': () => trackPrint.show(),
   'file.arduino': () => sketch.show(title('file.arduino')),
   'file.robotLog': () => robotLog.choose(),
   'file.quit': () => unsaved.quit(),
