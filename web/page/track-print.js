@@ -1,7 +1,7 @@
 // "Drukuj trasę…": the core's sheets laid out for the browser's print dialog, each sheet's
-// printable area an image sized in millimetres so the track comes out at real size (20 mm a cell)
-// whether printed or saved as PDF. Nothing but the sheets is printed. First the window's dialog
-// asks the scale, the paper and the look, and says how many sheets they take.
+// printable area an image sized in millimetres so the track comes out at real size (the chosen
+// millimetres a cell) whether printed or saved as PDF. Nothing but the sheets is printed. First the
+// window's dialog asks the scale, the paper and the look, and says how many sheets they take.
 import {pick, word} from './language.js';
 
 // Sheet pixels across a map pixel: 80 across a cell, about 100 dots per inch on paper at 20 mm a
