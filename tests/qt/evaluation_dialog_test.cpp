@@ -11,6 +11,7 @@
 #include "tests/qt/qt_test.h"
 #include "ui/qt/challenge_menu.h"
 #include "ui/qt/grading_dialog.h"
+#include "ui/qt/language.h"
 #include "ui/qt/program_window.h"
 #include "ui/qt/race_window.h"
 #include "ui/qt/step_histogram.h"
@@ -86,6 +87,11 @@ private slots:
         emit levels->aboutToShow();
         QCOMPARE(levels->actions().first()->text(), QStringLiteral("01. Dojedź prosto do mety ★★★"));
         QVERIFY(QSettings().value("challenges/progress").toString().contains("01-straight"));
+        // Its sentence was judged in Polish: another language closes it.
+        const QPointer<ChallengeDialog> judged = d;
+        Catalogue::instance().speak(Speech::English);
+        QTRY_VERIFY(judged.isNull());
+        Catalogue::instance().speak(Speech::Polish);
         // The same rules miss the next level's goal; a failed run is shown in the form.
         program.menu().askToSave = [] { return WorkspaceMenu::SaveAnswer::Discard; };
         levels->actions().at(1)->trigger();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -105,6 +106,12 @@ ChallengeDialog::ChallengeDialog(const std::string& heading, const ChallengeVerd
             [this](int row) { showRunButton_->setEnabled(row >= 0); });
     connect(showRunButton_, &QPushButton::clicked, this, [this] { showSelectedRun(); });
     connect(failed_, &QListWidget::itemActivated, this, [this] { showSelectedRun(); });
+}
+
+void ChallengeDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Its sentence and hints were judged in the language left; checking again words them anew.
+    if (event->type() == QEvent::LanguageChange) close();
 }
 
 void ChallengeDialog::showSelectedRun() {

@@ -34,6 +34,9 @@ public:
     QListWidget* failedRuns() const { return failed_; }
     QPushButton* showRunButton() const { return showRunButton_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showSelectedRun();
 
