@@ -604,6 +604,28 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 60).until(lambda d: stars.text)
         self.assertEqual(["Gwiazdki: " + stars.text, self.driver.find_element(By.ID, "challenge-sentence").text], said[1:3])
 
+    def test_a_browser_that_keeps_no_site_data_runs_the_page_and_is_told_the_stars_were_not_kept(self):
+        blocked = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('blocked', 'SecurityError'); }});"""})
+        self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument", blocked)
+        self.site.open("&przyklad=oval")
+        for command_id in ["view.polish", "view.zoom150", "file.new"]:
+            self.command(command_id)
+        solution = ROOT / "tests" / "challenges" / "01-solution.vemrik"
+        first = "[data-command='challenges.levels'] [data-entry='0']"
+        WebDriverWait(self.driver, 20).until(lambda d: d.find_elements(By.CSS_SELECTOR, first))
+        self.driver.find_element(By.XPATH, "//div[@data-menu='challenges']/button").click()
+        self.driver.find_element(By.CSS_SELECTOR, first).click()
+        self.js("""const f = vemrikPage.form(), s = JSON.parse(arguments[0]);
+                   f.open(JSON.stringify({...JSON.parse(f.save()), rules: s.rules, robot: s.robot}));
+                   vemrikPage.update();""", solution.read_text())
+        self.command("challenges.check")
+        told = self.driver.find_element(By.CSS_SELECTOR, "#text-dialog pre")
+        WebDriverWait(self.driver, 60).until(lambda d: told.is_displayed())
+        self.assertEqual("★★★", self.driver.find_element(By.ID, "challenge-stars").text)
+        self.assertIn("nie zapamiętała postępów", told.text)
+        self.assertIn("„Zapisz postępy…”", told.text)
+
     def test_a_race_of_three_runs_to_the_finish_each_robot_as_vemrik_eval_runs_it_alone_on_the_track(self):
         self.site.open("&przyklad=zigzag")
         self.command("run.race")

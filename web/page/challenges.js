@@ -3,6 +3,7 @@
 // runs and hints; the progress kept in the browser and saved as the file a child hands in.
 import {download, fetchText} from './files.js';
 import {pageLanguage, pick, word} from './language.js';
+import {keep, kept} from './storage.js';
 import {startWorker} from './worker-source.js';
 
 const kProgressKey = 'vemrik.challenges.progress';
@@ -25,8 +26,8 @@ export class Challenges {
     this.files = [];
     this.worker = null;
     this.judged = null;
-    const kept = localStorage.getItem(kProgressKey);
-    if (kept) m.challengeTakeProgress(kept);
+    const progress = kept(kProgressKey);
+    if (progress) m.challengeTakeProgress(progress);
     this.input = element('input', document.body);
     Object.assign(this.input, {type: 'file', multiple: true, accept: '.vemrik-task,.vemrik', hidden: true});
     this.input.addEventListener('change', () => this.takeFiles([...this.input.files]));
@@ -136,12 +137,19 @@ export class Challenges {
       }
       this.lastJudgeMs = performance.now() - started;
       this.m.challengeRecord(data.verdict, judged);
-      localStorage.setItem(kProgressKey, this.m.challengeProgress());
+      const stored = keep(kProgressKey, this.m.challengeProgress());
       this.refill();
       this.judged = {text: judged, verdict: data.verdict};
       this.show(JSON.parse(data.verdict));
+      if (!stored) this.tell(word('progressNotKept', this.saveCaption()));
     };
     this.worker.postMessage({language: pageLanguage(), files: this.files, level, workspace: judged});
+  }
+
+  // "Zapisz postępy…" as the menu says it.
+  saveCaption() {
+    const save = JSON.parse(this.m.commands()).find((c) => c.id === 'challenges.saveProgress');
+    return pick(save.caption).replace(/&(.)/g, '$1');
   }
 
   stopWorker() {

@@ -3,17 +3,19 @@
 // Texts of the core come from the module as {pl, en}; this table holds only the words the
 // desktop program never says.
 
+import {keep, kept} from './storage.js';
+
 const kKey = 'vemrik.language';
 
 export function firstLanguage() {
-  const kept = localStorage.getItem(kKey);
-  if (kept === 'pl' || kept === 'en') return kept;
+  const chosen = kept(kKey);
+  if (chosen === 'pl' || chosen === 'en') return chosen;
   const preferred = navigator.languages?.[0] ?? navigator.language ?? '';
   return preferred.toLowerCase().startsWith('pl') ? 'pl' : 'en';
 }
 
 export function keepLanguage(code) {
-  localStorage.setItem(kKey, code);
+  keep(kKey, code);
 }
 
 const kWords = {
@@ -44,6 +46,8 @@ const kWords = {
   tooBigToKeep: ['Plik „{1}” jest za duży, by przeglądarka zapamiętała go na liście „Ostatnio otwierane” (najwyżej {2} KiB).',
                  'The file “{1}” is too big for the browser to keep in “Recent files” (at most {2} KiB).'],
   download: ['Pobierz', 'Download'],
+  progressNotKept: ['Przeglądarka nie zapamiętała postępów (jej pamięć jest wyłączona albo pełna). Zapisz je w pliku: „{1}”.',
+                    'The browser did not keep the progress (its storage is off or full). Save it to a file: “{1}”.'],
 };
 
 let current = 'pl';

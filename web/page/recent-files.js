@@ -2,6 +2,7 @@
 // in the browser's storage. Which names and in what order is the module's (m.recentWith), as in
 // the window.
 import {pick, word} from './language.js';
+import {forget, keep, kept, usable} from './storage.js';
 
 const kKey = 'vemrik.recent';
 // Eight files of this size stay within what a browser keeps for a site (about 5 M characters).
@@ -17,7 +18,7 @@ export class RecentFiles {
 
   kept() {
     try {
-      const {names, texts} = JSON.parse(localStorage.getItem(kKey) ?? '{}');
+      const {names, texts} = JSON.parse(kept(kKey) ?? '{}');
       return {names: names ?? [], texts: texts ?? {}};
     } catch {
       return {names: [], texts: {}};
@@ -27,19 +28,16 @@ export class RecentFiles {
   // Stores the list, dropping the oldest files while the browser will not take it all.
   store(names, texts) {
     for (let n = names.length; n > 0; --n) {
-      const kept = names.slice(0, n);
-      try {
-        localStorage.setItem(kKey, JSON.stringify({names: kept, texts: Object.fromEntries(kept.map((k) => [k, texts[k]]))}));
-        return true;
-      } catch {
-        // too much for the browser's storage: one file fewer
-      }
+      const shown = names.slice(0, n);
+      // Too much for the browser's storage: one file fewer.
+      if (keep(kKey, JSON.stringify({names: shown, texts: Object.fromEntries(shown.map((k) => [k, texts[k]]))}))) return true;
     }
-    localStorage.removeItem(kKey);
+    forget(kKey);
     return names.length === 0;
   }
 
-  // A file just opened or saved; false when it cannot be kept, and the user is told why.
+  // A file just opened or saved; false when it cannot be kept, and the user is told why unless the
+  // browser keeps nothing for the page at all, when the list just stays empty.
   remember(name, text) {
     if (text.length > kMostCharacters) {
       this.tell(word('tooBigToKeep', name, kMostCharacters / 1024));
@@ -47,12 +45,12 @@ export class RecentFiles {
     }
     const {names, texts} = this.kept();
     const stored = this.store(JSON.parse(this.m.recentWith(JSON.stringify(names), name)), {...texts, [name]: text});
-    if (!stored) this.tell(word('tooBigToKeep', name, kMostCharacters / 1024));
+    if (!stored && usable()) this.tell(word('tooBigToKeep', name, kMostCharacters / 1024));
     return stored;
   }
 
   clear() {
-    localStorage.removeItem(kKey);
+    forget(kKey);
   }
 
   // {name, text} of entry `index`, null when it is no longer there.

@@ -2,6 +2,8 @@
 // (the module's zoomShown over the form's size and the browser window's), the choice kept for the
 // next visit, and the fit following the browser window's size.
 
+import {keep, kept} from './storage.js';
+
 const kKey = 'vemrik.zoom';
 const kCommands = ['view.zoom100', 'view.zoom150', 'view.zoom200', 'view.zoomFit'];
 const kPercents = {'view.zoom100': 100, 'view.zoom150': 150, 'view.zoom200': 200, 'view.zoomFit': 0};
@@ -14,8 +16,8 @@ export class PageZoom {
     this.form = form;
     this.bars = bars;
     this.changed = changed;
-    const kept = Number(localStorage.getItem(kKey) ?? 100);
-    this.percent = Number.isInteger(kept) ? kept : 100;
+    const chosen = Number(kept(kKey) ?? 100);
+    this.percent = Number.isInteger(chosen) ? chosen : 100;
     const box = form.getBoundingClientRect();
     this.grows = [Math.ceil(box.width), Math.ceil(box.height)];
     this.shown = null;
@@ -28,7 +30,7 @@ export class PageZoom {
 
   choose(command) {
     this.percent = kPercents[command];
-    localStorage.setItem(kKey, String(this.percent));
+    keep(kKey, String(this.percent));
     this.follow();
   }
 
