@@ -294,6 +294,9 @@ class PageTest(unittest.TestCase):
         want = desktop(["open " + str(EXAMPLES / "oval.vemrik"), "page 3", "press sim.start", "press sim.on",
                         "runticks 100", f"timeline {width} 2 100 {{raw}} {{step}}"], "raw", "step")
         self.assertTrue(want["raw"] == plot)
+        # The step axis begins at the first column, as the window's; the columns past the run have none.
+        axis = json.loads(self.js("return vemrikPage.timeline.timeline.labels()"))["axis"]
+        self.assertEqual([{"column": 0, "step": 1}], axis)
         for x, y, _, _, colour in json.loads(self.js("return vemrikPage.timeline.timeline.shapes()"))[::50]:
             self.assertEqual("#" + plot[4 * (y * width + x):][:3].hex(), colour)  # the SVG's colours
         box = self.js("const r = document.getElementById('timeline-chart').getBoundingClientRect();"
