@@ -88,21 +88,34 @@ RaceWindow::RaceWindow(MainWindow& window, QWidget* parent) : QDialog(parent), w
     order_->horizontalHeader()->setStretchLastSection(true);
 
     auto* files = new QHBoxLayout;
-    for (QPushButton* b :
-         {button("currentTrack", RaceTexts::currentTrack), button("trackFile", RaceTexts::trackFile),
-          button("addRobots", RaceTexts::addRobots), button("remove", RaceTexts::remove)})
-        files->addWidget(b);
+    files->addWidget(button("currentTrack", RaceTexts::currentTrack, [this] { useCurrentTrack(); }));
+    files->addWidget(button("trackFile", RaceTexts::trackFile, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, said(RaceTexts::trackFile).remove('&'), {},
+                                                          said(RaceTexts::workspaceFilter));
+        if (!path.isEmpty()) chooseTrackFile(path);
+    }));
+    files->addWidget(button("addRobots", RaceTexts::addRobots, [this] {
+        addFiles(QFileDialog::getOpenFileNames(this, said(RaceTexts::addRobots).remove('&'), {},
+                                               said(RaceTexts::workspaceFilter)));
+    }));
+    files->addWidget(button("remove", RaceTexts::remove, [this] {
+        const int row = order_->currentRow();
+        if (row >= 0) board_.race.remove(board_.rowEntrants()[static_cast<std::size_t>(row)]);
+    }));
     files->addStretch();
     auto* run = new QHBoxLayout;
-    start_ = button("start", RaceTexts::start);
-    pause_ = button("pause", RaceTexts::pause);
-    step_ = button("step", RaceTexts::step);
-    showRun_ = button("showRun", RaceTexts::showRun);
-    saveResults_ = button("saveResults", RaceTexts::saveResults);
-    for (QPushButton* b : {start_, pause_, step_, button("reset", RaceTexts::reset)}) run->addWidget(b);
+    start_ = button("start", RaceTexts::start, [this] { refuse(board_.start()); });
+    pause_ = button("pause", RaceTexts::pause, [this] { board_.pause(); });
+    step_ = button("step", RaceTexts::step, [this] { board_.stepOnce(); });
+    showRun_ = button("showRun", RaceTexts::showRun, [this] { showRun(); });
+    saveResults_ = button("saveResults", RaceTexts::saveResults, [this] { saveResults(); });
+    for (QPushButton* b :
+         {start_, pause_, step_, button("reset", RaceTexts::reset, [this] { board_.reset(); })})
+        run->addWidget(b);
     run->addWidget(speed_);
     run->addStretch();
-    for (QPushButton* b : {showRun_, button("projector", RaceTexts::projector), saveResults_})
+    for (QPushButton* b :
+         {showRun_, button("projector", RaceTexts::projector, [this] { showProjector(); }), saveResults_})
         run->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
@@ -112,33 +125,6 @@ RaceWindow::RaceWindow(MainWindow& window, QWidget* parent) : QDialog(parent), w
     layout->addLayout(run);
     layout->addWidget(order_);
 
-    const auto on = [this](const char* name, auto act) {
-        connect(findChild<QPushButton*>(name), &QPushButton::clicked, this, [this, act] {
-            act();
-            refresh();
-        });
-    };
-    on("currentTrack", [this] { useCurrentTrack(); });
-    on("trackFile", [this] {
-        const QString path = QFileDialog::getOpenFileName(this, said(RaceTexts::trackFile).remove('&'), {},
-                                                          said(RaceTexts::workspaceFilter));
-        if (!path.isEmpty()) chooseTrackFile(path);
-    });
-    on("addRobots", [this] {
-        addFiles(QFileDialog::getOpenFileNames(this, said(RaceTexts::addRobots).remove('&'), {},
-                                               said(RaceTexts::workspaceFilter)));
-    });
-    on("remove", [this] {
-        const int row = order_->currentRow();
-        if (row >= 0) board_.race.remove(board_.rowEntrants()[static_cast<std::size_t>(row)]);
-    });
-    on("start", [this] { refuse(board_.start()); });
-    on("pause", [this] { board_.pause(); });
-    on("step", [this] { board_.stepOnce(); });
-    on("reset", [this] { board_.reset(); });
-    on("showRun", [this] { showRun(); });
-    on("projector", [this] { showProjector(); });
-    on("saveResults", [this] { saveResults(); });
     connect(speed_, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) board_.setSpeed(kSpeeds[i]);
         refresh();
@@ -149,11 +135,15 @@ RaceWindow::RaceWindow(MainWindow& window, QWidget* parent) : QDialog(parent), w
     speak();
 }
 
-QPushButton* RaceWindow::button(const char* name, const Text& caption) {
+QPushButton* RaceWindow::button(const char* name, const Text& caption, std::function<void()> act) {
     auto* b = new QPushButton(this);
     b->setObjectName(name);
     b->setAutoDefault(false);
     captions_.emplace_back(b, &caption);
+    connect(b, &QPushButton::clicked, this, [this, act = std::move(act)] {
+        act();
+        refresh();
+    });
     return b;
 }
 
@@ -280,7 +270,7 @@ void RaceWindow::refresh() {
 }
 
 RaceWindow& openRaceWindow(MainWindow& window) {
-    auto* race = window.findChild<RaceWindow*>("raceWindow");
+    auto* race = window.findChild<RaceWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!race) {
         race = new RaceWindow(window, &window);
         fitOnScreen(race, race->sizeHint());

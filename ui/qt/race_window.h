@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -66,7 +67,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QPushButton* button(const char* name, const Text& caption);
+    /// A button named `name` that does `act` and then shows the race anew.
+    QPushButton* button(const char* name, const Text& caption, std::function<void()> act);
     void speak();
     void refuse(const std::string& why);
     void useCurrentTrack();
