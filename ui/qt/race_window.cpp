@@ -270,7 +270,10 @@ void RaceWindow::refresh() {
 }
 
 RaceWindow& openRaceWindow(MainWindow& window) {
-    auto* race = window.findChild<RaceWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    // By its type: without Q_OBJECT a RaceWindow is any QDialog to findChild.
+    RaceWindow* race = nullptr;
+    for (QObject* child : window.children())
+        if (auto* r = dynamic_cast<RaceWindow*>(child)) race = r;
     if (!race) {
         race = new RaceWindow(window, &window);
         fitOnScreen(race, race->sizeHint());
