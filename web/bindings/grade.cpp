@@ -55,20 +55,6 @@ void place(const fs::path& path, const std::string& bytes, std::vector<fs::path>
     placed.push_back(where);
 }
 
-/// The paths the task names for its tracks and robot; nothing for a text the reader will refuse.
-std::vector<std::string> namedPaths(const std::string& taskText) {
-    std::vector<std::string> out;
-    const nlohmann::json root = nlohmann::json::parse(taskText, nullptr, false);
-    if (!root.is_object()) return out;
-    if (const auto robot = root.find("robot"); robot != root.end() && robot->is_string())
-        out.push_back(robot->get<std::string>());
-    if (const auto tracks = root.find("tracks"); tracks != root.end() && tracks->is_array())
-        for (const auto& t : *tracks)
-            if (t.is_object() && t.contains("workspace") && t["workspace"].is_string())
-                out.push_back(t["workspace"].get<std::string>());
-    return out;
-}
-
 void placeNamed(const std::string& taskText, const std::vector<GivenFile>& tracks,
                 std::vector<fs::path>& placed) {
     for (const std::string& named : namedPaths(taskText))
@@ -159,6 +145,19 @@ emscripten::val bytesOf(const std::string& text) {
 }
 
 }  // namespace
+
+std::vector<std::string> namedPaths(const std::string& taskText) {
+    std::vector<std::string> out;
+    const nlohmann::json root = nlohmann::json::parse(taskText, nullptr, false);
+    if (!root.is_object()) return out;
+    if (const auto robot = root.find("robot"); robot != root.end() && robot->is_string())
+        out.push_back(robot->get<std::string>());
+    if (const auto tracks = root.find("tracks"); tracks != root.end() && tracks->is_array())
+        for (const auto& t : *tracks)
+            if (t.is_object() && t.contains("workspace") && t["workspace"].is_string())
+                out.push_back(t["workspace"].get<std::string>());
+    return out;
+}
 
 emscripten::val gradeClass(const emscripten::val& task, const emscripten::val& tracks,
                            const emscripten::val& students, const emscripten::val& graded) {

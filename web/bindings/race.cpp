@@ -12,6 +12,7 @@
 #include "ui/race_board.h"
 #include "ui/race_texts.h"
 #include "ui/workspace_form.h"
+#include "web/bindings/grade.h"
 #include "web/bindings/picture.h"
 #include "web/bindings/web_form.h"
 #include "workspace/workspace_json.h"
@@ -21,19 +22,6 @@ namespace vemrik::web {
 namespace {
 
 constexpr RunSpeed kSpeeds[] = {RunSpeed::Normal, RunSpeed::Double, RunSpeed::Quadruple};
-
-/// The track and robot files a task's text names.
-std::vector<std::string> namedFiles(const std::string& taskText) {
-    std::vector<std::string> out;
-    const nlohmann::json root = nlohmann::json::parse(taskText, nullptr, false);
-    if (!root.is_object()) return out;
-    if (root.contains("robot") && root["robot"].is_string()) out.push_back(root["robot"].get<std::string>());
-    if (root.contains("tracks") && root["tracks"].is_array())
-        for (const nlohmann::json& t : root["tracks"])
-            if (t.is_object() && t.contains("workspace") && t["workspace"].is_string())
-                out.push_back(t["workspace"].get<std::string>());
-    return out;
-}
 
 /// The race board as the page drives it; every refusal a text, "" when done.
 class WebRace {
@@ -68,7 +56,7 @@ public:
         };
         // Where the task names them, as the grading finds them.
         for (const emscripten::val& f : emscripten::vecFromJSArray<emscripten::val>(files))
-            for (const std::string& named : namedFiles(taskText))
+            for (const std::string& named : namedPaths(taskText))
                 if (fs::path(named).filename() == f["name"].as<std::string>())
                     placed(named, f["text"].as<std::string>());
         const ParsedTask read = parseTask(taskText, folder.string());
