@@ -12,8 +12,6 @@ namespace {
 
 constexpr int kImageWidth = 701;
 constexpr int kImageHeight = 401;
-/// The simulation page's pen for the robot.
-constexpr int kRobotPen = 2;
 /// Between two names' rows, so that robots at one start cell show every name.
 constexpr int kNameRow = kGlyphHeight + 2;
 
@@ -22,10 +20,11 @@ void outline(Raster& image, const PoseTransform& pose, int x, int y, Colour c) {
     drawTurned(image, pose, cellOutline(x, y));
 }
 
-/// The robot as the simulation page draws it, its body, sensors and their marks in `c`.
-void drawRacer(Raster& image, const Grid& robot, const HeadlessRun& run, Colour c) {
+/// The robot as the simulation page draws it, its body, sensors and their marks in `c`. Returns
+/// the area it can cover, its drawn cells being `cells`.
+Area drawRacer(Raster& image, const Grid& robot, const CellBox& cells, const HeadlessRun& run, Colour c) {
     const PoseTransform pose(run.x(), run.y(), run.heading());
-    image.setPenWidth(kRobotPen);
+    image.setPenWidth(kRobotPenWidth);
     forEachDrawnCell(robot, CellOrder::RowByRow, [&](const RobotCell& cell) {
         if (cell.code == kWheel) outline(image, pose, cell.x, cell.y, kBlack);
         if (cell.code == kBody || cell.isSensor) outline(image, pose, cell.x, cell.y, c);
@@ -34,6 +33,7 @@ void drawRacer(Raster& image, const Grid& robot, const HeadlessRun& run, Colour 
         drawTurned(image, pose, samplePoints(cell.sensor));
     });
     image.setPenWidth(0);
+    return robotArea(pose, cells);
 }
 
 /// The name on a white ground right of the robot, in row `row` of `rows` rows centred on it.
@@ -111,8 +111,7 @@ const Raster& RaceImage::draw(const Race& race) {
     restoreShown();
     for (std::size_t k = 0; k < race.entrants().size(); ++k) {
         const Entrant& e = race.entrants()[k];
-        drawRacer(image_, e.work.robot, *e.run, e.colour);
-        shown_.push_back(robotArea(PoseTransform(e.run->x(), e.run->y(), e.run->heading()), cells_[k]));
+        shown_.push_back(drawRacer(image_, e.work.robot, cells_[k], *e.run, e.colour));
     }
     int row = 0;
     for (const Entrant& e : race.entrants()) shown_.push_back(drawName(image_, e, row++, race.size()));
