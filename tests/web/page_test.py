@@ -455,6 +455,9 @@ class PageTest(unittest.TestCase):
         def resize(width, height):
             self.driver.set_window_size(width, height)
             WebDriverWait(self.driver, 10).until(lambda d: shown()[3] == width)
+            # 'resize' is sent at the browser's next frame, after innerWidth already reads the new size.
+            self.driver.execute_async_script(
+                "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(done));")
         # "disabled,ticked" for ×1, ×1.5, ×2 and the fit; ×1.5 chosen where it fits, then where it does
         # not, which shows the largest zoom offered, ×1.
         resize(1700, 1100)
