@@ -4,6 +4,7 @@
 import {listenForKeys} from './board-keys.js';
 import {drawHeadingArrow} from './heading-mark.js';
 import {pick, say} from './language.js';
+import {putModulePixels} from './module-pixels.js';
 
 function place(el, c) {
   el.style.left = `${c.left}px`;
@@ -349,14 +350,8 @@ export class FormView {
     this.pageShown = -1;
   }
 
-  // Puts image `id`'s pixels on its canvas. The engine's bytes are only valid until the next call
-  // into the form; putImageData copies them at once. Seen as clamped bytes in place: converting
-  // them into a new array would cost ten times the redraw itself.
   drawImage(id) {
-    const {canvas} = this.canvases[id];
-    const view = this.form().imageRGBA(id);
-    const pixels = new Uint8ClampedArray(view.buffer, view.byteOffset, view.length);
-    canvas.getContext('2d').putImageData(new ImageData(pixels, canvas.width, canvas.height), 0, 0);
+    putModulePixels(this.canvases[id].canvas, this.form().imageRGBA(id));
   }
 
   drawPage(page) {

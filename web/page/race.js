@@ -4,6 +4,7 @@
 // (the Fullscreen API) and the results as CSV.
 import {Clock, runOnBrowserTime} from './clock.js';
 import {download} from './files.js';
+import {putModulePixels} from './module-pixels.js';
 
 const kSpeeds = ['×1', '×2', '×4'];
 
@@ -170,7 +171,6 @@ export class RaceDialog {
       showRun: this.selected >= 0, remove: this.selected >= 0};
     for (const b of this.buttons) b.disabled = enabled[b.dataset.race] === false;
     this.clock.setRunTimer(this.race.running() ? this.race.interval() : 0);
-    const pixels = new ImageData(new Uint8ClampedArray(this.race.imageRGBA()), this.canvas.width, this.canvas.height);
-    this.canvas.getContext('2d').putImageData(pixels, 0, 0);
+    putModulePixels(this.canvas, this.race.imageRGBA());
   }
 }

@@ -4,6 +4,7 @@
 // can show a robot's log instead, until "Start" or "Wróć do symulacji" takes it back to the run.
 import {download} from './files.js';
 import {pick} from './language.js';
+import {putModulePixels} from './module-pixels.js';
 
 const kFont = '10px sans-serif';
 const kLabelColour = '#3c3c3c';
@@ -151,7 +152,7 @@ export class TimelinePanel {
     const height = this.timeline.height();
     this.plot.width = width;
     this.plot.height = height;
-    if (width > 0) this.plot.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), width, height), 0, 0);
+    if (width > 0) putModulePixels(this.plot, rgba);
     this.canvas.width = left + width;
     this.canvas.height = height + kAxisHeight;
     this.left = left;
