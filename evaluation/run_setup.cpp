@@ -36,8 +36,9 @@ void paintSight(const ProgramState& s, RunSetup& setup) {
     setup.width = image.width();
     setup.height = image.height();
     const std::size_t n = static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height());
-    setup.sight.resize(n);
-    for (std::size_t i = 0; i < n; ++i) setup.sight[i] = sightOf(image.data()[i]);
+    auto sight = std::make_shared<std::vector<Sight>>(n);
+    for (std::size_t i = 0; i < n; ++i) (*sight)[i] = sightOf(image.data()[i]);
+    setup.sight = std::move(sight);
 }
 
 float reachOf(const Grid& robot) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +21,9 @@ namespace vemrik {
 struct RunSetup {
     int width = 0;
     int height = 0;
-    /// The painted track, one value per pixel, row by row.
-    std::vector<Sight> sight;
+    /// The painted track, one value per pixel, row by row. Shared by the setups made from one
+    /// track, so that robots on it (a race, a graded class) read one copy.
+    std::shared_ptr<const std::vector<Sight>> sight;
     /// The robot's sample points, as the engine senses them.
     SensorSamples samples;
     /// The rule list read for every pattern, as the engine steps by it.
@@ -35,7 +37,7 @@ struct RunSetup {
     Noise noise;
 
     /// The painted track as a sensor sees it.
-    SightView view() const { return {sight.data(), width, height}; }
+    SightView view() const { return {sight ? sight->data() : nullptr, width, height}; }
     /// What the pixel under (x, y) means to a sensor; nothing outside the image.
     Sight at(int x, int y) const { return view().at(x, y); }
 };
