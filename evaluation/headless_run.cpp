@@ -50,7 +50,8 @@ bool turnsBlind(const RunSetup& setup) {
     return false;
 }
 
-/// The rest of lostForGood, for a robot off the map.
+}  // namespace
+
 bool cannotComeBack(const RunSetup& setup, const RobotPose& pose) {
     // Off the map every sensor reads 0 (flips aside); a rule that turns may bring it back.
     if (turnsBlind(setup)) return false;
@@ -66,8 +67,6 @@ bool cannotComeBack(const RunSetup& setup, const RobotPose& pose) {
     return !xBack && !yBack;
 }
 
-}  // namespace
-
 bool beyondReach(const RunSetup& setup, const RobotPose& pose) {
     const float x = pose.RobotPosX, y = pose.RobotPosY;
     const auto width = static_cast<float>(setup.width), height = static_cast<float>(setup.height);
@@ -75,10 +74,6 @@ bool beyondReach(const RunSetup& setup, const RobotPose& pose) {
     const double outY = std::max({-kReadableMargin - y, 0.0f, y - height});
     const double reach = setup.reach;
     return outX * outX + outY * outY > reach * reach;
-}
-
-bool lostForGood(const RunSetup& setup, const RobotPose& pose) {
-    return offMap(setup, pose) && cannotComeBack(setup, pose);
 }
 
 RunResult runOnce(const RunSetup& setup, std::uint32_t seed, int maxSteps) {

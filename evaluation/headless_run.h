@@ -46,10 +46,14 @@ inline bool offMap(const RunSetup& setup, const RobotPose& pose) {
         return false;
     return beyondReach(setup, pose);
 }
-/// What ends a run as lost: off the map, and it can never read it again, since no rule turns it on
-/// the all-0 pattern and its straight path comes no nearer to the image on either axis. The window's
-/// runs ask it too, when the user wants a lost run ended.
-bool lostForGood(const RunSetup& setup, const RobotPose& pose);
+/// For a robot off the map: whether it can never read the map again, since no rule turns it on the
+/// all-0 pattern and its straight path comes no nearer to the image on either axis.
+bool cannotComeBack(const RunSetup& setup, const RobotPose& pose);
+/// What ends a run as lost: off the map for good. Asked after every step; inline, so that the common
+/// case, on the map, costs no call. The window's runs ask it too, when the user wants a lost run ended.
+inline bool lostForGood(const RunSetup& setup, const RobotPose& pose) {
+    return offMap(setup, pose) && cannotComeBack(setup, pose);
+}
 
 /// One run as the window makes it on "Symulacja" with the timer running, without the window:
 /// placed on the start cell with the start heading and sensed there, then a step and the sensing
