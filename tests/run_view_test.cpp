@@ -80,6 +80,11 @@ TEST(RunRecord, KeepsTheNewestStepsAndTrailPointsOnly) {
     EXPECT_EQ(std::tuple(e.record().steps(), e.record().rowCount(), e.record().row(0).step,
                          e.record().trail().size()),
               std::tuple(kRunRowBound + 10, kRunRowBound, 11u, kTrailBound));
+    // Oldest to newest across the store's end: each row the step after the one before.
+    std::size_t outOfOrder = 0;
+    for (std::size_t i = 1; i < kRunRowBound; ++i)
+        outOfOrder += e.record().row(i).step != e.record().row(i - 1).step + 1;
+    EXPECT_EQ(outOfOrder, 0u);
 }
 
 // Heading 0 moves 3 pixels straight up; the one rule acts when its draw is even. A sensor over a
