@@ -276,6 +276,16 @@ TEST_F(Grade, ReadsEveryFieldWithItsDefaultsAndRefusesBadDocumentsSayingWhere) {
     }
 }
 
+// What the page places before reading a task: the robot's and tracks' paths as written, nothing
+// from a text that is no object, and no entry where a path is not a text.
+TEST(TaskNamedPaths, ListsTheRobotThenEachTracksFileAsWritten) {
+    EXPECT_EQ(namedPaths(R"({"robot": "r/bot.vemrik", "tracks": [{"workspace": "a.vemrik"}, 3,
+                            {"workspace": 4}, {"workspace": "../b.vemrik", "weight": 2}]})"),
+              (std::vector<std::string>{"r/bot.vemrik", "a.vemrik", "../b.vemrik"}));
+    EXPECT_EQ(namedPaths(R"(["robot"])"), std::vector<std::string>{});
+    EXPECT_EQ(namedPaths("{\"tracks\": "), std::vector<std::string>{});
+}
+
 TEST(WeightedScore, OnlyTheRatiosOfTheWeightsCountDownToTheSmallestDouble) {
     constexpr double kTiny = std::numeric_limits<double>::denorm_min();  // 4.94e-324
     const auto score = [](std::vector<double> weights, std::vector<double> rates) {

@@ -74,4 +74,9 @@ ParsedTask parseTask(std::string_view text, const std::string& folder);
 /// Reads and checks a task file, the workspace files it names relative to its own folder.
 ParsedTask readTaskFile(const std::string& path);
 
+/// The paths a task's text names for its robot and tracks, as it names them, without reading
+/// them: where a front end without the files' folder must put the files it was given. Nothing for
+/// a text that is no JSON object.
+std::vector<std::string> namedPaths(std::string_view text);
+
 }  // namespace vemrik

@@ -268,6 +268,20 @@ ParsedTask parseTask(std::string_view text, const std::string& folder) {
     }
 }
 
+std::vector<std::string> namedPaths(std::string_view text) {
+    std::vector<std::string> out;
+    const JsonDocument doc = parseJsonDocument(text, kMaxDepth);
+    if (!doc.root || !doc.root->is_object()) return out;
+    const Json& root = *doc.root;
+    if (const auto robot = root.find(kRobot.key); robot != root.end() && robot->is_string())
+        out.push_back(robot->get<std::string>());
+    if (const auto tracks = root.find(kTracks.key); tracks != root.end() && tracks->is_array())
+        for (const Json& t : *tracks)
+            if (const auto w = t.find(kWorkspace.key); w != t.end() && w->is_string())
+                out.push_back(w->get<std::string>());
+    return out;
+}
+
 ParsedTask readTaskFile(const std::string& path) {
     const FileText file = readTextFile(path);
     if (!file.text) return {std::nullopt, file.error};

@@ -104,19 +104,15 @@ RaceWindow::RaceWindow(MainWindow& window, QWidget* parent) : QDialog(parent), w
     }));
     files->addStretch();
     auto* run = new QHBoxLayout;
-    start_ = button("start", RaceTexts::start, [this] { refuse(board_.start()); });
-    pause_ = button("pause", RaceTexts::pause, [this] { board_.pause(); });
-    step_ = button("step", RaceTexts::step, [this] { board_.stepOnce(); });
-    showRun_ = button("showRun", RaceTexts::showRun, [this] { showRun(); });
-    saveResults_ = button("saveResults", RaceTexts::saveResults, [this] { saveResults(); });
-    for (QPushButton* b :
-         {start_, pause_, step_, button("reset", RaceTexts::reset, [this] { board_.reset(); })})
-        run->addWidget(b);
+    run->addWidget(start_ = button("start", RaceTexts::start, [this] { refuse(board_.start()); }));
+    run->addWidget(pause_ = button("pause", RaceTexts::pause, [this] { board_.pause(); }));
+    run->addWidget(step_ = button("step", RaceTexts::step, [this] { board_.stepOnce(); }));
+    run->addWidget(button("reset", RaceTexts::reset, [this] { board_.reset(); }));
     run->addWidget(speed_);
     run->addStretch();
-    for (QPushButton* b :
-         {showRun_, button("projector", RaceTexts::projector, [this] { showProjector(); }), saveResults_})
-        run->addWidget(b);
+    run->addWidget(showRun_ = button("showRun", RaceTexts::showRun, [this] { showRun(); }));
+    run->addWidget(button("projector", RaceTexts::projector, [this] { showProjector(); }));
+    run->addWidget(saveResults_ = button("saveResults", RaceTexts::saveResults, [this] { saveResults(); }));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(files);
     layout->addWidget(hint_);

@@ -9,6 +9,7 @@
 
 #include "evaluation/grade/grade_report.h"
 #include "evaluation/grade/printable_text.h"
+#include "evaluation/grade/task.h"
 #include "platform/texts.h"
 #include "ui/grading_texts.h"
 #include "web/bindings/js_error.h"
@@ -145,19 +146,6 @@ emscripten::val bytesOf(const std::string& text) {
 }
 
 }  // namespace
-
-std::vector<std::string> namedPaths(const std::string& taskText) {
-    std::vector<std::string> out;
-    const nlohmann::json root = nlohmann::json::parse(taskText, nullptr, false);
-    if (!root.is_object()) return out;
-    if (const auto robot = root.find("robot"); robot != root.end() && robot->is_string())
-        out.push_back(robot->get<std::string>());
-    if (const auto tracks = root.find("tracks"); tracks != root.end() && tracks->is_array())
-        for (const auto& t : *tracks)
-            if (t.is_object() && t.contains("workspace") && t["workspace"].is_string())
-                out.push_back(t["workspace"].get<std::string>());
-    return out;
-}
 
 emscripten::val gradeClass(const emscripten::val& task, const emscripten::val& tracks,
                            const emscripten::val& students, const emscripten::val& graded) {

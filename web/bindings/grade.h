@@ -3,7 +3,6 @@
 #include <emscripten/val.h>
 
 #include <string>
-#include <vector>
 
 namespace vemrik::web {
 
@@ -15,10 +14,6 @@ namespace vemrik::web {
 /// bytes, the ranking as JSON; throws for a task that cannot be read.
 emscripten::val gradeClass(const emscripten::val& task, const emscripten::val& tracks,
                            const emscripten::val& students, const emscripten::val& graded);
-
-/// The paths the task's text names for its tracks and robot, as it names them; nothing for a text
-/// the task reader will refuse.
-std::vector<std::string> namedPaths(const std::string& taskText);
 
 /// The words of the grading dialog, the window's too, as JSON: {name: {pl, en}}.
 std::string gradingTextsJson();

@@ -9,10 +9,10 @@
 
 #include "app/program_state.h"
 #include "evaluation/grade/grading.h"
+#include "evaluation/grade/task.h"
 #include "ui/race_board.h"
 #include "ui/race_texts.h"
 #include "ui/workspace_form.h"
-#include "web/bindings/grade.h"
 #include "web/bindings/picture.h"
 #include "web/bindings/web_form.h"
 #include "workspace/workspace_json.h"
